@@ -1,0 +1,33 @@
+# One library per source folder. Sources are globbed so that adding a file needs no edit here.
+# Each library exports only its own folder as include path, so a lower layer cannot see a higher one.
+function(sim_add_layer name dir)
+  file(GLOB _srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/${dir}/*.c)
+  if(_srcs)
+    add_library(${name} STATIC ${_srcs})
+    target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/${dir})
+    if(ARGN)
+      target_link_libraries(${name} PUBLIC ${ARGN})
+    endif()
+    find_package(Threads REQUIRED)
+    target_link_libraries(${name} PUBLIC Threads::Threads)
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${CMAKE_SOURCE_DIR}/${dir})
+    if(ARGN)
+      target_link_libraries(${name} INTERFACE ${ARGN})
+    endif()
+  endif()
+endfunction()
+
+# One GoogleTest binary per test folder, linked against the given libraries.
+function(sim_add_test_folder name dir)
+  file(GLOB _srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
+  if(NOT _srcs)
+    return()
+  endif()
+  add_executable(${name} ${_srcs})
+  target_link_libraries(${name} PRIVATE ${ARGN} test_support GTest::gtest)
+  target_compile_definitions(${name} PRIVATE SIM_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SIM_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+endfunction()
