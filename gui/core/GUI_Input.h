@@ -1,0 +1,2 @@
+// Key and pointer input stores.
+#pragma once

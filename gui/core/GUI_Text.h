@@ -1,0 +1,2 @@
+// Fonts, text output, character encodings and number output.
+#pragma once

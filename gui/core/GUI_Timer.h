@@ -1,0 +1,2 @@
+// Time, delays and software timers.
+#pragma once
