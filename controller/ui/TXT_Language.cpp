@@ -1,0 +1,60 @@
+#include "TXT_Language.h"
+
+namespace {
+
+constexpr size_t _kUiTableBytes = TXT_UI_NUM_GROUPS * (sizeof(TXT_GROUP*) + sizeof(TXT_GROUP)) +
+                                  TXT_UI_NUM_STRINGS * sizeof(char16_t*) + TXT_UI_MAX_TEXT_WORDS * 4;
+constexpr size_t _kKbTableBytes = TXT_KB_NUM_GROUPS * (sizeof(TXT_GROUP*) + sizeof(TXT_GROUP)) +
+                                  TXT_KB_NUM_STRINGS * sizeof(char16_t*) + TXT_KB_MAX_TEXT_WORDS * 4;
+
+// Two buffers each: the new language is built beside the shown one, then published.
+alignas(alignof(TXT_GROUP*)) uint8_t _aUiTable[2][_kUiTableBytes];
+alignas(alignof(TXT_GROUP*)) uint8_t _aKbTable[2][_kKbTableBytes];
+int _Spare = 0;
+int _Language = -1;
+
+} // namespace
+
+TXT_TABLE* TXT_CurrentTable = nullptr;
+TXT_TABLE* TXT_KeyboardTable = nullptr;
+const TXT_SYMBOL_SET* TXT_KeyboardSymbols = &TXT_KeyboardSymbolSet;
+const char16_t TXT_EmptyText[1] = {0};
+
+int TXT_SelectLanguage(int Language) {
+  if (Language < 0 || Language >= TXT_NUM_LANGUAGES) {
+    return 1;
+  }
+  if (TXT_BuildTable(_aUiTable[_Spare], sizeof _aUiTable[_Spare], TXT_UiTextBlob, TXT_UiTextBlobSize,
+                     Language) != TXT_BUILD_OK ||
+      TXT_BuildTable(_aKbTable[_Spare], sizeof _aKbTable[_Spare], TXT_KeyboardBlob, TXT_KeyboardBlobSize,
+                     Language) != TXT_BUILD_OK) {
+    return 1;
+  }
+  TXT_CurrentTable = reinterpret_cast<TXT_TABLE*>(_aUiTable[_Spare]);
+  TXT_KeyboardTable = reinterpret_cast<TXT_TABLE*>(_aKbTable[_Spare]);
+  _Spare ^= 1;
+  _Language = Language;
+  return 0;
+}
+
+int TXT_GetLanguage() { return _Language; }
+
+const TXT_GROUP* TXT_GetGroup(int Group) {
+  if (TXT_CurrentTable == nullptr || Group < 0 || Group >= TXT_UI_NUM_GROUPS) {
+    return nullptr;
+  }
+  return TXT_CurrentTable[Group];
+}
+
+int TXT_GetItemCount(int Group) {
+  const TXT_GROUP* pGroup = TXT_GetGroup(Group);
+  return pGroup ? pGroup->NumItems : 0;
+}
+
+const char16_t* TXT_GetText(int Group, int Item) {
+  const TXT_GROUP* pGroup = TXT_GetGroup(Group);
+  if (pGroup == nullptr || Item < 0 || Item >= pGroup->NumItems) {
+    return TXT_EmptyText;
+  }
+  return pGroup->papText[Item];
+}

@@ -1,0 +1,39 @@
+// Text tables: building one language's table of UTF-16 texts from a packed multi-language blob.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+// One group of a built table. A text table holds texts; a single table of plain values holds numbers.
+struct TXT_GROUP {
+  union {
+    const char16_t** papText;
+    const uint32_t* paValue;
+  };
+  uint16_t NumItems;
+  uint16_t Extra;
+};
+
+// A built table starts with one pointer per group: pTable[g] is group g.
+typedef TXT_GROUP* TXT_TABLE;
+
+// Results of TXT_BuildTable.
+enum {
+  TXT_BUILD_OK = 0,
+  TXT_BUILD_NO_LANGUAGE = 1, // the language is not in the blob
+  TXT_BUILD_TOO_SMALL = 2,   // the destination is too small or not aligned for pointers
+  TXT_BUILD_BAD_BLOB = 3,    // the blob is truncated or its offsets point outside it
+};
+
+// Marks a blob that carries one table of plain values instead of languages.
+constexpr uint32_t TXT_SINGLE_TABLE = 0xFFFFFFFFu;
+
+// Bytes a built table of the language needs; 0 when the blob is malformed or lacks the language.
+size_t TXT_TableSize(const uint8_t* pBlob, size_t BlobSize, int Language);
+
+// Builds the language's table into pDest (DestSize bytes, aligned for pointers). The destination is left
+// untouched unless the result is TXT_BUILD_OK. A single-table blob builds for any language.
+int TXT_BuildTable(void* pDest, size_t DestSize, const uint8_t* pBlob, size_t BlobSize, int Language);
+
+// Copies a counted string (u32 count n, then n UTF-16 units, little-endian) without adding a terminator.
+// Returns 0, or -1 when 2n exceeds DestBytes or the source is shorter than its count says.
+int TXT_CopyCountedString(const uint8_t* pSrc, size_t SrcSize, char16_t* pDest, size_t DestBytes);

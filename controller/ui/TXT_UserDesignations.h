@@ -1,0 +1,16 @@
+// The user designation list: 100 names that the user types, offered for the designations of objects.
+#pragma once
+#include "TXT_Table.h"
+
+enum {
+  TXT_NUM_USER_DESIGNATIONS = 100,
+  TXT_USER_DESIGNATION_CHARS = 25, // characters of a name, the terminator not counted
+};
+
+// The list as a group of texts (usable wherever a group of item texts is expected); all 100 items.
+extern const TXT_GROUP TXT_UserDesignations;
+
+// The writable name slot i (TXT_USER_DESIGNATION_CHARS + 1 units), null outside 0..99.
+char16_t* TXT_GetUserDesignation(int Index);
+// Stores a name, cut to TXT_USER_DESIGNATION_CHARS characters; returns 0, or -1 for a bad index.
+int TXT_SetUserDesignation(int Index, const char16_t* pName);
