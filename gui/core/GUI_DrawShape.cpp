@@ -1,0 +1,4 @@
+// Shapes in window coordinates.
+#include "GUI_Private.h"
+
+void GUI__DrawExit(void) {}

@@ -1,0 +1,142 @@
+// The GUI lock and the per-task contexts.
+#include <atomic>
+#include <thread>
+
+#include "GuiTest.h"
+
+namespace {
+
+using TaskTest = GuiTest;
+
+TEST_F(TaskTest, RecursiveLockExcludesOtherThread) {
+  std::atomic<int> Phase{0};
+  std::atomic<bool> InsideWhileHeld{false};
+  GUI_Lock();
+  GUI_Lock();
+  EXPECT_EQ(GUITASK_GetEntranceCnt(), 2);
+  std::thread Other([&] {
+    Phase = 1;
+    GUI_Lock();
+    GUI_Lock();
+    if (Phase.load() == 1) {
+      InsideWhileHeld = true;  // got in while the main thread still held the lock
+    }
+    EXPECT_EQ(GUITASK_GetEntranceCnt(), 2);
+    GUI_Unlock();
+    GUI_Unlock();
+  });
+  while (Phase.load() != 1) {
+    std::this_thread::yield();
+  }
+  // The other thread is now blocked (or about to be) in GUI_Lock; it cannot enter before the last unlock.
+  GUI_Unlock();
+  EXPECT_EQ(GUITASK_GetEntranceCnt(), 1);
+  Phase = 2;
+  GUI_Unlock();
+  Other.join();
+  EXPECT_FALSE(InsideWhileHeld.load());
+  EXPECT_TRUE(Errors().empty());
+}
+
+TEST_F(TaskTest, CountersStayBalancedUnderContention) {
+  int Counter = 0;
+  auto Work = [&] {
+    for (int i = 0; i < 2000; i++) {
+      GUI_Lock();
+      GUI_Lock();
+      int v = Counter;
+      GUI_Unlock();
+      Counter = v + 1;
+      GUI_Unlock();
+    }
+  };
+  std::thread a(Work), b(Work);
+  a.join();
+  b.join();
+  EXPECT_EQ(Counter, 4000);
+  EXPECT_EQ(GUITASK_GetEntranceCnt(), 0);
+}
+
+TEST_F(TaskTest, UnderflowIsReported) {
+  GUI_Unlock();
+  ASSERT_EQ(Errors().size(), 1u);
+  EXPECT_EQ(Errors()[0], "GUI_Task:\nGUI_Unlock() GUITASK__EntranceCnt underflow in GUI_Unlock()");
+  GUI_Lock();
+  GUI_Unlock();
+  EXPECT_EQ(Errors().size(), 1u);
+}
+
+TEST_F(TaskTest, EachTaskHasItsOwnContext) {
+  GUI_SetColor(GUI_RED);
+  GUI_SetPenSize(3);
+  GUI_COLOR SeenColor = 0;
+  int SeenPen = 0;
+  std::thread Other([&] {
+    GUI_Lock();
+    SeenColor = GUI_GetColor();  // inherits the first task's attributes
+    GUI_SetColor(GUI_BLUE);
+    GUI_SetPenSize(7);
+    SeenPen = GUI_GetPenSize();
+    GUI_Unlock();
+  });
+  Other.join();
+  EXPECT_EQ(SeenColor, GUI_RED);
+  EXPECT_EQ(SeenPen, 7);
+  EXPECT_EQ(GUI_GetColor(), GUI_RED);
+  EXPECT_EQ(GUI_GetPenSize(), 3);
+}
+
+TEST_F(TaskTest, SaveAndRestoreContext) {
+  GUI_CONTEXT Saved;
+  GUI_SetColor(GUI_GREEN);
+  GUI_SaveContext(&Saved);
+  GUI_SetColor(GUI_YELLOW);
+  GUI_SetDrawMode(GUI_DRAWMODE_XOR);
+  GUI_RestoreContext(&Saved);
+  EXPECT_EQ(GUI_GetColor(), GUI_GREEN);
+  EXPECT_EQ(GUI_GetDrawMode(), 0);
+  EXPECT_EQ(GUI_pContext->LCD_pColorIndex, &GUI_pContext->aColorIndex[1]);
+  EXPECT_EQ(LCD_GetColorIndex(), LCD_Color2Index(GUI_GREEN));
+}
+
+TEST_F(TaskTest, SleepUnlockedLetsOthersIn) {
+  std::atomic<bool> Entered{false};
+  GUI_Lock();
+  GUI_Lock();
+  std::thread Other([&] {
+    GUI_Lock();
+    Entered = true;
+    GUI_Unlock();
+  });
+  while (!Entered.load()) {
+    GUI__SleepUnlocked(0);
+  }
+  EXPECT_EQ(GUITASK_GetEntranceCnt(), 2);
+  GUI_Unlock();
+  GUI_Unlock();
+  Other.join();
+}
+
+int ExitCalls;
+void CountExit(void) { ExitCalls++; }
+
+TEST_F(TaskTest, ExitRoutinesRunOnce) {
+  static GUI_REGISTER_EXIT Rec = {nullptr, CountExit};
+  ExitCalls = 0;
+  GUI__RegisterExit(&Rec);
+  GUI__RegisterExit(&Rec);
+  GUI_Exit();
+  EXPECT_EQ(ExitCalls, 1);
+  ASSERT_EQ(GUI_Init(), 0);
+}
+
+TEST_F(TaskTest, ErrorValuesAreAppendedAsData) {
+  GUI_ErrorOut3("X:\n%s %n in f()", 1, -2, 3);
+  GUI_Warn("W:\nwarn");
+  ASSERT_EQ(Errors().size(), 1u);
+  EXPECT_EQ(Errors()[0], "X:\n%s %n in f(): 1, -2, 3");
+  ASSERT_EQ(Warnings().size(), 1u);
+  EXPECT_EQ(Warnings()[0], "W:\nwarn");
+}
+
+}  // namespace
