@@ -40,7 +40,8 @@ constexpr size_t TXT_VALUE_TEXT_MAX = 64;
 // Writes the text of Value in Unit into pOut (OutLen units) and returns the units written including the
 // terminator, 0 when nothing was written (unit index out of range, enumeration value without a text, a
 // negative date). WithUnit non-zero appends a blank and the unit text to plain numbers; Decimals -1 takes
-// the unit's decimals, 0 or more shows exactly that many (cut or padded, never rounded). FirstPartOnly
+// the unit's decimals, 0 or more shows exactly that many (cut or padded, never rounded), -2 the integer part
+// and the decimal point. FirstPartOnly
 // non-zero stops a room-sensor value after its temperature. Text that does not fit is cut.
 int TXT_FormatValue(int32_t Value, int Unit, char16_t* pOut, size_t OutLen, int FirstPartOnly, int WithUnit,
                     int Decimals);

@@ -113,7 +113,7 @@ uint8_t TXT_NumberWidth(int Decimals, int32_t Value) {
 
 void TXT__PutUnitNumber(TXT_TEXT_OUT* pOut, int32_t Value, int Unit, int Override) {
   int d = TXT_GetUnitDecimals(Unit);
-  if (Override < 0) {
+  if (Override < 0 && Override != TXT_DECIMALS_POINT_ONLY) {
     TXT__PutDecShift(pOut, Value, TXT_NumberWidth(d, Value), d);
     return;
   }
@@ -125,6 +125,10 @@ void TXT__PutUnitNumber(TXT_TEXT_OUT* pOut, int32_t Value, int Unit, int Overrid
   size_t i = 0;
   for (; i < Full.Len && acFull[i] != Sep; i++) {
     TXT__PutChar(pOut, acFull[i]);
+  }
+  if (Override == TXT_DECIMALS_POINT_ONLY) {
+    TXT__PutChar(pOut, Sep);
+    return;
   }
   if (Override == 0) {
     return;

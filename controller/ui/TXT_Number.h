@@ -10,6 +10,9 @@ enum {
   TXT_UNIT_NONE_ALIAS = 255,
 };
 
+// Decimals arguments: the unit's own decimals, or the integer part followed by the decimal point.
+enum { TXT_DECIMALS_TABLE = -1, TXT_DECIMALS_POINT_ONLY = -2 };
+
 // Decimals of each unit index: the value is stored in the smallest step of its unit.
 extern const int8_t TXT_UnitDecimals[TXT_NUM_UNITS];
 // Decimals of a unit index (255 as 0); 0 for indices outside the table.
@@ -32,5 +35,6 @@ int TXT_PlainNumber(int32_t Value, char16_t* pOut, size_t OutLen);
 int TXT_FixedDecimal(int32_t Value, int Width, int Unit, char16_t* pOut, size_t OutLen);
 // Value with the unit's decimals at its natural width.
 int TXT_UnitNumber(int32_t Value, int Unit, char16_t* pOut, size_t OutLen);
-// As TXT_UnitNumber; Decimals >= 0 shows exactly that many decimals, cutting or padding with zeros.
+// As TXT_UnitNumber; Decimals >= 0 shows exactly that many decimals, cutting or padding with zeros;
+// TXT_DECIMALS_POINT_ONLY shows the integer part and the decimal point.
 int TXT_UnitNumberOverride(int32_t Value, int Unit, char16_t* pOut, size_t OutLen, int Decimals);

@@ -37,5 +37,6 @@ void TXT__PutDigits(TXT_TEXT_OUT* pOut, uint64_t Magnitude, int MinDigits);
 // (sign and point included), always with a digit before the point; never cut.
 void TXT__PutDecShift(TXT_TEXT_OUT* pOut, int64_t Value, int Width, int Decimals);
 // The plain number of a unit: its decimals, its natural width; Override >= 0 shows exactly that many
-// decimals, cutting or padding with zeros (never rounding).
+// decimals, cutting or padding with zeros (never rounding); TXT_DECIMALS_POINT_ONLY the integer part and
+// the point.
 void TXT__PutUnitNumber(TXT_TEXT_OUT* pOut, int32_t Value, int Unit, int Override);

@@ -183,6 +183,8 @@ TEST_F(TxtFormat, DecimalsOverrideCutsAndPads) {
   EXPECT_EQ(Fmt(123, 0, 0, 2), "123.00");
   EXPECT_EQ(Fmt(123, 0, 0, 0), "123");
   EXPECT_EQ(Fmt(-123456, 56, 0, 2), "-0.12");
+  EXPECT_EQ(Fmt(123, 1, 1, TXT_DECIMALS_POINT_ONLY), "12. °C");
+  EXPECT_EQ(Fmt(-5, 1, 0, TXT_DECIMALS_POINT_ONLY), "-0.");
 }
 
 TEST_F(TxtFormat, RoomSensor) {
