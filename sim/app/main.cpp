@@ -1,9 +1,6 @@
-// Entry point of the simulator. The host's start-up lives in the sim library; this file only hands over.
-#include <cstdio>
+// Entry point of the simulator: the host's start-up runs the whole life of the program.
+#include "SIM.h"
 
 int main(int argc, char** argv) {
-  (void)argc;
-  (void)argv;
-  std::puts("MERIDOX simulator: host not built yet");
-  return 0;
+  return SIM_Main(argc, argv);
 }

@@ -1,0 +1,33 @@
+// The host's calls into the GUI library and the controller application, gathered in one place. Library-internal.
+#pragma once
+#include <cstdint>
+
+typedef struct {
+  int XSize, YSize;       // visible size in pixels
+  int VXSize, VYSize;     // virtual size (the frame buffer)
+  int XMag, YMag;         // the library's magnification
+  int BitsPerPixel;
+  int NumColors;          // palette entries (0 above 8 bits per pixel)
+} SIM_LAYER_INFO;
+
+void SIM__GuiConfigOnce(void);
+int SIM__GuiGetNumLayers(void);
+void SIM__GuiGetLayerInfo(int Layer, SIM_LAYER_INFO* pInfo);
+uint32_t SIM__GuiIndex2Color(int Layer, uint32_t Index);   // GUI colour, red in the low byte
+uint32_t SIM__GuiColor2Index(int Layer, uint32_t Color);
+void SIM__GuiInstall(void);                                // host hooks and the display buffer
+void SIM__GuiStorePointer(int x, int y, int Pressed, int Layer);
+void SIM__GuiStoreKeyMsg(int Key, int Pressed);
+
+void SIM__AppMainTask(void);
+void SIM__AppConfig(void);
+void SIM__AppSendBack(void);
+void SIM__AppLoadFunctionData(const char* pPath);
+void SIM__AppLoadDesign(const char* pPath);
+void SIM__AppLoadBranding(const char* pPath);
+void SIM__AppSaveTmpFile(void);
+
+// Tests: where pointer states and key messages go while the GUI library does not take them.
+typedef void SIM_POINTER_SINK(int x, int y, int Pressed, int Layer);
+typedef void SIM_KEY_SINK(int Key, int Pressed);
+void SIM__SetInputSinks(SIM_POINTER_SINK* pfPointer, SIM_KEY_SINK* pfKey);

@@ -1,0 +1,157 @@
+// The LCD window: shows one layer of the shared frame buffer 1:1 or magnified, repaints when the layer's change
+// counter moved (polled every 20 ms), turns the mouse into pointer states, sends the first extra button to the
+// controller as its back command, and loads files dropped on it by their extension.
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "LCDSIM.h"
+#include "SIM.h"
+#include "SIM_Bridge.h"
+#include "SIM_Windows.h"
+
+enum { _TIMER_POLL = 0, _POLL_MS = 20, _MAX_LAYERS = 16 };
+
+SIM_LCD_MSG_HOOK* SIM_pfLCDMsgHook;
+char SIM_PagesFolder[512];
+
+static uint32_t _aLastModifyCnt[_MAX_LAYERS];
+
+static int _GetLayer(PLAT_HWND hWnd) { return int(PLAT_GetUserData(hWnd)); }
+
+static void _Paint(PLAT_HWND hWnd, int Erase) {
+  PLAT_HDC hdc = PLAT_BeginPaint(hWnd);
+  LCDSIM_LAYER_VIEW View;
+  if (!hdc || LCDSIM_GetView(_GetLayer(hWnd), &View)) return;
+  if (Erase) {
+    int xSize, ySize;
+    PLAT_GetClientSize(hWnd, &xSize, &ySize);
+    PLAT_FillRect(hdc, 0, 0, xSize, ySize, 0x000000);
+  }
+  const LCDSIM_HEADER* h = View.pHeader;
+  // Only what lies inside the frame buffer is shown, whatever the header says.
+  int xOrg = h->xOrg, yOrg = h->yOrg;
+  if (xOrg < 0 || yOrg < 0 || xOrg >= h->VXSize || yOrg >= h->VYSize) return;
+  int xSize = std::min(h->XSize, h->VXSize - xOrg);
+  int ySize = std::min(h->YSize, h->VYSize - yOrg);
+  if (xSize <= 0 || ySize <= 0 || (long long)(yOrg + ySize) * View.BytesPerLine > LCDSIM_FB_SIZE) return;
+  PLAT_DIB Dib;
+  Dib.pBits = View.pFrameBuffer + size_t(yOrg) * View.BytesPerLine + size_t(xOrg) * View.BytesPerPixel;
+  Dib.xSize = xSize;
+  Dib.ySize = ySize;
+  Dib.BytesPerLine = View.BytesPerLine;
+  Dib.BitsPerPixel = View.BytesPerPixel * 8;
+  Dib.pPalette = View.pPalette;
+  PLAT_DrawDIB(hdc, 0, 0, xSize * SIM_GetXMag(), ySize * SIM_GetYMag(), &Dib, 0, 0, xSize, ySize);
+  PLAT_EndPaint(hWnd, hdc);
+}
+
+static void _OnTimer(PLAT_HWND hWnd) {
+  int Layer = _GetLayer(hWnd);
+  LCDSIM_ForwardPID(Layer);
+  if (Layer == 0) {
+    uint32_t Cnt = LCDSIM_GetModifyCnt(Layer);
+    if (Cnt != _aLastModifyCnt[Layer] && PLAT_IsWindow(hWnd)) {
+      PLAT_Invalidate(hWnd, 0);
+      _aLastModifyCnt[Layer] = Cnt;
+    }
+  }
+}
+
+static void _StoreMouseState(PLAT_HWND hWnd, uintptr_t wParam, intptr_t lParam, int DoubleClick) {
+  int Layer = _GetLayer(hWnd);
+  LCDSIM_LAYER_VIEW View;
+  if (LCDSIM_GetView(Layer, &View)) return;
+  int x = int16_t(lParam & 0xFFFF) / SIM_GetXMag();
+  int y = int16_t(lParam >> 16 & 0xFFFF) / SIM_GetYMag();
+  int Buttons = 0;
+  if (DoubleClick) {
+    Buttons = 128;
+  } else {
+    if (wParam & PLAT_MK_LBUTTON) Buttons |= 1;
+    if (wParam & PLAT_MK_MBUTTON) Buttons |= 4;
+    if (wParam & PLAT_MK_RBUTTON) Buttons |= 2;
+  }
+  if (x < 0 || x >= View.pHeader->XSize || y < 0 || y >= View.pHeader->YSize) x = y = -1;
+  LCDSIM_SetPID(x, y, Buttons, Layer);
+}
+
+// The extension test looks at the last five characters of the path, ignoring case.
+static int _HasExtension(const std::string& Lower, const char* pExt) {
+  if (Lower.size() < 5) return 0;
+  return Lower.find(pExt, Lower.size() - 5) != std::string::npos;
+}
+
+static void _RememberPagesFolder(const char* pPath) {
+  std::string Folder = pPath;
+  size_t Pos = Folder.rfind('/');
+  Folder = Pos == std::string::npos ? std::string() : Folder.substr(0, Pos);
+  snprintf(SIM_PagesFolder, sizeof(SIM_PagesFolder), "%s", Folder.c_str());
+  char acFile[600];
+  SIM_JoinPath(acFile, sizeof(acFile), SIM_UserFolder, "q7f.txt");
+  if (FILE* pFile = fopen(acFile, "wb")) {
+    fputs(SIM_PagesFolder, pFile);
+    fclose(pFile);
+  }
+}
+
+static void _OnDrop(int NumFiles, const char* const* paPath) {
+  for (int i = 0; i < NumFiles; i++) {
+    const char* pPath = paPath[i];
+    if (!pPath) continue;
+    std::string Lower = pPath;
+    for (char& c : Lower) c = char(tolower(uint8_t(c)));
+    if (_HasExtension(Lower, ".dat")) SIM__AppLoadFunctionData(pPath);
+    else if (_HasExtension(Lower, ".q7f")) _RememberPagesFolder(pPath);
+    else if (_HasExtension(Lower, ".q7d")) SIM__AppLoadDesign(pPath);
+    else if (_HasExtension(Lower, ".q7b")) SIM__AppLoadBranding(pPath);
+  }
+}
+
+static intptr_t _WndProcLCD(PLAT_HWND hWnd, uint32_t Msg, uintptr_t wParam, intptr_t lParam) {
+  intptr_t Result = 0;
+  if (SIM_pfLCDMsgHook && SIM_pfLCDMsgHook(hWnd, Msg, wParam, lParam, &Result) == 0) return Result;
+  switch (Msg) {
+  case PLAT_MSG_CREATE:
+    PLAT_SetTimer(hWnd, _TIMER_POLL, _POLL_MS);
+    return 0;
+  case PLAT_MSG_PAINT:
+    _Paint(hWnd, int(wParam));
+    return 0;
+  case PLAT_MSG_TIMER:
+    _OnTimer(hWnd);
+    return 0;
+  case PLAT_MSG_MOUSEMOVE:
+  case PLAT_MSG_LBUTTONDOWN:
+  case PLAT_MSG_LBUTTONUP:
+  case PLAT_MSG_LBUTTONDBLCLK:
+  case PLAT_MSG_RBUTTONDOWN:
+  case PLAT_MSG_RBUTTONUP:
+    if (Msg == PLAT_MSG_LBUTTONDOWN) PLAT_SetCapture(hWnd);
+    if (Msg == PLAT_MSG_LBUTTONUP) PLAT_ReleaseCapture();
+    _StoreMouseState(hWnd, wParam, lParam, Msg == PLAT_MSG_LBUTTONDBLCLK);
+    return 0;
+  case PLAT_MSG_XBUTTONDOWN:
+    if (wParam & PLAT_MK_XBUTTON1) SIM__AppSendBack();
+    return 0;
+  case PLAT_MSG_DROPFILES:
+    _OnDrop(int(wParam), reinterpret_cast<const char* const*>(lParam));
+    return 0;
+  default:
+    return PLAT_DefWindowProc(hWnd, Msg, wParam, lParam);
+  }
+}
+
+PLAT_HWND SIM_CreateLCDWindow(PLAT_HWND hParent, int x, int y, int Layer) {
+  LCDSIM_LAYER_VIEW View;
+  int xSize = 0, ySize = 0;
+  if (LCDSIM_GetView(Layer, &View) == 0) {
+    xSize = View.pHeader->XSize * SIM_GetXMag();
+    ySize = View.pHeader->YSize * SIM_GetYMag();
+  }
+  PLAT_CREATE Create = {"GUI LCD", "LCD window", _WndProcLCD, hParent, x, y, xSize, ySize,
+                        PLAT_WS_CHILD | PLAT_WS_VISIBLE | PLAT_WS_ACCEPTFILES | PLAT_WS_DBLCLKS, 0xFFFFFF,
+                        Layer};
+  return PLAT_CreateWindow(&Create);
+}

@@ -1,0 +1,210 @@
+// Start-up and shutdown of the simulator, and its framed main window: the LCD window of layer 0 and the log
+// below it, a menu with pause, resume and exit, and a 20 ms timer that shows the application's state in the
+// title and ends the simulator when the application has ended.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "LCDSIM.h"
+#include "SIM.h"
+#include "SIM_Bridge.h"
+#include "SIM_Log.h"
+#include "SIM_Windows.h"
+
+enum {
+  _ID_ABOUT = 104, _ID_EXIT = 105, _ID_NOTHING = 530, _ID_PAUSE = 540, _ID_RESUME = 550, _ID_LOG = 570,
+  _TIMER_TITLE = 0, _TITLE_MS = 20, _LOG_HEIGHT = 120,
+};
+
+const char* SIM_CommandLine = "";
+int SIM_Zoom = 1;
+int SIM_WizFlag;
+PLAT_HWND SIM_hDeviceWnd;
+PLAT_HWND SIM_hInputSimWnd;
+
+static std::string _CommandLine;
+static char _acTitle[64];
+static PLAT_HMENU _hMenu;
+
+static const PLAT_ACCEL _aAccel[] = {
+    {PLAT_VK_F1 + 2, 0, _ID_NOTHING}, {PLAT_VK_F1 + 3, 0, _ID_PAUSE}, {PLAT_VK_F1 + 4, 0, _ID_RESUME}};
+
+const char* SIM_GetAppName(void) { return "Q7-Simulator"; }
+const char* SIM_GetTitle(void) { return "MERIDOX Simulator"; }
+
+/*********************************************************************
+*
+*       Command line
+*/
+// "Mag" followed by a number sets the zoom (1 to 8, else 1); "Wiz" anywhere sets the start flag.
+static void _ParseCommandLine(const char* s) {
+  if (const char* p = strstr(s, "Mag")) {
+    int Zoom;
+    if (sscanf(p + 3, "%d", &Zoom) == 1) SIM_Zoom = (Zoom <= 0 || Zoom > 8) ? 1 : Zoom;
+  }
+  if (strstr(s, "Wiz")) SIM_WizFlag = 1;
+}
+
+/*********************************************************************
+*
+*       Main frame
+*/
+static void _UpdateTitle(PLAT_HWND hWnd) {
+  if (!SIM_IsAppRunning()) {
+    PLAT_PostQuit(0);  // the simulator ends with the application
+    return;
+  }
+  char acTitle[64];
+  snprintf(acTitle, sizeof(acTitle), "%s%s", SIM_GetAppName(), SIM_IsAppSuspended() ? "(Suspended)" : "(Executing)");
+  if (strcmp(acTitle, _acTitle) != 0) {
+    snprintf(_acTitle, sizeof(_acTitle), "%s", acTitle);
+    PLAT_SetWindowText(hWnd, _acTitle);
+  }
+}
+
+static void _UpdateMenu(void) {
+  PLAT_EnableMenuItem(_hMenu, _ID_PAUSE, SIM_IsAppRunning() && !SIM_IsAppSuspended());
+  PLAT_EnableMenuItem(_hMenu, _ID_RESUME, SIM_IsAppRunning() && SIM_IsAppSuspended());
+}
+
+static void _OnCommand(PLAT_HWND hWnd, uint32_t Id) {
+  switch (Id) {
+  case _ID_PAUSE: SIM_SuspendApp(); break;
+  case _ID_RESUME: SIM_ResumeApp(); break;
+  case _ID_EXIT: PLAT_DestroyWindow(hWnd); break;
+  case _ID_ABOUT: PLAT_MessageBox(hWnd, "MERIDOX Simulator\n\nSimulation of the MERIDOX controller on the PC.",
+                                  SIM_GetTitle(), PLAT_MB_ICONINFO); break;
+  default: break;
+  }
+}
+
+static intptr_t _WndProcMainFrame(PLAT_HWND hWnd, uint32_t Msg, uintptr_t wParam, intptr_t lParam) {
+  SIM_HandleKeyMsg(Msg, wParam);
+  switch (Msg) {
+  case PLAT_MSG_CREATE:
+    PLAT_SetTimer(hWnd, _TIMER_TITLE, _TITLE_MS);
+    return 0;
+  case PLAT_MSG_DESTROY:
+    PLAT_KillTimer(hWnd, _TIMER_TITLE);
+    if (SIM_hDeviceWnd == hWnd) SIM_hDeviceWnd = nullptr;
+    PLAT_PostQuit(0);
+    return 0;
+  case PLAT_MSG_COMMAND:
+    _OnCommand(hWnd, uint32_t(wParam & 0xFFFF));
+    return 0;
+  case PLAT_MSG_TIMER:
+    _UpdateTitle(hWnd);
+    return 0;
+  case PLAT_MSG_INITMENU:
+    _UpdateMenu();
+    return 0;
+  default:
+    return PLAT_DefWindowProc(hWnd, Msg, wParam, lParam);
+  }
+}
+
+static PLAT_HMENU _CreateMenu(void) {
+  PLAT_HMENU hFile = PLAT_CreateMenu();
+  PLAT_AppendMenu(hFile, "Pause Application", _ID_PAUSE, "F4");
+  PLAT_AppendMenu(hFile, "Resume Application", _ID_RESUME, "F5");
+  PLAT_AppendSeparator(hFile);
+  PLAT_AppendMenu(hFile, "E&xit", _ID_EXIT, "ALT-F4");
+  PLAT_HMENU hHelp = PLAT_CreateMenu();
+  PLAT_AppendMenu(hHelp, "&About ...", _ID_ABOUT, nullptr);
+  PLAT_HMENU hBar = PLAT_CreateMenu();
+  PLAT_AppendSubMenu(hBar, "&File", hFile);
+  PLAT_AppendSubMenu(hBar, "&Help", hHelp);
+  return hBar;
+}
+
+int SIM_InitHost(void) {
+  SIM_InitTime();
+  if (const char* pError = LCDSIM_Init()) {
+    PLAT_MessageBox(SIM_hDeviceWnd, pError, SIM_GetTitle(), PLAT_MB_ICONWARNING);
+    return 1;
+  }
+  return 0;
+}
+
+PLAT_HWND SIM_CreateMainFrame(void) {
+  SIM_LAYER_INFO Info;
+  SIM__GuiGetLayerInfo(0, &Info);
+  int xSize = Info.XSize * Info.XMag * SIM_GetXMag();
+  int ySize = Info.YSize * Info.YMag * SIM_GetYMag();
+  PLAT_CREATE Create = {"GUI Simulation Mainframe", SIM_GetAppName(), _WndProcMainFrame, nullptr, PLAT_DEFAULT_POS,
+                        PLAT_DEFAULT_POS, xSize, ySize + _LOG_HEIGHT, PLAT_WS_FRAME, 0xD4D0C8, 0};
+  SIM_hDeviceWnd = PLAT_CreateWindow(&Create);
+  if (!SIM_hDeviceWnd) return nullptr;
+  if (!_hMenu) _hMenu = _CreateMenu();
+  PLAT_SetMenuBar(SIM_hDeviceWnd, _hMenu);
+  PLAT_SetClientSize(SIM_hDeviceWnd, xSize, ySize + _LOG_HEIGHT);
+  if (SIM_InitHost()) return nullptr;
+  SIM_CreateLCDWindow(SIM_hDeviceWnd, 0, 0, 0);
+  LOG_Create(SIM_hDeviceWnd, 0, ySize, xSize, _LOG_HEIGHT);
+  return SIM_hDeviceWnd;
+}
+
+static int _RunWindows(void) {
+  if (*SIM_CommandLine) SIM_SetErrorBox(0);  // started with words: errors go to the log and the file only
+  PLAT_SetAccelerators(_aAccel, int(sizeof(_aAccel) / sizeof(_aAccel[0])));
+  if (!SIM_CreateMainFrame()) {
+    LCDSIM_Exit();
+    return 1;
+  }
+  if (SIM_MAINWINDOW_HOOK* pfHook = SIM_GetMainWindowHook()) {
+    SIM_MAINWINDOW_INFO Info = {SIM_hDeviceWnd, {nullptr, nullptr, nullptr}};
+    pfHook(&Info);
+  }
+  SIM_StartApp();
+  PLAT_ShowWindow(SIM_hDeviceWnd, 1);
+  int r = PLAT_RunLoop();
+  SIM_StopApp();
+  if (SIM_hDeviceWnd) PLAT_DestroyWindow(SIM_hDeviceWnd);
+  LCDSIM_Exit();
+  return r;
+}
+
+// Refuses a display whose frame buffer does not fit the mapping.
+static int _CheckFrameBuffer(void) {
+  for (int Layer = SIM__GuiGetNumLayers() - 1; Layer >= 0; Layer--) {
+    SIM_LAYER_INFO Info;
+    SIM__GuiGetLayerInfo(Layer, &Info);
+    long long Size = (long long)Info.XSize * Info.YSize * (Info.BitsPerPixel <= 8 ? 1 : 4);
+    if (Size > LCDSIM_FB_SIZE) return 1;
+  }
+  return 0;
+}
+
+int SIM_Main(int argc, char** argv) {
+  PLAT_Init(&argc, argv);
+  for (int i = 1; i < argc; i++) {
+    if (i > 1) _CommandLine += ' ';
+    _CommandLine += argv[i];
+  }
+  SIM_CommandLine = _CommandLine.c_str();
+  int r = LCDSIM_PreInit();
+  if (r) {
+    PLAT_MessageBox(nullptr,
+                    r == 1 ? "Every simulated display is in use by other simulators.\nClose one of them and start again."
+                           : "The simulated display could not be created.",
+                    SIM_GetTitle(), PLAT_MB_ICONWARNING);
+    return 1;
+  }
+  if (_CheckFrameBuffer()) {
+    PLAT_MessageBox(nullptr, "Frame buffer exceeds current limits of the simulation!", SIM_GetTitle(),
+                    PLAT_MB_ICONWARNING);
+    LCDSIM_Exit();
+    return 1;
+  }
+  SIM_InitFolders();
+  _ParseCommandLine(SIM_CommandLine);
+  SIM__AppConfig();
+  if (SIM_GetTransColor() == 0xFF000000) SIM_SetTransColor(0xFF0000);
+  SIM_SetDelayHook(SIM__DelayHook);
+  SIM_SetIdleHook(SIM__IdleHook);
+  SIM__GuiInstall();
+  r = _RunWindows();
+  SIM__AppSaveTmpFile();
+  SIM_CloseErrorLog();
+  return r;
+}

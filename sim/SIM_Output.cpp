@@ -1,0 +1,73 @@
+// Error, warning and log output of the host: into the log window, into "SimError.log" and, for errors, into a
+// message box. Callable from any thread; the message box is shown by the main thread.
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <string>
+
+#include "SIM.h"
+#include "SIM_Log.h"
+#include "SIM_Windows.h"
+
+static std::mutex _Mutex;         // guards the error log and the count
+static FILE* _pErrorLog;
+static uint8_t _ErrorBox = 1;
+static uint32_t _NumErrors;
+
+static void _WriteErrorLog(const char* s) {
+  std::lock_guard<std::mutex> Lock(_Mutex);
+  if (!_pErrorLog) {
+    _pErrorLog = fopen("SimError.log", "wb");  // afresh at the first error of a run
+    if (!_pErrorLog) return;
+  }
+  fputs("\r\n", _pErrorLog);
+  fputs(s, _pErrorLog);
+  fflush(_pErrorLog);
+}
+
+static void _ShowBox(void* p) {
+  std::string* pText = static_cast<std::string*>(p);
+  PLAT_MessageBox(SIM_hDeviceWnd, pText->c_str(), SIM_GetTitle(), PLAT_MB_ICONWARNING);
+  delete pText;
+}
+
+void SIM_ErrorOut(const char* s) {
+  if (!s) s = "";
+  LOG_AddEntry(1, s);
+  if (_ErrorBox) {
+    {
+      std::lock_guard<std::mutex> Lock(_Mutex);
+      _NumErrors++;
+    }
+    std::string* pText = new std::string(s);
+    if (PLAT_PostCall(_ShowBox, pText)) delete pText;
+  }
+  _WriteErrorLog(s);
+}
+
+void SIM_Warn(const char* s) {
+  LOG_AddEntry(1, s ? s : "");
+}
+
+void SIM_Log(const char* s) {
+  if (!s) s = "";
+  if (getenv("MERIDOX_DEBUG")) fputs(s, stderr);
+  LOG_AddEntry(0, s);
+}
+
+uint8_t SIM_SetErrorBox(uint8_t OnOff) {
+  uint8_t Old = _ErrorBox;
+  _ErrorBox = OnOff;
+  return Old;
+}
+
+uint32_t SIM_GetErrorCount(void) {
+  std::lock_guard<std::mutex> Lock(_Mutex);
+  return _NumErrors;
+}
+
+void SIM_CloseErrorLog(void) {
+  std::lock_guard<std::mutex> Lock(_Mutex);
+  if (_pErrorLog) fclose(_pErrorLog);
+  _pErrorLog = nullptr;
+}

@@ -1,0 +1,95 @@
+// Paths and the host's folders. Paths are joined with '/'. The per-user folder lies in "APPDATA" when that is
+// set, else in the XDG configuration folder ($XDG_CONFIG_HOME or ~/.config); the simulated storage lies in the
+// XDG documents folder, else in ~/Documents.
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <algorithm>
+#include <string>
+
+#include "SIM.h"
+
+char SIM_HostText[512];
+char SIM_UserFolder[512];
+
+static const char _acMaker[] = "Orvaldi Klimaregelwerk";
+static const char _acProduct[] = "MERIDOX-Simulator";
+
+// A path that does not fit is cut at the buffer's end, always terminated.
+void SIM_JoinPath(char* pDest, int DestSize, const char* pFolder, const char* pName) {
+  if (DestSize <= 0) return;
+  std::string Path = (pFolder && *pFolder) ? std::string(pFolder) + "/" + pName : std::string(pName);
+  size_t n = std::min(Path.size(), size_t(DestSize - 1));
+  memmove(pDest, Path.data(), n);
+  pDest[n] = 0;
+}
+
+static std::string _Home(void) {
+  const char* p = getenv("HOME");
+  return p ? p : ".";
+}
+
+static std::string _ConfigFolder(void) {
+  const char* p = getenv("APPDATA");
+  if (p && *p) return p;
+  p = getenv("XDG_CONFIG_HOME");
+  if (p && *p) return p;
+  return _Home() + "/.config";
+}
+
+// XDG_DOCUMENTS_DIR of the user-dirs file: a quoted path that may begin with $HOME.
+static std::string _DocumentsFolder(void) {
+  const char* pXdg = getenv("XDG_CONFIG_HOME");
+  std::string File = (pXdg && *pXdg ? std::string(pXdg) : _Home() + "/.config") + "/user-dirs.dirs";
+  if (FILE* pFile = fopen(File.c_str(), "r")) {
+    char acLine[1024];
+    std::string Found;
+    while (fgets(acLine, sizeof(acLine), pFile)) {
+      const char* pKey = "XDG_DOCUMENTS_DIR=\"";
+      if (strncmp(acLine, pKey, strlen(pKey)) != 0) continue;
+      std::string Value = acLine + strlen(pKey);
+      size_t End = Value.find('"');
+      if (End == std::string::npos) continue;
+      Value.resize(End);
+      if (Value.compare(0, 5, "$HOME") == 0) Value = _Home() + Value.substr(5);
+      if (!Value.empty() && Value[0] == '/') Found = Value;
+    }
+    fclose(pFile);
+    if (!Found.empty()) return Found;
+  }
+  return _Home() + "/Documents";
+}
+
+// 0 made or already there; otherwise errno of the failure.
+static int _MakeFolder(const char* pPath) {
+  if (mkdir(pPath, 0755) == 0 || errno == EEXIST) return 0;
+  return errno;
+}
+
+void SIM_InitFolders(void) {
+  char acPath[512];
+  // Simulated storage: the controller's SD card and internal memory.
+  std::string Docs = _DocumentsFolder();
+  _MakeFolder(Docs.c_str());
+  SIM_JoinPath(SIM_HostText, sizeof(SIM_HostText), Docs.c_str(), _acProduct);
+  if (_MakeFolder(SIM_HostText) == ENOENT) SIM_HostText[0] = 0;
+  SIM_JoinPath(acPath, sizeof(acPath), SIM_HostText, "SD-Card");
+  _MakeFolder(acPath);
+  SIM_JoinPath(acPath, sizeof(acPath), SIM_HostText, "Intern");
+  _MakeFolder(acPath);
+  // Per-user folder, made step by step.
+  std::string Base = _ConfigFolder();
+  _MakeFolder(Base.c_str());
+  SIM_JoinPath(SIM_UserFolder, sizeof(SIM_UserFolder), Base.c_str(), _acMaker);
+  int r = _MakeFolder(SIM_UserFolder);
+  if (r == 0) {
+    std::string Maker = SIM_UserFolder;
+    SIM_JoinPath(SIM_UserFolder, sizeof(SIM_UserFolder), Maker.c_str(), _acProduct);
+    if (_MakeFolder(SIM_UserFolder) == ENOENT) SIM_UserFolder[0] = 0;
+  } else if (r == ENOENT) {
+    SIM_UserFolder[0] = 0;
+  }
+}

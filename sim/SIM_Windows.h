@@ -1,0 +1,17 @@
+// The host's windows as the start-up and the other host modules see them. Library-internal.
+#pragma once
+#include "PLAT_Window.h"
+
+extern PLAT_HWND SIM_hDeviceWnd;     // the main window: owner of the message boxes
+extern PLAT_HWND SIM_hInputSimWnd;   // the input-simulation window, 0 while closed
+
+enum { SIM_MSG_REFRESH_INPUTS = PLAT_MSG_APP + 1 };  // rows re-read their input descriptors
+
+const char* SIM_GetAppName(void);    // "Q7-Simulator": frame titles
+const char* SIM_GetTitle(void);      // "MERIDOX Simulator": message-box captions
+
+// The LCD window of a layer, a child of hParent; its size is the layer's size times the host magnification.
+PLAT_HWND SIM_CreateLCDWindow(PLAT_HWND hParent, int x, int y, int Layer);
+
+int SIM_InitHost(void);                 // time base and layer set-up; 1 on failure (shown in a box)
+PLAT_HWND SIM_CreateMainFrame(void);    // framed main window with the LCD window and the log

@@ -1,0 +1,64 @@
+// What the window, painting and menu files of the platform layer share. Not for use above this layer.
+#pragma once
+#include <QPointer>
+#include <QWidget>
+
+#include <map>
+#include <string>
+
+#include "PLAT_Window.h"
+
+class QMenuBar;
+class QPainter;
+
+class PLAT__Client;
+
+struct PLAT_WINDOW {
+  PLAT__Client* pClient = nullptr;  // the client area: receives painting and input
+  QWidget* pOuter = nullptr;        // the top-level widget that holds the menu bar, or the client itself
+  PLAT_WNDPROC pfProc = nullptr;
+  std::string Class;
+  intptr_t UserData = 0;
+  uint32_t Style = 0;
+  uint32_t BkColor = 0;
+  std::map<uint32_t, int> Timers;   // our id -> toolkit timer id
+  bool EraseNext = true;
+  bool Destroyed = false;
+  PLAT_HMENU hMenuBar = nullptr;
+  QMenuBar* pMenuBar = nullptr;
+};
+
+struct PLAT_PAINTER {
+  QPainter* pPainter;
+  uint32_t TextColor;
+};
+
+class PLAT__Client : public QWidget {
+public:
+  PLAT__Client(PLAT_WINDOW* pWin, QWidget* pParent);
+  ~PLAT__Client() override;
+  PLAT_WINDOW* pWin;
+  PLAT_PAINTER* pPaint = nullptr;  // set while PLAT_MSG_PAINT is handled
+
+protected:
+  void paintEvent(QPaintEvent* e) override;
+  void timerEvent(QTimerEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void wheelEvent(QWheelEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void keyReleaseEvent(QKeyEvent* e) override;
+  void dragEnterEvent(QDragEnterEvent* e) override;
+  void dragMoveEvent(QDragMoveEvent* e) override;
+  void dropEvent(QDropEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+  bool focusNextPrevChild(bool) override { return false; }  // Tab is a key like any other here
+};
+
+intptr_t PLAT__Dispatch(PLAT_WINDOW* pWin, uint32_t Msg, uintptr_t wParam, intptr_t lParam);
+int PLAT__IsAlive(PLAT_WINDOW* pWin);
+void PLAT__SendInitMenu(PLAT_HWND hWnd);
+QMenuBar* PLAT__BuildMenuBar(PLAT_HMENU hMenu, PLAT_HWND hTarget, QWidget* pParent);

@@ -1,0 +1,90 @@
+// Painting of a window: device-independent bitmaps 1:1 or stretched, filled rectangles and text; and the grab
+// of what a window shows.
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QScreen>
+
+#include <cstring>
+
+#include "PLAT_Internal.h"
+
+void PLAT__Client::paintEvent(QPaintEvent*) {
+  QPainter Painter(this);
+  PLAT_PAINTER Paint{&Painter, 0};
+  pPaint = &Paint;
+  uintptr_t Erase = pWin->EraseNext ? 1 : 0;
+  pWin->EraseNext = false;
+  PLAT__Dispatch(pWin, PLAT_MSG_PAINT, Erase, 0);
+  pPaint = nullptr;
+}
+
+PLAT_HDC PLAT_BeginPaint(PLAT_HWND hWnd) {
+  return PLAT_IsWindow(hWnd) ? hWnd->pClient->pPaint : nullptr;
+}
+
+void PLAT_EndPaint(PLAT_HWND, PLAT_HDC) {}
+
+void PLAT_DrawDIB(PLAT_HDC hdc, int xDst, int yDst, int xSizeDst, int ySizeDst, const PLAT_DIB* pDib, int xSrc,
+                  int ySrc, int xSizeSrc, int ySizeSrc) {
+  if (!hdc || !pDib || !pDib->pBits || pDib->xSize <= 0 || pDib->ySize <= 0) return;
+  QImage::Format Format;
+  switch (pDib->BitsPerPixel) {
+  case 8: Format = QImage::Format_Indexed8; break;
+  case 16: Format = QImage::Format_RGB16; break;
+  case 32: Format = QImage::Format_RGB32; break;
+  default: return;
+  }
+  // The image only wraps the caller's pixels; nothing is copied before drawing.
+  QImage Image(static_cast<const uchar*>(pDib->pBits), pDib->xSize, pDib->ySize, pDib->BytesPerLine, Format);
+  if (Format == QImage::Format_Indexed8) {
+    QList<QRgb> Colors(256);
+    for (int i = 0; i < 256; i++) Colors[i] = pDib->pPalette ? (pDib->pPalette[i] | 0xFF000000u) : qRgb(i, i, i);
+    Image.setColorTable(Colors);
+  }
+  hdc->pPainter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+  hdc->pPainter->drawImage(QRect(xDst, yDst, xSizeDst, ySizeDst), Image, QRect(xSrc, ySrc, xSizeSrc, ySizeSrc));
+}
+
+void PLAT_FillRect(PLAT_HDC hdc, int x, int y, int xSize, int ySize, uint32_t Color) {
+  if (hdc) hdc->pPainter->fillRect(x, y, xSize, ySize, QColor::fromRgb(Color & 0xFFFFFF));
+}
+
+void PLAT_SetTextColor(PLAT_HDC hdc, uint32_t Color) {
+  if (hdc) hdc->TextColor = Color & 0xFFFFFF;
+}
+
+void PLAT_DrawText(PLAT_HDC hdc, int x, int y, const char* s, int NumBytes) {
+  if (!hdc || NumBytes <= 0) return;
+  QPainter* p = hdc->pPainter;
+  p->setPen(QColor::fromRgb(hdc->TextColor));
+  p->drawText(x, y + p->fontMetrics().ascent(), QString::fromUtf8(s, NumBytes));
+}
+
+int PLAT_GetTextWidth(PLAT_HDC hdc, const char* s, int NumBytes) {
+  if (!hdc || NumBytes <= 0) return 0;
+  return hdc->pPainter->fontMetrics().horizontalAdvance(QString::fromUtf8(s, NumBytes));
+}
+
+int PLAT_GetTextHeight(PLAT_HDC hdc, const char* s) {
+  if (!hdc) return 0;
+  return hdc->pPainter->fontMetrics().boundingRect(QString::fromUtf8(s)).height();
+}
+
+// A shown window gives what the screen holds for it (what was last painted); a hidden one is painted afresh.
+int PLAT_GrabWindow(PLAT_HWND hWnd, uint32_t* pDest, int xSize, int ySize) {
+  if (!PLAT_IsWindow(hWnd)) return 1;
+  QWidget* pWidget = hWnd->pClient;
+  QImage Image;
+  if (pWidget->isVisible() && pWidget->window()->screen()) {
+    QWidget* pTop = pWidget->window();
+    QPoint Off = pWidget->mapTo(pTop, QPoint(0, 0));
+    Image = pTop->screen()->grabWindow(pTop->winId(), Off.x(), Off.y(), xSize, ySize).toImage();
+  } else {
+    Image = pWidget->grab().toImage();
+  }
+  Image = Image.convertToFormat(QImage::Format_ARGB32);
+  if (Image.width() < xSize || Image.height() < ySize) return 1;
+  for (int y = 0; y < ySize; y++) memcpy(pDest + y * xSize, Image.constScanLine(y), size_t(xSize) * 4);
+  return 0;
+}

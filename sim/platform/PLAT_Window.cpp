@@ -1,0 +1,548 @@
+// Windows with procedures and messages over Qt widgets: creation, destruction, the message loop, posting from
+// other threads, timers, mouse, keyboard, drops and capture.
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <atomic>
+#include <cstring>
+#include <mutex>
+#include <set>
+#include <vector>
+
+#include "PLAT_Internal.h"
+
+static QApplication* _pApp;
+static int _Argc = 1;
+static char _aArg0[] = "meridox-sim";
+static char* _apArgv[] = {_aArg0, nullptr};
+static std::atomic<bool> _AppAlive;
+
+static std::mutex _LiveMutex;
+static std::set<PLAT_WINDOW*> _Live;
+
+static const PLAT_ACCEL* _paAccel;
+static int _NumAccel;
+
+static PLAT_WINDOW* _pCapture;
+
+// The key being handled: its characters and modifiers, for PLAT_GetKeyChars and PLAT_IsKeyDown.
+static QString _KeyText;
+static Qt::KeyboardModifiers _KeyMods;
+static std::set<uint32_t> _KeysDown;
+
+/*********************************************************************
+*
+*       Keys
+*/
+static uint32_t _QtKey2VirtKey(int Key) {
+  if (Key >= Qt::Key_A && Key <= Qt::Key_Z) return 0x41 + (Key - Qt::Key_A);
+  if (Key >= Qt::Key_0 && Key <= Qt::Key_9) return 0x30 + (Key - Qt::Key_0);
+  if (Key >= Qt::Key_F1 && Key <= Qt::Key_F24) return PLAT_VK_F1 + (Key - Qt::Key_F1);
+  switch (Key) {
+  case Qt::Key_Backspace: return PLAT_VK_BACK;
+  case Qt::Key_Tab: case Qt::Key_Backtab: return PLAT_VK_TAB;
+  case Qt::Key_Return: case Qt::Key_Enter: return PLAT_VK_RETURN;
+  case Qt::Key_Shift: return PLAT_VK_SHIFT;
+  case Qt::Key_Control: return PLAT_VK_CONTROL;
+  case Qt::Key_Alt: case Qt::Key_AltGr: return PLAT_VK_MENU;
+  case Qt::Key_Pause: return PLAT_VK_PAUSE;
+  case Qt::Key_Escape: return PLAT_VK_ESCAPE;
+  case Qt::Key_Space: return PLAT_VK_SPACE;
+  case Qt::Key_PageUp: return PLAT_VK_PRIOR;
+  case Qt::Key_PageDown: return PLAT_VK_NEXT;
+  case Qt::Key_End: return PLAT_VK_END;
+  case Qt::Key_Home: return PLAT_VK_HOME;
+  case Qt::Key_Left: return PLAT_VK_LEFT;
+  case Qt::Key_Up: return PLAT_VK_UP;
+  case Qt::Key_Right: return PLAT_VK_RIGHT;
+  case Qt::Key_Down: return PLAT_VK_DOWN;
+  case Qt::Key_Insert: return PLAT_VK_INSERT;
+  case Qt::Key_Delete: return PLAT_VK_DELETE;
+  case Qt::Key_Comma: return 0xBC;
+  case Qt::Key_Minus: return 0xBD;
+  case Qt::Key_Period: return 0xBE;
+  case Qt::Key_Plus: return 0xBB;
+  default: return 0;
+  }
+}
+
+static int _VirtKey2QtKey(uint32_t VirtKey) {
+  for (int Key : {Qt::Key_Backspace, Qt::Key_Tab, Qt::Key_Return, Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt,
+                  Qt::Key_Pause, Qt::Key_Escape, Qt::Key_Space, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_End,
+                  Qt::Key_Home, Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_Insert,
+                  Qt::Key_Delete, Qt::Key_Comma, Qt::Key_Minus, Qt::Key_Period, Qt::Key_Plus}) {
+    if (_QtKey2VirtKey(Key) == VirtKey) return Key;
+  }
+  if (VirtKey >= 0x41 && VirtKey <= 0x5A) return Qt::Key_A + int(VirtKey - 0x41);
+  if (VirtKey >= 0x30 && VirtKey <= 0x39) return Qt::Key_0 + int(VirtKey - 0x30);
+  if (VirtKey >= PLAT_VK_F1 && VirtKey < PLAT_VK_F1 + 24) return Qt::Key_F1 + int(VirtKey - PLAT_VK_F1);
+  return Qt::Key_unknown;
+}
+
+int PLAT_GetKeyChars(char* pBuffer, int BufferSize) {
+  int n = 0;
+  for (QChar c : _KeyText) {
+    if (c.unicode() >= 256) return 0;  // no 8-bit character for this key
+    if (n < BufferSize) pBuffer[n] = char(c.unicode());
+    n++;
+  }
+  return n;
+}
+
+int PLAT_IsKeyDown(uint32_t VirtKey) {
+  switch (VirtKey) {
+  case PLAT_VK_SHIFT: return (_KeyMods & Qt::ShiftModifier) ? 1 : 0;
+  case PLAT_VK_CONTROL: return (_KeyMods & Qt::ControlModifier) ? 1 : 0;
+  case PLAT_VK_MENU: return (_KeyMods & Qt::AltModifier) ? 1 : 0;
+  default: return _KeysDown.count(VirtKey) ? 1 : 0;
+  }
+}
+
+void PLAT_SetAccelerators(const PLAT_ACCEL* pTable, int NumItems) {
+  _paAccel = pTable;
+  _NumAccel = NumItems;
+}
+
+/*********************************************************************
+*
+*       Dispatch
+*/
+int PLAT__IsAlive(PLAT_WINDOW* pWin) {
+  std::lock_guard<std::mutex> Lock(_LiveMutex);
+  return _Live.count(pWin) ? 1 : 0;
+}
+
+intptr_t PLAT__Dispatch(PLAT_WINDOW* pWin, uint32_t Msg, uintptr_t wParam, intptr_t lParam) {
+  if (!pWin || pWin->Destroyed) return 0;
+  if (pWin->pfProc) return pWin->pfProc(pWin, Msg, wParam, lParam);
+  return PLAT_DefWindowProc(pWin, Msg, wParam, lParam);
+}
+
+intptr_t PLAT_DefWindowProc(PLAT_HWND hWnd, uint32_t Msg, uintptr_t wParam, intptr_t lParam) {
+  if (Msg == PLAT_MSG_CLOSE) PLAT_DestroyWindow(hWnd);
+  return 0;
+}
+
+intptr_t PLAT_SendMessage(PLAT_HWND hWnd, uint32_t Msg, uintptr_t wParam, intptr_t lParam) {
+  if (!PLAT__IsAlive(hWnd)) return 0;
+  return PLAT__Dispatch(hWnd, Msg, wParam, lParam);
+}
+
+int PLAT_PostCall(void (*pfCall)(void* p), void* p) {
+  if (!_AppAlive) return 1;
+  QMetaObject::invokeMethod(_pApp, [pfCall, p] { pfCall(p); }, Qt::QueuedConnection);
+  return 0;
+}
+
+int PLAT_PostMessage(PLAT_HWND hWnd, uint32_t Msg, uintptr_t wParam, intptr_t lParam) {
+  if (!_AppAlive) return 1;
+  QMetaObject::invokeMethod(
+      _pApp, [hWnd, Msg, wParam, lParam] { PLAT_SendMessage(hWnd, Msg, wParam, lParam); }, Qt::QueuedConnection);
+  return 0;
+}
+
+void PLAT_PostQuit(int ExitCode) {
+  if (!_AppAlive) return;
+  QMetaObject::invokeMethod(_pApp, [ExitCode] { QCoreApplication::exit(ExitCode); }, Qt::QueuedConnection);
+}
+
+int PLAT_Init(int* pArgc, char** argv) {
+  if (_pApp) return 0;
+  if (pArgc && argv) {
+    _pApp = new QApplication(*pArgc, argv);
+  } else {
+    _pApp = new QApplication(_Argc, _apArgv);
+  }
+  _AppAlive = true;
+  return 0;
+}
+
+int PLAT_RunLoop(void) {
+  return _pApp ? QApplication::exec() : 1;
+}
+
+void PLAT_ProcessEvents(void) {
+  QCoreApplication::sendPostedEvents();
+  QCoreApplication::processEvents();
+}
+
+/*********************************************************************
+*
+*       Windows
+*/
+PLAT__Client::PLAT__Client(PLAT_WINDOW* pWin, QWidget* pParent) : QWidget(pParent), pWin(pWin) {
+  setMouseTracking(true);
+  setAutoFillBackground(true);
+  QPalette Pal = palette();
+  Pal.setColor(QPalette::Window, QColor::fromRgb(pWin->BkColor));
+  setPalette(Pal);
+  setAcceptDrops((pWin->Style & PLAT_WS_ACCEPTFILES) != 0);
+  setFocusPolicy((pWin->Style & PLAT_WS_CHILD) ? Qt::NoFocus : Qt::StrongFocus);
+}
+
+PLAT__Client::~PLAT__Client() {
+  if (_pCapture == pWin) _pCapture = nullptr;
+  delete pWin;
+}
+
+PLAT_HWND PLAT_CreateWindow(const PLAT_CREATE* pCreate) {
+  if (!_pApp) return nullptr;
+  PLAT_WINDOW* pWin = new PLAT_WINDOW;
+  pWin->pfProc = pCreate->pfProc;
+  pWin->Class = pCreate->pClass ? pCreate->pClass : "";
+  pWin->UserData = pCreate->UserData;
+  pWin->Style = pCreate->Style;
+  pWin->BkColor = pCreate->BkColor;
+  QString Title = QString::fromUtf8(pCreate->pTitle ? pCreate->pTitle : "");
+  if ((pCreate->Style & PLAT_WS_CHILD) && pCreate->hParent) {
+    pWin->pClient = new PLAT__Client(pWin, pCreate->hParent->pClient);
+    pWin->pOuter = pWin->pClient;
+    pWin->pClient->setGeometry(pCreate->x, pCreate->y, pCreate->xSize, pCreate->ySize);
+  } else {
+    // A top-level window: an outer widget that can carry a menu bar above the client area.
+    QWidget* pOuter = new QWidget(pCreate->hParent ? pCreate->hParent->pOuter : nullptr, Qt::Window);
+    if (pCreate->Style & PLAT_WS_POPUP) pOuter->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    QVBoxLayout* pLayout = new QVBoxLayout(pOuter);
+    pLayout->setContentsMargins(0, 0, 0, 0);
+    pLayout->setSpacing(0);
+    pWin->pClient = new PLAT__Client(pWin, pOuter);
+    pLayout->addWidget(pWin->pClient);
+    pWin->pOuter = pOuter;
+    pOuter->setWindowTitle(Title);
+    pOuter->resize(pCreate->xSize, pCreate->ySize);
+    if (pCreate->x != PLAT_DEFAULT_POS && pCreate->y != PLAT_DEFAULT_POS) pOuter->move(pCreate->x, pCreate->y);
+  }
+  pWin->pClient->setWindowTitle(Title);
+  {
+    std::lock_guard<std::mutex> Lock(_LiveMutex);
+    _Live.insert(pWin);
+  }
+  PLAT__Dispatch(pWin, PLAT_MSG_CREATE, 0, 0);
+  if (PLAT__IsAlive(pWin) && (pCreate->Style & PLAT_WS_VISIBLE)) pWin->pOuter->show();
+  return PLAT__IsAlive(pWin) ? pWin : nullptr;
+}
+
+static void _CollectChildren(PLAT_WINDOW* pWin, std::vector<PLAT_WINDOW*>* pList) {
+  for (QObject* pObj : pWin->pClient->children()) {
+    if (PLAT__Client* pChild = dynamic_cast<PLAT__Client*>(pObj)) {
+      if (!pChild->pWin->Destroyed) {
+        pList->push_back(pChild->pWin);
+        _CollectChildren(pChild->pWin, pList);
+      }
+    }
+  }
+}
+
+void PLAT_DestroyWindow(PLAT_HWND hWnd) {
+  if (!PLAT__IsAlive(hWnd) || hWnd->Destroyed) return;
+  std::vector<PLAT_WINDOW*> List{hWnd};
+  _CollectChildren(hWnd, &List);
+  for (PLAT_WINDOW* pWin : List) {
+    PLAT__Dispatch(pWin, PLAT_MSG_DESTROY, 0, 0);
+    pWin->Destroyed = true;
+    for (auto& Timer : pWin->Timers) pWin->pClient->killTimer(Timer.second);
+    pWin->Timers.clear();
+    if (_pCapture == pWin) _pCapture = nullptr;
+    std::lock_guard<std::mutex> Lock(_LiveMutex);
+    _Live.erase(pWin);
+  }
+  hWnd->pOuter->hide();
+  hWnd->pOuter->deleteLater();  // the window may be destroyed from inside one of its own handlers
+}
+
+int PLAT_IsWindow(PLAT_HWND hWnd) {
+  return (hWnd && PLAT__IsAlive(hWnd) && !hWnd->Destroyed) ? 1 : 0;
+}
+
+intptr_t PLAT_GetUserData(PLAT_HWND hWnd) { return hWnd ? hWnd->UserData : 0; }
+void PLAT_SetUserData(PLAT_HWND hWnd, intptr_t Data) { if (hWnd) hWnd->UserData = Data; }
+const char* PLAT_GetClassName(PLAT_HWND hWnd) { return hWnd ? hWnd->Class.c_str() : ""; }
+
+void PLAT_SetWindowText(PLAT_HWND hWnd, const char* s) {
+  if (!PLAT_IsWindow(hWnd)) return;
+  hWnd->pClient->setWindowTitle(QString::fromUtf8(s));
+  if (hWnd->pOuter != hWnd->pClient) hWnd->pOuter->setWindowTitle(QString::fromUtf8(s));
+}
+
+int PLAT_GetWindowText(PLAT_HWND hWnd, char* pBuffer, int BufferSize) {
+  if (!PLAT_IsWindow(hWnd) || BufferSize <= 0) return 0;
+  QByteArray Text = hWnd->pClient->windowTitle().toUtf8();
+  int n = std::min<int>(Text.size(), BufferSize - 1);
+  memcpy(pBuffer, Text.constData(), n);
+  pBuffer[n] = 0;
+  return n;
+}
+
+void PLAT_GetClientSize(PLAT_HWND hWnd, int* pxSize, int* pySize) {
+  *pxSize = PLAT_IsWindow(hWnd) ? hWnd->pClient->width() : 0;
+  *pySize = PLAT_IsWindow(hWnd) ? hWnd->pClient->height() : 0;
+}
+
+void PLAT_GetWindowRect(PLAT_HWND hWnd, int* px, int* py, int* pxSize, int* pySize) {
+  QRect r = PLAT_IsWindow(hWnd) ? hWnd->pOuter->geometry() : QRect();
+  *px = r.x();
+  *py = r.y();
+  *pxSize = r.width();
+  *pySize = r.height();
+}
+
+void PLAT_MoveWindow(PLAT_HWND hWnd, int x, int y, int xSize, int ySize) {
+  if (PLAT_IsWindow(hWnd)) hWnd->pOuter->setGeometry(x, y, xSize, ySize);
+}
+
+void PLAT_SetClientSize(PLAT_HWND hWnd, int xSize, int ySize) {
+  if (!PLAT_IsWindow(hWnd)) return;
+  if (hWnd->pOuter == hWnd->pClient) {
+    hWnd->pClient->resize(xSize, ySize);
+  } else {
+    int yMenu = hWnd->pMenuBar ? hWnd->pMenuBar->sizeHint().height() : 0;
+    hWnd->pOuter->resize(xSize, ySize + yMenu);
+  }
+}
+
+void PLAT_ShowWindow(PLAT_HWND hWnd, int OnOff) {
+  if (PLAT_IsWindow(hWnd)) hWnd->pOuter->setVisible(OnOff != 0);
+}
+
+PLAT_HWND PLAT_GetParent(PLAT_HWND hWnd) {
+  if (!PLAT_IsWindow(hWnd) || hWnd->pOuter != hWnd->pClient) return nullptr;
+  PLAT__Client* pParent = dynamic_cast<PLAT__Client*>(hWnd->pClient->parentWidget());
+  return pParent ? pParent->pWin : nullptr;
+}
+
+PLAT_HWND PLAT_FindChild(PLAT_HWND hParent, const char* pClass, const char* pTitle) {
+  if (!PLAT_IsWindow(hParent)) return nullptr;
+  std::vector<PLAT_WINDOW*> List;
+  _CollectChildren(hParent, &List);
+  for (PLAT_WINDOW* pWin : List) {
+    if (pClass && pWin->Class != pClass) continue;
+    if (pTitle && pWin->pClient->windowTitle() != QString::fromUtf8(pTitle)) continue;
+    return pWin;
+  }
+  return nullptr;
+}
+
+void PLAT_Invalidate(PLAT_HWND hWnd, int Erase) {
+  if (!PLAT_IsWindow(hWnd)) return;
+  if (Erase) hWnd->EraseNext = true;
+  hWnd->pClient->update();
+}
+
+/*********************************************************************
+*
+*       Timers and capture
+*/
+void PLAT_SetTimer(PLAT_HWND hWnd, uint32_t Id, int Period) {
+  if (!PLAT_IsWindow(hWnd)) return;
+  PLAT_KillTimer(hWnd, Id);
+  hWnd->Timers[Id] = hWnd->pClient->startTimer(Period < 1 ? 1 : Period, Qt::PreciseTimer);
+}
+
+void PLAT_KillTimer(PLAT_HWND hWnd, uint32_t Id) {
+  if (!PLAT_IsWindow(hWnd)) return;
+  auto It = hWnd->Timers.find(Id);
+  if (It != hWnd->Timers.end()) {
+    hWnd->pClient->killTimer(It->second);
+    hWnd->Timers.erase(It);
+  }
+}
+
+void PLAT_SetCapture(PLAT_HWND hWnd) {
+  // A pressed button already keeps the mouse with its window; the capture only remembers who asked.
+  _pCapture = PLAT_IsWindow(hWnd) ? hWnd : nullptr;
+}
+
+void PLAT_ReleaseCapture(void) { _pCapture = nullptr; }
+
+/*********************************************************************
+*
+*       Events of the client area
+*/
+void PLAT__Client::timerEvent(QTimerEvent* e) {
+  for (auto& Timer : pWin->Timers) {
+    if (Timer.second == e->timerId()) {
+      PLAT__Dispatch(pWin, PLAT_MSG_TIMER, Timer.first, 0);
+      return;
+    }
+  }
+}
+
+void PLAT__Client::resizeEvent(QResizeEvent*) {
+  PLAT__Dispatch(pWin, PLAT_MSG_SIZE, 0, intptr_t(uint32_t(width() & 0xFFFF) | uint32_t(height()) << 16));
+}
+
+static uintptr_t _Buttons2MK(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Mods) {
+  uintptr_t r = 0;
+  if (Buttons & Qt::LeftButton) r |= PLAT_MK_LBUTTON;
+  if (Buttons & Qt::RightButton) r |= PLAT_MK_RBUTTON;
+  if (Buttons & Qt::MiddleButton) r |= PLAT_MK_MBUTTON;
+  if (Buttons & Qt::XButton1) r |= PLAT_MK_XBUTTON1;
+  if (Buttons & Qt::XButton2) r |= PLAT_MK_XBUTTON2;
+  if (Mods & Qt::ShiftModifier) r |= PLAT_MK_SHIFT;
+  if (Mods & Qt::ControlModifier) r |= PLAT_MK_CONTROL;
+  return r;
+}
+
+static intptr_t _Pos2Param(QPointF Pos) {
+  int x = int(Pos.x() < 0 ? Pos.x() - 0.999 : Pos.x());  // whole pixels, also left of and above the window
+  int y = int(Pos.y() < 0 ? Pos.y() - 0.999 : Pos.y());
+  return intptr_t(uint32_t(uint16_t(x)) | uint32_t(uint16_t(y)) << 16);
+}
+
+static uint32_t _ButtonMsg(Qt::MouseButton Button, bool Down) {
+  switch (Button) {
+  case Qt::LeftButton: return Down ? PLAT_MSG_LBUTTONDOWN : PLAT_MSG_LBUTTONUP;
+  case Qt::RightButton: return Down ? PLAT_MSG_RBUTTONDOWN : PLAT_MSG_RBUTTONUP;
+  case Qt::MiddleButton: return Down ? PLAT_MSG_MBUTTONDOWN : PLAT_MSG_MBUTTONUP;
+  case Qt::XButton1: case Qt::XButton2: return Down ? PLAT_MSG_XBUTTONDOWN : PLAT_MSG_XBUTTONUP;
+  default: return 0;
+  }
+}
+
+void PLAT__Client::mousePressEvent(QMouseEvent* e) {
+  if (uint32_t Msg = _ButtonMsg(e->button(), true)) {
+    PLAT__Dispatch(pWin, Msg, _Buttons2MK(e->buttons(), e->modifiers()), _Pos2Param(e->position()));
+  }
+}
+
+void PLAT__Client::mouseReleaseEvent(QMouseEvent* e) {
+  if (uint32_t Msg = _ButtonMsg(e->button(), false)) {
+    PLAT__Dispatch(pWin, Msg, _Buttons2MK(e->buttons(), e->modifiers()), _Pos2Param(e->position()));
+  }
+}
+
+void PLAT__Client::mouseDoubleClickEvent(QMouseEvent* e) {
+  uint32_t Msg = _ButtonMsg(e->button(), true);
+  if (Msg == PLAT_MSG_LBUTTONDOWN && (pWin->Style & PLAT_WS_DBLCLKS)) Msg = PLAT_MSG_LBUTTONDBLCLK;
+  if (Msg) PLAT__Dispatch(pWin, Msg, _Buttons2MK(e->buttons(), e->modifiers()), _Pos2Param(e->position()));
+}
+
+void PLAT__Client::mouseMoveEvent(QMouseEvent* e) {
+  PLAT__Dispatch(pWin, PLAT_MSG_MOUSEMOVE, _Buttons2MK(e->buttons(), e->modifiers()), _Pos2Param(e->position()));
+}
+
+void PLAT__Client::wheelEvent(QWheelEvent* e) {
+  uintptr_t w = _Buttons2MK(e->buttons(), e->modifiers()) | uintptr_t(uint16_t(int16_t(e->angleDelta().y()))) << 16;
+  PLAT__Dispatch(pWin, PLAT_MSG_MOUSEWHEEL, w, _Pos2Param(e->position()));
+}
+
+static void _HandleKey(PLAT_WINDOW* pWin, QKeyEvent* e, bool Down) {
+  uint32_t VirtKey = _QtKey2VirtKey(e->key());
+  if (!VirtKey && e->text().size() == 1) {
+    QChar c = e->text().at(0).toUpper();  // a key outside the table: its character stands for it
+    if (c.unicode() < 128) VirtKey = c.unicode();
+  }
+  if (!Down && e->isAutoRepeat()) return;  // a held key repeats its presses only
+  QString OldText = _KeyText;
+  Qt::KeyboardModifiers OldMods = _KeyMods;
+  _KeyText = e->text();
+  _KeyMods = e->modifiers();
+  if (Down) _KeysDown.insert(VirtKey); else _KeysDown.erase(VirtKey);
+  bool Alt = (e->modifiers() & Qt::AltModifier) != 0;
+  bool Done = false;
+  if (Down) {
+    for (int i = 0; i < _NumAccel; i++) {
+      if (_paAccel[i].VirtKey == VirtKey && (_paAccel[i].Alt != 0) == Alt) {
+        PLAT__Dispatch(pWin, PLAT_MSG_COMMAND, _paAccel[i].Command, 0);
+        Done = true;
+        break;
+      }
+    }
+  }
+  if (!Done && VirtKey) {
+    PLAT__Dispatch(pWin, Down ? PLAT_MSG_KEYDOWN : PLAT_MSG_KEYUP, VirtKey, Alt ? intptr_t(1) << 29 : 0);
+  }
+  _KeyText = OldText;
+  _KeyMods = OldMods;
+}
+
+void PLAT__Client::keyPressEvent(QKeyEvent* e) { _HandleKey(pWin, e, true); }
+void PLAT__Client::keyReleaseEvent(QKeyEvent* e) { _HandleKey(pWin, e, false); }
+
+void PLAT__Client::dragEnterEvent(QDragEnterEvent* e) {
+  if ((pWin->Style & PLAT_WS_ACCEPTFILES) && e->mimeData()->hasUrls()) e->acceptProposedAction();
+}
+
+void PLAT__Client::dragMoveEvent(QDragMoveEvent* e) {
+  if ((pWin->Style & PLAT_WS_ACCEPTFILES) && e->mimeData()->hasUrls()) e->acceptProposedAction();
+}
+
+void PLAT__Client::dropEvent(QDropEvent* e) {
+  if (!(pWin->Style & PLAT_WS_ACCEPTFILES)) return;
+  std::vector<QByteArray> Paths;
+  for (const QUrl& Url : e->mimeData()->urls()) {
+    if (Url.isLocalFile()) Paths.push_back(Url.toLocalFile().toUtf8());
+  }
+  std::vector<const char*> Pointers;
+  for (const QByteArray& Path : Paths) Pointers.push_back(Path.constData());
+  e->acceptProposedAction();
+  if (!Pointers.empty()) PLAT__Dispatch(pWin, PLAT_MSG_DROPFILES, Pointers.size(), intptr_t(Pointers.data()));
+}
+
+void PLAT__Client::closeEvent(QCloseEvent* e) {
+  e->ignore();
+  PLAT__Dispatch(pWin, PLAT_MSG_CLOSE, 0, 0);
+}
+
+/*********************************************************************
+*
+*       Test support
+*/
+void PLAT_InjectKey(PLAT_HWND hWnd, uint32_t VirtKey, const char* pText, int Shift, int Pressed) {
+  if (!PLAT_IsWindow(hWnd)) return;
+  int Key = _VirtKey2QtKey(VirtKey);
+  if (Key == Qt::Key_Tab && Shift) Key = Qt::Key_Backtab;
+  QKeyEvent Event(Pressed ? QEvent::KeyPress : QEvent::KeyRelease, Key,
+                  Shift ? Qt::ShiftModifier : Qt::NoModifier, QString::fromUtf8(pText ? pText : ""));
+  QCoreApplication::sendEvent(hWnd->pClient, &Event);
+}
+
+void PLAT_InjectMouse(PLAT_HWND hWnd, uint32_t Msg, int x, int y, uint32_t Buttons) {
+  if (!PLAT_IsWindow(hWnd)) return;
+  Qt::MouseButtons State;
+  if (Buttons & PLAT_MK_LBUTTON) State |= Qt::LeftButton;
+  if (Buttons & PLAT_MK_RBUTTON) State |= Qt::RightButton;
+  if (Buttons & PLAT_MK_MBUTTON) State |= Qt::MiddleButton;
+  if (Buttons & PLAT_MK_XBUTTON1) State |= Qt::XButton1;
+  if (Buttons & PLAT_MK_XBUTTON2) State |= Qt::XButton2;
+  QEvent::Type Type = QEvent::MouseMove;
+  Qt::MouseButton Button = Qt::NoButton;
+  switch (Msg) {
+  case PLAT_MSG_LBUTTONDOWN: Type = QEvent::MouseButtonPress; Button = Qt::LeftButton; break;
+  case PLAT_MSG_LBUTTONUP: Type = QEvent::MouseButtonRelease; Button = Qt::LeftButton; break;
+  case PLAT_MSG_LBUTTONDBLCLK: Type = QEvent::MouseButtonDblClick; Button = Qt::LeftButton; break;
+  case PLAT_MSG_RBUTTONDOWN: Type = QEvent::MouseButtonPress; Button = Qt::RightButton; break;
+  case PLAT_MSG_RBUTTONUP: Type = QEvent::MouseButtonRelease; Button = Qt::RightButton; break;
+  case PLAT_MSG_MBUTTONDOWN: Type = QEvent::MouseButtonPress; Button = Qt::MiddleButton; break;
+  case PLAT_MSG_MBUTTONUP: Type = QEvent::MouseButtonRelease; Button = Qt::MiddleButton; break;
+  case PLAT_MSG_XBUTTONDOWN: Type = QEvent::MouseButtonPress; Button = Qt::XButton1; break;
+  case PLAT_MSG_XBUTTONUP: Type = QEvent::MouseButtonRelease; Button = Qt::XButton1; break;
+  default: break;
+  }
+  QPointF Local(x, y);
+  QMouseEvent Event(Type, Local, hWnd->pClient->mapToGlobal(Local), Button, State, Qt::NoModifier);
+  QCoreApplication::sendEvent(hWnd->pClient, &Event);
+}
+
+void PLAT_InjectDrop(PLAT_HWND hWnd, const char* const* paPath, int NumPaths) {
+  if (!PLAT_IsWindow(hWnd)) return;
+  QMimeData Mime;
+  QList<QUrl> Urls;
+  for (int i = 0; i < NumPaths; i++) Urls.push_back(QUrl::fromLocalFile(QString::fromUtf8(paPath[i])));
+  Mime.setUrls(Urls);
+  QDragEnterEvent Enter(QPoint(1, 1), Qt::CopyAction, &Mime, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(hWnd->pClient, &Enter);
+  QDropEvent Event(QPointF(1, 1), Qt::CopyAction, &Mime, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(hWnd->pClient, &Event);
+}

@@ -1,0 +1,149 @@
+// The LCD window: what the application thread draws appears 1:1 and magnified once the change counter has been
+// polled; mouse input becomes pointer states in display coordinates; keys become GUI keys; drops load by type.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <vector>
+
+#include "LCDSIM.h"
+#include "PLAT_Thread.h"
+#include "SIM.h"
+#include "SIM_Log.h"
+#include "SIM_Windows.h"
+#include "SimTestHost.h"
+
+static PLAT_HEVENT _hDrawn;
+
+// Draws a pattern through the display operations, then idles like an application.
+static void _DrawingTask(void) {
+  LCDSIM_FillRect(0, 0, 479, 271, 0x0000, 0);
+  LCDSIM_FillRect(10, 20, 109, 69, 0xF800, 0);   // red
+  LCDSIM_FillRect(200, 100, 201, 101, 0x07E0, 0);  // green, 2 x 2
+  LCDSIM_SetPixelIndex(479, 271, 0x001F, 0);     // blue, last pixel
+  PLAT_SetEvent(_hDrawn);
+  for (;;) SIM_Delay(10);
+}
+
+static uint32_t _Rgb(uint16_t Index) {
+  uint32_t r = (Index >> 11) & 0x1F, g = (Index >> 5) & 0x3F, b = Index & 0x1F;
+  return 0xFF000000u | (r << 3 | r >> 2) << 16 | (g << 2 | g >> 4) << 8 | (b << 3 | b >> 2);
+}
+
+// Polls twice as the 20 ms timer would, lets the paint happen, and grabs what the window shows.
+static std::vector<uint32_t> _PollAndGrab(PLAT_HWND hLCD, int xSize, int ySize) {
+  for (int i = 0; i < 2; i++) {
+    PLAT_SendMessage(hLCD, PLAT_MSG_TIMER, 0, 0);
+    PLAT_ProcessEvents();
+  }
+  std::vector<uint32_t> Pixels(size_t(xSize) * ySize);
+  EXPECT_EQ(PLAT_GrabWindow(hLCD, Pixels.data(), xSize, ySize), 0);
+  return Pixels;
+}
+
+static void _ExpectSamePixels(const std::vector<uint32_t>& Grab, int Mag) {
+  LCDSIM_LAYER_VIEW View;
+  ASSERT_EQ(LCDSIM_GetView(0, &View), 0);
+  int Bad = 0;
+  for (int y = 0; y < 272 * Mag && Bad < 5; y++) {
+    for (int x = 0; x < 480 * Mag && Bad < 5; x++) {
+      uint32_t Want = _Rgb(uint16_t(LCDSIM_GetPixelIndex(x / Mag, y / Mag, 0)));
+      uint32_t Got = Grab[size_t(y) * 480 * Mag + x];
+      if (Want != Got) {
+        ADD_FAILURE() << "zoom " << Mag << " pixel " << x << "," << y << ": " << std::hex << Got << " != " << Want;
+        Bad++;
+      }
+    }
+  }
+}
+
+TEST(LcdWindow, ShowsWhatTheApplicationDrawsAtZoomOneAndTwo) {
+  PLAT_HWND hMain = SimTest_StartHost();
+  ASSERT_NE(hMain, nullptr);
+  PLAT_HWND hLCD = SimTest_GetLCDWindow();
+  ASSERT_NE(hLCD, nullptr);
+  PLAT_ShowWindow(hMain, 1);
+  PLAT_ProcessEvents();
+  _hDrawn = PLAT_CreateEvent(1, 0);
+  SIM_SetDelayHook(SIM__DelayHook);
+  SIM_SetIdleHook(SIM__IdleHook);
+  SIM_SetAppTask(_DrawingTask);
+  SIM_StartApp();
+  ASSERT_EQ(PLAT_WaitEvent(_hDrawn, 10000), 0);
+  std::vector<uint32_t> Grab = _PollAndGrab(hLCD, 480, 272);
+  EXPECT_EQ(Grab[25 * 480 + 15], 0xFFFF0000u);
+  _ExpectSamePixels(Grab, 1);
+  SIM_SetMag(2, 2);
+  PLAT_MoveWindow(hLCD, 0, 0, 960, 544);
+  PLAT_MoveWindow(LOG_GetWindow(), 0, 544, 960, 100);
+  PLAT_SetClientSize(hMain, 960, 644);
+  PLAT_ProcessEvents();
+  Grab = _PollAndGrab(hLCD, 960, 544);
+  _ExpectSamePixels(Grab, 2);
+  EXPECT_EQ(SIM_StopApp(), 0);
+  SIM_SetMag(1, 1);
+  SIM_SetAppTask(nullptr);
+  PLAT_DeleteEvent(_hDrawn);
+}
+
+TEST(LcdWindow, MouseBecomesPointerStatesInDisplayCoordinates) {
+  PLAT_HWND hLCD = SimTest_GetLCDWindow();
+  ASSERT_NE(hLCD, nullptr);
+  SIM_SetMag(2, 2);
+  SimTest_Pointers.clear();
+  PLAT_InjectMouse(hLCD, PLAT_MSG_LBUTTONDOWN, 101, 51, PLAT_MK_LBUTTON);
+  PLAT_InjectMouse(hLCD, PLAT_MSG_MOUSEMOVE, -1, 51, PLAT_MK_LBUTTON);    // truncates toward zero
+  PLAT_InjectMouse(hLCD, PLAT_MSG_MOUSEMOVE, 965, 51, PLAT_MK_LBUTTON);   // right of the display
+  PLAT_InjectMouse(hLCD, PLAT_MSG_LBUTTONUP, 965, 51, 0);
+  PLAT_InjectMouse(hLCD, PLAT_MSG_MOUSEMOVE, 20, 20, PLAT_MK_LBUTTON | PLAT_MK_MBUTTON);
+  PLAT_InjectMouse(hLCD, PLAT_MSG_LBUTTONDBLCLK, 20, 20, PLAT_MK_LBUTTON);
+  SIM_SetMag(1, 1);
+  ASSERT_EQ(SimTest_Pointers.size(), 6u);
+  EXPECT_EQ(SimTest_Pointers[0].x, 50);
+  EXPECT_EQ(SimTest_Pointers[0].y, 25);
+  EXPECT_EQ(SimTest_Pointers[0].Pressed, 1);
+  EXPECT_EQ(SimTest_Pointers[1].x, 0);
+  EXPECT_EQ(SimTest_Pointers[2].x, -1);
+  EXPECT_EQ(SimTest_Pointers[2].y, -1);
+  EXPECT_EQ(SimTest_Pointers[3].Pressed, 0);
+  EXPECT_EQ(SimTest_Pointers[4].Pressed, 5);
+  EXPECT_EQ(SimTest_Pointers[5].Pressed, 128);
+  LCDSIM_LAYER_VIEW View;
+  ASSERT_EQ(LCDSIM_GetView(0, &View), 0);
+  EXPECT_EQ(View.pHeader->PIDButtons, 128);
+  EXPECT_EQ(View.pHeader->PIDx, 10);
+}
+
+TEST(LcdWindow, KeysOfTheMainWindowBecomeGuiKeys) {
+  PLAT_HWND hMain = SimTest_StartHost();
+  ASSERT_NE(hMain, nullptr);
+  SimTest_Keys.clear();
+  PLAT_InjectKey(hMain, PLAT_VK_UP, "", 0, 1);
+  PLAT_InjectKey(hMain, PLAT_VK_UP, "", 0, 0);
+  PLAT_InjectKey(hMain, PLAT_VK_TAB, "\t", 1, 1);
+  PLAT_InjectKey(hMain, PLAT_VK_TAB, "\t", 0, 1);
+  PLAT_InjectKey(hMain, PLAT_VK_RETURN, "\r", 0, 1);
+  PLAT_InjectKey(hMain, PLAT_VK_F1, "", 0, 1);
+  PLAT_InjectKey(hMain, PLAT_VK_CONTROL, "", 0, 1);
+  PLAT_InjectKey(hMain, PLAT_VK_MENU, "", 0, 1);
+  PLAT_InjectKey(hMain, PLAT_VK_SHIFT, "", 1, 1);
+  PLAT_InjectKey(hMain, 'A', "a", 0, 1);
+  PLAT_InjectKey(hMain, 'A', "``", 0, 1);  // a dead key that gives two characters
+  std::vector<std::pair<int, int>> Want = {{17, 1}, {17, 0}, {10, 1}, {9, 1}, {13, 1}, {112, 1}, {25, 1},
+                                           {'a', 1}, {'A', 1}};
+  ASSERT_EQ(SimTest_Keys.size(), Want.size());
+  for (size_t i = 0; i < Want.size(); i++) {
+    EXPECT_EQ(SimTest_Keys[i].Key, Want[i].first) << i;
+    EXPECT_EQ(SimTest_Keys[i].Pressed, Want[i].second) << i;
+  }
+}
+
+TEST(LcdWindow, DroppedOverviewPageSetsThePagesFolder) {
+  PLAT_HWND hLCD = SimTest_GetLCDWindow();
+  ASSERT_NE(hLCD, nullptr);
+  std::string Dir = SimTest_MakeTempDir();
+  snprintf(SIM_UserFolder, sizeof(SIM_UserFolder), "%s", Dir.c_str());
+  const char* apPath[] = {"/data/Pages/3.Q7F", "/data/x.txt"};
+  PLAT_InjectDrop(hLCD, apPath, 2);
+  EXPECT_STREQ(SIM_PagesFolder, "/data/Pages");
+  EXPECT_EQ(SimTest_ReadFile(Dir + "/q7f.txt"), "/data/Pages");
+}

@@ -1,0 +1,178 @@
+// The shared frame-buffer mapping: names, headers, pixels and their bounds, origin, palette, pointer forwarding.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "LCDSIM.h"
+#include "PLAT_Shm.h"
+#include "SIM.h"
+#include "SIM_Log.h"
+#include "SimTestHost.h"
+
+static uint32_t _U32(const uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24; }
+
+static LCDSIM_LAYER_VIEW _View(void) {
+  EXPECT_NE(SimTest_StartHost(), nullptr);
+  LCDSIM_LAYER_VIEW View;
+  EXPECT_EQ(LCDSIM_GetView(0, &View), 0);
+  return View;
+}
+
+static std::string _LastLogEntry(void) {
+  char acLog[LOG_MAX_CHARS + 1];
+  LOG_GetText(acLog, sizeof(acLog));
+  std::string Log = acLog;
+  return Log.substr(Log.rfind("\n") == std::string::npos ? 0 : Log.rfind(":   ") + 4);
+}
+
+TEST(LcdSimMapping, TakesTheNextFreeNameAndFreesItOnExit) {
+  SimTest_InitPlatform();
+  SimTest_StopHost();
+  PLAT_SHM Other, Third;
+  ASSERT_EQ(PLAT_ShmCreate("PixraLCDMap", 4096, &Other), PLAT_SHM_OK);  // another simulator
+  ASSERT_EQ(LCDSIM_PreInit(), 0);
+  EXPECT_STREQ(LCDSIM_GetMapName(), "PixraLCDMap_1");
+  EXPECT_EQ(PLAT_ShmCreate("PixraLCDMap_1", 4096, &Third), PLAT_SHM_IN_USE);
+  LCDSIM_Exit();
+  ASSERT_EQ(PLAT_ShmCreate("PixraLCDMap_1", 4096, &Third), PLAT_SHM_OK);  // the name was removed
+  ASSERT_EQ(LCDSIM_PreInit(), 0);
+  EXPECT_STREQ(LCDSIM_GetMapName(), "PixraLCDMap_2");
+  LCDSIM_Exit();
+  PLAT_ShmClose(&Third);
+  PLAT_ShmClose(&Other);
+}
+
+TEST(LcdSimMapping, RefusesToShareWhenEveryNameIsTaken) {
+  SimTest_InitPlatform();
+  SimTest_StopHost();
+  static PLAT_SHM aShm[100];
+  char acName[32];
+  for (int n = 0; n < 100; n++) {
+    if (n == 0) snprintf(acName, sizeof(acName), "PixraLCDMap");
+    else snprintf(acName, sizeof(acName), "PixraLCDMap_%d", n);
+    ASSERT_EQ(PLAT_ShmCreate(acName, 4096, &aShm[n]), PLAT_SHM_OK);
+  }
+  EXPECT_EQ(LCDSIM_PreInit(), 1);
+  EXPECT_STREQ(LCDSIM_GetMapName(), "");
+  for (PLAT_SHM& Shm : aShm) PLAT_ShmClose(&Shm);
+}
+
+TEST(LcdSimHeader, DescribesA565FrameBufferTopDown) {
+  LCDSIM_LAYER_VIEW View = _View();
+  const LCDSIM_HEADER* h = View.pHeader;
+  const uint8_t* pMap = reinterpret_cast<const uint8_t*>(h);
+  EXPECT_EQ(h->XSize, 480);
+  EXPECT_EQ(h->YSize, 272);
+  EXPECT_EQ(h->VXSize, 480);
+  EXPECT_EQ(h->VYSize, 544);
+  EXPECT_EQ(h->BitsPerPixel, 16);
+  EXPECT_EQ(View.BytesPerLine, 960);
+  EXPECT_EQ(View.pFrameBuffer - pMap, 4096);
+  const uint8_t* pBmi = pMap + 256;
+  EXPECT_EQ(_U32(pBmi), 40u);
+  EXPECT_EQ(int32_t(_U32(pBmi + 4)), 480);
+  EXPECT_EQ(int32_t(_U32(pBmi + 8)), -544);
+  EXPECT_EQ(pBmi[12], 1);
+  EXPECT_EQ(pBmi[14], 16);
+  EXPECT_EQ(_U32(pBmi + 16), 3u);  // channel masks follow
+  EXPECT_EQ(_U32(pMap + 296), 0xF800u);
+  EXPECT_EQ(_U32(pMap + 300), 0x07E0u);
+  EXPECT_EQ(_U32(pMap + 304), 0x001Fu);
+}
+
+TEST(LcdSimPixels, WriteReadAndCountChanges) {
+  LCDSIM_LAYER_VIEW View = _View();
+  uint32_t Cnt = LCDSIM_GetModifyCnt(0);
+  LCDSIM_SetPixelIndex(479, 543, 0xF81F, 0);
+  EXPECT_EQ(LCDSIM_GetPixelIndex(479, 543, 0), 0xF81F);
+  EXPECT_EQ(LCDSIM_GetPixelColor(479, 543, 0), 0xFF00FFu);  // magenta, red in the low byte
+  const uint8_t* pPixel = View.pFrameBuffer + 543 * 960 + 479 * 2;
+  EXPECT_EQ(pPixel[0] | pPixel[1] << 8, 0xF81F);
+  LCDSIM_FillRect(10, 10, 2000, 11, 0x07E0, 0);  // clipped at the visible width
+  EXPECT_EQ(LCDSIM_GetPixelIndex(479, 11, 0), 0x07E0);
+  EXPECT_EQ(LCDSIM_GetModifyCnt(0) - Cnt, 2u);
+}
+
+TEST(LcdSimPixels, RefusesAccessOutsideTheFrameBuffer) {
+  LCDSIM_LAYER_VIEW View = _View();
+  uint32_t Cnt = LCDSIM_GetModifyCnt(0);
+  uint8_t After = View.pFrameBuffer[544 * 960];  // first byte behind the buffer
+  LCDSIM_SetPixelIndex(0, 544, 0xFFFF, 0);
+  EXPECT_EQ(View.pFrameBuffer[544 * 960], After);
+  EXPECT_EQ(_LastLogEntry(), "\x01LCDSIM:\nIllegal frame buffer address in _XY2PTR_WORD.");
+  LCDSIM_SetPixelIndex(-1, 0, 0xFFFF, 0);
+  uint16_t Next;
+  memcpy(&Next, View.pFrameBuffer + 960, 2);
+  LCDSIM_SetPixelIndex(480, 0, Next ^ 0xFFFF, 0);  // would wrap into the next line
+  EXPECT_EQ(LCDSIM_GetPixelIndex(0, 1, 0), Next);
+  LCDSIM_SetPixelIndex(0x7FFFFFFF, 0x7FFFFFFF, 1, 0);
+  EXPECT_EQ(LCDSIM_GetModifyCnt(0), Cnt);
+  LCDSIM_CopyBuffer(0, 0, 2);  // a third buffer does not exist
+  EXPECT_EQ(LCDSIM_GetModifyCnt(0), Cnt);
+}
+
+TEST(LcdSimBuffers, CopyAndShowBuffers) {
+  _View();
+  LCDSIM_FillRect(0, 0, 479, 271, 0x001F, 0);
+  LCDSIM_CopyBuffer(0, 0, 1);
+  EXPECT_EQ(LCDSIM_GetPixelIndex(5, 272 + 5, 0), 0x001F);
+  LCDSIM_ShowBuffer(0, 1);
+  LCDSIM_LAYER_VIEW View = _View();
+  EXPECT_EQ(View.pHeader->yOrg, 272);
+  LCDSIM_SetOrg(0, 0, 0);
+}
+
+TEST(LcdSimOrigin, AcceptsTheLastBufferAndReportsBeyond) {
+  LCDSIM_LAYER_VIEW View = _View();
+  LCDSIM_SetOrg(0, 272, 0);
+  EXPECT_EQ(View.pHeader->yOrg, 272);
+  uint32_t Cnt = LCDSIM_GetModifyCnt(0);
+  LCDSIM_SetOrg(0, 273, 0);
+  EXPECT_EQ(View.pHeader->yOrg, 272);
+  EXPECT_EQ(LCDSIM_GetModifyCnt(0), Cnt);
+  EXPECT_EQ(_LastLogEntry(), "\x01LCDSIM - GUI_SetOrg() failed.\n\nThe desired Y position of 273 exceeds the maximum\n"
+                             "value of LDC_VYSIZE - LCD_YSIZE = 272");
+  LCDSIM_SetOrg(1, 0, 0);
+  EXPECT_EQ(View.pHeader->xOrg, 0);
+  LCDSIM_SetOrg(0, 0, 0);
+}
+
+TEST(LcdSimPalette, TintsBetweenTheDarkAndTheLightEnd) {
+  LCDSIM_LAYER_VIEW View = _View();
+  const uint8_t* pEntry = reinterpret_cast<const uint8_t*>(View.pHeader) + 296 + 4 * 20;
+  uint32_t Lut = LCDSIM_GetLUTModifyCnt();
+  LCDSIM_SetLUTEntry(20, 0x123456, 0);
+  EXPECT_EQ(pEntry[0], 0x12);  // blue, green, red
+  EXPECT_EQ(pEntry[1], 0x34);
+  EXPECT_EQ(pEntry[2], 0x56);
+  EXPECT_EQ(View.pHeader->LUTModifyCnt, Lut + 1);
+  EXPECT_EQ(SIM_SetLCDTintDark(1, 0x202020), 0u);  // other layers: no change
+  SIM_SetLCDTintDark(0, 0x202020);
+  SIM_SetLCDTintLight(0, 0xE0E0E0);
+  LCDSIM_SetLUTEntry(20, 0xFFFFFF, 0);
+  EXPECT_EQ(pEntry[0], 224);
+  EXPECT_EQ(pEntry[2], 224);
+  LCDSIM_SetLUTEntry(20, 0x000000, 0);
+  EXPECT_EQ(pEntry[1], 32);
+  EXPECT_EQ(SIM_SetLCDTintDark(0, 0), 0x202020u);
+  EXPECT_EQ(SIM_SetLCDTintLight(0, 0xFFFFFF), 0xE0E0E0u);
+}
+
+TEST(LcdSimPointer, ForwardsChangesAndTracksSwipes) {
+  _View();
+  LCDSIM_SetPID(-1, -1, 0, 0);
+  SimTest_Pointers.clear();
+  LCDSIM_SetPID(10, 20, 1, 0);  // press
+  EXPECT_EQ(SIM_PointerMoved, 0);
+  LCDSIM_ForwardPID(0);         // nothing new
+  LCDSIM_SetPID(12, 20, 1, 0);  // move while pressed
+  EXPECT_EQ(SIM_PointerMoved, 1);
+  LCDSIM_SetPID(12, 20, 0, 0);  // release
+  EXPECT_EQ(SIM_PointerMoved, 1);
+  LCDSIM_SetPID(12, 20, 1, 0);  // next press
+  EXPECT_EQ(SIM_PointerMoved, 0);
+  ASSERT_EQ(SimTest_Pointers.size(), 4u);
+  EXPECT_EQ(SimTest_Pointers[1].x, 12);
+  EXPECT_EQ(SimTest_Pointers[2].Pressed, 0);
+  LCDSIM_SetPID(-1, -1, 0, 0);
+}

@@ -1,0 +1,103 @@
+// Error, warning and log output: the log keeps its newest 5,000 characters by whole lines, errors are marked
+// red and go to "SimError.log", texts are never used as formats, and the log window draws red parts in red.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <string>
+
+#include "SIM.h"
+#include "SIM_Log.h"
+#include "SimTestHost.h"
+
+static std::string _Log(void) {
+  std::string Text(LOG_MAX_CHARS + 1, '\0');
+  Text.resize(size_t(LOG_GetText(Text.data(), int(Text.size()))));
+  return Text;
+}
+
+TEST(HostLog, EntriesHaveTimeAndMarker) {
+  SimTest_InitPlatform();
+  LOG_Clear();
+  SIM_Log("plain %s %d");
+  SIM_Warn("warned");
+  std::string Log = _Log();
+  EXPECT_NE(Log.find(":   plain %s %d"), std::string::npos);  // data, not a format
+  EXPECT_NE(Log.find(":   \x01warned"), std::string::npos);
+  EXPECT_EQ(Log[0], '\n');
+}
+
+TEST(HostLog, OldLinesMakeRoomForNewEntries) {
+  SimTest_InitPlatform();
+  LOG_Clear();
+  std::string Line(98, 'x');
+  for (int i = 0; i < 60; i++) SIM_Log(Line.c_str());
+  std::string Log = _Log();
+  EXPECT_LE(Log.size(), size_t(LOG_MAX_CHARS));
+  EXPECT_EQ(Log.back(), 'x');
+  EXPECT_TRUE(isdigit(uint8_t(Log[0])));  // whole lines were removed: an entry's time comes first
+}
+
+TEST(HostLog, TrimmingAlwaysEnds) {
+  SimTest_InitPlatform();
+  LOG_Clear();
+  std::string Huge(2 * LOG_MAX_CHARS, 'y');
+  Huge.back() = 'z';
+  SIM_Log(Huge.c_str());   // longer than the whole log: its end is kept
+  std::string Log = _Log();
+  EXPECT_EQ(Log.size(), size_t(LOG_MAX_CHARS));
+  EXPECT_EQ(Log.back(), 'z');
+  SIM_Log("next");          // the log now holds no line break
+  Log = _Log();
+  EXPECT_LE(Log.size(), size_t(LOG_MAX_CHARS));
+  EXPECT_EQ(Log.substr(Log.size() - 4), "next");
+}
+
+TEST(HostErrors, GoToTheLogAndAFreshErrorFile) {
+  SimTest_InitPlatform();
+  std::string Dir = SimTest_MakeTempDir();
+  char acOld[512];
+  ASSERT_NE(getcwd(acOld, sizeof(acOld)), nullptr);
+  ASSERT_EQ(chdir(Dir.c_str()), 0);
+  FILE* pOld = fopen("SimError.log", "wb");
+  fputs("from an earlier run", pOld);
+  fclose(pOld);
+  SIM_CloseErrorLog();
+  uint8_t Box = SIM_SetErrorBox(0);
+  LOG_Clear();
+  SIM_ErrorOut("GUI_Alloc:\nBlock already free in _Free().");
+  SIM_ErrorOut("second %n");
+  EXPECT_EQ(SimTest_ReadFile("SimError.log"), "\r\nGUI_Alloc:\nBlock already free in _Free().\r\nsecond %n");
+  SIM_CloseErrorLog();
+  EXPECT_NE(_Log().find(":   \x01GUI_Alloc:\nBlock already free in _Free()."), std::string::npos);
+  SIM_SetErrorBox(Box);
+  ASSERT_EQ(chdir(acOld), 0);
+}
+
+TEST(HostLog, WindowShowsTheNewestLineAtTheBottomWithRedParts) {
+  PLAT_HWND hMain = SimTest_StartHost();
+  ASSERT_NE(hMain, nullptr);
+  PLAT_HWND hLog = LOG_GetWindow();
+  ASSERT_NE(hLog, nullptr);
+  LOG_Clear();
+  SIM_Warn("WWWWWWWWWWWWWWWW");
+  int xSize, ySize;
+  PLAT_GetClientSize(hLog, &xSize, &ySize);
+  std::vector<uint32_t> Pixels(size_t(xSize) * ySize);
+  ASSERT_EQ(PLAT_GrabWindow(hLog, Pixels.data(), xSize, ySize), 0);
+  int Red = 0, RedBottom = 0, Dark = 0;
+  for (int y = 0; y < ySize; y++) {
+    for (int x = 0; x < xSize; x++) {
+      uint32_t c = Pixels[size_t(y) * xSize + x];
+      int r = c >> 16 & 0xFF, g = c >> 8 & 0xFF, b = c & 0xFF;
+      if (r > 150 && g < 100 && b < 100) {
+        Red++;
+        if (y >= ySize * 2 / 3) RedBottom++;
+      }
+      if (r < 100 && g < 100 && b < 100) Dark++;
+    }
+  }
+  EXPECT_GT(Red, 20);               // the warning text
+  EXPECT_EQ(RedBottom, Red);        // in the last line
+  EXPECT_GT(Dark, 5);               // the time prefix in black
+}
