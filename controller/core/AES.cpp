@@ -24,13 +24,12 @@ struct _Boxes {
 constexpr _Boxes _MakeBoxes() {
   _Boxes b{};
   for (int x = 0; x < 256; x++) {
-    uint8_t v = 0;  // multiplicative inverse, 0 for 0
-    if (x)
-      for (int y = 1; y < 256; y++)
-        if (_Mul((uint8_t)x, (uint8_t)y) == 1) {
-          v = (uint8_t)y;
-          break;
-        }
+    // Multiplicative inverse as x^254 (0 stays 0), by square and multiply.
+    uint8_t v = 1, base = (uint8_t)x;
+    for (int e = 254; e; e >>= 1) {
+      if (e & 1) v = _Mul(v, base);
+      base = _Mul(base, base);
+    }
     uint8_t s = v;
     for (int k = 1; k <= 4; k++) s ^= (uint8_t)((v << k) | (v >> (8 - k)));
     s ^= 0x63;

@@ -1,0 +1,47 @@
+// The controller application's kernel objects, its run state and the hooks through which the user-interface
+// layer joins the main task. controller/core never calls the GUI directly: the UI layer installs APP_UiHooks
+// before APP_MainTask runs; without them the main task only runs the controller.
+#pragma once
+#include <cstdint>
+
+#include "OS.h"
+
+struct APP_UI_HOOKS {
+  void (*pfInitGui)(void);           // GUI library initialisation
+  void (*pfBuildTexts)(int Language);  // text tables of the language (SET_General parameter 0)
+  void (*pfLoadDesign)(void);        // branding and design files, prerendered widget images
+  void (*pfCreateMainScreen)(void);  // main windows, message pop-ups; after the controller threads run
+  void (*pfExecGui)(void);           // one pass of the GUI loop (messages, timers, repaints); may wait
+  void (*pfShowMessages)(void);      // opens pop-ups for active message functions (after APP_hMenuEvent too)
+  void (*pfReportLoadError)(int Status, const char* sPath);  // a function-data file was refused
+};
+extern APP_UI_HOOKS APP_UiHooks;
+
+extern OS_MUTEX* APP_hDataMutex;  // over every controller object
+extern OS_SEM* APP_hUiSemaphore;  // binary: over the screens' object reads and writes
+extern OS_EVENT* APP_hTickEvent;  // tick -> control cycle
+extern OS_EVENT* APP_hMenuEvent;  // a message was acknowledged from the title bar
+
+extern volatile int APP_StopRequested;  // set by the host (or a test) to end the threads and the main task
+extern volatile int APP_SaveRequested;  // the control cycle saves the function data when set
+extern int UI_StartupDone;              // 1 once the main task's start-up has finished
+extern volatile uint32_t UI_PendingMessage;
+extern const char APP_FunctionDataPath[];  // "M0:\funktionsdaten.dat", saved on request
+
+// Start-up pieces, in the order of APP_MainTask; each may be called alone by tests.
+void APP_InitController();   // objects to factory state, records initialised
+void APP_CreateKernelObjects();
+void APP_LoadStartupData();  // the host's "tmp.dat", else the last saved function data; quiet
+void APP_StartThreads();
+void APP_StopThreads();      // sets APP_StopRequested and joins the threads
+
+// One 10-ms tick (system values, input-simulation records, tick event every 10th call), the 1-s part of the tick
+// (clock from the PC, access-level countdown), and one control cycle. The threads call them; tests call them
+// directly with a test clock instead of waiting.
+void APP_Tick10ms();
+void APP_Tick1s();
+void APP_ControlCycle();
+
+void APP_TickThread(void* pArg);
+void APP_ControlThread(void* pArg);
+void APP_MainTask();

@@ -1,0 +1,27 @@
+// What the controller needs of the host that runs it. The controller never includes host headers: the host
+// installs these hooks and fills these settings at start-up, before it starts APP_MainTask.
+#pragma once
+#include <cstdint>
+
+struct APP_HOST_HOOKS {
+  void (*pfRefreshInputSim)(void);    // the input descriptors changed: rebuild the input-simulation rows
+  void (*pfSetStatusLED)(uint8_t State);  // bit 7 on, bits 0-1 colour (1 red, 2 green, 3 orange), bit 6 flag
+  void (*pfDelay)(int Ms);            // waits; the host may stop or pause the calling thread here
+  uint32_t (*pfGetTime)(void);        // millisecond counter
+  int64_t (*pfGetPcTime)(void);       // the PC clock: seconds since 1970-01-01 UTC
+};
+extern APP_HOST_HOOKS APP_HostHooks;
+
+enum { SIM_PATH_MAX = 512 };
+extern char SIM_UserFolder[SIM_PATH_MAX];       // per-user folder ("tmp.dat"); empty = current folder
+extern char SIM_DocumentsFolder[SIM_PATH_MAX];  // "MERIDOX-Simulator" in the documents folder
+extern const char* SIM_CommandLine;
+extern int SIM_WizFlag;
+
+// Millisecond counter and PC clock through the hooks (steady clock and system clock when none is set).
+uint32_t APP_GetTime();
+int64_t APP_GetPcTime();
+// Sets the status LED; the host hears of it only when the state changes.
+void APP_SetStatusLED(uint8_t State);
+uint8_t APP_GetStatusLED();
+void APP_ResetStatusLED();  // forgets the state (start-up), without telling the host

@@ -1,0 +1,54 @@
+#include "PATH.h"
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "APP_Host.h"
+
+namespace {
+
+const char _acInternalPrefix[] = "M0:";
+const char _acInternalFolder[] = "Intern";
+
+}  // namespace
+
+int PATH_Join(const char* sFolder, const char* sName, char* pOut, size_t OutSize) {
+  if (!sName || !pOut || !OutSize) return 0;
+  std::string s = sFolder ? sFolder : "";
+  if (!s.empty() && s.back() != '/') s += '/';
+  s += sName;
+  if (s.size() + 1 > OutSize) return 0;
+  memcpy(pOut, s.c_str(), s.size() + 1);
+  return 1;
+}
+
+int PATH_Resolve(const char* sPath, char* pOut, size_t OutSize) {
+  if (!sPath || !pOut || !OutSize) return 0;
+  std::string s;
+  if (strncmp(sPath, _acInternalPrefix, sizeof(_acInternalPrefix) - 1) == 0) {
+    const char* rest = sPath + sizeof(_acInternalPrefix) - 1;
+    while (*rest == '\\' || *rest == '/') rest++;
+    s = SIM_DocumentsFolder;
+    if (!s.empty() && s.back() != '/') s += '/';
+    s += _acInternalFolder;
+    if (*rest) {
+      s += '/';
+      s += rest;
+    }
+  } else {
+    s = sPath;
+  }
+  for (char& c : s)
+    if (c == '\\') c = '/';
+  if (s.size() + 1 > OutSize) return 0;
+  memcpy(pOut, s.c_str(), s.size() + 1);
+  return 1;
+}
+
+int PATH_MakeFolder(const char* sHostPath) {
+  if (!sHostPath || !*sHostPath) return 0;
+  std::error_code ec;
+  std::filesystem::create_directories(sHostPath, ec);
+  return std::filesystem::is_directory(sHostPath, ec) ? 1 : 0;
+}

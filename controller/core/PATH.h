@@ -1,0 +1,13 @@
+// The one path helper of the controller: turns the controller's paths ("M0:\folder\file", back-slashes) into
+// host paths. "M0:" is the internal memory, the "Intern" folder under SIM_DocumentsFolder.
+#pragma once
+#include <cstddef>
+
+enum { PATH_MAX_LEN = 1024 };
+
+// Resolves sPath into pOut; other paths only have their back-slashes turned into '/'. 1 done, 0 too long or null.
+int PATH_Resolve(const char* sPath, char* pOut, size_t OutSize);
+// Joins a folder and a name with '/' (the folder may be empty). 1 done, 0 too long.
+int PATH_Join(const char* sFolder, const char* sName, char* pOut, size_t OutSize);
+// Creates a folder and its parents when missing. 1 when the folder exists afterwards.
+int PATH_MakeFolder(const char* sHostPath);

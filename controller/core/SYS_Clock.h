@@ -1,0 +1,25 @@
+// The controller clock and the system values the tick keeps.
+#pragma once
+#include <cstdint>
+
+// Calendar fields in the order of the C library's calendar record: month 0-11, years since 1900, 0 = Sunday.
+struct SYS_TM {
+  int32_t Sec, Min, Hour, Day, Month, Year, WeekDay, YearDay, IsDst;
+};
+static_assert(sizeof(SYS_TM) == 36);
+
+extern SYS_TM SYS_ClockTm;        // controller clock as local calendar time
+extern int64_t SYS_ClockSeconds;  // controller clock: seconds since 1970-01-01 UTC
+extern int64_t SYS_ClockOffset;   // set by the user: controller clock minus PC clock
+extern uint32_t SYS_MsCounter;    // milliseconds since start, advanced by the tick
+
+// Takes the clock from the PC clock plus the user's offset.
+void SYS_UpdateClock(int64_t PcSeconds);
+// Sets the controller clock to a local calendar time (the offset to the PC clock is kept from then on).
+int SYS_SetLocalTime(int Year, int Month1, int Day, int Hour, int Min, int Sec, int64_t PcSeconds);
+// Day of the week (0 = Sunday) of a date given as day of month, month 0-11, years since 1900.
+int SYS_DayOfWeek(int Day, int Month, int Year);
+// Local calendar time of Seconds - 3600.
+void OS_LocalTimeMinusHour(int64_t Seconds, SYS_TM* pTm);
+// Local calendar time of Seconds.
+void SYS_LocalTime(int64_t Seconds, SYS_TM* pTm);

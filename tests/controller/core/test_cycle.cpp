@@ -1,0 +1,126 @@
+// Tick and control cycle with a test clock: input simulation and faults, run order, clock and access countdown.
+#include "CoreTestSupport.h"
+
+using namespace coretest;
+
+using ControlCycle = ControllerTest;
+
+TEST_F(ControlCycle, TickMapsSimulatedInputsAndFaults) {
+  FUNKTION_Eingang& a = IO_Inputs[0];
+  FUNKTION_Eingang& b = IO_Inputs[1];
+  FUNKTION_Eingang& d = IO_Inputs[2];
+  a.SetParameter(IO_IN_PAR_TYPE, 2, 0);
+  a.SetParameter(IO_IN_PAR_CORRECTION, 5, 0);
+  b.SetParameter(IO_IN_PAR_TYPE, 2, 0);
+  b.SetParameter(IO_IN_PAR_SHORT_SUBST, 1, 0);
+  b.SetParameter(IO_IN_PAR_SHORT_VALUE, -300, 0);
+  b.SetParameter(IO_IN_PAR_BREAK_SUBST, 1, 0);
+  b.SetParameter(IO_IN_PAR_BREAK_VALUE, 999, 0);
+  d.SetParameter(IO_IN_PAR_TYPE, 1, 0);
+
+  SIM_InputValues[0].Value = 0x7FFF0000 | 215;  // only the low 16 bits count
+  SIM_InputValues[1].Value = 100;
+  SIM_InputValues[2].Value = 1;
+  APP_Tick10ms();
+  APP_ControlCycle();
+  EXPECT_EQ(a.GetParameter(FKT_PAR_OUTPUT), 220);
+  EXPECT_EQ(a.GetParameter(FKT_PAR_SPECIAL + 0), 215);
+  EXPECT_EQ(b.GetParameter(FKT_PAR_OUTPUT), 100);
+  EXPECT_EQ(d.GetParameter(FKT_PAR_OUTPUT), 1);
+
+  SIM_InputValues[0].Value = -20;
+  SIM_InputValues[0].Fault = IO_FAULT_INTERRUPTION;
+  SIM_InputValues[1].Fault = IO_FAULT_SHORT;
+  APP_Tick10ms();
+  APP_ControlCycle();
+  EXPECT_EQ(a.GetParameter(FKT_PAR_OUTPUT), IO_RAW_INTERRUPTION);
+  EXPECT_EQ(a.GetParameter(FKT_PAR_SPECIAL + 1), IO_FAULT_INTERRUPTION);
+  EXPECT_EQ(b.GetParameter(FKT_PAR_OUTPUT), -300);
+
+  SIM_InputValues[0].Fault = IO_FAULT_SHORT;
+  SIM_InputValues[1].Fault = IO_FAULT_INTERRUPTION;
+  APP_Tick10ms();
+  APP_ControlCycle();
+  EXPECT_EQ(a.GetParameter(FKT_PAR_OUTPUT), IO_RAW_SHORT_CIRCUIT);
+  EXPECT_EQ(b.GetParameter(FKT_PAR_OUTPUT), 999);
+
+  SIM_InputValues[0].Fault = 0;
+  SIM_InputValues[0].Value = -20;
+  SIM_InputValues[3].RoomMode = 2;
+  APP_Tick10ms();
+  APP_ControlCycle();
+  EXPECT_EQ(a.GetParameter(FKT_PAR_OUTPUT), -15);
+  EXPECT_EQ(IO_GetInputMode(&IO_InputRecords[3]), 2);
+}
+
+TEST_F(ControlCycle, TickEventEveryTenthTickReleasesTheCycle) {
+  APP_CreateKernelObjects();
+  OS_EventReset(APP_hTickEvent);
+  for (int i = 0; i < 9; i++) APP_Tick10ms();
+  EXPECT_EQ(OS_EventWait(APP_hTickEvent, 0), OS_WAIT_TIMEOUT);
+  APP_Tick10ms();
+  EXPECT_EQ(OS_EventWait(APP_hTickEvent, 0), OS_WAIT_TAKEN);
+  EXPECT_EQ(OS_EventWait(APP_hTickEvent, 0), OS_WAIT_TIMEOUT);  // consumed
+}
+
+TEST_F(ControlCycle, RegistryRunsInOrderAndOutputsFollow) {
+  FUNKTION_BASIS_PAR *a, *b, *c;
+  ASSERT_EQ(FKT_CreateObject(TestFunction::kType, 20, &a), FKT_OK);
+  ASSERT_EQ(FKT_CreateObject(TestFunction::kType, 3, &b), FKT_OK);
+  ASSERT_EQ(FKT_CreateObject(TestFunction::kType, 11, &c), FKT_OK);
+  c->SetParameter(FKT_PAR_ENABLED, 0, 0);
+  a->SetParameter(FKT_PAR_INPUT + FKT_IN_SOURCE_KIND, FKT_SRC_OWN, 0);
+  a->SetParameter(FKT_PAR_INPUT + FKT_IN_OWN_VALUE, 3, 0);
+  FUNKTION_Ausgang& out = IO_Outputs[4];
+  out.SetParameter(0, 1, 0);
+  out.SetParameter(FKT_PAR_INPUT + FKT_IN_SOURCE_KIND, FKT_SRC_FUNCTION, 0);
+  out.SetParameter(FKT_PAR_INPUT + FKT_IN_SOURCE_INDEX, 21, 0);
+  std::vector<uint8_t> leds;
+  APP_HostHooks.pfSetStatusLED = [](uint8_t s) { gRunOrder.push_back(1000 + s); };
+  APP_ControlCycle();
+  APP_ControlCycle();
+  EXPECT_EQ(gRunOrder, (std::vector<int>{21, 4, 1000 + 0x82, 21, 4}));  // LED reported once
+  EXPECT_EQ(IO_OutputChannels[4].State, 1);
+  EXPECT_EQ(IO_OutputChannels[4].SwitchCount, 1u);
+  EXPECT_EQ(out.GetParameter(FKT_PAR_OUTPUT), 1);
+  out.SetParameter(1, 2, 0);  // manual off
+  APP_ControlCycle();
+  EXPECT_EQ(IO_OutputChannels[4].State, 0);
+}
+
+TEST_F(ControlCycle, OneSecondTickTakesTheClockAndCountsTheGrantDown) {
+  setenv("TZ", "UTC", 1);
+  tzset();
+  gPcSeconds = 86400 * 365 + 3600 * 5 + 7;  // 1971-01-01 05:00:07
+  FKT_AccessLevels[0].Level = 2;
+  FKT_AccessLevels[9].Level = 1;
+  FKT_AccessTimeout = 2;
+  APP_Tick1s();
+  EXPECT_EQ(SYS_ClockTm.Year, 71);
+  EXPECT_EQ(SYS_ClockTm.Hour, 5);
+  EXPECT_EQ(SYS_ClockTm.Sec, 7);
+  EXPECT_EQ(FKT_AccessLevels[0].Level, 2u);
+  APP_Tick1s();
+  EXPECT_EQ(FKT_AccessLevels[0].Level, 0u);
+  EXPECT_EQ(FKT_AccessLevels[9].Level, 0u);
+  // A grant without a code does not expire.
+  FKT_AccessLevels[0].Level = 1;
+  FKT_AccessTimeout = -1;
+  for (int i = 0; i < 5; i++) APP_Tick1s();
+  EXPECT_EQ(FKT_AccessLevels[0].Level, 1u);
+  // The user's clock setting is kept as an offset to the PC clock.
+  ASSERT_EQ(SYS_SetLocalTime(2026, 12, 24, 18, 30, 0, gPcSeconds), 1);
+  gPcSeconds += 60;
+  APP_Tick1s();
+  EXPECT_EQ(SYS_ClockTm.Min, 31);
+  EXPECT_EQ(SYS_ClockTm.Day, 24);
+  EXPECT_EQ(SYS_SetLocalTime(2026, 4, 31, 0, 0, 0, gPcSeconds), 0);
+}
+
+TEST_F(ControlCycle, SaveRequestIsServedByTheCycle) {
+  IO_FixedValues[1].SetParameter(0, 1, 0);
+  APP_SaveRequested = 1;
+  APP_ControlCycle();
+  EXPECT_EQ(APP_SaveRequested, 0);
+  EXPECT_EQ(std::filesystem::file_size(dir / "docs" / "Intern" / "funktionsdaten.dat"), (uintmax_t)DAT_FILE_SIZE);
+}

@@ -1,0 +1,180 @@
+// The function-data file: round trip of every object, and refusal of damaged files without any change.
+#include <cstdio>
+#include <fstream>
+
+#include "CoreTestSupport.h"
+
+using namespace coretest;
+
+namespace {
+
+std::vector<uint8_t> ReadFile(const std::string& p) {
+  std::ifstream f(p, std::ios::binary);
+  return std::vector<uint8_t>((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+}
+
+void WriteFile(const std::string& p, const std::vector<uint8_t>& d) {
+  std::ofstream f(p, std::ios::binary);
+  f.write(reinterpret_cast<const char*>(d.data()), (std::streamsize)d.size());
+}
+
+// Every parameter of every fixed object and function, as one list to compare.
+std::vector<int32_t> Snapshot() {
+  std::vector<int32_t> v;
+  IO_ForEachFixedObject(
+      [](FUNKTION_BASIS_PAR* p, void* c) {
+        auto* pv = static_cast<std::vector<int32_t>*>(c);
+        for (int n = FKT_PAR_HEADER_FIRST; n < 64; n++) pv->push_back(p->GetParameter(n));
+        for (int n = FKT_PAR_INPUT; n < FKT_PAR_INPUT + 6; n++) pv->push_back(p->GetParameter(n));
+      },
+      &v);
+  for (int i = 0; FKT_Registry[i]; i++)
+    for (int n = FKT_PAR_HEADER_FIRST; n < FKT_PAR_INPUT + 6; n++) v.push_back(FKT_Registry[i]->GetParameter(n));
+  return v;
+}
+
+void Configure() {
+  FUNKTION_BASIS_PAR *a, *b;
+  ASSERT_EQ(FKT_CreateObject(TestFunction::kType, 9, &a), FKT_OK);
+  ASSERT_EQ(FKT_CreateObject(TestFunction::kType, 1, &b), FKT_OK);
+  a->SetParameter(0, -33, 0);
+  a->SetParameter(1, 2, 0);
+  a->SetParameter(FKT_PAR_INPUT + FKT_IN_SOURCE_KIND, FKT_SRC_INPUT, 0);
+  a->SetParameter(FKT_PAR_INPUT + FKT_IN_SOURCE_INDEX, 15, 0);
+  b->SetParameter(FKT_PAR_INPUT + FKT_IN_SOURCE_KIND, FKT_SRC_OWN, 0);
+  b->SetParameter(FKT_PAR_INPUT + FKT_IN_OWN_VALUE, -123456, 0);
+  b->SetParameter(FKT_PAR_USER_TEXT, 7, 0);
+  IO_Inputs[2].SetParameter(IO_IN_PAR_TYPE, 2, 0);
+  IO_Inputs[2].SetParameter(IO_IN_PAR_CORRECTION, -15, 0);
+  IO_Inputs[2].SetParameter(IO_IN_PAR_BREAK_VALUE, 1234, 0);
+  IO_Outputs[15].SetParameter(0, 1, 0);
+  IO_Outputs[15].SetParameter(FKT_PAR_INPUT + FKT_IN_SOURCE_KIND, FKT_SRC_FUNCTION, 0);
+  IO_Outputs[15].SetParameter(FKT_PAR_INPUT + FKT_IN_SOURCE_INDEX, 10, 0);
+  IO_FixedValues[63].SetParameter(0, 2, 0);
+  IO_FixedValues[63].SetParameter(3, -500, 0);
+  IO_FixedValues[63].SetParameter(2, -499, 0);
+  IO_DlOutputs[3].SetParameter(0, 12, 0);
+  LOG_DigitalChannels[25].SetParameter(0, 1, 0);
+  SET_General.SetParameter(SET_GEN_PAR_LANGUAGE, 4, 0);
+  SET_Can.SetParameter(SET_CAN_PAR_NODE, 33, 0);
+  uint8_t rec[WHIRL_DIGEST_SIZE];
+  SET_MakeCodeRecord(u"9999", 4, rec);
+  SET_General.SetCodeRecord(2, rec);
+  FKT_UserDesignations[6][0] = u'Z';
+}
+
+}  // namespace
+
+using FunctionDataFile = ControllerTest;
+
+TEST_F(FunctionDataFile, HeaderIsTextWithRightAlignedKeys) {
+  uint8_t h[DAT_HEADER_SIZE];
+  DAT_MakeHeader(h);
+  std::string s(reinterpret_cast<char*>(h));
+  EXPECT_EQ(s.rfind("ORVALDI_KLIMAREGELWERK_DAT_FILE\r\n", 0), 0u);
+  EXPECT_NE(s.find("\r\nFILE_FORMAT:"), std::string::npos);
+  EXPECT_NE(s.find("\r\n     DEVICE:"), std::string::npos);
+  EXPECT_NE(s.find("\r\n  DATA_SIZE:256000\r\n"), std::string::npos);
+  EXPECT_NE(s.find("\r\n ENCRYPTION:AES256\r\n"), std::string::npos);
+  EXPECT_EQ(DAT_ParseHeader(h, sizeof(h)), DAT_OK);
+}
+
+TEST_F(FunctionDataFile, SavedAndLoadedGivesBackEveryParameter) {
+  Configure();
+  std::vector<int32_t> before = Snapshot();
+  const uint8_t* codeBefore = SET_General.GetCodeRecord(2);
+  std::vector<uint8_t> code(codeBefore, codeBefore + WHIRL_DIGEST_SIZE);
+  std::string path = Path("docs/data.dat");
+  ASSERT_EQ(DAT_SaveFunctionDataFile(path.c_str()), DAT_OK);
+  EXPECT_EQ(ReadFile(path).size(), (size_t)DAT_FILE_SIZE);
+  EXPECT_FALSE(std::filesystem::exists(path + ".part"));
+
+  APP_InitController();
+  EXPECT_NE(Snapshot(), before);
+  ASSERT_EQ(DAT_LoadFunctionDataFile(path.c_str(), 1), DAT_OK);
+  EXPECT_EQ(Snapshot(), before);
+  EXPECT_EQ(FKT_Registry[0]->GetFunctionNumber(), 10);  // run order kept
+  EXPECT_EQ(FKT_Registry[1]->GetFunctionNumber(), 2);
+  EXPECT_EQ(std::vector<uint8_t>(SET_General.GetCodeRecord(2), SET_General.GetCodeRecord(2) + 64), code);
+  EXPECT_EQ(FKT_UserDesignations[6][0], u'Z');
+  EXPECT_EQ(SET_General.GetParameter(SET_GEN_PAR_CHANGED), 0);
+}
+
+TEST_F(FunctionDataFile, DamagedFilesAreRefusedAndChangeNothing) {
+  Configure();
+  std::string good = Path("good.dat");
+  ASSERT_EQ(DAT_SaveFunctionDataFile(good.c_str()), DAT_OK);
+  std::vector<uint8_t> file = ReadFile(good);
+  // A different state that a refused load must keep.
+  APP_InitController();
+  FUNKTION_BASIS_PAR* p;
+  ASSERT_EQ(FKT_CreateObject(TestFunction::kType, 50, &p), FKT_OK);
+  p->SetParameter(0, 11, 0);
+  IO_Inputs[0].SetParameter(IO_IN_PAR_TYPE, 1, 0);
+  std::vector<int32_t> state = Snapshot();
+
+  struct Case {
+    const char* name;
+    std::vector<uint8_t> bytes;
+    int status;
+  };
+  std::vector<Case> cases;
+  cases.push_back({"truncated", std::vector<uint8_t>(file.begin(), file.end() - 1000), DAT_ERR_SIZE});
+  auto longer = file;
+  longer.push_back(0);
+  cases.push_back({"resized", longer, DAT_ERR_SIZE});
+  auto crc = file;
+  crc[DAT_HEADER_SIZE + 5000] ^= 0x40;
+  cases.push_back({"wrong CRC", crc, DAT_ERR_CRC});
+  auto magic = file;
+  magic[3] = 'X';
+  cases.push_back({"wrong magic", magic, DAT_ERR_MAGIC});
+  auto size = file;
+  std::string h(reinterpret_cast<char*>(size.data()), DAT_HEADER_SIZE);
+  size_t at = h.find("256000");
+  ASSERT_NE(at, std::string::npos);
+  size[at] = '3';
+  cases.push_back({"wrong DATA_SIZE", size, DAT_ERR_SIZE});
+  auto enc = file;
+  at = h.find("AES256");
+  enc[at + 3] = '1';
+  cases.push_back({"unknown cipher", enc, DAT_ERR_HEADER});
+  cases.push_back({"header only", std::vector<uint8_t>(file.begin(), file.begin() + DAT_HEADER_SIZE), DAT_ERR_SIZE});
+  cases.push_back({"empty", {}, DAT_ERR_MAGIC});
+  for (const auto& c : cases) {
+    std::string path = Path("bad.dat");
+    WriteFile(path, c.bytes);
+    EXPECT_EQ(DAT_LoadFunctionDataFile(path.c_str(), 1), c.status) << c.name;
+    EXPECT_EQ(Snapshot(), state) << c.name;
+  }
+  EXPECT_EQ(DAT_LoadFunctionDataFile(Path("missing.dat").c_str(), 1), DAT_ERR_OPEN);
+  // And the good file still loads.
+  EXPECT_EQ(DAT_LoadFunctionDataFile(good.c_str(), 1), DAT_OK);
+}
+
+TEST_F(FunctionDataFile, ImageNamingAnUnknownClassIsRefusedBeforeAnyChange) {
+  FUNKTION_BASIS_PAR* p;
+  ASSERT_EQ(FKT_CreateObject(TestFunction::kType, 0, &p), FKT_OK);
+  std::vector<uint8_t> file(DAT_FILE_SIZE);
+  ASSERT_EQ(DAT_EncodeFile(file.data()), 1);
+  // The same data on a controller without the test class: the function record cannot be built.
+  FKT_RegisterClass(TestFunction::kType, sizeof(TestFunction), nullptr);  // refused: stays registered
+  std::vector<uint8_t> image(DAT_IMAGE_SIZE);
+  ASSERT_EQ(DAT_BuildImage(image.data()), 1);
+  EXPECT_EQ(DAT_CheckImage(image.data()), DAT_OK);
+  image[4] ^= 1;  // version
+  EXPECT_EQ(DAT_CheckImage(image.data()), DAT_ERR_CRC);
+  DAT_Store32(image.data() + DAT_IMAGE_SIZE - 4, CRC32_Calc(image.data(), DAT_IMAGE_SIZE - 4));
+  EXPECT_EQ(DAT_ApplyImage(image.data()), DAT_ERR_CONTENT);
+  EXPECT_EQ(FKT_GetRegistryCount(), 1);
+}
+
+TEST_F(FunctionDataFile, TmpFileGoesToTheUserFolder) {
+  IO_Inputs[7].SetParameter(IO_IN_PAR_TYPE, 1, 0);
+  DAT_SaveTmpFile();
+  EXPECT_EQ(ReadFile(Path("user/tmp.dat")).size(), (size_t)DAT_FILE_SIZE);
+  APP_InitController();
+  APP_LoadStartupData();
+  EXPECT_EQ(IO_Inputs[7].GetParameter(IO_IN_PAR_TYPE), 1);
+  EXPECT_EQ(SIM_InputDescs[7].Type, 1u);
+}
