@@ -6,10 +6,10 @@
 #include "SIM_Input.h"
 
 APP_HOST_HOOKS APP_HostHooks;
-char SIM_UserFolder[SIM_PATH_MAX];
-char SIM_DocumentsFolder[SIM_PATH_MAX];
-const char* SIM_CommandLine = "";
-int SIM_WizFlag;
+char APP_UserFolder[APP_PATH_MAX];
+char APP_DocumentsFolder[APP_PATH_MAX];
+const char* APP_CommandLine = "";
+int APP_WizFlag;
 
 SIM_INPUT_VALUE SIM_InputValues[SIM_NUM_INPUTS];
 SIM_INPUT_DESC SIM_InputDescs[SIM_NUM_INPUTS];

@@ -12,11 +12,13 @@ struct APP_HOST_HOOKS {
 };
 extern APP_HOST_HOOKS APP_HostHooks;
 
-enum { SIM_PATH_MAX = 512 };
-extern char SIM_UserFolder[SIM_PATH_MAX];       // per-user folder ("tmp.dat"); empty = current folder
-extern char SIM_DocumentsFolder[SIM_PATH_MAX];  // "MERIDOX-Simulator" in the documents folder
-extern const char* SIM_CommandLine;
-extern int SIM_WizFlag;
+enum { APP_PATH_MAX = 512 };
+// Copies of the host's settings (its per-user folder, its folder in the documents folder, command line and start
+// flag), filled by the host before APP_MainTask starts; tests point the folders at temporary folders.
+extern char APP_UserFolder[APP_PATH_MAX];       // per-user folder ("tmp.dat"); empty = current folder
+extern char APP_DocumentsFolder[APP_PATH_MAX];  // "MERIDOX-Simulator" in the documents folder ("Intern" below it)
+extern const char* APP_CommandLine;
+extern int APP_WizFlag;
 
 // Millisecond counter and PC clock through the hooks (steady clock and system clock when none is set).
 uint32_t APP_GetTime();

@@ -267,7 +267,7 @@ int DAT_SaveFunctionDataFile(const char* sPath) {
   return DAT_OK;
 }
 
-int DAT_GetTmpFilePath(char* pOut, size_t OutSize) { return PATH_Join(SIM_UserFolder, "tmp.dat", pOut, OutSize); }
+int DAT_GetTmpFilePath(char* pOut, size_t OutSize) { return PATH_Join(APP_UserFolder, "tmp.dat", pOut, OutSize); }
 
 void DAT_SaveTmpFile() {
   char path[PATH_MAX_LEN];

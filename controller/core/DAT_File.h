@@ -45,7 +45,7 @@ int DAT_LoadFunctionDataBytes(const uint8_t* pFile, size_t NumBytes);
 int DAT_LoadFunctionDataFile(const char* sPath, int Quiet);
 // Saves all objects to a file, through a temporary file that is renamed, so a crash never leaves a torn file.
 int DAT_SaveFunctionDataFile(const char* sPath);
-// Saves as "tmp.dat" in SIM_UserFolder.
+// Saves as "tmp.dat" in APP_UserFolder.
 void DAT_SaveTmpFile();
-// Path of "tmp.dat" in SIM_UserFolder.
+// Path of "tmp.dat" in APP_UserFolder.
 int DAT_GetTmpFilePath(char* pOut, size_t OutSize);

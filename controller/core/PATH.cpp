@@ -29,7 +29,7 @@ int PATH_Resolve(const char* sPath, char* pOut, size_t OutSize) {
   if (strncmp(sPath, _acInternalPrefix, sizeof(_acInternalPrefix) - 1) == 0) {
     const char* rest = sPath + sizeof(_acInternalPrefix) - 1;
     while (*rest == '\\' || *rest == '/') rest++;
-    s = SIM_DocumentsFolder;
+    s = APP_DocumentsFolder;
     if (!s.empty() && s.back() != '/') s += '/';
     s += _acInternalFolder;
     if (*rest) {

@@ -1,5 +1,5 @@
 // The one path helper of the controller: turns the controller's paths ("M0:\folder\file", back-slashes) into
-// host paths. "M0:" is the internal memory, the "Intern" folder under SIM_DocumentsFolder.
+// host paths. "M0:" is the internal memory, the "Intern" folder under APP_DocumentsFolder.
 #pragma once
 #include <cstddef>
 

@@ -66,8 +66,8 @@ class ControllerTest : public ::testing::Test {
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir / "user");
     std::filesystem::create_directories(dir / "docs");
-    snprintf(SIM_UserFolder, sizeof(SIM_UserFolder), "%s", (dir / "user").c_str());
-    snprintf(SIM_DocumentsFolder, sizeof(SIM_DocumentsFolder), "%s", (dir / "docs").c_str());
+    snprintf(APP_UserFolder, sizeof(APP_UserFolder), "%s", (dir / "user").c_str());
+    snprintf(APP_DocumentsFolder, sizeof(APP_DocumentsFolder), "%s", (dir / "docs").c_str());
     gNowMs = 0;
     gPcSeconds = 1700000000;
     gRunOrder.clear();
