@@ -52,11 +52,6 @@ int _MaxPercent = ALLOC_DEFAULT_MAX_PERCENT;
 U32 _TestLimit;
 int _FailCountdown;
 
-class LockGuard {
- public:
-  LockGuard() { GUI_Lock(); }
-  ~LockGuard() { GUI_Unlock(); }
-};
 
 inline BLOCK* _Block(U32 Off) { return reinterpret_cast<BLOCK*>(_pBase + Off); }
 inline U32 _Size(const BLOCK* p) { return p->SizeFlags & ~ALLOC_FREE_BIT; }
@@ -326,7 +321,7 @@ inline void* _h2p(GUI_HMEM h) { return _pBase + _paHandle[h].Off + ALLOC_HEADER;
 }  // namespace
 
 void GUI_ALLOC_AssignMemory(void* p, U32 NumBytes) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   if (_pBase && _NumUsedBlocks) {
     GUI_ErrorOut("GUI_ALLOC:\nHeap in use in GUI_ALLOC_AssignMemory()");
     return;
@@ -336,24 +331,24 @@ void GUI_ALLOC_AssignMemory(void* p, U32 NumBytes) {
 }
 
 void GUI_ALLOC_SetAvBlockSize(U32 BlockSize) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   _AvBlockSize = BlockSize ? BlockSize : GUI_DEFAULT_AV_BLOCK_SIZE;
 }
 
 void GUI_ALLOC_SetMaxPercentage(int Percent) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   _MaxPercent = (Percent < 0) ? 0 : (Percent > 100 ? 100 : Percent);
 }
 
 int GUI_ALLOC_IsInitialized(void) { return _pBase != nullptr; }
 
 GUI_HMEM GUI_ALLOC_AllocNoInit(I32 Size) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   return _Alloc(Size, false);
 }
 
 GUI_HMEM GUI_ALLOC_AllocZero(I32 Size) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   GUI_HMEM h = _Alloc(Size, false);
   if (h) {
     std::memset(_h2p(h), 0, (size_t)Size);
@@ -362,7 +357,7 @@ GUI_HMEM GUI_ALLOC_AllocZero(I32 Size) {
 }
 
 GUI_HMEM GUI_ALLOC_AllocInit(const void* pData, I32 Size) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   GUI_HMEM h = _Alloc(Size, false);
   if (h) {
     if (pData) {
@@ -375,7 +370,7 @@ GUI_HMEM GUI_ALLOC_AllocInit(const void* pData, I32 Size) {
 }
 
 GUI_HMEM GUI_ALLOC_Realloc(GUI_HMEM hOld, I32 NewSize) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   if (hOld == 0) {
     return _Alloc(NewSize, false);
   }
@@ -404,7 +399,7 @@ GUI_HMEM GUI_ALLOC_Realloc(GUI_HMEM hOld, I32 NewSize) {
 }
 
 void* GUI_ALLOC_LockH(GUI_HMEM hMem) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   if (hMem == 0) {
     return nullptr;
   }
@@ -423,7 +418,7 @@ void* GUI_ALLOC_LockH(GUI_HMEM hMem) {
 }
 
 void GUI_ALLOC__UnlockH(void** pp) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   if (!pp || !*pp) {
     return;
   }
@@ -446,7 +441,7 @@ void GUI_ALLOC__UnlockH(void** pp) {
 }
 
 void* GUI_ALLOC_h2p(GUI_HMEM hMem) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   if (hMem == 0) {
     return nullptr;
   }
@@ -458,12 +453,12 @@ void* GUI_ALLOC_h2p(GUI_HMEM hMem) {
 }
 
 GUI_HMEM GUI_ALLOC_p2h(const void* p) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   return _p2h(p);
 }
 
 void GUI_ALLOC_Free(GUI_HMEM hMem) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   if (hMem == 0) {
     return;
   }
@@ -476,52 +471,52 @@ void GUI_ALLOC_Free(GUI_HMEM hMem) {
 
 void GUI_ALLOC_FreePtr(GUI_HMEM* phMem) {
   if (phMem) {
-    LockGuard Lock;
+    GUI_LockGuard Lock;
     GUI_ALLOC_Free(*phMem);
     *phMem = 0;
   }
 }
 
 void GUI_ALLOC_FreePtrArray(GUI_HMEM* pArray, int NumElems) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   for (int i = 0; pArray && i < NumElems; i++) {
     GUI_ALLOC_FreePtr(&pArray[i]);
   }
 }
 
 I32 GUI_ALLOC_GetSize(GUI_HMEM hMem) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   return _IsValid(hMem) ? _paHandle[hMem].Size : 0;
 }
 
 int GUI_ALLOC_GetNumLocks(GUI_HMEM hMem) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   return _IsValid(hMem) ? _paHandle[hMem].LockCnt : 0;
 }
 
 I32 GUI_ALLOC_GetNumFreeBytes(void) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   _InitDefault();
   return (I32)(_ArenaSize - _UsedBytes);
 }
 
 I32 GUI_ALLOC_GetNumUsedBytes(void) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   return (I32)_UsedBytes;
 }
 
 I32 GUI_ALLOC_GetNumUsedBlocks(void) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   return _NumUsedBlocks;
 }
 
 I32 GUI_ALLOC_GetNumFreeBlocks(void) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   return _NumFreeBlocks;
 }
 
 I32 GUI_ALLOC_GetMaxFreeBlockSize(void) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   _InitDefault();
   U32 Max = 0;
   for (U32 Off = _FirstFree; Off != ALLOC_NONE; Off = _Block(Off)->NextFree) {
@@ -534,18 +529,18 @@ I32 GUI_ALLOC_GetMaxFreeBlockSize(void) {
 }
 
 I32 GUI_ALLOC_GetMaxSize(void) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   return (I32)((I64)GUI_ALLOC_GetMaxFreeBlockSize() * _MaxPercent / 100);
 }
 
 void* GUI_ALLOC_GetFixedBlock(I32 Size) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   GUI_HMEM h = _Alloc(Size, true);
   return h ? _h2p(h) : nullptr;
 }
 
 void GUI_ALLOC_FreeFixedBlock(void* p) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   if (!p) {
     return;
   }
@@ -558,17 +553,17 @@ void GUI_ALLOC_FreeFixedBlock(void* p) {
 }
 
 void GUI_ALLOC__SetTestLimit(U32 NumBytes) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   _TestLimit = NumBytes;
 }
 
 void GUI_ALLOC__FailNth(int n) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   _FailCountdown = n > 0 ? n : 0;
 }
 
 int GUI_ALLOC__Check(void) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   if (!_pBase) {
     return 0;
   }

@@ -5,17 +5,9 @@
 
 const GUI_FONT* GUI__pDefaultFont;
 
-namespace {
-class LockGuard {
- public:
-  LockGuard() { GUI_Lock(); }
-  ~LockGuard() { GUI_Unlock(); }
-};
-}  // namespace
-
 void GUI_SaveContext(GUI_CONTEXT* pContext) {
   if (pContext) {
-    LockGuard Lock;
+    GUI_LockGuard Lock;
     *pContext = *GUI_pContext;
   }
 }
@@ -24,7 +16,7 @@ void GUI_RestoreContext(const GUI_CONTEXT* pContext) {
   if (!pContext) {
     return;
   }
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   GUI_CONTEXT* p = GUI_pContext;
   *p = *pContext;
   // The index pointers and the clip pointer belong to the context they were saved from; when they pointed
@@ -44,7 +36,7 @@ void GUI_RestoreContext(const GUI_CONTEXT* pContext) {
 }
 
 void GUI_SetDefault(void) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   GUI_CONTEXT* p = GUI_pContext;
   p->BkColor = GUI_BLACK;
   p->Color = GUI_WHITE;
@@ -59,89 +51,89 @@ void GUI_SetDefault(void) {
 }
 
 GUI_COLOR GUI_SetColor(GUI_COLOR Color) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   GUI_COLOR Old = GUI_pContext->Color;
   LCD_SetColor(Color);
   return Old;
 }
 
 GUI_COLOR GUI_SetBkColor(GUI_COLOR Color) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   GUI_COLOR Old = GUI_pContext->BkColor;
   LCD_SetBkColor(Color);
   return Old;
 }
 
 GUI_COLOR GUI_GetColor(void) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   return GUI_pContext->Color;
 }
 
 GUI_COLOR GUI_GetBkColor(void) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   return GUI_pContext->BkColor;
 }
 
 int GUI_SetColorIndex(int Index) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   int Old = (int)*GUI_pContext->LCD_pColorIndex;
   LCD_SetColorIndex((LCD_PIXELINDEX)Index);
   return Old;
 }
 
 int GUI_SetBkColorIndex(int Index) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   int Old = (int)*GUI_pContext->LCD_pBkColorIndex;
   LCD_SetBkColorIndex((LCD_PIXELINDEX)Index);
   return Old;
 }
 
 int GUI_SetDrawMode(int DrawMode) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   return LCD_SetDrawMode(DrawMode);
 }
 
 int GUI_GetDrawMode(void) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   return GUI_pContext->DrawMode;
 }
 
 int GUI_SetPenSize(int PenSize) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   int Old = GUI_pContext->PenSize;
   GUI_pContext->PenSize = (U8)(PenSize < 1 ? 1 : (PenSize > 255 ? 255 : PenSize));
   return Old;
 }
 
 int GUI_GetPenSize(void) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   return GUI_pContext->PenSize;
 }
 
 int GUI_SetLineStyle(int LineStyle) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   int Old = GUI_pContext->LineStyle;
   GUI_pContext->LineStyle = (U8)LineStyle;
   return Old;
 }
 
 int GUI_GetLineStyle(void) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   return GUI_pContext->LineStyle;
 }
 
 GUI_COLOR GUI_Index2Color(int Index) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   return LCD_Index2Color((LCD_PIXELINDEX)Index);
 }
 
 unsigned GUI_Color2Index(GUI_COLOR Color) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   return LCD_Color2Index(Color);
 }
 
 int GUI_SelectLayer(int Index) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   int Old = GUI_pContext->SelLayer;
   if (Index >= 0 && Index < GUI_NUM_LAYERS && GUI_aDevice[Index]) {
     GUI_pContext->SelLayer = (U8)Index;
@@ -151,11 +143,11 @@ int GUI_SelectLayer(int Index) {
 }
 
 int GUI_GetSelLayer(void) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   return GUI_pContext->SelLayer;
 }
 
 GUI_HMEM GUI_GetSelectedDevice(void) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   return GUI_pContext->hDevData;
 }

@@ -6,12 +6,6 @@
 
 namespace {
 
-class LockGuard {
- public:
-  LockGuard() { GUI_Lock(); }
-  ~LockGuard() { GUI_Unlock(); }
-};
-
 inline int _Class(const GUI_DEVICE* p) { return p->pDeviceAPI->DeviceClassIndex; }
 
 bool _IsLayer(int LayerIndex) { return LayerIndex >= 0 && LayerIndex < GUI_NUM_LAYERS; }
@@ -24,7 +18,7 @@ GUI_DEVICE* GUI_DEVICE_Create(const GUI_DEVICE_API* pDeviceAPI, const LCD_COLOR_
     GUI_ErrorOut("GUI_DEVICE:\nInvalid device or layer in GUI_DEVICE_Create()");
     return nullptr;
   }
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   GUI_DEVICE* p = static_cast<GUI_DEVICE*>(GUI_ALLOC_GetFixedBlock((I32)sizeof(GUI_DEVICE)));
   if (!p) {
     return nullptr;
@@ -39,7 +33,7 @@ GUI_DEVICE* GUI_DEVICE_Create(const GUI_DEVICE_API* pDeviceAPI, const LCD_COLOR_
 
 GUI_DEVICE* GUI_DEVICE_CreateAndLink(const GUI_DEVICE_API* pDeviceAPI, const LCD_COLOR_CONV_API* pColorConvAPI,
                                      U16 LinkFlag, int LayerIndex) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   GUI_DEVICE* p = GUI_DEVICE_Create(pDeviceAPI, pColorConvAPI, LinkFlag, LayerIndex);
   if (p && GUI_DEVICE_Link(p)) {
     GUI_DEVICE_Delete(p);
@@ -52,7 +46,7 @@ int GUI_DEVICE_Link(GUI_DEVICE* pDevice) {
   if (!pDevice || !_IsLayer(pDevice->LayerIndex)) {
     return 1;
   }
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   GUI_DEVICE** ppLink = &GUI_aDevice[pDevice->LayerIndex];
   for (GUI_DEVICE* p = *ppLink; p; p = p->pNext) {
     if (p == pDevice) {
@@ -82,7 +76,7 @@ void GUI_DEVICE_Unlink(GUI_DEVICE* pDevice) {
   if (!pDevice || !_IsLayer(pDevice->LayerIndex)) {
     return;
   }
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   for (GUI_DEVICE** ppLink = &GUI_aDevice[pDevice->LayerIndex]; *ppLink; ppLink = &(*ppLink)->pNext) {
     if (*ppLink == pDevice) {
       *ppLink = pDevice->pNext;
@@ -96,7 +90,7 @@ void GUI_DEVICE_Delete(GUI_DEVICE* pDevice) {
   if (!pDevice) {
     return;
   }
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   GUI_DEVICE_Unlink(pDevice);
   GUI_ALLOC_FreeFixedBlock(pDevice);
 }

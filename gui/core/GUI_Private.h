@@ -3,6 +3,8 @@
 
 #include "GUI.h"
 
+#include <cstring>
+
 void GUI_OS__InitLock(void);
 void GUI_OS__Lock(void);
 void GUI_OS__Unlock(void);
@@ -25,3 +27,35 @@ inline int GUI__Max(int a, int b) { return a > b ? a : b; }
 
 // Clamps an int into the I16 coordinate range of rectangles.
 inline I16 GUI__ClampI16(int v) { return (I16)(v < -32768 ? -32768 : (v > 32767 ? 32767 : v)); }
+
+// Holds the GUI lock for a scope.
+class GUI_LockGuard {
+ public:
+  GUI_LockGuard() { GUI_Lock(); }
+  ~GUI_LockGuard() { GUI_Unlock(); }
+  GUI_LockGuard(const GUI_LockGuard&) = delete;
+  GUI_LockGuard& operator=(const GUI_LockGuard&) = delete;
+};
+
+// The raw value of pixel Pos of a bitmap row (1, 2, 4 bits: most significant first; 16, 24, 32: little-endian).
+inline U32 GUI__ReadPixelRaw(const U8* pRow, int BitsPerPixel, int Pos) {
+  switch (BitsPerPixel) {
+    case 1:
+      return (pRow[Pos >> 3] >> (7 - (Pos & 7))) & 1;
+    case 2:
+      return (pRow[Pos >> 2] >> (6 - 2 * (Pos & 3))) & 3;
+    case 4:
+      return (pRow[Pos >> 1] >> ((Pos & 1) ? 0 : 4)) & 15;
+    case 8:
+      return pRow[Pos];
+    case 16:
+      return (U32)pRow[2 * Pos] | ((U32)pRow[2 * Pos + 1] << 8);
+    case 24:
+      return (U32)pRow[3 * Pos] | ((U32)pRow[3 * Pos + 1] << 8) | ((U32)pRow[3 * Pos + 2] << 16);
+    default: {
+      U32 v;
+      std::memcpy(&v, pRow + 4 * Pos, 4);
+      return v;
+    }
+  }
+}

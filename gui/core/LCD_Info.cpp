@@ -3,12 +3,6 @@
 
 namespace {
 
-class LockGuard {
- public:
-  LockGuard() { GUI_Lock(); }
-  ~LockGuard() { GUI_Unlock(); }
-};
-
 int _ScreenXSize, _ScreenYSize;
 
 I32 _GetProp(GUI_DEVICE* pDevice, int Index) {
@@ -77,7 +71,7 @@ int LCD_GetYMagEx(int LayerIndex) {
 }
 
 int LCD_SetSizeEx(int LayerIndex, int xSize, int ySize) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   auto pf = reinterpret_cast<void (*)(int, int, int)>(_GetDevFunc(LayerIndex, LCD_DEVFUNC_SETSIZE));
   if (!pf) {
     return 1;
@@ -87,7 +81,7 @@ int LCD_SetSizeEx(int LayerIndex, int xSize, int ySize) {
 }
 
 int LCD_SetVSizeEx(int LayerIndex, int vxSize, int vySize) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   auto pf = reinterpret_cast<void (*)(int, int, int)>(_GetDevFunc(LayerIndex, LCD_DEVFUNC_SETVSIZE));
   if (!pf) {
     return 1;
@@ -97,7 +91,7 @@ int LCD_SetVSizeEx(int LayerIndex, int vxSize, int vySize) {
 }
 
 int LCD_SetLUTEntryEx(int LayerIndex, U8 Pos, GUI_COLOR Color) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   auto pf = reinterpret_cast<void (*)(int, U8, GUI_COLOR)>(_GetDevFunc(LayerIndex, LCD_DEVFUNC_SETLUTENTRY));
   if (!pf) {
     return 1;
@@ -107,7 +101,7 @@ int LCD_SetLUTEntryEx(int LayerIndex, U8 Pos, GUI_COLOR Color) {
 }
 
 int LCD_SetAlphaEx(int LayerIndex, int Alpha) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   auto pf = reinterpret_cast<void (*)(int, int)>(_GetDevFunc(LayerIndex, LCD_DEVFUNC_SETALPHA));
   if (!pf) {
     return 1;
@@ -117,7 +111,7 @@ int LCD_SetAlphaEx(int LayerIndex, int Alpha) {
 }
 
 int LCD_SetPosEx(int LayerIndex, int xPos, int yPos) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   auto pf = reinterpret_cast<void (*)(int, int, int)>(_GetDevFunc(LayerIndex, LCD_DEVFUNC_SETPOS));
   if (!pf) {
     return 1;
@@ -127,7 +121,7 @@ int LCD_SetPosEx(int LayerIndex, int xPos, int yPos) {
 }
 
 int LCD_SetVisEx(int LayerIndex, int OnOff) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   auto pf = reinterpret_cast<void (*)(int, int)>(_GetDevFunc(LayerIndex, LCD_DEVFUNC_SETVIS));
   if (!pf) {
     return 1;
@@ -137,7 +131,7 @@ int LCD_SetVisEx(int LayerIndex, int OnOff) {
 }
 
 int LCD_CopyBufferEx(int LayerIndex, int IndexSrc, int IndexDst) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   auto pf = reinterpret_cast<void (*)(int, int, int)>(_GetDevFunc(LayerIndex, LCD_DEVFUNC_COPYBUFFER));
   if (!pf) {
     return 1;
@@ -147,7 +141,7 @@ int LCD_CopyBufferEx(int LayerIndex, int IndexSrc, int IndexDst) {
 }
 
 int LCD_ShowBufferEx(int LayerIndex, int BufferIndex) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   auto pf = reinterpret_cast<void (*)(int, int)>(_GetDevFunc(LayerIndex, LCD_DEVFUNC_SHOWBUFFER));
   if (!pf) {
     return 1;
@@ -157,7 +151,7 @@ int LCD_ShowBufferEx(int LayerIndex, int BufferIndex) {
 }
 
 int GUI_GetLayerPosEx(int LayerIndex, int* pxPos, int* pyPos) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   int x = 0, y = 0;
   auto pf = reinterpret_cast<void (*)(int, int*, int*)>(_GetDevFunc(LayerIndex, LCD_DEVFUNC_GETPOS));
   if (pf) {
@@ -186,14 +180,14 @@ int LCD_SetOrg(int x, int y) {
 }
 
 void GUI_SetOrg(int x, int y) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   GUI__OrgX = GUI__ClampI16(x);
   GUI__OrgY = GUI__ClampI16(y);
   LCD_SetOrg(x, y);
 }
 
 void GUI_GetOrg(int* px, int* py) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   GUI__GetOrg(px, py);
 }
 
@@ -212,7 +206,7 @@ void GUI__SetScreenXSize(int xSize) { _ScreenXSize = xSize > 0 ? xSize : 0; }
 void GUI__SetScreenYSize(int ySize) { _ScreenYSize = ySize > 0 ? ySize : 0; }
 
 void GUI_SelectLCD(void) {
-  LockGuard Lock;
+  GUI_LockGuard Lock;
   GUI_CONTEXT* p = GUI_pContext;
   GUI_DEVICE** ppHead = &GUI_aDevice[p->SelLayer];
   while (*ppHead && (*ppHead)->pDeviceAPI->DeviceClassIndex >= DEVICE_CLASS_MEMDEV) {

@@ -162,28 +162,6 @@ void _FillRect(GUI_DEVICE* pDevice, int x0, int y0, int x1, int y1) {
 void _DrawHLine(GUI_DEVICE* pDevice, int x0, int y, int x1) { _FillRect(pDevice, x0, y, x1, y); }
 void _DrawVLine(GUI_DEVICE* pDevice, int x, int y0, int y1) { _FillRect(pDevice, x, y0, x, y1); }
 
-inline U32 _ReadRaw(const U8* pRow, int BitsPerPixel, int Pos) {
-  switch (BitsPerPixel) {
-    case 1:
-      return (pRow[Pos >> 3] >> (7 - (Pos & 7))) & 1;
-    case 2:
-      return (pRow[Pos >> 2] >> (6 - 2 * (Pos & 3))) & 3;
-    case 4:
-      return (pRow[Pos >> 1] >> ((Pos & 1) ? 0 : 4)) & 15;
-    case 8:
-      return pRow[Pos];
-    case 16: {
-      U16 v;
-      std::memcpy(&v, pRow + 2 * Pos, 2);
-      return v;
-    }
-    default: {
-      U32 v;
-      std::memcpy(&v, pRow + 4 * Pos, 4);
-      return v;
-    }
-  }
-}
 
 void _DrawBitmap(GUI_DEVICE* pDevice, int x0, int y0, int xSize, int ySize, int BitsPerPixel, int BytesPerLine,
                  const U8* pData, int Diff, const LCD_PIXELINDEX* pTrans) {
@@ -211,7 +189,7 @@ void _DrawBitmap(GUI_DEVICE* pDevice, int x0, int y0, int xSize, int ySize, int 
       continue;
     }
     for (int x = 0; x < xSize; x++, p += Step) {
-      U32 Raw = _ReadRaw(pData, BitsPerPixel, Diff + x);
+      U32 Raw = GUI__ReadPixelRaw(pData, BitsPerPixel, Diff + x);
       if (Xor) {
         if (Raw) {
           LCD_PIXELINDEX Old = _Stored2Index(pDevice, pLayer, _Get(pLayer, p));
