@@ -1,0 +1,102 @@
+// Pointer input: the ring of states between the host and the window manager's pointer handler.
+#include "GUI.h"
+
+int (*GUI_pfHandlePointer)(void);
+int (*GUI__pfDefaultPointerHandler)(void);
+void (*GUI_pfStoreMultiTouch)(GUI_MTOUCH_EVENT* pEvent, GUI_MTOUCH_INPUT* pInput);
+
+namespace {
+
+GUI_POINTER_STATE _aState[GUI_POINTER_NUM_STATES];
+int _ReadPos;  // oldest unread
+int _NumUnread;
+GUI_POINTER_STATE _Last;     // most recently stored
+GUI_POINTER_STATE _LastRead; // given again while nothing is unread
+GUI_POINTER_STATE _LastMouse, _LastTouch;
+
+bool _Equal(const GUI_POINTER_STATE& a, const GUI_POINTER_STATE& b) {
+  return a.x == b.x && a.y == b.y && a.Pressed == b.Pressed && a.Layer == b.Layer;
+}
+
+} // namespace
+
+void GUI_POINTER_StoreState(const GUI_POINTER_STATE* pState) {
+  if (!pState) return;
+  GUI_Lock();
+  if (_NumUnread == GUI_POINTER_NUM_STATES) { // full: drop the oldest so the newest survive
+    _ReadPos = (_ReadPos + 1) % GUI_POINTER_NUM_STATES;
+    --_NumUnread;
+  }
+  _aState[(_ReadPos + _NumUnread) % GUI_POINTER_NUM_STATES] = *pState;
+  ++_NumUnread;
+  _Last = *pState;
+  if (GUI__pfDefaultPointerHandler) GUI_pfHandlePointer = GUI__pfDefaultPointerHandler;
+  GUI_Unlock();
+  GUI_SignalEvent();
+}
+
+int GUI_POINTER_GetState(GUI_POINTER_STATE* pState) {
+  GUI_Lock();
+  if (_NumUnread) {
+    _LastRead = _aState[_ReadPos];
+    _ReadPos = (_ReadPos + 1) % GUI_POINTER_NUM_STATES;
+    --_NumUnread;
+  }
+  if (pState) *pState = _LastRead;
+  int Pressed = _LastRead.Pressed != 0;
+  GUI_Unlock();
+  return Pressed;
+}
+
+int GUI_POINTER_IsEmpty(void) {
+  GUI_Lock();
+  int r = _NumUnread == 0;
+  GUI_Unlock();
+  return r;
+}
+
+void GUI_POINTER_GetLastState(GUI_POINTER_STATE* pState) {
+  if (!pState) return;
+  GUI_Lock();
+  *pState = _Last;
+  GUI_Unlock();
+}
+
+void GUI_POINTER__Clear(void) {
+  GUI_Lock();
+  _ReadPos = _NumUnread = 0;
+  _Last = _LastRead = _LastMouse = _LastTouch = GUI_POINTER_STATE{};
+  GUI_Unlock();
+}
+
+void GUI_MOUSE_StoreState(const GUI_POINTER_STATE* pState) {
+  if (!pState) return;
+  GUI_Lock();
+  bool Changed = !_Equal(*pState, _LastMouse);
+  _LastMouse = *pState;
+  GUI_Unlock();
+  if (Changed) GUI_POINTER_StoreState(pState);
+}
+
+void GUI_MOUSE_GetState(GUI_POINTER_STATE* pState) {
+  if (!pState) return;
+  GUI_Lock();
+  *pState = _LastMouse;
+  GUI_Unlock();
+}
+
+void GUI_TOUCH_StoreStateEx(const GUI_POINTER_STATE* pState) {
+  if (!pState) return;
+  GUI_Lock();
+  bool Changed = !_Equal(*pState, _LastTouch);
+  _LastTouch = *pState;
+  GUI_Unlock();
+  if (Changed) GUI_POINTER_StoreState(pState);
+}
+
+void GUI_TOUCH_GetState(GUI_POINTER_STATE* pState) {
+  if (!pState) return;
+  GUI_Lock();
+  *pState = _LastTouch;
+  GUI_Unlock();
+}
