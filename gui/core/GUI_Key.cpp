@@ -10,6 +10,13 @@ GUI_KEY_MSG _aMsg[GUI_KEY_MSG_BUFFER_SIZE];
 int _ReadPos;
 int _Cnt;
 
+void _Clear(void) {
+  _Key = 0;
+  _Cnt = 0;
+  _ReadPos = 0;
+}
+GUI_REGISTER_EXIT _RegExit = {nullptr, _Clear};
+
 } // namespace
 
 void GUI_SignalEvent(void) { GUI_OS_SignalEvent(); }
@@ -23,6 +30,7 @@ void GUI_WaitEvent(void) {
 
 void GUI_StoreKey(int Key) {
   GUI_Lock();
+  GUI__RegisterExit(&_RegExit);
   if (!_Key) _Key = Key;
   GUI_Unlock();
   GUI_SignalEvent();
@@ -30,6 +38,7 @@ void GUI_StoreKey(int Key) {
 
 void GUI_StoreKeyMsg(int Key, int PressedCnt) {
   GUI_Lock();
+  GUI__RegisterExit(&_RegExit);
   int Slot = _Cnt < GUI_KEY_MSG_BUFFER_SIZE ? _Cnt++ : GUI_KEY_MSG_BUFFER_SIZE - 1;
   _aMsg[(_ReadPos + Slot) % GUI_KEY_MSG_BUFFER_SIZE] = GUI_KEY_MSG{Key, PressedCnt};
   // Only a press becomes the pending key: a release would make GUI_WaitKey return twice for one stroke.
@@ -48,9 +57,7 @@ int GUI_GetKey(void) {
 
 void GUI_ClearKeyBuffer(void) {
   GUI_Lock();
-  _Key = 0;
-  _Cnt = 0;
-  _ReadPos = 0;
+  _Clear();
   GUI_Unlock();
 }
 

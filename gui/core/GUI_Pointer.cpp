@@ -18,11 +18,18 @@ bool _Equal(const GUI_POINTER_STATE& a, const GUI_POINTER_STATE& b) {
   return a.x == b.x && a.y == b.y && a.Pressed == b.Pressed && a.Layer == b.Layer;
 }
 
+void _Clear(void) {
+  _ReadPos = _NumUnread = 0;
+  _Last = _LastRead = _LastMouse = _LastTouch = GUI_POINTER_STATE{};
+}
+GUI_REGISTER_EXIT _RegExit = {nullptr, _Clear};
+
 } // namespace
 
 void GUI_POINTER_StoreState(const GUI_POINTER_STATE* pState) {
   if (!pState) return;
   GUI_Lock();
+  GUI__RegisterExit(&_RegExit);
   if (_NumUnread == GUI_POINTER_NUM_STATES) { // full: drop the oldest so the newest survive
     _ReadPos = (_ReadPos + 1) % GUI_POINTER_NUM_STATES;
     --_NumUnread;
@@ -64,8 +71,7 @@ void GUI_POINTER_GetLastState(GUI_POINTER_STATE* pState) {
 
 void GUI_POINTER__Clear(void) {
   GUI_Lock();
-  _ReadPos = _NumUnread = 0;
-  _Last = _LastRead = _LastMouse = _LastTouch = GUI_POINTER_STATE{};
+  _Clear();
   GUI_Unlock();
 }
 

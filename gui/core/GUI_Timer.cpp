@@ -24,6 +24,14 @@ int _ExecDepth; // nesting of GUI_Exec
 // a - b of two wrapping times, without signed overflow.
 I32 _Diff(GUI_TIMER_TIME a, GUI_TIMER_TIME b) { return static_cast<I32>(static_cast<U32>(a) - static_cast<U32>(b)); }
 
+// The records live in the GUI heap, so the lists are forgotten when the library exits.
+void _OnExit(void) {
+  _hFirstAll = _hFirstActive = 0;
+  _Round = 0;
+  _ExecDepth = 0;
+}
+GUI_REGISTER_EXIT _RegExit = {nullptr, _OnExit};
+
 TIMER_OBJ* _h2p(GUI_TIMER_HANDLE h) { return static_cast<TIMER_OBJ*>(GUI_ALLOC_h2p(h)); }
 
 void _Unlink(GUI_TIMER_HANDLE* phFirst, GUI_TIMER_HANDLE h, GUI_TIMER_HANDLE TIMER_OBJ::*pNext) {
@@ -60,6 +68,7 @@ void _Arm(GUI_TIMER_HANDLE h, GUI_TIMER_TIME Due) {
 
 GUI_TIMER_HANDLE GUI_TIMER_Create(GUI_TIMER_CALLBACK* cb, GUI_TIMER_TIME Time, PTR_ADDR Context, U16 Flags) {
   GUI_Lock();
+  GUI__RegisterExit(&_RegExit);
   GUI_TIMER_HANDLE h = GUI_ALLOC_AllocZero(sizeof(TIMER_OBJ));
   if (h) {
     TIMER_OBJ* p = _h2p(h);
