@@ -2,7 +2,7 @@
 // agrees with the metrics.
 #include <gtest/gtest.h>
 
-#include "GUI.h"
+#include "GuiTest.h"
 
 #include <string>
 
@@ -21,14 +21,12 @@ const FontSpec kFonts[] = {
     {"UI_Font24", &UI_Font24, 24, 24, 19, 11, 14, 4},
 };
 
-class Fonts : public ::testing::TestWithParam<FontSpec> {
+class Fonts : public GuiTest, public ::testing::WithParamInterface<FontSpec> {
 protected:
   void SetUp() override {
-    if (!GUI_IsInitialized()) GUI_Init();
-    m_pOld = GUI_SetFont(GetParam().pFont);
+    GuiTest::SetUp();
+    GUI_SetFont(GetParam().pFont);
   }
-  void TearDown() override { GUI_SetFont(m_pOld); }
-  const GUI_FONT* m_pOld = nullptr;
 };
 
 TEST_P(Fonts, MetricsAreAsSpecified) {
@@ -76,18 +74,17 @@ TEST_P(Fonts, CoversTheLettersAndSymbolsOfTheScreens) {
 INSTANTIATE_TEST_SUITE_P(Compiled, Fonts, ::testing::ValuesIn(kFonts),
                          [](const ::testing::TestParamInfo<FontSpec>& i) { return std::string(i.param.Name); });
 
-TEST(FontSelection, DigitsOfTheTitleBarFontHaveOneWidth) {
-  if (!GUI_IsInitialized()) GUI_Init();
-  const GUI_FONT* pOld = GUI_SetFont(&UI_Font15C);
+using FontSelection = GuiTest;
+
+TEST_F(FontSelection, DigitsOfTheTitleBarFontHaveOneWidth) {
+  GUI_SetFont(&UI_Font15C);
   int w = GUI_GetCharDistX('0');
   for (char c = '1'; c <= '9'; ++c) EXPECT_EQ(GUI_GetCharDistX(c), w) << c;
   EXPECT_EQ(GUI_GetStringDistX("07.12.2026"), 8 * w + 2 * GUI_GetCharDistX('.'));
-  GUI_SetFont(pOld);
 }
 
-TEST(FontSelection, NullKeepsTheFontAndMagnificationScalesMetrics) {
-  if (!GUI_IsInitialized()) GUI_Init();
-  const GUI_FONT* pOld = GUI_SetFont(&UI_Font18);
+TEST_F(FontSelection, NullKeepsTheFontAndMagnificationScalesMetrics) {
+  GUI_SetFont(&UI_Font18);
   EXPECT_EQ(GUI_SetFont(nullptr), &UI_Font18);
   EXPECT_EQ(GUI_GetFont(), &UI_Font18);
   GUI_FONT Big = GUI_Font13;
@@ -101,7 +98,6 @@ TEST(FontSelection, NullKeepsTheFontAndMagnificationScalesMetrics) {
   int w = GUI_GetCharDistX('W');
   GUI_SetFont(&Big);
   EXPECT_EQ(GUI_GetCharDistX('W'), 2 * w);
-  GUI_SetFont(pOld);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // Key and pointer stores: order, overflow, pending key and the hooks toward the window manager.
 #include <gtest/gtest.h>
 
-#include "GUI.h"
+#include "GuiTest.h"
 
 #include <vector>
 
@@ -13,19 +13,16 @@ int _OnKey(int Key, int PressedCnt) {
   return 1;
 }
 
-class Input : public ::testing::Test {
+class Input : public GuiTest {
 protected:
   void SetUp() override {
-    if (!GUI_IsInitialized()) GUI_Init();
-    GUI_ClearKeyBuffer();
-    GUI_POINTER__Clear();
+    GuiTest::SetUp();
     g_Delivered.clear();
     GUI__pfOnKey = _OnKey;
   }
   void TearDown() override {
     GUI__pfOnKey = nullptr;
-    GUI_ClearKeyBuffer();
-    GUI_POINTER__Clear();
+    GuiTest::TearDown();
   }
   static std::vector<int> PollAllKeys() {
     std::vector<int> Keys;

@@ -1,23 +1,23 @@
 // Text layout in the current font: line lengths, widths, wrapping and text rectangles.
 #include <gtest/gtest.h>
 
-#include "GUI.h"
+#include "GuiTest.h"
 
 #include <string>
 #include <vector>
 
 namespace {
 
-class TextLayout : public ::testing::Test {
+class TextLayout : public GuiTest {
 protected:
   void SetUp() override {
-    if (!GUI_IsInitialized()) GUI_Init();
+    GuiTest::SetUp();
     GUI_Lock();
-    m_pOld = GUI_SetFont(&GUI_Font13);
+    GUI_SetFont(&GUI_Font13);
   }
   void TearDown() override {
-    GUI_SetFont(m_pOld);
     GUI_Unlock();
+    GuiTest::TearDown();
   }
   // The lines of a wrapped text as drawn.
   static std::vector<std::string> Wrap(const char* s, int xSize, int Mode) {
@@ -29,7 +29,6 @@ protected:
     }
     return Lines;
   }
-  const GUI_FONT* m_pOld = nullptr;
 };
 
 TEST_F(TextLayout, LinesEndAtLineBreaks) {

@@ -1,6 +1,7 @@
 // Software timers and GUI_Exec driven by a test clock.
 #include <gtest/gtest.h>
 
+#include "GuiTest.h"
 #include "timer_clock.h"
 
 #include <vector>
@@ -25,17 +26,14 @@ void _RecordAndDelete(GUI_TIMER_MSG* pMsg) {
   GUI_TIMER_Delete(pMsg->hTimer);
 }
 
-class Timer : public ::testing::Test {
+class Timer : public GuiTest {
 protected:
   TestClock Clock;
   void SetUp() override {
+    GuiTest::SetUp();
+    Clock.Install();
     g_Fired.clear();
     g_FiredAt.clear();
-    DeleteAll();
-  }
-  void TearDown() override { DeleteAll(); }
-  static void DeleteAll() {
-    while (GUI_TIMER_HANDLE h = GUI_TIMER_GetFirst(nullptr)) GUI_TIMER_Delete(h);
   }
   static int RunAll() {
     int n = 0;
