@@ -152,8 +152,10 @@ const GUI_ROTATION GUI_RotateCCW = {_MapCCW, 1};
 const GUI_ROTATION GUI_Rotate180 = {_Map180, 0};
 const GUI_ROTATION GUI_RotateCW = {_MapCW, 1};
 
-void GUI_DispStringInRectEx(const char* s, GUI_RECT* pRect, int Align, int MaxNumChars,
-                            const GUI_ROTATION* pRotation) {
+namespace {
+
+void _DispStringInRect(const char* s, const GUI_RECT* pRect, int Align, int MaxNumChars, int WrapMode,
+                       const GUI_ROTATION* pRotation) {
   if (!s) return;
   GUI_Lock();
   if (GUI_pContext->pAFont) {
@@ -166,30 +168,27 @@ void GUI_DispStringInRectEx(const char* s, GUI_RECT* pRect, int Align, int MaxNu
       if (pRotation)
         _DispRotated(s, r, Align, MaxNumChars, pRotation);
       else
-        _DispInRect(s, r, Align, MaxNumChars, GUI_WRAPMODE_NONE);
+        _DispInRect(s, r, Align, MaxNumChars, WrapMode);
     }
   }
   GUI_Unlock();
 }
 
+} // namespace
+
+void GUI_DispStringInRectEx(const char* s, GUI_RECT* pRect, int Align, int MaxNumChars,
+                            const GUI_ROTATION* pRotation) {
+  _DispStringInRect(s, pRect, Align, MaxNumChars, GUI_WRAPMODE_NONE, pRotation);
+}
+
 void GUI_DispStringInRectMax(const char* s, GUI_RECT* pRect, int Align, int MaxNumChars) {
-  GUI_DispStringInRectEx(s, pRect, Align, MaxNumChars, GUI_ROTATE_0);
+  _DispStringInRect(s, pRect, Align, MaxNumChars, GUI_WRAPMODE_NONE, GUI_ROTATE_0);
 }
 
 void GUI_DispStringInRect(const char* s, GUI_RECT* pRect, int Align) {
-  GUI_DispStringInRectEx(s, pRect, Align, 0x7FFF, GUI_ROTATE_0);
+  _DispStringInRect(s, pRect, Align, 0x7FFF, GUI_WRAPMODE_NONE, GUI_ROTATE_0);
 }
 
 void GUI_DispStringInRectWrap(const char* s, GUI_RECT* pRect, int Align, int WrapMode) {
-  if (!s) return;
-  GUI_Lock();
-  if (GUI_pContext->pAFont) {
-    GUI_RECT r;
-    if (pRect)
-      r = *pRect;
-    else
-      GUI_GetClientRect(&r);
-    if (r.x0 <= r.x1 && r.y0 <= r.y1) _DispInRect(s, r, Align, 0x7FFF, WrapMode);
-  }
-  GUI_Unlock();
+  _DispStringInRect(s, pRect, Align, 0x7FFF, WrapMode, GUI_ROTATE_0);
 }

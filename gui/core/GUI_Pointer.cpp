@@ -24,6 +24,23 @@ void _Clear(void) {
 }
 GUI_REGISTER_EXIT _RegExit = {nullptr, _Clear};
 
+void _StoreIfChanged(GUI_POINTER_STATE* pLast, const GUI_POINTER_STATE* pState) {
+  if (!pState) return;
+  GUI_Lock();
+  bool Changed = !_Equal(*pState, *pLast);
+  *pLast = *pState;
+  GUI_Unlock();
+  if (Changed) GUI_POINTER_StoreState(pState);
+}
+
+void _Get(const GUI_POINTER_STATE* pLast, GUI_POINTER_STATE* pState) {
+  if (!pState) return;
+  GUI_Lock();
+  *pState = *pLast;
+  GUI_Unlock();
+}
+
+
 } // namespace
 
 void GUI_POINTER_StoreState(const GUI_POINTER_STATE* pState) {
@@ -62,12 +79,7 @@ int GUI_POINTER_IsEmpty(void) {
   return r;
 }
 
-void GUI_POINTER_GetLastState(GUI_POINTER_STATE* pState) {
-  if (!pState) return;
-  GUI_Lock();
-  *pState = _Last;
-  GUI_Unlock();
-}
+void GUI_POINTER_GetLastState(GUI_POINTER_STATE* pState) { _Get(&_Last, pState); }
 
 void GUI_POINTER__Clear(void) {
   GUI_Lock();
@@ -75,34 +87,8 @@ void GUI_POINTER__Clear(void) {
   GUI_Unlock();
 }
 
-void GUI_MOUSE_StoreState(const GUI_POINTER_STATE* pState) {
-  if (!pState) return;
-  GUI_Lock();
-  bool Changed = !_Equal(*pState, _LastMouse);
-  _LastMouse = *pState;
-  GUI_Unlock();
-  if (Changed) GUI_POINTER_StoreState(pState);
-}
 
-void GUI_MOUSE_GetState(GUI_POINTER_STATE* pState) {
-  if (!pState) return;
-  GUI_Lock();
-  *pState = _LastMouse;
-  GUI_Unlock();
-}
-
-void GUI_TOUCH_StoreStateEx(const GUI_POINTER_STATE* pState) {
-  if (!pState) return;
-  GUI_Lock();
-  bool Changed = !_Equal(*pState, _LastTouch);
-  _LastTouch = *pState;
-  GUI_Unlock();
-  if (Changed) GUI_POINTER_StoreState(pState);
-}
-
-void GUI_TOUCH_GetState(GUI_POINTER_STATE* pState) {
-  if (!pState) return;
-  GUI_Lock();
-  *pState = _LastTouch;
-  GUI_Unlock();
-}
+void GUI_MOUSE_StoreState(const GUI_POINTER_STATE* pState) { _StoreIfChanged(&_LastMouse, pState); }
+void GUI_MOUSE_GetState(GUI_POINTER_STATE* pState) { _Get(&_LastMouse, pState); }
+void GUI_TOUCH_StoreStateEx(const GUI_POINTER_STATE* pState) { _StoreIfChanged(&_LastTouch, pState); }
+void GUI_TOUCH_GetState(GUI_POINTER_STATE* pState) { _Get(&_LastTouch, pState); }
