@@ -85,12 +85,14 @@ int LCDSIM_PreInit(void) {
 const char* LCDSIM_GetMapName(void) { return _acMapName; }
 
 void LCDSIM_Exit(void) {
-  for (LAYER& Layer : _aLayer) {
-    Layer.Ready = false;
-    Layer.pHeader = nullptr;
-    Layer.pFrameBuffer = nullptr;
+  for (int i = 0; i < _NUM_LAYERS; i++) {
+    if (_aLayer[i].Ready) SIM__GuiSetBuffer(i, nullptr, 0, 0, 0, 0, 0, nullptr, 0);
+    _aLayer[i].Ready = false;
+    _aLayer[i].pHeader = nullptr;
+    _aLayer[i].pFrameBuffer = nullptr;
   }
-  PLAT_ShmClose(&_Shm);
+  // A thread that was let go may still draw: its mapping stays in place until the process ends.
+  PLAT_ShmClose(&_Shm, SIM__GetNumLetGo() == 0);
   _acMapName[0] = 0;
 }
 
@@ -102,14 +104,6 @@ static void _WriteBitmapInfo(LAYER* p) {
   _PutU32(pBmi + 8, uint32_t(-p->VYSize));    // top-down
   pBmi[12] = 1;                               // planes
   pBmi[14] = uint8_t(p->BytesPerPixel * 8);
-  if (p->BytesPerPixel == 2) {
-    // 5-6-5 pixels are described by their channel masks in place of the first palette entries.
-    _PutU32(pBmi + 16, 3);
-    uint8_t* pPal = _Map() + LCDSIM_PAL_OFFSET;
-    _PutU32(pPal + 0, 0xF800);
-    _PutU32(pPal + 4, 0x07E0);
-    _PutU32(pPal + 8, 0x001F);
-  }
 }
 
 const char* LCDSIM_Init(void) {
@@ -131,9 +125,6 @@ const char* LCDSIM_Init(void) {
     if (Info.BitsPerPixel <= 8) {
       p->BytesPerPixel = 1;
       p->BytesPerLine = (Info.VXSize + 3) & ~3;
-    } else if (Info.BitsPerPixel <= 16) {
-      p->BytesPerPixel = 2;
-      p->BytesPerLine = (Info.VXSize * 2 + 3) & ~3;
     } else {
       p->BytesPerPixel = 4;
       p->BytesPerLine = Info.VXSize * 4;
@@ -156,6 +147,8 @@ const char* LCDSIM_Init(void) {
     p->LastX = p->LastY = -1;
     _WriteBitmapInfo(p);
     p->Ready.store(true, std::memory_order_release);
+    SIM__GuiSetBuffer(i, p->pFrameBuffer, Info.XSize, Info.YSize, p->VXSize, p->VYSize, p->BytesPerLine,
+                      &h->ModifyCnt, p->BytesPerPixel);
     if (p->BitsPerPixel <= 8) {
       for (int Index = 0; Index < p->NumColors && Index < 256; Index++) {
         LCDSIM_SetLUTEntry(uint8_t(Index), SIM__GuiIndex2Color(i, uint32_t(Index)), i);
@@ -182,25 +175,22 @@ int LCDSIM_GetView(int Layer, LCDSIM_LAYER_VIEW* pView) {
 */
 // Address of a pixel, or null (reported) when it lies outside the frame buffer.
 static uint8_t* _XY2PTR(LAYER* p, int x, int y) {
-  static const char* const apError[] = {
-      "LCDSIM:\nIllegal frame buffer address in _XY2PTR.", "LCDSIM:\nIllegal frame buffer address in _XY2PTR_WORD.",
-      "LCDSIM:\nIllegal frame buffer address in _XY2PTR_DWORD."};
+  static const char* const apError[] = {"LCDSIM:\nIllegal frame buffer address in _XY2PTR.",
+                                        "LCDSIM:\nIllegal frame buffer address in _XY2PTR_DWORD."};
   long long Off = (long long)y * p->BytesPerLine + (long long)x * p->BytesPerPixel;
   if (x < 0 || y < 0 || x >= p->VXSize || y >= p->VYSize || Off + p->BytesPerPixel > LCDSIM_FB_SIZE) {
-    SIM_ErrorOut(apError[p->BytesPerPixel == 1 ? 0 : p->BytesPerPixel == 2 ? 1 : 2]);
+    SIM_ErrorOut(apError[p->BytesPerPixel == 1 ? 0 : 1]);
     return nullptr;
   }
   return p->pFrameBuffer + Off;
 }
 
 static void _Store(LAYER* p, uint8_t* pPixel, int Index, int Layer) {
-  switch (p->BytesPerPixel) {
-  case 1: *pPixel = uint8_t(Index); break;
-  case 2: { uint16_t v = uint16_t(Index); memcpy(pPixel, &v, 2); break; }
-  default: {
+  if (p->BytesPerPixel == 1) {
+    *pPixel = uint8_t(Index);
+  } else {
     uint32_t v = _SwapRB(SIM__GuiIndex2Color(Layer, uint32_t(Index)));
     memcpy(pPixel, &v, 4);
-  }
   }
 }
 
@@ -228,18 +218,14 @@ int LCDSIM_GetPixelIndex(int x, int y, int Layer) {
   LAYER* p;
   uint32_t v;
   if (!_Read(x, y, Layer, &p, &v)) return 0;
-  return p->BytesPerPixel == 4 ? int(SIM__GuiColor2Index(Layer, _SwapRB(v))) : int(v);
+  return p->BytesPerPixel == 1 ? int(v) : int(SIM__GuiColor2Index(Layer, _SwapRB(v)));
 }
 
 uint32_t LCDSIM_GetPixelColor(int x, int y, int Layer) {
   LAYER* p;
   uint32_t v;
   if (!_Read(x, y, Layer, &p, &v)) return 0;
-  switch (p->BytesPerPixel) {
-  case 1: return LCDSIM_Index2Color(int(v), Layer);
-  case 2: return SIM__GuiIndex2Color(Layer, v);
-  default: return v;
-  }
+  return p->BytesPerPixel == 1 ? LCDSIM_Index2Color(int(v), Layer) : v;
 }
 
 uint32_t LCDSIM_Index2Color(int Index, int Layer) {

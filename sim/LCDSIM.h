@@ -51,7 +51,7 @@ typedef struct {
   uint8_t* pFrameBuffer;
   const uint32_t* pPalette;   // 256 entries 0xAARRGGBB (bitmap order, blue in the low byte)
   int BytesPerLine;
-  int BytesPerPixel;          // 1 (palette index), 2 (5-6-5) or 4 (bitmap order)
+  int BytesPerPixel;          // 1 (palette index) or 4 (colour in bitmap order, 0xTTRRGGBB)
 } LCDSIM_LAYER_VIEW;
 
 extern uint8_t SIM_PointerMoved;   // 1 while a pressed pointer has moved since the press

@@ -118,9 +118,8 @@ int SIM__GetValueTextWidth(uint8_t Decimals, int32_t Value);
 
 /*********************************************************************
 *
-*       Paths and folders ('/' joins; see SIM_Paths.cpp)
+*       Folders (see SIM_Paths.cpp)
 */
-void SIM_JoinPath(char* pDest, int DestSize, const char* pFolder, const char* pName);
 void SIM_InitFolders(void);
 
 /*********************************************************************
@@ -132,3 +131,5 @@ int SIM_Main(int argc, char** argv);
 // Tests: replaces the 10 ms wait of one sleep step (0 restores it).
 void SIM__SetStepWait(void (*pfWait)(void));
 int SIM__GetNumPaused(void);   // host threads that wait in a pause now
+int SIM__GetNumLetGo(void);    // application threads that were let go and still run
+void SIM__SignalEvent(void);   // wakes a host thread waiting in SIM_Idle

@@ -15,19 +15,19 @@ int SIM__GuiGetNumLayers(void);
 void SIM__GuiGetLayerInfo(int Layer, SIM_LAYER_INFO* pInfo);
 uint32_t SIM__GuiIndex2Color(int Layer, uint32_t Index);   // GUI colour, red in the low byte
 uint32_t SIM__GuiColor2Index(int Layer, uint32_t Color);
-void SIM__GuiInstall(void);                                // host hooks and the display buffer
+void SIM__GuiInstall(void);                                // the host's hooks under the GUI library and the application
+// Hands the display driver a layer's frame buffer (pData null: takes it back).
+void SIM__GuiSetBuffer(int Layer, void* pData, int XSize, int YSize, int VXSize, int VYSize, int BytesPerLine,
+                       volatile uint32_t* pChangeCnt, int BytesPerPixel);
 void SIM__GuiStorePointer(int x, int y, int Pressed, int Layer);
 void SIM__GuiStoreKeyMsg(int Key, int Pressed);
 
 void SIM__AppMainTask(void);
+void SIM__AppRequestStop(void);   // asks the application to end by itself
+void SIM__AppCleanUp(void);       // after the application thread left through a sleep: ends its helper threads
 void SIM__AppConfig(void);
 void SIM__AppSendBack(void);
 void SIM__AppLoadFunctionData(const char* pPath);
 void SIM__AppLoadDesign(const char* pPath);
 void SIM__AppLoadBranding(const char* pPath);
 void SIM__AppSaveTmpFile(void);
-
-// Tests: where pointer states and key messages go while the GUI library does not take them.
-typedef void SIM_POINTER_SINK(int x, int y, int Pressed, int Layer);
-typedef void SIM_KEY_SINK(int Key, int Pressed);
-void SIM__SetInputSinks(SIM_POINTER_SINK* pfPointer, SIM_KEY_SINK* pfKey);

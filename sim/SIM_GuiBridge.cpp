@@ -1,56 +1,140 @@
-// The host's calls into the GUI library and the application.
+// The host's calls into the GUI library and the controller application: the hooks the host installs under
+// them, the layer information it reads, and the application's entry points it calls.
+#include <cstdio>
+
+#include "APP_Hooks.h"
+#include "APP_Host.h"
+#include "DAT_File.h"
+#include "GUI.h"
 #include "LCDSIM.h"
 #include "SIM.h"
 #include "SIM_Bridge.h"
 
-// Until the GUI library drives the display, the host shows the application's configured display:
-// 480 x 272 visible, 480 x 544 virtual, 16-bit 5-6-5 colour.
-void SIM__GuiConfigOnce(void) {}
-int SIM__GuiGetNumLayers(void) { return 1; }
+/*********************************************************************
+*
+*       GUI library
+*/
+static GUI_TASK_ID _GetTaskId(void) {
+  static thread_local char _Tag;
+  return GUI_TASK_ID(&_Tag);
+}
+
+static void _InitLock(void) { SIM_CreateLock(); }
+static U32 _GetTime(void) { return U32(SIM_GetTime()); }
+
+static const GUI_OS_API _OSAPI = {_InitLock, SIM_Lock,     SIM_Unlock, _GetTaskId, SIM_Delay,       _GetTime,
+                                  SIM_ErrorOut, SIM_Warn, SIM_Log,    SIM_Idle,   SIM__SignalEvent};
+
+static void _SetOrg(int Layer, int x, int y) { LCDSIM_SetOrg(x, y, Layer); }
+static void _SetLUTEntry(int Layer, U8 Pos, GUI_COLOR Color) { LCDSIM_SetLUTEntry(Pos, Color, Layer); }
+static void _SetPos(int Layer, int x, int y) { LCDSIM_SetLayerPos(x, y, Layer); }
+static void _SetVis(int Layer, int OnOff) { LCDSIM_SetLayerVis(OnOff, Layer); }
+static void _SetAlpha(int Layer, int Alpha) { LCDSIM_SetAlpha(Alpha, Layer); }
+
+static const LCD_SIMDRV_HOST_API _DriverAPI = {_SetOrg, _SetLUTEntry, _SetPos, _SetVis, LCDSIM_SetLayerSize,
+                                               _SetAlpha, LCDSIM_CopyBuffer, LCDSIM_ShowBuffer};
+
+void SIM__GuiConfigOnce(void) { GUI__ConfigOnce(); }
+int SIM__GuiGetNumLayers(void) { return LCD_GetNumLayers(); }
 
 void SIM__GuiGetLayerInfo(int Layer, SIM_LAYER_INFO* pInfo) {
-  *pInfo = SIM_LAYER_INFO{480, 272, 480, 544, 1, 1, 16, 0};
+  pInfo->XSize = LCD_GetXSizeEx(Layer);
+  pInfo->YSize = LCD_GetYSizeEx(Layer);
+  pInfo->VXSize = LCD_GetVXSizeEx(Layer);
+  pInfo->VYSize = LCD_GetVYSizeEx(Layer);
+  pInfo->XMag = LCD_GetXMagEx(Layer);
+  pInfo->YMag = LCD_GetYMagEx(Layer);
+  pInfo->BitsPerPixel = LCD_GetBitsPerPixelEx(Layer);
+  pInfo->NumColors = int(LCD_GetNumColorsEx(Layer));
 }
 
 uint32_t SIM__GuiIndex2Color(int Layer, uint32_t Index) {
-  uint32_t r = (Index >> 11 & 0x1F) * 255 / 31, g = (Index >> 5 & 0x3F) * 255 / 63, b = (Index & 0x1F) * 255 / 31;
-  return r | g << 8 | b << 16;
+  GUI_DEVICE* pDevice = GUI_DEVICE__GetDriver(Layer);
+  return pDevice ? pDevice->pColorConvAPI->pfIndex2Color(LCD_PIXELINDEX(Index)) : 0;
 }
 
 uint32_t SIM__GuiColor2Index(int Layer, uint32_t Color) {
-  uint32_t r = Color & 0xFF, g = Color >> 8 & 0xFF, b = Color >> 16 & 0xFF;
-  return (r * 31 + 127) / 255 << 11 | (g * 63 + 127) / 255 << 5 | (b * 31 + 127) / 255;
+  GUI_DEVICE* pDevice = GUI_DEVICE__GetDriver(Layer);
+  return pDevice ? uint32_t(pDevice->pColorConvAPI->pfColor2Index(Color)) : 0;
 }
 
-void SIM__GuiInstall(void) {}
-
-static SIM_POINTER_SINK* _pfPointerSink;
-static SIM_KEY_SINK* _pfKeySink;
-
-void SIM__SetInputSinks(SIM_POINTER_SINK* pfPointer, SIM_KEY_SINK* pfKey) {
-  _pfPointerSink = pfPointer;
-  _pfKeySink = pfKey;
-}
-
-void SIM__GuiStorePointer(int x, int y, int Pressed, int Layer) {
-  if (_pfPointerSink) _pfPointerSink(x, y, Pressed, Layer);
-}
-
-void SIM__GuiStoreKeyMsg(int Key, int Pressed) {
-  if (_pfKeySink) _pfKeySink(Key, Pressed);
-}
-
-// Stand-in application until the controller runs here: colour bars and a moving block through the display
-// operations that the GUI library's driver uses.
-void SIM__AppMainTask(void) {
-  static const uint16_t aColor[] = {0xF800, 0x07E0, 0x001F, 0xFFE0, 0x07FF, 0xF81F, 0xFFFF, 0x8410};
-  for (int i = 0; i < 8; i++) LCDSIM_FillRect(i * 60, 0, i * 60 + 59, 200, aColor[i], 0);
-  for (int x = 0;; x = (x + 4) % 440) {
-    LCDSIM_FillRect(0, 201, 479, 271, 0x0000, 0);
-    LCDSIM_FillRect(x, 216, x + 39, 255, 0xFD20, 0);
-    SIM_Delay(40);
+void SIM__GuiSetBuffer(int Layer, void* pData, int XSize, int YSize, int VXSize, int VYSize, int BytesPerLine,
+                       volatile uint32_t* pChangeCnt, int BytesPerPixel) {
+  if (!pData) {
+    LCD_SIMDRV_SetBuffer(Layer, nullptr);
+    return;
   }
+  LCD_SIMDRV_BUFFER Buffer;
+  Buffer.pData = pData;
+  Buffer.XSize = XSize;
+  Buffer.YSize = YSize;
+  Buffer.VXSize = VXSize;
+  Buffer.VYSize = VYSize;
+  Buffer.BytesPerLine = BytesPerLine;
+  Buffer.pChangeCnt = pChangeCnt;
+  Buffer.Storage = BytesPerPixel == 4 ? LCD_SIMDRV_STORAGE_XRGB : LCD_SIMDRV_STORAGE_565;
+  Buffer.NumBytes = LCDSIM_FB_SIZE;
+  if (BytesPerPixel == 4) LCD_SIMDRV_SetBuffer(Layer, &Buffer);  // palette layers stay with the driver's own
 }
+
+/*********************************************************************
+*
+*       Input
+*/
+// The mouse state as it is, and the touch state, which has no position while nothing is pressed.
+void SIM__GuiStorePointer(int x, int y, int Pressed, int Layer) {
+  GUI_POINTER_STATE State = {x, y, U8(Pressed), U8(Layer)};
+  GUI_MOUSE_StoreState(&State);
+  if (!State.Pressed) State.x = State.y = -1;
+  GUI_TOUCH_StoreStateEx(&State);
+}
+
+void SIM__GuiStoreKeyMsg(int Key, int Pressed) { GUI_StoreKeyMsg(Key, Pressed); }
+
+/*********************************************************************
+*
+*       Application
+*/
+static void _SetStatusLED(uint8_t State) { SIM_SetStatusLED(State); }
+static void _Delay(int ms) { SIM_Delay(ms); }
+static uint32_t _AppGetTime(void) { return uint32_t(SIM_GetTime()); }
+
+// Until the controller's screens join the main task, it shows that the display works: a frame and colour
+// bars drawn by the GUI library.
+static void _InitGuiPlaceholder(void) {
+  static const GUI_COLOR aColor[] = {GUI_RED, GUI_GREEN, GUI_BLUE, GUI_YELLOW, 0xFFFF00, 0xFF00FF, GUI_WHITE};
+  GUI_Init();
+  GUI_SetBkColor(GUI_BLACK);
+  GUI_Clear();
+  for (int i = 0; i < 7; i++) {
+    GUI_SetColor(aColor[i]);
+    GUI_FillRect(40 + i * 57, 60, 40 + i * 57 + 50, 200);
+  }
+  GUI_SetColor(GUI_WHITE);
+  GUI_DrawRect(0, 0, LCD_GetXSize() - 1, LCD_GetYSize() - 1);
+}
+
+void SIM__GuiInstall(void) {
+  GUI_OS_SetAPI(&_OSAPI);
+  LCD_SIMDRV_SetHostAPI(&_DriverAPI);
+  APP_HostHooks.pfRefreshInputSim = SIM_RefreshInputSim;
+  APP_HostHooks.pfSetStatusLED = _SetStatusLED;
+  APP_HostHooks.pfDelay = _Delay;
+  APP_HostHooks.pfGetTime = _AppGetTime;
+  if (!APP_UiHooks.pfInitGui) APP_UiHooks.pfInitGui = _InitGuiPlaceholder;
+}
+
+void SIM__AppMainTask(void) {
+  snprintf(APP_UserFolder, sizeof(APP_UserFolder), "%s", SIM_UserFolder);
+  snprintf(APP_DocumentsFolder, sizeof(APP_DocumentsFolder), "%s", SIM_HostText);
+  APP_CommandLine = SIM_CommandLine;
+  APP_WizFlag = SIM_WizFlag;
+  APP_StopRequested = 0;
+  APP_MainTask();
+}
+
+void SIM__AppRequestStop(void) { APP_StopRequested = 1; }
+void SIM__AppCleanUp(void) { APP_StopThreads(); }
 
 void SIM__AppConfig(void) {
   SIM_SetConfigFlag();
@@ -58,7 +142,8 @@ void SIM__AppConfig(void) {
 }
 
 void SIM__AppSendBack(void) {}
-void SIM__AppLoadFunctionData(const char* pPath) {}
-void SIM__AppLoadDesign(const char* pPath) {}
-void SIM__AppLoadBranding(const char* pPath) {}
-void SIM__AppSaveTmpFile(void) {}
+
+void SIM__AppLoadFunctionData(const char* pPath) { DAT_LoadFunctionDataFile(pPath, 0); }
+void SIM__AppLoadDesign(const char* pPath) { SIM_Log("\nDesign files cannot be loaded yet."); }
+void SIM__AppLoadBranding(const char* pPath) { SIM_Log("\nBranding files cannot be loaded yet."); }
+void SIM__AppSaveTmpFile(void) { DAT_SaveTmpFile(); }

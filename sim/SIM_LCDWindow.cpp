@@ -7,6 +7,7 @@
 #include <string>
 
 #include "LCDSIM.h"
+#include "PATH.h"
 #include "SIM.h"
 #include "SIM_Bridge.h"
 #include "SIM_Windows.h"
@@ -14,7 +15,6 @@
 enum { _TIMER_POLL = 0, _POLL_MS = 20, _MAX_LAYERS = 16 };
 
 SIM_LCD_MSG_HOOK* SIM_pfLCDMsgHook;
-char SIM_PagesFolder[512];
 
 static uint32_t _aLastModifyCnt[_MAX_LAYERS];
 
@@ -89,7 +89,7 @@ static void _RememberPagesFolder(const char* pPath) {
   Folder = Pos == std::string::npos ? std::string() : Folder.substr(0, Pos);
   snprintf(SIM_PagesFolder, sizeof(SIM_PagesFolder), "%s", Folder.c_str());
   char acFile[600];
-  SIM_JoinPath(acFile, sizeof(acFile), SIM_UserFolder, "q7f.txt");
+  if (!PATH_Join(SIM_UserFolder, "q7f.txt", acFile, sizeof(acFile))) return;
   if (FILE* pFile = fopen(acFile, "wb")) {
     fputs(SIM_PagesFolder, pFile);
     fclose(pFile);

@@ -19,6 +19,7 @@ enum {
 const char* SIM_CommandLine = "";
 int SIM_Zoom = 1;
 int SIM_WizFlag;
+char SIM_PagesFolder[512];
 PLAT_HWND SIM_hDeviceWnd;
 PLAT_HWND SIM_hInputSimWnd;
 
@@ -182,6 +183,9 @@ int SIM_Main(int argc, char** argv) {
     _CommandLine += argv[i];
   }
   SIM_CommandLine = _CommandLine.c_str();
+  SIM_SetDelayHook(SIM__DelayHook);
+  SIM_SetIdleHook(SIM__IdleHook);
+  SIM__GuiInstall();
   int r = LCDSIM_PreInit();
   if (r) {
     PLAT_MessageBox(nullptr,
@@ -200,9 +204,6 @@ int SIM_Main(int argc, char** argv) {
   _ParseCommandLine(SIM_CommandLine);
   SIM__AppConfig();
   if (SIM_GetTransColor() == 0xFF000000) SIM_SetTransColor(0xFF0000);
-  SIM_SetDelayHook(SIM__DelayHook);
-  SIM_SetIdleHook(SIM__IdleHook);
-  SIM__GuiInstall();
   r = _RunWindows();
   SIM__AppSaveTmpFile();
   SIM_CloseErrorLog();

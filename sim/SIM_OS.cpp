@@ -35,6 +35,8 @@ static HOST_THREAD* _pAppRec;           // kept until reaped by the main thread
 static std::atomic<int> _SuspendCnt;
 static std::atomic<bool> _StopFlag;
 static std::atomic<int> _NumPaused;     // host threads waiting in a pause
+static std::atomic<int> _NumLetGo;      // application threads let go that still run
+static bool _EventSignalled;            // a GUI event arrived: an idle step ends early
 static HOST_THREAD* _apTask[_MAX_TASKS];
 static int _NumTasks;
 static void (*_pfAppTask)(void) = SIM__AppMainTask;
@@ -74,8 +76,9 @@ static bool _MustStop(void) {
   return _pSelf && (_StopFlag || _pSelf->Stop) && !_LockHeld;
 }
 
-// One 10 ms step of a host thread: leaves the thread when a stop is asked, waits while paused, sleeps.
-static void _Step(void) {
+// One 10 ms step of a host thread: leaves the thread when a stop is asked, waits while paused, sleeps. An idle
+// step also ends when a GUI event (a key, a pointer state) is signalled.
+static void _Step(bool Idle) {
   std::unique_lock<std::mutex> Lock(_Mutex);
   if (_MustStop()) throw THREAD_EXIT{};
   if (_pSelf && _SuspendCnt > 0 && !_LockHeld) {
@@ -89,24 +92,32 @@ static void _Step(void) {
     _pfStepWait();
     Lock.lock();
   } else {
-    _Wake.wait_for(Lock, std::chrono::milliseconds(_STEP_MS), [] { return _MustStop(); });
+    _Wake.wait_for(Lock, std::chrono::milliseconds(_STEP_MS), [Idle] { return _MustStop() || (Idle && _EventSignalled); });
+    if (Idle) _EventSignalled = false;
   }
   if (_MustStop()) throw THREAD_EXIT{};
 }
 
 void SIM__SetStepWait(void (*pfWait)(void)) { _pfStepWait = pfWait; }
 int SIM__GetNumPaused(void) { return _NumPaused; }
+int SIM__GetNumLetGo(void) { return _NumLetGo; }
 
-static void _AppSleep(int ms) {
-  for (int t = ms; t > 0; t -= _STEP_MS) _Step();
+static void _AppSleep(int ms, bool Idle) {
+  for (int t = ms; t > 0; t -= _STEP_MS) _Step(Idle);
 }
 
 int SIM__DelayHook(int ms) {
-  _AppSleep(ms);
+  _AppSleep(ms, false);
   return SIM_GetTime();
 }
 
-void SIM__IdleHook(void) { _AppSleep(1); }
+void SIM__IdleHook(void) { _AppSleep(1, true); }
+
+void SIM__SignalEvent(void) {
+  std::lock_guard<std::mutex> Lock(_Mutex);
+  _EventSignalled = true;
+  _Wake.notify_all();
+}
 
 void SIM_SetDelayHook(SIM_DELAY_HOOK* pfHook) { _pfDelayHook = pfHook; }
 void SIM_SetIdleHook(SIM_IDLE_HOOK* pfHook) { _pfIdleHook = pfHook; }
@@ -135,11 +146,20 @@ static void _AppThreadProc(void* p) {
     _pfAppTask();
     SIM_Log("\nApplication terminated.");
   } catch (const THREAD_EXIT&) {
+    // Left at a sleep: the application's own threads are ended here, so that what is saved at exit is
+    // consistent.
+    try {
+      if (_pfAppTask == SIM__AppMainTask) SIM__AppCleanUp();
+    } catch (const THREAD_EXIT&) {
+    }
   }
   std::lock_guard<std::mutex> Lock(_Mutex);
   HOST_THREAD* pExpected = pRec;
   _pApp.compare_exchange_strong(pExpected, nullptr);
-  if (pRec->LetGo) delete pRec;
+  if (pRec->LetGo) {
+    _NumLetGo--;
+    delete pRec;
+  }
 }
 
 static void _TaskThreadProc(void* p) {
@@ -176,6 +196,7 @@ void SIM_StartApp(void) {
 
 int SIM_StopApp(void) {
   int r = 0;
+  if (_pApp && _pfAppTask == SIM__AppMainTask) SIM__AppRequestStop();
   {
     std::lock_guard<std::mutex> Lock(_Mutex);
     _StopFlag = true;
@@ -190,6 +211,7 @@ int SIM_StopApp(void) {
       HOST_THREAD* pRec = _pAppRec;
       pRec->Stop = true;
       pRec->LetGo = true;
+      _NumLetGo++;
       _pApp = nullptr;
       _pAppRec = nullptr;
       PLAT_HTHREAD hThread = pRec->hThread;

@@ -1,4 +1,4 @@
-// Paths and the host's folders. Paths are joined with '/'. The per-user folder lies in "APPDATA" when that is
+// The host's folders. Paths are joined with '/' by the one path helper, PATH_Join. The per-user folder lies in "APPDATA" when that is
 // set, else in the XDG configuration folder ($XDG_CONFIG_HOME or ~/.config); the simulated storage lies in the
 // XDG documents folder, else in ~/Documents.
 #include <sys/stat.h>
@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <algorithm>
 #include <string>
 
+#include "PATH.h"
 #include "SIM.h"
 
 char SIM_HostText[512];
@@ -17,15 +17,6 @@ char SIM_UserFolder[512];
 
 static const char _acMaker[] = "Orvaldi Klimaregelwerk";
 static const char _acProduct[] = "MERIDOX-Simulator";
-
-// A path that does not fit is cut at the buffer's end, always terminated.
-void SIM_JoinPath(char* pDest, int DestSize, const char* pFolder, const char* pName) {
-  if (DestSize <= 0) return;
-  std::string Path = (pFolder && *pFolder) ? std::string(pFolder) + "/" + pName : std::string(pName);
-  size_t n = std::min(Path.size(), size_t(DestSize - 1));
-  memmove(pDest, Path.data(), n);
-  pDest[n] = 0;
-}
 
 static std::string _Home(void) {
   const char* p = getenv("HOME");
@@ -74,20 +65,20 @@ void SIM_InitFolders(void) {
   // Simulated storage: the controller's SD card and internal memory.
   std::string Docs = _DocumentsFolder();
   _MakeFolder(Docs.c_str());
-  SIM_JoinPath(SIM_HostText, sizeof(SIM_HostText), Docs.c_str(), _acProduct);
+  PATH_Join(Docs.c_str(), _acProduct, SIM_HostText, sizeof(SIM_HostText));
   if (_MakeFolder(SIM_HostText) == ENOENT) SIM_HostText[0] = 0;
-  SIM_JoinPath(acPath, sizeof(acPath), SIM_HostText, "SD-Card");
+  PATH_Join(SIM_HostText, "SD-Card", acPath, sizeof(acPath));
   _MakeFolder(acPath);
-  SIM_JoinPath(acPath, sizeof(acPath), SIM_HostText, "Intern");
+  PATH_Join(SIM_HostText, "Intern", acPath, sizeof(acPath));
   _MakeFolder(acPath);
   // Per-user folder, made step by step.
   std::string Base = _ConfigFolder();
   _MakeFolder(Base.c_str());
-  SIM_JoinPath(SIM_UserFolder, sizeof(SIM_UserFolder), Base.c_str(), _acMaker);
+  PATH_Join(Base.c_str(), _acMaker, SIM_UserFolder, sizeof(SIM_UserFolder));
   int r = _MakeFolder(SIM_UserFolder);
   if (r == 0) {
     std::string Maker = SIM_UserFolder;
-    SIM_JoinPath(SIM_UserFolder, sizeof(SIM_UserFolder), Maker.c_str(), _acProduct);
+    PATH_Join(Maker.c_str(), _acProduct, SIM_UserFolder, sizeof(SIM_UserFolder));
     if (_MakeFolder(SIM_UserFolder) == ENOENT) SIM_UserFolder[0] = 0;
   } else if (r == ENOENT) {
     SIM_UserFolder[0] = 0;

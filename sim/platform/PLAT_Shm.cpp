@@ -27,7 +27,12 @@ void PLAT_ShmSetNamespace(const char* pNamespace) {
   snprintf(_acNamespace, sizeof(_acNamespace), "%s", pNamespace ? pNamespace : "");
 }
 
-static void _UnlinkAll(void) {
+void PLAT__ShmUnlinkAll(void);
+
+static void _UnlinkAll(void) { PLAT__ShmUnlinkAll(); }
+
+// Async-signal-safe: also called from signal handlers.
+void PLAT__ShmUnlinkAll(void) {
   for (int i = 0; i < _MAX_OPEN; i++) {
     if (_aUsed[i]) {
       shm_unlink(_aaOpenName[i]);
@@ -109,8 +114,8 @@ int PLAT_ShmCreate(const char* pName, size_t Size, PLAT_SHM* pShm) {
   return PLAT_SHM_OK;
 }
 
-void PLAT_ShmClose(PLAT_SHM* pShm) {
-  if (pShm->pData) munmap(pShm->pData, pShm->Size);
+void PLAT_ShmClose(PLAT_SHM* pShm, int Unmap) {
+  if (pShm->pData && Unmap) munmap(pShm->pData, pShm->Size);
   if (pShm->Handle >= 0) {
     shm_unlink(pShm->acName);
     _Forget(pShm->acName);

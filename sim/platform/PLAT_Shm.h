@@ -16,5 +16,6 @@ enum { PLAT_SHM_OK = 0, PLAT_SHM_IN_USE = 1, PLAT_SHM_ERROR = -1 };
 int PLAT_ShmCreate(const char* pName, size_t Size, PLAT_SHM* pShm);
 // Names are "/meridox-<uid>-<name>"; tests give their process a namespace of its own ("" restores the default).
 void PLAT_ShmSetNamespace(const char* pNamespace);
-// Unmaps, closes and removes the name. Harmless on a closed record.
-void PLAT_ShmClose(PLAT_SHM* pShm);
+// Removes the name and closes; unmaps too unless Unmap is 0 (then the memory stays until the process ends).
+// Harmless on a closed record.
+void PLAT_ShmClose(PLAT_SHM* pShm, int Unmap = 1);

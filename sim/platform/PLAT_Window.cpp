@@ -12,7 +12,11 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QSocketNotifier>
 #include <QWheelEvent>
+
+#include <signal.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <cstring>
@@ -157,6 +161,40 @@ void PLAT_PostQuit(int ExitCode) {
   QMetaObject::invokeMethod(_pApp, [ExitCode] { QCoreApplication::exit(ExitCode); }, Qt::QueuedConnection);
 }
 
+// A termination request (SIGTERM, SIGINT, SIGHUP) ends the message loop like the exit command, so the normal
+// shutdown runs; a second request while that hangs ends the process at once.
+static int _aSignalPipe[2] = {-1, -1};
+static volatile sig_atomic_t _NumSignals;
+
+void PLAT__ShmUnlinkAll(void);
+
+static void _OnTermSignal(int Sig) {
+  if (_NumSignals++ == 0) {
+    char c = 1;
+    ssize_t r = write(_aSignalPipe[1], &c, 1);
+    (void)r;
+    return;
+  }
+  PLAT__ShmUnlinkAll();
+  signal(Sig, SIG_DFL);
+  raise(Sig);
+}
+
+static void _InstallTermHandlers(void) {
+  if (pipe(_aSignalPipe) != 0) return;
+  QSocketNotifier* pNotifier = new QSocketNotifier(_aSignalPipe[0], QSocketNotifier::Read, _pApp);
+  QObject::connect(pNotifier, &QSocketNotifier::activated, [] {
+    char c;
+    ssize_t r = read(_aSignalPipe[0], &c, 1);
+    (void)r;
+    QCoreApplication::exit(0);
+  });
+  struct sigaction Act;
+  memset(&Act, 0, sizeof(Act));
+  Act.sa_handler = _OnTermSignal;
+  for (int Sig : {SIGTERM, SIGINT, SIGHUP}) sigaction(Sig, &Act, nullptr);
+}
+
 int PLAT_Init(int* pArgc, char** argv) {
   if (_pApp) return 0;
   if (pArgc && argv) {
@@ -165,6 +203,7 @@ int PLAT_Init(int* pArgc, char** argv) {
     _pApp = new QApplication(_Argc, _apArgv);
   }
   _AppAlive = true;
+  if (pArgc && argv) _InstallTermHandlers();  // the simulator itself, not a test
   return 0;
 }
 

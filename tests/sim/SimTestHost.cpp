@@ -5,19 +5,27 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "GUI.h"
 #include "LCDSIM.h"
 #include "PLAT_Shm.h"
 #include "SIM.h"
 #include "SIM_Bridge.h"
 #include "SIM_Windows.h"
 
-std::vector<SIM_TEST_POINTER> SimTest_Pointers;
 std::vector<SIM_TEST_KEY> SimTest_Keys;
 
 static PLAT_HWND _hMain;
 
-static void _StorePointer(int x, int y, int Pressed, int Layer) { SimTest_Pointers.push_back({x, y, Pressed, Layer}); }
-static void _StoreKey(int Key, int Pressed) { SimTest_Keys.push_back({Key, Pressed}); }
+static int _OnKey(int Key, int Pressed) {
+  SimTest_Keys.push_back({Key, Pressed});
+  return 1;
+}
+
+void SimTest_TakeKeys(void) {
+  GUI__pfOnKey = _OnKey;
+  while (GUI_PollKeyMsg()) {
+  }
+}
 
 void SimTest_InitPlatform(void) {
   static bool Done;
@@ -27,7 +35,7 @@ void SimTest_InitPlatform(void) {
   char acNamespace[32];
   snprintf(acNamespace, sizeof(acNamespace), "-test%d", int(getpid()));
   PLAT_ShmSetNamespace(acNamespace);
-  SIM__SetInputSinks(_StorePointer, _StoreKey);
+  SIM__GuiInstall();
   SIM_SetErrorBox(0);
 }
 

@@ -1,21 +1,17 @@
 // A host for tests: the platform, the shared mapping in a namespace of this process, the main frame with its LCD
-// and log windows (never shown), and recorders of what reaches the GUI library's input stores.
+// and log windows (never shown), and what reaches the GUI library's input stores.
 #pragma once
 #include <string>
 #include <vector>
 
 #include "PLAT_Window.h"
 
-struct SIM_TEST_POINTER {
-  int x, y, Pressed, Layer;
-};
-
 struct SIM_TEST_KEY {
   int Key, Pressed;
 };
 
-extern std::vector<SIM_TEST_POINTER> SimTest_Pointers;
 extern std::vector<SIM_TEST_KEY> SimTest_Keys;
+void SimTest_TakeKeys(void);         // moves the GUI library's queued key messages to SimTest_Keys
 
 void SimTest_InitPlatform(void);     // the platform and the mapping namespace only
 PLAT_HWND SimTest_StartHost(void);   // all of the above plus the main frame; returns it (made once per process)

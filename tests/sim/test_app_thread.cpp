@@ -5,6 +5,7 @@
 #include <atomic>
 #include <thread>
 
+#include "APP_Hooks.h"
 #include "PLAT_Thread.h"
 #include "SIM.h"
 #include "SIM_Log.h"
@@ -159,4 +160,22 @@ TEST(HostLock, NestingOnTheHostLevelIsReported) {
   char acLog[LOG_MAX_CHARS + 1];
   LOG_GetText(acLog, sizeof(acLog));
   EXPECT_NE(strstr(acLog, "\x01" "Error in GUITASK module ..."), nullptr);
+}
+
+TEST(AppThread, TheControllerApplicationStopsWithItsThreadsInTime) {
+  SimTest_InitPlatform();
+  std::string Dir = SimTest_MakeTempDir();
+  snprintf(SIM_UserFolder, sizeof(SIM_UserFolder), "%s", Dir.c_str());
+  snprintf(SIM_HostText, sizeof(SIM_HostText), "%s", Dir.c_str());
+  SIM_SetDelayHook(SIM__DelayHook);
+  SIM_SetIdleHook(SIM__IdleHook);
+  SIM_SetAppTask(nullptr);  // the controller's main task
+  SIM_StartApp();
+  for (int i = 0; i < 100000000 && !UI_StartupDone; i++) std::this_thread::yield();
+  ASSERT_TRUE(UI_StartupDone);
+  uint32_t t0 = PLAT_GetTickMs();
+  EXPECT_EQ(SIM_StopApp(), 0);
+  EXPECT_LT(PLAT_GetTickMs() - t0, 200u);
+  EXPECT_FALSE(SIM_IsAppRunning());
+  EXPECT_TRUE(APP_StopRequested);
 }

@@ -42,16 +42,6 @@ TEST(HostConfig, ValueTextWidth) {
   EXPECT_EQ(SIM__GetValueTextWidth(0, INT32_MIN), 11);
 }
 
-TEST(HostPaths, JoinWithSlashAndCutAtTheBufferEnd) {
-  char acPath[16];
-  SIM_JoinPath(acPath, sizeof(acPath), "/home/u", "tmp.dat");
-  EXPECT_STREQ(acPath, "/home/u/tmp.dat");
-  SIM_JoinPath(acPath, sizeof(acPath), "", "tmp.dat");
-  EXPECT_STREQ(acPath, "tmp.dat");
-  SIM_JoinPath(acPath, sizeof(acPath), "/a/very/long/folder", "x");
-  EXPECT_STREQ(acPath, "/a/very/long/fo");
-}
-
 TEST(HostPaths, FoldersFollowAppDataAndTheDocumentsFolder) {
   std::string Home = SimTest_MakeTempDir();
   std::string AppData = SimTest_MakeTempDir();

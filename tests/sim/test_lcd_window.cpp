@@ -5,6 +5,7 @@
 #include <atomic>
 #include <vector>
 
+#include "GUI.h"
 #include "LCDSIM.h"
 #include "PLAT_Thread.h"
 #include "SIM.h"
@@ -14,19 +15,21 @@
 
 static PLAT_HEVENT _hDrawn;
 
-// Draws a pattern through the display operations, then idles like an application.
+// Draws a pattern through the GUI library, then idles like an application.
 static void _DrawingTask(void) {
-  LCDSIM_FillRect(0, 0, 479, 271, 0x0000, 0);
-  LCDSIM_FillRect(10, 20, 109, 69, 0xF800, 0);   // red
-  LCDSIM_FillRect(200, 100, 201, 101, 0x07E0, 0);  // green, 2 x 2
-  LCDSIM_SetPixelIndex(479, 271, 0x001F, 0);     // blue, last pixel
+  GUI_Init();
+  GUI_SetBkColor(GUI_BLACK);
+  GUI_Clear();
+  GUI_SetColor(GUI_RED);
+  GUI_FillRect(10, 20, 109, 69);
+  GUI_SetColor(GUI_GREEN);
+  GUI_FillRect(200, 100, 201, 101);  // 2 x 2
+  GUI_SetColor(GUI_BLUE);
+  GUI_DrawPixel(479, 271);           // the last pixel
+  GUI_SetColor(0x808040);
+  GUI_DrawRect(300, 150, 420, 250);
   PLAT_SetEvent(_hDrawn);
   for (;;) SIM_Delay(10);
-}
-
-static uint32_t _Rgb(uint16_t Index) {
-  uint32_t r = (Index >> 11) & 0x1F, g = (Index >> 5) & 0x3F, b = Index & 0x1F;
-  return 0xFF000000u | (r << 3 | r >> 2) << 16 | (g << 2 | g >> 4) << 8 | (b << 3 | b >> 2);
 }
 
 // Polls twice as the 20 ms timer would, lets the paint happen, and grabs what the window shows.
@@ -46,7 +49,7 @@ static void _ExpectSamePixels(const std::vector<uint32_t>& Grab, int Mag) {
   int Bad = 0;
   for (int y = 0; y < 272 * Mag && Bad < 5; y++) {
     for (int x = 0; x < 480 * Mag && Bad < 5; x++) {
-      uint32_t Want = _Rgb(uint16_t(LCDSIM_GetPixelIndex(x / Mag, y / Mag, 0)));
+      uint32_t Want = 0xFF000000u | (LCDSIM_GetPixelColor(x / Mag, y / Mag, 0) & 0xFFFFFF);
       uint32_t Got = Grab[size_t(y) * 480 * Mag + x];
       if (Want != Got) {
         ADD_FAILURE() << "zoom " << Mag << " pixel " << x << "," << y << ": " << std::hex << Got << " != " << Want;
@@ -71,6 +74,7 @@ TEST(LcdWindow, ShowsWhatTheApplicationDrawsAtZoomOneAndTwo) {
   ASSERT_EQ(PLAT_WaitEvent(_hDrawn, 10000), 0);
   std::vector<uint32_t> Grab = _PollAndGrab(hLCD, 480, 272);
   EXPECT_EQ(Grab[25 * 480 + 15], 0xFFFF0000u);
+  EXPECT_EQ(Grab[271 * 480 + 479], 0xFF0000FFu);
   _ExpectSamePixels(Grab, 1);
   SIM_SetMag(2, 2);
   PLAT_MoveWindow(hLCD, 0, 0, 960, 544);
@@ -85,28 +89,35 @@ TEST(LcdWindow, ShowsWhatTheApplicationDrawsAtZoomOneAndTwo) {
   PLAT_DeleteEvent(_hDrawn);
 }
 
+// Sends one mouse message and answers the mouse state that the GUI library then holds.
+static GUI_POINTER_STATE _Mouse(PLAT_HWND hLCD, uint32_t Msg, int x, int y, uint32_t Buttons) {
+  PLAT_InjectMouse(hLCD, Msg, x, y, Buttons);
+  GUI_POINTER_STATE State;
+  GUI_MOUSE_GetState(&State);
+  return State;
+}
+
 TEST(LcdWindow, MouseBecomesPointerStatesInDisplayCoordinates) {
   PLAT_HWND hLCD = SimTest_GetLCDWindow();
   ASSERT_NE(hLCD, nullptr);
   SIM_SetMag(2, 2);
-  SimTest_Pointers.clear();
-  PLAT_InjectMouse(hLCD, PLAT_MSG_LBUTTONDOWN, 101, 51, PLAT_MK_LBUTTON);
-  PLAT_InjectMouse(hLCD, PLAT_MSG_MOUSEMOVE, -1, 51, PLAT_MK_LBUTTON);    // truncates toward zero
-  PLAT_InjectMouse(hLCD, PLAT_MSG_MOUSEMOVE, 965, 51, PLAT_MK_LBUTTON);   // right of the display
-  PLAT_InjectMouse(hLCD, PLAT_MSG_LBUTTONUP, 965, 51, 0);
-  PLAT_InjectMouse(hLCD, PLAT_MSG_MOUSEMOVE, 20, 20, PLAT_MK_LBUTTON | PLAT_MK_MBUTTON);
-  PLAT_InjectMouse(hLCD, PLAT_MSG_LBUTTONDBLCLK, 20, 20, PLAT_MK_LBUTTON);
+  GUI_POINTER_STATE s = _Mouse(hLCD, PLAT_MSG_LBUTTONDOWN, 101, 51, PLAT_MK_LBUTTON);
+  EXPECT_EQ(s.x, 50);
+  EXPECT_EQ(s.y, 25);
+  EXPECT_EQ(s.Pressed, 1);
+  s = _Mouse(hLCD, PLAT_MSG_MOUSEMOVE, -1, 51, PLAT_MK_LBUTTON);  // truncates toward zero
+  EXPECT_EQ(s.x, 0);
+  s = _Mouse(hLCD, PLAT_MSG_MOUSEMOVE, 965, 51, PLAT_MK_LBUTTON);  // right of the display
+  EXPECT_EQ(s.x, -1);
+  EXPECT_EQ(s.y, -1);
+  s = _Mouse(hLCD, PLAT_MSG_LBUTTONUP, 965, 51, 0);
+  EXPECT_EQ(s.Pressed, 0);
+  s = _Mouse(hLCD, PLAT_MSG_MOUSEMOVE, 20, 20, PLAT_MK_LBUTTON | PLAT_MK_MBUTTON);
+  EXPECT_EQ(s.Pressed, 5);
+  s = _Mouse(hLCD, PLAT_MSG_LBUTTONDBLCLK, 20, 20, PLAT_MK_LBUTTON);
+  EXPECT_EQ(s.Pressed, 128);
+  EXPECT_EQ(s.x, 10);
   SIM_SetMag(1, 1);
-  ASSERT_EQ(SimTest_Pointers.size(), 6u);
-  EXPECT_EQ(SimTest_Pointers[0].x, 50);
-  EXPECT_EQ(SimTest_Pointers[0].y, 25);
-  EXPECT_EQ(SimTest_Pointers[0].Pressed, 1);
-  EXPECT_EQ(SimTest_Pointers[1].x, 0);
-  EXPECT_EQ(SimTest_Pointers[2].x, -1);
-  EXPECT_EQ(SimTest_Pointers[2].y, -1);
-  EXPECT_EQ(SimTest_Pointers[3].Pressed, 0);
-  EXPECT_EQ(SimTest_Pointers[4].Pressed, 5);
-  EXPECT_EQ(SimTest_Pointers[5].Pressed, 128);
   LCDSIM_LAYER_VIEW View;
   ASSERT_EQ(LCDSIM_GetView(0, &View), 0);
   EXPECT_EQ(View.pHeader->PIDButtons, 128);
@@ -116,6 +127,7 @@ TEST(LcdWindow, MouseBecomesPointerStatesInDisplayCoordinates) {
 TEST(LcdWindow, KeysOfTheMainWindowBecomeGuiKeys) {
   PLAT_HWND hMain = SimTest_StartHost();
   ASSERT_NE(hMain, nullptr);
+  SimTest_TakeKeys();
   SimTest_Keys.clear();
   PLAT_InjectKey(hMain, PLAT_VK_UP, "", 0, 1);
   PLAT_InjectKey(hMain, PLAT_VK_UP, "", 0, 0);
@@ -127,7 +139,9 @@ TEST(LcdWindow, KeysOfTheMainWindowBecomeGuiKeys) {
   PLAT_InjectKey(hMain, PLAT_VK_MENU, "", 0, 1);
   PLAT_InjectKey(hMain, PLAT_VK_SHIFT, "", 1, 1);
   PLAT_InjectKey(hMain, 'A', "a", 0, 1);
+  SimTest_TakeKeys();
   PLAT_InjectKey(hMain, 'A', "``", 0, 1);  // a dead key that gives two characters
+  SimTest_TakeKeys();
   std::vector<std::pair<int, int>> Want = {{17, 1}, {17, 0}, {10, 1}, {9, 1}, {13, 1}, {112, 1}, {25, 1},
                                            {'a', 1}, {'A', 1}};
   ASSERT_EQ(SimTest_Keys.size(), Want.size());

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "GUI.h"
 #include "LCDSIM.h"
 #include "PLAT_Shm.h"
 #include "SIM.h"
@@ -57,7 +58,7 @@ TEST(LcdSimMapping, RefusesToShareWhenEveryNameIsTaken) {
   for (PLAT_SHM& Shm : aShm) PLAT_ShmClose(&Shm);
 }
 
-TEST(LcdSimHeader, DescribesA565FrameBufferTopDown) {
+TEST(LcdSimHeader, DescribesA32BitFrameBufferTopDown) {
   LCDSIM_LAYER_VIEW View = _View();
   const LCDSIM_HEADER* h = View.pHeader;
   const uint8_t* pMap = reinterpret_cast<const uint8_t*>(h);
@@ -66,43 +67,44 @@ TEST(LcdSimHeader, DescribesA565FrameBufferTopDown) {
   EXPECT_EQ(h->VXSize, 480);
   EXPECT_EQ(h->VYSize, 544);
   EXPECT_EQ(h->BitsPerPixel, 16);
-  EXPECT_EQ(View.BytesPerLine, 960);
+  EXPECT_EQ(View.BytesPerLine, 1920);
   EXPECT_EQ(View.pFrameBuffer - pMap, 4096);
   const uint8_t* pBmi = pMap + 256;
   EXPECT_EQ(_U32(pBmi), 40u);
   EXPECT_EQ(int32_t(_U32(pBmi + 4)), 480);
   EXPECT_EQ(int32_t(_U32(pBmi + 8)), -544);
   EXPECT_EQ(pBmi[12], 1);
-  EXPECT_EQ(pBmi[14], 16);
-  EXPECT_EQ(_U32(pBmi + 16), 3u);  // channel masks follow
-  EXPECT_EQ(_U32(pMap + 296), 0xF800u);
-  EXPECT_EQ(_U32(pMap + 300), 0x07E0u);
-  EXPECT_EQ(_U32(pMap + 304), 0x001Fu);
+  EXPECT_EQ(pBmi[14], 32);
+  EXPECT_EQ(_U32(pBmi + 16), 0u);
 }
 
 TEST(LcdSimPixels, WriteReadAndCountChanges) {
   LCDSIM_LAYER_VIEW View = _View();
   uint32_t Cnt = LCDSIM_GetModifyCnt(0);
-  LCDSIM_SetPixelIndex(479, 543, 0xF81F, 0);
-  EXPECT_EQ(LCDSIM_GetPixelIndex(479, 543, 0), 0xF81F);
-  EXPECT_EQ(LCDSIM_GetPixelColor(479, 543, 0), 0xFF00FFu);  // magenta, red in the low byte
-  const uint8_t* pPixel = View.pFrameBuffer + 543 * 960 + 479 * 2;
-  EXPECT_EQ(pPixel[0] | pPixel[1] << 8, 0xF81F);
+  LCDSIM_SetPixelIndex(479, 543, 0x001F, 0);    // red in the display's BGR 5-6-5
+  EXPECT_EQ(LCDSIM_GetPixelIndex(479, 543, 0), 0x001F);
+  EXPECT_EQ(LCDSIM_GetPixelColor(479, 543, 0), 0xFF0000u);  // bitmap order: red in bits 16-23
+  const uint8_t* pPixel = View.pFrameBuffer + 543 * 1920 + 479 * 4;
+  EXPECT_EQ(pPixel[0], 0x00);  // blue, green, red, transparency
+  EXPECT_EQ(pPixel[2], 0xFF);
+  for (int Index : {0x0000, 0xFFFF, 0x07E0, 0xF800, 0x1234}) {
+    LCDSIM_SetPixelIndex(1, 1, Index, 0);
+    EXPECT_EQ(LCDSIM_GetPixelIndex(1, 1, 0), Index);
+  }
   LCDSIM_FillRect(10, 10, 2000, 11, 0x07E0, 0);  // clipped at the visible width
   EXPECT_EQ(LCDSIM_GetPixelIndex(479, 11, 0), 0x07E0);
-  EXPECT_EQ(LCDSIM_GetModifyCnt(0) - Cnt, 2u);
+  EXPECT_EQ(LCDSIM_GetModifyCnt(0) - Cnt, 7u);
 }
 
 TEST(LcdSimPixels, RefusesAccessOutsideTheFrameBuffer) {
   LCDSIM_LAYER_VIEW View = _View();
   uint32_t Cnt = LCDSIM_GetModifyCnt(0);
-  uint8_t After = View.pFrameBuffer[544 * 960];  // first byte behind the buffer
+  uint8_t After = View.pFrameBuffer[544 * 1920];  // first byte behind the buffer
   LCDSIM_SetPixelIndex(0, 544, 0xFFFF, 0);
-  EXPECT_EQ(View.pFrameBuffer[544 * 960], After);
-  EXPECT_EQ(_LastLogEntry(), "\x01LCDSIM:\nIllegal frame buffer address in _XY2PTR_WORD.");
+  EXPECT_EQ(View.pFrameBuffer[544 * 1920], After);
+  EXPECT_EQ(_LastLogEntry(), "\x01LCDSIM:\nIllegal frame buffer address in _XY2PTR_DWORD.");
   LCDSIM_SetPixelIndex(-1, 0, 0xFFFF, 0);
-  uint16_t Next;
-  memcpy(&Next, View.pFrameBuffer + 960, 2);
+  int Next = LCDSIM_GetPixelIndex(0, 1, 0);
   LCDSIM_SetPixelIndex(480, 0, Next ^ 0xFFFF, 0);  // would wrap into the next line
   EXPECT_EQ(LCDSIM_GetPixelIndex(0, 1, 0), Next);
   LCDSIM_SetPixelIndex(0x7FFFFFFF, 0x7FFFFFFF, 1, 0);
@@ -161,7 +163,7 @@ TEST(LcdSimPalette, TintsBetweenTheDarkAndTheLightEnd) {
 TEST(LcdSimPointer, ForwardsChangesAndTracksSwipes) {
   _View();
   LCDSIM_SetPID(-1, -1, 0, 0);
-  SimTest_Pointers.clear();
+  GUI_POINTER__Clear();
   LCDSIM_SetPID(10, 20, 1, 0);  // press
   EXPECT_EQ(SIM_PointerMoved, 0);
   LCDSIM_ForwardPID(0);         // nothing new
@@ -169,10 +171,22 @@ TEST(LcdSimPointer, ForwardsChangesAndTracksSwipes) {
   EXPECT_EQ(SIM_PointerMoved, 1);
   LCDSIM_SetPID(12, 20, 0, 0);  // release
   EXPECT_EQ(SIM_PointerMoved, 1);
+  GUI_POINTER_STATE Mouse, Touch;
+  GUI_MOUSE_GetState(&Mouse);
+  GUI_TOUCH_GetState(&Touch);
+  EXPECT_EQ(Mouse.x, 12);
+  EXPECT_EQ(Mouse.Pressed, 0);
+  EXPECT_EQ(Touch.x, -1);  // a released touch has no position
   LCDSIM_SetPID(12, 20, 1, 0);  // next press
   EXPECT_EQ(SIM_PointerMoved, 0);
-  ASSERT_EQ(SimTest_Pointers.size(), 4u);
-  EXPECT_EQ(SimTest_Pointers[1].x, 12);
-  EXPECT_EQ(SimTest_Pointers[2].Pressed, 0);
+  int NumStates = 0;
+  GUI_POINTER_STATE State;
+  while (!GUI_POINTER_IsEmpty()) {
+    GUI_POINTER_GetState(&State);
+    NumStates++;
+  }
+  EXPECT_EQ(NumStates, 6);  // the ring keeps the newest six of the mouse's and the touch's eight states
+  EXPECT_EQ(State.x, 12);
+  EXPECT_EQ(State.Pressed, 1);
   LCDSIM_SetPID(-1, -1, 0, 0);
 }
