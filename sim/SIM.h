@@ -130,6 +130,8 @@ int SIM_Main(int argc, char** argv);
 
 // Tests: replaces the 10 ms wait of one sleep step (0 restores it).
 void SIM__SetStepWait(void (*pfWait)(void));
+void SIM__SetClock(uint32_t (*pfClock)(void));   // the millisecond clock under SIM_GetTime (0: the PC's)
+void SIM__ParseCommandLine(const char* s);       // "Mag" and "Wiz"
 int SIM__GetNumPaused(void);   // host threads that wait in a pause now
 int SIM__GetNumLetGo(void);    // application threads that were let go and still run
 void SIM__SignalEvent(void);   // wakes a host thread waiting in SIM_Idle

@@ -38,7 +38,7 @@ const char* SIM_GetTitle(void) { return "MERIDOX Simulator"; }
 *       Command line
 */
 // "Mag" followed by a number sets the zoom (1 to 8, else 1); "Wiz" anywhere sets the start flag.
-static void _ParseCommandLine(const char* s) {
+void SIM__ParseCommandLine(const char* s) {
   if (const char* p = strstr(s, "Mag")) {
     int Zoom;
     if (sscanf(p + 3, "%d", &Zoom) == 1) SIM_Zoom = (Zoom <= 0 || Zoom > 8) ? 1 : Zoom;
@@ -165,13 +165,16 @@ static int _RunWindows(void) {
   return r;
 }
 
-// Refuses a display whose frame buffer does not fit the mapping.
-static int _CheckFrameBuffer(void) {
+// Refuses a display whose frame buffer does not fit the mapping. The buffer holds the virtual area, so that is
+// what must fit, not only the visible part.
+int SIM__CheckFrameBuffer(void) {
   for (int Layer = SIM__GuiGetNumLayers() - 1; Layer >= 0; Layer--) {
     SIM_LAYER_INFO Info;
     SIM__GuiGetLayerInfo(Layer, &Info);
-    long long Size = (long long)Info.XSize * Info.YSize * (Info.BitsPerPixel <= 8 ? 1 : 4);
-    if (Size > LCDSIM_FB_SIZE) return 1;
+    long long xSize = Info.VXSize > Info.XSize ? Info.VXSize : Info.XSize;
+    long long ySize = Info.VYSize > Info.YSize ? Info.VYSize : Info.YSize;
+    long long Line = Info.BitsPerPixel <= 8 ? (xSize + 3) & ~3LL : xSize * 4;
+    if (Line * ySize > LCDSIM_FB_SIZE) return 1;
   }
   return 0;
 }
@@ -194,14 +197,14 @@ int SIM_Main(int argc, char** argv) {
                     SIM_GetTitle(), PLAT_MB_ICONWARNING);
     return 1;
   }
-  if (_CheckFrameBuffer()) {
+  if (SIM__CheckFrameBuffer()) {
     PLAT_MessageBox(nullptr, "Frame buffer exceeds current limits of the simulation!", SIM_GetTitle(),
                     PLAT_MB_ICONWARNING);
     LCDSIM_Exit();
     return 1;
   }
   SIM_InitFolders();
-  _ParseCommandLine(SIM_CommandLine);
+  SIM__ParseCommandLine(SIM_CommandLine);
   SIM__AppConfig();
   if (SIM_GetTransColor() == 0xFF000000) SIM_SetTransColor(0xFF0000);
   r = _RunWindows();

@@ -55,10 +55,17 @@ static thread_local int _LockHeld;
 *
 *       Time
 */
-void SIM_InitTime(void) { _TimeBase = PLAT_GetTickMs(); }
+static uint32_t (*_pfClock)(void) = PLAT_GetTickMs;
+
+void SIM__SetClock(uint32_t (*pfClock)(void)) {
+  _pfClock = pfClock ? pfClock : PLAT_GetTickMs;
+  SIM_InitTime();
+}
+
+void SIM_InitTime(void) { _TimeBase = _pfClock(); }
 
 int SIM_GetTime(void) {
-  return int32_t((PLAT_GetTickMs() - _TimeBase) * uint32_t(_TimeFactor.load()));
+  return int32_t((_pfClock() - _TimeBase) * uint32_t(_TimeFactor.load()));
 }
 
 int SIM_SetTimeFactor(int Factor) {

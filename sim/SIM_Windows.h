@@ -13,5 +13,6 @@ const char* SIM_GetTitle(void);      // "MERIDOX Simulator": message-box caption
 // The LCD window of a layer, a child of hParent; its size is the layer's size times the host magnification.
 PLAT_HWND SIM_CreateLCDWindow(PLAT_HWND hParent, int x, int y, int Layer);
 
+int SIM__CheckFrameBuffer(void);        // 1 when a layer's frame buffer would not fit the mapping
 int SIM_InitHost(void);                 // time base and layer set-up; 1 on failure (shown in a box)
 PLAT_HWND SIM_CreateMainFrame(void);    // framed main window with the LCD window and the log

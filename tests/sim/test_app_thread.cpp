@@ -179,3 +179,30 @@ TEST(AppThread, TheControllerApplicationStopsWithItsThreadsInTime) {
   EXPECT_FALSE(SIM_IsAppRunning());
   EXPECT_TRUE(APP_StopRequested);
 }
+
+static std::atomic<int> _TaskLoops;
+
+static void _SleepingTaskThread(void) {
+  for (;;) {
+    _TaskLoops++;
+    SIM_Delay(10);
+  }
+}
+
+static void _ShortTask(void) {}
+
+TEST(TaskThreads, PauseWithTheApplicationAndStopAtOneHundred) {
+  _StartSleepingApp();
+  EXPECT_EQ(SIM_CreateTask(nullptr, _SleepingTaskThread), 1);
+  for (int i = 0; i < 1000000 && _TaskLoops == 0; i++) std::this_thread::yield();
+  SIM_SuspendApp();
+  _WaitUntilPaused(2);
+  EXPECT_EQ(SIM__GetNumPaused(), 2);  // the application and its task
+  SIM_ResumeApp();
+  _WaitUntilPaused(0);
+  EXPECT_EQ(SIM__GetNumPaused(), 0);
+  for (int i = 1; i < 100; i++) EXPECT_EQ(SIM_CreateTask(nullptr, _ShortTask), 1);
+  EXPECT_EQ(SIM_CreateTask(nullptr, _ShortTask), 100);  // the 101st is not started
+  EXPECT_EQ(SIM_StopApp(), 0);
+  SIM_SetAppTask(nullptr);
+}

@@ -3,7 +3,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "GUI.h"
 #include "SIM.h"
+#include "SIM_Windows.h"
 #include "SimTestHost.h"
 
 TEST(HostConfig, MagnificationOutsideOneToEightIsRefused) {
@@ -62,4 +64,50 @@ TEST(HostPaths, FoldersFollowAppDataAndTheDocumentsFolder) {
   SIM_InitFolders();
   EXPECT_EQ(std::string(SIM_UserFolder), Home + "/cfg/Orvaldi Klimaregelwerk/MERIDOX-Simulator");
   EXPECT_EQ(std::string(SIM_HostText), Home + "/Dokumente/MERIDOX-Simulator");
+}
+
+TEST(HostCommandLine, MagSetsTheZoomAndWizTheStartFlag) {
+  struct {
+    const char* pLine;
+    int Zoom;
+  } aCase[] = {{"Mag3", 3}, {"Mag0", 1}, {"Mag9", 1}, {"Mag-2", 1}, {"xyMag2z", 2}, {"Mag", 2}, {"Mag 8", 8}};
+  for (auto& Case : aCase) {
+    SIM__ParseCommandLine(Case.pLine);
+    EXPECT_EQ(SIM_Zoom, Case.Zoom) << Case.pLine;
+  }
+  SIM_Zoom = 1;
+  SIM_WizFlag = 0;
+  SIM__ParseCommandLine("Mag1");
+  EXPECT_EQ(SIM_WizFlag, 0);
+  SIM__ParseCommandLine("aWizard");
+  EXPECT_EQ(SIM_WizFlag, 1);
+  SIM_WizFlag = 0;
+}
+
+static uint32_t _Now;
+static uint32_t _TestClock(void) { return _Now; }
+
+TEST(HostTime, TheTimeFactorSpeedsTheClock) {
+  _Now = 5000;
+  SIM__SetClock(_TestClock);
+  _Now += 40;
+  EXPECT_EQ(SIM_GetTime(), 40);
+  SIM_SetTimeFactor(2);
+  _Now += 10;
+  EXPECT_EQ(SIM_GetTime(), 100);
+  SIM_SetTimeFactor(1);
+  SIM__SetClock(nullptr);
+}
+
+TEST(HostStartup, FrameBufferMustFitTheMapping) {
+  SimTest_InitPlatform();
+  GUI__ConfigOnce();
+  EXPECT_EQ(SIM__CheckFrameBuffer(), 0);  // 480 x 544 at 32 bits per pixel
+  LCD_SetSizeEx(0, 2048, 2048);
+  LCD_SetVSizeEx(0, 2048, 2048);
+  EXPECT_EQ(SIM__CheckFrameBuffer(), 0);  // exactly 16 MiB
+  LCD_SetVSizeEx(0, 2048, 2049);
+  EXPECT_EQ(SIM__CheckFrameBuffer(), 1);  // the virtual area counts
+  LCD_SetSizeEx(0, 480, 272);
+  LCD_SetVSizeEx(0, 480, 544);
 }

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <vector>
 
+#include "APP_Hooks.h"
 #include "GUI.h"
 #include "LCDSIM.h"
 #include "PLAT_Thread.h"
@@ -160,4 +161,23 @@ TEST(LcdWindow, DroppedOverviewPageSetsThePagesFolder) {
   PLAT_InjectDrop(hLCD, apPath, 2);
   EXPECT_STREQ(SIM_PagesFolder, "/data/Pages");
   EXPECT_EQ(SimTest_ReadFile(Dir + "/q7f.txt"), "/data/Pages");
+}
+
+static std::string _Refused;
+static void _ReportLoadError(int Status, const char* sPath) { _Refused = sPath; }
+
+TEST(LcdWindow, DroppedFunctionDataIsLoadedWhateverTheCase) {
+  PLAT_HWND hLCD = SimTest_GetLCDWindow();
+  ASSERT_NE(hLCD, nullptr);
+  std::string Dir = SimTest_MakeTempDir();
+  std::string Path = Dir + "/Anlage.DAT";
+  FILE* pFile = fopen(Path.c_str(), "wb");
+  ASSERT_NE(pFile, nullptr);
+  fputs("not function data", pFile);
+  fclose(pFile);
+  APP_UiHooks.pfReportLoadError = _ReportLoadError;
+  const char* apPath[] = {Path.c_str()};
+  PLAT_InjectDrop(hLCD, apPath, 1);
+  APP_UiHooks.pfReportLoadError = nullptr;
+  EXPECT_EQ(_Refused, Path);  // it reached the loader, which refused it loudly
 }
