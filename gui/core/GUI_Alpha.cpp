@@ -9,6 +9,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 void (*GUI__pfMEMDEV_SetAlphaHook)(GUI_ALPHA_HOOK pfHook);
 const GUI_DEVICE_API* (*GUI__pfGetMemdevAPI)(int BitsPerPixel);
 U8 GUI__aMultiBufState[GUI_NUM_LAYERS];
@@ -180,17 +184,99 @@ GUI_COLOR LCD_MixColorsNoAlpha(GUI_COLOR Color0, GUI_COLOR Color1, U8 Intens) {
   return _Mix(Color0, Color1, Intens) & 0x00FFFFFFu;
 }
 
+namespace {
+
+inline U32 _MixBulkPixel(U32 fg, U32 bg, unsigned Intens) {
+  U32 i = (255 - (fg >> 24)) * Intens / 255;
+  return _Mix(fg, bg, (U8)i) & 0x00FFFFFFu;
+}
+
+#if defined(__x86_64__)
+// The same arithmetic as _MixBulkPixel, byte for byte, on 4 (SSE2) or 8 (AVX2) pixels at a time.
+// i = (255 - alpha) * Intens / 255 uses x / 255 == (x + 1 + (x >> 8)) >> 8, exact for x <= 65025.
+__attribute__((target("avx2"))) unsigned _MixRowAVX2(const U32* pFG, const U32* pBG, U32* pDst, unsigned n,
+                                                     unsigned Intens) {
+  const __m256i Zero = _mm256_setzero_si256();
+  const __m256i v255 = _mm256_set1_epi32(255);
+  const __m256i vIntens = _mm256_set1_epi32((int)Intens);
+  const __m256i One = _mm256_set1_epi32(1);
+  const __m256i RGB = _mm256_set1_epi32(0x00FFFFFF);
+  const __m256i v255w = _mm256_set1_epi16(255);
+  unsigned Done = 0;
+  for (; n - Done >= 8; Done += 8) {
+    __m256i F = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(pFG + Done));
+    __m256i B = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(pBG + Done));
+    __m256i t = _mm256_add_epi32(_mm256_mullo_epi16(_mm256_sub_epi32(v255, _mm256_srli_epi32(F, 24)), vIntens), One);
+    __m256i I = _mm256_srli_epi32(_mm256_add_epi32(t, _mm256_srli_epi32(t, 8)), 8);
+    __m256i I16 = _mm256_or_si256(I, _mm256_slli_epi32(I, 16));
+    __m256i ILo = _mm256_unpacklo_epi32(I16, I16), IHi = _mm256_unpackhi_epi32(I16, I16);
+    __m256i Lo = _mm256_add_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(F, Zero), ILo),
+                                  _mm256_mullo_epi16(_mm256_unpacklo_epi8(B, Zero), _mm256_sub_epi16(v255w, ILo)));
+    __m256i Hi = _mm256_add_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(F, Zero), IHi),
+                                  _mm256_mullo_epi16(_mm256_unpackhi_epi8(B, Zero), _mm256_sub_epi16(v255w, IHi)));
+    __m256i R = _mm256_packus_epi16(_mm256_srli_epi16(Lo, 8), _mm256_srli_epi16(Hi, 8));
+    __m256i BgClear = _mm256_cmpeq_epi32(_mm256_srli_epi32(B, 24), v255);
+    R = _mm256_blendv_epi8(R, F, BgClear);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(pDst + Done), _mm256_and_si256(R, RGB));
+  }
+  return Done;
+}
+
+unsigned _MixRowSSE2(const U32* pFG, const U32* pBG, U32* pDst, unsigned n, unsigned Intens) {
+  const __m128i Zero = _mm_setzero_si128();
+  const __m128i v255 = _mm_set1_epi32(255);
+  const __m128i vIntens = _mm_set1_epi32((int)Intens);
+  const __m128i One = _mm_set1_epi32(1);
+  const __m128i RGB = _mm_set1_epi32(0x00FFFFFF);
+  const __m128i v255w = _mm_set1_epi16(255);
+  unsigned Done = 0;
+  for (; n - Done >= 4; Done += 4) {
+    __m128i F = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pFG + Done));
+    __m128i B = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pBG + Done));
+    __m128i t = _mm_add_epi32(_mm_mullo_epi16(_mm_sub_epi32(v255, _mm_srli_epi32(F, 24)), vIntens), One);
+    __m128i I = _mm_srli_epi32(_mm_add_epi32(t, _mm_srli_epi32(t, 8)), 8);
+    __m128i I16 = _mm_or_si128(I, _mm_slli_epi32(I, 16));
+    __m128i ILo = _mm_unpacklo_epi32(I16, I16), IHi = _mm_unpackhi_epi32(I16, I16);
+    __m128i Lo = _mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(F, Zero), ILo),
+                               _mm_mullo_epi16(_mm_unpacklo_epi8(B, Zero), _mm_sub_epi16(v255w, ILo)));
+    __m128i Hi = _mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(F, Zero), IHi),
+                               _mm_mullo_epi16(_mm_unpackhi_epi8(B, Zero), _mm_sub_epi16(v255w, IHi)));
+    __m128i R = _mm_packus_epi16(_mm_srli_epi16(Lo, 8), _mm_srli_epi16(Hi, 8));
+    __m128i BgClear = _mm_cmpeq_epi32(_mm_srli_epi32(B, 24), v255);
+    R = _mm_or_si128(_mm_and_si128(BgClear, F), _mm_andnot_si128(BgClear, R));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(pDst + Done), _mm_and_si128(R, RGB));
+  }
+  return Done;
+}
+
+const bool _HasAVX2 = __builtin_cpu_supports("avx2");
+
+void _MixRow(const U32* pFG, const U32* pBG, U32* pDst, unsigned n, unsigned Intens) {
+  unsigned Done = _HasAVX2 ? _MixRowAVX2(pFG, pBG, pDst, n, Intens) : 0;
+  Done += _MixRowSSE2(pFG + Done, pBG + Done, pDst + Done, n - Done, Intens);
+  for (; Done < n; Done++) {
+    pDst[Done] = _MixBulkPixel(pFG[Done], pBG[Done], Intens);
+  }
+}
+#else
+void _MixRow(const U32* pFG, const U32* pBG, U32* pDst, unsigned n, unsigned Intens) {
+  for (unsigned i = 0; i < n; i++) {
+    pDst[i] = _MixBulkPixel(pFG[i], pBG[i], Intens);
+  }
+}
+#endif
+
+}  // namespace
+
 void GUI__MixColorsBulkDefault(U32* pFG, U32* pBG, U32* pDst, unsigned OffFG, unsigned OffBG, unsigned OffDest,
                                unsigned xSize, unsigned ySize, U8 Intens) {
   (void)OffFG;
   (void)OffDest;
   for (unsigned y = 0; y < ySize; y++) {
-    for (unsigned x = 0; x < xSize; x++) {
-      U32 fg = *pFG++;
-      U32 i = (255 - (fg >> 24)) * Intens / 255;
-      *pDst++ = _Mix(fg, *pBG++, (U8)i) & 0x00FFFFFFu;
-    }
-    pBG += OffBG;
+    _MixRow(pFG, pBG, pDst, xSize, Intens);
+    pFG += xSize;
+    pDst += xSize;
+    pBG += xSize + OffBG;
   }
 }
 

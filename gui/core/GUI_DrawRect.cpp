@@ -1,10 +1,8 @@
 // Rectangles, lines along the axes and pixels in window coordinates.
 #include "GUI_Private.h"
 
-namespace {
-
 // The screen rectangle of a window rectangle; false when it is empty.
-bool _ToScreen(int x0, int y0, int x1, int y1, GUI_RECT* pRect) {
+bool GUI__RectToScreen(int x0, int y0, int x1, int y1, GUI_RECT* pRect) {
   const GUI_CONTEXT* p = GUI_pContext;
   x0 += p->xOff;
   x1 += p->xOff;
@@ -19,6 +17,8 @@ bool _ToScreen(int x0, int y0, int x1, int y1, GUI_RECT* pRect) {
   pRect->y1 = GUI__ClampI16(y1);
   return true;
 }
+
+namespace {
 
 void _FillInBk(const GUI_RECT& r) {
   GUI_CONTEXT* p = GUI_pContext;
@@ -36,7 +36,7 @@ void _FillInBk(const GUI_RECT& r) {
 void GUI_FillRect(int x0, int y0, int x1, int y1) {
   GUI_LockGuard Lock;
   GUI_RECT r;
-  if (!_ToScreen(x0, y0, x1, y1, &r)) {
+  if (!GUI__RectToScreen(x0, y0, x1, y1, &r)) {
     return;
   }
   GUI_CLIP_ITERATE_START(&r)
@@ -53,7 +53,7 @@ void GUI_FillRectEx(const GUI_RECT* pRect) {
 void GUI_ClearRect(int x0, int y0, int x1, int y1) {
   GUI_LockGuard Lock;
   GUI_RECT r;
-  if (!_ToScreen(x0, y0, x1, y1, &r)) {
+  if (!GUI__RectToScreen(x0, y0, x1, y1, &r)) {
     return;
   }
   GUI_CLIP_ITERATE_START(&r)
@@ -79,7 +79,7 @@ void GUI_Clear(void) {
 void GUI_DrawRect(int x0, int y0, int x1, int y1) {
   GUI_LockGuard Lock;
   GUI_RECT r;
-  if (!_ToScreen(x0, y0, x1, y1, &r)) {
+  if (!GUI__RectToScreen(x0, y0, x1, y1, &r)) {
     return;
   }
   GUI_CLIP_ITERATE_START(&r)
@@ -107,7 +107,7 @@ void GUI_DrawVLine(int x, int y0, int y1) { GUI_FillRect(x, y0, x, y1); }
 void GUI_DrawPixel(int x, int y) {
   GUI_LockGuard Lock;
   GUI_RECT r;
-  if (!_ToScreen(x, y, x, y, &r)) {
+  if (!GUI__RectToScreen(x, y, x, y, &r)) {
     return;
   }
   GUI_CLIP_ITERATE_START(&r)

@@ -90,7 +90,6 @@ void GUI_Exit(void) {
     }
   }
   GUI__AlphaExit();
-  GUI__DrawExit();
   GUI_DEVICE__Exit();
   LCD_SIMDRV__Exit();
   GUI_ALLOC__Exit();

@@ -29,8 +29,17 @@ void GUI__memset16(U16* p, U16 Fill, int NumItems) {
     std::memset(p, Fill & 0xFF, (size_t)NumItems * 2);
     return;
   }
-  for (int i = 0; i < NumItems; i++) {
-    p[i] = Fill;
+  // Items up to an 8-byte boundary, then four at a time.
+  while (NumItems && (reinterpret_cast<PTR_ADDR>(p) & 7)) {
+    *p++ = Fill;
+    NumItems--;
+  }
+  U64 Pattern = Fill * 0x0001000100010001ull;
+  for (; NumItems >= 4; NumItems -= 4, p += 4) {
+    std::memcpy(p, &Pattern, 8);
+  }
+  while (NumItems--) {
+    *p++ = Fill;
   }
 }
 
@@ -38,8 +47,16 @@ void GUI__memset32(U32* p, U32 Fill, int NumItems) {
   if (!p || NumItems <= 0) {
     return;
   }
-  for (int i = 0; i < NumItems; i++) {
-    p[i] = Fill;
+  if (NumItems && (reinterpret_cast<PTR_ADDR>(p) & 7)) {
+    *p++ = Fill;
+    NumItems--;
+  }
+  U64 Pattern = Fill * 0x0000000100000001ull;
+  for (; NumItems >= 2; NumItems -= 2, p += 2) {
+    std::memcpy(p, &Pattern, 8);
+  }
+  if (NumItems) {
+    *p = Fill;
   }
 }
 

@@ -15,7 +15,6 @@ void GUITASK__Exit(void);
 void GUI__InitContext(GUI_CONTEXT* pContext);
 void GUI_DEVICE__Exit(void);
 void GUI__AlphaExit(void);
-void GUI__DrawExit(void);
 
 // Draws the clipped part of a bitmap through the chain's head device (coordinates already clipped).
 void LCD__DrawBitmapClipped(int x0, int y0, int xSize, int ySize, int BitsPerPixel, int BytesPerLine,
@@ -59,3 +58,18 @@ inline U32 GUI__ReadPixelRaw(const U8* pRow, int BitsPerPixel, int Pos) {
     }
   }
 }
+
+// Circle geometry shared by the round shapes: pExt[k] (k = 0 .. r) is the horizontal extent of a circle of
+// radius r at vertical distance k from its centre. pExt must hold r + 1 entries.
+void GUI__CalcCircleExtents(int r, int* pExt);
+// The span of row y of a rounded rectangle (screen coordinates); false when the row lies outside it.
+struct GUI_ROUNDED_SHAPE {
+  int x0, y0, x1, y1, r;
+  int aExt[256];
+};
+void GUI__InitRoundedShape(GUI_ROUNDED_SHAPE* p, int x0, int y0, int x1, int y1, int r);
+bool GUI__GetRoundedSpan(const GUI_ROUNDED_SHAPE* p, int y, int* pxl, int* pxr);
+// A window rectangle in screen coordinates; false when it is empty.
+bool GUI__RectToScreen(int x0, int y0, int x1, int y1, GUI_RECT* pRect);
+// Fills one row span in the given colour, keeping the context's colour index.
+void GUI__FillSpanColor(int x0, int y, int x1, GUI_COLOR Color);

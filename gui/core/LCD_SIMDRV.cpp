@@ -153,8 +153,21 @@ void _FillRect(GUI_DEVICE* pDevice, int x0, int y0, int x1, int y1) {
   LAYER* pLayer = _GetLayer(pDevice);
   bool Xor = (GUI_pContext->DrawMode & LCD_DRAWMODE_XOR) != 0;
   LCD_PIXELINDEX Index = *GUI_pContext->LCD_pColorIndex;
+  int n = x1 - x0 + 1;
+  U8* pFirst = nullptr;
   for (int y = y0; y <= y1; y++) {
-    _FillRun(pDevice, pLayer, x0, y, x1 - x0 + 1, Index, Xor);
+    if (!Xor && pFirst) {
+      // Every further row is a copy of the first one.
+      U8* p = _Ptr(pLayer, x0, y, n);
+      if (p) {
+        std::memcpy(p, pFirst, (size_t)n * _BytesPerPixel(pLayer));
+      }
+      continue;
+    }
+    _FillRun(pDevice, pLayer, x0, y, n, Index, Xor);
+    if (!Xor) {
+      pFirst = _Ptr(pLayer, x0, y, n);
+    }
   }
   _Changed(pLayer);
 }

@@ -1,4 +1,6 @@
 // Colour conversions: round trips, bulk routines against single conversions, palettes and mixing.
+#include <vector>
+
 #include "GuiTest.h"
 
 namespace {
@@ -118,6 +120,42 @@ TEST_F(ColorConvTest, LayerConversionFollowsTheHeadDevice) {
   EXPECT_EQ(LCD_GetpfColor2IndexEx(0), LCD_CC_BGR565_Color2Index);
   GUI_EnableAlpha(0);
   EXPECT_EQ(LCD_GetColorIndex(), 0x07E0u);
+}
+
+}  // namespace
+
+namespace {
+
+// The bulk mixer against the byte formula, on lengths that exercise the vector paths and their tails.
+TEST(ColorConv, BulkMixingMatchesTheFormulaOnEveryPath) {
+  U32 Seed = 12345;
+  auto Next = [&] { return Seed = Seed * 1103515245u + 12345u; };
+  for (unsigned Len : {1u, 3u, 4u, 7u, 8u, 9u, 31u, 480u}) {
+    for (unsigned Intens : {0u, 1u, 127u, 128u, 254u, 255u}) {
+      std::vector<U32> Fg(Len), Bg(Len + 5), Dst(Len);
+      for (unsigned i = 0; i < Len; i++) {
+        Fg[i] = Next();
+        Bg[i] = Next();
+        if (i % 5 == 0) Bg[i] |= 0xFF000000u;  // fully transparent background
+        if (i % 7 == 0) Fg[i] &= 0x00FFFFFFu;
+        if (i % 11 == 0) Fg[i] |= 0xFF000000u;
+      }
+      GUI__MixColorsBulk(Fg.data(), Bg.data(), Dst.data(), 0, 0, 0, Len, 1, (U8)Intens);
+      for (unsigned i = 0; i < Len; i++) {
+        U32 fg = Fg[i], bg = Bg[i];
+        U32 k = (255 - (fg >> 24)) * Intens / 255;
+        U32 Expect = 0;
+        for (int Shift = 0; Shift < 24; Shift += 8) {
+          U32 a = (fg >> Shift) & 0xFF, b = (bg >> Shift) & 0xFF;
+          Expect |= ((a * k + b * (255 - k)) >> 8) << Shift;
+        }
+        if ((bg >> 24) == 0xFF) {
+          Expect = fg & 0x00FFFFFFu;
+        }
+        ASSERT_EQ(Dst[i], Expect) << "length " << Len << " intensity " << Intens << " pixel " << i;
+      }
+    }
+  }
 }
 
 }  // namespace

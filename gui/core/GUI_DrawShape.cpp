@@ -1,4 +1,0 @@
-// Shapes in window coordinates.
-#include "GUI_Private.h"
-
-void GUI__DrawExit(void) {}
