@@ -198,6 +198,9 @@ static void _InstallTermHandlers(void) {
 int PLAT_Init(int* pArgc, char** argv) {
   if (_pApp) return 0;
   if (pArgc && argv) {
+    // The simulator runs on X11 (also under Wayland, through its X server): shaped windows need it. Tests and
+    // callers that chose a platform keep theirs.
+    setenv("QT_QPA_PLATFORM", "xcb", 0);
     _pApp = new QApplication(*pArgc, argv);
   } else {
     _pApp = new QApplication(_Argc, _apArgv);
