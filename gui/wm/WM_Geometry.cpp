@@ -1,0 +1,143 @@
+// Window positions and sizes: moving with the descendants, resizing with anchors, show and hide.
+#include "WM_Intern.h"
+
+// Moves the rectangles of every descendant of hWin, children from the bottom, each child's own descendants
+// before the child gets WM_MOVE.
+static void _MoveDescendants(WM_HWIN hWin, WM_MOVE_INFO* pInfo) {
+  WM_HWIN hChild = WM_H2P(hWin)->hFirstChild;
+  while (hChild) {
+    WM_OBJ* pChild = WM_H2P(hChild);
+    WM__MoveRect(&pChild->Rect, pInfo->dx, pInfo->dy);
+    WM__MoveRect(&pChild->InvalidRect, pInfo->dx, pInfo->dy);
+    _MoveDescendants(hChild, pInfo);
+    WM_HWIN hNext = WM_H2P(hChild)->hNext;
+    WM_MESSAGE Msg = {};
+    Msg.MsgId = WM_MOVE;
+    Msg.Data.p = pInfo;
+    WM__SendMessage(hChild, &Msg);
+    if (!WM__IsWindow(hWin) || (hNext && !WM__IsWindow(hNext))) {
+      return; // a callback changed the tree under us
+    }
+    hChild = hNext;
+  }
+}
+
+void WM_MoveWindow(WM_HWIN hWin, int dx, int dy) {
+  WM__LockGuard Lock;
+  WM_OBJ* pWin = WM__CheckHandle(hWin, "WM_MoveWindow");
+  if (!pWin || (dx == 0 && dy == 0)) {
+    return;
+  }
+  GUI_RECT rOld = pWin->Rect;
+  WM__MoveRect(&pWin->Rect, dx, dy);
+  WM__MoveRect(&pWin->InvalidRect, dx, dy);
+  WM_MOVE_INFO Info = {dx, dy};
+  _MoveDescendants(hWin, &Info);
+  if (!WM__IsWindow(hWin)) {
+    return;
+  }
+  pWin = WM_H2P(hWin);
+  if ((pWin->Status & WM_STATUS_VISIBLE) && pWin->hParent) {
+    GUI_RECT rNew = pWin->Rect;
+    WM_HWIN hParent = pWin->hParent;
+    WM_HWIN hStop = pWin->hNext;
+    WM__InvalidateRectEx(&rNew, hParent, hStop);
+    WM__InvalidateRectEx(&rOld, hParent, hStop);
+  }
+  WM_MESSAGE Msg = {};
+  Msg.MsgId = WM_MOVE;
+  Msg.Data.p = &Info;
+  WM__SendMessage(hWin, &Msg);
+}
+
+void WM_MoveTo(WM_HWIN hWin, int x, int y) {
+  WM__LockGuard Lock;
+  WM_OBJ* pWin = WM__CheckHandle(hWin, "WM_MoveTo");
+  if (pWin) {
+    WM_MoveWindow(hWin, x - pWin->Rect.x0, y - pWin->Rect.y0);
+  }
+}
+
+void WM_MoveChildTo(WM_HWIN hWin, int x, int y) {
+  WM__LockGuard Lock;
+  WM_OBJ* pWin = WM__CheckHandle(hWin, "WM_MoveChildTo");
+  if (!pWin) {
+    return;
+  }
+  if (pWin->hParent) {
+    const WM_OBJ* pParent = WM_H2P(pWin->hParent);
+    x += pParent->Rect.x0;
+    y += pParent->Rect.y0;
+  }
+  WM_MoveWindow(hWin, x - pWin->Rect.x0, y - pWin->Rect.y0);
+}
+
+// One axis of a child following its parent's edges: d0 and d1 are the moves of the parent's low and high
+// edge. Returns the moves of the child's low and high edge.
+static void _FollowEdges(uint32_t Status, uint32_t LowBit, uint32_t HighBit, int d0, int d1, int* pc0, int* pc1) {
+  int High = (Status & HighBit) != 0;
+  int Low = (Status & LowBit) != 0;
+  if (High && !Low) {
+    *pc0 = d1;
+    *pc1 = d1;
+  } else if (High && Low) {
+    *pc0 = d0;
+    *pc1 = d1;
+  } else {
+    *pc0 = d0;
+    *pc1 = d0;
+  }
+}
+
+void WM__ResizeWindow(WM_HWIN hWin, int dx, int dy) {
+  if (!hWin || (dx == 0 && dy == 0) || !WM__IsWindow(hWin)) {
+    return;
+  }
+  WM_OBJ* pWin = WM_H2P(hWin);
+  GUI_RECT rOld = pWin->Rect;
+  GUI_RECT rNew = rOld;
+  uint32_t Status = pWin->Status;
+  if ((Status & WM_STATUS_ANCHOR_RIGHT) && !(Status & WM_STATUS_ANCHOR_LEFT)) {
+    rNew.x0 = (int16_t)(rNew.x0 - dx);
+  } else {
+    rNew.x1 = (int16_t)(rNew.x1 + dx);
+  }
+  if ((Status & WM_STATUS_ANCHOR_BOTTOM) && !(Status & WM_STATUS_ANCHOR_TOP)) {
+    rNew.y0 = (int16_t)(rNew.y0 - dy);
+  } else {
+    rNew.y1 = (int16_t)(rNew.y1 + dy);
+  }
+  if (Status & WM_STATUS_STATIC) {
+    WM__DropStaticDevices(hWin, 0);
+    pWin = WM_H2P(hWin);
+  }
+  pWin->Rect = rNew;
+  if ((pWin->Status & WM_STATUS_VISIBLE) && pWin->hParent) {
+    GUI_RECT rUnion;
+    WM__MergeRects(&rUnion, &rOld, &rNew);
+    WM__InvalidateRectEx(&rUnion, pWin->hParent, pWin->hNext);
+  }
+  int d0x = rNew.x0 - rOld.x0, d1x = rNew.x1 - rOld.x1;
+  int d0y = rNew.y0 - rOld.y0, d1y = rNew.y1 - rOld.y1;
+  WM_HWIN hChild = WM_H2P(hWin)->hFirstChild;
+  while (hChild) {
+    uint32_t ChildStatus = WM_H2P(hChild)->Status;
+    int cx0, cx1, cy0, cy1;
+    _FollowEdges(ChildStatus, WM_STATUS_ANCHOR_LEFT, WM_STATUS_ANCHOR_RIGHT, d0x, d1x, &cx0, &cx1);
+    _FollowEdges(ChildStatus, WM_STATUS_ANCHOR_TOP, WM_STATUS_ANCHOR_BOTTOM, d0y, d1y, &cy0, &cy1);
+    WM_MoveWindow(hChild, cx0, cy0);
+    // The child's own anchors decide which of its edges takes the size change.
+    WM__ResizeWindow(hChild, cx1 - cx0, cy1 - cy0);
+    if (!WM__IsWindow(hWin) || !WM__IsWindow(hChild)) {
+      return;
+    }
+    hChild = WM_H2P(hChild)->hNext;
+  }
+  pWin = WM_H2P(hWin);
+  if (pWin->Status & WM__STATUS_ANY_INVALID) {
+    if (!WM__IntersectRects(&pWin->InvalidRect, &pWin->InvalidRect, &pWin->Rect)) {
+      WM__ClearInvalid(pWin, WM__STATUS_ANY_INVALID);
+    }
+  }
+  WM__SendMessageNoPara(hWin, WM_SIZE);
+}
