@@ -30,6 +30,10 @@ void WmTest::SetUp() {
   GUI_OS_SetAPI(&_OS);
   ASSERT_EQ(GUI_Init(), 0);
   WM_Init();
+  // Keys stored by an earlier test outlive GUI_Exit in the core's key store.
+  GUI_ClearKeyBuffer();
+  while (GUI_GetKey()) {
+  }
 }
 
 void WmTest::TearDown() {

@@ -1,0 +1,155 @@
+// Growable array, drawable objects and hook lists.
+#include <cstring>
+
+#include "WM_TestSupport.h"
+
+using namespace wmtest;
+
+namespace {
+
+class GuiArray : public WmTest {};
+
+std::string ItemText(GUI_ARRAY h, unsigned i) {
+  char* p = (char*)GUI_ARRAY_GetpItemLocked(h, i);
+  if (!p) {
+    return "<none>";
+  }
+  std::string s(p);
+  GUI_ALLOC_UnlockH(&p);
+  return s;
+}
+
+} // namespace
+
+TEST_F(GuiArray, AddInsertSetDelete) {
+  GUI_ARRAY h = GUI_ARRAY_Create();
+  ASSERT_NE(h, 0);
+  EXPECT_EQ(GUI_ARRAY_AddItem(h, "one", 4), 0);
+  EXPECT_EQ(GUI_ARRAY_AddItem(h, nullptr, 0), 0); // blank item
+  EXPECT_EQ(GUI_ARRAY_AddItem(h, nullptr, 12), 0); // zero-filled
+  EXPECT_EQ(GUI_ARRAY_GetNumItems(h), 3);
+  EXPECT_EQ(GUI_ARRAY_GethItem(h, 1), 0);
+  EXPECT_EQ(GUI_ALLOC_GetSize(GUI_ARRAY_GethItem(h, 2)), 12);
+  EXPECT_EQ(ItemText(h, 2), "");
+  // Inserting at the count is refused; at 0 the items move up.
+  EXPECT_FALSE(GUI_ARRAY_InsertBlankItem(h, 3));
+  ASSERT_EQ(Errors.size(), 1u);
+  EXPECT_EQ(Errors[0], "E:GUI_ARRAY_InsertItem:\nIllegal index in GUI_ARRAY_InsertBlankItem()");
+  EXPECT_EQ(GUI_ARRAY_GetNumItems(h), 3);
+  EXPECT_TRUE(GUI_ARRAY_InsertBlankItem(h, 0));
+  EXPECT_EQ(ItemText(h, 1), "one");
+  EXPECT_EQ(GUI_ARRAY_GethItem(h, 0), 0);
+  // SetItem keeps a block of the same size with its contents, replaces one of another size.
+  GUI_HMEM hOne = GUI_ARRAY_GethItem(h, 1);
+  EXPECT_EQ(GUI_ARRAY_SetItem(h, 1, nullptr, 4), hOne);
+  EXPECT_EQ(ItemText(h, 1), "one");
+  GUI_ARRAY_SetItem(h, 1, "three", 6);
+  EXPECT_EQ(ItemText(h, 1), "three");
+  // Resizing keeps the bytes and zero-fills the rest.
+  char* p = (char*)GUI_ARRAY_ResizeItemLocked(h, 1, 10);
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(std::string(p), "three");
+  EXPECT_EQ(p[9], 0);
+  GUI_ALLOC_UnlockH(&p);
+  EXPECT_EQ(GUI_ARRAY_ResizeItemLocked(h, 9, 10), nullptr);
+  GUI_ARRAY_DeleteItem(h, 3);
+  EXPECT_EQ(GUI_ARRAY_GetNumItems(h), 3);
+  EXPECT_EQ(GUI_ARRAY_GethItem(h, 3), 0);
+  GUI_ARRAY_DeleteItem(h, 0);
+  EXPECT_EQ(ItemText(h, 0), "three");
+  GUI_HMEM hItem = GUI_ARRAY_InsertItem(h, 0, 5);
+  EXPECT_NE(hItem, 0);
+  EXPECT_EQ(GUI_ARRAY_GethItem(h, 0), hItem);
+  I32 Used = GUI_ALLOC_GetNumUsedBlocks();
+  GUI_ARRAY_Delete(h);
+  EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), Used - 4); // record, table and two items (one is blank)
+  // A zero handle is no array.
+  EXPECT_EQ(GUI_ARRAY_GetNumItems(0), 0);
+  EXPECT_EQ(GUI_ARRAY_AddItem(0, "x", 2), 0);
+  EXPECT_EQ(GUI_ARRAY_GetpItemLocked(0, 0), nullptr);
+}
+
+TEST_F(GuiArray, FailedAppendLeavesTheArrayUnchanged) {
+  GUI_ARRAY h = GUI_ARRAY_Create();
+  GUI_ARRAY_AddItem(h, "a", 2);
+  GUI_ALLOC__FailNth(2); // the table allocation fails
+  EXPECT_EQ(GUI_ARRAY_AddItem(h, "b", 2), 1);
+  GUI_ALLOC__FailNth(0);
+  EXPECT_EQ(GUI_ARRAY_GetNumItems(h), 1);
+  EXPECT_EQ(ItemText(h, 0), "a");
+  ASSERT_EQ(Errors.size(), 1u);
+  EXPECT_EQ(Errors[0], "W:GUI_ARRAY:\nFailed to alloc buffer in GUI_ARRAY_AddItem()");
+  GUI_ARRAY_Delete(h);
+}
+
+namespace {
+
+std::vector<std::string> _Drawn;
+
+void _DrawBitmap(const GUI_BITMAP* pBitmap, int x, int y) {
+  _Drawn.push_back("bitmap " + std::to_string(pBitmap->XSize) + " at " + std::to_string(x) + "," + std::to_string(y));
+}
+
+void _UserDraw(WM_HWIN hWin) {
+  _Drawn.push_back("user " + std::to_string(hWin));
+}
+
+int _aHookCalls[2];
+int _Hook0(WM_MESSAGE*) {
+  _aHookCalls[0]++;
+  return 0;
+}
+int _Hook1(WM_MESSAGE*) {
+  _aHookCalls[1]++;
+  return 1;
+}
+
+} // namespace
+
+TEST_F(GuiArray, DrawableObjects) {
+  GUI_DRAWOBJ_IMAGE_API Api = {};
+  Api.pfDrawBitmap = _DrawBitmap;
+  GUI_DRAWOBJ__SetImageAPI(&Api);
+  _Drawn.clear();
+  EXPECT_EQ(GUI_DRAWOBJ_CreateBitmap(nullptr, 0, 0), 0);
+  GUI_BITMAP Bitmap = {};
+  Bitmap.XSize = 7;
+  Bitmap.YSize = 9;
+  GUI_HMEM hBm = GUI_DRAWOBJ_CreateBitmap(&Bitmap, 2, -3);
+  EXPECT_EQ(GUI_DRAWOBJ_GetXSize(hBm), 7);
+  EXPECT_EQ(GUI_DRAWOBJ_GetYSize(hBm), 9);
+  GUI_DRAWOBJ_Draw(hBm, 5, 10, 10);
+  GUI_HMEM hUser = GUI_DRAWOBJ_CreateCallback(_UserDraw, 4, 4);
+  EXPECT_EQ(GUI_DRAWOBJ_GetXSize(hUser), 0);
+  GUI_DRAWOBJ_Draw(hUser, 42, 1, 1);
+  GUI_DRAWOBJ_Draw(0, 42, 1, 1);
+  EXPECT_EQ(_Drawn, (std::vector<std::string>{"bitmap 7 at 12,7", "user 42"}));
+  // Streamed bitmaps answer their size from the header's little-endian words.
+  const U8 acStream[8] = {'B', 'M', 0, 0, 0x2C, 0x01, 0x10, 0x00};
+  GUI_HMEM hStream = GUI_DRAWOBJ_CreateStreamedBitmap(acStream, 0, 0);
+  EXPECT_EQ(GUI_DRAWOBJ_GetXSize(hStream), 300);
+  EXPECT_EQ(GUI_DRAWOBJ_GetYSize(hStream), 16);
+  GUI_DRAWOBJ_Draw(hStream, 0, 0, 0); // no image code installed: draws nothing
+  GUI_ALLOC_Free(hBm);
+  GUI_ALLOC_Free(hUser);
+  GUI_ALLOC_Free(hStream);
+  GUI_DRAWOBJ__SetImageAPI(nullptr);
+}
+
+TEST_F(GuiArray, HookListCallsTheNewestFirst) {
+  GUI_HOOK* pFirst = nullptr;
+  GUI_HOOK h0 = {}, h1 = {};
+  GUI_HOOK_Add(&pFirst, &h0, _Hook0);
+  GUI_HOOK_Add(&pFirst, &h1, _Hook1);
+  WM_MESSAGE Msg = {};
+  EXPECT_EQ(GUI_HOOK__Call(pFirst, &Msg), 1);
+  EXPECT_EQ(_aHookCalls[1], 1);
+  EXPECT_EQ(_aHookCalls[0], 0); // the second added consumed it
+  // Removing one hook keeps the other.
+  GUI_HOOK_Remove(&pFirst, &h1);
+  EXPECT_EQ(pFirst, &h0);
+  EXPECT_EQ(GUI_HOOK__Call(pFirst, &Msg), 0);
+  EXPECT_EQ(_aHookCalls[0], 1);
+  GUI_HOOK_Remove(&pFirst, &h0);
+  EXPECT_EQ(pFirst, nullptr);
+}

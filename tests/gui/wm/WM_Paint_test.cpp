@@ -1,0 +1,218 @@
+// Invalidation, the clip rectangles of WM_PAINT, transparent overlays, the paint loop's termination and
+// the banding hook.
+#include "WM_Intern.h"
+#include "WM_TestSupport.h"
+
+using namespace wmtest;
+
+namespace {
+
+class WmPaint : public WmTest {
+protected:
+  void SetUp() override {
+    WmTest::SetUp();
+    WM_Exec(); // the desktop's first paint
+    Trace.clear();
+  }
+};
+
+std::string _Rect(const GUI_RECT& r) {
+  return std::to_string(r.x0) + "," + std::to_string(r.y0) + "," + std::to_string(r.x1) + "," + std::to_string(r.y1);
+}
+
+// Records each paint with the clip rectangle, and whether it ran as an overlay of another window.
+void _cbPaintTrace(WM_MESSAGE* pMsg) {
+  switch (pMsg->MsgId) {
+  case WM_PAINT: {
+    std::string s = Name(pMsg->hWin) + " paint " + _Rect(GUI_pContext->ClipRect);
+    if (WM_GetActiveWindow() != pMsg->hWin) {
+      s += " over " + Name(WM_GetActiveWindow());
+    }
+    Trace.push_back(s);
+    GUI_SetBkColor(0x123456);
+    GUI_Clear();
+    return;
+  }
+  case WM_PRE_PAINT: Trace.push_back(Name(pMsg->hWin) + " pre"); return;
+  case WM_POST_PAINT: Trace.push_back(Name(pMsg->hWin) + " post"); return;
+  }
+  WM_DefaultProc(pMsg);
+}
+
+} // namespace
+
+TEST_F(WmPaint, OpaqueChildSplitsTheParentIntoStripes) {
+  WM_HWIN hP = WM_CreateWindow(10, 10, 100, 100, WM_CF_SHOW, _cbPaintTrace, 0);
+  WM_HWIN hC = WM_CreateWindowAsChild(40, 30, 20, 20, hP, WM_CF_SHOW, nullptr, 0);
+  SetName(hP, "P");
+  (void)hC;
+  WM_Exec();
+  EXPECT_EQ(Trace, (std::vector<std::string>{"P pre", "P paint 10,10,109,39", "P paint 10,40,49,59",
+                                             "P paint 70,40,109,59", "P paint 10,60,109,109", "P post"}));
+}
+
+TEST_F(WmPaint, TwoInvalidAreasArePaintedAsTheirUnion) {
+  WM_HWIN hP = WM_CreateWindow(0, 0, 100, 100, WM_CF_SHOW, _cbPaintTrace, 0);
+  SetName(hP, "P");
+  WM_Exec();
+  Trace.clear();
+  GUI_RECT a = {5, 5, 9, 9}, b = {20, 30, 24, 34};
+  WM_InvalidateRect(hP, &a);
+  WM_InvalidateRect(hP, &b);
+  EXPECT_EQ(WM_Exec(), 1);
+  EXPECT_EQ(Trace, (std::vector<std::string>{"P pre", "P paint 5,5,24,34", "P post"}));
+  EXPECT_EQ(WM_Exec(), 0);
+}
+
+TEST_F(WmPaint, TransparentChildIsPaintedOverItsParent) {
+  WM_HWIN hP = WM_CreateWindow(0, 0, 100, 100, WM_CF_SHOW, _cbPaintTrace, 0);
+  WM_HWIN hT = WM_CreateWindowAsChild(10, 10, 20, 20, hP, WM_CF_SHOW | WM_CF_HASTRANS, _cbPaintTrace, 0);
+  SetName(hP, "P");
+  SetName(hT, "T");
+  WM_Exec();
+  Trace.clear();
+  WM_InvalidateWindow(hT);
+  WM_Exec();
+  EXPECT_EQ(Trace, (std::vector<std::string>{"P pre", "P paint 10,10,29,29", "P post", "T pre",
+                                             "T paint 10,10,29,29 over P", "T post"}));
+}
+
+TEST_F(WmPaint, WindowWithoutCallbackIsValidatedQuietly) {
+  WM_HWIN hWin = WM_CreateWindow(0, 0, 10, 10, WM_CF_SHOW, nullptr, 0);
+  WM_Exec();
+  WM_InvalidateWindow(hWin);
+  EXPECT_EQ(WM__NumInvalidWindows, 1);
+  WM_Exec();
+  EXPECT_EQ(WM__NumInvalidWindows, 0);
+  GUI_RECT r;
+  EXPECT_EQ(WM_GetInvalidRect(hWin, &r), 0);
+}
+
+TEST_F(WmPaint, HiddenAncestorsAndAreasOutsideTheParent) {
+  WM_HWIN hP = WM_CreateWindow(0, 0, 50, 50, WM_CF_SHOW, _cbPaintTrace, 0);
+  WM_HWIN hC = WM_CreateWindowAsChild(60, 0, 20, 20, hP, WM_CF_SHOW, _cbPaintTrace, 0);
+  SetName(hP, "P");
+  SetName(hC, "C");
+  WM_Exec();
+  Trace.clear();
+  // An invalid area wholly outside the ancestors: pre and post paint, no WM_PAINT.
+  WM_OBJ* pC = WM_H2P(hC);
+  WM__MarkInvalid(hC, &pC->Rect, WM_STATUS_INVALID);
+  WM_Exec();
+  EXPECT_EQ(Trace, (std::vector<std::string>{"C pre", "C post"}));
+  // Under a hidden parent: validated without any message.
+  WM_MoveWindow(hC, -50, 0);
+  WM_Exec();
+  Trace.clear();
+  WM_InvalidateWindow(hC);
+  WM_HideWindow(hP);
+  WM_Exec();
+  EXPECT_EQ(Trace, (std::vector<std::string>{}));
+  EXPECT_EQ(WM__NumInvalidWindows, 0);
+}
+
+namespace {
+
+WM_HWIN _hPing, _hPong;
+
+// Two windows that invalidate each other from their paints.
+void _cbPingPong(WM_MESSAGE* pMsg) {
+  if (pMsg->MsgId == WM_PAINT) {
+    WM_InvalidateWindow(pMsg->hWin == _hPing ? _hPong : _hPing);
+    WM_InvalidateWindow(pMsg->hWin);
+    return;
+  }
+  WM_DefaultProc(pMsg);
+}
+
+} // namespace
+
+TEST_F(WmPaint, ExecEndsWhenPaintsInvalidateEachOther) {
+  _hPing = WM_CreateWindow(0, 0, 10, 10, WM_CF_SHOW, _cbPingPong, 0);
+  _hPong = WM_CreateWindow(20, 0, 10, 10, WM_CF_SHOW, _cbPingPong, 0);
+  EXPECT_EQ(WM_Exec(), 1);
+  EXPECT_EQ(WM_Exec(), 1); // still work left for the next call, but each call ends
+}
+
+TEST_F(WmPaint, DeactivatedManagerDeliversInputButPaintsNothing) {
+  WM_HWIN hWin = WM_CreateWindow(0, 0, 100, 100, WM_CF_SHOW, _cbPaintTrace, 0);
+  WM_HWIN hOver = WM_CreateWindow(10, 10, 10, 10, WM_CF_SHOW, nullptr, 0);
+  SetName(hWin, "W");
+  (void)hOver;
+  WM_Deactivate();
+  Trace.clear();
+  WM_Exec();
+  EXPECT_TRUE(Trace.empty());
+  EXPECT_GT(WM__NumInvalidWindows, 0);
+  // Clip iteration yields the selected window once.
+  GUI_Lock();
+  WM_SelectWindow(hWin);
+  int n = 0;
+  if (WM__BeginClipIteration(nullptr)) {
+    do {
+      EXPECT_EQ(_Rect(GUI_pContext->ClipRect), "0,0,99,99");
+      n++;
+    } while (WM__NextClipRect());
+  }
+  GUI_Unlock();
+  EXPECT_EQ(n, 1);
+  WM_Activate();
+  WM_Exec();
+  EXPECT_EQ(WM__NumInvalidWindows, 0);
+}
+
+TEST_F(WmPaint, NoClipIterationPaintsOnce) {
+  WM_HWIN hWin = WM_CreateWindow(0, 0, 100, 100, WM_CF_SHOW | WM_STATUS_NO_CLIP_ITERATION, _cbPaintTrace, 0);
+  WM_CreateWindow(40, 40, 10, 10, WM_CF_SHOW, nullptr, 0);
+  SetName(hWin, "W");
+  WM_Exec();
+  int n = 0;
+  for (const std::string& s : Trace) {
+    n += s.find("W paint") == 0;
+  }
+  EXPECT_EQ(n, 1);
+}
+
+TEST_F(WmPaint, CoverageQueries) {
+  WM_HWIN hA = WM_CreateWindow(0, 0, 100, 100, WM_CF_SHOW, nullptr, 0);
+  WM_HWIN hB = WM_CreateWindow(0, 0, 100, 100, WM_CF_SHOW, nullptr, 0);
+  EXPECT_TRUE(WM_IsCompletelyCovered(hA));
+  EXPECT_FALSE(WM_IsCompletelyCovered(hB));
+  EXPECT_TRUE(WM_IsCompletelyVisible(hB));
+  EXPECT_FALSE(WM_IsCompletelyVisible(hA));
+  WM_MoveWindow(hB, 50, 0);
+  EXPECT_FALSE(WM_IsCompletelyCovered(hA));
+  WM_HWIN hC = WM_CreateWindowAsChild(90, 0, 20, 20, hA, WM_CF_SHOW, nullptr, 0);
+  EXPECT_FALSE(WM_IsCompletelyVisible(hC)); // sticks out of its parent
+}
+
+namespace {
+
+int _NumBands;
+
+// Stands in for the memory devices: paints the rectangle in bands of 16 rows through the band routine.
+void _DrawBanded(const GUI_RECT* pRect, void (*pfBand)(void*), void* pData, int NumLines, int Flags) {
+  for (int y = pRect->y0; y <= pRect->y1; y += 16) {
+    GUI_RECT Band = {pRect->x0, (I16)y, pRect->x1, (I16)std::min<int>(y + 15, pRect->y1)};
+    LCD_SetClipRectEx(&Band);
+    pfBand(pData);
+    _NumBands++;
+  }
+}
+
+} // namespace
+
+TEST_F(WmPaint, MemdevWindowsPaintThroughTheBandingPainter) {
+  WM_MEMDEV_API Api = {};
+  Api.pfDrawBanded = _DrawBanded;
+  WM__SetMemdevAPI(&Api);
+  _NumBands = 0;
+  WM_HWIN hWin = WM_CreateWindow(0, 0, 100, 40, WM_CF_SHOW | WM_CF_MEMDEV, _cbPaintTrace, 0);
+  SetName(hWin, "W");
+  WM_Exec();
+  EXPECT_EQ(_NumBands, 3);
+  EXPECT_EQ(Trace, (std::vector<std::string>{"W pre", "W paint 0,0,99,15", "W post", "W pre", "W paint 0,16,99,31",
+                                             "W post", "W pre", "W paint 0,32,99,39", "W post"}));
+  EXPECT_EQ(PixelIndex(50, 35), ColorIndex(0x123456));
+  WM__SetMemdevAPI(nullptr);
+}
