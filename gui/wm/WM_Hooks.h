@@ -6,11 +6,9 @@
 
 #include "WM.h"
 
-// Host input accumulators. The host's device window adds wheel notches to SIM_WheelDelta; the pointer handler
-// delivers them as WM_WHEEL and takes the delivered steps off again. The simulated display sets
-// SIM_PointerMoved while a pressed pointer has moved since the press (a swipe).
+// Mouse-wheel notches: the host's device window adds to it (from any thread); the pointer handler delivers
+// the steps as WM_WHEEL and takes the delivered ones off again.
 extern std::atomic<int32_t> SIM_WheelDelta;
-extern std::atomic<uint8_t> SIM_PointerMoved;
 
 // Memory devices. Without a banding painter, windows with WM_STATUS_MEMDEV are painted directly.
 struct WM_MEMDEV_API {

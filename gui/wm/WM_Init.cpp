@@ -28,7 +28,6 @@ int WM__DeleteNesting;
 WM_tfExecHook* WM__pfExecHook;
 
 std::atomic<int32_t> SIM_WheelDelta;
-std::atomic<uint8_t> SIM_PointerMoved;
 
 WM_HWIN WM__hStaticDrawing;
 void (*WM__pfDeleteWindowTimers)(WM_HWIN hWin);

@@ -49,7 +49,6 @@ void WM__ResetPointer(void) {
   }
   WM__PointerLayer = -1;
   SIM_WheelDelta = 0;
-  SIM_PointerMoved = 0;
 }
 
 WM_HWIN WM_GetWindowAtEx(WM_HWIN hStop, int x, int y) {

@@ -146,14 +146,12 @@ void WM_SetStayOnTop(WM_HWIN hWin, int OnOff) {
   if (!pWin) {
     return;
   }
-  uint32_t Old = pWin->Status;
+  // Only the flag changes; the sibling order follows at the next link or bring-to-top.
   if (OnOff) {
     pWin->Status |= WM_STATUS_STAYONTOP;
   } else {
     pWin->Status &= ~WM_STATUS_STAYONTOP;
   }
-  // The order changes at the next link or bring-to-top, not here.
-  (void)Old;
 }
 
 int WM_GetStayOnTop(WM_HWIN hWin) {

@@ -95,15 +95,6 @@ void _NaivePaint(WM_HWIN hWin, GUI_RECT Clip, std::vector<unsigned>& Px) {
   }
 }
 
-void _Dump(WM_HWIN h, int Depth) {
-  WM_OBJ* o = WM_H2P(h);
-  printf("%*swin %d status %x rect %d,%d,%d,%d color %x\n", Depth * 2, "", (int)h, o->Status, o->Rect.x0, o->Rect.y0,
-         o->Rect.x1, o->Rect.y1, _Info[h].Color);
-  for (WM_HWIN c = o->hFirstChild; c; c = WM_H2P(c)->hNext) {
-    _Dump(c, Depth + 1);
-  }
-}
-
 class WmPaintRandom : public WmTest {
 protected:
   std::mt19937 Rng;
@@ -150,10 +141,6 @@ protected:
       return;
     }
     int Op = Rand(0, 13);
-    if (getenv("WM_PAINT_DUMP")) {
-      printf("before op%d(%d)\n", Op, (int)h);
-      _Dump(WM_GetDesktopWindow(), 0);
-    }
     Log += " op" + std::to_string(Op) + "(" + std::to_string(h) + ")";
     switch (Op) {
     case 0: WM_MoveWindow(h, Rand(-40, 40), Rand(-30, 30)); break;
@@ -215,14 +202,6 @@ protected:
     if (Full) {
       for (size_t i = 0; i < Cover.size(); i++) {
         if (Cover[i] != 1) {
-          for (const PaintRec& p : _Paints) {
-            printf("paint %d: %d,%d,%d,%d\n", (int)p.hWin, p.Clip.x0, p.Clip.y0, p.Clip.x1, p.Clip.y1);
-          }
-          for (WM_HWIN h = WM__FirstWin; h; h = WM_H2P(h)->hNextLin) {
-            WM_OBJ* o = WM_H2P(h);
-            printf("win %d parent %d status %x rect %d,%d,%d,%d\n", (int)h, (int)o->hParent, o->Status, o->Rect.x0,
-                   o->Rect.y0, o->Rect.x1, o->Rect.y1);
-          }
           FAIL() << "seed " << Seed << ": pixel " << i % XSIZE << "," << i / XSIZE << " painted " << (int)Cover[i]
                  << " times";
         }
@@ -265,9 +244,6 @@ TEST_F(WmPaintRandom, TreesMatchNaivePainterThroughChanges) {
       Log.clear();
       for (int i = 0; i < NumChanges; i++) {
         Mutate();
-        if (getenv("WM_PAINT_DEBUG")) {
-          PaintAndCompare(false, Seed, Round);
-        }
       }
       PaintAndCompare(false, Seed, Round);
       if (HasFailure()) {
