@@ -278,14 +278,19 @@ WM_CALLBACK* WM_SetCallback(WM_HWIN hWin, WM_CALLBACK* cb) {
   return pOld;
 }
 
+// The drawing origin, in the scaled coordinates of the context when it scales.
+static int _Scaled(int v) {
+  return (GUI_pContext->ScaleEnable && GUI_pContext->ScaleFactor) ? v * GUI_pContext->ScaleFactor : v;
+}
+
 int WM_GetOrgX(void) {
-  int x = GUI_pContext->xOff;
-  return x;
+  WM__LockGuard Lock;
+  return _Scaled(GUI_pContext->xOff);
 }
 
 int WM_GetOrgY(void) {
-  int y = GUI_pContext->yOff;
-  return y;
+  WM__LockGuard Lock;
+  return _Scaled(GUI_pContext->yOff);
 }
 
 WM_HWIN WM__SelectWindow(WM_HWIN hWin) {

@@ -109,3 +109,54 @@ TEST_F(WmMessage, ScrollStateArithmetic) {
   WM_CheckScrollBounds(&Small);
   EXPECT_EQ(Small.Value, 0);
 }
+
+namespace {
+
+WM_HWIN _hBarParent;
+int _BarFlags = -1;
+
+void _cbBar(WM_MESSAGE* pMsg) {
+  if (pMsg->MsgId == WM_GET_ID) {
+    pMsg->Data.v = GUI_ID_VSCROLL;
+    return;
+  }
+  if (pMsg->MsgId == WM_GET_SCROLL_STATE) {
+    *(WM_SCROLL_STATE*)pMsg->Data.p = WM_SCROLL_STATE{100, 7, 10};
+    return;
+  }
+  WM_DefaultProc(pMsg);
+}
+
+WM_HWIN _CreateBar(WM_HWIN hParent, int Flags) {
+  _hBarParent = hParent;
+  _BarFlags = Flags;
+  return WM_CreateWindowAsChild(90, 0, 10, 100, hParent, WM_CF_SHOW | WM_STATUS_ANCHOR_RIGHT, _cbBar, 0);
+}
+
+} // namespace
+
+TEST_F(WmMessage, ScrollBarsComeFromTheWidgetCollection) {
+  WM_HWIN hWin = WM_CreateWindow(0, 0, 100, 100, WM_CF_SHOW, nullptr, 0);
+  // Without the widget collection no scroll bar is made.
+  EXPECT_EQ(WM_SetScrollbarV(hWin, 1), 0);
+  EXPECT_EQ(WM_GetScrollbarV(hWin), 0);
+  WM_WIDGET_API Api = {};
+  Api.pfCreateScrollbarAttached = _CreateBar;
+  WM__SetWidgetAPI(&Api);
+  EXPECT_EQ(WM__GetDialogBkColor(), 0xC0C0C0u);
+  EXPECT_EQ(WM_SetScrollbarV(hWin, 1), 0);
+  EXPECT_EQ(_hBarParent, hWin);
+  EXPECT_EQ(_BarFlags, 8);
+  WM_HWIN hBar = WM_GetScrollbarV(hWin);
+  ASSERT_NE(hBar, 0);
+  EXPECT_EQ(WM_GetScrollPosV(hWin), 7);
+  GUI_RECT r;
+  WM_GetInsideRectExScrollbar(hWin, &r);
+  EXPECT_EQ(r.x1, 89);
+  // Switching it off hides it and deletes it at the next execution step.
+  EXPECT_EQ(WM_SetScrollbarV(hWin, 0), 1);
+  EXPECT_TRUE(WM_IsWindow(hBar));
+  WM_Exec();
+  EXPECT_FALSE(WM_IsWindow(hBar));
+  WM__SetWidgetAPI(nullptr);
+}

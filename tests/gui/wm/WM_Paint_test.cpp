@@ -216,3 +216,67 @@ TEST_F(WmPaint, MemdevWindowsPaintThroughTheBandingPainter) {
   EXPECT_EQ(PixelIndex(50, 35), ColorIndex(0x123456));
   WM__SetMemdevAPI(nullptr);
 }
+
+TEST_F(WmPaint, ValidatingCutsTheInvalidArea) {
+  WM_HWIN hWin = WM_CreateWindow(0, 0, 100, 100, WM_CF_SHOW, _cbPaintTrace, 0);
+  WM_Exec();
+  GUI_RECT r = {10, 10, 59, 39};
+  WM_InvalidateRect(hWin, &r);
+  GUI_RECT Left = {0, 0, 29, 99}; // spans the full height: cuts in x
+  WM_ValidateRect(hWin, &Left);
+  GUI_RECT Inv;
+  ASSERT_EQ(WM_GetInvalidRect(hWin, &Inv), 1);
+  EXPECT_EQ(_Rect(Inv), "30,10,59,39");
+  GUI_RECT Top = {0, 0, 99, 19}; // spans the full width: cuts in y
+  WM_ValidateRect(hWin, &Top);
+  WM_GetInvalidRect(hWin, &Inv);
+  EXPECT_EQ(_Rect(Inv), "30,20,59,39");
+  GUI_RECT All = {0, 0, 99, 99};
+  WM_ValidateRect(hWin, &All);
+  EXPECT_EQ(WM_GetInvalidRect(hWin, &Inv), 0);
+  EXPECT_EQ(WM__NumInvalidWindows, 0);
+}
+
+TEST_F(WmPaint, ImmediatePaintOutsideExec) {
+  WM_HWIN hWin = WM_CreateWindow(0, 0, 20, 20, WM_CF_SHOW, _cbPaintTrace, 0);
+  WM_HWIN hChild = WM_CreateWindowAsChild(0, 0, 5, 5, hWin, WM_CF_SHOW, _cbPaintTrace, 0);
+  SetName(hWin, "W");
+  SetName(hChild, "C");
+  WM_Exec();
+  Trace.clear();
+  WM_Update(hWin); // valid: nothing to do
+  EXPECT_TRUE(Trace.empty());
+  WM_PaintWindowAndDescs(hWin);
+  EXPECT_EQ(Trace, (std::vector<std::string>{"W pre", "W paint 5,0,19,4", "W paint 0,5,19,19", "W post", "C pre",
+                                             "C paint 0,0,4,4", "C post"}));
+  EXPECT_EQ(WM__NumInvalidWindows, 0);
+}
+
+namespace {
+
+int _NumSizeChanged;
+
+void _cbScreen(WM_MESSAGE* pMsg) {
+  if (pMsg->MsgId == WM_SCREEN_SIZE_CHANGED) {
+    _NumSizeChanged++;
+  }
+  WM_DefaultProc(pMsg);
+}
+
+} // namespace
+
+TEST_F(WmPaint, ScreenSizeChangeIsBroadcastOnce) {
+  _NumSizeChanged = 0;
+  WM_CreateWindow(0, 0, 10, 10, 0, _cbScreen, 0);
+  WM_CreateWindow(0, 0, 10, 10, 0, _cbScreen, 0);
+  WM_Exec();
+  EXPECT_EQ(_NumSizeChanged, 0);
+  WM_SetScreenSize(320, 240);
+  WM_Exec();
+  EXPECT_EQ(_NumSizeChanged, 2);
+  WM_Exec();
+  EXPECT_EQ(_NumSizeChanged, 2);
+  WM_SetScreenSize(0, 0);
+  WM_Exec();
+  EXPECT_EQ(_NumSizeChanged, 4);
+}
