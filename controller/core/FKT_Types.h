@@ -5,34 +5,29 @@
 #include <cstdint>
 
 // Parameter numbers of FUNKTION_BASIS_PAR::GetParameter / SetParameter.
-enum {
-  FKT_PAR_TYPE = -16,         // type code (read-only)
-  FKT_PAR_TABLE_INDEX = -15,  // index of the object in its table or slot (read-only)
-  FKT_PAR_DESIGNATION = -14,  // designation choice (text via GetChoiceText)
-  FKT_PAR_USER_TEXT = -13,    // user designation 0 = none, 1..100 = entry of FKT_UserDesignations
-  FKT_PAR_POOL_WORDS = -12,   // words of the value pool held (read-only)
-  FKT_PAR_NUMBER = -11,       // function number, -1 = none (read-only)
-  FKT_PAR_ENABLED = -10,      // 1 while the object takes part in the control cycle
-  FKT_PAR_HEADER_FIRST = -16,
-  FKT_PAR_HEADER_LAST = -10,
-  FKT_PAR_INPUT = 1024,    // input variable i, field f: 1024 + 6 i + f
-  FKT_INPUT_FIELDS = 6,
-  FKT_PAR_OUTPUT = 2048,   // output variable j: 2048 + 2 j value, + 1 unit
-  FKT_OUTPUT_FIELDS = 2,
-  FKT_PAR_COMMAND = 2560,  // command k: 2560 + k (read: enabled, write: execute)
-  FKT_PAR_SPECIAL = 3328,  // class-specific read-only values
-  FKT_PAR_END = 4096,
-};
-
+constexpr int FKT_PAR_TYPE = -16;         // type code (read-only)
+constexpr int FKT_PAR_TABLE_INDEX = -15;  // index of the object in its table or slot (read-only)
+constexpr int FKT_PAR_DESIGNATION = -14;  // designation choice (text via GetChoiceText)
+constexpr int FKT_PAR_USER_TEXT = -13;    // user designation 0 = none, 1..100 = entry of FKT_UserDesignations
+constexpr int FKT_PAR_POOL_WORDS = -12;   // words of the value pool held (read-only)
+constexpr int FKT_PAR_NUMBER = -11;       // function number, -1 = none (read-only)
+constexpr int FKT_PAR_ENABLED = -10;      // 1 while the object takes part in the control cycle
+constexpr int FKT_PAR_HEADER_FIRST = -16;
+constexpr int FKT_PAR_HEADER_LAST = -10;
+constexpr int FKT_PAR_INPUT = 1024;    // input variable i, field f: 1024 + 6 i + f
+constexpr int FKT_INPUT_FIELDS = 6;
+constexpr int FKT_PAR_OUTPUT = 2048;   // output variable j: 2048 + 2 j value, + 1 unit
+constexpr int FKT_OUTPUT_FIELDS = 2;
+constexpr int FKT_PAR_COMMAND = 2560;  // command k: 2560 + k (read: enabled, write: execute)
+constexpr int FKT_PAR_SPECIAL = 3328;  // class-specific read-only values
+constexpr int FKT_PAR_END = 4096;
 // Fields of an input variable, parameter 1024 + 6 i + field.
-enum {
-  FKT_IN_SOURCE_KIND = 0,
-  FKT_IN_SOURCE_INDEX = 1,
-  FKT_IN_SOURCE_OUTPUT = 2,
-  FKT_IN_OWN_VALUE = 3,
-  FKT_IN_VALUE = 4,  // read-only: the cached value
-  FKT_IN_UNIT = 5,   // read-only
-};
+constexpr int FKT_IN_SOURCE_KIND = 0;
+constexpr int FKT_IN_SOURCE_INDEX = 1;
+constexpr int FKT_IN_SOURCE_OUTPUT = 2;
+constexpr int FKT_IN_OWN_VALUE = 3;
+constexpr int FKT_IN_VALUE = 4;  // read-only: the cached value
+constexpr int FKT_IN_UNIT = 5;   // read-only
 
 // Where an input variable takes its value from.
 enum {

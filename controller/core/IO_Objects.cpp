@@ -54,8 +54,8 @@ const FKT_ParamDesc _aFixedPar[] = {
     FKT_PAR(FKT_ST_U8 | FKT_PF_CHOICE, FP, Type, 0, 2, 0, 0, 1, &_InputTypeList),
     FKT_PAR(FKT_ST_U8, FP, Unit, 0, 67, 0, 0, 1, nullptr),
     FKT_PAR(FKT_ST_I32, FP, Value, -1000000, 1000000, 0, 0, 0, nullptr),
-    FKT_PAR(FKT_ST_I32, FP, Min, -1000000, 1000000, 0, 0, 1, nullptr),
-    FKT_PAR(FKT_ST_I32, FP, Max, -1000000, 1000000, 1000, 0, 1, nullptr),
+    FKT_PAR(FKT_ST_I32, FP, Min, -1000000, 1000000, 0, 0, 2, nullptr),
+    FKT_PAR(FKT_ST_I32, FP, Max, -1000000, 1000000, 1000, 0, 2, nullptr),
 };
 const char16_t* const _apFixedParName[] = {u"Type", u"Unit", u"Value", u"Minimum", u"Maximum"};
 

@@ -72,6 +72,7 @@ extern IO_OUTPUT_CHANNEL IO_OutputChannels[IO_NUM_OUTPUTS];
 
 class FUNKTION_Eingang : public FUNKTION_BASIS_PAR {
  public:
+  int GetPageDescription(int Page, OBJ_MENU* pMenu) override;
   explicit FUNKTION_Eingang(int Index);
   const char16_t* GetClassName() const override { return u"Input"; }
   const FKT_ParamDesc* GetParamTable(int* pCount) const override;
@@ -98,6 +99,7 @@ class FUNKTION_Eingang : public FUNKTION_BASIS_PAR {
 
 class FUNKTION_Ausgang : public FUNKTION_BASIS_PAR {
  public:
+  int GetPageDescription(int Page, OBJ_MENU* pMenu) override;
   explicit FUNKTION_Ausgang(int Index);
   const char16_t* GetClassName() const override { return u"Output"; }
   const FKT_ParamDesc* GetParamTable(int* pCount) const override;
@@ -112,6 +114,9 @@ class FUNKTION_Ausgang : public FUNKTION_BASIS_PAR {
   int32_t GetOutputValue(int Index) const override;
   int GetSpecialCount() const override { return 2; }
   int32_t GetSpecialValue(int Index) const override;  // 0 run time in hours, 1 switch-ons
+  int GetCommandCount() const override { return 1; }
+  const char16_t* GetStatusText(int Command) const override;
+  int SetCommand(int Command, int32_t Value, int Flags) override;  // 0: reset run time and switch-ons
   struct PARAMS {
     uint8_t Type, Mode, Inverted, Reserved;
   };
@@ -123,6 +128,7 @@ class FUNKTION_Ausgang : public FUNKTION_BASIS_PAR {
 
 class FUNKTION_Festwert : public FUNKTION_BASIS_PAR {
  public:
+  int GetPageDescription(int Page, OBJ_MENU* pMenu) override;
   explicit FUNKTION_Festwert(int Index);
   const char16_t* GetClassName() const override { return u"Fixed value"; }
   const FKT_ParamDesc* GetParamTable(int* pCount) const override;
@@ -147,6 +153,7 @@ class FUNKTION_Festwert : public FUNKTION_BASIS_PAR {
 // is empty, so bus inputs keep their substitute value.
 class FUNKTION_BusIO : public FUNKTION_BASIS_PAR {
  public:
+  int GetPageDescription(int Page, OBJ_MENU* pMenu) override;
   FUNKTION_BusIO(int TypeCode, int Index);
   const char16_t* GetClassName() const override;
   const FKT_ParamDesc* GetParamTable(int* pCount) const override;
@@ -173,6 +180,7 @@ class FUNKTION_BusIO : public FUNKTION_BASIS_PAR {
 // A data-logging channel: records the value of its source.
 class FUNKTION_LogKanal : public FUNKTION_BASIS_PAR {
  public:
+  int GetPageDescription(int Page, OBJ_MENU* pMenu) override;
   FUNKTION_LogKanal(int TypeCode, int Index);
   const char16_t* GetClassName() const override { return u"Logging channel"; }
   const FKT_ParamDesc* GetParamTable(int* pCount) const override;

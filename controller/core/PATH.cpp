@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <algorithm>
 #include <string>
 
 #include "APP_Host.h"
@@ -51,4 +52,19 @@ int PATH_MakeFolder(const char* sHostPath) {
   std::error_code ec;
   std::filesystem::create_directories(sHostPath, ec);
   return std::filesystem::is_directory(sHostPath, ec) ? 1 : 0;
+}
+
+std::vector<std::string> PATH_ListFiles(const char* sHostFolder, const char* sExtension) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  std::string ext = sExtension ? sExtension : "";
+  std::transform(ext.begin(), ext.end(), ext.begin(), ::tolower);
+  for (std::filesystem::directory_iterator it(sHostFolder, ec), end; !ec && it != end; it.increment(ec)) {
+    if (!it->is_regular_file(ec)) continue;
+    std::string name = it->path().filename().string(), low = name;
+    std::transform(low.begin(), low.end(), low.begin(), ::tolower);
+    if (low.size() >= ext.size() && low.compare(low.size() - ext.size(), ext.size(), ext) == 0) names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
 }

@@ -2,6 +2,8 @@
 // host paths. "M0:" is the internal memory, the "Intern" folder under APP_DocumentsFolder.
 #pragma once
 #include <cstddef>
+#include <string>
+#include <vector>
 
 enum { PATH_MAX_LEN = 1024 };
 
@@ -11,3 +13,5 @@ int PATH_Resolve(const char* sPath, char* pOut, size_t OutSize);
 int PATH_Join(const char* sFolder, const char* sName, char* pOut, size_t OutSize);
 // Creates a folder and its parents when missing. 1 when the folder exists afterwards.
 int PATH_MakeFolder(const char* sHostPath);
+// Names of the files in a host folder whose names end in Extension (any case), sorted.
+std::vector<std::string> PATH_ListFiles(const char* sHostFolder, const char* sExtension);

@@ -27,6 +27,7 @@ enum { SET_NUM_LANGUAGES = 7, SET_CODE_MAX_CHARS = 24 };
 
 class FUNKTION_GlobalSettings : public FUNKTION_BASIS_PAR {
  public:
+  int GetPageDescription(int Page, OBJ_MENU* pMenu) override;
   FUNKTION_GlobalSettings();
   const char16_t* GetClassName() const override { return u"General settings"; }
   const FKT_ParamDesc* GetParamTable(int* pCount) const override;
@@ -53,6 +54,7 @@ class FUNKTION_GlobalSettings : public FUNKTION_BASIS_PAR {
 
 class FUNKTION_GlobalSettingsCAN : public FUNKTION_BASIS_PAR {
  public:
+  int GetPageDescription(int Page, OBJ_MENU* pMenu) override;
   FUNKTION_GlobalSettingsCAN();
   const char16_t* GetClassName() const override { return u"CAN settings"; }
   const FKT_ParamDesc* GetParamTable(int* pCount) const override;

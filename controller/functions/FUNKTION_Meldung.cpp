@@ -4,6 +4,7 @@
 
 #include "FKT_ParamMacros.h"
 #include "FKT_Registry.h"
+#include "OBJ_Pages.h"
 #include "SYS_Clock.h"
 
 namespace {
@@ -81,7 +82,42 @@ int FUNKTION_Meldung::SetCommand(int k, int32_t Value, int Flags) {
   return 1;
 }
 
-int FUNKTION_Meldung::GetPageDescription(int Page, OBJ_MENU* pMenu) { return 0; }
+// Structured page (kind 13): heading, designation, kind, input binding, the technician's rows, one row per
+// command (heading "1:".."3:" and an action line that executes it) and a link to the message list.
+int FUNKTION_Meldung::GetPageDescription(int Page, OBJ_MENU* m) {
+  if (Page == 1) {  // the trigger's binding
+    static const int numbers[] = {FKT_PAR_INPUT + FKT_IN_SOURCE_KIND, FKT_PAR_INPUT + FKT_IN_SOURCE_INDEX,
+                                  FKT_PAR_INPUT + FKT_IN_VALUE};
+    return OBJ_PageParamList(m, this, numbers, 3);
+  }
+  if (Page != 0) return 0;
+  auto V = [](int code) { return OBJ_ValueIndex(OBJ_VIEW_VALUE, OBJ_FAM_FUNCTION, code); };
+  auto T = [](int code) { return OBJ_ValueIndex(OBJ_VIEW_TEXT_ABS, OBJ_FAM_FUNCTION, code); };
+  uint8_t s = m->SubIndex;
+  m->Begin(13);
+  m->Rec(0x01, s, T(OBJ_VC_NAME));
+  m->Rec(0x03, 0, V(OBJ_VC_USER_TEXT));
+  m->Rec(0x04, s, T(OBJ_VC_USER_TEXT));
+  m->Rec(0x06, s, T(MSG_PAR_KIND));
+  m->Rec(0x14, 0, V(MSG_PAR_KIND));
+  m->Rec(0x03, 0, V(MSG_PAR_TIME));
+  m->Rec(0x05, 0, V(MSG_PAR_TIME));
+  m->Rec(0x06, s, T(OBJ_VC_IN_KIND));
+  m->Rec(0x18, s, OBJ_MenuIndex(OBJ_FAM_FUNCTION, 1));
+  m->Rec(0x39, 1, 0);  // technician and above
+  for (int n : {MSG_PAR_PRIORITY, MSG_PAR_POPUP}) {
+    m->Rec(0x03, 0, V(n));
+    m->Rec(0x14, s, T(n));
+  }
+  m->Rec(0x0A, 0, 0);
+  m->Rec(0x0B, 1, 3);
+  m->Rec(0x01, s, T(OBJ_VC_COMMAND));
+  m->Rec(0x2C, 1, 1);
+  m->Rec(0x02, 0, V(OBJ_VC_COMMAND));
+  m->Rec(0x0D, 0, 0);
+  m->Rec(0x18, 4, 0x5800);
+  return m->End();
+}
 
 static FUNKTION_BASIS_PAR* _NewMeldung(void* pMem, int Slot) { return new (pMem) FUNKTION_Meldung(Slot); }
 

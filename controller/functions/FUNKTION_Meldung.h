@@ -12,20 +12,18 @@
 #pragma once
 #include "FKT_Base.h"
 
-enum {
-  MSG_PAR_TIME = 0,
-  MSG_PAR_KIND = 1,
-  MSG_PAR_POPUP = 2,
-  MSG_PAR_PRIORITY = 3,
-  MSG_POOL_ACTIVE = 0,
-  MSG_POOL_PENDING = 8,
-  MSG_POOL_ACK_REQUEST = 11,
-  MSG_POOL_COMMANDS = 12,
-  MSG_POOL_WORDS = 16,
-  MSG_CMD_ACKNOWLEDGE = 0,
-  MSG_CMD_RESET = 1,
-  MSG_CMD_HIDE = 2,
-};
+constexpr int MSG_PAR_TIME = 0;
+constexpr int MSG_PAR_KIND = 1;
+constexpr int MSG_PAR_POPUP = 2;
+constexpr int MSG_PAR_PRIORITY = 3;
+constexpr int MSG_POOL_ACTIVE = 0;
+constexpr int MSG_POOL_PENDING = 8;
+constexpr int MSG_POOL_ACK_REQUEST = 11;
+constexpr int MSG_POOL_COMMANDS = 12;
+constexpr int MSG_POOL_WORDS = 16;
+constexpr int MSG_CMD_ACKNOWLEDGE = 0;
+constexpr int MSG_CMD_RESET = 1;
+constexpr int MSG_CMD_HIDE = 2;
 
 class FUNKTION_Meldung : public FUNKTION_BASIS_PAR {
  public:
