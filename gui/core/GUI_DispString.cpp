@@ -6,6 +6,22 @@
 namespace {
 
 const GUI_RECT* _pTextClip; // screen rectangle that limits text output (set by the rectangle routines)
+bool _LineBkFilled;         // the line's background is drawn: glyphs leave their cells alone
+
+// In the normal text mode the background of the whole line is filled before the glyphs are drawn, so that
+// a glyph reaching into its neighbour's cell (the caron of d, the tail of j) is not wiped out by it.
+void _FillLineBk(int x, int y, int w) {
+  if (w <= 0 || (GUI_pContext->TextMode & (GUI_TM_TRANS | GUI_TM_XOR))) return;
+  LCD_PIXELINDEX Fg, Bg;
+  GUI__GetTextIndices(&Fg, &Bg);
+  LCD_PIXELINDEX Old = LCD_GetColorIndex();
+  int OldMode = LCD_SetDrawMode(LCD_DRAWMODE_NORMAL);
+  LCD_SetColorIndex(Bg);
+  LCD_FillRect(x, y, x + w - 1, y + GUI_GetYSizeOfFont(GUI_pContext->pAFont) - 1);
+  LCD_SetColorIndex(Old);
+  LCD_SetDrawMode(OldMode);
+  _LineBkFilled = true;
+}
 
 // Underline, strike-through and overline of a line drawn at screen position x, y, w pixels wide.
 void _DrawStyles(int x, int y, int w) {
@@ -44,6 +60,8 @@ void _DispLineBreak(const char** ps) {
 
 } // namespace
 
+bool GUI__IsLineBkFilled(void) { return _LineBkFilled; }
+
 int GUI__GetUnderlineRow(const GUI_FONT* pFont) {
   return pFont->Baseline < pFont->YSize ? pFont->Baseline : pFont->YSize - 1;
 }
@@ -75,8 +93,10 @@ void GUI__DispLine(const char* s, int NumChars, const GUI_RECT* pRect) {
     if (!_pTextClip || GUI__IntersectRects(&pContext->ClipRect, &rSave, _pTextClip)) {
       pContext->DispPosX = static_cast<I16>(xScreen);
       pContext->DispPosY = static_cast<I16>(yScreen);
+      _FillLineBk(xScreen, yScreen, Width);
       const char* p = s;
       for (int i = 0; i < NumChars && *p; ++i) pFont->pType->pfDispChar(GUI_UC__ReadCharCode(&p));
+      _LineBkFilled = false;
       _DrawStyles(xScreen, yScreen, Width);
     }
     pContext->ClipRect = rSave;

@@ -108,12 +108,12 @@ void _DispRotated(const char* s, const GUI_RECT& r, int Align, int MaxNumChars, 
         int w = GUI__GetWidthOfChars(Line.s, Line.NumDisp, Line.NumDisp);
         int u = _AlignX(0, W - 1, GUI__GetLineDistX(Line.s, Line.NumDisp), Align);
         int v = v0 + i * DistY;
+        if (!(Mode & (GUI_TM_TRANS | GUI_TM_XOR)) && w > 0) FillBox(u, v, u + w - 1, v + SizeY - 1, Bg);
         const char* p = Line.s;
         for (int k = 0; k < Line.NumDisp && *p; ++k) {
           const GUI_CHARINFO_EXT* pInfo = GUI__FindCharInfo(pFont, GUI_UC__ReadCharCode(&p));
           if (!pInfo) continue;
           int Dist = pInfo->XDist * xMag;
-          if (!(Mode & (GUI_TM_TRANS | GUI_TM_XOR)) && Dist > 0) FillBox(u, v, u + Dist - 1, v + SizeY - 1, Bg);
           int uInk = u + pInfo->XPos * xMag, vInk = v + pInfo->YPos * yMag;
           GUI__DrawInkPixels(pInfo, Bpp, xMag, yMag,
                              [&](int du, int dv, int* px, int* py) { Map(uInk + du, vInk + dv, px, py); });

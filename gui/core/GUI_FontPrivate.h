@@ -57,6 +57,8 @@ void GUI__DrawInkPixels(const GUI_CHARINFO_EXT* pInfo, int Bpp, int xMag, int yM
 }
 
 int GUI__GetUnderlineRow(const GUI_FONT* pFont);
+// True while a line is drawn whose background is already filled (glyphs then draw only their ink).
+bool GUI__IsLineBkFilled(void);
 // Limits text output to a screen rectangle (null: no limit); returns the previous limit.
 const GUI_RECT* GUI__SetTextClip(const GUI_RECT* pRect);
 int GUI__GetNumLines(const char* s, int MaxNumChars);     // lines separated by LF, CR or CR LF

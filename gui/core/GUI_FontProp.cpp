@@ -53,7 +53,8 @@ void _DispChar(U16 c) {
   LCD_PIXELINDEX Fg, Bg;
   GUI__GetTextIndices(&Fg, &Bg);
   int Mode = pContext->TextMode;
-  if (!(Mode & (GUI_TM_TRANS | GUI_TM_XOR)) && xDist > 0)
+  bool BkFilled = GUI__IsLineBkFilled();
+  if (!(Mode & (GUI_TM_TRANS | GUI_TM_XOR)) && xDist > 0 && !BkFilled)
     _FillIndex(x, y, x + xDist - 1, y + pFont->YSize * yMag - 1, Bg);
   if (pInfo->XSize && pInfo->pData) {
     int x0 = x + pInfo->XPos * xMag, y0 = y + pInfo->YPos * yMag;
@@ -69,8 +70,10 @@ void _DispChar(U16 c) {
       LCD_DrawBitmap(x0, y0, pInfo->XSize, pInfo->YSize, xMag, yMag, 1, BytesPerLine, pInfo->pData, aTrans);
       LCD_SetDrawMode(OldMode);
     } else if (!(Mode & GUI_TM_TRANS)) {
+      // Uncovered pixels keep what is there (the cell's background): an overhang of the previous glyph
+      // survives.
       const LCD_PIXELINDEX* pTrans = GUI__GetAATable(Bpp, Fg, Bg);
-      int OldMode = LCD_SetDrawMode(LCD_DRAWMODE_NORMAL);
+      int OldMode = LCD_SetDrawMode(LCD_DRAWMODE_TRANS);
       LCD_DrawBitmap(x0, y0, pInfo->XSize, pInfo->YSize, xMag, yMag, Bpp, BytesPerLine, pInfo->pData, pTrans);
       LCD_SetDrawMode(OldMode);
     } else {

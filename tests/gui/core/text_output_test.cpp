@@ -94,6 +94,18 @@ TEST_F(TextOutput, TransparentModeKeepsTheBackgroundNormalModeFillsTheCell) {
   EXPECT_EQ(Pixel(40, 10 + 12), GUI_WHITE);
 }
 
+TEST_F(TextOutput, NormalModeKeepsTheOverhangOfThePreviousGlyph) {
+  GUI_SetFont(&UI_Font15B); // the caron of d reaches into the next cell
+  GUI_DispStringAt("\xC4\x8F", 10, 10);
+  std::vector<GUI_COLOR> Alone = Screen();
+  GUI_Clear();
+  GUI_DispStringAt("\xC4\x8F.", 10, 10);
+  int x0 = 10 + GUI_GetCharDistX(0x10F);
+  for (int y = 10; y < 10 + 6; ++y)
+    for (int x = x0; x < x0 + 3; ++x) EXPECT_EQ(Pixel(x, y), Alone[y * 480 + x]) << x << "," << y;
+  EXPECT_NE(Alone[12 * 480 + x0 + 1], GUI_WHITE) << "the caron does overhang";
+}
+
 TEST_F(TextOutput, XorTwiceRestoresAndReverseSwapsColours) {
   std::vector<GUI_COLOR> Before = Screen();
   GUI_SetTextMode(GUI_TM_XOR);
