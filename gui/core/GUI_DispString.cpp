@@ -169,9 +169,11 @@ void GUI_DispString(const char* s) {
   GUI_Unlock();
 }
 
+// Further lines of the text start below x: x becomes the left border.
 void GUI_DispStringAt(const char* s, int x, int y) {
   GUI_Lock();
   GUI_GotoXY(x, y);
+  GUI_pContext->LBorder = static_cast<I16>(x);
   GUI_DispString(s);
   GUI_Unlock();
 }

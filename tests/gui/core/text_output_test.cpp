@@ -55,12 +55,16 @@ TEST_F(TextOutput, StringAdvancesThePositionAndStaysInItsCell) {
 
 TEST_F(TextOutput, LineBreaksReturnToTheLeftBorder) {
   GUI_SetLBorder(30);
-  GUI_DispStringAt("A\nB", 50, 10);
+  GUI_GotoXY(50, 10);
+  GUI_DispString("A\nB");
   EXPECT_EQ(GUI_GetDispPosX(), 30 + GUI_GetCharDistX('B'));
   EXPECT_EQ(GUI_GetDispPosY(), 23);
   GUI_DispChar('\n');
   EXPECT_EQ(GUI_GetDispPosX(), 30);
   EXPECT_EQ(GUI_GetDispPosY(), 36);
+  GUI_DispStringAt("C\r\nD", 70, 100);
+  EXPECT_EQ(GUI_GetDispPosX(), 70 + GUI_GetCharDistX('D')) << "a text placed at x continues its lines at x";
+  EXPECT_EQ(GUI_GetDispPosY(), 113);
 }
 
 TEST_F(TextOutput, AlignmentPlacesTheLineAroundThePosition) {
