@@ -235,6 +235,44 @@ TEST(TxtBuildTable, OffsetsOutsideTheBlobAreRefused) {
   EXPECT_EQ(TXT_BuildTable(B.a, sizeof B.a, nullptr, 100, 0), TXT_BUILD_BAD_BLOB);
 }
 
+TEST(TxtBuildTable, MutatedBlobsNeverReachOutsideBlobOrDestination) {
+  // Under the sanitizers any read outside the blob or write outside the destination fails the run.
+  const std::vector<uint8_t> Good = _Blob(_kTwoLanguages);
+  uint32_t Seed = 12345;
+  auto Next = [&Seed] { return Seed = Seed * 1103515245u + 12345u, Seed >> 8; };
+  int Built = 0;
+  for (int Round = 0; Round < 20000; Round++) {
+    std::vector<uint8_t> Bad = Good;
+    for (int k = int(Next() % 4); k >= 0; k--) {
+      Bad[Next() % Bad.size()] = uint8_t(Next() % 3 == 0 ? 0xFF : Next());
+    }
+    size_t Cut = Next() % 8;
+    Bad.resize(Bad.size() > Cut ? Bad.size() - Cut : 0);
+    int Lang = int(Next() % 3);
+    size_t Need = TXT_TableSize(Bad.data(), Bad.size(), Lang);
+    std::vector<uint64_t> Dest(Need / 8 + 1);
+    int r = TXT_BuildTable(Dest.data(), Need, Bad.data(), Bad.size(), Lang);
+    ASSERT_EQ(r == TXT_BUILD_OK, Need != 0);
+    if (r != TXT_BUILD_OK) {
+      continue;
+    }
+    Built++;
+    // Every text of a built table ends inside the destination.
+    const uint8_t* pEnd = reinterpret_cast<const uint8_t*>(Dest.data()) + Need;
+    TXT_TABLE* t = reinterpret_cast<TXT_TABLE*>(Dest.data());
+    for (uint32_t g = 0; g < 3 && g < Bad[4]; g++) {
+      for (int i = 0; i < t[g]->NumItems; i++) {
+        const char16_t* p = t[g]->papText[i];
+        while (*p) {
+          p++;
+        }
+        ASSERT_LT(reinterpret_cast<const uint8_t*>(p), pEnd);
+      }
+    }
+  }
+  EXPECT_GT(Built, 1000); // the mutations also reach the building, not only the refusals
+}
+
 TEST(TxtCopyCountedString, CopiesWithinTheDestination) {
   std::vector<uint8_t> Src;
   _PutU32(&Src, 3);
