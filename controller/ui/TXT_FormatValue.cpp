@@ -48,25 +48,25 @@ void _PutDuration(TXT_TEXT_OUT* pOut, int32_t Value, int Unit) {
   }
   uint64_t m = TXT__Magnitude(Value);
   if (m >= Day) {
-    TXT__PutDigits(pOut, m / Day, 1);
+    TXT__PutDigits(pOut, int32_t(m / Day), 1);
     TXT__PutAscii(pOut, "d ");
     Lead = true;
   }
   if (m >= Hour) {
-    TXT__PutDigits(pOut, m / Hour % 24, 2);
+    TXT__PutDigits(pOut, int32_t(m / Hour % 24), 2);
     TXT__PutAscii(pOut, "h ");
     Lead = true;
   }
   if (Minute && m >= Minute) {
-    TXT__PutDigits(pOut, m / Minute % 60, 2);
+    TXT__PutDigits(pOut, int32_t(m / Minute % 60), 2);
     TXT__PutAscii(pOut, "m ");
     Lead = true;
   }
   if (Unit == TXT_UNIT_SECONDS) {
-    TXT__PutDigits(pOut, m % 60, Lead ? 2 : 1);
+    TXT__PutDigits(pOut, int32_t(m % 60), Lead ? 2 : 1);
     TXT__PutChar(pOut, u's');
   } else if (Unit == TXT_UNIT_MINUTES) {
-    TXT__PutDigits(pOut, m % 60, Lead ? 2 : 1);
+    TXT__PutDigits(pOut, int32_t(m % 60), Lead ? 2 : 1);
     TXT__PutChar(pOut, u'm');
   } else {
     int32_t Tenths = int32_t(m % 600);
@@ -76,7 +76,7 @@ void _PutDuration(TXT_TEXT_OUT* pOut, int32_t Value, int Unit) {
 }
 
 void _PutPercent(TXT_TEXT_OUT* pOut, uint32_t Percent) {
-  TXT__PutDigits(pOut, Percent, 1);
+  TXT__PutDigits(pOut, int32_t(Percent), 1);
   TXT__PutAscii(pOut, " %");
 }
 
@@ -147,34 +147,34 @@ int TXT_FormatValue(int32_t Value, int Unit, char16_t* pOut, size_t OutLen, int 
       TXT__PutChar(&Out, u'-');
     }
     uint64_t m = TXT__Magnitude(Value);
-    TXT__PutDigits(&Out, m / 60, 2);
+    TXT__PutDigits(&Out, int32_t(m / 60), 2);
     TXT__PutChar(&Out, u':');
-    TXT__PutDigits(&Out, m % 60, 2);
+    TXT__PutDigits(&Out, int32_t(m % 60), 2);
     break;
   }
   case TXT_UNIT_DAY_MONTH:
     if (Value < 0) {
       return 0;
     }
-    TXT__PutDigits(&Out, uint32_t(Value) % 31 + 1, 1);
+    TXT__PutDigits(&Out, Value % 31 + 1, 1);
     TXT__PutChar(&Out, u'.');
-    TXT__PutDigits(&Out, uint32_t(Value) / 31 + 1, 1);
+    TXT__PutDigits(&Out, Value / 31 + 1, 1);
     TXT__PutChar(&Out, u'.');
     break;
   case TXT_UNIT_DATE:
-    TXT__PutDigits(&Out, Bits & 0xFF, 2);
+    TXT__PutDigits(&Out, int32_t(Bits & 0xFF), 2);
     TXT__PutChar(&Out, u'.');
-    TXT__PutDigits(&Out, Bits >> 8 & 0xFF, 2);
+    TXT__PutDigits(&Out, int32_t(Bits >> 8 & 0xFF), 2);
     TXT__PutChar(&Out, u'.');
-    TXT__PutDigits(&Out, Bits >> 16 & 0xFFF, 4);
+    TXT__PutDigits(&Out, int32_t(Bits >> 16 & 0xFFF), 4);
     break;
   case TXT_UNIT_MONTH_YEAR:
     if (Value < 0) {
       return 0;
     }
-    TXT__PutDigits(&Out, uint32_t(Value) % 12 + 1, 2);
+    TXT__PutDigits(&Out, Value % 12 + 1, 2);
     TXT__PutChar(&Out, u'.');
-    TXT__PutDigits(&Out, uint32_t(Value) / 12, 4);
+    TXT__PutDigits(&Out, Value / 12, 4);
     break;
   case TXT_UNIT_SECONDS:
   case TXT_UNIT_MINUTES:

@@ -1,12 +1,13 @@
 #include "TXT_Number.h"
 
+#include "FKT_Base.h"
+#include "GUI.h"
 #include "TXT_TextOut.h"
 
 namespace {
 
-// Decimals and padded digits beyond these are not asked for by any caller; they bound the work.
+// Decimals beyond these are not asked for by any caller; they bound the work.
 constexpr int _kMaxDecimals = 20;
-constexpr int _kMaxDigits = 32;
 
 int _DigitCount(uint64_t m) {
   int n = 1;
@@ -19,24 +20,14 @@ int _DigitCount(uint64_t m) {
 
 } // namespace
 
-const int8_t TXT_UnitDecimals[TXT_NUM_UNITS] = {
-    0, 1, 0, 0, 0, 0, 1, 1, 1, 0, // 0-9
-    2, 1, 0, 2, 1, 0, 0, 0, 2, 0, // 10-19
-    0, 2, 0, 2, 2, 0, 0, 0, 0, 5, // 20-29
-    5, 5, 5, 5, 5, 0, 0, 0, 0, 0, // 30-39
-    0, 0, 0, 0, 0, 0, 1, 0, 0, 0, // 40-49
-    2, 2, 1, 5, 1, 0, 6, 1, 1, 0, // 50-59
-    0, 0, 0, 1, 0, 1, 0, 0,       // 60-67
-};
-
 int TXT_GetUnitDecimals(int Unit) {
   if (Unit == TXT_UNIT_NONE_ALIAS) {
     Unit = 0;
   }
-  return Unit >= 0 && Unit < TXT_NUM_UNITS ? TXT_UnitDecimals[Unit] : 0;
+  return PAR_UnitDecimals(Unit);
 }
 
-char16_t TXT_GetDecimalSeparator() { return u'.'; }
+char16_t TXT_GetDecimalSeparator() { return char16_t(uint8_t(GUI__DecimalSeparator)); }
 
 void TXT__PutString(TXT_TEXT_OUT* pOut, const char16_t* s) {
   for (; s && *s; s++) {
@@ -50,46 +41,14 @@ void TXT__PutAscii(TXT_TEXT_OUT* pOut, const char* s) {
   }
 }
 
-void TXT__PutDigits(TXT_TEXT_OUT* pOut, uint64_t Magnitude, int MinDigits) {
-  int n = _DigitCount(Magnitude);
-  for (int i = n; i < MinDigits; i++) {
-    TXT__PutChar(pOut, u'0');
-  }
-  uint64_t Div = 1;
-  for (int i = 1; i < n; i++) {
-    Div *= 10;
-  }
-  for (; Div; Div /= 10) {
-    TXT__PutChar(pOut, char16_t(u'0' + Magnitude / Div % 10));
-  }
-}
+void TXT__PutDigits(TXT_TEXT_OUT* pOut, int32_t Value, int MinDigits) { TXT__PutDecShift(pOut, Value, MinDigits, 0); }
 
-void TXT__PutDecShift(TXT_TEXT_OUT* pOut, int64_t Value, int Width, int Decimals) {
-  Decimals = Decimals < 0 ? 0 : Decimals > _kMaxDecimals ? _kMaxDecimals : Decimals;
-  int Digits = Width - (Value < 0) - (Decimals > 0);
-  if (Digits < Decimals + 1) {
-    Digits = Decimals + 1;
-  }
-  // Least significant digit first, then the padding zeros.
-  char acDigit[_kMaxDigits];
-  int n = 0;
-  uint64_t m = TXT__Magnitude(Value);
-  do {
-    acDigit[n++] = char('0' + m % 10);
-    m /= 10;
-  } while (m);
-  while (n < Digits && n < _kMaxDigits) {
-    acDigit[n++] = '0';
-  }
-  if (Value < 0) {
-    TXT__PutChar(pOut, u'-');
-  }
-  while (n--) {
-    TXT__PutChar(pOut, char16_t(acDigit[n]));
-    if (n == Decimals && Decimals > 0) {
-      TXT__PutChar(pOut, TXT_GetDecimalSeparator());
-    }
-  }
+void TXT__PutDecShift(TXT_TEXT_OUT* pOut, int32_t Value, int Width, int Decimals) {
+  char acText[24]; // sign, at most 10 digits, the separator, the terminator
+  char* s = acText;
+  GUI_AddDecShift(Value, uint8_t(Width < 0 ? 0 : Width > 12 ? 12 : Width),
+                  uint8_t(Decimals < 0 ? 0 : Decimals > _kMaxDecimals ? _kMaxDecimals : Decimals), &s);
+  TXT__PutAscii(pOut, acText);
 }
 
 uint8_t TXT_NumberWidth(int Decimals, int32_t Value) {
@@ -150,12 +109,7 @@ int TXT_DecShiftToText(int32_t Value, int Width, int Decimals, char16_t* pOut, s
 }
 
 int TXT_FixedDigits(int32_t Value, int Digits, char16_t* pOut, size_t OutLen) {
-  TXT_TEXT_OUT Out = TXT__Out(pOut, OutLen);
-  if (Value < 0) {
-    TXT__PutChar(&Out, u'-');
-  }
-  TXT__PutDigits(&Out, TXT__Magnitude(Value), Digits);
-  return TXT__Finish(&Out);
+  return TXT_DecShiftToText(Value, Digits, 0, pOut, OutLen);
 }
 
 int TXT_PlainNumber(int32_t Value, char16_t* pOut, size_t OutLen) { return TXT_FixedDigits(Value, 1, pOut, OutLen); }

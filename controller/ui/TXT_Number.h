@@ -13,12 +13,11 @@ enum {
 // Decimals arguments: the unit's own decimals, or the integer part followed by the decimal point.
 enum { TXT_DECIMALS_TABLE = -1, TXT_DECIMALS_POINT_ONLY = -2 };
 
-// Decimals of each unit index: the value is stored in the smallest step of its unit.
-extern const int8_t TXT_UnitDecimals[TXT_NUM_UNITS];
-// Decimals of a unit index (255 as 0); 0 for indices outside the table.
+// Decimals of a unit index (255 as 0; the value is stored in the smallest step of its unit); 0 for indices
+// outside the table.
 int TXT_GetUnitDecimals(int Unit);
 
-// The decimal separator of number texts (a point).
+// The decimal separator of number texts (the GUI's, a point by default).
 char16_t TXT_GetDecimalSeparator();
 
 // Characters of a number with the given decimals at its natural width: sign, a digit before the point,
@@ -27,7 +26,7 @@ uint8_t TXT_NumberWidth(int Decimals, int32_t Value);
 
 // Value with Decimals decimals, zero-padded to Width characters (sign and point included).
 int TXT_DecShiftToText(int32_t Value, int Width, int Decimals, char16_t* pOut, size_t OutLen);
-// Value zero-padded to at least Digits digits (a minus sign in front of negative values).
+// Value zero-padded to at least Digits characters, a minus sign of a negative value included.
 int TXT_FixedDigits(int32_t Value, int Digits, char16_t* pOut, size_t OutLen);
 // Value in decimal without padding.
 int TXT_PlainNumber(int32_t Value, char16_t* pOut, size_t OutLen);

@@ -31,11 +31,11 @@ inline uint64_t TXT__Magnitude(int64_t v) { return v < 0 ? uint64_t(0) - uint64_
 
 void TXT__PutString(TXT_TEXT_OUT* pOut, const char16_t* s);
 void TXT__PutAscii(TXT_TEXT_OUT* pOut, const char* s);
-// Decimal digits of a magnitude, zero-padded to at least MinDigits; never cut.
-void TXT__PutDigits(TXT_TEXT_OUT* pOut, uint64_t Magnitude, int MinDigits);
+// A number zero-padded to at least MinDigits characters (a sign included); never cut.
+void TXT__PutDigits(TXT_TEXT_OUT* pOut, int32_t Value, int MinDigits);
 // A signed number with the decimal point Decimals digits from the right, zero-padded to Width characters
-// (sign and point included), always with a digit before the point; never cut.
-void TXT__PutDecShift(TXT_TEXT_OUT* pOut, int64_t Value, int Width, int Decimals);
+// (sign and point included), always with a digit before the point; never cut (the GUI's number text).
+void TXT__PutDecShift(TXT_TEXT_OUT* pOut, int32_t Value, int Width, int Decimals);
 // The plain number of a unit: its decimals, its natural width; Override >= 0 shows exactly that many
 // decimals, cutting or padding with zeros (never rounding); TXT_DECIMALS_POINT_ONLY the integer part and
 // the point.

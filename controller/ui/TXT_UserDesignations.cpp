@@ -5,11 +5,9 @@
 
 namespace {
 
-char16_t _aacName[TXT_NUM_USER_DESIGNATIONS][TXT_USER_DESIGNATION_CHARS + 1];
-
 template <size_t... I>
 constexpr std::array<const char16_t*, sizeof...(I)> _MakePointers(std::index_sequence<I...>) {
-  return {_aacName[I]...};
+  return {FKT_UserDesignations[I]...};
 }
 
 // Constant-initialised, so the list is usable from any other start-up code.
@@ -24,7 +22,7 @@ char16_t* TXT_GetUserDesignation(int Index) {
   if (Index < 0 || Index >= TXT_NUM_USER_DESIGNATIONS) {
     return nullptr;
   }
-  return _aacName[Index];
+  return FKT_UserDesignations[Index];
 }
 
 int TXT_SetUserDesignation(int Index, const char16_t* pName) {

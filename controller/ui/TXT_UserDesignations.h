@@ -1,10 +1,12 @@
-// The user designation list: 100 names that the user types, offered for the designations of objects.
+// The user designation list as the screens see it: the controller's 100 user names (stored with the
+// function data) as a group of texts.
 #pragma once
+#include "FKT_Base.h"
 #include "TXT_Table.h"
 
 enum {
-  TXT_NUM_USER_DESIGNATIONS = 100,
-  TXT_USER_DESIGNATION_CHARS = 25, // characters of a name, the terminator not counted
+  TXT_NUM_USER_DESIGNATIONS = FKT_NUM_USER_TEXTS,
+  TXT_USER_DESIGNATION_CHARS = FKT_USER_TEXT_LEN - 1, // characters of a name, the terminator not counted
 };
 
 // The list as a group of texts (usable wherever a group of item texts is expected); all 100 items.

@@ -279,8 +279,10 @@ TEST_F(TxtFormat, NumberRoutines) {
   EXPECT_EQ(TxtUtf8(ac), "123456");
   EXPECT_EQ(TXT_FixedDigits(7, 3, ac, 32), 3);
   EXPECT_EQ(TxtUtf8(ac), "007");
-  EXPECT_EQ(TXT_FixedDigits(-7, 2, ac, 32), 3);
+  EXPECT_EQ(TXT_FixedDigits(-7, 3, ac, 32), 3);
   EXPECT_EQ(TxtUtf8(ac), "-07");
+  EXPECT_EQ(TXT_FixedDigits(-7, 1, ac, 32), 2);
+  EXPECT_EQ(TxtUtf8(ac), "-7");
   EXPECT_EQ(TXT_PlainNumber(-42, ac, 32), 3);
   EXPECT_EQ(TxtUtf8(ac), "-42");
   EXPECT_EQ(TXT_FixedDecimal(215, 6, 1, ac, 32), 6);

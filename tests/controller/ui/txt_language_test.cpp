@@ -155,12 +155,14 @@ TEST(TxtKeyboardSymbols, FiftyOneDistinctSymbolsAfterTheDigits) {
   EXPECT_EQ(Seen.count(0), 0u);
 }
 
-TEST(TxtUserDesignations, HundredSlotsOfTwentyFiveCharacters) {
+TEST(TxtUserDesignations, HundredNamesOfTheControllersList) {
   EXPECT_EQ(TXT_UserDesignations.NumItems, 100);
   EXPECT_EQ(TXT_SetUserDesignation(0, u"Boiler room"), 0);
   EXPECT_EQ(TxtUtf8(TXT_UserDesignations.papText[0]), "Boiler room");
-  EXPECT_EQ(TXT_SetUserDesignation(99, u"A name that is far longer than twenty-five"), 0);
-  EXPECT_EQ(TxtUtf8(TXT_UserDesignations.papText[99]), "A name that is far longer");
+  EXPECT_EQ(TXT_SetUserDesignation(99, u"A name that is far longer than its slot"), 0);
+  EXPECT_EQ(TxtUtf8(TXT_UserDesignations.papText[99]),
+            std::string("A name that is far longer than its slot").substr(0, TXT_USER_DESIGNATION_CHARS));
+  EXPECT_EQ(TXT_UserDesignations.papText[5], FKT_UserDesignations[5]); // the controller's own list
   EXPECT_EQ(TXT_GetUserDesignation(99), TXT_UserDesignations.papText[99]);
   EXPECT_EQ(TXT_SetUserDesignation(100, u"x"), -1);
   EXPECT_EQ(TXT_SetUserDesignation(-1, u"x"), -1);
