@@ -1,0 +1,287 @@
+// Drivers of the 8, 16 and 32-bit memory devices: the device operations of the chain on a device's pixel
+// buffer, with XOR and transparent draw modes, usage marking and bitmaps of every source depth.
+//
+// Bitmaps: the first pixel drawn is source pixel Diff of the row, at x0; formats below 8 bits per pixel pack
+// their pixels most significant bits first. Every access is checked against the device: what lies
+// outside is reported and left out, never written.
+#include <cstring>
+
+#include "GUI_MEMDEV_Private.h"
+
+namespace {
+
+template <class T> struct Traits;
+template <> struct Traits<U8> {
+  static constexpr int BPP = 8;
+  static constexpr const char* sOut = "GUIDEV_8:\nParameters out of bounds in _XY2PTR";
+  static constexpr const char* sLeft = "GUIDEV:\nx < pDev->x0, Act= %d, Border= %d, Clip= %d in DrawBitLine1BPP()";
+};
+template <> struct Traits<U16> {
+  static constexpr int BPP = 16;
+  static constexpr const char* sOut = "GUIDEV_8:\nParameters out of bounds in _XY2PTR";
+  static constexpr const char* sLeft = "GUIDEV:\nx < pDev->x0, Act= %d, Border= %d, Clip= %d in DrawBitLine1BPP()";
+};
+template <> struct Traits<U32> {
+  static constexpr int BPP = 32;
+  static constexpr const char* sOut = "GUIDEV_32:\nParameters out of bounds in _XY2PTR()";
+  static constexpr const char* sLeft = "GUIDEV_32:\nx < pDev->x0: Act= %d, Border= %d, Clip= %d in _DrawBitLine1BPP()";
+};
+
+// Identity table for bitmaps without a colour-index table.
+struct IdentityTable {
+  LCD_PIXELINDEX a[256];
+  IdentityTable() {
+    for (int i = 0; i < 256; i++) a[i] = (LCD_PIXELINDEX)i;
+  }
+};
+const IdentityTable _Identity;
+
+inline GUI_MEMDEV* _Dev(GUI_DEVICE* pDevice) { return GUI_MEMDEV__h2p(pDevice->u.hContext); }
+inline int _DrawMode(void) { return GUI_pContext->DrawMode; }
+inline LCD_PIXELINDEX _FgIndex(void) { return *GUI_pContext->LCD_pColorIndex; }
+inline LCD_PIXELINDEX _Mask(GUI_DEVICE* pDevice) { return pDevice->pColorConvAPI->pfGetIndexMask(); }
+
+template <class T> struct Driver {
+  static T* _XY2PTR(GUI_MEMDEV* pDev, int x, int y) {
+    return (T*)(GUI_MEMDEV__GetPixels(pDev) + (U32)(y - pDev->y0) * pDev->BytesPerLine) + (x - pDev->x0);
+  }
+  static bool _Inside(GUI_MEMDEV* pDev, int x, int y) {
+    if (x < pDev->x0 || y < pDev->y0 || x >= pDev->x0 + pDev->XSize || y >= pDev->y0 + pDev->YSize) {
+      GUI_ErrorOut2(Traits<T>::sOut, x, y);
+      return false;
+    }
+    return true;
+  }
+  // Clips a rectangle to the device, reporting when anything had to be cut. false: nothing left.
+  static bool _ClipRect(GUI_MEMDEV* pDev, int& x0, int& y0, int& x1, int& y1) {
+    int dx0 = pDev->x0, dy0 = pDev->y0, dx1 = pDev->x0 + pDev->XSize - 1, dy1 = pDev->y0 + pDev->YSize - 1;
+    if (x0 < dx0 || y0 < dy0 || x1 > dx1 || y1 > dy1) {
+      GUI_ErrorOut2(Traits<T>::sOut, x0 < dx0 || x0 > dx1 ? x0 : x1, y0 < dy0 || y0 > dy1 ? y0 : y1);
+      if (x0 < dx0) x0 = dx0;
+      if (y0 < dy0) y0 = dy0;
+      if (x1 > dx1) x1 = dx1;
+      if (y1 > dy1) y1 = dy1;
+    }
+    return x0 <= x1 && y0 <= y1;
+  }
+
+  static void _Fill(T* p, T Value, int n) {
+    if constexpr (sizeof(T) == 1) {
+      GUI__memset(p, Value, n);
+    } else if constexpr (sizeof(T) == 2) {
+      GUI__memset16(p, Value, n);
+    } else {
+      GUI__memset32(p, Value, n);
+    }
+  }
+
+  static void FillRect(GUI_DEVICE* pDevice, int x0, int y0, int x1, int y1) {
+    GUI_MEMDEV* pDev = _Dev(pDevice);
+    if (!_ClipRect(pDev, x0, y0, x1, y1)) return;
+    int n = x1 - x0 + 1;
+    GUI_MEMDEV__MarkRect(pDev, x0, y0, n, y1 - y0 + 1);
+    if (_DrawMode() & GUI_DRAWMODE_XOR) {
+      T Mask = (T)_Mask(pDevice);
+      for (int y = y0; y <= y1; y++) {
+        T* p = _XY2PTR(pDev, x0, y);
+        for (int i = 0; i < n; i++) p[i] ^= Mask;
+      }
+    } else {
+      T Index = (T)_FgIndex();
+      for (int y = y0; y <= y1; y++) _Fill(_XY2PTR(pDev, x0, y), Index, n);
+    }
+  }
+  static void DrawHLine(GUI_DEVICE* pDevice, int x0, int y, int x1) { FillRect(pDevice, x0, y, x1, y); }
+  static void DrawVLine(GUI_DEVICE* pDevice, int x, int y0, int y1) {
+    GUI_MEMDEV* pDev = _Dev(pDevice);
+    int x1 = x;
+    if (!_ClipRect(pDev, x, y0, x1, y1)) return;
+    bool Xor = _DrawMode() & GUI_DRAWMODE_XOR;
+    T Value = Xor ? (T)_Mask(pDevice) : (T)_FgIndex();
+    for (int y = y0; y <= y1; y++) {
+      T* p = _XY2PTR(pDev, x, y);
+      *p = Xor ? (T)(*p ^ Value) : Value;
+      GUI_MEMDEV__MarkPixel(pDev, x, y);
+    }
+  }
+  static LCD_PIXELINDEX GetPixelIndex(GUI_DEVICE* pDevice, int x, int y) {
+    GUI_MEMDEV* pDev = _Dev(pDevice);
+    return _Inside(pDev, x, y) ? (LCD_PIXELINDEX)*_XY2PTR(pDev, x, y) : 0;
+  }
+  static void SetPixelIndex(GUI_DEVICE* pDevice, int x, int y, LCD_PIXELINDEX Index) {
+    GUI_MEMDEV* pDev = _Dev(pDevice);
+    if (!_Inside(pDev, x, y)) return;
+    *_XY2PTR(pDev, x, y) = (T)Index;
+    GUI_MEMDEV__MarkPixel(pDev, x, y);
+  }
+  static void XorPixel(GUI_DEVICE* pDevice, int x, int y) {
+    GUI_MEMDEV* pDev = _Dev(pDevice);
+    if (!_Inside(pDev, x, y)) return;
+    T* p = _XY2PTR(pDev, x, y);
+    *p = (T)(*p ^ (T)_Mask(pDevice));
+    GUI_MEMDEV__MarkPixel(pDev, x, y);
+  }
+
+  // One row of a palette-based source of 1, 2, 4 or 8 bits per pixel; i0 is the first source pixel.
+  static void _RowIndexed(GUI_DEVICE* pDevice, GUI_MEMDEV* pDev, T* pDst, int x, int y, int n, int bpp, const U8* pSrc,
+                          int i0, const LCD_PIXELINDEX* pTrans, int Mode, bool Marked) {
+    int PerByte = 8 / bpp;
+    U8 ValueMask = (U8)((1 << bpp) - 1);
+    T Mask = (T)_Mask(pDevice);
+    bool Xor = Mode & GUI_DRAWMODE_XOR, Trans = Mode & GUI_DRAWMODE_TRANS;
+    if (Xor && (bpp == 8 || Trans) && bpp != 1) return;  // nothing to draw in these modes
+    for (int k = 0; k < n; k++) {
+      int i = i0 + k;
+      unsigned v = (pSrc[i / PerByte] >> ((PerByte - 1 - i % PerByte) * bpp)) & ValueMask;
+      if (Xor) {
+        if (v) {
+          pDst[k] = (T)(pDst[k] ^ Mask);
+          if (!Marked) GUI_MEMDEV__MarkPixel(pDev, x + k, y);
+        }
+      } else if (Trans) {
+        if (v) {
+          pDst[k] = (T)pTrans[bpp == 1 ? 1 : v];
+          if (!Marked) GUI_MEMDEV__MarkPixel(pDev, x + k, y);
+        }
+      } else {
+        pDst[k] = (T)pTrans[v];
+      }
+    }
+  }
+
+  static void _Row16(GUI_DEVICE* pDevice, T* pDst, int n, const U8* pSrc) {
+    if constexpr (sizeof(T) == 2) {
+      memcpy(pDst, pSrc, (size_t)n * 2);
+    } else if constexpr (sizeof(T) == 4) {
+      tLCDDEV_Index2Color pf = pDevice->pColorConvAPI->pfIndex2Color;
+      for (int k = 0; k < n; k++) {
+        U16 v;
+        memcpy(&v, pSrc + 2 * k, 2);
+        pDst[k] = (T)pf(v);
+      }
+    }
+  }
+
+  // A row of colours with their transparency byte into a 32-bit device: opaque runs are copied as blocks,
+  // fully transparent pixels leave the buffer, the others are mixed.
+  static void _Row32Blend(U32* pDst, int n, const U8* pSrc) {
+    int k = 0;
+    while (k < n) {
+      int Run = 0;
+      while (k + Run < n && pSrc[4 * (k + Run) + 3] == 0) Run++;
+      if (Run) {
+        memcpy(pDst + k, pSrc + 4 * k, (size_t)Run * 4);
+        k += Run;
+        continue;
+      }
+      U32 c;
+      memcpy(&c, pSrc + 4 * k, 4);
+      U32 a = c >> 24;
+      if (a != 0xFF) pDst[k] = GUI__MixColors(c, pDst[k], (U8)(255 - a));
+      k++;
+    }
+  }
+
+  static void _Row32(GUI_DEVICE* pDevice, T* pDst, int n, const U8* pSrc) {
+    if constexpr (sizeof(T) == 2) {
+      tLCDDEV_Color2Index pf = pDevice->pColorConvAPI->pfColor2Index;
+      for (int k = 0; k < n; k++) {
+        U32 c;
+        memcpy(&c, pSrc + 4 * k, 4);
+        pDst[k] = (T)pf(c);
+      }
+    } else if constexpr (sizeof(T) == 4) {
+      if (pDevice->pColorConvAPI->Flags) {
+        memcpy(pDst, pSrc, (size_t)n * 4);
+      } else {
+        _Row32Blend(pDst, n, pSrc);
+      }
+    }
+  }
+
+  static void DrawBitmap(GUI_DEVICE* pDevice, int x0, int y0, int xSize, int ySize, int BitsPerPixel, int BytesPerLine,
+                         const U8* pData, int Diff, const LCD_PIXELINDEX* pTrans) {
+    GUI_MEMDEV* pDev = _Dev(pDevice);
+    int Mode = _DrawMode();
+    bool Indexed = BitsPerPixel == 1 || BitsPerPixel == 2 || BitsPerPixel == 4 || BitsPerPixel == 8;
+    bool Wide = BitsPerPixel == 16 || BitsPerPixel >= 24;
+    if (!Indexed && !(Wide && sizeof(T) > 1)) return;  // a depth this device does not take
+    if (BitsPerPixel > 32) return;
+    int x = x0;
+    int i0 = Diff;
+    if (BitsPerPixel == 1 && x < pDev->x0) {
+      GUI_ErrorOut3(Traits<T>::sLeft, x, pDev->x0, GUI_pContext->ClipRect.x0);
+    }
+    // Keep to the device: cut rows and columns that lie outside (a caller's fault, reported once).
+    int x1 = x + xSize - 1, y1 = y0 + ySize - 1, xc = x, yc = y0;
+    if (xSize <= 0 || ySize <= 0 || !_ClipRect(pDev, xc, yc, x1, y1)) return;
+    i0 += xc - x;
+    pData += (I64)(yc - y0) * BytesPerLine;
+    x = xc;
+    y0 = yc;
+    xSize = x1 - x + 1;
+    ySize = y1 - y0 + 1;
+    if (!pTrans) pTrans = _Identity.a;
+    // Premark the whole rectangle when every pixel of it is written.
+    bool Premark = (sizeof(T) == 4) ? !(Mode & GUI_DRAWMODE_TRANS) && !(Mode & GUI_DRAWMODE_XOR)
+                                    : !(Mode & (GUI_DRAWMODE_TRANS | GUI_DRAWMODE_XOR));
+    if (Wide) Premark = true;
+    if (Premark) GUI_MEMDEV__MarkRect(pDev, x, y0, xSize, ySize);
+    int BytesPerSrcPixel = BitsPerPixel >= 24 ? 4 : 2;
+    for (int row = 0; row < ySize; row++) {
+      T* pDst = _XY2PTR(pDev, x, y0 + row);
+      const U8* pSrc = pData + (I64)row * BytesPerLine;
+      if (Indexed) {
+        _RowIndexed(pDevice, pDev, pDst, x, y0 + row, xSize, BitsPerPixel, pSrc, i0, pTrans, Mode, Premark);
+      } else if (BitsPerPixel == 16) {
+        _Row16(pDevice, pDst, xSize, pSrc + (I64)i0 * BytesPerSrcPixel);
+      } else {
+        _Row32(pDevice, pDst, xSize, pSrc + (I64)i0 * BytesPerSrcPixel);
+      }
+    }
+  }
+
+  static void SetOrg(GUI_DEVICE* pDevice, int x, int y) {
+    GUI_DEVICE* pNext = pDevice->pNext;
+    if (pNext) pNext->pDeviceAPI->pfSetOrg(pNext, x, y);
+  }
+  static GUI_DEVICE_FUNC GetDevFunc(GUI_DEVICE** ppDevice, int Index) {
+    if (Index != LCD_DEVFUNC_MEMDEV_TRANSFER) return nullptr;
+    return sizeof(T) == 4 ? (GUI_DEVICE_FUNC)GUI_MEMDEV__WriteToActiveAlpha
+                          : (GUI_DEVICE_FUNC)GUI_MEMDEV__WriteToActiveOpaque;
+  }
+  static I32 GetDevProp(GUI_DEVICE* pDevice, int Index) {
+    if constexpr (sizeof(T) == 4) {
+      return Index == LCD_DEVCAP_BITSPERPIXEL ? 32 : 0;
+    } else {
+      GUI_DEVICE* pNext = pDevice->pNext;
+      return pNext ? pNext->pDeviceAPI->pfGetDevProp(pNext, Index) : 0;
+    }
+  }
+  static void* GetDevData(GUI_DEVICE* pDevice, int Index);
+  static void GetRect(GUI_DEVICE* pDevice, LCD_RECT* pRect) {
+    GUI_MEMDEV* pDev = _Dev(pDevice);
+    pRect->x0 = pDev->x0;
+    pRect->y0 = pDev->y0;
+    pRect->x1 = (I16)(pDev->x0 + pDev->XSize - 1);
+    pRect->y1 = (I16)(pDev->y0 + pDev->YSize - 1);
+  }
+
+  static constexpr GUI_DEVICE_API API = {
+      DEVICE_CLASS_MEMDEV, DrawBitmap, DrawHLine, DrawVLine, FillRect,   GetPixelIndex, SetPixelIndex,
+      XorPixel,            SetOrg,     GetDevFunc, GetDevProp, GetDevData, GetRect,
+  };
+};
+
+template <class T> void* Driver<T>::GetDevData(GUI_DEVICE* pDevice, int Index) {
+  if (Index != LCD_DEVDATA_MEMDEV) return nullptr;
+  if constexpr (sizeof(T) == 1) return (void*)&GUI_MEMDEV_DEVICE_8;
+  if constexpr (sizeof(T) == 2) return (void*)&GUI_MEMDEV_DEVICE_16;
+  return (void*)&GUI_MEMDEV_DEVICE_32;
+}
+
+}  // namespace
+
+const GUI_DEVICE_API GUI_MEMDEV_DEVICE_8 = Driver<U8>::API;
+const GUI_DEVICE_API GUI_MEMDEV_DEVICE_16 = Driver<U16>::API;
+const GUI_DEVICE_API GUI_MEMDEV_DEVICE_32 = Driver<U32>::API;
