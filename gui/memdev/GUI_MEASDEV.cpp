@@ -19,10 +19,10 @@ void _ClearRect(GUI_MEASDEV* p) {
 
 void _AddRect(GUI_DEVICE* pDevice, int x0, int y0, int x1, int y1) {
   GUI_RECT* r = &_Meas(pDevice)->rUsed;
-  if (x0 < r->x0) r->x0 = GUI__ClampI16(x0);
-  if (x1 > r->x1) r->x1 = GUI__ClampI16(x1);
-  if (y0 < r->y0) r->y0 = GUI__ClampI16(y0);
-  if (y1 > r->y1) r->y1 = GUI__ClampI16(y1);
+  if (x0 < r->x0) r->x0 = GUI_MEMDEV__ToI16(x0);
+  if (x1 > r->x1) r->x1 = GUI_MEMDEV__ToI16(x1);
+  if (y0 < r->y0) r->y0 = GUI_MEMDEV__ToI16(y0);
+  if (y1 > r->y1) r->y1 = GUI_MEMDEV__ToI16(y1);
 }
 
 void _DrawBitmap(GUI_DEVICE* pDevice, int x0, int y0, int xSize, int ySize, int BitsPerPixel, int BytesPerLine,
@@ -50,10 +50,10 @@ bool _PolyBox(const GUI_POINT* pPoints, int NumPoints, int x, int y, GUI_RECT* p
     if (pPoints[i].y > y1) y1 = pPoints[i].y;
   }
   if (NumPoints < 1) return false;
-  pBox->x0 = GUI__ClampI16(x0 + x);
-  pBox->y0 = GUI__ClampI16(y0 + y);
-  pBox->x1 = GUI__ClampI16(x1 + x);
-  pBox->y1 = GUI__ClampI16(y1 + y);
+  pBox->x0 = GUI_MEMDEV__ToI16(x0 + x);
+  pBox->y0 = GUI_MEMDEV__ToI16(y0 + y);
+  pBox->x1 = GUI_MEMDEV__ToI16(x1 + x);
+  pBox->y1 = GUI_MEMDEV__ToI16(y1 + y);
   return true;
 }
 
@@ -119,7 +119,7 @@ GUI_HMEM GUI_MEASDEV_Create(void) {
 void GUI_MEASDEV_Select(GUI_HMEM hMeas) {
   LockGuard Lock;
   // One measuring or memory device in the chain at a time: whatever was selected leaves it first.
-  GUI_MEMDEV__SelectLCD();
+  GUI_SelectLCD();
   if (!hMeas) return;
   WM_Deactivate();
   GUI_pContext->hDevData = hMeas;
@@ -130,7 +130,7 @@ void GUI_MEASDEV_Select(GUI_HMEM hMeas) {
 void GUI_MEASDEV_Delete(GUI_HMEM hMeas) {
   if (!hMeas) return;
   LockGuard Lock;
-  if (GUI_pContext->hDevData == hMeas) GUI_MEMDEV__SelectLCD();
+  if (GUI_pContext->hDevData == hMeas) GUI_SelectLCD();
   GUI_DEVICE* pDevice = ((GUI_MEASDEV*)GUI_ALLOC_h2p(hMeas))->pDevice;
   GUI_ALLOC_Free(hMeas);
   GUI_DEVICE_Delete(pDevice);  // unlinks it as well

@@ -28,15 +28,6 @@ int GUI_MEMDEV__IsMeasDev(GUI_HMEM hMem) {
   return pDevice && pDevice->pDeviceAPI->DeviceClassIndex == DEVICE_CLASS_MEASDEV;
 }
 
-void GUI_MEMDEV__SelectLCD(void) {
-  GUI_SelectLCD();
-  // Whatever the context named, nothing of ours may stay in the chain once the display is the target.
-  int Layer = GUI_pContext->SelLayer;
-  GUI_DEVICE* p;
-  while ((p = GUI_DEVICE__GetByClass(Layer, DEVICE_CLASS_MEASDEV)) != nullptr) GUI_DEVICE_Unlink(p);
-  while ((p = GUI_DEVICE__GetByClass(Layer, DEVICE_CLASS_MEMDEV)) != nullptr) GUI_DEVICE_Unlink(p);
-}
-
 void GUI_MEMDEV__SelectAny(GUI_HMEM hMem) {
   if (GUI_MEMDEV__IsMeasDev(hMem)) {
     GUI_MEASDEV_Select(hMem);
@@ -144,14 +135,14 @@ GUI_HMEM GUI_MEMDEV_Select(GUI_HMEM hMem) {
   GUI_HMEM hOld = GUI_pContext->hDevData;
   if (hMem) {
     // Drops whatever memory or measuring device the chain holds, so that exactly this one is linked.
-    GUI_MEMDEV__SelectLCD();
+    GUI_SelectLCD();
     WM_Deactivate();
     GUI_pContext->hDevData = hMem;
     GUI_DEVICE_Link(GUI_MEMDEV__h2p(hMem)->pDevice);
     LCD_UpdateColorIndices();
     LCD_SetClipRectToDevice();
   } else {
-    GUI_MEMDEV__SelectLCD();
+    GUI_SelectLCD();
   }
   return hOld;
 }
@@ -159,7 +150,7 @@ GUI_HMEM GUI_MEMDEV_Select(GUI_HMEM hMem) {
 void GUI_MEMDEV_Delete(GUI_HMEM hMem) {
   if (!hMem) return;
   LockGuard Lock;
-  if (GUI_pContext->hDevData == hMem) GUI_MEMDEV__SelectLCD();
+  if (GUI_pContext->hDevData == hMem) GUI_SelectLCD();
   GUI_MEMDEV* pDev = GUI_MEMDEV__h2p(hMem);
   GUI_HMEM hUsage = pDev->hUsage;
   GUI_DEVICE* pDevice = pDev->pDevice;
@@ -254,14 +245,13 @@ void GUI_MEMDEV_WriteAt(GUI_HMEM hMem, int x, int y) {
   LockGuard Lock;
   int DrawModeOld = GUI_SetDrawMode(GUI_DRAWMODE_NORMAL);
   GUI_HMEM hSel = GUI_pContext->hDevData;
-  GUI_MEMDEV__SelectLCD();
+  GUI_SelectLCD();
   GUI_MEMDEV* pDev = GUI_MEMDEV__h2p(hMem);
   if (x == GUI_POS_AUTO) {
     x = pDev->x0;
     y = pDev->y0;
   }
-  GUI_RECT r = {GUI__ClampI16(x), GUI__ClampI16(y), GUI__ClampI16(x + pDev->XSize - 1),
-                GUI__ClampI16(y + pDev->YSize - 1)};
+  GUI_RECT r = GUI_MEMDEV__RectAt(pDev, x, y);
   WM_Activate();
   if (pDev->XSize && pDev->YSize && WM__BeginClipIteration(&r)) {
     do {

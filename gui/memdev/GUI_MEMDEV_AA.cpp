@@ -18,6 +18,7 @@ void GUI_MEMDEV_AA_FillDouble(GUI_HMEM hMem) {
     hMem = GUI_pContext->hDevData;
     if (!hMem || GUI_MEMDEV__IsMeasDev(hMem)) return;
   }
+  GUI_MEMDEV__Pin PinDev(hMem);
   GUI_MEMDEV* pDev = GUI_MEMDEV__h2p(hMem);
   if (pDev->BitsPerPixel != 32) return;  // the doubled pixels are stored as 32-bit values
   int x0 = pDev->x0, y0 = pDev->y0, w = pDev->XSize / 2, h = pDev->YSize / 2;
@@ -39,7 +40,8 @@ void GUI_MEMDEV_AA_WriteHalf(GUI_HMEM hMem) {
   int Bytes = GUI_MEMDEV__BytesPerPixel((int)pDev->BitsPerPixel);
   if (pDev->YSize < 2 || pDev->BitsPerPixel < 8) return;
   GUI_HMEM hSel = GUI_pContext->hDevData;
-  GUI_MEMDEV__SelectLCD();
+  GUI_SelectLCD();
+  GUI_MEMDEV__Pin PinDev(hMem);
   pDev = GUI_MEMDEV__h2p(hMem);
   const U8* pPixels = GUI_MEMDEV__GetPixels(pDev);
   // The device's pixels are read in the device's own format.

@@ -48,7 +48,7 @@ int GUI_MEMDEV_Draw(const GUI_RECT* pRect, GUI_CALLBACK_VOID_P* pfDraw, void* pD
   GUI_HMEM hMem = GUI_MEMDEV_CreateEx(x0, y0, xSize, NumLines, Flags);
   if (!hMem) {
     GUI_Warn("GUIDEV_Banding:\nNot enough memory in GUI_MEMDEV_Draw()");
-    GUI_MEMDEV__SelectLCD();
+    GUI_SelectLCD();
     pfDraw(pData);
     GUI_MEMDEV__SelectAny(hSel);
     return 1;

@@ -77,8 +77,6 @@ void _WriteWhole(GUI_MEMDEV* pDev, int x, int y) {
   }
   GUI_HMEM hLine = GUI_ALLOC_AllocNoInit((I32)pDev->XSize * 4);
   if (!hLine) return;
-  // The heap moves no block while nothing allocates, so the addresses hold through the loop.
-  pDev = GUI_MEMDEV__h2p(pDev->pDevice->u.hContext);
   LCD_PIXELINDEX* pLine = (LCD_PIXELINDEX*)GUI_ALLOC_h2p(hLine);
   for (int row = 0; row < pDev->YSize; row++) {
     _ConvertRun(GUI_MEMDEV__GetPixels(pDev) + (U32)row * pDev->BytesPerLine, 0, pDev->XSize, (int)pDev->BitsPerPixel,
@@ -148,8 +146,6 @@ void _WriteRuns(GUI_HMEM hMem, int x, int y) {
   // Another format: every run is converted into the target's indices.
   GUI_HMEM hLine = GUI_ALLOC_AllocNoInit((I32)pDev->XSize * 4);
   if (!hLine) return;
-  pDev = GUI_MEMDEV__h2p(hMem);
-  pUsage = pDev->hUsage ? (GUI_USAGE*)GUI_ALLOC_h2p(pDev->hUsage) : nullptr;
   LCD_PIXELINDEX* pLine = (LCD_PIXELINDEX*)GUI_ALLOC_h2p(hLine);
   for (int row = 0; row < pDev->YSize; row++) {
     const U8* pRow = GUI_MEMDEV__GetPixels(pDev) + (U32)row * pDev->BytesPerLine;
@@ -166,6 +162,8 @@ void _WriteRuns(GUI_HMEM hMem, int x, int y) {
 
 void GUI_MEMDEV__WriteToActiveOpaque(GUI_HMEM hMem, int x, int y) {
   GUI_MEMDEV* pDev = GUI_MEMDEV__h2p(hMem);
+  GUI_MEMDEV__Pin PinDev(hMem), PinUsage(pDev->hUsage);
+  pDev = GUI_MEMDEV__h2p(hMem);
   if (!pDev->XSize || !pDev->YSize) return;
   if (GUI_MEMDEV_GetBitsPerPixel(hMem) >= 9 && !pDev->hUsage) {
     _WriteWhole(pDev, x, y);
@@ -175,9 +173,9 @@ void GUI_MEMDEV__WriteToActiveOpaque(GUI_HMEM hMem, int x, int y) {
 }
 
 void GUI_MEMDEV__WriteToActiveAlpha(GUI_HMEM hMem, int x, int y) {
+  GUI_MEMDEV__Pin PinDev(hMem);
   GUI_MEMDEV* pDev = GUI_MEMDEV__h2p(hMem);
   int xSize = pDev->XSize, ySize = pDev->YSize;
-  tLCDDEV_Index2Color pfI2C = pDev->pDevice->pColorConvAPI->pfIndex2Color;
   int Layer = GUI_pContext->SelLayer;
   GUI_DEVICE* pTarget = GUI_DEVICE__GetHead(Layer);
   if (!pTarget) return;
@@ -204,12 +202,18 @@ void GUI_MEMDEV__WriteToActiveAlpha(GUI_HMEM hMem, int x, int y) {
     y = c.y0;
   }
   if (xSize <= 0 || ySize <= 0) return;
+  const U8* pFirst = GUI_MEMDEV__GetPixels(pDev) + (U32)ySkip * pDev->BytesPerLine + (U32)xSkip * 4;
+  if (!Convert && !pTargetConv->Flags && TargetBPP == 32) {
+    // A target that keeps colours with their transparency (a 32-bit device) blends each pixel itself as it
+    // draws a 32-bit bitmap: opaque runs are copied, invisible pixels skipped, the rest mixed once.
+    LCD_DrawBitmap(x, y, xSize, ySize, 1, 1, 32, (int)pDev->BytesPerLine, pFirst, nullptr);
+    return;
+  }
   for (int row = 0; row < ySize; row++) {
-    pDev = GUI_MEMDEV__h2p(hMem);
-    const GUI_COLOR* pSrc =
-        (const GUI_COLOR*)(GUI_MEMDEV__GetPixels(pDev) + (U32)(row + ySkip) * pDev->BytesPerLine) + xSkip;
+    const GUI_COLOR* pSrc = (const GUI_COLOR*)(pFirst + (U32)row * pDev->BytesPerLine);
     int Flags = 0;
-    LCD_PIXELINDEX* pLine = GUI__DoAlphaBlending(x, y + row, pSrc, xSize, pfI2C, &Flags);
+    // The line read back from the target is in the target's format.
+    LCD_PIXELINDEX* pLine = GUI__DoAlphaBlending(x, y + row, pSrc, xSize, pTargetConv->pfIndex2Color, &Flags);
     if (!pLine) return;
     if (Convert && !GUI__CompactPixelIndicesEx(pLine, xSize, TargetBPP, pTargetConv)) {
       if (pTargetConv->pfColor2IndexBulk) {
@@ -233,8 +237,7 @@ void GUI_MEMDEV_CopyToLCDAt(GUI_HMEM hMem, int x, int y) {
     y = pDev->y0;
   }
   if (!pDev->XSize || !pDev->YSize) return;
-  GUI_RECT r = {GUI__ClampI16(x), GUI__ClampI16(y), GUI__ClampI16(x + pDev->XSize - 1),
-                GUI__ClampI16(y + pDev->YSize - 1)};
+  GUI_RECT r = GUI_MEMDEV__RectAt(pDev, x, y);
   if (WM__BeginClipIteration(&r)) {
     do {
       GUI_MEMDEV__CopyToLCDHook(hMem, x, y);

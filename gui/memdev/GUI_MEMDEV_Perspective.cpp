@@ -104,6 +104,7 @@ void _DrawPerspective(GUI_MEMDEV* pDev, int x, int y, int h0, int h1, int dx, in
 void GUI_MEMDEV_DrawPerspective(GUI_HMEM hMem, int x, int y, int h0, int h1, int dx, int dy) {
   if (!hMem || dx <= 0) return;
   LockGuard Lock;
+  GUI_MEMDEV__Pin PinDev(hMem);
   GUI_MEMDEV* pDev = GUI_MEMDEV__h2p(hMem);
   if (pDev->BitsPerPixel != 32 || !pDev->XSize || !pDev->YSize) return;
   x += GUI_pContext->xOff;
@@ -111,10 +112,10 @@ void GUI_MEMDEV_DrawPerspective(GUI_HMEM hMem, int x, int y, int h0, int h1, int
   // The area both edges cover: the right edge may reach lower than the left one.
   int yTop = y + (dy < 0 ? dy : 0);
   int yBottom = y + h0 > y + dy + h1 ? y + h0 : y + dy + h1;
-  GUI_RECT r = {GUI__ClampI16(x), GUI__ClampI16(yTop), GUI__ClampI16(x + dx - 1), GUI__ClampI16(yBottom - 1)};
+  GUI_RECT r = {GUI_MEMDEV__ToI16(x), GUI_MEMDEV__ToI16(yTop), GUI_MEMDEV__ToI16(x + dx - 1), GUI_MEMDEV__ToI16(yBottom - 1)};
   if (WM__BeginClipIteration(&r)) {
     do {
-      _DrawPerspective(GUI_MEMDEV__h2p(hMem), x, y, h0, h1, dx, dy);
+      _DrawPerspective(pDev, x, y, h0, h1, dx, dy);
     } while (WM__NextClipRect());
   }
 }

@@ -7,6 +7,20 @@
 inline GUI_MEMDEV* GUI_MEMDEV__h2p(GUI_HMEM hMem) { return (GUI_MEMDEV*)GUI_ALLOC_h2p(hMem); }
 inline U8* GUI_MEMDEV__GetPixels(GUI_MEMDEV* pDev) { return (U8*)pDev + GUI_MEMDEV_HEADER_SIZE; }
 inline U8* GUI_USAGE__GetBits(GUI_USAGE* p) { return (U8*)p + GUI_USAGE_HEADER_SIZE; }
+// Keeps a heap block in place while a transfer works on it: any allocation may otherwise move unlocked blocks.
+class GUI_MEMDEV__Pin {
+ public:
+  explicit GUI_MEMDEV__Pin(GUI_HMEM h) : p_(h ? GUI_ALLOC_LockH(h) : nullptr) {}
+  ~GUI_MEMDEV__Pin() {
+    if (p_) GUI_ALLOC_UnlockH(&p_);
+  }
+  GUI_MEMDEV__Pin(const GUI_MEMDEV__Pin&) = delete;
+  GUI_MEMDEV__Pin& operator=(const GUI_MEMDEV__Pin&) = delete;
+
+ private:
+  void* p_;
+};
+
 // Bytes a pixel takes in line buffers: 1 up to 8 bits per pixel, 2 up to 16, 4 above.
 inline int GUI_MEMDEV__BytesPerPixel(int BitsPerPixel) {
   return BitsPerPixel <= 8 ? 1 : (BitsPerPixel <= 16 ? 2 : 4);
@@ -19,13 +33,17 @@ void GUI_MEMDEV__MarkPixel(GUI_MEMDEV* pDev, int x, int y);
 // Clears the usage bitmap of a device (nothing drawn yet); nothing without one.
 void GUI_MEMDEV__ClearUsage(GUI_MEMDEV* pDev);
 
-// Takes every memory and measuring device out of the current layer's chain and selects the display, so
-// that the chain again holds only the display's devices.
-void GUI_MEMDEV__SelectLCD(void);
 // 1 when the handle names a measuring device (its device object is of class 7).
 int GUI_MEMDEV__IsMeasDev(GUI_HMEM hMem);
 
 // The colour conversion of the current layer's target (first device of the chain).
 const LCD_COLOR_CONV_API* GUI_MEMDEV__GetTargetConv(void);
+// Coordinates beyond the 16-bit range of rectangles are held at its ends.
+inline I16 GUI_MEMDEV__ToI16(int v) { return (I16)(v < -32768 ? -32768 : (v > 32767 ? 32767 : v)); }
+// The rectangle of a device placed with its upper left corner at (x, y).
+inline GUI_RECT GUI_MEMDEV__RectAt(const GUI_MEMDEV* pDev, int x, int y) {
+  return GUI_RECT{GUI_MEMDEV__ToI16(x), GUI_MEMDEV__ToI16(y), GUI_MEMDEV__ToI16(x + pDev->XSize - 1),
+                  GUI_MEMDEV__ToI16(y + pDev->YSize - 1)};
+}
 // The active clip rectangle of the context.
 inline const GUI_RECT* GUI_MEMDEV__GetClip(void) { return &GUI_pContext->ClipRect; }

@@ -125,6 +125,7 @@ void GUI_MEMDEV_WriteScaled(GUI_HMEM hMem, int xMul, int yMul, int Alpha) {
 void GUI_MEMDEV_WriteScaledAt(GUI_HMEM hMem, int x, int y, int xMul, int yMul, int Alpha) {
   if (!hMem) return;
   LockGuard Lock;
+  GUI_MEMDEV__Pin PinDev(hMem), PinUsage(GUI_MEMDEV__h2p(hMem)->hUsage);
   Scaled s;
   s.pDev = GUI_MEMDEV__h2p(hMem);
   if (x == GUI_POS_AUTO) {
