@@ -28,8 +28,16 @@ U32 ReadPixel(const U8* pRow, int x, int BPP) {
     case 2: return (pRow[x >> 2] >> (6 - 2 * (x & 3))) & 3;
     case 4: return (pRow[x >> 1] >> ((x & 1) ? 0 : 4)) & 15;
     case 8: return pRow[x];
-    case 16: return ((const U16*)pRow)[x];
-    default: return ((const U32*)pRow)[x];
+    case 16: {
+      U16 v;
+      std::memcpy(&v, pRow + 2 * x, 2);
+      return v;
+    }
+    default: {
+      U32 v;
+      std::memcpy(&v, pRow + 4 * x, 4);
+      return v;
+    }
   }
 }
 
