@@ -185,6 +185,7 @@ int GUI_MEMDEV_GetYSize(GUI_HMEM hMem) {
 }
 
 void* GUI_MEMDEV_GetDataPtr(GUI_HMEM hMem) {
+  if (!hMem) return nullptr;
   LockGuard Lock;
   GUI_MEMDEV* pDev = (GUI_MEMDEV*)GUI_ALLOC_LockH(hMem);
   void* p = GUI_MEMDEV__GetPixels(pDev);

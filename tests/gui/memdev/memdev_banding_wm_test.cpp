@@ -10,8 +10,10 @@
 namespace {
 
 int _BandLines;
+int _NumTransparentBands;  // banded paints through devices with usage bitmap
 
 void _DrawBandedFixed(const GUI_RECT* pRect, void (*pfBand)(void*), void* pData, int, int Flags) {
+  if (!(Flags & GUI_MEMDEV_NOTRANS)) _NumTransparentBands++;
   GUI_MEMDEV_Draw(pRect, pfBand, pData, _BandLines, Flags);
 }
 
@@ -43,7 +45,7 @@ void _cbWin(WM_MESSAGE* pMsg) {
     GUI_FillRect(0, 0, w - 1, h - 1);
     GUI_SetColor(c ^ 0xFFFFFF);
     GUI_DrawLine(0, h - 1, w - 1, 0);
-    GUI_SetTextMode(GUI_TEXTMODE_TRANS);
+    GUI_SetTextMode(GUI_TM_TRANS);
     GUI_DispStringAt("Band", 2, h / 2 - 4);
   }
 }
@@ -74,8 +76,11 @@ class BandingWmTest : public MemdevTest {
         x = (int)(Rng() % 100) - 10;
         y = (int)(Rng() % 60) - 10;
       }
-      U32 Style = WM_CF_SHOW | (Rng() % 3 == 0 ? WM_CF_HASTRANS : 0);
-      Wins.push_back(WM_CreateWindowAsChild(x, y, w, h, hParent, Style, _cbWin, 0));
+      unsigned Kind = Rng() % 4;  // opaque, transparent, or transparent painting itself
+      U32 Style = WM_CF_SHOW | (Kind >= 2 ? WM_CF_HASTRANS : 0);
+      WM_HWIN hWin = WM_CreateWindowAsChild(x, y, w, h, hParent, Style, _cbWin, 0);
+      if (Kind == 3) WM_SetTransState(hWin, WM_STATUS_TRANSPARENT | WM_STATUS_PAINT_SELF);
+      Wins.push_back(hWin);
     }
     while (WM_Exec()) {
     }
@@ -104,6 +109,7 @@ TEST_F(BandingWmTest, BandsOf1And7And40RowsEqualDirectPainting) {
                                   << i % 480 << "," << i / 480;
     }
   }
+  EXPECT_GT(_NumTransparentBands, 0);
   GUI_MEMDEV__Init();
 }
 

@@ -7,11 +7,13 @@
 
 #include "GUI_MEMDEV.h"
 #include "GuiTest.h"
+#include "WM.h"
 
 class MemdevTest : public GuiTest {
  protected:
   void SetUp() override {
     GuiTest::SetUp();
+    WM_Init();
     GUI_MEMDEV__Init();
   }
 
