@@ -39,6 +39,12 @@ int TXT_SelectLanguage(int Language) {
 
 int TXT_GetLanguage() { return _Language; }
 
+void TXT_BuildTexts(int Language) {
+  if (TXT_SelectLanguage(Language) != 0 && TXT_CurrentTable == nullptr) {
+    TXT_SelectLanguage(TXT_LANG_GERMAN);
+  }
+}
+
 const TXT_GROUP* TXT_GetGroup(int Group) {
   if (TXT_CurrentTable == nullptr || Group < 0 || Group >= TXT_UI_NUM_GROUPS) {
     return nullptr;

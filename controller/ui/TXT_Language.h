@@ -28,6 +28,9 @@ extern const char16_t TXT_EmptyText[1];            // the shared empty text
 // nothing) when the language is unknown. Runs in the application thread.
 int TXT_SelectLanguage(int Language);
 int TXT_GetLanguage(); // -1 before the first selection
+// The main task's text build (APP_UiHooks.pfBuildTexts, language from the general settings): an unknown
+// language keeps the current one, or takes German when none was built yet.
+void TXT_BuildTexts(int Language);
 
 // Group g of the current table, null when there is no such group.
 const TXT_GROUP* TXT_GetGroup(int Group);

@@ -102,6 +102,14 @@ TEST_F(TxtLanguage, UnknownLanguageKeepsTheCurrentTable) {
   EXPECT_EQ(Text(TXT_GROUP_NO_YES, 0), "Nee");
 }
 
+TEST_F(TxtLanguage, MainTaskBuildKeepsAKnownLanguage) {
+  TXT_BuildTexts(TXT_LANG_ITALIAN);
+  EXPECT_EQ(TXT_GetLanguage(), TXT_LANG_ITALIAN);
+  TXT_BuildTexts(42);
+  EXPECT_EQ(TXT_GetLanguage(), TXT_LANG_ITALIAN);
+  EXPECT_EQ(Text(TXT_GROUP_NO_YES, 1), "Sì");
+}
+
 TEST_F(TxtLanguage, MissingGroupsAndItemsGiveTheEmptyText) {
   ASSERT_EQ(TXT_SelectLanguage(TXT_LANG_ENGLISH), 0);
   EXPECT_EQ(TXT_GetText(TXT_GROUP_UNITS, 67), TXT_EmptyText);
