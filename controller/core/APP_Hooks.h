@@ -14,6 +14,7 @@ struct APP_UI_HOOKS {
   void (*pfExecGui)(void);           // one pass of the GUI loop (messages, timers, repaints); may wait
   void (*pfShowMessages)(void);      // opens pop-ups for active message functions (after APP_hMenuEvent too)
   void (*pfReportLoadError)(int Status, const char* sPath);  // a function-data file was refused
+  void (*pfSendBack)(void);          // the back message to the controller window on top (under the GUI lock)
 };
 extern APP_UI_HOOKS APP_UiHooks;
 
@@ -44,4 +45,9 @@ void APP_ControlCycle();
 
 void APP_TickThread(void* pArg);
 void APP_ControlThread(void* pArg);
+// The application's main task. Before it runs, the host copies its settings into APP_UserFolder and the other
+// APP_ settings (APP_Host.h), installs APP_HostHooks, and calls FKT_InstallFunctionModules() (controller/functions)
+// so that function data holding function modules can be loaded; the UI layer installs APP_UiHooks.
 void APP_MainTask();
+// Called by the host for the extra mouse button: passes the back message on through APP_UiHooks.pfSendBack.
+void APP_SendBackMessage();

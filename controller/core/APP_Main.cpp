@@ -175,3 +175,7 @@ void APP_MainTask() {
   }
   APP_StopThreads();
 }
+
+void APP_SendBackMessage() {
+  if (APP_UiHooks.pfSendBack) APP_UiHooks.pfSendBack();
+}

@@ -4,7 +4,12 @@
 #include <cstring>
 #include <mutex>
 
+#include "CAN_Node.h"
 #include "OS.h"
+#include "PATH.h"
+
+#include <cstdio>
+#include <vector>
 
 int (*CAN_pfSendFrame)(const CAN_FRAME*);
 int SDO_TimeoutMs = 1000;
@@ -226,4 +231,23 @@ int SDO_Download(int Node, uint16_t Index, uint8_t Sub, const uint8_t* pData, in
   int r = _Run(f);
   OS_SemSignal(_hTransfer);
   return r;
+}
+
+void SDO_FirmwareUpdateTask(void* pArg) {
+  const SDO_FIRMWARE_JOB* pJob = static_cast<const SDO_FIRMWARE_JOB*>(pArg);
+  CAN_FirmwareProgress = 0;
+  char path[PATH_MAX_LEN];
+  std::vector<uint8_t> data;
+  if (pJob && PATH_Resolve(pJob->acPath, path, sizeof(path))) {
+    if (FILE* f = fopen(path, "rb")) {
+      uint8_t b[4096];
+      size_t n;
+      // Firmware files are small; anything beyond 16 MiB is not a firmware file.
+      while ((n = fread(b, 1, sizeof(b), f)) > 0 && data.size() < (16u << 20)) data.insert(data.end(), b, b + n);
+      fclose(f);
+    }
+  }
+  bool ok = !data.empty() && data.size() < (16u << 20) &&
+            SDO_Download(pJob->Node, 0x1F50, 1, data.data(), (int)data.size());
+  CAN_FirmwareProgress = ok ? 100 : -1;
 }

@@ -239,7 +239,6 @@ namespace {
 // A node 5 on a loopback bus that serves one 20-byte object (segmented) and one 4-byte object (expedited).
 uint8_t gServed[20] = {'S', 'e', 'r', 'v', 'e', 'd', ' ', 'b', 'y', ' ', 'n', 'o', 'd', 'e', ' ', 'f', 'i', 'v', 'e', 0};
 std::vector<uint8_t> gReceived;
-uint8_t gToggle;
 size_t gPos;
 
 int FakeNode(const CAN_FRAME* f) {
@@ -304,4 +303,29 @@ TEST_F(ObjectAccess, SdoTransfersWithAnAnsweringNode) {
   EXPECT_EQ(OBJ_Write(0x05004345, big, 17), 1);
   EXPECT_EQ(gReceived, std::vector<uint8_t>(big, big + 17));
   CAN_pfSendFrame = nullptr;
+}
+
+TEST_F(ObjectAccess, FirmwareTransferFailsWithoutAnAnsweringNode) {
+  SDO_TimeoutMs = 0;
+  std::string path = Path("fw.bin");
+  FILE* f = fopen(path.c_str(), "wb");
+  fputs("firmware", f);
+  fclose(f);
+  SDO_FIRMWARE_JOB job = {7, {}};
+  snprintf(job.acPath, sizeof(job.acPath), "%s", path.c_str());
+  SDO_FirmwareUpdateTask(&job);
+  EXPECT_EQ(CAN_FirmwareProgress, -1);
+  // With a node that takes the download, the transfer completes.
+  CAN_pfSendFrame = [](const CAN_FRAME* fr) {
+    CAN_FRAME a{};
+    a.Id = 0x580 + (fr->Id - 0x600);
+    a.Len = 8;
+    a.aData[0] = (fr->aData[0] >> 5) == 1 ? 0x60 : (uint8_t)(0x20 | (fr->aData[0] & 0x10));
+    CAN_OnFrame(&a);
+    return 1;
+  };
+  SDO_FirmwareUpdateTask(&job);
+  EXPECT_EQ(CAN_FirmwareProgress, 100);
+  CAN_pfSendFrame = nullptr;
+  SDO_TimeoutMs = 1000;
 }
