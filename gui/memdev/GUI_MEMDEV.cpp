@@ -50,6 +50,7 @@ const GUI_DEVICE_API* GUI_MEMDEV__GetDeviceAPI(int BitsPerPixel) {
 
 GUI_HMEM GUI_MEMDEV__CreateFixed(int x0, int y0, int xSize, int ySize, int Flags, const GUI_DEVICE_API* pDeviceAPI,
                                  const LCD_COLOR_CONV_API* pColorConvAPI) {
+  GUI_MEMDEV__EnsureInit();
   int Layer = GUI_pContext->SelLayer;
   if (xSize < 0 || xSize > 0x7FFF || ySize > 0x7FFF) return 0;
   GUI_DEVICE* pDevice = GUI_DEVICE_Create(pDeviceAPI, pColorConvAPI, 0, Layer);
@@ -305,5 +306,6 @@ void GUI_MEMDEV__ClearUsage(GUI_MEMDEV* pDev) {
   if (GUI_USAGE* p = _GetUsage(pDev)) p->pAPI->pfClear(p);
 }
 
-// Anything that uses memory devices links this file, which registers them with the layers below.
-static const int _Registered = (GUI_MEMDEV__Init(), 0);
+// Anything that uses memory devices links this file: the GUI core learns of the device records before
+// main (plain pointers, no lock is taken that early).
+static const int _CoreHooks = (GUI_MEMDEV__InstallCoreHooks(), 0);

@@ -82,9 +82,12 @@ extern const GUI_DEVICE_API GUI_MEMDEV_DEVICE_16;
 extern const GUI_DEVICE_API GUI_MEMDEV_DEVICE_32;
 extern const GUI_DEVICE_API GUI_MEASDEV_DEVICE;
 
-// Installs the memory devices' services in the layers below (banded painting of the window manager, the
-// display driver's device records). Runs at start-up by itself; calling it again does no harm.
+// Installs the memory devices' services in the layers below: banded painting of the window manager, the
+// display driver's device records, the alpha hook. The application calls it after WM_Init; the first
+// memory device created does it otherwise. Calling it again does no harm.
 void GUI_MEMDEV__Init(void);
+// Only the GUI core's hooks (device records, alpha hook); plain pointer stores, safe before main.
+void GUI_MEMDEV__InstallCoreHooks(void);
 // The memory-device record for a storage depth of 1, 8, 16 or 32 bits (null for any other).
 const GUI_DEVICE_API* GUI_MEMDEV__GetDeviceAPI(int BitsPerPixel);
 

@@ -119,8 +119,19 @@ static void _DrawBanded(const GUI_RECT* pRect, void (*pfBand)(void* pData), void
 
 static const WM_MEMDEV_API _WMAPI = {_DrawBanded, nullptr, GUI_MEMDEV_Delete};
 
-void GUI_MEMDEV__Init(void) {
-  WM__SetMemdevAPI(&_WMAPI);
+void GUI_MEMDEV__InstallCoreHooks(void) {
   GUI__pfMEMDEV_SetAlphaHook = GUI_MEMDEV__SetAlphaHook;
   GUI__pfGetMemdevAPI = GUI_MEMDEV__GetDeviceAPI;
+}
+
+static bool _IsInitialized;
+
+void GUI_MEMDEV__Init(void) {
+  _IsInitialized = true;
+  GUI_MEMDEV__InstallCoreHooks();
+  WM__SetMemdevAPI(&_WMAPI);
+}
+
+void GUI_MEMDEV__EnsureInit(void) {
+  if (!_IsInitialized) GUI_MEMDEV__Init();
 }

@@ -26,6 +26,10 @@ inline int GUI_MEMDEV__BytesPerPixel(int BitsPerPixel) {
   return BitsPerPixel <= 8 ? 1 : (BitsPerPixel <= 16 ? 2 : 4);
 }
 
+// GUI_MEMDEV__Init unless it ran already: the first memory device of a program registers banded painting
+// should the application not have done so.
+void GUI_MEMDEV__EnsureInit(void);
+
 // Marks a run (rectangle) in a device's usage bitmap; nothing without one. Coordinates in display space.
 void GUI_MEMDEV__MarkHLine(GUI_MEMDEV* pDev, int x, int y, int Len);
 void GUI_MEMDEV__MarkRect(GUI_MEMDEV* pDev, int x, int y, int xSize, int ySize);
