@@ -4,12 +4,6 @@
 
 namespace {
 
-class LockGuard {
- public:
-  LockGuard() { GUI_Lock(); }
-  ~LockGuard() { GUI_Unlock(); }
-};
-
 inline GUI_MEASDEV* _Meas(GUI_DEVICE* pDevice) { return (GUI_MEASDEV*)GUI_ALLOC_h2p(pDevice->u.hContext); }
 
 void _ClearRect(GUI_MEASDEV* p) {
@@ -98,7 +92,7 @@ const GUI_DEVICE_API GUI_MEASDEV_DEVICE = {
 void GUI_MEASDEV__SetAAFactorHook(int (*pfGetFactor)(void)) { _pfGetAAFactor = pfGetFactor; }
 
 GUI_HMEM GUI_MEASDEV_Create(void) {
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   int Layer = GUI_pContext->SelLayer;
   GUI_DEVICE* pHead = GUI_DEVICE__GetHead(Layer);
   GUI_DEVICE* pDevice = GUI_DEVICE_Create(&GUI_MEASDEV_DEVICE, pHead ? pHead->pColorConvAPI : nullptr, 0, Layer);
@@ -117,7 +111,7 @@ GUI_HMEM GUI_MEASDEV_Create(void) {
 }
 
 void GUI_MEASDEV_Select(GUI_HMEM hMeas) {
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   // One measuring or memory device in the chain at a time: whatever was selected leaves it first.
   GUI_SelectLCD();
   if (!hMeas) return;
@@ -129,7 +123,7 @@ void GUI_MEASDEV_Select(GUI_HMEM hMeas) {
 
 void GUI_MEASDEV_Delete(GUI_HMEM hMeas) {
   if (!hMeas) return;
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   if (GUI_pContext->hDevData == hMeas) GUI_SelectLCD();
   GUI_DEVICE* pDevice = ((GUI_MEASDEV*)GUI_ALLOC_h2p(hMeas))->pDevice;
   GUI_ALLOC_Free(hMeas);
@@ -138,12 +132,12 @@ void GUI_MEASDEV_Delete(GUI_HMEM hMeas) {
 
 void GUI_MEASDEV_ClearRect(GUI_HMEM hMeas) {
   if (!hMeas) return;
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   _ClearRect((GUI_MEASDEV*)GUI_ALLOC_h2p(hMeas));
 }
 
 void GUI_MEASDEV_GetRect(GUI_HMEM hMeas, GUI_RECT* pRect) {
   if (!hMeas || !pRect) return;
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   *pRect = ((GUI_MEASDEV*)GUI_ALLOC_h2p(hMeas))->rUsed;
 }

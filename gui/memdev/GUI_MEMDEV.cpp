@@ -5,12 +5,6 @@
 
 namespace {
 
-class LockGuard {
- public:
-  LockGuard() { GUI_Lock(); }
-  ~LockGuard() { GUI_Unlock(); }
-};
-
 // The selected memory device of the context; 0 when the display or a measuring device is the target.
 GUI_HMEM _GetSelectedMemdev(void) {
   GUI_HMEM h = GUI_pContext->hDevData;
@@ -104,7 +98,7 @@ GUI_HMEM GUI_MEMDEV__CreateFixed(int x0, int y0, int xSize, int ySize, int Flags
 GUI_HMEM GUI_MEMDEV_CreateFixed(int x0, int y0, int xSize, int ySize, int Flags, const GUI_DEVICE_API* pDeviceAPI,
                                 const LCD_COLOR_CONV_API* pColorConvAPI) {
   if (!pColorConvAPI || !pDeviceAPI) return 0;
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   return GUI_MEMDEV__CreateFixed(x0, y0, xSize, ySize, Flags, pDeviceAPI, pColorConvAPI);
 }
 
@@ -114,7 +108,7 @@ GUI_HMEM GUI_MEMDEV_Create32(int x0, int y0, int xSize, int ySize) {
 }
 
 GUI_HMEM GUI_MEMDEV_CreateEx(int x0, int y0, int xSize, int ySize, int Flags) {
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   int Layer = GUI_pContext->SelLayer;
   GUI_DEVICE* pDevice = GUI_DEVICE__GetByClass(Layer, DEVICE_CLASS_MEMDEV);
   if (!pDevice) pDevice = GUI_DEVICE__GetDriver(Layer);
@@ -132,7 +126,7 @@ GUI_HMEM GUI_MEMDEV_CreateEx(int x0, int y0, int xSize, int ySize, int Flags) {
 GUI_HMEM GUI_MEMDEV_Create(int x0, int y0, int xSize, int ySize) { return GUI_MEMDEV_CreateEx(x0, y0, xSize, ySize, 0); }
 
 GUI_HMEM GUI_MEMDEV_Select(GUI_HMEM hMem) {
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   GUI_HMEM hOld = GUI_pContext->hDevData;
   if (hMem) {
     // Drops whatever memory or measuring device the chain holds, so that exactly this one is linked.
@@ -150,7 +144,7 @@ GUI_HMEM GUI_MEMDEV_Select(GUI_HMEM hMem) {
 
 void GUI_MEMDEV_Delete(GUI_HMEM hMem) {
   if (!hMem) return;
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   if (GUI_pContext->hDevData == hMem) GUI_SelectLCD();
   GUI_MEMDEV* pDev = GUI_MEMDEV__h2p(hMem);
   GUI_HMEM hUsage = pDev->hUsage;
@@ -162,32 +156,32 @@ void GUI_MEMDEV_Delete(GUI_HMEM hMem) {
 }
 
 int GUI_MEMDEV_GetXPos(GUI_HMEM hMem) {
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   hMem = _Resolve(hMem);
   return hMem ? GUI_MEMDEV__h2p(hMem)->x0 : 0;
 }
 
 int GUI_MEMDEV_GetYPos(GUI_HMEM hMem) {
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   hMem = _Resolve(hMem);
   return hMem ? GUI_MEMDEV__h2p(hMem)->y0 : 0;
 }
 
 int GUI_MEMDEV_GetXSize(GUI_HMEM hMem) {
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   hMem = _Resolve(hMem);
   return hMem ? GUI_MEMDEV__h2p(hMem)->XSize : 0;
 }
 
 int GUI_MEMDEV_GetYSize(GUI_HMEM hMem) {
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   hMem = _Resolve(hMem);
   return hMem ? GUI_MEMDEV__h2p(hMem)->YSize : 0;
 }
 
 void* GUI_MEMDEV_GetDataPtr(GUI_HMEM hMem) {
   if (!hMem) return nullptr;
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   GUI_MEMDEV* pDev = (GUI_MEMDEV*)GUI_ALLOC_LockH(hMem);
   void* p = GUI_MEMDEV__GetPixels(pDev);
   GUI_ALLOC_UnlockH(&pDev);
@@ -196,25 +190,25 @@ void* GUI_MEMDEV_GetDataPtr(GUI_HMEM hMem) {
 
 int GUI_MEMDEV_GetBitsPerPixel(GUI_HMEM hMem) {
   if (!hMem) return 0;
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   const LCD_COLOR_CONV_API* pConv = GUI_MEMDEV__h2p(hMem)->pDevice->pColorConvAPI;
   return LCD__GetBPPDevice(pConv->pfGetIndexMask());
 }
 
 const LCD_COLOR_CONV_API* GUI_MEMDEV_GetColorConv(GUI_HMEM hMem) {
   if (!hMem) return nullptr;
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   return GUI_MEMDEV__h2p(hMem)->pDevice->pColorConvAPI;
 }
 
 void GUI_MEMDEV_SetColorConv(GUI_HMEM hMem, const LCD_COLOR_CONV_API* pColorConvAPI) {
   if (!hMem) return;
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   GUI_MEMDEV__h2p(hMem)->pDevice->pColorConvAPI = pColorConvAPI;
 }
 
 void GUI_MEMDEV_SetOrg(GUI_HMEM hMem, int x0, int y0) {
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   hMem = _Resolve(hMem);
   if (!hMem) return;
   GUI_MEMDEV* pDev = GUI_MEMDEV__h2p(hMem);
@@ -233,7 +227,7 @@ void GUI_MEMDEV_SetOrg(GUI_HMEM hMem, int x0, int y0) {
 }
 
 void GUI_MEMDEV_ReduceYSize(GUI_HMEM hMem, int YSize) {
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   hMem = _Resolve(hMem);
   if (!hMem) return;
   GUI_MEMDEV* pDev = GUI_MEMDEV__h2p(hMem);
@@ -242,24 +236,16 @@ void GUI_MEMDEV_ReduceYSize(GUI_HMEM hMem, int YSize) {
 
 void GUI_MEMDEV_Write(GUI_HMEM hMem) { GUI_MEMDEV_WriteAt(hMem, GUI_POS_AUTO, GUI_POS_AUTO); }
 
+static void _WriteOpaque(GUI_HMEM hMem, int x, int y, void*) { GUI_MEMDEV__WriteToActiveOpaque(hMem, x, y); }
+
 void GUI_MEMDEV_WriteAt(GUI_HMEM hMem, int x, int y) {
   if (!hMem) return;
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   int DrawModeOld = GUI_SetDrawMode(GUI_DRAWMODE_NORMAL);
   GUI_HMEM hSel = GUI_pContext->hDevData;
   GUI_SelectLCD();
-  GUI_MEMDEV* pDev = GUI_MEMDEV__h2p(hMem);
-  if (x == GUI_POS_AUTO) {
-    x = pDev->x0;
-    y = pDev->y0;
-  }
-  GUI_RECT r = GUI_MEMDEV__RectAt(pDev, x, y);
   WM_Activate();
-  if (pDev->XSize && pDev->YSize && WM__BeginClipIteration(&r)) {
-    do {
-      GUI_MEMDEV__WriteToActiveOpaque(hMem, x, y);
-    } while (WM__NextClipRect());
-  }
+  GUI_MEMDEV__ForEachVisiblePart(hMem, x, y, _WriteOpaque, nullptr);
   GUI_MEMDEV__SelectAny(hSel);
   GUI_SetDrawMode(DrawModeOld);
 }
@@ -274,7 +260,7 @@ void GUI_MEMDEV__CopyToLCDHook(GUI_HMEM hMem, int x, int y) {
 
 void GUI_MEMDEV_MarkRect(GUI_HMEM hMem, int x0, int y0, int x1, int y1) {
   if (!hMem || x1 < x0 || y1 < y0) return;
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   GUI_MEMDEV__MarkRect(GUI_MEMDEV__h2p(hMem), x0, y0, x1 - x0 + 1, y1 - y0 + 1);
 }
 
@@ -309,3 +295,45 @@ void GUI_MEMDEV__ClearUsage(GUI_MEMDEV* pDev) {
 // Anything that uses memory devices links this file: the GUI core learns of the device records before
 // main (plain pointers, no lock is taken that early).
 static const int _CoreHooks = (GUI_MEMDEV__InstallCoreHooks(), 0);
+
+void GUI_MEMDEV__ForEachVisiblePart(GUI_HMEM hMem, int x, int y, void (*pfWrite)(GUI_HMEM hMem, int x, int y, void* pData),
+                                    void* pData) {
+  GUI_MEMDEV* pDev = GUI_MEMDEV__h2p(hMem);
+  if (x == GUI_POS_AUTO) {
+    // Only x carries the marker; the device's own position is taken whole.
+    x = pDev->x0;
+    y = pDev->y0;
+  }
+  if (!pDev->XSize || !pDev->YSize) return;
+  GUI_RECT r = GUI_MEMDEV__RectAt(pDev, x, y);
+  if (WM__BeginClipIteration(&r)) {
+    do {
+      pfWrite(hMem, x, y, pData);
+    } while (WM__NextClipRect());
+  }
+}
+
+bool GUI_MEMDEV__ClipToDevice(const GUI_MEMDEV* pDev, int& x0, int& y0, int& x1, int& y1, const char* sMessage) {
+  int dx0 = pDev->x0, dy0 = pDev->y0, dx1 = pDev->x0 + pDev->XSize - 1, dy1 = pDev->y0 + pDev->YSize - 1;
+  if (x0 < dx0 || y0 < dy0 || x1 > dx1 || y1 > dy1) {
+    GUI_ErrorOut2(sMessage, x0 < dx0 || x0 > dx1 ? x0 : x1, y0 < dy0 || y0 > dy1 ? y0 : y1);
+    if (x0 < dx0) x0 = dx0;
+    if (y0 < dy0) y0 = dy0;
+    if (x1 > dx1) x1 = dx1;
+    if (y1 > dy1) y1 = dy1;
+  }
+  return x0 <= x1 && y0 <= y1;
+}
+
+bool GUI_MEMDEV__ClipBitmap(const GUI_MEMDEV* pDev, int& x0, int& y0, int& xSize, int& ySize, int& Diff,
+                            const U8*& pData, int BytesPerLine, const char* sMessage) {
+  int x1 = x0 + xSize - 1, y1 = y0 + ySize - 1, xc = x0, yc = y0;
+  if (xSize <= 0 || ySize <= 0 || !GUI_MEMDEV__ClipToDevice(pDev, xc, yc, x1, y1, sMessage)) return false;
+  Diff += xc - x0;
+  pData += (I64)(yc - y0) * BytesPerLine;
+  x0 = xc;
+  y0 = yc;
+  xSize = x1 - xc + 1;
+  ySize = y1 - yc + 1;
+  return true;
+}

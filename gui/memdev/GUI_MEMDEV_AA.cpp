@@ -2,18 +2,8 @@
 // write a device at half size to the display, averaging each 2 x 2 block.
 #include "GUI_MEMDEV_Private.h"
 
-namespace {
-
-class LockGuard {
- public:
-  LockGuard() { GUI_Lock(); }
-  ~LockGuard() { GUI_Unlock(); }
-};
-
-}  // namespace
-
 void GUI_MEMDEV_AA_FillDouble(GUI_HMEM hMem) {
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   if (!hMem) {
     hMem = GUI_pContext->hDevData;
     if (!hMem || GUI_MEMDEV__IsMeasDev(hMem)) return;
@@ -35,7 +25,7 @@ void GUI_MEMDEV_AA_FillDouble(GUI_HMEM hMem) {
 
 void GUI_MEMDEV_AA_WriteHalf(GUI_HMEM hMem) {
   if (!hMem) return;
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   GUI_MEMDEV* pDev = GUI_MEMDEV__h2p(hMem);
   int Bytes = GUI_MEMDEV__BytesPerPixel((int)pDev->BitsPerPixel);
   if (pDev->YSize < 2 || pDev->BitsPerPixel < 8) return;

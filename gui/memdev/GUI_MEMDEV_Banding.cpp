@@ -7,12 +7,6 @@
 
 namespace {
 
-class LockGuard {
- public:
-  LockGuard() { GUI_Lock(); }
-  ~LockGuard() { GUI_Unlock(); }
-};
-
 GUI_ALPHA_HOOK _pfAlphaHook;
 
 }  // namespace
@@ -20,7 +14,7 @@ GUI_ALPHA_HOOK _pfAlphaHook;
 void GUI_MEMDEV__SetAlphaHook(GUI_ALPHA_HOOK pfHook) { _pfAlphaHook = pfHook; }
 
 int GUI_MEMDEV_Draw(const GUI_RECT* pRect, GUI_CALLBACK_VOID_P* pfDraw, void* pData, int NumLines, int Flags) {
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   int Layer = GUI_pContext->SelLayer;
   int Width, Height;
   if (GUI__aMultiBufState[Layer] <= 1) {
@@ -77,7 +71,7 @@ int GUI_MEMDEV_CreateAuto(GUI_AUTODEV* pAutoDev) {
 }
 
 int GUI_MEMDEV_DrawAuto(GUI_AUTODEV* pAutoDev, GUI_AUTODEV_INFO* pAutoInfo, GUI_CALLBACK_VOID_P* pfDraw, void* pData) {
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   GUI_HMEM hSel = GUI_pContext->hDevData;
   GUI_HMEM hMeas = GUI_MEASDEV_Create();
   if (!hMeas) return 1;

@@ -9,12 +9,6 @@
 
 namespace {
 
-class LockGuard {
- public:
-  LockGuard() { GUI_Lock(); }
-  ~LockGuard() { GUI_Unlock(); }
-};
-
 struct Target {
   const LCD_COLOR_CONV_API* pConv;
   int BitsPerPixel;
@@ -30,24 +24,6 @@ Target _GetTarget(void) {
   return t;
 }
 
-// Device index of pixel i of a row, read with the device's own width.
-inline LCD_PIXELINDEX _ReadIndex(const U8* pRow, int i, int BitsPerPixel) {
-  switch (BitsPerPixel) {
-    case 1: return (pRow[i >> 3] >> (7 - (i & 7))) & 1;
-    case 8: return pRow[i];
-    case 16: {
-      U16 v;
-      memcpy(&v, pRow + 2 * i, 2);
-      return v;
-    }
-    default: {
-      U32 v;
-      memcpy(&v, pRow + 4 * i, 4);
-      return v;
-    }
-  }
-}
-
 // Converts n device pixels from pixel i0 of a row into target indices (u32 each) and packs them to the
 // target's depth, ready to be drawn as one line of the target's format.
 void _ConvertRun(const U8* pRow, int i0, int n, int DevBPP, const LCD_COLOR_CONV_API* pDevConv, const Target& t,
@@ -58,7 +34,7 @@ void _ConvertRun(const U8* pRow, int i0, int n, int DevBPP, const LCD_COLOR_CONV
     // The pixels are colours already.
     t.pConv->pfColor2IndexBulk((const GUI_COLOR*)(pRow + 4 * i0), pBuffer, (U32)n, 4);
   } else {
-    for (int k = 0; k < n; k++) pBuffer[k] = pfC2I(pfI2C(_ReadIndex(pRow, i0 + k, DevBPP)));
+    for (int k = 0; k < n; k++) pBuffer[k] = pfC2I(pfI2C(GUI_MEMDEV__ReadIndex(pRow, i0 + k, DevBPP)));
   }
   if (t.BitsPerPixel < 32) GUI__CompactPixelIndices(pBuffer, n, t.BitsPerPixel);
 }
@@ -228,21 +204,12 @@ void GUI_MEMDEV__WriteToActiveAlpha(GUI_HMEM hMem, int x, int y) {
 
 void GUI_MEMDEV_CopyToLCD(GUI_HMEM hMem) { GUI_MEMDEV_CopyToLCDAt(hMem, GUI_POS_AUTO, GUI_POS_AUTO); }
 
+static void _CopyPart(GUI_HMEM hMem, int x, int y, void*) { GUI_MEMDEV__CopyToLCDHook(hMem, x, y); }
+
 void GUI_MEMDEV_CopyToLCDAt(GUI_HMEM hMem, int x, int y) {
   if (!hMem) return;
-  LockGuard Lock;
-  GUI_MEMDEV* pDev = GUI_MEMDEV__h2p(hMem);
-  if (x == GUI_POS_AUTO) {
-    x = pDev->x0;
-    y = pDev->y0;
-  }
-  if (!pDev->XSize || !pDev->YSize) return;
-  GUI_RECT r = GUI_MEMDEV__RectAt(pDev, x, y);
-  if (WM__BeginClipIteration(&r)) {
-    do {
-      GUI_MEMDEV__CopyToLCDHook(hMem, x, y);
-    } while (WM__NextClipRect());
-  }
+  GUI_MEMDEV__LockGuard Lock;
+  GUI_MEMDEV__ForEachVisiblePart(hMem, x, y, _CopyPart, nullptr);
 }
 
 void* GUI_MEMDEV__XY2PTR(int x, int y) {

@@ -6,9 +6,11 @@ namespace {
 
 inline GUI_MEMDEV* _Dev(GUI_DEVICE* pDevice) { return GUI_MEMDEV__h2p(pDevice->u.hContext); }
 
+const char _sOut[] = "GUIDEV_1:\nParameters out of bounds in _XY2PTR_BITOFFSET()";
+
 bool _Inside(GUI_MEMDEV* pDev, int x, int y) {
   if (x < pDev->x0 || y < pDev->y0 || x >= pDev->x0 + pDev->XSize || y >= pDev->y0 + pDev->YSize) {
-    GUI_ErrorOut2("GUIDEV_1:\nParameters out of bounds in _XY2PTR_BITOFFSET()", x, y);
+    GUI_ErrorOut2(_sOut, x, y);
     return false;
   }
   return true;
@@ -34,15 +36,7 @@ inline void _Invert(GUI_MEMDEV* pDev, int x, int y) {
 }
 
 bool _ClipRect(GUI_MEMDEV* pDev, int& x0, int& y0, int& x1, int& y1) {
-  int dx1 = pDev->x0 + pDev->XSize - 1, dy1 = pDev->y0 + pDev->YSize - 1;
-  if (x0 < pDev->x0 || y0 < pDev->y0 || x1 > dx1 || y1 > dy1) {
-    GUI_ErrorOut2("GUIDEV_1:\nParameters out of bounds in _XY2PTR_BITOFFSET()", x0, y0);
-    if (x0 < pDev->x0) x0 = pDev->x0;
-    if (y0 < pDev->y0) y0 = pDev->y0;
-    if (x1 > dx1) x1 = dx1;
-    if (y1 > dy1) y1 = dy1;
-  }
-  return x0 <= x1 && y0 <= y1;
+  return GUI_MEMDEV__ClipToDevice(pDev, x0, y0, x1, y1, _sOut);
 }
 
 void _FillRect(GUI_DEVICE* pDevice, int x0, int y0, int x1, int y1) {
@@ -113,15 +107,8 @@ void _DrawBitmap(GUI_DEVICE* pDevice, int x0, int y0, int xSize, int ySize, int 
   int Mode = GUI_pContext->DrawMode;
   bool Xor = Mode & GUI_DRAWMODE_XOR, Trans = Mode & GUI_DRAWMODE_TRANS;
   if (BitsPerPixel != 1 && Xor) return;  // only 1-bit sources invert
+  if (!GUI_MEMDEV__ClipBitmap(pDev, x0, y0, xSize, ySize, Diff, pData, BytesPerLine, _sOut)) return;
   int x = x0, i0 = Diff;
-  int x1 = x + xSize - 1, y1 = y0 + ySize - 1, xc = x, yc = y0;
-  if (xSize <= 0 || ySize <= 0 || !_ClipRect(pDev, xc, yc, x1, y1)) return;
-  i0 += xc - x;
-  pData += (I64)(yc - y0) * BytesPerLine;
-  x = xc;
-  y0 = yc;
-  xSize = x1 - x + 1;
-  ySize = y1 - y0 + 1;
   bool Premark = !Xor && !Trans;
   if (Premark) GUI_MEMDEV__MarkRect(pDev, x, y0, xSize, ySize);
   int PerByte = 8 / BitsPerPixel;

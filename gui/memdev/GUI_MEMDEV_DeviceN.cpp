@@ -55,17 +55,8 @@ template <class T> struct Driver {
     }
     return true;
   }
-  // Clips a rectangle to the device, reporting when anything had to be cut. false: nothing left.
   static bool _ClipRect(GUI_MEMDEV* pDev, int& x0, int& y0, int& x1, int& y1) {
-    int dx0 = pDev->x0, dy0 = pDev->y0, dx1 = pDev->x0 + pDev->XSize - 1, dy1 = pDev->y0 + pDev->YSize - 1;
-    if (x0 < dx0 || y0 < dy0 || x1 > dx1 || y1 > dy1) {
-      GUI_ErrorOut2(Traits<T>::sOut, x0 < dx0 || x0 > dx1 ? x0 : x1, y0 < dy0 || y0 > dy1 ? y0 : y1);
-      if (x0 < dx0) x0 = dx0;
-      if (y0 < dy0) y0 = dy0;
-      if (x1 > dx1) x1 = dx1;
-      if (y1 > dy1) y1 = dy1;
-    }
-    return x0 <= x1 && y0 <= y1;
+    return GUI_MEMDEV__ClipToDevice(pDev, x0, y0, x1, y1, Traits<T>::sOut);
   }
 
   static void _Fill(T* p, T Value, int n) {
@@ -263,20 +254,12 @@ template <class T> struct Driver {
     bool Wide = BitsPerPixel == 16 || BitsPerPixel >= 24;
     if (!Indexed && !(Wide && sizeof(T) > 1)) return;  // a depth this device does not take
     if (BitsPerPixel > 32) return;
-    int x = x0;
-    int i0 = Diff;
-    if (BitsPerPixel == 1 && x < pDev->x0) {
-      GUI_ErrorOut3(Traits<T>::sLeft, x, pDev->x0, GUI_pContext->ClipRect.x0);
+    if (BitsPerPixel == 1 && x0 < pDev->x0) {
+      GUI_ErrorOut3(Traits<T>::sLeft, x0, pDev->x0, GUI_pContext->ClipRect.x0);
     }
     // Keep to the device: cut rows and columns that lie outside (a caller's fault, reported once).
-    int x1 = x + xSize - 1, y1 = y0 + ySize - 1, xc = x, yc = y0;
-    if (xSize <= 0 || ySize <= 0 || !_ClipRect(pDev, xc, yc, x1, y1)) return;
-    i0 += xc - x;
-    pData += (I64)(yc - y0) * BytesPerLine;
-    x = xc;
-    y0 = yc;
-    xSize = x1 - x + 1;
-    ySize = y1 - y0 + 1;
+    if (!GUI_MEMDEV__ClipBitmap(pDev, x0, y0, xSize, ySize, Diff, pData, BytesPerLine, Traits<T>::sOut)) return;
+    int x = x0, i0 = Diff;
     if (!pTrans) pTrans = _Identity.a;
     // Premark the whole rectangle when every pixel of it is written.
     bool Premark = (sizeof(T) == 4) ? !(Mode & GUI_DRAWMODE_TRANS) && !(Mode & GUI_DRAWMODE_XOR)

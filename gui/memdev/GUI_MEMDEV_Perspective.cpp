@@ -7,12 +7,6 @@
 
 namespace {
 
-class LockGuard {
- public:
-  LockGuard() { GUI_Lock(); }
-  ~LockGuard() { GUI_Unlock(); }
-};
-
 // Source column for column i of a picture W wide whose edges are h0 and h1 high.
 int _CorrectColumn(int i, int h0, int h1, int W) {
   if (h0 == h1) return i;
@@ -35,26 +29,42 @@ int _CorrectColumn(int i, int h0, int h1, int W) {
   return ipp;
 }
 
-// One target column: the device's rows spread over n pixels from (x, y) down.
-void _DrawColumn(GUI_MEMDEV* pDev, tLCDDEV_Color2Index pfColor2Index, int x, int y, int n, int c) {
-  int YSize = pDev->YSize;
-  if (n <= 0 || YSize <= 0) return;
-  int Acc = YSize / 2, Thr = YSize, r = 0, yCur = y;
-  while (r < YSize) {
+// Spreads Size source items over n > 0 target items with an integer error accumulator: each step takes the
+// next source item to keep (skipping some when shrinking) and tells over how many target items it goes
+// (more than one when growing).
+struct Spread {
+  int Size, n, Acc, Thr, Src;
+  Spread(int Size_, int n_) : Size(Size_), n(n_), Acc(Size_ / 2), Thr(Size_), Src(0) {}
+  // false when every source item is used; else *pIndex = the source item, *pCount = its target items.
+  bool Next(int* pIndex, int* pCount) {
+    if (Src >= Size) return false;
     Acc += n;
     int Skipped = 0;
     while (Acc < Thr) {
       Acc += n;
       Skipped++;
     }
-    Thr += YSize;
-    r += 1 + Skipped;
-    int Cnt = 1;
+    Thr += Size;
+    Src += 1 + Skipped;
+    int Count = 1;
     while (Thr <= Acc) {
-      Thr += YSize;
-      Cnt++;
+      Thr += Size;
+      Count++;
     }
-    int SrcRow = r - 1 < YSize ? r - 1 : YSize - 1;
+    *pIndex = Src - 1;
+    *pCount = Count;
+    return true;
+  }
+};
+
+// One target column: the device's rows spread over n pixels from (x, y) down.
+void _DrawColumn(GUI_MEMDEV* pDev, tLCDDEV_Color2Index pfColor2Index, int x, int y, int n, int c) {
+  int YSize = pDev->YSize;
+  if (n <= 0 || YSize <= 0) return;
+  Spread Rows(YSize, n);
+  int yCur = y, r, Cnt;
+  while (Rows.Next(&r, &Cnt)) {
+    int SrcRow = r < YSize ? r : YSize - 1;
     // Sampled relative to the device, so the read stays inside its pixels wherever the device lies.
     GUI_COLOR Color = *(const U32*)(GUI_MEMDEV__GetPixels(pDev) + (U32)SrcRow * pDev->BytesPerLine + (U32)c * 4);
     U32 a = Color >> 24;
@@ -74,25 +84,13 @@ void _DrawPerspective(GUI_MEMDEV* pDev, int x, int y, int h0, int h1, int dx, in
   tLCDDEV_Color2Index pfColor2Index = LCD__GetpfColor2Index(GUI_pContext->SelLayer);
   if (!pfColor2Index) return;
   int W = pDev->XSize;
-  int Acc = W / 2, Thr = W, s = 0, cx = x;
-  while (s < W) {
-    Acc += dx;
-    int Skipped = 0;
-    while (Acc < Thr) {
-      Acc += dx;
-      Skipped++;
-    }
-    Thr += W;
-    s += 1 + Skipped;
-    int Cols = 1;
-    while (Thr <= Acc) {
-      Thr += W;
-      Cols++;
-    }
+  Spread Columns(W, dx);
+  int cx = x, s, Cols;
+  while (Columns.Next(&s, &Cols)) {
     int Off = cx - x;
     int Top = (Off * dy + dx / 2) / dx;
     int Bottom = h0 - ((h0 - h1 - dy) * Off + dx / 2) / dx;
-    int c = _CorrectColumn(s - 1, h0, h1, W);
+    int c = _CorrectColumn(s, h0, h1, W);
     if (c > W - 1) c = W - 1;
     for (int k = 0; k < Cols; k++) _DrawColumn(pDev, pfColor2Index, cx + k, y + Top, Bottom - Top, c);
     cx += Cols;
@@ -103,7 +101,7 @@ void _DrawPerspective(GUI_MEMDEV* pDev, int x, int y, int h0, int h1, int dx, in
 
 void GUI_MEMDEV_DrawPerspective(GUI_HMEM hMem, int x, int y, int h0, int h1, int dx, int dy) {
   if (!hMem || dx <= 0) return;
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   GUI_MEMDEV__Pin PinDev(hMem);
   GUI_MEMDEV* pDev = GUI_MEMDEV__h2p(hMem);
   if (pDev->BitsPerPixel != 32 || !pDev->XSize || !pDev->YSize) return;
@@ -122,7 +120,7 @@ void GUI_MEMDEV_DrawPerspective(GUI_HMEM hMem, int x, int y, int h0, int h1, int
 
 void GUI_MEMDEV_DrawStretched(GUI_HMEM hMem, int x, int y, int w, int h) {
   if (!hMem) return;
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   GUI_MEMDEV* pDev = GUI_MEMDEV__h2p(hMem);
   int x0 = pDev->x0, y0 = pDev->y0;
   GUI_MEMDEV_SetOrg(hMem, 0, 0);

@@ -1,7 +1,18 @@
 // Internals shared by the memory-device sources; not for the layers above.
 #pragma once
 
+#include <cstring>
+
 #include "GUI_MEMDEV.h"
+
+// Holds the GUI lock for a scope.
+class GUI_MEMDEV__LockGuard {
+ public:
+  GUI_MEMDEV__LockGuard() { GUI_Lock(); }
+  ~GUI_MEMDEV__LockGuard() { GUI_Unlock(); }
+  GUI_MEMDEV__LockGuard(const GUI_MEMDEV__LockGuard&) = delete;
+  GUI_MEMDEV__LockGuard& operator=(const GUI_MEMDEV__LockGuard&) = delete;
+};
 
 // The record of a memory-device handle (no lock: valid while the GUI lock is held and nothing allocates).
 inline GUI_MEMDEV* GUI_MEMDEV__h2p(GUI_HMEM hMem) { return (GUI_MEMDEV*)GUI_ALLOC_h2p(hMem); }
@@ -42,6 +53,37 @@ int GUI_MEMDEV__IsMeasDev(GUI_HMEM hMem);
 
 // The colour conversion of the current layer's target (first device of the chain).
 const LCD_COLOR_CONV_API* GUI_MEMDEV__GetTargetConv(void);
+// Stored value of pixel i of a device row of 1, 8, 16 or 32 bits per pixel.
+inline LCD_PIXELINDEX GUI_MEMDEV__ReadIndex(const U8* pRow, int i, int BitsPerPixel) {
+  switch (BitsPerPixel) {
+    case 1: return (pRow[i >> 3] >> (7 - (i & 7))) & 1;
+    case 8: return pRow[i];
+    case 16: {
+      U16 v;
+      memcpy(&v, pRow + 2 * i, 2);
+      return v;
+    }
+    default: {
+      U32 v;
+      memcpy(&v, pRow + 4 * i, 4);
+      return v;
+    }
+  }
+}
+
+// Runs pfWrite(hMem, x, y, pData) for every visible part of the device placed at (x, y) (GUI_POS_AUTO: its
+// own position), each part being the context's clip rectangle meanwhile. The caller holds the lock.
+void GUI_MEMDEV__ForEachVisiblePart(GUI_HMEM hMem, int x, int y, void (*pfWrite)(GUI_HMEM hMem, int x, int y, void* pData),
+                                    void* pData);
+
+// Cuts the rectangle (x0, y0, x1, y1) to the device, reporting sMessage with the first point outside when
+// anything had to go (a caller's fault). false: nothing is left.
+bool GUI_MEMDEV__ClipToDevice(const GUI_MEMDEV* pDev, int& x0, int& y0, int& x1, int& y1, const char* sMessage);
+// The same for a bitmap whose first pixel is source pixel *pDiff at (x0, y0): moves the start, the first
+// source pixel and the data to the first row and column inside.
+bool GUI_MEMDEV__ClipBitmap(const GUI_MEMDEV* pDev, int& x0, int& y0, int& xSize, int& ySize, int& Diff,
+                            const U8*& pData, int BytesPerLine, const char* sMessage);
+
 // Coordinates beyond the 16-bit range of rectangles are held at its ends.
 inline I16 GUI_MEMDEV__ToI16(int v) { return (I16)(v < -32768 ? -32768 : (v > 32767 ? 32767 : v)); }
 // The rectangle of a device placed with its upper left corner at (x, y).

@@ -4,19 +4,9 @@
 
 #include "GUI_MEMDEV_Private.h"
 
-namespace {
-
-class LockGuard {
- public:
-  LockGuard() { GUI_Lock(); }
-  ~LockGuard() { GUI_Unlock(); }
-};
-
-}  // namespace
-
 int GUI_MEMDEV_PunchOutDevice(GUI_HMEM hMem, GUI_HMEM hMask) {
   if (!hMem || !hMask) return 1;
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   GUI_MEMDEV* pDev = GUI_MEMDEV__h2p(hMem);
   GUI_MEMDEV* pMask = GUI_MEMDEV__h2p(hMask);
   if (pDev->XSize != pMask->XSize || pDev->YSize != pMask->YSize) return 1;

@@ -5,21 +5,6 @@
 
 namespace {
 
-class LockGuard {
- public:
-  LockGuard() { GUI_Lock(); }
-  ~LockGuard() { GUI_Unlock(); }
-};
-
-LCD_PIXELINDEX _ReadIndex(const U8* pRow, int i, int BitsPerPixel) {
-  switch (BitsPerPixel) {
-    case 1: return (pRow[i >> 3] >> (7 - (i & 7))) & 1;
-    case 8: return pRow[i];
-    case 16: return ((const U16*)pRow)[i];
-    default: return ((const U32*)pRow)[i];
-  }
-}
-
 // Mixes the drawn pixels of the device at (x, y) inside the clip rectangle into the target.
 void _Blend(GUI_HMEM hMem, U8 Alpha, int x, int y, int TargetBPP, LCD_PIXELINDEX* pResult, LCD_PIXELINDEX* pBack) {
   int Layer = GUI_pContext->SelLayer;
@@ -50,7 +35,7 @@ void _Blend(GUI_HMEM hMem, U8 Alpha, int x, int y, int TargetBPP, LCD_PIXELINDEX
       int Num = b - a + 1;
       LCD_ReadRectEx(a, ys, b, ys, pBack, pHead);
       for (int k = 0; k < Num; k++) {
-        GUI_COLOR c0 = pfDevI2C(_ReadIndex(pRow, a - x + k, (int)pDev->BitsPerPixel));
+        GUI_COLOR c0 = pfDevI2C(GUI_MEMDEV__ReadIndex(pRow, a - x + k, (int)pDev->BitsPerPixel));
         GUI_COLOR c1 = pfTargetI2C(pBack[k]);
         pResult[k] = pfTargetC2I(LCD_MixColorsNoAlpha(c0, c1, Alpha));
       }
@@ -83,17 +68,8 @@ void GUI_MEMDEV_WriteAlpha(GUI_HMEM hMem, int Alpha) { GUI_MEMDEV_WriteAlphaAt(h
 
 void GUI_MEMDEV_WriteAlphaAt(GUI_HMEM hMem, int Alpha, int x, int y) {
   if (!hMem) return;
-  LockGuard Lock;
-  GUI_MEMDEV* pDev = GUI_MEMDEV__h2p(hMem);
-  if (x == GUI_POS_AUTO) {
-    x = pDev->x0;
-    y = pDev->y0;
-  }
-  if (!pDev->XSize || !pDev->YSize) return;
-  GUI_RECT r = GUI_MEMDEV__RectAt(pDev, x, y);
-  if (WM__BeginClipIteration(&r)) {
-    do {
-      _WriteAlphaClipped(hMem, (U8)Alpha, x, y);
-    } while (WM__NextClipRect());
-  }
+  GUI_MEMDEV__LockGuard Lock;
+  U8 a = (U8)Alpha;
+  GUI_MEMDEV__ForEachVisiblePart(
+      hMem, x, y, [](GUI_HMEM h, int xp, int yp, void* p) { _WriteAlphaClipped(h, *(U8*)p, xp, yp); }, &a);
 }

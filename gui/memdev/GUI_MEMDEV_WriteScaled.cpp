@@ -4,12 +4,6 @@
 
 namespace {
 
-class LockGuard {
- public:
-  LockGuard() { GUI_Lock(); }
-  ~LockGuard() { GUI_Unlock(); }
-};
-
 struct Scaled {
   GUI_MEMDEV* pDev;
   GUI_USAGE* pUsage;
@@ -22,13 +16,8 @@ struct Scaled {
 };
 
 LCD_PIXELINDEX _ReadIndex(const Scaled& s, int col, int row) {
-  const U8* pRow = GUI_MEMDEV__GetPixels(s.pDev) + (U32)row * s.pDev->BytesPerLine;
-  switch (s.pDev->BitsPerPixel) {
-    case 1: return (pRow[col >> 3] >> (7 - (col & 7))) & 1;
-    case 8: return pRow[col];
-    case 16: return ((const U16*)pRow)[col];
-    default: return ((const U32*)pRow)[col];
-  }
+  return GUI_MEMDEV__ReadIndex(GUI_MEMDEV__GetPixels(s.pDev) + (U32)row * s.pDev->BytesPerLine, col,
+                               (int)s.pDev->BitsPerPixel);
 }
 
 // The alpha line into the selected memory device: mixes the foreground colour into each pixel.
@@ -124,7 +113,7 @@ void GUI_MEMDEV_WriteScaled(GUI_HMEM hMem, int xMul, int yMul, int Alpha) {
 
 void GUI_MEMDEV_WriteScaledAt(GUI_HMEM hMem, int x, int y, int xMul, int yMul, int Alpha) {
   if (!hMem) return;
-  LockGuard Lock;
+  GUI_MEMDEV__LockGuard Lock;
   GUI_MEMDEV__Pin PinDev(hMem), PinUsage(GUI_MEMDEV__h2p(hMem)->hUsage);
   Scaled s;
   s.pDev = GUI_MEMDEV__h2p(hMem);
