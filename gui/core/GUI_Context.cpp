@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-const GUI_FONT* GUI__pDefaultFont;
+const GUI_FONT* GUI__pDefaultFont = &GUI_Font13;
 
 void GUI_SaveContext(GUI_CONTEXT* pContext) {
   if (pContext) {

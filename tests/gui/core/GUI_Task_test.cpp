@@ -140,3 +140,18 @@ TEST_F(TaskTest, ErrorValuesAreAppendedAsData) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TaskTest, DefaultsAfterInit) {
+  EXPECT_EQ(GUI_GetColor(), GUI_WHITE);
+  EXPECT_EQ(GUI_GetBkColor(), GUI_BLACK);
+  EXPECT_EQ(GUI_GetPenSize(), 1);
+  EXPECT_EQ(GUI_GetLineStyle(), GUI_LS_SOLID);
+  EXPECT_EQ(GUI_GetDrawMode(), 0);
+  EXPECT_EQ(GUI_pContext->pAFont, &GUI_Font13);
+  EXPECT_EQ(GUI_pContext->ClipRect.x1, 479);
+  EXPECT_EQ(GUI_pContext->ClipRect.y1, 543);
+}
+
+}  // namespace
