@@ -35,6 +35,8 @@ void APP_CreateKernelObjects();
 void APP_LoadStartupData();  // the host's "tmp.dat", else the last saved function data; quiet
 void APP_StartThreads();
 void APP_StopThreads();      // sets APP_StopRequested and joins the threads
+// Saves the function data as "M0:\_Backup.dat", then puts every object back to its factory settings. 1 done.
+int APP_FactoryReset();
 
 // One 10-ms tick (system values, input-simulation records, tick event every 10th call), the 1-s part of the tick
 // (clock from the PC, access-level countdown), and one control cycle. The threads call them; tests call them

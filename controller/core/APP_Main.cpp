@@ -54,6 +54,17 @@ void APP_InitController() {
   FKT_pfParameterChanged = CHG_ParameterChanged;
 }
 
+int APP_FactoryReset() {
+  if (DAT_SaveFunctionDataFile("M0:\\_Backup.dat") != DAT_OK) return 0;  // never reset without a backup
+  bool locked = APP_hDataMutex && OS_MutexLock(APP_hDataMutex, OS_INFINITE) == OS_WAIT_TAKEN;
+  FKT_DeleteAll();
+  IO_ResetAll();
+  memset(FKT_UserDesignations, 0, sizeof(FKT_UserDesignations));
+  if (locked) OS_MutexUnlock(APP_hDataMutex);
+  IO_WriteSimInputDesc();
+  return 1;
+}
+
 void APP_CreateKernelObjects() {
   if (!APP_hDataMutex) APP_hDataMutex = OS_MutexCreate();
   if (!APP_hUiSemaphore) APP_hUiSemaphore = OS_SemCreate(1, 1);

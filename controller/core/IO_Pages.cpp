@@ -63,9 +63,20 @@ int FUNKTION_Ausgang::SetCommand(int k, int32_t Value, int Flags) {
   return 1;
 }
 
+// A digital fixed value is a switch; an analog one a value within its own limits.
 int FUNKTION_Festwert::GetPageDescription(int Page, OBJ_MENU* m) {
-  static const int numbers[] = {0, 1, 2, 3, 4};
-  return Page == 0 ? OBJ_PageParamList(m, this, numbers, 5) : 0;
+  if (Page != 0) return 0;
+  if (_Par.Type != 1) {
+    static const int numbers[] = {0, 1, 2, 3, 4};
+    return OBJ_PageParamList(m, this, numbers, 5);
+  }
+  m->Begin(7);
+  m->Rec('1', m->SubIndex, _T(OBJ_FAM_FIXED, OBJ_VC_NAME));
+  OBJ_PageParamLine(m, this, OBJ_FAM_FIXED, 0);
+  m->Rec(11, m->SubIndex, _T(OBJ_FAM_FIXED, 2));
+  m->Rec(0x80, 0, _V(OBJ_FAM_FIXED, 2));
+  m->Rec(1, 0, 0);
+  return m->End();
 }
 
 int FUNKTION_BusIO::GetPageDescription(int Page, OBJ_MENU* m) {

@@ -79,10 +79,11 @@ enum {
   OBJ_SYS_SAVE = 3,         // write 1: save the function data
   OBJ_SYS_NODE = 4,         // own node number (read-only)
   OBJ_SYS_MESSAGES = 5,     // number of active messages (read-only)
+  OBJ_SYS_FACTORY_RESET = 11,  // write 1: back to factory settings, the data saved as "M0:\_Backup.dat" (expert)
   OBJ_SYS_DEVICE = 6,       // text only: device name
   OBJ_SYS_VERSION = 7,      // text only: software version
   OBJ_SYS_LEVEL = 8,        // text only: 8, 9, 10 the names of the access levels
-  OBJ_SYS_COUNT = 11,
+  OBJ_SYS_COUNT = 12,
 };
 
 enum {

@@ -55,6 +55,7 @@ void _TableList(OBJ_MENU* m, int Family, int Count, uint8_t Face, uint8_t Box, i
 
 void _Messages(OBJ_MENU* m) {
   m->Begin(7);
+  m->Rec('2', 0, _Text(OBJ_FAM_SYSTEM, OBJ_SYS_DEVICE));
   m->Rec(11, 0, _Text(OBJ_FAM_SYSTEM, OBJ_SYS_MESSAGES));
   m->Rec(0x21, 0, _Value(OBJ_FAM_SYSTEM, OBJ_SYS_MESSAGES));
   m->Rec(1, 0, 0);
@@ -65,6 +66,7 @@ void _Messages(OBJ_MENU* m) {
     m->Rec(3, slot, OBJ_MenuIndex(OBJ_FAM_FUNCTION, 0));
     m->Rec(0xA1, slot, _Entry(OBJ_FAM_FUNCTION, OBJ_VC_OUTPUT));  // red frame while active
     m->Rec(0x21, slot, _Entry(OBJ_FAM_FUNCTION, 3));              // priority
+    m->Rec(0x2B, slot, _Entry(OBJ_FAM_FUNCTION, OBJ_VC_COMMAND + 1));  // reset the message
     m->Rec(1, 0, 0);
   }
 }
@@ -145,9 +147,11 @@ void _ManualValues(OBJ_MENU* m, int Sub) {
 void _Files(OBJ_MENU* m) {
   m->Begin(7);
   m->Rec(0x40, 0, OBJ_IDX_LISTING);
-  m->Rec('f', 0, _Text(OBJ_FAM_SYSTEM, OBJ_SYS_SAVE));
-  m->Rec(0x20, 0, _Value(OBJ_FAM_SYSTEM, OBJ_SYS_SAVE));
-  m->Rec(1, 0, 0);
+  for (int code : {OBJ_SYS_SAVE, OBJ_SYS_FACTORY_RESET}) {
+    m->Rec('f', 0, _Text(OBJ_FAM_SYSTEM, code));
+    m->Rec(0x20, 0, _Value(OBJ_FAM_SYSTEM, code));
+    m->Rec(1, 0, 0);
+  }
 }
 
 struct _NODE_MENU {

@@ -171,7 +171,7 @@ int _CountActiveMessages() {
 
 const char16_t* const _apSysName[OBJ_SYS_COUNT] = {
     u"Date", u"Time", u"New message function", u"Save function data", u"Node number", u"Active messages",
-    u"MERIDOX", u"Software 1.00", u"User", u"Technician", u"Expert"};
+    u"MERIDOX", u"Software 1.00", u"User", u"Technician", u"Expert", u"Factory settings"};
 
 int _SystemRead(_Answer& a, int View, int Code) {
   if (Code >= OBJ_SYS_COUNT) return 0;
@@ -181,7 +181,7 @@ int _SystemRead(_Answer& a, int View, int Code) {
     a.Text(_apSysName[Code]);
     return a.Result();
   }
-  if (Code >= OBJ_SYS_DEVICE) return 0;  // text only
+  if (Code >= OBJ_SYS_DEVICE && Code != OBJ_SYS_FACTORY_RESET) return 0;  // text only
   bool limits = View != OBJ_VIEW_VALUE;
   int32_t v = 0, lo = 0, hi = 0;
   uint8_t unit = 0;
@@ -189,7 +189,8 @@ int _SystemRead(_Answer& a, int View, int Code) {
     case OBJ_SYS_DATE: v = (int32_t)_PackedDate(); lo = 1 | 1 << 8 | 1970 << 16; hi = 31 | 12 << 8 | 2099 << 16; unit = 62; break;
     case OBJ_SYS_TIME: v = SYS_ClockTm.Hour * 60 + SYS_ClockTm.Min; hi = 1439; unit = 4; break;
     case OBJ_SYS_NEW_MESSAGE: hi = 1; break;
-    case OBJ_SYS_SAVE: hi = 1; break;
+    case OBJ_SYS_SAVE:
+    case OBJ_SYS_FACTORY_RESET: hi = 1; break;
     case OBJ_SYS_NODE: v = lo = hi = SET_Can.GetParameter(SET_CAN_PAR_NODE); break;
     case OBJ_SYS_MESSAGES: v = lo = hi = _CountActiveMessages(); break;
   }
@@ -223,6 +224,9 @@ int _SystemWrite(int Code, int32_t v) {
       if (v != 1) return 0;
       APP_SaveRequested = 1;
       return 1;
+    case OBJ_SYS_FACTORY_RESET:
+      if (v != 1 || FKT_GetOwnAccessLevel() < FKT_LEVEL_EXPERT) return 0;
+      return APP_FactoryReset();
     default: return 0;
   }
 }

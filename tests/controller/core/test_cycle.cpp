@@ -1,4 +1,7 @@
 // Tick and control cycle with a test clock: input simulation and faults, run order, clock and access countdown.
+#include <atomic>
+#include <thread>
+
 #include "CoreTestSupport.h"
 
 using namespace coretest;
@@ -123,4 +126,57 @@ TEST_F(ControlCycle, SaveRequestIsServedByTheCycle) {
   APP_ControlCycle();
   EXPECT_EQ(APP_SaveRequested, 0);
   EXPECT_EQ(std::filesystem::file_size(dir / "docs" / "Intern" / "funktionsdaten.dat"), (uintmax_t)DAT_FILE_SIZE);
+}
+
+namespace {
+
+std::atomic<int> gDelays;
+std::vector<std::string> gSteps;
+
+}  // namespace
+
+// The main task's start-up order and its loop, with a host delay hook that advances the test clock and asks the
+// task to stop after a few passes; nothing sleeps.
+TEST_F(ControlCycle, MainTaskStartsInOrderAndStopsThroughTheHost) {
+  gDelays = 0;
+  gSteps.clear();
+  static std::atomic<uint32_t> now{0};
+  APP_HostHooks.pfGetTime = [] { return now.load(); };
+  APP_HostHooks.pfDelay = [](int ms) {
+    now += (uint32_t)(ms > 0 ? ms : 1);
+    if (++gDelays > 40) APP_StopRequested = 1;
+    std::this_thread::yield();
+  };
+  APP_UiHooks = {};
+  APP_UiHooks.pfInitGui = [] { gSteps.push_back("gui"); };
+  APP_UiHooks.pfBuildTexts = [](int lang) { gSteps.push_back("texts " + std::to_string(lang)); };
+  APP_UiHooks.pfLoadDesign = [] { gSteps.push_back("design"); };
+  APP_UiHooks.pfCreateMainScreen = [] {
+    gSteps.push_back(APP_hDataMutex && APP_hUiSemaphore && APP_hTickEvent && APP_hMenuEvent ? "screen after objects"
+                                                                                              : "screen too early");
+  };
+  // The data saved before start is what the task loads.
+  SET_General.SetParameter(SET_GEN_PAR_LANGUAGE, 3, 0);
+  DAT_SaveTmpFile();
+  APP_InitController();
+  APP_MainTask();
+  APP_UiHooks = {};
+  EXPECT_EQ(gSteps, (std::vector<std::string>{"gui", "texts 0", "design", "texts 3", "screen after objects"}));
+  EXPECT_EQ(UI_StartupDone, 1);
+  EXPECT_EQ(SET_General.GetParameter(SET_GEN_PAR_LANGUAGE), 3);
+  EXPECT_TRUE(CAN_GetNodeState(&CAN_NodeState));
+  EXPECT_TRUE(std::filesystem::exists(dir / "docs" / "Intern" / "change.log"));
+  UI_StartupDone = 0;
+}
+
+TEST_F(ControlCycle, FactoryResetKeepsABackup) {
+  IO_Inputs[4].SetParameter(IO_IN_PAR_TYPE, 2, 0);
+  FUNKTION_BASIS_PAR* p;
+  ASSERT_EQ(FKT_CreateObject(TestFunction::kType, 0, &p), FKT_OK);
+  ASSERT_EQ(APP_FactoryReset(), 1);
+  EXPECT_EQ(IO_Inputs[4].GetParameter(IO_IN_PAR_TYPE), 0);
+  EXPECT_EQ(FKT_GetRegistryCount(), 0);
+  ASSERT_EQ(DAT_LoadFunctionDataFile("M0:\\_Backup.dat", 1), DAT_OK);
+  EXPECT_EQ(IO_Inputs[4].GetParameter(IO_IN_PAR_TYPE), 2);
+  EXPECT_EQ(FKT_GetRegistryCount(), 1);
 }

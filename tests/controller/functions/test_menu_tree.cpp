@@ -324,7 +324,7 @@ class Walker {
 class MenuTree : public ::testing::Test {
  protected:
   void SetUp() override {
-    auto dir = std::filesystem::temp_directory_path() / ("menu-tree-" + std::to_string(::getpid()));
+    dir = std::filesystem::temp_directory_path() / ("menu-tree-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir / "Intern");
     snprintf(APP_DocumentsFolder, sizeof(APP_DocumentsFolder), "%s", dir.c_str());
     FKT_InstallFunctionModules();
@@ -333,13 +333,18 @@ class MenuTree : public ::testing::Test {
     FUNKTION_BASIS_PAR* p;
     ASSERT_EQ(FKT_CreateObject(FKT_TYPE_MESSAGE, 3, &p), FKT_OK);
     ASSERT_EQ(FKT_CreateObject(FKT_TYPE_MESSAGE, 40, &p), FKT_OK);
+    IO_FixedValues[2].SetParameter(0, 1, 0);  // a digital fixed value: its page has a switch
     // A code of its own for the expert, none for the technician: both kinds of access boxes.
     uint8_t rec[WHIRL_DIGEST_SIZE];
     SET_MakeCodeRecord(u"", 0, rec);
     SET_General.SetCodeRecord(1, rec);
     ASSERT_EQ(DAT_SaveFunctionDataFile("M0:\\walk.dat"), DAT_OK);
   }
-  void TearDown() override { APP_InitController(); }
+  void TearDown() override {
+    APP_InitController();
+    std::filesystem::remove_all(dir);
+  }
+  std::filesystem::path dir;
 };
 
 }  // namespace
@@ -361,8 +366,9 @@ TEST_F(MenuTree, WholeTreeAnswersInItsFormats) {
   want.insert({1, 0x20});
   for (int c : {1, 16, 0x12, 0x13, 0x14, 0x11, 32, 0x22, 0x23, 0x24, 0xA1, 0x21}) want.insert({2, c});
   for (int c : {(int)'0', (int)'2', 0x51}) want.insert({3, c});
-  for (int c : std::initializer_list<int>{2, 3, 4, 6, 7, 8, 9, 10, 11, 19, 'f', 'v', 'S', 'T', 'Q', '0', '1', 0x40, 0x20, 0x21, 0x22, 0x23,
-                0x24, 0x2A, 0x2C, 0x81, 0xA1, 0x28, 0x29})
+  for (int c : std::initializer_list<int>{2, 3, 4, 6, 7, 8, 9, 10, 11, 19, 'f', 'v', 'S', 'T', 'Q', '0', '1', '2',
+                                          0x40, 0x20, 0x21, 0x22, 0x23, 0x24, 0x2A, 0x2B, 0x2C, 0x80, 0x81, 0xA1,
+                                          0x28, 0x29})
     want.insert({7, c});
   for (int c : {2, 3, 4, 5, 6, 7, 8, 9, 10, 13, 14, 15, 16, 17}) want.insert({10, c});
   for (int k = 1; k <= 13; k++)
