@@ -41,6 +41,24 @@ constexpr _Boxes _MakeBoxes() {
 
 constexpr _Boxes _Box = _MakeBoxes();
 
+// Products with the inverse mix-columns coefficients 9, 11, 13 and 14.
+struct _MulTables {
+  std::array<uint8_t, 256> m9{}, m11{}, m13{}, m14{};
+};
+
+constexpr _MulTables _MakeMul() {
+  _MulTables t{};
+  for (int x = 0; x < 256; x++) {
+    t.m9[x] = _Mul((uint8_t)x, 9);
+    t.m11[x] = _Mul((uint8_t)x, 11);
+    t.m13[x] = _Mul((uint8_t)x, 13);
+    t.m14[x] = _Mul((uint8_t)x, 14);
+  }
+  return t;
+}
+
+constexpr _MulTables _MT = _MakeMul();
+
 uint32_t _SubWord(uint32_t w) {
   return (uint32_t)_Box.s[w >> 24] << 24 | (uint32_t)_Box.s[(w >> 16) & 0xFF] << 16 |
          (uint32_t)_Box.s[(w >> 8) & 0xFF] << 8 | _Box.s[w & 0xFF];
@@ -89,10 +107,10 @@ void _DecryptBlock(const AES_CONTEXT* pCtx, uint8_t* s) {
       for (int c = 0; c < 4; c++) {
         uint8_t* p = s + 4 * c;
         uint8_t a0 = p[0], a1 = p[1], a2 = p[2], a3 = p[3];
-        p[0] = (uint8_t)(_Mul(a0, 14) ^ _Mul(a1, 11) ^ _Mul(a2, 13) ^ _Mul(a3, 9));
-        p[1] = (uint8_t)(_Mul(a0, 9) ^ _Mul(a1, 14) ^ _Mul(a2, 11) ^ _Mul(a3, 13));
-        p[2] = (uint8_t)(_Mul(a0, 13) ^ _Mul(a1, 9) ^ _Mul(a2, 14) ^ _Mul(a3, 11));
-        p[3] = (uint8_t)(_Mul(a0, 11) ^ _Mul(a1, 13) ^ _Mul(a2, 9) ^ _Mul(a3, 14));
+        p[0] = (uint8_t)(_MT.m14[a0] ^ _MT.m11[a1] ^ _MT.m13[a2] ^ _MT.m9[a3]);
+        p[1] = (uint8_t)(_MT.m9[a0] ^ _MT.m14[a1] ^ _MT.m11[a2] ^ _MT.m13[a3]);
+        p[2] = (uint8_t)(_MT.m13[a0] ^ _MT.m9[a1] ^ _MT.m14[a2] ^ _MT.m11[a3]);
+        p[3] = (uint8_t)(_MT.m11[a0] ^ _MT.m13[a1] ^ _MT.m9[a2] ^ _MT.m14[a3]);
       }
     }
   }

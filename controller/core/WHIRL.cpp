@@ -35,6 +35,16 @@ constexpr uint8_t _Mul(uint8_t a, uint8_t b) {  // GF(2^8) modulo x^8 + x^4 + x^
 
 constexpr uint8_t _aC[8] = {1, 1, 4, 1, 8, 5, 2, 9};
 
+// Products of every byte with the eight matrix coefficients, row by coefficient position.
+constexpr std::array<std::array<uint8_t, 256>, 8> _MakeMulC() {
+  std::array<std::array<uint8_t, 256>, 8> t{};
+  for (int k = 0; k < 8; k++)
+    for (int x = 0; x < 256; x++) t[k][x] = _Mul((uint8_t)x, _aC[k]);
+  return t;
+}
+
+constexpr auto _MulC = _MakeMulC();
+
 using _State = uint8_t[8][8];
 
 // One round function: substitute, shift columns down, mix rows, add the key.
@@ -45,7 +55,7 @@ void _Round(_State& a, const _State& k) {
   for (int i = 0; i < 8; i++)
     for (int j = 0; j < 8; j++) {
       uint8_t v = 0;
-      for (int x = 0; x < 8; x++) v ^= _Mul(t[i][x], _aC[(j - x + 8) & 7]);
+      for (int x = 0; x < 8; x++) v ^= _MulC[(j - x + 8) & 7][t[i][x]];
       a[i][j] = v ^ k[i][j];
     }
 }
