@@ -1,6 +1,7 @@
 #include "PATH.h"
 
 #include <cstring>
+#include <strings.h>
 #include <filesystem>
 #include <algorithm>
 #include <string>
@@ -27,7 +28,7 @@ int PATH_Join(const char* sFolder, const char* sName, char* pOut, size_t OutSize
 int PATH_Resolve(const char* sPath, char* pOut, size_t OutSize) {
   if (!sPath || !pOut || !OutSize) return 0;
   std::string s;
-  if (strncmp(sPath, _acInternalPrefix, sizeof(_acInternalPrefix) - 1) == 0) {
+  if (strncasecmp(sPath, _acInternalPrefix, sizeof(_acInternalPrefix) - 1) == 0) {
     const char* rest = sPath + sizeof(_acInternalPrefix) - 1;
     while (*rest == '\\' || *rest == '/') rest++;
     s = APP_DocumentsFolder;
