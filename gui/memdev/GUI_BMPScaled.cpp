@@ -1,0 +1,135 @@
+// Drawing BMP files scaled by Num / Denom (nearest pixel): source pixel i covers the target pixels from
+// (i * Num + Denom / 2) / Denom up to the start of pixel i + 1, so shrinking drops pixels and enlarging repeats
+// them; runs of equal colour become one filled rectangle.
+#include "GUI_BMP.h"
+#include "GUI_BMP_Private.h"
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct _SCALED {
+  const GUI_BMP__INFO* pInfo;
+  int ColFirst, ColLast;  // source columns that reach the clip rectangle
+  int x0, y0;
+  int64_t Num, Denom;
+  int XSizeOut, YSizeOut;
+};
+
+int _Start(const _SCALED* p, int i) { return int((i * p->Num + p->Denom / 2) / p->Denom); }
+
+void _DrawRow(void* pContext, int Row, const uint32_t* pValue) {
+  const _SCALED* p = static_cast<const _SCALED*>(pContext);
+  int t0 = _Start(p, Row), t1 = _Start(p, Row + 1);
+  if (t1 > p->YSizeOut) {
+    t1 = p->YSizeOut;
+  }
+  if (t0 >= t1) {
+    return;
+  }
+  int y0 = p->y0 + t0, y1 = p->y0 + t1 - 1;
+  const GUI_RECT& Clip = GUI_pContext->ClipRect;
+  if (y1 < Clip.y0 || y0 > Clip.y1) {
+    return;
+  }
+  int IsPal = p->pInfo->BitsPerPixel <= 8;
+  int RunStart = -1, RunEnd = 0;
+  GUI_COLOR RunColor = 0;
+  for (int Col = p->ColFirst; Col <= p->ColLast; Col++) {
+    int u0 = std::min(_Start(p, Col), p->XSizeOut), u1 = std::min(_Start(p, Col + 1), p->XSizeOut);
+    if (u1 <= u0) {
+      continue;  // a column that shrinking drops
+    }
+    uint32_t v = pValue[Col - p->ColFirst];
+    GUI_COLOR Color = (IsPal ? p->pInfo->aPalette[v & 0xFF] : v) & 0xFFFFFF;
+    if (RunStart >= 0 && Color != RunColor) {
+      LCD_SetColor(RunColor);
+      LCD_FillRect(p->x0 + RunStart, y0, p->x0 + RunEnd - 1, y1);
+      RunStart = -1;
+    }
+    if (RunStart < 0) {
+      RunStart = u0;
+      RunColor = Color;
+    }
+    RunEnd = u1;
+  }
+  if (RunStart >= 0) {
+    LCD_SetColor(RunColor);
+    LCD_FillRect(p->x0 + RunStart, y0, p->x0 + RunEnd - 1, y1);
+  }
+}
+
+int _DrawRect(GUI_GET_DATA_FUNC* pfGetData, void* pParam, _SCALED* p) {
+  const GUI_RECT& Clip = GUI_pContext->ClipRect;
+  // Only the source rows whose target rows meet the clip rectangle are read.
+  int RowFirst = -1, RowLast = -1;
+  for (int r = 0; r < p->pInfo->YSize; r++) {
+    int t0 = p->y0 + _Start(p, r), t1 = p->y0 + _Start(p, r + 1);
+    if (t1 > t0 && t1 - 1 >= Clip.y0 && t0 <= Clip.y1) {
+      if (RowFirst < 0) {
+        RowFirst = r;
+      }
+      RowLast = r;
+    }
+  }
+  // Likewise the columns.
+  p->ColFirst = p->ColLast = -1;
+  for (int c = 0; c < p->pInfo->XSize; c++) {
+    int u0 = p->x0 + _Start(p, c), u1 = p->x0 + _Start(p, c + 1);
+    if (u1 > u0 && u1 - 1 >= Clip.x0 && u0 <= Clip.x1) {
+      if (p->ColFirst < 0) {
+        p->ColFirst = c;
+      }
+      p->ColLast = c;
+    }
+  }
+  if (RowFirst < 0 || p->ColFirst < 0) {
+    return 0;
+  }
+  return GUI_BMP__DecodeRows(p->pInfo, pfGetData, pParam, RowFirst, RowLast, p->ColFirst, p->ColLast, _DrawRow, p);
+}
+
+}  // namespace
+
+int GUI_BMP_DrawScaledEx(GUI_GET_DATA_FUNC* pfGetData, void* pParam, int x0, int y0, int Num, int Denom) {
+  if (!pfGetData || Num <= 0 || Denom <= 0) {
+    return 1;
+  }
+  auto pInfo = std::make_unique<GUI_BMP__INFO>();
+  if (GUI_BMP__ReadInfo(pfGetData, pParam, pInfo.get())) {
+    return 1;
+  }
+  _SCALED Scaled{pInfo.get(), 0, 0, 0, 0, Num, Denom, 0, 0};
+  Scaled.XSizeOut = int(int64_t(pInfo->XSize) * Num / Denom);
+  Scaled.YSizeOut = int(int64_t(pInfo->YSize) * Num / Denom);
+  if (Scaled.XSizeOut > GUI_BMP__MAX_SIZE || Scaled.YSizeOut > GUI_BMP__MAX_SIZE) {
+    return 1;
+  }
+  GUI_Lock();
+  int r = 0;
+  Scaled.x0 = x0 + GUI_pContext->xOff;
+  Scaled.y0 = y0 + GUI_pContext->yOff;
+  if (!GUI_BMP__FitsScreen(Scaled.x0, Scaled.y0, Scaled.XSizeOut, Scaled.YSizeOut)) {
+    r = 1;
+  } else if (Scaled.XSizeOut > 0 && Scaled.YSizeOut > 0) {
+    LCD_PIXELINDEX SavedIndex = LCD_GetColorIndex();
+    GUI_RECT Rect = {I16(Scaled.x0), I16(Scaled.y0), I16(Scaled.x0 + Scaled.XSizeOut - 1),
+                     I16(Scaled.y0 + Scaled.YSizeOut - 1)};
+    GUI_CLIP_ITERATE_START(&Rect)
+      r |= _DrawRect(pfGetData, pParam, &Scaled);
+    GUI_CLIP_ITERATE_END()
+    LCD_SetColorIndex(SavedIndex);
+  }
+  GUI_Unlock();
+  return r;
+}
+
+int GUI_BMP_DrawScaled(const void* pFileData, int x0, int y0, int Num, int Denom) {
+  GUI__MEM_SOURCE Src;
+  if (GUI_BMP__InitMemSource(&Src, pFileData)) {
+    return 1;
+  }
+  return GUI_BMP_DrawScaledEx(GUI__GetDataMem, &Src, x0, y0, Num, Denom);
+}

@@ -1,0 +1,366 @@
+// BMP files: what ImageMagick writes decodes to ImageMagick's own pixels; what we write reads back; files
+// that are malformed or cut short are refused with nothing drawn.
+#include "image_TestSupport.h"
+
+#include "GUI_BMP.h"
+
+using namespace image_test;
+
+namespace {
+
+// A BMP file with a 40-byte info header; Rows are the stored rows, padded, in file order.
+std::vector<uint8_t> MakeBmp(int XSize, int YSize, unsigned Bpp, unsigned Compression,
+                             const std::vector<GUI_COLOR>& Palette, const std::vector<uint8_t>& Rows,
+                             unsigned ClrUsed = 0) {
+  std::vector<uint8_t> f;
+  auto Put16 = [&](unsigned v) {
+    f.push_back(uint8_t(v));
+    f.push_back(uint8_t(v >> 8));
+  };
+  auto Put32 = [&](uint32_t v) {
+    Put16(v & 0xFFFF);
+    Put16(v >> 16);
+  };
+  uint32_t DataOff = 54 + 4 * uint32_t(Palette.size());
+  Put16(0x4D42);
+  Put32(DataOff + uint32_t(Rows.size()));
+  Put32(0);
+  Put32(DataOff);
+  Put32(40);
+  Put32(uint32_t(XSize));
+  Put32(uint32_t(YSize));
+  Put16(1);
+  Put16(Bpp);
+  Put32(Compression);
+  Put32(uint32_t(Rows.size()));
+  Put32(0);
+  Put32(0);
+  Put32(ClrUsed);
+  Put32(0);
+  for (GUI_COLOR c : Palette) {
+    f.push_back(uint8_t(c >> 16));
+    f.push_back(uint8_t(c >> 8));
+    f.push_back(uint8_t(c));
+    f.push_back(0);
+  }
+  f.insert(f.end(), Rows.begin(), Rows.end());
+  return f;
+}
+
+uint32_t Get32(const std::vector<uint8_t>& f, size_t Off) {
+  return f[Off] | f[Off + 1] << 8 | f[Off + 2] << 16 | uint32_t(f[Off + 3]) << 24;
+}
+void Set32(std::vector<uint8_t>& f, size_t Off, uint32_t v) {
+  for (int i = 0; i < 4; i++) {
+    f[Off + i] = uint8_t(v >> (8 * i));
+  }
+}
+
+// The same picture stored top-down: rows reversed, height negative.
+std::vector<uint8_t> TopDown(const std::vector<uint8_t>& f) {
+  uint32_t DataOff = Get32(f, 10);
+  int32_t YSize = int32_t(Get32(f, 22));
+  size_t RowBytes = (f.size() - DataOff) / YSize;
+  std::vector<uint8_t> g(f.begin(), f.begin() + DataOff);
+  for (int32_t r = YSize - 1; r >= 0; r--) {
+    g.insert(g.end(), f.begin() + DataOff + r * RowBytes, f.begin() + DataOff + (r + 1) * RowBytes);
+  }
+  Set32(g, 22, uint32_t(-YSize));
+  return g;
+}
+
+// A 124-byte header file turned into a 108-byte header file.
+std::vector<uint8_t> ToHeader108(const std::vector<uint8_t>& f) {
+  std::vector<uint8_t> g(f.begin(), f.begin() + 14 + 108);
+  g.insert(g.end(), f.begin() + 14 + 124, f.end());
+  Set32(g, 14, 108);
+  Set32(g, 10, Get32(f, 10) - 16);
+  Set32(g, 2, uint32_t(g.size()));
+  return g;
+}
+
+constexpr int kX = 5, kY = 3;
+
+class BmpTest : public ImageTest {
+ protected:
+  // Draws the file and compares it with ImageMagick's reading; Tolerance per 8-bit channel.
+  void ExpectLikeMagick(const std::vector<uint8_t>& File, const std::string& Name, int Tolerance) {
+    std::string Path = TempDir() + "/" + Name + ".bmp";
+    WriteFile(Path, File);
+    std::vector<uint8_t> Rgba = MagickRGBA(Path);
+    int XSize = GUI_BMP_GetXSize(File.data()), YSize = GUI_BMP_GetYSize(File.data());
+    ASSERT_EQ(Rgba.size(), size_t(XSize) * YSize * 4) << Name;
+    ClearDisplay();
+    ASSERT_EQ(GUI_BMP_Draw(File.data(), kX, kY), 0) << Name;
+    auto Shown = Read(kX, kY, XSize, YSize);
+    for (int i = 0; i < XSize * YSize; i++) {
+      GUI_COLOR Want = OnDisplay(Rgba[4 * i] | Rgba[4 * i + 1] << 8 | Rgba[4 * i + 2] << 16);
+      for (int Shift : {0, 8, 16}) {
+        int d = int((Shown[i] >> Shift) & 0xFF) - int((Want >> Shift) & 0xFF);
+        ASSERT_LE(std::abs(d), Tolerance) << Name << " pixel " << i % XSize << "," << i / XSize << " shown "
+                                          << std::hex << Shown[i] << " want " << Want;
+      }
+    }
+    // Through a get-data routine, a byte at a time, the same.
+    Source Src;
+    Src.Data = File;
+    Src.How = Source::ONE_BYTE;
+    ClearDisplay();
+    ASSERT_EQ(GUI_BMP_DrawEx(GetData, &Src, kX, kY), 0) << Name;
+    EXPECT_EQ(Read(kX, kY, XSize, YSize), Shown) << Name;
+  }
+
+  void ExpectRefused(const std::vector<uint8_t>& File, const char* pWhat) {
+    ClearDisplay();
+    Source Src;
+    Src.Data = File;
+    EXPECT_EQ(GUI_BMP_DrawEx(GetData, &Src, 0, 0), 1) << pWhat;
+    EXPECT_EQ(GUI_BMP_DrawScaledEx(GetData, &Src, 0, 0, 3, 2), 1) << pWhat;
+    EXPECT_TRUE(AllBackground(Read(0, 0, 80, 40))) << pWhat;
+  }
+};
+
+TEST_F(BmpTest, ImageMagickFilesDecodeToImageMagicksPixels) {
+  if (!HaveConvert()) {
+    GTEST_SKIP() << "ImageMagick (convert) is not installed";
+  }
+  std::string Dir = TempDir();
+  std::string Base = Dir + "/base.png";
+  // An odd width makes every depth pad its rows.
+  ASSERT_EQ(Shell("convert -size 37x23 gradient:red-blue -fill '#30C050' -draw 'circle 18,11 18,3' "
+                "-fill yellow -draw 'rectangle 2,2 6,20' '" + Base + "'"), 0);
+  struct Variant {
+    const char* pName;
+    const char* pArgs;
+    int Tolerance;
+  };
+  const Variant aVariant[] = {
+      {"pal1", "-colors 2 -type palette BMP3:", 0},
+      {"pal4", "-colors 16 -type palette BMP3:", 0},
+      {"pal8", "-colors 200 -type palette -compress none BMP3:", 0},
+      {"rle8", "-colors 200 -type palette -compress RLE BMP3:", 0},
+      {"rgb24", "-type truecolor BMP3:", 0},
+      {"rgb32", "-alpha set -channel A -evaluate set 60% +channel -define bmp3:alpha=true BMP3:", 0},
+      {"core24", "-type truecolor BMP2:", 0},
+      {"core4", "-colors 16 -type palette BMP2:", 0},
+      {"core1", "-colors 2 -type palette BMP2:", 0},
+      {"v5rgb24", "-type truecolor BMP:", 0},
+      {"v5fields565", "-define bmp:subtype=RGB565 BMP:", 8},
+      {"v5fields555", "-define bmp:subtype=RGB555 BMP:", 8},
+      {"v5alpha32", "-alpha set -channel A -evaluate set 60% +channel BMP:", 0},
+  };
+  for (const Variant& v : aVariant) {
+    std::string Path = Dir + "/" + v.pName + ".bmp";
+    ASSERT_EQ(Shell("convert '" + Base + "' " + v.pArgs + "'" + Path + "'"), 0) << v.pName;
+    std::vector<uint8_t> File = ReadFile(Path);
+    ExpectLikeMagick(File, v.pName, v.Tolerance);
+    if (Get32(File, 14) == 40 && Get32(File, 30) == 0) {
+      ExpectLikeMagick(TopDown(File), std::string(v.pName) + "_topdown", v.Tolerance);
+    }
+    if (Get32(File, 14) == 124) {
+      ExpectLikeMagick(ToHeader108(File), std::string(v.pName) + "_v4", v.Tolerance);
+    }
+  }
+}
+
+TEST_F(BmpTest, RunLength4FileDecodes) {
+  // 6 x 3, bottom-up: row 2 (bottom) "run of 4 alternating 1,2 + absolute 3,4"; row 1 delta; row 0 end early.
+  std::vector<uint8_t> Codes = {4, 0x12, 0, 3, 0x34, 0x50, 0, 0,  // bottom row: 1 2 1 2 3 4, then 5 (dropped)
+                                0, 2, 2, 1,                        // delta 2 right, 1 up: rest of row stays 0
+                                2, 0x77, 0, 1};                    // top row: two pixels of 7, end of bitmap
+  std::vector<GUI_COLOR> Palette;
+  for (int i = 0; i < 16; i++) {
+    Palette.push_back(0x101010u * i);
+  }
+  auto File = MakeBmp(6, 3, 4, 2, Palette, Codes);
+  ASSERT_EQ(GUI_BMP_Draw(File.data(), 0, 0), 0);
+  auto Shown = Read(0, 0, 6, 3);
+  const int aWant[3][6] = {{0, 0, 7, 7, 0, 0}, {0, 0, 0, 0, 0, 0}, {1, 2, 1, 2, 3, 4}};
+  for (int y = 0; y < 3; y++) {
+    for (int x = 0; x < 6; x++) {
+      EXPECT_EQ(Shown[y * 6 + x], OnDisplay(Palette[aWant[y][x]])) << x << "," << y;
+    }
+  }
+}
+
+TEST_F(BmpTest, RunLength8EndingEarlyShowsPaletteColourZero) {
+  std::vector<uint8_t> Codes = {3, 1, 0, 1};  // three pixels of 1 on the bottom row, end of bitmap
+  auto File = MakeBmp(4, 2, 8, 1, {GUI_BLUE, GUI_RED}, Codes, 2);
+  ASSERT_EQ(GUI_BMP_Draw(File.data(), 0, 0), 0);
+  auto Shown = Read(0, 0, 4, 2);
+  std::vector<GUI_COLOR> Want = {OnDisplay(GUI_BLUE), OnDisplay(GUI_BLUE), OnDisplay(GUI_BLUE), OnDisplay(GUI_BLUE),
+                                 OnDisplay(GUI_RED),  OnDisplay(GUI_RED),  OnDisplay(GUI_RED),  OnDisplay(GUI_BLUE)};
+  EXPECT_EQ(Shown, Want);
+  // Codes that end before the picture does draw nothing.
+  ExpectRefused(MakeBmp(4, 2, 8, 1, {GUI_BLUE, GUI_RED}, {3, 1, 0, 0}, 2), "run-length data cut short");
+}
+
+TEST_F(BmpTest, ThreePixelWideRowsArePaddedToTwelveBytes) {
+  std::vector<uint8_t> Rows = {0, 0, 255, 0, 255, 0, 255, 0, 0, 0xAA, 0xAA, 0xAA,  // bottom: red green blue
+                               255, 255, 255, 0, 0, 0, 0, 255, 255, 0xAA, 0xAA, 0xAA};
+  auto File = MakeBmp(3, 2, 24, 0, {}, Rows);
+  ASSERT_EQ(GUI_BMP_Draw(File.data(), 0, 0), 0);
+  auto Shown = Read(0, 0, 3, 2);
+  EXPECT_EQ(Shown[0], OnDisplay(GUI_WHITE));
+  EXPECT_EQ(Shown[1], OnDisplay(GUI_BLACK));
+  EXPECT_EQ(Shown[2], OnDisplay(GUI_YELLOW));
+  EXPECT_EQ(Shown[3], OnDisplay(GUI_RED));
+  EXPECT_EQ(Shown[4], OnDisplay(GUI_GREEN));
+  EXPECT_EQ(Shown[5], OnDisplay(GUI_BLUE));
+}
+
+TEST_F(BmpTest, BadHeadersAreRefused) {
+  std::vector<uint8_t> Rows8(4 * 2, 1);
+  std::vector<GUI_COLOR> Pal(16, GUI_RED);
+  auto Good = MakeBmp(4, 2, 8, 0, Pal, Rows8, 16);
+  Source Src;
+  Src.Data = Good;
+  ASSERT_EQ(GUI_BMP_DrawEx(GetData, &Src, 0, 0), 0);  // 16 colours used: 16 palette entries read
+  EXPECT_EQ(Read(0, 0, 1, 1)[0], OnDisplay(GUI_RED));
+
+  auto Bad = Good;
+  Bad[0] = 'X';
+  ExpectRefused(Bad, "not BM");
+  ExpectRefused(MakeBmp(4, 2, 2, 0, Pal, Rows8), "2 bits per pixel");
+  ExpectRefused(MakeBmp(4, 2, 8, 4, Pal, Rows8, 16), "compression 4");
+  ExpectRefused(MakeBmp(4, 2, 8, 0, std::vector<GUI_COLOR>(300), Rows8, 300), "300 colours used");
+  ExpectRefused(MakeBmp(0, 2, 8, 0, Pal, Rows8, 16), "width 0");
+  ExpectRefused(MakeBmp(4, 0, 8, 0, Pal, Rows8, 16), "height 0");
+  ExpectRefused(MakeBmp(0x10000, 2, 8, 0, Pal, Rows8, 16), "width beyond the coordinates");
+  ExpectRefused(MakeBmp(4, 2, 4, 1, Pal, Rows8, 16), "RLE8 with 4 bits");
+  Bad = Good;
+  Set32(Bad, 10, 54 + 8);  // pixel rows said to start inside the palette
+  ExpectRefused(Bad, "data offset inside the palette");
+  Bad = Good;
+  Set32(Bad, 14, 41);
+  ExpectRefused(Bad, "unknown header size");
+  auto TopDownRle = MakeBmp(4, -2, 8, 1, Pal, {4, 1, 0, 0, 4, 1, 0, 1}, 16);
+  ExpectRefused(TopDownRle, "top-down run-length");
+  // Bit fields whose mask has a gap.
+  std::vector<uint8_t> Rows16(8 * 2, 0x55);
+  auto Fields = MakeBmp(4, 2, 16, 3, {}, {});
+  std::vector<uint8_t> Masks = {0x00, 0x7C, 0, 0, 0xE0, 0x03, 0, 0, 0x1D, 0, 0, 0};
+  Fields.insert(Fields.end(), Masks.begin(), Masks.end());
+  Fields.insert(Fields.end(), Rows16.begin(), Rows16.end());
+  Set32(Fields, 10, 54 + 12);
+  Set32(Fields, 2, uint32_t(Fields.size()));
+  ExpectRefused(Fields, "mask with a gap");
+  Fields[54 + 8] = 0x1F;
+  Src.Data = Fields;
+  EXPECT_EQ(GUI_BMP_DrawEx(GetData, &Src, 0, 0), 0);
+}
+
+TEST_F(BmpTest, EveryTruncationIsRefusedWithNothingDrawn) {
+  std::vector<GUI_COLOR> Pal = {GUI_RED, GUI_GREEN};
+  auto File = MakeBmp(9, 3, 1, 0, Pal, {0xFF, 0x80, 0, 0, 0x55, 0x00, 0, 0, 0xAA, 0x80, 0, 0});
+  // Only the padding of the last stored row may be missing.
+  for (size_t n = 0; n < File.size() - 2; n++) {
+    ExpectRefused(std::vector<uint8_t>(File.begin(), File.begin() + n), ("cut at " + std::to_string(n)).c_str());
+  }
+  Source Src;
+  Src.Data = File;
+  EXPECT_EQ(GUI_BMP_DrawEx(GetData, &Src, 0, 0), 0);
+  // The memory form trusts no more bytes than the file's own size field names.
+  auto Short = File;
+  Set32(Short, 2, uint32_t(File.size() - 3));
+  EXPECT_EQ(GUI_BMP_Draw(Short.data(), 0, 0), 1);
+}
+
+TEST_F(BmpTest, SizesOfTopDownFilesArePositiveAndUnreadableFilesGiveZero) {
+  auto File = MakeBmp(7, -5, 24, 0, {}, std::vector<uint8_t>(24 * 5));
+  EXPECT_EQ(GUI_BMP_GetXSize(File.data()), 7);
+  EXPECT_EQ(GUI_BMP_GetYSize(File.data()), 5);
+  Source Src;
+  Src.Data.assign(File.begin(), File.begin() + 20);
+  EXPECT_EQ(GUI_BMP_GetYSizeEx(GetData, &Src), 0);
+  EXPECT_EQ(GUI_BMP_GetXSizeEx(GetData, &Src), 0);
+}
+
+TEST_F(BmpTest, ScaledDrawingRepeatsAndDropsPixels) {
+  std::vector<GUI_COLOR> Pal = {GUI_RED, GUI_GREEN, GUI_BLUE, GUI_WHITE};
+  // 4 x 2, 8 bits: top row 0 1 2 3, bottom row 3 2 1 0 (stored bottom-up).
+  auto File = MakeBmp(4, 2, 8, 0, Pal, {3, 2, 1, 0, 0, 1, 2, 3}, 4);
+  ASSERT_EQ(GUI_BMP_DrawScaled(File.data(), 0, 0, 2, 1), 0);
+  auto Big = Read(0, 0, 8, 4);
+  for (int y = 0; y < 4; y++) {
+    for (int x = 0; x < 8; x++) {
+      int Index = y < 2 ? x / 2 : 3 - x / 2;
+      EXPECT_EQ(Big[y * 8 + x], OnDisplay(Pal[Index])) << x << "," << y;
+    }
+  }
+  ClearDisplay();
+  ASSERT_EQ(GUI_BMP_DrawScaled(File.data(), 0, 0, 1, 1), 0);
+  auto One = Read(0, 0, 4, 2);
+  ClearDisplay();
+  ASSERT_EQ(GUI_BMP_Draw(File.data(), 0, 0), 0);
+  EXPECT_EQ(Read(0, 0, 4, 2), One);
+  ClearDisplay();
+  ASSERT_EQ(GUI_BMP_DrawScaled(File.data(), 0, 0, 1, 2), 0);  // 2 x 1: one row and every second column
+  auto Half = Read(0, 0, 3, 2);
+  EXPECT_EQ(Half[2], OnDisplay(kBk));
+  EXPECT_EQ(Half[3], OnDisplay(kBk));
+  EXPECT_EQ(GUI_BMP_DrawScaled(File.data(), 0, 0, 0, 2), 1);
+  EXPECT_EQ(GUI_BMP_DrawScaled(File.data(), 0, 0, 1, 0), 1);
+}
+
+void _CollectByte(U8 Byte, void* p) { static_cast<std::vector<uint8_t>*>(p)->push_back(Byte); }
+
+TEST_F(BmpTest, WrittenFilesReadBackIdentically) {
+  // Every pixel a different colour.
+  for (int y = 0; y < 59; y++) {
+    for (int x = 0; x < 99; x++) {
+      GUI_SetColor(GUI_COLOR(x * 2 + 30 * (y & 1)) | GUI_COLOR(y * 4) << 8 | GUI_COLOR((x * y) & 0xFF) << 16);
+      GUI_DrawPixel(x, y);
+    }
+  }
+  auto Original = Read(0, 0, 99, 59);
+
+  std::vector<uint8_t> File24;
+  GUI_BMP_SerializeExBpp(_CollectByte, 0, 0, 99, 59, &File24, 24);
+  EXPECT_EQ(File24.size(), 54u + 300u * 59);  // 99 * 3 = 297 bytes padded to 300
+  ASSERT_EQ(GUI_BMP_Draw(File24.data(), 200, 100), 0);
+  EXPECT_EQ(Read(200, 100, 99, 59), Original);
+
+  // The display's own depth: 16 bits as 5-5-5.
+  std::vector<uint8_t> File16;
+  GUI_BMP_SerializeEx(_CollectByte, 0, 0, 99, 59, &File16);
+  EXPECT_EQ(File16.size(), 54u + 200u * 59);
+  EXPECT_EQ(File16[28], 16);
+  ClearDisplay();
+  ASSERT_EQ(GUI_BMP_Draw(File16.data(), 0, 0), 0);
+  auto Back = Read(0, 0, 99, 59);
+  for (size_t i = 0; i < Back.size(); i++) {
+    GUI_COLOR c = Original[i];
+    GUI_COLOR Want = 0;
+    for (int Shift : {0, 8, 16}) {  // each component through 5 bits
+      unsigned v5 = (((c >> Shift) & 0xFF) * 31 + 127) / 255;
+      Want |= ((v5 * 255 + 15) / 31) << Shift;
+    }
+    ASSERT_EQ(Back[i], OnDisplay(Want)) << i;
+  }
+  if (HaveConvert()) {
+    std::string Path = TempDir() + "/written24.bmp";
+    WriteFile(Path, File24);
+    auto Rgba = MagickRGBA(Path);
+    ASSERT_EQ(Rgba.size(), Original.size() * 4);
+    for (size_t i = 0; i < Original.size(); i++) {
+      ASSERT_EQ(GUI_COLOR(Rgba[4 * i] | Rgba[4 * i + 1] << 8 | Rgba[4 * i + 2] << 16), Original[i]) << i;
+    }
+  }
+}
+
+TEST_F(BmpTest, WholeDisplayDumpHasTheDocumentedLayout) {
+  std::vector<uint8_t> File;
+  GUI_BMP_Serialize(_CollectByte, &File);
+  ASSERT_EQ(File.size(), 54u + 960u * 272);
+  EXPECT_EQ(Get32(File, 2), File.size());
+  EXPECT_EQ(Get32(File, 10), 54u);
+  EXPECT_EQ(Get32(File, 18), 480u);
+  EXPECT_EQ(Get32(File, 22), 272u);
+  std::vector<uint8_t> File12;
+  GUI_BMP_SerializeExBpp(_CollectByte, 0, 0, 2, 2, &File12, 12);
+  EXPECT_EQ(File12[28], 16);
+  EXPECT_EQ(File12.size(), 54u + 4u * 2);
+}
+
+}  // namespace

@@ -1,0 +1,243 @@
+// Streamed bitmaps: the same picture from memory and through get-data routines of every kind; headers and
+// data that do not fit are refused with nothing drawn.
+#include "image_TestSupport.h"
+
+#include "GUI_ImageRead.h"
+
+using namespace image_test;
+
+namespace {
+
+struct FormatCase {
+  unsigned Format, BytesPerPixel, BitsPerPixel;
+};
+
+const FormatCase kPacked[] = {{8, 2, 16},  {9, 2, 16},  {10, 2, 16}, {11, 2, 16}, {16, 4, 32}, {17, 3, 24},
+                              {19, 2, 16}, {20, 2, 16}, {21, 2, 16}, {22, 2, 16}, {23, 2, 16}, {24, 2, 16}};
+
+constexpr int kX = 13, kY = 7, kW = 23, kH = 17;
+
+class StreamTest : public ImageTest {
+ protected:
+  std::vector<GUI_COLOR> DrawFromMemory(const std::vector<uint8_t>& Stream) {
+    ClearDisplay();
+    GUI_DrawStreamedBitmapAuto(Stream.data(), kX, kY);
+    return Read(0, 0, 60, 40);
+  }
+
+  std::vector<GUI_COLOR> DrawThrough(const std::vector<uint8_t>& Stream, Source::Kind How, int* pResult) {
+    ClearDisplay();
+    Source Src;
+    Src.Data = Stream;
+    Src.How = How;
+    *pResult = GUI_DrawStreamedBitmapExAuto(GetData, &Src, kX, kY);
+    return Read(0, 0, 60, 40);
+  }
+
+  void ExpectSameEveryWay(const std::vector<uint8_t>& Stream, const char* pWhat) {
+    std::vector<GUI_COLOR> Expected = DrawFromMemory(Stream);
+    ASSERT_FALSE(AllBackground(Expected)) << pWhat;
+    for (Source::Kind How : {Source::POINT_AT, Source::COPY, Source::ONE_BYTE, Source::SHORT_READS}) {
+      int Result = -1;
+      EXPECT_EQ(DrawThrough(Stream, How, &Result), Expected) << pWhat << ", delivery " << How;
+      EXPECT_EQ(Result, 0) << pWhat << ", delivery " << How;
+    }
+  }
+};
+
+TEST_F(StreamTest, PackedFormatsDrawTheSameFromMemoryAndThroughGetData) {
+  for (const FormatCase& f : kPacked) {
+    auto Stream = MakeStream(f.Format, kW, kH, kW * f.BytesPerPixel, f.BitsPerPixel, {}, 0,
+                             Bytes(kW * kH * f.BytesPerPixel, f.Format));
+    if (f.Format == 16) {  // keep the 32-bit pixels mostly opaque, some invisible, some blended
+      for (size_t i = 16 + 3; i < Stream.size(); i += 4) {
+        Stream[i] = Stream[i] < 40 ? 0xFF : Stream[i] < 80 ? 0x80 : 0;
+      }
+    }
+    ExpectSameEveryWay(Stream, ("format " + std::to_string(f.Format)).c_str());
+  }
+}
+
+TEST_F(StreamTest, IndexedStreamsOfEveryDepthWithAndWithoutTransparency) {
+  for (unsigned Bpp : {1u, 2u, 4u, 8u}) {
+    for (unsigned HasTrans : {0u, 1u}) {
+      unsigned NumColors = 1u << Bpp;
+      std::vector<GUI_COLOR> Palette;
+      for (unsigned i = 0; i < NumColors; i++) {
+        Palette.push_back((i * 0x3F1D57u) & 0xFFFFFF);
+      }
+      unsigned BytesPerLine = (kW * Bpp + 7) / 8 + 1;  // rows may be longer than needed
+      auto Stream = MakeStream(100, kW, kH, BytesPerLine, Bpp, Palette, HasTrans, Bytes(BytesPerLine * kH, Bpp));
+      ExpectSameEveryWay(Stream, ("indexed, bpp " + std::to_string(Bpp)).c_str());
+      // Index 0 shows the background exactly where the palette says it is transparent.
+      std::vector<GUI_COLOR> Shown = DrawFromMemory(Stream);
+      GUI_BITMAP Bitmap;
+      GUI_PALETTE Pal;
+      ASSERT_EQ(GUI_CreateBitmapFromStream(&Bitmap, &Pal, Stream.data()), 0);
+      for (int y = 0; y < kH; y++) {
+        for (int x = 0; x < kW; x++) {
+          LCD_PIXELINDEX i = GUI_GetBitmapPixelIndex(&Bitmap, x, y);
+          GUI_COLOR Want = (HasTrans && i == 0) ? OnDisplay(kBk) : OnDisplay(Palette[i]);
+          ASSERT_EQ(Shown[(kY + y) * 60 + kX + x], Want) << "bpp " << Bpp << " at " << x << "," << y;
+        }
+      }
+    }
+  }
+}
+
+TEST_F(StreamTest, ControllerImageFormatDecodesAlphaAndColour) {
+  // A8_BGR565: alpha byte (0 opaque), then the 5-6-5 value most significant byte first.
+  std::vector<uint8_t> Pixels = {0x00, 0x00, 0x1F,   // opaque red
+                                 0x00, 0xF8, 0x00,   // opaque blue
+                                 0xFF, 0x07, 0xE0,   // invisible
+                                 0x80, 0x07, 0xE0};  // green at intensity 127
+  auto Stream = MakeStream(27, 4, 1, 12, 24, {}, 0, Pixels);
+  GUI_SetBkColor(GUI_BLACK);
+  GUI_Clear();
+  GUI_DrawStreamedBitmapAuto(Stream.data(), 0, 0);
+  auto Shown = Read(0, 0, 4, 1);
+  EXPECT_EQ(Shown[0], OnDisplay(GUI_RED));
+  EXPECT_EQ(Shown[1], OnDisplay(GUI_BLUE));
+  EXPECT_EQ(Shown[2], OnDisplay(GUI_BLACK));
+  EXPECT_EQ(Shown[3], OnDisplay(GUI__MixColors(GUI_GREEN, GUI_BLACK, 127)));
+}
+
+TEST_F(StreamTest, ControllerImageFormatIsRefusedByTheGetDataReader) {
+  auto Stream = MakeStream(27, 2, 2, 6, 24, {}, 0, Bytes(12, 1));
+  Source Src;
+  Src.Data = Stream;
+  GUI_Lock();
+  int Nesting = GUITASK_GetEntranceCnt();
+  EXPECT_EQ(GUI_DrawStreamedBitmapExAuto(GetData, &Src, 0, 0), 1);
+  EXPECT_EQ(GUITASK_GetEntranceCnt(), Nesting);
+  GUI_Unlock();
+  ASSERT_EQ(Warnings().size(), 1u);
+  EXPECT_EQ(Warnings()[0],
+            "GUI_Stream:\nFormat of streamed bitmap not supported in GUI_DrawStreamedBitmapExAuto()!");
+}
+
+TEST_F(StreamTest, UnknownFormatWarnsTwiceAndDrawsNothing) {
+  auto Stream = MakeStream(14, 2, 2, 4, 16, {}, 0, Bytes(8, 1));
+  GUI_BITMAP Bitmap;
+  GUI_PALETTE Pal;
+  EXPECT_EQ(GUI_CreateBitmapFromStream(&Bitmap, &Pal, Stream.data()), 1);
+  Warnings().clear();
+  GUI_DrawStreamedBitmapAuto(Stream.data(), 0, 0);
+  EXPECT_TRUE(AllBackground(Read(0, 0, 4, 4)));
+  ASSERT_EQ(Warnings().size(), 2u);
+  EXPECT_EQ(Warnings()[0], "GUI_StreamCreate:\nFormat of streamed bitmap not supported in GUI_CreateBitmapFromStream()!");
+  EXPECT_EQ(Warnings()[1],
+            "GUI_Stream:\nError on initializing bitmap and palette structure in GUI_DrawStreamedBitmapAuto()!");
+}
+
+TEST_F(StreamTest, FailingAndTruncatedReadsReportFailureAndDrawNothing) {
+  auto Stream = MakeStream(8, kW, kH, kW * 2, 16, {}, 0, Bytes(kW * kH * 2, 3));
+  // Reads fail from various offsets: in the header, at the first row, in the middle, at the last byte.
+  for (uint32_t FailOff : {0u, 10u, 16u, 200u, uint32_t(Stream.size() - 1)}) {
+    ClearDisplay();
+    Source Src;
+    Src.Data = Stream;
+    Src.How = Source::FAIL_AT;
+    Src.FailOff = FailOff;
+    EXPECT_EQ(GUI_DrawStreamedBitmapExAuto(GetData, &Src, kX, kY), 1) << FailOff;
+    EXPECT_TRUE(AllBackground(Read(0, 0, 60, 40))) << FailOff;
+  }
+  // A stream cut short.
+  Source Src;
+  Src.Data.assign(Stream.begin(), Stream.end() - 1);
+  EXPECT_EQ(GUI_DrawStreamedBitmapExAuto(GetData, &Src, kX, kY), 1);
+  EXPECT_TRUE(AllBackground(Read(0, 0, 60, 40)));
+  // Header only.
+  Src.Data.assign(Stream.begin(), Stream.begin() + 16);
+  GUI_STREAMED_BITMAP_INFO Info = {};
+  EXPECT_EQ(GUI_GetStreamedBitmapInfoEx(GetData, &Src, &Info), 0);
+  EXPECT_EQ(Info.XSize, kW);
+  Src.Data.resize(15);
+  EXPECT_EQ(GUI_GetStreamedBitmapInfoEx(GetData, &Src, &Info), 1);
+  EXPECT_EQ(GUI_DrawStreamedBitmapEx(GetData, &Src, 0, 0), 1);
+}
+
+TEST_F(StreamTest, HeadersThatDoNotFitTheirDataAreRefused) {
+  struct Bad {
+    const char* pWhat;
+    unsigned Format, XSize, YSize, BytesPerLine, Bpp, NumColors;
+  };
+  const Bad aBad[] = {
+      {"rows shorter than the width", 8, 10, 2, 18, 16, 0},
+      {"rows longer than packed pixels", 17, 4, 2, 13, 24, 0},
+      {"depth not of the format", 16, 4, 2, 16, 24, 0},
+      {"indexed rows too short", 100, 17, 2, 2, 1, 2},
+      {"indexed depth 3", 100, 8, 2, 3, 3, 8},
+      {"palette of 257 colours", 100, 4, 2, 4, 8, 257},
+      {"zero width", 8, 0, 2, 0, 16, 0},
+  };
+  for (const Bad& b : aBad) {
+    std::vector<GUI_COLOR> Palette(b.NumColors, 0x123456);
+    auto Stream = MakeStream(b.Format, b.XSize, b.YSize, b.BytesPerLine, b.Bpp, Palette, 0,
+                             Bytes(b.BytesPerLine * b.YSize + 64, 9));
+    GUI_BITMAP Bitmap;
+    GUI_PALETTE Pal;
+    EXPECT_EQ(GUI_CreateBitmapFromStream(&Bitmap, &Pal, Stream.data()), 1) << b.pWhat;
+    Source Src;
+    Src.Data = Stream;
+    EXPECT_EQ(GUI_DrawStreamedBitmapExAuto(GetData, &Src, 0, 0), 1) << b.pWhat;
+    GUI_DrawStreamedBitmapAuto(Stream.data(), 0, 0);
+    EXPECT_TRUE(AllBackground(Read(0, 0, 20, 4))) << b.pWhat;
+  }
+}
+
+TEST_F(StreamTest, PaletteIndicesBeyondThePaletteShowItsFirstColour) {
+  // 4-bit data with a palette of two colours: indices 2..15 must not read past it.
+  std::vector<uint8_t> Pixels = {0x01, 0x23, 0xEF};
+  auto Stream = MakeStream(100, 6, 1, 3, 4, {GUI_RED, GUI_GREEN}, 0, Pixels);
+  GUI_DrawStreamedBitmapAuto(Stream.data(), 0, 0);
+  auto Shown = Read(0, 0, 6, 1);
+  EXPECT_EQ(Shown[0], OnDisplay(GUI_RED));
+  EXPECT_EQ(Shown[1], OnDisplay(GUI_GREEN));
+  for (int i = 2; i < 6; i++) {
+    EXPECT_EQ(Shown[i], OnDisplay(GUI_RED)) << i;
+  }
+}
+
+TEST_F(StreamTest, FixedFormatReaderIgnoresTheCodeButChecksThePitch) {
+  auto Stream = MakeStream(9, 4, 3, 12, 24, {}, 0, Bytes(36, 5));
+  Source Src;
+  Src.Data = Stream;
+  EXPECT_EQ(GUI_DrawStreamedBitmap24Ex(GetData, &Src, 0, 0), 0);
+  EXPECT_FALSE(AllBackground(Read(0, 0, 4, 3)));
+  EXPECT_EQ(GUI_DrawStreamedBitmapBGR565Ex(GetData, &Src, 0, 0), 1);  // 12 bytes are not 4 pixels of 2
+}
+
+TEST_F(StreamTest, OnlyTheRowsOfTheVisibleAreaAreRead) {
+  auto Stream = MakeStream(8, 10, 100, 20, 16, {}, 0, Bytes(2000, 4));
+  struct Counting : Source {
+    uint32_t MaxOff = 0;
+  } Src;
+  Src.Data = Stream;
+  GUI_Lock();
+  GUI_RECT Clip = {0, 0, 479, 271};
+  LCD_SetClipRectEx(&Clip);
+  GUI_Unlock();
+  // Placed so that only rows 0..4 are on the display: the reader must not fetch rows far below.
+  int y = 272 - 5;
+  auto Spy = [](void* p, const U8** pp, unsigned n, U32 Off) {
+    auto* s = static_cast<Counting*>(p);
+    if (Off != s->Data.size() - 1) {  // the completeness probe
+      s->MaxOff = std::max<uint32_t>(s->MaxOff, Off + n);
+    }
+    return GetData(p, pp, n, Off);
+  };
+  EXPECT_EQ(GUI_DrawStreamedBitmapExAuto(Spy, &Src, 0, y), 0);
+  EXPECT_LE(Src.MaxOff, 16u + 5 * 20);
+}
+
+TEST_F(StreamTest, MemorySourceNeverDeliversBeyondItsEnd) {
+  std::vector<uint8_t> Data = {1, 2, 3};
+  GUI__MEM_SOURCE Src = {Data.data(), Data.size()};
+  const U8* p = nullptr;
+  EXPECT_EQ(GUI__GetDataMem(&Src, &p, 10, 1), 2);
+  EXPECT_EQ(p, Data.data() + 1);
+  EXPECT_EQ(GUI__GetDataMem(&Src, &p, 10, 3), 0);
+}
+
+}  // namespace
