@@ -1,4 +1,6 @@
+#include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "APP_Hooks.h"
 #include "APP_Host.h"
@@ -72,10 +74,19 @@ void APP_CreateKernelObjects() {
   if (!APP_hMenuEvent) APP_hMenuEvent = OS_EventCreate(0, 0);
 }
 
+// A "tmp.dat" that exists but is refused is moved aside to "tmp.dat.refused": the save at exit would otherwise
+// overwrite the user's data with the factory state.
 void APP_LoadStartupData() {
   char tmp[PATH_MAX_LEN];
-  if (!DAT_GetTmpFilePath(tmp, sizeof(tmp)) || DAT_LoadFunctionDataFile(tmp, 1) != DAT_OK)
-    DAT_LoadFunctionDataFile(APP_FunctionDataPath, 1);
+  int r = DAT_ERR_OPEN;
+  if (DAT_GetTmpFilePath(tmp, sizeof(tmp))) {
+    r = DAT_LoadFunctionDataFile(tmp, 1);
+    if (r != DAT_OK && r != DAT_ERR_OPEN) {
+      std::string aside = std::string(tmp) + ".refused";
+      std::rename(tmp, aside.c_str());
+    }
+  }
+  if (r != DAT_OK) DAT_LoadFunctionDataFile(APP_FunctionDataPath, 1);
   IO_WriteSimInputDesc();
 }
 

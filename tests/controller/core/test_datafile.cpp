@@ -178,3 +178,35 @@ TEST_F(FunctionDataFile, TmpFileGoesToTheUserFolder) {
   EXPECT_EQ(IO_Inputs[7].GetParameter(IO_IN_PAR_TYPE), 1);
   EXPECT_EQ(SIM_InputDescs[7].Type, 1u);
 }
+
+TEST_F(FunctionDataFile, RefusedTmpFileIsMovedAsideNotOverwritten) {
+  FUNKTION_BASIS_PAR* p;
+  ASSERT_EQ(FKT_CreateObject(TestFunction::kType, 0, &p), FKT_OK);
+  DAT_SaveTmpFile();
+  std::vector<uint8_t> saved = ReadFile(Path("user/tmp.dat"));
+  // A damaged copy: the start-up load refuses it and keeps the file aside.
+  APP_InitController();
+  auto bad = saved;
+  bad[DAT_HEADER_SIZE + 100] ^= 1;
+  WriteFile(Path("user/tmp.dat"), bad);
+  APP_LoadStartupData();
+  EXPECT_FALSE(std::filesystem::exists(Path("user/tmp.dat")));
+  EXPECT_EQ(ReadFile(Path("user/tmp.dat.refused")), bad);
+  EXPECT_EQ(FKT_GetRegistryCount(), 0);
+}
+
+TEST_F(FunctionDataFile, InputDescriptorsFollowTheInputs) {
+  static int refreshed;
+  refreshed = 0;
+  APP_HostHooks.pfRefreshInputSim = [] { refreshed++; };
+  IO_Inputs[5].SetParameter(IO_IN_PAR_TYPE, 2, 0);
+  EXPECT_EQ(refreshed, 1);
+  IO_Inputs[5].SetParameter(IO_IN_PAR_UNIT, 46, 0);
+  IO_Inputs[5].SetParameter(IO_IN_PAR_CORRECTION, 3, 0);  // no descriptor change
+  EXPECT_EQ(refreshed, 2);
+  EXPECT_EQ(SIM_InputDescs[5].Type, 2u);
+  EXPECT_EQ(SIM_InputDescs[5].Unit, 46u);
+  EXPECT_EQ(std::u16string(SIM_InputDescs[5].pName1), u"Input 6");
+  EXPECT_EQ(SIM_InputTable.NumInputs, 16u);
+  EXPECT_EQ(SIM_InputTable.paValue, SIM_InputValues);
+}
