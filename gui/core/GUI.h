@@ -154,7 +154,8 @@ void GUI__ShrinkRect(GUI_RECT* pDest, const GUI_RECT* pSrc, int Dist);
 inline void GUI__ShrinkRect(GUI_RECT* pRect, int Dist) { GUI__ShrinkRect(pRect, pRect, Dist); }
 void GUI_MoveRect(GUI_RECT* pRect, int dx, int dy);
 int GUI__RectIsEmpty(const GUI_RECT* pRect);
-I32 GUI__DivideRound32(I32 a, I32 b);
+I32 GUI__DivideRound32(I32 a, I32 b);  // rounded to nearest, halves away from zero; 0 when b is 0
+I64 GUI__DivideRound64(I64 a, I64 b);
 int GUI__DivideRound(int a, int b);
 I32 GUI__Sin1000(I32 Angle);  // angle in 1/1000 degree, result scaled by 65536
 I32 GUI__Cos1000(I32 Angle);

@@ -3,18 +3,18 @@
 
 #include <cmath>
 
-I32 GUI__DivideRound32(I32 a, I32 b) {
+I64 GUI__DivideRound64(I64 a, I64 b) {
   if (b == 0) {
     return 0;
   }
-  I64 n = a, d = b;
-  if (d < 0) {
-    n = -n;
-    d = -d;
+  if (b < 0) {
+    a = -a;
+    b = -b;
   }
-  I64 q = (n >= 0) ? (n + d / 2) / d : -((-n + d / 2) / d);
-  return (I32)q;
+  return (a >= 0) ? (a + b / 2) / b : -((-a + b / 2) / b);
 }
+
+I32 GUI__DivideRound32(I32 a, I32 b) { return (I32)GUI__DivideRound64(a, b); }
 
 int GUI__DivideRound(int a, int b) { return (int)GUI__DivideRound32(a, b); }
 

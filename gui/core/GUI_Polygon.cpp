@@ -60,7 +60,8 @@ void _Fill(const std::vector<GUI_POINT>& v, const GUI_RECT& Bounds) {
       if (y < ya || y >= yb) {
         continue;
       }
-      Cross.push_back(a.x + GUI__DivideRound32((y - a.y) * (b.x - a.x), b.y - a.y));
+      // The product reaches 2^32 for coordinates far apart: 64 bits.
+      Cross.push_back(a.x + (int)GUI__DivideRound64((I64)(y - a.y) * (b.x - a.x), b.y - a.y));
     }
     std::sort(Cross.begin(), Cross.end());
     for (size_t i = 0; i + 1 < Cross.size(); i += 2) {
