@@ -151,7 +151,10 @@ void GUI__DrawBitmap16bpp(int x0, int y0, int xSize, int ySize, const U8* pData,
       if (xs <= xe && ys <= ye && pLayerConv && GUI__GetAlphaBuffer(xe - xs + 1) == 0) {
         int n = xe - xs + 1;
         U32* pColors = GUI__GetAlphaLine(0);
-        U32* pIndices = GUI__GetAlphaLine(1);
+        // The indices go to the device, which may use the shared alpha lines itself: a line of our own.
+        static thread_local std::vector<U32> Indices;
+        Indices.resize((size_t)n);
+        U32* pIndices = Indices.data();
         for (int y = ys; y <= ye; y++) {
           const U8* pRow = pData + (size_t)(y - y0) * BytesPerLine + (size_t)(xs - x0) * 2;
           if (pColorConvAPI && pColorConvAPI->pfIndex2ColorBulk && (reinterpret_cast<PTR_ADDR>(pRow) & 1) == 0) {
