@@ -280,3 +280,18 @@ TEST_F(WmPaint, ScreenSizeChangeIsBroadcastOnce) {
   WM_Exec();
   EXPECT_EQ(_NumSizeChanged, 4);
 }
+
+TEST_F(WmPaint, ValidatingAStaticMarkKeepsTheCountRight) {
+  WM_HWIN hP = WM_CreateWindow(0, 0, 50, 50, WM_CF_SHOW | WM_STATUS_STATIC, nullptr, 0);
+  WM_HWIN hC = WM_CreateWindowAsChild(0, 0, 10, 10, hP, WM_CF_SHOW, nullptr, 0);
+  WM_Exec();
+  WM_InvalidateWindow(hC); // below a static parent: the static mark
+  EXPECT_EQ(WM_H2P(hC)->Status & WM__STATUS_ANY_INVALID, WM_STATUS_INVALID_STATIC);
+  EXPECT_EQ(WM__NumInvalidWindows, 1);
+  WM_ValidateWindow(hC); // clears only the plain mark, which it does not have
+  EXPECT_EQ(WM__NumInvalidWindows, 1);
+  WM_Exec();
+  EXPECT_EQ(WM__NumInvalidWindows, 0);
+  WM_ValidateWindow(hC);
+  EXPECT_EQ(WM__NumInvalidWindows, 0);
+}
