@@ -8,6 +8,7 @@
 
 #include "PLAT_Window.h"
 
+class QImage;
 class QMenuBar;
 class QPainter;
 
@@ -60,5 +61,4 @@ protected:
 
 intptr_t PLAT__Dispatch(PLAT_WINDOW* pWin, uint32_t Msg, uintptr_t wParam, intptr_t lParam);
 int PLAT__IsAlive(PLAT_WINDOW* pWin);
-void PLAT__SendInitMenu(PLAT_HWND hWnd);
-QMenuBar* PLAT__BuildMenuBar(PLAT_HMENU hMenu, PLAT_HWND hTarget, QWidget* pParent);
+QImage PLAT__WrapDIB(const PLAT_DIB* pDib);

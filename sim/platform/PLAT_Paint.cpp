@@ -25,23 +25,31 @@ PLAT_HDC PLAT_BeginPaint(PLAT_HWND hWnd) {
 
 void PLAT_EndPaint(PLAT_HWND, PLAT_HDC) {}
 
-void PLAT_DrawDIB(PLAT_HDC hdc, int xDst, int yDst, int xSizeDst, int ySizeDst, const PLAT_DIB* pDib, int xSrc,
-                  int ySrc, int xSizeSrc, int ySizeSrc) {
-  if (!hdc || !pDib || !pDib->pBits || pDib->xSize <= 0 || pDib->ySize <= 0) return;
+// Wraps the caller's pixels without copying them; a null image for a bitmap that cannot be shown.
+QImage PLAT__WrapDIB(const PLAT_DIB* pDib) {
+  if (!pDib || !pDib->pBits || pDib->xSize <= 0 || pDib->ySize <= 0) return QImage();
   QImage::Format Format;
   switch (pDib->BitsPerPixel) {
   case 8: Format = QImage::Format_Indexed8; break;
   case 16: Format = QImage::Format_RGB16; break;
   case 32: Format = QImage::Format_RGB32; break;
-  default: return;
+  default: return QImage();
   }
-  // The image only wraps the caller's pixels; nothing is copied before drawing.
+  int MinLine = pDib->xSize * pDib->BitsPerPixel / 8;
+  if (pDib->BytesPerLine < MinLine) return QImage();
   QImage Image(static_cast<const uchar*>(pDib->pBits), pDib->xSize, pDib->ySize, pDib->BytesPerLine, Format);
   if (Format == QImage::Format_Indexed8) {
     QList<QRgb> Colors(256);
     for (int i = 0; i < 256; i++) Colors[i] = pDib->pPalette ? (pDib->pPalette[i] | 0xFF000000u) : qRgb(i, i, i);
     Image.setColorTable(Colors);
   }
+  return Image;
+}
+
+void PLAT_DrawDIB(PLAT_HDC hdc, int xDst, int yDst, int xSizeDst, int ySizeDst, const PLAT_DIB* pDib, int xSrc,
+                  int ySrc, int xSizeSrc, int ySizeSrc) {
+  QImage Image = PLAT__WrapDIB(pDib);
+  if (!hdc || Image.isNull()) return;
   hdc->pPainter->setRenderHint(QPainter::SmoothPixmapTransform, false);
   hdc->pPainter->drawImage(QRect(xDst, yDst, xSizeDst, ySizeDst), Image, QRect(xSrc, ySrc, xSizeSrc, ySizeSrc));
 }

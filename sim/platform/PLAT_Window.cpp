@@ -235,6 +235,10 @@ PLAT__Client::PLAT__Client(PLAT_WINDOW* pWin, QWidget* pParent) : QWidget(pParen
 
 PLAT__Client::~PLAT__Client() {
   if (_pCapture == pWin) _pCapture = nullptr;
+  {
+    std::lock_guard<std::mutex> Lock(_LiveMutex);
+    _Live.erase(pWin);
+  }
   delete pWin;
 }
 
@@ -482,8 +486,9 @@ void PLAT__Client::wheelEvent(QWheelEvent* e) {
 static void _HandleKey(PLAT_WINDOW* pWin, QKeyEvent* e, bool Down) {
   uint32_t VirtKey = _QtKey2VirtKey(e->key());
   if (!VirtKey && e->text().size() == 1) {
-    QChar c = e->text().at(0).toUpper();  // a key outside the table: its character stands for it
-    if (c.unicode() < 128) VirtKey = c.unicode();
+    // A key outside the table: an ASCII character stands for its key, any other for a key of the layout's own.
+    QChar c = e->text().at(0).toUpper();
+    VirtKey = c.unicode() < 128 ? c.unicode() : 0xDF;
   }
   if (!Down && e->isAutoRepeat()) return;  // a held key repeats its presses only
   QString OldText = _KeyText;

@@ -176,3 +176,17 @@ void PLAT_InjectMouse(PLAT_HWND hWnd, uint32_t Msg, int x, int y, uint32_t Butto
 void PLAT_InjectDrop(PLAT_HWND hWnd, const char* const* paPath, int NumPaths);
 // Renders the window's client area into pDest (0xAARRGGBB, xSize * ySize); returns 0 on success.
 int PLAT_GrabWindow(PLAT_HWND hWnd, uint32_t* pDest, int xSize, int ySize);
+
+// Regions: sets of pixels made of rectangles, to give a window its outline (what lies outside is cut away).
+struct PLAT_REGION;
+typedef PLAT_REGION* PLAT_HRGN;
+PLAT_HRGN PLAT_CreateRectRgn(int x0, int y0, int x1, int y1);  // x1, y1 exclusive
+int PLAT_CombineRgn(PLAT_HRGN hDest, PLAT_HRGN hOther);        // union into hDest; 0 on success
+void PLAT_OffsetRgn(PLAT_HRGN hRgn, int dx, int dy);
+void PLAT_DeleteRgn(PLAT_HRGN hRgn);
+PLAT_HRGN PLAT_GetWindowRgn(PLAT_HWND hWnd);                   // a copy, or 0 when the window has none
+void PLAT_SetWindowRgn(PLAT_HWND hWnd, PLAT_HRGN hRgn);        // the window keeps a copy; 0 removes it
+int PLAT_PtInRegion(PLAT_HRGN hRgn, int x, int y);
+
+// Clipboard: puts a device-independent bitmap on it. 0 on success.
+int PLAT_SetClipboardDIB(const PLAT_DIB* pDib);

@@ -140,11 +140,12 @@ TEST(LcdWindow, KeysOfTheMainWindowBecomeGuiKeys) {
   PLAT_InjectKey(hMain, PLAT_VK_MENU, "", 0, 1);
   PLAT_InjectKey(hMain, PLAT_VK_SHIFT, "", 1, 1);
   PLAT_InjectKey(hMain, 'A', "a", 0, 1);
+  PLAT_InjectKey(hMain, 0, "\xC3\xA4", 0, 1);  // a-umlaut of a German keyboard: its Latin-1 code
   SimTest_TakeKeys();
   PLAT_InjectKey(hMain, 'A', "``", 0, 1);  // a dead key that gives two characters
   SimTest_TakeKeys();
   std::vector<std::pair<int, int>> Want = {{17, 1}, {17, 0}, {10, 1}, {9, 1}, {13, 1}, {112, 1}, {25, 1},
-                                           {'a', 1}, {'A', 1}};
+                                           {'a', 1}, {0xE4, 1}, {'A', 1}};
   ASSERT_EQ(SimTest_Keys.size(), Want.size());
   for (size_t i = 0; i < Want.size(); i++) {
     EXPECT_EQ(SimTest_Keys[i].Key, Want[i].first) << i;
@@ -180,4 +181,30 @@ TEST(LcdWindow, DroppedFunctionDataIsLoadedWhateverTheCase) {
   PLAT_InjectDrop(hLCD, apPath, 1);
   APP_UiHooks.pfReportLoadError = nullptr;
   EXPECT_EQ(_Refused, Path);  // it reached the loader, which refused it loudly
+}
+
+TEST(PlatformRegions, OutlineIsTheUnionOfItsRectangles) {
+  SimTest_InitPlatform();
+  PLAT_HRGN hRgn = PLAT_CreateRectRgn(0, 0, 10, 1);
+  PLAT_HRGN hLine = PLAT_CreateRectRgn(0, 0, 1, 10);
+  EXPECT_EQ(PLAT_CombineRgn(hRgn, hLine), 0);
+  PLAT_OffsetRgn(hRgn, 5, 5);
+  EXPECT_TRUE(PLAT_PtInRegion(hRgn, 14, 5));
+  EXPECT_TRUE(PLAT_PtInRegion(hRgn, 5, 14));
+  EXPECT_FALSE(PLAT_PtInRegion(hRgn, 6, 6));   // the hole between the two lines
+  EXPECT_FALSE(PLAT_PtInRegion(hRgn, 15, 5));  // right edges are exclusive
+  PLAT_CREATE Create = {"Shaped", "Shaped", nullptr, nullptr, 0, 0, 40, 40, PLAT_WS_POPUP, 0, 0};
+  PLAT_HWND hWnd = PLAT_CreateWindow(&Create);
+  ASSERT_NE(hWnd, nullptr);
+  EXPECT_EQ(PLAT_GetWindowRgn(hWnd), nullptr);
+  PLAT_SetWindowRgn(hWnd, hRgn);
+  PLAT_HRGN hCopy = PLAT_GetWindowRgn(hWnd);
+  ASSERT_NE(hCopy, nullptr);
+  EXPECT_TRUE(PLAT_PtInRegion(hCopy, 5, 14));
+  EXPECT_FALSE(PLAT_PtInRegion(hCopy, 6, 6));
+  PLAT_DeleteRgn(hCopy);
+  PLAT_DeleteRgn(hLine);
+  PLAT_DeleteRgn(hRgn);
+  PLAT_DestroyWindow(hWnd);
+  PLAT_ProcessEvents();
 }
