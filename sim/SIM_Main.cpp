@@ -6,6 +6,7 @@
 #include <string>
 
 #include "LCDSIM.h"
+#include "WM_Hooks.h"
 #include "SIM.h"
 #include "SIM_Bridge.h"
 #include "SIM_Log.h"
@@ -98,6 +99,9 @@ static intptr_t _WndProcMainFrame(PLAT_HWND hWnd, uint32_t Msg, uintptr_t wParam
     return 0;
   case PLAT_MSG_INITMENU:
     _UpdateMenu();
+    return 0;
+  case PLAT_MSG_MOUSEWHEEL:
+    SIM_WheelDelta += int16_t(wParam >> 16) / 120;  // whole notches; the window manager takes them
     return 0;
   default:
     return PLAT_DefWindowProc(hWnd, Msg, wParam, lParam);

@@ -133,8 +133,12 @@ intptr_t PLAT__Dispatch(PLAT_WINDOW* pWin, uint32_t Msg, uintptr_t wParam, intpt
   return PLAT_DefWindowProc(pWin, Msg, wParam, lParam);
 }
 
+// Default processing: a close request destroys the window; the wheel goes on to the parent.
 intptr_t PLAT_DefWindowProc(PLAT_HWND hWnd, uint32_t Msg, uintptr_t wParam, intptr_t lParam) {
   if (Msg == PLAT_MSG_CLOSE) PLAT_DestroyWindow(hWnd);
+  if (Msg == PLAT_MSG_MOUSEWHEEL) {
+    if (PLAT_HWND hParent = PLAT_GetParent(hWnd)) return PLAT_SendMessage(hParent, Msg, wParam, lParam);
+  }
   return 0;
 }
 
@@ -578,6 +582,12 @@ void PLAT_InjectMouse(PLAT_HWND hWnd, uint32_t Msg, int x, int y, uint32_t Butto
   default: break;
   }
   QPointF Local(x, y);
+  if (Msg == PLAT_MSG_MOUSEWHEEL) {
+    QWheelEvent Wheel(Local, hWnd->pClient->mapToGlobal(Local), QPoint(), QPoint(0, int16_t(Buttons >> 16)), State,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(hWnd->pClient, &Wheel);
+    return;
+  }
   QMouseEvent Event(Type, Local, hWnd->pClient->mapToGlobal(Local), Button, State, Qt::NoModifier);
   QCoreApplication::sendEvent(hWnd->pClient, &Event);
 }

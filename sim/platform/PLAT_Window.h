@@ -172,7 +172,7 @@ enum : uint32_t {
 
 // Test support: feed input through the same path as real events, and grab what a window shows.
 void PLAT_InjectKey(PLAT_HWND hWnd, uint32_t VirtKey, const char* pText, int Shift, int Pressed);
-void PLAT_InjectMouse(PLAT_HWND hWnd, uint32_t Msg, int x, int y, uint32_t Buttons);
+void PLAT_InjectMouse(PLAT_HWND hWnd, uint32_t Msg, int x, int y, uint32_t Buttons);  // wheel: delta << 16
 void PLAT_InjectDrop(PLAT_HWND hWnd, const char* const* paPath, int NumPaths);
 // Renders the window's client area into pDest (0xAARRGGBB, xSize * ySize); returns 0 on success.
 int PLAT_GrabWindow(PLAT_HWND hWnd, uint32_t* pDest, int xSize, int ySize);

@@ -13,6 +13,7 @@
 #include "SIM_Log.h"
 #include "SIM_Windows.h"
 #include "SimTestHost.h"
+#include "WM_Hooks.h"
 
 static PLAT_HEVENT _hDrawn;
 
@@ -207,4 +208,17 @@ TEST(PlatformRegions, OutlineIsTheUnionOfItsRectangles) {
   PLAT_DeleteRgn(hRgn);
   PLAT_DestroyWindow(hWnd);
   PLAT_ProcessEvents();
+}
+
+TEST(LcdWindow, WheelNotchesOverTheDisplayReachTheWindowManager) {
+  PLAT_HWND hLCD = SimTest_GetLCDWindow();
+  ASSERT_NE(hLCD, nullptr);
+  SIM_WheelDelta = 0;
+  PLAT_InjectMouse(hLCD, PLAT_MSG_MOUSEWHEEL, 10, 10, uint32_t(120) << 16);
+  EXPECT_EQ(SIM_WheelDelta.load(), 1);
+  PLAT_InjectMouse(hLCD, PLAT_MSG_MOUSEWHEEL, 10, 10, uint32_t(uint16_t(-60)) << 16);
+  EXPECT_EQ(SIM_WheelDelta.load(), 1);  // less than a notch
+  PLAT_InjectMouse(hLCD, PLAT_MSG_MOUSEWHEEL, 10, 10, uint32_t(uint16_t(-240)) << 16);
+  EXPECT_EQ(SIM_WheelDelta.load(), -1);
+  SIM_WheelDelta = 0;
 }
