@@ -46,7 +46,8 @@ struct GUI_FONTINFO {
 };
 
 // The routines of a font type. DispChar draws at the context's DispPosX/DispPosY, which hold screen
-// coordinates while it runs, inside the current clip rectangle, and advances DispPosX. GetCharDistX answers
+// coordinates while it runs, inside the current clip rectangle, and advances DispPosX; in the normal text
+// mode it fills its cell with the background unless the line's background has been filled already. GetCharDistX answers
 // the advance (magnified) and, when pSizeX is given, the ink width. GetCharInfo fills a glyph record
 // (0 found, 1 not in the font).
 struct GUI_FONT_TYPE {
@@ -160,7 +161,7 @@ void GUI_DispChar(U16 c);
 void GUI_DispChars(U16 c, int Cnt);
 void GUI_DispCharAt(U16 c, int x, int y);
 void GUI_DispString(const char* s);
-void GUI_DispStringAt(const char* s, int x, int y);
+void GUI_DispStringAt(const char* s, int x, int y); // x also becomes the left border of further lines
 void GUI_DispStringHCenterAt(const char* s, int x, int y);
 void GUI_DispStringLen(const char* s, int MaxNumChars);
 void GUI_DispStringInRect(const char* s, GUI_RECT* pRect, int Align);
