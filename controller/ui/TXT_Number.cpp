@@ -9,15 +9,6 @@ namespace {
 // Decimals beyond these are not asked for by any caller; they bound the work.
 constexpr int _kMaxDecimals = 20;
 
-int _DigitCount(uint64_t m) {
-  int n = 1;
-  while (m >= 10) {
-    m /= 10;
-    n++;
-  }
-  return n;
-}
-
 } // namespace
 
 int TXT_GetUnitDecimals(int Unit) {
@@ -53,16 +44,11 @@ void TXT__PutDecShift(TXT_TEXT_OUT* pOut, int32_t Value, int Width, int Decimals
 
 uint8_t TXT_NumberWidth(int Decimals, int32_t Value) {
   int d = Decimals < 0 ? 0 : Decimals;
-  int n = _DigitCount(TXT__Magnitude(Value));
-  if (Value >= 0) {
-    if (n <= d) {
-      n = d + 1;
-    }
-  } else {
-    n += 1;
-    if (n <= d + 1) {
-      n = d + 2;
-    }
+  int n = GUI_Long2Len(Value); // the digits and a sign
+  if (Value >= 0 && n <= d) {
+    n = d + 1;
+  } else if (Value < 0 && n <= d + 1) {
+    n = d + 2;
   }
   if (d >= 1) {
     n += 1;
