@@ -387,18 +387,32 @@ void IO_ForEachFixedObject(void (*pf)(FUNKTION_BASIS_PAR*, void*), void* ctx) {
   pf(&SET_Can, ctx);
 }
 
+namespace {
+
+template <class T, size_t N>
+FUNKTION_BASIS_PAR* _Pick(T (&a)[N], int i) {
+  return (i >= 0 && i < (int)N) ? &a[i] : nullptr;
+}
+
+}  // namespace
+
 FUNKTION_BASIS_PAR* IO_FindFixedObject(int TypeCode, int Index) {
-  struct Find {
-    int Type, Index;
-    FUNKTION_BASIS_PAR* pFound;
-  } f = {TypeCode, Index, nullptr};
-  IO_ForEachFixedObject(
-      [](FUNKTION_BASIS_PAR* p, void* c) {
-        Find* pf = static_cast<Find*>(c);
-        if (!pf->pFound && p->GetTypeCode() == pf->Type && p->GetTableIndex() == pf->Index) pf->pFound = p;
-      },
-      &f);
-  return f.pFound;
+  switch (TypeCode) {
+    case FKT_TYPE_INPUT: return _Pick(IO_Inputs, Index);
+    case FKT_TYPE_OUTPUT: return _Pick(IO_Outputs, Index);
+    case FKT_TYPE_FIXED_VALUE: return _Pick(IO_FixedValues, Index);
+    case FKT_TYPE_CAN_ANALOG_INPUT: return _Pick(IO_CanAnalogInputs, Index);
+    case FKT_TYPE_CAN_DIGITAL_INPUT: return _Pick(IO_CanDigitalInputs, Index);
+    case FKT_TYPE_CAN_ANALOG_OUTPUT: return _Pick(IO_CanAnalogOutputs, Index);
+    case FKT_TYPE_CAN_DIGITAL_OUTPUT: return _Pick(IO_CanDigitalOutputs, Index);
+    case FKT_TYPE_DL_INPUT: return _Pick(IO_DlInputs, Index);
+    case FKT_TYPE_DL_OUTPUT: return _Pick(IO_DlOutputs, Index);
+    case FKT_TYPE_LOG_ANALOG: return _Pick(LOG_AnalogChannels, Index);
+    case FKT_TYPE_LOG_DIGITAL: return _Pick(LOG_DigitalChannels, Index);
+    case FKT_TYPE_SET_GENERAL: return Index == 0 ? &SET_General : nullptr;
+    case FKT_TYPE_SET_CAN: return Index == 0 ? &SET_Can : nullptr;
+    default: return nullptr;
+  }
 }
 
 void IO_ResetAll() {

@@ -7,53 +7,27 @@
 #include "IO_Objects.h"
 #include "SET_Objects.h"
 
-int OBJ_FamilyOfType(int TypeCode) {
-  if (TypeCode > 0) return OBJ_FAM_FUNCTION;
-  switch (TypeCode) {
-    case FKT_TYPE_INPUT: return OBJ_FAM_INPUT;
-    case FKT_TYPE_OUTPUT: return OBJ_FAM_OUTPUT;
-    case FKT_TYPE_FIXED_VALUE: return OBJ_FAM_FIXED;
-    case FKT_TYPE_SET_GENERAL: return OBJ_FAM_GENERAL;
-    case FKT_TYPE_SET_CAN: return OBJ_FAM_CAN;
-    case FKT_TYPE_CAN_ANALOG_INPUT: return OBJ_FAM_CAN_AI;
-    case FKT_TYPE_CAN_DIGITAL_INPUT: return OBJ_FAM_CAN_DI;
-    case FKT_TYPE_CAN_ANALOG_OUTPUT: return OBJ_FAM_CAN_AO;
-    case FKT_TYPE_CAN_DIGITAL_OUTPUT: return OBJ_FAM_CAN_DO;
-    case FKT_TYPE_DL_INPUT: return OBJ_FAM_DL_IN;
-    case FKT_TYPE_DL_OUTPUT: return OBJ_FAM_DL_OUT;
-    case FKT_TYPE_LOG_ANALOG: return OBJ_FAM_LOG_A;
-    case FKT_TYPE_LOG_DIGITAL: return OBJ_FAM_LOG_D;
-    default: return -1;
-  }
-}
-
 namespace {
 
-template <class T, size_t N>
-FUNKTION_BASIS_PAR* _At(T (&a)[N], int i) {
-  return (i >= 0 && i < (int)N) ? &a[i] : nullptr;
-}
+// Type code of the fixed objects of each family (the function family is reached by slot).
+const int _aFamilyType[OBJ_NUM_FAMILIES] = {
+    0, FKT_TYPE_INPUT, FKT_TYPE_OUTPUT, FKT_TYPE_FIXED_VALUE, FKT_TYPE_SET_GENERAL, FKT_TYPE_SET_CAN, 0,
+    FKT_TYPE_CAN_ANALOG_INPUT, FKT_TYPE_CAN_DIGITAL_INPUT, FKT_TYPE_CAN_ANALOG_OUTPUT, FKT_TYPE_CAN_DIGITAL_OUTPUT,
+    FKT_TYPE_DL_INPUT, FKT_TYPE_DL_OUTPUT, FKT_TYPE_LOG_ANALOG, FKT_TYPE_LOG_DIGITAL};
 
 }  // namespace
 
+int OBJ_FamilyOfType(int TypeCode) {
+  if (TypeCode > 0) return OBJ_FAM_FUNCTION;
+  for (int f = 0; f < OBJ_NUM_FAMILIES; f++)
+    if (TypeCode && _aFamilyType[f] == TypeCode) return f;
+  return -1;
+}
+
 FUNKTION_BASIS_PAR* OBJ_FamilyObject(int Family, int Sub) {
-  switch (Family) {
-    case OBJ_FAM_FUNCTION: return FKT_GetSlotObject(Sub);
-    case OBJ_FAM_INPUT: return _At(IO_Inputs, Sub);
-    case OBJ_FAM_OUTPUT: return _At(IO_Outputs, Sub);
-    case OBJ_FAM_FIXED: return _At(IO_FixedValues, Sub);
-    case OBJ_FAM_GENERAL: return Sub == 0 ? &SET_General : nullptr;
-    case OBJ_FAM_CAN: return Sub == 0 ? &SET_Can : nullptr;
-    case OBJ_FAM_CAN_AI: return _At(IO_CanAnalogInputs, Sub);
-    case OBJ_FAM_CAN_DI: return _At(IO_CanDigitalInputs, Sub);
-    case OBJ_FAM_CAN_AO: return _At(IO_CanAnalogOutputs, Sub);
-    case OBJ_FAM_CAN_DO: return _At(IO_CanDigitalOutputs, Sub);
-    case OBJ_FAM_DL_IN: return _At(IO_DlInputs, Sub);
-    case OBJ_FAM_DL_OUT: return _At(IO_DlOutputs, Sub);
-    case OBJ_FAM_LOG_A: return _At(LOG_AnalogChannels, Sub);
-    case OBJ_FAM_LOG_D: return _At(LOG_DigitalChannels, Sub);
-    default: return nullptr;
-  }
+  if (Family == OBJ_FAM_FUNCTION) return FKT_GetSlotObject(Sub);
+  if (Family < 0 || Family >= OBJ_NUM_FAMILIES || !_aFamilyType[Family]) return nullptr;
+  return IO_FindFixedObject(_aFamilyType[Family], Sub);
 }
 
 int OBJ_CodeOfParameter(int n) {
