@@ -155,3 +155,57 @@ TEST_F(TaskTest, DefaultsAfterInit) {
 }
 
 }  // namespace
+
+namespace {
+
+// A device of the memory-device class that draws nothing: enough to see which chain a task draws through.
+const GUI_DEVICE_API* MemdevClassApi() {
+  static GUI_DEVICE_API Api = [] {
+    GUI_DEVICE_API a = LCD_SIMDRV_API;
+    a.DeviceClassIndex = DEVICE_CLASS_MEMDEV;
+    return a;
+  }();
+  return &Api;
+}
+
+TEST_F(TaskTest, SelectedMemoryDevicesBelongToTheirTask) {
+  GUI_DEVICE* pDriver = GUI_aDevice[0];
+  GUI_Lock();
+  GUI_DEVICE* pMem = GUI_DEVICE_Create(MemdevClassApi(), &LCD_aColorConvAPI[LCD_CC_8888], 0, 0);
+  GUI_DEVICE_Link(pMem);
+  EXPECT_EQ(GUI_aDevice[0], pMem);
+  GUI_Unlock();
+  GUI_DEVICE* pSeenByOther = nullptr;
+  GUI_DEVICE* pOtherTail = nullptr;
+  std::thread Other([&] {
+    GUI_Lock();
+    pSeenByOther = GUI_aDevice[0];
+    pOtherTail = pSeenByOther ? pSeenByOther->pNext : nullptr;
+    GUI_Unlock();
+  });
+  Other.join();
+  EXPECT_EQ(pSeenByOther, pDriver);
+  EXPECT_EQ(pOtherTail, nullptr);
+  GUI_Lock();
+  EXPECT_EQ(GUI_aDevice[0], pMem);  // back on top for the task that selected it
+  EXPECT_EQ(pMem->pNext, pDriver);
+  GUI_DEVICE_Delete(pMem);
+  EXPECT_EQ(GUI_aDevice[0], pDriver);
+  GUI_Unlock();
+}
+
+GUI_ALPHA_HOOK InstalledHook;
+void RecordHook(GUI_ALPHA_HOOK pf) { InstalledHook = pf; }
+
+TEST_F(TaskTest, EnableAlphaReachesTheMemoryDevices) {
+  GUI__pfMEMDEV_SetAlphaHook = RecordHook;
+  EXPECT_EQ(GUI_EnableAlpha(1), 0u);
+  EXPECT_EQ(InstalledHook, &GUI_EnableAlpha);
+  EXPECT_EQ(GUI_DEVICE__GetByClass(0, DEVICE_CLASS_ALPHA), GUI_aDevice[0]);
+  EXPECT_EQ(GUI_EnableAlpha(0), 1u);
+  EXPECT_EQ(InstalledHook, nullptr);
+  EXPECT_EQ(GUI_DEVICE__GetByClass(0, DEVICE_CLASS_ALPHA), nullptr);
+  GUI__pfMEMDEV_SetAlphaHook = nullptr;
+}
+
+}  // namespace
