@@ -36,6 +36,30 @@ TEST_F(MiscTest, MeasuringCollectsTheBoundingRectangle) {
   EXPECT_EQ(Chain(), std::vector<int>{DEVICE_CLASS_DRIVER});
 }
 
+int _Factor3(void) { return 3; }
+
+TEST_F(MiscTest, MeasuredPolygonsComeBackInPixels) {
+  GUI_HMEM h = GUI_MEASDEV_Create();
+  GUI_DEVICE* pDevice = *(GUI_DEVICE**)GUI_ALLOC_h2p(h);
+  static const GUI_POINT aPoints[] = {{7, 7}, {13, 7}, {13, 13}, {7, 13}};
+  typedef void tfFill(GUI_DEVICE*, const GUI_POINT*, int, int, int);
+  GUI_DEVICE* p = pDevice;
+  auto pfPlain = (tfFill*)pDevice->pDeviceAPI->pfGetDevFunc(&p, 17);
+  auto pfAA = (tfFill*)pDevice->pDeviceAPI->pfGetDevFunc(&p, 18);
+  ASSERT_TRUE(pfPlain && pfAA);
+  GUI_RECT r;
+  pfPlain(pDevice, aPoints, 4, 100, 0);
+  GUI_MEASDEV_GetRect(h, &r);
+  EXPECT_EQ((std::vector<int>{r.x0, r.y0, r.x1, r.y1}), (std::vector<int>{107, 7, 113, 13}));
+  GUI_MEASDEV_ClearRect(h);
+  GUI_MEASDEV__SetAAFactorHook(_Factor3);
+  pfAA(pDevice, aPoints, 4, 0, 0);
+  GUI_MEASDEV__SetAAFactorHook(nullptr);
+  GUI_MEASDEV_GetRect(h, &r);
+  EXPECT_EQ((std::vector<int>{r.x0, r.y0, r.x1, r.y1}), (std::vector<int>{2, 2, 5, 5}));
+  GUI_MEASDEV_Delete(h);
+}
+
 struct Mover {
   GUI_AUTODEV_INFO Info;
   int x;
