@@ -118,6 +118,8 @@ void GUI_MEMDEV__CopyToLCDHook(GUI_HMEM hMem, int x, int y);
 void GUI_MEMDEV_MarkRect(GUI_HMEM hMem, int x0, int y0, int x1, int y1);
 void GUI_MEMDEV__SetUsage(GUI_HMEM hUsage);
 void GUI_MEMDEV_ReduceYSize(GUI_HMEM hMem, int YSize);
+// Writes the device as a BMP stream at its own depth, one byte per call of pfSerialize.
+void GUI_MEMDEV_SerializeBMP(GUI_HMEM hMem, void (*pfSerialize)(U8 Data, void* pParam), void* pParam);
 // Selects a memory device or a measuring device (0: the display), whichever kind the handle names.
 void GUI_MEMDEV__SelectAny(GUI_HMEM hMem);
 

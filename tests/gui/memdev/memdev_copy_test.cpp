@@ -160,4 +160,30 @@ TEST_F(CopyTest, ScaledWriteMixesIntoASelectedDeviceUnlessOpaque) {
   GUI_MEMDEV_Delete(hTarget);
 }
 
+void _Collect(U8 Data, void* p) { ((std::vector<U8>*)p)->push_back(Data); }
+
+TEST_F(CopyTest, SerializedDeviceIsABmpOfItsOwnRectangleAndDepth) {
+  GUI_HMEM h = GUI_MEMDEV_Create32(300, 200, 3, 2);
+  U32* p = (U32*)Pixels(h);
+  for (int i = 0; i < 6; i++) p[i] = 0x00102030u * (U32)(i + 1);
+  GUI_HMEM hSel = GUI_MEMDEV_Create(0, 0, 4, 4);
+  GUI_MEMDEV_Select(hSel);
+  std::vector<U8> Bmp;
+  GUI_MEMDEV_SerializeBMP(h, _Collect, &Bmp);
+  EXPECT_EQ(GUI_GetSelectedDevice(), hSel);
+  ASSERT_EQ(Bmp.size(), 54u + 2 * 12);
+  EXPECT_EQ(Bmp[0], 'B');
+  EXPECT_EQ(Bmp[18], 3);   // width
+  EXPECT_EQ(Bmp[22], 2);   // height
+  EXPECT_EQ(Bmp[28], 32);  // bits per pixel
+  // Bottom row first, blue, green, red, opacity.
+  EXPECT_EQ(Bmp[54], 0x10 * 4 & 0xFF);
+  EXPECT_EQ(Bmp[55], 0x20 * 4 & 0xFF);
+  EXPECT_EQ(Bmp[56], 0x30 * 4 & 0xFF);
+  EXPECT_EQ(Bmp[57], 255);
+  GUI_MEMDEV_Select(0);
+  GUI_MEMDEV_Delete(hSel);
+  GUI_MEMDEV_Delete(h);
+}
+
 }  // namespace
