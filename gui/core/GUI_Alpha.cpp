@@ -371,8 +371,8 @@ void GUI__SetPixelAlpha(int x, int y, U8 Intens, GUI_COLOR Color) {
   if (x < c->x0 || x > c->x1 || y < c->y0 || y > c->y1) {
     return;
   }
-  GUI_COLOR Below = LCD_GetPixelColor(x, y);
-  GUI_COLOR Mixed = LCD_MixColorsNoAlpha(Color, Below, Intens);
+  // Full intensity is the colour itself (the mixing formula would darken it by one step).
+  GUI_COLOR Mixed = (Intens == 255) ? (Color & 0x00FFFFFFu) : LCD_MixColorsNoAlpha(Color, LCD_GetPixelColor(x, y), Intens);
   LCD_SetPixelIndex(x, y, LCD_Color2Index(Mixed));
 }
 

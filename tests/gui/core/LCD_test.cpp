@@ -355,8 +355,15 @@ TEST_F(LcdTest, AlphaDeviceBlendsIntoTheDisplay) {
   EXPECT_EQ(Flags, 1);
   EXPECT_EQ(p[0], 0x000000FFu);
   EXPECT_EQ(p[1], LCD_CC_BGR565_Index2Color(0xF800));
-  GUI__SetPixelAlpha(7, 7, 255, GUI_RED);
-  EXPECT_EQ(LCD_GetPixelIndex(7, 7), LCD_Color2Index(LCD_MixColorsNoAlpha(GUI_RED, GUI_BLUE, 255)));
+  GUI__SetPixelAlpha(7, 7, 255, GUI_WHITE);
+  EXPECT_EQ(LCD_GetPixelIndex(7, 7), 0xFFFFu);  // full intensity: the colour itself
+  GUI__SetPixelAlpha(7, 7, 0, GUI_RED);
+  EXPECT_EQ(LCD_GetPixelIndex(7, 7), LCD_Color2Index(LCD_MixColorsNoAlpha(GUI_RED, GUI_WHITE, 0)));
+  GUI_RECT Clip = {0, 0, 5, 5};
+  LCD_SetClipRectEx(&Clip);
+  GUI__SetPixelAlpha(7, 7, 255, GUI_BLUE);  // outside the clip rectangle: nothing
+  LCD_SetClipRectToDevice();
+  EXPECT_NE(LCD_GetPixelIndex(7, 7), 0xF800u);
 }
 
 TEST_F(LcdTest, CompactPixelIndices) {
