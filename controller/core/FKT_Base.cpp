@@ -22,7 +22,16 @@ constexpr uint8_t _aDecimals[68] = {
 
 bool _InRange(int n, int first, int count) { return n >= first && n < first + count; }
 
+const char16_t* const _apDesignation[] = {
+    u"-",          u"Collector",  u"Storage top", u"Storage bottom", u"Flow",     u"Return",
+    u"Outdoor",    u"Room",       u"Boiler",      u"Hot water",      u"Pump",     u"Mixer open",
+    u"Mixer close", u"Burner",    u"Valve",       u"Heating circuit", u"Solar",   u"Fan",
+    u"Cooling",    u"Alarm"};
+
 }  // namespace
+
+const FKT_ChoiceList FKT_DesignationList = {_apDesignation, sizeof(_apDesignation) / sizeof(_apDesignation[0]), 0,
+                                            0, {}};
 
 int32_t PAR_PowerOfTen(int n) {
   static const int32_t a[7] = {1, 10, 100, 1000, 10000, 100000, 1000000};
@@ -155,7 +164,7 @@ int FUNKTION_BASIS_PAR::GetLimits(int Number, int32_t* pMin, int32_t* pMax) cons
     lo = d->Min;
     hi = d->Max;
   } else if (Number == FKT_PAR_DESIGNATION) {
-    hi = 0;
+    hi = FKT_DesignationList.NumItems - 1;
   } else if (Number == FKT_PAR_USER_TEXT) {
     hi = FKT_NUM_USER_TEXTS;
   } else if (Number == FKT_PAR_ENABLED) {
@@ -259,6 +268,7 @@ int FUNKTION_BASIS_PAR::SetParameter(int Number, int32_t Value, int Flags) {
 }
 
 const FKT_ChoiceList* FUNKTION_BASIS_PAR::GetChoiceList(int Number) const {
+  if (Number == FKT_PAR_DESIGNATION) return &FKT_DesignationList;
   if (Number >= 0 && Number < FKT_PAR_INPUT) {
     const FKT_ParamDesc* d = GetParamDesc(Number);
     return d ? d->pChoice : nullptr;
@@ -270,7 +280,8 @@ const FKT_ChoiceList* FUNKTION_BASIS_PAR::GetChoiceList(int Number) const {
 }
 
 const char16_t* FUNKTION_BASIS_PAR::GetChoiceText(int Number) const {
-  if (Number == FKT_PAR_DESIGNATION) return _Designation == 0 ? GetClassName() : nullptr;
+  if (Number == FKT_PAR_DESIGNATION)  // 0: no designation chosen
+    return (_Designation > 0 && _Designation < FKT_DesignationList.NumItems) ? _apDesignation[_Designation] : nullptr;
   if (Number == FKT_PAR_USER_TEXT)
     return (_UserText >= 1 && _UserText <= FKT_NUM_USER_TEXTS) ? FKT_UserDesignations[_UserText - 1] : nullptr;
   const FKT_ChoiceList* pList = GetChoiceList(Number);
@@ -342,7 +353,7 @@ int FUNKTION_BASIS_PAR::LoadFromImage(DAT_READER* r) {
   int16_t des = (int16_t)r->Get16();
   int16_t user = (int16_t)r->Get16();
   uint8_t enabled = r->Get8();
-  _Designation = (des == 0) ? des : 0;
+  _Designation = (des >= 0 && des < FKT_DesignationList.NumItems) ? des : 0;
   _UserText = (user >= 0 && user <= FKT_NUM_USER_TEXTS) ? user : 0;
   _Enabled = enabled ? 1 : 0;
   uint16_t count = r->Get16();

@@ -113,5 +113,8 @@ extern void (*FKT_pfParameterChanged)(FUNKTION_BASIS_PAR* pObj, int Number, int3
 enum { FKT_NUM_USER_TEXTS = 100, FKT_USER_TEXT_LEN = 25 };
 extern char16_t FKT_UserDesignations[FKT_NUM_USER_TEXTS][FKT_USER_TEXT_LEN];
 
+// Designations that header field -14 chooses from; 0 is none (GetChoiceText answers null).
+extern const FKT_ChoiceList FKT_DesignationList;
+
 // Decimals of each unit index (0..67); unknown units have 0.
 int PAR_UnitDecimals(int Unit);

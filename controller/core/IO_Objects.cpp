@@ -457,8 +457,9 @@ void IO_WriteSimInputDesc() {
     SIM_InputDescs[i].Param = (uint32_t)in.GetParameter(IO_IN_PAR_SENSOR);
     SIM_InputDescs[i].Unit = (uint32_t)in.GetParameter(IO_IN_PAR_UNIT);
     SIM_InputDescs[i].pName1 = name;
-    const char16_t* user = in.GetChoiceText(FKT_PAR_USER_TEXT);
-    SIM_InputDescs[i].pName2 = user ? user : in.GetClassName();
+    const char16_t* label = in.GetChoiceText(FKT_PAR_USER_TEXT);
+    if (!label || !*label) label = in.GetChoiceText(FKT_PAR_DESIGNATION);
+    SIM_InputDescs[i].pName2 = label ? label : in.GetClassName();
   }
   if (APP_HostHooks.pfRefreshInputSim) APP_HostHooks.pfRefreshInputSim();
 }

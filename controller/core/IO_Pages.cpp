@@ -22,6 +22,7 @@ int FUNKTION_Eingang::GetPageDescription(int Page, OBJ_MENU* m) {
   m->Rec(0x21, 0, _V(OBJ_FAM_INPUT, OBJ_VC_SPECIAL));
   m->Rec(0xA1, 0, _V(OBJ_FAM_INPUT, OBJ_VC_SPECIAL + 1));
   m->Rec(1, 0, 0);
+  OBJ_PageParamLine(m, this, OBJ_FAM_INPUT, FKT_PAR_DESIGNATION);
   for (int n : numbers) OBJ_PageParamLine(m, this, OBJ_FAM_INPUT, n);
   return m->End();
 }
@@ -36,6 +37,7 @@ int FUNKTION_Ausgang::GetPageDescription(int Page, OBJ_MENU* m) {
   if (Page != 0) return 0;
   m->Begin(7);
   m->Rec('1', m->SubIndex, _T(OBJ_FAM_OUTPUT, OBJ_VC_NAME));
+  OBJ_PageParamLine(m, this, OBJ_FAM_OUTPUT, FKT_PAR_DESIGNATION);
   OBJ_PageParamLine(m, this, OBJ_FAM_OUTPUT, 0);
   OBJ_PageParamLine(m, this, OBJ_FAM_OUTPUT, 1);
   // State with the inversion as a switch, and the source binding.
@@ -67,8 +69,8 @@ int FUNKTION_Ausgang::SetCommand(int k, int32_t Value, int Flags) {
 int FUNKTION_Festwert::GetPageDescription(int Page, OBJ_MENU* m) {
   if (Page != 0) return 0;
   if (_Par.Type != 1) {
-    static const int numbers[] = {0, 1, 2, 3, 4};
-    return OBJ_PageParamList(m, this, numbers, 5);
+    static const int numbers[] = {FKT_PAR_DESIGNATION, 0, 1, 2, 3, 4};
+    return OBJ_PageParamList(m, this, numbers, 6);
   }
   m->Begin(7);
   m->Rec('1', m->SubIndex, _T(OBJ_FAM_FIXED, OBJ_VC_NAME));

@@ -102,11 +102,11 @@ std::u16string OBJ_ObjectName(const FUNKTION_BASIS_PAR* p) {
     snprintf(b, sizeof(b), " %d", n);
     for (const char* c = b; *c; c++) s += (char16_t)*c;
   }
-  if (const char16_t* user = p->GetChoiceText(FKT_PAR_USER_TEXT)) {
-    if (*user) {
-      s += u": ";
-      s += user;
-    }
+  const char16_t* label = p->GetChoiceText(FKT_PAR_USER_TEXT);
+  if ((!label || !*label) && p->GetParameter(FKT_PAR_DESIGNATION) > 0) label = p->GetChoiceText(FKT_PAR_DESIGNATION);
+  if (label && *label) {
+    s += u": ";
+    s += label;
   }
   return s;
 }

@@ -117,6 +117,14 @@ std::u16string _ValueName(const FUNKTION_BASIS_PAR* p, int Code, int Number) {
     return s;
   }
   if (Number == FKT_PAR_USER_TEXT) return u"User designation";
+  if (Number == FKT_PAR_DESIGNATION) {
+    s = u"Designation";
+    if (const char16_t* t = p->GetChoiceText(Number)) {
+      _AppendAscii(s, ": ");
+      s += t;
+    }
+    return s;
+  }
   return u"";
 }
 

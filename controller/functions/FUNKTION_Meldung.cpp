@@ -98,6 +98,8 @@ int FUNKTION_Meldung::GetPageDescription(int Page, OBJ_MENU* m) {
   m->Rec(0x01, s, T(OBJ_VC_NAME));
   m->Rec(0x03, 0, V(OBJ_VC_USER_TEXT));
   m->Rec(0x04, s, T(OBJ_VC_USER_TEXT));
+  m->Rec(0x06, s, T(OBJ_VC_HEADER + 2));  // designation (header field -14)
+  m->Rec(0x04, 0, V(OBJ_VC_HEADER + 2));
   m->Rec(0x06, s, T(MSG_PAR_KIND));
   m->Rec(0x14, 0, V(MSG_PAR_KIND));
   m->Rec(0x03, 0, V(MSG_PAR_TIME));

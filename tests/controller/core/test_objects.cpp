@@ -157,3 +157,20 @@ TEST(CoreHelpers, CalendarHelpers) {
   EXPECT_EQ(t.Min, 1);
   EXPECT_EQ(t.Sec, 1);
 }
+
+TEST_F(ObjectModel, DesignationChoiceNamesTheObject) {
+  FUNKTION_Eingang& in = IO_Inputs[0];
+  EXPECT_EQ(in.GetChoiceText(FKT_PAR_DESIGNATION), nullptr);
+  ASSERT_NE(in.GetChoiceList(FKT_PAR_DESIGNATION), nullptr);
+  EXPECT_EQ(in.SetParameter(FKT_PAR_DESIGNATION, 8, 0), 1);
+  EXPECT_EQ(std::u16string(in.GetChoiceText(FKT_PAR_DESIGNATION)), u"Boiler");
+  EXPECT_EQ(in.SetParameter(FKT_PAR_DESIGNATION, FKT_DesignationList.NumItems, 0), 0);
+  EXPECT_EQ(in.SetParameter(FKT_PAR_DESIGNATION, -1, 0), 0);
+  // Kept by the function data.
+  std::vector<uint8_t> file(DAT_FILE_SIZE);
+  ASSERT_EQ(DAT_EncodeFile(file.data()), 1);
+  APP_InitController();
+  EXPECT_EQ(in.GetParameter(FKT_PAR_DESIGNATION), 0);
+  ASSERT_EQ(DAT_LoadFunctionDataBytes(file.data(), file.size()), DAT_OK);
+  EXPECT_EQ(in.GetParameter(FKT_PAR_DESIGNATION), 8);
+}

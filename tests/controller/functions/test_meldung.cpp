@@ -83,7 +83,9 @@ TEST_F(MessageFunction, ParametersAndChoiceTexts) {
   EXPECT_EQ(std::u16string(msg->GetChoiceText(MSG_PAR_KIND)), u"Fault");
   EXPECT_EQ(msg->SetParameter(MSG_PAR_KIND, 4, 0), 0);
   EXPECT_EQ(msg->SetParameter(MSG_PAR_TIME, 5, 0), 0);  // set by the function itself
-  EXPECT_EQ(std::u16string(msg->GetChoiceText(FKT_PAR_DESIGNATION)), u"Message");
+  EXPECT_EQ(msg->GetChoiceText(FKT_PAR_DESIGNATION), nullptr);
+  EXPECT_EQ(msg->SetParameter(FKT_PAR_DESIGNATION, 19, 0), 1);
+  EXPECT_EQ(std::u16string(msg->GetChoiceText(FKT_PAR_DESIGNATION)), u"Alarm");
   // Without the pop-up parameter no acknowledgement is asked for.
   msg->SetParameter(MSG_PAR_POPUP, 0, 0);
   Trigger(1);
