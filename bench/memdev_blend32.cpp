@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "GUI_MEMDEV.h"
+#include "WM.h"
 #include "memdev_ratio.h"
 #ifdef HAVE_PIXMAN
 #include <pixman.h>
@@ -43,6 +44,13 @@ void BM_MemdevAlpha(benchmark::State& State) {
   GUI_MEMDEV_Select(0);
 }
 
+void BM_MemdevAlphaToDisplay(benchmark::State& State) {
+  for (auto _ : State) {
+    GUI_MEMDEV_CopyToLCD(_hSrc);
+    benchmark::ClobberMemory();
+  }
+}
+
 #ifdef HAVE_PIXMAN
 void BM_PixmanOver(benchmark::State& State) {
   std::vector<U32> Src((size_t)_XSize * _YSize), Dst((size_t)_XSize * _YSize, 0xFF204060u);
@@ -68,9 +76,11 @@ BENCHMARK(BM_PixmanOver);
 }  // namespace
 
 BENCHMARK(BM_MemdevAlpha);
+BENCHMARK(BM_MemdevAlphaToDisplay);
 
 int main(int argc, char** argv) {
   GUI_Init();
+  WM_Init();
   _XSize = LCD_GetXSize();
   _YSize = LCD_GetYSize();
   _MakeAlpha();

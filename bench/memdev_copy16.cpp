@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "GUI_MEMDEV.h"
+#include "WM.h"
 #include "memdev_ratio.h"
 
 namespace {
@@ -33,6 +34,7 @@ BENCHMARK(BM_Memcpy);
 
 int main(int argc, char** argv) {
   GUI_Init();
+  WM_Init();
   _hMem = GUI_MEMDEV_CreateEx(0, 0, LCD_GetXSize(), LCD_GetYSize(), GUI_MEMDEV_NOTRANS);
   if (!_hMem) return 1;
   U16* p = (U16*)GUI_MEMDEV_GetDataPtr(_hMem);

@@ -185,21 +185,46 @@ void GUI_MEMDEV__WriteToActiveAlpha(GUI_HMEM hMem, int x, int y) {
     LCD_DrawBitmap(x, y, xSize, ySize, 1, 1, 32, (int)pDev->BytesPerLine, pFirst, nullptr);
     return;
   }
+  // Rows go out run by run: invisible runs are left out, opaque runs only converted, and only the runs in
+  // between are mixed with the target's pixels read back.
+  GUI_HMEM hOpaque = GUI_ALLOC_AllocNoInit((I32)xSize * 4);
+  {
+  GUI_MEMDEV__Pin PinOpaque(hOpaque);
+  LCD_PIXELINDEX* pOpaque = hOpaque ? (LCD_PIXELINDEX*)GUI_ALLOC_h2p(hOpaque) : nullptr;
   for (int row = 0; row < ySize; row++) {
     const GUI_COLOR* pSrc = (const GUI_COLOR*)(pFirst + (U32)row * pDev->BytesPerLine);
-    int Flags = 0;
-    // The line read back from the target is in the target's format.
-    LCD_PIXELINDEX* pLine = GUI__DoAlphaBlending(x, y + row, pSrc, xSize, pTargetConv->pfIndex2Color, &Flags);
-    if (!pLine) return;
-    if (Convert && !GUI__CompactPixelIndicesEx(pLine, xSize, TargetBPP, pTargetConv)) {
-      if (pTargetConv->pfColor2IndexBulk) {
-        pTargetConv->pfColor2IndexBulk((const GUI_COLOR*)pLine, pLine, (U32)xSize, 4);
-      } else {
-        for (int i = 0; i < xSize; i++) pLine[i] = pTargetConv->pfColor2Index(pLine[i]);
+    for (int k = 0, e; k < xSize; k = e) {
+      U32 a = pSrc[k] >> 24;
+      e = k + 1;
+      if (a == 0xFF) {
+        while (e < xSize && (pSrc[e] >> 24) == 0xFF) e++;
+        continue;
       }
+      LCD_PIXELINDEX* pLine;
+      if (a == 0 && pOpaque) {
+        while (e < xSize && (pSrc[e] >> 24) == 0) e++;
+        memcpy(pOpaque, pSrc + k, (size_t)(e - k) * 4);
+        pLine = pOpaque;
+      } else {
+        while (e < xSize && (pSrc[e] >> 24) != 0xFF && ((pSrc[e] >> 24) != 0 || !pOpaque)) e++;
+        int Flags = 0;
+        // The line read back from the target is in the target's format.
+        pLine = GUI__DoAlphaBlending(x + k, y + row, pSrc + k, e - k, pTargetConv->pfIndex2Color, &Flags);
+        if (!pLine) break;
+      }
+      int n = e - k;
+      if (Convert && !GUI__CompactPixelIndicesEx(pLine, n, TargetBPP, pTargetConv)) {
+        if (pTargetConv->pfColor2IndexBulk) {
+          pTargetConv->pfColor2IndexBulk((const GUI_COLOR*)pLine, pLine, (U32)n, 4);
+        } else {
+          for (int i = 0; i < n; i++) pLine[i] = pTargetConv->pfColor2Index(pLine[i]);
+        }
+      }
+      LCD_DrawBitmap(x + k, y + row, n, 1, 1, 1, TargetBPP, 0, (const U8*)pLine, nullptr);
     }
-    LCD_DrawBitmap(x, y + row, xSize, 1, 1, 1, TargetBPP, 0, (const U8*)pLine, nullptr);
   }
+  }
+  GUI_ALLOC_Free(hOpaque);
 }
 
 void GUI_MEMDEV_CopyToLCD(GUI_HMEM hMem) { GUI_MEMDEV_CopyToLCDAt(hMem, GUI_POS_AUTO, GUI_POS_AUTO); }

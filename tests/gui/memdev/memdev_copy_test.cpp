@@ -98,6 +98,26 @@ TEST_F(CopyTest, AlphaDevicePixelsBlendByTheirOwnTransparency) {
   GUI_MEMDEV_Delete(h);
 }
 
+// Runs of opaque, invisible and mixed pixels in one row, each pixel as if blended alone.
+TEST_F(CopyTest, AlphaRowsMixRunByRun) {
+  FillDisplay(0x7777);
+  const U8 aT[] = {0, 0, 0x80, 0xFF, 0xFF, 0, 0x40, 0x41, 0, 0xFF, 0x10};
+  const int n = (int)sizeof(aT);
+  GUI_HMEM h = GUI_MEMDEV_Create32(10, 5, n, 1);
+  U32* p = (U32*)Pixels(h);
+  std::vector<U16> Before = Snapshot(10, 5, 10 + n - 1, 5);
+  for (int i = 0; i < n; i++) p[i] = (U32)aT[i] << 24 | (0x00305070u * (U32)(i + 1) & 0xFFFFFF);
+  GUI_MEMDEV_CopyToLCD(h);
+  for (int i = 0; i < n; i++) {
+    GUI_COLOR c = p[i], Below = I2C(Before[(size_t)i]);
+    U32 t = c >> 24;
+    U16 Expect = t == 0xFF ? Before[(size_t)i] : C2I(t == 0 ? c : GUI__MixColors(c, Below, (U8)(255 - t)) & 0xFFFFFF);
+    EXPECT_EQ(Display(10 + i, 5), Expect) << i;
+  }
+  EXPECT_TRUE(Errors().empty());
+  GUI_MEMDEV_Delete(h);
+}
+
 TEST_F(CopyTest, TransferGoesToTheSelectedDevice) {
   GUI_HMEM hTarget = GUI_MEMDEV_CreateEx(0, 0, 40, 40, 0);
   GUI_HMEM hSrc = Drawn(5, 5, 10, 10, GUI_YELLOW, {5, 5, 14, 14});
