@@ -25,6 +25,7 @@ extern OS_EVENT* APP_hMenuEvent;  // a message was acknowledged from the title b
 
 extern volatile int APP_StopRequested;  // set by the host (or a test) to end the threads and the main task
 extern volatile int APP_SaveRequested;  // the control cycle saves the function data when set
+extern volatile int APP_Paused;         // set by the host while the application is paused: no ticks, no cycles
 extern int UI_StartupDone;              // 1 once the main task's start-up has finished
 extern volatile uint32_t UI_PendingMessage;
 extern const char APP_FunctionDataPath[];  // "M0:\funktionsdaten.dat", saved on request

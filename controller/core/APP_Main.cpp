@@ -21,6 +21,7 @@ OS_EVENT* APP_hTickEvent;
 OS_EVENT* APP_hMenuEvent;
 volatile int APP_StopRequested;
 volatile int APP_SaveRequested;
+volatile int APP_Paused;
 int UI_StartupDone;
 volatile uint32_t UI_PendingMessage;
 const char APP_FunctionDataPath[] = "M0:\\funktionsdaten.dat";
@@ -136,6 +137,12 @@ void APP_TickThread(void*) {
   uint32_t next10 = APP_GetTime() + 10, next1s = APP_GetTime() + 1000;
   while (!APP_StopRequested) {
     uint32_t now = APP_GetTime();
+    if (APP_Paused) {  // the controller stands still; afterwards it starts again from the time it resumes
+      next10 = now + 10;
+      next1s = now + 1000;
+      OS_Sleep(10);
+      continue;
+    }
     if ((int32_t)(now - next10) >= 0) {
       APP_Tick10ms();
       next10 += 10;
