@@ -114,7 +114,7 @@ void GUI_MEASDEV_Select(GUI_HMEM hMeas) {
   GUI_MEMDEV__LockGuard Lock;
   // One measuring or memory device in the chain at a time: whatever was selected leaves it first.
   GUI_SelectLCD();
-  if (!hMeas) return;
+  if (!GUI_MEMDEV__Check(hMeas)) return;
   WM_Deactivate();
   GUI_pContext->hDevData = hMeas;
   GUI_DEVICE_Link(((GUI_MEASDEV*)GUI_ALLOC_h2p(hMeas))->pDevice);
@@ -122,7 +122,7 @@ void GUI_MEASDEV_Select(GUI_HMEM hMeas) {
 }
 
 void GUI_MEASDEV_Delete(GUI_HMEM hMeas) {
-  if (!hMeas) return;
+  if (!GUI_MEMDEV__Check(hMeas)) return;
   GUI_MEMDEV__LockGuard Lock;
   if (GUI_pContext->hDevData == hMeas) GUI_SelectLCD();
   GUI_DEVICE* pDevice = ((GUI_MEASDEV*)GUI_ALLOC_h2p(hMeas))->pDevice;
@@ -131,13 +131,13 @@ void GUI_MEASDEV_Delete(GUI_HMEM hMeas) {
 }
 
 void GUI_MEASDEV_ClearRect(GUI_HMEM hMeas) {
-  if (!hMeas) return;
+  if (!GUI_MEMDEV__Check(hMeas)) return;
   GUI_MEMDEV__LockGuard Lock;
   _ClearRect((GUI_MEASDEV*)GUI_ALLOC_h2p(hMeas));
 }
 
 void GUI_MEASDEV_GetRect(GUI_HMEM hMeas, GUI_RECT* pRect) {
-  if (!hMeas || !pRect) return;
+  if (!GUI_MEMDEV__Check(hMeas) || !pRect) return;
   GUI_MEMDEV__LockGuard Lock;
   *pRect = ((GUI_MEASDEV*)GUI_ALLOC_h2p(hMeas))->rUsed;
 }

@@ -11,14 +11,17 @@ GUI_HMEM _GetSelectedMemdev(void) {
   return (h && !GUI_MEMDEV__IsMeasDev(h)) ? h : 0;
 }
 
-GUI_HMEM _Resolve(GUI_HMEM hMem) { return hMem ? hMem : _GetSelectedMemdev(); }
+GUI_HMEM _Resolve(GUI_HMEM hMem) {
+  if (!hMem) return _GetSelectedMemdev();
+  return GUI_MEMDEV__Check(hMem) ? hMem : 0;
+}
 
 }  // namespace
 
 int GUI_MEMDEV__IsMeasDev(GUI_HMEM hMem) {
-  if (!hMem) return 0;
   // Both kinds of record start with their device object.
-  GUI_DEVICE* pDevice = *(GUI_DEVICE**)GUI_ALLOC_h2p(hMem);
+  GUI_MEMDEV* p = GUI_MEMDEV__Check(hMem);
+  GUI_DEVICE* pDevice = p ? p->pDevice : nullptr;
   return pDevice && pDevice->pDeviceAPI->DeviceClassIndex == DEVICE_CLASS_MEASDEV;
 }
 
@@ -128,6 +131,7 @@ GUI_HMEM GUI_MEMDEV_Create(int x0, int y0, int xSize, int ySize) { return GUI_ME
 GUI_HMEM GUI_MEMDEV_Select(GUI_HMEM hMem) {
   GUI_MEMDEV__LockGuard Lock;
   GUI_HMEM hOld = GUI_pContext->hDevData;
+  if (hMem && !GUI_MEMDEV__Check(hMem)) return hOld;
   if (hMem) {
     // Drops whatever memory or measuring device the chain holds, so that exactly this one is linked.
     GUI_SelectLCD();
@@ -143,7 +147,7 @@ GUI_HMEM GUI_MEMDEV_Select(GUI_HMEM hMem) {
 }
 
 void GUI_MEMDEV_Delete(GUI_HMEM hMem) {
-  if (!hMem) return;
+  if (!GUI_MEMDEV__Check(hMem)) return;
   GUI_MEMDEV__LockGuard Lock;
   if (GUI_pContext->hDevData == hMem) GUI_SelectLCD();
   GUI_MEMDEV* pDev = GUI_MEMDEV__h2p(hMem);
@@ -180,7 +184,7 @@ int GUI_MEMDEV_GetYSize(GUI_HMEM hMem) {
 }
 
 void* GUI_MEMDEV_GetDataPtr(GUI_HMEM hMem) {
-  if (!hMem) return nullptr;
+  if (!GUI_MEMDEV__Check(hMem)) return nullptr;
   GUI_MEMDEV__LockGuard Lock;
   GUI_MEMDEV* pDev = (GUI_MEMDEV*)GUI_ALLOC_LockH(hMem);
   void* p = GUI_MEMDEV__GetPixels(pDev);
@@ -189,20 +193,20 @@ void* GUI_MEMDEV_GetDataPtr(GUI_HMEM hMem) {
 }
 
 int GUI_MEMDEV_GetBitsPerPixel(GUI_HMEM hMem) {
-  if (!hMem) return 0;
+  if (!GUI_MEMDEV__Check(hMem)) return 0;
   GUI_MEMDEV__LockGuard Lock;
   const LCD_COLOR_CONV_API* pConv = GUI_MEMDEV__h2p(hMem)->pDevice->pColorConvAPI;
   return LCD__GetBPPDevice(pConv->pfGetIndexMask());
 }
 
 const LCD_COLOR_CONV_API* GUI_MEMDEV_GetColorConv(GUI_HMEM hMem) {
-  if (!hMem) return nullptr;
+  if (!GUI_MEMDEV__Check(hMem)) return nullptr;
   GUI_MEMDEV__LockGuard Lock;
   return GUI_MEMDEV__h2p(hMem)->pDevice->pColorConvAPI;
 }
 
 void GUI_MEMDEV_SetColorConv(GUI_HMEM hMem, const LCD_COLOR_CONV_API* pColorConvAPI) {
-  if (!hMem) return;
+  if (!GUI_MEMDEV__Check(hMem)) return;
   GUI_MEMDEV__LockGuard Lock;
   GUI_MEMDEV__h2p(hMem)->pDevice->pColorConvAPI = pColorConvAPI;
 }
@@ -239,7 +243,7 @@ void GUI_MEMDEV_Write(GUI_HMEM hMem) { GUI_MEMDEV_WriteAt(hMem, GUI_POS_AUTO, GU
 static void _WriteOpaque(GUI_HMEM hMem, int x, int y, void*) { GUI_MEMDEV__WriteToActiveOpaque(hMem, x, y); }
 
 void GUI_MEMDEV_WriteAt(GUI_HMEM hMem, int x, int y) {
-  if (!hMem) return;
+  if (!GUI_MEMDEV__Check(hMem)) return;
   GUI_MEMDEV__LockGuard Lock;
   int DrawModeOld = GUI_SetDrawMode(GUI_DRAWMODE_NORMAL);
   GUI_HMEM hSel = GUI_pContext->hDevData;
@@ -259,7 +263,7 @@ void GUI_MEMDEV__CopyToLCDHook(GUI_HMEM hMem, int x, int y) {
 }
 
 void GUI_MEMDEV_MarkRect(GUI_HMEM hMem, int x0, int y0, int x1, int y1) {
-  if (!hMem || x1 < x0 || y1 < y0) return;
+  if (!GUI_MEMDEV__Check(hMem) || x1 < x0 || y1 < y0) return;
   GUI_MEMDEV__LockGuard Lock;
   GUI_MEMDEV__MarkRect(GUI_MEMDEV__h2p(hMem), x0, y0, x1 - x0 + 1, y1 - y0 + 1);
 }

@@ -7,6 +7,8 @@ void GUI_MEMDEV_AA_FillDouble(GUI_HMEM hMem) {
   if (!hMem) {
     hMem = GUI_pContext->hDevData;
     if (!hMem || GUI_MEMDEV__IsMeasDev(hMem)) return;
+  } else if (!GUI_MEMDEV__Check(hMem)) {
+    return;
   }
   GUI_MEMDEV__Pin PinDev(hMem);
   GUI_MEMDEV* pDev = GUI_MEMDEV__h2p(hMem);
@@ -24,7 +26,7 @@ void GUI_MEMDEV_AA_FillDouble(GUI_HMEM hMem) {
 }
 
 void GUI_MEMDEV_AA_WriteHalf(GUI_HMEM hMem) {
-  if (!hMem) return;
+  if (!GUI_MEMDEV__Check(hMem)) return;
   GUI_MEMDEV__LockGuard Lock;
   GUI_MEMDEV* pDev = GUI_MEMDEV__h2p(hMem);
   int Bytes = GUI_MEMDEV__BytesPerPixel((int)pDev->BitsPerPixel);

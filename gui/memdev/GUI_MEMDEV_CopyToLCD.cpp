@@ -232,7 +232,7 @@ void GUI_MEMDEV_CopyToLCD(GUI_HMEM hMem) { GUI_MEMDEV_CopyToLCDAt(hMem, GUI_POS_
 static void _CopyPart(GUI_HMEM hMem, int x, int y, void*) { GUI_MEMDEV__CopyToLCDHook(hMem, x, y); }
 
 void GUI_MEMDEV_CopyToLCDAt(GUI_HMEM hMem, int x, int y) {
-  if (!hMem) return;
+  if (!GUI_MEMDEV__Check(hMem)) return;
   GUI_MEMDEV__LockGuard Lock;
   GUI_MEMDEV__ForEachVisiblePart(hMem, x, y, _CopyPart, nullptr);
 }

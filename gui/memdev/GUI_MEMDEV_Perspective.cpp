@@ -100,7 +100,7 @@ void _DrawPerspective(GUI_MEMDEV* pDev, int x, int y, int h0, int h1, int dx, in
 }  // namespace
 
 void GUI_MEMDEV_DrawPerspective(GUI_HMEM hMem, int x, int y, int h0, int h1, int dx, int dy) {
-  if (!hMem || dx <= 0) return;
+  if (!GUI_MEMDEV__Check(hMem) || dx <= 0) return;
   GUI_MEMDEV__LockGuard Lock;
   GUI_MEMDEV__Pin PinDev(hMem);
   GUI_MEMDEV* pDev = GUI_MEMDEV__h2p(hMem);
@@ -119,7 +119,7 @@ void GUI_MEMDEV_DrawPerspective(GUI_HMEM hMem, int x, int y, int h0, int h1, int
 }
 
 void GUI_MEMDEV_DrawStretched(GUI_HMEM hMem, int x, int y, int w, int h) {
-  if (!hMem) return;
+  if (!GUI_MEMDEV__Check(hMem)) return;
   GUI_MEMDEV__LockGuard Lock;
   GUI_MEMDEV* pDev = GUI_MEMDEV__h2p(hMem);
   int x0 = pDev->x0, y0 = pDev->y0;

@@ -5,7 +5,7 @@
 #include "GUI_MEMDEV_Private.h"
 
 int GUI_MEMDEV_PunchOutDevice(GUI_HMEM hMem, GUI_HMEM hMask) {
-  if (!hMem || !hMask) return 1;
+  if (!GUI_MEMDEV__Check(hMem) || !GUI_MEMDEV__Check(hMask)) return 1;
   GUI_MEMDEV__LockGuard Lock;
   GUI_MEMDEV* pDev = GUI_MEMDEV__h2p(hMem);
   GUI_MEMDEV* pMask = GUI_MEMDEV__h2p(hMask);

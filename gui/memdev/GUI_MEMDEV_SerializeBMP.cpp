@@ -3,7 +3,7 @@
 #include "GUI_MEMDEV_Private.h"
 
 void GUI_MEMDEV_SerializeBMP(GUI_HMEM hMem, void (*pfSerialize)(U8 Data, void* pParam), void* pParam) {
-  if (!hMem) return;
+  if (!GUI_MEMDEV__Check(hMem)) return;
   GUI_MEMDEV__LockGuard Lock;
   GUI_HMEM hSel = GUI_pContext->hDevData;
   GUI_MEMDEV_Select(hMem);

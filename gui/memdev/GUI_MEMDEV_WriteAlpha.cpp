@@ -67,7 +67,7 @@ void _WriteAlphaClipped(GUI_HMEM hMem, U8 Alpha, int x, int y) {
 void GUI_MEMDEV_WriteAlpha(GUI_HMEM hMem, int Alpha) { GUI_MEMDEV_WriteAlphaAt(hMem, Alpha, GUI_POS_AUTO, GUI_POS_AUTO); }
 
 void GUI_MEMDEV_WriteAlphaAt(GUI_HMEM hMem, int Alpha, int x, int y) {
-  if (!hMem) return;
+  if (!GUI_MEMDEV__Check(hMem)) return;
   GUI_MEMDEV__LockGuard Lock;
   U8 a = (U8)Alpha;
   GUI_MEMDEV__ForEachVisiblePart(

@@ -112,7 +112,7 @@ void GUI_MEMDEV_WriteScaled(GUI_HMEM hMem, int xMul, int yMul, int Alpha) {
 }
 
 void GUI_MEMDEV_WriteScaledAt(GUI_HMEM hMem, int x, int y, int xMul, int yMul, int Alpha) {
-  if (!hMem) return;
+  if (!GUI_MEMDEV__Check(hMem)) return;
   GUI_MEMDEV__LockGuard Lock;
   GUI_MEMDEV__Pin PinDev(hMem), PinUsage(GUI_MEMDEV__h2p(hMem)->hUsage);
   Scaled s;

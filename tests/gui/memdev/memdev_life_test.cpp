@@ -87,6 +87,24 @@ TEST_F(LifeTest, SetOrgMovesTheUsageBitmapWithTheDevice) {
   GUI_MEMDEV_Delete(h);
 }
 
+// A handle that names no block (a device deleted before) is reported by the heap and does nothing.
+TEST_F(LifeTest, StaleHandlesDoNothing) {
+  GUI_HMEM h = GUI_MEMDEV_Create(0, 0, 10, 10);
+  GUI_MEMDEV_Delete(h);
+  ClearMessages();
+  EXPECT_EQ(GUI_MEMDEV_Select(h), 0);
+  GUI_MEMDEV_CopyToLCD(h);
+  GUI_MEMDEV_WriteAt(h, 0, 0);
+  GUI_MEMDEV_WriteAlpha(h, 100);
+  GUI_MEMDEV_WriteScaled(h, 2000, 2000, 256);
+  GUI_MEMDEV_SetOrg(h, 5, 5);
+  EXPECT_EQ(GUI_MEMDEV_GetXSize(h), 0);
+  GUI_MEMDEV_Delete(h);
+  EXPECT_EQ(GUI_GetSelectedDevice(), 0);
+  EXPECT_EQ(Chain(), std::vector<int>{DEVICE_CLASS_DRIVER});
+  EXPECT_FALSE(Errors().empty());
+}
+
 void DrawSomething(void*) { GUI_FillRect(0, 0, 30, 30); }
 
 // Any order of select, delete, measure and banded drawing: the chain holds exactly the device the context
