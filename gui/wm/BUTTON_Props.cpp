@@ -1,0 +1,188 @@
+// BUTTON: per-button settings and the module defaults.
+#include <cstring>
+
+#include "BUTTON.h"
+#include "WM_Intern.h"
+
+namespace {
+
+// Runs f on the locked object; invalidates the window when f reports a visible change.
+template <class F> void _Change(WM_HWIN hObj, F f) {
+  WM__LockGuard Lock;
+  BUTTON_OBJ* pObj = BUTTON_LockH(hObj);
+  if (!pObj) {
+    return;
+  }
+  bool Changed = f(pObj);
+  GUI_ALLOC_UnlockH(&pObj);
+  if (Changed) {
+    WM_InvalidateWindow(hObj);
+  }
+}
+
+// Reads through f from the locked object; Default for handle 0 or a wrong handle.
+template <class T, class F> T _Read(WM_HWIN hObj, T Default, F f) {
+  WM__LockGuard Lock;
+  BUTTON_OBJ* pObj = BUTTON_LockH(hObj);
+  if (!pObj) {
+    return Default;
+  }
+  T r = f(pObj);
+  GUI_ALLOC_UnlockH(&pObj);
+  return r;
+}
+
+template <class T> bool _Store(T* pField, T Value) {
+  if (*pField == Value) {
+    return false;
+  }
+  *pField = Value;
+  return true;
+}
+
+} // namespace
+
+int BUTTON_SetText(WM_HWIN hObj, const char* pText) {
+  int r = 1;
+  _Change(hObj, [&](BUTTON_OBJ* pObj) {
+    int Changed = GUI__SetText(&pObj->hText, pText);
+    r = (pText && !pObj->hText) ? 1 : 0;
+    return Changed != 0;
+  });
+  return r;
+}
+
+int BUTTON_GetText(WM_HWIN hObj, char* pBuffer, int MaxLen) {
+  if (!pBuffer || MaxLen <= 0) {
+    return 0;
+  }
+  return _Read(hObj, 0, [&](BUTTON_OBJ* pObj) {
+    const char* s = pObj->hText ? (const char*)GUI_ALLOC_h2p(pObj->hText) : "";
+    int n = (int)strnlen(s, (size_t)MaxLen - 1);
+    memcpy(pBuffer, s, (size_t)n);
+    pBuffer[n] = 0;
+    return n;
+  });
+}
+
+void BUTTON_SetFont(WM_HWIN hObj, const GUI_FONT* pFont) {
+  _Change(hObj, [&](BUTTON_OBJ* pObj) { return _Store(&pObj->Props.pFont, pFont); });
+}
+
+const GUI_FONT* BUTTON_GetFont(WM_HWIN hObj) {
+  return _Read(hObj, (const GUI_FONT*)nullptr, [](BUTTON_OBJ* pObj) { return pObj->Props.pFont; });
+}
+
+void BUTTON_SetBkColor(WM_HWIN hObj, unsigned Index, GUI_COLOR Color) {
+  if (Index < 3) {
+    _Change(hObj, [&](BUTTON_OBJ* pObj) { return _Store(&pObj->Props.aBkColor[Index], Color); });
+  }
+}
+
+GUI_COLOR BUTTON_GetBkColor(WM_HWIN hObj, unsigned Index) {
+  return Index < 3 ? _Read(hObj, (GUI_COLOR)0, [&](BUTTON_OBJ* pObj) { return pObj->Props.aBkColor[Index]; }) : 0;
+}
+
+void BUTTON_SetTextColor(WM_HWIN hObj, unsigned Index, GUI_COLOR Color) {
+  if (Index < 3) {
+    _Change(hObj, [&](BUTTON_OBJ* pObj) { return _Store(&pObj->Props.aTextColor[Index], Color); });
+  }
+}
+
+GUI_COLOR BUTTON_GetTextColor(WM_HWIN hObj, unsigned Index) {
+  return Index < 3 ? _Read(hObj, (GUI_COLOR)0, [&](BUTTON_OBJ* pObj) { return pObj->Props.aTextColor[Index]; })
+                   : 0;
+}
+
+void BUTTON_SetFrameColor(WM_HWIN hObj, GUI_COLOR Color) {
+  _Change(hObj, [&](BUTTON_OBJ* pObj) { return _Store(&pObj->Props.FrameColor, Color); });
+}
+
+GUI_COLOR BUTTON_GetFrameColor(WM_HWIN hObj) {
+  return _Read(hObj, (GUI_COLOR)0, [](BUTTON_OBJ* pObj) { return pObj->Props.FrameColor; });
+}
+
+GUI_COLOR BUTTON_SetFocusColor(WM_HWIN hObj, GUI_COLOR Color) {
+  GUI_COLOR Old = 0;
+  _Change(hObj, [&](BUTTON_OBJ* pObj) {
+    Old = pObj->Props.FocusColor;
+    return _Store(&pObj->Props.FocusColor, Color);
+  });
+  return Old;
+}
+
+void BUTTON_SetTextAlign(WM_HWIN hObj, int Align) {
+  _Change(hObj, [&](BUTTON_OBJ* pObj) { return _Store(&pObj->Props.Align, (I16)Align); });
+}
+
+int BUTTON_GetTextAlign(WM_HWIN hObj) {
+  return _Read(hObj, -1, [](BUTTON_OBJ* pObj) { return (int)pObj->Props.Align; });
+}
+
+void BUTTON_SetTextOffset(WM_HWIN hObj, int xPos, int yPos) {
+  _Change(hObj, [&](BUTTON_OBJ* pObj) {
+    bool x = _Store(&pObj->Props.xOffText, (I16)xPos);
+    bool y = _Store(&pObj->Props.yOffText, (I16)yPos);
+    return x || y;
+  });
+}
+
+void BUTTON_SetFocusable(WM_HWIN hObj, int OnOff) {
+  WM__LockGuard Lock;
+  if (BUTTON__GetObj(hObj)) {
+    OnOff ? WIDGET_OrState(hObj, WIDGET_STATE_FOCUSABLE) : WIDGET_AndState(hObj, WIDGET_STATE_FOCUSABLE);
+  }
+}
+
+void BUTTON_SetPressed(WM_HWIN hObj, int OnOff) {
+  WM__LockGuard Lock;
+  if (BUTTON__GetObj(hObj)) {
+    OnOff ? WIDGET_OrState(hObj, BUTTON_STATE_PRESSED) : WIDGET_AndState(hObj, BUTTON_STATE_PRESSED);
+  }
+}
+
+int BUTTON_IsPressed(WM_HWIN hObj) {
+  return _Read(hObj, 0, [](BUTTON_OBJ* pObj) { return (pObj->Widget.State & BUTTON_STATE_PRESSED) ? 1 : 0; });
+}
+
+int BUTTON_GetUserData(WM_HWIN hObj, void* pDest, int NumBytes) {
+  return WIDGET__GetUserData(&BUTTON__Type, hObj, pDest, NumBytes);
+}
+
+int BUTTON_SetUserData(WM_HWIN hObj, const void* pSrc, int NumBytes) {
+  return WIDGET__SetUserData(&BUTTON__Type, hObj, pSrc, NumBytes);
+}
+
+void BUTTON_SetDefaultBkColor(GUI_COLOR Color, unsigned Index) {
+  if (Index < 3) {
+    BUTTON__DefaultProps.aBkColor[Index] = Color;
+  }
+}
+
+GUI_COLOR BUTTON_GetDefaultBkColor(unsigned Index) {
+  return Index < 3 ? BUTTON__DefaultProps.aBkColor[Index] : WM_NO_COLOR;
+}
+
+void BUTTON_SetDefaultTextColor(GUI_COLOR Color, unsigned Index) {
+  if (Index < 3) {
+    BUTTON__DefaultProps.aTextColor[Index] = Color;
+  }
+}
+
+GUI_COLOR BUTTON_GetDefaultTextColor(unsigned Index) {
+  return Index < 3 ? BUTTON__DefaultProps.aTextColor[Index] : WM_NO_COLOR;
+}
+
+GUI_COLOR BUTTON_SetDefaultFocusColor(GUI_COLOR Color) {
+  GUI_COLOR Old = BUTTON__DefaultProps.FocusColor;
+  BUTTON__DefaultProps.FocusColor = Color;
+  return Old;
+}
+
+void BUTTON_SetDefaultFont(const GUI_FONT* pFont) {
+  BUTTON__DefaultProps.pFont = pFont;
+}
+
+void BUTTON_SetDefaultTextAlign(int Align) {
+  BUTTON__DefaultProps.Align = (I16)Align;
+}
