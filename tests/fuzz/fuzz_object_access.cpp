@@ -11,6 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static bool init = [] {
     FKT_InstallFunctionModules();
     APP_InitController();
+    FKT_pfParameterChanged = nullptr;  // no change log on disk
     FKT_CreateObject(FKT_TYPE_MESSAGE, 0, nullptr);
     return true;
   }();
