@@ -99,7 +99,8 @@ static void _Step(bool Idle) {
     _pfStepWait();
     Lock.lock();
   } else {
-    _Wake.wait_for(Lock, std::chrono::milliseconds(_STEP_MS), [Idle] { return _MustStop() || (Idle && _EventSignalled); });
+    auto Done = [Idle] { return _MustStop() || (Idle && _EventSignalled); };
+    _Wake.wait_for(Lock, std::chrono::milliseconds(_STEP_MS), Done);
     if (Idle) _EventSignalled = false;
   }
   if (_MustStop()) throw THREAD_EXIT{};

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 #include "GUI.h"
 #include "LCDSIM.h"
@@ -32,6 +33,9 @@ void SimTest_InitPlatform(void) {
   if (Done) return;
   Done = true;
   PLAT_Init(nullptr, nullptr);
+  // Errors write "SimError.log" into the working folder: a folder of this process keeps the build tree clean.
+  std::string Dir = SimTest_MakeTempDir();
+  if (!Dir.empty() && chdir(Dir.c_str()) != 0) perror(Dir.c_str());
   char acNamespace[32];
   snprintf(acNamespace, sizeof(acNamespace), "-test%d", int(getpid()));
   PLAT_ShmSetNamespace(acNamespace);
@@ -58,10 +62,21 @@ PLAT_HWND SimTest_GetLCDWindow(void) {
   return PLAT_FindChild(SimTest_StartHost(), "GUI LCD", "LCD window");
 }
 
+static std::vector<std::string> _TempDirs;
+
+static void _RemoveTempDirs(void) {
+  std::error_code Error;
+  for (const std::string& Dir : _TempDirs) std::filesystem::remove_all(Dir, Error);
+}
+
+// A fresh folder that is removed when the test process ends.
 std::string SimTest_MakeTempDir(void) {
   char acTemplate[] = "/tmp/simtest-XXXXXX";
   const char* p = mkdtemp(acTemplate);
-  return p ? p : "";
+  if (!p) return "";
+  if (_TempDirs.empty()) atexit(_RemoveTempDirs);
+  _TempDirs.push_back(p);
+  return p;
 }
 
 std::string SimTest_ReadFile(const std::string& Path) {

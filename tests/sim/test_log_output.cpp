@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <string>
 
@@ -74,30 +75,67 @@ TEST(HostErrors, GoToTheLogAndAFreshErrorFile) {
   ASSERT_EQ(chdir(acOld), 0);
 }
 
-TEST(HostLog, WindowShowsTheNewestLineAtTheBottomWithRedParts) {
+static uint32_t _Now;
+static uint32_t _Clock(void) { return _Now; }
+
+// One band of text lines, scanned from the bottom: the rows with ink, and where red and dark ink lie.
+struct INK_BAND {
+  int yTop = -1, yBottom = -1;
+  int NumRed = 0, NumDark = 0;
+  int xFirstRed = 1 << 30, xFirstDark = 1 << 30;
+};
+
+static INK_BAND _NextBand(const std::vector<uint32_t>& Pixels, int xSize, int yStart, bool StopAtGap) {
+  INK_BAND Band;
+  for (int y = yStart; y >= 0; y--) {
+    bool Ink = false;
+    for (int x = 0; x < xSize; x++) {
+      uint32_t c = Pixels[size_t(y) * xSize + x];
+      int r = c >> 16 & 0xFF, g = c >> 8 & 0xFF, b = c & 0xFF;
+      bool Red = r > 150 && g < 110 && b < 110;
+      bool Dark = r < 110 && g < 110 && b < 110;
+      if (Red) { Band.NumRed++; Band.xFirstRed = std::min(Band.xFirstRed, x); }
+      if (Dark) { Band.NumDark++; Band.xFirstDark = std::min(Band.xFirstDark, x); }
+      Ink |= Red || Dark;
+    }
+    if (Ink && Band.yBottom < 0) Band.yBottom = y;
+    if (Ink) Band.yTop = y;
+    if (!Ink && Band.yBottom >= 0 && StopAtGap) break;
+  }
+  return Band;
+}
+
+TEST(HostLog, WindowShowsTheNewestLineAtTheBottomWithItsRedPart) {
   PLAT_HWND hMain = SimTest_StartHost();
   ASSERT_NE(hMain, nullptr);
   PLAT_HWND hLog = LOG_GetWindow();
   ASSERT_NE(hLog, nullptr);
+  _Now = 0;
+  SIM__SetClock(_Clock);
+  _Now = 1200;
+  std::string Dir = SimTest_MakeTempDir();
+  char acOld[512];
+  ASSERT_NE(getcwd(acOld, sizeof(acOld)), nullptr);
+  ASSERT_EQ(chdir(Dir.c_str()), 0);
+  uint8_t Box = SIM_SetErrorBox(0);
   LOG_Clear();
-  SIM_Warn("WWWWWWWWWWWWWWWW");
+  SIM_ErrorOut("GUI_Alloc:\nBlock already free in _Free().");
+  SIM_SetErrorBox(Box);
+  SIM__SetClock(nullptr);
+  SIM_CloseErrorLog();
+  ASSERT_EQ(chdir(acOld), 0);
+  char acLog[LOG_MAX_CHARS + 1];
+  LOG_GetText(acLog, sizeof(acLog));
+  EXPECT_STREQ(acLog, "\n1200:   \x01GUI_Alloc:\nBlock already free in _Free().");
   int xSize, ySize;
   PLAT_GetClientSize(hLog, &xSize, &ySize);
   std::vector<uint32_t> Pixels(size_t(xSize) * ySize);
   ASSERT_EQ(PLAT_GrabWindow(hLog, Pixels.data(), xSize, ySize), 0);
-  int Red = 0, RedBottom = 0, Dark = 0;
-  for (int y = 0; y < ySize; y++) {
-    for (int x = 0; x < xSize; x++) {
-      uint32_t c = Pixels[size_t(y) * xSize + x];
-      int r = c >> 16 & 0xFF, g = c >> 8 & 0xFF, b = c & 0xFF;
-      if (r > 150 && g < 100 && b < 100) {
-        Red++;
-        if (y >= ySize * 2 / 3) RedBottom++;
-      }
-      if (r < 100 && g < 100 && b < 100) Dark++;
-    }
-  }
-  EXPECT_GT(Red, 20);               // the warning text
-  EXPECT_EQ(RedBottom, Red);        // in the last line
-  EXPECT_GT(Dark, 5);               // the time prefix in black
+  INK_BAND Last = _NextBand(Pixels, xSize, ySize - 1, true);
+  ASSERT_GE(Last.yBottom, ySize * 3 / 4);  // the newest line ends at the bottom
+  EXPECT_EQ(Last.NumRed, 0);                // "Block already free ..." in black
+  EXPECT_GT(Last.NumDark, 20);
+  INK_BAND First = _NextBand(Pixels, xSize, Last.yTop - 1, false);  // all above the last line
+  EXPECT_GT(First.NumRed, 20);              // "GUI_Alloc:" in red
+  EXPECT_LT(First.xFirstDark, First.xFirstRed);  // after the time prefix in black
 }
