@@ -7,6 +7,7 @@
 #include "DAT_File.h"
 #include "GUI.h"
 #include "LCDSIM.h"
+#include "TXT_Language.h"
 #include "SIM.h"
 #include "SIM_Bridge.h"
 
@@ -99,8 +100,8 @@ static void _SetStatusLED(uint8_t State) { SIM_SetStatusLED(State); }
 static void _Delay(int ms) { SIM_Delay(ms); }
 static uint32_t _AppGetTime(void) { return uint32_t(SIM_GetTime()); }
 
-// Until the controller's screens join the main task, it shows that the display works: a frame and colour
-// bars drawn by the GUI library.
+// Until the controller's screens join the main task, it shows that the display works: the product name, the
+// clock of the host and colour bars, drawn by the GUI library.
 static void _InitGuiPlaceholder(void) {
   static const GUI_COLOR aColor[] = {GUI_RED, GUI_GREEN, GUI_BLUE, GUI_YELLOW, 0xFFFF00, 0xFF00FF, GUI_WHITE};
   GUI_Init();
@@ -108,10 +109,14 @@ static void _InitGuiPlaceholder(void) {
   GUI_Clear();
   for (int i = 0; i < 7; i++) {
     GUI_SetColor(aColor[i]);
-    GUI_FillRect(40 + i * 57, 60, 40 + i * 57 + 50, 200);
+    GUI_FillRect(40 + i * 57, 90, 40 + i * 57 + 50, 200);
   }
   GUI_SetColor(GUI_WHITE);
   GUI_DrawRect(0, 0, LCD_GetXSize() - 1, LCD_GetYSize() - 1);
+  GUI_SetFont(&UI_Font24);
+  GUI_DispStringHCenterAt("MERIDOX", LCD_GetXSize() / 2, 30);
+  GUI_SetFont(&UI_Font15);
+  GUI_DispStringHCenterAt("Simulator", LCD_GetXSize() / 2, 60);
 }
 
 void SIM__GuiInstall(void) {
@@ -122,6 +127,7 @@ void SIM__GuiInstall(void) {
   APP_HostHooks.pfDelay = _Delay;
   APP_HostHooks.pfGetTime = _AppGetTime;
   if (!APP_UiHooks.pfInitGui) APP_UiHooks.pfInitGui = _InitGuiPlaceholder;
+  if (!APP_UiHooks.pfBuildTexts) APP_UiHooks.pfBuildTexts = TXT_BuildTexts;
 }
 
 void SIM__AppMainTask(void) {
