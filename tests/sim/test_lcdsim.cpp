@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "GUI.h"
 #include "LCDSIM.h"
@@ -189,4 +191,22 @@ TEST(LcdSimPointer, ForwardsChangesAndTracksSwipes) {
   EXPECT_EQ(State.x, 12);
   EXPECT_EQ(State.Pressed, 1);
   LCDSIM_SetPID(-1, -1, 0, 0);
+}
+
+TEST(LcdSimMapping, TakesOverANameLeftBehindByADeadProcess) {
+  SimTest_InitPlatform();
+  pid_t Child = fork();
+  ASSERT_GE(Child, 0);
+  if (Child == 0) {
+    PLAT_SHM Shm;
+    _exit(PLAT_ShmCreate("Leftover", 4096, &Shm) == PLAT_SHM_OK ? 0 : 1);  // dies without cleaning up
+  }
+  int Status = 0;
+  ASSERT_EQ(waitpid(Child, &Status, 0), Child);
+  ASSERT_EQ(WEXITSTATUS(Status), 0);
+  PLAT_SHM Shm;
+  EXPECT_EQ(PLAT_ShmCreate("Leftover", 4096, &Shm), PLAT_SHM_OK);
+  PLAT_SHM Second;
+  EXPECT_EQ(PLAT_ShmCreate("Leftover", 4096, &Second), PLAT_SHM_IN_USE);  // a live owner keeps it
+  PLAT_ShmClose(&Shm);
 }
