@@ -128,6 +128,11 @@ int SIM_InitHost(void) {
     PLAT_MessageBox(SIM_hDeviceWnd, pError, SIM_GetTitle(), PLAT_MB_ICONWARNING);
     return 1;
   }
+  // The application's configuration ran before the header existed: its composite settings go there now.
+  int xSize, ySize;
+  SIM_GetCompositeSize(&xSize, &ySize);
+  LCDSIM_SetCompositeSize(xSize, ySize);
+  LCDSIM_SetCompositeColor(SIM_GetCompositeColor());
   return 0;
 }
 

@@ -210,3 +210,16 @@ TEST(LcdSimMapping, TakesOverANameLeftBehindByADeadProcess) {
   EXPECT_EQ(PLAT_ShmCreate("Leftover", 4096, &Second), PLAT_SHM_IN_USE);  // a live owner keeps it
   PLAT_ShmClose(&Shm);
 }
+
+TEST(LcdSimHeader, CompositeSettingsMadeBeforeTheLayerExistReachTheHeader) {
+  SimTest_InitPlatform();
+  SimTest_StopHost();
+  SIM_SetCompositeSize(320, 200);
+  SIM_SetCompositeColor(0x123456);
+  LCDSIM_LAYER_VIEW View = _View();
+  EXPECT_EQ(View.pHeader->xSizeComposite, 320);
+  EXPECT_EQ(View.pHeader->ySizeComposite, 200);
+  EXPECT_EQ(View.pHeader->CompositeColor, 0x123456u);
+  SIM_SetCompositeSize(0, 0);
+  SIM_SetCompositeColor(0);
+}
