@@ -3,9 +3,9 @@
 #include "GUI_Bitmap.h"
 #include "GUI_BitmapPrivate.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
-#include <utility>
 
 namespace {
 
@@ -127,16 +127,16 @@ void GUI_DrawBitmapEx(const GUI_BITMAP* pBitmap, int x, int y, int xCenter, int 
   x += GUI_pContext->xOff;
   y += GUI_pContext->yOff;
   LCD_PIXELINDEX SavedIndex = LCD_GetColorIndex();
-  long long Left = _DivRound1000(-(long long)xCenter * xMag) + x;
-  long long Right = _DivRound1000((long long)(pBitmap->XSize - xCenter - 1) * xMag) + x;
-  long long Top = _DivRound1000(-(long long)yCenter * yMag) + y;
-  long long Bottom = _DivRound1000((long long)(pBitmap->YSize - yCenter - 1) * yMag) + y;
-  if (xMag < 0) {
-    std::swap(Left, Right);
-  }
-  if (yMag < 0) {
-    std::swap(Top, Bottom);
-  }
+  // The area the rows and columns below reach: every target pixel, also the last ones of an enlarged
+  // picture.
+  int a = std::abs(xMag);
+  int xc = xMag < 0 ? pBitmap->XSize - xCenter - 1 : xCenter;
+  long long Left = x + ((long long)xc * a) / -1000;
+  long long Right = Left + std::max(1LL, (long long)pBitmap->XSize * a / 1000) - 1;
+  long long First = _DivRound1000(-(long long)yCenter * yMag) + y;
+  long long Last = _DivRound1000((long long)(pBitmap->YSize - yCenter) * yMag) + y;
+  long long Top = yMag > 0 ? First : std::min(First, Last + 1);
+  long long Bottom = yMag > 0 ? std::max(First, Last - 1) : First;
   GUI_RECT r = {GUI__ClampCoord(int(Left)), GUI__ClampCoord(int(Top)), GUI__ClampCoord(int(Right)),
                 GUI__ClampCoord(int(Bottom))};
   _SCALE s{pBitmap, x, y, xCenter, yCenter, xMag, yMag};

@@ -6,7 +6,9 @@
 
 #include "GUI.h"
 #include "GUI_Bitmap.h"
+#include "GUI_MEMDEV.h"
 #include "GUI_Stream.h"
+#include "WM.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -25,6 +27,13 @@ inline std::vector<std::string>& Warnings() {
 
 inline void _CaptureWarn(const char* s) { Warnings().push_back(s); }
 
+// The GUI's clock in the tests: moved by the test only.
+inline U32& Now() {
+  static U32 t = 1000;
+  return t;
+}
+inline U32 _GetTime() { return Now(); }
+
 // Every test starts on a cleared display (background kBk) with default drawing attributes.
 class ImageTest : public ::testing::Test {
  protected:
@@ -34,17 +43,19 @@ class ImageTest : public ::testing::Test {
     static GUI_OS_API Api = {};
     Api.pfWarn = _CaptureWarn;
     Api.pfErrorOut = _CaptureWarn;
+    Api.pfGetTime = _GetTime;
     GUI_OS_SetAPI(&Api);
-    if (!GUI_IsInitialized()) {
-      ASSERT_EQ(GUI_Init(), 0);
-    }
-    GUI_SelectLCD();
-    GUI_SetDefault();
+    ASSERT_EQ(GUI_Init(), 0);
+    WM_Init();
+    GUI_MEMDEV__Init();
     ClearDisplay();
     Warnings().clear();
   }
 
-  void TearDown() override { GUI_SetDefault(); }
+  void TearDown() override {
+    GUI_Exit();
+    GUI_OS_SetAPI(nullptr);
+  }
 
   static void ClearDisplay() {
     GUI_SetBkColor(kBk);
