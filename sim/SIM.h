@@ -100,7 +100,7 @@ typedef void SIM_MAINWINDOW_HOOK(const SIM_MAINWINDOW_INFO* pInfo);
 void SIM_SetMainWindowHook(SIM_MAINWINDOW_HOOK* pfHook);
 SIM_MAINWINDOW_HOOK* SIM_GetMainWindowHook(void);
 // Sees every message of an LCD window first; returns 0 when it handled the message (result in *pResult).
-typedef int SIM_LCD_MSG_HOOK(void* hWnd, uint32_t Msg, uintptr_t wParam, intptr_t lParam, intptr_t* pResult);
+typedef int SIM_LCD_MSG_HOOK(void* hWin, uint32_t Msg, uintptr_t wParam, intptr_t lParam, intptr_t* pResult);
 extern SIM_LCD_MSG_HOOK* SIM_pfLCDMsgHook;
 void SIM_SetLCDMsgHook(SIM_LCD_MSG_HOOK* pfHook);
 

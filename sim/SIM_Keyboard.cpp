@@ -12,7 +12,7 @@ typedef struct {
 static const KEY_ENTRY _aKeyTable[] = {
     {PLAT_VK_UP, 17},   {PLAT_VK_DOWN, 19},    {PLAT_VK_RIGHT, 18},  {PLAT_VK_LEFT, 16},
     {PLAT_VK_HOME, 23}, {PLAT_VK_END, 24},     {PLAT_VK_SHIFT, 25},  {PLAT_VK_CONTROL, 26},
-    {PLAT_VK_BACK, 8},  {PLAT_VK_INSERT, 29},  {PLAT_VK_DELETE, 30},
+    {PLAT_VK_BACKSPACE, 8},  {PLAT_VK_INSERT, 29},  {PLAT_VK_DELETE, 30},
 };
 
 // The character that the key gives in the current layout; the virtual key itself when it gives none or two.
@@ -30,7 +30,7 @@ void SIM_HandleKeyMsg(uint32_t Msg, uintptr_t wParam) {
   else if (Msg == PLAT_MSG_KEYUP) Pressed = 0;
   else return;
   uint32_t VirtKey = uint32_t(wParam);
-  if ((VirtKey & 0xFFFF) == PLAT_VK_CONTROL || (VirtKey & 0xFFFF) == PLAT_VK_MENU) return;
+  if ((VirtKey & 0xFFFF) == PLAT_VK_CONTROL || (VirtKey & 0xFFFF) == PLAT_VK_ALT) return;
   int Key = 0;
   bool Found = false;
   for (const KEY_ENTRY& Entry : _aKeyTable) {

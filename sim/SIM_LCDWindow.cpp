@@ -18,15 +18,15 @@ SIM_LCD_MSG_HOOK* SIM_pfLCDMsgHook;
 
 static uint32_t _aLastModifyCnt[_MAX_LAYERS];
 
-static int _GetLayer(PLAT_HWND hWnd) { return int(PLAT_GetUserData(hWnd)); }
+static int _GetLayer(PLAT_HWIN hWin) { return int(PLAT_GetUserData(hWin)); }
 
-static void _Paint(PLAT_HWND hWnd, int Erase) {
-  PLAT_HDC hdc = PLAT_BeginPaint(hWnd);
+static void _Paint(PLAT_HWIN hWin, int Erase) {
+  PLAT_HPAINT hdc = PLAT_BeginPaint(hWin);
   LCDSIM_LAYER_VIEW View;
-  if (!hdc || LCDSIM_GetView(_GetLayer(hWnd), &View)) return;
+  if (!hdc || LCDSIM_GetView(_GetLayer(hWin), &View)) return;
   if (Erase) {
     int xSize, ySize;
-    PLAT_GetClientSize(hWnd, &xSize, &ySize);
+    PLAT_GetClientSize(hWin, &xSize, &ySize);
     PLAT_FillRect(hdc, 0, 0, xSize, ySize, 0x000000);
   }
   const LCDSIM_HEADER* h = View.pHeader;
@@ -44,23 +44,23 @@ static void _Paint(PLAT_HWND hWnd, int Erase) {
   Dib.BitsPerPixel = View.BytesPerPixel * 8;
   Dib.pPalette = View.pPalette;
   PLAT_DrawDIB(hdc, 0, 0, xSize * SIM_GetXMag(), ySize * SIM_GetYMag(), &Dib, 0, 0, xSize, ySize);
-  PLAT_EndPaint(hWnd, hdc);
+  PLAT_EndPaint(hWin, hdc);
 }
 
-static void _OnTimer(PLAT_HWND hWnd) {
-  int Layer = _GetLayer(hWnd);
+static void _OnTimer(PLAT_HWIN hWin) {
+  int Layer = _GetLayer(hWin);
   LCDSIM_ForwardPID(Layer);
   if (Layer == 0) {
     uint32_t Cnt = LCDSIM_GetModifyCnt(Layer);
-    if (Cnt != _aLastModifyCnt[Layer] && PLAT_IsWindow(hWnd)) {
-      PLAT_Invalidate(hWnd, 0);
+    if (Cnt != _aLastModifyCnt[Layer] && PLAT_IsWindow(hWin)) {
+      PLAT_Invalidate(hWin, 0);
       _aLastModifyCnt[Layer] = Cnt;
     }
   }
 }
 
-static void _StoreMouseState(PLAT_HWND hWnd, uintptr_t wParam, intptr_t lParam, int DoubleClick) {
-  int Layer = _GetLayer(hWnd);
+static void _StoreMouseState(PLAT_HWIN hWin, uintptr_t wParam, intptr_t lParam, int DoubleClick) {
+  int Layer = _GetLayer(hWin);
   LCDSIM_LAYER_VIEW View;
   if (LCDSIM_GetView(Layer, &View)) return;
   int x = int16_t(lParam & 0xFFFF) / SIM_GetXMag();
@@ -69,9 +69,9 @@ static void _StoreMouseState(PLAT_HWND hWnd, uintptr_t wParam, intptr_t lParam, 
   if (DoubleClick) {
     Buttons = 128;
   } else {
-    if (wParam & PLAT_MK_LBUTTON) Buttons |= 1;
-    if (wParam & PLAT_MK_MBUTTON) Buttons |= 4;
-    if (wParam & PLAT_MK_RBUTTON) Buttons |= 2;
+    if (wParam & PLAT_BTN_LEFT) Buttons |= 1;
+    if (wParam & PLAT_BTN_MIDDLE) Buttons |= 4;
+    if (wParam & PLAT_BTN_RIGHT) Buttons |= 2;
   }
   if (x < 0 || x >= View.pHeader->XSize || y < 0 || y >= View.pHeader->YSize) x = y = -1;
   LCDSIM_SetPID(x, y, Buttons, Layer);
@@ -109,41 +109,41 @@ static void _OnDrop(int NumFiles, const char* const* paPath) {
   }
 }
 
-static intptr_t _WndProcLCD(PLAT_HWND hWnd, uint32_t Msg, uintptr_t wParam, intptr_t lParam) {
+static intptr_t _WndProcLCD(PLAT_HWIN hWin, uint32_t Msg, uintptr_t wParam, intptr_t lParam) {
   intptr_t Result = 0;
-  if (SIM_pfLCDMsgHook && SIM_pfLCDMsgHook(hWnd, Msg, wParam, lParam, &Result) == 0) return Result;
+  if (SIM_pfLCDMsgHook && SIM_pfLCDMsgHook(hWin, Msg, wParam, lParam, &Result) == 0) return Result;
   switch (Msg) {
   case PLAT_MSG_CREATE:
-    PLAT_SetTimer(hWnd, _TIMER_POLL, _POLL_MS);
+    PLAT_SetTimer(hWin, _TIMER_POLL, _POLL_MS);
     return 0;
   case PLAT_MSG_PAINT:
-    _Paint(hWnd, int(wParam));
+    _Paint(hWin, int(wParam));
     return 0;
   case PLAT_MSG_TIMER:
-    _OnTimer(hWnd);
+    _OnTimer(hWin);
     return 0;
   case PLAT_MSG_MOUSEMOVE:
-  case PLAT_MSG_LBUTTONDOWN:
-  case PLAT_MSG_LBUTTONUP:
-  case PLAT_MSG_LBUTTONDBLCLK:
-  case PLAT_MSG_RBUTTONDOWN:
-  case PLAT_MSG_RBUTTONUP:
-    if (Msg == PLAT_MSG_LBUTTONDOWN) PLAT_SetCapture(hWnd);
-    if (Msg == PLAT_MSG_LBUTTONUP) PLAT_ReleaseCapture();
-    _StoreMouseState(hWnd, wParam, lParam, Msg == PLAT_MSG_LBUTTONDBLCLK);
+  case PLAT_MSG_LEFTDOWN:
+  case PLAT_MSG_LEFTUP:
+  case PLAT_MSG_LEFTDOUBLE:
+  case PLAT_MSG_RIGHTDOWN:
+  case PLAT_MSG_RIGHTUP:
+    if (Msg == PLAT_MSG_LEFTDOWN) PLAT_SetCapture(hWin);
+    if (Msg == PLAT_MSG_LEFTUP) PLAT_ReleaseCapture();
+    _StoreMouseState(hWin, wParam, lParam, Msg == PLAT_MSG_LEFTDOUBLE);
     return 0;
-  case PLAT_MSG_XBUTTONDOWN:
-    if (wParam & PLAT_MK_XBUTTON1) SIM__AppSendBack();
+  case PLAT_MSG_EXTRADOWN:
+    if (wParam & PLAT_BTN_EXTRA1) SIM__AppSendBack();
     return 0;
-  case PLAT_MSG_DROPFILES:
+  case PLAT_MSG_DROP:
     _OnDrop(int(wParam), reinterpret_cast<const char* const*>(lParam));
     return 0;
   default:
-    return PLAT_DefWindowProc(hWnd, Msg, wParam, lParam);
+    return PLAT_DefaultProc(hWin, Msg, wParam, lParam);
   }
 }
 
-PLAT_HWND SIM_CreateLCDWindow(PLAT_HWND hParent, int x, int y, int Layer) {
+PLAT_HWIN SIM_CreateLCDWindow(PLAT_HWIN hParent, int x, int y, int Layer) {
   LCDSIM_LAYER_VIEW View;
   int xSize = 0, ySize = 0;
   if (LCDSIM_GetView(Layer, &View) == 0) {
@@ -151,7 +151,8 @@ PLAT_HWND SIM_CreateLCDWindow(PLAT_HWND hParent, int x, int y, int Layer) {
     ySize = View.pHeader->YSize * SIM_GetYMag();
   }
   PLAT_CREATE Create = {"GUI LCD", "LCD window", _WndProcLCD, hParent, x, y, xSize, ySize,
-                        PLAT_WS_CHILD | PLAT_WS_VISIBLE | PLAT_WS_ACCEPTFILES | PLAT_WS_DBLCLKS, 0xFFFFFF,
+                        PLAT_STYLE_CHILD | PLAT_STYLE_VISIBLE | PLAT_STYLE_ACCEPTFILES | PLAT_STYLE_DOUBLECLICKS,
+                        0xFFFFFF,
                         Layer};
   return PLAT_CreateWindow(&Create);
 }

@@ -4,8 +4,8 @@
 
 enum { LOG_MAX_CHARS = 5000 };
 
-PLAT_HWND LOG_Create(PLAT_HWND hParent, int x, int y, int xSize, int ySize);
-PLAT_HWND LOG_GetWindow(void);
+PLAT_HWIN LOG_Create(PLAT_HWIN hParent, int x, int y, int xSize, int ySize);
+PLAT_HWIN LOG_GetWindow(void);
 void LOG_Clear(void);
 // Appends one entry from any thread: a line break, the time in ms, and the text; Red marks the text red.
 void LOG_AddEntry(int Red, const char* s);

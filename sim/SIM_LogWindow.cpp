@@ -13,7 +13,7 @@ enum { _MARKER = 0x01, _COLOR_RED = 0xFF0000, _COLOR_BLACK = 0x000000, _COLOR_BK
 
 static std::mutex _Mutex;
 static std::string _Text;
-static PLAT_HWND _hLog;
+static PLAT_HWIN _hLog;
 static std::atomic<bool> _RepaintPosted;
 
 // Makes room for NumNew characters: whole leading lines first; a log without a line break loses its oldest
@@ -84,16 +84,16 @@ int LOG_GetText(char* pBuffer, int BufferSize) {
   return int(_Text.size());
 }
 
-static void _Paint(PLAT_HWND hWnd) {
+static void _Paint(PLAT_HWIN hWin) {
   std::string Text;
   {
     std::lock_guard<std::mutex> Lock(_Mutex);
     Text = _Text;
   }
-  PLAT_HDC hdc = PLAT_BeginPaint(hWnd);
+  PLAT_HPAINT hdc = PLAT_BeginPaint(hWin);
   if (!hdc) return;
   int xSize, ySize;
-  PLAT_GetClientSize(hWnd, &xSize, &ySize);
+  PLAT_GetClientSize(hWin, &xSize, &ySize);
   PLAT_FillRect(hdc, 0, 0, xSize, ySize, _COLOR_BK);
   int LineHeight = PLAT_GetTextHeight(hdc, "@");
   size_t Pos = (!Text.empty() && Text[0] == '\n') ? 1 : 0;
@@ -121,27 +121,27 @@ static void _Paint(PLAT_HWND hWnd) {
     }
     Pos = End + 1;
   }
-  PLAT_EndPaint(hWnd, hdc);
+  PLAT_EndPaint(hWin, hdc);
 }
 
-static intptr_t _WndProcLog(PLAT_HWND hWnd, uint32_t Msg, uintptr_t wParam, intptr_t lParam) {
+static intptr_t _WndProcLog(PLAT_HWIN hWin, uint32_t Msg, uintptr_t wParam, intptr_t lParam) {
   switch (Msg) {
   case PLAT_MSG_DESTROY:
-    if (_hLog == hWnd) _hLog = nullptr;
+    if (_hLog == hWin) _hLog = nullptr;
     return 0;
   case PLAT_MSG_PAINT:
-    _Paint(hWnd);
+    _Paint(hWin);
     return 0;
   default:
-    return PLAT_DefWindowProc(hWnd, Msg, wParam, lParam);
+    return PLAT_DefaultProc(hWin, Msg, wParam, lParam);
   }
 }
 
-PLAT_HWND LOG_Create(PLAT_HWND hParent, int x, int y, int xSize, int ySize) {
+PLAT_HWIN LOG_Create(PLAT_HWIN hParent, int x, int y, int xSize, int ySize) {
   PLAT_CREATE Create = {"GUI LOG", "LCD window", _WndProcLog, hParent, x, y, xSize, ySize,
-                        PLAT_WS_CHILD | PLAT_WS_VISIBLE, _COLOR_BK, 0};
+                        PLAT_STYLE_CHILD | PLAT_STYLE_VISIBLE, _COLOR_BK, 0};
   _hLog = PLAT_CreateWindow(&Create);
   return _hLog;
 }
 
-PLAT_HWND LOG_GetWindow(void) { return _hLog; }
+PLAT_HWIN LOG_GetWindow(void) { return _hLog; }

@@ -21,8 +21,8 @@ const char* SIM_CommandLine = "";
 int SIM_Zoom = 1;
 int SIM_WizFlag;
 char SIM_PagesFolder[512];
-PLAT_HWND SIM_hDeviceWnd;
-PLAT_HWND SIM_hInputSimWnd;
+PLAT_HWIN SIM_hDeviceWnd;
+PLAT_HWIN SIM_hInputSimWnd;
 
 static std::string _CommandLine;
 static char _acTitle[64];
@@ -51,7 +51,7 @@ void SIM__ParseCommandLine(const char* s) {
 *
 *       Main frame
 */
-static void _UpdateTitle(PLAT_HWND hWnd) {
+static void _UpdateTitle(PLAT_HWIN hWin) {
   if (!SIM_IsAppRunning()) {
     PLAT_PostQuit(0);  // the simulator ends with the application
     return;
@@ -60,7 +60,7 @@ static void _UpdateTitle(PLAT_HWND hWnd) {
   snprintf(acTitle, sizeof(acTitle), "%s%s", SIM_GetAppName(), SIM_IsAppSuspended() ? "(Suspended)" : "(Executing)");
   if (strcmp(acTitle, _acTitle) != 0) {
     snprintf(_acTitle, sizeof(_acTitle), "%s", acTitle);
-    PLAT_SetWindowText(hWnd, _acTitle);
+    PLAT_SetWindowText(hWin, _acTitle);
   }
 }
 
@@ -69,42 +69,42 @@ static void _UpdateMenu(void) {
   PLAT_EnableMenuItem(_hMenu, _ID_RESUME, SIM_IsAppRunning() && SIM_IsAppSuspended());
 }
 
-static void _OnCommand(PLAT_HWND hWnd, uint32_t Id) {
+static void _OnCommand(PLAT_HWIN hWin, uint32_t Id) {
   switch (Id) {
   case _ID_PAUSE: SIM_SuspendApp(); break;
   case _ID_RESUME: SIM_ResumeApp(); break;
-  case _ID_EXIT: PLAT_DestroyWindow(hWnd); break;
-  case _ID_ABOUT: PLAT_MessageBox(hWnd, "MERIDOX Simulator\n\nSimulation of the MERIDOX controller on the PC.",
-                                  SIM_GetTitle(), PLAT_MB_ICONINFO); break;
+  case _ID_EXIT: PLAT_DestroyWindow(hWin); break;
+  case _ID_ABOUT: PLAT_MessageBox(hWin, "MERIDOX Simulator\n\nSimulation of the MERIDOX controller on the PC.",
+                                  SIM_GetTitle(), PLAT_BOX_INFO); break;
   default: break;
   }
 }
 
-static intptr_t _WndProcMainFrame(PLAT_HWND hWnd, uint32_t Msg, uintptr_t wParam, intptr_t lParam) {
+static intptr_t _WndProcMainFrame(PLAT_HWIN hWin, uint32_t Msg, uintptr_t wParam, intptr_t lParam) {
   SIM_HandleKeyMsg(Msg, wParam);
   switch (Msg) {
   case PLAT_MSG_CREATE:
-    PLAT_SetTimer(hWnd, _TIMER_TITLE, _TITLE_MS);
+    PLAT_SetTimer(hWin, _TIMER_TITLE, _TITLE_MS);
     return 0;
   case PLAT_MSG_DESTROY:
-    PLAT_KillTimer(hWnd, _TIMER_TITLE);
-    if (SIM_hDeviceWnd == hWnd) SIM_hDeviceWnd = nullptr;
+    PLAT_KillTimer(hWin, _TIMER_TITLE);
+    if (SIM_hDeviceWnd == hWin) SIM_hDeviceWnd = nullptr;
     PLAT_PostQuit(0);
     return 0;
   case PLAT_MSG_COMMAND:
-    _OnCommand(hWnd, uint32_t(wParam & 0xFFFF));
+    _OnCommand(hWin, uint32_t(wParam & 0xFFFF));
     return 0;
   case PLAT_MSG_TIMER:
-    _UpdateTitle(hWnd);
+    _UpdateTitle(hWin);
     return 0;
   case PLAT_MSG_INITMENU:
     _UpdateMenu();
     return 0;
-  case PLAT_MSG_MOUSEWHEEL:
+  case PLAT_MSG_WHEEL:
     SIM_WheelDelta += int16_t(wParam >> 16) / 120;  // whole notches; the window manager takes them
     return 0;
   default:
-    return PLAT_DefWindowProc(hWnd, Msg, wParam, lParam);
+    return PLAT_DefaultProc(hWin, Msg, wParam, lParam);
   }
 }
 
@@ -125,7 +125,7 @@ static PLAT_HMENU _CreateMenu(void) {
 int SIM_InitHost(void) {
   SIM_InitTime();
   if (const char* pError = LCDSIM_Init()) {
-    PLAT_MessageBox(SIM_hDeviceWnd, pError, SIM_GetTitle(), PLAT_MB_ICONWARNING);
+    PLAT_MessageBox(SIM_hDeviceWnd, pError, SIM_GetTitle(), PLAT_BOX_WARNING);
     return 1;
   }
   // The application's configuration ran before the header existed: its composite settings go there now.
@@ -136,13 +136,13 @@ int SIM_InitHost(void) {
   return 0;
 }
 
-PLAT_HWND SIM_CreateMainFrame(void) {
+PLAT_HWIN SIM_CreateMainFrame(void) {
   SIM_LAYER_INFO Info;
   SIM__GuiGetLayerInfo(0, &Info);
   int xSize = Info.XSize * Info.XMag * SIM_GetXMag();
   int ySize = Info.YSize * Info.YMag * SIM_GetYMag();
   PLAT_CREATE Create = {"GUI Simulation Mainframe", SIM_GetAppName(), _WndProcMainFrame, nullptr, PLAT_DEFAULT_POS,
-                        PLAT_DEFAULT_POS, xSize, ySize + _LOG_HEIGHT, PLAT_WS_FRAME, 0xD4D0C8, 0};
+                        PLAT_DEFAULT_POS, xSize, ySize + _LOG_HEIGHT, PLAT_STYLE_FRAME, 0xD4D0C8, 0};
   SIM_hDeviceWnd = PLAT_CreateWindow(&Create);
   if (!SIM_hDeviceWnd) return nullptr;
   if (!_hMenu) _hMenu = _CreateMenu();
@@ -201,14 +201,15 @@ int SIM_Main(int argc, char** argv) {
   int r = LCDSIM_PreInit();
   if (r) {
     PLAT_MessageBox(nullptr,
-                    r == 1 ? "Every simulated display is in use by other simulators.\nClose one of them and start again."
+                    r == 1 ? "Every simulated display is in use by other simulators.\n"
+                             "Close one of them and start again."
                            : "The simulated display could not be created.",
-                    SIM_GetTitle(), PLAT_MB_ICONWARNING);
+                    SIM_GetTitle(), PLAT_BOX_WARNING);
     return 1;
   }
   if (SIM__CheckFrameBuffer()) {
     PLAT_MessageBox(nullptr, "Frame buffer exceeds current limits of the simulation!", SIM_GetTitle(),
-                    PLAT_MB_ICONWARNING);
+                    PLAT_BOX_WARNING);
     LCDSIM_Exit();
     return 1;
   }

@@ -27,7 +27,7 @@ static void _WriteErrorLog(const char* s) {
 
 static void _ShowBox(void* p) {
   std::string* pText = static_cast<std::string*>(p);
-  PLAT_MessageBox(SIM_hDeviceWnd, pText->c_str(), SIM_GetTitle(), PLAT_MB_ICONWARNING);
+  PLAT_MessageBox(SIM_hDeviceWnd, pText->c_str(), SIM_GetTitle(), PLAT_BOX_WARNING);
   delete pText;
 }
 

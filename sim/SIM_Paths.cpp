@@ -1,6 +1,6 @@
-// The host's folders. Paths are joined with '/' by the one path helper, PATH_Join. The per-user folder lies in "APPDATA" when that is
-// set, else in the XDG configuration folder ($XDG_CONFIG_HOME or ~/.config); the simulated storage lies in the
-// XDG documents folder, else in ~/Documents.
+// The host's folders. Paths are joined with '/' by the one path helper, PATH_Join. The per-user folder lies in
+// "APPDATA" when that is set, else in the XDG configuration folder ($XDG_CONFIG_HOME or ~/.config); the simulated
+// storage lies in the XDG documents folder, else in ~/Documents.
 #include <sys/stat.h>
 
 #include <cerrno>

@@ -2,8 +2,8 @@
 #pragma once
 #include "PLAT_Window.h"
 
-extern PLAT_HWND SIM_hDeviceWnd;     // the main window: owner of the message boxes
-extern PLAT_HWND SIM_hInputSimWnd;   // the input-simulation window, 0 while closed
+extern PLAT_HWIN SIM_hDeviceWnd;     // the main window: owner of the message boxes
+extern PLAT_HWIN SIM_hInputSimWnd;   // the input-simulation window, 0 while closed
 
 enum { SIM_MSG_REFRESH_INPUTS = PLAT_MSG_APP + 1 };  // rows re-read their input descriptors
 
@@ -11,8 +11,8 @@ const char* SIM_GetAppName(void);    // "Q7-Simulator": frame titles
 const char* SIM_GetTitle(void);      // "MERIDOX Simulator": message-box captions
 
 // The LCD window of a layer, a child of hParent; its size is the layer's size times the host magnification.
-PLAT_HWND SIM_CreateLCDWindow(PLAT_HWND hParent, int x, int y, int Layer);
+PLAT_HWIN SIM_CreateLCDWindow(PLAT_HWIN hParent, int x, int y, int Layer);
 
 int SIM__CheckFrameBuffer(void);        // 1 when a layer's frame buffer would not fit the mapping
 int SIM_InitHost(void);                 // time base and layer set-up; 1 on failure (shown in a box)
-PLAT_HWND SIM_CreateMainFrame(void);    // framed main window with the LCD window and the log
+PLAT_HWIN SIM_CreateMainFrame(void);    // framed main window with the LCD window and the log

@@ -17,7 +17,7 @@ class PLAT__Client;
 struct PLAT_WINDOW {
   PLAT__Client* pClient = nullptr;  // the client area: receives painting and input
   QWidget* pOuter = nullptr;        // the top-level widget that holds the menu bar, or the client itself
-  PLAT_WNDPROC pfProc = nullptr;
+  PLAT_WINPROC pfProc = nullptr;
   std::string Class;
   intptr_t UserData = 0;
   uint32_t Style = 0;

@@ -66,7 +66,7 @@ void PLAT_EnableMenuItem(PLAT_HMENU hMenu, uint32_t Command, int OnOff) {
 }
 
 // The menu texts mark their access key with '&' as the toolkit does; the shortcut text is shown at the right.
-static void _Fill(QMenu* pMenu, PLAT_HMENU hMenu, PLAT_HWND hTarget) {
+static void _Fill(QMenu* pMenu, PLAT_HMENU hMenu, PLAT_HWIN hTarget) {
   for (const PLAT_MENU_ITEM& Item : hMenu->Items) {
     if (Item.Separator) {
       pMenu->addSeparator();
@@ -88,20 +88,20 @@ static void _Fill(QMenu* pMenu, PLAT_HMENU hMenu, PLAT_HWND hTarget) {
   QObject::connect(pMenu, &QMenu::aboutToShow, [hTarget] { PLAT_SendMessage(hTarget, PLAT_MSG_INITMENU, 0, 0); });
 }
 
-void PLAT_SetMenuBar(PLAT_HWND hWnd, PLAT_HMENU hMenu) {
-  if (!PLAT_IsWindow(hWnd) || hWnd->pOuter == hWnd->pClient || hWnd->pMenuBar) return;
-  QMenuBar* pBar = new QMenuBar(hWnd->pOuter);
+void PLAT_SetMenuBar(PLAT_HWIN hWin, PLAT_HMENU hMenu) {
+  if (!PLAT_IsWindow(hWin) || hWin->pOuter == hWin->pClient || hWin->pMenuBar) return;
+  QMenuBar* pBar = new QMenuBar(hWin->pOuter);
   for (const PLAT_MENU_ITEM& Item : hMenu->Items) {
     if (!Item.hSub) continue;
     QMenu* pSub = pBar->addMenu(QString::fromUtf8(Item.Text.c_str()));
-    _Fill(pSub, Item.hSub, hWnd);
+    _Fill(pSub, Item.hSub, hWin);
   }
-  hWnd->pOuter->layout()->setMenuBar(pBar);
-  hWnd->pMenuBar = pBar;
-  hWnd->hMenuBar = hMenu;
+  hWin->pOuter->layout()->setMenuBar(pBar);
+  hWin->pMenuBar = pBar;
+  hWin->hMenuBar = hMenu;
 }
 
-void PLAT_TrackPopupMenu(PLAT_HMENU hMenu, PLAT_HWND hTarget) {
+void PLAT_ShowPopupMenu(PLAT_HMENU hMenu, PLAT_HWIN hTarget) {
   if (!hMenu || !PLAT_IsWindow(hTarget)) return;
   QMenu Menu;
   _Fill(&Menu, hMenu, hTarget);
@@ -109,12 +109,12 @@ void PLAT_TrackPopupMenu(PLAT_HMENU hMenu, PLAT_HWND hTarget) {
   hMenu->Actions.clear();
 }
 
-int PLAT_MessageBox(PLAT_HWND hOwner, const char* pText, const char* pCaption, uint32_t Style) {
+int PLAT_MessageBox(PLAT_HWIN hOwner, const char* pText, const char* pCaption, uint32_t Style) {
   QMessageBox::Icon Icon = QMessageBox::NoIcon;
   switch (Style & 0xF0) {
-  case PLAT_MB_ICONERROR: Icon = QMessageBox::Critical; break;
-  case PLAT_MB_ICONWARNING: Icon = QMessageBox::Warning; break;
-  case PLAT_MB_ICONINFO: Icon = QMessageBox::Information; break;
+  case PLAT_BOX_ERROR: Icon = QMessageBox::Critical; break;
+  case PLAT_BOX_WARNING: Icon = QMessageBox::Warning; break;
+  case PLAT_BOX_INFO: Icon = QMessageBox::Information; break;
   default: break;
   }
   QWidget* pParent = PLAT_IsWindow(hOwner) ? hOwner->pOuter->window() : nullptr;

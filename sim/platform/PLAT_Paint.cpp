@@ -19,11 +19,11 @@ void PLAT__Client::paintEvent(QPaintEvent*) {
   pPaint = nullptr;
 }
 
-PLAT_HDC PLAT_BeginPaint(PLAT_HWND hWnd) {
-  return PLAT_IsWindow(hWnd) ? hWnd->pClient->pPaint : nullptr;
+PLAT_HPAINT PLAT_BeginPaint(PLAT_HWIN hWin) {
+  return PLAT_IsWindow(hWin) ? hWin->pClient->pPaint : nullptr;
 }
 
-void PLAT_EndPaint(PLAT_HWND, PLAT_HDC) {}
+void PLAT_EndPaint(PLAT_HWIN, PLAT_HPAINT) {}
 
 // Wraps the caller's pixels without copying them; a null image for a bitmap that cannot be shown.
 QImage PLAT__WrapDIB(const PLAT_DIB* pDib) {
@@ -46,7 +46,7 @@ QImage PLAT__WrapDIB(const PLAT_DIB* pDib) {
   return Image;
 }
 
-void PLAT_DrawDIB(PLAT_HDC hdc, int xDst, int yDst, int xSizeDst, int ySizeDst, const PLAT_DIB* pDib, int xSrc,
+void PLAT_DrawDIB(PLAT_HPAINT hdc, int xDst, int yDst, int xSizeDst, int ySizeDst, const PLAT_DIB* pDib, int xSrc,
                   int ySrc, int xSizeSrc, int ySizeSrc) {
   QImage Image = PLAT__WrapDIB(pDib);
   if (!hdc || Image.isNull()) return;
@@ -54,35 +54,35 @@ void PLAT_DrawDIB(PLAT_HDC hdc, int xDst, int yDst, int xSizeDst, int ySizeDst, 
   hdc->pPainter->drawImage(QRect(xDst, yDst, xSizeDst, ySizeDst), Image, QRect(xSrc, ySrc, xSizeSrc, ySizeSrc));
 }
 
-void PLAT_FillRect(PLAT_HDC hdc, int x, int y, int xSize, int ySize, uint32_t Color) {
+void PLAT_FillRect(PLAT_HPAINT hdc, int x, int y, int xSize, int ySize, uint32_t Color) {
   if (hdc) hdc->pPainter->fillRect(x, y, xSize, ySize, QColor::fromRgb(Color & 0xFFFFFF));
 }
 
-void PLAT_SetTextColor(PLAT_HDC hdc, uint32_t Color) {
+void PLAT_SetTextColor(PLAT_HPAINT hdc, uint32_t Color) {
   if (hdc) hdc->TextColor = Color & 0xFFFFFF;
 }
 
-void PLAT_DrawText(PLAT_HDC hdc, int x, int y, const char* s, int NumBytes) {
+void PLAT_DrawText(PLAT_HPAINT hdc, int x, int y, const char* s, int NumBytes) {
   if (!hdc || NumBytes <= 0) return;
   QPainter* p = hdc->pPainter;
   p->setPen(QColor::fromRgb(hdc->TextColor));
   p->drawText(x, y + p->fontMetrics().ascent(), QString::fromUtf8(s, NumBytes));
 }
 
-int PLAT_GetTextWidth(PLAT_HDC hdc, const char* s, int NumBytes) {
+int PLAT_GetTextWidth(PLAT_HPAINT hdc, const char* s, int NumBytes) {
   if (!hdc || NumBytes <= 0) return 0;
   return hdc->pPainter->fontMetrics().horizontalAdvance(QString::fromUtf8(s, NumBytes));
 }
 
-int PLAT_GetTextHeight(PLAT_HDC hdc, const char* s) {
+int PLAT_GetTextHeight(PLAT_HPAINT hdc, const char* s) {
   if (!hdc) return 0;
   return hdc->pPainter->fontMetrics().boundingRect(QString::fromUtf8(s)).height();
 }
 
 // A shown window gives what the screen holds for it (what was last painted); a hidden one is painted afresh.
-int PLAT_GrabWindow(PLAT_HWND hWnd, uint32_t* pDest, int xSize, int ySize) {
-  if (!PLAT_IsWindow(hWnd)) return 1;
-  QWidget* pWidget = hWnd->pClient;
+int PLAT_GrabWindow(PLAT_HWIN hWin, uint32_t* pDest, int xSize, int ySize) {
+  if (!PLAT_IsWindow(hWin)) return 1;
+  QWidget* pWidget = hWin->pClient;
   QImage Image;
   if (pWidget->isVisible() && pWidget->window()->screen()) {
     QWidget* pTop = pWidget->window();

@@ -54,17 +54,17 @@ static uint32_t _QtKey2VirtKey(int Key) {
   if (Key >= Qt::Key_0 && Key <= Qt::Key_9) return 0x30 + (Key - Qt::Key_0);
   if (Key >= Qt::Key_F1 && Key <= Qt::Key_F24) return PLAT_VK_F1 + (Key - Qt::Key_F1);
   switch (Key) {
-  case Qt::Key_Backspace: return PLAT_VK_BACK;
+  case Qt::Key_Backspace: return PLAT_VK_BACKSPACE;
   case Qt::Key_Tab: case Qt::Key_Backtab: return PLAT_VK_TAB;
-  case Qt::Key_Return: case Qt::Key_Enter: return PLAT_VK_RETURN;
+  case Qt::Key_Return: case Qt::Key_Enter: return PLAT_VK_ENTER;
   case Qt::Key_Shift: return PLAT_VK_SHIFT;
   case Qt::Key_Control: return PLAT_VK_CONTROL;
-  case Qt::Key_Alt: case Qt::Key_AltGr: return PLAT_VK_MENU;
+  case Qt::Key_Alt: case Qt::Key_AltGr: return PLAT_VK_ALT;
   case Qt::Key_Pause: return PLAT_VK_PAUSE;
   case Qt::Key_Escape: return PLAT_VK_ESCAPE;
   case Qt::Key_Space: return PLAT_VK_SPACE;
-  case Qt::Key_PageUp: return PLAT_VK_PRIOR;
-  case Qt::Key_PageDown: return PLAT_VK_NEXT;
+  case Qt::Key_PageUp: return PLAT_VK_PAGEUP;
+  case Qt::Key_PageDown: return PLAT_VK_PAGEDOWN;
   case Qt::Key_End: return PLAT_VK_END;
   case Qt::Key_Home: return PLAT_VK_HOME;
   case Qt::Key_Left: return PLAT_VK_LEFT;
@@ -108,7 +108,7 @@ int PLAT_IsKeyDown(uint32_t VirtKey) {
   switch (VirtKey) {
   case PLAT_VK_SHIFT: return (_KeyMods & Qt::ShiftModifier) ? 1 : 0;
   case PLAT_VK_CONTROL: return (_KeyMods & Qt::ControlModifier) ? 1 : 0;
-  case PLAT_VK_MENU: return (_KeyMods & Qt::AltModifier) ? 1 : 0;
+  case PLAT_VK_ALT: return (_KeyMods & Qt::AltModifier) ? 1 : 0;
   default: return _KeysDown.count(VirtKey) ? 1 : 0;
   }
 }
@@ -130,21 +130,21 @@ int PLAT__IsAlive(PLAT_WINDOW* pWin) {
 intptr_t PLAT__Dispatch(PLAT_WINDOW* pWin, uint32_t Msg, uintptr_t wParam, intptr_t lParam) {
   if (!pWin || pWin->Destroyed) return 0;
   if (pWin->pfProc) return pWin->pfProc(pWin, Msg, wParam, lParam);
-  return PLAT_DefWindowProc(pWin, Msg, wParam, lParam);
+  return PLAT_DefaultProc(pWin, Msg, wParam, lParam);
 }
 
 // Default processing: a close request destroys the window; the wheel goes on to the parent.
-intptr_t PLAT_DefWindowProc(PLAT_HWND hWnd, uint32_t Msg, uintptr_t wParam, intptr_t lParam) {
-  if (Msg == PLAT_MSG_CLOSE) PLAT_DestroyWindow(hWnd);
-  if (Msg == PLAT_MSG_MOUSEWHEEL) {
-    if (PLAT_HWND hParent = PLAT_GetParent(hWnd)) return PLAT_SendMessage(hParent, Msg, wParam, lParam);
+intptr_t PLAT_DefaultProc(PLAT_HWIN hWin, uint32_t Msg, uintptr_t wParam, intptr_t lParam) {
+  if (Msg == PLAT_MSG_CLOSE) PLAT_DestroyWindow(hWin);
+  if (Msg == PLAT_MSG_WHEEL) {
+    if (PLAT_HWIN hParent = PLAT_GetParent(hWin)) return PLAT_SendMessage(hParent, Msg, wParam, lParam);
   }
   return 0;
 }
 
-intptr_t PLAT_SendMessage(PLAT_HWND hWnd, uint32_t Msg, uintptr_t wParam, intptr_t lParam) {
-  if (!PLAT__IsAlive(hWnd)) return 0;
-  return PLAT__Dispatch(hWnd, Msg, wParam, lParam);
+intptr_t PLAT_SendMessage(PLAT_HWIN hWin, uint32_t Msg, uintptr_t wParam, intptr_t lParam) {
+  if (!PLAT__IsAlive(hWin)) return 0;
+  return PLAT__Dispatch(hWin, Msg, wParam, lParam);
 }
 
 int PLAT_PostCall(void (*pfCall)(void* p), void* p) {
@@ -153,10 +153,10 @@ int PLAT_PostCall(void (*pfCall)(void* p), void* p) {
   return 0;
 }
 
-int PLAT_PostMessage(PLAT_HWND hWnd, uint32_t Msg, uintptr_t wParam, intptr_t lParam) {
+int PLAT_PostMessage(PLAT_HWIN hWin, uint32_t Msg, uintptr_t wParam, intptr_t lParam) {
   if (!_AppAlive) return 1;
   QMetaObject::invokeMethod(
-      _pApp, [hWnd, Msg, wParam, lParam] { PLAT_SendMessage(hWnd, Msg, wParam, lParam); }, Qt::QueuedConnection);
+      _pApp, [hWin, Msg, wParam, lParam] { PLAT_SendMessage(hWin, Msg, wParam, lParam); }, Qt::QueuedConnection);
   return 0;
 }
 
@@ -233,8 +233,8 @@ PLAT__Client::PLAT__Client(PLAT_WINDOW* pWin, QWidget* pParent) : QWidget(pParen
   QPalette Pal = palette();
   Pal.setColor(QPalette::Window, QColor::fromRgb(pWin->BkColor));
   setPalette(Pal);
-  setAcceptDrops((pWin->Style & PLAT_WS_ACCEPTFILES) != 0);
-  setFocusPolicy((pWin->Style & PLAT_WS_CHILD) ? Qt::NoFocus : Qt::StrongFocus);
+  setAcceptDrops((pWin->Style & PLAT_STYLE_ACCEPTFILES) != 0);
+  setFocusPolicy((pWin->Style & PLAT_STYLE_CHILD) ? Qt::NoFocus : Qt::StrongFocus);
 }
 
 PLAT__Client::~PLAT__Client() {
@@ -246,7 +246,7 @@ PLAT__Client::~PLAT__Client() {
   delete pWin;
 }
 
-PLAT_HWND PLAT_CreateWindow(const PLAT_CREATE* pCreate) {
+PLAT_HWIN PLAT_CreateWindow(const PLAT_CREATE* pCreate) {
   if (!_pApp) return nullptr;
   PLAT_WINDOW* pWin = new PLAT_WINDOW;
   pWin->pfProc = pCreate->pfProc;
@@ -255,14 +255,14 @@ PLAT_HWND PLAT_CreateWindow(const PLAT_CREATE* pCreate) {
   pWin->Style = pCreate->Style;
   pWin->BkColor = pCreate->BkColor;
   QString Title = QString::fromUtf8(pCreate->pTitle ? pCreate->pTitle : "");
-  if ((pCreate->Style & PLAT_WS_CHILD) && pCreate->hParent) {
+  if ((pCreate->Style & PLAT_STYLE_CHILD) && pCreate->hParent) {
     pWin->pClient = new PLAT__Client(pWin, pCreate->hParent->pClient);
     pWin->pOuter = pWin->pClient;
     pWin->pClient->setGeometry(pCreate->x, pCreate->y, pCreate->xSize, pCreate->ySize);
   } else {
     // A top-level window: an outer widget that can carry a menu bar above the client area.
     QWidget* pOuter = new QWidget(pCreate->hParent ? pCreate->hParent->pOuter : nullptr, Qt::Window);
-    if (pCreate->Style & PLAT_WS_POPUP) pOuter->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    if (pCreate->Style & PLAT_STYLE_POPUP) pOuter->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     QVBoxLayout* pLayout = new QVBoxLayout(pOuter);
     pLayout->setContentsMargins(0, 0, 0, 0);
     pLayout->setSpacing(0);
@@ -279,7 +279,7 @@ PLAT_HWND PLAT_CreateWindow(const PLAT_CREATE* pCreate) {
     _Live.insert(pWin);
   }
   PLAT__Dispatch(pWin, PLAT_MSG_CREATE, 0, 0);
-  if (PLAT__IsAlive(pWin) && (pCreate->Style & PLAT_WS_VISIBLE)) pWin->pOuter->show();
+  if (PLAT__IsAlive(pWin) && (pCreate->Style & PLAT_STYLE_VISIBLE)) pWin->pOuter->show();
   return PLAT__IsAlive(pWin) ? pWin : nullptr;
 }
 
@@ -294,10 +294,10 @@ static void _CollectChildren(PLAT_WINDOW* pWin, std::vector<PLAT_WINDOW*>* pList
   }
 }
 
-void PLAT_DestroyWindow(PLAT_HWND hWnd) {
-  if (!PLAT__IsAlive(hWnd) || hWnd->Destroyed) return;
-  std::vector<PLAT_WINDOW*> List{hWnd};
-  _CollectChildren(hWnd, &List);
+void PLAT_DestroyWindow(PLAT_HWIN hWin) {
+  if (!PLAT__IsAlive(hWin) || hWin->Destroyed) return;
+  std::vector<PLAT_WINDOW*> List{hWin};
+  _CollectChildren(hWin, &List);
   for (PLAT_WINDOW* pWin : List) {
     PLAT__Dispatch(pWin, PLAT_MSG_DESTROY, 0, 0);
     pWin->Destroyed = true;
@@ -307,71 +307,71 @@ void PLAT_DestroyWindow(PLAT_HWND hWnd) {
     std::lock_guard<std::mutex> Lock(_LiveMutex);
     _Live.erase(pWin);
   }
-  hWnd->pOuter->hide();
-  hWnd->pOuter->deleteLater();  // the window may be destroyed from inside one of its own handlers
+  hWin->pOuter->hide();
+  hWin->pOuter->deleteLater();  // the window may be destroyed from inside one of its own handlers
 }
 
-int PLAT_IsWindow(PLAT_HWND hWnd) {
-  return (hWnd && PLAT__IsAlive(hWnd) && !hWnd->Destroyed) ? 1 : 0;
+int PLAT_IsWindow(PLAT_HWIN hWin) {
+  return (hWin && PLAT__IsAlive(hWin) && !hWin->Destroyed) ? 1 : 0;
 }
 
-intptr_t PLAT_GetUserData(PLAT_HWND hWnd) { return hWnd ? hWnd->UserData : 0; }
-void PLAT_SetUserData(PLAT_HWND hWnd, intptr_t Data) { if (hWnd) hWnd->UserData = Data; }
-const char* PLAT_GetClassName(PLAT_HWND hWnd) { return hWnd ? hWnd->Class.c_str() : ""; }
+intptr_t PLAT_GetUserData(PLAT_HWIN hWin) { return hWin ? hWin->UserData : 0; }
+void PLAT_SetUserData(PLAT_HWIN hWin, intptr_t Data) { if (hWin) hWin->UserData = Data; }
+const char* PLAT_GetClassName(PLAT_HWIN hWin) { return hWin ? hWin->Class.c_str() : ""; }
 
-void PLAT_SetWindowText(PLAT_HWND hWnd, const char* s) {
-  if (!PLAT_IsWindow(hWnd)) return;
-  hWnd->pClient->setWindowTitle(QString::fromUtf8(s));
-  if (hWnd->pOuter != hWnd->pClient) hWnd->pOuter->setWindowTitle(QString::fromUtf8(s));
+void PLAT_SetWindowText(PLAT_HWIN hWin, const char* s) {
+  if (!PLAT_IsWindow(hWin)) return;
+  hWin->pClient->setWindowTitle(QString::fromUtf8(s));
+  if (hWin->pOuter != hWin->pClient) hWin->pOuter->setWindowTitle(QString::fromUtf8(s));
 }
 
-int PLAT_GetWindowText(PLAT_HWND hWnd, char* pBuffer, int BufferSize) {
-  if (!PLAT_IsWindow(hWnd) || BufferSize <= 0) return 0;
-  QByteArray Text = hWnd->pClient->windowTitle().toUtf8();
+int PLAT_GetWindowText(PLAT_HWIN hWin, char* pBuffer, int BufferSize) {
+  if (!PLAT_IsWindow(hWin) || BufferSize <= 0) return 0;
+  QByteArray Text = hWin->pClient->windowTitle().toUtf8();
   int n = std::min<int>(Text.size(), BufferSize - 1);
   memcpy(pBuffer, Text.constData(), n);
   pBuffer[n] = 0;
   return n;
 }
 
-void PLAT_GetClientSize(PLAT_HWND hWnd, int* pxSize, int* pySize) {
-  *pxSize = PLAT_IsWindow(hWnd) ? hWnd->pClient->width() : 0;
-  *pySize = PLAT_IsWindow(hWnd) ? hWnd->pClient->height() : 0;
+void PLAT_GetClientSize(PLAT_HWIN hWin, int* pxSize, int* pySize) {
+  *pxSize = PLAT_IsWindow(hWin) ? hWin->pClient->width() : 0;
+  *pySize = PLAT_IsWindow(hWin) ? hWin->pClient->height() : 0;
 }
 
-void PLAT_GetWindowRect(PLAT_HWND hWnd, int* px, int* py, int* pxSize, int* pySize) {
-  QRect r = PLAT_IsWindow(hWnd) ? hWnd->pOuter->geometry() : QRect();
+void PLAT_GetWindowRect(PLAT_HWIN hWin, int* px, int* py, int* pxSize, int* pySize) {
+  QRect r = PLAT_IsWindow(hWin) ? hWin->pOuter->geometry() : QRect();
   *px = r.x();
   *py = r.y();
   *pxSize = r.width();
   *pySize = r.height();
 }
 
-void PLAT_MoveWindow(PLAT_HWND hWnd, int x, int y, int xSize, int ySize) {
-  if (PLAT_IsWindow(hWnd)) hWnd->pOuter->setGeometry(x, y, xSize, ySize);
+void PLAT_MoveWindow(PLAT_HWIN hWin, int x, int y, int xSize, int ySize) {
+  if (PLAT_IsWindow(hWin)) hWin->pOuter->setGeometry(x, y, xSize, ySize);
 }
 
-void PLAT_SetClientSize(PLAT_HWND hWnd, int xSize, int ySize) {
-  if (!PLAT_IsWindow(hWnd)) return;
-  if (hWnd->pOuter == hWnd->pClient) {
-    hWnd->pClient->resize(xSize, ySize);
+void PLAT_SetClientSize(PLAT_HWIN hWin, int xSize, int ySize) {
+  if (!PLAT_IsWindow(hWin)) return;
+  if (hWin->pOuter == hWin->pClient) {
+    hWin->pClient->resize(xSize, ySize);
   } else {
-    int yMenu = hWnd->pMenuBar ? hWnd->pMenuBar->sizeHint().height() : 0;
-    hWnd->pOuter->resize(xSize, ySize + yMenu);
+    int yMenu = hWin->pMenuBar ? hWin->pMenuBar->sizeHint().height() : 0;
+    hWin->pOuter->resize(xSize, ySize + yMenu);
   }
 }
 
-void PLAT_ShowWindow(PLAT_HWND hWnd, int OnOff) {
-  if (PLAT_IsWindow(hWnd)) hWnd->pOuter->setVisible(OnOff != 0);
+void PLAT_ShowWindow(PLAT_HWIN hWin, int OnOff) {
+  if (PLAT_IsWindow(hWin)) hWin->pOuter->setVisible(OnOff != 0);
 }
 
-PLAT_HWND PLAT_GetParent(PLAT_HWND hWnd) {
-  if (!PLAT_IsWindow(hWnd) || hWnd->pOuter != hWnd->pClient) return nullptr;
-  PLAT__Client* pParent = dynamic_cast<PLAT__Client*>(hWnd->pClient->parentWidget());
+PLAT_HWIN PLAT_GetParent(PLAT_HWIN hWin) {
+  if (!PLAT_IsWindow(hWin) || hWin->pOuter != hWin->pClient) return nullptr;
+  PLAT__Client* pParent = dynamic_cast<PLAT__Client*>(hWin->pClient->parentWidget());
   return pParent ? pParent->pWin : nullptr;
 }
 
-PLAT_HWND PLAT_FindChild(PLAT_HWND hParent, const char* pClass, const char* pTitle) {
+PLAT_HWIN PLAT_FindChild(PLAT_HWIN hParent, const char* pClass, const char* pTitle) {
   if (!PLAT_IsWindow(hParent)) return nullptr;
   std::vector<PLAT_WINDOW*> List;
   _CollectChildren(hParent, &List);
@@ -383,34 +383,34 @@ PLAT_HWND PLAT_FindChild(PLAT_HWND hParent, const char* pClass, const char* pTit
   return nullptr;
 }
 
-void PLAT_Invalidate(PLAT_HWND hWnd, int Erase) {
-  if (!PLAT_IsWindow(hWnd)) return;
-  if (Erase) hWnd->EraseNext = true;
-  hWnd->pClient->update();
+void PLAT_Invalidate(PLAT_HWIN hWin, int Erase) {
+  if (!PLAT_IsWindow(hWin)) return;
+  if (Erase) hWin->EraseNext = true;
+  hWin->pClient->update();
 }
 
 /*********************************************************************
 *
 *       Timers and capture
 */
-void PLAT_SetTimer(PLAT_HWND hWnd, uint32_t Id, int Period) {
-  if (!PLAT_IsWindow(hWnd)) return;
-  PLAT_KillTimer(hWnd, Id);
-  hWnd->Timers[Id] = hWnd->pClient->startTimer(Period < 1 ? 1 : Period, Qt::PreciseTimer);
+void PLAT_SetTimer(PLAT_HWIN hWin, uint32_t Id, int Period) {
+  if (!PLAT_IsWindow(hWin)) return;
+  PLAT_KillTimer(hWin, Id);
+  hWin->Timers[Id] = hWin->pClient->startTimer(Period < 1 ? 1 : Period, Qt::PreciseTimer);
 }
 
-void PLAT_KillTimer(PLAT_HWND hWnd, uint32_t Id) {
-  if (!PLAT_IsWindow(hWnd)) return;
-  auto It = hWnd->Timers.find(Id);
-  if (It != hWnd->Timers.end()) {
-    hWnd->pClient->killTimer(It->second);
-    hWnd->Timers.erase(It);
+void PLAT_KillTimer(PLAT_HWIN hWin, uint32_t Id) {
+  if (!PLAT_IsWindow(hWin)) return;
+  auto It = hWin->Timers.find(Id);
+  if (It != hWin->Timers.end()) {
+    hWin->pClient->killTimer(It->second);
+    hWin->Timers.erase(It);
   }
 }
 
-void PLAT_SetCapture(PLAT_HWND hWnd) {
+void PLAT_SetCapture(PLAT_HWIN hWin) {
   // A pressed button already keeps the mouse with its window; the capture only remembers who asked.
-  _pCapture = PLAT_IsWindow(hWnd) ? hWnd : nullptr;
+  _pCapture = PLAT_IsWindow(hWin) ? hWin : nullptr;
 }
 
 void PLAT_ReleaseCapture(void) { _pCapture = nullptr; }
@@ -434,13 +434,13 @@ void PLAT__Client::resizeEvent(QResizeEvent*) {
 
 static uintptr_t _Buttons2MK(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Mods) {
   uintptr_t r = 0;
-  if (Buttons & Qt::LeftButton) r |= PLAT_MK_LBUTTON;
-  if (Buttons & Qt::RightButton) r |= PLAT_MK_RBUTTON;
-  if (Buttons & Qt::MiddleButton) r |= PLAT_MK_MBUTTON;
-  if (Buttons & Qt::XButton1) r |= PLAT_MK_XBUTTON1;
-  if (Buttons & Qt::XButton2) r |= PLAT_MK_XBUTTON2;
-  if (Mods & Qt::ShiftModifier) r |= PLAT_MK_SHIFT;
-  if (Mods & Qt::ControlModifier) r |= PLAT_MK_CONTROL;
+  if (Buttons & Qt::LeftButton) r |= PLAT_BTN_LEFT;
+  if (Buttons & Qt::RightButton) r |= PLAT_BTN_RIGHT;
+  if (Buttons & Qt::MiddleButton) r |= PLAT_BTN_MIDDLE;
+  if (Buttons & Qt::XButton1) r |= PLAT_BTN_EXTRA1;
+  if (Buttons & Qt::XButton2) r |= PLAT_BTN_EXTRA2;
+  if (Mods & Qt::ShiftModifier) r |= PLAT_BTN_SHIFT;
+  if (Mods & Qt::ControlModifier) r |= PLAT_BTN_CONTROL;
   return r;
 }
 
@@ -452,10 +452,10 @@ static intptr_t _Pos2Param(QPointF Pos) {
 
 static uint32_t _ButtonMsg(Qt::MouseButton Button, bool Down) {
   switch (Button) {
-  case Qt::LeftButton: return Down ? PLAT_MSG_LBUTTONDOWN : PLAT_MSG_LBUTTONUP;
-  case Qt::RightButton: return Down ? PLAT_MSG_RBUTTONDOWN : PLAT_MSG_RBUTTONUP;
-  case Qt::MiddleButton: return Down ? PLAT_MSG_MBUTTONDOWN : PLAT_MSG_MBUTTONUP;
-  case Qt::XButton1: case Qt::XButton2: return Down ? PLAT_MSG_XBUTTONDOWN : PLAT_MSG_XBUTTONUP;
+  case Qt::LeftButton: return Down ? PLAT_MSG_LEFTDOWN : PLAT_MSG_LEFTUP;
+  case Qt::RightButton: return Down ? PLAT_MSG_RIGHTDOWN : PLAT_MSG_RIGHTUP;
+  case Qt::MiddleButton: return Down ? PLAT_MSG_MIDDLEDOWN : PLAT_MSG_MIDDLEUP;
+  case Qt::XButton1: case Qt::XButton2: return Down ? PLAT_MSG_EXTRADOWN : PLAT_MSG_EXTRAUP;
   default: return 0;
   }
 }
@@ -474,7 +474,7 @@ void PLAT__Client::mouseReleaseEvent(QMouseEvent* e) {
 
 void PLAT__Client::mouseDoubleClickEvent(QMouseEvent* e) {
   uint32_t Msg = _ButtonMsg(e->button(), true);
-  if (Msg == PLAT_MSG_LBUTTONDOWN && (pWin->Style & PLAT_WS_DBLCLKS)) Msg = PLAT_MSG_LBUTTONDBLCLK;
+  if (Msg == PLAT_MSG_LEFTDOWN && (pWin->Style & PLAT_STYLE_DOUBLECLICKS)) Msg = PLAT_MSG_LEFTDOUBLE;
   if (Msg) PLAT__Dispatch(pWin, Msg, _Buttons2MK(e->buttons(), e->modifiers()), _Pos2Param(e->position()));
 }
 
@@ -484,7 +484,7 @@ void PLAT__Client::mouseMoveEvent(QMouseEvent* e) {
 
 void PLAT__Client::wheelEvent(QWheelEvent* e) {
   uintptr_t w = _Buttons2MK(e->buttons(), e->modifiers()) | uintptr_t(uint16_t(int16_t(e->angleDelta().y()))) << 16;
-  PLAT__Dispatch(pWin, PLAT_MSG_MOUSEWHEEL, w, _Pos2Param(e->position()));
+  PLAT__Dispatch(pWin, PLAT_MSG_WHEEL, w, _Pos2Param(e->position()));
 }
 
 static void _HandleKey(PLAT_WINDOW* pWin, QKeyEvent* e, bool Down) {
@@ -522,15 +522,15 @@ void PLAT__Client::keyPressEvent(QKeyEvent* e) { _HandleKey(pWin, e, true); }
 void PLAT__Client::keyReleaseEvent(QKeyEvent* e) { _HandleKey(pWin, e, false); }
 
 void PLAT__Client::dragEnterEvent(QDragEnterEvent* e) {
-  if ((pWin->Style & PLAT_WS_ACCEPTFILES) && e->mimeData()->hasUrls()) e->acceptProposedAction();
+  if ((pWin->Style & PLAT_STYLE_ACCEPTFILES) && e->mimeData()->hasUrls()) e->acceptProposedAction();
 }
 
 void PLAT__Client::dragMoveEvent(QDragMoveEvent* e) {
-  if ((pWin->Style & PLAT_WS_ACCEPTFILES) && e->mimeData()->hasUrls()) e->acceptProposedAction();
+  if ((pWin->Style & PLAT_STYLE_ACCEPTFILES) && e->mimeData()->hasUrls()) e->acceptProposedAction();
 }
 
 void PLAT__Client::dropEvent(QDropEvent* e) {
-  if (!(pWin->Style & PLAT_WS_ACCEPTFILES)) return;
+  if (!(pWin->Style & PLAT_STYLE_ACCEPTFILES)) return;
   std::vector<QByteArray> Paths;
   for (const QUrl& Url : e->mimeData()->urls()) {
     if (Url.isLocalFile()) Paths.push_back(Url.toLocalFile().toUtf8());
@@ -538,7 +538,7 @@ void PLAT__Client::dropEvent(QDropEvent* e) {
   std::vector<const char*> Pointers;
   for (const QByteArray& Path : Paths) Pointers.push_back(Path.constData());
   e->acceptProposedAction();
-  if (!Pointers.empty()) PLAT__Dispatch(pWin, PLAT_MSG_DROPFILES, Pointers.size(), intptr_t(Pointers.data()));
+  if (!Pointers.empty()) PLAT__Dispatch(pWin, PLAT_MSG_DROP, Pointers.size(), intptr_t(Pointers.data()));
 }
 
 void PLAT__Client::closeEvent(QCloseEvent* e) {
@@ -550,56 +550,56 @@ void PLAT__Client::closeEvent(QCloseEvent* e) {
 *
 *       Test support
 */
-void PLAT_InjectKey(PLAT_HWND hWnd, uint32_t VirtKey, const char* pText, int Shift, int Pressed) {
-  if (!PLAT_IsWindow(hWnd)) return;
+void PLAT_InjectKey(PLAT_HWIN hWin, uint32_t VirtKey, const char* pText, int Shift, int Pressed) {
+  if (!PLAT_IsWindow(hWin)) return;
   int Key = _VirtKey2QtKey(VirtKey);
   if (Key == Qt::Key_Tab && Shift) Key = Qt::Key_Backtab;
   QKeyEvent Event(Pressed ? QEvent::KeyPress : QEvent::KeyRelease, Key,
                   Shift ? Qt::ShiftModifier : Qt::NoModifier, QString::fromUtf8(pText ? pText : ""));
-  QCoreApplication::sendEvent(hWnd->pClient, &Event);
+  QCoreApplication::sendEvent(hWin->pClient, &Event);
 }
 
-void PLAT_InjectMouse(PLAT_HWND hWnd, uint32_t Msg, int x, int y, uint32_t Buttons) {
-  if (!PLAT_IsWindow(hWnd)) return;
+void PLAT_InjectMouse(PLAT_HWIN hWin, uint32_t Msg, int x, int y, uint32_t Buttons) {
+  if (!PLAT_IsWindow(hWin)) return;
   Qt::MouseButtons State;
-  if (Buttons & PLAT_MK_LBUTTON) State |= Qt::LeftButton;
-  if (Buttons & PLAT_MK_RBUTTON) State |= Qt::RightButton;
-  if (Buttons & PLAT_MK_MBUTTON) State |= Qt::MiddleButton;
-  if (Buttons & PLAT_MK_XBUTTON1) State |= Qt::XButton1;
-  if (Buttons & PLAT_MK_XBUTTON2) State |= Qt::XButton2;
+  if (Buttons & PLAT_BTN_LEFT) State |= Qt::LeftButton;
+  if (Buttons & PLAT_BTN_RIGHT) State |= Qt::RightButton;
+  if (Buttons & PLAT_BTN_MIDDLE) State |= Qt::MiddleButton;
+  if (Buttons & PLAT_BTN_EXTRA1) State |= Qt::XButton1;
+  if (Buttons & PLAT_BTN_EXTRA2) State |= Qt::XButton2;
   QEvent::Type Type = QEvent::MouseMove;
   Qt::MouseButton Button = Qt::NoButton;
   switch (Msg) {
-  case PLAT_MSG_LBUTTONDOWN: Type = QEvent::MouseButtonPress; Button = Qt::LeftButton; break;
-  case PLAT_MSG_LBUTTONUP: Type = QEvent::MouseButtonRelease; Button = Qt::LeftButton; break;
-  case PLAT_MSG_LBUTTONDBLCLK: Type = QEvent::MouseButtonDblClick; Button = Qt::LeftButton; break;
-  case PLAT_MSG_RBUTTONDOWN: Type = QEvent::MouseButtonPress; Button = Qt::RightButton; break;
-  case PLAT_MSG_RBUTTONUP: Type = QEvent::MouseButtonRelease; Button = Qt::RightButton; break;
-  case PLAT_MSG_MBUTTONDOWN: Type = QEvent::MouseButtonPress; Button = Qt::MiddleButton; break;
-  case PLAT_MSG_MBUTTONUP: Type = QEvent::MouseButtonRelease; Button = Qt::MiddleButton; break;
-  case PLAT_MSG_XBUTTONDOWN: Type = QEvent::MouseButtonPress; Button = Qt::XButton1; break;
-  case PLAT_MSG_XBUTTONUP: Type = QEvent::MouseButtonRelease; Button = Qt::XButton1; break;
+  case PLAT_MSG_LEFTDOWN: Type = QEvent::MouseButtonPress; Button = Qt::LeftButton; break;
+  case PLAT_MSG_LEFTUP: Type = QEvent::MouseButtonRelease; Button = Qt::LeftButton; break;
+  case PLAT_MSG_LEFTDOUBLE: Type = QEvent::MouseButtonDblClick; Button = Qt::LeftButton; break;
+  case PLAT_MSG_RIGHTDOWN: Type = QEvent::MouseButtonPress; Button = Qt::RightButton; break;
+  case PLAT_MSG_RIGHTUP: Type = QEvent::MouseButtonRelease; Button = Qt::RightButton; break;
+  case PLAT_MSG_MIDDLEDOWN: Type = QEvent::MouseButtonPress; Button = Qt::MiddleButton; break;
+  case PLAT_MSG_MIDDLEUP: Type = QEvent::MouseButtonRelease; Button = Qt::MiddleButton; break;
+  case PLAT_MSG_EXTRADOWN: Type = QEvent::MouseButtonPress; Button = Qt::XButton1; break;
+  case PLAT_MSG_EXTRAUP: Type = QEvent::MouseButtonRelease; Button = Qt::XButton1; break;
   default: break;
   }
   QPointF Local(x, y);
-  if (Msg == PLAT_MSG_MOUSEWHEEL) {
-    QWheelEvent Wheel(Local, hWnd->pClient->mapToGlobal(Local), QPoint(), QPoint(0, int16_t(Buttons >> 16)), State,
+  if (Msg == PLAT_MSG_WHEEL) {
+    QWheelEvent Wheel(Local, hWin->pClient->mapToGlobal(Local), QPoint(), QPoint(0, int16_t(Buttons >> 16)), State,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(hWnd->pClient, &Wheel);
+    QCoreApplication::sendEvent(hWin->pClient, &Wheel);
     return;
   }
-  QMouseEvent Event(Type, Local, hWnd->pClient->mapToGlobal(Local), Button, State, Qt::NoModifier);
-  QCoreApplication::sendEvent(hWnd->pClient, &Event);
+  QMouseEvent Event(Type, Local, hWin->pClient->mapToGlobal(Local), Button, State, Qt::NoModifier);
+  QCoreApplication::sendEvent(hWin->pClient, &Event);
 }
 
-void PLAT_InjectDrop(PLAT_HWND hWnd, const char* const* paPath, int NumPaths) {
-  if (!PLAT_IsWindow(hWnd)) return;
+void PLAT_InjectDrop(PLAT_HWIN hWin, const char* const* paPath, int NumPaths) {
+  if (!PLAT_IsWindow(hWin)) return;
   QMimeData Mime;
   QList<QUrl> Urls;
   for (int i = 0; i < NumPaths; i++) Urls.push_back(QUrl::fromLocalFile(QString::fromUtf8(paPath[i])));
   Mime.setUrls(Urls);
   QDragEnterEvent Enter(QPoint(1, 1), Qt::CopyAction, &Mime, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(hWnd->pClient, &Enter);
+  QCoreApplication::sendEvent(hWin->pClient, &Enter);
   QDropEvent Event(QPointF(1, 1), Qt::CopyAction, &Mime, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(hWnd->pClient, &Event);
+  QCoreApplication::sendEvent(hWin->pClient, &Event);
 }

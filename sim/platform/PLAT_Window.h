@@ -6,12 +6,12 @@
 #include <cstdint>
 
 struct PLAT_WINDOW;
-typedef PLAT_WINDOW* PLAT_HWND;
+typedef PLAT_WINDOW* PLAT_HWIN;
 struct PLAT_PAINTER;
-typedef PLAT_PAINTER* PLAT_HDC;
+typedef PLAT_PAINTER* PLAT_HPAINT;
 
-// A window procedure answers every message of its window; PLAT_DefWindowProc does the default processing.
-typedef intptr_t (*PLAT_WNDPROC)(PLAT_HWND hWnd, uint32_t Msg, uintptr_t wParam, intptr_t lParam);
+// A window procedure answers every message of its window; PLAT_DefaultProc does the default processing.
+typedef intptr_t (*PLAT_WINPROC)(PLAT_HWIN hWin, uint32_t Msg, uintptr_t wParam, intptr_t lParam);
 
 enum : uint32_t {
   PLAT_MSG_CREATE = 1,     // after the window exists, before it is shown
@@ -22,18 +22,18 @@ enum : uint32_t {
   PLAT_MSG_TIMER,          // wParam = timer id
   PLAT_MSG_KEYDOWN,        // wParam = virtual key (PLAT_VK_...), lParam bit 29 = Alt held
   PLAT_MSG_KEYUP,          // likewise
-  PLAT_MSG_MOUSEMOVE,      // mouse messages: wParam = PLAT_MK_... buttons, lParam = x (signed low 16) | y << 16
-  PLAT_MSG_LBUTTONDOWN,
-  PLAT_MSG_LBUTTONUP,
-  PLAT_MSG_LBUTTONDBLCLK,
-  PLAT_MSG_RBUTTONDOWN,
-  PLAT_MSG_RBUTTONUP,
-  PLAT_MSG_MBUTTONDOWN,
-  PLAT_MSG_MBUTTONUP,
-  PLAT_MSG_XBUTTONDOWN,    // extra buttons: wParam holds PLAT_MK_XBUTTON1 / PLAT_MK_XBUTTON2
-  PLAT_MSG_XBUTTONUP,
-  PLAT_MSG_MOUSEWHEEL,     // wParam high 16 bits: signed wheel delta (120 per notch)
-  PLAT_MSG_DROPFILES,      // wParam = number of files, lParam = const char* const* paths (valid during the call)
+  PLAT_MSG_MOUSEMOVE,      // mouse messages: wParam = PLAT_BTN_... buttons, lParam = x (signed low 16) | y << 16
+  PLAT_MSG_LEFTDOWN,
+  PLAT_MSG_LEFTUP,
+  PLAT_MSG_LEFTDOUBLE,
+  PLAT_MSG_RIGHTDOWN,
+  PLAT_MSG_RIGHTUP,
+  PLAT_MSG_MIDDLEDOWN,
+  PLAT_MSG_MIDDLEUP,
+  PLAT_MSG_EXTRADOWN,    // extra buttons: wParam holds PLAT_BTN_EXTRA1 / PLAT_BTN_EXTRA2
+  PLAT_MSG_EXTRAUP,
+  PLAT_MSG_WHEEL,     // wParam high 16 bits: signed wheel delta (120 per notch)
+  PLAT_MSG_DROP,      // wParam = number of files, lParam = const char* const* paths (valid during the call)
   PLAT_MSG_COMMAND,        // wParam = command id (menus and accelerators)
   PLAT_MSG_INITMENU,       // a menu of the window is about to open
   PLAT_MSG_USER = 0x400,
@@ -41,23 +41,23 @@ enum : uint32_t {
 };
 
 enum : uint32_t {
-  PLAT_MK_LBUTTON = 0x01,
-  PLAT_MK_RBUTTON = 0x02,
-  PLAT_MK_SHIFT = 0x04,
-  PLAT_MK_CONTROL = 0x08,
-  PLAT_MK_MBUTTON = 0x10,
-  PLAT_MK_XBUTTON1 = 0x20,
-  PLAT_MK_XBUTTON2 = 0x40,
+  PLAT_BTN_LEFT = 0x01,
+  PLAT_BTN_RIGHT = 0x02,
+  PLAT_BTN_SHIFT = 0x04,
+  PLAT_BTN_CONTROL = 0x08,
+  PLAT_BTN_MIDDLE = 0x10,
+  PLAT_BTN_EXTRA1 = 0x20,
+  PLAT_BTN_EXTRA2 = 0x40,
 };
 
 // Window styles.
 enum : uint32_t {
-  PLAT_WS_VISIBLE = 0x01,
-  PLAT_WS_CHILD = 0x02,       // lies inside hParent at x, y
-  PLAT_WS_FRAME = 0x04,       // top-level window with a caption and a sizing frame
-  PLAT_WS_POPUP = 0x08,       // top-level window without decoration
-  PLAT_WS_ACCEPTFILES = 0x10, // receives PLAT_MSG_DROPFILES
-  PLAT_WS_DBLCLKS = 0x20,     // receives PLAT_MSG_LBUTTONDBLCLK
+  PLAT_STYLE_VISIBLE = 0x01,
+  PLAT_STYLE_CHILD = 0x02,       // lies inside hParent at x, y
+  PLAT_STYLE_FRAME = 0x04,       // top-level window with a caption and a sizing frame
+  PLAT_STYLE_POPUP = 0x08,       // top-level window without decoration
+  PLAT_STYLE_ACCEPTFILES = 0x10, // receives PLAT_MSG_DROP
+  PLAT_STYLE_DOUBLECLICKS = 0x20,     // receives PLAT_MSG_LEFTDOUBLE
 };
 
 enum : int { PLAT_DEFAULT_POS = -0x7FFF };
@@ -65,8 +65,8 @@ enum : int { PLAT_DEFAULT_POS = -0x7FFF };
 struct PLAT_CREATE {
   const char* pClass;   // class name: lets PLAT_FindChild find the window
   const char* pTitle;
-  PLAT_WNDPROC pfProc;  // 0: default processing only
-  PLAT_HWND hParent;    // 0 for a top-level window
+  PLAT_WINPROC pfProc;  // 0: default processing only
+  PLAT_HWIN hParent;    // 0 for a top-level window
   int x, y, xSize, ySize;  // client size; top-level x or y PLAT_DEFAULT_POS lets the desktop place it
   uint32_t Style;
   uint32_t BkColor;     // 0xRRGGBB; painted before PLAT_MSG_PAINT when erasing
@@ -75,14 +75,14 @@ struct PLAT_CREATE {
 
 // Life.
 int PLAT_Init(int* pArgc, char** argv);  // makes the application object once; 0 on success
-PLAT_HWND PLAT_CreateWindow(const PLAT_CREATE* pCreate);
-void PLAT_DestroyWindow(PLAT_HWND hWnd);
-int PLAT_IsWindow(PLAT_HWND hWnd);
-intptr_t PLAT_DefWindowProc(PLAT_HWND hWnd, uint32_t Msg, uintptr_t wParam, intptr_t lParam);
-intptr_t PLAT_SendMessage(PLAT_HWND hWnd, uint32_t Msg, uintptr_t wParam, intptr_t lParam);
+PLAT_HWIN PLAT_CreateWindow(const PLAT_CREATE* pCreate);
+void PLAT_DestroyWindow(PLAT_HWIN hWin);
+int PLAT_IsWindow(PLAT_HWIN hWin);
+intptr_t PLAT_DefaultProc(PLAT_HWIN hWin, uint32_t Msg, uintptr_t wParam, intptr_t lParam);
+intptr_t PLAT_SendMessage(PLAT_HWIN hWin, uint32_t Msg, uintptr_t wParam, intptr_t lParam);
 
 // Any thread: queued for the main thread; dropped when the window is gone by then.
-int PLAT_PostMessage(PLAT_HWND hWnd, uint32_t Msg, uintptr_t wParam, intptr_t lParam);  // 0 posted
+int PLAT_PostMessage(PLAT_HWIN hWin, uint32_t Msg, uintptr_t wParam, intptr_t lParam);  // 0 posted
 int PLAT_PostCall(void (*pfCall)(void* p), void* p);  // 0 posted; 1 when nothing runs the loop
 void PLAT_PostQuit(int ExitCode);
 
@@ -90,23 +90,23 @@ int PLAT_RunLoop(void);              // until PLAT_PostQuit; returns its exit co
 void PLAT_ProcessEvents(void);       // handles what is pending now (tests)
 
 // Properties.
-intptr_t PLAT_GetUserData(PLAT_HWND hWnd);
-void PLAT_SetUserData(PLAT_HWND hWnd, intptr_t Data);
-const char* PLAT_GetClassName(PLAT_HWND hWnd);
-void PLAT_SetWindowText(PLAT_HWND hWnd, const char* s);
-int PLAT_GetWindowText(PLAT_HWND hWnd, char* pBuffer, int BufferSize);
-void PLAT_GetClientSize(PLAT_HWND hWnd, int* pxSize, int* pySize);
-void PLAT_GetWindowRect(PLAT_HWND hWnd, int* px, int* py, int* pxSize, int* pySize);  // parent coordinates
-void PLAT_MoveWindow(PLAT_HWND hWnd, int x, int y, int xSize, int ySize);
-void PLAT_SetClientSize(PLAT_HWND hWnd, int xSize, int ySize);
-void PLAT_ShowWindow(PLAT_HWND hWnd, int OnOff);
-PLAT_HWND PLAT_GetParent(PLAT_HWND hWnd);
-PLAT_HWND PLAT_FindChild(PLAT_HWND hParent, const char* pClass, const char* pTitle);  // depth first
+intptr_t PLAT_GetUserData(PLAT_HWIN hWin);
+void PLAT_SetUserData(PLAT_HWIN hWin, intptr_t Data);
+const char* PLAT_GetClassName(PLAT_HWIN hWin);
+void PLAT_SetWindowText(PLAT_HWIN hWin, const char* s);
+int PLAT_GetWindowText(PLAT_HWIN hWin, char* pBuffer, int BufferSize);
+void PLAT_GetClientSize(PLAT_HWIN hWin, int* pxSize, int* pySize);
+void PLAT_GetWindowRect(PLAT_HWIN hWin, int* px, int* py, int* pxSize, int* pySize);  // parent coordinates
+void PLAT_MoveWindow(PLAT_HWIN hWin, int x, int y, int xSize, int ySize);
+void PLAT_SetClientSize(PLAT_HWIN hWin, int xSize, int ySize);
+void PLAT_ShowWindow(PLAT_HWIN hWin, int OnOff);
+PLAT_HWIN PLAT_GetParent(PLAT_HWIN hWin);
+PLAT_HWIN PLAT_FindChild(PLAT_HWIN hParent, const char* pClass, const char* pTitle);  // depth first
 
 // Painting.
-void PLAT_Invalidate(PLAT_HWND hWnd, int Erase);
-PLAT_HDC PLAT_BeginPaint(PLAT_HWND hWnd);  // only while PLAT_MSG_PAINT is handled
-void PLAT_EndPaint(PLAT_HWND hWnd, PLAT_HDC hdc);
+void PLAT_Invalidate(PLAT_HWIN hWin, int Erase);
+PLAT_HPAINT PLAT_BeginPaint(PLAT_HWIN hWin);  // only while PLAT_MSG_PAINT is handled
+void PLAT_EndPaint(PLAT_HWIN hWin, PLAT_HPAINT hdc);
 
 // A device-independent bitmap: top-down lines of 8 (palette), 16 (5-6-5) or 32 (0x00RRGGBB) bits per pixel.
 struct PLAT_DIB {
@@ -117,20 +117,20 @@ struct PLAT_DIB {
   const uint32_t* pPalette;  // 8 bits per pixel: 256 entries 0xAARRGGBB (blue in the low byte)
 };
 // Copies the source rectangle of the bitmap into the destination rectangle, stretched pixel by pixel.
-void PLAT_DrawDIB(PLAT_HDC hdc, int xDst, int yDst, int xSizeDst, int ySizeDst, const PLAT_DIB* pDib, int xSrc,
+void PLAT_DrawDIB(PLAT_HPAINT hdc, int xDst, int yDst, int xSizeDst, int ySizeDst, const PLAT_DIB* pDib, int xSrc,
                   int ySrc, int xSizeSrc, int ySizeSrc);
-void PLAT_FillRect(PLAT_HDC hdc, int x, int y, int xSize, int ySize, uint32_t Color);  // 0xRRGGBB
-void PLAT_SetTextColor(PLAT_HDC hdc, uint32_t Color);
-void PLAT_DrawText(PLAT_HDC hdc, int x, int y, const char* s, int NumBytes);  // x, y: top left; UTF-8
-int PLAT_GetTextWidth(PLAT_HDC hdc, const char* s, int NumBytes);
-int PLAT_GetTextHeight(PLAT_HDC hdc, const char* s);
+void PLAT_FillRect(PLAT_HPAINT hdc, int x, int y, int xSize, int ySize, uint32_t Color);  // 0xRRGGBB
+void PLAT_SetTextColor(PLAT_HPAINT hdc, uint32_t Color);
+void PLAT_DrawText(PLAT_HPAINT hdc, int x, int y, const char* s, int NumBytes);  // x, y: top left; UTF-8
+int PLAT_GetTextWidth(PLAT_HPAINT hdc, const char* s, int NumBytes);
+int PLAT_GetTextHeight(PLAT_HPAINT hdc, const char* s);
 
 // Timers: PLAT_MSG_TIMER every Period ms until killed; setting an existing id restarts it.
-void PLAT_SetTimer(PLAT_HWND hWnd, uint32_t Id, int Period);
-void PLAT_KillTimer(PLAT_HWND hWnd, uint32_t Id);
+void PLAT_SetTimer(PLAT_HWIN hWin, uint32_t Id, int Period);
+void PLAT_KillTimer(PLAT_HWIN hWin, uint32_t Id);
 
 // Mouse capture: moves and the release go to the capturing window even outside it.
-void PLAT_SetCapture(PLAT_HWND hWnd);
+void PLAT_SetCapture(PLAT_HWIN hWin);
 void PLAT_ReleaseCapture(void);
 
 // Keyboard: the characters that the key being handled produces in the current layout (0, 1 or 2), and
@@ -154,39 +154,39 @@ void PLAT_AppendMenu(PLAT_HMENU hMenu, const char* pText, uint32_t Command, cons
 void PLAT_AppendSubMenu(PLAT_HMENU hMenu, const char* pText, PLAT_HMENU hSub);
 void PLAT_AppendSeparator(PLAT_HMENU hMenu);
 void PLAT_EnableMenuItem(PLAT_HMENU hMenu, uint32_t Command, int OnOff);
-void PLAT_SetMenuBar(PLAT_HWND hWnd, PLAT_HMENU hMenu);  // the window keeps the menu
-void PLAT_TrackPopupMenu(PLAT_HMENU hMenu, PLAT_HWND hTarget);  // at the cursor; commands to hTarget
+void PLAT_SetMenuBar(PLAT_HWIN hWin, PLAT_HMENU hMenu);  // the window keeps the menu
+void PLAT_ShowPopupMenu(PLAT_HMENU hMenu, PLAT_HWIN hTarget);  // at the cursor; commands to hTarget
 
 // Message boxes and beeps.
-enum { PLAT_MB_OK = 0, PLAT_MB_ICONERROR = 0x10, PLAT_MB_ICONWARNING = 0x30, PLAT_MB_ICONINFO = 0x40 };
-int PLAT_MessageBox(PLAT_HWND hOwner, const char* pText, const char* pCaption, uint32_t Style);
+enum { PLAT_BOX_PLAIN = 0, PLAT_BOX_ERROR = 0x10, PLAT_BOX_WARNING = 0x30, PLAT_BOX_INFO = 0x40 };
+int PLAT_MessageBox(PLAT_HWIN hOwner, const char* pText, const char* pCaption, uint32_t Style);
 void PLAT_Beep(void);
 
 // Virtual keys (the key table of the host is written in these codes).
 enum : uint32_t {
-  PLAT_VK_BACK = 0x08, PLAT_VK_TAB = 0x09, PLAT_VK_RETURN = 0x0D, PLAT_VK_SHIFT = 0x10, PLAT_VK_CONTROL = 0x11,
-  PLAT_VK_MENU = 0x12, PLAT_VK_PAUSE = 0x13, PLAT_VK_ESCAPE = 0x1B, PLAT_VK_SPACE = 0x20, PLAT_VK_PRIOR = 0x21,
-  PLAT_VK_NEXT = 0x22, PLAT_VK_END = 0x23, PLAT_VK_HOME = 0x24, PLAT_VK_LEFT = 0x25, PLAT_VK_UP = 0x26,
+  PLAT_VK_BACKSPACE = 0x08, PLAT_VK_TAB = 0x09, PLAT_VK_ENTER = 0x0D, PLAT_VK_SHIFT = 0x10, PLAT_VK_CONTROL = 0x11,
+  PLAT_VK_ALT = 0x12, PLAT_VK_PAUSE = 0x13, PLAT_VK_ESCAPE = 0x1B, PLAT_VK_SPACE = 0x20, PLAT_VK_PAGEUP = 0x21,
+  PLAT_VK_PAGEDOWN = 0x22, PLAT_VK_END = 0x23, PLAT_VK_HOME = 0x24, PLAT_VK_LEFT = 0x25, PLAT_VK_UP = 0x26,
   PLAT_VK_RIGHT = 0x27, PLAT_VK_DOWN = 0x28, PLAT_VK_INSERT = 0x2D, PLAT_VK_DELETE = 0x2E, PLAT_VK_F1 = 0x70,
 };
 
 // Test support: feed input through the same path as real events, and grab what a window shows.
-void PLAT_InjectKey(PLAT_HWND hWnd, uint32_t VirtKey, const char* pText, int Shift, int Pressed);
-void PLAT_InjectMouse(PLAT_HWND hWnd, uint32_t Msg, int x, int y, uint32_t Buttons);  // wheel: delta << 16
-void PLAT_InjectDrop(PLAT_HWND hWnd, const char* const* paPath, int NumPaths);
+void PLAT_InjectKey(PLAT_HWIN hWin, uint32_t VirtKey, const char* pText, int Shift, int Pressed);
+void PLAT_InjectMouse(PLAT_HWIN hWin, uint32_t Msg, int x, int y, uint32_t Buttons);  // wheel: delta << 16
+void PLAT_InjectDrop(PLAT_HWIN hWin, const char* const* paPath, int NumPaths);
 // Renders the window's client area into pDest (0xAARRGGBB, xSize * ySize); returns 0 on success.
-int PLAT_GrabWindow(PLAT_HWND hWnd, uint32_t* pDest, int xSize, int ySize);
+int PLAT_GrabWindow(PLAT_HWIN hWin, uint32_t* pDest, int xSize, int ySize);
 
 // Regions: sets of pixels made of rectangles, to give a window its outline (what lies outside is cut away).
 struct PLAT_REGION;
-typedef PLAT_REGION* PLAT_HRGN;
-PLAT_HRGN PLAT_CreateRectRgn(int x0, int y0, int x1, int y1);  // x1, y1 exclusive
-int PLAT_CombineRgn(PLAT_HRGN hDest, PLAT_HRGN hOther);        // union into hDest; 0 on success
-void PLAT_OffsetRgn(PLAT_HRGN hRgn, int dx, int dy);
-void PLAT_DeleteRgn(PLAT_HRGN hRgn);
-PLAT_HRGN PLAT_GetWindowRgn(PLAT_HWND hWnd);                   // a copy, or 0 when the window has none
-void PLAT_SetWindowRgn(PLAT_HWND hWnd, PLAT_HRGN hRgn);        // the window keeps a copy; 0 removes it
-int PLAT_PtInRegion(PLAT_HRGN hRgn, int x, int y);
+typedef PLAT_REGION* PLAT_HREGION;
+PLAT_HREGION PLAT_CreateRegion(int x0, int y0, int x1, int y1);  // x1, y1 exclusive
+int PLAT_UniteRegion(PLAT_HREGION hDest, PLAT_HREGION hOther);        // union into hDest; 0 on success
+void PLAT_MoveRegion(PLAT_HREGION hRegion, int dx, int dy);
+void PLAT_DeleteRegion(PLAT_HREGION hRegion);
+PLAT_HREGION PLAT_GetWindowShape(PLAT_HWIN hWin);                   // a copy, or 0 when the window has none
+void PLAT_SetWindowShape(PLAT_HWIN hWin, PLAT_HREGION hRegion);        // the window keeps a copy; 0 removes it
+int PLAT_RegionContains(PLAT_HREGION hRegion, int x, int y);
 
 // Clipboard: puts a device-independent bitmap on it. 0 on success.
 int PLAT_SetClipboardDIB(const PLAT_DIB* pDib);

@@ -15,7 +15,7 @@
 
 std::vector<SIM_TEST_KEY> SimTest_Keys;
 
-static PLAT_HWND _hMain;
+static PLAT_HWIN _hMain;
 
 static int _OnKey(int Key, int Pressed) {
   SimTest_Keys.push_back({Key, Pressed});
@@ -43,7 +43,7 @@ void SimTest_InitPlatform(void) {
   SIM_SetErrorBox(0);
 }
 
-PLAT_HWND SimTest_StartHost(void) {
+PLAT_HWIN SimTest_StartHost(void) {
   if (_hMain) return _hMain;
   SimTest_InitPlatform();
   if (LCDSIM_PreInit() != 0) return nullptr;
@@ -58,7 +58,7 @@ void SimTest_StopHost(void) {
   LCDSIM_Exit();
 }
 
-PLAT_HWND SimTest_GetLCDWindow(void) {
+PLAT_HWIN SimTest_GetLCDWindow(void) {
   return PLAT_FindChild(SimTest_StartHost(), "GUI LCD", "LCD window");
 }
 

@@ -14,8 +14,8 @@ extern std::vector<SIM_TEST_KEY> SimTest_Keys;
 void SimTest_TakeKeys(void);         // moves the GUI library's queued key messages to SimTest_Keys
 
 void SimTest_InitPlatform(void);     // the platform and the mapping namespace only
-PLAT_HWND SimTest_StartHost(void);   // all of the above plus the main frame; returns it (made once per process)
-PLAT_HWND SimTest_GetLCDWindow(void);
+PLAT_HWIN SimTest_StartHost(void);   // all of the above plus the main frame; returns it (made once per process)
+PLAT_HWIN SimTest_GetLCDWindow(void);
 void SimTest_StopHost(void);         // closes the main frame and the mapping; the next start makes them anew
 std::string SimTest_MakeTempDir(void);
 std::string SimTest_ReadFile(const std::string& Path);

@@ -35,7 +35,7 @@ static void _DrawingTask(void) {
 }
 
 // Polls twice as the 20 ms timer would, lets the paint happen, and grabs what the window shows.
-static std::vector<uint32_t> _PollAndGrab(PLAT_HWND hLCD, int xSize, int ySize) {
+static std::vector<uint32_t> _PollAndGrab(PLAT_HWIN hLCD, int xSize, int ySize) {
   for (int i = 0; i < 2; i++) {
     PLAT_SendMessage(hLCD, PLAT_MSG_TIMER, 0, 0);
     PLAT_ProcessEvents();
@@ -62,9 +62,9 @@ static void _ExpectSamePixels(const std::vector<uint32_t>& Grab, int Mag) {
 }
 
 TEST(LcdWindow, ShowsWhatTheApplicationDrawsAtZoomOneAndTwo) {
-  PLAT_HWND hMain = SimTest_StartHost();
+  PLAT_HWIN hMain = SimTest_StartHost();
   ASSERT_NE(hMain, nullptr);
-  PLAT_HWND hLCD = SimTest_GetLCDWindow();
+  PLAT_HWIN hLCD = SimTest_GetLCDWindow();
   ASSERT_NE(hLCD, nullptr);
   PLAT_ShowWindow(hMain, 1);
   PLAT_ProcessEvents();
@@ -92,7 +92,7 @@ TEST(LcdWindow, ShowsWhatTheApplicationDrawsAtZoomOneAndTwo) {
 }
 
 // Sends one mouse message and answers the mouse state that the GUI library then holds.
-static GUI_POINTER_STATE _Mouse(PLAT_HWND hLCD, uint32_t Msg, int x, int y, uint32_t Buttons) {
+static GUI_POINTER_STATE _Mouse(PLAT_HWIN hLCD, uint32_t Msg, int x, int y, uint32_t Buttons) {
   PLAT_InjectMouse(hLCD, Msg, x, y, Buttons);
   GUI_POINTER_STATE State;
   GUI_MOUSE_GetState(&State);
@@ -100,23 +100,23 @@ static GUI_POINTER_STATE _Mouse(PLAT_HWND hLCD, uint32_t Msg, int x, int y, uint
 }
 
 TEST(LcdWindow, MouseBecomesPointerStatesInDisplayCoordinates) {
-  PLAT_HWND hLCD = SimTest_GetLCDWindow();
+  PLAT_HWIN hLCD = SimTest_GetLCDWindow();
   ASSERT_NE(hLCD, nullptr);
   SIM_SetMag(2, 2);
-  GUI_POINTER_STATE s = _Mouse(hLCD, PLAT_MSG_LBUTTONDOWN, 101, 51, PLAT_MK_LBUTTON);
+  GUI_POINTER_STATE s = _Mouse(hLCD, PLAT_MSG_LEFTDOWN, 101, 51, PLAT_BTN_LEFT);
   EXPECT_EQ(s.x, 50);
   EXPECT_EQ(s.y, 25);
   EXPECT_EQ(s.Pressed, 1);
-  s = _Mouse(hLCD, PLAT_MSG_MOUSEMOVE, -1, 51, PLAT_MK_LBUTTON);  // truncates toward zero
+  s = _Mouse(hLCD, PLAT_MSG_MOUSEMOVE, -1, 51, PLAT_BTN_LEFT);  // truncates toward zero
   EXPECT_EQ(s.x, 0);
-  s = _Mouse(hLCD, PLAT_MSG_MOUSEMOVE, 965, 51, PLAT_MK_LBUTTON);  // right of the display
+  s = _Mouse(hLCD, PLAT_MSG_MOUSEMOVE, 965, 51, PLAT_BTN_LEFT);  // right of the display
   EXPECT_EQ(s.x, -1);
   EXPECT_EQ(s.y, -1);
-  s = _Mouse(hLCD, PLAT_MSG_LBUTTONUP, 965, 51, 0);
+  s = _Mouse(hLCD, PLAT_MSG_LEFTUP, 965, 51, 0);
   EXPECT_EQ(s.Pressed, 0);
-  s = _Mouse(hLCD, PLAT_MSG_MOUSEMOVE, 20, 20, PLAT_MK_LBUTTON | PLAT_MK_MBUTTON);
+  s = _Mouse(hLCD, PLAT_MSG_MOUSEMOVE, 20, 20, PLAT_BTN_LEFT | PLAT_BTN_MIDDLE);
   EXPECT_EQ(s.Pressed, 5);
-  s = _Mouse(hLCD, PLAT_MSG_LBUTTONDBLCLK, 20, 20, PLAT_MK_LBUTTON);
+  s = _Mouse(hLCD, PLAT_MSG_LEFTDOUBLE, 20, 20, PLAT_BTN_LEFT);
   EXPECT_EQ(s.Pressed, 128);
   EXPECT_EQ(s.x, 10);
   SIM_SetMag(1, 1);
@@ -127,7 +127,7 @@ TEST(LcdWindow, MouseBecomesPointerStatesInDisplayCoordinates) {
 }
 
 TEST(LcdWindow, KeysOfTheMainWindowBecomeGuiKeys) {
-  PLAT_HWND hMain = SimTest_StartHost();
+  PLAT_HWIN hMain = SimTest_StartHost();
   ASSERT_NE(hMain, nullptr);
   SimTest_TakeKeys();
   SimTest_Keys.clear();
@@ -135,10 +135,10 @@ TEST(LcdWindow, KeysOfTheMainWindowBecomeGuiKeys) {
   PLAT_InjectKey(hMain, PLAT_VK_UP, "", 0, 0);
   PLAT_InjectKey(hMain, PLAT_VK_TAB, "\t", 1, 1);
   PLAT_InjectKey(hMain, PLAT_VK_TAB, "\t", 0, 1);
-  PLAT_InjectKey(hMain, PLAT_VK_RETURN, "\r", 0, 1);
+  PLAT_InjectKey(hMain, PLAT_VK_ENTER, "\r", 0, 1);
   PLAT_InjectKey(hMain, PLAT_VK_F1, "", 0, 1);
   PLAT_InjectKey(hMain, PLAT_VK_CONTROL, "", 0, 1);
-  PLAT_InjectKey(hMain, PLAT_VK_MENU, "", 0, 1);
+  PLAT_InjectKey(hMain, PLAT_VK_ALT, "", 0, 1);
   PLAT_InjectKey(hMain, PLAT_VK_SHIFT, "", 1, 1);
   PLAT_InjectKey(hMain, 'A', "a", 0, 1);
   PLAT_InjectKey(hMain, 0, "\xC3\xA4", 0, 1);  // a-umlaut of a German keyboard: its Latin-1 code
@@ -155,7 +155,7 @@ TEST(LcdWindow, KeysOfTheMainWindowBecomeGuiKeys) {
 }
 
 TEST(LcdWindow, DroppedOverviewPageSetsThePagesFolder) {
-  PLAT_HWND hLCD = SimTest_GetLCDWindow();
+  PLAT_HWIN hLCD = SimTest_GetLCDWindow();
   ASSERT_NE(hLCD, nullptr);
   std::string Dir = SimTest_MakeTempDir();
   snprintf(SIM_UserFolder, sizeof(SIM_UserFolder), "%s", Dir.c_str());
@@ -169,7 +169,7 @@ static std::string _Refused;
 static void _ReportLoadError(int Status, const char* sPath) { _Refused = sPath; }
 
 TEST(LcdWindow, DroppedFunctionDataIsLoadedWhateverTheCase) {
-  PLAT_HWND hLCD = SimTest_GetLCDWindow();
+  PLAT_HWIN hLCD = SimTest_GetLCDWindow();
   ASSERT_NE(hLCD, nullptr);
   std::string Dir = SimTest_MakeTempDir();
   std::string Path = Dir + "/Anlage.DAT";
@@ -186,39 +186,39 @@ TEST(LcdWindow, DroppedFunctionDataIsLoadedWhateverTheCase) {
 
 TEST(PlatformRegions, OutlineIsTheUnionOfItsRectangles) {
   SimTest_InitPlatform();
-  PLAT_HRGN hRgn = PLAT_CreateRectRgn(0, 0, 10, 1);
-  PLAT_HRGN hLine = PLAT_CreateRectRgn(0, 0, 1, 10);
-  EXPECT_EQ(PLAT_CombineRgn(hRgn, hLine), 0);
-  PLAT_OffsetRgn(hRgn, 5, 5);
-  EXPECT_TRUE(PLAT_PtInRegion(hRgn, 14, 5));
-  EXPECT_TRUE(PLAT_PtInRegion(hRgn, 5, 14));
-  EXPECT_FALSE(PLAT_PtInRegion(hRgn, 6, 6));   // the hole between the two lines
-  EXPECT_FALSE(PLAT_PtInRegion(hRgn, 15, 5));  // right edges are exclusive
-  PLAT_CREATE Create = {"Shaped", "Shaped", nullptr, nullptr, 0, 0, 40, 40, PLAT_WS_POPUP, 0, 0};
-  PLAT_HWND hWnd = PLAT_CreateWindow(&Create);
-  ASSERT_NE(hWnd, nullptr);
-  EXPECT_EQ(PLAT_GetWindowRgn(hWnd), nullptr);
-  PLAT_SetWindowRgn(hWnd, hRgn);
-  PLAT_HRGN hCopy = PLAT_GetWindowRgn(hWnd);
+  PLAT_HREGION hRegion = PLAT_CreateRegion(0, 0, 10, 1);
+  PLAT_HREGION hLine = PLAT_CreateRegion(0, 0, 1, 10);
+  EXPECT_EQ(PLAT_UniteRegion(hRegion, hLine), 0);
+  PLAT_MoveRegion(hRegion, 5, 5);
+  EXPECT_TRUE(PLAT_RegionContains(hRegion, 14, 5));
+  EXPECT_TRUE(PLAT_RegionContains(hRegion, 5, 14));
+  EXPECT_FALSE(PLAT_RegionContains(hRegion, 6, 6));   // the hole between the two lines
+  EXPECT_FALSE(PLAT_RegionContains(hRegion, 15, 5));  // right edges are exclusive
+  PLAT_CREATE Create = {"Shaped", "Shaped", nullptr, nullptr, 0, 0, 40, 40, PLAT_STYLE_POPUP, 0, 0};
+  PLAT_HWIN hWin = PLAT_CreateWindow(&Create);
+  ASSERT_NE(hWin, nullptr);
+  EXPECT_EQ(PLAT_GetWindowShape(hWin), nullptr);
+  PLAT_SetWindowShape(hWin, hRegion);
+  PLAT_HREGION hCopy = PLAT_GetWindowShape(hWin);
   ASSERT_NE(hCopy, nullptr);
-  EXPECT_TRUE(PLAT_PtInRegion(hCopy, 5, 14));
-  EXPECT_FALSE(PLAT_PtInRegion(hCopy, 6, 6));
-  PLAT_DeleteRgn(hCopy);
-  PLAT_DeleteRgn(hLine);
-  PLAT_DeleteRgn(hRgn);
-  PLAT_DestroyWindow(hWnd);
+  EXPECT_TRUE(PLAT_RegionContains(hCopy, 5, 14));
+  EXPECT_FALSE(PLAT_RegionContains(hCopy, 6, 6));
+  PLAT_DeleteRegion(hCopy);
+  PLAT_DeleteRegion(hLine);
+  PLAT_DeleteRegion(hRegion);
+  PLAT_DestroyWindow(hWin);
   PLAT_ProcessEvents();
 }
 
 TEST(LcdWindow, WheelNotchesOverTheDisplayReachTheWindowManager) {
-  PLAT_HWND hLCD = SimTest_GetLCDWindow();
+  PLAT_HWIN hLCD = SimTest_GetLCDWindow();
   ASSERT_NE(hLCD, nullptr);
   SIM_WheelDelta = 0;
-  PLAT_InjectMouse(hLCD, PLAT_MSG_MOUSEWHEEL, 10, 10, uint32_t(120) << 16);
+  PLAT_InjectMouse(hLCD, PLAT_MSG_WHEEL, 10, 10, uint32_t(120) << 16);
   EXPECT_EQ(SIM_WheelDelta.load(), 1);
-  PLAT_InjectMouse(hLCD, PLAT_MSG_MOUSEWHEEL, 10, 10, uint32_t(uint16_t(-60)) << 16);
+  PLAT_InjectMouse(hLCD, PLAT_MSG_WHEEL, 10, 10, uint32_t(uint16_t(-60)) << 16);
   EXPECT_EQ(SIM_WheelDelta.load(), 1);  // less than a notch
-  PLAT_InjectMouse(hLCD, PLAT_MSG_MOUSEWHEEL, 10, 10, uint32_t(uint16_t(-240)) << 16);
+  PLAT_InjectMouse(hLCD, PLAT_MSG_WHEEL, 10, 10, uint32_t(uint16_t(-240)) << 16);
   EXPECT_EQ(SIM_WheelDelta.load(), -1);
   SIM_WheelDelta = 0;
 }

@@ -106,9 +106,9 @@ static INK_BAND _NextBand(const std::vector<uint32_t>& Pixels, int xSize, int yS
 }
 
 TEST(HostLog, WindowShowsTheNewestLineAtTheBottomWithItsRedPart) {
-  PLAT_HWND hMain = SimTest_StartHost();
+  PLAT_HWIN hMain = SimTest_StartHost();
   ASSERT_NE(hMain, nullptr);
-  PLAT_HWND hLog = LOG_GetWindow();
+  PLAT_HWIN hLog = LOG_GetWindow();
   ASSERT_NE(hLog, nullptr);
   _Now = 0;
   SIM__SetClock(_Clock);
