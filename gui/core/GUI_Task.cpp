@@ -104,6 +104,12 @@ void _Enter(GUI_TASK_ID TaskId) {
   }
 }
 
+// The calling task's id; 0 marks "no owner" and free slots, so a host id of 0 is moved out of the way.
+GUI_TASK_ID _CurrentTask(void) {
+  GUI_TASK_ID Id = GUI_OS_GetTaskId();
+  return Id ? Id : ~(GUI_TASK_ID)0;
+}
+
 }  // namespace
 
 int GUITASK__EntranceCnt;
@@ -118,7 +124,7 @@ void GUITASK_Init(void) {
 }
 
 void GUI_Lock(void) {
-  GUI_TASK_ID TaskId = GUI_OS_GetTaskId();
+  GUI_TASK_ID TaskId = _CurrentTask();
   if (_Owner.load() != TaskId) {
     GUI_OS__Lock();
     _Owner.store(TaskId);
@@ -130,7 +136,7 @@ void GUI_Lock(void) {
 }
 
 void GUI_Unlock(void) {
-  if (GUITASK__EntranceCnt <= 0 || _Owner.load() != GUI_OS_GetTaskId()) {
+  if (GUITASK__EntranceCnt <= 0 || _Owner.load() != _CurrentTask()) {
     GUI_ErrorOut("GUI_Task:\nGUI_Unlock() GUITASK__EntranceCnt underflow in GUI_Unlock()");
     return;
   }
@@ -140,10 +146,10 @@ void GUI_Unlock(void) {
   }
 }
 
-int GUITASK_GetEntranceCnt(void) { return (_Owner.load() == GUI_OS_GetTaskId()) ? GUITASK__EntranceCnt : 0; }
+int GUITASK_GetEntranceCnt(void) { return (_Owner.load() == _CurrentTask()) ? GUITASK__EntranceCnt : 0; }
 
 void GUI__SleepUnlocked(int ms) {
-  GUI_TASK_ID TaskId = GUI_OS_GetTaskId();
+  GUI_TASK_ID TaskId = _CurrentTask();
   if (_Owner.load() != TaskId || GUITASK__EntranceCnt <= 0) {
     GUI_OS_Delay(ms);
     return;

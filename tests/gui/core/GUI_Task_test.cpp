@@ -1,5 +1,6 @@
 // The GUI lock and the per-task contexts.
 #include <atomic>
+#include <mutex>
 #include <thread>
 
 #include "GuiTest.h"
@@ -206,6 +207,40 @@ TEST_F(TaskTest, EnableAlphaReachesTheMemoryDevices) {
   EXPECT_EQ(InstalledHook, nullptr);
   EXPECT_EQ(GUI_DEVICE__GetByClass(0, DEVICE_CLASS_ALPHA), nullptr);
   GUI__pfMEMDEV_SetAlphaHook = nullptr;
+}
+
+}  // namespace
+
+namespace {
+
+GUI_TASK_ID ZeroTaskId(void) { return 0; }
+std::mutex HostMutex;
+int HostLocks, HostUnlocks;
+void CountingLock(void) {
+  HostMutex.lock();
+  HostLocks++;
+}
+void CountingUnlock(void) {
+  HostUnlocks++;
+  HostMutex.unlock();
+}
+
+TEST_F(TaskTest, HostTaskIdZeroStillTakesTheHostLock) {
+  static GUI_OS_API Api = *guitest::CapturingOS();
+  Api.pfGetTaskId = ZeroTaskId;
+  Api.pfLock = CountingLock;
+  Api.pfUnlock = CountingUnlock;
+  HostLocks = HostUnlocks = 0;
+  GUI_OS_SetAPI(&Api);
+  GUI_Lock();
+  GUI_Lock();
+  EXPECT_EQ(HostLocks, 1);
+  EXPECT_EQ(GUITASK_GetEntranceCnt(), 2);
+  GUI_Unlock();
+  GUI_Unlock();
+  EXPECT_EQ(HostUnlocks, 1);
+  GUI_OS_SetAPI(guitest::CapturingOS());
+  EXPECT_TRUE(Errors().empty());
 }
 
 }  // namespace
