@@ -335,3 +335,18 @@ TEST(MotionMath, FinalCorrectionTakesTheNearerWay) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MotionTest, RotationStepsAreAnglesTakenTheShortWay) {
+  WM_HWIN hKnob = WM_CreateWindow(200, 100, 101, 101, WM_CF_SHOW, _cbList, 0);
+  g_InitFlags = WM_CF_MOTION_R | WM_MOTION_MANAGE_BY_WINDOW;
+  PointerAt(0, 290, 150, 1); // right of the centre (250, 150)
+  PointerAt(20, 250, 190, 1); // below it
+  ASSERT_EQ(g_Steps.size(), 1u);
+  EXPECT_EQ(std::abs(g_Steps[0].dx), 900);
+  EXPECT_EQ(g_Steps[0].dy, 0);
+  EXPECT_EQ(WM_GetWindowPosX(hKnob), 200);
+}
+
+} // namespace

@@ -150,3 +150,19 @@ TEST_F(TooltipTest, Golden) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TooltipTest, APressOnTheTooltipReachesTheWindowBelow) {
+  WM_HWIN hBelow = BUTTON_Create(0, 45, 200, 20, hDlg, 5, WM_CF_SHOW);
+  wmtest::Pointer(40, 20, 0);
+  Advance(1000);
+  WM_HWIN hTip = Tip();
+  ASSERT_NE(hTip, 0u);
+  ASSERT_EQ(WM_GetWindowAt(40, 50), hTip);
+  wmtest::Pointer(40, 50, 1);
+  EXPECT_EQ(Tip(), 0u);
+  EXPECT_TRUE(BUTTON_IsPressed(hBelow));
+}
+
+} // namespace

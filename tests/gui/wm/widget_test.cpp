@@ -108,3 +108,82 @@ TEST_F(WidgetBaseTest, EffectsRaisedAndSunkenGolden) {
 }
 
 } // namespace
+
+namespace {
+
+int g_DownCalls;
+void _CountDownRect(const GUI_RECT*) {
+  g_DownCalls++;
+}
+void _NoDraw(void) {
+}
+void _NoDrawRect(const GUI_RECT*) {
+}
+const WIDGET_EFFECT _CountingEffect = {3, _NoDraw, _NoDrawRect, _NoDraw, _CountDownRect, nullptr, nullptr};
+
+void _cbSunken(WM_MESSAGE* pMsg) {
+  if (pMsg->MsgId == WM_PAINT) {
+    WIDGET__EffectDrawDown((const WIDGET*)WM_H2P(pMsg->hWin));
+    return;
+  }
+  WM_DefaultProc(pMsg);
+}
+
+TEST_F(WidgetBaseTest, FrameIsDrawnOnlyWhenThePaintReachesIt) {
+  WM_HWIN h = BUTTON_Create(10, 10, 100, 60, 0, 1, WM_CF_SHOW);
+  WIDGET_SetEffect(h, &_CountingEffect);
+  WM_SetCallback(h, _cbSunken);
+  WM_Exec();
+  g_DownCalls = 0;
+  GUI_RECT Inside = {20, 20, 60, 40}; // window-relative, more than 3 pixels from every edge
+  WM_InvalidateRect(h, &Inside);
+  WM_Exec();
+  EXPECT_EQ(g_DownCalls, 0);
+  GUI_RECT NearLeft = {2, 20, 60, 40};
+  WM_InvalidateRect(h, &NearLeft);
+  WM_Exec();
+  EXPECT_EQ(g_DownCalls, 1);
+}
+
+void _cbFillString(WM_MESSAGE* pMsg) {
+  if (pMsg->MsgId != WM_PAINT) {
+    WM_DefaultProc(pMsg);
+    return;
+  }
+  GUI_SetBkColor(0x00FF00);
+  GUI_Clear();
+  GUI_SetFont(GUI_DEFAULT_FONT);
+  GUI_SetColor(0x000000);
+  GUI_RECT Fill = {0, 0, 79, 19}, Text = {10, 3, 60, 16}, Extent = {12, 4, 40, 16};
+  GUI_SetBkColor(0xFFFFFF);
+  WIDGET__FillStringInRect("Clipped text", &Fill, &Text, &Extent);
+  GUI_RECT Fill2 = {0, 24, 79, 43}, Text2 = {0, 24, 79, 43}, Extent2 = {4, 27, 70, 40};
+  GUI_SetBkColor(0xFF000000); // transparent background: the green stays
+  WIDGET__FillStringInRect("On green", &Fill2, &Text2, &Extent2);
+  GUI_RECT Fill3 = {0, 48, 79, 59};
+  GUI_SetBkColor(0x0000FF);
+  WIDGET__FillStringInRect("", &Fill3, &Fill3, &Fill3);
+}
+
+TEST_F(WidgetBaseTest, FillStringInRectGolden) {
+  WM_CreateWindow(0, 0, 80, 60, WM_CF_SHOW, _cbFillString, 0);
+  WM_Exec();
+  EXPECT_TRUE(golden::Matches("wm/widget_fillstring", golden::CaptureLCD(0, 0, 79, 59)));
+}
+
+TEST_F(WidgetBaseTest, LockByTagNeverReadsPastASmallerBlock) {
+  static const WIDGET_TYPE Type = {"PROBE", nullptr, sizeof(WM_OBJ) + 64, sizeof(WM_OBJ) + 60, 0x50524F42, 0, 0};
+  WM_HWIN hSmall = WM_CreateWindow(0, 0, 5, 5, 0, nullptr, 8);
+  wmtest::Errors.clear();
+  EXPECT_EQ(WIDGET__LockH(&Type, hSmall), nullptr);
+  ASSERT_EQ(wmtest::Errors.size(), 1u);
+  EXPECT_EQ(wmtest::Errors[0], "E:PROBE:\nWrong handle type or Object not init'ed in PROBE_LockH()");
+  WM_HWIN hObj = WIDGET__CreateUser(&Type, 0, 0, 5, 5, 0, 0, 3, 0);
+  void* p = WIDGET__LockH(&Type, hObj);
+  EXPECT_NE(p, nullptr);
+  GUI_ALLOC_UnlockH(&p);
+  EXPECT_EQ(WM_GetId(hObj), 0); // no callback: the window manager's default answers
+  EXPECT_EQ(((const WIDGET*)WM_H2P(hObj))->Id, 3);
+}
+
+} // namespace
