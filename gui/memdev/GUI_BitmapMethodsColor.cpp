@@ -39,6 +39,40 @@ void _Draw(int x0, int y0, int XSize, int YSize, const U8* pData, const GUI_PALE
   GUI__DrawColorBitmap(x0, y0, XSize, YSize, pData, BytesPerPixel, pfGet, xMag, yMag, Alpha);
 }
 
+// Alpha-plus-16-bit pixels on a target of the same 16-bit layout: opaque runs go to the target unconverted.
+template <GUI_COLOR (*pf16)(unsigned), tLCDDEV_Index2Color pfTarget>
+void _DrawA16(int x0, int y0, int XSize, int YSize, const U8* pData, const GUI_PALETTE* pPal, int xMag, int yMag) {
+  if (xMag != 1 || yMag != 1 || LCD__GetpfIndex2Color(GUI_pContext->SelLayer) != pfTarget) {
+    GUI__DrawColorBitmap(x0, y0, XSize, YSize, pData, 3, _GetA16<pf16>, xMag, yMag, 1);
+    return;
+  }
+  const GUI_RECT& Clip = GUI_pContext->ClipRect;
+  int xa = x0 > Clip.x0 ? x0 : Clip.x0, xb = x0 + XSize - 1 < Clip.x1 ? x0 + XSize - 1 : Clip.x1;
+  int ya = y0 > Clip.y0 ? y0 : Clip.y0, yb = y0 + YSize - 1 < Clip.y1 ? y0 + YSize - 1 : Clip.y1;
+  GUI__INDEX_LINE Line;
+  Line.Buffer.resize(xb >= xa ? xb - xa + 1 : 0);
+  for (int y = ya; y <= yb; y++) {
+    const U8* pRow = pData + (size_t(y - y0) * XSize + (xa - x0)) * 3;
+    int x = xa;
+    while (x <= xb) {
+      const U8* p = pRow + (x - xa) * 3;
+      if (p[0] == 0) {  // a run of opaque pixels
+        int n = 0;
+        for (; x + n <= xb && p[3 * n] == 0; n++) {
+          Line.Buffer[n] = LCD_PIXELINDEX(p[3 * n + 1]) << 8 | p[3 * n + 2];
+        }
+        GUI__DrawIndices(&Line, x, y, n);
+        x += n;
+        continue;
+      }
+      if (p[0] != 0xFF) {
+        GUI__SetPixelAlpha(x, y, U8(255 - p[0]), pf16(unsigned(p[1]) << 8 | p[2]));
+      }
+      x++;
+    }
+  }
+}
+
 // Direct write of 32-bit colours: every pixel, whatever its alpha, as the target's index of the full colour.
 void _DrawHW8888(int x0, int y0, int XSize, int YSize, const U8* pData, const GUI_PALETTE*, int, int) {
   const GUI_RECT& Clip = GUI_pContext->ClipRect;
@@ -120,8 +154,10 @@ const GUI_BITMAP_METHODS GUI_DRAW_BMP32_SWAP = {_Draw<_Get32Swap, 4, 0>, _Index2
 const GUI_BITMAP_METHODS GUI_DRAW_BMP8888 = {_Draw<_Get32, 4, 1>, _Index2Color8888, _DrawHW8888, nullptr};
 const GUI_BITMAP_METHODS GUI_DRAW_BMPA555 = {_Draw<_GetA16<_BGR555>, 3, 1>, _IndexA16<_BGR555>, nullptr, nullptr};
 const GUI_BITMAP_METHODS GUI_DRAW_BMPAM555 = {_Draw<_GetA16<_RGB555>, 3, 1>, _IndexA16<_RGB555>, nullptr, nullptr};
-const GUI_BITMAP_METHODS GUI_DRAW_BMPA565 = {_Draw<_GetA16<_BGR565>, 3, 1>, _IndexA16<_BGR565>, nullptr, nullptr};
-const GUI_BITMAP_METHODS GUI_DRAW_BMPAM565 = {_Draw<_GetA16<_RGB565>, 3, 1>, _IndexA16<_RGB565>, nullptr, nullptr};
+const GUI_BITMAP_METHODS GUI_DRAW_BMPA565 = {_DrawA16<_BGR565, LCD_CC_BGR565_Index2Color>, _IndexA16<_BGR565>,
+                                             nullptr, nullptr};
+const GUI_BITMAP_METHODS GUI_DRAW_BMPAM565 = {_DrawA16<_RGB565, LCD_CC_RGB565_Index2Color>, _IndexA16<_RGB565>,
+                                              nullptr, nullptr};
 
 int GUI__GetBytesPerPixel(const GUI_BITMAP* pBitmap) {
   const GUI_BITMAP_METHODS* m = pBitmap->pMethods;

@@ -3,6 +3,7 @@
 #include "image_TestSupport.h"
 
 #include "GUI_BMP.h"
+#include "GUI_DrawObj.h"
 
 using namespace image_test;
 
@@ -361,6 +362,49 @@ TEST_F(BmpTest, WholeDisplayDumpHasTheDocumentedLayout) {
   GUI_BMP_SerializeExBpp(_CollectByte, 0, 0, 2, 2, &File12, 12);
   EXPECT_EQ(File12[28], 16);
   EXPECT_EQ(File12.size(), 54u + 4u * 2);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(BmpTest, AlphaOfThirtyTwoBitFilesBlendsOnlyWhenEnabled) {
+  // One row: opaque red, invisible green, half blue (alpha 255 = opaque in the file).
+  std::vector<uint8_t> Row = {0, 0, 255, 255, 0, 255, 0, 0, 255, 0, 0, 128};
+  auto File = MakeBmp(3, 1, 32, 0, {}, Row);
+  GUI_SetBkColor(GUI_BLACK);
+  GUI_Clear();
+  ASSERT_EQ(GUI_BMP_Draw(File.data(), 0, 0), 0);
+  auto Plain = Read(0, 0, 3, 1);
+  EXPECT_EQ(Plain[1], OnDisplay(GUI_GREEN));
+  EXPECT_EQ(Plain[2], OnDisplay(GUI_BLUE));
+  GUI_Clear();
+  GUI_BMP_EnableAlpha();
+  ASSERT_EQ(GUI_BMP_Draw(File.data(), 0, 0), 0);
+  GUI_BMP_DisableAlpha();
+  auto Blended = Read(0, 0, 3, 1);
+  EXPECT_EQ(Blended[0], OnDisplay(GUI_RED));
+  EXPECT_EQ(Blended[1], OnDisplay(GUI_BLACK));
+  EXPECT_EQ(Blended[2], OnDisplay(GUI__MixColors(GUI_BLUE, GUI_BLACK, 128)));
+}
+
+TEST_F(BmpTest, DrawableObjectsDrawImagesOnceInstalled) {
+  std::vector<GUI_COLOR> Pal = {GUI_RED, GUI_GREEN};
+  auto File = MakeBmp(2, 1, 1, 0, Pal, {0x40, 0, 0, 0});
+  GUI_IMAGE__InstallDrawObjAPI();
+  GUI_HMEM hBmp = GUI_DRAWOBJ_CreateBMP(File.data(), 3, 4);
+  EXPECT_EQ(GUI_DRAWOBJ_GetXSize(hBmp), 2);
+  GUI_DRAWOBJ_Draw(hBmp, 0, 10, 10);
+  auto Shown = Read(13, 14, 2, 1);
+  EXPECT_EQ(Shown[0], OnDisplay(GUI_RED));
+  EXPECT_EQ(Shown[1], OnDisplay(GUI_GREEN));
+  auto Stream = MakeStream(17, 1, 1, 3, 24, {}, 0, {0x00, 0x00, 0xFF});
+  GUI_HMEM hStream = GUI_DRAWOBJ_CreateStreamedBitmap(Stream.data(), 0, 0);
+  GUI_DRAWOBJ_Draw(hStream, 0, 20, 20);
+  EXPECT_EQ(Read(20, 20, 1, 1)[0], OnDisplay(GUI_BLUE));
+  GUI_ALLOC_Free(hBmp);
+  GUI_ALLOC_Free(hStream);
+  GUI_DRAWOBJ__SetImageAPI(nullptr);
 }
 
 }  // namespace

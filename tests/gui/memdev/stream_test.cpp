@@ -237,3 +237,25 @@ TEST_F(StreamTest, MemorySourceNeverDeliversBeyondItsEnd) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(StreamTest, ControllerImageFormatIntoADeviceOfAnotherLayout) {
+  // The same pixels into a 32-bit memory device take the general path: colours, not raw 5-6-5 values.
+  std::vector<uint8_t> Pixels = {0x00, 0x00, 0x1F, 0x00, 0x07, 0xE0, 0xFF, 0xF8, 0x00};
+  auto Stream = MakeStream(27, 3, 1, 9, 24, {}, 0, Pixels);
+  GUI_HMEM h = GUI_MEMDEV_CreateFixed(0, 0, 3, 1, GUI_MEMDEV_NOTRANS, &GUI_MEMDEV_DEVICE_32,
+                                      &LCD_aColorConvAPI[LCD_CC_888]);
+  ASSERT_NE(h, 0);
+  U32* p = static_cast<U32*>(GUI_MEMDEV_GetDataPtr(h));
+  p[2] = 0x123456;
+  GUI_MEMDEV_Select(h);
+  GUI_DrawStreamedBitmapAuto(Stream.data(), 0, 0);
+  GUI_MEMDEV_Select(0);
+  EXPECT_EQ(p[0] & 0xFFFFFF, GUI_RED);
+  EXPECT_EQ(p[1] & 0xFFFFFF, GUI_GREEN);
+  EXPECT_EQ(p[2] & 0xFFFFFF, 0x123456u);  // invisible pixel
+  GUI_MEMDEV_Delete(h);
+}
+
+}  // namespace
