@@ -10,6 +10,8 @@
 #include "TXT_Language.h"
 #include "SIM.h"
 #include "SIM_Bridge.h"
+#include "UI_Main.h"
+#include "UI_Startup.h"
 
 /*********************************************************************
 *
@@ -100,25 +102,6 @@ static void _SetStatusLED(uint8_t State) { SIM_SetStatusLED(State); }
 static void _Delay(int ms) { SIM_Delay(ms); }
 static uint32_t _AppGetTime(void) { return uint32_t(SIM_GetTime()); }
 
-// Until the controller's screens join the main task, it shows that the display works: the product name, the
-// clock of the host and colour bars, drawn by the GUI library.
-static void _InitGuiPlaceholder(void) {
-  static const GUI_COLOR aColor[] = {GUI_RED, GUI_GREEN, GUI_BLUE, GUI_YELLOW, 0xFFFF00, 0xFF00FF, GUI_WHITE};
-  GUI_Init();
-  GUI_SetBkColor(GUI_BLACK);
-  GUI_Clear();
-  for (int i = 0; i < 7; i++) {
-    GUI_SetColor(aColor[i]);
-    GUI_FillRect(40 + i * 57, 90, 40 + i * 57 + 50, 200);
-  }
-  GUI_SetColor(GUI_WHITE);
-  GUI_DrawRect(0, 0, LCD_GetXSize() - 1, LCD_GetYSize() - 1);
-  GUI_SetFont(&UI_Font24);
-  GUI_DispStringHCenterAt("MERIDOX", LCD_GetXSize() / 2, 30);
-  GUI_SetFont(&UI_Font15);
-  GUI_DispStringHCenterAt("Simulator", LCD_GetXSize() / 2, 60);
-}
-
 void SIM__GuiInstall(void) {
   GUI_OS_SetAPI(&_OSAPI);
   LCD_SIMDRV_SetHostAPI(&_DriverAPI);
@@ -126,7 +109,8 @@ void SIM__GuiInstall(void) {
   APP_HostHooks.pfSetStatusLED = _SetStatusLED;
   APP_HostHooks.pfDelay = _Delay;
   APP_HostHooks.pfGetTime = _AppGetTime;
-  if (!APP_UiHooks.pfInitGui) APP_UiHooks.pfInitGui = _InitGuiPlaceholder;
+  UI_InstallStartup();  // the controller's screens join the main task
+  UI_pPointerMoved = &SIM_PointerMoved;
   if (!APP_UiHooks.pfBuildTexts) APP_UiHooks.pfBuildTexts = TXT_BuildTexts;
 }
 

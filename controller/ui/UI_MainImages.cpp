@@ -1,0 +1,143 @@
+// Plain-shape stand-ins for the main screen's prerendered pictures.
+#include "UI_MainImages.h"
+
+#include "GUI.h"
+
+namespace {
+
+const GUI_COLOR _ICON = 0x404040;
+const GUI_COLOR _ICON_LIGHT = 0xA0A0A0;
+
+void _Arrow(int x, int y, GUI_COLOR Color) {  // a 44x36 arrow pointing left
+  static const GUI_POINT aArrow[] = {{0, 18}, {18, 0}, {18, 11}, {44, 11}, {44, 25}, {18, 25}, {18, 36}};
+  GUI_SetColor(Color);
+  GUI_FillPolygon(aArrow, 7, x, y);
+}
+
+}  // namespace
+
+void UI__DrawPageBackground(int x, int y, int xSize, int ySize) {
+  GUI_SetColor(GUI_WHITE);
+  GUI_FillRect(x, y, x + xSize - 1, y + ySize - 1);
+}
+
+void UI__DrawSideButtonBackground(int Dark) {
+  GUI_SetColor(GUI_WHITE);
+  GUI_FillRect(0, 0, 59, 89);
+  if (Dark) {
+    GUI_DrawGradientRoundedV(2, 2, 47, 87, 6, 0x909090, 0x686868);
+  } else {
+    GUI_DrawGradientRoundedV(2, 2, 47, 87, 6, 0xF4F4F4, 0xC8C8C8);
+  }
+  GUI_SetColor(Dark ? 0x505050 : 0x989898);
+  GUI_DrawRoundedRect(2, 2, 47, 87, 6);
+}
+
+void UI__DrawHomeImage(void) {
+  static const GUI_POINT aRoof[] = {{0, 16}, {22, 0}, {44, 16}};
+  GUI_SetColor(_ICON);
+  GUI_FillPolygon(aRoof, 3, 2, 27);
+  GUI_FillRect(8, 43, 40, 63);
+  GUI_SetColor(0xE0E0E0);
+  GUI_FillRect(20, 50, 28, 63);
+}
+
+void UI__DrawUpIcon(int x, int y) {
+  static const GUI_POINT aUp[] = {{18, 0}, {36, 18}, {25, 18}, {25, 36}, {11, 36}, {11, 18}, {0, 18}};
+  GUI_SetColor(_ICON);
+  GUI_FillPolygon(aUp, 7, x + 4, y);
+}
+
+void UI__DrawBackIcon(int x, int y) { _Arrow(x - 2, y, _ICON); }
+
+void UI__DrawRootBackIcon(int x, int y) {
+  _Arrow(x - 2, y, _ICON_LIGHT);
+}
+
+void UI__DrawNetworkBackIcon(int x, int y) {
+  _Arrow(x - 2, y, _ICON);
+  GUI_SetColor(0x2060C0);
+  GUI_FillCircle(x + 30, y + 18, 4);
+}
+
+void UI__DrawLockedImage(void) {
+  GUI_SetColor(_ICON);
+  GUI_DrawRoundedFrame(14, 26, 34, 48, 9, 3);
+  GUI_FillRoundedRect(8, 40, 40, 64, 3);
+}
+
+void UI__DrawInactiveImage(void) {
+  GUI_SetColor(_ICON_LIGHT);
+  GUI_FillRect(8, 42, 40, 48);
+}
+
+void UI__DrawTitleStrip(int Design) {
+  if (Design) {
+    GUI_DrawGradientV(0, 0, 479, 29, 0xE8E8E8, 0xB8B8B8);
+  } else {
+    GUI_DrawGradientV(0, 0, 479, 29, 0xFFFFFF, 0xD0D0D0);
+  }
+  GUI_SetColor(0x909090);
+  GUI_DrawHLine(29, 0, 479);
+}
+
+void UI__DrawIndicatorPicture(int Which, int x, int y) {
+  if (Which == 0) {  // an envelope
+    GUI_SetColor(0x00A0F0);
+    GUI_FillRect(x, y + 4, x + 20, y + 19);
+    GUI_SetColor(GUI_BLACK);
+    GUI_DrawRect(x, y + 4, x + 20, y + 19);
+    GUI_DrawLine(x, y + 4, x + 10, y + 12);
+    GUI_DrawLine(x + 20, y + 4, x + 10, y + 12);
+  } else {  // the bus symbol: two linked dots
+    GUI_SetColor(0x208020);
+    GUI_FillCircle(x + 5, y + 12, 4);
+    GUI_FillCircle(x + 17, y + 12, 4);
+    GUI_DrawHLine(y + 12, x + 5, x + 17);
+  }
+}
+
+void UI__DrawIndicatorMark(int x, int y) {
+  GUI_SetColor(0x785028);
+  GUI_FillRect(x, y, x + 6, y + 2);
+}
+
+void UI__DrawPanelPicture(int x, int y) {
+  GUI_SetColor(0xA0A0A0);
+  GUI_FillRoundedRect(x, y, x + 425, y + 241, 8);
+  GUI_SetColor(GUI_WHITE);
+  GUI_FillRoundedRect(x + 22, y + 11, x + 405, y + 226, 5);
+}
+
+void UI__DrawPanelTabsBackground(int x, int y, int xSize, int ySize) {
+  GUI_SetColor(GUI_WHITE);
+  GUI_FillRect(x, y, x + xSize - 1, y + ySize - 1);
+}
+
+void UI__DrawSelectedTab(void) {
+  GUI_SetColor(0xE8CFB5);
+  GUI_FillRoundedRect(0, 0, 32, 36, 4);
+  GUI_SetColor(0x785028);
+  GUI_DrawRoundedRect(0, 0, 32, 36, 4);
+}
+
+void UI__DrawTabSymbol(int Tab, int x, int y) {
+  GUI_SetColor(_ICON);
+  switch (Tab) {
+    case 1: GUI_FillRect(x + 6, y + 6, x + 20, y + 24); break;  // a page
+    case 3:
+    case 4: GUI_FillCircle(x + 13, y + 15, 9); break;  // a dial
+    case 5: GUI_DrawRoundedFrame(x + 4, y + 6, x + 22, y + 24, 3, 2); break;  // a frame
+    case 7: {
+      static const GUI_POINT aPlay[] = {{0, 0}, {16, 9}, {0, 18}};
+      GUI_FillPolygon(aPlay, 3, x + 6, y + 6);
+      break;
+    }
+    case 8: GUI_FillRect(x + 4, y + 12, x + 22, y + 17); break;  // a bar
+    case 10:
+      GUI_DrawLine(x + 4, y + 24, x + 12, y + 8);
+      GUI_DrawLine(x + 12, y + 8, x + 22, y + 20);
+      break;
+    default: break;
+  }
+}

@@ -1,0 +1,56 @@
+// The screens' start-up.
+#include "UI_Startup.h"
+
+#include "APP_Hooks.h"
+#include "GUI_MEMDEV.h"
+#include "TXT_Language.h"
+#include "UI_Main.h"
+#include "WM_Motion.h"
+
+namespace {
+
+enum { _FLING_PERIOD_MS = 1000, _EXEC_WAIT_MS = 10 };
+
+}  // namespace
+
+void UI_InitGui(void) {
+  GUI_Init();
+  WM_Init();
+  GUI_MEMDEV__Init();
+  WM_MOTION_Enable(1);
+}
+
+// The design and branding files and the prerendered images join here once their modules exist; until then the
+// screens draw their pictures with plain shapes.
+void UI_LoadDesign(void) {}
+
+void UI_CreateMainScreen(void) {
+  GUI_Lock();
+  WM_SetCreateFlags(WM_CF_MEMDEV);
+  WM_MOTION_SetDefaultPeriod(_FLING_PERIOD_MS);
+  UI_CreateMainWindows();
+  GUI_Unlock();
+}
+
+void UI_ExecGui(void) { GUI_Delay(_EXEC_WAIT_MS); }
+
+void UI_SendBack(void) {
+  GUI_Lock();
+  if (UI_hBackButton) {
+    if (WM_GetCallback(UI_hBackButton) == UI_SideButtonCallback) {
+      UI_SideButtonBack();
+    } else {
+      WM_SendMessageNoPara(WM_IsVisible(UI_hMainWin) ? UI_hMainWin : UI_hBackgroundWin, UI_MSG_BACK);
+    }
+  }
+  GUI_Unlock();
+}
+
+void UI_InstallStartup(void) {
+  APP_UiHooks.pfInitGui = UI_InitGui;
+  APP_UiHooks.pfBuildTexts = TXT_BuildTexts;
+  APP_UiHooks.pfLoadDesign = UI_LoadDesign;
+  APP_UiHooks.pfCreateMainScreen = UI_CreateMainScreen;
+  APP_UiHooks.pfExecGui = UI_ExecGui;
+  APP_UiHooks.pfSendBack = UI_SendBack;
+}

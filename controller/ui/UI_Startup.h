@@ -1,0 +1,12 @@
+// The screens' part of the controller's start-up: the routines that the main task calls through APP_UiHooks.
+#pragma once
+
+// Installs the screens into APP_UiHooks (the host calls it before the application thread starts).
+void UI_InstallStartup(void);
+
+// The hooks, callable alone by tests.
+void UI_InitGui(void);           // GUI library, window manager, memory devices, motion
+void UI_LoadDesign(void);        // design, branding and the prerendered images
+void UI_CreateMainScreen(void);  // create flags 4 (banded painting), fling period 1000 ms, the main windows
+void UI_ExecGui(void);           // one pass of the GUI loop, then a short wait
+void UI_SendBack(void);          // the back message, as from the back side button

@@ -1,0 +1,77 @@
+// Fixture of the main-screen tests: the GUI with captured errors and a test clock, the controller at factory
+// settings with its clock at a fixed time, English texts, and the screens' start-up as the main task runs it.
+#pragma once
+#include <cstdlib>
+#include <ctime>
+
+#include "../../gui/core/timer_clock.h"
+#include "APP_Hooks.h"
+#include "FKT_Registry.h"
+#include "GuiTest.h"
+#include "GoldenLCD.h"
+#include "GUI_MEMDEV.h"
+#include "WM_Motion.h"
+#include "SYS_Clock.h"
+#include "TXT_Language.h"
+#include "UI_Main.h"
+#include "UI_Startup.h"
+
+// 2026-03-17 (a Tuesday) 14:05:00 on the controller's clock, as the node status answers it.
+constexpr int64_t MAIN_TEST_SECONDS = 1773756300;
+
+class MainScreenTest : public GuiTest {
+ protected:
+  void SetUp() override {
+    setenv("TZ", "UTC", 1);
+    tzset();
+    GuiTest::SetUp();
+    Clock.Install(1000);
+    APP_InitController();
+    APP_CreateKernelObjects();
+    SYS_ClockSeconds = MAIN_TEST_SECONDS;
+    UI_StartupDone = 1;
+    UI_pPointerMoved = &PointerMoved;
+    PointerMoved = 0;
+    ASSERT_EQ(TXT_SelectLanguage(TXT_LANG_ENGLISH), 0);
+    WM_Init();
+    GUI_MEMDEV__Init();
+    WM_MOTION_Enable(1);
+    UI_CreateMainScreen();
+    Settle();
+  }
+  void TearDown() override {
+    UI_DeleteMainWindows();
+    UI_pPointerMoved = nullptr;
+    UI_SetPageHandler(nullptr);
+    GuiTest::TearDown();
+    APP_InitController();
+  }
+  // Lets time pass and runs what became due until nothing is left.
+  void Advance(int ms) {
+    Clock.Advance(ms);
+    Settle();
+  }
+  static void Settle() {
+    for (int i = 0; i < 50 && GUI_Exec(); i++) {
+    }
+  }
+  // A touch: press and release at one point, with time for the debounce in between and after.
+  void Touch(int x, int y) {
+    Pointer(x, y, 1);
+    Advance(50);
+    Pointer(x, y, 0);
+    Advance(200);
+  }
+  static void Pointer(int x, int y, int Pressed) {
+    GUI_POINTER_STATE s = {};
+    s.x = x;
+    s.y = y;
+    s.Pressed = U8(Pressed);
+    GUI_POINTER_StoreState(&s);
+    Settle();
+  }
+  static WM_HWIN Page() { return WM_GetFirstChild(UI_hPageArea); }
+
+  TestClock Clock;
+  volatile uint8_t PointerMoved = 0;
+};
