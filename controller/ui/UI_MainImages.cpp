@@ -102,11 +102,11 @@ void UI__DrawIndicatorMark(int x, int y) {
   GUI_FillRect(x, y, x + 6, y + 2);
 }
 
-void UI__DrawPanelPicture(int x, int y) {
-  GUI_SetColor(0xA0A0A0);
-  GUI_FillRoundedRect(x, y, x + 425, y + 241, 8);
+void UI__DrawPanelPicture(int x, int y) {  // 394x218, framing the panel's middle window
+  GUI_SetColor(0xB0B0B0);
+  GUI_FillRoundedRect(x, y, x + 393, y + 217, 8);
   GUI_SetColor(GUI_WHITE);
-  GUI_FillRoundedRect(x + 22, y + 11, x + 405, y + 226, 5);
+  GUI_FillRoundedRect(x + 4, y + 4, x + 389, y + 213, 5);
 }
 
 void UI__DrawPanelTabsBackground(int x, int y, int xSize, int ySize) {

@@ -14,7 +14,7 @@ void UI__DrawInactiveImage(void);
 void UI__DrawTitleStrip(int Design);      // title bar background, 480x30
 void UI__DrawIndicatorPicture(int Which, int x, int y);  // 0 message, 1 second flag
 void UI__DrawIndicatorMark(int x, int y); // small picture under a numbered indicator
-void UI__DrawPanelPicture(int x, int y);  // the panel frame, 426x242
+void UI__DrawPanelPicture(int x, int y);  // the panel's frame picture
 void UI__DrawPanelTabsBackground(int x, int y, int xSize, int ySize);
 void UI__DrawSelectedTab(void);           // 33x37
 void UI__DrawTabSymbol(int Tab, int x, int y);  // tabs 1, 3/4, 5, 7, 8, 10 have one

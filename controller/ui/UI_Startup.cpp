@@ -46,6 +46,17 @@ void UI_SendBack(void) {
   GUI_Unlock();
 }
 
+int UI_SetLanguage(int Language) {
+  if (TXT_SelectLanguage(Language) != 0) return 1;
+  GUI_Lock();
+  if (UI_hBackgroundWin && WM_IsVisible(UI_hBackgroundWin)) {
+    UI_MenuStackInstance.Reload(UI_GetPageScrollOffset());
+  }
+  WM_InvalidateWindowAndDescendants(WM_GetDesktopWindow());
+  GUI_Unlock();
+  return 0;
+}
+
 void UI_InstallStartup(void) {
   APP_UiHooks.pfInitGui = UI_InitGui;
   APP_UiHooks.pfBuildTexts = TXT_BuildTexts;

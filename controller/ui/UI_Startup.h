@@ -10,3 +10,6 @@ void UI_LoadDesign(void);        // design, branding and the prerendered images
 void UI_CreateMainScreen(void);  // create flags 4 (banded painting), fling period 1000 ms, the main windows
 void UI_ExecGui(void);           // one pass of the GUI loop, then a short wait
 void UI_SendBack(void);          // the back message, as from the back side button
+// Switches the screens to a language: the texts are built anew, the shown page is read again at its scroll
+// position and every window is painted again. 1 (and nothing changes) for an unknown language.
+int UI_SetLanguage(int Language);
