@@ -82,7 +82,7 @@ void BUTTON_SetTextColor(WM_HWIN hObj, unsigned Index, GUI_COLOR Color);
 GUI_COLOR BUTTON_GetTextColor(WM_HWIN hObj, unsigned Index);
 void BUTTON_SetFrameColor(WM_HWIN hObj, GUI_COLOR Color);
 GUI_COLOR BUTTON_GetFrameColor(WM_HWIN hObj);
-GUI_COLOR BUTTON_SetFocusColor(WM_HWIN hObj, GUI_COLOR Color);
+GUI_COLOR BUTTON_SetFocusColor(WM_HWIN hObj, GUI_COLOR Color); // -> previous colour, 0 when unchanged
 void BUTTON_SetTextAlign(WM_HWIN hObj, int Align);
 int BUTTON_GetTextAlign(WM_HWIN hObj); // -1 for handle 0
 void BUTTON_SetTextOffset(WM_HWIN hObj, int xPos, int yPos);

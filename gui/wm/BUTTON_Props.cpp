@@ -102,11 +102,14 @@ GUI_COLOR BUTTON_GetFrameColor(WM_HWIN hObj) {
   return _Read(hObj, (GUI_COLOR)0, [](BUTTON_OBJ* pObj) { return pObj->Props.FrameColor; });
 }
 
+// -> the previous colour, 0 when nothing changed.
 GUI_COLOR BUTTON_SetFocusColor(WM_HWIN hObj, GUI_COLOR Color) {
   GUI_COLOR Old = 0;
   _Change(hObj, [&](BUTTON_OBJ* pObj) {
-    Old = pObj->Props.FocusColor;
-    return _Store(&pObj->Props.FocusColor, Color);
+    GUI_COLOR Prev = pObj->Props.FocusColor;
+    bool Changed = _Store(&pObj->Props.FocusColor, Color);
+    Old = Changed ? Prev : 0;
+    return Changed;
   });
   return Old;
 }
@@ -154,6 +157,7 @@ int BUTTON_SetUserData(WM_HWIN hObj, const void* pSrc, int NumBytes) {
 }
 
 void BUTTON_SetDefaultBkColor(GUI_COLOR Color, unsigned Index) {
+  WM__LockGuard Lock;
   if (Index < 3) {
     BUTTON__DefaultProps.aBkColor[Index] = Color;
   }
@@ -164,6 +168,7 @@ GUI_COLOR BUTTON_GetDefaultBkColor(unsigned Index) {
 }
 
 void BUTTON_SetDefaultTextColor(GUI_COLOR Color, unsigned Index) {
+  WM__LockGuard Lock;
   if (Index < 3) {
     BUTTON__DefaultProps.aTextColor[Index] = Color;
   }
@@ -174,15 +179,18 @@ GUI_COLOR BUTTON_GetDefaultTextColor(unsigned Index) {
 }
 
 GUI_COLOR BUTTON_SetDefaultFocusColor(GUI_COLOR Color) {
+  WM__LockGuard Lock;
   GUI_COLOR Old = BUTTON__DefaultProps.FocusColor;
   BUTTON__DefaultProps.FocusColor = Color;
   return Old;
 }
 
 void BUTTON_SetDefaultFont(const GUI_FONT* pFont) {
+  WM__LockGuard Lock;
   BUTTON__DefaultProps.pFont = pFont;
 }
 
 void BUTTON_SetDefaultTextAlign(int Align) {
+  WM__LockGuard Lock;
   BUTTON__DefaultProps.Align = (I16)Align;
 }

@@ -28,9 +28,9 @@ void _VLine(GUI_COLOR Color, int x, int y0, int y1) {
   GUI_DrawVLine(x, y0, y1);
 }
 
-// Top and left line, then bottom and right line of a one-pixel ring; used by the simple and soft effects.
-void _Ring(const GUI_RECT* r, int Inset, GUI_COLOR ColorTopLeft, GUI_COLOR ColorBottomRight) {
-  int x0 = r->x0 + Inset, y0 = r->y0 + Inset, x1 = r->x1 - Inset, y1 = r->y1 - Inset;
+// Top and left line, then bottom and right line of a one-pixel ring (the simple effect).
+void _Ring(const GUI_RECT* r, GUI_COLOR ColorTopLeft, GUI_COLOR ColorBottomRight) {
+  int x0 = r->x0, y0 = r->y0, x1 = r->x1, y1 = r->y1;
   _HLine(ColorTopLeft, y0, x0, x1 - 1);
   _VLine(ColorTopLeft, x0, y0 + 1, y1 - 1);
   _HLine(ColorBottomRight, y1, x0, x1);
@@ -78,11 +78,11 @@ void _3D_DrawDown(void) {
 
 // Simple
 void _Simple_DrawUpRect(const GUI_RECT* pRect) {
-  _Ring(pRect, 0, _aSimpleColor[1], _aSimpleColor[0]);
+  _Ring(pRect, _aSimpleColor[1], _aSimpleColor[0]);
 }
 
 void _Simple_DrawDownRect(const GUI_RECT* pRect) {
-  _Ring(pRect, 0, _aSimpleColor[0], _aSimpleColor[1]);
+  _Ring(pRect, _aSimpleColor[0], _aSimpleColor[1]);
 }
 
 void _Simple_DrawUp(void) {

@@ -119,6 +119,7 @@ void WINDOW_SetBkColor(WM_HWIN hObj, GUI_COLOR Color) {
 }
 
 void WINDOW_SetDefaultBkColor(GUI_COLOR Color) {
+  WM__LockGuard Lock;
   _DefaultBkColor = Color;
 }
 

@@ -296,6 +296,7 @@ void WM_TOOLTIP_Delete(WM_TOOLTIP_HANDLE hToolTip) {
 }
 
 GUI_COLOR WM_TOOLTIP_SetDefaultColor(unsigned Index, GUI_COLOR Color) {
+  WM__LockGuard Lock;
   if (Index >= 3) {
     return 0;
   }
@@ -305,6 +306,7 @@ GUI_COLOR WM_TOOLTIP_SetDefaultColor(unsigned Index, GUI_COLOR Color) {
 }
 
 int WM_TOOLTIP_SetDefaultPeriod(unsigned Index, int Period) {
+  WM__LockGuard Lock;
   if (Index >= 3) {
     return 0;
   }
@@ -317,6 +319,7 @@ int WM_TOOLTIP_SetDefaultPeriod(unsigned Index, int Period) {
 }
 
 const GUI_FONT* WM_TOOLTIP_SetDefaultFont(const GUI_FONT* pFont) {
+  WM__LockGuard Lock;
   const GUI_FONT* pOld = _pFont;
   _pFont = pFont;
   return pOld;

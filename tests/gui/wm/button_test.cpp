@@ -168,8 +168,9 @@ TEST_F(ButtonTest, SettersAndDefaults) {
   EXPECT_EQ(BUTTON_GetDefaultBkColor(3), WM_NO_COLOR);
   EXPECT_EQ(BUTTON_GetTextAlign(0), -1);
   EXPECT_EQ(BUTTON_GetTextAlign(hButton), GUI_TA_HCENTER | GUI_TA_VCENTER);
-  EXPECT_EQ(BUTTON_SetFocusColor(hButton, 0x123456), 0u);
-  EXPECT_EQ(BUTTON_SetFocusColor(hButton, 0x123456), 0x123456u);
+  EXPECT_EQ(BUTTON_SetFocusColor(hButton, 0x123456), 0u); // the previous colour was black
+  EXPECT_EQ(BUTTON_SetFocusColor(hButton, 0x123456), 0u); // unchanged
+  EXPECT_EQ(BUTTON_SetFocusColor(hButton, 0x000001), 0x123456u);
   EXPECT_EQ(BUTTON_GetFont(hButton), GUI_DEFAULT_FONT);
   GUI_COLOR Old = BUTTON_GetDefaultBkColor(1);
   BUTTON_SetDefaultBkColor(0x010203, 1);
