@@ -131,7 +131,7 @@ void SIM__AppConfig(void) {
   SIM_SetMag(SIM_Zoom, SIM_Zoom);
 }
 
-void SIM__AppSendBack(void) {}
+void SIM__AppSendBack(void) { APP_SendBackMessage(); }
 
 void SIM__AppLoadFunctionData(const char* pPath) { DAT_LoadFunctionDataFile(pPath, 0); }
 void SIM__AppLoadDesign(const char* pPath) { SIM_Log("\nDesign files cannot be loaded yet."); }

@@ -32,9 +32,20 @@ void UI_CreateMainScreen(void) {
   GUI_Unlock();
 }
 
-void UI_ExecGui(void) { GUI_Delay(_EXEC_WAIT_MS); }
+void UI_ExecGui(void) {
+  // The back button looks darker until the start-up has finished: paint it once more when it has.
+  static int s_StartupSeen;
+  if (UI_StartupDone && !s_StartupSeen) {
+    s_StartupSeen = 1;
+    GUI_Lock();
+    if (UI_hBackButton) WM_InvalidateWindow(UI_hBackButton);
+    GUI_Unlock();
+  }
+  GUI_Delay(_EXEC_WAIT_MS);
+}
 
 void UI_SendBack(void) {
+  if (!UI_hBackButton) return;  // the screens are not up yet
   GUI_Lock();
   if (UI_hBackButton) {
     if (WM_GetCallback(UI_hBackButton) == UI_SideButtonCallback) {

@@ -2,6 +2,7 @@
 #include "main_fixture.h"
 
 #include "UI_MainListPage.h"
+#include "UI_Startup.h"
 
 namespace {
 
@@ -143,6 +144,17 @@ TEST_F(MainNavigationTest, SwitchingTheLanguageChangesTheScreensTexts) {
   EXPECT_NE(Title.Pixels, golden::CaptureLCD(330, 0, 479, 29).Pixels);
   EXPECT_EQ(UI_SetLanguage(99), 1);
   (void)English;
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MainNavigationTest, TheHostsBackMessageActsAsTheBackButton) {
+  Touch(100, RowY(0));
+  ASSERT_EQ(UI_MenuStackInstance.GetNode(), 0x5801u);
+  UI_SendBack();
+  EXPECT_EQ(UI_MenuStackInstance.GetNode(), uint32_t(UI_ROOT_MENU));
 }
 
 }  // namespace
