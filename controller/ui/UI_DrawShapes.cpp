@@ -1,0 +1,239 @@
+// The screens' rounded gradient shapes (boxes, buttons, tabs), the corner masks that blend them into a
+// background, and the samplers of the cached backgrounds.
+#include "GUI_MEMDEV.h"
+#include "UI_Draw.h"
+#include "UI_GraphicsCache.h"
+
+namespace {
+
+// Pixels cut from a rounded corner on its first four rows (radius 4).
+const int _aCorner[4] = {4, 2, 1, 1};
+
+int _Inset(int Row) { return Row < 4 ? _aCorner[Row] : 0; }
+
+int _Channel(GUI_COLOR c, int Shift) { return int((c >> Shift) & 0xFF); }
+
+// Colour of row y of a vertical gradient from Color0 at y0 to Color1 at y1.
+GUI_COLOR _Gradient(int y, int y0, int y1, GUI_COLOR Color0, GUI_COLOR Color1) {
+  if (y1 <= y0 || y <= y0) return Color0;
+  if (y >= y1) return Color1;
+  GUI_COLOR c = 0;
+  for (int Shift = 0; Shift < 24; Shift += 8) {
+    int a = _Channel(Color0, Shift), b = _Channel(Color1, Shift);
+    c |= GUI_COLOR(a + (b - a) * (y - y0) / (y1 - y0)) << Shift;
+  }
+  return c;
+}
+
+// One row of a shape whose top corners are rounded from yTop and bottom corners toward yBottom.
+void _Row(int x0, int x1, int y, int yTop, int yBottom, bool RoundTop, bool RoundBottom) {
+  int Inset = 0;
+  if (RoundTop) Inset = _Inset(y - yTop);
+  if (RoundBottom && yBottom - y < 4) Inset = Inset > _Inset(yBottom - y) ? Inset : _Inset(yBottom - y);
+  if (x0 + Inset <= x1 - Inset) GUI_DrawHLine(y, x0 + Inset, x1 - Inset);
+}
+
+// Rows y0..y1 of the rounded shape (x0,yShape0)-(x1,yShape1), each in the colour that a vertical gradient
+// from Color0 at yG0 to Color1 at yG1 gives.
+void _FillRows(int x0, int x1, int y0, int y1, int yShape0, int yShape1, int yG0, int yG1, GUI_COLOR Color0,
+               GUI_COLOR Color1, bool RoundTop = true, bool RoundBottom = true) {
+  for (int y = y0; y <= y1; y++) {
+    GUI_SetColor(_Gradient(y, yG0, yG1, Color0, Color1));
+    _Row(x0, x1, y, yShape0, yShape1, RoundTop, RoundBottom);
+  }
+}
+
+// The one-pixel outline of the rounded shape (radius 4 by the corner pattern); Left / Right say whether its
+// sides are closed.
+void _Outline(int x0, int y0, int x1, int y1, bool Left = true, bool Right = true) {
+  GUI_DrawHLine(y0, x0 + (Left ? 4 : 0), x1 - (Right ? 4 : 0));
+  GUI_DrawHLine(y1, x0 + (Left ? 4 : 0), x1 - (Right ? 4 : 0));
+  for (int Side = 0; Side < 2; Side++) {
+    if ((Side == 0 && !Left) || (Side == 1 && !Right)) continue;
+    auto Plot = [&](int dx, int y) { GUI_DrawPixel(Side == 0 ? x0 + dx : x1 - dx, y); };
+    for (int k = 0; k < 2; k++) {
+      int yA = k == 0 ? y0 : y1, dir = k == 0 ? 1 : -1;
+      Plot(2, yA + dir);
+      Plot(3, yA + dir);
+      Plot(1, yA + 2 * dir);
+      Plot(1, yA + 3 * dir);
+    }
+    if (y1 - y0 >= 8) {
+      if (Side == 0) GUI_DrawVLine(x0, y0 + 4, y1 - 4);
+      else GUI_DrawVLine(x1, y0 + 4, y1 - 4);
+    }
+  }
+}
+
+// Clears the selected memory device (or window) to a colour, transparency included.
+void _ClearTo(int w, int h, GUI_COLOR Color) {
+  GUI_SetColor(Color);
+  GUI_FillRect(0, 0, w - 1, h - 1);
+}
+
+// A tab strip: background Color1, a gradient from the middle to h - 5, the half-transparent white outline one
+// pixel lower and the black outline, closed on the sides given.
+void _RenderTab(int w, int h, GUI_COLOR Color1, GUI_COLOR Color2, bool Left, bool Right) {
+  int x0 = Left ? 0 : -4, x1 = Right ? w - 1 : w + 4;
+  _ClearTo(w, h, Color1);
+  int yMid = (h - 1) / 2;
+  _FillRows(x0 + 1, x1 - 1, yMid, h - 5, 0, h - 2, yMid, h - 5, Color2, Color1);
+  unsigned OldAlpha = GUI_EnableAlpha(1);
+  GUI_SetColor(0x80FFFFFF);
+  _Outline(x0 + (Left ? 1 : 0), 1, x1, h - 1, Left, Right);
+  GUI_EnableAlpha(OldAlpha);
+  GUI_SetColor(GUI_BLACK);
+  _Outline(x0, 0, x1, h - 2, Left, Right);
+}
+
+// Calls Plot for every pixel of the corner pattern of a rectangle.
+template <class F> void _ForCornerPixels(const GUI_RECT& r, F Plot) {
+  for (int Row = 0; Row < 4; Row++) {
+    for (int i = 0; i < _aCorner[Row]; i++) {
+      Plot(r.x0 + i, r.y0 + Row);
+      Plot(r.x1 - i, r.y0 + Row);
+      Plot(r.x0 + i, r.y1 - Row);
+      Plot(r.x1 - i, r.y1 - Row);
+    }
+  }
+}
+
+}  // namespace
+
+int UI_PageFrameX;
+
+void UI_DrawTwoToneBox(const GUI_RECT* pRect, GUI_COLOR Color1, GUI_COLOR Color2) {
+  if (!pRect) return;
+  GUI_COLOR Old = GUI_GetColor();
+  int x0 = pRect->x0, y0 = pRect->y0, x1 = pRect->x1, y1 = pRect->y1;
+  int yMid = (y0 + y1) / 2;
+  _FillRows(x0, x1, y0, yMid - 5, y0, y1, y0, y0, Color1, Color1);
+  // The gradient's top corners would sit at the seam: they are left square.
+  _FillRows(x0, x1, yMid - 4, y1, y0, y1, yMid - 4, y1, Color2, Color1, true, true);
+  GUI_SetColor(GUI_BLACK);
+  _Outline(x0, y0, x1, y1);
+  GUI_SetColor(Old);
+}
+
+void UI_DrawTwoToneButton(int x, int y, int w, int h, GUI_COLOR Color1, GUI_COLOR Color2) {
+  GUI_COLOR Old = GUI_GetColor();
+  int x1 = x + w - 1, y1 = y + h - 1;
+  _FillRows(x, x1, y, y + (h - 1) / 2, y, y1, y, y, Color1, Color1);
+  int yG = y + (h - 1) / 4;
+  for (int yy = yG; yy <= y1; yy++) {
+    GUI_SetColor(_Gradient(yy, yG, y1, Color2, Color1));
+    int Inset = yy - yG < 4 ? _Inset(yy - yG) : 0;
+    if (y1 - yy < 4) Inset = Inset > _Inset(y1 - yy) ? Inset : _Inset(y1 - yy);
+    GUI_DrawHLine(yy, x + Inset, x1 - Inset);
+  }
+  GUI_SetColor(GUI_BLACK);
+  _Outline(x, y, x1, y1);
+  GUI_SetColor(Old);
+}
+
+void UI_RenderRoundButton(int w, int h, GUI_COLOR Color1, GUI_COLOR Color2) {
+  GUI_COLOR Old = GUI_GetColor();
+  _ClearTo(w, h, GUI_TRANSPARENT);
+  int yMid = (h - 1) / 2;
+  // Lower part: the gradient starts 4 pixels above the middle; the upper half covers its start, so the seam
+  // is square (only the outer corners are round).
+  _FillRows(0, w - 1, yMid, h - 1, 0, h - 1, yMid - 4, h - 1, Color2, Color1, false, true);
+  _FillRows(0, w - 1, 0, yMid - 1, 0, h - 1, 0, 0, Color1, Color1, true, false);
+  GUI_SetColor(GUI_BLACK);
+  _Outline(0, 0, w - 1, h - 1);
+  GUI_SetColor(Old);
+}
+
+void UI_RenderTabMiddle(int w, int h, GUI_COLOR Color1, GUI_COLOR Color2) {
+  GUI_COLOR Old = GUI_GetColor();
+  _RenderTab(w, h, Color1, Color2, false, false);
+  GUI_SetColor(Old);
+}
+
+void UI_RenderTabLeft(int w, int h, GUI_COLOR Color1, GUI_COLOR Color2) {
+  GUI_COLOR Old = GUI_GetColor();
+  _RenderTab(w, h, Color1, Color2, true, false);
+  GUI_SetColor(Old);
+}
+
+void UI_RenderTabRight(int w, int h, GUI_COLOR Color1, GUI_COLOR Color2) {
+  GUI_COLOR Old = GUI_GetColor();
+  _RenderTab(w, h, Color1, Color2, false, true);
+  GUI_SetColor(Old);
+}
+
+void UI_RenderTabSingle(int w, int h, GUI_COLOR Color1, GUI_COLOR Color2, GUI_COLOR CornerColor) {
+  GUI_COLOR Old = GUI_GetColor();
+  _ClearTo(w, h, Color1);
+  int yMid = (h - 1) / 2;
+  _FillRows(1, w - 2, yMid, h - 2, 0, h - 1, yMid, h - 2, Color2, Color1);
+  unsigned OldAlpha = GUI_EnableAlpha(1);
+  GUI_SetColor(0x80FFFFFF);
+  _Outline(1, 1, w - 1, h - 1);
+  GUI_EnableAlpha(OldAlpha);
+  GUI_SetColor(GUI_BLACK);
+  _Outline(0, 0, w - 1, h - 1);
+  GUI_SetColor(CornerColor);
+  _ForCornerPixels(GUI_RECT{0, 0, I16(w - 1), I16(h - 1)}, [](int x, int y) { GUI_DrawPixel(x, y); });
+  GUI_SetColor(Old);
+}
+
+void UI_RenderCornerMask(const GUI_RECT* pRect, UI_PIXEL_FUNC* pfPixel) {
+  if (!pRect || !pfPixel) return;
+  GUI_COLOR Old = GUI_GetColor();
+  int xOrg = WM_GetOrgX(), yOrg = WM_GetOrgY();
+  _ForCornerPixels(*pRect, [&](int x, int y) {
+    GUI_SetColor(pfPixel(x + xOrg, y + yOrg));
+    GUI_DrawPixel(x, y);
+  });
+  GUI_SetColor(Old);
+}
+
+namespace {
+GUI_COLOR _PageBgAtScreen(int x, int y) { return UI_MemdevPixel(UI_hMemdevPageBg, x, y); }
+}  // namespace
+
+void UI_RoundTileCorners(WM_HWIN hWin, int x, int y) {
+  GUI_RECT r = {I16(x), I16(y), I16(x + 179), I16(y + 39)};
+  if (hWin) {
+    WM_HWIN hOld = WM_SelectWindow(hWin);
+    UI_RenderCornerMask(&r, _PageBgAtScreen);
+    WM_SelectWindow(hOld);
+  } else {
+    UI_RenderCornerMask(&r, _PageBgAtScreen);
+  }
+}
+
+GUI_COLOR UI_MemdevPixel(GUI_HMEM hMem, int x, int y) {
+  if (!hMem) return GUI_WHITE;
+  GUI_Lock();
+  GUI_COLOR c = GUI_WHITE;
+  int w = GUI_MEMDEV_GetXSize(hMem), h = GUI_MEMDEV_GetYSize(hMem);
+  const U8* p = static_cast<const U8*>(GUI_MEMDEV_GetDataPtr(hMem));
+  if (p && x >= 0 && y >= 0 && x < w && y < h) {
+    int Bpp = GUI_MEMDEV_GetBitsPerPixel(hMem);
+    int BytesPerLine = (Bpp * w + 7) >> 3;
+    const U8* q = p + y * BytesPerLine + x * (Bpp / 8);
+    if (Bpp == 16) {
+      unsigned v = unsigned(q[0]) | unsigned(q[1]) << 8;
+      // Each 5-6-5 field widened to eight bits; the low field becomes the low byte.
+      c = GUI_COLOR((v & 31) * 255 / 31) | GUI_COLOR(((v >> 5) & 63) * 255 / 63) << 8 |
+          GUI_COLOR((v >> 11) * 255 / 31) << 16;
+    } else if (Bpp == 32) {
+      c = GUI_COLOR(q[0]) | GUI_COLOR(q[1]) << 8 | GUI_COLOR(q[2]) << 16 | GUI_COLOR(q[3]) << 24;
+    }
+  }
+  GUI_Unlock();
+  return c;
+}
+
+GUI_COLOR UI_PageBgPixel(int x, int yOffset, int y) {
+  return UI_MemdevPixel(UI_hMemdevPageBg, x + UI_PageFrameX, yOffset + y);
+}
+
+GUI_COLOR UI_ScreenBgPixel(int x, int y) {
+  bool Overview = UI_GfxHooks.pfOverviewShown && UI_GfxHooks.pfOverviewShown();
+  return UI_MemdevPixel(Overview ? UI_hMemdevDesignBg : UI_hMemdevPageBg, x, y);
+}
+
+GUI_COLOR UI_PanelBgPixel(int x, int y, int y0) { return UI_MemdevPixel(UI_hMemdevPanel, x + 9, y0 - 40 + y); }

@@ -1,0 +1,130 @@
+// The graphics cache: its 116 devices, the design-independent pictures, branding and handedness.
+#include <set>
+#include <vector>
+
+#include "GuiTest.h"
+#include "UI_GraphicsCache.h"
+#include "UI_GraphicsCachePrivate.h"
+#include "WM.h"
+#include "gfx_test_util.h"
+
+namespace {
+
+// The whole cache takes about 3.3 MB, more than the default GUI heap holds.
+void _BigHeap(void) {
+  GUI_ALLOC_AssignMemory(nullptr, 8u << 20);
+  GUI_ALLOC_SetAvBlockSize(GUI_DEFAULT_AV_BLOCK_SIZE);
+}
+const GUI_CONFIG_API _BigConfig = {_BigHeap, GUI_ConfigDefaultLCD};
+
+class GfxCache : public GuiTest {
+ protected:
+  void SetUp() override {
+    GUI_SetConfigAPI(&_BigConfig);
+    GuiTest::SetUp();
+    WM_Init();
+    GUI_MEMDEV__Init();
+    DSG_pBranding = nullptr;
+    UI_GfxHooks = UI_GFX_HOOKS{};
+  }
+  void TearDown() override {
+    UI_DeleteGraphicsCache();
+    DSG_pBranding = nullptr;
+    UI_GfxHooks = UI_GFX_HOOKS{};
+    GuiTest::TearDown();
+    GUI_SetConfigAPI(nullptr);
+  }
+  static std::vector<GUI_HMEM> All() {
+    std::vector<GUI_HMEM> v;
+    int n;
+    const UI_CACHE_ENTRY* p = UI__GetCacheEntries(&n);
+    for (int i = 0; i < n; i++) {
+      for (int k = 0; k < p[i].Count; k++) v.push_back(p[i].phMem[k]);
+    }
+    return v;
+  }
+};
+
+TEST_F(GfxCache, CreatesAllPicturesOnceWithTheirSizesAndDepths) {
+  ASSERT_EQ(UI_CreateGraphicsCache(), 0);
+  std::vector<GUI_HMEM> v = All();
+  ASSERT_EQ(int(v.size()), UI_NUM_CACHED_PICTURES);
+  std::set<GUI_HMEM> Distinct(v.begin(), v.end());
+  EXPECT_EQ(Distinct.size(), v.size());
+  EXPECT_EQ(Distinct.count(0), 0u);
+  EXPECT_EQ(GUI_MEMDEV_GetXSize(UI_hMemdevPageBg), 480);
+  EXPECT_EQ(GUI_MEMDEV_GetBitsPerPixel(UI_hMemdevPageBg), 16);
+  EXPECT_EQ(GUI_MEMDEV_GetBitsPerPixel(UI_hMemdevPanel), 32);
+  EXPECT_EQ(GUI_MEMDEV_GetXPos(UI_ahMemdevOrangeEnd[1]), 327);
+  // A second call makes nothing new.
+  GUI_HMEM hOld = UI_hMemdevKey;
+  EXPECT_EQ(UI_CreateGraphicsCache(), 0);
+  EXPECT_EQ(UI_hMemdevKey, hOld);
+  EXPECT_TRUE(Errors().empty());
+}
+
+TEST_F(GfxCache, AHeapTooSmallKeepsThePicturesThatScreensCopy) {
+  GUI_ALLOC__SetTestLimit(0x252000);  // the default heap
+  EXPECT_EQ(UI_CreateGraphicsCache(), 1);
+  EXPECT_EQ(UI_LoadGraphics(), 1);  // draws what exists, skips the rest
+  GUI_ALLOC__SetTestLimit(0);
+  for (GUI_HMEM h : {UI_hMemdevPageBg, UI_hMemdevTitleStrip, UI_hMemdevPanel, UI_hMemdevDialogBg,
+                     UI_hMemdevDialogBgDesign, UI_hMemdevKey47, UI_hMemdevSpaceKeyDown, UI_ahMemdevSideIcon[8],
+                     UI_hMemdevIcon24b}) {
+    EXPECT_NE(h, 0);
+  }
+  EXPECT_EQ(UI_ahMemdevTabHead[2], 0);
+  UI_DrawCached(0, 0, 0);  // nothing happens
+}
+
+TEST_F(GfxCache, WidgetFamiliesMatchTheirGoldenImages) {
+  ASSERT_EQ(UI_LoadGraphics(), 0);
+  struct Family {
+    const char* Name;
+    std::vector<GUI_HMEM> ah;
+  };
+  std::vector<GUI_HMEM> Seg31;
+  for (auto& r : UI_ahMemdevTabSeg31) Seg31.insert(Seg31.end(), r, r + 3);
+  const Family aFamily[] = {
+      {"bars44", {UI_ahMemdevBar44, UI_ahMemdevBar44 + UI_NUM_BAR44}},
+      {"bars65_80_half", {UI_ahMemdevBar65[0], UI_ahMemdevBar65[1], UI_ahMemdevBar65[2], UI_ahMemdevBar80[0],
+                          UI_ahMemdevBar80[1], UI_ahMemdevBar80[2], UI_ahMemdevBar80[3], UI_ahMemdevBar80[4],
+                          UI_ahMemdevBar80[5], UI_ahMemdevHalfBar[0], UI_ahMemdevHalfBar[1]}},
+      {"orange", {UI_hMemdevOrangeTop, UI_hMemdevOrangeUpper, UI_hMemdevOrangeLower, UI_hMemdevOrangeBottom,
+                  UI_hMemdevOrangeSides, UI_ahMemdevOrangeHalf[0], UI_ahMemdevOrangeHalf[1],
+                  UI_ahMemdevOrangeEnd[0], UI_ahMemdevOrangeEnd[1]}},
+      {"tiles", {UI_ahMemdevTile, UI_ahMemdevTile + UI_NUM_TILES}},
+      {"buttons", {UI_ahMemdevHalfButton[0], UI_ahMemdevHalfButton[1], UI_ahMemdevRoundButton[0],
+                   UI_ahMemdevRoundButton[1], UI_ahMemdevRoundButton[2], UI_ahMemdevRoundButton[3],
+                   UI_hMemdevButtonBlue, UI_hMemdevButtonGrey, UI_hMemdevButtonLight}},
+      {"tabs", {UI_ahMemdevTabSingle[0], UI_ahMemdevTabSingle[1], UI_ahMemdevTabSeg41[0], UI_ahMemdevTabSeg41[1],
+                UI_ahMemdevTabSeg41[2], UI_ahMemdevTabHead[0], UI_ahMemdevTabHead[1], UI_ahMemdevTabHead[2]}},
+      {"tab_segments31", Seg31},
+      {"icons", {UI_ahMemdevSideIcon, UI_ahMemdevSideIcon + UI_NUM_SIDE_ICONS}},
+      {"small_icons", {UI_ahMemdevIcon33[0], UI_ahMemdevIcon33[1], UI_ahMemdevIcon25[0], UI_ahMemdevIcon25[1],
+                       UI_ahMemdevSquare[0], UI_ahMemdevSquare[1], UI_hMemdevIcon24, UI_hMemdevIcon24b}},
+      {"keys", {UI_hMemdevKey, UI_hMemdevKeyDown, UI_hMemdevKeySelected, UI_hMemdevWideKey, UI_hMemdevWideKeyDown,
+                UI_hMemdevSpaceKey, UI_hMemdevSpaceKeyDown, UI_hMemdevLongKey, UI_hMemdevLongKeyDown,
+                UI_ahMemdevKey40[0], UI_ahMemdevKey40[1], UI_ahMemdevKey40[2], UI_hMemdevKey47,
+                UI_hMemdevKey47Down, UI_hMemdevKey47Row, UI_hMemdevKey47RowDown, UI_ahMemdevTwoToneKey[0],
+                UI_ahMemdevTwoToneKey[1], UI_ahMemdevTwoToneKey[2]}},
+  };
+  for (const Family& f : aFamily) {
+    EXPECT_TRUE(golden::Matches(std::string("ui/gfx_") + f.Name, gfxtest::Sheet(f.ah.data(), int(f.ah.size()))));
+  }
+  EXPECT_TRUE(Errors().empty());
+}
+
+TEST_F(GfxCache, DesignPicturesWithoutBrandingMatchTheirGoldenImages) {
+  ASSERT_EQ(UI_LoadGraphics(), 0);
+  const GUI_HMEM a[] = {UI_hMemdevPageBg, UI_hMemdevTitleStrip, UI_hMemdevTitleDesign, UI_hMemdevPageHeader,
+                        UI_hMemdevPanel, UI_hMemdevPanelInner, UI_hMemdevPanelFooter, UI_hMemdevDialogBg,
+                        UI_hMemdevDialogBgDesign, UI_hMemdevContentBg, UI_hMemdevDesignBg};
+  EXPECT_TRUE(golden::Matches("ui/gfx_design_plain", gfxtest::Sheet(a, 11, 900)));
+  EXPECT_EQ(GUI_MEMDEV_GetXPos(UI_hMemdevPanel), 16);
+  EXPECT_EQ(GUI_MEMDEV_GetXPos(UI_ahMemdevSideIcon[UI_ICON_HOME]), 438);
+  EXPECT_EQ(GUI_MEMDEV_GetYPos(UI_ahMemdevSideIcon[UI_ICON_UP]), 72);
+  EXPECT_EQ(GUI_MEMDEV_GetYPos(UI_ahMemdevSideIcon[UI_ICON_BACK]), 187);
+}
+
+}  // namespace
