@@ -127,4 +127,23 @@ TEST_F(GfxCache, DesignPicturesWithoutBrandingMatchTheirGoldenImages) {
   EXPECT_EQ(GUI_MEMDEV_GetYPos(UI_ahMemdevSideIcon[UI_ICON_BACK]), 187);
 }
 
+TEST_F(GfxCache, BrandingAndLeftHandedLayoutChangeTheDesignPictures) {
+  ASSERT_EQ(UI_LoadGraphics(), 0);
+  GUI_COLOR Plain = UI_MemdevPixel(UI_hMemdevPageBg, 240, 200);
+  // A branding without pictures and logo mode 1: the built-in background without the logo.
+  static const UI_BRANDING Branding = {nullptr, nullptr, 1, 0, 0};
+  DSG_pBranding = &Branding;
+  DSG_ApplyBranding();
+  UI_RenderDesignGraphics(1);
+  const GUI_HMEM a[] = {UI_hMemdevPageBg, UI_hMemdevTitleStrip, UI_hMemdevPageHeader, UI_hMemdevDialogBg};
+  EXPECT_TRUE(golden::Matches("ui/gfx_design_branded_left", gfxtest::Sheet(a, 4, 900)));
+  EXPECT_EQ(UI_MemdevPixel(UI_hMemdevPageBg, 240, 200), Plain);  // same background, no logo
+  EXPECT_EQ(GUI_MEMDEV_GetXPos(UI_hMemdevPanel), 66);
+  EXPECT_EQ(GUI_MEMDEV_GetXPos(UI_ahMemdevSideIcon[UI_ICON_BACK]), 8);
+  EXPECT_EQ(UI_PageFrameX, 50);
+  // The screen sampler follows the shown layout.
+  UI_GfxHooks.pfOverviewShown = [] { return 1; };
+  EXPECT_EQ(UI_ScreenBgPixel(5, 100), UI_MemdevPixel(UI_hMemdevDesignBg, 5, 100));
+}
+
 }  // namespace
