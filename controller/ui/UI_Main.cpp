@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "BUTTON.h"
+#include "GUI_Sprite.h"
 #include "UI_Background.h"
 #include "UI_MainImages.h"
 #include "UI_TitleBar.h"
@@ -12,6 +13,7 @@ WM_HWIN UI_hBackgroundWin, UI_hTitleBar, UI_hPageArea, UI_hContentWin, UI_hHomeB
 WM_HWIN UI_hMainWin, UI_hChildScreenArea, UI_hNodeStrip, UI_hPanel, UI_hEntryShield, UI_hEntryDialog,
     UI_hListWin;
 WM_HTIMER UI_hTimerHome, UI_hTimerBack, UI_hTimerPage;
+GUI_HMEM UI_hSprite;
 int UI_ModalDepth;
 int UI_SideButtonLatch;
 uint32_t UI_ScreenFlags;
@@ -77,11 +79,16 @@ void UI_CreateMainWindows(void) {
   UI_hBackButton = _CreateSideButton(UI_BACK_BUTTON_Y, UI_ID_BACK);
   UI_hTimerHome = WM_CreateTimer(UI_hHomeButton, 0, UI_SIDE_BUTTON_TIMER_MS);
   UI_hTimerBack = WM_CreateTimer(UI_hBackButton, 0, UI_SIDE_BUTTON_TIMER_MS);
+  const GUI_BITMAP* pBusy = UI__GetBusyBitmap();
+  UI_hSprite = GUI_SPRITE_Create(pBusy, (UI_PAGE_AREA_W - pBusy->XSize) / 2,
+                                 UI_TITLE_H + (UI_PAGE_AREA_H - pBusy->YSize) / 2);
   UI_ShowMainMenu();
 }
 
 void UI_DeleteMainWindows(void) {
   // The side buttons and the title bar may hang below either main window: delete them first.
+  if (UI_hSprite) GUI_SPRITE_Delete(UI_hSprite);
+  UI_hSprite = 0;
   _Free(&UI_hEntryShield);
   _Free(&UI_hHomeButton);
   _Free(&UI_hBackButton);
@@ -232,5 +239,11 @@ void UI_DeleteChildren(WM_HWIN hWin) {
   }
 }
 
-// The busy indicator needs sprites, which the display does not offer yet: reading a menu shows nothing.
-void UI_SetBusy(int OnOff) { (void)OnOff; }
+void UI_SetBusy(int OnOff) {
+  if (!UI_hSprite) return;
+  if (OnOff) {
+    GUI_SPRITE_Show(UI_hSprite);
+  } else {
+    GUI_SPRITE_Hide(UI_hSprite);
+  }
+}

@@ -109,5 +109,6 @@ void UI_FanOutMessage(WM_MESSAGE* pMsg);
 // Deletes every child of a window (0 ignored).
 void UI_DeleteChildren(WM_HWIN hWin);
 
-// Busy indicator shown while a menu description is read.
+// Busy indicator (a sprite over the page area) shown while a menu description is read.
+extern GUI_HMEM UI_hSprite;
 void UI_SetBusy(int OnOff);

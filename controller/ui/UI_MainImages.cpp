@@ -141,3 +141,25 @@ void UI__DrawTabSymbol(int Tab, int x, int y) {
     default: break;
   }
 }
+
+const GUI_BITMAP* UI__GetBusyBitmap(void) {
+  enum { _N = 24 };
+  static const GUI_COLOR aColors[] = {0, 0x404040, 0xE8CFB5};
+  static const GUI_PALETTE Pal = {3, 1, aColors};
+  static U8 aData[_N * _N];
+  static const GUI_BITMAP Bitmap = {_N, _N, _N, 8, aData, &Pal, nullptr};
+  static bool s_Made;
+  if (!s_Made) {  // a ring with a light quarter
+    for (int y = 0; y < _N; y++) {
+      for (int x = 0; x < _N; x++) {
+        int dx = 2 * x - (_N - 1), dy = 2 * y - (_N - 1);
+        int d2 = dx * dx + dy * dy;
+        U8 Index = 0;
+        if (d2 <= (_N - 1) * (_N - 1) && d2 >= (_N - 9) * (_N - 9)) Index = (dx > 0 && dy < 0) ? 2 : 1;
+        aData[y * _N + x] = Index;
+      }
+    }
+    s_Made = true;
+  }
+  return &Bitmap;
+}

@@ -2,6 +2,8 @@
 // shown address changes only when its page was built.
 #include <cstring>
 
+#include "GUI_Sprite.h"
+#include "UI_MainListPage.h"
 #include "main_fixture.h"
 
 namespace {
@@ -145,6 +147,25 @@ TEST_F(MenuStackTest, ScrollChildLeavesAPageShorterThanItsParent) {
   EXPECT_EQ(UI_ScrollChild(hSmall, -20, 2), -20);
   EXPECT_EQ(WM_GetWindowPosY(hSmall), UI_TITLE_H);
   WM_DeleteWindow(hSmall);
+}
+
+}  // namespace
+
+namespace {
+
+int g_BusyWhileBuilding;
+int _RecordBusy(int ListPosition) {
+  g_BusyWhileBuilding = GUI_SPRITE_IsVisible(UI_hSprite);
+  return UI_BuildListPage(ListPosition);
+}
+const UI_PAGE_HANDLER kRecording = {_RecordBusy, nullptr};
+
+TEST_F(MenuStackTest, TheBusyIndicatorStandsWhileThePageIsBuilt) {
+  UI_SetPageHandler(&kRecording);
+  g_BusyWhileBuilding = 0;
+  ASSERT_EQ(UI_MenuStackInstance.Open(0x5801, 0), UI_SHOW_OK);
+  EXPECT_EQ(g_BusyWhileBuilding, 1);
+  EXPECT_EQ(GUI_SPRITE_IsVisible(UI_hSprite), 0);
 }
 
 }  // namespace
