@@ -9,6 +9,7 @@
 #include "WM_Hooks.h"
 #include "SIM.h"
 #include "SIM_Bridge.h"
+#include "SIM_InputSim.h"
 #include "SIM_Log.h"
 #include "SIM_Windows.h"
 
@@ -215,10 +216,12 @@ int SIM_Main(int argc, char** argv) {
   }
   SIM_InitFolders();
   SIM__ParseCommandLine(SIM_CommandLine);
+  SIM_LoadInputSim(SIM_UserFolder);
   SIM__AppConfig();
   if (SIM_GetTransColor() == 0xFF000000) SIM_SetTransColor(0xFF0000);
   r = _RunWindows();
   SIM__AppSaveTmpFile();
+  SIM_SaveInputSim(SIM_UserFolder);
   SIM_CloseErrorLog();
   return r;
 }
