@@ -188,6 +188,14 @@ int UI_ScrollChild(WM_HWIN hWin, int Delta, int Mode) {
   return Move;
 }
 
+void UI_RestoreScrollPosition(WM_HWIN hPage, int ListPosition) {
+  WM_HWIN hParent = WM_GetParent(hPage);
+  int Lowest = WM_GetWindowSizeY(hParent) - WM_GetWindowSizeY(hPage);
+  int dy = ListPosition > Lowest ? ListPosition : Lowest;
+  if (dy > 0) dy = 0;  // a page never starts below the top of its parent
+  WM_MoveChildTo(hPage, WM_GetWindowPosX(hPage) - WM_GetWindowPosX(hParent), dy);
+}
+
 static void _SendValue(WM_HWIN hWin, int MsgId, int Value) {
   if (!hWin) return;
   WM_MESSAGE Msg = {};

@@ -99,6 +99,9 @@ void UI_SideButtonBack(void);
 
 // Scrolls a page window: mode 2 vertically (1 and 3 horizontally). Returns the distance applied.
 int UI_ScrollChild(WM_HWIN hWin, int Delta, int Mode);
+// Restores a page's scroll position: places it max(ListPosition, parent height - page height) pixels above
+// the top of its parent (ListPosition 0 or negative), so that it never ends above the parent's bottom.
+void UI_RestoreScrollPosition(WM_HWIN hPage, int ListPosition);
 // Sends UI_MSG_LOAD or UI_MSG_LOADED with Data.v = Value and no source window.
 void UI_SendLoad(WM_HWIN hWin, int Value);
 void UI_SendLoaded(WM_HWIN hWin, int Value);

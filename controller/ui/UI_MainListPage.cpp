@@ -155,14 +155,6 @@ void _cbListPage(WM_MESSAGE* pMsg) {
 
 }  // namespace
 
-void UI_RestoreScrollPosition(WM_HWIN hPage, int ListPosition) {
-  WM_HWIN hParent = WM_GetParent(hPage);
-  int Lowest = WM_GetWindowSizeY(hParent) - WM_GetWindowSizeY(hPage);
-  int dy = ListPosition > Lowest ? ListPosition : Lowest;
-  if (dy > 0) dy = 0;  // a page never starts below the top of its parent
-  WM_MoveChildTo(hPage, WM_GetWindowPosX(hPage) - WM_GetWindowPosX(hParent), dy);
-}
-
 int UI_BuildListPage(int ListPosition) {
   if (!UI_hPageArea) return UI_SHOW_FAILED;
   UI_MenuStack* pStack = &UI_MenuStackInstance;

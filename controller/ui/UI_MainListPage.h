@@ -7,6 +7,3 @@
 enum { UI_LIST_ROW_H = 40 };
 
 int UI_BuildListPage(int ListPosition);  // UI_SHOW_OK, or UI_SHOW_FAILED without a page area
-// Restores a page's scroll position: moves it up by max(ListPosition, parent height - page height) pixels from
-// the top of its parent (ListPosition 0 or negative).
-void UI_RestoreScrollPosition(WM_HWIN hPage, int ListPosition);
