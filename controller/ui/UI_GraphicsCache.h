@@ -122,6 +122,23 @@ void UI_DrawCached(GUI_HMEM hMem, int x, int y);
 void UI_DrawCachedAtOrigin(GUI_HMEM hMem);
 
 //
+// Further built-in pictures of the main screen (not prerendered: drawn straight from their streamed bitmaps)
+//
+enum {
+  UI_PICTURE_SIDE_BUTTON,       // 60x90 side-button face
+  UI_PICTURE_SIDE_BUTTON_DARK,  // 60x90, while start-up runs or the button is inactive
+  UI_PICTURE_MESSAGE,           // 22x22 title-bar message indicator (at 283,3)
+  UI_PICTURE_BUS,               // 22x22 title-bar second indicator (at 308,3)
+  UI_PICTURE_INDICATOR_MARK,    // 9x3 small picture under a numbered indicator
+  UI_PICTURE_TAB_SELECTED,      // 33x37 selected panel tab
+  UI_PICTURE_BUSY,              // 32x32 busy indicator (the sprite's picture)
+  UI_NUM_PUBLIC_PICTURES
+};
+void UI_DrawPicture(int Picture, int x, int y);  // at x, y of the selected window; unknown numbers: nothing
+const void* UI_GetPicture(int Picture);          // the streamed bitmap, null for unknown numbers
+void UI_DrawTabSymbol(int Tab, int x, int y);    // 27x27 symbol of panel tab 1, 3 and 4, 5, 7, 8, 10; others none
+
+//
 // Branding and design, as the file readers hand them over (all optional; null pointers: not loaded).
 //
 struct UI_BRANDING {

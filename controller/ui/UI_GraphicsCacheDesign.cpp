@@ -125,7 +125,7 @@ void UI_RenderDesignGraphics(int Left) {
         [](int w, int h, const void*) {
           // The frame's corners are taken in order (218 to 221), whichever way they are given.
           GUI_SetColor(_FOOTER_FRAME);
-          GUI_DrawRect(0, 218 - 220, w - 1 - 0, 221 - 220);
+          GUI_DrawRect(0, 218 - 220, 403 - 25, 221 - 220);
         },
         nullptr);
     if (UI_ahMemdevIcon33[0]) UI__BlendInto(UI_hMemdevPanelFooter, UI_ahMemdevIcon33[0], 2, 3);

@@ -25,16 +25,14 @@ enum {
   UI_PIC_LOGO,         // 261x239
   UI_PIC_TITLE,        // 480x31 title-bar overlay
   UI_PIC_PLATE,        // 413x42 page header plate
-  UI_PIC_PANEL,        // 410x232 panel picture
-  UI_PIC_PANEL_MASK1,  // 410x232 masks of the panel (white = kept)
-  UI_PIC_PANEL_MASK2,
+  UI_PIC_PANEL,        // 410x232 panel picture, transparent around its rounded frame
   UI_PIC_DIALOG,       // 412x224 dialog picture
   UI_PIC_TILE,         // 180x40 common tile picture
   UI_NUM_PICS
 };
 void UI__DrawPicture(int Picture, int x, int y);
-// Side-button icon i (UI_ICON_*), 40x42; tile symbol 1..13 (32x32); small icons: footer 33x33 (0, 1),
-// 25x33 (0, 1), square icons 20x20 (0, 1), orange bar end 43x43.
+// Side-button icon i (UI_ICON_*), 40x42; tile symbol 1..13 (32x32); small icons: 33x33 (0 the footer's
+// information sign, 1 next), 25x33 (file, folder), square icons 20x20 (plus, minus), orange bar end 43x43.
 void UI__DrawSideIcon(int Icon, int x, int y);
 void UI__DrawTileSymbol(int Symbol, int x, int y);
 void UI__DrawSmallIcon(int Kind, int Index, int x, int y);

@@ -163,7 +163,7 @@ void _RenderIcon(GUI_HMEM hMem, int Kind, int Index, bool Square = false) {
           GUI_SetColor(GUI_WHITE);
           GUI_FillRect(0, 0, w - 1, h - 1);
           GUI_DrawGradientRoundedV(0, 0, w - 1, h - 1, 4, pJob->Index ? 0x0070E0 : 0x008FFF, 0x00CCFF);
-          UI__DrawSmallIcon(UI_SMALL_SQUARE, pJob->Index, 5, 5);
+          UI__DrawSmallIcon(UI_SMALL_SQUARE, pJob->Index, 5, 5);  // 20x20 in the middle
           return;
         }
         GUI_SetColor(GUI_TRANSPARENT);
