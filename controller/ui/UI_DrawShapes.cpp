@@ -9,6 +9,8 @@ namespace {
 // Pixels cut from a rounded corner on its first four rows (radius 4).
 const int _aCorner[4] = {4, 2, 1, 1};
 
+const GUI_COLOR _WHITE_HALF = 0x80FFFFFF;  // half-transparent white of the tabs' light edge
+
 int _Inset(int Row) { return Row < 4 ? _aCorner[Row] : 0; }
 
 int _Channel(GUI_COLOR c, int Shift) { return int((c >> Shift) & 0xFF); }
@@ -43,26 +45,41 @@ void _FillRows(int x0, int x1, int y0, int y1, int yShape0, int yShape1, int yG0
   }
 }
 
-// The one-pixel outline of the rounded shape (radius 4 by the corner pattern); Left / Right say whether its
-// sides are closed.
-void _Outline(int x0, int y0, int x1, int y1, bool Left = true, bool Right = true) {
-  GUI_DrawHLine(y0, x0 + (Left ? 4 : 0), x1 - (Right ? 4 : 0));
-  GUI_DrawHLine(y1, x0 + (Left ? 4 : 0), x1 - (Right ? 4 : 0));
+// Calls Plot for each pixel of the one-pixel outline of the rounded shape (radius 4 by the corner pattern);
+// Left / Right say whether its sides are closed.
+template <class F> void _ForOutline(int x0, int y0, int x1, int y1, bool Left, bool Right, F Plot) {
+  for (int x = x0 + (Left ? 4 : 0); x <= x1 - (Right ? 4 : 0); x++) {
+    Plot(x, y0);
+    Plot(x, y1);
+  }
   for (int Side = 0; Side < 2; Side++) {
     if ((Side == 0 && !Left) || (Side == 1 && !Right)) continue;
-    auto Plot = [&](int dx, int y) { GUI_DrawPixel(Side == 0 ? x0 + dx : x1 - dx, y); };
+    auto PlotSide = [&](int dx, int y) { Plot(Side == 0 ? x0 + dx : x1 - dx, y); };
     for (int k = 0; k < 2; k++) {
       int yA = k == 0 ? y0 : y1, dir = k == 0 ? 1 : -1;
-      Plot(2, yA + dir);
-      Plot(3, yA + dir);
-      Plot(1, yA + 2 * dir);
-      Plot(1, yA + 3 * dir);
+      PlotSide(2, yA + dir);
+      PlotSide(3, yA + dir);
+      PlotSide(1, yA + 2 * dir);
+      PlotSide(1, yA + 3 * dir);
     }
-    if (y1 - y0 >= 8) {
-      if (Side == 0) GUI_DrawVLine(x0, y0 + 4, y1 - 4);
-      else GUI_DrawVLine(x1, y0 + 4, y1 - 4);
-    }
+    for (int y = y0 + 4; y <= y1 - 4; y++) PlotSide(0, y);
   }
+}
+
+// The outline in the current colour.
+void _Outline(int x0, int y0, int x1, int y1, bool Left = true, bool Right = true) {
+  _ForOutline(x0, y0, x1, y1, Left, Right, [](int x, int y) { GUI_DrawPixel(x, y); });
+}
+
+// The outline in a half-transparent colour, mixed with what lies under it (targets without transparency
+// would otherwise take the colour as it is).
+void _OutlineBlended(int x0, int y0, int x1, int y1, GUI_COLOR Color, bool Left = true, bool Right = true) {
+  U8 Intens = U8(255 - (Color >> 24));
+  _ForOutline(x0, y0, x1, y1, Left, Right, [&](int x, int y) {
+    GUI_COLOR Under = LCD_GetPixelColor(x + GUI_pContext->xOff, y + GUI_pContext->yOff);
+    GUI_SetColor(GUI__MixColors(Color & 0xFFFFFF, Under & 0xFFFFFF, Intens));
+    GUI_DrawPixel(x, y);
+  });
 }
 
 // Clears the selected memory device (or window) to a colour, transparency included.
@@ -78,10 +95,7 @@ void _RenderTab(int w, int h, GUI_COLOR Color1, GUI_COLOR Color2, bool Left, boo
   _ClearTo(w, h, Color1);
   int yMid = (h - 1) / 2;
   _FillRows(x0 + 1, x1 - 1, yMid, h - 5, 0, h - 2, yMid, h - 5, Color2, Color1);
-  unsigned OldAlpha = GUI_EnableAlpha(1);
-  GUI_SetColor(0x80FFFFFF);
-  _Outline(x0 + (Left ? 1 : 0), 1, x1, h - 1, Left, Right);
-  GUI_EnableAlpha(OldAlpha);
+  _OutlineBlended(x0 + (Left ? 1 : 0), 1, x1, h - 1, _WHITE_HALF, Left, Right);
   GUI_SetColor(GUI_BLACK);
   _Outline(x0, 0, x1, h - 2, Left, Right);
 }
@@ -167,10 +181,7 @@ void UI_RenderTabSingle(int w, int h, GUI_COLOR Color1, GUI_COLOR Color2, GUI_CO
   _ClearTo(w, h, Color1);
   int yMid = (h - 1) / 2;
   _FillRows(1, w - 2, yMid, h - 2, 0, h - 1, yMid, h - 2, Color2, Color1);
-  unsigned OldAlpha = GUI_EnableAlpha(1);
-  GUI_SetColor(0x80FFFFFF);
-  _Outline(1, 1, w - 1, h - 1);
-  GUI_EnableAlpha(OldAlpha);
+  _OutlineBlended(1, 1, w - 1, h - 1, _WHITE_HALF);
   GUI_SetColor(GUI_BLACK);
   _Outline(0, 0, w - 1, h - 1);
   GUI_SetColor(CornerColor);

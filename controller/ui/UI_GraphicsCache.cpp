@@ -28,14 +28,15 @@ int UI_LeftHanded;
 
 namespace {
 
-#define _ONE(h, w, hh, bpp, x, y) {&h, 1, w, hh, bpp, x, y}
-#define _ARR(a, w, hh, bpp, x, y) {&a[0], int(sizeof(a) / sizeof(GUI_HMEM)), w, hh, bpp, x, y}
+#define _ONE(h, w, hh, bpp, x, y) {&h, 1, w, hh, bpp, x, y, 1}
+#define _ARR(a, w, hh, bpp, x, y) {&a[0], int(sizeof(a) / sizeof(GUI_HMEM)), w, hh, bpp, x, y, 1}
+#define _ONE_SPARE(h, w, hh, bpp, x, y) {&h, 1, w, hh, bpp, x, y, 0}
+#define _ARR_SPARE(a, w, hh, bpp, x, y) {&a[0], int(sizeof(a) / sizeof(GUI_HMEM)), w, hh, bpp, x, y, 0}
 
 const UI_CACHE_ENTRY _aEntry[] = {
     // The pictures that screens copy come first, so that a heap too small for all keeps these.
     _ONE(UI_hMemdevPageBg, 480, 272, 16, 0, 0),
     _ONE(UI_hMemdevDesignBg, 480, 272, 16, 0, 0),
-    _ONE(UI_hMemdevContentBg, 480, 242, 16, 0, 0),
     _ONE(UI_hMemdevTitleStrip, 480, 30, 16, 0, 0),
     _ONE(UI_hMemdevTitleDesign, 480, 30, 16, 0, 0),
     _ONE(UI_hMemdevPageHeader, 430, 46, 16, 0, 30),
@@ -63,37 +64,40 @@ const UI_CACHE_ENTRY _aEntry[] = {
     _ARR(UI_ahMemdevSquare, 30, 30, 16, 0, 6),
     _ONE(UI_hMemdevIcon24, 24, 24, 16, 0, 0),
     _ONE(UI_hMemdevIcon24b, 24, 24, 16, 0, 0),
-    // Rendered for completeness; no screen copies them.
-    _ARR(UI_ahMemdevBar44, 370, 44, 16, 0, 0),
-    _ARR(UI_ahMemdevBar65, 370, 65, 16, 0, 0),
-    _ARR(UI_ahMemdevBar80, 370, 80, 16, 0, 0),
-    _ARR(UI_ahMemdevHalfBar, 186, 44, 16, 0, 0),
-    _ONE(UI_hMemdevOrangeTop, 362, 4, 16, 4, 0),
-    _ONE(UI_hMemdevOrangeUpper, 370, 17, 16, 0, 4),
-    _ONE(UI_hMemdevOrangeLower, 370, 19, 16, 0, 21),
-    _ONE(UI_hMemdevOrangeBottom, 362, 5, 16, 4, 39),
-    _ONE(UI_hMemdevOrangeSides, 370, 18, 16, 0, 0),
-    _ARR(UI_ahMemdevOrangeHalf, 370, 21, 16, 0, 0),
-    _ARR(UI_ahMemdevOrangeEnd, 43, 43, 16, 327, 0),
-    _ARR(UI_ahMemdevHalfButton, 185, 41, 16, 0, 0),
-    _ONE(UI_ahMemdevRoundButton[0], 110, 34, 32, 0, 0),
-    _ONE(UI_ahMemdevRoundButton[1], 85, 40, 32, 0, 0),
-    _ONE(UI_ahMemdevRoundButton[2], 108, 34, 32, 0, 0),
-    _ONE(UI_ahMemdevRoundButton[3], 108, 55, 32, 0, 0),
-    _ONE(UI_hMemdevButtonBlue, 180, 32, 32, 0, 0),
-    _ONE(UI_hMemdevButtonGrey, 180, 32, 32, 0, 0),
-    _ARR(UI_ahMemdevTabSingle, 250, 32, 16, 0, 0),
-    _ARR(UI_ahMemdevTabSeg41, 5, 41, 16, 0, 0),
-    {&UI_ahMemdevTabSeg31[0][0], 9, 5, 31, 16, 0, 0},
-    _ARR(UI_ahMemdevIcon25, 25, 33, 32, 0, 0),
-    _ARR(UI_ahMemdevKey40, 40, 38, 16, 0, 0),
-    _ONE(UI_hMemdevButtonLight, 100, 37, 32, 0, 0),
-    _ARR(UI_ahMemdevTwoToneKey, 41, 31, 16, 0, 0),
-    _ARR(UI_ahMemdevTabHead, 45, 35, 16, 0, 0),
+    // No screen copies these: they are made only while the heap keeps room to spare for the windows.
+    _ONE_SPARE(UI_hMemdevContentBg, 480, 242, 16, 0, 0),
+    _ARR_SPARE(UI_ahMemdevBar44, 370, 44, 16, 0, 0),
+    _ARR_SPARE(UI_ahMemdevBar65, 370, 65, 16, 0, 0),
+    _ARR_SPARE(UI_ahMemdevBar80, 370, 80, 16, 0, 0),
+    _ARR_SPARE(UI_ahMemdevHalfBar, 186, 44, 16, 0, 0),
+    _ONE_SPARE(UI_hMemdevOrangeTop, 362, 4, 16, 4, 0),
+    _ONE_SPARE(UI_hMemdevOrangeUpper, 370, 17, 16, 0, 4),
+    _ONE_SPARE(UI_hMemdevOrangeLower, 370, 19, 16, 0, 21),
+    _ONE_SPARE(UI_hMemdevOrangeBottom, 362, 5, 16, 4, 39),
+    _ONE_SPARE(UI_hMemdevOrangeSides, 370, 18, 16, 0, 0),
+    _ARR_SPARE(UI_ahMemdevOrangeHalf, 370, 21, 16, 0, 0),
+    _ARR_SPARE(UI_ahMemdevOrangeEnd, 43, 43, 16, 327, 0),
+    _ARR_SPARE(UI_ahMemdevHalfButton, 185, 41, 16, 0, 0),
+    _ONE_SPARE(UI_ahMemdevRoundButton[0], 110, 34, 32, 0, 0),
+    _ONE_SPARE(UI_ahMemdevRoundButton[1], 85, 40, 32, 0, 0),
+    _ONE_SPARE(UI_ahMemdevRoundButton[2], 108, 34, 32, 0, 0),
+    _ONE_SPARE(UI_ahMemdevRoundButton[3], 108, 55, 32, 0, 0),
+    _ONE_SPARE(UI_hMemdevButtonBlue, 180, 32, 32, 0, 0),
+    _ONE_SPARE(UI_hMemdevButtonGrey, 180, 32, 32, 0, 0),
+    _ARR_SPARE(UI_ahMemdevTabSingle, 250, 32, 16, 0, 0),
+    _ARR_SPARE(UI_ahMemdevTabSeg41, 5, 41, 16, 0, 0),
+    {&UI_ahMemdevTabSeg31[0][0], 9, 5, 31, 16, 0, 0, 0},
+    _ARR_SPARE(UI_ahMemdevIcon25, 25, 33, 32, 0, 0),
+    _ARR_SPARE(UI_ahMemdevKey40, 40, 38, 16, 0, 0),
+    _ONE_SPARE(UI_hMemdevButtonLight, 100, 37, 32, 0, 0),
+    _ARR_SPARE(UI_ahMemdevTwoToneKey, 41, 31, 16, 0, 0),
+    _ARR_SPARE(UI_ahMemdevTabHead, 45, 35, 16, 0, 0),
 };
 
 #undef _ONE
 #undef _ARR
+#undef _ONE_SPARE
+#undef _ARR_SPARE
 
 }  // namespace
 
@@ -120,8 +124,13 @@ int UI_CreateGraphicsCache(void) {
     for (int k = 0; k < p[i].Count; k++) {
       GUI_HMEM* ph = p[i].phMem + k;
       if (*ph) continue;
+      if (!p[i].Used) {
+        // All pictures together need more than the configured heap: the spare ones give way to the windows.
+        I32 Need = I32(p[i].YSize) * ((p[i].XSize * p[i].Bpp + 7) >> 3) + GUI_MEMDEV_HEADER_SIZE;
+        if (GUI_ALLOC_GetMaxFreeBlockSize() < Need + UI_CACHE_HEAP_RESERVE) continue;
+      }
       *ph = UI__CreateDevice(p[i].x0, p[i].y0, p[i].XSize, p[i].YSize, p[i].Bpp);
-      if (!*ph) Result = 1;
+      if (!*ph && p[i].Used) Result = 1;
     }
   }
   GUI_Unlock();

@@ -98,8 +98,10 @@ enum { UI_NUM_CACHED_PICTURES = 116 };
 //
 // Life cycle
 //
-// Creates the 116 devices (nothing drawn); 0 done, 1 when a device could not be made (the others are kept).
-// Calling it again creates nothing new.
+// Creates the 116 devices (nothing drawn). Together they need about 3.3 MB, more than the default GUI heap: the
+// pictures that screens copy come first, the others (bars, tab segments, spare buttons and keys, the content
+// background) only while 512 KB stay free for the windows; their handles stay 0 otherwise. 0 when every picture
+// that screens copy was made, 1 when one failed (the others are kept). Calling it again creates what is missing.
 int UI_CreateGraphicsCache(void);
 // Deletes them (tests and shutdown) and clears the handles.
 void UI_DeleteGraphicsCache(void);
@@ -141,10 +143,14 @@ void UI_DrawTabSymbol(int Tab, int x, int y);    // 27x27 symbol of panel tab 1,
 //
 // Branding and design, as the file readers hand them over (all optional; null pointers: not loaded).
 //
+// Branding pictures are streamed bitmaps read from the file; they are read only within their sizes, and a
+// picture that cannot be drawn whole gives way to the built-in one.
 struct UI_BRANDING {
-  const void* pBackground;  // part 1: streamed bitmap drawn at 0,0 (null: the built-in background)
-  const void* pLogo;        // part 2: streamed bitmap of the logo (null: the built-in logo)
-  int LogoMode;             // 1 no logo, 2 part 2 at LogoX, LogoY, other values the built-in logo
+  const U8* pBackground;  // part 1: streamed bitmap drawn at 0,0 (null or empty: the built-in background)
+  U32 BackgroundSize;
+  const U8* pLogo;        // part 2: streamed bitmap of the logo (null or empty: the built-in logo)
+  U32 LogoSize;
+  int LogoMode;           // 1 no logo, 2 part 2 at LogoX, LogoY, other values the built-in logo at (-103, -10)
   int LogoX, LogoY;
 };
 extern const UI_BRANDING* DSG_pBranding;  // null: no branding loaded

@@ -11,28 +11,46 @@ const GUI_COLOR _FOOTER_FRAME = 0xFF8080;
 
 int _IsDesignLayout(void) { return UI_GfxHooks.pfIsDesignLayout ? UI_GfxHooks.pfIsDesignLayout() : 0; }
 
+struct _SOURCE {
+  const U8* p;
+  U32 Size;
+};
+
+// Reads a branding picture piecewise, never beyond its size.
+int _ReadSource(void* pParam, const U8** ppData, unsigned NumBytes, U32 Off) {
+  const _SOURCE* pSrc = static_cast<const _SOURCE*>(pParam);
+  if (Off >= pSrc->Size) return 0;
+  unsigned n = NumBytes < pSrc->Size - Off ? NumBytes : unsigned(pSrc->Size - Off);
+  U8* pDest = const_cast<U8*>(*ppData);
+  for (unsigned i = 0; i < n; i++) pDest[i] = pSrc->p[Off + i];
+  return int(n);
+}
+
+// Draws a branding picture; false when there is none or it could not be drawn whole.
+bool _DrawBrandingPart(const U8* p, U32 Size, int x, int y) {
+  if (!p || Size < GUI_BITMAP_STREAM_HEADER_SIZE) return false;
+  _SOURCE Src = {p, Size};
+  return GUI_DrawStreamedBitmapExAuto(_ReadSource, &Src, x, y) == 0;
+}
+
+void _DrawBackgroundPart(const UI_BRANDING* b) {
+  if (!b || !_DrawBrandingPart(b->pBackground, b->BackgroundSize, 0, 0)) UI__DrawPicture(UI_PIC_BACKGROUND, 0, 0);
+}
+
 // Page background (and the title overlay) as the branding asks.
 void _DrawBrandedBackground(int w, int h, const void*) {
   GUI_SetColor(GUI_WHITE);
   GUI_FillRect(0, 0, w - 1, h - 1);
   const UI_BRANDING* b = DSG_pBranding;
-  if (b) {
-    if (b->pBackground) {
-      GUI_DrawStreamedBitmapAuto(b->pBackground, 0, 0);
-    } else {
-      UI__DrawPicture(UI_PIC_BACKGROUND, 0, 0);
+  _DrawBackgroundPart(b);
+  if (b && b->LogoMode == 2) {
+    if (b->pLogo && !_DrawBrandingPart(b->pLogo, b->LogoSize, b->LogoX, b->LogoY)) {
+      _DrawBackgroundPart(b);  // a damaged logo leaves no half picture behind
+      UI__DrawPicture(UI_PIC_LOGO, b->LogoX, b->LogoY);
+    } else if (!b->pLogo) {
+      UI__DrawPicture(UI_PIC_LOGO, b->LogoX, b->LogoY);
     }
-    if (b->LogoMode == 2) {
-      if (b->pLogo) {
-        GUI_DrawStreamedBitmapAuto(b->pLogo, b->LogoX, b->LogoY);
-      } else {
-        UI__DrawPicture(UI_PIC_LOGO, b->LogoX, b->LogoY);
-      }
-    } else if (b->LogoMode != 1) {
-      UI__DrawPicture(UI_PIC_LOGO, -103, -10);
-    }
-  } else {
-    UI__DrawPicture(UI_PIC_BACKGROUND, 0, 0);
+  } else if (!b || b->LogoMode != 1) {
     UI__DrawPicture(UI_PIC_LOGO, -103, -10);
   }
   UI__DrawPicture(UI_PIC_TITLE, 0, -1);

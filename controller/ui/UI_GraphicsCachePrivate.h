@@ -7,7 +7,10 @@ struct UI_CACHE_ENTRY {
   GUI_HMEM* phMem;  // first handle of the family
   int Count;        // handles in the family
   int XSize, YSize, Bpp, x0, y0;
+  int Used;         // 1: a screen copies it; 0: rendered only when the heap has room to spare
 };
+// Heap left free for windows and banding devices when the spare pictures are made.
+enum { UI_CACHE_HEAP_RESERVE = 512 * 1024 };
 const UI_CACHE_ENTRY* UI__GetCacheEntries(int* pNumEntries);
 // A fixed device of 16 bits (5-6-5, opaque) or 32 bits (with transparency); 0 when the heap is full.
 GUI_HMEM UI__CreateDevice(int x0, int y0, int w, int h, int Bpp);

@@ -63,18 +63,39 @@ TEST_F(GfxCache, CreatesAllPicturesOnceWithTheirSizesAndDepths) {
   EXPECT_TRUE(Errors().empty());
 }
 
-TEST_F(GfxCache, AHeapTooSmallKeepsThePicturesThatScreensCopy) {
-  GUI_ALLOC__SetTestLimit(0x252000);  // the default heap
-  EXPECT_EQ(UI_CreateGraphicsCache(), 1);
-  EXPECT_EQ(UI_LoadGraphics(), 1);  // draws what exists, skips the rest
-  GUI_ALLOC__SetTestLimit(0);
-  for (GUI_HMEM h : {UI_hMemdevPageBg, UI_hMemdevTitleStrip, UI_hMemdevPanel, UI_hMemdevDialogBg,
-                     UI_hMemdevDialogBgDesign, UI_hMemdevKey47, UI_hMemdevSpaceKeyDown, UI_ahMemdevSideIcon[8],
-                     UI_hMemdevIcon24b}) {
+class GfxCacheDefaultHeap : public GuiTest {
+ protected:
+  void SetUp() override {
+    GuiTest::SetUp();
+    WM_Init();
+    GUI_MEMDEV__Init();
+  }
+  void TearDown() override {
+    UI_DeleteGraphicsCache();
+    GuiTest::TearDown();
+  }
+};
+
+TEST_F(GfxCacheDefaultHeap, KeepsThePicturesThatScreensCopyAndRoomForTheWindows) {
+  EXPECT_EQ(UI_LoadGraphics(), 0);
+  EXPECT_TRUE(Errors().empty());  // the spare pictures give way quietly
+  for (GUI_HMEM h : {UI_hMemdevPageBg, UI_hMemdevDesignBg, UI_hMemdevTitleStrip, UI_hMemdevPanel,
+                     UI_hMemdevDialogBg, UI_hMemdevDialogBgDesign, UI_hMemdevKey47, UI_hMemdevSpaceKeyDown,
+                     UI_ahMemdevSideIcon[8], UI_ahMemdevTile[12], UI_hMemdevIcon24b}) {
     EXPECT_NE(h, 0);
   }
-  EXPECT_EQ(UI_ahMemdevTabHead[2], 0);
-  UI_DrawCached(0, 0, 0);  // nothing happens
+  EXPECT_EQ(UI_ahMemdevBar80[5], 0);
+  EXPECT_GE(GUI_ALLOC_GetMaxFreeBlockSize(), 400 * 1024);  // room for the windows and their banding
+  UI_DrawCached(0, 0, 0);  // a missing picture draws nothing
+}
+
+TEST_F(GfxCache, AHeapTooSmallForTheScreensPicturesIsReported) {
+  GUI_ALLOC__SetTestLimit(1000000);
+  EXPECT_EQ(UI_CreateGraphicsCache(), 1);
+  EXPECT_NE(UI_hMemdevPageBg, 0);
+  EXPECT_EQ(UI_LoadGraphics(), 1);  // renders what exists
+  GUI_ALLOC__SetTestLimit(0);
+  ClearMessages();
 }
 
 TEST_F(GfxCache, WidgetFamiliesMatchTheirGoldenImages) {
@@ -131,7 +152,7 @@ TEST_F(GfxCache, BrandingAndLeftHandedLayoutChangeTheDesignPictures) {
   ASSERT_EQ(UI_LoadGraphics(), 0);
   GUI_COLOR Plain = UI_MemdevPixel(UI_hMemdevPageBg, 240, 200);
   // A branding without pictures and logo mode 1: the built-in background without the logo.
-  static const UI_BRANDING Branding = {nullptr, nullptr, 1, 0, 0};
+  static const UI_BRANDING Branding = {nullptr, 0, nullptr, 0, 1, 0, 0};
   DSG_pBranding = &Branding;
   DSG_ApplyBranding();
   UI_RenderDesignGraphics(1);
@@ -144,6 +165,46 @@ TEST_F(GfxCache, BrandingAndLeftHandedLayoutChangeTheDesignPictures) {
   // The screen sampler follows the shown layout.
   UI_GfxHooks.pfOverviewShown = [] { return 1; };
   EXPECT_EQ(UI_ScreenBgPixel(5, 100), UI_MemdevPixel(UI_hMemdevDesignBg, 5, 100));
+}
+
+// A streamed bitmap of w x h pixels in one 5-6-5 colour.
+std::vector<U8> _Stream565(int w, int h, U16 Pixel) {
+  std::vector<U8> v = {'B', 'M'};
+  for (int Word : {8, w, h, 2 * w, 16, 0, 0}) {
+    v.push_back(U8(Word));
+    v.push_back(U8(Word >> 8));
+  }
+  for (int i = 0; i < w * h; i++) {
+    v.push_back(U8(Pixel));
+    v.push_back(U8(Pixel >> 8));
+  }
+  return v;
+}
+
+TEST_F(GfxCache, BrandingPicturesAreDrawnAndDamagedOnesGiveWayToTheBuiltInOnes) {
+  ASSERT_EQ(UI_LoadGraphics(), 0);
+  GUI_COLOR Plain = UI_MemdevPixel(UI_hMemdevPageBg, 200, 100);
+  std::vector<U8> Red = _Stream565(480, 272, 0x001F), Blue = _Stream565(20, 10, 0xF800);
+  UI_BRANDING b = {Red.data(), U32(Red.size()), Blue.data(), U32(Blue.size()), 2, 100, 50};
+  DSG_pBranding = &b;
+  DSG_ApplyBranding();
+  EXPECT_EQ(UI_MemdevPixel(UI_hMemdevPageBg, 200, 100), 0x0000FFu);
+  EXPECT_EQ(UI_MemdevPixel(UI_hMemdevPageBg, 105, 55), 0xFF0000u);    // the logo at its place
+  EXPECT_EQ(UI_MemdevPixel(UI_hMemdevTitleStrip, 200, 29), UI_MemdevPixel(UI_hMemdevPageBg, 200, 29));
+  // A logo cut short: no half logo, the built-in one at its place instead.
+  b.LogoSize = U32(Blue.size() - 100);
+  DSG_ApplyBranding();
+  EXPECT_NE(UI_MemdevPixel(UI_hMemdevPageBg, 105, 55), 0xFF0000u);
+  EXPECT_EQ(UI_MemdevPixel(UI_hMemdevPageBg, 400, 200), 0x0000FFu);
+  // A background cut short: the built-in background.
+  b.BackgroundSize = 1000;
+  b.LogoMode = 1;
+  DSG_ApplyBranding();
+  EXPECT_EQ(UI_MemdevPixel(UI_hMemdevPageBg, 200, 100), Plain);
+  b.BackgroundSize = 3;  // shorter than a header
+  DSG_ApplyBranding();
+  EXPECT_EQ(UI_MemdevPixel(UI_hMemdevPageBg, 200, 100), Plain);
+  EXPECT_TRUE(Errors().empty());
 }
 
 }  // namespace
