@@ -3,6 +3,7 @@
 #include "GUI_MEMDEV.h"
 #include "UI_Draw.h"
 #include "UI_GraphicsCache.h"
+#include "UI_Main.h"
 
 namespace {
 
@@ -243,7 +244,7 @@ GUI_COLOR UI_PageBgPixel(int x, int yOffset, int y) {
 }
 
 GUI_COLOR UI_ScreenBgPixel(int x, int y) {
-  bool Overview = UI_GfxHooks.pfOverviewShown && UI_GfxHooks.pfOverviewShown();
+  bool Overview = UI_hMainWin && WM_IsVisible(UI_hMainWin);
   return UI_MemdevPixel(Overview ? UI_hMemdevDesignBg : UI_hMemdevPageBg, x, y);
 }
 

@@ -155,12 +155,11 @@ struct UI_BRANDING {
 };
 extern const UI_BRANDING* DSG_pBranding;  // null: no branding loaded
 
-// What the cache asks of the screens and the design module; each may be null.
+// The design layout and the design picture come from UI_IsDesignLayout and UI_DesignHooks (UI_Background.h).
+// The main screen installs how its windows follow the handedness: the child screens to (dx, PageTop), the home
+// button to (430 or -10, PageTop + 15), the back button to (430 or -10, PageTop + 130), UI_hPanel to
+// (16 + dx, PageTop + 10), the overview window to (0, 0) 480x272 in the design layout, else (0, 30) 430x242.
 struct UI_GFX_HOOKS {
-  int (*pfOverviewShown)(void);    // 1 while the overview layout (UI_hMainWin) is shown
-  int (*pfIsDesignLayout)(void);   // the loaded design's layout byte, 0 without a design
-  int (*pfDrawDesignPicture)(void);  // draws the design picture at 0,0: 1 drawn, 0 no picture
-  // Places the main windows and side buttons for the handedness (dx 0 or 50) and the design layout.
-  void (*pfPlaceWindows)(int Left, int PageTop);
+  void (*pfPlaceWindows)(int Left, int PageTop);  // null: the windows stay where they are
 };
 extern UI_GFX_HOOKS UI_GfxHooks;

@@ -2,14 +2,13 @@
 // page header, panel, dialog backgrounds, and the places of the side-button icons.
 #include "GUI_MEMDEV.h"
 #include "GUI_Stream.h"
+#include "UI_Background.h"
 #include "UI_Draw.h"
 #include "UI_GraphicsCachePrivate.h"
 
 namespace {
 
 const GUI_COLOR _FOOTER_FRAME = 0xFF8080;
-
-int _IsDesignLayout(void) { return UI_GfxHooks.pfIsDesignLayout ? UI_GfxHooks.pfIsDesignLayout() : 0; }
 
 struct _SOURCE {
   const U8* p;
@@ -75,19 +74,19 @@ void _RenderPicture(GUI_HMEM hMem, int Picture, int x, int y) {
 
 // The overview layout's background: the design picture, or the page background without one.
 bool _RenderDesignBackground(void) {
-  bool Drawn = false;
-  if (UI_GfxHooks.pfDrawDesignPicture && UI_hMemdevDesignBg) {
-    UI__RenderInto(
-        UI_hMemdevDesignBg,
-        [](int w, int h, const void* p) {
-          GUI_SetColor(GUI_WHITE);
-          GUI_FillRect(0, 0, w - 1, h - 1);
-          *static_cast<bool*>(const_cast<void*>(p)) = UI_GfxHooks.pfDrawDesignPicture() != 0;
-        },
-        &Drawn);
+  if (!UI_DesignHooks.pfDrawPicture) {
+    _CopyScreenPart(UI_hMemdevDesignBg, UI_hMemdevPageBg);
+    return false;
   }
-  if (!Drawn) _CopyScreenPart(UI_hMemdevDesignBg, UI_hMemdevPageBg);
-  return Drawn;
+  UI__RenderInto(
+      UI_hMemdevDesignBg,
+      [](int w, int h, const void*) {
+        GUI_SetColor(GUI_WHITE);
+        GUI_FillRect(0, 0, w - 1, h - 1);
+        UI_DesignHooks.pfDrawPicture();
+      },
+      nullptr);
+  return true;
 }
 
 }  // namespace
@@ -109,7 +108,7 @@ void UI_RenderDesignGraphics(int Left) {
   UI_LeftHanded = Left ? 1 : 0;
   const int dx = Left ? 50 : 0;
   UI_PageFrameX = dx;
-  const int Design = _IsDesignLayout();
+  const int Design = UI_IsDesignLayout();
   // 1. Page header: the background behind it and the plate.
   if (UI_hMemdevPageHeader) {
     GUI_MEMDEV_SetOrg(UI_hMemdevPageHeader, dx, 30);

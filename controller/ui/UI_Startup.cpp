@@ -4,6 +4,7 @@
 #include "APP_Hooks.h"
 #include "GUI_MEMDEV.h"
 #include "TXT_Language.h"
+#include "UI_GraphicsCache.h"
 #include "UI_Main.h"
 #include "WM_Motion.h"
 
@@ -20,9 +21,8 @@ void UI_InitGui(void) {
   WM_MOTION_Enable(1);
 }
 
-// The design and branding files and the prerendered images join here once their modules exist; until then the
-// screens draw their pictures with plain shapes.
-void UI_LoadDesign(void) {}
+// The prerendered images (the design and branding files join here once their readers exist).
+void UI_LoadDesign(void) { UI_LoadGraphics(); }
 
 void UI_CreateMainScreen(void) {
   GUI_Lock();

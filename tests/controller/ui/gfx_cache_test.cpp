@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "GuiTest.h"
+#include "UI_Background.h"
+#include "UI_Main.h"
 #include "UI_GraphicsCache.h"
 #include "UI_GraphicsCachePrivate.h"
 #include "WM.h"
@@ -26,6 +28,7 @@ class GfxCache : public GuiTest {
     GUI_MEMDEV__Init();
     DSG_pBranding = nullptr;
     UI_GfxHooks = UI_GFX_HOOKS{};
+    UI_DesignHooks = UI_DESIGN_HOOKS{};
   }
   void TearDown() override {
     UI_DeleteGraphicsCache();
@@ -163,8 +166,21 @@ TEST_F(GfxCache, BrandingAndLeftHandedLayoutChangeTheDesignPictures) {
   EXPECT_EQ(GUI_MEMDEV_GetXPos(UI_ahMemdevSideIcon[UI_ICON_BACK]), 8);
   EXPECT_EQ(UI_PageFrameX, 50);
   // The screen sampler follows the shown layout.
-  UI_GfxHooks.pfOverviewShown = [] { return 1; };
-  EXPECT_EQ(UI_ScreenBgPixel(5, 100), UI_MemdevPixel(UI_hMemdevDesignBg, 5, 100));
+  UI_hMainWin = WM_CreateWindow(0, 0, 480, 272, WM_CF_SHOW, nullptr, 0);
+  UI_DesignHooks.pfDrawPicture = [] {
+    GUI_SetColor(0x00FF00);
+    GUI_FillRect(0, 0, 479, 271);
+  };
+  UI_RenderDesignGraphics(0);
+  EXPECT_EQ(UI_ScreenBgPixel(5, 100), 0x00FF00u);
+  // The design dialog background lies on the design picture (its rounded corner shows it), the other not.
+  EXPECT_EQ(UI_MemdevPixel(UI_hMemdevDialogBgDesign, 0, 0), 0x00FF00u);
+  EXPECT_NE(UI_MemdevPixel(UI_hMemdevDialogBg, 0, 0), 0x00FF00u);
+  WM_HideWindow(UI_hMainWin);
+  EXPECT_EQ(UI_ScreenBgPixel(5, 100), UI_MemdevPixel(UI_hMemdevPageBg, 5, 100));
+  WM_DeleteWindow(UI_hMainWin);
+  UI_hMainWin = 0;
+  UI_DesignHooks = UI_DESIGN_HOOKS{};
 }
 
 // A streamed bitmap of w x h pixels in one 5-6-5 colour.
