@@ -49,3 +49,32 @@ int32_t SIM_ScaleBoardValue(int Raw, int32_t Min, int32_t Max);
 // nothing was written (units 68 and above, except 255, which counts as 0; a word list without the item). The
 // text is cut to fit NumChars characters; the buffer is always terminated when NumChars > 0.
 int SIM_FormatValue(int32_t Value, int Unit, char16_t* pBuffer, int NumChars);
+
+/*********************************************************************
+*
+*       Window
+*/
+struct PLAT_WINDOW;
+struct PLAT_CONTROL;
+extern int SIM_SimBoardOpen;   // 1 while a simulation board drives the rows (their sliders are disabled)
+
+// Opens the input-simulation window, or shows it when it is open already; returns it (0 when it cannot be
+// made). It looks for a simulation board each time it is opened.
+PLAT_WINDOW* SIM_OpenInputSim(void);
+void SIM_CloseInputSim(void);   // the records and the board stay as they are
+// The board's reports waiting now are applied to the records and the rows (the window's 50 ms timer calls it).
+// Returns the number of reports applied.
+int SIM_PollSimBoard(void);
+// Applies one 36-byte board report to the 16 records (and the rows while the window is open); 0 when the
+// report is not an input report (first bytes other than 0x00, 0x01), else 1.
+int SIM_ApplyBoardReport(const uint8_t* pReport);
+
+// Row layout in a client area of xSize x ySize for NumRows configured inputs: columns, rows per column and
+// the scroll maximum; *pPos is limited to the maximum.
+void SIM__LayoutInputRows(int NumRows, int xSize, int ySize, int* pNumColumns, int* pRowsPerColumn, int* pMaxPos,
+                          int* pPos);
+// Tests: a row window (0 while closed) and its controls by id (1 minimum, 2 maximum, 3 "UB", 4 "KS",
+// 5 room-sensor mode, 6 slider), and the scroll bar of the window.
+PLAT_WINDOW* SIM__GetInputRow(int Index);
+PLAT_CONTROL* SIM__GetInputControl(int Index, int Id);
+PLAT_CONTROL* SIM__GetInputScrollBar(void);

@@ -15,6 +15,7 @@
 
 enum {
   _ID_ABOUT = 104, _ID_EXIT = 105, _ID_NOTHING = 530, _ID_PAUSE = 540, _ID_RESUME = 550, _ID_LOG = 570,
+  _ID_INPUTSIM = 580,
   _TIMER_TITLE = 0, _TITLE_MS = 20, _LOG_HEIGHT = 120,
 };
 
@@ -75,6 +76,7 @@ static void _OnCommand(PLAT_HWIN hWin, uint32_t Id) {
   case _ID_PAUSE: SIM_SuspendApp(); break;
   case _ID_RESUME: SIM_ResumeApp(); break;
   case _ID_EXIT: PLAT_DestroyWindow(hWin); break;
+  case _ID_INPUTSIM: SIM_OpenInputSim(); break;
   case _ID_ABOUT: PLAT_MessageBox(hWin, "MERIDOX Simulator\n\nSimulation of the MERIDOX controller on the PC.",
                                   SIM_GetTitle(), PLAT_BOX_INFO); break;
   default: break;
@@ -113,6 +115,8 @@ static PLAT_HMENU _CreateMenu(void) {
   PLAT_HMENU hFile = PLAT_CreateMenu();
   PLAT_AppendMenu(hFile, "Pause Application", _ID_PAUSE, "F4");
   PLAT_AppendMenu(hFile, "Resume Application", _ID_RESUME, "F5");
+  PLAT_AppendSeparator(hFile);
+  PLAT_AppendMenu(hFile, "&View Input Simulation", _ID_INPUTSIM, nullptr);
   PLAT_AppendSeparator(hFile);
   PLAT_AppendMenu(hFile, "E&xit", _ID_EXIT, "ALT-F4");
   PLAT_HMENU hHelp = PLAT_CreateMenu();
