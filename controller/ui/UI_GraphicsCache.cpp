@@ -2,6 +2,7 @@
 // that creation, deletion and the tests walk the same list.
 #include "UI_GraphicsCache.h"
 
+#include "GUI_Bitmap.h"
 #include "GUI_MEMDEV.h"
 #include "UI_GraphicsCachePrivate.h"
 
@@ -161,12 +162,17 @@ int UI_LoadGraphics(void) {
 void UI_DrawCached(GUI_HMEM hMem, int x, int y) {
   if (!hMem) return;
   GUI_Lock();
-  int xScreen = x + GUI_pContext->xOff, yScreen = y + GUI_pContext->yOff;
-  if (GUI_MEMDEV_GetBitsPerPixel(hMem) == 32) {
-    GUI_MEMDEV_WriteAlphaAt(hMem, 255, xScreen, yScreen);
-  } else {
-    GUI_MEMDEV_WriteAt(hMem, xScreen, yScreen);
-  }
+  // Drawn as a bitmap over the device's pixels, so that it reaches whatever target is active (also the banding
+  // devices of the screens' paints) and is clipped to the window like any drawing.
+  int Bpp = GUI_MEMDEV_GetBitsPerPixel(hMem);
+  GUI_BITMAP Bitmap = {};
+  Bitmap.XSize = U16(GUI_MEMDEV_GetXSize(hMem));
+  Bitmap.YSize = U16(GUI_MEMDEV_GetYSize(hMem));
+  Bitmap.BitsPerPixel = U16(Bpp);
+  Bitmap.BytesPerLine = U16((Bpp * Bitmap.XSize + 7) >> 3);
+  Bitmap.pData = static_cast<const U8*>(GUI_MEMDEV_GetDataPtr(hMem));
+  Bitmap.pMethods = Bpp == 32 ? &GUI_DRAW_BMP8888 : &GUI_DRAW_BMPM565;
+  if (Bitmap.pData && (Bpp == 16 || Bpp == 32)) GUI_DrawBitmap(&Bitmap, x, y);
   GUI_Unlock();
 }
 
