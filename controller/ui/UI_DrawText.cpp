@@ -171,7 +171,7 @@ int _WrapWords(const char16_t* s, int Width, int Flags, int Place, char16_t Firs
     y += yDist;
   }
   if (FirstLine && (First || Last)) {  // empty text: the extra characters alone
-    char16_t ac[2] = {First ? First : Last, First ? Last : 0};
+    char16_t ac[2] = {static_cast<char16_t>(First ? First : Last), static_cast<char16_t>(First ? Last : 0)};
     int n = (First ? 1 : 0) + (Last ? 1 : 0);
     int w = _RunWidth(ac, n);
     _DrawRun(ac, n, Place == GUI_TA_HCENTER ? x - w / 2 : x, y);
