@@ -1,6 +1,8 @@
 // The screens' start-up.
 #include "UI_Startup.h"
 
+#include "UI_MenuPage.h"
+
 #include "APP_Hooks.h"
 #include "GUI_MEMDEV.h"
 #include "TXT_Language.h"
@@ -73,6 +75,7 @@ void UI_InstallStartup(void) {
   APP_UiHooks.pfBuildTexts = TXT_BuildTexts;
   APP_UiHooks.pfLoadDesign = UI_LoadDesign;
   APP_UiHooks.pfCreateMainScreen = UI_CreateMainScreen;
+  UI_InstallMenuPages();
   APP_UiHooks.pfExecGui = UI_ExecGui;
   APP_UiHooks.pfSendBack = UI_SendBack;
 }

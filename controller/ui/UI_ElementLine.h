@@ -1,0 +1,72 @@
+// Elements of the value-line pages: value lines with their value boxes, access lines, password-change lines and
+// text lines. Every element keeps its data block in the element arena; its window's user data points to it.
+#pragma once
+#include <cstdint>
+
+#include "UI_Element.h"
+#include "UI_EntryDispatch.h"
+
+enum {
+  UI_LINE_W = 370,
+  UI_LINE_H = 43,
+  UI_LINE_X = 30,
+  UI_BOX_W = 165,
+  UI_BOX_H = 34,
+  UI_BOX_X = 200,
+  UI_BOX_STEP = 36,
+  UI_ACCESS_BOX_X = 102,
+};
+
+// Kinds of value boxes.
+enum { UI_BOX_READONLY, UI_BOX_EDIT, UI_BOX_PUSH, UI_BOX_SWITCH };
+
+struct UI_LINE_BLOCK {
+  uint32_t MainAddress;
+  uint32_t LinkAddress;
+  uint32_t aFlagAddress[2];
+  uint8_t FlagBits;
+  uint8_t ReadDone;
+  uint8_t Code;
+  uint8_t NumFlags;
+  uint8_t Stage;  // password change: 0 old code asked, 1 new code asked
+  char16_t acText[UI_LINE_TEXT_LEN];
+  char16_t acOldCode[UI_TEXT_BUFFER_LEN];
+};
+
+struct UI_BOX_BLOCK {
+  uint32_t Address;
+  int32_t Value;
+  uint8_t Code;
+  uint8_t LineCode;
+  uint8_t Unit;
+  uint8_t ReadDone;
+  uint8_t Kind;
+  uint8_t State;
+  uint8_t Level;    // access boxes: the level the box grants
+  uint8_t HasCode;  // access boxes: 1 when a code object checks the level
+  uint32_t CheckAddress;
+  char16_t acText[UI_LINE_TEXT_LEN];
+};
+
+// Builds the element of a kind-7 record; never reads beyond pEnd (the menu buffer's last record).
+int UI_BuildLineElement(WM_HWIN hPage, uint32_t Menu, const uint8_t* pRec, uint8_t** ppFill, const uint8_t* pEnd);
+int UI_BuildValueLine(WM_HWIN hPage, uint32_t Menu, const uint8_t* pRec, uint8_t** ppFill, const uint8_t* pEnd);
+int UI_BuildAccessLine(WM_HWIN hPage, uint32_t Menu, const uint8_t* pRec, uint8_t** ppFill, const uint8_t* pEnd);
+int UI_BuildTextLine(WM_HWIN hPage, uint32_t Menu, const uint8_t* pRec, uint8_t** ppFill);
+// The file entry (code 0x40): the listing of a folder object.
+int UI_BuildFileEntry(WM_HWIN hPage, uint32_t Menu, const uint8_t* pRec, uint8_t** ppFill);
+
+void UI_FetchLineFlags(UI_LINE_BLOCK* p);
+void UI_FetchBoxValue(UI_BOX_BLOCK* p);
+
+void UI_ValueLineCallback(WM_MESSAGE* pMsg);
+void UI_ValueBoxCallback(WM_MESSAGE* pMsg);
+void UI_AccessBoxCallback(WM_MESSAGE* pMsg);
+void UI_TextLineCallback(WM_MESSAGE* pMsg);
+
+// Face colours of a line code: 0 when the code has a white face without gradient and frame.
+int UI_LineFace(int Code, GUI_COLOR* pTop, GUI_COLOR* pBottom);
+// The colours of an editable box of a line code.
+void UI_BoxColors(int LineCode, GUI_COLOR* pTop, GUI_COLOR* pBottom, GUI_COLOR* pText);
+// Grows a line by dy (negative: shrinks) and moves the lines below it.
+void UI_GrowLine(WM_HWIN hLine, int dy);

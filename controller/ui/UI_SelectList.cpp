@@ -1,0 +1,346 @@
+// The scrolled selection list.
+#include "UI_SelectList.h"
+
+#include <cstring>
+
+#include "GUI.h"
+#include "UI_Background.h"
+#include "UI_Carrier.h"
+#include "UI_Draw.h"
+#include "WM_Motion.h"
+
+namespace {
+
+int _S;  // scroll position: 0 or negative, -40 x the row under the bar
+int _H;  // height of the rows
+WM_CALLBACK* _pfPrevHome;
+WM_CALLBACK* _pfPrevBack;
+int _HomeVisible;
+
+int _GetInfo(WM_HWIN hWin, UI_ListInfo* p) {
+  memset(p, 0, sizeof(*p));
+  return WM_GetUserData(hWin, p, sizeof(*p)) == int(sizeof(*p));
+}
+
+int _NumRows(const UI_ListInfo* p) {
+  if (!p->pTexts) return 0;
+  if (p->Mode == UI_LIST_NUMBERED) return p->pValues ? p->pValues->Count : 0;
+  if (p->Mode == UI_LIST_TWO_GROUPS) return p->pTexts->Count + (p->pValues ? p->pValues->Count : 0);
+  return p->pValues ? p->pValues->Count : p->pTexts->Count;
+}
+
+// Text of a row; never null. Values that lie outside the text table show nothing.
+const char16_t* _RowText(const UI_ListInfo* p, int Row) {
+  const char16_t* s = nullptr;
+  if (p->Mode == UI_LIST_TWO_GROUPS) {
+    if (Row < p->pTexts->Count) {
+      s = p->pTexts->ppTexts[Row];
+    } else if (p->pValues) {
+      s = (const char16_t*)(uintptr_t)p->pValues->pValues[Row - p->pTexts->Count];
+    }
+  } else if (p->pValues && p->Mode != UI_LIST_NUMBERED) {
+    uint32_t v = Row < p->pValues->Count ? p->pValues->pValues[Row] : 0;
+    if (v < p->pTexts->Count && v < UI_MAX_ITEMS) s = p->pTexts->ppTexts[v];
+  } else if (Row < p->pTexts->Count && Row < UI_MAX_ITEMS) {
+    s = p->pTexts->ppTexts[Row];
+  }
+  return s ? s : u"";
+}
+
+// Value a chosen row stands for.
+int _RowValue(const UI_ListInfo* p, int Row) {
+  if (p->pValues && p->Mode != UI_LIST_TWO_GROUPS && Row >= 0 && Row < p->pValues->Count)
+    return int(p->pValues->pValues[Row]);
+  return Row;
+}
+
+int _Width(const UI_ListInfo* p) {
+  GUI_SetFont(&UI_Font15);
+  int W = 0;
+  for (int r = 0; r < _NumRows(p); r++) {
+    int w = UI_TextWidth(_RowText(p, r));
+    if (w > W) W = w;
+  }
+  if (p->Mode == UI_LIST_IMAGE_ROW1 && W < 30) W = 30;
+  if (p->Mode == UI_LIST_EDIT) W += 30;
+  return W;
+}
+
+void _Scroll(int D) {
+  if (_S + D > 0) D = -_S;
+  if (_S + D < UI_LIST_ROW - _H) D = UI_LIST_ROW - _H - _S;
+  if (!D || !UI_hListWin) return;
+  WM_MoveWindow(UI_hListWin, 0, D);
+  _S += D;
+}
+
+void _Choose(WM_HWIN hColumn, int Row) {
+  UI_ListInfo Info;
+  _GetInfo(hColumn, &Info);
+  int R = _RowValue(&Info, Row);
+  WM_SendMessageNoPara(hColumn, UI_MSG_CLOSED);
+  WM_MESSAGE Msg = {};
+  Msg.MsgId = UI_MSG_SELECTION_DONE;
+  Msg.hWinSrc = WM_HWIN(Info.Tag);
+  Msg.Data.v = R;
+  if (WM_IsWindow(Info.hReceiver)) WM_SendMessage(Info.hReceiver, &Msg);
+}
+
+void _PaintColumn(WM_HWIN hWin) {
+  UI_ListInfo Info;
+  if (!_GetInfo(hWin, &Info) || !Info.pTexts) return;
+  int w = WM_GetWindowSizeX(hWin), h = WM_GetWindowSizeY(hWin);
+  GUI_SetBkColor(0x808080);
+  GUI_Clear();
+  GUI_SetColor(GUI_BLACK);
+  GUI_DrawRect(0, 0, w - 1, h - 1);
+  GUI_SetColor(GUI_WHITE);
+  GUI_DrawRect(1, 1, w - 2, h - 2);
+  GUI_DrawGradientRoundedV(2, 2 - _S, w - 3, 41 - _S, 4, 0x777777, 0xAAAAAA);
+  GUI_SetColor(0xAAAAAA);
+  GUI_FillRoundedRect(3, 2 - _S, w - 4, 21 - _S, 4);
+  GUI_SetFont(&UI_Font15);
+  GUI_SetTextMode(GUI_TM_TRANS);
+  int x = Info.Align == 0 ? Info.Margin : Info.Align == 1 ? w - 1 - Info.Margin : (w - 1) / 2;
+  int Align = Info.Align == 0 ? GUI_TA_LEFT : Info.Align == 1 ? GUI_TA_RIGHT : GUI_TA_HCENTER;
+  GUI_SetTextAlign(Align);
+  int n = _NumRows(&Info);
+  int CurrentRow = Info.Current;
+  if (Info.pValues && Info.Mode != UI_LIST_TWO_GROUPS) {
+    CurrentRow = -1;
+    for (int r = n - 1; r >= 0; r--)
+      if (int(Info.pValues->pValues[r]) == Info.Current) {
+        CurrentRow = r;
+        break;
+      }
+  }
+  for (int k = 0; k < n; k++) {
+    int y = 14 + UI_LIST_ROW * k;
+    const char16_t* s = _RowText(&Info, k);
+    GUI_SetColor(GUI_BLACK);
+    GUI_UC_DispStringAt(s, x + 1, y + 1);
+    GUI_SetColor(k == CurrentRow ? 0x00FF00 : GUI_WHITE);
+    GUI_UC_DispStringAt(s, x, y);
+    GUI_SetColor(GUI_WHITE);
+    GUI_DrawHLine(y + 28, 1, w - 2);
+    if (Info.Mode == UI_LIST_TWO_GROUPS && k + 1 == Info.pTexts->Count) {
+      GUI_SetColor(GUI_BLACK);
+      GUI_DrawHLine(y + 28, 1, w - 2);
+    }
+  }
+  GUI_SetTextAlign(GUI_TA_LEFT);
+}
+
+}  // namespace
+
+int UI_ScrollListRow(void) { return UI_hListWin ? (20 - _S) / UI_LIST_ROW : -1; }
+
+void UI_ScrollListCallback(WM_MESSAGE* pMsg) {
+  WM_HWIN hWin = pMsg->hWin;
+  switch (pMsg->MsgId) {
+    case WM_PAINT: _PaintColumn(hWin); break;
+    case WM_KEY: {
+      const GUI_KEY_MSG* k = (const GUI_KEY_MSG*)pMsg->Data.p;
+      if (!k || k->PressedCnt != 1) break;
+      if (k->Key == GUI_KEY_ENTER) WM_SendMessageNoPara(hWin, UI_MSG_BACK);
+      if (k->Key == GUI_KEY_UP) _Scroll(UI_LIST_ROW);
+      if (k->Key == GUI_KEY_DOWN) _Scroll(-UI_LIST_ROW);
+      if (k->Key == GUI_KEY_ESCAPE) WM_SendMessageNoPara(hWin, UI_MSG_CLOSED);
+      break;
+    }
+    case UI_MSG_BACK: _Choose(hWin, UI_ScrollListRow()); break;
+    case UI_MSG_CLOSED: {
+      WM_HWIN hParent = WM_GetParent(hWin);
+      if (UI_hListWin == hWin) UI_hListWin = 0;
+      if (hParent) WM_SendMessageNoPara(hParent, UI_MSG_CLOSED);
+      break;
+    }
+    case WM_DELETE:
+    case UI_MSG_REFRESH:
+    case UI_MSG_LOAD:
+    case UI_MSG_LOADED: break;
+    default: WM_DefaultProc(pMsg);
+  }
+}
+
+void UI_ScrollListTouchCallback(WM_MESSAGE* pMsg) {
+  WM_HWIN hWin = pMsg->hWin;
+  switch (pMsg->MsgId) {
+    case WM_POINTER: {
+      const GUI_POINTER_STATE* p = (const GUI_POINTER_STATE*)pMsg->Data.p;
+      if (!p) break;
+      if (p->Pressed) {
+        WM_SetCapture(hWin, 1);
+        break;
+      }
+      WM_ReleaseCapture();
+      if (UI_PointerMoved() || p->y < 0 || p->y >= WM_GetWindowSizeY(hWin)) break;
+      WM_HWIN hColumn = WM_GetParent(hWin);
+      UI_ListInfo Info;
+      _GetInfo(hColumn, &Info);
+      int Row = p->y / UI_LIST_ROW;
+      if (Info.Mode == UI_LIST_EDIT && p->x >= WM_GetWindowSizeX(hWin) - 30) {
+        UI_OpenTextEntry(Info.hReceiver, nullptr, UI_TEXT_BUFFER_LEN, _RowValue(&Info, Row));
+      }
+      _Choose(hColumn, Row);
+      break;
+    }
+    case WM_MOTION: {
+      WM_MOTION_INFO* m = (WM_MOTION_INFO*)pMsg->Data.p;
+      if (!m) break;
+      if (m->Cmd == WM_MOTION_INIT) {
+        m->Flags = 0x40001;
+        m->SnapY = UI_LIST_ROW;
+        m->Period = 300;
+      } else if (m->Cmd == WM_MOTION_MOVE) {
+        _Scroll(m->dy);
+      } else if (m->Cmd == WM_MOTION_GETPOS) {
+        m->yPos = _S;
+      }
+      break;
+    }
+    case WM_WHEEL: {
+      int n = int(pMsg->Data.v);
+      if (n < 0) {
+        WM_MOTION_SetMotion(hWin, 1, 1, 40 * n);
+      } else {
+        WM_MOTION_SetMotion(hWin, 1, -1, -40 * n);
+      }
+      break;
+    }
+    default: break;
+  }
+}
+
+void UI_ScrollListBackCallback(WM_MESSAGE* pMsg) {
+  WM_HWIN hWin = pMsg->hWin;
+  switch (pMsg->MsgId) {
+    case UI_MSG_OPENED: {
+      int Design = 0;
+      WM_GetUserData(hWin, &Design, sizeof(Design));
+      if (UI_hHomeButton && UI_hBackButton) {
+        _HomeVisible = WM_IsVisible(UI_hHomeButton);
+        _pfPrevHome = WM_SetCallback(UI_hHomeButton, UI_SideButtonForwardCallback);
+        _pfPrevBack = WM_SetCallback(UI_hBackButton, UI_SideButtonForwardCallback);
+        WM_AttachWindow(UI_hHomeButton, hWin);
+        WM_AttachWindow(UI_hBackButton, hWin);
+        if (Design) {
+          WM_HideWindow(UI_hHomeButton);
+          WM_HideWindow(UI_hBackButton);
+        } else {
+          WM_ShowWindow(UI_hHomeButton);
+          WM_ShowWindow(UI_hBackButton);
+        }
+      }
+      break;
+    }
+    case WM_POINTER: {
+      const GUI_POINTER_STATE* p = (const GUI_POINTER_STATE*)pMsg->Data.p;
+      if (!p) break;
+      if (p->Pressed) {
+        WM_SetCapture(hWin, 1);
+        break;
+      }
+      WM_ReleaseCapture();
+      WM_SendMessageNoPara(hWin, UI_MSG_CLOSED);  // a touch outside the column cancels
+      break;
+    }
+    case UI_MSG_HOME: WM_SendMessageNoPara(hWin, UI_MSG_CLOSED); break;
+    case UI_MSG_BACK:
+      if (UI_hListWin) WM_SendMessageNoPara(UI_hListWin, UI_MSG_BACK);
+      break;
+    case UI_MSG_CLOSED: {
+      if (UI_hHomeButton && _pfPrevHome) WM_SetCallback(UI_hHomeButton, _pfPrevHome);
+      if (UI_hBackButton && _pfPrevBack) WM_SetCallback(UI_hBackButton, _pfPrevBack);
+      _pfPrevHome = _pfPrevBack = nullptr;
+      if (WM_IsVisible(UI_hMainWin) && !_HomeVisible) {
+        WM_HideWindow(UI_hHomeButton);
+        WM_HideWindow(UI_hBackButton);
+      }
+      UI_hListWin = 0;
+      WM_HWIN hParent = WM_GetParent(hWin);
+      if (hParent) WM_SendMessageNoPara(hParent, UI_MSG_CLOSED);
+      break;
+    }
+    default: break;
+  }
+}
+
+void UI_CreateScrollList(WM_HWIN hReceiver, const UI_ListInfo* pInfo, const UI_ELEMENT_RECT* pRect, int Fit) {
+  if (!pInfo || !pInfo->pTexts) return;
+  UI_ListInfo Info = *pInfo;
+  Info.hReceiver = hReceiver;
+  int N = _NumRows(&Info);
+  if (!N) return;
+  _H = UI_LIST_ROW * N;
+  int O = 0;
+  if (Info.pValues && Info.Mode != UI_LIST_TWO_GROUPS) {
+    for (int r = Info.pValues->Count - 1; r >= 0; r--)
+      if (int(Info.pValues->pValues[r]) == Info.Current) {
+        O = UI_LIST_ROW * r;
+        break;
+      }
+  } else if (Info.Current > 0 && Info.Current < N) {
+    O = UI_LIST_ROW * Info.Current;
+  }
+  int x0, x1, y;
+  if (Fit == 0 || !pRect) {
+    WM_HWIN hPage = WM_IsVisible(UI_hMainWin) ? UI_hMainWin : UI_hPageArea;
+    x0 = WM_GetWindowPosX(hReceiver) - WM_GetWindowPosX(hPage);
+    y = WM_GetWindowPosY(hReceiver) - WM_GetWindowPosY(hPage);
+    x1 = x0 + WM_GetWindowSizeX(hReceiver);
+  } else {
+    int W = _Width(&Info) + 2 * Info.Margin;
+    if (Info.Align == 0) {
+      x0 = pRect->x0;
+      x1 = x0 + W;
+    } else if (Info.Align == 1) {
+      x1 = pRect->x1;
+      x0 = x1 - W;
+    } else {
+      x0 = (pRect->x0 + pRect->x1 - W) / 2;
+      x1 = x0 + W;
+    }
+    y = pRect->y0;
+  }
+  WM_HWIN hCarrier = UI_CreateCarrier();
+  if (!hCarrier) return;
+  int Design = WM_IsVisible(UI_hMainWin) && UI_IsDesignLayout();
+  WM_HWIN hBack = WM_CreateWindowAsChild(0, 0, UI_SCREEN_W, UI_SCREEN_H, hCarrier,
+                                         WM_CF_SHOW | WM_CF_HASTRANS | WM_CF_STAYONTOP, UI_ScrollListBackCallback,
+                                         sizeof(int));
+  if (!hBack) {
+    WM_SendMessageNoPara(hCarrier, UI_MSG_CLOSED);
+    return;
+  }
+  WM_SetUserData(hBack, &Design, sizeof(Design));
+  WM_SendMessageNoPara(hBack, UI_MSG_OPENED);
+  int yCol = Design ? y - O - 1 : y - O + 29;
+  UI_hListWin = WM_CreateWindowAsChild(x0, yCol, x1 - x0, _H + 4, hBack, WM_CF_SHOW | WM_CF_STAYONTOP,
+                                       UI_ScrollListCallback, sizeof(UI_ListInfo));
+  if (!UI_hListWin) {
+    WM_SendMessageNoPara(hBack, UI_MSG_CLOSED);
+    return;
+  }
+  _S = -O;
+  WM_HWIN hTouch = WM_CreateWindowAsChild(0, 2, x1 - x0, _H, UI_hListWin, WM_CF_SHOW | WM_CF_HASTRANS,
+                                          UI_ScrollListTouchCallback, sizeof(int));
+  if (hTouch) WM_MOTION_SetMoveable(hTouch, WM_CF_MOTION_Y, 1);
+  WM_SetUserData(UI_hListWin, &Info, sizeof(Info));
+  WM_SetFocus(UI_hListWin);
+}
+
+int UI_OpenListSelection(int ElementIndex, uint8_t Type, WM_HWIN hParent, int Current, const UI_ItemTexts* pTexts,
+                         const UI_ItemValues* pValues, const UI_EntryOptions* pOptions) {
+  UI_ListInfo Info = {};
+  Info.pTexts = pTexts;
+  Info.pValues = pValues;
+  Info.Tag = Type;
+  Info.Mode = int16_t(pOptions ? pOptions->aWord[0] : 0);
+  Info.Current = int16_t(Current);
+  Info.Align = uint8_t(pOptions ? pOptions->aWord[1] : 0);
+  Info.Margin = uint8_t(pOptions ? pOptions->aWord[2] : 6);
+  if (ElementIndex < 0 || ElementIndex >= UI_NUM_ELEMENT_RECTS) ElementIndex = 0;
+  UI_CreateScrollList(hParent, &Info, &UI_ElementRects[ElementIndex], pOptions ? int(pOptions->aWord[3]) : 0);
+  return UI_hListWin != 0;
+}
