@@ -12,30 +12,19 @@
 
 namespace {
 
-// The whole cache takes about 3.3 MB, more than the default GUI heap holds.
-void _BigHeap(void) {
-  GUI_ALLOC_AssignMemory(nullptr, 8u << 20);
-  GUI_ALLOC_SetAvBlockSize(GUI_DEFAULT_AV_BLOCK_SIZE);
-}
-const GUI_CONFIG_API _BigConfig = {_BigHeap, GUI_ConfigDefaultLCD};
-
-class GfxCache : public GuiTest {
+class GfxCache : public GfxTest {
  protected:
   void SetUp() override {
-    GUI_SetConfigAPI(&_BigConfig);
-    GuiTest::SetUp();
-    WM_Init();
-    GUI_MEMDEV__Init();
+    GfxTest::SetUp();
     DSG_pBranding = nullptr;
     UI_GfxHooks = UI_GFX_HOOKS{};
     UI_DesignHooks = UI_DESIGN_HOOKS{};
   }
   void TearDown() override {
-    UI_DeleteGraphicsCache();
     DSG_pBranding = nullptr;
     UI_GfxHooks = UI_GFX_HOOKS{};
-    GuiTest::TearDown();
-    GUI_SetConfigAPI(nullptr);
+    UI_DesignHooks = UI_DESIGN_HOOKS{};
+    GfxTest::TearDown();
   }
   static std::vector<GUI_HMEM> All() {
     std::vector<GUI_HMEM> v;

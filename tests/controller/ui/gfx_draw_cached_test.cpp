@@ -5,28 +5,15 @@
 #include "UI_Draw.h"
 #include "UI_GraphicsCache.h"
 #include "WM.h"
+#include "gfx_test_util.h"
 
 namespace {
 
-void _Big(void) {
-  GUI_ALLOC_AssignMemory(nullptr, 8u << 20);
-  GUI_ALLOC_SetAvBlockSize(GUI_DEFAULT_AV_BLOCK_SIZE);
-}
-const GUI_CONFIG_API _Config = {_Big, GUI_ConfigDefaultLCD};
-
-class GfxDrawCached : public GuiTest {
+class GfxDrawCached : public GfxTest {
  protected:
   void SetUp() override {
-    GUI_SetConfigAPI(&_Config);
-    GuiTest::SetUp();
-    WM_Init();
-    GUI_MEMDEV__Init();
+    GfxTest::SetUp();
     ASSERT_EQ(UI_LoadGraphics(), 0);
-  }
-  void TearDown() override {
-    UI_DeleteGraphicsCache();
-    GuiTest::TearDown();
-    GUI_SetConfigAPI(nullptr);
   }
 };
 

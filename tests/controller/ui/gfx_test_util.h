@@ -1,11 +1,23 @@
 // Helpers of the drawing and cache tests: images of memory devices for golden comparison.
 #pragma once
 
+#include <vector>
+
 #include "GUI_MEMDEV.h"
 #include "Golden.h"
+#include "GuiTest.h"
 #include "UI_Draw.h"
+#include "UI_GraphicsCache.h"
+#include "WM.h"
 
 namespace gfxtest {
+
+// The whole cache takes about 3.3 MB, more than the default GUI heap holds.
+inline void BigHeap(void) {
+  GUI_ALLOC_AssignMemory(nullptr, 8u << 20);
+  GUI_ALLOC_SetAvBlockSize(GUI_DEFAULT_AV_BLOCK_SIZE);
+}
+inline const GUI_CONFIG_API BigHeapConfig = {BigHeap, GUI_ConfigDefaultLCD};
 
 // The pixels of a device as an image; transparent pixels show as magenta so that golden images keep them.
 inline golden::Image DeviceImage(GUI_HMEM hMem) {
@@ -62,3 +74,19 @@ inline golden::Image Sheet(const GUI_HMEM* ah, int n, int Width = 480) {
 }
 
 }  // namespace gfxtest
+
+// A fresh GUI with the window manager, the memory devices and a heap that holds the whole cache.
+class GfxTest : public GuiTest {
+ protected:
+  void SetUp() override {
+    GUI_SetConfigAPI(&gfxtest::BigHeapConfig);
+    GuiTest::SetUp();
+    WM_Init();
+    GUI_MEMDEV__Init();
+  }
+  void TearDown() override {
+    UI_DeleteGraphicsCache();
+    GuiTest::TearDown();
+    GUI_SetConfigAPI(nullptr);
+  }
+};
