@@ -75,6 +75,8 @@ void WM__DeleteWindowNow(WM_HWIN hWin) {
   if (WM__hDesktopWin == hWin) {
     WM__hDesktopWin = 0;
   }
+  // Callbacks run during the deletion may have made the window the focus or capture window again.
+  WM__ForgetWindow(hWin);
   WM__ClearCriticalHandles(hWin);
   GUI_ALLOC_Free(hWin);
   if (GUI_pContext->hAWin == hWin || !WM__IsWindow(GUI_pContext->hAWin)) {

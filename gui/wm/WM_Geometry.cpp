@@ -9,14 +9,17 @@ static void _MoveDescendants(WM_HWIN hWin, WM_MOVE_INFO* pInfo) {
     WM_OBJ* pChild = WM_H2P(hChild);
     WM__MoveRect(&pChild->Rect, pInfo->dx, pInfo->dy);
     WM__MoveRect(&pChild->InvalidRect, pInfo->dx, pInfo->dy);
+    WM_HWIN hNext = pChild->hNext;
     _MoveDescendants(hChild, pInfo);
-    WM_HWIN hNext = WM_H2P(hChild)->hNext;
-    WM_MESSAGE Msg = {};
-    Msg.MsgId = WM_MOVE;
-    Msg.Data.p = pInfo;
-    WM__SendMessage(hChild, &Msg);
+    if (WM__IsWindow(hChild)) {
+      WM_MESSAGE Msg = {};
+      Msg.MsgId = WM_MOVE;
+      Msg.Data.p = pInfo;
+      WM__SendMessage(hChild, &Msg);
+    }
+    // A callback that changed the tree ends the walk where it cannot go on safely.
     if (!WM__IsWindow(hWin) || (hNext && !WM__IsWindow(hNext))) {
-      return; // a callback changed the tree under us
+      return;
     }
     hChild = hNext;
   }

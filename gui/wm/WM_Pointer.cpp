@@ -267,6 +267,9 @@ void WM_SetCapture(WM_HWIN hWin, int AutoRelease) {
   }
   if (WM__hCapture && WM__hCapture != hWin) {
     WM_ReleaseCapture();
+    if (!WM__IsWindow(hWin)) {
+      return; // the released window's callback deleted it
+    }
   }
   WM__CaptureReleaseAuto = (uint8_t)(AutoRelease != 0);
   WM__hCapture = hWin;
@@ -293,6 +296,9 @@ void WM_MakeModal(WM_HWIN hWin) {
     return;
   }
   WM_ReleaseCapture();
+  if (hWin && !WM__IsWindow(hWin)) {
+    return; // the released window's callback deleted it
+  }
   WM__CHWinModal.hWin = hWin;
   WM_HWIN hPressed = WM__CHWinPressed.hWin;
   if (hPressed && !WM__IsInModalArea(hPressed)) {

@@ -33,16 +33,21 @@ int WM_CheckScrollPos(WM_SCROLL_STATE* pScrollState, int Pos, int LowerDist, int
   return pScrollState->Value - Old;
 }
 
-// The direct children first (from the bottom), then each child's subtree.
+// The direct children first (from the bottom), then each child's subtree. Asking for an Id runs a callback:
+// the walk ends where a window it stands on went away.
 static WM_HWIN _FindById(WM_HWIN hWin, int Id) {
   for (WM_HWIN h = WM_H2P(hWin)->hFirstChild; h; h = WM_H2P(h)->hNext) {
-    if (WM_GetId(h) == Id) {
+    int IdChild = WM_GetId(h);
+    if (!WM__IsWindow(h) || !WM__IsWindow(hWin)) {
+      return 0;
+    }
+    if (IdChild == Id) {
       return h;
     }
   }
   for (WM_HWIN h = WM_H2P(hWin)->hFirstChild; h; h = WM_H2P(h)->hNext) {
     WM_HWIN hFound = _FindById(h, Id);
-    if (hFound) {
+    if (hFound || !WM__IsWindow(h) || !WM__IsWindow(hWin)) {
       return hFound;
     }
   }
@@ -73,9 +78,15 @@ WM_HWIN WM_GetScrollPartner(WM_HWIN hWin) {
   } else {
     return 0;
   }
+  if (!WM__IsWindow(hWin)) {
+    return 0;
+  }
   for (WM_HWIN h = WM__GetFirstSibling(hWin); h; h = WM_H2P(h)->hNext) {
     if (h != hWin && WM_GetId(h) == PartnerId) {
       return h;
+    }
+    if (!WM__IsWindow(h)) {
+      return 0;
     }
   }
   return 0;
@@ -151,6 +162,9 @@ void WM_GetInsideRectExScrollbar(WM_HWIN hWin, GUI_RECT* pRect) {
     return;
   }
   WM_GetInsideRectEx(hWin, pRect);
+  if (!WM__IsWindow(hWin)) {
+    return;
+  }
   int x0 = WM_H2P(hWin)->Rect.x0, y0 = WM_H2P(hWin)->Rect.y0;
   WM_HWIN hBar = _FindById(hWin, GUI_ID_VSCROLL);
   if (hBar) {
@@ -159,7 +173,7 @@ void WM_GetInsideRectExScrollbar(WM_HWIN hWin, GUI_RECT* pRect) {
       pRect->x1 = (int16_t)(pBar->Rect.x0 - x0 - 1);
     }
   }
-  hBar = _FindById(hWin, GUI_ID_HSCROLL);
+  hBar = WM__IsWindow(hWin) ? _FindById(hWin, GUI_ID_HSCROLL) : 0;
   if (hBar) {
     const WM_OBJ* pBar = WM_H2P(hBar);
     if ((pBar->Status & WM_STATUS_VISIBLE) && (pBar->Status & WM_STATUS_ANCHOR_BOTTOM)) {

@@ -71,11 +71,17 @@ void WM_AttachWindow(WM_HWIN hWin, WM_HWIN hParent) {
     return;
   }
   WM_DetachWindow(hWin);
+  // The callbacks of the move may have deleted either window or changed the tree meanwhile.
+  if (!WM__IsWindow(hWin) || !WM__IsWindow(hParent) || WM_H2P(hWin)->hParent || WM__IsAncestorOrSelf(hParent, hWin)) {
+    return;
+  }
   WM__LinkUnderParent(hWin, hParent);
   const WM_OBJ* pParent = WM_H2P(hParent);
   WM_MoveWindow(hWin, pParent->Rect.x0, pParent->Rect.y0);
   // The descendants lost their pixels to the repaint of the old place, so they are drawn again too.
-  WM__InvalidateWindowAndDescsEx(hWin);
+  if (WM__IsWindow(hWin)) {
+    WM__InvalidateWindowAndDescsEx(hWin);
+  }
 }
 
 void WM_AttachWindowAt(WM_HWIN hWin, WM_HWIN hParent, int x, int y) {
@@ -88,12 +94,19 @@ void WM_AttachWindowAt(WM_HWIN hWin, WM_HWIN hParent, int x, int y) {
     return;
   }
   WM_DetachWindow(hWin);
-  WM_MoveTo(hWin, x, y);
-  WM_AttachWindow(hWin, hParent);
+  if (WM__IsWindow(hWin)) {
+    WM_MoveTo(hWin, x, y);
+  }
+  if (WM__IsWindow(hWin)) {
+    WM_AttachWindow(hWin, hParent);
+  }
 }
 
 void WM__InvalidateWindowAndDescsEx(WM_HWIN hWin) {
   WM_InvalidateWindow(hWin);
+  if (!WM__IsWindow(hWin)) {
+    return;
+  }
   for (WM_HWIN h = WM_H2P(hWin)->hFirstChild; h; h = WM_H2P(h)->hNext) {
     WM__InvalidateWindowAndDescsEx(h);
   }
@@ -221,13 +234,19 @@ void WM_ForEachDesc(WM_HWIN hWin, void (*fn)(WM_HWIN hWin, void* pData), void* p
   _ForEachDesc(hWin, fn, pData);
 }
 
+// Asking for the Id runs a callback, which may change the tree: the walk ends where a window it stands on
+// went away.
 static WM_HWIN _FindChildById(WM_HWIN hWin, int Id) {
   for (WM_HWIN h = WM_H2P(hWin)->hFirstChild; h; h = WM_H2P(h)->hNext) {
-    if (WM_GetId(h) == Id) {
+    int IdChild = WM_GetId(h);
+    if (!WM__IsWindow(h) || !WM__IsWindow(hWin)) {
+      return 0;
+    }
+    if (IdChild == Id) {
       return h;
     }
     WM_HWIN hFound = _FindChildById(h, Id);
-    if (hFound) {
+    if (hFound || !WM__IsWindow(h)) {
       return hFound;
     }
   }
