@@ -168,3 +168,33 @@ int UI_WriteMenuEntry(uint32_t Address, uint8_t Type, int32_t Value) {
   int Len = (Class == 0x10 || Class == 0x30) ? 2 : Class == 0x40 ? 3 : (Class == 0x20 || Class == 0x50) ? 5 : 0;
   return OBJ_Write(UI_EntryWriteAddress(Address), aRecord, Len);
 }
+
+void UI_TakeSideButtons(UI_SIDE_BUTTON_SAVE* p, int Show) {
+  if (UI_hHomeButton && UI_hBackButton) {
+    p->pfHome = WM_SetCallback(UI_hHomeButton, UI_SideButtonForwardCallback);
+    p->pfBack = WM_SetCallback(UI_hBackButton, UI_SideButtonForwardCallback);
+  }
+  p->HomeVisible = WM_IsVisible(UI_hHomeButton);
+  if (Show && WM_IsVisible(UI_hMainWin)) {
+    WM_ShowWindow(UI_hHomeButton);
+    WM_ShowWindow(UI_hBackButton);
+  }
+}
+
+void UI_GiveSideButtons(UI_SIDE_BUTTON_SAVE* p) {
+  if (UI_hHomeButton && p->pfHome) WM_SetCallback(UI_hHomeButton, p->pfHome);
+  if (UI_hBackButton && p->pfBack) WM_SetCallback(UI_hBackButton, p->pfBack);
+  p->pfHome = p->pfBack = nullptr;
+  if (WM_IsVisible(UI_hMainWin) && !p->HomeVisible) {
+    WM_HideWindow(UI_hHomeButton);
+    WM_HideWindow(UI_hBackButton);
+  }
+}
+
+void UI_SendResult(WM_HWIN hReceiver, int MsgId, uint32_t Tag, intptr_t Value) {
+  WM_MESSAGE Msg = {};
+  Msg.MsgId = MsgId;
+  Msg.hWinSrc = WM_HWIN(Tag);
+  Msg.Data.v = Value;
+  if (WM_IsWindow(hReceiver)) WM_SendMessage(hReceiver, &Msg);
+}

@@ -56,3 +56,15 @@ int UI_OpenTextEntry(WM_HWIN hReceiver, const char16_t* pTitle, int MaxLen, int 
 // The calendar is another module's as well (dates, unit 62).
 typedef int UI_CALENDAR_OPENER(WM_HWIN hReceiver, uint8_t Type, int32_t Value, int32_t Lower, int32_t Upper);
 extern UI_CALENDAR_OPENER* UI_pfOpenCalendar;
+
+// The side buttons while an entry screen is open: both forward to the screen (upper Cancel, lower OK); closing
+// gives them their callbacks back and, over an overview page, hides them again when they were hidden.
+struct UI_SIDE_BUTTON_SAVE {
+  WM_CALLBACK* pfHome;
+  WM_CALLBACK* pfBack;
+  int HomeVisible;
+};
+void UI_TakeSideButtons(UI_SIDE_BUTTON_SAVE* p, int Show);
+void UI_GiveSideButtons(UI_SIDE_BUTTON_SAVE* p);
+// Sends a result message with the tag in hWinSrc to a receiver that still exists.
+void UI_SendResult(WM_HWIN hReceiver, int MsgId, uint32_t Tag, intptr_t Value);

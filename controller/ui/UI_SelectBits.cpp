@@ -16,9 +16,7 @@ struct _BUTTON {
   const uint8_t* pItem;
 };
 
-WM_CALLBACK* _pfPrevHome;
-WM_CALLBACK* _pfPrevBack;
-int _HomeVisible;
+UI_SIDE_BUTTON_SAVE _SideButtons;
 
 _BUTTON _Get(WM_HWIN hWin) {
   _BUTTON b = {};
@@ -32,13 +30,7 @@ int _GetInfo(WM_HWIN hWin, UI_BitSelectionInfo* p) {
 }
 
 void _Close(WM_HWIN hWin) {
-  if (UI_hHomeButton && _pfPrevHome) WM_SetCallback(UI_hHomeButton, _pfPrevHome);
-  if (UI_hBackButton && _pfPrevBack) WM_SetCallback(UI_hBackButton, _pfPrevBack);
-  _pfPrevHome = _pfPrevBack = nullptr;
-  if (WM_IsVisible(UI_hMainWin) && !_HomeVisible) {
-    WM_HideWindow(UI_hHomeButton);
-    WM_HideWindow(UI_hBackButton);
-  }
+  UI_GiveSideButtons(&_SideButtons);
   if (UI_hEntryDialog == hWin) UI_hEntryDialog = 0;
   WM_HWIN hParent = WM_GetParent(hWin);
   if (hParent) WM_SendMessageNoPara(hParent, UI_MSG_CLOSED);
@@ -53,11 +45,7 @@ void _Ok(WM_HWIN hWin) {
     if (b.Checked && b.pItem && b.pItem[1] < 32) Bits |= 1u << b.pItem[1];
   }
   _Close(hWin);
-  WM_MESSAGE Msg = {};
-  Msg.MsgId = UI_MSG_BITS_DONE;
-  Msg.hWinSrc = WM_HWIN(Info.Tag);
-  Msg.Data.v = intptr_t(Bits);
-  if (WM_IsWindow(Info.hReceiver)) WM_SendMessage(Info.hReceiver, &Msg);
+  UI_SendResult(Info.hReceiver, UI_MSG_BITS_DONE, Info.Tag, intptr_t(Bits));
 }
 
 }  // namespace
@@ -123,15 +111,7 @@ void UI_BitSelectionCallback(WM_MESSAGE* pMsg) {
   WM_HWIN hWin = pMsg->hWin;
   switch (pMsg->MsgId) {
     case UI_MSG_OPENED:
-      if (UI_hHomeButton && UI_hBackButton) {
-        _pfPrevHome = WM_SetCallback(UI_hHomeButton, UI_SideButtonForwardCallback);
-        _pfPrevBack = WM_SetCallback(UI_hBackButton, UI_SideButtonForwardCallback);
-      }
-      if (WM_IsVisible(UI_hMainWin)) {
-        _HomeVisible = WM_IsVisible(UI_hHomeButton);
-        WM_ShowWindow(UI_hHomeButton);
-        WM_ShowWindow(UI_hBackButton);
-      }
+      UI_TakeSideButtons(&_SideButtons, 1);
       WM_ShowWindow(hWin);
       WM_BringToTop(hWin);
       WM_InvalidateWindow(hWin);

@@ -13,9 +13,7 @@ namespace {
 
 int _S;  // scroll position: 0 or negative, -40 x the row under the bar
 int _H;  // height of the rows
-WM_CALLBACK* _pfPrevHome;
-WM_CALLBACK* _pfPrevBack;
-int _HomeVisible;
+UI_SIDE_BUTTON_SAVE _SideButtons;
 
 int _GetInfo(WM_HWIN hWin, UI_ListInfo* p) {
   memset(p, 0, sizeof(*p));
@@ -79,11 +77,7 @@ void _Choose(WM_HWIN hColumn, int Row) {
   _GetInfo(hColumn, &Info);
   int R = _RowValue(&Info, Row);
   WM_SendMessageNoPara(hColumn, UI_MSG_CLOSED);
-  WM_MESSAGE Msg = {};
-  Msg.MsgId = UI_MSG_SELECTION_DONE;
-  Msg.hWinSrc = WM_HWIN(Info.Tag);
-  Msg.Data.v = R;
-  if (WM_IsWindow(Info.hReceiver)) WM_SendMessage(Info.hReceiver, &Msg);
+  UI_SendResult(Info.hReceiver, UI_MSG_SELECTION_DONE, Info.Tag, R);
 }
 
 void _PaintColumn(WM_HWIN hWin) {
@@ -149,6 +143,7 @@ void UI_ScrollListCallback(WM_MESSAGE* pMsg) {
       break;
     }
     case UI_MSG_BACK: _Choose(hWin, UI_ScrollListRow()); break;
+    case WM_SET_FOCUS: pMsg->Data.v = 0; break;  // takes the keys
     case UI_MSG_CLOSED: {
       WM_HWIN hParent = WM_GetParent(hWin);
       if (UI_hListWin == hWin) UI_hListWin = 0;
@@ -218,19 +213,15 @@ void UI_ScrollListBackCallback(WM_MESSAGE* pMsg) {
     case UI_MSG_OPENED: {
       int Design = 0;
       WM_GetUserData(hWin, &Design, sizeof(Design));
-      if (UI_hHomeButton && UI_hBackButton) {
-        _HomeVisible = WM_IsVisible(UI_hHomeButton);
-        _pfPrevHome = WM_SetCallback(UI_hHomeButton, UI_SideButtonForwardCallback);
-        _pfPrevBack = WM_SetCallback(UI_hBackButton, UI_SideButtonForwardCallback);
-        WM_AttachWindow(UI_hHomeButton, hWin);
-        WM_AttachWindow(UI_hBackButton, hWin);
-        if (Design) {
-          WM_HideWindow(UI_hHomeButton);
-          WM_HideWindow(UI_hBackButton);
-        } else {
-          WM_ShowWindow(UI_hHomeButton);
-          WM_ShowWindow(UI_hBackButton);
-        }
+      UI_TakeSideButtons(&_SideButtons, 0);
+      WM_AttachWindow(UI_hHomeButton, hWin);
+      WM_AttachWindow(UI_hBackButton, hWin);
+      if (Design) {
+        WM_HideWindow(UI_hHomeButton);
+        WM_HideWindow(UI_hBackButton);
+      } else {
+        WM_ShowWindow(UI_hHomeButton);
+        WM_ShowWindow(UI_hBackButton);
       }
       break;
     }
@@ -250,13 +241,7 @@ void UI_ScrollListBackCallback(WM_MESSAGE* pMsg) {
       if (UI_hListWin) WM_SendMessageNoPara(UI_hListWin, UI_MSG_BACK);
       break;
     case UI_MSG_CLOSED: {
-      if (UI_hHomeButton && _pfPrevHome) WM_SetCallback(UI_hHomeButton, _pfPrevHome);
-      if (UI_hBackButton && _pfPrevBack) WM_SetCallback(UI_hBackButton, _pfPrevBack);
-      _pfPrevHome = _pfPrevBack = nullptr;
-      if (WM_IsVisible(UI_hMainWin) && !_HomeVisible) {
-        WM_HideWindow(UI_hHomeButton);
-        WM_HideWindow(UI_hBackButton);
-      }
+      UI_GiveSideButtons(&_SideButtons);
       UI_hListWin = 0;
       WM_HWIN hParent = WM_GetParent(hWin);
       if (hParent) WM_SendMessageNoPara(hParent, UI_MSG_CLOSED);

@@ -292,13 +292,7 @@ void _Paint(WM_HWIN hWin, const UI_ValueEntryInfo* pInfo) {
 }
 
 void _Close(WM_HWIN hWin) {
-  if (UI_hHomeButton && S.pfPrevHome) WM_SetCallback(UI_hHomeButton, S.pfPrevHome);
-  if (UI_hBackButton && S.pfPrevBack) WM_SetCallback(UI_hBackButton, S.pfPrevBack);
-  S.pfPrevHome = S.pfPrevBack = nullptr;
-  if (WM_IsVisible(UI_hMainWin) && !S.HomeVisible) {
-    WM_HideWindow(UI_hHomeButton);
-    WM_HideWindow(UI_hBackButton);
-  }
+  UI_GiveSideButtons(&S.SideButtons);
   if (UI_hTimerValueEntry) WM_DeleteTimer(UI_hTimerValueEntry);
   UI_hTimerValueEntry = 0;
   if (UI_hEntryDialog == hWin) UI_hEntryDialog = 0;
@@ -317,11 +311,7 @@ void _Ok(WM_HWIN hWin, const UI_ValueEntryInfo* pInfo) {
   }
   int32_t R = UI_ValueEntryResult(pInfo);
   _Close(hWin);
-  WM_MESSAGE Msg = {};
-  Msg.MsgId = UI_MSG_VALUE_DONE;
-  Msg.hWinSrc = WM_HWIN(pInfo->Tag);
-  Msg.Data.v = R;
-  if (WM_IsWindow(pInfo->hReceiver)) WM_SendMessage(pInfo->hReceiver, &Msg);
+  UI_SendResult(pInfo->hReceiver, UI_MSG_VALUE_DONE, pInfo->Tag, R);
 }
 
 void _Opened(WM_HWIN hWin, const UI_ValueEntryInfo* pInfo) {
@@ -330,15 +320,7 @@ void _Opened(WM_HWIN hWin, const UI_ValueEntryInfo* pInfo) {
     if (UI_hEntryDialog == hWin) UI_hEntryDialog = 0;
     return;
   }
-  if (UI_hHomeButton && UI_hBackButton) {
-    S.pfPrevHome = WM_SetCallback(UI_hHomeButton, UI_SideButtonForwardCallback);
-    S.pfPrevBack = WM_SetCallback(UI_hBackButton, UI_SideButtonForwardCallback);
-  }
-  if (WM_IsVisible(UI_hMainWin)) {
-    S.HomeVisible = WM_IsVisible(UI_hHomeButton);
-    WM_ShowWindow(UI_hHomeButton);
-    WM_ShowWindow(UI_hBackButton);
-  }
+  UI_TakeSideButtons(&S.SideButtons, 1);
   UI__ValueEntrySetup(pInfo);
   WM_ShowWindow(hWin);
   WM_BringToTop(hWin);
@@ -426,6 +408,7 @@ void UI_ValueEntryCallback(WM_MESSAGE* pMsg) {
     case WM_PAINT: _Paint(hWin, &Info); break;
     case WM_POINTER: _OnPointer(hWin, &Info, (const GUI_POINTER_STATE*)pMsg->Data.p); break;
     case WM_POINTER_STATE_CHANGED: break;
+    case WM_SET_FOCUS: pMsg->Data.v = 0; break;  // takes the keys
     case WM_KEY: _OnKey(hWin, &Info, (const GUI_KEY_MSG*)pMsg->Data.p); break;
     case WM_TIMER:
       if (S.Pressed >= 14 && S.Pressed <= 25) {

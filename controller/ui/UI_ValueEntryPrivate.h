@@ -13,9 +13,7 @@ struct UI_VALUE_ENTRY_STATE {
   int Pressed;   // key 0..29, -1 none
   int32_t Sv;    // step of field 1 in mode 1
   GUI_RECT rMin, rMax;  // the limits in the title line, for touch
-  WM_CALLBACK* pfPrevHome;
-  WM_CALLBACK* pfPrevBack;
-  int HomeVisible;
+  UI_SIDE_BUTTON_SAVE SideButtons;
 };
 extern UI_VALUE_ENTRY_STATE UI__ValueEntryState;
 
