@@ -1,0 +1,134 @@
+// Menus of another node on a loopback bus: its value-line page with live values, editing through its own
+// description, the node strip, a node that does not answer, and a page larger than the element arena.
+#include "CAN_Node.h"
+#include "SDO_Client.h"
+#include "UI_Element.h"
+#include "UI_ElementLine.h"
+#include "UI_MenuPage.h"
+#include "UI_ValueEntry.h"
+#include "entry_fake_node.h"
+#include "main_fixture.h"
+
+namespace {
+
+constexpr uint32_t kRoot5 = uint32_t(fakenode::kNode) << 24 | UI_ROOT_MENU;
+
+std::vector<uint8_t> Value32(uint8_t Type, uint8_t Unit, int32_t v) {
+  return {Type, Unit, uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(uint32_t(v) >> 24)};
+}
+
+// A kind-7 description: byte 0 0x60, word 2 = kind 7, records from offset 12.
+std::vector<uint8_t> Menu(std::initializer_list<std::array<uint8_t, 4>> Records) {
+  std::vector<uint8_t> m = {0x60, 0, 0, 0, 0, 7, 0, 0, 0, 7, 0, 0};
+  for (auto& r : Records) m.insert(m.end(), r.begin(), r.end());
+  m.insert(m.end(), {0, 0, 0, 0});
+  return m;
+}
+
+class RemotePageTest : public MainScreenTest {
+ protected:
+  void SetUp() override {
+    MainScreenTest::SetUp();
+    UI_InstallMenuPages();
+    fakenode::Install();
+    CAN_NodeTable[fakenode::kNode] = {1, 135, 0, {}};
+    Serve(0x2512, 0, fakenode::Text(u"Node five"));
+  }
+  void TearDown() override {
+    fakenode::Remove();
+    CAN_NodeTable[fakenode::kNode] = {};
+    SDO_TimeoutMs = 1000;
+    MainScreenTest::TearDown();
+  }
+  static void Serve(uint16_t Index, uint8_t Sub, std::vector<uint8_t> v) { fakenode::Objects()[{Index, Sub}] = v; }
+  static WM_HWIN Line(int i) {
+    WM_HWIN h = WM_GetFirstChild(Page());
+    while (h && i--) h = WM_GetNextSibling(h);
+    return h;
+  }
+};
+
+TEST_F(RemotePageTest, AnotherNodesPageShowsItsValuesAndTakesANewValue) {
+  Serve(0x5800, 0,
+        Menu({{2, 0, 0x01, 0x01}, {0x22, 0, 0x01, 0x00}, {1, 0, 0, 0},  // flow temperature, editable
+              {3, 0, 0x02, 0x01}, {0x21, 0, 0x02, 0x00}, {1, 0, 0, 0},  // room sensor, read-only
+              {10, 0, 0x03, 0x01}, {0x21, 0, 0x03, 0x00}, {1, 0, 0, 0}}));  // no value
+  Serve(0x0101, 0, fakenode::Text(u"Flow"));
+  Serve(0x0102, 0, fakenode::Text(u"Room"));
+  Serve(0x0103, 0, fakenode::Text(u"Nothing"));
+  Serve(0x3001, 0, Value32(0x51, 1, 215));
+  Serve(0x3002, 0, Value32(0x51, 46, (-50 & 0x1FF) | 1 << 9));
+  Serve(0x3003, 0, {0x00});
+  Serve(0x4001, 0, {0x51, 1, 215, 0, 0, 0, 0, 0, 0, 0, 0xE8, 0x03, 0, 0});
+  ASSERT_EQ(UI_MenuStackInstance.Open(kRoot5, 0), UI_SHOW_OK);
+  Settle();
+  UI_BOX_BLOCK* pFlow = (UI_BOX_BLOCK*)UI_GetElementData(WM_GetFirstChild(Line(0)));
+  UI_BOX_BLOCK* pRoom = (UI_BOX_BLOCK*)UI_GetElementData(WM_GetFirstChild(Line(1)));
+  EXPECT_EQ(std::u16string(pFlow->acText), u"21.5 °C");
+  EXPECT_EQ(pRoom->acText[0], u'-');  // the negative room temperature keeps its sign
+  EXPECT_EQ(WM_GetWindowSizeY(WM_GetFirstChild(Line(1))), 49);  // two-line value
+  EXPECT_EQ(WM_GetWindowSizeY(Line(1)), UI_LINE_H + 15);
+  EXPECT_EQ(WM_GetWindowPosY(Line(2)), WM_GetWindowPosY(Line(1)) + UI_LINE_H + 15 + 6);
+  EXPECT_TRUE(golden::Matches("controller/ui/page_remote", golden::CaptureLCD()));
+  WM_HWIN hBox = WM_GetFirstChild(Line(0));
+  Touch(WM_GetWindowPosX(hBox) + 80, WM_GetWindowPosY(hBox) + 17);
+  ASSERT_TRUE(UI_hEntryDialog);
+  for (int k : {3, 0}) {
+    const int16_t* r = UI_ValueEntryKeys[k];
+    Touch(WM_GetWindowPosX(UI_hEntryDialog) + (r[0] + r[2]) / 2, WM_GetWindowPosY(UI_hEntryDialog) + (r[1] + r[3]) / 2);
+  }
+  Serve(0x3001, 0, Value32(0x51, 1, 300));  // what the node answers once it took the value
+  Touch(460, 205);
+  ASSERT_FALSE(fakenode::Writes().empty());
+  EXPECT_EQ(fakenode::Writes().back().Index, 0x3001);
+  EXPECT_EQ(fakenode::Writes().back().Data, (std::vector<uint8_t>{0x51, 0x2C, 0x01, 0, 0}));
+  pFlow = (UI_BOX_BLOCK*)UI_GetElementData(WM_GetFirstChild(Line(0)));
+  EXPECT_EQ(std::u16string(pFlow->acText), u"30.0 °C");
+}
+
+TEST_F(RemotePageTest, TheNetworkPageListsTheOtherNodeAfterTheOwnDevice) {
+  Serve(0x5800, 0, Menu({{2, 0, 0x01, 0x01}, {1, 0, 0, 0}}));
+  Serve(0x0101, 0, fakenode::Text(u"Flow"));
+  ASSERT_EQ(UI_MenuStackInstance.Show(0, 0), UI_SHOW_OK);
+  Settle();
+  WM_HWIN hOwn = WM_GetFirstChild(Page());
+  WM_HWIN hOther = WM_GetNextSibling(hOwn);
+  ASSERT_TRUE(hOther);
+  EXPECT_EQ(((UI_NODE_RECORD*)UI_GetElementData(hOther))->Node, fakenode::kNode);
+  Touch(WM_GetWindowPosX(hOther) + 100, WM_GetWindowPosY(hOther) + 40);
+  EXPECT_EQ(UI_MenuStackInstance.GetNode(), kRoot5);
+  EXPECT_TRUE(UI_hNodeStrip);
+}
+
+TEST_F(RemotePageTest, ANodeThatDoesNotAnswerFailsWithoutHanging) {
+  fakenode::Remove();
+  SDO_TimeoutMs = 0;
+  ASSERT_EQ(UI_MenuStackInstance.Show(UI_ROOT_MENU, 0), UI_SHOW_OK);
+  EXPECT_EQ(UI_MenuStackInstance.Open(kRoot5, 0), UI_SHOW_FAILED);
+  EXPECT_NE(UI_MenuStackInstance.GetNode(), kRoot5);
+}
+
+TEST_F(RemotePageTest, APageLargerThanTheArenaStopsAtItsEnd) {
+  // 45 lines of twenty value boxes each need more blocks than the arena holds.
+  std::vector<uint8_t> m = {0x60, 0, 0, 0, 0, 7, 0, 0, 0, 7, 0, 0};
+  for (int i = 0; i < 45; i++) {
+    m.insert(m.end(), {2, 0, 0x01, 0x01});
+    for (int b = 0; b < 20; b++) m.insert(m.end(), {0x21, 0, 0x01, 0});
+    m.insert(m.end(), {1, 0, 0, 0});
+  }
+  m.insert(m.end(), {0, 0, 0, 0});
+  ASSERT_LT(m.size(), size_t(UI_MENU_BUFFER_SIZE));
+  Serve(0x5800, 0, m);
+  Serve(0x0101, 0, fakenode::Text(u"Flow"));
+  Serve(0x3001, 0, Value32(0x51, 1, 215));
+  ASSERT_EQ(UI_MenuStackInstance.Open(kRoot5, 0), UI_SHOW_OK);
+  UI_MenuStack* s = &UI_MenuStackInstance;
+  EXPECT_LE(s->GetFillPointer(), s->GetPageArea() + UI_MenuStack::GetPageAreaSize());
+  int Lines = 0, Boxes = 0;
+  for (WM_HWIN h = WM_GetFirstChild(Page()); h; h = WM_GetNextSibling(h), Lines++)
+    for (WM_HWIN b = WM_GetFirstChild(h); b; b = WM_GetNextSibling(b)) Boxes++;
+  EXPECT_GT(Lines, 40);
+  EXPECT_LT(Boxes, 45 * 20);
+}
+
+}  // namespace
