@@ -30,4 +30,4 @@ void SIM__AppSendBack(void);
 void SIM__AppLoadFunctionData(const char* pPath);
 void SIM__AppLoadDesign(const char* pPath);
 void SIM__AppLoadBranding(const char* pPath);
-void SIM__AppSaveTmpFile(void);
+int SIM__AppSaveTmpFile(void);   // 0 saved; 1 when the application never finished its start-up

@@ -5,6 +5,7 @@
 #include "APP_Hooks.h"
 #include "APP_Host.h"
 #include "DAT_File.h"
+#include "FUNKTION_Meldung.h"
 #include "GUI.h"
 #include "LCDSIM.h"
 #include "TXT_Language.h"
@@ -103,6 +104,11 @@ static void _Delay(int ms) { SIM_Delay(ms); }
 static uint32_t _AppGetTime(void) { return uint32_t(SIM_GetTime()); }
 
 void SIM__GuiInstall(void) {
+  static bool s_ModulesInstalled;
+  if (!s_ModulesInstalled) {  // message functions can be created, and a tmp.dat holding them is accepted
+    FKT_InstallFunctionModules();
+    s_ModulesInstalled = true;
+  }
   GUI_OS_SetAPI(&_OSAPI);
   LCD_SIMDRV_SetHostAPI(&_DriverAPI);
   APP_HostHooks.pfRefreshInputSim = SIM_RefreshInputSim;
@@ -126,8 +132,19 @@ void SIM__AppMainTask(void) {
 void SIM__AppRequestStop(void) { APP_StopRequested = 1; }
 void SIM__AppCleanUp(void) { APP_StopThreads(); }
 
+// The display's place in the device picture of each magnification; other magnifications have no picture.
 void SIM__AppConfig(void) {
   SIM_SetConfigFlag();
+  if (SIM_Zoom == 1) {
+    SIM_SetLCDPos(124, 71);
+    SIM_SetTransColor(0xFF0000);
+  } else if (SIM_Zoom == 2) {
+    SIM_SetLCDPos(247, 141);
+    SIM_SetTransColor(0xFF0000);
+  } else {
+    SIM_SetLCDPos(0, 0);
+    SIM_SetTransColor(0xFF0100);
+  }
   SIM_SetMag(SIM_Zoom, SIM_Zoom);
 }
 
@@ -136,4 +153,10 @@ void SIM__AppSendBack(void) { APP_SendBackMessage(); }
 void SIM__AppLoadFunctionData(const char* pPath) { DAT_LoadFunctionDataFile(pPath, 0); }
 void SIM__AppLoadDesign(const char* pPath) { SIM_Log("\nDesign files cannot be loaded yet."); }
 void SIM__AppLoadBranding(const char* pPath) { SIM_Log("\nBranding files cannot be loaded yet."); }
-void SIM__AppSaveTmpFile(void) { DAT_SaveTmpFile(); }
+// Only an application that ran through its start-up holds the data it loaded: a start that failed or was
+// never made would otherwise replace good function data by empty objects.
+int SIM__AppSaveTmpFile(void) {
+  if (!UI_StartupDone) return 1;
+  DAT_SaveTmpFile();
+  return 0;
+}

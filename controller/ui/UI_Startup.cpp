@@ -4,6 +4,7 @@
 #include "UI_MenuPage.h"
 
 #include "APP_Hooks.h"
+#include "GUI_Bitmap.h"
 #include "GUI_MEMDEV.h"
 #include "TXT_Language.h"
 #include "UI_GraphicsCache.h"
@@ -20,6 +21,7 @@ void UI_InitGui(void) {
   GUI_Init();
   WM_Init();
   GUI_MEMDEV__Init();
+  GUI_IMAGE__InstallDrawObjAPI();
   WM_MOTION_Enable(1);
 }
 
