@@ -9,13 +9,15 @@
 #include "WM_Hooks.h"
 #include "SIM.h"
 #include "SIM_Bridge.h"
+#include "SIM_Device.h"
+#include "SIM_Dump.h"
 #include "SIM_InputSim.h"
 #include "SIM_Log.h"
 #include "SIM_Windows.h"
 
 enum {
   _ID_ABOUT = 104, _ID_EXIT = 105, _ID_NOTHING = 530, _ID_PAUSE = 540, _ID_RESUME = 550, _ID_LOG = 570,
-  _ID_INPUTSIM = 580,
+  _ID_INPUTSIM = 580, _ID_CLIPBOARD = 500,
   _TIMER_TITLE = 0, _TITLE_MS = 20, _LOG_HEIGHT = 120,
 };
 
@@ -29,6 +31,7 @@ PLAT_HWIN SIM_hInputSimWnd;
 static std::string _CommandLine;
 static char _acTitle[64];
 static PLAT_HMENU _hMenu;
+static PLAT_HMENU _hPopup;
 
 static const PLAT_ACCEL _aAccel[] = {
     {PLAT_VK_F1 + 2, 0, _ID_NOTHING}, {PLAT_VK_F1 + 3, 0, _ID_PAUSE}, {PLAT_VK_F1 + 4, 0, _ID_RESUME}};
@@ -53,7 +56,7 @@ void SIM__ParseCommandLine(const char* s) {
 *
 *       Main frame
 */
-static void _UpdateTitle(PLAT_HWIN hWin) {
+void SIM__UpdateTitle(PLAT_HWIN hWin) {
   if (!SIM_IsAppRunning()) {
     PLAT_PostQuit(0);  // the simulator ends with the application
     return;
@@ -66,17 +69,18 @@ static void _UpdateTitle(PLAT_HWIN hWin) {
   }
 }
 
-static void _UpdateMenu(void) {
+void SIM__UpdateMenu(void) {
   PLAT_EnableMenuItem(_hMenu, _ID_PAUSE, SIM_IsAppRunning() && !SIM_IsAppSuspended());
   PLAT_EnableMenuItem(_hMenu, _ID_RESUME, SIM_IsAppRunning() && SIM_IsAppSuspended());
 }
 
-static void _OnCommand(PLAT_HWIN hWin, uint32_t Id) {
+void SIM__OnCommand(PLAT_HWIN hWin, uint32_t Id) {
   switch (Id) {
   case _ID_PAUSE: SIM_SuspendApp(); break;
   case _ID_RESUME: SIM_ResumeApp(); break;
   case _ID_EXIT: PLAT_DestroyWindow(hWin); break;
   case _ID_INPUTSIM: SIM_OpenInputSim(); break;
+  case _ID_CLIPBOARD: SIM_CopyToClipboard(0); break;
   case _ID_ABOUT: PLAT_MessageBox(hWin, "MERIDOX Simulator\n\nSimulation of the MERIDOX controller on the PC.",
                                   SIM_GetTitle(), PLAT_BOX_INFO); break;
   default: break;
@@ -95,13 +99,13 @@ static intptr_t _WndProcMainFrame(PLAT_HWIN hWin, uint32_t Msg, uintptr_t wParam
     PLAT_PostQuit(0);
     return 0;
   case PLAT_MSG_COMMAND:
-    _OnCommand(hWin, uint32_t(wParam & 0xFFFF));
+    SIM__OnCommand(hWin, uint32_t(wParam & 0xFFFF));
     return 0;
   case PLAT_MSG_TIMER:
-    _UpdateTitle(hWin);
+    SIM__UpdateTitle(hWin);
     return 0;
   case PLAT_MSG_INITMENU:
-    _UpdateMenu();
+    SIM__UpdateMenu();
     return 0;
   case PLAT_MSG_WHEEL:
     SIM_WheelDelta += int16_t(wParam >> 16) / 120;  // whole notches; the window manager takes them
@@ -119,12 +123,26 @@ static PLAT_HMENU _CreateMenu(void) {
   PLAT_AppendMenu(hFile, "&View Input Simulation", _ID_INPUTSIM, nullptr);
   PLAT_AppendSeparator(hFile);
   PLAT_AppendMenu(hFile, "E&xit", _ID_EXIT, "ALT-F4");
+  PLAT_AppendMenu(hFile, "Copy to clipboard", _ID_CLIPBOARD, nullptr);
   PLAT_HMENU hHelp = PLAT_CreateMenu();
   PLAT_AppendMenu(hHelp, "&About ...", _ID_ABOUT, nullptr);
   PLAT_HMENU hBar = PLAT_CreateMenu();
   PLAT_AppendSubMenu(hBar, "&File", hFile);
   PLAT_AppendSubMenu(hBar, "&Help", hHelp);
   return hBar;
+}
+
+// The popup menu of the device window and the LCD window.
+PLAT_HMENU SIM__GetPopupMenu(void) {
+  if (!_hPopup) {
+    _hPopup = PLAT_CreateMenu();
+    PLAT_AppendMenu(_hPopup, "Eingangs-Simulation ...", _ID_INPUTSIM, nullptr);
+    PLAT_AppendMenu(_hPopup, "In Zwischenablage kopieren", _ID_CLIPBOARD, nullptr);
+    PLAT_AppendMenu(_hPopup, "\xc3\x9c" "ber ...", _ID_ABOUT, nullptr);
+    PLAT_AppendSeparator(_hPopup);
+    PLAT_AppendMenu(_hPopup, "Beenden", _ID_EXIT, "ALT-F4");
+  }
+  return _hPopup;
 }
 
 int SIM_InitHost(void) {
@@ -162,7 +180,9 @@ PLAT_HWIN SIM_CreateMainFrame(void) {
 static int _RunWindows(void) {
   if (*SIM_CommandLine) SIM_SetErrorBox(0);  // started with words: errors go to the log and the file only
   PLAT_SetAccelerators(_aAccel, int(sizeof(_aAccel) / sizeof(_aAccel[0])));
-  if (!SIM_CreateMainFrame()) {
+  int Mode = SIM_GetDeviceMode();
+  int UseDevice = Mode == 1 || (Mode == 0 && SIM__GuiGetNumLayers() == 1);
+  if (!(UseDevice ? SIM_CreateDeviceWindow() : SIM_CreateMainFrame())) {
     LCDSIM_Exit();
     return 1;
   }
@@ -175,6 +195,7 @@ static int _RunWindows(void) {
   int r = PLAT_RunLoop();
   SIM_StopApp();
   if (SIM_hDeviceWnd) PLAT_DestroyWindow(SIM_hDeviceWnd);
+  SIM__FreeDevicePictures();
   LCDSIM_Exit();
   return r;
 }

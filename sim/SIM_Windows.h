@@ -16,3 +16,9 @@ PLAT_HWIN SIM_CreateLCDWindow(PLAT_HWIN hParent, int x, int y, int Layer);
 int SIM__CheckFrameBuffer(void);        // 1 when a layer's frame buffer would not fit the mapping
 int SIM_InitHost(void);                 // time base and layer set-up; 1 on failure (shown in a box)
 PLAT_HWIN SIM_CreateMainFrame(void);    // framed main window with the LCD window and the log
+
+// Shared by the main frame and the device window.
+void SIM__OnCommand(PLAT_HWIN hWin, uint32_t Id);   // menu and accelerator commands
+void SIM__UpdateMenu(void);                         // before a menu opens
+void SIM__UpdateTitle(PLAT_HWIN hWin);              // 20 ms: title; quits when the application has ended
+PLAT_HMENU SIM__GetPopupMenu(void);
