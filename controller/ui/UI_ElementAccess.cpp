@@ -172,4 +172,3 @@ void UI_TextLineCallback(WM_MESSAGE* pMsg) {
   }
 }
 
-int UI_BuildFileEntry(WM_HWIN, uint32_t, const uint8_t*, uint8_t**) { return 1; }

@@ -1,0 +1,264 @@
+// The file entry of value-line pages: the listing of a folder object, one line per item.
+#include <cstdio>
+#include <cstring>
+
+#include "GUI.h"
+#include "OBJ_Access.h"
+#include "TXT_Groups.h"
+#include "TXT_Language.h"
+#include "UI_Draw.h"
+#include "UI_ElementFile.h"
+#include "UI_ElementLine.h"
+#include "UI_Main.h"
+
+UI_FILE_DIALOG_HOOKS UI_FileDialogHooks;
+
+namespace {
+
+enum { _PATH_MAX = 511, _MASK_ROOM = 3 };
+
+int _Hex(const char* s, int n, uint32_t* pOut) {
+  uint32_t v = 0;
+  int i = 0;
+  for (; i < n && i < 8; i++) {
+    char c = s[i];
+    int d = (c >= '0' && c <= '9') ? c - '0' : (c >= 'a' && c <= 'f') ? c - 'a' + 10 : (c >= 'A' && c <= 'F') ? c - 'A' + 10 : -1;
+    if (d < 0) break;
+    v = v << 4 | uint32_t(d);
+  }
+  *pOut = v;
+  return i;
+}
+
+int _TypeOf(char c) {
+  switch (c) {
+    case 'F': return UI_FILE_FOLDER;
+    case 'L': return UI_FILE_DATA;
+    case 'S': return UI_FILE_OTHER;
+    case 'N': return UI_FILE_NEW;
+    case 'B': return UI_FILE_FIRMWARE;
+    case 'X': return UI_FILE_OVERVIEW;
+  }
+  return -1;
+}
+
+// Adds one file line; its block keeps the addresses, the shown text and the name (mask "000" + path + item).
+void _AddLine(WM_HWIN hPage, uint8_t** ppFill, const UI_FILE_BLOCK& Proto, const char* pPath, int PathLen,
+              const char* pItem, int ItemLen) {
+  UI_FILE_BLOCK* b = (UI_FILE_BLOCK*)UI_ArenaTake(ppFill, int(sizeof(UI_FILE_BLOCK)));
+  if (!b) return;
+  *b = Proto;
+  int n = snprintf(b->acName, sizeof(b->acName), "000%.*s%.*s", PathLen, pPath, ItemLen, pItem);
+  if (n < 0 || n >= int(sizeof(b->acName))) b->acName[sizeof(b->acName) - 1] = 0;
+  const char* pShow = pItem;
+  int ShowLen = ItemLen;
+  if (b->Type == UI_FILE_PARENT) pShow = "..", ShowLen = 2;
+  if (b->Type == UI_FILE_NEW) {
+    const char16_t* t = TXT_GetText(TXT_GROUP_FILES, 12);
+    int i = 0;
+    for (; t && t[i] && i < UI_FILE_TEXT_LEN - 1; i++) b->acText[i] = t[i];
+    b->acText[i] = 0;
+  } else {
+    int i = 0;
+    for (; i < ShowLen && i < UI_FILE_TEXT_LEN - 1; i++) b->acText[i] = char16_t(uint8_t(pShow[i]));
+    b->acText[i] = 0;
+  }
+  WM_HWIN h = WM_CreateWindowAsChild(UI_LINE_X, 0, UI_LINE_W, UI_LINE_H, hPage, WM_CF_SHOW | WM_CF_HASTRANS,
+                                     UI_FileLineCallback, sizeof(b));
+  if (h) WM_SetUserData(h, &b, sizeof(b));
+}
+
+UI_FILE_BLOCK* _Block(WM_HWIN hWin) { return (UI_FILE_BLOCK*)UI_GetElementData(hWin); }
+
+int _WriteName(const UI_FILE_BLOCK* p) {
+  UI_SetBusy(1);
+  int r = UI_WriteObject(p->Target, p->acName, int(strlen(p->acName)) + 1);
+  UI_SetBusy(0);
+  return r;
+}
+
+// A new name typed for a new entry: cut at its first ".", ".dat" added, behind the folder path.
+void _NewName(WM_HWIN hWin, UI_FILE_BLOCK* p) {
+  char Name[64];
+  int n = 0;
+  for (int i = 0; UI_TextBuffer[i] && i < UI_TEXT_BUFFER_LEN - 1 && n < 40; i++) {
+    char16_t c = UI_TextBuffer[i];
+    if (c == '.') break;
+    Name[n++] = c < 0x100 ? char(c) : '_';
+  }
+  Name[n] = 0;
+  if (!n) return;
+  size_t Base = strlen(p->acName);
+  snprintf(p->acName + Base, sizeof(p->acName) - Base, "%s.dat", Name);
+  _WriteName(p);
+  p->acName[Base] = 0;
+  UI_ReloadPage();
+}
+
+void _OnRelease(WM_HWIN hWin, UI_FILE_BLOCK* p) {
+  switch (p->Type) {
+    case UI_FILE_PARENT:
+    case UI_FILE_FOLDER:
+      // The node lists the chosen folder from now on: the page is read again.
+      if (_WriteName(p)) UI_MenuStackInstance.Show(UI_MenuStackInstance.GetNode(), 0);
+      return;
+    case UI_FILE_NEW: {
+      UI_TextBuffer[0] = 0;
+      int Room = _PATH_MAX - int(strlen(p->acName)) - 4;
+      UI_OpenTextEntry(hWin, TXT_GetText(TXT_GROUP_FILES, 12), Room < UI_TEXT_BUFFER_LEN ? Room : UI_TEXT_BUFFER_LEN,
+                       0);
+      return;
+    }
+    case UI_FILE_DATA:
+      if (UI_FileDialogHooks.pfLoadOptions) UI_FileDialogHooks.pfLoadOptions(hWin, p->acText);
+      return;
+    default:
+      if (UI_FileDialogHooks.pfConfirm)
+        UI_FileDialogHooks.pfConfirm(hWin, p->Type == UI_FILE_FIRMWARE ? 3 : p->Type == UI_FILE_OVERVIEW ? 0x15 : 0,
+                                     p->acText);
+      return;
+  }
+}
+
+// The answer of a dialog: the name written (with the load options in its first three characters), then the
+// node's result read when the listing named a result object.
+void _Answered(WM_HWIN hWin, UI_FILE_BLOCK* p, uint32_t Options, int WithOptions) {
+  if (WithOptions) {
+    for (int i = 0; i < 3; i++) p->acName[i] = char('0' + ((Options >> (8 * i)) & 0xFF) % 10);
+  }
+  _WriteName(p);
+  if (!p->Result) {
+    UI_MenuStackInstance.Back();
+    return;
+  }
+  uint8_t a[4] = {};
+  if (UI_ReadObject((p->Result & 0xFF000000u) | 6u << 16 | 0x4FF5, a, 4) <= 0) UI_MenuStackInstance.Back();
+}
+
+void _Paint(WM_HWIN hWin, const UI_FILE_BLOCK* p) {
+  int w = WM_GetWindowSizeX(hWin), h = WM_GetWindowSizeY(hWin);
+  GUI_DrawGradientRoundedV(0, 0, w - 1, h - 1, 4, 0xE8CFB5, 0xD2B599);
+  GUI_DrawGradientRoundedV(2, 2, w - 3, h - 3, 4, 0xC6C6C6, 0xE9E9E9);
+  // The type's icon: a folder tab, a sheet, or a plus for a new entry.
+  GUI_SetColor(0x606060);
+  if (p->Type == UI_FILE_FOLDER || p->Type == UI_FILE_PARENT) {
+    GUI_FillRect(12, 14, 20, 16);
+    GUI_FillRect(12, 17, 34, 30);
+  } else if (p->Type == UI_FILE_NEW) {
+    GUI_FillRect(21, 11, 25, 31);
+    GUI_FillRect(13, 19, 33, 23);
+  } else {
+    GUI_DrawRect(15, 9, 31, 33);
+    GUI_DrawHLine(16, 18, 28);
+    GUI_DrawHLine(21, 18, 28);
+    GUI_DrawHLine(26, 18, 28);
+  }
+  GUI_SetFont(&UI_Font15);
+  GUI_SetTextMode(GUI_TM_TRANS);
+  GUI_SetColor(GUI_BLACK);
+  GUI_GotoXY(50, 21);
+  UI_DrawTextBlock(p->acText, w - 60, 0);
+}
+
+}  // namespace
+
+int UI_BuildFileEntry(WM_HWIN hPage, uint32_t Menu, const uint8_t* pRec, uint8_t** ppFill) {
+  // The listing object: indices below 0x5000 take the menu's sub-index.
+  uint32_t Index = UI_RecIndex(pRec), Sub = pRec[1];
+  if ((Index & 0x7000) < 0x5000) Sub = (Menu >> 16) & 0xFF;
+  uint32_t Listing = (Menu & 0xFF000000u) | Sub << 16 | Index;
+  // The answer goes to the free arena behind the blocks the lines will take; it is terminated inside the room
+  // it was given, whatever the node sent.
+  int Free = UI_ArenaFree(*ppFill);
+  int Room = Free / 2;
+  if (Room < 8) return 1;
+  char* pAnswer = (char*)(*ppFill + (Free - Room));
+  // The page handler holds the semaphore while the builders run.
+  int n = OBJ_Read(Listing, pAnswer, Room - 1, 0);
+  if (n > Room - 1) n = Room - 1;
+  if (n < 2 || uint8_t(pAnswer[1]) == 0xFF) return 1;
+  pAnswer[n] = 0;
+  // Lines take their blocks from the front half only.
+  uint8_t* pLimit = *ppFill + (Free - Room);
+  const char* s = pAnswer + 2;
+  const char* pEnd = s + strnlen(s, size_t(n - 2));
+  const char* q = (const char*)memchr(s, '?', size_t(pEnd - s));
+  int PathLen = int((q ? q : pEnd) - s);
+  if (PathLen > _PATH_MAX) return 1;  // a folder path beyond its limit lists nothing
+  UI_FILE_BLOCK Proto = {};
+  Proto.Listing = Listing;
+  Proto.Target = Listing;
+  uint8_t* pFill = *ppFill;
+  auto Room_ok = [&]() { return pLimit - pFill >= int(sizeof(UI_FILE_BLOCK)) + 8; };
+  // A further back-slash after the drive leads to the parent folder.
+  const char* pLast = nullptr;
+  for (const char* c = s + 3; c < s + PathLen; c++)
+    if (*c == '\\') pLast = c;
+  if (pLast && pLast < s + PathLen - 1 && Room_ok()) {
+    UI_FILE_BLOCK Up = Proto;
+    Up.Type = UI_FILE_PARENT;
+    _AddLine(hPage, &pFill, Up, s, int(pLast - s), "", 0);
+  }
+  for (const char* it = q; it && it < pEnd;) {
+    const char* pItem = it + 1;
+    const char* pNext = (const char*)memchr(pItem, '?', size_t(pEnd - pItem));
+    int Len = int((pNext ? pNext : pEnd) - pItem);
+    it = pNext;
+    if (Len < 1) continue;
+    char c = pItem[0];
+    if (c == 'A' || c == 'E' || c == 'H' || c == 'R') {
+      uint32_t v = 0;
+      _Hex(pItem + 1, Len - 1, &v);
+      uint32_t a = (Menu & 0xFF000000u) | (v & 0x00FFFFFFu);
+      if (c == 'A') Proto.Target = Proto.Action = a;
+      if (c == 'E') Proto.Result = a;
+      if (c == 'H') Proto.Help = a;
+      if (c == 'R') Proto.Rename = a;
+      continue;
+    }
+    int Type = _TypeOf(c);
+    if (Type < 0 || !Room_ok()) continue;
+    int Max = (Type == UI_FILE_DATA || Type == UI_FILE_OTHER || Type == UI_FILE_OVERVIEW) ? 512
+              : Type == UI_FILE_NEW                                                    ? 502
+                                                                                       : 505;
+    int NameLen = Type == UI_FILE_NEW ? 0 : Len - 1;
+    if (PathLen + NameLen > Max) continue;
+    UI_FILE_BLOCK b = Proto;
+    b.Type = uint8_t(Type);
+    _AddLine(hPage, &pFill, b, s, PathLen, pItem + 1, NameLen);
+  }
+  *ppFill = pFill;
+  return 1;
+}
+
+void UI_FileLineCallback(WM_MESSAGE* pMsg) {
+  WM_HWIN hWin = pMsg->hWin;
+  UI_FILE_BLOCK* p = _Block(hWin);
+  if (!p) {
+    WM_DefaultProc(pMsg);
+    return;
+  }
+  switch (pMsg->MsgId) {
+    case WM_PAINT: _Paint(hWin, p); break;
+    case WM_POINTER:
+      if (UI_ElementTouched(hWin, pMsg)) _OnRelease(hWin, p);
+      break;
+    case UI_MSG_TEXT_DONE:
+      if (p->Type == UI_FILE_NEW) _NewName(hWin, p);
+      break;
+    case UI_MSG_CONFIRMED: {
+      int Title = int(pMsg->hWinSrc);
+      if ((Title == 0 || Title == 3 || Title == 21) && pMsg->Data.v != 1) _Answered(hWin, p, 0, 0);
+      break;
+    }
+    case UI_MSG_DIALOG_RESULT:
+      if (int(pMsg->hWinSrc) == UI_MSG_CONFIRMED) _Answered(hWin, p, uint32_t(pMsg->Data.v), 1);
+      break;
+    case WM_WHEEL: WM_SendToParent(hWin, pMsg); break;
+    case UI_MSG_REFRESH:
+    case UI_MSG_LOAD:
+    case UI_MSG_LOADED:
+    case UI_MSG_HIGHLIGHT: break;
+    default: WM_DefaultProc(pMsg);
+  }
+}
