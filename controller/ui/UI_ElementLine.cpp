@@ -174,6 +174,8 @@ int UI_BuildValueLine(WM_HWIN hPage, uint32_t Menu, const uint8_t* pRec, uint8_t
     if (c == 1) break;
     if (c == 0x20) {
       p->MainAddress = UI_ValueAddress(Menu, r, 0);
+    } else if (c == 0x2A) {
+      UI_CreateExpansionButton(hLine, UI_LinkAddress(Menu, r), ppFill);
     } else if (c == 0xA1) {
       if (p->NumFlags < 2) p->aFlagAddress[p->NumFlags++] = UI_ValueAddress(Menu, r, 0);
     } else if (_IsBoxCode(c)) {

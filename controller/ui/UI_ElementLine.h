@@ -70,3 +70,10 @@ int UI_LineFace(int Code, GUI_COLOR* pTop, GUI_COLOR* pBottom);
 void UI_BoxColors(int LineCode, GUI_COLOR* pTop, GUI_COLOR* pBottom, GUI_COLOR* pText);
 // Grows a line by dy (negative: shrinks) and moves the lines below it.
 void UI_GrowLine(WM_HWIN hLine, int dy);
+
+// Expansion button (0x2A) of a value line and the rows it opens: records whose low nibble is 6 make a 20-pixel
+// row of a name and a value; a row is refused when less than 336 bytes of the arena are left before pLimit.
+WM_HWIN UI_CreateExpansionButton(WM_HWIN hLine, uint32_t Address, uint8_t** ppFill);
+int UI_BuildExpansionRow(WM_HWIN hParent, uint32_t Menu, const uint8_t* pRec, uint8_t** ppFill, const uint8_t* pLimit);
+void UI_ExpansionButtonCallback(WM_MESSAGE* pMsg);
+void UI_ExpansionRowCallback(WM_MESSAGE* pMsg);

@@ -86,6 +86,30 @@ TEST_F(RemotePageTest, AnotherNodesPageShowsItsValuesAndTakesANewValue) {
   EXPECT_EQ(std::u16string(pFlow->acText), u"30.0 °C");
 }
 
+TEST_F(RemotePageTest, AnExpansionButtonOpensAndClosesItsRowsUnderTheLine) {
+  Serve(0x5800, 0, Menu({{3, 0, 0x01, 0x01}, {0x2A, 0, 0x01, 0x58}, {1, 0, 0, 0}, {2, 0, 0x02, 0x01}, {1, 0, 0, 0}}));
+  Serve(0x5801, 0, Menu({{0x16, 0, 0x04, 0x00}, {0x16, 0, 0x05, 0x00}, {0x15, 0, 0x06, 0x00}}));
+  Serve(0x0101, 0, fakenode::Text(u"Heating circuit"));
+  Serve(0x0102, 0, fakenode::Text(u"Next"));
+  Serve(0x0004, 0, fakenode::Text(u"Flow"));
+  Serve(0x0005, 0, fakenode::Text(u"Return"));
+  Serve(0x3004, 0, Value32(0x51, 1, 452));
+  Serve(0x3005, 0, Value32(0x51, 1, 318));
+  ASSERT_EQ(UI_MenuStackInstance.Open(kRoot5, 0), UI_SHOW_OK);
+  Settle();
+  WM_HWIN hLine = Line(0);
+  int yNext = WM_GetWindowPosY(Line(1));
+  WM_HWIN hButton = WM_GetFirstChild(hLine);
+  ASSERT_EQ(WM_GetCallback(hButton), UI_ExpansionButtonCallback);
+  Touch(WM_GetWindowPosX(hButton) + 20, WM_GetWindowPosY(hButton) + 20);
+  EXPECT_EQ(WM_GetWindowSizeY(hLine), UI_LINE_H + 40);  // two rows: the third record makes none
+  EXPECT_EQ(WM_GetWindowPosY(Line(1)), yNext + 40);
+  EXPECT_TRUE(golden::Matches("controller/ui/page_expansion", golden::CaptureLCD()));
+  Touch(WM_GetWindowPosX(hButton) + 20, WM_GetWindowPosY(hButton) + 20);
+  EXPECT_EQ(WM_GetWindowSizeY(hLine), UI_LINE_H);
+  EXPECT_EQ(WM_GetWindowPosY(Line(1)), yNext);
+}
+
 TEST_F(RemotePageTest, TheNetworkPageListsTheOtherNodeAfterTheOwnDevice) {
   Serve(0x5800, 0, Menu({{2, 0, 0x01, 0x01}, {1, 0, 0, 0}}));
   Serve(0x0101, 0, fakenode::Text(u"Flow"));
