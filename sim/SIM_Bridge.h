@@ -10,6 +10,8 @@ typedef struct {
   int NumColors;          // palette entries (0 above 8 bits per pixel)
 } SIM_LAYER_INFO;
 
+long long SIM__GetLayerBufferSize(const SIM_LAYER_INFO* pInfo);   // bytes the layer takes in the mapping
+
 void SIM__GuiConfigOnce(void);
 int SIM__GuiGetNumLayers(void);
 void SIM__GuiGetLayerInfo(int Layer, SIM_LAYER_INFO* pInfo);
@@ -30,4 +32,5 @@ void SIM__AppSendBack(void);
 void SIM__AppLoadFunctionData(const char* pPath);
 void SIM__AppLoadDesign(const char* pPath);
 void SIM__AppLoadBranding(const char* pPath);
+void SIM__AppResetStartup(void);  // before the application thread starts
 int SIM__AppSaveTmpFile(void);   // 0 saved; 1 when the application never finished its start-up

@@ -228,7 +228,7 @@ uint32_t SIM__GetLEDColor(int Code) {
 }
 
 void SIM__SetDevicePicture(const uint32_t* pPixels, int xSize, int ySize) {
-  _HasTestPicture = true;
+  _HasTestPicture = xSize >= 0 && ySize >= 0;
   _TestPicture = _PICTURE();
   if (pPixels && xSize > 0 && ySize > 0) {
     _TestPicture.aPixel.assign(pPixels, pPixels + size_t(xSize) * size_t(ySize));
@@ -272,6 +272,7 @@ PLAT_HWIN SIM_CreateDeviceWindow(void) {
                         _Skin.xSize, _Skin.ySize, PLAT_STYLE_POPUP, 0x000000, 0};
   SIM_hDeviceWnd = PLAT_CreateWindow(&Create);
   if (!SIM_hDeviceWnd) return nullptr;
+  PLAT_SetClientSize(SIM_hDeviceWnd, _Skin.xSize, _Skin.ySize);
   if (SIM_InitHost()) return nullptr;
   SIM_CreateLCDWindow(SIM_hDeviceWnd, xLCD, yLCD, 0);
   int NumRegions = SIM_GetRegions(_Skin.aPixel.data(), _Skin.xSize, _Skin.ySize, SIM_GetTransColor(), _MAX_REGIONS);

@@ -29,5 +29,6 @@ int SIM_GetNumHardkeys(void);
 
 // The LED colour (0xRRGGBB) that a controller LED code shows.
 uint32_t SIM__GetLEDColor(int Code);
-// Test support: builds the device window from a picture given here instead of our own (0: the generic frame).
+// Test support: builds the device window from a picture given here instead of our own (0: the generic frame;
+// a negative size goes back to our own).
 void SIM__SetDevicePicture(const uint32_t* pPixels, int xSize, int ySize);

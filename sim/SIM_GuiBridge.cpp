@@ -155,6 +155,8 @@ void SIM__AppLoadDesign(const char* pPath) { SIM_Log("\nDesign files cannot be l
 void SIM__AppLoadBranding(const char* pPath) { SIM_Log("\nBranding files cannot be loaded yet."); }
 // Only an application that ran through its start-up holds the data it loaded: a start that failed or was
 // never made would otherwise replace good function data by empty objects.
+void SIM__AppResetStartup(void) { UI_StartupDone = 0; }
+
 int SIM__AppSaveTmpFile(void) {
   if (!UI_StartupDone) return 1;
   DAT_SaveTmpFile();

@@ -32,6 +32,7 @@ static std::string _CommandLine;
 static char _acTitle[64];
 static PLAT_HMENU _hMenu;
 static PLAT_HMENU _hPopup;
+static int _AppLetGo;   // the application thread did not stop in time and still runs
 
 static const PLAT_ACCEL _aAccel[] = {
     {PLAT_VK_F1 + 2, 0, _ID_NOTHING}, {PLAT_VK_F1 + 3, 0, _ID_PAUSE}, {PLAT_VK_F1 + 4, 0, _ID_RESUME}};
@@ -177,9 +178,12 @@ PLAT_HWIN SIM_CreateMainFrame(void) {
   return SIM_hDeviceWnd;
 }
 
+void SIM__SetAccelerators(void) { PLAT_SetAccelerators(_aAccel, int(sizeof(_aAccel) / sizeof(_aAccel[0]))); }
+
 static int _RunWindows(void) {
   if (*SIM_CommandLine) SIM_SetErrorBox(0);  // started with words: errors go to the log and the file only
-  PLAT_SetAccelerators(_aAccel, int(sizeof(_aAccel) / sizeof(_aAccel[0])));
+  SIM__SetAccelerators();
+  SIM__AppResetStartup();
   int Mode = SIM_GetDeviceMode();
   int UseDevice = Mode == 1 || (Mode == 0 && SIM__GuiGetNumLayers() == 1);
   if (!(UseDevice ? SIM_CreateDeviceWindow() : SIM_CreateMainFrame())) {
@@ -193,7 +197,7 @@ static int _RunWindows(void) {
   SIM_StartApp();
   PLAT_ShowWindow(SIM_hDeviceWnd, 1);
   int r = PLAT_RunLoop();
-  SIM_StopApp();
+  _AppLetGo = SIM_StopApp();
   if (SIM_hDeviceWnd) PLAT_DestroyWindow(SIM_hDeviceWnd);
   SIM__FreeDevicePictures();
   LCDSIM_Exit();
@@ -202,20 +206,25 @@ static int _RunWindows(void) {
 
 // Refuses a display whose frame buffer does not fit the mapping. The buffer holds the virtual area, so that is
 // what must fit, not only the visible part.
+long long SIM__GetLayerBufferSize(const SIM_LAYER_INFO* pInfo) {
+  long long xSize = pInfo->VXSize > pInfo->XSize ? pInfo->VXSize : pInfo->XSize;
+  long long ySize = pInfo->VYSize > pInfo->YSize ? pInfo->VYSize : pInfo->YSize;
+  long long Line = pInfo->BitsPerPixel <= 8 ? (xSize + 3) & ~3LL : xSize * 4;
+  return Line * ySize;
+}
+
 int SIM__CheckFrameBuffer(void) {
   for (int Layer = SIM__GuiGetNumLayers() - 1; Layer >= 0; Layer--) {
     SIM_LAYER_INFO Info;
     SIM__GuiGetLayerInfo(Layer, &Info);
-    long long xSize = Info.VXSize > Info.XSize ? Info.VXSize : Info.XSize;
-    long long ySize = Info.VYSize > Info.YSize ? Info.VYSize : Info.YSize;
-    long long Line = Info.BitsPerPixel <= 8 ? (xSize + 3) & ~3LL : xSize * 4;
-    if (Line * ySize > LCDSIM_FB_SIZE) return 1;
+    if (SIM__GetLayerBufferSize(&Info) > LCDSIM_FB_SIZE) return 1;
   }
   return 0;
 }
 
 int SIM_Main(int argc, char** argv) {
   PLAT_Init(&argc, argv);
+  _CommandLine.clear();
   for (int i = 1; i < argc; i++) {
     if (i > 1) _CommandLine += ' ';
     _CommandLine += argv[i];
@@ -244,8 +253,10 @@ int SIM_Main(int argc, char** argv) {
   SIM_LoadInputSim(SIM_UserFolder);
   SIM__AppConfig();
   if (SIM_GetTransColor() == 0xFF000000) SIM_SetTransColor(0xFF0000);
+  _AppLetGo = 0;
   r = _RunWindows();
-  SIM__AppSaveTmpFile();
+  // Function data is saved from a stopped application only: one still running could be changing it.
+  if (!_AppLetGo) SIM__AppSaveTmpFile();
   SIM_SaveInputSim(SIM_UserFolder);
   SIM_CloseErrorLog();
   return r;

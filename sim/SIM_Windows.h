@@ -22,3 +22,4 @@ void SIM__OnCommand(PLAT_HWIN hWin, uint32_t Id);   // menu and accelerator comm
 void SIM__UpdateMenu(void);                         // before a menu opens
 void SIM__UpdateTitle(PLAT_HWIN hWin);              // 20 ms: title; quits when the application has ended
 PLAT_HMENU SIM__GetPopupMenu(void);
+void SIM__SetAccelerators(void);                    // F3, F4 and F5 of the host's windows

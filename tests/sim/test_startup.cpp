@@ -5,12 +5,17 @@
 #include <cstdlib>
 #include <string>
 
+#include "APP_Hooks.h"
 #include "LCDSIM.h"
 #include "PLAT_Shm.h"
 #include "SIM.h"
 #include "SimTestHost.h"
 
-static void _Quit(void*) { PLAT_PostQuit(0); }
+// Ends the loop once the application has finished its start-up (only then is its function data saved).
+static void _Quit(void*) {
+  if (UI_StartupDone) PLAT_PostQuit(0);
+  else PLAT_PostCall(_Quit, nullptr);
+}
 
 TEST(HostStartup, RunsStopsAndSavesTheFunctionData) {
   SimTest_InitPlatform();
@@ -22,7 +27,7 @@ TEST(HostStartup, RunsStopsAndSavesTheFunctionData) {
   char acArg0[] = "meridox-sim";
   char acArg1[] = "Mag2";
   char* apArg[] = {acArg0, acArg1, nullptr};
-  PLAT_PostCall(_Quit, nullptr);  // the loop ends at once; the application is stopped from wherever it is
+  PLAT_PostCall(_Quit, nullptr);
   EXPECT_EQ(SIM_Main(2, apArg), 0);
   EXPECT_STREQ(SIM_CommandLine, "Mag2");
   EXPECT_EQ(SIM_Zoom, 2);
