@@ -23,9 +23,9 @@ static void _WriteI32(uint8_t* p, int32_t v) {
 
 static int _IsTerminated(const uint8_t* p) { return memchr(p, 0, _TEXT_SIZE) != nullptr; }
 
+// The text up to its terminator; the record's bytes behind it stay zero, as the file gets them back.
 static void _CopyText(char* pDest, const uint8_t* pSrc) {
-  memcpy(pDest, pSrc, _TEXT_SIZE);
-  pDest[_TEXT_SIZE - 1] = 0;
+  memcpy(pDest, pSrc, strnlen(reinterpret_cast<const char*>(pSrc), _TEXT_SIZE - 1));
 }
 
 void SIM_SetInputDefaults(SIM_INPUT_VALUE* pValue) {

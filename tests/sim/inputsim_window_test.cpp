@@ -187,6 +187,29 @@ TEST_F(InputSimWindow, RefreshFromAnotherThreadIsPostedAndRebuildsTheRows) {
   EXPECT_EQ(y, 160);
 }
 
+TEST_F(InputSimWindow, ScrollsWhenTheRowsDoNotFit) {
+  PLAT_HWIN hWin = SIM_OpenInputSim();
+  PLAT_SetClientSize(hWin, 300, 130);   // one column of five rows, one of them visible
+  PLAT_ProcessEvents();
+  PLAT_HCTL hScroll = SIM__GetInputScrollBar();
+  int Min, Max;
+  PLAT_GetControlRange(hScroll, &Min, &Max);
+  EXPECT_EQ(Max, 4);
+  EXPECT_TRUE(PLAT_IsControlVisible(hScroll));
+  PLAT_InjectControlKey(hScroll, PLAT_VK_PAGEDOWN, nullptr);
+  EXPECT_EQ(PLAT_GetControlValue(hScroll), 4);
+  int x, y, w, h;
+  PLAT_GetWindowRect(SIM__GetInputRow(15), &x, &y, &w, &h);
+  EXPECT_EQ(y, 0);       // the last row is the one in view
+  PLAT_GetWindowRect(SIM__GetInputRow(0), &x, &y, &w, &h);
+  EXPECT_EQ(y, -320);
+  PLAT_SetClientSize(hWin, 480, 480);   // everything fits again: back to the top
+  PLAT_ProcessEvents();
+  PLAT_GetWindowRect(SIM__GetInputRow(0), &x, &y, &w, &h);
+  EXPECT_EQ(y, 0);
+  EXPECT_FALSE(PLAT_IsControlVisible(hScroll));
+}
+
 TEST(InputSimLayout, ColumnsRowsAndScrollMaximum) {
   int Columns, Rows, Max, Pos = 7;
   SIM__LayoutInputRows(16, 460, 300, &Columns, &Rows, &Max, &Pos);
