@@ -11,7 +11,7 @@
 #include "UI_ElementLine.h"
 #include "UI_Main.h"
 
-UI_FILE_DIALOG_HOOKS UI_FileDialogHooks;
+UI_DIALOG_HOOKS UI_DialogHooks;
 
 namespace {
 
@@ -110,11 +110,11 @@ void _OnRelease(WM_HWIN hWin, UI_FILE_BLOCK* p) {
       return;
     }
     case UI_FILE_DATA:
-      if (UI_FileDialogHooks.pfLoadOptions) UI_FileDialogHooks.pfLoadOptions(hWin, p->acText);
+      if (UI_DialogHooks.pfLoadOptions) UI_DialogHooks.pfLoadOptions(hWin, p->acText);
       return;
     default:
-      if (UI_FileDialogHooks.pfConfirm)
-        UI_FileDialogHooks.pfConfirm(hWin, p->Type == UI_FILE_FIRMWARE ? 3 : p->Type == UI_FILE_OVERVIEW ? 0x15 : 0,
+      if (UI_DialogHooks.pfConfirm)
+        UI_DialogHooks.pfConfirm(hWin, p->Type == UI_FILE_FIRMWARE ? 3 : p->Type == UI_FILE_OVERVIEW ? 0x15 : 0,
                                      p->acText);
       return;
   }

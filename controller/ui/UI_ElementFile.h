@@ -18,12 +18,13 @@ struct UI_FILE_BLOCK {
   char acName[UI_FILE_NAME_LEN];  // "000" (room for the load options), path, item
 };
 
-// The confirmation and load-options dialogs belong to other screens; they answer the file line with
-// UI_MSG_CONFIRMED (title item in hWinSrc) or UI_MSG_DIALOG_RESULT. Null: the touch does nothing.
-struct UI_FILE_DIALOG_HOOKS {
+// The confirmation and load-options dialogs belong to other screens; they answer the file line or the
+// confirmed value line with UI_MSG_CONFIRMED (title item in hWinSrc) or UI_MSG_DIALOG_RESULT. Null: the touch
+// does nothing.
+struct UI_DIALOG_HOOKS {
   void (*pfConfirm)(WM_HWIN hReceiver, int TitleItem, const char16_t* pText);
   void (*pfLoadOptions)(WM_HWIN hReceiver, const char16_t* pName);
 };
-extern UI_FILE_DIALOG_HOOKS UI_FileDialogHooks;
+extern UI_DIALOG_HOOKS UI_DialogHooks;
 
 void UI_FileLineCallback(WM_MESSAGE* pMsg);

@@ -7,6 +7,7 @@
 #include "TXT_Groups.h"
 #include "TXT_Language.h"
 #include "UI_Draw.h"
+#include "UI_ElementFile.h"
 #include "UI_Main.h"
 #include "UI_MenuPage.h"
 
@@ -65,6 +66,16 @@ void _Write(uint32_t Address, const WM_MESSAGE* pMsg) {
   UI_ReloadPage();
 }
 
+// A confirmed line sets its value to 1, in the type its value object answers with.
+void _WriteConfirmed(const UI_LINE_BLOCK* p) {
+  uint8_t a[UI_VALUE_ANSWER_SIZE];
+  if (!p->MainAddress || UI_ReadObject(p->MainAddress, a, sizeof(a)) <= 0) return;
+  UI_SetBusy(1);
+  UI_WriteMenuEntry(p->MainAddress, a[0], 1);
+  UI_SetBusy(0);
+  UI_ReloadPage();
+}
+
 void _PasswordPrompt(WM_HWIN hWin, int Item) {
   UI_TextBuffer[0] = 0;
   UI_OpenTextEntry(hWin, TXT_GetText(TXT_GROUP_PASSWORD, Item), UI_TEXT_BUFFER_LEN, 0);
@@ -92,7 +103,9 @@ void _OnRelease(WM_HWIN hWin, UI_LINE_BLOCK* p) {
   if (!p->LinkAddress) return;
   switch (p->Code) {
     case 11: return;
-    case 'f': return;  // asks for confirmation in a dialog that this build does not have yet
+    case 'f':
+      if (UI_DialogHooks.pfConfirm) UI_DialogHooks.pfConfirm(hWin, 0, p->acText);
+      return;
     case 'v': {
       if (UI_hListWin) return;
       UI_EntryOptions o = {{0, 0, 6, 0, (intptr_t)p->acText}};
@@ -246,6 +259,9 @@ void UI_ValueLineCallback(WM_MESSAGE* pMsg) {
     case UI_MSG_DATE_DONE: _Write(p->LinkAddress, pMsg); break;
     case UI_MSG_TEXT_DONE:
       if (p->Code == 'S' || p->Code == 'T') _PasswordDone(hWin, p);
+      break;
+    case UI_MSG_CONFIRMED:
+      if (p->Code == 'f' && pMsg->Data.v != 1) _WriteConfirmed(p);
       break;
     case WM_WHEEL: WM_SendToParent(hWin, pMsg); break;
     case UI_MSG_LOADED:

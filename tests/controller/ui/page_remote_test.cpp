@@ -3,6 +3,7 @@
 #include "CAN_Node.h"
 #include "SDO_Client.h"
 #include "UI_Element.h"
+#include "UI_ElementFile.h"
 #include "UI_ElementLine.h"
 #include "UI_MenuPage.h"
 #include "UI_ValueEntry.h"
@@ -108,6 +109,28 @@ TEST_F(RemotePageTest, AnExpansionButtonOpensAndClosesItsRowsUnderTheLine) {
   Touch(WM_GetWindowPosX(hButton) + 20, WM_GetWindowPosY(hButton) + 20);
   EXPECT_EQ(WM_GetWindowSizeY(hLine), UI_LINE_H);
   EXPECT_EQ(WM_GetWindowPosY(Line(1)), yNext);
+}
+
+WM_HWIN g_ConfirmReceiver;
+void _FakeConfirm(WM_HWIN hReceiver, int, const char16_t*) { g_ConfirmReceiver = hReceiver; }
+
+TEST_F(RemotePageTest, AConfirmedLineSetsItsValue) {
+  Serve(0x5800, 0, Menu({{'f', 0, 0x07, 0x01}, {0x20, 0, 0x07, 0x00}, {1, 0, 0, 0}}));
+  Serve(0x0107, 0, fakenode::Text(u"Save"));
+  Serve(0x3007, 0, {0x31, 0, 0});
+  ASSERT_EQ(UI_MenuStackInstance.Open(kRoot5, 0), UI_SHOW_OK);
+  Settle();
+  UI_DialogHooks.pfConfirm = _FakeConfirm;
+  g_ConfirmReceiver = 0;
+  Touch(WM_GetWindowPosX(Line(0)) + 100, WM_GetWindowPosY(Line(0)) + 20);
+  UI_DialogHooks.pfConfirm = nullptr;
+  ASSERT_EQ(g_ConfirmReceiver, Line(0));
+  WM_MESSAGE Msg = {};
+  Msg.MsgId = UI_MSG_CONFIRMED;
+  WM_SendMessage(g_ConfirmReceiver, &Msg);
+  ASSERT_FALSE(fakenode::Writes().empty());
+  EXPECT_EQ(fakenode::Writes().back().Index, 0x3007);
+  EXPECT_EQ(fakenode::Writes().back().Data, (std::vector<uint8_t>{0x31, 1}));
 }
 
 TEST_F(RemotePageTest, TheNetworkPageListsTheOtherNodeAfterTheOwnDevice) {
