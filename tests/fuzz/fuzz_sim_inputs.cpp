@@ -1,5 +1,5 @@
-// Fuzzes what the input simulation reads from outside: "Info1.sim", the board's HID report descriptor, the
-// typed limits and the value texts that follow from them.
+// Fuzzes what the input simulation reads from outside: "Info1.sim", the board's HID report descriptor and the
+// typed limits with the board scaling that follows from them.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -23,12 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t Size) {
       int32_t Min = SIM_ParseLimit(v.acMin, Decimals), Max = SIM_ParseLimit(v.acMax, Decimals);
       SIM_ScaleBoardValue(v.Value & 0xFFFF, Min, Max);
     }
-  }
-  if (Size >= 4) {
-    int32_t Value;
-    memcpy(&Value, pData, 4);
-    char16_t ac[40];
-    SIM_FormatValue(Value, Size > 4 ? pData[4] : 0, ac, Size > 5 ? 1 + pData[5] % 40 : 40);
   }
   return 0;
 }
