@@ -175,6 +175,7 @@ PLAT_HWIN SIM_CreateMainFrame(void) {
   if (SIM_InitHost()) return nullptr;
   SIM_CreateLCDWindow(SIM_hDeviceWnd, 0, 0, 0);
   LOG_Create(SIM_hDeviceWnd, 0, ySize, xSize, _LOG_HEIGHT);
+  SIM_CreateCompositeFrame(SIM_hDeviceWnd);
   return SIM_hDeviceWnd;
 }
 

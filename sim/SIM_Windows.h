@@ -23,3 +23,5 @@ void SIM__UpdateMenu(void);                         // before a menu opens
 void SIM__UpdateTitle(PLAT_HWIN hWin);              // 20 ms: title; quits when the application has ended
 PLAT_HMENU SIM__GetPopupMenu(void);
 void SIM__SetAccelerators(void);                    // F3, F4 and F5 of the host's windows
+// The composite view in a frame of its own, made only when the host configuration set a composite size.
+PLAT_HWIN SIM_CreateCompositeFrame(PLAT_HWIN hOwner);
