@@ -32,6 +32,7 @@ static std::string _CommandLine;
 static char _acTitle[64];
 static PLAT_HMENU _hMenu;
 static PLAT_HMENU _hPopup;
+static int _ClipboardLayer;   // the layer last right-clicked
 static int _AppLetGo;   // the application thread did not stop in time and still runs
 
 static const PLAT_ACCEL _aAccel[] = {
@@ -75,15 +76,31 @@ void SIM__UpdateMenu(void) {
   PLAT_EnableMenuItem(_hMenu, _ID_RESUME, SIM_IsAppRunning() && SIM_IsAppSuspended());
 }
 
+static void _ShowAbout(PLAT_HWIN hWin) {
+  char acCaption[64], acText[256];
+  snprintf(acCaption, sizeof(acCaption), "\xc3\x9c" "ber %s", SIM_GetAppName());
+  snprintf(acText, sizeof(acText), "%s\nVersion: %s\n\n%s", SIM_GetTitle(), "1.18",
+           "Simulation of the MERIDOX controller on the PC: its menus, functions and inputs as on the device.");
+  PLAT_MessageBox(hWin, acText, acCaption, PLAT_BOX_INFO);
+}
+
+// A right click on an LCD window opens the popup menu; "Copy to clipboard" then takes that window's layer.
+static int _LCDMouseHook(void* hWin, uint32_t Msg, uintptr_t wParam, intptr_t lParam, intptr_t* pResult) {
+  if (Msg != PLAT_MSG_RIGHTDOWN || SIM_GetPopupDisabled()) return 1;
+  _ClipboardLayer = int(PLAT_GetUserData(static_cast<PLAT_HWIN>(hWin)));
+  PLAT_ShowPopupMenu(SIM__GetPopupMenu(), SIM_hDeviceWnd);
+  *pResult = 0;
+  return 0;
+}
+
 void SIM__OnCommand(PLAT_HWIN hWin, uint32_t Id) {
   switch (Id) {
   case _ID_PAUSE: SIM_SuspendApp(); break;
   case _ID_RESUME: SIM_ResumeApp(); break;
   case _ID_EXIT: PLAT_DestroyWindow(hWin); break;
   case _ID_INPUTSIM: SIM_OpenInputSim(); break;
-  case _ID_CLIPBOARD: SIM_CopyToClipboard(0); break;
-  case _ID_ABOUT: PLAT_MessageBox(hWin, "MERIDOX Simulator\n\nSimulation of the MERIDOX controller on the PC.",
-                                  SIM_GetTitle(), PLAT_BOX_INFO); break;
+  case _ID_CLIPBOARD: SIM_CopyToClipboard(_ClipboardLayer); break;
+  case _ID_ABOUT: _ShowAbout(hWin); break;
   default: break;
   }
 }
@@ -233,6 +250,7 @@ int SIM_Main(int argc, char** argv) {
   SIM_CommandLine = _CommandLine.c_str();
   SIM_SetDelayHook(SIM__DelayHook);
   SIM_SetIdleHook(SIM__IdleHook);
+  SIM_SetLCDMsgHook(_LCDMouseHook);
   SIM__GuiInstall();
   int r = LCDSIM_PreInit();
   if (r) {
