@@ -43,6 +43,7 @@ class MainScreenTest : public GuiTest {
     UI_DeleteMainWindows();
     UI_pPointerMoved = nullptr;
     UI_SetPageHandler(nullptr);
+    UI_OverviewHooks = {};
     GuiTest::TearDown();
     APP_InitController();
   }

@@ -158,3 +158,41 @@ TEST_F(MainNavigationTest, TheHostsBackMessageActsAsTheBackButton) {
 }
 
 }  // namespace
+
+namespace {
+
+std::vector<int> g_Loaded;
+int g_OverviewHistory;
+UI_OVERVIEW_HOOKS OverviewHooks() {
+  UI_OVERVIEW_HOOKS h = {};
+  h.pfReset = [] {};
+  h.pfLoad = [](int Page) {
+    g_Loaded.push_back(Page);
+    return 0;
+  };
+  h.pfPopHistory = [] { return g_OverviewHistory-- > 0 ? 7 : -1; };
+  h.pfPeekHistory = [] { return g_OverviewHistory > 0 ? 7 : -1; };
+  return h;
+}
+
+TEST_F(MainNavigationTest, HomeOnTheRootShowsOverviewPageZeroAndBackLeavesIt) {
+  UI_OverviewHooks = OverviewHooks();
+  g_Loaded.clear();
+  g_OverviewHistory = 1;
+  Touch(kHomeX, kHomeY);
+  EXPECT_EQ(g_Loaded, std::vector<int>{0});
+  EXPECT_TRUE(WM_IsVisible(UI_hMainWin));
+  EXPECT_FALSE(WM_IsVisible(UI_hBackgroundWin));
+  EXPECT_EQ(WM_GetParent(UI_hTitleBar), UI_hMainWin);
+  EXPECT_EQ(WM_GetParent(UI_hBackButton), UI_hMainWin);
+  Touch(kBackX, kBackY);  // the overview page before
+  EXPECT_EQ(g_Loaded, (std::vector<int>{0, 7}));
+  EXPECT_TRUE(WM_IsVisible(UI_hMainWin));
+  Touch(kBackX, kBackY);  // no page before: the main menu
+  EXPECT_TRUE(WM_IsVisible(UI_hBackgroundWin));
+  EXPECT_EQ(WM_GetParent(UI_hTitleBar), UI_hBackgroundWin);
+  EXPECT_EQ(UI_MenuStackInstance.GetNode(), uint32_t(UI_ROOT_MENU));
+  UI_OverviewHooks = {};
+}
+
+}  // namespace
