@@ -2,6 +2,7 @@
 #include "UI_MainImages.h"
 
 #include "GUI.h"
+#include "UI_GraphicsCache.h"
 
 namespace {
 
@@ -14,14 +15,35 @@ void _Arrow(int x, int y, GUI_COLOR Color) {  // a 44x36 arrow pointing left
   GUI_FillPolygon(aArrow, 7, x, y);
 }
 
+// A prerendered picture when the cache has it; 0 tells the caller to draw the plain stand-in.
+int _Cached(GUI_HMEM hMem, int x, int y) {
+  if (!hMem) return 0;
+  UI_DrawCached(hMem, x, y);
+  return 1;
+}
+
+int _Icon(int Icon, int x, int y) { return _Cached(UI_ahMemdevSideIcon[Icon], x, y); }
+
+// The built-in pictures join the prerendered ones: both or neither, so that a screen never mixes the two looks.
+int _Picture(int Picture, int x, int y) {
+  if (!UI_hMemdevPageBg) return 0;
+  UI_DrawPicture(Picture, x, y);
+  return 1;
+}
+
 }  // namespace
 
 void UI__DrawPageBackground(int x, int y, int xSize, int ySize) {
+  if (UI_hMemdevPageBg) {  // the page background stands still on the screen, wherever the window lies
+    UI_DrawCachedAtOrigin(UI_hMemdevPageBg);
+    return;
+  }
   GUI_SetColor(GUI_WHITE);
   GUI_FillRect(x, y, x + xSize - 1, y + ySize - 1);
 }
 
 void UI__DrawSideButtonBackground(int Dark) {
+  if (_Picture(Dark ? UI_PICTURE_SIDE_BUTTON_DARK : UI_PICTURE_SIDE_BUTTON, 0, 0)) return;
   GUI_SetColor(GUI_WHITE);
   GUI_FillRect(0, 0, 59, 89);
   if (Dark) {
@@ -34,6 +56,7 @@ void UI__DrawSideButtonBackground(int Dark) {
 }
 
 void UI__DrawHomeImage(void) {
+  if (_Icon(UI_ICON_HOME, 8, 27)) return;
   static const GUI_POINT aRoof[] = {{0, 16}, {22, 0}, {44, 16}};
   GUI_SetColor(_ICON);
   GUI_FillPolygon(aRoof, 3, 2, 27);
@@ -43,35 +66,44 @@ void UI__DrawHomeImage(void) {
 }
 
 void UI__DrawUpIcon(int x, int y) {
+  if (_Icon(UI_ICON_UP, x, y)) return;
   static const GUI_POINT aUp[] = {{18, 0}, {36, 18}, {25, 18}, {25, 36}, {11, 36}, {11, 18}, {0, 18}};
   GUI_SetColor(_ICON);
   GUI_FillPolygon(aUp, 7, x + 4, y);
 }
 
-void UI__DrawBackIcon(int x, int y) { _Arrow(x - 2, y, _ICON); }
+void UI__DrawBackIcon(int x, int y) {
+  if (_Icon(UI_ICON_BACK, x, y)) return;
+  _Arrow(x - 2, y, _ICON);
+}
 
 void UI__DrawRootBackIcon(int x, int y) {
+  if (_Icon(UI_ICON_ROOT_BACK, x, y)) return;
   _Arrow(x - 2, y, _ICON_LIGHT);
 }
 
 void UI__DrawNetworkBackIcon(int x, int y) {
+  if (_Icon(UI_ICON_NETWORK_BACK, x, y)) return;
   _Arrow(x - 2, y, _ICON);
   GUI_SetColor(0x2060C0);
   GUI_FillCircle(x + 30, y + 18, 4);
 }
 
 void UI__DrawLockedImage(void) {
+  if (_Icon(UI_ICON_BACK_LOCKED, 8, 27)) return;
   GUI_SetColor(_ICON);
   GUI_DrawRoundedFrame(14, 26, 34, 48, 9, 3);
   GUI_FillRoundedRect(8, 40, 40, 64, 3);
 }
 
 void UI__DrawInactiveImage(void) {
+  if (_Icon(UI_ICON_INACTIVE, 8, 27)) return;
   GUI_SetColor(_ICON_LIGHT);
   GUI_FillRect(8, 42, 40, 48);
 }
 
 void UI__DrawTitleStrip(int Design) {
+  if (_Cached(Design ? UI_hMemdevTitleDesign : UI_hMemdevTitleStrip, 0, 0)) return;
   if (Design) {
     GUI_DrawGradientV(0, 0, 479, 29, 0xE8E8E8, 0xB8B8B8);
   } else {
@@ -82,6 +114,7 @@ void UI__DrawTitleStrip(int Design) {
 }
 
 void UI__DrawIndicatorPicture(int Which, int x, int y) {
+  if (_Picture(Which == 0 ? UI_PICTURE_MESSAGE : UI_PICTURE_BUS, x, y)) return;
   if (Which == 0) {  // an envelope
     GUI_SetColor(0x00A0F0);
     GUI_FillRect(x, y + 4, x + 20, y + 19);
@@ -98,6 +131,7 @@ void UI__DrawIndicatorPicture(int Which, int x, int y) {
 }
 
 void UI__DrawIndicatorMark(int x, int y) {
+  if (_Picture(UI_PICTURE_INDICATOR_MARK, x, y)) return;
   GUI_SetColor(0x785028);
   GUI_FillRect(x, y, x + 6, y + 2);
 }
@@ -110,11 +144,14 @@ void UI__DrawPanelPicture(int x, int y) {  // 394x218, framing the panel's middl
 }
 
 void UI__DrawPanelTabsBackground(int x, int y, int xSize, int ySize) {
+  if (_Cached(UI_hMemdevPanelInner, x, y)) return;
+  if (_Cached(UI_hMemdevPanel, x, y)) return;
   GUI_SetColor(GUI_WHITE);
   GUI_FillRect(x, y, x + xSize - 1, y + ySize - 1);
 }
 
 void UI__DrawSelectedTab(void) {
+  if (_Picture(UI_PICTURE_TAB_SELECTED, 0, 0)) return;
   GUI_SetColor(0xE8CFB5);
   GUI_FillRoundedRect(0, 0, 32, 36, 4);
   GUI_SetColor(0x785028);
@@ -122,6 +159,10 @@ void UI__DrawSelectedTab(void) {
 }
 
 void UI__DrawTabSymbol(int Tab, int x, int y) {
+  if (UI_hMemdevPageBg) {
+    UI_DrawTabSymbol(Tab, x, y);
+    return;
+  }
   GUI_SetColor(_ICON);
   switch (Tab) {
     case 1: GUI_FillRect(x + 6, y + 6, x + 20, y + 24); break;  // a page

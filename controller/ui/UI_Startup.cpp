@@ -8,6 +8,7 @@
 #include "GUI_MEMDEV.h"
 #include "TXT_Language.h"
 #include "UI_GraphicsCache.h"
+#include "UI_GraphicsCache.h"
 #include "UI_Main.h"
 #include "WM_Motion.h"
 
