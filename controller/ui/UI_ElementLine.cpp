@@ -83,7 +83,9 @@ void _PasswordPrompt(WM_HWIN hWin, int Item) {
 
 void _PasswordDone(WM_HWIN hWin, UI_LINE_BLOCK* p) {
   if (p->Stage == 0) {
-    if (!UI_CheckCode(p->LinkAddress, 0, UI_TextBuffer, nullptr)) {
+    // The old code is handed over as "change to itself, provided it is right": a node that takes a lone code
+    // as the new one while the level is granted must not take a mistyped old code.
+    if (!UI_CheckCode(p->LinkAddress, 0, UI_TextBuffer, UI_TextBuffer)) {
       _PasswordPrompt(hWin, 5);  // a refused old code asks again
       return;
     }

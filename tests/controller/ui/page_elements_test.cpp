@@ -72,6 +72,33 @@ TEST_F(ElementPageTest, TheAccessLineGrantsAnOpenLevelAtOnceAndAsksForTheOthersC
   EXPECT_EQ(FKT_AccessTimeout, -1);
 }
 
+TEST_F(ElementPageTest, AGrantedLevelChangesItsCodeAfterTheOldOne) {
+  FKT_AccessLevels[0].Level = FKT_LEVEL_EXPERT;
+  FKT_AccessTimeout = FKT_ACCESS_GRANT_SECONDS;
+  ASSERT_EQ(UI_MenuStackInstance.Open(OBJ_MenuIndex(OBJ_FAM_GENERAL, 5), 0), UI_SHOW_OK);
+  Settle();
+  // Access line, then the two code-change lines.
+  WM_HWIN hExpertChange = WM_GetNextSibling(WM_GetNextSibling(WM_GetFirstChild(Page())));
+  ASSERT_TRUE(hExpertChange);
+  ASSERT_EQ(((UI_LINE_BLOCK*)UI_GetElementData(hExpertChange))->Code, 'T');
+  auto Type = [](const char16_t* s) {
+    std::u16string t = s;
+    std::copy(t.c_str(), t.c_str() + t.size() + 1, UI_TextBuffer);
+    WM_SendMessageNoPara(g_TextReceiver, UI_MSG_TEXT_DONE);
+  };
+  Touch(WM_GetWindowPosX(hExpertChange) + 100, WM_GetWindowPosY(hExpertChange) + 20);
+  ASSERT_EQ(g_TextReceiver, hExpertChange);
+  Type(u"0000");  // a wrong old code asks again
+  EXPECT_EQ(UI_TextBuffer[0], 0);
+  Type(u"5678");
+  Type(u"2468");
+  Settle();
+  // The new code opens the expert level, the old one no longer does.
+  FKT_AccessLevels[0].Level = FKT_LEVEL_USER;
+  EXPECT_EQ(UI_CheckCode(0x57F0 | 2 << 16, 0, u"5678", nullptr), 0);
+  EXPECT_EQ(UI_CheckCode(0x57F0 | 2 << 16, 0, u"2468", nullptr), 1);
+}
+
 TEST_F(ElementPageTest, TheFileListShowsTheFilesAndANewEntryWritesItsName) {
   for (const char* n : {"/Intern/Heating.dat", "/Intern/Solar.dat"}) {
     FILE* f = fopen((Folder + n).c_str(), "wb");
