@@ -52,6 +52,15 @@ void _Init() {
   });
 }
 
+// A fresh transfer record for one request (the mutex is held).
+void _Begin(int Kind, int Node, uint16_t Index, uint8_t Sub) {
+  _T = _TRANSFER{};
+  _T.Kind = Kind;
+  _T.Node = Node;
+  _T.Index = Index;
+  _T.Sub = Sub;
+}
+
 CAN_FRAME _Frame(int Node, uint8_t b0) {
   CAN_FRAME f{};
   f.Id = 0x600u + (uint32_t)Node;
@@ -191,11 +200,7 @@ int SDO_Upload(int Node, uint16_t Index, uint8_t Sub, uint8_t* pBuf, int Size) {
   CAN_FRAME f;
   {
     std::lock_guard<std::mutex> l(_Mutex);
-    _T = _TRANSFER{};
-    _T.Kind = _UPLOAD;
-    _T.Node = Node;
-    _T.Index = Index;
-    _T.Sub = Sub;
+    _Begin(_UPLOAD, Node, Index, Sub);
     _T.pBuf = pBuf;
     _T.Size = Size;
     f = _Initiate(0x40);
@@ -212,11 +217,7 @@ int SDO_Download(int Node, uint16_t Index, uint8_t Sub, const uint8_t* pData, in
   CAN_FRAME f;
   {
     std::lock_guard<std::mutex> l(_Mutex);
-    _T = _TRANSFER{};
-    _T.Kind = _DOWNLOAD;
-    _T.Node = Node;
-    _T.Index = Index;
-    _T.Sub = Sub;
+    _Begin(_DOWNLOAD, Node, Index, Sub);
     _T.pData = pData;
     _T.Size = Len;
     if (Len <= 4) {  // expedited, size indicated

@@ -118,19 +118,24 @@ int WM_IsCompletelyVisible(WM_HWIN hWin) {
   return 1;
 }
 
-int WM__GetUserDataEx(WM_HWIN hWin, void* pDest, int Size, int Offset) {
-  if (!hWin) {
-    return Size;
-  }
+// Bytes of the window's block that a copy of Size bytes at Offset may touch; 0 when none.
+static int _UserDataSpan(WM_HWIN hWin, int Size, int Offset) {
   if (!WM__IsWindow(hWin) || Size <= 0 || Offset < 0) {
     return 0;
   }
   int Avail = (int)GUI_ALLOC_GetSize(hWin) - Offset;
   int n = Size < Avail ? Size : Avail;
-  if (n <= 0) {
-    return 0;
+  return n > 0 ? n : 0;
+}
+
+int WM__GetUserDataEx(WM_HWIN hWin, void* pDest, int Size, int Offset) {
+  if (!hWin) {
+    return Size;
   }
-  memcpy(pDest, (const uint8_t*)WM_H2P(hWin) + Offset, (size_t)n);
+  int n = _UserDataSpan(hWin, Size, Offset);
+  if (n) {
+    memcpy(pDest, (const uint8_t*)WM_H2P(hWin) + Offset, (size_t)n);
+  }
   return n;
 }
 
@@ -138,15 +143,10 @@ int WM__SetUserDataEx(WM_HWIN hWin, const void* pSrc, int Size, int Offset) {
   if (!hWin) {
     return Size;
   }
-  if (!WM__IsWindow(hWin) || Size <= 0 || Offset < 0) {
-    return 0;
+  int n = _UserDataSpan(hWin, Size, Offset);
+  if (n) {
+    memcpy((uint8_t*)WM_H2P(hWin) + Offset, pSrc, (size_t)n);
   }
-  int Avail = (int)GUI_ALLOC_GetSize(hWin) - Offset;
-  int n = Size < Avail ? Size : Avail;
-  if (n <= 0) {
-    return 0;
-  }
-  memcpy((uint8_t*)WM_H2P(hWin) + Offset, pSrc, (size_t)n);
   return n;
 }
 
