@@ -8,7 +8,8 @@
 
 struct APP_UI_HOOKS {
   void (*pfInitGui)(void);           // GUI library initialisation
-  void (*pfBuildTexts)(int Language);  // text tables of the language (SET_General parameter 0)
+  void (*pfBuildTexts)(int Language);  // text tables of the language (SET_General parameter 0); once the
+                                       // screens exist it also shows the page again in the new language
   void (*pfLoadDesign)(void);        // branding and design files, prerendered widget images
   void (*pfCreateMainScreen)(void);  // main windows, message pop-ups; after the controller threads run
   void (*pfExecGui)(void);           // one pass of the GUI loop (messages, timers, repaints); may wait
@@ -36,6 +37,10 @@ void APP_CreateKernelObjects();
 void APP_LoadStartupData();  // the host's "tmp.dat", else the last saved function data; quiet
 void APP_StartThreads();
 void APP_StopThreads();      // sets APP_StopRequested and joins the threads
+// Builds the texts (APP_UiHooks.pfBuildTexts) when the language setting differs from the language built last,
+// or always with Force: the main task calls it at start-up and on every pass of its loop, so a language chosen on
+// a settings page, written by another node or loaded with function data shows at once.
+void APP_FollowLanguage(int Force);
 // Saves the function data as "M0:\_Backup.dat", then puts every object back to its factory settings. 1 done.
 int APP_FactoryReset();
 

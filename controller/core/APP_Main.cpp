@@ -31,6 +31,7 @@ namespace {
 OS_TASK* _hTickTask;
 OS_TASK* _hControlTask;
 uint32_t _TickCount;
+int _TextLanguage = -1;  // language whose texts were built last, -1 none
 
 enum { _TICKS_PER_CYCLE = 10, _LED_GREEN_ON = 0x82 };
 
@@ -178,15 +179,21 @@ void APP_StopThreads() {
   _hTickTask = _hControlTask = nullptr;
 }
 
+void APP_FollowLanguage(int Force) {
+  int language = SET_General.GetParameter(SET_GEN_PAR_LANGUAGE);
+  if (language == _TextLanguage && !Force) return;
+  _TextLanguage = language;
+  if (APP_UiHooks.pfBuildTexts) APP_UiHooks.pfBuildTexts(language);
+  IO_WriteSimInputDesc();  // the host's input names are the inputs' names in the new language
+}
+
 void APP_MainTask() {
   APP_InitController();
   if (APP_UiHooks.pfInitGui) APP_UiHooks.pfInitGui();
-  int language = SET_General.GetParameter(SET_GEN_PAR_LANGUAGE);
-  if (APP_UiHooks.pfBuildTexts) APP_UiHooks.pfBuildTexts(language);
+  APP_FollowLanguage(1);
   if (APP_UiHooks.pfLoadDesign) APP_UiHooks.pfLoadDesign();
   APP_LoadStartupData();
-  if (APP_UiHooks.pfBuildTexts && SET_General.GetParameter(SET_GEN_PAR_LANGUAGE) != language)
-    APP_UiHooks.pfBuildTexts(SET_General.GetParameter(SET_GEN_PAR_LANGUAGE));
+  APP_FollowLanguage(0);
   APP_CreateKernelObjects();
   SYS_UpdateClock(APP_GetPcTime());
   CHG_WriteRestart();
@@ -201,6 +208,7 @@ void APP_MainTask() {
       OS_Sleep(10);
     if (OS_EventWait(APP_hMenuEvent, 0) == OS_WAIT_TAKEN) UI_PendingMessage = 0;
     if (APP_UiHooks.pfShowMessages) APP_UiHooks.pfShowMessages();
+    APP_FollowLanguage(0);
   }
   APP_StopThreads();
 }

@@ -82,8 +82,9 @@ void CHG_FormatValue(const FUNKTION_BASIS_PAR* p, int Number, int32_t Value, cha
   pBuf[0] = 0;
   const FKT_ChoiceList* pList = p->GetChoiceList(Number);
   std::u16string s;
-  if (pList && pList->papText && Value - pList->FirstValue >= 0 && Value - pList->FirstValue < pList->NumItems) {
-    _Append(s, pList->papText[Value - pList->FirstValue]);
+  const char16_t* pChoice = pList ? FKT_ChoiceItemText(pList, (int)((int64_t)Value - pList->FirstValue)) : nullptr;
+  if (pChoice) {
+    _Append(s, pChoice);
   } else {
     int dec = PAR_UnitDecimals(p->GetParameterUnit(Number));
     int64_t v = Value, scale = PAR_PowerOfTen(dec);

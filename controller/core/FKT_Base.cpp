@@ -4,6 +4,7 @@
 
 #include "DAT_Image.h"
 #include "FKT_Registry.h"
+#include "TXT_Current.h"
 
 void (*FKT_pfParameterChanged)(FUNKTION_BASIS_PAR*, int, int32_t, int32_t);
 char16_t FKT_UserDesignations[FKT_NUM_USER_TEXTS][FKT_USER_TEXT_LEN];
@@ -22,16 +23,15 @@ constexpr uint8_t _aDecimals[68] = {
 
 bool _InRange(int n, int first, int count) { return n >= first && n < first + count; }
 
-const char16_t* const _apDesignation[] = {
-    u"-",          u"Collector",  u"Storage top", u"Storage bottom", u"Flow",     u"Return",
-    u"Outdoor",    u"Room",       u"Boiler",      u"Hot water",      u"Pump",     u"Mixer open",
-    u"Mixer close", u"Burner",    u"Valve",       u"Heating circuit", u"Solar",   u"Fan",
-    u"Cooling",    u"Alarm"};
-
 }  // namespace
 
-const FKT_ChoiceList FKT_DesignationList = {_apDesignation, sizeof(_apDesignation) / sizeof(_apDesignation[0]), 0,
-                                            0, {}};
+const FKT_ChoiceList FKT_DesignationList = {nullptr, TXT_DESIGNATION_LIST_COUNT, 0, 0, 0, TXT_GROUP_DESIGNATION_LIST};
+
+const char16_t* FKT_ChoiceItemText(const FKT_ChoiceList* pList, int Item) {
+  if (!pList || Item < 0 || Item >= pList->NumItems) return nullptr;
+  if (pList->TextGroup) return TXT_GetText(pList->TextGroup, Item);
+  return pList->papText ? pList->papText[Item] : nullptr;
+}
 
 int32_t PAR_PowerOfTen(int n) {
   static const int32_t a[7] = {1, 10, 100, 1000, 10000, 100000, 1000000};
@@ -281,13 +281,13 @@ const FKT_ChoiceList* FUNKTION_BASIS_PAR::GetChoiceList(int Number) const {
 
 const char16_t* FUNKTION_BASIS_PAR::GetChoiceText(int Number) const {
   if (Number == FKT_PAR_DESIGNATION)  // 0: no designation chosen
-    return (_Designation > 0 && _Designation < FKT_DesignationList.NumItems) ? _apDesignation[_Designation] : nullptr;
+    return _Designation > 0 ? FKT_ChoiceItemText(&FKT_DesignationList, _Designation) : nullptr;
   if (Number == FKT_PAR_USER_TEXT)
     return (_UserText >= 1 && _UserText <= FKT_NUM_USER_TEXTS) ? FKT_UserDesignations[_UserText - 1] : nullptr;
   const FKT_ChoiceList* pList = GetChoiceList(Number);
-  if (!pList || !pList->papText) return nullptr;
-  int32_t i = GetParameter(Number) - pList->FirstValue;
-  return (i >= 0 && i < pList->NumItems) ? pList->papText[i] : nullptr;
+  if (!pList) return nullptr;
+  int64_t i = (int64_t)GetParameter(Number) - pList->FirstValue;
+  return (i >= 0 && i < pList->NumItems) ? FKT_ChoiceItemText(pList, (int)i) : nullptr;
 }
 
 const char16_t* FUNKTION_BASIS_PAR::GetParameterName(int Number) const { return nullptr; }

@@ -115,6 +115,8 @@ extern char16_t FKT_UserDesignations[FKT_NUM_USER_TEXTS][FKT_USER_TEXT_LEN];
 
 // Designations that header field -14 chooses from; 0 is none (GetChoiceText answers null).
 extern const FKT_ChoiceList FKT_DesignationList;
+// Text of item i (value FirstValue + i) of a choice list in the current language; null when i lies outside.
+const char16_t* FKT_ChoiceItemText(const FKT_ChoiceList* pList, int Item);
 
 // Decimals of each unit index (0..67); unknown units have 0.
 int PAR_UnitDecimals(int Unit);

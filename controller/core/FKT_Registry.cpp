@@ -4,6 +4,7 @@
 #include <new>
 
 #include "IO_Objects.h"
+#include "TXT_Current.h"
 
 FKT_SLOT FKT_FunctionSlots[FKT_NUM_SLOTS];
 FUNKTION_BASIS_PAR* FKT_Registry[FKT_NUM_SLOTS + 1];
@@ -21,13 +22,11 @@ FUNKTION_BASIS_PAR* _apSlotObject[FKT_NUM_SLOTS];
 uint32_t _aPoolScratch[FKT_POOL_WORDS];
 int _PoolUsed;
 
-const char16_t* const _apSourceText[FKT_SRC_COUNT] = {
-    u"unused", u"Own value", u"Input", u"CAN analog input", u"CAN digital input", u"DL input", u"Fixed value",
-    u"Function"};
+static_assert((int)TXT_SOURCE_KINDS_COUNT == (int)FKT_SRC_COUNT, "one text per source kind");
 
 }  // namespace
 
-const FKT_ChoiceList FKT_SourceKindList = {_apSourceText, FKT_SRC_COUNT, 0, 0, {}};
+const FKT_ChoiceList FKT_SourceKindList = {nullptr, FKT_SRC_COUNT, 0, 0, 0, TXT_GROUP_SOURCE_KINDS};
 
 int FKT_RegisterClass(int TypeCode, size_t Size, FKT_CONSTRUCT pf) {
   if (TypeCode < 1 || TypeCode > FKT_TYPE_MAX_FUNCTION || !pf || Size > FKT_SLOT_SIZE) return 0;

@@ -60,13 +60,16 @@ enum {
   FKT_SET_LOAD = 0x80,    // value comes from a file or a reset: no change notification
 };
 
-// A choice list: texts of the values FirstValue .. FirstValue + NumItems - 1. Byte 12 is the unit.
+// A choice list: texts of the values FirstValue .. FirstValue + NumItems - 1. Byte 12 is the unit. The texts are
+// items 0 .. NumItems - 1 of text group TextGroup in the current language; a list without a group (0) has fixed
+// texts in papText (names that stay the same in every language). Read them with FKT_ChoiceItemText.
 struct FKT_ChoiceList {
   const char16_t* const* papText;
   uint16_t NumItems;
   uint16_t FirstValue;
   uint8_t Unit;
-  uint8_t aReserved[3];
+  uint8_t Reserved;
+  uint16_t TextGroup;
 };
 static_assert(offsetof(FKT_ChoiceList, Unit) == 12);
 

@@ -1,24 +1,22 @@
 #include "IO_Objects.h"
 
 #include <cstring>
+#include <string>
 
 #include "APP_Host.h"
 #include "FKT_ParamMacros.h"
 #include "SET_Objects.h"
 #include "SIM_Input.h"
+#include "TXT_Current.h"
 
 IO_INPUT_RECORD IO_InputRecords[IO_NUM_INPUTS];
 IO_OUTPUT_CHANNEL IO_OutputChannels[IO_NUM_OUTPUTS];
 
 namespace {
 
-const char16_t* const _apNoYes[] = {u"No", u"Yes"};
-const char16_t* const _apInputType[] = {u"unused", u"Digital", u"Analog"};
-const char16_t* const _apOutputType[] = {u"unused", u"Switching", u"Analog 0-10 V"};
-const char16_t* const _apOutputMode[] = {u"Auto", u"Manual on", u"Manual off"};
-const FKT_ChoiceList _InputTypeList = {_apInputType, 3, 0, 0, {}};
-const FKT_ChoiceList _OutputTypeList = {_apOutputType, 3, 0, 0, {}};
-const FKT_ChoiceList _OutputModeList = {_apOutputMode, 3, 0, 0, {}};
+const FKT_ChoiceList _InputTypeList = {nullptr, TXT_INPUT_TYPES_COUNT, 0, 0, 0, TXT_GROUP_INPUT_TYPES};
+const FKT_ChoiceList _OutputTypeList = {nullptr, TXT_OUTPUT_TYPES_COUNT, 0, 0, 0, TXT_GROUP_OUTPUT_TYPES};
+const FKT_ChoiceList _OutputModeList = {nullptr, TXT_OUTPUT_MODES_COUNT, 0, 0, 0, TXT_GROUP_OUTPUT_MODES};
 
 using IP = FUNKTION_Eingang::PARAMS;
 const FKT_ParamDesc _aInputPar[IO_IN_NUM_PARS] = {
@@ -36,10 +34,11 @@ const FKT_ParamDesc _aInputPar[IO_IN_NUM_PARS] = {
     FKT_PAR_NONE,
     FKT_PAR(FKT_ST_I32, IP, BreakValue, -32768, 32767, 0, 0, 1, nullptr),
 };
-const char16_t* const _apInputParName[IO_IN_NUM_PARS] = {
-    u"Type", u"Sensor", u"Unit", u"Correction", u"Mean value", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-    nullptr, nullptr, u"Short circuit substitute", nullptr, u"Interruption substitute", nullptr,
-    u"Value on short circuit", nullptr, u"Value on interruption"};
+// Parameter names: items of text group PARAMS by parameter number, -1 for numbers without a name.
+const int8_t _aInputParName[IO_IN_NUM_PARS] = {
+    TXT_PARAMS_TYPE, TXT_PARAMS_SENSOR, TXT_PARAMS_UNIT, TXT_PARAMS_CORRECTION, TXT_PARAMS_MEAN_VALUE,
+    -1, -1, -1, -1, -1, -1, -1, -1, TXT_PARAMS_SHORT_SUBST, -1, TXT_PARAMS_BREAK_SUBST, -1,
+    TXT_PARAMS_SHORT_VALUE, -1, TXT_PARAMS_BREAK_VALUE};
 
 using OP = FUNKTION_Ausgang::PARAMS;
 const FKT_ParamDesc _aOutputPar[] = {
@@ -47,7 +46,7 @@ const FKT_ParamDesc _aOutputPar[] = {
     FKT_PAR(FKT_ST_U8 | FKT_PF_CHOICE, OP, Mode, 0, 2, 0, 0, 0, &_OutputModeList),
     FKT_PAR(FKT_ST_U8 | FKT_PF_CHOICE, OP, Inverted, 0, 1, 0, 0, 1, &FKT_NoYesList),
 };
-const char16_t* const _apOutputParName[] = {u"Type", u"Mode", u"Inverted"};
+const int8_t _aOutputParName[] = {TXT_PARAMS_TYPE, TXT_PARAMS_MODE, TXT_PARAMS_INVERTED};
 
 using FP = FUNKTION_Festwert::PARAMS;
 const FKT_ParamDesc _aFixedPar[] = {
@@ -57,7 +56,8 @@ const FKT_ParamDesc _aFixedPar[] = {
     FKT_PAR(FKT_ST_I32, FP, Min, -1000000, 1000000, 0, 0, 2, nullptr),
     FKT_PAR(FKT_ST_I32, FP, Max, -1000000, 1000000, 1000, 0, 2, nullptr),
 };
-const char16_t* const _apFixedParName[] = {u"Type", u"Unit", u"Value", u"Minimum", u"Maximum"};
+const int8_t _aFixedParName[] = {TXT_PARAMS_TYPE, TXT_PARAMS_UNIT, TXT_PARAMS_VALUE, TXT_PARAMS_MINIMUM,
+                                 TXT_PARAMS_MAXIMUM};
 
 using BP = FUNKTION_BusIO::PARAMS;
 const FKT_ParamDesc _aBusPar[] = {
@@ -67,7 +67,11 @@ const FKT_ParamDesc _aBusPar[] = {
     FKT_PAR(FKT_ST_U8, BP, Unit, 0, 67, 0, 0, 1, nullptr),
     FKT_PAR(FKT_ST_I32, BP, Substitute, -1000000, 1000000, 0, 0, 1, nullptr),
 };
-const char16_t* const _apBusParName[] = {u"Node", u"Object", u"Time-out", u"Unit", u"Substitute value"};
+const TXT_ID _aBusParName[] = {{TXT_GROUP_CAN, 1},  // "Node", as the network page says it
+                               {TXT_GROUP_PARAMS, TXT_PARAMS_OBJECT},
+                               {TXT_GROUP_PARAMS, TXT_PARAMS_TIMEOUT},
+                               {TXT_GROUP_PARAMS, TXT_PARAMS_UNIT},
+                               {TXT_GROUP_PARAMS, TXT_PARAMS_SUBSTITUTE}};
 
 using LP = FUNKTION_LogKanal::PARAMS;
 const FKT_ParamDesc _aLogPar[] = {
@@ -75,16 +79,25 @@ const FKT_ParamDesc _aLogPar[] = {
 };
 
 template <int N>
-const char16_t* _Name(const char16_t* const (&a)[N], int n) {
-  return (n >= 0 && n < N) ? a[n] : nullptr;
+const char16_t* _Name(const int8_t (&a)[N], int n) {
+  return (n >= 0 && n < N && a[n] >= 0) ? TXT_GetText(TXT_GROUP_PARAMS, a[n]) : nullptr;
 }
 
-// Names shown to the host's input simulation ("Input 1" .. "Input 16").
-char16_t _aInputNames[IO_NUM_INPUTS][12];
+// Names shown to the host's input simulation ("Input 1" .. "Input 16") and the designation or user text
+// beside them, copied: the host reads them from its own thread, and a language switch rebuilds the texts.
+enum { _SIM_NAME_CHARS = 48 };
+char16_t _aInputNames[IO_NUM_INPUTS][_SIM_NAME_CHARS];
+char16_t _aInputLabels[IO_NUM_INPUTS][_SIM_NAME_CHARS];
+
+void _CopyName(char16_t* pDest, const std::u16string& s) {
+  size_t n = s.size() < _SIM_NAME_CHARS - 1 ? s.size() : _SIM_NAME_CHARS - 1;
+  for (size_t i = 0; i < n; i++) pDest[i] = s[i];
+  pDest[n] = 0;
+}
 
 }  // namespace
 
-const FKT_ChoiceList FKT_NoYesList = {_apNoYes, 2, 0, 0, {}};
+const FKT_ChoiceList FKT_NoYesList = {nullptr, 2, 0, 0, 0, TXT_GROUP_NO_YES};
 
 void IO_InitInputRecord(IO_INPUT_RECORD* p) {
   memset(p, 0, sizeof(*p));
@@ -104,7 +117,7 @@ const FKT_ParamDesc* FUNKTION_Eingang::GetParamTable(int* pCount) const {
   return _aInputPar;
 }
 
-const char16_t* FUNKTION_Eingang::GetParameterName(int n) const { return _Name(_apInputParName, n); }
+const char16_t* FUNKTION_Eingang::GetParameterName(int n) const { return _Name(_aInputParName, n); }
 
 void FUNKTION_Eingang::ControlStep() {
   const IO_INPUT_RECORD& r = IO_InputRecords[_TableIndex];
@@ -154,7 +167,7 @@ const FKT_ParamDesc* FUNKTION_Ausgang::GetParamTable(int* pCount) const {
   return _aOutputPar;
 }
 
-const char16_t* FUNKTION_Ausgang::GetParameterName(int n) const { return _Name(_apOutputParName, n); }
+const char16_t* FUNKTION_Ausgang::GetParameterName(int n) const { return _Name(_aOutputParName, n); }
 
 void FUNKTION_Ausgang::ControlStep() {
   IO_OUTPUT_CHANNEL& c = IO_OutputChannels[_TableIndex];
@@ -199,7 +212,7 @@ const FKT_ParamDesc* FUNKTION_Festwert::GetParamTable(int* pCount) const {
   return _aFixedPar;
 }
 
-const char16_t* FUNKTION_Festwert::GetParameterName(int n) const { return _Name(_apFixedParName, n); }
+const char16_t* FUNKTION_Festwert::GetParameterName(int n) const { return _Name(_aFixedParName, n); }
 
 // The value moves within the user's minimum and maximum (0/1 when digital); the limits may not cross.
 int FUNKTION_Festwert::GetLimits(int Number, int32_t* pMin, int32_t* pMax) const {
@@ -237,12 +250,12 @@ bool FUNKTION_BusIO::IsOutput() const {
 
 const char16_t* FUNKTION_BusIO::GetClassName() const {
   switch (_TypeCode) {
-    case FKT_TYPE_DL_INPUT: return u"DL input";
-    case FKT_TYPE_DL_OUTPUT: return u"DL output";
-    case FKT_TYPE_CAN_ANALOG_INPUT: return u"CAN analog input";
-    case FKT_TYPE_CAN_DIGITAL_INPUT: return u"CAN digital input";
-    case FKT_TYPE_CAN_ANALOG_OUTPUT: return u"CAN analog output";
-    default: return u"CAN digital output";
+    case FKT_TYPE_DL_INPUT: return TXT_GetText(TXT_GROUP_CLASSES, TXT_CLASSES_DL_INPUT);
+    case FKT_TYPE_DL_OUTPUT: return TXT_GetText(TXT_GROUP_CLASSES, TXT_CLASSES_DL_OUTPUT);
+    case FKT_TYPE_CAN_ANALOG_INPUT: return TXT_GetText(TXT_GROUP_CLASSES, TXT_CLASSES_CAN_ANALOG_INPUT);
+    case FKT_TYPE_CAN_DIGITAL_INPUT: return TXT_GetText(TXT_GROUP_CLASSES, TXT_CLASSES_CAN_DIGITAL_INPUT);
+    case FKT_TYPE_CAN_ANALOG_OUTPUT: return TXT_GetText(TXT_GROUP_CLASSES, TXT_CLASSES_CAN_ANALOG_OUTPUT);
+    default: return TXT_GetText(TXT_GROUP_CLASSES, TXT_CLASSES_CAN_DIGITAL_OUTPUT);
   }
 }
 
@@ -251,7 +264,9 @@ const FKT_ParamDesc* FUNKTION_BusIO::GetParamTable(int* pCount) const {
   return _aBusPar;
 }
 
-const char16_t* FUNKTION_BusIO::GetParameterName(int n) const { return _Name(_apBusParName, n); }
+const char16_t* FUNKTION_BusIO::GetParameterName(int n) const {
+  return (n >= 0 && n < FKT_COUNT_OF(_aBusParName)) ? TXT_GetText(_aBusParName[n]) : nullptr;
+}
 
 FKT_InputVar* FUNKTION_BusIO::GetInputVars(int* pCount) {
   *pCount = IsOutput() ? 1 : 0;
@@ -442,24 +457,20 @@ void IO_ReadSimInputs() {
 
 void IO_WriteSimInputDesc() {
   for (int i = 0; i < IO_NUM_INPUTS; i++) {
-    char16_t* name = _aInputNames[i];
-    const char16_t* pre = u"Input ";
-    int k = 0;
-    while (pre[k]) {
-      name[k] = pre[k];
-      k++;
-    }
-    if (i + 1 >= 10) name[k++] = (char16_t)(u'0' + (i + 1) / 10);
-    name[k++] = (char16_t)(u'0' + (i + 1) % 10);
-    name[k] = 0;
     const FUNKTION_Eingang& in = IO_Inputs[i];
+    std::u16string name = in.GetClassName();
+    name += u' ';
+    if (i + 1 >= 10) name += (char16_t)(u'0' + (i + 1) / 10);
+    name += (char16_t)(u'0' + (i + 1) % 10);
+    _CopyName(_aInputNames[i], name);
+    const char16_t* label = in.GetChoiceText(FKT_PAR_USER_TEXT);
+    if (!label || !*label) label = in.GetChoiceText(FKT_PAR_DESIGNATION);
+    _CopyName(_aInputLabels[i], label ? label : in.GetClassName());
     SIM_InputDescs[i].Type = (uint32_t)in.GetParameter(IO_IN_PAR_TYPE);
     SIM_InputDescs[i].Param = (uint32_t)in.GetParameter(IO_IN_PAR_SENSOR);
     SIM_InputDescs[i].Unit = (uint32_t)in.GetParameter(IO_IN_PAR_UNIT);
-    SIM_InputDescs[i].pName1 = name;
-    const char16_t* label = in.GetChoiceText(FKT_PAR_USER_TEXT);
-    if (!label || !*label) label = in.GetChoiceText(FKT_PAR_DESIGNATION);
-    SIM_InputDescs[i].pName2 = label ? label : in.GetClassName();
+    SIM_InputDescs[i].pName1 = _aInputNames[i];
+    SIM_InputDescs[i].pName2 = _aInputLabels[i];
   }
   if (APP_HostHooks.pfRefreshInputSim) APP_HostHooks.pfRefreshInputSim();
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "FKT_Base.h"
+#include "TXT_Current.h"
 
 enum {
   IO_NUM_INPUTS = 16,
@@ -74,7 +75,7 @@ class FUNKTION_Eingang : public FUNKTION_BASIS_PAR {
  public:
   int GetPageDescription(int Page, OBJ_MENU* pMenu) override;
   explicit FUNKTION_Eingang(int Index);
-  const char16_t* GetClassName() const override { return u"Input"; }
+  const char16_t* GetClassName() const override { return TXT_GetText(TXT_GROUP_CLASSES, TXT_CLASSES_INPUT); }
   const FKT_ParamDesc* GetParamTable(int* pCount) const override;
   void* GetParamBlock() override { return &_Par; }
   const char16_t* GetParameterName(int Number) const override;
@@ -101,7 +102,7 @@ class FUNKTION_Ausgang : public FUNKTION_BASIS_PAR {
  public:
   int GetPageDescription(int Page, OBJ_MENU* pMenu) override;
   explicit FUNKTION_Ausgang(int Index);
-  const char16_t* GetClassName() const override { return u"Output"; }
+  const char16_t* GetClassName() const override { return TXT_GetText(TXT_GROUP_CLASSES, TXT_CLASSES_OUTPUT); }
   const FKT_ParamDesc* GetParamTable(int* pCount) const override;
   void* GetParamBlock() override { return &_Par; }
   const char16_t* GetParameterName(int Number) const override;
@@ -130,7 +131,7 @@ class FUNKTION_Festwert : public FUNKTION_BASIS_PAR {
  public:
   int GetPageDescription(int Page, OBJ_MENU* pMenu) override;
   explicit FUNKTION_Festwert(int Index);
-  const char16_t* GetClassName() const override { return u"Fixed value"; }
+  const char16_t* GetClassName() const override { return TXT_GetText(TXT_GROUP_CLASSES, TXT_CLASSES_FIXED_VALUE); }
   const FKT_ParamDesc* GetParamTable(int* pCount) const override;
   void* GetParamBlock() override { return &_Par; }
   const char16_t* GetParameterName(int Number) const override;
@@ -182,7 +183,7 @@ class FUNKTION_LogKanal : public FUNKTION_BASIS_PAR {
  public:
   int GetPageDescription(int Page, OBJ_MENU* pMenu) override;
   FUNKTION_LogKanal(int TypeCode, int Index);
-  const char16_t* GetClassName() const override { return u"Logging channel"; }
+  const char16_t* GetClassName() const override { return TXT_GetText(TXT_GROUP_CLASSES, TXT_CLASSES_LOG_CHANNEL); }
   const FKT_ParamDesc* GetParamTable(int* pCount) const override;
   void* GetParamBlock() override { return &_Par; }
   FKT_InputVar* GetInputVars(int* pCount) override {

@@ -1,6 +1,7 @@
 // Menu pages of the fixed objects (inputs, outputs, fixed values, bus objects, logging channels).
 #include "IO_Objects.h"
 #include "OBJ_Pages.h"
+#include "TXT_Current.h"
 
 namespace {
 
@@ -56,7 +57,9 @@ int FUNKTION_Ausgang::GetPageDescription(int Page, OBJ_MENU* m) {
   return m->End();
 }
 
-const char16_t* FUNKTION_Ausgang::GetStatusText(int k) const { return k == 0 ? u"Reset counters" : nullptr; }
+const char16_t* FUNKTION_Ausgang::GetStatusText(int k) const {
+  return k == 0 ? TXT_GetText(TXT_GROUP_SERVER, TXT_SERVER_RESET_COUNTERS) : nullptr;
+}
 
 int FUNKTION_Ausgang::SetCommand(int k, int32_t Value, int Flags) {
   if (k != 0 || Value != 1) return 0;

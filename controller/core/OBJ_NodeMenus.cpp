@@ -4,6 +4,7 @@
 #include "FKT_Registry.h"
 #include "IO_Objects.h"
 #include "OBJ_Pages.h"
+#include "TXT_Current.h"
 
 namespace {
 
@@ -157,16 +158,28 @@ void _Files(OBJ_MENU* m) {
 struct _NODE_MENU {
   uint16_t Index;
   int Sub;  // -1: any sub-index (pages per output)
-  const char16_t* pTitle;
+  TXT_ID Title;
 };
 
+constexpr TXT_ID _Title(int Item) { return {TXT_GROUP_MENUS, (int16_t)Item}; }
+
 const _NODE_MENU _aMenu[] = {
-    {0x5800, 0, u"Main menu"},       {0x5800, 4, u"Messages"},   {0x5800, 6, u"Outputs"},
-    {0x5800, 11, u"Fixed values"},   {0x5800, 13, u"Date and time"}, {0x5A85, 3, u"Inputs"},
-    {_IDX_INPUTS, 0, u"Inputs"},     {_IDX_OUTPUTS, 0, u"Outputs"}, {_IDX_FIXED, 0, u"Fixed values"},
-    {_IDX_FUNCTIONS, 0, u"Functions"}, {_IDX_SERVICE, 0, u"Service"}, {_IDX_SERVICE, 1, u"Service"},
-    {_IDX_ABOUT, 0, u"About"},       {_IDX_MANUAL, -1, u"Manual operation"},
-    {_IDX_MANUAL_VALUES, -1, u"Manual operation"}, {_IDX_FILES, 0, u"Function data"},
+    {0x5800, 0, _Title(TXT_MENUS_MAIN)},
+    {0x5800, 4, _Title(TXT_MENUS_MESSAGES)},
+    {0x5800, 6, _Title(TXT_MENUS_OUTPUTS)},
+    {0x5800, 11, _Title(TXT_MENUS_FIXED_VALUES)},
+    {0x5800, 13, _Title(TXT_MENUS_DATE_TIME)},
+    {0x5A85, 3, _Title(TXT_MENUS_INPUTS)},
+    {_IDX_INPUTS, 0, _Title(TXT_MENUS_INPUTS)},
+    {_IDX_OUTPUTS, 0, _Title(TXT_MENUS_OUTPUTS)},
+    {_IDX_FIXED, 0, _Title(TXT_MENUS_FIXED_VALUES)},
+    {_IDX_FUNCTIONS, 0, _Title(TXT_MENUS_FUNCTIONS)},
+    {_IDX_SERVICE, 0, _Title(TXT_MENUS_SERVICE)},
+    {_IDX_SERVICE, 1, _Title(TXT_MENUS_SERVICE)},
+    {_IDX_ABOUT, 0, _Title(TXT_MENUS_ABOUT)},
+    {_IDX_MANUAL, -1, _Title(TXT_MENUS_MANUAL)},
+    {_IDX_MANUAL_VALUES, -1, _Title(TXT_MENUS_MANUAL)},
+    {_IDX_FILES, 0, {TXT_GROUP_FILES, 9}},  // "Function data", as the file list says it
 };
 
 const _NODE_MENU* _FindNodeMenu(int Sub, int Index) {
@@ -215,7 +228,7 @@ int OBJ_MenuTitle(int Sub, int Index, std::u16string* pTitle) {
   if (Index >= OBJ_FIRST_NODE_MENU) {
     const _NODE_MENU* e = _FindNodeMenu(Sub, Index);
     if (!e) return 0;
-    *pTitle = e->pTitle;
+    *pTitle = TXT_GetText(e->Title);
     return 1;
   }
   if (Index < 0x5000) return 0;

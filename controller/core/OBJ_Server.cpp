@@ -17,6 +17,7 @@
 #include "PATH.h"
 #include "SET_Objects.h"
 #include "SYS_Clock.h"
+#include "TXT_Current.h"
 
 namespace {
 
@@ -67,17 +68,25 @@ void _AppendAscii(std::u16string& s, const char* a) {
 
 std::u16string _Str(const char16_t* s) { return s ? std::u16string(s) : std::u16string(); }
 
+// A word of the current language followed by a blank and a number ("Parameter 3", "Output 2").
+std::u16string _Numbered(int Group, int Item, int n) {
+  std::u16string s = TXT_GetText(Group, Item);
+  char b[16];
+  snprintf(b, sizeof(b), " %d", n);
+  _AppendAscii(s, b);
+  return s;
+}
+
+// "Designation" of the general words.
+const char16_t* _Designation() { return TXT_GetText(TXT_GROUP_GENERAL, 11); }
+
 std::u16string _ValueName(const FUNKTION_BASIS_PAR* p, int Code, int Number) {
   std::u16string s;
-  char b[32];
   if (Code == OBJ_VC_NAME) return OBJ_ObjectName(p);
-  if (Code == OBJ_VC_USER_TEXT) return u"Designation";
+  if (Code == OBJ_VC_USER_TEXT) return _Designation();
   if (Number >= 0 && Number < FKT_PAR_INPUT) {
     s = _Str(p->GetParameterName(Number));
-    if (s.empty()) {
-      snprintf(b, sizeof(b), "Parameter %d", Number);
-      _AppendAscii(s, b);
-    }
+    if (s.empty()) s = _Numbered(TXT_GROUP_SERVER, TXT_SERVER_PARAMETER, Number);
     if (p->GetParameterFlags(Number) & (FKT_PF_CHOICE | FKT_PF_CHOICE_ALT)) {
       if (const char16_t* t = p->GetChoiceText(Number)) {
         _AppendAscii(s, ": ");
@@ -89,10 +98,7 @@ std::u16string _ValueName(const FUNKTION_BASIS_PAR* p, int Code, int Number) {
   if (Number >= FKT_PAR_INPUT && Number < FKT_PAR_OUTPUT) {
     int i = (Number - FKT_PAR_INPUT) / FKT_INPUT_FIELDS;
     s = _Str(p->GetInputName(i));
-    if (s.empty()) {
-      snprintf(b, sizeof(b), "Input variable %d", i + 1);
-      _AppendAscii(s, b);
-    }
+    if (s.empty()) s = _Numbered(TXT_GROUP_SERVER, TXT_SERVER_INPUT_VARIABLE, i + 1);
     if ((Number - FKT_PAR_INPUT) % FKT_INPUT_FIELDS == FKT_IN_SOURCE_KIND) {
       if (const char16_t* t = p->GetChoiceText(Number)) {
         _AppendAscii(s, ": ");
@@ -104,21 +110,14 @@ std::u16string _ValueName(const FUNKTION_BASIS_PAR* p, int Code, int Number) {
   if (Number >= FKT_PAR_OUTPUT && Number < FKT_PAR_COMMAND) {
     int j = (Number - FKT_PAR_OUTPUT) / FKT_OUTPUT_FIELDS;
     s = _Str(p->GetOutputName(j));
-    if (s.empty()) {
-      snprintf(b, sizeof(b), "Output %d", j + 1);
-      _AppendAscii(s, b);
-    }
+    if (s.empty()) s = _Numbered(TXT_GROUP_CLASSES, TXT_CLASSES_OUTPUT, j + 1);
     return s;
   }
   if (Number >= FKT_PAR_COMMAND && Number < FKT_PAR_SPECIAL) return _Str(p->GetStatusText(Number - FKT_PAR_COMMAND));
-  if (Number >= FKT_PAR_SPECIAL) {
-    snprintf(b, sizeof(b), "Value %d", Number - FKT_PAR_SPECIAL + 1);
-    _AppendAscii(s, b);
-    return s;
-  }
-  if (Number == FKT_PAR_USER_TEXT) return u"User designation";
+  if (Number >= FKT_PAR_SPECIAL) return _Numbered(TXT_GROUP_PARAMS, TXT_PARAMS_VALUE, Number - FKT_PAR_SPECIAL + 1);
+  if (Number == FKT_PAR_USER_TEXT) return TXT_GetText(TXT_GROUP_SERVER, TXT_SERVER_USER_DESIGNATION);
   if (Number == FKT_PAR_DESIGNATION) {
-    s = u"Designation";
+    s = _Designation();
     if (const char16_t* t = p->GetChoiceText(Number)) {
       _AppendAscii(s, ": ");
       s += t;
@@ -177,16 +176,33 @@ int _CountActiveMessages() {
   return n;
 }
 
-const char16_t* const _apSysName[OBJ_SYS_COUNT] = {
-    u"Date", u"Time", u"New message function", u"Save function data", u"Node number", u"Active messages",
-    u"MERIDOX", u"Software 1.00", u"User", u"Technician", u"Expert", u"Factory settings"};
+// Names of the node's values in the current language; the device name and the version stay as they are.
+const char16_t* _SysName(int Code) {
+  static const TXT_ID aName[OBJ_SYS_COUNT] = {
+      {TXT_GROUP_GENERAL, 2},  // "Date"
+      {TXT_GROUP_GENERAL, 3},  // "Time"
+      {TXT_GROUP_SERVER, TXT_SERVER_NEW_MESSAGE},
+      {TXT_GROUP_SERVER, TXT_SERVER_SAVE_DATA},
+      {TXT_GROUP_CAN, 12},  // "Node number"
+      {TXT_GROUP_SERVER, TXT_SERVER_ACTIVE_MESSAGES},
+      {},
+      {},
+      {TXT_GROUP_PASSWORD, 0},  // "User"
+      {TXT_GROUP_PASSWORD, 1},  // "Technician"
+      {TXT_GROUP_PASSWORD, 2},  // "Expert"
+      {TXT_GROUP_SERVER, TXT_SERVER_FACTORY_SETTINGS}};
+  static_assert(OBJ_SYS_LEVEL == 8 && OBJ_SYS_COUNT == 12, "the table above follows the system codes");
+  if (Code == OBJ_SYS_DEVICE) return CAN_DeviceName16;
+  if (Code == OBJ_SYS_VERSION) return u"Software 1.00";
+  return (Code >= 0 && Code < OBJ_SYS_COUNT) ? TXT_GetText(aName[Code]) : TXT_EmptyText;
+}
 
 int _SystemRead(_Answer& a, int View, int Code) {
   if (Code >= OBJ_SYS_COUNT) return 0;
   if (View == OBJ_VIEW_TEXT || View == OBJ_VIEW_TEXT_ABS) {
     a.Put8(0x18);
     a.Put8(0);
-    a.Text(_apSysName[Code]);
+    a.Text(_SysName(Code));
     return a.Result();
   }
   if (Code >= OBJ_SYS_DEVICE && Code != OBJ_SYS_FACTORY_RESET) return 0;  // text only
@@ -324,8 +340,10 @@ int _ReadSpecial(_Answer& a, int Sub, int Index) {
     case OBJ_IDX_CODE_CHANGE: {
       if (Sub != 1 && Sub != 2) return 0;
       if (a.Size >= 16)
-        return _Text(a, std::u16string(Index == OBJ_IDX_CODE_CHANGE ? u"Change code: " : u"Code: ") +
-                            _apSysName[OBJ_SYS_LEVEL + Sub]);
+        return _Text(a, std::u16string(TXT_GetText(TXT_GROUP_SERVER, Index == OBJ_IDX_CODE_CHANGE
+                                                                         ? TXT_SERVER_CHANGE_CODE
+                                                                         : TXT_SERVER_CODE)) +
+                            u": " + _SysName(OBJ_SYS_LEVEL + Sub));
       // Answer {sub-index to write to, result of the last check, 0, 0, 0} as far as the reader has room; the
       // result is consumed by a read that takes it.
       const uint8_t answer[5] = {(uint8_t)Sub, (uint8_t)_aCodeResult[Sub], 0, 0, 0};
@@ -336,7 +354,7 @@ int _ReadSpecial(_Answer& a, int Sub, int Index) {
     case OBJ_IDX_PICTURE: return _Picture(a);
     case OBJ_IDX_LISTING: return _Listing(a);
     case OBJ_IDX_LOAD_FILE:
-    case OBJ_IDX_SAVE_FILE: return _Text(a, Index == OBJ_IDX_LOAD_FILE ? u"Load" : u"Save");
+    case OBJ_IDX_SAVE_FILE: return _Text(a, TXT_GetText(TXT_GROUP_FILES, Index == OBJ_IDX_LOAD_FILE ? 4 : 5));  // "Load", "Save"
     default: return -1;  // not a special object
   }
 }
@@ -496,7 +514,7 @@ int _ReadLocal(_Answer& a, int Sub, int Index) {
     const FKT_ChoiceList* l = _apList[list];
     a.Put8(0x18);
     a.Put8((uint8_t)(l->FirstValue + Sub));
-    a.Text(_Str(l->papText[Sub]));
+    a.Text(_Str(FKT_ChoiceItemText(l, Sub)));
     return a.Result();
   }
   if (view == OBJ_VIEW_MENU) {

@@ -12,13 +12,14 @@ const char16_t SET_FactoryCodeExpert[] = u"5678";
 
 namespace {
 
+// Each language is named in itself, whatever the language shown; the order is the language number.
 const char16_t* const _apLanguage[SET_NUM_LANGUAGES] = {u"Deutsch", u"English", u"Français", u"Italiano",
-                                                        u"Español", u"Nederlands", u"Polski"};
-const FKT_ChoiceList _LanguageList = {_apLanguage, SET_NUM_LANGUAGES, 0, 0, {}};
-const char16_t* const _apLevel[] = {u"User", u"Technician", u"Expert"};
-const FKT_ChoiceList _LevelList = {_apLevel, 3, 0, 0, {}};
+                                                        u"Español", u"Nederlands", u"Čeština"};
+const FKT_ChoiceList _LanguageList = {_apLanguage, SET_NUM_LANGUAGES, 0, 0, 0, 0};
+// Access levels: the user, technician and expert texts of the password group.
+const FKT_ChoiceList _LevelList = {nullptr, 3, 0, 0, 0, TXT_GROUP_PASSWORD};
 const char16_t* const _apBitRate[] = {u"50 kbit/s", u"125 kbit/s", u"250 kbit/s", u"500 kbit/s"};
-const FKT_ChoiceList _BitRateList = {_apBitRate, 4, 0, 0, {}};
+const FKT_ChoiceList _BitRateList = {_apBitRate, 4, 0, 0, 0, 0};
 
 using GP = FUNKTION_GlobalSettings::PARAMS;
 const FKT_ParamDesc _aGeneralPar[SET_GEN_NUM_PARS] = {
@@ -35,9 +36,10 @@ const FKT_ParamDesc _aGeneralPar[SET_GEN_NUM_PARS] = {
     FKT_PAR(FKT_ST_U8 | FKT_PF_CHOICE | FKT_PF_NOSTORE, GP, Changed, 0, 1, 0, 0, 2, &FKT_NoYesList),
     FKT_PAR(FKT_ST_U8 | FKT_PF_CHOICE, GP, NetworkLevel, 0, 2, 0, 0, 2, &_LevelList),
 };
-const char16_t* const _apGeneralName[SET_GEN_NUM_PARS] = {
-    u"Language", u"Brightness", u"Screen saver", u"Summer time", u"Technician code", u"Expert code", nullptr, nullptr,
-    nullptr, nullptr, u"Data changed", u"Network page level"};
+// Parameter names: items of text group PARAMS by parameter number, -1 for numbers without a name.
+const int8_t _aGeneralName[SET_GEN_NUM_PARS] = {
+    TXT_PARAMS_LANGUAGE, TXT_PARAMS_BRIGHTNESS, TXT_PARAMS_SCREEN_SAVER, TXT_PARAMS_SUMMER_TIME, TXT_PARAMS_TECH_CODE,
+    TXT_PARAMS_EXPERT_CODE, -1, -1, -1, -1, TXT_PARAMS_DATA_CHANGED, TXT_PARAMS_NETWORK_LEVEL};
 
 using CP = FUNKTION_GlobalSettingsCAN::PARAMS;
 const FKT_ParamDesc _aCanPar[] = {
@@ -45,7 +47,9 @@ const FKT_ParamDesc _aCanPar[] = {
     FKT_PAR(FKT_ST_U8 | FKT_PF_CHOICE, CP, BitRate, 0, 3, 0, 0, 2, &_BitRateList),
     FKT_PAR(FKT_ST_U8 | FKT_PF_CHOICE, CP, Auto, 0, 1, 1, 0, 1, &FKT_NoYesList),
 };
-const char16_t* const _apCanName[] = {u"Node number", u"Bit rate", u"Automatic operation"};
+const TXT_ID _aCanName[] = {{TXT_GROUP_CAN, 12},  // "Node number", as the network page says it
+                            {TXT_GROUP_PARAMS, TXT_PARAMS_BIT_RATE},
+                            {TXT_GROUP_PARAMS, TXT_PARAMS_AUTO_OPERATION}};
 
 uint8_t _aDefaultRecord[WHIRL_DIGEST_SIZE];
 bool _DefaultReady;
@@ -86,7 +90,8 @@ const FKT_ParamDesc* FUNKTION_GlobalSettings::GetParamTable(int* pCount) const {
 }
 
 const char16_t* FUNKTION_GlobalSettings::GetParameterName(int n) const {
-  return (n >= 0 && n < SET_GEN_NUM_PARS) ? _apGeneralName[n] : nullptr;
+  return (n >= 0 && n < SET_GEN_NUM_PARS && _aGeneralName[n] >= 0) ? TXT_GetText(TXT_GROUP_PARAMS, _aGeneralName[n])
+                                                                   : nullptr;
 }
 
 void FUNKTION_GlobalSettings::ResetToDefaults() {
@@ -142,7 +147,7 @@ const FKT_ParamDesc* FUNKTION_GlobalSettingsCAN::GetParamTable(int* pCount) cons
 }
 
 const char16_t* FUNKTION_GlobalSettingsCAN::GetParameterName(int n) const {
-  return (n >= 0 && n < FKT_COUNT_OF(_apCanName)) ? _apCanName[n] : nullptr;
+  return (n >= 0 && n < FKT_COUNT_OF(_aCanName)) ? TXT_GetText(_aCanName[n]) : nullptr;
 }
 
 // ---- Check ----

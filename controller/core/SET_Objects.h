@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "FKT_Base.h"
+#include "TXT_Current.h"
 #include "WHIRL.h"
 
 enum {
@@ -29,7 +30,7 @@ class FUNKTION_GlobalSettings : public FUNKTION_BASIS_PAR {
  public:
   int GetPageDescription(int Page, OBJ_MENU* pMenu) override;
   FUNKTION_GlobalSettings();
-  const char16_t* GetClassName() const override { return u"General settings"; }
+  const char16_t* GetClassName() const override { return TXT_GetText(TXT_GROUP_CLASSES, TXT_CLASSES_GENERAL_SETTINGS); }
   const FKT_ParamDesc* GetParamTable(int* pCount) const override;
   void* GetParamBlock() override { return &_Par; }
   const char16_t* GetParameterName(int Number) const override;
@@ -56,7 +57,7 @@ class FUNKTION_GlobalSettingsCAN : public FUNKTION_BASIS_PAR {
  public:
   int GetPageDescription(int Page, OBJ_MENU* pMenu) override;
   FUNKTION_GlobalSettingsCAN();
-  const char16_t* GetClassName() const override { return u"CAN settings"; }
+  const char16_t* GetClassName() const override { return TXT_GetText(TXT_GROUP_CLASSES, TXT_CLASSES_CAN_SETTINGS); }
   const FKT_ParamDesc* GetParamTable(int* pCount) const override;
   void* GetParamBlock() override { return &_Par; }
   const char16_t* GetParameterName(int Number) const override;

@@ -6,11 +6,11 @@
 #include "FKT_Registry.h"
 #include "OBJ_Pages.h"
 #include "SYS_Clock.h"
+#include "TXT_Current.h"
 
 namespace {
 
-const char16_t* const _apKind[] = {u"Message", u"Warning", u"Fault", u"Alarm"};
-const FKT_ChoiceList _KindList = {_apKind, 4, 0, 0, {}};
+const FKT_ChoiceList _KindList = {nullptr, TXT_MESSAGE_KINDS_COUNT, 0, 0, 0, TXT_GROUP_MESSAGE_KINDS};
 
 using MP = FUNKTION_Meldung::PARAMS;
 const FKT_ParamDesc _aPar[] = {
@@ -19,8 +19,11 @@ const FKT_ParamDesc _aPar[] = {
     FKT_PAR(FKT_ST_U8 | FKT_PF_CHOICE, MP, Popup, 0, 1, 1, 0, 1, &FKT_NoYesList),
     FKT_PAR(FKT_ST_U8, MP, Priority, 1, 10, 5, 0, 1, nullptr),
 };
-const char16_t* const _apName[] = {u"Time", u"Kind", u"Pop-up", u"Priority"};
-const char16_t* const _apCommand[] = {u"Acknowledge", u"Reset", u"Hide"};
+const TXT_ID _aName[] = {{TXT_GROUP_GENERAL, 3},  // "Time"
+                        {TXT_GROUP_PARAMS, TXT_PARAMS_KIND},
+                        {TXT_GROUP_PARAMS, TXT_PARAMS_POPUP},
+                        {TXT_GROUP_PARAMS, TXT_PARAMS_PRIORITY}};
+const int8_t _aCommand[] = {TXT_SERVER_ACKNOWLEDGE, TXT_SERVER_RESET, TXT_SERVER_HIDE};
 
 }  // namespace
 
@@ -34,11 +37,11 @@ const FKT_ParamDesc* FUNKTION_Meldung::GetParamTable(int* pCount) const {
 }
 
 const char16_t* FUNKTION_Meldung::GetParameterName(int n) const {
-  return (n >= 0 && n < FKT_COUNT_OF(_apName)) ? _apName[n] : nullptr;
+  return (n >= 0 && n < FKT_COUNT_OF(_aName)) ? TXT_GetText(_aName[n]) : nullptr;
 }
 
 const char16_t* FUNKTION_Meldung::GetStatusText(int k) const {
-  return (k >= 0 && k < FKT_COUNT_OF(_apCommand)) ? _apCommand[k] : nullptr;
+  return (k >= 0 && k < FKT_COUNT_OF(_aCommand)) ? TXT_GetText(TXT_GROUP_SERVER, _aCommand[k]) : nullptr;
 }
 
 void FUNKTION_Meldung::_UpdateCommandBits() {

@@ -11,6 +11,7 @@
 //   command 0 "Acknowledge" (the pop-up), 1 "Reset" (ends the message), 2 "Hide" (pop-up away, message stays)
 #pragma once
 #include "FKT_Base.h"
+#include "TXT_Current.h"
 
 constexpr int MSG_PAR_TIME = 0;
 constexpr int MSG_PAR_KIND = 1;
@@ -28,7 +29,7 @@ constexpr int MSG_CMD_HIDE = 2;
 class FUNKTION_Meldung : public FUNKTION_BASIS_PAR {
  public:
   explicit FUNKTION_Meldung(int Slot);
-  const char16_t* GetClassName() const override { return u"Message"; }
+  const char16_t* GetClassName() const override { return TXT_GetText(TXT_GROUP_CLASSES, TXT_CLASSES_MESSAGE); }
   int GetPoolWordCount() const override { return MSG_POOL_WORDS; }
   const FKT_ParamDesc* GetParamTable(int* pCount) const override;
   void* GetParamBlock() override { return &_Par; }
@@ -37,11 +38,15 @@ class FUNKTION_Meldung : public FUNKTION_BASIS_PAR {
     *pCount = 1;
     return &_Trigger;
   }
-  const char16_t* GetInputName(int Index) const override { return Index == 0 ? u"Trigger" : nullptr; }
+  const char16_t* GetInputName(int Index) const override {
+    return Index == 0 ? TXT_GetText(TXT_GROUP_SERVER, TXT_SERVER_TRIGGER) : nullptr;
+  }
   void ControlStep() override;
   int GetOutputCount() const override { return 1; }
   int32_t GetOutputValue(int Index) const override { return Index == 0 ? (GetPoolWord(MSG_POOL_ACTIVE) != 0) : 0; }
-  const char16_t* GetOutputName(int Index) const override { return Index == 0 ? u"Message active" : nullptr; }
+  const char16_t* GetOutputName(int Index) const override {
+    return Index == 0 ? TXT_GetText(TXT_GROUP_SERVER, TXT_SERVER_MESSAGE_ACTIVE) : nullptr;
+  }
   int GetCommandCount() const override { return 3; }
   int IsCommandEnabled(int Command) const override;
   const char16_t* GetStatusText(int Command) const override;

@@ -2,10 +2,12 @@
 
 namespace {
 
-constexpr size_t _kUiTableBytes = TXT_UI_NUM_GROUPS * (sizeof(TXT_GROUP*) + sizeof(TXT_GROUP)) +
-                                  TXT_UI_NUM_STRINGS * sizeof(char16_t*) + TXT_UI_MAX_TEXT_WORDS * 4;
-constexpr size_t _kKbTableBytes = TXT_KB_NUM_GROUPS * (sizeof(TXT_GROUP*) + sizeof(TXT_GROUP)) +
-                                  TXT_KB_NUM_STRINGS * sizeof(char16_t*) + TXT_KB_MAX_TEXT_WORDS * 4;
+// Each buffer is rounded up to whole pointers, so that the second of a pair is aligned for pointers as well.
+constexpr size_t _RoundUp(size_t n) { return (n + alignof(TXT_GROUP*) - 1) / alignof(TXT_GROUP*) * alignof(TXT_GROUP*); }
+constexpr size_t _kUiTableBytes = _RoundUp(TXT_UI_NUM_GROUPS * (sizeof(TXT_GROUP*) + sizeof(TXT_GROUP)) +
+                                           TXT_UI_NUM_STRINGS * sizeof(char16_t*) + TXT_UI_MAX_TEXT_WORDS * 4);
+constexpr size_t _kKbTableBytes = _RoundUp(TXT_KB_NUM_GROUPS * (sizeof(TXT_GROUP*) + sizeof(TXT_GROUP)) +
+                                           TXT_KB_NUM_STRINGS * sizeof(char16_t*) + TXT_KB_MAX_TEXT_WORDS * 4);
 
 // Two buffers each: the new language is built beside the shown one, then published.
 alignas(alignof(TXT_GROUP*)) uint8_t _aUiTable[2][_kUiTableBytes];
@@ -15,10 +17,8 @@ int _Language = -1;
 
 } // namespace
 
-TXT_TABLE* TXT_CurrentTable = nullptr;
 TXT_TABLE* TXT_KeyboardTable = nullptr;
 const TXT_SYMBOL_SET* TXT_KeyboardSymbols = &TXT_KeyboardSymbolSet;
-const char16_t TXT_EmptyText[1] = {0};
 
 int TXT_SelectLanguage(int Language) {
   if (Language < 0 || Language >= TXT_NUM_LANGUAGES) {
@@ -43,24 +43,4 @@ void TXT_BuildTexts(int Language) {
   if (TXT_SelectLanguage(Language) != 0 && TXT_CurrentTable == nullptr) {
     TXT_SelectLanguage(TXT_LANG_GERMAN);
   }
-}
-
-const TXT_GROUP* TXT_GetGroup(int Group) {
-  if (TXT_CurrentTable == nullptr || Group < 0 || Group >= TXT_UI_NUM_GROUPS) {
-    return nullptr;
-  }
-  return TXT_CurrentTable[Group];
-}
-
-int TXT_GetItemCount(int Group) {
-  const TXT_GROUP* pGroup = TXT_GetGroup(Group);
-  return pGroup ? pGroup->NumItems : 0;
-}
-
-const char16_t* TXT_GetText(int Group, int Item) {
-  const TXT_GROUP* pGroup = TXT_GetGroup(Group);
-  if (pGroup == nullptr || Item < 0 || Item >= pGroup->NumItems) {
-    return TXT_EmptyText;
-  }
-  return pGroup->papText[Item];
 }

@@ -1,7 +1,7 @@
 // The current language: its text table, its keyboard table and text look-up by group and item.
 #pragma once
+#include "TXT_Current.h"  // TXT_CurrentTable, TXT_GetText and the group numbers
 #include "TXT_Data.h"
-#include "TXT_Groups.h"
 #include "TXT_Table.h"
 
 enum {
@@ -19,21 +19,14 @@ enum {
 // lower-case letters; up to 3 extra capitals.
 enum { TXT_KB_LETTERS = 0, TXT_KB_EXTRA_LOWER = 1, TXT_KB_EXTRA_UPPER = 2 };
 
-extern TXT_TABLE* TXT_CurrentTable;                // null until a language was selected
-extern TXT_TABLE* TXT_KeyboardTable;               // likewise
+extern TXT_TABLE* TXT_KeyboardTable;               // null until a language was selected
 extern const TXT_SYMBOL_SET* TXT_KeyboardSymbols; // always set
-extern const char16_t TXT_EmptyText[1];            // the shared empty text
 
-// Builds the texts and the keyboard of the language and publishes them. Returns 0, or 1 (and changes
-// nothing) when the language is unknown. Runs in the application thread.
+// Builds the texts and the keyboard of the language and publishes them (TXT_CurrentTable). Returns 0, or 1 (and
+// changes nothing) when the language is unknown. Runs in the application thread. The table shown before stays
+// intact until the next switch, so a text fetched just before a switch can still be read.
 int TXT_SelectLanguage(int Language);
 int TXT_GetLanguage(); // -1 before the first selection
 // The main task's text build (APP_UiHooks.pfBuildTexts, language from the general settings): an unknown
 // language keeps the current one, or takes German when none was built yet.
 void TXT_BuildTexts(int Language);
-
-// Group g of the current table, null when there is no such group.
-const TXT_GROUP* TXT_GetGroup(int Group);
-int TXT_GetItemCount(int Group); // 0 for a missing group
-// Item i of group g of the current table; the shared empty text when either is missing.
-const char16_t* TXT_GetText(int Group, int Item);

@@ -3,18 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-// One group of a built table. A text table holds texts; a single table of plain values holds numbers.
-struct TXT_GROUP {
-  union {
-    const char16_t** papText;
-    const uint32_t* paValue;
-  };
-  uint16_t NumItems;
-  uint16_t Extra;
-};
-
-// A built table starts with one pointer per group: pTable[g] is group g.
-typedef TXT_GROUP* TXT_TABLE;
+#include "TXT_Current.h"  // TXT_GROUP and TXT_TABLE
 
 // Results of TXT_BuildTable.
 enum {

@@ -62,20 +62,36 @@ void UI_SendBack(void) {
   GUI_Unlock();
 }
 
-int UI_SetLanguage(int Language) {
-  if (TXT_SelectLanguage(Language) != 0) return 1;
+namespace {
+
+// Shows the texts of a newly built language: the shown page is read again (its titles and names come from the
+// controller in the current language) at its scroll position, and every window is painted again.
+void _ShowNewTexts(void) {
+  if (!UI_hBackgroundWin) return;  // the screens are not up yet: they are made in the new language
   GUI_Lock();
   if (UI_hBackgroundWin && WM_IsVisible(UI_hBackgroundWin)) {
     UI_MenuStackInstance.Reload(UI_GetPageScrollOffset());
   }
   WM_InvalidateWindowAndDescendants(WM_GetDesktopWindow());
   GUI_Unlock();
+}
+
+}  // namespace
+
+int UI_SetLanguage(int Language) {
+  if (TXT_SelectLanguage(Language) != 0) return 1;
+  _ShowNewTexts();
   return 0;
+}
+
+void UI_BuildTexts(int Language) {
+  TXT_BuildTexts(Language);
+  _ShowNewTexts();
 }
 
 void UI_InstallStartup(void) {
   APP_UiHooks.pfInitGui = UI_InitGui;
-  APP_UiHooks.pfBuildTexts = TXT_BuildTexts;
+  APP_UiHooks.pfBuildTexts = UI_BuildTexts;
   APP_UiHooks.pfLoadDesign = UI_LoadDesign;
   APP_UiHooks.pfCreateMainScreen = UI_CreateMainScreen;
   UI_InstallMenuPages();

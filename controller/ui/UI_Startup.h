@@ -13,3 +13,5 @@ void UI_SendBack(void);          // the back message, as from the back side butt
 // Switches the screens to a language: the texts are built anew, the shown page is read again at its scroll
 // position and every window is painted again. 1 (and nothing changes) for an unknown language.
 int UI_SetLanguage(int Language);
+// The main task's text build (APP_UiHooks.pfBuildTexts): TXT_BuildTexts, then the same showing of the new texts.
+void UI_BuildTexts(int Language);

@@ -6,12 +6,15 @@ Sources (UTF-8, tab-separated, '#' starts a comment line):
   keyboard.tsv  per language the on-screen keyboard's letters, and the symbol set
 
 Outputs (committed, regenerate after every change of a source):
-  controller/ui/TXT_Data.cpp    the packed blobs and the keyboard symbol set
-  controller/ui/TXT_Groups.h    group numbers by name and the sizes of the built tables
+  controller/ui/TXT_Data.cpp        the packed blobs and the keyboard symbol set
+  controller/core/TXT_Groups.h      group and item numbers by name and the sizes of the built tables
+  controller/core/TXT_English.cpp   the English texts as a built table: what the look-up answers before the
+                                    screens built the table of a language (the controller runs without them)
 
 Usage:
-  python3 tools/texts/gen_texts.py           write the outputs
-  python3 tools/texts/gen_texts.py --check   exit 1 when the committed outputs differ from the sources
+  python3 tools/texts/gen_texts.py                  write the outputs
+  python3 tools/texts/gen_texts.py --check          exit 1 when the committed outputs differ from the sources
+  python3 tools/texts/gen_texts.py --source FILE    only read FILE in place of texts.tsv: exit 2 when it is wrong
 """
 
 import os
@@ -24,7 +27,8 @@ ROOT = os.path.normpath(os.path.join(HERE, "..", ".."))
 TEXTS = os.path.join(HERE, "texts.tsv")
 KEYBOARD = os.path.join(HERE, "keyboard.tsv")
 OUT_CPP = os.path.join(ROOT, "controller", "ui", "TXT_Data.cpp")
-OUT_H = os.path.join(ROOT, "controller", "ui", "TXT_Groups.h")
+OUT_H = os.path.join(ROOT, "controller", "core", "TXT_Groups.h")
+OUT_EN = os.path.join(ROOT, "controller", "core", "TXT_English.cpp")
 
 LANGUAGES = ["de", "en", "fr", "it", "es", "nl", "cs"]  # language numbers 0 to 6
 ENGLISH = 1
@@ -81,31 +85,48 @@ def source_lines(path):
 
 
 def read_texts(path):
-    """Returns (group count, {group: name}, {group: [7-tuple of texts per item]})."""
+    """Returns (group count, {group: name}, {group: [7-tuple of texts per item]}, {core groups},
+    {group: {item: name}}).
+
+    "@group <number> <NAME> [core] [comment]" names a group; "core" marks a group whose texts the controller
+    core serves itself (menu titles, object and parameter names, choices): none of its texts may be empty in
+    any language. An item cell "<number>:<NAME>" also names the item for code (TXT_<GROUP>_<NAME>)."""
     group_count = None
     names = {}
+    core = set()
+    item_names = {}
     rows = {}
     for where, line in source_lines(path):
         if line.startswith("@groups"):
             group_count = int(line.split()[1])
             continue
         if line.startswith("@group"):
-            parts = line.split(None, 2)
-            if len(parts) < 3 or not re.fullmatch(r"[A-Z][A-Z0-9_]*", parts[2].split()[0]):
-                raise SourceError(f"{where}: expected '@group <number> <NAME> [comment]'")
+            parts = line.split(None, 3)
+            if len(parts) < 3 or not re.fullmatch(r"[A-Z][A-Z0-9_]*", parts[2]) or not parts[1].isdigit():
+                raise SourceError(f"{where}: expected '@group <number> <NAME> [core] [comment]'")
             group = int(parts[1])
-            name = parts[2].split()[0]
+            name = parts[2]
             if group in names or name in names.values():
                 raise SourceError(f"{where}: group {group} or name {name} named twice")
             names[group] = name
+            if len(parts) > 3 and parts[3].split()[0] == "core":
+                core.add(group)
             continue
         cells = line.split("\t")
         if len(cells) != 2 + len(LANGUAGES):
             raise SourceError(f"{where}: expected {2 + len(LANGUAGES)} tab-separated cells, found {len(cells)}")
+        item_cell, _, item_name = cells[1].partition(":")
         try:
-            group, item = int(cells[0]), int(cells[1])
+            group, item = int(cells[0]), int(item_cell)
         except ValueError:
             raise SourceError(f"{where}: group and item must be numbers")
+        if item_name:
+            if not re.fullmatch(r"[A-Z][A-Z0-9_]*", item_name) or item_name == "COUNT":
+                raise SourceError(f"{where}: item name {item_name!r} must be upper case and not COUNT")
+            known = item_names.setdefault(group, {})
+            if item_name in known.values():
+                raise SourceError(f"{where}: item name {item_name} given twice in group {group}")
+            known[item] = item_name
         english = unescape(cells[2 + ENGLISH], where)
         texts = []
         for lang, cell in enumerate(cells[2:]):
@@ -133,7 +154,16 @@ def read_texts(path):
     for group in names:
         if group not in groups:
             raise SourceError(f"group {group} ({names[group]}) is named but has no items")
-    return group_count, names, groups
+    for group in item_names:
+        if group not in names:
+            raise SourceError(f"group {group} names items but has no name itself")
+    for group in sorted(core):
+        for item, texts in enumerate(groups[group]):
+            for lang, text in enumerate(texts):
+                if not text.strip():
+                    raise SourceError(f"group {group} ({names[group]}) item {item}: the {LANGUAGES[lang]} text is "
+                                      "empty, but the controller serves every text of this group")
+    return group_count, names, groups, core, item_names
 
 
 def read_keyboard(path):
@@ -210,7 +240,7 @@ def pack_blob(sections, group_count, string_count):
 
 
 def build(texts_path=TEXTS, keyboard_path=KEYBOARD):
-    group_count, names, groups = read_texts(texts_path)
+    group_count, names, groups, core, item_names = read_texts(texts_path)
     string_count = sum(len(items) for items in groups.values())
     sections = []
     for lang in range(len(LANGUAGES)):
@@ -234,8 +264,10 @@ def build(texts_path=TEXTS, keyboard_path=KEYBOARD):
     kb_max_area = max(words for _, words in kb_sections)
 
     cpp = render_cpp(ui_blob, kb_blob, symbols)
-    header = render_header(names, groups, group_count, string_count, max_area, kb_strings, kb_max_area)
-    return cpp, header
+    header = render_header(names, groups, core, item_names, group_count, string_count, max_area, kb_strings,
+                           kb_max_area)
+    english = render_english(groups, group_count)
+    return cpp, header, english
 
 
 GENERATED = "// Generated by tools/texts/gen_texts.py from tools/texts/texts.tsv and keyboard.tsv; do not edit.\n"
@@ -263,7 +295,7 @@ def render_cpp(ui_blob, kb_blob, symbols):
     )
 
 
-def render_header(names, groups, group_count, string_count, max_area, kb_strings, kb_max_area):
+def render_header(names, groups, core, item_names, group_count, string_count, max_area, kb_strings, kb_max_area):
     lines = [
         GENERATED.rstrip("\n"),
         "#pragma once",
@@ -274,8 +306,20 @@ def render_header(names, groups, group_count, string_count, max_area, kb_strings
     for group in sorted(names):
         count = len(groups[group])
         lines.append(f"  TXT_GROUP_{names[group]} = {group}, // {count} item{'' if count == 1 else 's'}")
+    lines += ["};", "", "// Item counts of the groups whose texts the controller core serves.", "enum {"]
+    for group in sorted(core):
+        lines.append(f"  TXT_{names[group]}_COUNT = {len(groups[group])},")
+    lines += ["};", ""]
+    for group in sorted(item_names):
+        lines.append(f"// Items of group {group} ({names[group]}) by name.")
+        lines.append("enum {")
+        for item in sorted(item_names[group]):
+            lines.append(f"  TXT_{names[group]}_{item_names[group][item]} = {item},")
+        lines += ["};", ""]
+    core_list = ", ".join(f"TXT_GROUP_{names[g]}" for g in sorted(core))
     lines += [
-        "};",
+        "// Groups whose every text the controller core serves (none is empty in any language).",
+        f"constexpr int TXT_CoreGroups[] = {{{core_list}}};" if core else "constexpr int TXT_CoreGroups[] = {-1};",
         "",
         "// Sizes of the packed blobs, for sizing the built tables.",
         "enum {",
@@ -291,14 +335,60 @@ def render_header(names, groups, group_count, string_count, max_area, kb_strings
     return "\n".join(lines)
 
 
+def cpp_string(text):
+    """A UTF-16 string literal: printable ASCII as it is, everything else as a universal character name."""
+    out = []
+    for ch in text:
+        code = ord(ch)
+        if 0xD800 <= code <= 0xDFFF:
+            raise SourceError(f"{text!r}: a lone surrogate cannot be written")
+        if ch in "\\\"":
+            out.append("\\" + ch)
+        elif 0x20 <= code < 0x7F:
+            out.append(ch)
+        else:
+            out.append(f"\\u{code:04x}")
+    return 'u"' + "".join(out) + '"'
+
+
+def render_english(groups, group_count):
+    """The English texts as a built table (group pointers to TXT_GROUP records over string pointers)."""
+    lines = [GENERATED.rstrip("\n"), '#include "TXT_Current.h"', "", "namespace {", ""]
+    for group in sorted(groups):
+        texts = ", ".join(cpp_string(t[ENGLISH]) for t in groups[group])
+        lines.append(f"const char16_t* _aGroup{group}[] = {{{texts}}};")
+    lines += ["", "TXT_GROUP _aRecord[TXT_UI_NUM_GROUPS] = {"]
+    for group in range(group_count):
+        if group in groups:
+            lines.append(f"    {{{{_aGroup{group}}}, {len(groups[group])}, 0}},")
+        else:
+            lines.append("    {{nullptr}, 0, 0},")
+    lines += ["};", "", "TXT_GROUP* _apGroup[TXT_UI_NUM_GROUPS] = {"]
+    for first in range(0, group_count, 8):
+        lines.append("    " + " ".join(f"&_aRecord[{g}]," for g in range(first, min(first + 8, group_count))))
+    lines += ["};", "", "} // namespace", "", "TXT_TABLE* const TXT_EnglishTable = _apGroup;", ""]
+    return "\n".join(lines)
+
+
 def main(argv):
     check = "--check" in argv[1:]
+    if "--source" in argv[1:]:
+        position = argv.index("--source") + 1
+        if position >= len(argv):
+            print("gen_texts: --source needs a file", file=sys.stderr)
+            return 2
+        try:
+            build(texts_path=argv[position])
+        except (SourceError, OSError, ValueError) as e:
+            print(f"gen_texts: {e}", file=sys.stderr)
+            return 2
+        return 0
     try:
-        cpp, header = build()
+        cpp, header, english = build()
     except SourceError as e:
         print(f"gen_texts: {e}", file=sys.stderr)
         return 2
-    outputs = ((OUT_CPP, cpp), (OUT_H, header))
+    outputs = ((OUT_CPP, cpp), (OUT_H, header), (OUT_EN, english))
     if check:
         stale = []
         for path, content in outputs:
