@@ -110,6 +110,7 @@ void CHG_ParameterChanged(FUNKTION_BASIS_PAR* p, int Number, int32_t OldValue, i
   snprintf(b, sizeof(b), " %d ", idx);
   _Append(what, b);
   const char16_t* name = p->GetParameterName(Number);
+  if (!name) name = FKT_HeaderFieldName(Number);
   if (name)
     _Append(what, name);
   else {

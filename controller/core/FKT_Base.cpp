@@ -27,6 +27,12 @@ bool _InRange(int n, int first, int count) { return n >= first && n < first + co
 
 const FKT_ChoiceList FKT_DesignationList = {nullptr, TXT_DESIGNATION_LIST_COUNT, 0, 0, 0, TXT_GROUP_DESIGNATION_LIST};
 
+const char16_t* FKT_HeaderFieldName(int Number) {
+  if (Number == FKT_PAR_DESIGNATION) return TXT_GetText(TXT_GROUP_GENERAL, 11);  // "Designation"
+  if (Number == FKT_PAR_USER_TEXT) return TXT_GetText(TXT_GROUP_SERVER, TXT_SERVER_USER_DESIGNATION);
+  return nullptr;
+}
+
 const char16_t* FKT_ChoiceItemText(const FKT_ChoiceList* pList, int Item) {
   if (!pList || Item < 0 || Item >= pList->NumItems) return nullptr;
   if (pList->TextGroup) return TXT_GetText(pList->TextGroup, Item);

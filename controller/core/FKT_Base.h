@@ -117,6 +117,9 @@ extern char16_t FKT_UserDesignations[FKT_NUM_USER_TEXTS][FKT_USER_TEXT_LEN];
 extern const FKT_ChoiceList FKT_DesignationList;
 // Text of item i (value FirstValue + i) of a choice list in the current language; null when i lies outside.
 const char16_t* FKT_ChoiceItemText(const FKT_ChoiceList* pList, int Item);
+// Name of the header fields that every object has and the user sets: "Designation" (-14), "User designation"
+// (-13), in the current language; null for other numbers.
+const char16_t* FKT_HeaderFieldName(int Number);
 
 // Decimals of each unit index (0..67); unknown units have 0.
 int PAR_UnitDecimals(int Unit);

@@ -77,13 +77,10 @@ std::u16string _Numbered(int Group, int Item, int n) {
   return s;
 }
 
-// "Designation" of the general words.
-const char16_t* _Designation() { return TXT_GetText(TXT_GROUP_GENERAL, 11); }
-
 std::u16string _ValueName(const FUNKTION_BASIS_PAR* p, int Code, int Number) {
   std::u16string s;
   if (Code == OBJ_VC_NAME) return OBJ_ObjectName(p);
-  if (Code == OBJ_VC_USER_TEXT) return _Designation();
+  if (Code == OBJ_VC_USER_TEXT) return FKT_HeaderFieldName(FKT_PAR_DESIGNATION);
   if (Number >= 0 && Number < FKT_PAR_INPUT) {
     s = _Str(p->GetParameterName(Number));
     if (s.empty()) s = _Numbered(TXT_GROUP_SERVER, TXT_SERVER_PARAMETER, Number);
@@ -115,9 +112,9 @@ std::u16string _ValueName(const FUNKTION_BASIS_PAR* p, int Code, int Number) {
   }
   if (Number >= FKT_PAR_COMMAND && Number < FKT_PAR_SPECIAL) return _Str(p->GetStatusText(Number - FKT_PAR_COMMAND));
   if (Number >= FKT_PAR_SPECIAL) return _Numbered(TXT_GROUP_PARAMS, TXT_PARAMS_VALUE, Number - FKT_PAR_SPECIAL + 1);
-  if (Number == FKT_PAR_USER_TEXT) return TXT_GetText(TXT_GROUP_SERVER, TXT_SERVER_USER_DESIGNATION);
+  if (Number == FKT_PAR_USER_TEXT) return FKT_HeaderFieldName(Number);
   if (Number == FKT_PAR_DESIGNATION) {
-    s = _Designation();
+    s = FKT_HeaderFieldName(Number);
     if (const char16_t* t = p->GetChoiceText(Number)) {
       _AppendAscii(s, ": ");
       s += t;

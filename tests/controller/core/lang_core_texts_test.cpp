@@ -1,6 +1,8 @@
 // The controller's own texts by language: English while no table is built, the published table's texts once one
 // is, per item back to English where that table lacks one; and the main task's rebuild when the language setting
 // changes.
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "CoreTestSupport.h"
@@ -136,4 +138,16 @@ TEST_F(LangCoreTexts, TheMainTaskRebuildsTheTextsWhenTheLanguageSettingChanges) 
   IO_Inputs[0].SetParameter(FKT_PAR_DESIGNATION, 8, 0);
   IO_WriteSimInputDesc();
   EXPECT_EQ(std::u16string(SIM_InputDescs[0].pName2), u"Boiler");
+}
+
+TEST_F(LangCoreTexts, TheChangeLogNamesTheDesignationInTheCurrentLanguage) {
+  static LangTable t;
+  t.Publish();
+  ASSERT_EQ(IO_Inputs[0].SetParameter(FKT_PAR_DESIGNATION, 8, FKT_SET_NOTIFY), 1);
+  std::ifstream f(Path("docs/Intern/change.log"), std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+  std::u16string text;
+  for (size_t i = 2; i + 1 < bytes.size(); i += 2)
+    text += (char16_t)((unsigned char)bytes[i] | (unsigned char)bytes[i + 1] << 8);
+  EXPECT_NE(text.find(u" Eingang 1 Designation: - -> Boiler\r\n"), std::u16string::npos);
 }
