@@ -2,10 +2,8 @@
 #include <cstring>
 
 #include "GUI.h"
-#include "UI_Background.h"
-#include "UI_Carrier.h"
 #include "UI_Draw.h"
-#include "UI_GraphicsCache.h"
+#include "UI_EntryDialog.h"
 #include "UI_SelectList.h"
 
 namespace {
@@ -29,12 +27,7 @@ int _GetInfo(WM_HWIN hWin, UI_BitSelectionInfo* p) {
   return WM_GetUserData(hWin, p, sizeof(*p)) == int(sizeof(*p));
 }
 
-void _Close(WM_HWIN hWin) {
-  UI_GiveSideButtons(&_SideButtons);
-  if (UI_hEntryDialog == hWin) UI_hEntryDialog = 0;
-  WM_HWIN hParent = WM_GetParent(hWin);
-  if (hParent) WM_SendMessageNoPara(hParent, UI_MSG_CLOSED);
-}
+void _Close(WM_HWIN hWin) { UI_CloseEntryDialog(hWin, &_SideButtons); }
 
 void _Ok(WM_HWIN hWin) {
   UI_BitSelectionInfo Info;
@@ -117,13 +110,7 @@ void UI_BitSelectionCallback(WM_MESSAGE* pMsg) {
       WM_InvalidateWindow(hWin);
       break;
     case WM_PAINT: {
-      GUI_HMEM hBg = WM_IsVisible(UI_hMainWin) ? UI_hMemdevDialogBgDesign : UI_hMemdevDialogBg;
-      if (hBg) {
-        UI_DrawCached(hBg, 0, 0);
-      } else {
-        GUI_SetBkColor(0xE0E0E0);
-        GUI_Clear();
-      }
+      UI_DrawEntryDialogBackground();
       UI_BitSelectionInfo Info;
       _GetInfo(hWin, &Info);
       if (Info.pTitle) {
@@ -146,18 +133,8 @@ void UI_BitSelectionCallback(WM_MESSAGE* pMsg) {
 
 void UI_CreateBitSelection(WM_HWIN hReceiver, const UI_BitSelectionInfo* pInfo) {
   if (!pInfo) return;
-  if (UI_hEntryDialog && WM_IsWindow(UI_hEntryDialog)) WM_DeleteWindow(UI_hEntryDialog);
-  UI_hEntryDialog = 0;
-  WM_HWIN hCarrier = UI_CreateCarrier();
-  if (!hCarrier) return;
-  int y = (WM_IsVisible(UI_hMainWin) && UI_IsDesignLayout()) ? 25 : 40;
-  WM_HWIN hWin = WM_CreateWindowAsChild(10, y, 412, 224, hCarrier, WM_CF_STAYONTOP, UI_BitSelectionCallback,
-                                        sizeof(UI_BitSelectionInfo));
-  if (!hWin) {
-    WM_SendMessageNoPara(hCarrier, UI_MSG_CLOSED);
-    return;
-  }
-  UI_hEntryDialog = hWin;
+  WM_HWIN hWin = UI_NewEntryDialog(UI_BitSelectionCallback, sizeof(UI_BitSelectionInfo));
+  if (!hWin) return;
   UI_BitSelectionInfo Info = *pInfo;
   Info.hReceiver = hReceiver ? hReceiver : pInfo->hReceiver;
   int n = pInfo->pItems ? pInfo->pItems->Count : 0;

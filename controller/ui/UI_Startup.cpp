@@ -2,6 +2,7 @@
 #include "UI_Startup.h"
 
 #include "UI_MenuPage.h"
+#include "UI_TextEntry.h"
 
 #include "APP_Hooks.h"
 #include "GUI_Bitmap.h"
@@ -95,6 +96,7 @@ void UI_InstallStartup(void) {
   APP_UiHooks.pfLoadDesign = UI_LoadDesign;
   APP_UiHooks.pfCreateMainScreen = UI_CreateMainScreen;
   UI_InstallMenuPages();
+  UI_InstallTextEntry();
   APP_UiHooks.pfExecGui = UI_ExecGui;
   APP_UiHooks.pfSendBack = UI_SendBack;
 }

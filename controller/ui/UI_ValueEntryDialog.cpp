@@ -5,9 +5,8 @@
 #include "TXT_FormatValue.h"
 #include "TXT_Groups.h"
 #include "TXT_Language.h"
-#include "UI_Background.h"
-#include "UI_Carrier.h"
 #include "UI_Draw.h"
+#include "UI_EntryDialog.h"
 #include "UI_GraphicsCache.h"
 #include "UI_Main.h"
 #include "UI_ValueEntryPrivate.h"
@@ -40,7 +39,7 @@ int _KeyActive(int Key) {
 int _KeyAt(int x, int y) {
   for (int k = 0; k < UI_VE_KEYS; k++) {
     const int16_t* r = UI_ValueEntryKeys[k];
-    if (_KeyActive(k) && x > r[0] && x < r[2] && y > r[1] && y < r[3]) return k;
+    if (_KeyActive(k) && UI_PointOnKey(r, x, y)) return k;
   }
   return -1;
 }
@@ -254,13 +253,7 @@ void _PaintKey(int k) {
 }
 
 void _Paint(WM_HWIN hWin, const UI_ValueEntryInfo* pInfo) {
-  GUI_HMEM hBg = WM_IsVisible(UI_hMainWin) ? UI_hMemdevDialogBgDesign : UI_hMemdevDialogBg;
-  if (hBg) {
-    UI_DrawCached(hBg, 0, 0);
-  } else {
-    GUI_SetBkColor(0xE0E0E0);
-    GUI_Clear();
-  }
+  UI_DrawEntryDialogBackground();
   if (!pInfo->pLimits) return;
   GUI_SetTextMode(GUI_TM_TRANS);
   for (int k = 0; k <= 13; k++) _PaintKey(k);
@@ -292,16 +285,9 @@ void _Paint(WM_HWIN hWin, const UI_ValueEntryInfo* pInfo) {
 }
 
 void _Close(WM_HWIN hWin) {
-  UI_GiveSideButtons(&S.SideButtons);
   if (UI_hTimerValueEntry) WM_DeleteTimer(UI_hTimerValueEntry);
   UI_hTimerValueEntry = 0;
-  if (UI_hEntryDialog == hWin) UI_hEntryDialog = 0;
-  WM_HWIN hParent = WM_GetParent(hWin);
-  if (hParent) {
-    WM_SendMessageNoPara(hParent, UI_MSG_CLOSED);
-  } else {
-    WM_DeleteWindow(hWin);
-  }
+  UI_CloseEntryDialog(hWin, &S.SideButtons);
 }
 
 void _Ok(WM_HWIN hWin, const UI_ValueEntryInfo* pInfo) {
@@ -425,18 +411,8 @@ void UI_ValueEntryCallback(WM_MESSAGE* pMsg) {
 }
 
 int UI_CreateValueEntry(WM_HWIN, const UI_ValueEntryInfo* pInfo) {
-  if (UI_hEntryDialog && WM_IsWindow(UI_hEntryDialog)) WM_DeleteWindow(UI_hEntryDialog);
-  UI_hEntryDialog = 0;
-  WM_HWIN hCarrier = UI_CreateCarrier();
-  if (!hCarrier) return 0;
-  int y = (WM_IsVisible(UI_hMainWin) && UI_IsDesignLayout()) ? 25 : 40;
-  WM_HWIN hWin = WM_CreateWindowAsChild(10, y, UI_VE_DIALOG_W, UI_VE_DIALOG_H, hCarrier, WM_CF_STAYONTOP,
-                                        UI_ValueEntryCallback, sizeof(UI_ValueEntryInfo));
-  if (!hWin) {
-    WM_SendMessageNoPara(hCarrier, UI_MSG_CLOSED);
-    return 0;
-  }
-  UI_hEntryDialog = hWin;
+  WM_HWIN hWin = UI_NewEntryDialog(UI_ValueEntryCallback, sizeof(UI_ValueEntryInfo));
+  if (!hWin) return 0;
   UI_hTimerValueEntry = WM_CreateTimer(hWin, 0, 10);
   WM_SetUserData(hWin, pInfo, sizeof(*pInfo));
   WM_SendMessageNoPara(hWin, UI_MSG_OPENED);
