@@ -80,6 +80,11 @@ typedef GUI_COLOR UI_PIXEL_FUNC(int x, int y);
 void UI_RenderCornerMask(const GUI_RECT* pRect, UI_PIXEL_FUNC* pfPixel);
 // The same pattern for a 180x40 tile at x, y of the window, coloured from the page background.
 void UI_RoundTileCorners(WM_HWIN hWin, int x, int y);
+// A bar composed of three 5-pixel-wide segment pictures (pSegments: left, middle, right; each may be 0) over
+// x0 .. x1 - 1 of the rectangle, moved by dx, dy: the left segment at x0, the middle one every 5 pixels from
+// x0 + 5 while below x1 - 5, the right one at x1 - 5; its corners then take the panel picture's colours. The
+// bar is as high as the segments.
+void UI_DrawSegmentBar(const GUI_RECT* pRect, int dx, int dy, const GUI_HMEM* pSegments);
 
 //
 // Background samplers (the colour of a cached background picture at a point; white without the picture).

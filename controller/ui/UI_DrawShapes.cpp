@@ -4,6 +4,7 @@
 #include "UI_Draw.h"
 #include "UI_GraphicsCache.h"
 #include "UI_Main.h"
+#include "UI_Panel.h"
 
 namespace {
 
@@ -214,6 +215,33 @@ void UI_RoundTileCorners(WM_HWIN hWin, int x, int y) {
   } else {
     UI_RenderCornerMask(&r, _PageBgAtScreen);
   }
+}
+
+namespace {
+// The panel picture's colour at a screen point; UI_PanelBgPixel counts x from the panel's middle window (9
+// pixels right of the picture) and y from 40 less its y0.
+GUI_COLOR _PanelBgAtScreen(int x, int y) {
+  return UI_PanelBgPixel(x - UI_PANEL_PICTURE_X - 9, y, 40 - UI_PanelPictureY());
+}
+}  // namespace
+
+void UI_DrawSegmentBar(const GUI_RECT* pRect, int dx, int dy, const GUI_HMEM* pSegments) {
+  enum { _SEG_W = 5 };
+  if (!pRect || !pSegments) return;
+  GUI_Lock();
+  int x0 = pRect->x0, x1 = pRect->x1, y = pRect->y0 + dy;
+  UI_DrawCached(pSegments[0], x0 + dx, y);
+  for (int x = x0 + _SEG_W; x < x1 - _SEG_W; x += _SEG_W) UI_DrawCached(pSegments[1], x + dx, y);
+  UI_DrawCached(pSegments[2], x1 - _SEG_W + dx, y);
+  int h = 0;
+  for (int i = 0; i < 3; i++) {
+    if (pSegments[i] && GUI_MEMDEV_GetYSize(pSegments[i]) > h) h = GUI_MEMDEV_GetYSize(pSegments[i]);
+  }
+  if (h && x1 - 1 > x0) {
+    GUI_RECT r = {I16(x0 + dx), I16(y), I16(x1 - 1 + dx), I16(y + h - 1)};
+    UI_RenderCornerMask(&r, _PanelBgAtScreen);
+  }
+  GUI_Unlock();
 }
 
 GUI_COLOR UI_MemdevPixel(GUI_HMEM hMem, int x, int y) {

@@ -7,6 +7,7 @@
 #include "GUI_Sprite.h"
 #include "UI_Background.h"
 #include "UI_MainImages.h"
+#include "UI_Panel.h"
 #include "UI_TitleBar.h"
 
 WM_HWIN UI_hBackgroundWin, UI_hTitleBar, UI_hPageArea, UI_hContentWin, UI_hHomeButton, UI_hBackButton;
@@ -96,6 +97,7 @@ void UI_DeleteMainWindows(void) {
   _Free(&UI_hBackgroundWin);
   _Free(&UI_hMainWin);
   UI_hPageArea = UI_hContentWin = UI_hChildScreenArea = UI_hNodeStrip = UI_hPanel = 0;
+  UI_DeletePanelSnapshots();
   UI_hEntryDialog = UI_hListWin = 0;
   UI_hTimerHome = UI_hTimerBack = UI_hTimerPage = 0;
   UI_ModalDepth = 0;

@@ -9,11 +9,10 @@
 #include "WM_Timer.h"
 
 WM_HWIN UI_hPanelMiddle, UI_hPanelInner;
-int UI_SnapshotReuse;
 
 namespace {
 
-enum { _NUM_TABS = 12, _PANEL_PICTURE_X = 16, _PANEL_PICTURE_Y = 40, _PANEL_PICTURE_Y_DESIGN = 25 };
+enum { _NUM_TABS = 12 };
 
 int _IsTabbedKind(uint32_t KindWord) {
   int Kind = (KindWord >> 8) & 0xFF;
@@ -64,20 +63,23 @@ WM_HWIN UI_CreatePanel(WM_CALLBACK* InnerCallback, const void* pUserData, int Us
                        WM_CALLBACK* MiddleCallback, int ScrollOffset) {
   UI_ScreenFlags |= UI_SCREEN_PANEL;
   int MainVisible = WM_IsVisible(UI_hMainWin);
+  // A panel that follows another one stands on the snapshot that was taken for the first.
+  int Snapshot = 1;
   if (UI_hPanel) {
     WM_DeleteWindow(UI_hPanel);
     UI_hPanel = 0;
     if (UI_ModalDepth == 0 && MainVisible) {
       UI_SnapshotReuse = 1;
-    } else if (WM_IsVisible(UI_hBackgroundWin)) {
-      UI_SnapshotReuse = 0;
+    } else {
+      Snapshot = 0;
+      if (WM_IsVisible(UI_hBackgroundWin)) UI_SnapshotReuse = 0;
     }
   }
   if (UI_hEntryShield && UI_ModalDepth) {
     WM_SendMessageNoPara(UI_hEntryShield, UI_MSG_CLOSED);
     UI_ModalDepth--;
   }
-  // The panel paints its own picture over white (the snapshot of the screen below needs the image cache).
+  if (Snapshot) UI_TakePanelSnapshot();
   WM_HWIN hParent = UI_hPageArea;
   if (MainVisible) {
     hParent = UI_CreateCarrier();
@@ -115,15 +117,7 @@ WM_HWIN UI_CreatePanel(WM_CALLBACK* InnerCallback, const void* pUserData, int Us
 void UI_PanelFrameCallback(WM_MESSAGE* pMsg) {
   WM_HWIN hWin = pMsg->hWin;
   switch (pMsg->MsgId) {
-    case WM_PAINT: {
-      int Design = WM_IsVisible(UI_hMainWin) && UI_IsDesignLayout();
-      GUI_RECT r;
-      WM_GetWindowRectEx(hWin, &r);
-      UI__DrawPageBackground(0, 0, WM_GetWindowSizeX(hWin), WM_GetWindowSizeY(hWin));
-      // The picture stands at a fixed place of the screen, wherever the frame lies.
-      UI__DrawPanelPicture(_PANEL_PICTURE_X - r.x0, (Design ? _PANEL_PICTURE_Y_DESIGN : _PANEL_PICTURE_Y) - r.y0);
-      break;
-    }
+    case WM_PAINT: UI__PaintPanelFrame(hWin); break;
     case UI_MSG_OPENED:
     case UI_MSG_CLOSED: {
       WM_HWIN hChild = WM_GetFirstChild(hWin);

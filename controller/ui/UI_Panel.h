@@ -24,7 +24,29 @@ enum {
 };
 
 extern WM_HWIN UI_hPanelMiddle, UI_hPanelInner;
-extern int UI_SnapshotReuse;  // 1 when the screen snapshot may serve the next panel as it is
+
+// The panel stands on a snapshot of the screen below it. Full-screen 16-bit (5-6-5) devices at 0,0, made when a
+// panel first needs them and only while the GUI heap keeps UI_SNAPSHOT_HEAP_RESERVE bytes free for the windows
+// and their banded paints; a handle stays 0 when its device does not fit:
+//   A  the snapshot with the panel picture over it, which the panel frame paints (without A the frame paints
+//      the page background and the panel picture, as without any snapshot);
+//   B  the snapshot of the menu layout, kept so that the next panel may stand on it again (UI_SnapshotReuse);
+//   C  the snapshot of the overview layout, made and deleted while the panel is made.
+// Without B or C the display is copied straight into A. With the graphics cache loaded the default heap has
+// room for A only.
+extern GUI_HMEM UI_hMemdevScreenA, UI_hMemdevScreenB, UI_hMemdevScreenC;
+extern int UI_SnapshotReuse;  // 1 when the snapshot in B may serve the next panel as it is
+enum { UI_SNAPSHOT_HEAP_RESERVE = 192 * 1024 };
+// Takes the snapshot for a new panel and composes A (the panel's creation calls it).
+void UI_TakePanelSnapshot(void);
+// Frees the three devices (tests, shutdown); a panel then paints without its snapshot.
+void UI_DeletePanelSnapshots(void);
+// The screen y of the panel picture: 25 in the full-screen design layout with the main window visible, else 40
+// (x is always 16).
+int UI_PanelPictureY(void);
+enum { UI_PANEL_PICTURE_X = 16 };
+// The panel frame's paint: A when it holds a snapshot, else the page background and the panel picture.
+void UI__PaintPanelFrame(WM_HWIN hFrame);
 
 // Makes the panel (deleting one that is open) and returns its inner window: InnerCallback with UserDataSize
 // bytes of pUserData, moved down by ScrollOffset (0 or negative); MiddleCallback serves the middle window

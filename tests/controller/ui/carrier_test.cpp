@@ -2,22 +2,11 @@
 #include "UI_Carrier.h"
 #include "UI_Panel.h"
 #include "main_fixture.h"
+#include "panel_test_util.h"
 
 namespace {
 
 using CarrierTest = MainScreenTest;
-
-void InnerCallback(WM_MESSAGE* pMsg) {
-  if (pMsg->MsgId == WM_PAINT) {
-    GUI_SetColor(0x303030);
-    GUI_SetFont(&UI_Font15);
-    GUI_SetTextMode(GUI_TM_TRANS);
-    GUI_DispStringAt("Panel page", 20, 20);
-    return;
-  }
-  if (pMsg->MsgId > WM_USER) return;
-  WM_DefaultProc(pMsg);
-}
 
 // Puts a page-kind word into the shown description, as a tabbed page's description carries it.
 void SetKindWord(uint32_t Word) {
@@ -66,7 +55,7 @@ TEST_F(CarrierTest, StackedCarriersReturnToTheOneBefore) {
 TEST_F(CarrierTest, TabWord00A3GivesTabsOneAndThreeWithTheSecondSelected) {
   SetKindWord(0x00A30B00);  // kind 11, tab mask 0x00A, selected tab 3
   uint32_t User = 0x12345678;
-  WM_HWIN hInner = UI_CreatePanel(InnerCallback, &User, 4, UI_PanelTabsCallback, 0);
+  WM_HWIN hInner = UI_CreatePanel(PanelTestInnerCallback, &User, 4, UI_PanelTabsCallback, 0);
   ASSERT_NE(hInner, 0u);
   EXPECT_EQ(WM_GetParent(UI_hPanel), UI_hPageArea);
   EXPECT_EQ(WM_GetWindowSizeX(UI_hPanel), UI_PANEL_W);
@@ -99,7 +88,7 @@ TEST_F(CarrierTest, TabWord00A3GivesTabsOneAndThreeWithTheSecondSelected) {
 
 TEST_F(CarrierTest, PagesWithoutTabsGetNoTabButtons) {
   SetKindWord(0x00A30700);  // kind 7 has no tabs
-  WM_HWIN hInner = UI_CreatePanel(InnerCallback, nullptr, 0, UI_PanelTabsCallback, -30);
+  WM_HWIN hInner = UI_CreatePanel(PanelTestInnerCallback, nullptr, 0, UI_PanelTabsCallback, -30);
   EXPECT_EQ(WM_GetFirstChild(UI_hPanelMiddle), hInner);
   EXPECT_EQ(WM_GetNextSibling(hInner), 0u);
   EXPECT_EQ(WM_GetWindowPosY(hInner) - WM_GetWindowPosY(UI_hPanelMiddle), -30);
@@ -109,7 +98,7 @@ TEST_F(CarrierTest, APanelOverTheOverviewStandsOnACarrierThatBackCloses) {
   UI_ApplyLayout();
   ASSERT_TRUE(WM_IsVisible(UI_hMainWin));
   SetKindWord(0x00230D00);  // kind 13, tab 1
-  UI_CreatePanel(InnerCallback, nullptr, 0, UI_PanelTabsCallback, 0);
+  UI_CreatePanel(PanelTestInnerCallback, nullptr, 0, UI_PanelTabsCallback, 0);
   EXPECT_EQ(UI_ModalDepth, 1);
   ASSERT_NE(UI_hEntryShield, 0u);
   EXPECT_EQ(WM_GetParent(UI_hPanel), UI_hEntryShield);
