@@ -2,7 +2,6 @@
 #include <cstring>
 
 #include "GUI.h"
-#include "GUI_MEMDEV.h"
 #include "TXT_FormatValue.h"
 #include "TXT_Groups.h"
 #include "TXT_Language.h"
@@ -227,11 +226,7 @@ void _PaintKey(int k) {
   GUI_HMEM h = Row ? (k == S.Pressed ? UI_hMemdevKey47RowDown : UI_hMemdevKey47Row)
                    : (k == S.Pressed ? UI_hMemdevKey47Down : UI_hMemdevKey47);
   if (h) {
-    UI_DrawCached(h, r[0], r[1]);
-    // The key picture is square: its corners take the colours of the screen's background.
-    GUI_RECT Key = {r[0], r[1], int16_t(r[0] + GUI_MEMDEV_GetXSize(h) - 1),
-                    int16_t(r[1] + GUI_MEMDEV_GetYSize(h) - 1)};
-    UI_RenderCornerMask(&Key, UI_ScreenBgPixel);
+    UI_DrawEntryKey(h, r);
   } else {
     GUI_SetColor(k == S.Pressed ? 0x404040 : 0x707070);
     GUI_FillRoundedRect(r[0], r[1], r[2], r[3], 4);
