@@ -14,6 +14,8 @@ long long SIM__GetLayerBufferSize(const SIM_LAYER_INFO* pInfo);   // bytes the l
 
 void SIM__GuiConfigOnce(void);
 int SIM__GuiGetNumLayers(void);
+int SIM__GuiHasLayer(int Layer);                           // a display driver serves the layer
+void SIM__GuiGetHeapInfo(int* pNumFreeBytes, int* pNumUsedBytes, int* pNumUsedBlocks);   // the GUI heap now
 void SIM__GuiGetLayerInfo(int Layer, SIM_LAYER_INFO* pInfo);
 uint32_t SIM__GuiIndex2Color(int Layer, uint32_t Index);   // GUI colour, red in the low byte
 uint32_t SIM__GuiColor2Index(int Layer, uint32_t Color);

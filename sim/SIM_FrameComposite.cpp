@@ -1,9 +1,12 @@
-// The composite frame: a window that shows the composite view of all layers, repainted when a layer changes.
+// The composite frame: a child frame of the main frame, right of the LCD frames and their colour frames, whose
+// composite window shows the composite view of all layers, repainted when a layer changes.
+#include <cstdio>
+
 #include "LCDSIM.h"
 #include "LCDSIM_Composite.h"
 #include "SIM.h"
 #include "SIM_Bridge.h"
-#include "SIM_Windows.h"
+#include "SIM_Frames.h"
 
 namespace {
 
@@ -43,11 +46,30 @@ intptr_t _WndProcComposite(PLAT_HWIN hWin, uint32_t Msg, uintptr_t wParam, intpt
 
 }  // namespace
 
-PLAT_HWIN SIM_CreateCompositeFrame(PLAT_HWIN hOwner) {
+SIM_FRAME_SIZE SIM__GetCompositeFrameSize(void) {
+  int xSize, ySize;
+  SIM_GetCompositeSize(&xSize, &ySize);
+  if (xSize <= 0 || ySize <= 0) return {0, 0};
+  return {xSize + 2 * PLAT_GetSystemMetric(PLAT_SM_CXFRAME),
+          ySize + PLAT_GetSystemMetric(PLAT_SM_CYCAPTION) + 2 * PLAT_GetSystemMetric(PLAT_SM_CYFRAME)};
+}
+
+PLAT_HWIN SIM__CreateCompositeFrame(PLAT_HWIN hMain) {
   int xSize, ySize;
   SIM_GetCompositeSize(&xSize, &ySize);
   if (xSize <= 0 || ySize <= 0) return nullptr;
-  PLAT_CREATE Create = {"GUI Composite Frame", "Composite", _WndProcComposite, hOwner, PLAT_DEFAULT_POS,
-                        PLAT_DEFAULT_POS, xSize, ySize, PLAT_STYLE_FRAME | PLAT_STYLE_VISIBLE, 0x000000, 0};
-  return PLAT_CreateWindow(&Create);
+  char acTitle[48];
+  snprintf(acTitle, sizeof(acTitle), "Composite %d*%d", xSize, ySize);
+  if (PLAT_HWIN hFrame = PLAT_FindChild(hMain, "GUI Composite Frame", acTitle)) return hFrame;
+  int xRight, yBottom;
+  SIM__GetFramesExtent(&xRight, &yBottom);
+  SIM_FRAME_SIZE Size = SIM__GetCompositeFrameSize();
+  PLAT_CREATE Frame = {"GUI Composite Frame", acTitle, nullptr, hMain, xRight + SIM_COLUMN_GAP, 0, Size.xSize,
+                       Size.ySize, PLAT_STYLE_CHILD | PLAT_STYLE_CAPTION | PLAT_STYLE_VISIBLE, 0xFFFFFF, 0};
+  PLAT_HWIN hFrame = PLAT_CreateWindow(&Frame);
+  if (!hFrame) return nullptr;
+  PLAT_CREATE View = {"GUI Composite", "Composite window", _WndProcComposite, hFrame, 0, 0, xSize, ySize,
+                      PLAT_STYLE_CHILD | PLAT_STYLE_VISIBLE | PLAT_STYLE_DOUBLECLICKS, 0x000000, 0};
+  PLAT_CreateWindow(&View);
+  return hFrame;
 }

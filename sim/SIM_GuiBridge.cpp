@@ -40,6 +40,13 @@ static const LCD_SIMDRV_HOST_API _DriverAPI = {_SetOrg, _SetLUTEntry, _SetPos, _
 
 void SIM__GuiConfigOnce(void) { GUI__ConfigOnce(); }
 int SIM__GuiGetNumLayers(void) { return LCD_GetNumLayers(); }
+int SIM__GuiHasLayer(int Layer) { return (Layer >= 0 && Layer < GUI_NUM_LAYERS && GUI_DEVICE__GetDriver(Layer)) ? 1 : 0; }
+
+void SIM__GuiGetHeapInfo(int* pNumFreeBytes, int* pNumUsedBytes, int* pNumUsedBlocks) {
+  *pNumFreeBytes = GUI_ALLOC_GetNumFreeBytes();
+  *pNumUsedBytes = GUI_ALLOC_GetNumUsedBytes();
+  *pNumUsedBlocks = GUI_ALLOC_GetNumUsedBlocks();
+}
 
 void SIM__GuiGetLayerInfo(int Layer, SIM_LAYER_INFO* pInfo) {
   pInfo->XSize = LCD_GetXSizeEx(Layer);

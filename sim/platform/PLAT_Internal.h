@@ -59,6 +59,41 @@ protected:
   bool focusNextPrevChild(bool) override { return false; }  // Tab is a key like any other here
 };
 
+// The outer widget of a top-level window: the user's close request becomes PLAT_MSG_CLOSE.
+class PLAT__Outer : public QWidget {
+public:
+  PLAT__Outer(PLAT_WINDOW* pWin, QWidget* pParent, Qt::WindowFlags Flags) : QWidget(pParent, Flags), pWin(pWin) {}
+  PLAT_WINDOW* pWin;
+
+protected:
+  void closeEvent(QCloseEvent* e) override;
+};
+
+// The caption and sizing border of a child frame (PLAT_STYLE_CAPTION) around its client area.
+class PLAT__Frame : public QWidget {
+public:
+  PLAT__Frame(PLAT_WINDOW* pWin, QWidget* pParent);
+  PLAT_WINDOW* pWin;
+  void PlaceClient(void);   // the client area fills the frame inside border and caption
+
+protected:
+  void paintEvent(QPaintEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+  int _HitEdges(QPoint Pos) const;   // PLAT__EDGE_... under a point of the border
+  QRect _CloseBox(void) const;
+  int _Edges = 0;                    // what a held button drags: edges, or 0 with _Moving
+  bool _Moving = false;
+  bool _ClosePressed = false;
+  QPoint _PressGlobal;
+  QRect _PressGeometry;
+};
+
+void PLAT__AddLive(PLAT_WINDOW* pWin);   // a window made outside PLAT_CreateWindow (dialogs)
 intptr_t PLAT__Dispatch(PLAT_WINDOW* pWin, uint32_t Msg, uintptr_t wParam, intptr_t lParam);
 int PLAT__IsAlive(PLAT_WINDOW* pWin);
 QImage PLAT__WrapDIB(const PLAT_DIB* pDib);

@@ -65,6 +65,21 @@ void PLAT_EnableMenuItem(PLAT_HMENU hMenu, uint32_t Command, int OnOff) {
   if (hMenu) _SetEnabled(hMenu, Command, OnOff);
 }
 
+static int _IsEnabled(PLAT_HMENU hMenu, uint32_t Command) {
+  for (const PLAT_MENU_ITEM& Item : hMenu->Items) {
+    if (Item.hSub) {
+      if (int r = _IsEnabled(Item.hSub, Command)) return r;
+    } else if (!Item.Separator && Item.Command == Command) {
+      return Item.Enabled ? 1 : -1;
+    }
+  }
+  return 0;
+}
+
+int PLAT_IsMenuItemEnabled(PLAT_HMENU hMenu, uint32_t Command) {
+  return (hMenu && _IsEnabled(hMenu, Command) == 1) ? 1 : 0;
+}
+
 // The menu texts mark their access key with '&' as the toolkit does; the shortcut text is shown at the right.
 static void _Fill(QMenu* pMenu, PLAT_HMENU hMenu, PLAT_HWIN hTarget) {
   for (const PLAT_MENU_ITEM& Item : hMenu->Items) {

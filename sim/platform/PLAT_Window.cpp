@@ -246,6 +246,16 @@ PLAT__Client::~PLAT__Client() {
   delete pWin;
 }
 
+void PLAT__AddLive(PLAT_WINDOW* pWin) {
+  std::lock_guard<std::mutex> Lock(_LiveMutex);
+  _Live.insert(pWin);
+}
+
+void PLAT__Outer::closeEvent(QCloseEvent* e) {
+  e->ignore();
+  if (PLAT__IsAlive(pWin)) PLAT__Dispatch(pWin, PLAT_MSG_CLOSE, 0, 0);
+}
+
 PLAT_HWIN PLAT_CreateWindow(const PLAT_CREATE* pCreate) {
   if (!_pApp) return nullptr;
   PLAT_WINDOW* pWin = new PLAT_WINDOW;
@@ -255,14 +265,22 @@ PLAT_HWIN PLAT_CreateWindow(const PLAT_CREATE* pCreate) {
   pWin->Style = pCreate->Style;
   pWin->BkColor = pCreate->BkColor;
   QString Title = QString::fromUtf8(pCreate->pTitle ? pCreate->pTitle : "");
-  if ((pCreate->Style & PLAT_STYLE_CHILD) && pCreate->hParent) {
+  if ((pCreate->Style & PLAT_STYLE_CHILD) && pCreate->hParent && (pCreate->Style & PLAT_STYLE_CAPTION)) {
+    PLAT__Frame* pFrame = new PLAT__Frame(pWin, pCreate->hParent->pClient);
+    pWin->pClient = new PLAT__Client(pWin, pFrame);
+    pWin->pOuter = pFrame;
+    pFrame->setGeometry(pCreate->x, pCreate->y, pCreate->xSize, pCreate->ySize);
+    pFrame->PlaceClient();  // known before PLAT_MSG_CREATE, which may fill the client area
+  } else if ((pCreate->Style & PLAT_STYLE_CHILD) && pCreate->hParent) {
     pWin->pClient = new PLAT__Client(pWin, pCreate->hParent->pClient);
     pWin->pOuter = pWin->pClient;
     pWin->pClient->setGeometry(pCreate->x, pCreate->y, pCreate->xSize, pCreate->ySize);
   } else {
     // A top-level window: an outer widget that can carry a menu bar above the client area.
-    QWidget* pOuter = new QWidget(pCreate->hParent ? pCreate->hParent->pOuter : nullptr, Qt::Window);
-    if (pCreate->Style & PLAT_STYLE_POPUP) pOuter->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    Qt::WindowFlags Flags = Qt::Window;
+    if (pCreate->Style & PLAT_STYLE_POPUP) Flags |= Qt::FramelessWindowHint;
+    if (pCreate->Style & PLAT_STYLE_TOOL) Flags = Qt::Tool | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint;
+    QWidget* pOuter = new PLAT__Outer(pWin, pCreate->hParent ? pCreate->hParent->pOuter : nullptr, Flags);
     QVBoxLayout* pLayout = new QVBoxLayout(pOuter);
     pLayout->setContentsMargins(0, 0, 0, 0);
     pLayout->setSpacing(0);
@@ -271,25 +289,30 @@ PLAT_HWIN PLAT_CreateWindow(const PLAT_CREATE* pCreate) {
     pWin->pOuter = pOuter;
     pOuter->setWindowTitle(Title);
     pOuter->resize(pCreate->xSize, pCreate->ySize);
+    pWin->pClient->resize(pCreate->xSize, pCreate->ySize);
+    if (pCreate->Style & PLAT_STYLE_TOOL) pOuter->setFixedSize(pCreate->xSize, pCreate->ySize);
     if (pCreate->x != PLAT_DEFAULT_POS && pCreate->y != PLAT_DEFAULT_POS) pOuter->move(pCreate->x, pCreate->y);
   }
   pWin->pClient->setWindowTitle(Title);
-  {
-    std::lock_guard<std::mutex> Lock(_LiveMutex);
-    _Live.insert(pWin);
-  }
+  PLAT__AddLive(pWin);
   PLAT__Dispatch(pWin, PLAT_MSG_CREATE, 0, 0);
   if (PLAT__IsAlive(pWin) && (pCreate->Style & PLAT_STYLE_VISIBLE)) pWin->pOuter->show();
   return PLAT__IsAlive(pWin) ? pWin : nullptr;
 }
 
-static void _CollectChildren(PLAT_WINDOW* pWin, std::vector<PLAT_WINDOW*>* pList) {
+// The window that a child widget of a client area stands for: a plain child or a child frame.
+static PLAT_WINDOW* _Widget2Window(QObject* pObj) {
+  if (PLAT__Client* pChild = dynamic_cast<PLAT__Client*>(pObj)) return pChild->pWin;
+  if (PLAT__Frame* pFrame = dynamic_cast<PLAT__Frame*>(pObj)) return pFrame->pWin;
+  return nullptr;
+}
+
+static void _CollectChildren(PLAT_WINDOW* pWin, std::vector<PLAT_WINDOW*>* pList, bool Deep = true) {
   for (QObject* pObj : pWin->pClient->children()) {
-    if (PLAT__Client* pChild = dynamic_cast<PLAT__Client*>(pObj)) {
-      if (!pChild->pWin->Destroyed) {
-        pList->push_back(pChild->pWin);
-        _CollectChildren(pChild->pWin, pList);
-      }
+    PLAT_WINDOW* pChild = _Widget2Window(pObj);
+    if (pChild && !pChild->Destroyed) {
+      pList->push_back(pChild);
+      if (Deep) _CollectChildren(pChild, pList);
     }
   }
 }
@@ -322,7 +345,10 @@ const char* PLAT_GetClassName(PLAT_HWIN hWin) { return hWin ? hWin->Class.c_str(
 void PLAT_SetWindowText(PLAT_HWIN hWin, const char* s) {
   if (!PLAT_IsWindow(hWin)) return;
   hWin->pClient->setWindowTitle(QString::fromUtf8(s));
-  if (hWin->pOuter != hWin->pClient) hWin->pOuter->setWindowTitle(QString::fromUtf8(s));
+  if (hWin->pOuter != hWin->pClient) {
+    hWin->pOuter->setWindowTitle(QString::fromUtf8(s));
+    hWin->pOuter->update();  // a child frame shows it in its caption
+  }
 }
 
 int PLAT_GetWindowText(PLAT_HWIN hWin, char* pBuffer, int BufferSize) {
@@ -355,9 +381,13 @@ void PLAT_SetClientSize(PLAT_HWIN hWin, int xSize, int ySize) {
   if (!PLAT_IsWindow(hWin)) return;
   if (hWin->pOuter == hWin->pClient) {
     hWin->pClient->resize(xSize, ySize);
+  } else if (hWin->Style & PLAT_STYLE_CHILD) {
+    int f = PLAT_GetSystemMetric(PLAT_SM_CXFRAME), Caption = PLAT_GetSystemMetric(PLAT_SM_CYCAPTION);
+    hWin->pOuter->resize(xSize + 2 * f, ySize + Caption + 2 * PLAT_GetSystemMetric(PLAT_SM_CYFRAME));
   } else {
     int yMenu = hWin->pMenuBar ? hWin->pMenuBar->sizeHint().height() : 0;
     hWin->pOuter->resize(xSize, ySize + yMenu);
+    hWin->pClient->resize(xSize, ySize);  // a hidden window lays out only when shown: its size is known now
   }
 }
 
@@ -366,8 +396,8 @@ void PLAT_ShowWindow(PLAT_HWIN hWin, int OnOff) {
 }
 
 PLAT_HWIN PLAT_GetParent(PLAT_HWIN hWin) {
-  if (!PLAT_IsWindow(hWin) || hWin->pOuter != hWin->pClient) return nullptr;
-  PLAT__Client* pParent = dynamic_cast<PLAT__Client*>(hWin->pClient->parentWidget());
+  if (!PLAT_IsWindow(hWin) || !(hWin->Style & PLAT_STYLE_CHILD)) return nullptr;
+  PLAT__Client* pParent = dynamic_cast<PLAT__Client*>(hWin->pOuter->parentWidget());
   return pParent ? pParent->pWin : nullptr;
 }
 
@@ -381,6 +411,33 @@ PLAT_HWIN PLAT_FindChild(PLAT_HWIN hParent, const char* pClass, const char* pTit
     return pWin;
   }
   return nullptr;
+}
+
+PLAT_HWIN PLAT_FindWindow(const char* pClass, const char* pTitle) {
+  std::vector<PLAT_WINDOW*> List;
+  {
+    std::lock_guard<std::mutex> Lock(_LiveMutex);
+    List.assign(_Live.begin(), _Live.end());
+  }
+  for (PLAT_WINDOW* pWin : List) {
+    if (pWin->Destroyed || (pWin->Style & PLAT_STYLE_CHILD)) continue;
+    if (pClass && pWin->Class != pClass) continue;
+    if (pTitle && pWin->pClient->windowTitle() != QString::fromUtf8(pTitle)) continue;
+    return pWin;
+  }
+  return nullptr;
+}
+
+int PLAT_GetChildren(PLAT_HWIN hParent, PLAT_HWIN* pahChild, int MaxNum) {
+  if (!PLAT_IsWindow(hParent)) return 0;
+  std::vector<PLAT_WINDOW*> List;
+  _CollectChildren(hParent, &List, false);
+  for (int i = 0; i < int(List.size()) && i < MaxNum; i++) pahChild[i] = List[size_t(i)];
+  return int(List.size());
+}
+
+void PLAT_RaiseWindow(PLAT_HWIN hWin) {
+  if (PLAT_IsWindow(hWin)) hWin->pOuter->raise();
 }
 
 void PLAT_Invalidate(PLAT_HWIN hWin, int Erase) {

@@ -58,6 +58,9 @@ enum : uint32_t {
   PLAT_STYLE_POPUP = 0x08,       // top-level window without decoration
   PLAT_STYLE_ACCEPTFILES = 0x10, // receives PLAT_MSG_DROP
   PLAT_STYLE_DOUBLECLICKS = 0x20,     // receives PLAT_MSG_LEFTDOUBLE
+  PLAT_STYLE_CAPTION = 0x40,     // with PLAT_STYLE_CHILD: a frame inside hParent with a caption, a close box and
+                                 // a sizing border; x, y, xSize, ySize give its outer rectangle
+  PLAT_STYLE_TOOL = 0x80,        // top-level: a small window of fixed size that stays above the others
 };
 
 enum : int { PLAT_DEFAULT_POS = -0x7FFF };
@@ -102,6 +105,17 @@ void PLAT_SetClientSize(PLAT_HWIN hWin, int xSize, int ySize);
 void PLAT_ShowWindow(PLAT_HWIN hWin, int OnOff);
 PLAT_HWIN PLAT_GetParent(PLAT_HWIN hWin);
 PLAT_HWIN PLAT_FindChild(PLAT_HWIN hParent, const char* pClass, const char* pTitle);  // depth first
+// A top-level window of that class and title (0 for either matches any); 0 when there is none.
+PLAT_HWIN PLAT_FindWindow(const char* pClass, const char* pTitle);
+// The direct children of a window, bottom of the stacking order first; returns their number (may exceed MaxNum).
+int PLAT_GetChildren(PLAT_HWIN hParent, PLAT_HWIN* pahChild, int MaxNum);
+void PLAT_RaiseWindow(PLAT_HWIN hWin);  // to the top of its siblings
+
+// Sizes of the window decorations that the platform draws itself (child frames, dialogs), and the ones that
+// the host assumes of the desktop's own (menu bar).
+enum { PLAT_SM_CXFRAME, PLAT_SM_CYFRAME, PLAT_SM_CYCAPTION, PLAT_SM_CYMENUSIZE, PLAT_SM_CXDLGFRAME,
+       PLAT_SM_CYDLGFRAME };
+int PLAT_GetSystemMetric(int Index);
 
 // Painting.
 void PLAT_Invalidate(PLAT_HWIN hWin, int Erase);
@@ -154,6 +168,7 @@ void PLAT_AppendMenu(PLAT_HMENU hMenu, const char* pText, uint32_t Command, cons
 void PLAT_AppendSubMenu(PLAT_HMENU hMenu, const char* pText, PLAT_HMENU hSub);
 void PLAT_AppendSeparator(PLAT_HMENU hMenu);
 void PLAT_EnableMenuItem(PLAT_HMENU hMenu, uint32_t Command, int OnOff);
+int PLAT_IsMenuItemEnabled(PLAT_HMENU hMenu, uint32_t Command);   // 0 also when the command is not in the menu
 void PLAT_SetMenuBar(PLAT_HWIN hWin, PLAT_HMENU hMenu);  // the window keeps the menu
 void PLAT_ShowPopupMenu(PLAT_HMENU hMenu, PLAT_HWIN hTarget);  // at the cursor; commands to hTarget
 

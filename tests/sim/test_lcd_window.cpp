@@ -80,8 +80,9 @@ TEST(LcdWindow, ShowsWhatTheApplicationDrawsAtZoomOneAndTwo) {
   _ExpectSamePixels(Grab, 1);
   SIM_SetMag(2, 2);
   PLAT_MoveWindow(hLCD, 0, 0, 960, 544);
-  PLAT_MoveWindow(LOG_GetWindow(), 0, 544, 960, 100);
-  PLAT_SetClientSize(hMain, 960, 644);
+  PLAT_SetClientSize(PLAT_GetParent(hLCD), 960, 544);   // its LCD frame, above the colour frame
+  PLAT_RaiseWindow(PLAT_GetParent(hLCD));
+  PLAT_SetClientSize(hMain, 1200, 700);
   PLAT_ProcessEvents();
   Grab = _PollAndGrab(hLCD, 960, 544);
   _ExpectSamePixels(Grab, 2);
