@@ -15,6 +15,7 @@ enum { _TIMER_HOLD = 0, _TIMER_REPEAT = 1 };
 WM_HTIMER _hTimerHold, _hTimerRepeat;
 UI_SIDE_BUTTON_SAVE _SideButtons;
 int _SideButtonsTaken;
+int _HoldElapsed;  // the hold delay of the current press has passed: the repeat timer belongs to it
 
 int _GetParams(WM_HWIN hWin, UI_TextEntryParams* p) {
   memset(p, 0, sizeof(*p));
@@ -89,12 +90,14 @@ void _OnPointer(WM_HWIN hWin, const UI_TextEntryParams* p, const GUI_POINTER_STA
   if (pState->Pressed) {
     WM_SetCapture(hWin, 0);
     if (_hTimerHold) WM_RestartTimer(_hTimerHold, UI_TE_HOLD_MS);
+    _HoldElapsed = 0;
     int k = _KeyAt(pState->x, pState->y);
     if (k != S.Pressed) WM_InvalidateWindow(hWin);
     S.Pressed = uint8_t(k);
     return;
   }
   WM_ReleaseCapture();
+  _HoldElapsed = 0;
   int k = S.Pressed;
   S.Pressed = UI_TE_NO_KEY;
   WM_InvalidateWindow(hWin);
@@ -112,9 +115,11 @@ void _OnPointer(WM_HWIN hWin, const UI_TextEntryParams* p, const GUI_POINTER_STA
 void _OnTimer(WM_HWIN hWin, WM_HTIMER hTimer) {
   if (S.Pressed == UI_TE_NO_KEY) return;
   if (WM_GetTimerId(hTimer) == _TIMER_HOLD) {
+    _HoldElapsed = 1;
     WM_RestartTimer(_hTimerRepeat, UI_TE_REPEAT_MS);
     return;
   }
+  if (!_HoldElapsed) return;  // still running from an earlier press
   if (S.Pressed == UI_TE_KEY_BACKSPACE) {
     UI_TextEntryBackspace();
     WM_RestartTimer(_hTimerRepeat, UI_TE_REPEAT_MS);
