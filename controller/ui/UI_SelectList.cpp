@@ -7,6 +7,7 @@
 #include "UI_Background.h"
 #include "UI_Carrier.h"
 #include "UI_Draw.h"
+#include "UI_TextEntry.h"
 #include "WM_Motion.h"
 
 namespace {
@@ -174,10 +175,10 @@ void UI_ScrollListTouchCallback(WM_MESSAGE* pMsg) {
       UI_ListInfo Info;
       _GetInfo(hColumn, &Info);
       int Row = p->y / UI_LIST_ROW;
-      if (Info.Mode == UI_LIST_EDIT && p->x >= WM_GetWindowSizeX(hWin) - 30) {
-        UI_OpenTextEntry(Info.hReceiver, nullptr, UI_TEXT_BUFFER_LEN, _RowValue(&Info, Row));
-      }
+      int Edit = Info.Mode == UI_LIST_EDIT && p->x >= WM_GetWindowSizeX(hWin) - 30;
       _Choose(hColumn, Row);
+      // The name is typed once the list has closed, so that the keyboard takes the side buttons from the page.
+      if (Edit) UI_EditUserDesignation(_RowValue(&Info, Row));
       break;
     }
     case WM_MOTION: {

@@ -72,6 +72,9 @@ void UI_TextEntryCallback(WM_MESSAGE* pMsg);
 // Installs the dialog as the dispatcher's text entry (UI_pfOpenTextEntry): it edits UI_TextBuffer, sends
 // UI_MSG_TEXT_DONE on OK and UI_MSG_HOME on Cancel, so that a code prompt can leave its page.
 void UI_InstallTextEntry(void);
+// Opens the keyboard on user designation Index (0..99) of TXT_UserDesignations, written there on OK; no title,
+// no message. 0 for an index outside the list.
+int UI_EditUserDesignation(int Index);
 
 //
 // The editing, independent of the window (used by the dialog; tests call it directly).

@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "GUI.h"
+#include "TXT_UserDesignations.h"
 #include "UI_EntryDialog.h"
 #include "UI_Main.h"
 #include "UI_TextEntryPrivate.h"
@@ -210,5 +211,15 @@ int _OpenForDispatcher(WM_HWIN hReceiver, const char16_t* pTitle, int MaxLen, in
 }
 
 }  // namespace
+
+int UI_EditUserDesignation(int Index) {
+  if (Index < 0 || Index >= TXT_UserDesignations.NumItems) return 0;
+  UI_TextEntryParams p = {};
+  p.ppTable = const_cast<char16_t**>(TXT_UserDesignations.papText);  // the names themselves are writable
+  p.Index = uint16_t(Index);
+  p.Mode = UI_TEXT_TO_TABLE;
+  p.MaxLen = TXT_USER_DESIGNATION_CHARS + 1;
+  return UI_CreateTextEntry(0, &p);
+}
 
 void UI_InstallTextEntry(void) { UI_pfOpenTextEntry = _OpenForDispatcher; }

@@ -3,7 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "FKT_Base.h"
 #include "UI_EntryDispatch.h"
+#include "UI_SelectList.h"
 #include "UI_TextEntry.h"
 #include "main_fixture.h"
 
@@ -251,6 +253,29 @@ TEST_F(TextEntryDialogTest, ABufferWithoutTerminatorIsReadAndWrittenOnlyWithinIt
   Ok();
   EXPECT_EQ(std::u16string(b.aText), u"xxxxx");
   EXPECT_EQ(std::u16string(b.aGuard, 4), u"GGGG");
+}
+
+TEST_F(TextEntryDialogTest, TheEditMarkOfADesignationListRenamesTheDesignationWithTheSideButtons) {
+  std::copy(u"Boiler", u"Boiler" + 7, FKT_UserDesignations[1]);
+  const char16_t* apTexts[2] = {FKT_UserDesignations[0], FKT_UserDesignations[1]};
+  UI_ItemTexts Texts = {apTexts, 2};
+  UI_EntryOptions Options = {{UI_LIST_EDIT, 0, 6, 0, 0}};
+  WM_SetWindowPos(hReceiver, 30, 100, 370, 40);  // the list opens under the line that asked
+  ASSERT_TRUE(UI_OpenListSelection(0, 0x11, hReceiver, 0, &Texts, nullptr, &Options));
+  Settle();
+  WM_HWIN hTouch = WM_GetFirstChild(UI_hListWin);
+  ASSERT_TRUE(hTouch);
+  Touch(WM_GetWindowPosX(hTouch) + WM_GetWindowSizeX(hTouch) - 10, WM_GetWindowPosY(hTouch) + 40 + 20);
+  EXPECT_FALSE(UI_hListWin);
+  ASSERT_TRUE(UI_hEntryDialog);
+  EXPECT_EQ(Text(), u"Boiler");
+  Type(u" 2");
+  Touch(460, 205);  // the lower side button confirms
+  EXPECT_FALSE(UI_hEntryDialog);
+  EXPECT_EQ(std::u16string(FKT_UserDesignations[1]), u"Boiler 2");
+  EXPECT_EQ(WM_GetCallback(UI_hBackButton), UI_SideButtonCallback);
+  EXPECT_EQ(UI_hEntryShield, 0);
+  EXPECT_EQ(UI_EditUserDesignation(100), 0);
 }
 
 }  // namespace
