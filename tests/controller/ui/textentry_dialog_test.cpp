@@ -119,12 +119,6 @@ TEST_F(TextEntryDialogTest, OneCapitalThenSmallLettersCapsLockAndThePages) {
   EXPECT_EQ(a[0], 0);
   Key(0);
   EXPECT_EQ(Text().size(), 7u);
-  // German has them.
-  ASSERT_EQ(TXT_SelectLanguage(TXT_LANG_GERMAN), 0);
-  UI_TextEntryExtraLabel(a);
-  EXPECT_EQ(std::u16string(a), u"ÄÖÜ");
-  Key(3);
-  EXPECT_EQ(Text().back(), u'ß');
 }
 
 TEST_F(TextEntryDialogTest, BackspaceAndClearWorkAtTheCursor) {
@@ -141,10 +135,6 @@ TEST_F(TextEntryDialogTest, BackspaceAndClearWorkAtTheCursor) {
   EXPECT_EQ(Text(), u"bc");
   Type(u"X");
   EXPECT_EQ(Text(), u"Xbc");
-  HostKey(GUI_KEY_RIGHT);
-  HostKey(GUI_KEY_RIGHT);
-  HostKey(GUI_KEY_RIGHT);
-  EXPECT_EQ(UI_TextEntryState.Cursor, 3);
   // A touch on the edit line puts the cursor behind the touched character.
   GUI_SetFont(&UI_Font24);
   Touch(WM_GetWindowPosX(UI_hEntryDialog) + 20 + GUI_GetCharDistX('X') / 2, WM_GetWindowPosY(UI_hEntryDialog) + 30);
@@ -190,22 +180,6 @@ TEST_F(TextEntryDialogTest, HostEnterConfirmsAndEscapeCancels) {
   EXPECT_TRUE(g_Messages.empty());
 }
 
-TEST_F(TextEntryDialogTest, ModeZeroWritesTheTableString) {
-  char16_t aName[25] = u"Pump";
-  char16_t* apTable[3] = {nullptr, nullptr, aName};
-  UI_TextEntryParams p = {};
-  p.ppTable = apTable;
-  p.Index = 2;
-  p.hNotify = hReceiver;
-  p.MaxLen = 25;
-  Open(p);
-  EXPECT_EQ(Text(), u"Pump");
-  Type(u" 2");
-  Ok();
-  EXPECT_EQ(std::u16string(aName), u"Pump 2");
-  EXPECT_TRUE(g_Messages.empty());
-}
-
 TEST_F(TextEntryDialogTest, AFileNameWithAColonCannotBeConfirmed) {
   Open(UI_TEXT_FILE_NAME + UI_TEXT_NOTIFY, 25, u"a:b");
   Ok();
@@ -217,8 +191,6 @@ TEST_F(TextEntryDialogTest, AFileNameWithAColonCannotBeConfirmed) {
   EXPECT_FALSE(UI_hEntryDialog);
   EXPECT_EQ(std::u16string(aBuffer), u"ab");
   EXPECT_EQ(g_Messages.size(), 1u);
-  EXPECT_FALSE(UI_TextEntryIsFileName(u"Plan\u00E4", 25));
-  EXPECT_TRUE(UI_TextEntryIsFileName(u"Plan 1.dat", 25));
   // Mode 16 is the table mode asking for a file name: it writes the table string, not the table.
   char16_t aName[25] = u"x*";
   char16_t* apTable[1] = {aName};

@@ -16,14 +16,14 @@ class TextEntryPageTest : public MainScreenTest {
  protected:
   void SetUp() override {
     MainScreenTest::SetUp();
-    UI_InstallMenuPages();
-    UI_InstallTextEntry();
+    UI_InstallStartup();  // as the running program: the menu pages and the keyboard
     // The network page needs the expert level; the user has none.
     SET_General.SetParameterRaw(SET_GEN_PAR_NETWORK_LEVEL, FKT_LEVEL_EXPERT);
     FKT_AccessLevels[0].Level = FKT_LEVEL_USER;
   }
   void TearDown() override {
     UI_pfOpenTextEntry = nullptr;
+    APP_UiHooks = {};
     MainScreenTest::TearDown();
   }
   void Key(int k) {
