@@ -48,6 +48,7 @@ void _AddLine(WM_HWIN hPage, uint8_t** ppFill, const UI_FILE_BLOCK& Proto, const
   UI_FILE_BLOCK* b = (UI_FILE_BLOCK*)UI_ArenaTake(ppFill, int(sizeof(UI_FILE_BLOCK)));
   if (!b) return;
   *b = Proto;
+  b->PathLen = uint16_t(PathLen);
   int n = snprintf(b->acName, sizeof(b->acName), "000%.*s%.*s", PathLen, pPath, ItemLen, pItem);
   if (n < 0 || n >= int(sizeof(b->acName))) b->acName[sizeof(b->acName) - 1] = 0;
   const char* pShow = pItem;
@@ -95,7 +96,13 @@ void _NewName(WM_HWIN hWin, UI_FILE_BLOCK* p) {
   UI_ReloadPage();
 }
 
-void _OnRelease(WM_HWIN hWin, UI_FILE_BLOCK* p) {
+void _OnRelease(WM_HWIN hWin, UI_FILE_BLOCK* p, const GUI_POINTER_STATE* pState) {
+  p->SendNode = 0;
+  int IconPart = pState->x < UI_FILE_ICON_PART_W && pState->y < UI_LINE_H;
+  if (IconPart && (p->Type == UI_FILE_DATA || p->Type == UI_FILE_FIRMWARE || p->Type == UI_FILE_OVERVIEW)) {
+    UI_ToggleFileActions(hWin);
+    return;
+  }
   switch (p->Type) {
     case UI_FILE_PARENT:
     case UI_FILE_FOLDER:
@@ -123,10 +130,15 @@ void _OnRelease(WM_HWIN hWin, UI_FILE_BLOCK* p) {
 // The answer of a dialog: the name written (with the load options in its first three characters), then the
 // node's result read when the listing named a result object.
 void _Answered(WM_HWIN hWin, UI_FILE_BLOCK* p, uint32_t Options, int WithOptions) {
+  size_t Base = strlen(p->acName);
   if (WithOptions) {
     for (int i = 0; i < 3; i++) p->acName[i] = char('0' + ((Options >> (8 * i)) & 0xFF) % 10);
+    // A file sent to another node carries the node behind its path.
+    if (p->SendNode) snprintf(p->acName + Base, sizeof(p->acName) - Base, "?%02d", p->SendNode);
   }
+  p->SendNode = 0;
   _WriteName(p);
+  p->acName[Base] = 0;
   if (!p->Result) {
     UI_MenuStackInstance.Back();
     return;
@@ -136,9 +148,8 @@ void _Answered(WM_HWIN hWin, UI_FILE_BLOCK* p, uint32_t Options, int WithOptions
 }
 
 void _Paint(WM_HWIN hWin, const UI_FILE_BLOCK* p) {
-  int w = WM_GetWindowSizeX(hWin), h = WM_GetWindowSizeY(hWin);
-  GUI_DrawGradientRoundedV(0, 0, w - 1, h - 1, 4, 0xE8CFB5, 0xD2B599);
-  GUI_DrawGradientRoundedV(2, 2, w - 3, h - 3, 4, 0xC6C6C6, 0xE9E9E9);
+  int w = WM_GetWindowSizeX(hWin);
+  UI__PaintFileFace(w, UI_LINE_H);  // an open action row lies below the face
   // The type's icon: a folder tab, a sheet, or a plus for a new entry.
   GUI_SetColor(0x606060);
   if (p->Type == UI_FILE_FOLDER || p->Type == UI_FILE_PARENT) {
@@ -238,10 +249,11 @@ void UI_FileLineCallback(WM_MESSAGE* pMsg) {
     WM_DefaultProc(pMsg);
     return;
   }
+  if (UI__FileActionAnswer(hWin, p, pMsg)) return;
   switch (pMsg->MsgId) {
     case WM_PAINT: _Paint(hWin, p); break;
     case WM_POINTER:
-      if (UI_ElementTouched(hWin, pMsg)) _OnRelease(hWin, p);
+      if (UI_ElementTouched(hWin, pMsg)) _OnRelease(hWin, p, (const GUI_POINTER_STATE*)pMsg->Data.p);
       break;
     case UI_MSG_TEXT_DONE:
       if (p->Type == UI_FILE_NEW) _NewName(hWin, p);
@@ -254,11 +266,6 @@ void UI_FileLineCallback(WM_MESSAGE* pMsg) {
     case UI_MSG_DIALOG_RESULT:
       if (int(pMsg->hWinSrc) == UI_MSG_CONFIRMED) _Answered(hWin, p, uint32_t(pMsg->Data.v), 1);
       break;
-    case WM_WHEEL: WM_SendToParent(hWin, pMsg); break;
-    case UI_MSG_REFRESH:
-    case UI_MSG_LOAD:
-    case UI_MSG_LOADED:
-    case UI_MSG_HIGHLIGHT: break;
-    default: WM_DefaultProc(pMsg);
+    default: UI__FileElementDefault(pMsg);
   }
 }
