@@ -3,7 +3,10 @@
 #include <cstring>
 
 #include "GUI.h"
+#include "FKT_Access.h"
 #include "OBJ_Access.h"
+#include "OS.h"
+#include "SET_Objects.h"
 #include "TXT_Groups.h"
 #include "TXT_Language.h"
 #include "UI_Draw.h"
@@ -15,7 +18,17 @@ UI_DIALOG_HOOKS UI_DialogHooks;
 
 namespace {
 
-enum { _PATH_MAX = 511, _MASK_ROOM = 3 };
+enum {
+  _PATH_MAX = 511,
+  _MASK_ROOM = 3,
+  _RESULT_INDEX = 0x4FF5,  // the node's result of a file action: object 0x4FF5, sub-index 6
+  _RESULT_SUB = 6,
+  _RESULT_SUCCESS = 2,     // the result is an item of the dialog titles; 2 means success
+  _ONLY_OK = 2,            // result dialog flags: Cancel inactive, or OK inactive
+  _ONLY_CANCEL = 1,
+  _REMOTE_RESULT_WAIT_MS = 500,
+  _SET_QUIET = 0x80,       // parameter flags of a change the screens make on their own
+};
 
 int _Hex(const char* s, int n, uint32_t* pOut) {
   uint32_t v = 0;
@@ -127,6 +140,22 @@ void _OnRelease(WM_HWIN hWin, UI_FILE_BLOCK* p, const GUI_POINTER_STATE* pState)
   }
 }
 
+// Loaded function data bring their own access codes: the shown node's level starts again from the user level,
+// and a level whose code is the program's default stays open without expiry.
+void _RestartAccess(void) {
+  int Node = int(UI_MenuStackInstance.GetNode() >> 24) & 63;
+  FKT_AccessLevels[Node].Level = FKT_LEVEL_USER;
+  SET_General.SetParameter(SET_GEN_PAR_CHANGED, 0, _SET_QUIET);
+  FKT_AccessTimeout = FKT_ACCESS_GRANT_SECONDS;
+  int Open = SET_General.IsLevelOpen(FKT_LEVEL_EXPERT)       ? FKT_LEVEL_EXPERT
+             : SET_General.IsLevelOpen(FKT_LEVEL_TECHNICIAN) ? FKT_LEVEL_TECHNICIAN
+                                                              : FKT_LEVEL_USER;
+  if (Open) {
+    FKT_AccessLevels[Node].Level = uint32_t(Open);
+    FKT_AccessTimeout = -1;
+  }
+}
+
 // The answer of a dialog: the name written (with the load options in its first three characters), then the
 // node's result read when the listing named a result object.
 void _Answered(WM_HWIN hWin, UI_FILE_BLOCK* p, uint32_t Options, int WithOptions) {
@@ -143,8 +172,22 @@ void _Answered(WM_HWIN hWin, UI_FILE_BLOCK* p, uint32_t Options, int WithOptions
     UI_MenuStackInstance.Back();
     return;
   }
+  // The node's result: another node is given time to act on the name first.
+  int Node = int(p->Result >> 24);
+  UI_SetBusy(1);
+  if (Node && !OBJ_IsOwnNode(Node)) OS_Sleep(_REMOTE_RESULT_WAIT_MS);
   uint8_t a[4] = {};
-  if (UI_ReadObject((p->Result & 0xFF000000u) | 6u << 16 | 0x4FF5, a, 4) <= 0) UI_MenuStackInstance.Back();
+  int n = UI_ReadObject(uint32_t(Node) << 24 | _RESULT_SUB << 16 | _RESULT_INDEX, a, 4);
+  UI_SetBusy(0);
+  if (n <= 0) {
+    UI_MenuStackInstance.Back();
+    return;
+  }
+  if (WithOptions) _RestartAccess();
+  uint32_t Result = uint32_t(a[0]) | uint32_t(a[1]) << 8 | uint32_t(a[2]) << 16 | uint32_t(a[3]) << 24;
+  if (UI_DialogHooks.pfResult) {
+    UI_DialogHooks.pfResult(hWin, int(Result), Result == _RESULT_SUCCESS ? _ONLY_OK : _ONLY_CANCEL);
+  }
 }
 
 void _Paint(WM_HWIN hWin, const UI_FILE_BLOCK* p) {
@@ -260,7 +303,11 @@ void UI_FileLineCallback(WM_MESSAGE* pMsg) {
       break;
     case UI_MSG_CONFIRMED: {
       int Title = int(pMsg->hWinSrc);
-      if ((Title == 0 || Title == 3 || Title == 21) && pMsg->Data.v != 1) _Answered(hWin, p, 0, 0);
+      if (pMsg->Data.v == 1) {
+        UI_MenuStackInstance.Back();  // the result dialog's OK
+      } else if (Title == 0 || Title == 3 || Title == 21) {
+        _Answered(hWin, p, 0, 0);
+      }
       break;
     }
     case UI_MSG_DIALOG_RESULT:

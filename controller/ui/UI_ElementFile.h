@@ -31,6 +31,9 @@ struct UI_DIALOG_HOOKS {
   void (*pfSendFile)(WM_HWIN hReceiver, const char* pName);
   // Starts the firmware transfer of the file at pPath to Node and follows it.
   void (*pfSendFirmware)(WM_HWIN hReceiver, int Node, const char* pPath);
+  // The result of a file action: a confirmation with the title TextIndex, Value 1 (its OK answers
+  // UI_MSG_CONFIRMED with data 1) and Flags (1: only Cancel, 2: only OK).
+  void (*pfResult)(WM_HWIN hReceiver, int TextIndex, int Flags);
 };
 extern UI_DIALOG_HOOKS UI_DialogHooks;
 

@@ -182,7 +182,7 @@ void UI_FileActionCallback(WM_MESSAGE* pMsg) {
 int UI__FileActionAnswer(WM_HWIN hLine, UI_FILE_BLOCK* p, const WM_MESSAGE* pMsg) {
   switch (pMsg->MsgId) {
     case UI_MSG_CONFIRMED:
-      if (int(pMsg->hWinSrc) != _TITLE_DELETE) return 0;
+      if (int(pMsg->hWinSrc) != _TITLE_DELETE || pMsg->Data.v == 1) return 0;  // data 1: a result dialog's OK
       if (p->Action) {
         UI_SetBusy(1);
         UI_WriteObject(p->Action, p->acName, int(strlen(p->acName)) + 1);

@@ -2,7 +2,9 @@
 // listing's objects, a file sent to another node.
 #include <string>
 
+#include "APP_Host.h"
 #include "CAN_Node.h"
+#include "FKT_Access.h"
 #include "SDO_Client.h"
 #include "UI_Element.h"
 #include "UI_ElementFile.h"
@@ -23,7 +25,11 @@ struct Asked {
   std::u16string Text;
   std::string Name;
   int Node = 0;
+  int Flags = -1;
+  int Slept = 0;
 } g_Asked;
+void _Result(WM_HWIN h, int Title, int Flags) { g_Asked.hReceiver = h, g_Asked.Title = Title, g_Asked.Flags = Flags; }
+void _Delay(int Ms) { g_Asked.Slept += Ms; }
 
 void _Confirm(WM_HWIN h, int Title, const char16_t* s) { g_Asked.hReceiver = h, g_Asked.Title = Title, g_Asked.Text = s; }
 void _LoadOptions(WM_HWIN h, const char16_t* s) { g_Asked.hReceiver = h, g_Asked.Text = s; }
@@ -55,7 +61,7 @@ class FileListTest : public MainScreenTest {
     fakenode::Install();
     fakenode::Writes().clear();
     CAN_NodeTable[fakenode::kNode] = {1, 135, 0, {}};
-    UI_DialogHooks = {_Confirm, _LoadOptions, _SendFile, _SendFirmware};
+    UI_DialogHooks = {_Confirm, _LoadOptions, _SendFile, _SendFirmware, _Result};
     UI_pfOpenTextEntry = _TextEntry;
     g_Asked = {};
     // A page of node 5 with one file entry: its listing names a result, action and rename object.
@@ -63,6 +69,7 @@ class FileListTest : public MainScreenTest {
     Serve(0x0110, Listing("C:\\DATA\\?E00000122?A00000120?R00000121?LHeating.dat?BBoard.bin?XPlant.q7f"));
   }
   void TearDown() override {
+    APP_HostHooks.pfDelay = nullptr;
     UI_DialogHooks = {};
     UI_pfOpenTextEntry = nullptr;
     fakenode::Remove();
@@ -125,6 +132,31 @@ TEST_F(FileListTest, TheIconOpensTheActionRowAndDeleteAndRenameWriteTheirObjects
   TouchIn(Line(0), 200, 20);
   EXPECT_EQ(g_Asked.hReceiver, Line(0));
   EXPECT_EQ(g_Asked.Text, u"Heating.dat");
+}
+
+TEST_F(FileListTest, LoadedDataShowTheNodesResultAndRestartTheAccessLevel) {
+  ASSERT_EQ(UI_MenuStackInstance.Open(kRoot5, 0), UI_SHOW_OK);
+  Settle();
+  APP_HostHooks.pfDelay = _Delay;
+  fakenode::Objects()[{0x4FF5, 6}] = {2, 0, 0, 0};
+  FKT_AccessLevels[fakenode::kNode].Level = FKT_LEVEL_EXPERT;
+  WM_HWIN hLine = Line(0);
+  Send(hLine, UI_MSG_DIALOG_RESULT, UI_MSG_CONFIRMED, 0x000102);  // the load options' answer
+  EXPECT_EQ(Written(0x0120), std::string("210C:\\DATA\\Heating.dat", 23));
+  EXPECT_EQ(g_Asked.Slept, 500);  // another node is given time before its result is read
+  EXPECT_EQ(g_Asked.hReceiver, hLine);
+  EXPECT_EQ(g_Asked.Title, 2);
+  EXPECT_EQ(g_Asked.Flags, 2);  // success: only OK
+  // The factory codes are set: the node starts again from the user level, which expires as usual.
+  EXPECT_EQ(FKT_AccessLevels[fakenode::kNode].Level, uint32_t(FKT_LEVEL_USER));
+  EXPECT_EQ(FKT_AccessTimeout, FKT_ACCESS_GRANT_SECONDS);
+  fakenode::Objects()[{0x4FF5, 6}] = {18, 0, 0, 0};
+  Send(hLine, UI_MSG_CONFIRMED, 0, 0);  // replace the file: confirmed
+  EXPECT_EQ(g_Asked.Title, 18);
+  EXPECT_EQ(g_Asked.Flags, 1);  // a failure: only Cancel
+  // The result dialog's OK goes back to the page before.
+  Send(hLine, UI_MSG_CONFIRMED, 18, 1);
+  EXPECT_EQ(UI_MenuStackInstance.GetNode(), uint32_t(UI_ROOT_MENU));
 }
 
 TEST_F(FileListTest, AFileSentToANodeCarriesTheNodeAndFirmwareGoesToTheTransfer) {
