@@ -55,6 +55,11 @@ int SIM_InitHost(void) {
 static int _RunWindows(void) {
   if (*SIM_CommandLine) SIM_SetErrorBox(0);  // started with words: errors go to the log and the file only
   SIM__SetAccelerators();
+  int xLogo, yLogo;
+  if (const uint32_t* pLogo = SIM__GetLogo(&xLogo, &yLogo)) {
+    PLAT_DIB Icon = {pLogo, xLogo, yLogo, xLogo * 4, 32, nullptr};
+    PLAT_SetAppIcon(&Icon);
+  }
   SIM__AppResetStartup();
   int Mode = SIM_GetDeviceMode();
   int UseDevice = Mode == 1 || (Mode == 0 && SIM__GuiGetNumLayers() == 1);

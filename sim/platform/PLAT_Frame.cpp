@@ -127,6 +127,7 @@ void PLAT__Frame::mouseMoveEvent(QMouseEvent* e) {
     return;
   }
   setGeometry(r);
+  PlaceClient();
 }
 
 void PLAT__Frame::mouseReleaseEvent(QMouseEvent* e) {

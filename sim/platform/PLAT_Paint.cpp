@@ -1,5 +1,7 @@
 // Painting of a window: device-independent bitmaps 1:1 or stretched, filled rectangles and text; and the grab
 // of what a window shows.
+#include <QApplication>
+#include <QIcon>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
@@ -52,6 +54,11 @@ void PLAT_DrawDIB(PLAT_HPAINT hdc, int xDst, int yDst, int xSizeDst, int ySizeDs
   if (!hdc || Image.isNull()) return;
   hdc->pPainter->setRenderHint(QPainter::SmoothPixmapTransform, false);
   hdc->pPainter->drawImage(QRect(xDst, yDst, xSizeDst, ySizeDst), Image, QRect(xSrc, ySrc, xSizeSrc, ySizeSrc));
+}
+
+void PLAT_SetAppIcon(const PLAT_DIB* pDib) {
+  QImage Image = PLAT__WrapDIB(pDib);
+  if (!Image.isNull() && QApplication::instance()) QApplication::setWindowIcon(QIcon(QPixmap::fromImage(Image.copy())));
 }
 
 void PLAT_FillRect(PLAT_HPAINT hdc, int x, int y, int xSize, int ySize, uint32_t Color) {

@@ -373,8 +373,15 @@ void PLAT_GetWindowRect(PLAT_HWIN hWin, int* px, int* py, int* pxSize, int* pySi
   *pySize = r.height();
 }
 
+// A hidden widget learns of a new size only when shown: a frame places its client area at once.
+static void _PlaceFrameClient(PLAT_WINDOW* pWin) {
+  if (PLAT__Frame* pFrame = dynamic_cast<PLAT__Frame*>(pWin->pOuter)) pFrame->PlaceClient();
+}
+
 void PLAT_MoveWindow(PLAT_HWIN hWin, int x, int y, int xSize, int ySize) {
-  if (PLAT_IsWindow(hWin)) hWin->pOuter->setGeometry(x, y, xSize, ySize);
+  if (!PLAT_IsWindow(hWin)) return;
+  hWin->pOuter->setGeometry(x, y, xSize, ySize);
+  _PlaceFrameClient(hWin);
 }
 
 void PLAT_SetClientSize(PLAT_HWIN hWin, int xSize, int ySize) {
@@ -384,6 +391,7 @@ void PLAT_SetClientSize(PLAT_HWIN hWin, int xSize, int ySize) {
   } else if (hWin->Style & PLAT_STYLE_CHILD) {
     int f = PLAT_GetSystemMetric(PLAT_SM_CXFRAME), Caption = PLAT_GetSystemMetric(PLAT_SM_CYCAPTION);
     hWin->pOuter->resize(xSize + 2 * f, ySize + Caption + 2 * PLAT_GetSystemMetric(PLAT_SM_CYFRAME));
+    _PlaceFrameClient(hWin);
   } else {
     int yMenu = hWin->pMenuBar ? hWin->pMenuBar->sizeHint().height() : 0;
     hWin->pOuter->resize(xSize, ySize + yMenu);
@@ -616,8 +624,17 @@ void PLAT_InjectKey(PLAT_HWIN hWin, uint32_t VirtKey, const char* pText, int Shi
   QCoreApplication::sendEvent(hWin->pClient, &Event);
 }
 
+static void _InjectMouse(QWidget* pWidget, uint32_t Msg, int x, int y, uint32_t Buttons);
+
 void PLAT_InjectMouse(PLAT_HWIN hWin, uint32_t Msg, int x, int y, uint32_t Buttons) {
-  if (!PLAT_IsWindow(hWin)) return;
+  if (PLAT_IsWindow(hWin)) _InjectMouse(hWin->pClient, Msg, x, y, Buttons);
+}
+
+void PLAT_InjectFrameMouse(PLAT_HWIN hWin, uint32_t Msg, int x, int y, uint32_t Buttons) {
+  if (PLAT_IsWindow(hWin) && hWin->pOuter != hWin->pClient) _InjectMouse(hWin->pOuter, Msg, x, y, Buttons);
+}
+
+static void _InjectMouse(QWidget* pWidget, uint32_t Msg, int x, int y, uint32_t Buttons) {
   Qt::MouseButtons State;
   if (Buttons & PLAT_BTN_LEFT) State |= Qt::LeftButton;
   if (Buttons & PLAT_BTN_RIGHT) State |= Qt::RightButton;
@@ -640,13 +657,13 @@ void PLAT_InjectMouse(PLAT_HWIN hWin, uint32_t Msg, int x, int y, uint32_t Butto
   }
   QPointF Local(x, y);
   if (Msg == PLAT_MSG_WHEEL) {
-    QWheelEvent Wheel(Local, hWin->pClient->mapToGlobal(Local), QPoint(), QPoint(0, int16_t(Buttons >> 16)), State,
+    QWheelEvent Wheel(Local, pWidget->mapToGlobal(Local), QPoint(), QPoint(0, int16_t(Buttons >> 16)), State,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(hWin->pClient, &Wheel);
+    QCoreApplication::sendEvent(pWidget, &Wheel);
     return;
   }
-  QMouseEvent Event(Type, Local, hWin->pClient->mapToGlobal(Local), Button, State, Qt::NoModifier);
-  QCoreApplication::sendEvent(hWin->pClient, &Event);
+  QMouseEvent Event(Type, Local, pWidget->mapToGlobal(Local), Button, State, Qt::NoModifier);
+  QCoreApplication::sendEvent(pWidget, &Event);
 }
 
 void PLAT_InjectDrop(PLAT_HWIN hWin, const char* const* paPath, int NumPaths) {

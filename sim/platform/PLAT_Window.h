@@ -172,6 +172,9 @@ int PLAT_IsMenuItemEnabled(PLAT_HMENU hMenu, uint32_t Command);   // 0 also when
 void PLAT_SetMenuBar(PLAT_HWIN hWin, PLAT_HMENU hMenu);  // the window keeps the menu
 void PLAT_ShowPopupMenu(PLAT_HMENU hMenu, PLAT_HWIN hTarget);  // at the cursor; commands to hTarget
 
+// The picture that the desktop shows for the program's windows.
+void PLAT_SetAppIcon(const PLAT_DIB* pDib);
+
 // Message boxes and beeps.
 enum { PLAT_BOX_PLAIN = 0, PLAT_BOX_ERROR = 0x10, PLAT_BOX_WARNING = 0x30, PLAT_BOX_INFO = 0x40 };
 int PLAT_MessageBox(PLAT_HWIN hOwner, const char* pText, const char* pCaption, uint32_t Style);
@@ -188,6 +191,8 @@ enum : uint32_t {
 // Test support: feed input through the same path as real events, and grab what a window shows.
 void PLAT_InjectKey(PLAT_HWIN hWin, uint32_t VirtKey, const char* pText, int Shift, int Pressed);
 void PLAT_InjectMouse(PLAT_HWIN hWin, uint32_t Msg, int x, int y, uint32_t Buttons);  // wheel: delta << 16
+// The same on the decorations of a child frame: x, y relative to its outer rectangle.
+void PLAT_InjectFrameMouse(PLAT_HWIN hWin, uint32_t Msg, int x, int y, uint32_t Buttons);
 void PLAT_InjectDrop(PLAT_HWIN hWin, const char* const* paPath, int NumPaths);
 // Renders the window's client area into pDest (0xAARRGGBB, xSize * ySize); returns 0 on success.
 int PLAT_GrabWindow(PLAT_HWIN hWin, uint32_t* pDest, int xSize, int ySize);

@@ -206,3 +206,33 @@ TEST(FramesTitle, ShowsTheStateAndQuitsWithoutApplication) {
   PLAT_GetWindowText(hMain, acTitle, sizeof(acTitle));
   EXPECT_STREQ(acTitle, "unchanged");
 }
+
+TEST_F(FramesTest, CaptionMovesBorderResizesAndCloseBoxCloses) {
+  PLAT_HWIN hColors = PLAT_FindChild(hMain, SIM_CLASS_COLOR_FRAME, "Colors #0");
+  ASSERT_TRUE(hColors);
+  RECT r = _Rect(hColors);
+  PLAT_InjectFrameMouse(hColors, PLAT_MSG_LEFTDOWN, 30, f + 5, PLAT_BTN_LEFT);   // on the caption
+  PLAT_InjectFrameMouse(hColors, PLAT_MSG_MOUSEMOVE, 30 + 40, f + 5 + 25, PLAT_BTN_LEFT);
+  PLAT_InjectFrameMouse(hColors, PLAT_MSG_LEFTUP, 30 + 40, f + 5 + 25, 0);
+  RECT m = _Rect(hColors);
+  EXPECT_EQ(m.x, r.x + 40);
+  EXPECT_EQ(m.y, r.y + 25);
+  EXPECT_EQ(m.xSize, r.xSize);
+  PLAT_InjectFrameMouse(hColors, PLAT_MSG_LEFTDOWN, m.xSize - 1, m.ySize - 1, PLAT_BTN_LEFT);   // lower right
+  PLAT_InjectFrameMouse(hColors, PLAT_MSG_MOUSEMOVE, m.xSize + 19, m.ySize + 9, PLAT_BTN_LEFT);
+  PLAT_InjectFrameMouse(hColors, PLAT_MSG_LEFTUP, m.xSize + 19, m.ySize + 9, 0);
+  RECT s = _Rect(hColors);
+  EXPECT_EQ(s.x, m.x);
+  EXPECT_EQ(s.xSize, m.xSize + 20);
+  EXPECT_EQ(s.ySize, m.ySize + 10);
+  int xSize, ySize;
+  PLAT_GetClientSize(hColors, &xSize, &ySize);
+  EXPECT_EQ(xSize, s.xSize - 2 * f);   // the client area follows
+  EXPECT_EQ(ySize, s.ySize - Caption - 2 * f);
+  int xClose = s.xSize - f - 2 - (Caption - 4) / 2, yClose = f + 2 + (Caption - 4) / 2;
+  PLAT_InjectFrameMouse(hColors, PLAT_MSG_LEFTDOWN, xClose, yClose, PLAT_BTN_LEFT);
+  EXPECT_TRUE(PLAT_IsWindow(hColors));   // closes on release, not on press
+  PLAT_InjectFrameMouse(hColors, PLAT_MSG_LEFTUP, xClose, yClose, 0);
+  PLAT_ProcessEvents();
+  EXPECT_FALSE(PLAT_FindChild(hMain, SIM_CLASS_COLOR_FRAME, nullptr));
+}
