@@ -63,7 +63,8 @@ WM_HWIN UI_CreatePanel(WM_CALLBACK* InnerCallback, const void* pUserData, int Us
                        WM_CALLBACK* MiddleCallback, int ScrollOffset) {
   UI_ScreenFlags |= UI_SCREEN_PANEL;
   int MainVisible = WM_IsVisible(UI_hMainWin);
-  // A panel that follows another one stands on the snapshot that was taken for the first.
+  // A panel that replaces another one (a further tab of the page) keeps the picture under the first, unless the
+  // first stood over the overview without a carrier.
   int Snapshot = 1;
   if (UI_hPanel) {
     WM_DeleteWindow(UI_hPanel);
