@@ -1,62 +1,44 @@
 // Bars composed of three segment pictures, their corners rounded against the panel picture.
-#include "GoldenLCD.h"
 #include "UI_Draw.h"
 #include "UI_GraphicsCache.h"
-#include "UI_Panel.h"
 #include "gfx_test_util.h"
 
 namespace {
 
-constexpr GUI_COLOR kMagenta = 0xFF00FF;
 const GUI_RECT kBar = {100, 100, 200, 140};
 constexpr int kDx = 3, kDy = 2;
 
 GUI_COLOR OnDisplay(GUI_COLOR c) { return LCD_CC_BGR565_Index2Color(LCD_CC_BGR565_Color2Index(c & 0xFFFFFF)); }
 
 void _Paint(WM_MESSAGE* pMsg) {
-  if (pMsg->MsgId != WM_PAINT) {
-    WM_DefaultProc(pMsg);
-    return;
-  }
-  GUI_SetBkColor(kMagenta);
+  if (pMsg->MsgId != WM_PAINT) return WM_DefaultProc(pMsg);
+  GUI_SetBkColor(0xFF00FF);
   GUI_Clear();
   UI_DrawSegmentBar(&kBar, kDx, kDy, UI_ahMemdevTabSeg41);
 }
 
-class SegmentBarTest : public GfxTest {
- protected:
-  void SetUp() override {
-    GfxTest::SetUp();
-    ASSERT_EQ(UI_LoadGraphics(), 0);
-  }
-};
+using SegmentBarTest = GfxTest;
 
 TEST_F(SegmentBarTest, SegmentsTileTheBarAndItsCornersTakeThePanelPicture) {
-  WM_HWIN h = WM_CreateWindow(0, 0, 480, 272, WM_CF_SHOW, _Paint, 0);
+  ASSERT_EQ(UI_LoadGraphics(), 0);
+  WM_CreateWindow(0, 0, 480, 272, WM_CF_SHOW, _Paint, 0);
   WM_Exec();
-  const GUI_HMEM* s = UI_ahMemdevTabSeg41;
-  int x0 = kBar.x0 + kDx, y = kBar.y0 + kDy + 20;
-  auto Seg = [&](int i, int x) { return OnDisplay(UI_MemdevPixel(s[i], x, 20)); };
-  EXPECT_EQ(LCD_GetPixelColor(x0 + 2, y), Seg(0, 2));
-  for (int x = x0 + 5; x < kBar.x1 - 5 + kDx; x++) ASSERT_EQ(LCD_GetPixelColor(x, y), Seg(1, (x - x0) % 5)) << x;
-  for (int i = 0; i < 5; i++) EXPECT_EQ(LCD_GetPixelColor(kBar.x1 - 5 + kDx + i, y), Seg(2, i)) << i;
-  EXPECT_EQ(LCD_GetPixelColor(kBar.x1 + kDx, y), kMagenta);  // the bar ends before x1
-  EXPECT_EQ(LCD_GetPixelColor(x0, kBar.y0 + kDy + 41), kMagenta);  // as high as the segments
-  // The corner pattern (4, 2, 1, 1 pixels) shows the panel picture standing at (16, 40).
-  auto Panel = [](int x, int yy) { return OnDisplay(UI_MemdevPixel(UI_hMemdevPanel, x - 16, yy - 40)); };
-  int yTop = kBar.y0 + kDy, yBottom = yTop + 40, x1 = kBar.x1 - 1 + kDx;
-  for (int i = 0; i < 4; i++) {
-    EXPECT_EQ(LCD_GetPixelColor(x0 + i, yTop), Panel(x0 + i, yTop)) << i;
-    EXPECT_EQ(LCD_GetPixelColor(x1 - i, yBottom), Panel(x1 - i, yBottom)) << i;
+  auto Seg = [](int i, int x, int y) { return OnDisplay(UI_MemdevPixel(UI_ahMemdevTabSeg41[i], x, y)); };
+  auto Panel = [](int x, int y) { return OnDisplay(UI_MemdevPixel(UI_hMemdevPanel, x - 16, y - 40)); };
+  int x0 = kBar.x0 + kDx, x1 = kBar.x1 - 1 + kDx, y0 = kBar.y0 + kDy, y1 = y0 + 40;
+  for (int x = x0; x <= x1; x++) {  // left, middles every 5 pixels, right ending before x1
+    int Part = x < x0 + 5 ? 0 : x > x1 - 5 ? 2 : 1;
+    ASSERT_EQ(LCD_GetPixelColor(x, y0 + 20), Seg(Part, Part == 2 ? x - (x1 - 4) : (x - x0) % 5, 20)) << x;
   }
-  auto Left = [&](int x, int yy) { return OnDisplay(UI_MemdevPixel(s[0], x, yy)); };
-  EXPECT_EQ(LCD_GetPixelColor(x0 + 4, yTop), Left(4, 0));
-  EXPECT_EQ(LCD_GetPixelColor(x0 + 1, yTop + 1), Panel(x0 + 1, yTop + 1));
-  EXPECT_EQ(LCD_GetPixelColor(x0 + 2, yTop + 1), Left(2, 1));
-  EXPECT_EQ(LCD_GetPixelColor(x0, yTop + 3), Panel(x0, yTop + 3));
-  EXPECT_EQ(LCD_GetPixelColor(x0, yTop + 4), Left(0, 4));
-  WM_DeleteWindow(h);
-  EXPECT_TRUE(Errors().empty());
+  EXPECT_EQ(LCD_GetPixelColor(x1 + 1, y0 + 20), 0xFF00FFu);
+  EXPECT_EQ(LCD_GetPixelColor(x0, y1 + 1), 0xFF00FFu);  // as high as the segments
+  for (int i = 0; i < 4; i++) {  // the corner pattern: 4, 2, 1, 1 pixels
+    EXPECT_EQ(LCD_GetPixelColor(x0 + i, y0), Panel(x0 + i, y0)) << i;
+    EXPECT_EQ(LCD_GetPixelColor(x1 - i, y1), Panel(x1 - i, y1)) << i;
+  }
+  EXPECT_EQ(LCD_GetPixelColor(x0 + 4, y0), Seg(0, 4, 0));
+  EXPECT_EQ(LCD_GetPixelColor(x0, y0 + 3), Panel(x0, y0 + 3));
+  EXPECT_EQ(LCD_GetPixelColor(x0, y0 + 4), Seg(0, 0, 4));
 }
 
 }  // namespace
