@@ -8,7 +8,6 @@
 #include "FUNKTION_Meldung.h"
 #include "GUI.h"
 #include "LCDSIM.h"
-#include "TXT_Language.h"
 #include "SIM.h"
 #include "SIM_Bridge.h"
 #include "UI_Main.h"
@@ -124,7 +123,6 @@ void SIM__GuiInstall(void) {
   APP_HostHooks.pfGetTime = _AppGetTime;
   UI_InstallStartup();  // the controller's screens join the main task
   UI_pPointerMoved = &SIM_PointerMoved;
-  if (!APP_UiHooks.pfBuildTexts) APP_UiHooks.pfBuildTexts = TXT_BuildTexts;
 }
 
 void SIM__AppMainTask(void) {
