@@ -1,6 +1,7 @@
 // The screens' start-up.
 #include "UI_Startup.h"
 
+#include "UI_Calendar.h"
 #include "UI_MenuPage.h"
 #include "UI_TextEntry.h"
 
@@ -97,6 +98,7 @@ void UI_InstallStartup(void) {
   APP_UiHooks.pfCreateMainScreen = UI_CreateMainScreen;
   UI_InstallMenuPages();
   UI_InstallTextEntry();
+  UI_InstallCalendar();
   APP_UiHooks.pfExecGui = UI_ExecGui;
   APP_UiHooks.pfSendBack = UI_SendBack;
 }
