@@ -181,6 +181,9 @@ void _RenderTile(GUI_HMEM hMem, int Symbol) {
   UI__RenderInto(
       hMem,
       [](int w, int h, const void* p) {
+        // The picture leaves its corners out: clear them, so that no heap contents show there.
+        GUI_SetColor(GUI_BLACK);
+        GUI_FillRect(0, 0, w - 1, h - 1);
         UI__DrawPicture(UI_PIC_TILE, 0, 0);
         UI__DrawTileSymbol(*static_cast<const int*>(p), 4, 4);
       },

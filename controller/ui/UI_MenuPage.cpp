@@ -12,6 +12,7 @@
 #include "TXT_Language.h"
 #include "UI_Element.h"
 #include "UI_ElementLine.h"
+#include "UI_ElementTile.h"
 #include "UI_EntryDispatch.h"
 #include "UI_GraphicsCache.h"
 #include "UI_Main.h"
@@ -24,6 +25,9 @@ int UI_PageContentHeight;
 namespace {
 
 enum { _KIND_TILES = 1, _KIND_LIST = 2, _KIND_LINES = 7 };
+
+// An element builder of a page kind; never reads beyond pEnd (the menu buffer's last record).
+typedef int _BUILDER(WM_HWIN hParent, uint32_t Menu, const uint8_t* pRec, uint8_t** ppFill, const uint8_t* pEnd);
 
 uint32_t _Word(const uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24; }
 
@@ -85,16 +89,24 @@ void _SendLoadSequence(WM_HWIN hPage) {
   UI_SendLoaded(hPage, 0);
 }
 
-// The records of a value-line page, each passed to the builder its code asks for.
-void _BuildLines(WM_HWIN hPage, uint32_t Address, const uint8_t* pMenu, int Start) {
+// Passes the records of the description one after another to the page kind's builder until the end record.
+void _BuildElements(_BUILDER* pfBuild, WM_HWIN hPage, uint32_t Address, const uint8_t* pMenu, int Start) {
   UI_MenuStack* s = &UI_MenuStackInstance;
   uint8_t* pFill = s->GetPageArea();
   const uint8_t* pEnd = pMenu + UI_MenuStack::GetMenuBufferSize() - 4;
   for (const uint8_t* r = pMenu + Start; r < pEnd && (r[0] || r[1]);) {
-    int n = UI_BuildLineElement(hPage, Address, r, &pFill, pEnd);
+    int n = pfBuild(hPage, Address, r, &pFill, pEnd);
     r += 4 * (n > 0 ? n : 1);
   }
   s->SetFillPointer(pFill);
+}
+
+_BUILDER* _PageBuilder(int PageKind) {
+  switch (PageKind) {
+    case _KIND_TILES: return UI_BuildIconTile;
+    case _KIND_LINES: return UI_BuildLineElement;
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -167,9 +179,10 @@ int UI_BuildMenuPage(int ListPosition) {
     return UI_SHOW_FAILED;
   }
   int PageKind = (Kind >> 8) & 0xFF;
-  if (PageKind != _KIND_LINES) {
-    // The tile, list, panel and structured pages are built by their own handlers; until they exist the plain
-    // list page shows their links.
+  _BUILDER* pfBuild = _PageBuilder(PageKind);
+  if (!pfBuild) {
+    // The structured pages are built by their own handler; until it exists the plain list page shows their
+    // links.
     _GiveSemaphore();
     return UI_BuildListPage(ListPosition);
   }
@@ -183,12 +196,24 @@ int UI_BuildMenuPage(int ListPosition) {
     _GiveSemaphore();
     return UI_SHOW_FAILED;
   }
-  _BuildLines(hPage, Address, pMenu, Start);
+  _BuildElements(pfBuild, hPage, Address, pMenu, Start);
   _GiveSemaphore();
   _SendLoadSequence(hPage);
-  WM_SendMessageNoPara(hPage, UI_MSG_RELAYOUT);
+  int Height = 0;
+  if (PageKind == _KIND_TILES) {
+    Height = UI_LayoutIconTiles(hPage);
+    WM_SetYSize(hPage, Height);
+  } else {
+    WM_SendMessageNoPara(hPage, UI_MSG_RELAYOUT);
+  }
   UI_RestoreScrollPosition(hPage, ListPosition);
   WM_MOTION_SetMoveable(hPage, WM_CF_MOTION_Y, 1);
+  if (PageKind == _KIND_TILES) {
+    WM_MESSAGE Msg = {};
+    Msg.MsgId = UI_MSG_CONTENT_HEIGHT;
+    Msg.Data.v = Height;
+    WM_SendMessage(hPage, &Msg);
+  }
   return UI_SHOW_OK;
 }
 

@@ -135,7 +135,9 @@ TEST_F(FileListTest, AFileOfTheOwnCardIsSentToANode) {
   Send(Line(1), UI_MSG_NODE_CHOSEN, UI_MSG_CONFIRMED, 12);
   EXPECT_EQ(g.Node, 12);
   EXPECT_EQ(g.Name, "C:\\DATA\\Board.bin");
-  // Function data: the load options first, then the name with the node behind it, which is not kept.
+  // Function data: the load options first, then the name with the node behind it, which is not kept. The node
+  // answers a result, so that the page stays (going back would build the root page over the line's block).
+  fakenode::Objects()[{0x4FF5, 6}] = {2, 0, 0, 0};
   Send(Line(0), UI_MSG_NODE_CHOSEN, UI_MSG_CONFIRMED, 7);
   Send(Line(0), UI_MSG_DIALOG_RESULT, UI_MSG_CONFIRMED, 0x020100);
   EXPECT_EQ(Written(0x0120), "012C:\\DATA\\Heating.dat?07");

@@ -10,7 +10,6 @@
 #include "OBJ_Access.h"
 #include "OBJ_Map.h"
 #include "SET_Objects.h"
-#include "UI_MainListPage.h"
 #include "main_fixture.h"
 #include "txt_test_util.h"
 
@@ -52,7 +51,6 @@ class LangMainScreen : public MainScreenTest {
     for (int i = 2; i + 1 < n && (b[i] || b[i + 1]); i += 2) s += char16_t(b[i] | b[i + 1] << 8);
     return TxtUtf8(s.c_str());
   }
-  static int RowY(int i) { return WM_GetWindowPosY(Page()) + 6 + i * UI_LIST_ROW_H + 15; }
   std::filesystem::path Docs;
 };
 
@@ -70,7 +68,7 @@ TEST_F(LangMainScreen, TheRootMenuFollowsTheLanguageSettingAtOnce) {
 }
 
 TEST_F(LangMainScreen, TheShownPageIsReadAgainAtItsScrollPosition) {
-  Touch(100, RowY(0));  // Inputs: one line per input, named by the controller
+  TouchElement(0);  // Inputs: one line per input, named by the controller
   ASSERT_EQ(UI_MenuStackInstance.GetNode(), 0x5801u);
   WM_MESSAGE Msg = {};
   Msg.MsgId = WM_WHEEL;

@@ -14,6 +14,7 @@
 #include "SYS_Clock.h"
 #include "TXT_Language.h"
 #include "UI_Main.h"
+#include "UI_MenuPage.h"
 #include "UI_Startup.h"
 
 // 2026-03-17 (a Tuesday) 14:05:00 on the controller's clock, as the node status answers it.
@@ -36,6 +37,7 @@ class MainScreenTest : public GuiTest {
     WM_Init();
     GUI_MEMDEV__Init();
     WM_MOTION_Enable(1);
+    UI_InstallMenuPages();  // as the running program: the menu pages are built from their descriptions
     UI_CreateMainScreen();
     Settle();
   }
@@ -72,6 +74,16 @@ class MainScreenTest : public GuiTest {
     Settle();
   }
   static WM_HWIN Page() { return WM_GetFirstChild(UI_hPageArea); }
+  // The i-th element window of the shown page (a tile of the root menu, a line of a value-line page).
+  static WM_HWIN Element(int i) {
+    WM_HWIN h = WM_GetFirstChild(Page());
+    while (h && i--) h = WM_GetNextSibling(h);
+    return h;
+  }
+  // Screen point in the middle of the i-th element of the shown page.
+  static int ElementX(int i) { return WM_GetWindowPosX(Element(i)) + WM_GetWindowSizeX(Element(i)) / 2; }
+  static int ElementY(int i) { return WM_GetWindowPosY(Element(i)) + WM_GetWindowSizeY(Element(i)) / 2; }
+  void TouchElement(int i) { Touch(ElementX(i), ElementY(i)); }
 
   TestClock Clock;
   volatile uint8_t PointerMoved = 0;

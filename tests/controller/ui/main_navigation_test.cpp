@@ -1,7 +1,6 @@
 // Navigation by touch: links of the page, the side buttons with their debounce, home and back, language.
 #include "main_fixture.h"
 
-#include "UI_MainListPage.h"
 #include "UI_Startup.h"
 
 namespace {
@@ -10,8 +9,8 @@ constexpr int kBackX = 450, kBackY = 200, kHomeX = 450, kHomeY = 90;
 
 using MainNavigationTest = MainScreenTest;
 
-// Screen y of the middle of row i of the shown list page.
-int RowY(int i) { return WM_GetWindowPosY(WM_GetFirstChild(UI_hPageArea)) + 6 + i * UI_LIST_ROW_H + 15; }
+// The root menu's tiles: 0 inputs, 2 fixed values, 3 functions.
+constexpr int kInputs = 0, kFixedValues = 2, kFunctions = 3;
 
 TEST_F(MainNavigationTest, ALinkOpensItsPageAndBackReturnsAtTheScrollPosition) {
   WM_MESSAGE Msg = {};
@@ -20,7 +19,7 @@ TEST_F(MainNavigationTest, ALinkOpensItsPageAndBackReturnsAtTheScrollPosition) {
   WM_SendMessage(Page(), &Msg);
   Settle();
   ASSERT_EQ(UI_GetPageScrollOffset(), -60);
-  Touch(100, RowY(3));  // "Functions"
+  TouchElement(kFunctions);
   EXPECT_EQ(UI_MenuStackInstance.GetNode(), 0x5804u);
   EXPECT_EQ(UI_GetPageScrollOffset(), 0);
   Touch(kBackX, kBackY);
@@ -30,19 +29,19 @@ TEST_F(MainNavigationTest, ALinkOpensItsPageAndBackReturnsAtTheScrollPosition) {
 }
 
 TEST_F(MainNavigationTest, ASwipeOrAReleaseOutsideOpensNothing) {
-  Pointer(100, RowY(0), 1);
+  Pointer(ElementX(kInputs), ElementY(kInputs), 1);
   PointerMoved = 1;
-  Pointer(100, RowY(0), 0);
+  Pointer(ElementX(kInputs), ElementY(kInputs), 0);
   PointerMoved = 0;
   EXPECT_EQ(UI_MenuStackInstance.GetNode(), uint32_t(UI_ROOT_MENU));
-  Pointer(100, RowY(0), 1);
-  Pointer(100, RowY(1), 0);  // released on another row
+  Pointer(ElementX(kInputs), ElementY(kInputs), 1);
+  Pointer(ElementX(kFixedValues), ElementY(kFixedValues), 0);  // released on another tile
   EXPECT_EQ(UI_MenuStackInstance.GetNode(), uint32_t(UI_ROOT_MENU));
 }
 
 TEST_F(MainNavigationTest, SideButtonReleasesWithin150MsAreIgnored) {
-  Touch(100, RowY(0));
-  Touch(100, RowY(0));  // Inputs, then input 1
+  TouchElement(kInputs);
+  TouchElement(0);  // Inputs, then input 1
   ASSERT_EQ(UI_MenuStackInstance.GetHistoryDepth(), 2);
   Pointer(kBackX, kBackY, 1);
   Pointer(kBackX, kBackY, 0);
@@ -60,7 +59,7 @@ TEST_F(MainNavigationTest, SideButtonReleasesWithin150MsAreIgnored) {
 }
 
 TEST_F(MainNavigationTest, SideButtonActsOnlyOnAReleaseInsideWithoutASwipe) {
-  Touch(100, RowY(0));
+  TouchElement(kInputs);
   Pointer(kBackX, kBackY, 1);
   Pointer(kBackX, 100, 0);  // released above the button (it holds the pointer)
   EXPECT_EQ(UI_MenuStackInstance.GetNode(), 0x5801u);
@@ -76,8 +75,8 @@ TEST_F(MainNavigationTest, SideButtonActsOnlyOnAReleaseInsideWithoutASwipe) {
 }
 
 TEST_F(MainNavigationTest, HomeOnASubmenuGoesToTheRootAndForgetsTheWay) {
-  Touch(100, RowY(0));
-  Touch(100, RowY(2));
+  TouchElement(kInputs);
+  TouchElement(2);
   ASSERT_EQ(UI_MenuStackInstance.GetHistoryDepth(), 2);
   Touch(kHomeX, kHomeY);
   EXPECT_EQ(UI_MenuStackInstance.GetNode(), uint32_t(UI_ROOT_MENU));
@@ -87,7 +86,7 @@ TEST_F(MainNavigationTest, HomeOnASubmenuGoesToTheRootAndForgetsTheWay) {
 }
 
 TEST_F(MainNavigationTest, HomeDoesNothingWhileTheScreenLocksIt) {
-  Touch(100, RowY(0));
+  TouchElement(kInputs);
   UI_ScreenFlags |= UI_SCREEN_NO_HOME;
   Touch(kHomeX, kHomeY);
   EXPECT_EQ(UI_MenuStackInstance.GetNode(), 0x5801u);
@@ -101,7 +100,7 @@ TEST_F(MainNavigationTest, BackOnTheOwnRootWaitsForTheEndOfStartUp) {
   UI_StartupDone = 1;
   Touch(kBackX, kBackY);
   EXPECT_EQ(UI_MenuStackInstance.GetNode(), 0u);  // the network page
-  Touch(100, RowY(0));  // the own device
+  TouchElement(0);  // the own device
   EXPECT_EQ(UI_MenuStackInstance.GetNode(), uint32_t(UI_ROOT_MENU));
 }
 
@@ -122,7 +121,7 @@ TEST_F(MainNavigationTest, ForwardedSideButtonsReachTheOpenDialog) {
 }
 
 TEST_F(MainNavigationTest, LockedAndInactiveSideButtonsTriggerNothing) {
-  Touch(100, RowY(0));
+  TouchElement(kInputs);
   UI_SetSideButtonCallbacks(UI_SideButtonLockedCallback);
   Touch(kBackX, kBackY);
   EXPECT_EQ(UI_MenuStackInstance.GetNode(), 0x5801u);
@@ -151,7 +150,7 @@ TEST_F(MainNavigationTest, SwitchingTheLanguageChangesTheScreensTexts) {
 namespace {
 
 TEST_F(MainNavigationTest, TheHostsBackMessageActsAsTheBackButton) {
-  Touch(100, RowY(0));
+  TouchElement(kInputs);
   ASSERT_EQ(UI_MenuStackInstance.GetNode(), 0x5801u);
   UI_SendBack();
   EXPECT_EQ(UI_MenuStackInstance.GetNode(), uint32_t(UI_ROOT_MENU));

@@ -2,7 +2,6 @@
 #include "main_fixture.h"
 
 #include "UI_Background.h"
-#include "UI_MainListPage.h"
 
 namespace {
 

@@ -40,13 +40,13 @@ class PanelSnapshotTest : public MainScreenTest {
 
 TEST_F(PanelSnapshotTest, APanelStandsOnThePageBelowIt) {
   LoadGraphics();
-  GUI_COLOR Below = LCD_GetPixelColor(100, 37);  // the page's first line, where the frame lies over it
-  ASSERT_NE(Below, OnDisplay(UI_MemdevPixel(UI_hMemdevPageBg, 100, 37)));
+  GUI_COLOR Below = LCD_GetPixelColor(425, 36);  // the page's first tile, where the frame lies over it
+  ASSERT_NE(Below, OnDisplay(UI_MemdevPixel(UI_hMemdevPageBg, 100, 50)));
   ASSERT_NE(OpenPanel(), 0u);
   // With the image cache the default heap has room for A only: the display goes straight into it.
   EXPECT_NE(UI_hMemdevScreenA, 0);
   EXPECT_EQ(UI_hMemdevScreenB, 0);
-  EXPECT_EQ(LCD_GetPixelColor(100, 37), Below);
+  EXPECT_EQ(LCD_GetPixelColor(425, 36), Below);
   EXPECT_TRUE(golden::Matches("controller/ui/panel_on_snapshot", golden::CaptureLCD()));
   EXPECT_TRUE(Errors().empty());
 }
