@@ -104,6 +104,7 @@ void UI_FetchBoxValue(UI_BOX_BLOCK* p) {
   int n = UI_ReadObject(p->Address, a, sizeof(a));
   int Unit = 0;
   if (!UI_DecodeValue(a, n, &p->Value, &Unit, p->acText, UI_LINE_TEXT_LEN)) p->Value = 0;
+  if (n > 2 && a[0] == 0x18) UI_TakeTextAnswer(a, n, p->acText, UI_LINE_TEXT_LEN);  // a text entry shows its text
   p->Unit = uint8_t(Unit);
   if (p->Kind == UI_BOX_SWITCH) p->State = p->Value != 0;
   p->ReadDone = 1;
@@ -125,8 +126,13 @@ void UI_ValueBoxCallback(WM_MESSAGE* pMsg) {
     case UI_MSG_VALUE_DONE:
     case UI_MSG_BITS_DONE:
     case UI_MSG_DATE_DONE:
+    case UI_MSG_TEXT_DONE:
       UI_SetBusy(1);
-      UI_WriteMenuEntry(p->Address, uint8_t(pMsg->hWinSrc), int32_t(pMsg->Data.v));
+      if (pMsg->MsgId == UI_MSG_TEXT_DONE) {
+        UI_WriteMenuText(p->Address, uint8_t(pMsg->hWinSrc), UI_TextBuffer);
+      } else {
+        UI_WriteMenuEntry(p->Address, uint8_t(pMsg->hWinSrc), int32_t(pMsg->Data.v));
+      }
       UI_SetBusy(0);
       UI_ReloadPage();
       break;

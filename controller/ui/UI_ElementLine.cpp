@@ -125,6 +125,18 @@ void _OnRelease(WM_HWIN hWin, UI_LINE_BLOCK* p) {
 
 }  // namespace
 
+int UI_WriteMenuText(uint32_t Address, uint8_t Tag, const char16_t* pText) {
+  uint8_t a[2 + 2 * (UI_TEXT_BUFFER_LEN - 1)];
+  int n = 0;
+  for (; pText && n < UI_TEXT_BUFFER_LEN - 1 && pText[n]; n++) {
+    a[2 + 2 * n] = uint8_t(pText[n]);
+    a[3 + 2 * n] = uint8_t(pText[n] >> 8);
+  }
+  a[0] = Tag;
+  a[1] = uint8_t(n);
+  return UI_WriteObject(UI_EntryWriteAddress(Address), a, 2 + 2 * n);
+}
+
 int UI_LineFace(int Code, GUI_COLOR* pTop, GUI_COLOR* pBottom) {
   switch (Code) {
     case 2: case 5: case 7: case 11: case 18: case 23: *pTop = 0x30AA30; *pBottom = 0x60DD30; return 1;
@@ -260,7 +272,14 @@ void UI_ValueLineCallback(WM_MESSAGE* pMsg) {
     case UI_MSG_BITS_DONE:
     case UI_MSG_DATE_DONE: _Write(p->LinkAddress, pMsg); break;
     case UI_MSG_TEXT_DONE:
-      if (p->Code == 'S' || p->Code == 'T') _PasswordDone(hWin, p);
+      if (p->Code == 'S' || p->Code == 'T') {
+        _PasswordDone(hWin, p);
+      } else {
+        UI_SetBusy(1);
+        UI_WriteMenuText(p->LinkAddress, uint8_t(pMsg->hWinSrc), UI_TextBuffer);
+        UI_SetBusy(0);
+        UI_ReloadPage();
+      }
       break;
     case UI_MSG_CONFIRMED:
       if (p->Code == 'f' && pMsg->Data.v != 1) _WriteConfirmed(p);

@@ -64,6 +64,10 @@ void UI_ValueBoxCallback(WM_MESSAGE* pMsg);
 void UI_AccessBoxCallback(WM_MESSAGE* pMsg);
 void UI_TextLineCallback(WM_MESSAGE* pMsg);
 
+// Writes a text confirmed on the keyboard back to its entry: {Tag, n, n UTF-16 characters} (2n + 2 bytes, at
+// most 24 characters) at the entry's write address. 1 written, 0 failed.
+int UI_WriteMenuText(uint32_t Address, uint8_t Tag, const char16_t* pText);
+
 // Face colours of a line code: 0 when the code has a white face without gradient and frame.
 int UI_LineFace(int Code, GUI_COLOR* pTop, GUI_COLOR* pBottom);
 // The colours of an editable box of a line code.

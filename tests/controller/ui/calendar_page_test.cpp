@@ -13,6 +13,18 @@ namespace {
 constexpr uint32_t kDateAndTime = 0x000D5800;
 constexpr int kOkX = 460, kOkY = 205, kCancelX = 460, kCancelY = 90;  // the side buttons
 
+// A receiver of the calendar's result.
+int g_DoneCount;
+WM_MESSAGE g_Done;
+void _Receiver(WM_MESSAGE* pMsg) {
+  if (pMsg->MsgId == UI_MSG_DATE_DONE) {
+    g_Done = *pMsg;
+    g_DoneCount++;
+  } else {
+    WM_DefaultProc(pMsg);
+  }
+}
+
 class CalendarPageTest : public MainScreenTest {
  protected:
   void SetUp() override {
@@ -95,6 +107,27 @@ TEST_F(CalendarPageTest, CancelLeavesTheDateAndADateBeyondTheEntrysLimitIsRefuse
   Touch(kCancelX, kCancelY);
   EXPECT_FALSE(UI_hEntryDialog);
   ExpectClock(17, 2, 2026);
+}
+
+TEST_F(CalendarPageTest, ADateBeforeTheLowerLimitIsRefusedUntilALaterDayIsChosen) {
+  g_DoneCount = 0;
+  WM_HWIN hReceiver = WM_CreateWindow(0, 0, 10, 10, 0, _Receiver, 0);
+  const UI_CalendarParams p = {hReceiver, 0x51, UI_PackDate(10, 6, 2024), UI_PackDate(15, 6, 2024), 0};
+  ASSERT_EQ(UI_CreateCalendar(hReceiver, &p), 1);
+  Settle();
+  Touch(kOkX, kOkY);
+  EXPECT_TRUE(CalendarOpen());
+  Cell(5 + 11);  // 1 June 2024 is a Saturday: the 12th is inactive and cannot be chosen
+  Touch(kOkX, kOkY);
+  EXPECT_TRUE(CalendarOpen());
+  EXPECT_EQ(g_DoneCount, 0);
+  Cell(5 + 19);  // the 20th
+  Touch(kOkX, kOkY);
+  EXPECT_FALSE(UI_hEntryDialog);
+  ASSERT_EQ(g_DoneCount, 1);
+  EXPECT_EQ(uint32_t(g_Done.Data.v), UI_PackDate(20, 6, 2024));
+  EXPECT_EQ(g_Done.hWinSrc, WM_HWIN(0x51));
+  WM_DeleteWindow(hReceiver);
 }
 
 TEST_F(CalendarPageTest, TheCalendarInGerman) {
