@@ -2,6 +2,7 @@
 #include "UI_Startup.h"
 
 #include "UI_Calendar.h"
+#include "UI_Dialog.h"
 #include "UI_MenuPage.h"
 #include "UI_TextEntry.h"
 
@@ -99,6 +100,7 @@ void UI_InstallStartup(void) {
   UI_InstallMenuPages();
   UI_InstallTextEntry();
   UI_InstallCalendar();
+  UI_InstallDialogs();
   APP_UiHooks.pfExecGui = UI_ExecGui;
   APP_UiHooks.pfSendBack = UI_SendBack;
 }
