@@ -10,7 +10,14 @@
 #include "UI_Main.h"
 
 WM_HWIN UI_NewEntryDialog(WM_CALLBACK* cb, int NumExtraBytes) {
-  if (UI_hEntryDialog && WM_IsWindow(UI_hEntryDialog)) WM_DeleteWindow(UI_hEntryDialog);
+  if (UI_hEntryDialog && WM_IsWindow(UI_hEntryDialog)) {
+    WM_HWIN hOld = UI_hEntryDialog, hOldCarrier = WM_GetParent(hOld);
+    WM_DeleteWindow(hOld);  // first, so that it still knows itself as the open dialog and gives its buttons back
+    // Its carrier goes as well: left behind it would lie over the screen and swallow the touches.
+    if (hOldCarrier && WM_GetCallback(hOldCarrier) == UI_ScreenShieldCallback) {
+      WM_SendMessageNoPara(hOldCarrier, UI_MSG_CLOSED);
+    }
+  }
   UI_hEntryDialog = 0;
   WM_HWIN hCarrier = UI_CreateCarrier();
   if (!hCarrier) return 0;
