@@ -93,6 +93,18 @@ int UI_WriteObject(uint32_t Address, const void* pData, int Len) {
   return r;
 }
 
+int UI_ReadTextAnswer(uint32_t Address, char16_t* pDest, int Len) {
+  if (Len <= 0) return 0;
+  uint8_t a[UI_VALUE_ANSWER_SIZE];
+  int n = Address ? UI_ReadObject(Address, a, sizeof(a)) : 0;
+  if (n <= 2) {
+    pDest[0] = 0;
+    return 0;
+  }
+  UI_TakeTextAnswer(a, n, pDest, Len);
+  return 1;
+}
+
 static uint8_t* _ArenaEnd(void) { return UI_MenuStackInstance.GetPageArea() + UI_MenuStack::GetPageAreaSize(); }
 
 void* UI_ArenaTake(uint8_t** ppFill, int Size) {

@@ -29,6 +29,9 @@ int UI_DecodeValue(const uint8_t* pAnswer, int n, int32_t* pValue, int* pUnit, c
 // Copies the UTF-16 text of a text answer (type byte, a byte, text from offset 2) of n bytes, terminated inside
 // the destination of Len characters.
 void UI_TakeTextAnswer(const uint8_t* pAnswer, int n, char16_t* pDest, int Len);
+// Reads the text answer of an object (160 bytes) into pDest of Len characters, terminated inside it; a failed
+// read leaves it empty. Returns 1 when a text was read.
+int UI_ReadTextAnswer(uint32_t Address, char16_t* pDest, int Len);
 // Reads an object under APP_hUiSemaphore: the bytes delivered, 0 when the read failed or the semaphore could not
 // be taken.
 int UI_ReadObject(uint32_t Address, void* pBuf, int Size);

@@ -18,16 +18,6 @@ enum {
 
 UI_TILE_BLOCK* _Tile(WM_HWIN hWin) { return (UI_TILE_BLOCK*)UI_GetElementData(hWin); }
 
-void _ReadText(UI_TILE_BLOCK* p) {
-  uint8_t a[UI_VALUE_ANSWER_SIZE];
-  int n = UI_ReadObject(p->LinkAddress, a, sizeof(a));
-  if (n > 2) {
-    UI_TakeTextAnswer(a, n, p->acText, UI_LINE_TEXT_LEN);
-  } else {
-    p->acText[0] = 0;  // a failed read leaves the tile without text
-  }
-}
-
 // The value stands right in the tile as a small badge: red while it is not 0 (active messages, faults), light
 // grey otherwise. Returns the width it takes from the text.
 int _PaintValue(const UI_TILE_BLOCK* p) {
@@ -123,7 +113,7 @@ void UI_IconTileCallback(WM_MESSAGE* pMsg) {
       if (UI_ElementTouched(hWin, pMsg)) UI_MenuStackInstance.Open(p->LinkAddress, UI_PageScroll());
       break;
     case UI_MSG_REFRESH:
-      _ReadText(p);
+      UI_ReadTextAnswer(p->LinkAddress, p->acText, UI_LINE_TEXT_LEN);
       WM_InvalidateWindow(hWin);
       break;
     case UI_MSG_LOAD:

@@ -12,6 +12,7 @@
 #include "TXT_Language.h"
 #include "UI_Element.h"
 #include "UI_ElementLine.h"
+#include "UI_ElementList.h"
 #include "UI_ElementTile.h"
 #include "UI_EntryDispatch.h"
 #include "UI_GraphicsCache.h"
@@ -104,6 +105,7 @@ void _BuildElements(_BUILDER* pfBuild, WM_HWIN hPage, uint32_t Address, const ui
 _BUILDER* _PageBuilder(int PageKind) {
   switch (PageKind) {
     case _KIND_TILES: return UI_BuildIconTile;
+    case _KIND_LIST: return UI_BuildListElement;
     case _KIND_LINES: return UI_BuildLineElement;
   }
   return nullptr;
@@ -191,7 +193,9 @@ int UI_BuildMenuPage(int ListPosition) {
     UI_hPanel = 0;
   }
   UI_DeleteChildren(UI_hPageArea);
-  WM_HWIN hPage = _CreatePage(UI_MenuPageCallback, 0, UI_PAGE_AREA_W);
+  int List = PageKind == _KIND_LIST;  // list pages stand 5 pixels in, 10 narrower
+  WM_HWIN hPage = _CreatePage(UI_MenuPageCallback, List ? UI_LIST_PAGE_X : 0,
+                              UI_PAGE_AREA_W - (List ? 2 * UI_LIST_PAGE_X : 0));
   if (!hPage) {
     _GiveSemaphore();
     return UI_SHOW_FAILED;
