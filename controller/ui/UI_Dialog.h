@@ -95,8 +95,9 @@ int UI_FileDeviceType(const char* sPath);
 // Builds the node list of the chooser into the dispatcher's item tables: the present nodes of device type
 // Type (not 0) whose names could be read, "<node>: <name>". Returns the number of nodes listed.
 int UI_BuildNodeList(int Type);
-// A node's label "<node>: <name>" into p (Len characters, terminated); 0 when its name could not be read.
-int UI_NodeLabel(int Node, char16_t* p, int Len);
+// A node's label "<node>: <name>" into p (Len characters, terminated), the name read from the object that
+// devices of its Type keep it in; 0 when the name could not be read.
+int UI_NodeLabel(int Node, int Type, char16_t* p, int Len);
 
 // Bounded formatted print of UTF-16 text: %d, %ls (UTF-16 text), %hs and %s (8-bit text), %%. Always
 // terminated inside Count characters (Count > 0); returns the characters written.

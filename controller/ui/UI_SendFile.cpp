@@ -64,7 +64,7 @@ void _NodePicked(WM_HWIN hWin, int Node) {
       UI_ReadObject(uint32_t(Node) << 24 | 1u << 16 | 0x23E2, aType, sizeof(aType)) == int(sizeof(aType))) {
     Type = uint32_t(aType[0]) | uint32_t(aType[1]) << 8 | uint32_t(aType[2]) << 16 | uint32_t(aType[3]) << 24;
   }
-  if (Type) UI_NodeLabel(Node, _Chooser.acLabel, UI_NODE_LABEL_LEN + 1);
+  if (Type) UI_NodeLabel(Node, int(Type), _Chooser.acLabel, UI_NODE_LABEL_LEN + 1);
   _TellParent(hWin, Node);
   WM_InvalidateWindow(hWin);
 }

@@ -41,11 +41,11 @@ int UI_FileDeviceType(const char* sPath) {
   return 0;
 }
 
-int UI_NodeLabel(int Node, char16_t* p, int Len) {
+int UI_NodeLabel(int Node, int Type, char16_t* p, int Len) {
   if (!p || Len <= 0) return 0;
   p[0] = 0;
   if (Node < 1 || Node >= CAN_MAX_NODES) return 0;
-  int Wide = _HasWideName(CAN_NodeTable[Node].DeviceType);
+  int Wide = _HasWideName(Type);
   uint8_t a[UI_NODE_NAME_BYTES + 2] = {};
   int n = UI_ReadObject(uint32_t(Node) << 24 | (Wide ? _NAME16 : _NAME8), a, UI_NODE_NAME_BYTES);
   if (n <= 0) return 0;
@@ -70,7 +70,7 @@ int UI_BuildNodeList(int Type) {
     if (!CAN_NodeTable[Node].Present || CAN_NodeTable[Node].DeviceType != Type) continue;
     int Room = UI_NODE_TEXT_AREA - Pos;
     if (Room < 8) break;  // the text area is full: the nodes after it are not listed
-    if (!UI_NodeLabel(Node, _acTexts + Pos, Room)) continue;
+    if (!UI_NodeLabel(Node, Type, _acTexts + Pos, Room)) continue;
     UI_EntryItemTexts.ppTexts[Node] = _acTexts + Pos;
     while (_acTexts[Pos]) Pos++;
     Pos++;
