@@ -13,15 +13,15 @@
 
 namespace {
 
-enum { _OPTION_CHARS = 3 };
+enum { _OPTION_CHARS = 3, _MESSAGE_LEN = 128 };  // room for a file line's and a value line's text
 
 // Texts the dialogs show, copied: the caller's may lie in a page that is rebuilt meanwhile, and a copy is
 // always terminated.
-char16_t _acMessage[UI_FILE_TEXT_LEN];
+char16_t _acMessage[_MESSAGE_LEN];
 
 const char16_t* _Keep(const char16_t* s) {
   int i = 0;
-  for (; s && s[i] && i < UI_FILE_TEXT_LEN - 1; i++) _acMessage[i] = s[i];
+  for (; s && s[i] && i < _MESSAGE_LEN - 1; i++) _acMessage[i] = s[i];
   _acMessage[i] = 0;
   return _acMessage;
 }
