@@ -289,18 +289,20 @@ int _AccessTable(_Answer& a) {
 }
 
 // 24x24 one-bit picture: a framed "M".
+// The 72-byte one-bit pattern as the screens draw it: rows from the bottom row 23 up to row 0, 24 bits a row,
+// the leftmost pixel in the least significant bit.
 int _Picture(_Answer& a) {
-  for (int y = 0; y < 24; y++) {
+  for (int y = 23; y >= 0; y--) {
     uint32_t row = 0;
     for (int x = 0; x < 24; x++) {
       bool on = x == 0 || x == 23 || y == 0 || y == 23;
       if (y >= 5 && y <= 18 && (x == 5 || x == 18 || (x - 5 == y - 5 && x <= 11) || (18 - x == y - 5 && x >= 12)))
         on = true;
-      if (on) row |= 1u << (23 - x);
+      if (on) row |= 1u << x;
     }
-    a.Put8((uint8_t)(row >> 16));
-    a.Put8((uint8_t)(row >> 8));
     a.Put8((uint8_t)row);
+    a.Put8((uint8_t)(row >> 8));
+    a.Put8((uint8_t)(row >> 16));
   }
   return a.Result();
 }

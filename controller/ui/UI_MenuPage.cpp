@@ -13,19 +13,21 @@
 #include "UI_Element.h"
 #include "UI_ElementLine.h"
 #include "UI_ElementList.h"
+#include "UI_ElementPanel.h"
 #include "UI_ElementTile.h"
 #include "UI_EntryDispatch.h"
 #include "UI_GraphicsCache.h"
 #include "UI_Main.h"
 #include "UI_MainListPage.h"
 #include "UI_MenuPageNetwork.h"
+#include "UI_Panel.h"
 #include "WM_Motion.h"
 
 int UI_PageContentHeight;
 
 namespace {
 
-enum { _KIND_TILES = 1, _KIND_LIST = 2, _KIND_LINES = 7 };
+enum { _KIND_TILES = 1, _KIND_LIST = 2, _KIND_PANEL_LINES = 3, _KIND_LINES = 7, _KIND_PANEL_ROWS = 10, _KIND_PANEL_TABS = 11 };
 
 // An element builder of a page kind; never reads beyond pEnd (the menu buffer's last record).
 typedef int _BUILDER(WM_HWIN hParent, uint32_t Menu, const uint8_t* pRec, uint8_t** ppFill, const uint8_t* pEnd);
@@ -106,9 +108,33 @@ _BUILDER* _PageBuilder(int PageKind) {
   switch (PageKind) {
     case _KIND_TILES: return UI_BuildIconTile;
     case _KIND_LIST: return UI_BuildListElement;
+    case _KIND_PANEL_LINES: return UI_BuildPanelLine;
+    case _KIND_PANEL_ROWS:
+    case _KIND_PANEL_TABS: return UI_BuildPanelRow;
     case _KIND_LINES: return UI_BuildLineElement;
   }
   return nullptr;
+}
+
+// Panel pages: the element windows of the page shown below go (the panel stands on its picture), the panel screen
+// is made, and its inner window takes the elements.
+int _BuildPanel(_BUILDER* pfBuild, int PageKind, uint32_t Address, const uint8_t* pMenu, int Start,
+                int ListPosition) {
+  UI_DeleteChildren(WM_GetFirstChild(UI_hPageArea));
+  WM_HWIN hInner = UI_CreatePanel(UI_PanelInnerCallback, nullptr, 0, UI_PanelTabsCallback, ListPosition);
+  if (!hInner) {
+    _GiveSemaphore();
+    return UI_SHOW_FAILED;
+  }
+  _BuildElements(pfBuild, hInner, Address, pMenu, Start);
+  _GiveSemaphore();
+  _SendLoadSequence(hInner);
+  if (PageKind == _KIND_PANEL_LINES) {
+    UI_LayoutPanelLines(hInner);
+  } else {
+    UI_LayoutPanelPairs(hInner);
+  }
+  return UI_SHOW_OK;
 }
 
 }  // namespace
@@ -188,6 +214,8 @@ int UI_BuildMenuPage(int ListPosition) {
     _GiveSemaphore();
     return UI_BuildListPage(ListPosition);
   }
+  int Panel = PageKind == _KIND_PANEL_LINES || PageKind == _KIND_PANEL_ROWS || PageKind == _KIND_PANEL_TABS;
+  if (Panel) return _BuildPanel(pfBuild, PageKind, Address, pMenu, Start, ListPosition);
   if (UI_hPanel) {
     WM_DeleteWindow(UI_hPanel);
     UI_hPanel = 0;
