@@ -116,12 +116,16 @@ void UI_IconTileCallback(WM_MESSAGE* pMsg) {
       UI_ReadTextAnswer(p->LinkAddress, p->acText, UI_LINE_TEXT_LEN);
       WM_InvalidateWindow(hWin);
       break;
-    case UI_MSG_LOAD:
+    case UI_MSG_LOAD: {
       if (!p->ValueAddress) break;
+      int32_t Before = p->Value;
+      uint8_t HadValue = p->HasValue;
       UI_FetchTileValue(p);
       UI_SendLoaded(hWin, 0);
-      WM_InvalidateWindow(hWin);
+      // The page's refresh every second repaints a tile only when its value changed.
+      if (!pMsg->Data.v || Before != p->Value || HadValue != p->HasValue) WM_InvalidateWindow(hWin);
       break;
+    }
     case UI_MSG_LOADED: p->ReadDone = 0; break;
     case WM_WHEEL: WM_SendToParent(hWin, pMsg); break;
     case UI_MSG_HIGHLIGHT: break;

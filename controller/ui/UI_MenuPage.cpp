@@ -27,7 +27,16 @@ int UI_PageContentHeight;
 
 namespace {
 
-enum { _KIND_TILES = 1, _KIND_LIST = 2, _KIND_PANEL_LINES = 3, _KIND_LINES = 7, _KIND_PANEL_ROWS = 10, _KIND_PANEL_TABS = 11 };
+enum {
+  _KIND_TILES = 1,
+  _KIND_LIST = 2,
+  _KIND_PANEL_LINES = 3,
+  _KIND_LINES = 7,
+  _KIND_STRUCTURED = 8,
+  _KIND_PANEL_ROWS = 10,
+  _KIND_PANEL_TABS = 11,
+  _KIND_STRUCTURED_TABS = 13,
+};
 
 // An element builder of a page kind; never reads beyond pEnd (the menu buffer's last record).
 typedef int _BUILDER(WM_HWIN hParent, uint32_t Menu, const uint8_t* pRec, uint8_t** ppFill, const uint8_t* pEnd);
@@ -209,10 +218,11 @@ int UI_BuildMenuPage(int ListPosition) {
   int PageKind = (Kind >> 8) & 0xFF;
   _BUILDER* pfBuild = _PageBuilder(PageKind);
   if (!pfBuild) {
-    // The structured pages are built by their own handler; until it exists the plain list page shows their
-    // links.
     _GiveSemaphore();
-    return UI_BuildListPage(ListPosition);
+    // The structured pages are built by their own handler; until it exists the plain list page shows their
+    // links. Other kinds have no page: nothing is built and the previous page stays.
+    if (PageKind == _KIND_STRUCTURED || PageKind == _KIND_STRUCTURED_TABS) return UI_BuildListPage(ListPosition);
+    return UI_SHOW_FAILED;
   }
   int Panel = PageKind == _KIND_PANEL_LINES || PageKind == _KIND_PANEL_ROWS || PageKind == _KIND_PANEL_TABS;
   if (Panel) return _BuildPanel(pfBuild, PageKind, Address, pMenu, Start, ListPosition);

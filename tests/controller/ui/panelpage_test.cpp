@@ -189,4 +189,14 @@ TEST_F(RemotePanelTest, AGroupWithACodeSevenBoxHasFourBoxesInItsFirstRow) {
   EXPECT_EQ(WM_GetWindowSizeY(Child(hGroup, 4)), 20);
 }
 
+TEST_F(RemotePanelTest, APageKindWithoutElementsIsNotBuiltAndThePreviousPageStays) {
+  Serve(0x5800, 0, {0x60, 0, 0, 0, 0, 5, 0, 0, 0, 5, 0, 0, 1, 0, 1, 0x58, 0, 0, 0, 0});
+  WM_HWIN hPage = Page();
+  EXPECT_EQ(UI_MenuStackInstance.Open(uint32_t(fakenode::kNode) << 24 | UI_ROOT_MENU, 0), UI_SHOW_FAILED);
+  Settle();
+  EXPECT_EQ(UI_MenuStackInstance.GetNode(), uint32_t(UI_ROOT_MENU));
+  EXPECT_EQ(Page(), hPage);
+  EXPECT_FALSE(UI_hPanel);
+}
+
 }  // namespace
