@@ -62,6 +62,8 @@ class FUNKTION_BASIS_PAR {
 
   // Menu pages that the object serves (page number within its menu family). Returns bytes written, 0 = none.
   virtual int GetPageDescription(int Page, OBJ_MENU* pMenu);
+  // Title of one of the object's pages; null when the page goes by the object's name.
+  virtual const char16_t* GetPageTitle(int /*Page*/) const { return nullptr; }
 
   // Stored form in the function-data image and loading back. Load must leave the object valid on any input.
   virtual void StoreToImage(DAT_WRITER* pWriter) const;

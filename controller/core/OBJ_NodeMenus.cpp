@@ -25,23 +25,29 @@ enum {
   _IDX_MANUAL_VALUES = 0x5809,
 };
 
-// Root: one tile per area (icon numbers 1..13).
+// Tile icons: the pictures the screens draw for icon numbers 1..13.
+enum {
+  _ICON_THERMOMETER = 1, _ICON_RADIATOR, _ICON_SUN, _ICON_PUMP, _ICON_CLOCK, _ICON_WARNING, _ICON_PADLOCK,
+  _ICON_HOUSE, _ICON_GEAR, _ICON_CHART, _ICON_FILE, _ICON_INFORMATION, _ICON_NETWORK,
+};
+
+// Root: one tile per area.
 void _Root(OBJ_MENU* m) {
   m->Begin(1);
-  m->Rec(1, 0, _IDX_INPUTS);
-  m->Rec(2, 0, _IDX_OUTPUTS);
-  m->Rec(3, 0, _IDX_FIXED);
+  m->Rec(_ICON_THERMOMETER, 0, _IDX_INPUTS);
+  m->Rec(_ICON_RADIATOR, 0, _IDX_OUTPUTS);
+  m->Rec(_ICON_SUN, 0, _IDX_FIXED);
   m->Rec(0x20, 0, _Value(OBJ_FAM_SYSTEM, OBJ_SYS_MESSAGES));  // the functions tile shows the active messages
-  m->Rec(4, 0, _IDX_FUNCTIONS);
-  m->Rec(5, 0, OBJ_MenuIndex(OBJ_FAM_GENERAL, 1));
-  m->Rec(6, 13, 0x5800);
-  m->Rec(7, 0, OBJ_MenuIndex(OBJ_FAM_GENERAL, 5));
-  m->Rec(8, 0, _IDX_SERVICE);
-  m->Rec(9, 0, _IDX_ABOUT);
-  m->Rec(10, 0, _IDX_MANUAL);
-  m->Rec(11, 0, _IDX_FILES);
-  m->Rec(12, 0, OBJ_MenuIndex(OBJ_FAM_CAN, 0));
-  m->Rec(13, 4, 0x5800);
+  m->Rec(_ICON_PUMP, 0, _IDX_FUNCTIONS);
+  m->Rec(_ICON_GEAR, 0, OBJ_MenuIndex(OBJ_FAM_GENERAL, 1));
+  m->Rec(_ICON_CLOCK, 13, 0x5800);
+  m->Rec(_ICON_PADLOCK, 0, OBJ_MenuIndex(OBJ_FAM_GENERAL, 5));
+  m->Rec(_ICON_HOUSE, 0, _IDX_SERVICE);
+  m->Rec(_ICON_INFORMATION, 0, _IDX_ABOUT);
+  m->Rec(_ICON_CHART, 0, _IDX_MANUAL);
+  m->Rec(_ICON_FILE, 0, _IDX_FILES);
+  m->Rec(_ICON_NETWORK, 0, OBJ_MenuIndex(OBJ_FAM_CAN, 0));
+  m->Rec(_ICON_WARNING, 4, 0x5800);
 }
 
 // One line per object of a table, linking to its page, with its value in a box.
@@ -238,6 +244,7 @@ int OBJ_MenuTitle(int Sub, int Index, std::u16string* pTitle) {
   static uint8_t scratch[4096];
   OBJ_MENU m(scratch, sizeof(scratch), (uint8_t)Sub);
   if (!p->GetPageDescription(Index & 63, &m)) return 0;
-  *pTitle = OBJ_ObjectName(p);
+  const char16_t* pPageTitle = p->GetPageTitle(Index & 63);
+  *pTitle = pPageTitle ? std::u16string(pPageTitle) : OBJ_ObjectName(p);
   return 1;
 }

@@ -29,6 +29,7 @@ enum { SET_NUM_LANGUAGES = 7, SET_CODE_MAX_CHARS = 24 };
 class FUNKTION_GlobalSettings : public FUNKTION_BASIS_PAR {
  public:
   int GetPageDescription(int Page, OBJ_MENU* pMenu) override;
+  const char16_t* GetPageTitle(int Page) const override;
   FUNKTION_GlobalSettings();
   const char16_t* GetClassName() const override { return TXT_GetText(TXT_GROUP_CLASSES, TXT_CLASSES_GENERAL_SETTINGS); }
   const FKT_ParamDesc* GetParamTable(int* pCount) const override;

@@ -75,6 +75,14 @@ int FUNKTION_GlobalSettings::GetPageDescription(int Page, OBJ_MENU* m) {
   return m->End();
 }
 
+const char16_t* FUNKTION_GlobalSettings::GetPageTitle(int Page) const {
+  switch (Page) {
+    case _TAB_CLOCK: return TXT_GetText(TXT_GROUP_MENUS, TXT_MENUS_DATE_TIME);
+    case _TAB_ACCESS: return TXT_GetText(TXT_GROUP_MENUS, TXT_MENUS_ACCESS_LEVELS);
+    default: return nullptr;  // the general tab goes by the object's name
+  }
+}
+
 int FUNKTION_GlobalSettingsCAN::GetPageDescription(int Page, OBJ_MENU* m) {
   static const int numbers[] = {SET_CAN_PAR_NODE, SET_CAN_PAR_BIT_RATE, SET_CAN_PAR_AUTO};
   return Page == 0 ? OBJ_PageParamList(m, this, numbers, 3) : 0;

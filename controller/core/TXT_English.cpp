@@ -23,7 +23,7 @@ const char16_t* _aGroup111[] = {u"General", u"Time", u"Sun", u"Network"};
 const char16_t* _aGroup135[] = {u"Inactive (0)", u"Time/auto (1)", u"Standard (2)", u"Setback (3)", u"Standby (4)", u"Frost protection (5)"};
 const char16_t* _aGroup136[] = {u"Special mode (0)", u"Time program (1)", u"Room sensor (2)", u"Manual (3)", u"Network (4)", u"Holiday (5)"};
 const char16_t* _aGroup232[] = {u"OFF", u"OPEN", u"CLOSE"};
-const char16_t* _aGroup300[] = {u"Main menu", u"Messages", u"Inputs", u"Outputs", u"Fixed values", u"Functions", u"Date and time", u"Service", u"About", u"Manual operation"};
+const char16_t* _aGroup300[] = {u"Main menu", u"Messages", u"Inputs", u"Outputs", u"Fixed values", u"Functions", u"Date and time", u"Service", u"About", u"Manual operation", u"Access levels"};
 const char16_t* _aGroup301[] = {u"Input", u"Output", u"Fixed value", u"DL input", u"DL output", u"CAN analog input", u"CAN digital input", u"CAN analog output", u"CAN digital output", u"Logging channel", u"General settings", u"CAN settings", u"Message"};
 const char16_t* _aGroup302[] = {u"unused", u"Own value", u"Input", u"CAN analog input", u"CAN digital input", u"DL input", u"Fixed value", u"Function"};
 const char16_t* _aGroup303[] = {u"-", u"Collector", u"Storage top", u"Storage bottom", u"Flow", u"Return", u"Outdoor", u"Room", u"Boiler", u"Hot water", u"Pump", u"Mixer open", u"Mixer close", u"Burner", u"Valve", u"Heating circuit", u"Solar", u"Fan", u"Cooling", u"Alarm"};
@@ -335,7 +335,7 @@ TXT_GROUP _aRecord[TXT_UI_NUM_GROUPS] = {
     {{nullptr}, 0, 0},
     {{nullptr}, 0, 0},
     {{nullptr}, 0, 0},
-    {{_aGroup300}, 10, 0},
+    {{_aGroup300}, 11, 0},
     {{_aGroup301}, 13, 0},
     {{_aGroup302}, 8, 0},
     {{_aGroup303}, 20, 0},

@@ -23,7 +23,7 @@ enum {
   TXT_GROUP_OPERATING_MODES = 135, // 6 items
   TXT_GROUP_MODE_SOURCES = 136, // 6 items
   TXT_GROUP_MIXER_STATES = 232, // 3 items
-  TXT_GROUP_MENUS = 300, // 10 items
+  TXT_GROUP_MENUS = 300, // 11 items
   TXT_GROUP_CLASSES = 301, // 13 items
   TXT_GROUP_SOURCE_KINDS = 302, // 8 items
   TXT_GROUP_DESIGNATION_LIST = 303, // 20 items
@@ -37,7 +37,7 @@ enum {
 
 // Item counts of the groups whose texts the controller core serves.
 enum {
-  TXT_MENUS_COUNT = 10,
+  TXT_MENUS_COUNT = 11,
   TXT_CLASSES_COUNT = 13,
   TXT_SOURCE_KINDS_COUNT = 8,
   TXT_DESIGNATION_LIST_COUNT = 20,
@@ -61,6 +61,7 @@ enum {
   TXT_MENUS_SERVICE = 7,
   TXT_MENUS_ABOUT = 8,
   TXT_MENUS_MANUAL = 9,
+  TXT_MENUS_ACCESS_LEVELS = 10,
 };
 
 // Items of group 301 (CLASSES) by name.
@@ -140,8 +141,8 @@ constexpr int TXT_CoreGroups[] = {TXT_GROUP_MENUS, TXT_GROUP_CLASSES, TXT_GROUP_
 // Sizes of the packed blobs, for sizing the built tables.
 enum {
   TXT_UI_NUM_GROUPS = 354,
-  TXT_UI_NUM_STRINGS = 303,
-  TXT_UI_MAX_TEXT_WORDS = 1749, // largest text area of one language, length word included
+  TXT_UI_NUM_STRINGS = 304,
+  TXT_UI_MAX_TEXT_WORDS = 1757, // largest text area of one language, length word included
   TXT_KB_NUM_GROUPS = 3,
   TXT_KB_NUM_STRINGS = 59,
   TXT_KB_MAX_TEXT_WORDS = 60,

@@ -256,18 +256,17 @@ def tile_symbols():
                                             16 + 14 * math.sin(a), 2.5) for a in [k * math.pi / 4 for k in range(8)]]))  # 3 sun
     S.append(union(ring(16, 16, 9, 13), poly([(12, 10), (22, 16), (12, 22)])))         # 4 pump
     S.append(union(ring(16, 16, 11, 14), seg(16, 16, 16, 8, 2.5), seg(16, 16, 22, 16, 2.5)))  # 5 clock
-    S.append(union(*[poly([(16, 16), (16 + 13 * math.cos(a), 16 + 13 * math.sin(a)),
-                           (16 + 13 * math.cos(a + 0.7), 16 + 13 * math.sin(a + 0.7))]) for a in (0, 2.1, 4.2)],
-                   circle(16, 16, 3)))                                                  # 6 fan
-    S.append(union(*[seg(16 - 13 * math.cos(a), 16 - 13 * math.sin(a), 16 + 13 * math.cos(a),
-                         16 + 13 * math.sin(a), 2.5) for a in (0, math.pi / 3, 2 * math.pi / 3)]))  # 7 snowflake
+    S.append(minus(poly([(16, 2), (30, 28), (2, 28)]),
+                   union(rrect(14.5, 10, 17.5, 20, 1), circle(16, 24, 1.8))))          # 6 warning
+    S.append(union(minus(rrect(10, 2, 22, 18, 6), rrect(13, 5, 19, 18, 3)), rrect(6, 13, 26, 30, 3)))  # 7 padlock
     S.append(house(2, 2, 28))                                                           # 8 house
     S.append(minus(union(circle(16, 16, 10), *[rrect(16 + 11 * math.cos(a) - 3, 16 + 11 * math.sin(a) - 3,
                                                      16 + 11 * math.cos(a) + 3, 16 + 11 * math.sin(a) + 3, 1)
                                                for a in [k * math.pi / 4 for k in range(8)]]), circle(16, 16, 4)))  # 9 gear
     S.append(union(rrect(3, 20, 9, 29, 1), rrect(12, 12, 18, 29, 1), rrect(21, 5, 27, 29, 1)))  # 10 chart
-    S.append(union(rrect(8, 10, 24, 22, 3), rrect(11, 3, 14, 11, 1), rrect(18, 3, 21, 11, 1), rrect(15, 21, 17, 30, 1)))  # 11 plug
-    S.append(union(circle(16, 20, 9), poly([(16, 2), (24, 16), (8, 16)])))              # 12 drop
+    S.append(minus(poly([(7, 2), (19, 2), (26, 9), (26, 30), (7, 30)]),
+                   union(rrect(10, 14, 23, 16, 0.5), rrect(10, 19, 23, 21, 0.5), rrect(10, 24, 23, 26, 0.5))))  # 11 file
+    S.append(union(ring(16, 16, 11, 14), circle(16, 10, 2.2), rrect(14.5, 14, 17.5, 23, 1)))  # 12 information
     S.append(union(circle(7, 24, 5), circle(25, 24, 5), circle(16, 7, 5), seg(7, 24, 16, 7, 2.5),
                    seg(25, 24, 16, 7, 2.5), seg(7, 24, 25, 24, 2.5)))                    # 13 network
     colours = [WARM, ICON, rgb(0x10A8F0), ACCENT, ICON, ICON, ACCENT, ICON, ICON, ACCENT, ICON, ACCENT, ICON]
