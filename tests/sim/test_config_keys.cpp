@@ -21,8 +21,9 @@ TEST(HostConfig, MagnificationOutsideOneToEightIsRefused) {
 }
 
 TEST(HostConfig, SettersReturnWhatTheyPromise) {
-  EXPECT_EQ(SIM_SetTransColor(0xFF0000), 0xFF000000u);  // unset at first
+  uint32_t Before = SIM_SetTransColor(0xFF0000);  // each setter answers the value it replaced
   EXPECT_EQ(SIM_SetTransColor(0x00FF00), 0xFF0000u);
+  EXPECT_EQ(SIM_SetTransColor(Before), 0x00FF00u);
   EXPECT_EQ(SIM_SetTimeFactor(3), 3);
   EXPECT_EQ(SIM_SetTimeFactor(-1), 3);
   SIM_SetTimeFactor(1);
