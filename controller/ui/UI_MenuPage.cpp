@@ -14,6 +14,7 @@
 #include "UI_ElementLine.h"
 #include "UI_ElementList.h"
 #include "UI_ElementPanel.h"
+#include "UI_ElementStruct.h"
 #include "UI_ElementTile.h"
 #include "UI_EntryDispatch.h"
 #include "UI_GraphicsCache.h"
@@ -121,6 +122,8 @@ _BUILDER* _PageBuilder(int PageKind) {
     case _KIND_PANEL_ROWS:
     case _KIND_PANEL_TABS: return UI_BuildPanelRow;
     case _KIND_LINES: return UI_BuildLineElement;
+    case _KIND_STRUCTURED:
+    case _KIND_STRUCTURED_TABS: return UI_BuildStructuredPage;
   }
   return nullptr;
 }
@@ -129,8 +132,11 @@ _BUILDER* _PageBuilder(int PageKind) {
 // is made, and its inner window takes the elements.
 int _BuildPanel(_BUILDER* pfBuild, int PageKind, uint32_t Address, const uint8_t* pMenu, int Start,
                 int ListPosition) {
-  UI_DeleteChildren(WM_GetFirstChild(UI_hPageArea));
-  WM_HWIN hInner = UI_CreatePanel(UI_PanelInnerCallback, nullptr, 0, UI_PanelTabsCallback, ListPosition);
+  int Structured = PageKind == _KIND_STRUCTURED || PageKind == _KIND_STRUCTURED_TABS;
+  // Structured pages over an overview page leave the page below alone.
+  if (!Structured || WM_IsVisible(UI_hBackgroundWin)) UI_DeleteChildren(WM_GetFirstChild(UI_hPageArea));
+  WM_HWIN hInner = UI_CreatePanel(Structured ? UI_StructInnerCallback : UI_PanelInnerCallback, nullptr, 0,
+                                  UI_PanelTabsCallback, ListPosition);
   if (!hInner) {
     _GiveSemaphore();
     return UI_SHOW_FAILED;
@@ -138,7 +144,9 @@ int _BuildPanel(_BUILDER* pfBuild, int PageKind, uint32_t Address, const uint8_t
   _BuildElements(pfBuild, hInner, Address, pMenu, Start);
   _GiveSemaphore();
   _SendLoadSequence(hInner);
-  if (PageKind == _KIND_PANEL_LINES) {
+  if (Structured) {
+    UI_LayoutStructuredRows(hInner);
+  } else if (PageKind == _KIND_PANEL_LINES) {
     UI_LayoutPanelLines(hInner);
   } else {
     UI_LayoutPanelPairs(hInner);
@@ -219,12 +227,10 @@ int UI_BuildMenuPage(int ListPosition) {
   _BUILDER* pfBuild = _PageBuilder(PageKind);
   if (!pfBuild) {
     _GiveSemaphore();
-    // The structured pages are built by their own handler; until it exists the plain list page shows their
-    // links. Other kinds have no page: nothing is built and the previous page stays.
-    if (PageKind == _KIND_STRUCTURED || PageKind == _KIND_STRUCTURED_TABS) return UI_BuildListPage(ListPosition);
-    return UI_SHOW_FAILED;
+    return UI_SHOW_FAILED;  // a kind without a page: nothing is built and the previous page stays
   }
-  int Panel = PageKind == _KIND_PANEL_LINES || PageKind == _KIND_PANEL_ROWS || PageKind == _KIND_PANEL_TABS;
+  int Panel = PageKind == _KIND_PANEL_LINES || PageKind == _KIND_PANEL_ROWS || PageKind == _KIND_PANEL_TABS ||
+              PageKind == _KIND_STRUCTURED || PageKind == _KIND_STRUCTURED_TABS;
   if (Panel) return _BuildPanel(pfBuild, PageKind, Address, pMenu, Start, ListPosition);
   if (UI_hPanel) {
     WM_DeleteWindow(UI_hPanel);
