@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "OBJ_Access.h"
 #include "UI_ElementList.h"
 #include "UI_ElementPanel.h"
 #include "UI_Main.h"
@@ -264,7 +265,8 @@ int UI_ReadSourceAnswer(uint32_t Menu, const uint8_t* pRec, int Offset, uint8_t*
     _Decimal(pAnswer, Size, n);
     return 1;
   }
-  return UI_ReadObject(UI_ValueAddress(Menu, pRec, Offset), pAnswer, Size) > 0;
+  // Read while the page is built, under the semaphore that the page handler holds.
+  return OBJ_Read(UI_ValueAddress(Menu, pRec, Offset), pAnswer, Size, 0) > 0;
 }
 
 int UI_ReadCountValue(uint32_t Menu, const uint8_t* pRec, int Offset, int32_t* pValue, uint8_t* pScratch) {

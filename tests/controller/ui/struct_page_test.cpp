@@ -1,10 +1,12 @@
 // Structured pages (kinds 8 and 13) of the own node: the general settings with their tabs at the user and the
 // technician level, the row layout, and a touch on a value row that opens its entry and writes back.
+#include "CAN_Node.h"
 #include "FKT_Access.h"
 #include "SET_Objects.h"
 #include "UI_ElementStruct.h"
 #include "UI_GraphicsCache.h"
 #include "UI_Panel.h"
+#include "entry_fake_node.h"
 #include "main_fixture.h"
 
 namespace {
@@ -55,6 +57,153 @@ TEST_F(StructPageTest, GeneralSettingsAtTheTechnicianLevelShowTheBlock) {
   Settle();
   ASSERT_EQ(ChildCount(UI_hPanelInner), 9);
   EXPECT_TRUE(golden::Matches("controller/ui/struct_general_technician", golden::CaptureLCD()));
+}
+
+TEST_F(StructPageTest, TheLanguageRowOpensItsListAndWritesTheChoice) {
+  ASSERT_EQ(UI_MenuStackInstance.Open(kGeneral, 0), UI_SHOW_OK);
+  Settle();
+  WM_HWIN hRow = Child(UI_hPanelInner, 1);
+  ASSERT_EQ(ChildCount(hRow), 2);  // the selection and the value element of the two-part row
+  WM_HWIN hValue = Child(hRow, 1);
+  EXPECT_EQ(WM_GetWindowSizeX(Child(hRow, 0)), UI_STRUCT_SELECT_W);
+  TouchIn(hValue, 40, 20);
+  ASSERT_TRUE(UI_hListWin);
+  Touch(WM_GetWindowPosX(UI_hListWin) + 50, WM_GetWindowPosY(UI_hListWin) + 2 + 40 * 1 + 20);  // item 1
+  EXPECT_FALSE(UI_hListWin);
+  EXPECT_EQ(SET_General.GetParameter(SET_GEN_PAR_LANGUAGE), 1);
+  // The page was read again: the row shows the new choice.
+  ASSERT_TRUE(UI_hPanelInner);
+  EXPECT_EQ(Text(Child(Child(UI_hPanelInner, 1), 1)), u"1");
+  // The selection part opens the same list.
+  TouchIn(Child(Child(UI_hPanelInner, 1), 0), 40, 20);
+  EXPECT_TRUE(UI_hListWin);
+}
+
+TEST_F(StructPageTest, TheClockTabShowsACentredHeadingAndTheValuesOfTheDate) {
+  SYS_UpdateClock(MAIN_TEST_SECONDS);
+  ASSERT_EQ(UI_MenuStackInstance.Open(kClock, 0), UI_SHOW_OK);
+  Settle();
+  WM_HWIN hInner = UI_hPanelInner;
+  ASSERT_EQ(ChildCount(hInner), 4);  // heading, date, time, save line
+  EXPECT_EQ(WM_GetWindowSizeY(Child(hInner, 0)), 22);
+  EXPECT_EQ(Text(Child(Child(hInner, 1), 0)), u"Date");
+  EXPECT_EQ(Text(Child(Child(hInner, 2), 0)), u"Time");
+  EXPECT_EQ(WM_GetWindowSizeY(hInner), UI_PANEL_MIDDLE_H);  // a short page still fills the middle window
+  EXPECT_TRUE(golden::Matches("controller/ui/struct_clock", golden::CaptureLCD()));
+}
+
+// Structured pages of node 5, described record by record.
+class RemoteStructTest : public StructPageTest {
+ protected:
+  void SetUp() override {
+    StructPageTest::SetUp();
+    fakenode::Install();
+    CAN_NodeTable[fakenode::kNode] = {1, 135, 0, {}};
+  }
+  void TearDown() override {
+    fakenode::Remove();
+    CAN_NodeTable[fakenode::kNode] = {};
+    FKT_AccessLevels[fakenode::kNode].Level = 0;
+    StructPageTest::TearDown();
+  }
+  static void Serve(uint16_t Index, uint8_t Sub, std::vector<uint8_t> v) { fakenode::Objects()[{Index, Sub}] = v; }
+  static std::vector<uint8_t> Value(int32_t v) {
+    return {0x51, 0, uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
+  }
+  static int Show(uint8_t Kind, std::vector<uint8_t> Records) {
+    std::vector<uint8_t> m = {0x60, 0, 0, 0, 0, Kind, 0, 0, 0, Kind, 0, 0};
+    m.insert(m.end(), Records.begin(), Records.end());
+    m.insert(m.end(), {0, 0, 0, 0});
+    Serve(0x5800, 0, m);
+    int r = UI_MenuStackInstance.Open(uint32_t(fakenode::kNode) << 24 | UI_ROOT_MENU, 0);
+    Settle();
+    return r;
+  }
+  static std::vector<uint32_t> ValueAddresses() {
+    std::vector<uint32_t> v;
+    for (WM_HWIN h = WM_GetFirstChild(UI_hPanelInner); h; h = WM_GetNextSibling(h))
+      v.push_back(Block(Child(h, ChildCount(h) - 1))->ValueAddress);
+    return v;
+  }
+};
+
+TEST_F(RemoteStructTest, ARepetitionShiftsItsIndicesAndCountsItsLabels) {
+  for (int i = 0; i < 3; i++) {
+    Serve(uint16_t(0x3100 + 4 * i), 0, Value(10 * (i + 1)));
+    Serve(uint16_t(0x0100 + 4 * i), 0, fakenode::Text(u"Circuit"));
+  }
+  ASSERT_EQ(Show(8, {0x01, 0, 0x03, 0x00,        // heading: the menu sub-index (0)
+                     0x0B, 4, 3, 0,              // three passes, step 4
+                     0x04, 0, 0x00, 0x01,        // label/value row of 0x3100 + offset
+                     0x2C, 1, 1, 0,              // label: i + 1 and ":"
+                     0x8C, 0, 0, 0,              // (a second generator is no label of anything)
+                     0x0D, 0, 0, 0,              // end of the repetition
+                     0x0B, 1, 0, 0,              // a repetition of none: skipped whole
+                     0x04, 0, 0x00, 0x02, 0x0D, 0, 0, 0,
+                     0x08, 0, 0x40, 0x00,        // link to 0x5840 + 0 of this node... relative to 0x5800
+                     0x9C, 0, 0, 0}),            // label 'A' + 0 for the link
+            UI_SHOW_OK);
+  WM_HWIN hInner = UI_hPanelInner;
+  ASSERT_EQ(ChildCount(hInner), 5);
+  EXPECT_EQ(Text(Child(Child(hInner, 0), 0)), u"0");
+  const uint32_t Node = uint32_t(fakenode::kNode) << 24;
+  for (int i = 0; i < 3; i++) {
+    WM_HWIN hRow = Child(hInner, 1 + i);
+    EXPECT_EQ(Block(Child(hRow, 1))->ValueAddress, Node | uint32_t(0x3100 + 4 * i)) << i;
+    EXPECT_EQ(std::u16string(Block(Child(hRow, 0))->acLabel), i == 0 ? u"1:" : i == 1 ? u"2:" : u"3:");
+    EXPECT_EQ(Text(Child(hRow, 1)), i == 0 ? u"10" : i == 1 ? u"20" : u"30");
+  }
+  UI_STRUCT_BLOCK* pLink = Block(Child(Child(hInner, 4), 0));
+  EXPECT_EQ(pLink->LinkAddress, Node | 0x5840);
+  EXPECT_EQ(std::u16string(pLink->acLabel), u" A");
+  EXPECT_TRUE(golden::Matches("controller/ui/struct_repetition", golden::CaptureLCD()));
+}
+
+TEST_F(RemoteStructTest, ConditionsCompareAndHiddenBlocksSkipTheirNestedBlocks) {
+  Serve(0x3120, 0, Value(-3));
+  ASSERT_EQ(Show(8, {0x39, 1, 0, 0,               // access level >= 1: hidden for the user
+                     0x19, 5, 1, 0,               // nested: node number == 5
+                     0x02, 0, 0x00, 0x01, 0x0A, 0, 0, 0,
+                     0x05, 0, 0x01, 0x01,         // still inside the hidden block
+                     0x0A, 0, 0, 0,
+                     0x99, 9, 1, 0,               // node number == 9 ... or
+                     0x19, 5, 1, 0,               // node number == 5: shown
+                     0x05, 0, 0x02, 0x01, 0x0A, 0, 0, 0,
+                     0x49, 0, 0x20, 0x01,         // the value -3 < 0: shown
+                     0x05, 0, 0x03, 0x01, 0x0A, 0, 0, 0,
+                     0x09, 0, 0x21, 0x01,         // an unreadable value: hidden
+                     0x05, 0, 0x04, 0x01, 0x0A, 0, 0, 0,
+                     0x19, 0, 3, 0,               // source 3 is always false
+                     0x05, 0, 0x05, 0x01, 0x0A, 0, 0, 0,
+                     0x29, 0, 2, 0,               // menu sub-index 0 > 0: hidden, and its block never closes
+                     0x05, 0, 0x06, 0x01}),
+            UI_SHOW_OK);
+  const uint32_t Node = uint32_t(fakenode::kNode) << 24;
+  EXPECT_EQ(ValueAddresses(), (std::vector<uint32_t>{Node | 0x3102, Node | 0x3103}));
+  // The technician sees the first block and the nested one.
+  FKT_AccessLevels[fakenode::kNode].Level = 1;
+  UI_MenuStackInstance.Reload(0);
+  Settle();
+  EXPECT_EQ(ValueAddresses(), (std::vector<uint32_t>{Node | 0x3100, Node | 0x3101, Node | 0x3102, Node | 0x3103}));
+}
+
+TEST_F(RemoteStructTest, RunawayRepetitionsStopAtTheirLimits) {
+  std::vector<uint8_t> Long = fakenode::Text(std::u16string(78, u'x').c_str());
+  Long.resize(Long.size() - 2);  // no terminator
+  Serve(0x0100, 0, Long);
+  ASSERT_EQ(Show(8, {0x0B, 0, 0xFF, 0xFF,         // 65535 passes of two rows: the arena ends them
+                     0x04, 0, 0x00, 0x01, 0x02, 0, 0x00, 0x01, 0x0D, 0, 0, 0,
+                     0x1B, 0, 0x30, 0x01,         // a count read from an unreadable object: none
+                     0x02, 0, 0x00, 0x01, 0x0D, 0, 0, 0,
+                     0x0B, 0, 2, 0, 0x0B, 0, 2, 0, 0x0B, 0, 2, 0, 0x0B, 0, 2, 0, 0x0B, 0, 2, 0,  // too deep
+                     0x02, 0, 0x00, 0x01}),       // and never closed
+            UI_SHOW_OK);
+  int Rows = ChildCount(UI_hPanelInner);
+  EXPECT_GT(Rows, 100);
+  EXPECT_LT(Rows, 2 * 65535);
+  EXPECT_LE(UI_MenuStackInstance.GetFillPointer(),
+            UI_MenuStackInstance.GetPageArea() + UI_MenuStack::GetPageAreaSize());
+  EXPECT_EQ(Text(Child(Child(UI_hPanelInner, 0), 0)), std::u16string(78, u'x'));
 }
 
 }  // namespace
