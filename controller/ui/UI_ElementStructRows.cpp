@@ -3,6 +3,7 @@
 
 #include "GUI.h"
 #include "UI_Draw.h"
+#include "UI_ElementFile.h"
 #include "UI_ElementLine.h"
 #include "UI_ElementPanel.h"
 #include "UI_ElementStruct.h"
@@ -13,7 +14,13 @@
 
 namespace {
 
-enum { _KIND_STRUCTURED_TABS = 13 };
+enum {
+  _KIND_STRUCTURED_TABS = 13,
+  _CONFIRM = 0x80,    // flag of a value line that asks before it writes
+  _TIMER_REPEAT = 0,  // value line held: write again
+  _TIMER_CHECK = 1,   // value line confirmed: show the page again
+  _CHECK_MS = 20,
+};
 constexpr GUI_COLOR _BOX_TOP = 0xE8CFB5, _BOX_BOTTOM = 0xD2B599, _GREY = 0xD3D3D3;
 constexpr int _SHOWN_LEN = int(UI_LINE_TEXT_LEN) + int(UI_STRUCT_LABEL_LEN);
 
@@ -67,12 +74,9 @@ int _IsResult(int Id) {
   return Id == UI_MSG_VALUE_DONE || Id == UI_MSG_SELECTION_DONE || Id == UI_MSG_BITS_DONE || Id == UI_MSG_DATE_DONE;
 }
 
-// Writes an entry's new value and shows the page again: a kind-13 page is read again, a kind-8 page rebuilt. The
+// Shows the page again at its scroll position: a kind-13 page is read again, a kind-8 page rebuilt. The
 // element's window and block are gone afterwards.
-void _WriteAndRebuild(uint32_t Address, const WM_MESSAGE* pMsg) {
-  UI_SetBusy(1);
-  UI_WriteMenuEntry(Address, uint8_t(pMsg->hWinSrc), int32_t(pMsg->Data.v));
-  UI_SetBusy(0);
+void _Rebuild(void) {
   int Scroll = _InnerScroll();
   UI_MenuStack* s = &UI_MenuStackInstance;
   if (((s->GetPageKind() >> 8) & 0xFF) == _KIND_STRUCTURED_TABS) {
@@ -80,6 +84,24 @@ void _WriteAndRebuild(uint32_t Address, const WM_MESSAGE* pMsg) {
   } else {
     s->BuildPage(Scroll);
   }
+}
+
+// Writes an entry's new value and shows the page again.
+void _WriteAndRebuild(uint32_t Address, const WM_MESSAGE* pMsg) {
+  UI_SetBusy(1);
+  UI_WriteMenuEntry(Address, uint8_t(pMsg->hWinSrc), int32_t(pMsg->Data.v));
+  UI_SetBusy(0);
+  _Rebuild();
+}
+
+// A confirmed value line: the value object is read again for its type and 1 written; the page follows shortly.
+void _WriteConfirmed(WM_HWIN hWin, const UI_STRUCT_BLOCK* p) {
+  uint8_t a[UI_VALUE_ANSWER_SIZE] = {};
+  if (UI_ReadObject(p->ValueAddress, a, sizeof(a)) <= 0) return;
+  UI_SetBusy(1);
+  UI_WriteMenuEntry(p->ValueAddress, a[0], 1);
+  UI_SetBusy(0);
+  WM_CreateTimer(hWin, _TIMER_CHECK, _CHECK_MS);
 }
 
 void _Edit(WM_HWIN hWin, uint32_t Address, const char16_t* pTitle) {
@@ -91,6 +113,12 @@ void _Edit(WM_HWIN hWin, uint32_t Address, const char16_t* pTitle) {
 
 // An open inline list takes the touch: the list closes itself when touched outside.
 int _ListOpen(void) { return UI_hListWin != 0; }
+
+// Reads the element's text again (cleared when the read fails).
+void _RefreshText(WM_HWIN hWin, UI_STRUCT_BLOCK* p) {
+  UI_ReadTextAnswer(p->TextAddress, p->acText, UI_LINE_TEXT_LEN);
+  WM_InvalidateWindow(hWin);
+}
 
 int _Common(WM_MESSAGE* pMsg) {
   switch (pMsg->MsgId) {
@@ -205,10 +233,7 @@ void UI_StructLabelCallback(WM_MESSAGE* pMsg) {
       _TextAt(s, 8, 142, WM_GetWindowSizeY(hWin), GUI_TA_LEFT, UI_TEXT_LONG_FORM);
       return;
     }
-    case UI_MSG_REFRESH:
-      UI_ReadTextAnswer(p->TextAddress, p->acText, UI_LINE_TEXT_LEN);
-      WM_InvalidateWindow(hWin);
-      return;
+    case UI_MSG_REFRESH: _RefreshText(hWin, p); return;
     case WM_POINTER: WM_SendToParent(hWin, pMsg); return;
   }
   if (!_Common(pMsg)) WM_DefaultProc(pMsg);
@@ -262,10 +287,7 @@ void UI_StructLinkCallback(WM_MESSAGE* pMsg) {
       _TextAt(s, 8, w - 4, h, GUI_TA_LEFT, UI_TEXT_NO_SOFT_HYPHEN);
       return;
     }
-    case UI_MSG_REFRESH:
-      UI_ReadTextAnswer(p->TextAddress, p->acText, UI_LINE_TEXT_LEN);
-      WM_InvalidateWindow(hWin);
-      return;
+    case UI_MSG_REFRESH: _RefreshText(hWin, p); return;
     case WM_POINTER:
       if (UI_ElementTouched(hWin, pMsg)) UI_MenuStackInstance.Open(p->LinkAddress, _InnerScroll());
       return;
@@ -305,10 +327,7 @@ void UI_StructSelectCallback(WM_MESSAGE* pMsg) {
       }
       return;
     }
-    case UI_MSG_REFRESH:
-      UI_ReadTextAnswer(p->TextAddress, p->acText, UI_LINE_TEXT_LEN);
-      WM_InvalidateWindow(hWin);
-      return;
+    case UI_MSG_REFRESH: _RefreshText(hWin, p); return;
   }
   if (!_Common(pMsg)) WM_DefaultProc(pMsg);
 }
@@ -328,12 +347,16 @@ void UI_StructValueLineCallback(WM_MESSAGE* pMsg) {
     case WM_POINTER: {
       const GUI_POINTER_STATE* s = (const GUI_POINTER_STATE*)pMsg->Data.p;
       if (!s) return;
-      UI_ElementTouched(hWin, pMsg);  // capture on the press, release on the release
+      int Touched = UI_ElementTouched(hWin, pMsg);  // capture on the press, release on the release
+      if (p->Flags & _CONFIRM) {
+        if (Touched && UI_DialogHooks.pfConfirm) UI_DialogHooks.pfConfirm(hWin, 0, p->acText);
+        return;
+      }
       if (s->Pressed && !p->Held) {
         // Held: the line writes 1 now and again every second until it is released.
         p->Held = 1;
         UI_WriteMenuEntry(p->ValueAddress, 0x30, 1);
-        p->hTimer = WM_CreateTimer(hWin, 0, UI_STRUCT_REPEAT_MS);
+        p->hTimer = WM_CreateTimer(hWin, _TIMER_REPEAT, UI_STRUCT_REPEAT_MS);
         WM_InvalidateWindow(hWin);
       } else if (!s->Pressed && p->Held) {
         p->Held = 0;
@@ -345,11 +368,18 @@ void UI_StructValueLineCallback(WM_MESSAGE* pMsg) {
       return;
     }
     case WM_TIMER:
-      if (p->Held) {
+      if (WM_GetTimerId(WM_HTIMER(pMsg->Data.v)) == _TIMER_CHECK) {
+        WM_DeleteTimer(WM_HTIMER(pMsg->Data.v));
+        _Rebuild();
+      } else if (p->Held) {
         UI_WriteMenuEntry(p->ValueAddress, 0x30, 1);
         WM_RestartTimer(p->hTimer, 0);
       }
       return;
+    case UI_MSG_CONFIRMED:
+      if (pMsg->Data.v != 1) _WriteConfirmed(hWin, p);
+      return;
+    case UI_MSG_HOME: UI_MenuStackInstance.Back(); return;  // cancelled
     case UI_MSG_REFRESH:
     case UI_MSG_LOAD:
       UI_FetchStructValue(p);

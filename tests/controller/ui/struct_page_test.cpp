@@ -3,6 +3,8 @@
 #include "CAN_Node.h"
 #include "FKT_Access.h"
 #include "SET_Objects.h"
+#include "UI_Dialog.h"
+#include "UI_ElementFile.h"
 #include "UI_ElementStruct.h"
 #include "UI_GraphicsCache.h"
 #include "UI_Panel.h"
@@ -104,6 +106,7 @@ class RemoteStructTest : public StructPageTest {
     fakenode::Remove();
     CAN_NodeTable[fakenode::kNode] = {};
     FKT_AccessLevels[fakenode::kNode].Level = 0;
+    UI_DialogHooks = {};
     StructPageTest::TearDown();
   }
   static void Serve(uint16_t Index, uint8_t Sub, std::vector<uint8_t> v) { fakenode::Objects()[{Index, Sub}] = v; }
@@ -204,6 +207,42 @@ TEST_F(RemoteStructTest, RunawayRepetitionsStopAtTheirLimits) {
   EXPECT_LE(UI_MenuStackInstance.GetFillPointer(),
             UI_MenuStackInstance.GetPageArea() + UI_MenuStack::GetPageAreaSize());
   EXPECT_EQ(Text(Child(Child(UI_hPanelInner, 0), 0)), std::u16string(78, u'x'));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(RemoteStructTest, AValueLineWritesWhileHeldAndAConfirmedLineAsksFirst) {
+  Serve(0x3100, 0, {0x31, 0, 0});
+  Serve(0x0100, 0, fakenode::Text(u"Pump test"));
+  ASSERT_EQ(Show(8, {0x02, 0, 0x00, 0x01, 0x82, 0, 0x00, 0x01}), UI_SHOW_OK);
+  WM_HWIN hLine = Child(Child(UI_hPanelInner, 0), 0);
+  EXPECT_EQ(Text(hLine), u"Pump test");
+  auto Writes = [] {
+    std::vector<std::vector<uint8_t>> v;
+    for (const auto& w : fakenode::Writes())
+      if (w.Index == 0x3100) v.push_back(w.Data);
+    return v;
+  };
+  int x = WM_GetWindowPosX(hLine) + 50, y = WM_GetWindowPosY(hLine) + 20;
+  Pointer(x, y, 1);
+  for (int t = 0; t < 5; t++) Advance(500);  // held: written at once and again every second
+  Pointer(x, y, 0);
+  using B = std::vector<uint8_t>;
+  EXPECT_EQ(Writes(), (std::vector<B>{{0x30, 1}, {0x30, 1}, {0x30, 1}, {0x30, 0}}));
+  fakenode::Writes().clear();
+  UI_InstallDialogs();
+  // The second line asks; OK writes 1 with the type the object answers, and the page is shown again.
+  hLine = Child(Child(UI_hPanelInner, 1), 0);
+  TouchIn(hLine, 50, 20);
+  ASSERT_TRUE(UI_hEntryDialog);
+  EXPECT_TRUE(Writes().empty());
+  Touch(450, 200);  // the lower side button confirms
+  EXPECT_EQ(Writes(), (std::vector<B>{{0x31, 1}}));
+  Advance(20);
+  EXPECT_FALSE(WM_IsWindow(hLine));  // rebuilt
+  EXPECT_EQ(ChildCount(UI_hPanelInner), 2);
 }
 
 }  // namespace
