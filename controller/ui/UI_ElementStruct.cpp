@@ -36,9 +36,10 @@ uint32_t _LinkAddress(uint32_t Menu, const uint8_t* r, int Offset) {
 }
 
 WM_HWIN _Row(WM_HWIN hInner, int h) {
-  return WM_CreateWindowAsChild(UI_STRUCT_ROW_X, 0, UI_STRUCT_ROW_W, h, hInner, WM_CF_SHOW | WM_CF_HASTRANS,
-                                UI_RowContainerCallback, 0);
+  return WM_CreateWindowAsChild(UI_STRUCT_ROW_X, 0, WM_GetWindowSizeX(hInner) - UI_STRUCT_ROW_LESS, h, hInner,
+                                WM_CF_SHOW | WM_CF_HASTRANS, UI_RowContainerCallback, 0);
 }
+int _W(WM_HWIN hRow) { return hRow ? WM_GetWindowSizeX(hRow) : 0; }
 
 // Takes a block and makes its element window inside the row; null when the arena is full.
 UI_STRUCT_BLOCK* _Element(WM_HWIN hRow, int x, int y, int w, int h, WM_CALLBACK* cb, uint32_t Menu,
@@ -68,7 +69,8 @@ int _Heading(WM_HWIN hInner, uint32_t Menu, const uint8_t* r, uint8_t** ppFill, 
              int Repeat) {
   int h = (r[0] & 0x10) ? 22 : (r[0] & 0x20) ? 38 : 35;
   int Used = !_IsEnd(r + 4, c.pEnd) && r[4] == r[0] ? 2 : 1;
-  UI_STRUCT_BLOCK* p = _Element(_Row(hInner, h), 0, 0, UI_STRUCT_ROW_W, h, UI_StructHeadingCallback, Menu, r, ppFill);
+  WM_HWIN hRow = _Row(hInner, h);
+  UI_STRUCT_BLOCK* p = _Element(hRow, 0, 0, _W(hRow), h, UI_StructHeadingCallback, Menu, r, ppFill);
   if (!p) return Used;
   uint16_t Index = UI_RecIndex(r);
   if (Index >= 1 && Index <= 3) {
@@ -98,7 +100,7 @@ int _LabelValue(WM_HWIN hInner, uint32_t Menu, const uint8_t* r, const uint8_t* 
     x = UI_STRUCT_LABEL_W;
   }
   UI_STRUCT_BLOCK* p =
-      _Element(hRow, x, y, UI_STRUCT_ROW_W - x, UI_STRUCT_ROW_H, UI_StructValueCallback, Menu, r, ppFill);
+      _Element(hRow, x, y, _W(hRow) - x, UI_STRUCT_ROW_H, UI_StructValueCallback, Menu, r, ppFill);
   if (p) {
     p->ValueAddress = _Value(Menu, v, Offset);
     p->pTitle = pLabel ? pLabel->acText : nullptr;
@@ -116,7 +118,7 @@ int _TwoPart(WM_HWIN hInner, uint32_t Menu, const uint8_t* r, uint8_t** ppFill, 
   if (p) p->TextAddress = _Text(Menu, r, Offset);
   if (!Pair) return 1;
   if (p) p->NextKind = n[0];
-  int w = UI_STRUCT_ROW_W - UI_STRUCT_SELECT_W;
+  int w = _W(hRow) - UI_STRUCT_SELECT_W;
   if (NextKind == UI_STRUCT_LINK) {
     uint32_t Link = _LinkAddress(Menu, n, Offset);
     if (p) p->LinkAddress = Link;
@@ -204,8 +206,9 @@ int _Build(WM_HWIN hInner, uint32_t Menu, const uint8_t* r, const uint8_t* pSour
     }
     case UI_STRUCT_HEADING: n = _Heading(hInner, Menu, r, ppFill, c, Offset, Repeat); break;
     case UI_STRUCT_VALUE_LINE: {
-      UI_STRUCT_BLOCK* p = _Element(_Row(hInner, UI_STRUCT_ROW_H), 0, 0, UI_STRUCT_ROW_W, UI_STRUCT_ROW_H,
-                                    UI_StructValueLineCallback, Menu, r, ppFill);
+      WM_HWIN hRow = _Row(hInner, UI_STRUCT_ROW_H);
+      UI_STRUCT_BLOCK* p =
+          _Element(hRow, 0, 0, _W(hRow), UI_STRUCT_ROW_H, UI_StructValueLineCallback, Menu, r, ppFill);
       if (!p) break;
       p->ValueAddress = _Value(Menu, v, Offset);
       p->TextAddress = UI_PanelTextAddress(p->ValueAddress);
@@ -215,8 +218,8 @@ int _Build(WM_HWIN hInner, uint32_t Menu, const uint8_t* r, const uint8_t* pSour
     case UI_STRUCT_VALUE_ONLY: n = _LabelValue(hInner, Menu, r, v, ppFill, c, Offset, Repeat); break;
     case UI_STRUCT_TWO_PART: n = _TwoPart(hInner, Menu, r, ppFill, c, Offset); break;
     case UI_STRUCT_LINK: {
-      UI_STRUCT_BLOCK* p = _Element(_Row(hInner, UI_STRUCT_ROW_H), 0, 0, UI_STRUCT_ROW_W, UI_STRUCT_ROW_H,
-                                    UI_StructLinkCallback, Menu, r, ppFill);
+      WM_HWIN hRow = _Row(hInner, UI_STRUCT_ROW_H);
+      UI_STRUCT_BLOCK* p = _Element(hRow, 0, 0, _W(hRow), UI_STRUCT_ROW_H, UI_StructLinkCallback, Menu, r, ppFill);
       if (!p) break;
       p->LinkAddress = _LinkAddress(Menu, r, Offset);
       p->TextAddress = v != r ? _Text(Menu, v, Offset) : p->LinkAddress;

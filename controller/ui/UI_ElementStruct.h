@@ -9,7 +9,7 @@
 #include "WM_Timer.h"
 
 enum {
-  UI_STRUCT_ROW_W = 345 - 28,  // the panel's inner window less 28 pixels
+  UI_STRUCT_ROW_LESS = 28,     // a row is as wide as the inner window less this
   UI_STRUCT_ROW_X = 8,
   UI_STRUCT_ROW_GAP = 3,
   UI_STRUCT_ROW_H = 40,

@@ -258,7 +258,7 @@ void UI_StructValueCallback(WM_MESSAGE* pMsg) {
       _Edit(hWin, p->ValueAddress, p->pTitle);
       return;
     case UI_MSG_TEXT_DONE:
-      UI_WriteMenuText(p->ValueAddress, uint8_t(pMsg->Data.v), UI_TextBuffer);
+      UI_WriteMenuText(p->ValueAddress, uint8_t(pMsg->hWinSrc), UI_TextBuffer);
       UI_SendLoad(hWin, 0);
       return;
     case UI_MSG_LOAD:

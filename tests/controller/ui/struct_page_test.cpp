@@ -160,6 +160,16 @@ TEST_F(RemoteStructTest, ARepetitionShiftsItsIndicesAndCountsItsLabels) {
   EXPECT_EQ(pLink->LinkAddress, Node | 0x5840);
   EXPECT_EQ(std::u16string(pLink->acLabel), u" A");
   EXPECT_TRUE(golden::Matches("controller/ui/struct_repetition", golden::CaptureLCD()));
+  // A text typed for a value element goes back to its object as {tag, n, n characters}.
+  fakenode::Writes().clear();
+  std::u16string(u"Hall").copy(UI_TextBuffer, 5);
+  UI_TextBuffer[4] = 0;
+  WM_MESSAGE Msg = {};
+  Msg.MsgId = UI_MSG_TEXT_DONE;
+  Msg.hWinSrc = 7;
+  WM_SendMessage(Child(Child(hInner, 1), 1), &Msg);
+  ASSERT_EQ(fakenode::Writes().size(), 1u);
+  EXPECT_EQ(fakenode::Writes()[0].Data, (std::vector<uint8_t>{7, 4, 'H', 0, 'a', 0, 'l', 0, 'l', 0}));
 }
 
 TEST_F(RemoteStructTest, ConditionsCompareAndHiddenBlocksSkipTheirNestedBlocks) {
