@@ -180,8 +180,10 @@ int _Repetition(WM_HWIN hInner, uint32_t Menu, const uint8_t* r, uint8_t** ppFil
   }
   if (c.Depth >= UI_STRUCT_MAX_NESTING) return Used;  // nested too deep: the body is not built
   _CTX Inner = {pBodyEnd, c.Depth + 1, c.pSteps};
-  for (int32_t i = 0; i < Count && *c.pSteps > 0 && !_ArenaFull(*ppFill); i++) {
-    int PassOffset = Offset + int(r[1]) * i;
+  // Every pass counts as a step, so that a count read from an object cannot spin over an empty body; indices are
+  // 16 bits, so the offset wraps with them.
+  for (int32_t i = 0; i < Count && (*c.pSteps)-- > 0 && !_ArenaFull(*ppFill); i++) {
+    int PassOffset = int((uint32_t(Offset) + uint32_t(r[1]) * uint32_t(i)) & 0xFFFF);
     for (const uint8_t* q = pBody; q < pBodyEnd && *c.pSteps > 0;)
       q += 4 * _Build(hInner, Menu, q, nullptr, ppFill, Inner, PassOffset, int(i));
   }

@@ -204,7 +204,9 @@ TEST_F(RemoteStructTest, RunawayRepetitionsStopAtTheirLimits) {
   std::vector<uint8_t> Long = fakenode::Text(std::u16string(78, u'x').c_str());
   Long.resize(Long.size() - 2);  // no terminator
   Serve(0x0100, 0, Long);
-  ASSERT_EQ(Show(8, {0x0B, 0, 0xFF, 0xFF,         // 65535 passes of two rows: the arena ends them
+  Serve(0x3131, 0, Value(0x7FFFFFFF));
+  ASSERT_EQ(Show(8, {0x1B, 200, 0x31, 0x01, 0x0D, 0, 0, 0,  // a count read from the node over an empty body
+                     0x0B, 0, 0xFF, 0xFF,         // 65535 passes of two rows: the arena ends them
                      0x04, 0, 0x00, 0x01, 0x02, 0, 0x00, 0x01, 0x0D, 0, 0, 0,
                      0x1B, 0, 0x30, 0x01,         // a count read from an unreadable object: none
                      0x02, 0, 0x00, 0x01, 0x0D, 0, 0, 0,
