@@ -19,7 +19,6 @@
 #include "UI_EntryDispatch.h"
 #include "UI_GraphicsCache.h"
 #include "UI_Main.h"
-#include "UI_MainListPage.h"
 #include "UI_MenuPageNetwork.h"
 #include "UI_Panel.h"
 #include "WM_Motion.h"

@@ -1,6 +1,6 @@
-// The menu-page handler: turns the shown menu description into a page of element windows (value-line pages and
-// the network page; other page kinds go to the plain list page until their builders exist), checks the user's
-// access level for the node and asks for the code when the page needs more.
+// The menu-page handler: turns the shown menu description into a page of element windows (tile, list, value-line,
+// panel and structured pages, and the network page), checks the user's access level for the node and asks for
+// the code when the page needs more.
 #pragma once
 #include <cstdint>
 
