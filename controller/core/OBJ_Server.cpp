@@ -208,7 +208,7 @@ int _SystemRead(_Answer& a, int View, int Code) {
   uint8_t unit = 0;
   switch (Code) {
     case OBJ_SYS_DATE: v = (int32_t)_PackedDate(); lo = 1 | 1 << 8 | 1970 << 16; hi = 31 | 12 << 8 | 2099 << 16; unit = 62; break;
-    case OBJ_SYS_TIME: v = SYS_ClockTm.Hour * 60 + SYS_ClockTm.Min; hi = 1439; unit = 4; break;
+    case OBJ_SYS_TIME: v = SYS_ClockTm.Hour * 60 + SYS_ClockTm.Min; hi = 1439; unit = 60; break;  // time of day
     case OBJ_SYS_NEW_MESSAGE: hi = 1; break;
     case OBJ_SYS_SAVE:
     case OBJ_SYS_FACTORY_RESET: hi = 1; break;

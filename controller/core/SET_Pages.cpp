@@ -29,7 +29,7 @@ void _GeneralPage(OBJ_MENU* m) {
   m->Rec(0x24, 0, _TA(SET_GEN_PAR_NETWORK_LEVEL));
   m->Rec(0x0A, 0, 0);
   m->Rec(0x03, 0, OBJ_ValueIndex(OBJ_VIEW_VALUE, OBJ_FAM_SYSTEM, OBJ_SYS_NODE));
-  m->Rec(0x05, 0, OBJ_ValueIndex(OBJ_VIEW_TEXT_ABS, OBJ_FAM_SYSTEM, OBJ_SYS_NODE));
+  m->Rec(0x04, 0, OBJ_ValueIndex(OBJ_VIEW_TEXT_ABS, OBJ_FAM_SYSTEM, OBJ_SYS_NODE));
   m->Rec(0x18, 0, OBJ_MenuIndex(OBJ_FAM_CAN, 0));
   m->Rec(0x18, 0, OBJ_MenuIndex(OBJ_FAM_GENERAL, _TAB_ACCESS));
 }
