@@ -73,12 +73,6 @@ class DialogFileListTest : public MainScreenTest {
     while (h && i--) h = WM_GetNextSibling(h);
     return h;
   }
-  static WM_HWIN Child(WM_HWIN h, int i) {
-    h = WM_GetFirstChild(h);
-    while (h && i--) h = WM_GetNextSibling(h);
-    return h;
-  }
-  void TouchIn(WM_HWIN h, int x, int y) { Touch(WM_GetWindowPosX(h) + x, WM_GetWindowPosY(h) + y); }
   void Ok() { Touch(460, 205); }
   void Cancel() { Touch(460, 90); }
   static WM_CALLBACK* Shown() { return UI_hEntryDialog ? WM_GetCallback(UI_hEntryDialog) : nullptr; }

@@ -66,7 +66,6 @@ class FileListTest : public MainScreenTest {
     while (h && i--) h = WM_GetNextSibling(h);
     return h;
   }
-  void TouchIn(WM_HWIN h, int x, int y) { Touch(WM_GetWindowPosX(h) + x, WM_GetWindowPosY(h) + y); }
   static void Send(WM_HWIN h, int MsgId, int Source, intptr_t v) {
     WM_MESSAGE Msg = {};
     Msg.MsgId = MsgId;

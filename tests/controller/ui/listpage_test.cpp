@@ -12,17 +12,6 @@ constexpr uint32_t kService = 0x5805;
 
 class ListPageTest : public MainScreenTest {
  protected:
-  static WM_HWIN Child(WM_HWIN h, int i) {
-    h = WM_GetFirstChild(h);
-    while (h && i--) h = WM_GetNextSibling(h);
-    return h;
-  }
-  static int ChildCount(WM_HWIN h) {
-    int n = 0;
-    for (WM_HWIN c = WM_GetFirstChild(h); c; c = WM_GetNextSibling(c)) n++;
-    return n;
-  }
-  void TouchIn(WM_HWIN h, int x, int y) { Touch(WM_GetWindowPosX(h) + x, WM_GetWindowPosY(h) + y); }
 };
 
 TEST_F(ListPageTest, TheServicePageShowsTitleButtonsAndGrid) {

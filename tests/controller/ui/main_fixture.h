@@ -74,12 +74,21 @@ class MainScreenTest : public GuiTest {
     Settle();
   }
   static WM_HWIN Page() { return WM_GetFirstChild(UI_hPageArea); }
-  // The i-th element window of the shown page (a tile of the root menu, a line of a value-line page).
-  static WM_HWIN Element(int i) {
-    WM_HWIN h = WM_GetFirstChild(Page());
+  // The i-th child of a window, bottom first; 0 past the last.
+  static WM_HWIN Child(WM_HWIN h, int i) {
+    h = WM_GetFirstChild(h);
     while (h && i--) h = WM_GetNextSibling(h);
     return h;
   }
+  static int ChildCount(WM_HWIN h) {
+    int n = 0;
+    for (WM_HWIN c = WM_GetFirstChild(h); c; c = WM_GetNextSibling(c)) n++;
+    return n;
+  }
+  // A touch at (x, y) inside the window.
+  void TouchIn(WM_HWIN h, int x, int y) { Touch(WM_GetWindowPosX(h) + x, WM_GetWindowPosY(h) + y); }
+  // The i-th element window of the shown page (a tile of the root menu, a line of a value-line page).
+  static WM_HWIN Element(int i) { return Child(Page(), i); }
   // Screen point in the middle of the i-th element of the shown page.
   static int ElementX(int i) { return WM_GetWindowPosX(Element(i)) + WM_GetWindowSizeX(Element(i)) / 2; }
   static int ElementY(int i) { return WM_GetWindowPosY(Element(i)) + WM_GetWindowSizeY(Element(i)) / 2; }

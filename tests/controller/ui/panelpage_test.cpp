@@ -22,20 +22,9 @@ class PanelPageTest : public MainScreenTest {
     UI_DeleteGraphicsCache();  // the next test starts without the pictures, as all main-screen tests do
     MainScreenTest::TearDown();
   }
-  static WM_HWIN Child(WM_HWIN h, int i) {
-    h = WM_GetFirstChild(h);
-    while (h && i--) h = WM_GetNextSibling(h);
-    return h;
-  }
-  static int ChildCount(WM_HWIN h) {
-    int n = 0;
-    for (WM_HWIN c = WM_GetFirstChild(h); c; c = WM_GetNextSibling(c)) n++;
-    return n;
-  }
   static int X(WM_HWIN h) { return WM_GetWindowPosX(h) - WM_GetWindowPosX(UI_hPanelInner); }
   static int Y(WM_HWIN h) { return WM_GetWindowPosY(h) - WM_GetWindowPosY(UI_hPanelInner); }
   static UI_PANEL_BLOCK* Block(WM_HWIN h) { return (UI_PANEL_BLOCK*)UI_GetElementData(h); }
-  void TouchIn(WM_HWIN h, int x, int y) { Touch(WM_GetWindowPosX(h) + x, WM_GetWindowPosY(h) + y); }
 };
 
 TEST_F(PanelPageTest, TheAboutPageStacksHeadingsAndTheNodesPicture) {

@@ -16,11 +16,6 @@ constexpr int kRootTiles = 13;
 
 class TilePageTest : public MainScreenTest {
  protected:
-  static int ChildCount(WM_HWIN h) {
-    int n = 0;
-    for (WM_HWIN c = WM_GetFirstChild(h); c; c = WM_GetNextSibling(c)) n++;
-    return n;
-  }
   static UI_TILE_BLOCK* Tile(int i) { return (UI_TILE_BLOCK*)UI_GetElementData(Element(i)); }
   static void Wheel(int Notches) {
     WM_MESSAGE Msg = {};
