@@ -67,6 +67,9 @@ int UI_TextWidth8N(const char* s, int n);  // 0 for an empty text
 //
 void UI_DrawTwoToneBox(const GUI_RECT* pRect, GUI_COLOR Color1, GUI_COLOR Color2);
 void UI_DrawTwoToneButton(int x, int y, int w, int h, GUI_COLOR Color1, GUI_COLOR Color2);
+// A w x h two-tone button at 0,0 with a black text block centred on it (UI_Font15, TextWidth wide).
+void UI_DrawLabelledButton(int w, int h, GUI_COLOR Color1, GUI_COLOR Color2, const char16_t* pText, int TextWidth,
+                           int Flags);
 void UI_RenderRoundButton(int w, int h, GUI_COLOR Color1, GUI_COLOR Color2);
 void UI_RenderTabMiddle(int w, int h, GUI_COLOR Color1, GUI_COLOR Color2);
 void UI_RenderTabLeft(int w, int h, GUI_COLOR Color1, GUI_COLOR Color2);

@@ -147,6 +147,18 @@ void UI_DrawTwoToneButton(int x, int y, int w, int h, GUI_COLOR Color1, GUI_COLO
   GUI_SetColor(Old);
 }
 
+void UI_DrawLabelledButton(int w, int h, GUI_COLOR Color1, GUI_COLOR Color2, const char16_t* pText, int TextWidth,
+                           int Flags) {
+  UI_DrawTwoToneButton(0, 0, w, h, Color1, Color2);
+  GUI_SetFont(&UI_Font15);
+  GUI_SetTextMode(GUI_TM_TRANS);
+  GUI_SetColor(GUI_BLACK);
+  int Align = GUI_SetTextAlign(GUI_TA_HCENTER);
+  GUI_GotoXY(w / 2, h / 2);
+  UI_DrawTextBlock(pText, TextWidth, Flags);
+  GUI_SetTextAlign(Align);
+}
+
 void UI_RenderRoundButton(int w, int h, GUI_COLOR Color1, GUI_COLOR Color2) {
   GUI_COLOR Old = GUI_GetColor();
   _ClearTo(w, h, GUI_TRANSPARENT);

@@ -55,18 +55,9 @@ UI_PAGE_BUTTON_BLOCK* _Button(WM_HWIN hWin) { return (UI_PAGE_BUTTON_BLOCK*)UI_G
 
 void _PaintButton(WM_HWIN hWin, const UI_PAGE_BUTTON_BLOCK* p) {
   int w = WM_GetWindowSizeX(hWin), h = WM_GetWindowSizeY(hWin);
-  if (p->Code == 0x14) {
-    UI_DrawTwoToneButton(0, 0, w, h, 0x99FF99, 0x13BF13);
-  } else {
-    UI_DrawTwoToneButton(0, 0, w, h, 0xE8CFB5, 0xD2B599);
-  }
-  GUI_SetFont(&UI_Font15);
-  GUI_SetTextMode(GUI_TM_TRANS);
-  GUI_SetColor(GUI_BLACK);
-  int Align = GUI_SetTextAlign(GUI_TA_HCENTER);
-  GUI_GotoXY(w / 2, h / 2);
-  UI_DrawTextBlock(p->acText, w - 5, UI_TEXT_LONG_FORM);
-  GUI_SetTextAlign(Align);
+  int Shown = p->Code == 0x14;  // the page being shown
+  UI_DrawLabelledButton(w, h, Shown ? 0x99FF99 : 0xE8CFB5, Shown ? 0x13BF13 : 0xD2B599, p->acText, w - 5,
+                        UI_TEXT_LONG_FORM);
 }
 
 // Places the k-th of n buttons: four to a row, each (row width - 2k - 4) / k wide for the k buttons of its row,

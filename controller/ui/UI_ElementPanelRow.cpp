@@ -249,14 +249,7 @@ void UI_GroupValueCallback(WM_MESSAGE* pMsg) {
   switch (pMsg->MsgId) {
     case WM_PAINT: {
       int w = WM_GetWindowSizeX(hWin), h = WM_GetWindowSizeY(hWin);
-      UI_DrawTwoToneButton(0, 0, w, h, 0xE8CFB5, 0xD2B599);
-      GUI_SetFont(&UI_Font15);
-      GUI_SetTextMode(GUI_TM_TRANS);
-      GUI_SetColor(GUI_BLACK);
-      int Align = GUI_SetTextAlign(GUI_TA_HCENTER);
-      GUI_GotoXY(w / 2, h / 2);
-      UI_DrawTextBlock(p->acText, w - 4, 0);
-      GUI_SetTextAlign(Align);
+      UI_DrawLabelledButton(w, h, 0xE8CFB5, 0xD2B599, p->acText, w - 4, 0);
       break;
     }
     case WM_POINTER:
@@ -290,14 +283,7 @@ void UI_SelectBoxCallback(WM_MESSAGE* pMsg) {
   switch (pMsg->MsgId) {
     case WM_PAINT: {
       int w = WM_GetWindowSizeX(hWin), h = WM_GetWindowSizeY(hWin);
-      UI_DrawTwoToneButton(0, 0, w, h, 0xE8CFB5, 0xD2B599);
-      GUI_SetFont(&UI_Font15);
-      GUI_SetTextMode(GUI_TM_TRANS);
-      GUI_SetColor(GUI_BLACK);
-      int Align = GUI_SetTextAlign(GUI_TA_HCENTER);
-      GUI_GotoXY(w / 2, h / 2);
-      UI_DrawTextBlock(p->acText, w - 6, UI_TEXT_LONG_FORM);
-      GUI_SetTextAlign(Align);
+      UI_DrawLabelledButton(w, h, 0xE8CFB5, 0xD2B599, p->acText, w - 6, UI_TEXT_LONG_FORM);
       break;
     }
     case WM_POINTER:

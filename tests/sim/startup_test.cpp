@@ -1,5 +1,6 @@
-// Start-up and shutdown: the command line words, the frame-buffer limit, the folders made, and what is saved
-// at exit (the input simulation always, the function data only after a finished start-up).
+// Start-up and shutdown: the command line words, the frame-buffer limit, the folders made, what is saved
+// at exit (the input simulation always, the function data only after a finished start-up) and the display
+// mapping given back.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "APP_Hooks.h"
+#include "PLAT_Shm.h"
 #include "SIM.h"
 #include "SIM_Bridge.h"
 #include "SIM_Windows.h"
@@ -30,6 +32,12 @@ bool _IsDir(const std::string& Path) {
 }
 
 void _EndAtOnce(void) {}   // an application that gives up before its start-up has loaded anything
+
+// Ends the loop once the application has finished its start-up (only then is its function data saved).
+void _QuitAfterStartup(void*) {
+  if (UI_StartupDone) PLAT_PostQuit(0);
+  else PLAT_PostCall(_QuitAfterStartup, nullptr);
+}
 
 std::string _PrepareHome(void) {
   SimTest_InitPlatform();
@@ -107,4 +115,25 @@ TEST(StartupShutdown, FailedStartMakesTheFoldersButKeepsTheFunctionData) {
   EXPECT_TRUE(_IsDir(Home + "/Documents/MERIDOX-Simulator/Intern"));
   EXPECT_EQ(SimTest_ReadFile(User + "/tmp.dat"), "good data");
   EXPECT_EQ(SimTest_ReadFile(User + "/Info1.sim").size(), 1024u);   // 16 records of 64 bytes
+}
+
+TEST(StartupShutdown, RunsStopsAndSavesTheFunctionData) {
+  std::string Home = _PrepareHome();
+  PLAT_PostCall(_QuitAfterStartup, nullptr);
+  char acArg0[] = "meridox-sim";
+  char acArg1[] = "Mag2";
+  char* apArg[] = {acArg0, acArg1, nullptr};
+  EXPECT_EQ(SIM_Main(2, apArg), 0);
+  EXPECT_STREQ(SIM_CommandLine, "Mag2");
+  EXPECT_EQ(SIM_Zoom, 2);
+  EXPECT_EQ(SIM_GetXMag(), 2);
+  EXPECT_FALSE(SIM_IsAppRunning());
+  std::string TmpDat = Home + "/appdata/Orvaldi Klimaregelwerk/MERIDOX-Simulator/tmp.dat";
+  EXPECT_EQ(SimTest_ReadFile(TmpDat).size(), 256256u);
+  PLAT_SHM Shm;
+  EXPECT_EQ(PLAT_ShmCreate("PixraLCDMap", 4096, &Shm), PLAT_SHM_OK);  // the name was given back
+  PLAT_ShmClose(&Shm);
+  SIM_SetMag(1, 1);
+  SIM_Zoom = 1;
+  SIM_SetErrorBox(0);
 }
