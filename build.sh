@@ -10,7 +10,8 @@ jobs=$(nproc)
 
 packages=(build-essential cmake ninja-build ccache pkg-config clang libclang-rt-dev
   libgtest-dev libbenchmark-dev libpng-dev libpixman-1-dev libfreetype-dev fonts-dejavu-core
-  qt6-base-dev libhidapi-dev xvfb xauth imagemagick libjpeg-dev libgif-dev)
+  qt6-base-dev libhidapi-dev xvfb xauth imagemagick libjpeg-dev libgif-dev
+  libjpeg-turbo-progs giflib-tools libstb-dev)
 
 install_missing() {
   local missing=()

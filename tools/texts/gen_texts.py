@@ -6,7 +6,7 @@ Sources (UTF-8, tab-separated, '#' starts a comment line):
   keyboard.tsv  per language the on-screen keyboard's letters, and the symbol set
 
 Outputs (committed, regenerate after every change of a source):
-  controller/ui/TXT_Data.cpp        the packed blobs and the keyboard symbol set
+  controller/ui/data/TXT_Data.cpp   the packed blobs and the keyboard symbol set
   controller/core/TXT_Groups.h      group and item numbers by name and the sizes of the built tables
   controller/core/TXT_English.cpp   the English texts as a built table: what the look-up answers before the
                                     screens built the table of a language (the controller runs without them)
@@ -26,7 +26,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.normpath(os.path.join(HERE, "..", ".."))
 TEXTS = os.path.join(HERE, "texts.tsv")
 KEYBOARD = os.path.join(HERE, "keyboard.tsv")
-OUT_CPP = os.path.join(ROOT, "controller", "ui", "TXT_Data.cpp")
+OUT_CPP = os.path.join(ROOT, "controller", "ui", "data", "TXT_Data.cpp")
 OUT_H = os.path.join(ROOT, "controller", "core", "TXT_Groups.h")
 OUT_EN = os.path.join(ROOT, "controller", "core", "TXT_English.cpp")
 

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Converts the pictures of assets/ui/ into the streamed bitmaps compiled into the screens
-# (controller/ui/UI_PictureData.cpp and .h), so that the normal build needs neither the pictures nor the tool.
+# (controller/ui/data/UI_PictureData.cpp and controller/ui/cache/UI_PictureData.h), so that the normal build needs neither the pictures nor the tool.
 #   python3 tools/uiart/make_pictures.py     # redraws the PNG files
 #   bash tools/uiart/convert.sh [png2stream]  # default: build/tools/png2stream/png2stream
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 tool=${1:-build/tools/png2stream/png2stream}
 indexed="background logo title plate panel dialog tile"
-src=controller/ui/UI_PictureData.cpp
-hdr=controller/ui/UI_PictureData.h
+src=controller/ui/data/UI_PictureData.cpp
+hdr=controller/ui/cache/UI_PictureData.h
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 {
