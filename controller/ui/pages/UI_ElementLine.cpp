@@ -83,9 +83,8 @@ void _PasswordPrompt(WM_HWIN hWin, int Item) {
 
 void _PasswordDone(WM_HWIN hWin, UI_LINE_BLOCK* p) {
   if (p->Stage == 0) {
-    // The old code is handed over as "change to itself, provided it is right": a node that takes a lone code
-    // as the new one while the level is granted must not take a mistyped old code.
-    if (!UI_CheckCode(p->LinkAddress, 0, UI_TextBuffer, UI_TextBuffer)) {
+    // The old code alone, one record: the node checks it and changes nothing.
+    if (!UI_CheckCode(p->LinkAddress, 0, UI_TextBuffer, nullptr)) {
       _PasswordPrompt(hWin, 5);  // a refused old code asks again
       return;
     }

@@ -118,7 +118,7 @@ int UI_BuildPanelLine(WM_HWIN hInner, uint32_t Menu, const uint8_t* pRec, uint8_
   int h = Code == '0' ? UI_PANEL_HEADING_H : UI_PANEL_SUBHEADING_H;
   if (!UI_CreatePanelElement(hInner, 0, 0, UI_PANEL_ELEMENT_W, h, UI_PanelTextCallback, &p, ppFill)) return 1;
   p->Code = uint8_t(Code);
-  p->TextAddress = UI_PanelTextAddress(UI_ValueAddress(Menu, pRec, 0));
+  p->TextAddress = UI_ValueAddress(Menu, pRec, 0);
   return 1;
 }
 

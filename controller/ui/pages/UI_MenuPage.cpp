@@ -365,10 +365,13 @@ void UI_PasswordReceiverCallback(WM_MESSAGE* pMsg) {
       break;
     }
     case UI_MSG_HOME:
+      // Cancelled. The page the user came from still stands (nothing was built for the prompt's page), so there
+      // is nowhere to go back to; only the own root menu, which has nothing before it, leads home, and a page
+      // that asks again for the level it is shown with (a reload after the grant ran out) is left.
       WM_DeleteWindow(hWin);
-      if (UI_MenuStackInstance.GetNode() == UI_ROOT_MENU) {
+      if (Pw.Target == UI_ROOT_MENU) {
         UI_GoHome();
-      } else {
+      } else if (Pw.Target == UI_MenuStackInstance.GetNode()) {
         UI_MenuStackInstance.Back();
       }
       break;

@@ -1,10 +1,12 @@
 // Menus of another node on a loopback bus: its value-line page with live values, editing through its own
 // description, the node strip, a node that does not answer, and a page larger than the element arena.
 #include "CAN_Node.h"
+#include "FKT_Access.h"
 #include "SDO_Client.h"
 #include "UI_Element.h"
 #include "UI_ElementFile.h"
 #include "UI_ElementLine.h"
+#include "UI_EntryDispatch.h"
 #include "UI_MenuPage.h"
 #include "UI_ValueEntry.h"
 #include "entry_fake_node.h"
@@ -38,6 +40,8 @@ class RemotePageTest : public MainScreenTest {
   void TearDown() override {
     fakenode::Remove();
     CAN_NodeTable[fakenode::kNode] = {};
+    FKT_AccessLevels[fakenode::kNode].Level = 0;
+    UI_pfOpenTextEntry = nullptr;
     SDO_TimeoutMs = 1000;
     MainScreenTest::TearDown();
   }
@@ -131,6 +135,52 @@ TEST_F(RemotePageTest, AConfirmedLineSetsItsValue) {
   ASSERT_FALSE(fakenode::Writes().empty());
   EXPECT_EQ(fakenode::Writes().back().Index, 0x3007);
   EXPECT_EQ(fakenode::Writes().back().Data, (std::vector<uint8_t>{0x31, 1}));
+}
+
+// The text entry is another screen's: a stand-in remembers who asked and with which title.
+WM_HWIN g_TextReceiver;
+std::u16string g_TextTitle;
+int _FakeTextEntry(WM_HWIN hReceiver, const char16_t* pTitle, int, int) {
+  g_TextReceiver = hReceiver;
+  g_TextTitle = pTitle ? pTitle : u"";
+  return 1;
+}
+
+std::vector<uint8_t> CodeRecord(std::u16string Code) {
+  std::vector<uint8_t> r = {0, uint8_t(Code.size())};
+  for (char16_t c : Code) r.insert(r.end(), {uint8_t(c), uint8_t(c >> 8)});
+  r.insert(r.end(), {0, 0});
+  return r;
+}
+
+TEST_F(RemotePageTest, ThePasswordChangeHandsTheOldCodeOverAsOneRecord) {
+  FKT_AccessLevels[fakenode::kNode].Level = 1;  // the change line is built only for a granted level
+  Serve(0x5800, 0, Menu({{'S', 1, 0xF1, 0x57}, {1, 0, 0, 0}}));
+  Serve(0x57F1, 1, {1, 1, 0, 0});  // the code object of level 1, and "accepted"
+  ASSERT_EQ(UI_MenuStackInstance.Open(kRoot5, 0), UI_SHOW_OK);
+  Settle();
+  UI_pfOpenTextEntry = _FakeTextEntry;
+  g_TextReceiver = 0;
+  Touch(WM_GetWindowPosX(Line(0)) + 100, WM_GetWindowPosY(Line(0)) + 20);
+  ASSERT_EQ(g_TextReceiver, Line(0));
+  EXPECT_EQ(g_TextTitle, u"Old password");
+  fakenode::Writes().clear();
+  std::u16string(u"12").copy(UI_TextBuffer, 3);
+  UI_TextBuffer[2] = 0;
+  WM_SendMessageNoPara(g_TextReceiver, UI_MSG_TEXT_DONE);
+  ASSERT_EQ(fakenode::Writes().size(), 1u);
+  EXPECT_EQ(fakenode::Writes()[0].Index, 0x57F1);
+  EXPECT_EQ(fakenode::Writes()[0].Sub, 1);
+  EXPECT_EQ(fakenode::Writes()[0].Data, CodeRecord(u"12"));  // 2n + 4 bytes
+  // Accepted: the new code follows, with the old one behind it.
+  EXPECT_EQ(g_TextTitle, u"New password");
+  std::u16string(u"345").copy(UI_TextBuffer, 4);
+  UI_TextBuffer[3] = 0;
+  WM_SendMessageNoPara(g_TextReceiver, UI_MSG_TEXT_DONE);
+  ASSERT_EQ(fakenode::Writes().size(), 2u);
+  std::vector<uint8_t> Both = CodeRecord(u"345"), Old = CodeRecord(u"12");
+  Both.insert(Both.end(), Old.begin(), Old.end());
+  EXPECT_EQ(fakenode::Writes()[1].Data, Both);
 }
 
 TEST_F(RemotePageTest, TheNetworkPageListsTheOtherNodeAfterTheOwnDevice) {

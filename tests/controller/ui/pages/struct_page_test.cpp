@@ -161,6 +161,19 @@ TEST_F(RemoteStructTest, ARepetitionShiftsItsIndicesAndCountsItsLabels) {
   EXPECT_EQ(fakenode::Writes()[0].Data, (std::vector<uint8_t>{7, 4, 'H', 0, 'a', 0, 'l', 0, 'l', 0}));
 }
 
+TEST_F(RemoteStructTest, HeadingsAndSelectionTextsAreReadAtTheirValueAddresses) {
+  Serve(0x0110, 0, fakenode::Text(u"own index"));
+  Serve(0x0111, 0, fakenode::Text(u"own index"));
+  Serve(0x3110, 0, fakenode::Text(u"Heating"));
+  Serve(0x3111, 0, fakenode::Text(u"Mode"));
+  Serve(0x3112, 0, Value(3));
+  ASSERT_EQ(Show(8, {0x01, 0, 0x10, 0x01, 0x06, 0, 0x11, 0x01, 0x04, 0, 0x12, 0x01}), UI_SHOW_OK);
+  ASSERT_EQ(ChildCount(UI_hPanelInner), 2);
+  EXPECT_EQ(Text(Child(Child(UI_hPanelInner, 0), 0)), u"Heating");
+  EXPECT_EQ(Text(Child(Child(UI_hPanelInner, 1), 0)), u"Mode");
+  EXPECT_EQ(Text(Child(Child(UI_hPanelInner, 1), 1)), u"3");
+}
+
 TEST_F(RemoteStructTest, ConditionsCompareAndHiddenBlocksSkipTheirNestedBlocks) {
   Serve(0x3120, 0, Value(-3));
   ASSERT_EQ(Show(8, {0x39, 1, 0, 0,               // access level >= 1: hidden for the user
