@@ -204,6 +204,14 @@ TEST_F(RemotePanelTest, AGroupWithACodeSevenBoxHasFourBoxesInItsFirstRow) {
   EXPECT_EQ(WM_GetWindowSizeY(Child(hGroup, 4)), 20);
 }
 
+TEST_F(RemotePanelTest, AGroupGivesEachLabelItsRoom) {
+  Show(10, {5, 0, 0x00, 0x61, 9, 0, 0x10, 0x01, 13, 0, 0x11, 0x01, 10, 0, 0x12, 0x01, 6, 0, 0, 0,
+            5, 0, 0x00, 0x61, 9, 0, 0x10, 0x01, 9, 0, 0x11, 0x01, 13, 0, 0x12, 0x01, 6, 0, 0, 0});
+  ASSERT_EQ(ChildCount(UI_hPanelInner), 2);
+  EXPECT_EQ(WM_GetWindowSizeX(Child(UI_hPanelInner, 0)), 2 * 120);
+  EXPECT_EQ(WM_GetWindowSizeX(Child(UI_hPanelInner, 1)), 345);  // three labels: as wide as the panel allows
+}
+
 TEST_F(RemotePanelTest, APageKindWithoutElementsIsNotBuiltAndThePreviousPageStays) {
   Serve(0x5800, 0, {0x60, 0, 0, 0, 0, 5, 0, 0, 0, 5, 0, 0, 1, 0, 1, 0x58, 0, 0, 0, 0});
   WM_HWIN hPage = Page();

@@ -260,3 +260,31 @@ TEST_F(RemoteStructTest, AValueLineWritesWhileHeldAndAConfirmedLineAsksFirst) {
 }
 
 }  // namespace
+
+namespace {
+
+// A confirmation answers a line that asks first with 1044 and 5 (confirmed) or 6 (cancelled), or with the
+// dialog's Cancel (1045): a cancel never writes and goes back.
+TEST_F(RemoteStructTest, AConfirmationAnswerOfSixCancelsTheLine) {
+  Serve(0x3100, 0, {0x31, 0, 0});
+  Serve(0x0100, 0, fakenode::Text(u"Reset"));
+  for (int Answer : {6, 5}) {
+    SCOPED_TRACE(Answer);
+    ASSERT_EQ(Show(8, {0x82, 0, 0x00, 0x01}), UI_SHOW_OK);
+    fakenode::Writes().clear();
+    WM_MESSAGE Msg = {};
+    Msg.MsgId = UI_MSG_CONFIRMED;
+    Msg.Data.v = Answer;
+    WM_SendMessage(Child(Child(UI_hPanelInner, 0), 0), &Msg);
+    Settle();
+    if (Answer == 6) {
+      EXPECT_TRUE(fakenode::Writes().empty());
+      EXPECT_EQ(UI_MenuStackInstance.GetNode(), uint32_t(UI_ROOT_MENU));
+    } else {
+      ASSERT_EQ(fakenode::Writes().size(), 1u);
+      EXPECT_EQ(fakenode::Writes()[0].Data, (std::vector<uint8_t>{0x31, 1}));
+    }
+  }
+}
+
+}  // namespace
