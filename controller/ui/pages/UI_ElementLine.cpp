@@ -160,6 +160,8 @@ void UI_BoxColors(int LineCode, GUI_COLOR* pTop, GUI_COLOR* pBottom, GUI_COLOR* 
 }
 
 void UI_GrowLine(WM_HWIN hLine, int dy) {
+  int h = WM_GetWindowSizeY(hLine);
+  if (h + dy > UI_PAGE_MAX_H) dy = UI_PAGE_MAX_H - h;  // never taller than a page may be
   if (!dy) return;
   WM_SetYSize(hLine, WM_GetWindowSizeY(hLine) + dy);
   for (WM_HWIN h = WM_GetNextSibling(hLine); h; h = WM_GetNextSibling(h)) WM_MoveWindow(h, 0, dy);
@@ -205,6 +207,7 @@ int UI_BuildValueLine(WM_HWIN hPage, uint32_t Menu, const uint8_t* pRec, uint8_t
     } else if (c == 0xA1) {
       if (p->NumFlags < 2) p->aFlagAddress[p->NumFlags++] = UI_ValueAddress(Menu, r, 0);
     } else if (_IsBoxCode(c)) {
+      if (UI_LINE_H + UI_BOX_STEP * (NumBoxes + 1) > UI_PAGE_MAX_H) continue;  // no room on a page for it
       UI_BOX_BLOCK* b = (UI_BOX_BLOCK*)UI_ArenaTake(ppFill, int(sizeof(UI_BOX_BLOCK)));
       if (!b) continue;
       b->Address = UI_ValueAddress(Menu, r, 0);

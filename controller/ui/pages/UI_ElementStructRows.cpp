@@ -150,6 +150,10 @@ void UI_FetchStructEntry(UI_STRUCT_BLOCK* p) {
 void UI_LayoutStructuredRows(WM_HWIN hInner) {
   int y = 0, T = 0;
   for (WM_HWIN h = WM_GetFirstChild(hInner); h; h = WM_GetNextSibling(h)) {
+    if (y + WM_GetWindowSizeY(h) > UI_PAGE_MAX_H) {
+      UI_DropElementsFrom(h);
+      break;
+    }
     WM_MoveChildTo(h, UI_STRUCT_ROW_X, y);
     T = y + WM_GetWindowSizeY(h);
     y = T + UI_STRUCT_ROW_GAP;

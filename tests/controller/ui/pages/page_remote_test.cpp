@@ -205,6 +205,19 @@ TEST_F(RemotePageTest, ANodeThatDoesNotAnswerFailsWithoutHanging) {
   EXPECT_NE(UI_MenuStackInstance.GetNode(), kRoot5);
 }
 
+TEST_F(RemotePageTest, AFullDescriptionOf4096BytesKeepsItsLastRecord) {
+  std::vector<uint8_t> m = {0x60, 0, 0, 0, 0, 7, 0, 0, 0, 7, 0, 0};
+  while (m.size() < size_t(UI_MENU_BUFFER_SIZE) - 4) m.insert(m.end(), {12, 0, 0, 0});  // records without element
+  m.insert(m.end(), {'1', 0, 0x01, 0x01});  // a text line, the last record, without an end record after it
+  ASSERT_EQ(m.size(), size_t(UI_MENU_BUFFER_SIZE));
+  Serve(0x5800, 0, m);
+  Serve(0x0101, 0, fakenode::Text(u"Last"));
+  ASSERT_EQ(UI_MenuStackInstance.Open(kRoot5, 0), UI_SHOW_OK);
+  Settle();
+  ASSERT_EQ(WM_GetFirstChild(Page()) != 0, true);
+  EXPECT_EQ(WM_GetNextSibling(WM_GetFirstChild(Page())), 0);
+}
+
 TEST_F(RemotePageTest, APageLargerThanTheArenaStopsAtItsEnd) {
   // 45 lines of twenty value boxes each need more blocks than the arena holds.
   std::vector<uint8_t> m = {0x60, 0, 0, 0, 0, 7, 0, 0, 0, 7, 0, 0};
@@ -224,8 +237,44 @@ TEST_F(RemotePageTest, APageLargerThanTheArenaStopsAtItsEnd) {
   int Lines = 0, Boxes = 0;
   for (WM_HWIN h = WM_GetFirstChild(Page()); h; h = WM_GetNextSibling(h), Lines++)
     for (WM_HWIN b = WM_GetFirstChild(h); b; b = WM_GetNextSibling(b)) Boxes++;
-  EXPECT_GT(Lines, 40);
+  EXPECT_GE(Lines, 40);
   EXPECT_LT(Boxes, 45 * 20);
+  EXPECT_LE(WM_GetWindowSizeY(Page()), UI_PAGE_MAX_H);
+}
+
+// Every window under h lies inside its parent, with a size above 0: nothing wrapped around 16 bits.
+void ExpectInside(WM_HWIN h) {
+  int H = WM_GetWindowSizeY(h);
+  EXPECT_GT(H, 0);
+  EXPECT_LE(H, UI_PAGE_MAX_H);
+  for (WM_HWIN c = WM_GetFirstChild(h); c; c = WM_GetNextSibling(c)) {
+    int y = WM_GetWindowPosY(c) - WM_GetWindowPosY(h);
+    EXPECT_GE(y, 0);
+    EXPECT_LE(y + WM_GetWindowSizeY(c), H);
+    ExpectInside(c);
+  }
+}
+
+TEST_F(RemotePageTest, AHugeLineKeepsTheBoxesThatFitAPage) {
+  std::vector<uint8_t> m = {0x60, 0, 0, 0, 0, 7, 0, 0, 0, 7, 0, 0, 2, 0, 0x01, 0x01};
+  while (m.size() < size_t(UI_MENU_BUFFER_SIZE) - 8) m.insert(m.end(), {0x21, 0, 0x01, 0});  // 1,019 boxes
+  m.insert(m.end(), {1, 0, 0, 0, 2, 0, 0x01, 0x01});  // and a line after it
+  Serve(0x5800, 0, m);
+  Serve(0x0101, 0, fakenode::Text(u"Flow"));
+  Serve(0x3001, 0, Value32(0x51, 1, 215));
+  ASSERT_EQ(UI_MenuStackInstance.Open(kRoot5, 0), UI_SHOW_OK);
+  Settle();
+  int Boxes = 0;
+  for (WM_HWIN b = WM_GetFirstChild(Line(0)); b; b = WM_GetNextSibling(b)) Boxes++;
+  EXPECT_GT(Boxes, 800);
+  EXPECT_LT(Boxes, 1019);
+  ExpectInside(Page());
+  // The page scrolls to its end and no further.
+  WM_MESSAGE Msg = {};
+  Msg.MsgId = WM_WHEEL;
+  Msg.Data.v = -10000;
+  WM_SendMessage(Page(), &Msg);
+  EXPECT_EQ(WM_GetWindowPosY(Page()) + WM_GetWindowSizeY(Page()), UI_SCREEN_H);
 }
 
 }  // namespace

@@ -212,6 +212,21 @@ TEST_F(RemotePanelTest, AGroupGivesEachLabelItsRoom) {
   EXPECT_EQ(WM_GetWindowSizeX(Child(UI_hPanelInner, 1)), 345);  // three labels: as wide as the panel allows
 }
 
+TEST_F(RemotePanelTest, APanelOf900RowsKeepsTheRowsThatFit) {
+  Serve(0x0101, 0, fakenode::Text(u"Row"));
+  std::vector<uint8_t> r;
+  for (int i = 0; i < 900; i++) r.insert(r.end(), {17, 0, 0x01, 0x01});
+  Show(10, r);
+  WM_HWIN hInner = UI_hPanelInner;
+  int Rows = ChildCount(hInner);
+  EXPECT_GT(Rows, 700);
+  EXPECT_LT(Rows, 900);
+  EXPECT_LE(WM_GetWindowSizeY(hInner), UI_PAGE_MAX_H);
+  WM_HWIN hLast = Child(hInner, Rows - 1);
+  EXPECT_GT(Y(hLast), 0);
+  EXPECT_LE(Y(hLast) + WM_GetWindowSizeY(hLast), WM_GetWindowSizeY(hInner));
+}
+
 TEST_F(RemotePanelTest, APageKindWithoutElementsIsNotBuiltAndThePreviousPageStays) {
   Serve(0x5800, 0, {0x60, 0, 0, 0, 0, 5, 0, 0, 0, 5, 0, 0, 1, 0, 1, 0x58, 0, 0, 0, 0});
   WM_HWIN hPage = Page();

@@ -174,6 +174,20 @@ TEST_F(RemoteStructTest, HeadingsAndSelectionTextsAreReadAtTheirValueAddresses) 
   EXPECT_EQ(Text(Child(Child(UI_hPanelInner, 1), 1)), u"3");
 }
 
+TEST_F(RemoteStructTest, AStructuredPageOf900RowsKeepsTheRowsThatFit) {
+  Serve(0x0100, 0, fakenode::Text(u"Row"));
+  ASSERT_EQ(Show(8, {0x0B, 0, 0x84, 0x03, 0x45, 0, 0x00, 0x01, 0x0D, 0, 0, 0}), UI_SHOW_OK);  // 900 tall value rows
+  WM_HWIN hInner = UI_hPanelInner;
+  int Rows = ChildCount(hInner);
+  EXPECT_GT(Rows, 400);
+  EXPECT_LT(Rows, 900);
+  EXPECT_LE(WM_GetWindowSizeY(hInner), UI_PAGE_MAX_H);
+  WM_HWIN hLast = Child(hInner, Rows - 1);
+  int yLast = WM_GetWindowPosY(hLast) - WM_GetWindowPosY(hInner);
+  EXPECT_GT(yLast, 0);
+  EXPECT_LE(yLast + WM_GetWindowSizeY(hLast), WM_GetWindowSizeY(hInner));
+}
+
 TEST_F(RemoteStructTest, ConditionsCompareAndHiddenBlocksSkipTheirNestedBlocks) {
   Serve(0x3120, 0, Value(-3));
   ASSERT_EQ(Show(8, {0x39, 1, 0, 0,               // access level >= 1: hidden for the user
