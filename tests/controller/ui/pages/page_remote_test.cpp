@@ -255,6 +255,33 @@ void ExpectInside(WM_HWIN h) {
   }
 }
 
+// A listing larger than half the arena is read whole, and its lines fill what the arena holds.
+TEST_F(RemotePageTest, AListingOf6000FilesShowsAsManyLinesAsTheArenaHolds) {
+  std::string Listing = std::string(2, '\0') + "M0:\\";
+  for (int i = 0; i < 6000; i++) {
+    char ac[16];
+    snprintf(ac, sizeof(ac), "?Lf%04d.dat", i);
+    Listing += ac;
+  }
+  ASSERT_GT(Listing.size(), size_t(UI_ELEMENT_ARENA_SIZE / 2 - 20000));
+  Serve(0x57D0, 0, std::vector<uint8_t>(Listing.begin(), Listing.end()));
+  Serve(0x5800, 0, Menu({{0x40, 0, 0xD0, 0x57}}));
+  ASSERT_EQ(UI_MenuStackInstance.Open(kRoot5, 0), UI_SHOW_OK);
+  Settle();
+  int Lines = 0;
+  for (WM_HWIN h = WM_GetFirstChild(Page()); h; h = WM_GetNextSibling(h)) Lines++;
+  EXPECT_GT(Lines, 400);
+  const UI_FILE_BLOCK* p = (const UI_FILE_BLOCK*)UI_GetElementData(WM_GetFirstChild(Page()));
+  ASSERT_TRUE(p);
+  EXPECT_EQ(std::u16string(p->acText), u"f0000.dat");
+  EXPECT_STREQ(p->pName, "000M0:\\f0000.dat");
+  const UI_FILE_BLOCK* pLast = (const UI_FILE_BLOCK*)UI_GetElementData(Line(Lines - 1));
+  char acWant[32];
+  snprintf(acWant, sizeof(acWant), "000M0:\\f%04d.dat", Lines - 1);
+  EXPECT_STREQ(pLast->pName, acWant);  // the blocks never ran over the items still to come
+  EXPECT_LE(UI_MenuStackInstance.GetFillPointer(), UI_MenuStackInstance.GetPageArea() + UI_ELEMENT_ARENA_SIZE);
+}
+
 TEST_F(RemotePageTest, AHugeLineKeepsTheBoxesThatFitAPage) {
   std::vector<uint8_t> m = {0x60, 0, 0, 0, 0, 7, 0, 0, 0, 7, 0, 0, 2, 0, 0x01, 0x01};
   while (m.size() < size_t(UI_MENU_BUFFER_SIZE) - 8) m.insert(m.end(), {0x21, 0, 0x01, 0});  // 1,019 boxes
