@@ -68,6 +68,10 @@ inline std::vector<uint8_t> Write(const File& f) {
       EGifPutExtension(g, GRAPHICS_EXT_FUNC_CODE, 4, aExt);
     }
     ColorMapObject* pLocal = _Map(fr.LocalColors);
+    if (!pLocal && g->Image.ColorMap) {  // the writer forgets its copy of the previous image's table otherwise
+      GifFreeMapObject(g->Image.ColorMap);
+      g->Image.ColorMap = nullptr;
+    }
     EGifPutImageDesc(g, fr.x, fr.y, fr.w, fr.h, fr.Interlaced, pLocal);
     std::vector<uint8_t> Rows = fr.Pixels;
     if (fr.Interlaced) {  // the writer takes rows in the order in which they are stored
