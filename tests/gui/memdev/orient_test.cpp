@@ -6,6 +6,7 @@
 
 #include "GUI.h"
 #include "GUI_Bitmap.h"
+#include "GUI_MEMDEV.h"
 #include "GUI_Orient.h"
 #include "GUI_Stream.h"
 #include "image_TestSupport.h"
@@ -207,6 +208,30 @@ TEST_F(OrientTest, SixteenBitDisplayWithoutCacheShowsTheTurnedScene) {
 TEST_F(OrientTest, EightAndThirtyTwoBitDisplaysShowTheTurnedScene) {
   ExpectTurnedScene(53, 41, LCD_CC_GRAY8, nullptr);
   ExpectTurnedScene(53, 41, LCD_CC_8888, nullptr);
+}
+
+TEST_F(OrientTest, MemoryDeviceCopiedToATurnedDisplayShowsWhatDirectDrawingShows) {
+  for (int o : {GUI_ROTATION_CW, GUI_MIRROR_Y, GUI_ROTATION_CCW | GUI_MIRROR_X}) {
+    SCOPED_TRACE("orientation " + std::to_string(o));
+    Start(Display{61, 47, LCD_CC_BGR565, true});
+    ASSERT_EQ(GUI_SetOrientation(o), 0);  // at configuration, before the window manager starts
+    WM_Init();
+    GUI_MEMDEV__Init();
+    int W = LCD_GetXSize(), H = LCD_GetYSize();
+    Scene(W, H);
+    std::vector<LCD_PIXELINDEX> Want = ReadLogical(W, H);
+    ASSERT_NE(Want.back(), 0u);  // the whole logical area was drawn
+    GUI_SetBkColor(GUI_BLACK);
+    GUI_Clear();
+    GUI_HMEM hMem = GUI_MEMDEV_Create(0, 0, W, H);
+    ASSERT_NE(hMem, 0);
+    GUI_MEMDEV_Select(hMem);
+    Scene(W, H);
+    GUI_MEMDEV_Select(0);
+    GUI_MEMDEV_CopyToLCD(hMem);
+    GUI_MEMDEV_Delete(hMem);
+    EXPECT_EQ(ReadLogical(W, H), Want);
+  }
 }
 
 TEST_F(OrientTest, DeviceAnswersLogicalSizesAndItsBitsAndIsReplacedNotAdded) {
