@@ -106,12 +106,16 @@ void _DropDevice(WM_OBJ* p) {
   GUI_MEMDEV_Delete(hMem);
 }
 
-void _ComposeTree(WM_HWIN hWin, GUI_HMEM* phComposed) {
+// Every window that takes part must have its picture: a tree missing one (a device that could not be made)
+// gives no picture at all rather than a wrong one. The devices are dropped either way.
+void _ComposeTree(WM_HWIN hWin, GUI_HMEM* phComposed, bool* pMissing) {
   GUI_RECT Visible;
   if (!_TakesPart(hWin, &Visible)) return;
   WM_OBJ* p = WM_H2P(hWin);
-  if (p->hMem) {
-    if (!*phComposed) {
+  if (!p->hMem) {
+    *pMissing = true;
+  } else {
+    if (!*phComposed && !*pMissing) {
       GUI_RECT r = p->Rect;
       GUI_HMEM h = GUI_MEMDEV_CreateFixed(r.x0, r.y0, r.x1 - r.x0 + 1, r.y1 - r.y0 + 1, GUI_MEMDEV_HASTRANS,
                                           &GUI_MEMDEV_DEVICE_32, &LCD_aColorConvAPI[LCD_CC_8888]);
@@ -119,13 +123,15 @@ void _ComposeTree(WM_HWIN hWin, GUI_HMEM* phComposed) {
         GUI_MEMDEV* pDev = GUI_MEMDEV__h2p(h);
         std::memset(GUI_MEMDEV__GetPixels(pDev), 0xFF, (size_t)pDev->BytesPerLine * pDev->YSize);
         *phComposed = h;
+      } else {
+        *pMissing = true;
       }
     }
     p = WM_H2P(hWin);
     if (*phComposed) GUI_MEMDEV__ComposeDevice(p->hMem, *phComposed, &Visible);
     _DropDevice(WM_H2P(hWin));
   }
-  for (WM_HWIN h = WM_H2P(hWin)->hFirstChild; h; h = WM_H2P(h)->hNext) _ComposeTree(h, phComposed);
+  for (WM_HWIN h = WM_H2P(hWin)->hFirstChild; h; h = WM_H2P(h)->hNext) _ComposeTree(h, phComposed, pMissing);
 }
 
 void _DeleteTree(WM_HWIN hWin) {
@@ -209,7 +215,12 @@ void GUI_MEMDEV_PaintStaticTree(WM_HWIN hWin) {
 GUI_HMEM GUI_MEMDEV_ComposeStaticTree(WM_HWIN hWin) {
   GUI_MEMDEV__LockGuard Lock;
   GUI_HMEM hComposed = 0;
-  if (WM__IsWindow(hWin)) _ComposeTree(hWin, &hComposed);
+  bool Missing = false;
+  if (WM__IsWindow(hWin)) _ComposeTree(hWin, &hComposed, &Missing);
+  if (Missing) {
+    GUI_MEMDEV_Delete(hComposed);
+    hComposed = 0;
+  }
   return hComposed;
 }
 

@@ -12,7 +12,8 @@ void GUI_MEMDEV_Paint1Static(WM_HWIN hWin);
 // Creates (or moves to the window's place) the static devices of the window and its visible descendants.
 void GUI_MEMDEV_PaintStaticTree(WM_HWIN hWin);
 // Composes the static devices of the window's visible tree into one new 32-bit device over the window and
-// deletes them; 0 when nothing could be composed. Every window adds only what lies inside its ancestors.
+// deletes them; 0 when nothing could be composed or a window of the tree has no picture. Every window adds
+// only what lies inside its ancestors.
 GUI_HMEM GUI_MEMDEV_ComposeStaticTree(WM_HWIN hWin);
 // Deletes the static devices of a window and all its descendants and clears their static mark.
 void GUI_MEMDEV_DeleteStaticTree(WM_HWIN hWin);
