@@ -61,7 +61,7 @@ inline void _Pixel(const U32* pSrc, int W, int H, U32* pDst, I64 sx, I64 sy, I64
 #if defined(__x86_64__)
 // One colour channel (bits Shift .. Shift + 7) of the weighted average, in place.
 template <int Shift>
-__attribute__((target("avx2"))) inline __m256i _Channel(__m256i p00, __m256i p01, __m256i p10, __m256i p11,
+__attribute__((target("avx2"), always_inline)) inline __m256i _Channel(__m256i p00, __m256i p01, __m256i p10, __m256i p11,
                                                         __m256i w00, __m256i w01, __m256i w10, __m256i w11,
                                                         __m256i HalfW, __m256 Recip) {
   const __m256i vFF = _mm256_set1_epi32(0xFF);
@@ -82,7 +82,7 @@ __attribute__((target("avx2"))) inline __m256i _Channel(__m256i p00, __m256i p01
 // reciprocal of d plus 2^-13, truncated: both roundings together stay below 2^-14, an exact quotient k comes
 // out at least k + 2^-14 and anything below k at most k - 2^-12 + 2^-13 + 2^-14, so truncation gives the
 // integer quotient.
-__attribute__((target("avx2"))) unsigned _Opaque8(const U32* pSrc, int W, int H, U32* pDst, __m256i sx, __m256i sy,
+__attribute__((target("avx2"), always_inline)) inline unsigned _Opaque8(const U32* pSrc, int W, int H, U32* pDst, __m256i sx, __m256i sy,
                                                   int Box) {
   const __m256i vHalf = _mm256_set1_epi32(Box >> 1), vBox = _mm256_set1_epi32(Box);
   const __m256i v64k = _mm256_set1_epi32(65536), vFFFF = _mm256_set1_epi32(0xFFFF), Zero = _mm256_setzero_si256();
@@ -170,7 +170,7 @@ __attribute__((target("avx2"))) int _RowAVX2(const U32* pSrc, int W, int H, U32*
   for (; X + 7 <= x1; X += 8) {
     const unsigned Done = _Opaque8(pSrc, W, H, pDstRow + X, vx, vy, (int)Box);
     const I64 k = X - x0;
-    for (int i = 0; i < 8; i++) {
+    for (int i = 0; Done != 0xFF && i < 8; i++) {
       if (!(Done & (1u << i))) {
         GUI_MEMDEV__PutPlain(pDstRow + X + i, GUI_MEMDEV__SampleArea(pSrc, W, H, sx + (k + i) * c, sy + (k + i) * s, Box));
       }
@@ -184,45 +184,69 @@ __attribute__((target("avx2"))) int _RowAVX2(const U32* pSrc, int W, int H, U32*
 
 }  // namespace
 
+namespace {
+
+// Sums of the area average; Add takes one cell.
+struct _SUMS {
+  U64 Sum[3] = {0, 0, 0}, ColorWeight = 0, TotalWeight = 0, AlphaSum = 0;
+  inline void Add(const U32* pSrc, int W, int H, I64 ix, I64 iy, U32 w) {
+    if (iy < 0 || iy >= H || ix < 0 || ix >= W) {
+      TotalWeight += w;
+      AlphaSum += 255ull * w;
+      return;
+    }
+    const U32 p = pSrc[iy * W + ix], a = p >> 24;
+    if (a == 255) {
+      TotalWeight += w;
+      AlphaSum += 255ull * w;
+      return;
+    }
+    U32 wc = w;
+    if (a) {
+      wc = (U32)GUI__DivideRound32((I32)((255 - a) * w), 255);
+      AlphaSum += (U64)wc * a;
+    }
+    Sum[0] += (U64)wc * (p & 0xFF);
+    Sum[1] += (U64)wc * ((p >> 8) & 0xFF);
+    Sum[2] += (U64)wc * ((p >> 16) & 0xFF);
+    ColorWeight += wc;
+    TotalWeight += wc;
+  }
+  U32 Result() const {
+    if (!ColorWeight) return GUI_TRANSPARENT;
+    U32 r = 0;
+    for (int i = 0; i < 3; i++) r |= std::min<U32>(_Round(Sum[i], ColorWeight), 255) << (8 * i);
+    const U32 Alpha = AlphaSum ? std::min<U32>(_Round(AlphaSum, TotalWeight), 255) : 0;
+    return r | (Alpha << 24);
+  }
+};
+
+}  // namespace
+
 U32 GUI_MEMDEV__SampleArea(const U32* pSrc, int W, int H, I64 sx, I64 sy, I64 Box) {
   const I64 x0 = sx - (Box >> 1), x1 = x0 + Box, y0 = sy - (Box >> 1), y1 = y0 + Box;
+  _SUMS s;
+  if (Box <= 65536) {
+    // At most two columns and two rows; a cell of no size weighs nothing and changes no sum.
+    const I64 ix = x0 >> 16, iy = y0 >> 16, fx = x0 & 0xFFFF, fy = y0 & 0xFFFF;
+    const U32 wx0 = _Side(std::min<I64>(Box, 65536 - fx)), wx1 = _Side(std::max<I64>(Box + fx - 65536, 0));
+    const U32 wy0 = _Side(std::min<I64>(Box, 65536 - fy)), wy1 = _Side(std::max<I64>(Box + fy - 65536, 0));
+    s.Add(pSrc, W, H, ix, iy, (wx0 * wy0) >> 12);
+    if (wx1) s.Add(pSrc, W, H, ix + 1, iy, (wx1 * wy0) >> 12);
+    if (wy1) {
+      s.Add(pSrc, W, H, ix, iy + 1, (wx0 * wy1) >> 12);
+      if (wx1) s.Add(pSrc, W, H, ix + 1, iy + 1, (wx1 * wy1) >> 12);
+    }
+    return s.Result();
+  }
   const I64 ix0 = x0 >> 16, ix1 = (x1 - 1) >> 16, iy0 = y0 >> 16, iy1 = (y1 - 1) >> 16;
-  U64 Sum[3] = {0, 0, 0}, ColorWeight = 0, TotalWeight = 0, AlphaSum = 0;
   for (I64 iy = iy0; iy <= iy1; iy++) {
     const U32 wy = _Side(std::min(y1, (iy + 1) << 16) - std::max(y0, iy << 16));
-    const bool RowInside = iy >= 0 && iy < H;
     for (I64 ix = ix0; ix <= ix1; ix++) {
-      const U32 w = (_Side(std::min(x1, (ix + 1) << 16) - std::max(x0, ix << 16)) * wy) >> 12;
-      if (!RowInside || ix < 0 || ix >= W) {
-        TotalWeight += w;
-        AlphaSum += 255ull * w;
-        continue;
-      }
-      const U32 p = pSrc[iy * W + ix], a = p >> 24;
-      if (a == 255) {
-        TotalWeight += w;
-        AlphaSum += 255ull * w;
-        continue;
-      }
-      U32 wc = w;
-      if (a) {
-        wc = (U32)GUI__DivideRound32((I32)((255 - a) * w), 255);
-        AlphaSum += (U64)wc * a;
-      }
-      Sum[0] += (U64)wc * (p & 0xFF);
-      Sum[1] += (U64)wc * ((p >> 8) & 0xFF);
-      Sum[2] += (U64)wc * ((p >> 16) & 0xFF);
-      ColorWeight += wc;
-      TotalWeight += wc;
+      s.Add(pSrc, W, H, ix, iy, (_Side(std::min(x1, (ix + 1) << 16) - std::max(x0, ix << 16)) * wy) >> 12);
     }
   }
-  if (!ColorWeight) return GUI_TRANSPARENT;
-  U32 r = 0;
-  for (int i = 0; i < 3; i++) {
-    r |= std::min<U32>(_Round(Sum[i], ColorWeight), 255) << (8 * i);
-  }
-  const U32 Alpha = AlphaSum ? std::min<U32>(_Round(AlphaSum, TotalWeight), 255) : 0;
-  return r | (Alpha << 24);
+  return s.Result();
 }
 
 void GUI_MEMDEV__RotateAreaRow(const U32* pSrc, int W, int H, U32* pDstRow, int x0, int x1, I64 sx, I64 sy, I64 c,
