@@ -194,7 +194,14 @@ void GUI_MEMDEV_Paint1Static(WM_HWIN hWin) {
   GUI_HMEM hMem = 0;
   for (int i = 0; i < _NUM_ATTEMPTS && !hMem && WM__IsWindow(hWin); i++) hMem = _CreateStaticDevice(hWin);
   if (hMem) {
+    // Only the invalid part is copied: a picture with half-transparent pixels copied again over itself
+    // would darken. The window is the one being drawn, so the user clip is relative to it.
+    const WM_OBJ* p = WM_H2P(hWin);
+    GUI_RECT r = p->InvalidRect;
+    GUI_MoveRect(&r, -p->Rect.x0, -p->Rect.y0);
+    const GUI_RECT* pOld = WM_SetUserClipRect(&r);
     GUI_MEMDEV_CopyToLCD(hMem);
+    WM_SetUserClipRect(pOld);
   } else if (WM__IsWindow(hWin)) {
     // Shown all the same, painted directly.
     GUI_Warn("GUIDEV_StaticDevices:\nCreation of static device failed in GUI_MEMDEV_Paint1Static().");

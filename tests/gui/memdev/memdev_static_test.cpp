@@ -152,6 +152,30 @@ TEST_F(StaticTest, StaticWindowIsPaintedFromItsCacheUntilInvalidated) {
   EXPECT_EQ(GUI_MEMDEV__GetStaticDevice(hWin), 0);
 }
 
+// Half-transparent stripes: a picture that darkens whatever it is copied over twice.
+void _cbHalf(WM_MESSAGE* pMsg) {
+  if (pMsg->MsgId != WM_PAINT) {
+    WM_DefaultProc(pMsg);
+    return;
+  }
+  GUI_SetColor(0x80000000);
+  for (int y = 0; y < 60; y += 2) GUI_DrawHLine(y, 0, 99);
+}
+
+TEST_F(StaticTest, PartialRepaintUnderATransparentStaticWindowCopiesOnlyTheInvalidPart) {
+  WM_HWIN hT = WM_CreateWindowAsChild(50, 50, 100, 60, 0, WM_CF_SHOW | WM_CF_HASTRANS, _cbHalf, 0);
+  Exec();
+  GUI_MEMDEV_PaintStaticTree(hT);
+  WM_InvalidateWindow(WM_GetDesktopWindow());
+  Exec();
+  std::vector<U16> Full = Snapshot(0, 0, 479, 271);
+  GUI_RECT r = {60, 60, 80, 70};
+  WM_InvalidateRect(WM_GetDesktopWindow(), &r);
+  Exec();
+  EXPECT_EQ(Snapshot(0, 0, 479, 271), Full);
+  GUI_MEMDEV_DeleteStaticTree(hT);
+}
+
 TEST_F(StaticTest, NoDeviceForEmptyOrHiddenWindows) {
   WM_HWIN hEmpty = WM_CreateWindowAsChild(10, 10, 5, 20, 0, WM_CF_SHOW, _cbWin, 0);
   WM_SetXSize(hEmpty, 0);
