@@ -22,7 +22,7 @@ void _Frame(int Elapsed, void* pData) {
 
 int _BlendWinBk(WM_HWIN hWin, int Period, bool Blur, int BlurLevel, GUI_COLOR Color, U8 Intensity) {
   GUI_MEMDEV__LockGuard Lock;
-  if (!WM_IsWindow(hWin)) return 1;
+  if (!WM_IsWindow(hWin) || hWin == WM_GetDesktopWindow()) return 1;
   BlurLevel = std::clamp(BlurLevel, 1, 10);
   GUI_MEMDEV__PICTURES Pics;
   _BK b{0, 0, 0, Period};

@@ -170,7 +170,8 @@ bool _MakeFrames(_JOB& j) {
 
 int _Run(WM_HWIN hWin, _KIND Kind, int Period, int x, int y, int Angle, int Direction) {
   GUI_MEMDEV__LockGuard Lock;
-  if (!WM_IsWindow(hWin)) return 1;
+  // The desktop has no background to come from or go to.
+  if (!WM_IsWindow(hWin) || hWin == WM_GetDesktopWindow()) return 1;
   _JOB j{};
   j.Kind = Kind;
   j.Period = Period;

@@ -258,6 +258,17 @@ TEST_P(TransitionTest, WithoutMemoryTheWindowEndsInItsStateAndNothingLeaks) {
   }
 }
 
+TEST_P(TransitionTest, RefusesTheDesktopAndHandlesThatNameNoWindow) {
+  const Transition& t = GetParam();
+  Exec();
+  std::vector<U16> Before = Snapshot(0, 0, 479, 271);
+  EXPECT_EQ(t.Run(WM_GetDesktopWindow(), 50), 1);
+  EXPECT_EQ(t.Run(0, 50), 1);
+  EXPECT_TRUE(WM_IsVisible(WM_GetDesktopWindow()));
+  EXPECT_EQ(Snapshot(0, 0, 479, 271), Before);
+  EXPECT_TRUE(Hook::Times.empty());
+}
+
 INSTANTIATE_TEST_SUITE_P(Memdev, TransitionTest, testing::ValuesIn(kTransitions),
                          [](const testing::TestParamInfo<Transition>& i) { return std::string(i.param.Name); });
 
