@@ -17,6 +17,18 @@ namespace {
 enum { _NEAREST = 0, _AREA = 1, _AREA_SPARSE = 2 };
 enum { _PLAIN = 0, _MASKED = 1, _ALPHA = 2 };
 
+// One rotation on plain pixel arrays (rows of XSize pixels). Rule _MASKED: Extra is the AND mask; _ALPHA:
+// Extra is the global alpha. Subpixel: x, y in 1/8 pixel.
+struct _JOB {
+  const U32* pSrc;
+  int SrcXSize, SrcYSize;
+  U32* pDst;
+  int DstXSize, DstYSize;
+  int x, y, Angle, Mag;
+  int Sampling, Rule, Subpixel;
+  U32 Extra;
+};
+
 bool _PlainOnly = false;
 
 // Where the loops start and how far they go.
@@ -27,7 +39,7 @@ struct _SETUP {
   I64 Box;             // area sampling: source extent of one destination pixel
 };
 
-bool _Prepare(const GUI_MEMDEV_ROTATE_JOB& j, _SETUP& st) {
+bool _Prepare(const _JOB& j, _SETUP& st) {
   if (j.Mag == 0 || j.SrcXSize < 1 || j.SrcYSize < 1 || j.DstXSize < 1 || j.DstYSize < 1) return false;
   const I64 Sin = GUI__Sin1000(j.Angle), Cos = GUI__Cos1000(j.Angle), Mag = j.Mag;
   // 64-bit throughout: small magnifications make the steps large enough to leave 32 bits within a row.
@@ -102,7 +114,7 @@ inline void _Put(U32* pDst, U32 q, U32 Extra) {
 }
 
 template <int Sampling, int Rule>
-void _Loop(const GUI_MEMDEV_ROTATE_JOB& j, const _SETUP& st) {
+void _Loop(const _JOB& j, const _SETUP& st) {
   const U32* pSrc = j.pSrc;
   const int W = j.SrcXSize, H = j.SrcYSize;
   // Open interval of sample positions that reach the source at all, per axis.
@@ -139,7 +151,7 @@ void _Loop(const GUI_MEMDEV_ROTATE_JOB& j, const _SETUP& st) {
 }
 
 template <int Sampling>
-void _Dispatch(const GUI_MEMDEV_ROTATE_JOB& j, const _SETUP& st) {
+void _Dispatch(const _JOB& j, const _SETUP& st) {
   switch (j.Rule) {
     case _MASKED: _Loop<Sampling, _MASKED>(j, st); break;
     case _ALPHA: _Loop<Sampling, _ALPHA>(j, st); break;
@@ -159,7 +171,7 @@ void _Rotate(GUI_HMEM hSrc, GUI_HMEM hDst, int x, int y, int Angle, int Mag, int
   GUI_MEMDEV__Pin PinSrc(hSrc), PinDst(hDst);
   GUI_MEMDEV* pSrc = GUI_MEMDEV__h2p(hSrc);
   GUI_MEMDEV* pDst = GUI_MEMDEV__h2p(hDst);
-  GUI_MEMDEV_ROTATE_JOB j{};
+  _JOB j{};
   j.pSrc = (const U32*)GUI_MEMDEV__GetPixels(pSrc);
   j.SrcXSize = pSrc->XSize;
   j.SrcYSize = pSrc->YSize;
@@ -180,20 +192,16 @@ void _Rotate(GUI_HMEM hSrc, GUI_HMEM hDst, int x, int y, int Angle, int Mag, int
     Copy.assign(j.pSrc, j.pSrc + (size_t)j.SrcXSize * j.SrcYSize);
     j.pSrc = Copy.data();
   }
-  GUI_MEMDEV__RotateBits(&j);
+  _SETUP st;
+  if (!_Prepare(j, st)) return;
+  switch (j.Sampling) {
+    case _AREA: _Dispatch<_AREA>(j, st); break;
+    case _AREA_SPARSE: _Dispatch<_AREA_SPARSE>(j, st); break;
+    default: _Dispatch<_NEAREST>(j, st); break;
+  }
 }
 
 }  // namespace
-
-void GUI_MEMDEV__RotateBits(const GUI_MEMDEV_ROTATE_JOB* pJob) {
-  _SETUP st;
-  if (!pJob || !_Prepare(*pJob, st)) return;
-  switch (pJob->Sampling) {
-    case _AREA: _Dispatch<_AREA>(*pJob, st); break;
-    case _AREA_SPARSE: _Dispatch<_AREA_SPARSE>(*pJob, st); break;
-    default: _Dispatch<_NEAREST>(*pJob, st); break;
-  }
-}
 
 int GUI_MEMDEV__RotatePlainOnly(int OnOff) {
   int Old = _PlainOnly ? 1 : 0;

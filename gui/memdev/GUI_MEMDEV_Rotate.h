@@ -21,18 +21,5 @@ void GUI_MEMDEV_RotateSmoothSubpixel(GUI_HMEM hSrc, GUI_HMEM hDst, int x, int y,
 // fully transparent.
 void GUI_MEMDEV_RotateSmoothSparse(GUI_HMEM hSrc, GUI_HMEM hDst, int x, int y, int Angle, int Mag);
 
-// The same work on plain pixel arrays (rows of XSize pixels), for the operations above and for the
-// transitions that rotate into their frames. Sampling 0 nearest, 1 area, 2 area skipping transparent
-// source; Rule 0 plain, 1 masked (Extra = AndMask), 2 global alpha (Extra = Alpha); Subpixel: x, y in 1/8.
-struct GUI_MEMDEV_ROTATE_JOB {
-  const U32* pSrc;
-  int SrcXSize, SrcYSize;
-  U32* pDst;
-  int DstXSize, DstYSize;
-  int x, y, Angle, Mag;
-  int Sampling, Rule, Subpixel;
-  U32 Extra;
-};
-void GUI_MEMDEV__RotateBits(const GUI_MEMDEV_ROTATE_JOB* pJob);
 // Selects the plain (portable) inner loops instead of the vector ones; 1 plain. Returns the previous setting.
 int GUI_MEMDEV__RotatePlainOnly(int OnOff);
