@@ -13,6 +13,7 @@ uint8_t UI_EntryDesc[UI_ENTRY_DESC_SIZE];
 char16_t UI_TextBuffer[UI_TEXT_BUFFER_LEN];
 UI_ValueLimits UI_EntryLimits;
 UI_TEXT_ENTRY_OPENER* UI_pfOpenTextEntry;
+UI_TEXT_ENTRY_OPENER* UI_pfOpenFileNameEntry;
 UI_CALENDAR_OPENER* UI_pfOpenCalendar;
 
 static const char16_t* _apTexts[UI_MAX_ITEMS];
@@ -37,6 +38,12 @@ uint32_t UI_EntryWriteAddress(uint32_t Address) {
 int UI_OpenTextEntry(WM_HWIN hReceiver, const char16_t* pTitle, int MaxLen, int Id) {
   if (MaxLen > UI_TEXT_BUFFER_LEN) MaxLen = UI_TEXT_BUFFER_LEN;
   return UI_pfOpenTextEntry ? UI_pfOpenTextEntry(hReceiver, pTitle, MaxLen, Id) : 0;
+}
+
+int UI_OpenFileNameEntry(WM_HWIN hReceiver, const char16_t* pTitle, int MaxLen, int Id) {
+  if (!UI_pfOpenFileNameEntry) return UI_OpenTextEntry(hReceiver, pTitle, MaxLen, Id);
+  if (MaxLen > UI_TEXT_BUFFER_LEN) MaxLen = UI_TEXT_BUFFER_LEN;
+  return UI_pfOpenFileNameEntry(hReceiver, pTitle, MaxLen, Id);
 }
 
 namespace {
