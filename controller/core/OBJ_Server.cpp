@@ -591,6 +591,18 @@ int OBJ_GetCodeCheckResult(int Level) { return (Level == 1 || Level == 2) ? _aCo
 
 int OBJ_IsOwnNode(int Node) { return Node == 0 || Node == SET_Can.GetParameter(SET_CAN_PAR_NODE); }
 
+int OBJ_WriteLevel(uint32_t Address) {
+  if (!OBJ_IsOwnNode(int(Address >> 24))) return 0;
+  int Index = int(Address & 0xFFFF), view = Index & 0x7000;
+  if (view == OBJ_VIEW_ITEMS || view == OBJ_VIEW_MENU) return 0;
+  int fam = (Index >> 8) & 15, code = Index & 0xFF;
+  if (fam == OBJ_FAM_SYSTEM || code == OBJ_VC_USER_TEXT) return 0;
+  _Lock lock;
+  const FUNKTION_BASIS_PAR* p = OBJ_FamilyObject(fam, int(Address >> 16) & 0xFF);
+  int number = OBJ_ParameterOfCode(code);
+  return (p && number != INT32_MIN) ? _RequiredLevel(p, number) : 0;
+}
+
 int OBJ_ReadLocal(void* pBuf, int Size, uint32_t SubIndexAndIndex, int Flags) {
   if (!pBuf || Size <= 0) return 0;
   _Lock lock;

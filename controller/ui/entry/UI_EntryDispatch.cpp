@@ -3,8 +3,11 @@
 
 #include <cstring>
 
+#include "FKT_Access.h"
 #include "OBJ_Access.h"
+#include "UI_Dialog.h"
 #include "UI_Element.h"
+#include "UI_ElementFile.h"
 #include "UI_Main.h"
 #include "UI_SelectList.h"
 #include "UI_ValueEntry.h"
@@ -173,7 +176,13 @@ int UI_WriteMenuEntry(uint32_t Address, uint8_t Type, int32_t Value) {
   for (int i = 0; i < 4; i++) aRecord[1 + i] = uint8_t(uint32_t(Value) >> (8 * i));
   int Class = Type & 0x70;
   int Len = (Class == 0x10 || Class == 0x30) ? 2 : Class == 0x40 ? 3 : (Class == 0x20 || Class == 0x50) ? 5 : 0;
-  return OBJ_Write(UI_EntryWriteAddress(Address), aRecord, Len);
+  uint32_t To = UI_EntryWriteAddress(Address);
+  int r = OBJ_Write(To, aRecord, Len);
+  // A value the granted level may not change is refused by the node: the user is told why, instead of seeing
+  // the old value come back without a word.
+  if (!r && FKT_GetOwnAccessLevel() < OBJ_WriteLevel(To) && UI_DialogHooks.pfResult)
+    UI_DialogHooks.pfResult(0, UI_TITLE_LEVEL_TOO_LOW, UI_CONFIRM_NO_CANCEL);
+  return r;
 }
 
 void UI_TakeSideButtons(UI_SIDE_BUTTON_SAVE* p, int Show) {
