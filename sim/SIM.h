@@ -61,6 +61,7 @@ int SIM__IsLockOwner(void);   // the calling thread holds the host lock
 void SIM_ErrorOut(const char* s);
 void SIM_Warn(const char* s);
 void SIM_Log(const char* s);
+void SIM_Notice(const char* s);           // marked in the log and kept in the error log, without a message box
 uint8_t SIM_SetErrorBox(uint8_t OnOff);   // returns the previous flag
 uint32_t SIM_GetErrorCount(void);
 void SIM_CloseErrorLog(void);

@@ -121,6 +121,7 @@ void SIM__GuiInstall(void) {
   APP_HostHooks.pfSetStatusLED = _SetStatusLED;
   APP_HostHooks.pfDelay = _Delay;
   APP_HostHooks.pfGetTime = _AppGetTime;
+  APP_HostHooks.pfReport = SIM_Notice;
   UI_InstallStartup();  // the controller's screens join the main task
   UI_pPointerMoved = &SIM_PointerMoved;
 }

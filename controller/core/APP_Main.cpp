@@ -85,7 +85,12 @@ void APP_LoadStartupData() {
     r = DAT_LoadFunctionDataFile(tmp, 1);
     if (r != DAT_OK && r != DAT_ERR_OPEN) {
       std::string aside = std::string(tmp) + ".refused";
-      std::rename(tmp, aside.c_str());
+      int Moved = std::rename(tmp, aside.c_str()) == 0;
+      // The user learns which file was refused, why, and where it is now.
+      std::string Notice = std::string("Function data \"") + tmp + "\" refused: " + DAT_ErrorText(r) + "; " +
+                           (Moved ? "moved to \"" + aside + "\"" : std::string("it could not be moved aside")) +
+                           "; the controller starts without it.";
+      APP_Report(Notice.c_str());
     }
   }
   if (r != DAT_OK) DAT_LoadFunctionDataFile(APP_FunctionDataPath, 1);

@@ -119,6 +119,20 @@ void DAT_MakeHeader(uint8_t* pHeader) {
   memcpy(pHeader, s.data(), s.size() < (size_t)DAT_HEADER_SIZE ? s.size() : (size_t)DAT_HEADER_SIZE);
 }
 
+const char* DAT_ErrorText(int Result) {
+  switch (Result) {
+    case DAT_OK: return "";
+    case DAT_ERR_MAGIC: return "not a function-data file";
+    case DAT_ERR_HEADER: return "header not readable by this controller";
+    case DAT_ERR_SIZE: return "wrong size";
+    case DAT_ERR_CRC: return "checksum wrong (damaged)";
+    case DAT_ERR_OPEN: return "cannot be read";
+    case DAT_ERR_CONTENT: return "contents malformed or unknown to this controller";
+    case DAT_ERR_WRITE: return "cannot be written";
+  }
+  return "unknown error";
+}
+
 int DAT_ParseHeader(const uint8_t* pHeader, size_t NumBytes) {
   if (!pHeader || NumBytes < DAT_HEADER_SIZE) return DAT_ERR_MAGIC;
   std::string text(reinterpret_cast<const char*>(pHeader), DAT_HEADER_SIZE);

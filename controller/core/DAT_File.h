@@ -22,6 +22,9 @@ enum {
   DAT_ERR_WRITE = -7,     // saving failed
 };
 
+// Why a load failed, in a few words for the user ("checksum wrong"); "" for DAT_OK.
+const char* DAT_ErrorText(int Result);
+
 extern const char DAT_Signature[];  // "ORVALDI_KLIMAREGELWERK_DAT_FILE"
 
 // Parses a header of DAT_HEADER_SIZE bytes: DAT_OK or DAT_ERR_MAGIC / DAT_ERR_HEADER / DAT_ERR_SIZE.

@@ -48,6 +48,12 @@ int PATH_Resolve(const char* sPath, char* pOut, size_t OutSize) {
   return 1;
 }
 
+int PATH_FileExists(const char* sPath) {
+  char Host[PATH_MAX_LEN];
+  std::error_code ec;
+  return PATH_Resolve(sPath, Host, sizeof(Host)) && std::filesystem::is_regular_file(Host, ec) ? 1 : 0;
+}
+
 int PATH_MakeFolder(const char* sHostPath) {
   if (!sHostPath || !*sHostPath) return 0;
   std::error_code ec;

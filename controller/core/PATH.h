@@ -11,6 +11,8 @@ enum { PATH_MAX_LEN = 1024 };
 int PATH_Resolve(const char* sPath, char* pOut, size_t OutSize);
 // Joins a folder and a name with '/' (the folder may be empty). 1 done, 0 too long.
 int PATH_Join(const char* sFolder, const char* sName, char* pOut, size_t OutSize);
+// 1 when the controller path names an existing file.
+int PATH_FileExists(const char* sPath);
 // Creates a folder and its parents when missing. 1 when the folder exists afterwards.
 int PATH_MakeFolder(const char* sHostPath);
 // Names of the files in a host folder whose names end in Extension (any case), sorted.

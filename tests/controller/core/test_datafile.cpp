@@ -189,10 +189,25 @@ TEST_F(FunctionDataFile, RefusedTmpFileIsMovedAsideNotOverwritten) {
   auto bad = saved;
   bad[DAT_HEADER_SIZE + 100] ^= 1;
   WriteFile(Path("user/tmp.dat"), bad);
+  static std::vector<std::string> Reports;
+  Reports.clear();
+  APP_HostHooks.pfReport = [](const char* s) { Reports.push_back(s); };
   APP_LoadStartupData();
+  APP_HostHooks.pfReport = nullptr;
   EXPECT_FALSE(std::filesystem::exists(Path("user/tmp.dat")));
   EXPECT_EQ(ReadFile(Path("user/tmp.dat.refused")), bad);
   EXPECT_EQ(FKT_GetRegistryCount(), 0);
+  // The user is told which file, why and where it went.
+  ASSERT_EQ(Reports.size(), 1u);
+  EXPECT_NE(Reports[0].find("\"" + Path("user/tmp.dat") + "\" refused"), std::string::npos) << Reports[0];
+  EXPECT_NE(Reports[0].find(DAT_ErrorText(DAT_ERR_CRC)), std::string::npos) << Reports[0];
+  EXPECT_NE(Reports[0].find("moved to \"" + Path("user/tmp.dat.refused") + "\""), std::string::npos) << Reports[0];
+  // A missing file is no news.
+  Reports.clear();
+  APP_HostHooks.pfReport = [](const char* s) { Reports.push_back(s); };
+  APP_LoadStartupData();
+  APP_HostHooks.pfReport = nullptr;
+  EXPECT_TRUE(Reports.empty());
 }
 
 TEST_F(FunctionDataFile, InputDescriptorsFollowTheInputs) {
