@@ -6,38 +6,16 @@
 
 namespace {
 
-// Runs f on the locked object; invalidates the window when f reports a visible change.
 template <class F> void _Change(WM_HWIN hObj, F f) {
-  WM__LockGuard Lock;
-  BUTTON_OBJ* pObj = BUTTON_LockH(hObj);
-  if (!pObj) {
-    return;
-  }
-  bool Changed = f(pObj);
-  GUI_ALLOC_UnlockH(&pObj);
-  if (Changed) {
-    WM_InvalidateWindow(hObj);
-  }
+  WIDGET__Change<BUTTON_OBJ>(&BUTTON__Type, hObj, f);
 }
 
-// Reads through f from the locked object; Default for handle 0 or a wrong handle.
 template <class T, class F> T _Read(WM_HWIN hObj, T Default, F f) {
-  WM__LockGuard Lock;
-  BUTTON_OBJ* pObj = BUTTON_LockH(hObj);
-  if (!pObj) {
-    return Default;
-  }
-  T r = f(pObj);
-  GUI_ALLOC_UnlockH(&pObj);
-  return r;
+  return WIDGET__Read<BUTTON_OBJ>(&BUTTON__Type, hObj, Default, f);
 }
 
-template <class T> bool _Store(T* pField, T Value) {
-  if (*pField == Value) {
-    return false;
-  }
-  *pField = Value;
-  return true;
+template <class T, class V> bool _Store(T* pField, V Value) {
+  return WIDGET__Store(pField, Value);
 }
 
 } // namespace
@@ -56,13 +34,7 @@ int BUTTON_GetText(WM_HWIN hObj, char* pBuffer, int MaxLen) {
   if (!pBuffer || MaxLen <= 0) {
     return 0;
   }
-  return _Read(hObj, 0, [&](BUTTON_OBJ* pObj) {
-    const char* s = pObj->hText ? (const char*)GUI_ALLOC_h2p(pObj->hText) : "";
-    int n = (int)strnlen(s, (size_t)MaxLen - 1);
-    memcpy(pBuffer, s, (size_t)n);
-    pBuffer[n] = 0;
-    return n;
-  });
+  return _Read(hObj, 0, [&](BUTTON_OBJ* pObj) { return WIDGET__CopyText(pObj->hText, pBuffer, MaxLen); });
 }
 
 void BUTTON_SetFont(WM_HWIN hObj, const GUI_FONT* pFont) {
