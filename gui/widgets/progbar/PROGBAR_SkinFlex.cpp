@@ -81,17 +81,22 @@ int PROGBAR_DrawSkinFlex(const WIDGET_ITEM_DRAW_INFO* p) {
     bool Filled = pInfo->IsVertical ? pInfo->Index == 1 : pInfo->Index == 0;
     const GUI_COLOR* aUpper = Filled ? Props.aColorUpperL : Props.aColorUpperR;
     const GUI_COLOR* aLower = Filled ? Props.aColorLowerL : Props.aColorLowerR;
-    if (p->x0 > p->x1 || p->y0 > p->y1) {
+    // The parts stay inside the frame line.
+    GUI_RECT rFrame;
+    WM_GetClientRect(&rFrame);
+    GUI_RECT r = {(I16)p->x0, (I16)p->y0, (I16)p->x1, (I16)p->y1};
+    GUI__ShrinkRect(&rFrame, 1);
+    if (!GUI__IntersectRects(&r, &r, &rFrame)) {
       break;
     }
     if (pInfo->IsVertical) {
-      int xm = (p->x0 + p->x1) / 2;
-      GUI_DrawGradientH(p->x0, p->y0, xm, p->y1, aUpper[0], aUpper[1]);
-      GUI_DrawGradientH(xm + 1, p->y0, p->x1, p->y1, aLower[0], aLower[1]);
+      int xm = (r.x0 + r.x1) / 2;
+      GUI_DrawGradientH(r.x0, r.y0, xm, r.y1, aUpper[0], aUpper[1]);
+      GUI_DrawGradientH(xm + 1, r.y0, r.x1, r.y1, aLower[0], aLower[1]);
     } else {
-      int ym = (p->y0 + p->y1) / 2;
-      GUI_DrawGradientV(p->x0, p->y0, p->x1, ym, aUpper[0], aUpper[1]);
-      GUI_DrawGradientV(p->x0, ym + 1, p->x1, p->y1, aLower[0], aLower[1]);
+      int ym = (r.y0 + r.y1) / 2;
+      GUI_DrawGradientV(r.x0, r.y0, r.x1, ym, aUpper[0], aUpper[1]);
+      GUI_DrawGradientV(r.x0, ym + 1, r.x1, r.y1, aLower[0], aLower[1]);
     }
     break;
   }

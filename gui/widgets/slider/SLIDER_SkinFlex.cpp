@@ -38,6 +38,11 @@ void _PaintFlex(WM_HWIN hObj) {
   GUI_RECT rClient;
   WIDGET__GetClientRect(&pObj->Widget, &rClient);
   GUI_RECT rThumb = {(I16)g.xThumb, g.r.y0, (I16)(g.xThumb + pObj->Width - 1), g.r.y1};
+  // An opaque slider (a background colour was set) clears its background; the items draw no background.
+  if (!WM_GetHasTrans(hObj)) {
+    GUI_SetBkColor(pObj->Props.BkColor);
+    GUI_Clear();
+  }
   _Call(hObj, WIDGET_ITEM_DRAW_SHAFT, g.r, &Info);
   if (WM__IsWindow(hObj)) {
     _Call(hObj, WIDGET_ITEM_DRAW_THUMB, rThumb, &Info);
