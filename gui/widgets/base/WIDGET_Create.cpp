@@ -162,3 +162,69 @@ void WIDGET__SetSkinFlex(const WIDGET_TYPE* pType, WM_HWIN hObj, const WIDGET_SK
                          WIDGET_DRAW_ITEM_FUNC* pfDraw) {
   _SetSkin(pType, hObj, pSkin, true, pfDraw);
 }
+
+void WIDGET__SetDefaultSkinClassic(const WIDGET_TYPE* pType, const WIDGET_SKIN* pSkin) {
+  WM__LockGuard Lock;
+  *pType->ppDefaultSkin = pSkin;
+}
+
+WIDGET_DRAW_ITEM_FUNC* WIDGET__SetDefaultSkinFlex(const WIDGET_TYPE* pType, const WIDGET_SKIN* pSkin,
+                                                  WIDGET_DRAW_ITEM_FUNC* pfDraw) {
+  WM__LockGuard Lock;
+  WIDGET_DRAW_ITEM_FUNC** ppDraw =
+      (WIDGET_DRAW_ITEM_FUNC**)((U8*)pType->pDefaultProps + (pType->DrawSkinOffset - pType->PropsOffset));
+  WIDGET_DRAW_ITEM_FUNC* pOld = *ppDraw;
+  *ppDraw = pfDraw;
+  *pType->ppDefaultSkin = pSkin;
+  return pOld;
+}
+
+void WIDGET__Callback(const WIDGET_TYPE* pType, WM_MESSAGE* pMsg) {
+  WM_HWIN hObj = pMsg->hWin;
+  if (!WIDGET_HandleActive(hObj, pMsg)) {
+    return;
+  }
+  if (pType->pfOnMessage && pType->pfOnMessage(hObj, pMsg)) {
+    return;
+  }
+  switch (pMsg->MsgId) {
+  case WM_PAINT:
+    WIDGET__PaintSkin(pType, hObj);
+    return;
+  case WM_DELETE:
+    if (pType->pfOnDelete) {
+      pType->pfOnDelete(hObj);
+    }
+    break;
+  case WM_KEY:
+    if (pType->pfOnKey) {
+      pType->pfOnKey(hObj, (const GUI_KEY_MSG*)pMsg->Data.p);
+    }
+    break;
+  case WM_POINTER:
+    if (pType->pfOnPointer) {
+      pType->pfOnPointer(hObj, (const GUI_POINTER_STATE*)pMsg->Data.p);
+    }
+    break;
+  }
+  if (WM__IsWindow(hObj)) {
+    WM_DefaultProc(pMsg);
+  }
+}
+
+int WIDGET__ArrowStep(const GUI_KEY_MSG* pKey, int UpDown) {
+  if (!pKey || pKey->PressedCnt <= 0) {
+    return 0;
+  }
+  switch (pKey->Key) {
+  case GUI_KEY_LEFT:
+    return -1;
+  case GUI_KEY_RIGHT:
+    return 1;
+  case GUI_KEY_UP:
+    return UpDown ? -1 : 0;
+  case GUI_KEY_DOWN:
+    return UpDown ? 1 : 0;
+  }
+  return 0;
+}

@@ -43,7 +43,8 @@ constexpr int WIDGET_ITEM_GET_BUTTONSIZE = 25;
 typedef WM_HWIN WIDGET_CREATE_USER_FUNC(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags,
                                         int ExFlags, int Id, int NumExtraBytes);
 
-// What a widget module tells the generic routines about its records.
+// What a widget module tells the generic routines about its records. Modules fill it with designated
+// initialisers; what a widget does not have stays 0.
 struct WIDGET_TYPE {
   const char* pName;   // upper-case module name used in the failure texts ("BUTTON")
   WM_CALLBACK* cb;     // the module's callback
@@ -53,15 +54,28 @@ struct WIDGET_TYPE {
   U32 StyleBits;       // window style bits the widget always adds
   U16 InitialState;
   // Default property block: PropsSize bytes copied from pDefaultProps to PropsOffset at creation.
-  const void* pDefaultProps;
+  void* pDefaultProps;
   U32 PropsOffset;
   U32 PropsSize;
   // Skin: the module's default skin variable and where the record keeps its skin pointer (0: no skin).
-  const WIDGET_SKIN* const* ppDefaultSkin;
+  const WIDGET_SKIN** ppDefaultSkin;
   U32 SkinOffset;
-  // Where the record keeps its item routine of the flexible skin (0: none).
+  // Where the record keeps its item routine of the flexible skin (0: none); it lies in the default block.
   U32 DrawSkinOffset;
+  // The callback skeleton's handlers (WIDGET__Callback); each may be null. OnMessage sees every message
+  // first and answers 1 when it consumed it; OnDelete, OnKey and OnPointer run before the default handling.
+  int (*pfOnMessage)(WM_HWIN hObj, WM_MESSAGE* pMsg);
+  void (*pfOnDelete)(WM_HWIN hObj);
+  void (*pfOnKey)(WM_HWIN hObj, const GUI_KEY_MSG* pKey);
+  void (*pfOnPointer)(WM_HWIN hObj, const GUI_POINTER_STATE* pState);
 };
+
+// The callback skeleton every widget shares: the widget base's handling first, then the type's handlers,
+// WM_PAINT through the skin, and everything not consumed to WM_DefaultProc (keys thus reach the parent).
+void WIDGET__Callback(const WIDGET_TYPE* pType, WM_MESSAGE* pMsg);
+// Arrow keys as a step: -1 for left (and up when UpDown), +1 for right (and down), 0 otherwise or for a
+// release.
+int WIDGET__ArrowStep(const GUI_KEY_MSG* pKey, int UpDown);
 
 // Generic creation: installs the layer's hooks, creates the window with room for the record and
 // NumExtraBytes of zeroed user data, sets the widget part, the tag, the default block and the default skin.
@@ -89,6 +103,11 @@ void* WIDGET__GetObj(const WIDGET_TYPE* pType, WM_HWIN hObj);
 int WIDGET__GetUserData(const WIDGET_TYPE* pType, WM_HWIN hObj, void* pDest, int NumBytes);
 int WIDGET__SetUserData(const WIDGET_TYPE* pType, WM_HWIN hObj, const void* pSrc, int NumBytes);
 
+// Module default skins: the classic one, or the flexible one with its item routine (stored in the default
+// block); -> the previous default item routine.
+void WIDGET__SetDefaultSkinClassic(const WIDGET_TYPE* pType, const WIDGET_SKIN* pSkin);
+WIDGET_DRAW_ITEM_FUNC* WIDGET__SetDefaultSkinFlex(const WIDGET_TYPE* pType, const WIDGET_SKIN* pSkin,
+                                                  WIDGET_DRAW_ITEM_FUNC* pfDraw);
 // Skins: store the skin (the flexible one with its item routine), run the skin's create and invalidate.
 void WIDGET__SetSkinClassic(const WIDGET_TYPE* pType, WM_HWIN hObj, const WIDGET_SKIN* pSkin);
 void WIDGET__SetSkinFlex(const WIDGET_TYPE* pType, WM_HWIN hObj, const WIDGET_SKIN* pSkin,
@@ -150,6 +169,27 @@ template <class OBJ, class T, class F> T WIDGET__Read(const WIDGET_TYPE* pType, 
   return r;
 }
 
+// The plumbing of one widget type: WIDGET_ACCESS<SLIDER_OBJ, &SLIDER__Type>::Change(hObj, f).
+template <class OBJ, const WIDGET_TYPE* pType> struct WIDGET_ACCESS {
+  template <class F> static void Change(WM_HWIN hObj, F f) { WIDGET__Change<OBJ>(pType, hObj, f); }
+  template <class T, class F> static T Read(WM_HWIN hObj, T Default, F f) {
+    return WIDGET__Read<OBJ>(pType, hObj, Default, f);
+  }
+  // Stores Color in the field that pfField picks; -> the previous colour when it changed, else 0.
+  template <class F> static GUI_COLOR SetColorGetOld(WM_HWIN hObj, F pfField, GUI_COLOR Color) {
+    GUI_COLOR Old = 0;
+    Change(hObj, [&](OBJ* pObj) {
+      GUI_COLOR* p = pfField(pObj);
+      GUI_COLOR Prev = *p;
+      bool Changed = Prev != Color;
+      *p = Color;
+      Old = Changed ? Prev : 0;
+      return Changed;
+    });
+    return Old;
+  }
+};
+
 // Stores Value; true when it differed.
 template <class T, class V> bool WIDGET__Store(T* pField, V Value) {
   if (*pField == (T)Value) {
@@ -157,6 +197,14 @@ template <class T, class V> bool WIDGET__Store(T* pField, V Value) {
   }
   *pField = (T)Value;
   return true;
+}
+
+// Writes a module default (under the lock); -> the previous value.
+template <class T, class V> T WIDGET__SetDefault(T* pField, V Value) {
+  WM__LockGuard Lock;
+  T Old = *pField;
+  *pField = (T)Value;
+  return Old;
 }
 
 // Copies a module-wide property record by index out of or into the module (index out of range: nothing).

@@ -15,19 +15,18 @@ BUTTON_PROPS BUTTON__DefaultProps = {{0xAAAAAA, 0xFFFFFF, 0xD3D3D3},
                                      0,
                                      0};
 
-const WIDGET_TYPE BUTTON__Type = {"BUTTON",
-                                  BUTTON_Callback,
-                                  sizeof(BUTTON_OBJ),
-                                  offsetof(BUTTON_OBJ, DebugId),
-                                  BUTTON_ID,
-                                  0,
-                                  WIDGET_STATE_FOCUSABLE,
-                                  &BUTTON__DefaultProps,
-                                  offsetof(BUTTON_OBJ, Props),
-                                  sizeof(BUTTON_PROPS),
-                                  &BUTTON__pDefaultSkin,
-                                  offsetof(BUTTON_OBJ, pSkin),
-                                  offsetof(BUTTON_OBJ, Props.pfDrawSkin)};
+const WIDGET_TYPE BUTTON__Type = {.pName = "BUTTON",
+                                  .cb = BUTTON_Callback,
+                                  .ObjSize = sizeof(BUTTON_OBJ),
+                                  .TagOffset = offsetof(BUTTON_OBJ, DebugId),
+                                  .Tag = BUTTON_ID,
+                                  .InitialState = WIDGET_STATE_FOCUSABLE,
+                                  .pDefaultProps = &BUTTON__DefaultProps,
+                                  .PropsOffset = offsetof(BUTTON_OBJ, Props),
+                                  .PropsSize = sizeof(BUTTON_PROPS),
+                                  .ppDefaultSkin = &BUTTON__pDefaultSkin,
+                                  .SkinOffset = offsetof(BUTTON_OBJ, pSkin),
+                                  .DrawSkinOffset = offsetof(BUTTON_OBJ, Props.pfDrawSkin)};
 
 namespace {
 

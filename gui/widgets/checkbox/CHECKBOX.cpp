@@ -18,6 +18,10 @@ void _OnKey(WM_HWIN hObj, const GUI_KEY_MSG* pKey) {
   }
 }
 
+void _OnDelete(WM_HWIN hObj) {
+  GUI_ALLOC_FreePtr(&_Obj(hObj)->hpText);
+}
+
 void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
   if (!pState) {
     WM_NotifyParent(hObj, WM_NOTIFICATION_MOVED_OUT);
@@ -39,42 +43,24 @@ void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
 
 } // namespace
 
-const WIDGET_TYPE CHECKBOX__Type = {"CHECKBOX",
-                                    CHECKBOX_Callback,
-                                    sizeof(CHECKBOX_OBJ),
-                                    offsetof(CHECKBOX_OBJ, DebugId),
-                                    CHECKBOX_ID,
-                                    0,
-                                    WIDGET_STATE_FOCUSABLE,
-                                    &CHECKBOX__DefaultProps,
-                                    offsetof(CHECKBOX_OBJ, Props),
-                                    sizeof(CHECKBOX_PROPS),
-                                    &CHECKBOX__pDefaultSkin,
-                                    offsetof(CHECKBOX_OBJ, pSkin),
-                                    offsetof(CHECKBOX_OBJ, Props.SkinPrivate.pfDrawSkin)};
+const WIDGET_TYPE CHECKBOX__Type = {.pName = "CHECKBOX",
+                                    .cb = CHECKBOX_Callback,
+                                    .ObjSize = sizeof(CHECKBOX_OBJ),
+                                    .TagOffset = offsetof(CHECKBOX_OBJ, DebugId),
+                                    .Tag = CHECKBOX_ID,
+                                    .InitialState = WIDGET_STATE_FOCUSABLE,
+                                    .pDefaultProps = &CHECKBOX__DefaultProps,
+                                    .PropsOffset = offsetof(CHECKBOX_OBJ, Props),
+                                    .PropsSize = sizeof(CHECKBOX_PROPS),
+                                    .ppDefaultSkin = &CHECKBOX__pDefaultSkin,
+                                    .SkinOffset = offsetof(CHECKBOX_OBJ, pSkin),
+                                    .DrawSkinOffset = offsetof(CHECKBOX_OBJ, Props.SkinPrivate.pfDrawSkin),
+                                    .pfOnDelete = _OnDelete,
+                                    .pfOnKey = _OnKey,
+                                    .pfOnPointer = _OnPointer};
 
 void CHECKBOX_Callback(WM_MESSAGE* pMsg) {
-  WM_HWIN hObj = pMsg->hWin;
-  if (!WIDGET_HandleActive(hObj, pMsg)) {
-    return;
-  }
-  switch (pMsg->MsgId) {
-  case WM_DELETE:
-    GUI_ALLOC_FreePtr(&_Obj(hObj)->hpText);
-    break;
-  case WM_KEY:
-    _OnKey(hObj, (const GUI_KEY_MSG*)pMsg->Data.p);
-    break;
-  case WM_PAINT:
-    WIDGET__PaintSkin(&CHECKBOX__Type, hObj);
-    return;
-  case WM_POINTER:
-    _OnPointer(hObj, (const GUI_POINTER_STATE*)pMsg->Data.p);
-    break;
-  }
-  if (WM__IsWindow(hObj)) {
-    WM_DefaultProc(pMsg);
-  }
+  WIDGET__Callback(&CHECKBOX__Type, pMsg);
 }
 
 WM_HWIN CHECKBOX_CreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id,

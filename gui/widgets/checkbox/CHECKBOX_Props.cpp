@@ -4,18 +4,12 @@
 
 namespace {
 
-template <class F> void _Change(WM_HWIN hObj, F f) {
-  WIDGET__Change<CHECKBOX_OBJ>(&CHECKBOX__Type, hObj, f);
-}
-
-template <class T, class F> T _Read(WM_HWIN hObj, T Default, F f) {
-  return WIDGET__Read<CHECKBOX_OBJ>(&CHECKBOX__Type, hObj, Default, f);
-}
+using _Access = WIDGET_ACCESS<CHECKBOX_OBJ, &CHECKBOX__Type>;
 
 } // namespace
 
 int CHECKBOX_GetState(WM_HWIN hObj) {
-  return _Read(hObj, 0, [](CHECKBOX_OBJ* pObj) { return (int)pObj->CurrentState; });
+  return _Access::Read(hObj, 0, [](CHECKBOX_OBJ* pObj) { return (int)pObj->CurrentState; });
 }
 
 int CHECKBOX_IsChecked(WM_HWIN hObj) {
@@ -23,13 +17,13 @@ int CHECKBOX_IsChecked(WM_HWIN hObj) {
 }
 
 int CHECKBOX_GetText(WM_HWIN hObj, char* pBuffer, int MaxLen) {
-  return _Read(hObj, 0, [&](CHECKBOX_OBJ* pObj) { return WIDGET__CopyText(pObj->hpText, pBuffer, MaxLen); });
+  return _Access::Read(hObj, 0, [&](CHECKBOX_OBJ* pObj) { return WIDGET__CopyText(pObj->hpText, pBuffer, MaxLen); });
 }
 
 void CHECKBOX_SetState(WM_HWIN hObj, unsigned State) {
   WM__LockGuard Lock;
   bool Set = false;
-  _Change(hObj, [&](CHECKBOX_OBJ* pObj) {
+  _Access::Change(hObj, [&](CHECKBOX_OBJ* pObj) {
     if (State >= pObj->NumStates) {
       return false;
     }
@@ -52,7 +46,7 @@ void CHECKBOX_SetNumStates(WM_HWIN hObj, unsigned NumStates) {
       CHECKBOX__DefaultProps.apBm[i] = &CHECKBOX__abm3State[i - CHECKBOX_BI_INACTIV_3STATE];
     }
   }
-  _Change(hObj, [&](CHECKBOX_OBJ* pObj) {
+  _Access::Change(hObj, [&](CHECKBOX_OBJ* pObj) {
     pObj->Props.apBm[CHECKBOX_BI_INACTIV_3STATE] = CHECKBOX__DefaultProps.apBm[CHECKBOX_BI_INACTIV_3STATE];
     pObj->Props.apBm[CHECKBOX_BI_ACTIV_3STATE] = CHECKBOX__DefaultProps.apBm[CHECKBOX_BI_ACTIV_3STATE];
     pObj->NumStates = (U8)NumStates;
@@ -64,27 +58,27 @@ void CHECKBOX_SetText(WM_HWIN hObj, const char* pText) {
   if (!pText) {
     return;
   }
-  _Change(hObj, [&](CHECKBOX_OBJ* pObj) { return GUI__SetText(&pObj->hpText, pText) != 0; });
+  _Access::Change(hObj, [&](CHECKBOX_OBJ* pObj) { return GUI__SetText(&pObj->hpText, pText) != 0; });
 }
 
 void CHECKBOX_SetFont(WM_HWIN hObj, const GUI_FONT* pFont) {
-  _Change(hObj, [&](CHECKBOX_OBJ* pObj) { return WIDGET__Store(&pObj->Props.pFont, pFont); });
+  _Access::Change(hObj, [&](CHECKBOX_OBJ* pObj) { return WIDGET__Store(&pObj->Props.pFont, pFont); });
 }
 
 void CHECKBOX_SetTextColor(WM_HWIN hObj, GUI_COLOR Color) {
-  _Change(hObj, [&](CHECKBOX_OBJ* pObj) { return WIDGET__Store(&pObj->Props.TextColor, Color); });
+  _Access::Change(hObj, [&](CHECKBOX_OBJ* pObj) { return WIDGET__Store(&pObj->Props.TextColor, Color); });
 }
 
 void CHECKBOX_SetTextAlign(WM_HWIN hObj, int Align) {
-  _Change(hObj, [&](CHECKBOX_OBJ* pObj) { return WIDGET__Store(&pObj->Props.Align, Align); });
+  _Access::Change(hObj, [&](CHECKBOX_OBJ* pObj) { return WIDGET__Store(&pObj->Props.Align, Align); });
 }
 
 void CHECKBOX_SetSpacing(WM_HWIN hObj, unsigned Spacing) {
-  _Change(hObj, [&](CHECKBOX_OBJ* pObj) { return WIDGET__Store(&pObj->Props.Spacing, Spacing); });
+  _Access::Change(hObj, [&](CHECKBOX_OBJ* pObj) { return WIDGET__Store(&pObj->Props.Spacing, Spacing); });
 }
 
 void CHECKBOX_SetBkColor(WM_HWIN hObj, GUI_COLOR Color) {
-  _Change(hObj, [&](CHECKBOX_OBJ* pObj) {
+  _Access::Change(hObj, [&](CHECKBOX_OBJ* pObj) {
     if (!WIDGET__Store(&pObj->Props.BkColor, Color)) {
       return false;
     }
@@ -97,30 +91,16 @@ GUI_COLOR CHECKBOX_SetBoxBkColor(WM_HWIN hObj, GUI_COLOR Color, int Index) {
   if (Index != 0 && Index != 1) {
     return 0;
   }
-  GUI_COLOR Old = 0;
-  _Change(hObj, [&](CHECKBOX_OBJ* pObj) {
-    GUI_COLOR Prev = pObj->Props.aBkColorBox[Index];
-    bool Changed = WIDGET__Store(&pObj->Props.aBkColorBox[Index], Color);
-    Old = Changed ? Prev : 0;
-    return Changed;
-  });
-  return Old;
+  return _Access::SetColorGetOld(hObj, [&](CHECKBOX_OBJ* p) { return &p->Props.aBkColorBox[Index]; }, Color);
 }
 
 GUI_COLOR CHECKBOX_SetFocusColor(WM_HWIN hObj, GUI_COLOR Color) {
-  GUI_COLOR Old = 0;
-  _Change(hObj, [&](CHECKBOX_OBJ* pObj) {
-    GUI_COLOR Prev = pObj->Props.FocusColor;
-    bool Changed = WIDGET__Store(&pObj->Props.FocusColor, Color);
-    Old = Changed ? Prev : 0;
-    return Changed;
-  });
-  return Old;
+  return _Access::SetColorGetOld(hObj, [](CHECKBOX_OBJ* p) { return &p->Props.FocusColor; }, Color);
 }
 
 void CHECKBOX_SetImage(WM_HWIN hObj, const GUI_BITMAP* pBitmap, unsigned Index) {
   if (Index < 6) {
-    _Change(hObj, [&](CHECKBOX_OBJ* pObj) {
+    _Access::Change(hObj, [&](CHECKBOX_OBJ* pObj) {
       pObj->Props.apBm[Index] = pBitmap;
       return false;
     });
@@ -136,35 +116,27 @@ int CHECKBOX_SetUserData(WM_HWIN hObj, const void* pSrc, int NumBytes) {
 }
 
 void CHECKBOX_SetDefaultFont(const GUI_FONT* pFont) {
-  WM__LockGuard Lock;
-  CHECKBOX__DefaultProps.pFont = pFont;
+  WIDGET__SetDefault(&CHECKBOX__DefaultProps.pFont, pFont);
 }
 
 void CHECKBOX_SetDefaultTextColor(GUI_COLOR Color) {
-  WM__LockGuard Lock;
-  CHECKBOX__DefaultProps.TextColor = Color;
+  WIDGET__SetDefault(&CHECKBOX__DefaultProps.TextColor, Color);
 }
 
 void CHECKBOX_SetDefaultBkColor(GUI_COLOR Color) {
-  WM__LockGuard Lock;
-  CHECKBOX__DefaultProps.BkColor = Color;
+  WIDGET__SetDefault(&CHECKBOX__DefaultProps.BkColor, Color);
 }
 
 void CHECKBOX_SetDefaultAlign(int Align) {
-  WM__LockGuard Lock;
-  CHECKBOX__DefaultProps.Align = (I16)Align;
+  WIDGET__SetDefault(&CHECKBOX__DefaultProps.Align, Align);
 }
 
 void CHECKBOX_SetDefaultSpacing(int Spacing) {
-  WM__LockGuard Lock;
-  CHECKBOX__DefaultProps.Spacing = (U8)Spacing;
+  WIDGET__SetDefault(&CHECKBOX__DefaultProps.Spacing, Spacing);
 }
 
 GUI_COLOR CHECKBOX_SetDefaultFocusColor(GUI_COLOR Color) {
-  WM__LockGuard Lock;
-  GUI_COLOR Old = CHECKBOX__DefaultProps.FocusColor;
-  CHECKBOX__DefaultProps.FocusColor = Color;
-  return Old;
+  return WIDGET__SetDefault(&CHECKBOX__DefaultProps.FocusColor, Color);
 }
 
 void CHECKBOX_SetDefaultImage(const GUI_BITMAP* pBitmap, unsigned Index) {

@@ -111,6 +111,5 @@ void CHECKBOX_SetSkinClassic(WM_HWIN hObj) {
 }
 
 void CHECKBOX_SetDefaultSkinClassic(void) {
-  WM__LockGuard Lock;
-  CHECKBOX__pDefaultSkin = &CHECKBOX__SkinClassic;
+  WIDGET__SetDefaultSkinClassic(&CHECKBOX__Type, &CHECKBOX__SkinClassic);
 }

@@ -241,9 +241,5 @@ void CHECKBOX_SetSkin(WM_HWIN hObj, WIDGET_DRAW_ITEM_FUNC* pfDrawSkin) {
 }
 
 WIDGET_DRAW_ITEM_FUNC* CHECKBOX_SetDefaultSkin(WIDGET_DRAW_ITEM_FUNC* pfDrawSkin) {
-  WM__LockGuard Lock;
-  WIDGET_DRAW_ITEM_FUNC* pOld = CHECKBOX__DefaultProps.SkinPrivate.pfDrawSkin;
-  CHECKBOX__DefaultProps.SkinPrivate.pfDrawSkin = pfDrawSkin;
-  CHECKBOX__pDefaultSkin = &CHECKBOX__SkinFlex;
-  return pOld;
+  return WIDGET__SetDefaultSkinFlex(&CHECKBOX__Type, &CHECKBOX__SkinFlex, pfDrawSkin);
 }

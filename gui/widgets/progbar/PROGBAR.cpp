@@ -6,18 +6,12 @@
 
 namespace {
 
+using _Access = WIDGET_ACCESS<PROGBAR_OBJ, &PROGBAR__Type>;
+
 constexpr int PERCENT_BUFFER = 5; // "100%" and its 0
 
 PROGBAR_OBJ* _Obj(WM_HWIN hObj) {
   return (PROGBAR_OBJ*)WM_H2P(hObj);
-}
-
-template <class F> void _Change(WM_HWIN hObj, F f) {
-  WIDGET__Change<PROGBAR_OBJ>(&PROGBAR__Type, hObj, f);
-}
-
-template <class T, class F> T _Read(WM_HWIN hObj, T Default, F f) {
-  return WIDGET__Read<PROGBAR_OBJ>(&PROGBAR__Type, hObj, Default, f);
 }
 
 bool _IsVertical(const PROGBAR_OBJ* pObj) {
@@ -50,23 +44,26 @@ GUI_RECT _Strip(WM_HWIN hObj, int p0, int p1) {
   return r;
 }
 
+void _OnDelete(WM_HWIN hObj) {
+  GUI_ALLOC_FreePtr(&_Obj(hObj)->hText);
+}
+
 } // namespace
 
 PROGBAR_PROPS PROGBAR__DefaultProps = {&GUI_Font8, {0x555555, 0xAAAAAA}, {0xFFFFFF, 0x000000}, nullptr};
 
-const WIDGET_TYPE PROGBAR__Type = {"PROGBAR",
-                                   PROGBAR_Callback,
-                                   sizeof(PROGBAR_OBJ),
-                                   offsetof(PROGBAR_OBJ, DebugId),
-                                   PROGBAR_ID,
-                                   0,
-                                   0,
-                                   &PROGBAR__DefaultProps,
-                                   offsetof(PROGBAR_OBJ, Props),
-                                   sizeof(PROGBAR_PROPS),
-                                   &PROGBAR__pDefaultSkin,
-                                   offsetof(PROGBAR_OBJ, pSkin),
-                                   offsetof(PROGBAR_OBJ, Props.pfDrawSkin)};
+const WIDGET_TYPE PROGBAR__Type = {.pName = "PROGBAR",
+                                   .cb = PROGBAR_Callback,
+                                   .ObjSize = sizeof(PROGBAR_OBJ),
+                                   .TagOffset = offsetof(PROGBAR_OBJ, DebugId),
+                                   .Tag = PROGBAR_ID,
+                                   .pDefaultProps = &PROGBAR__DefaultProps,
+                                   .PropsOffset = offsetof(PROGBAR_OBJ, Props),
+                                   .PropsSize = sizeof(PROGBAR_PROPS),
+                                   .ppDefaultSkin = &PROGBAR__pDefaultSkin,
+                                   .SkinOffset = offsetof(PROGBAR_OBJ, pSkin),
+                                   .DrawSkinOffset = offsetof(PROGBAR_OBJ, Props.pfDrawSkin),
+                                   .pfOnDelete = _OnDelete};
 
 int PROGBAR__GetPos(const PROGBAR_OBJ* pObj, int v) {
   int e = pObj->Widget.pEffect->EffectSize;
@@ -111,19 +108,7 @@ GUI_RECT PROGBAR__GetTextRect(WM_HWIN hObj, const PROGBAR_OBJ* pObj, const char*
 }
 
 void PROGBAR_Callback(WM_MESSAGE* pMsg) {
-  WM_HWIN hObj = pMsg->hWin;
-  if (!WIDGET_HandleActive(hObj, pMsg)) {
-    return;
-  }
-  switch (pMsg->MsgId) {
-  case WM_DELETE:
-    GUI_ALLOC_FreePtr(&_Obj(hObj)->hText);
-    break;
-  case WM_PAINT:
-    WIDGET__PaintSkin(&PROGBAR__Type, hObj);
-    return;
-  }
-  WM_DefaultProc(pMsg);
+  WIDGET__Callback(&PROGBAR__Type, pMsg);
 }
 
 WM_HWIN PROGBAR_CreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id,
@@ -203,14 +188,14 @@ void PROGBAR_SetValue(WM_HWIN hObj, int Value) {
 }
 
 int PROGBAR_GetValue(WM_HWIN hObj) {
-  return _Read(hObj, 0, [](PROGBAR_OBJ* pObj) { return (int)pObj->Value; });
+  return _Access::Read(hObj, 0, [](PROGBAR_OBJ* pObj) { return (int)pObj->Value; });
 }
 
 void PROGBAR_SetMinMax(WM_HWIN hObj, int Min, int Max) {
   if (Max <= Min) {
     return;
   }
-  _Change(hObj, [&](PROGBAR_OBJ* pObj) {
+  _Access::Change(hObj, [&](PROGBAR_OBJ* pObj) {
     bool a = WIDGET__Store(&pObj->Min, Min);
     bool b = WIDGET__Store(&pObj->Max, Max);
     return a || b;
@@ -239,18 +224,18 @@ void PROGBAR_SetText(WM_HWIN hObj, const char* pText) {
 }
 
 int PROGBAR_GetText(WM_HWIN hObj, char* pBuffer, int MaxLen) {
-  return _Read(hObj, 0, [&](PROGBAR_OBJ* pObj) { return WIDGET__CopyText(pObj->hText, pBuffer, MaxLen); });
+  return _Access::Read(hObj, 0, [&](PROGBAR_OBJ* pObj) { return WIDGET__CopyText(pObj->hText, pBuffer, MaxLen); });
 }
 
 void PROGBAR_SetTextAlign(WM_HWIN hObj, int Align) {
-  _Change(hObj, [&](PROGBAR_OBJ* pObj) {
+  _Access::Change(hObj, [&](PROGBAR_OBJ* pObj) {
     pObj->TextAlign = (U16)Align;
     return true;
   });
 }
 
 void PROGBAR_SetTextPos(WM_HWIN hObj, int XOff, int YOff) {
-  _Change(hObj, [&](PROGBAR_OBJ* pObj) {
+  _Access::Change(hObj, [&](PROGBAR_OBJ* pObj) {
     pObj->XOff = (I16)XOff;
     pObj->YOff = (I16)YOff;
     return true;
@@ -258,7 +243,7 @@ void PROGBAR_SetTextPos(WM_HWIN hObj, int XOff, int YOff) {
 }
 
 void PROGBAR_SetFont(WM_HWIN hObj, const GUI_FONT* pFont) {
-  _Change(hObj, [&](PROGBAR_OBJ* pObj) {
+  _Access::Change(hObj, [&](PROGBAR_OBJ* pObj) {
     pObj->Props.pFont = pFont;
     return true;
   });
@@ -266,7 +251,7 @@ void PROGBAR_SetFont(WM_HWIN hObj, const GUI_FONT* pFont) {
 
 void PROGBAR_SetBarColor(WM_HWIN hObj, unsigned Index, GUI_COLOR Color) {
   if (Index < 2) {
-    _Change(hObj, [&](PROGBAR_OBJ* pObj) {
+    _Access::Change(hObj, [&](PROGBAR_OBJ* pObj) {
       pObj->Props.aBarColor[Index] = Color;
       return true;
     });
@@ -275,7 +260,7 @@ void PROGBAR_SetBarColor(WM_HWIN hObj, unsigned Index, GUI_COLOR Color) {
 
 void PROGBAR_SetTextColor(WM_HWIN hObj, unsigned Index, GUI_COLOR Color) {
   if (Index < 2) {
-    _Change(hObj, [&](PROGBAR_OBJ* pObj) {
+    _Access::Change(hObj, [&](PROGBAR_OBJ* pObj) {
       pObj->Props.aTextColor[Index] = Color;
       return true;
     });

@@ -47,6 +47,5 @@ void PROGBAR_SetSkinClassic(WM_HWIN hObj) {
 }
 
 void PROGBAR_SetDefaultSkinClassic(void) {
-  WM__LockGuard Lock;
-  PROGBAR__pDefaultSkin = &PROGBAR__SkinClassic;
+  WIDGET__SetDefaultSkinClassic(&PROGBAR__Type, &PROGBAR__SkinClassic);
 }

@@ -126,9 +126,5 @@ void PROGBAR_SetSkin(WM_HWIN hObj, WIDGET_DRAW_ITEM_FUNC* pfDrawSkin) {
 }
 
 WIDGET_DRAW_ITEM_FUNC* PROGBAR_SetDefaultSkin(WIDGET_DRAW_ITEM_FUNC* pfDrawSkin) {
-  WM__LockGuard Lock;
-  WIDGET_DRAW_ITEM_FUNC* pOld = PROGBAR__DefaultProps.pfDrawSkin;
-  PROGBAR__DefaultProps.pfDrawSkin = pfDrawSkin;
-  PROGBAR__pDefaultSkin = &PROGBAR__SkinFlex;
-  return pOld;
+  return WIDGET__SetDefaultSkinFlex(&PROGBAR__Type, &PROGBAR__SkinFlex, pfDrawSkin);
 }

@@ -63,19 +63,27 @@ void _SetValueGroup(WM_HWIN hObj, int v) {
 SET_VALUE_FUNC* _pfSetValueGroup;
 
 void _OnKey(WM_HWIN hObj, const GUI_KEY_MSG* pKey) {
-  if (!pKey || pKey->PressedCnt <= 0) {
-    return;
-  }
-  switch (pKey->Key) {
-  case GUI_KEY_LEFT:
-  case GUI_KEY_UP:
-    RADIO_Dec(hObj);
-    break;
-  case GUI_KEY_RIGHT:
-  case GUI_KEY_DOWN:
+  int Step = WIDGET__ArrowStep(pKey, 1);
+  if (Step > 0) {
     RADIO_Inc(hObj);
-    break;
+  } else if (Step < 0) {
+    RADIO_Dec(hObj);
   }
+}
+
+void _OnDelete(WM_HWIN hObj) {
+  RADIO_OBJ* pObj = _Obj(hObj);
+  GUI_ARRAY hItems = pObj->hItems;
+  pObj->hItems = 0;
+  GUI_ARRAY_Delete(hItems);
+}
+
+int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
+  if (pMsg->MsgId != WM_GET_RADIOGROUP) {
+    return 0;
+  }
+  pMsg->Data.v = _Obj(hObj)->GroupId;
+  return 1;
 }
 
 void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
@@ -108,19 +116,23 @@ void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
 
 } // namespace
 
-const WIDGET_TYPE RADIO__Type = {"RADIO",
-                                 RADIO_Callback,
-                                 sizeof(RADIO_OBJ),
-                                 offsetof(RADIO_OBJ, DebugId),
-                                 RADIO_ID,
-                                 WM_CF_HASTRANS,
-                                 WIDGET_STATE_FOCUSABLE,
-                                 &RADIO__DefaultProps,
-                                 offsetof(RADIO_OBJ, Props),
-                                 sizeof(RADIO_PROPS),
-                                 &RADIO__pDefaultSkin,
-                                 offsetof(RADIO_OBJ, pSkin),
-                                 offsetof(RADIO_OBJ, Props.SkinPrivate.pfDrawSkin)};
+const WIDGET_TYPE RADIO__Type = {.pName = "RADIO",
+                                 .cb = RADIO_Callback,
+                                 .ObjSize = sizeof(RADIO_OBJ),
+                                 .TagOffset = offsetof(RADIO_OBJ, DebugId),
+                                 .Tag = RADIO_ID,
+                                 .StyleBits = WM_CF_HASTRANS,
+                                 .InitialState = WIDGET_STATE_FOCUSABLE,
+                                 .pDefaultProps = &RADIO__DefaultProps,
+                                 .PropsOffset = offsetof(RADIO_OBJ, Props),
+                                 .PropsSize = sizeof(RADIO_PROPS),
+                                 .ppDefaultSkin = &RADIO__pDefaultSkin,
+                                 .SkinOffset = offsetof(RADIO_OBJ, pSkin),
+                                 .DrawSkinOffset = offsetof(RADIO_OBJ, Props.SkinPrivate.pfDrawSkin),
+                                 .pfOnMessage = _OnMessage,
+                                 .pfOnDelete = _OnDelete,
+                                 .pfOnKey = _OnKey,
+                                 .pfOnPointer = _OnPointer};
 
 void RADIO__SetValue(WM_HWIN hObj, int v) {
   RADIO_OBJ* pObj = (RADIO_OBJ*)WIDGET__GetObj(&RADIO__Type, hObj);
@@ -206,34 +218,7 @@ void RADIO_SetGroupId(WM_HWIN hObj, U8 NewGroupId) {
 }
 
 void RADIO_Callback(WM_MESSAGE* pMsg) {
-  WM_HWIN hObj = pMsg->hWin;
-  if (!WIDGET_HandleActive(hObj, pMsg)) {
-    return;
-  }
-  switch (pMsg->MsgId) {
-  case WM_DELETE: {
-    RADIO_OBJ* pObj = _Obj(hObj);
-    GUI_ARRAY hItems = pObj->hItems;
-    pObj->hItems = 0;
-    GUI_ARRAY_Delete(hItems);
-    break;
-  }
-  case WM_KEY:
-    _OnKey(hObj, (const GUI_KEY_MSG*)pMsg->Data.p);
-    break;
-  case WM_PAINT:
-    WIDGET__PaintSkin(&RADIO__Type, hObj);
-    return;
-  case WM_GET_RADIOGROUP:
-    pMsg->Data.v = _Obj(hObj)->GroupId;
-    return;
-  case WM_POINTER:
-    _OnPointer(hObj, (const GUI_POINTER_STATE*)pMsg->Data.p);
-    break;
-  }
-  if (WM__IsWindow(hObj)) {
-    WM_DefaultProc(pMsg);
-  }
+  WIDGET__Callback(&RADIO__Type, pMsg);
 }
 
 WM_HWIN RADIO_CreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id,

@@ -4,18 +4,12 @@
 
 namespace {
 
-template <class F> void _Change(WM_HWIN hObj, F f) {
-  WIDGET__Change<RADIO_OBJ>(&RADIO__Type, hObj, f);
-}
-
-template <class T, class F> T _Read(WM_HWIN hObj, T Default, F f) {
-  return WIDGET__Read<RADIO_OBJ>(&RADIO__Type, hObj, Default, f);
-}
+using _Access = WIDGET_ACCESS<RADIO_OBJ, &RADIO__Type>;
 
 } // namespace
 
 int RADIO_GetText(WM_HWIN hObj, unsigned Index, char* pBuffer, int MaxLen) {
-  return _Read(hObj, 0, [&](RADIO_OBJ* pObj) {
+  return _Access::Read(hObj, 0, [&](RADIO_OBJ* pObj) {
     if (Index >= pObj->NumItems) {
       return 0;
     }
@@ -24,32 +18,25 @@ int RADIO_GetText(WM_HWIN hObj, unsigned Index, char* pBuffer, int MaxLen) {
 }
 
 void RADIO_SetText(WM_HWIN hObj, const char* pText, unsigned Index) {
-  _Change(hObj, [&](RADIO_OBJ* pObj) {
+  _Access::Change(hObj, [&](RADIO_OBJ* pObj) {
     return Index < pObj->NumItems && WIDGET__SetItemText(pObj->hItems, (int)Index, pText) == 0;
   });
 }
 
 void RADIO_SetTextColor(WM_HWIN hObj, GUI_COLOR Color) {
-  _Change(hObj, [&](RADIO_OBJ* pObj) { return WIDGET__Store(&pObj->Props.TextColor, Color) && pObj->NumItems; });
+  _Access::Change(hObj, [&](RADIO_OBJ* pObj) { return WIDGET__Store(&pObj->Props.TextColor, Color) && pObj->NumItems; });
 }
 
 void RADIO_SetFont(WM_HWIN hObj, const GUI_FONT* pFont) {
-  _Change(hObj, [&](RADIO_OBJ* pObj) { return WIDGET__Store(&pObj->Props.pFont, pFont) && pObj->NumItems; });
+  _Access::Change(hObj, [&](RADIO_OBJ* pObj) { return WIDGET__Store(&pObj->Props.pFont, pFont) && pObj->NumItems; });
 }
 
 GUI_COLOR RADIO_SetFocusColor(WM_HWIN hObj, GUI_COLOR Color) {
-  GUI_COLOR Old = 0;
-  _Change(hObj, [&](RADIO_OBJ* pObj) {
-    GUI_COLOR Prev = pObj->Props.FocusColor;
-    bool Changed = WIDGET__Store(&pObj->Props.FocusColor, Color);
-    Old = Changed ? Prev : 0;
-    return Changed;
-  });
-  return Old;
+  return _Access::SetColorGetOld(hObj, [](RADIO_OBJ* p) { return &p->Props.FocusColor; }, Color);
 }
 
 void RADIO_SetBkColor(WM_HWIN hObj, GUI_COLOR Color) {
-  _Change(hObj, [&](RADIO_OBJ* pObj) {
+  _Access::Change(hObj, [&](RADIO_OBJ* pObj) {
     if (!WIDGET__Store(&pObj->Props.BkColor, Color)) {
       return false;
     }
@@ -63,14 +50,14 @@ static const GUI_BITMAP** _Image(RADIO_PROPS* pProps, unsigned Index) {
 }
 
 const GUI_BITMAP* RADIO_GetImage(WM_HWIN hObj, unsigned Index) {
-  return _Read(hObj, (const GUI_BITMAP*)nullptr, [&](RADIO_OBJ* pObj) {
+  return _Access::Read(hObj, (const GUI_BITMAP*)nullptr, [&](RADIO_OBJ* pObj) {
     const GUI_BITMAP** pp = _Image(&pObj->Props, Index);
     return pp ? *pp : nullptr;
   });
 }
 
 void RADIO_SetImage(WM_HWIN hObj, const GUI_BITMAP* pBitmap, unsigned Index) {
-  _Change(hObj, [&](RADIO_OBJ* pObj) {
+  _Access::Change(hObj, [&](RADIO_OBJ* pObj) {
     const GUI_BITMAP** pp = _Image(&pObj->Props, Index);
     if (pp) {
       *pp = pBitmap;
@@ -88,20 +75,15 @@ int RADIO_SetUserData(WM_HWIN hObj, const void* pSrc, int NumBytes) {
 }
 
 GUI_COLOR RADIO_SetDefaultFocusColor(GUI_COLOR Color) {
-  WM__LockGuard Lock;
-  GUI_COLOR Old = RADIO__DefaultProps.FocusColor;
-  RADIO__DefaultProps.FocusColor = Color;
-  return Old;
+  return WIDGET__SetDefault(&RADIO__DefaultProps.FocusColor, Color);
 }
 
 void RADIO_SetDefaultFont(const GUI_FONT* pFont) {
-  WM__LockGuard Lock;
-  RADIO__DefaultProps.pFont = pFont;
+  WIDGET__SetDefault(&RADIO__DefaultProps.pFont, pFont);
 }
 
 void RADIO_SetDefaultTextColor(GUI_COLOR Color) {
-  WM__LockGuard Lock;
-  RADIO__DefaultProps.TextColor = Color;
+  WIDGET__SetDefault(&RADIO__DefaultProps.TextColor, Color);
 }
 
 void RADIO_SetDefaultImage(const GUI_BITMAP* pBitmap, unsigned Index) {

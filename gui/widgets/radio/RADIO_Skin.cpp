@@ -128,6 +128,5 @@ void RADIO_SetSkinClassic(WM_HWIN hObj) {
 }
 
 void RADIO_SetDefaultSkinClassic(void) {
-  WM__LockGuard Lock;
-  RADIO__pDefaultSkin = &RADIO__SkinClassic;
+  WIDGET__SetDefaultSkinClassic(&RADIO__Type, &RADIO__SkinClassic);
 }

@@ -126,9 +126,5 @@ void RADIO_SetSkin(WM_HWIN hObj, WIDGET_DRAW_ITEM_FUNC* pfDrawSkin) {
 }
 
 WIDGET_DRAW_ITEM_FUNC* RADIO_SetDefaultSkin(WIDGET_DRAW_ITEM_FUNC* pfDrawSkin) {
-  WM__LockGuard Lock;
-  WIDGET_DRAW_ITEM_FUNC* pOld = RADIO__DefaultProps.SkinPrivate.pfDrawSkin;
-  RADIO__DefaultProps.SkinPrivate.pfDrawSkin = pfDrawSkin;
-  RADIO__pDefaultSkin = &RADIO__SkinFlex;
-  return pOld;
+  return WIDGET__SetDefaultSkinFlex(&RADIO__Type, &RADIO__SkinFlex, pfDrawSkin);
 }

@@ -132,25 +132,38 @@ void _OnTimer(WM_HWIN hObj) {
 }
 
 void _OnKey(WM_HWIN hObj, const GUI_KEY_MSG* pKey) {
-  if (!pKey || pKey->PressedCnt <= 0) {
-    return;
+  if (int Step = WIDGET__ArrowStep(pKey, 1)) {
+    SCROLLBAR_AddValue(hObj, Step);
+  } else if (pKey && pKey->PressedCnt > 0 && (pKey->Key == GUI_KEY_PGUP || pKey->Key == GUI_KEY_PGDOWN)) {
+    int Page = _Obj(hObj)->PageSize;
+    SCROLLBAR_AddValue(hObj, pKey->Key == GUI_KEY_PGUP ? Page : -Page);
   }
-  switch (pKey->Key) {
-  case GUI_KEY_LEFT:
-  case GUI_KEY_UP:
-    SCROLLBAR_Dec(hObj);
-    break;
-  case GUI_KEY_RIGHT:
-  case GUI_KEY_DOWN:
-    SCROLLBAR_Inc(hObj);
-    break;
-  case GUI_KEY_PGUP:
-    SCROLLBAR_AddValue(hObj, _Obj(hObj)->PageSize);
-    break;
-  case GUI_KEY_PGDOWN:
-    SCROLLBAR_AddValue(hObj, -_Obj(hObj)->PageSize);
-    break;
+}
+
+void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
+  if (pState) {
+    pState->Pressed ? _OnPress(hObj, pState) : _OnRelease(hObj);
   }
+}
+
+void _OnSetScrollState(WM_HWIN hObj, const WM_SCROLL_STATE* pState);
+
+int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
+  switch (pMsg->MsgId) {
+  case WM_GET_SCROLL_STATE:
+    if (WM_SCROLL_STATE* pState = (WM_SCROLL_STATE*)pMsg->Data.p) {
+      const SCROLLBAR_OBJ* pObj = _Obj(hObj);
+      *pState = {pObj->NumItems, pObj->Value, pObj->PageSize};
+    }
+    return 1;
+  case WM_SET_SCROLL_STATE:
+    _OnSetScrollState(hObj, (const WM_SCROLL_STATE*)pMsg->Data.p);
+    return 1;
+  case WM_TIMER:
+    _OnTimer(hObj);
+    return 1;
+  }
+  return 0;
 }
 
 void _OnSetScrollState(WM_HWIN hObj, const WM_SCROLL_STATE* pState) {
@@ -174,19 +187,21 @@ SCROLLBAR_PROPS SCROLLBAR__DefaultProps = {{0xC0C0C0, 0x808080, 0x000000}, nullp
 int SCROLLBAR__DefaultWidth = 11;
 int SCROLLBAR__ThumbSizeMin = 4;
 
-const WIDGET_TYPE SCROLLBAR__Type = {"SCROLLBAR",
-                                     SCROLLBAR_Callback,
-                                     sizeof(SCROLLBAR_OBJ),
-                                     offsetof(SCROLLBAR_OBJ, DebugId),
-                                     SCROLLBAR_ID,
-                                     0,
-                                     0,
-                                     &SCROLLBAR__DefaultProps,
-                                     offsetof(SCROLLBAR_OBJ, Props),
-                                     sizeof(SCROLLBAR_PROPS),
-                                     &SCROLLBAR__pDefaultSkin,
-                                     offsetof(SCROLLBAR_OBJ, pSkin),
-                                     offsetof(SCROLLBAR_OBJ, Props.pfDrawSkin)};
+const WIDGET_TYPE SCROLLBAR__Type = {.pName = "SCROLLBAR",
+                                     .cb = SCROLLBAR_Callback,
+                                     .ObjSize = sizeof(SCROLLBAR_OBJ),
+                                     .TagOffset = offsetof(SCROLLBAR_OBJ, DebugId),
+                                     .Tag = SCROLLBAR_ID,
+                                     .pDefaultProps = &SCROLLBAR__DefaultProps,
+                                     .PropsOffset = offsetof(SCROLLBAR_OBJ, Props),
+                                     .PropsSize = sizeof(SCROLLBAR_PROPS),
+                                     .ppDefaultSkin = &SCROLLBAR__pDefaultSkin,
+                                     .SkinOffset = offsetof(SCROLLBAR_OBJ, pSkin),
+                                     .DrawSkinOffset = offsetof(SCROLLBAR_OBJ, Props.pfDrawSkin),
+                                     .pfOnMessage = _OnMessage,
+                                     .pfOnDelete = SCROLLBAR__InformOthers,
+                                     .pfOnKey = _OnKey,
+                                     .pfOnPointer = _OnPointer};
 
 void SCROLLBAR__InformOthers(WM_HWIN hObj) {
   WM_HWIN hPartner = WM_GetScrollPartner(hObj);
@@ -197,47 +212,7 @@ void SCROLLBAR__InformOthers(WM_HWIN hObj) {
 }
 
 void SCROLLBAR_Callback(WM_MESSAGE* pMsg) {
-  WM_HWIN hObj = pMsg->hWin;
-  if (!WIDGET_HandleActive(hObj, pMsg)) {
-    return;
-  }
-  switch (pMsg->MsgId) {
-  case WM_DELETE:
-    SCROLLBAR__InformOthers(hObj);
-    break;
-  case WM_KEY:
-    _OnKey(hObj, (const GUI_KEY_MSG*)pMsg->Data.p);
-    break;
-  case WM_PAINT:
-    WIDGET__PaintSkin(&SCROLLBAR__Type, hObj);
-    return;
-  case WM_GET_SCROLL_STATE: {
-    WM_SCROLL_STATE* pState = (WM_SCROLL_STATE*)pMsg->Data.p;
-    if (pState) {
-      const SCROLLBAR_OBJ* pObj = _Obj(hObj);
-      pState->NumItems = pObj->NumItems;
-      pState->Value = pObj->Value;
-      pState->PageSize = pObj->PageSize;
-    }
-    return;
-  }
-  case WM_SET_SCROLL_STATE:
-    _OnSetScrollState(hObj, (const WM_SCROLL_STATE*)pMsg->Data.p);
-    return;
-  case WM_TIMER:
-    _OnTimer(hObj);
-    return;
-  case WM_POINTER: {
-    const GUI_POINTER_STATE* pState = (const GUI_POINTER_STATE*)pMsg->Data.p;
-    if (pState) {
-      pState->Pressed ? _OnPress(hObj, pState) : _OnRelease(hObj);
-    }
-    break;
-  }
-  }
-  if (WM__IsWindow(hObj)) {
-    WM_DefaultProc(pMsg);
-  }
+  WIDGET__Callback(&SCROLLBAR__Type, pMsg);
 }
 
 WM_HWIN SCROLLBAR_CreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags,

@@ -3,20 +3,14 @@
 
 namespace {
 
-template <class F> void _Change(WM_HWIN hObj, F f) {
-  WIDGET__Change<SCROLLBAR_OBJ>(&SCROLLBAR__Type, hObj, f);
-}
-
-template <class T, class F> T _Read(WM_HWIN hObj, T Default, F f) {
-  return WIDGET__Read<SCROLLBAR_OBJ>(&SCROLLBAR__Type, hObj, Default, f);
-}
+using _Access = WIDGET_ACCESS<SCROLLBAR_OBJ, &SCROLLBAR__Type>;
 
 } // namespace
 
 void SCROLLBAR_SetValue(WM_HWIN hObj, int Value) {
   WM__LockGuard Lock;
   bool Changed = false;
-  _Change(hObj, [&](SCROLLBAR_OBJ* pObj) {
+  _Access::Change(hObj, [&](SCROLLBAR_OBJ* pObj) {
     int Max = pObj->NumItems - pObj->PageSize;
     if (Max < 0) {
       Max = 0;
@@ -46,11 +40,11 @@ void SCROLLBAR_Dec(WM_HWIN hObj) {
 }
 
 void SCROLLBAR_SetNumItems(WM_HWIN hObj, int NumItems) {
-  _Change(hObj, [&](SCROLLBAR_OBJ* pObj) { return WIDGET__Store(&pObj->NumItems, NumItems); });
+  _Access::Change(hObj, [&](SCROLLBAR_OBJ* pObj) { return WIDGET__Store(&pObj->NumItems, NumItems); });
 }
 
 void SCROLLBAR_SetPageSize(WM_HWIN hObj, int PageSize) {
-  _Change(hObj, [&](SCROLLBAR_OBJ* pObj) { return WIDGET__Store(&pObj->PageSize, PageSize); });
+  _Access::Change(hObj, [&](SCROLLBAR_OBJ* pObj) { return WIDGET__Store(&pObj->PageSize, PageSize); });
 }
 
 void SCROLLBAR_SetState(WM_HWIN hObj, const WM_SCROLL_STATE* pState) {
@@ -64,21 +58,21 @@ void SCROLLBAR_SetState(WM_HWIN hObj, const WM_SCROLL_STATE* pState) {
 }
 
 int SCROLLBAR_GetValue(WM_HWIN hObj) {
-  return _Read(hObj, 0, [](SCROLLBAR_OBJ* pObj) { return (int)pObj->Value; });
+  return _Access::Read(hObj, 0, [](SCROLLBAR_OBJ* pObj) { return (int)pObj->Value; });
 }
 
 int SCROLLBAR_GetNumItems(WM_HWIN hObj) {
-  return _Read(hObj, 0, [](SCROLLBAR_OBJ* pObj) { return (int)pObj->NumItems; });
+  return _Access::Read(hObj, 0, [](SCROLLBAR_OBJ* pObj) { return (int)pObj->NumItems; });
 }
 
 int SCROLLBAR_GetPageSize(WM_HWIN hObj) {
-  return _Read(hObj, 0, [](SCROLLBAR_OBJ* pObj) { return (int)pObj->PageSize; });
+  return _Access::Read(hObj, 0, [](SCROLLBAR_OBJ* pObj) { return (int)pObj->PageSize; });
 }
 
 GUI_COLOR SCROLLBAR_SetColor(WM_HWIN hObj, unsigned Index, GUI_COLOR Color) {
   GUI_COLOR Old = 0;
   if (Index < 3) {
-    _Change(hObj, [&](SCROLLBAR_OBJ* pObj) {
+    _Access::Change(hObj, [&](SCROLLBAR_OBJ* pObj) {
       Old = pObj->Props.aColor[Index];
       return WIDGET__Store(&pObj->Props.aColor[Index], Color);
     });
@@ -87,7 +81,7 @@ GUI_COLOR SCROLLBAR_SetColor(WM_HWIN hObj, unsigned Index, GUI_COLOR Color) {
 }
 
 GUI_COLOR SCROLLBAR_GetColor(WM_HWIN hObj, unsigned Index) {
-  return Index < 3 ? _Read(hObj, (GUI_COLOR)0, [&](SCROLLBAR_OBJ* pObj) { return pObj->Props.aColor[Index]; }) : 0;
+  return Index < 3 ? _Access::Read(hObj, (GUI_COLOR)0, [&](SCROLLBAR_OBJ* pObj) { return pObj->Props.aColor[Index]; }) : 0;
 }
 
 int SCROLLBAR_SetWidth(WM_HWIN hObj, int Width) {
@@ -115,10 +109,7 @@ int SCROLLBAR_GetDefaultWidth(void) {
 }
 
 int SCROLLBAR_SetDefaultWidth(int Width) {
-  WM__LockGuard Lock;
-  int Old = SCROLLBAR__DefaultWidth;
-  SCROLLBAR__DefaultWidth = Width;
-  return Old;
+  return WIDGET__SetDefault(&SCROLLBAR__DefaultWidth, Width);
 }
 
 int SCROLLBAR_GetThumbSizeMin(void) {
@@ -126,10 +117,7 @@ int SCROLLBAR_GetThumbSizeMin(void) {
 }
 
 int SCROLLBAR_SetThumbSizeMin(int Size) {
-  WM__LockGuard Lock;
-  int Old = SCROLLBAR__ThumbSizeMin;
-  SCROLLBAR__ThumbSizeMin = Size;
-  return Old;
+  return WIDGET__SetDefault(&SCROLLBAR__ThumbSizeMin, Size);
 }
 
 int SCROLLBAR_GetUserData(WM_HWIN hObj, void* pDest, int NumBytes) {

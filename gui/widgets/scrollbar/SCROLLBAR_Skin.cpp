@@ -142,6 +142,5 @@ void SCROLLBAR_SetSkinClassic(WM_HWIN hObj) {
 }
 
 void SCROLLBAR_SetDefaultSkinClassic(void) {
-  WM__LockGuard Lock;
-  SCROLLBAR__pDefaultSkin = &SCROLLBAR__SkinClassic;
+  WIDGET__SetDefaultSkinClassic(&SCROLLBAR__Type, &SCROLLBAR__SkinClassic);
 }

@@ -12,8 +12,6 @@ SCROLLBAR_SKINFLEX_PROPS _aProps[2] = {
      0x404040},
 };
 
-WIDGET_DRAW_ITEM_FUNC* _pfDefaultDrawSkin = SCROLLBAR_DrawSkinFlex;
-
 const SCROLLBAR_OBJ* _Obj(WM_HWIN hObj) {
   return (const SCROLLBAR_OBJ*)WM_H2P(hObj);
 }
@@ -145,7 +143,7 @@ void _DrawArrow(bool V, const GUI_RECT& r, int Outer, int Dir, GUI_COLOR Color) 
 
 } // namespace
 
-const WIDGET_SKIN SCROLLBAR__SkinFlex = {_PaintFlex, _CreateFlex, (void*)&_pfDefaultDrawSkin};
+const WIDGET_SKIN SCROLLBAR__SkinFlex = {_PaintFlex, _CreateFlex, (void*)&SCROLLBAR__DefaultProps.pfDrawSkin};
 
 int SCROLLBAR_DrawSkinFlex(const WIDGET_ITEM_DRAW_INFO* p) {
   if (!p) {
@@ -218,10 +216,5 @@ void SCROLLBAR_SetSkin(WM_HWIN hObj, WIDGET_DRAW_ITEM_FUNC* pfDrawSkin) {
 }
 
 WIDGET_DRAW_ITEM_FUNC* SCROLLBAR_SetDefaultSkin(WIDGET_DRAW_ITEM_FUNC* pfDrawSkin) {
-  WM__LockGuard Lock;
-  WIDGET_DRAW_ITEM_FUNC* pOld = SCROLLBAR__DefaultProps.pfDrawSkin;
-  SCROLLBAR__DefaultProps.pfDrawSkin = pfDrawSkin;
-  _pfDefaultDrawSkin = pfDrawSkin;
-  SCROLLBAR__pDefaultSkin = &SCROLLBAR__SkinFlex;
-  return pOld;
+  return WIDGET__SetDefaultSkinFlex(&SCROLLBAR__Type, &SCROLLBAR__SkinFlex, pfDrawSkin);
 }

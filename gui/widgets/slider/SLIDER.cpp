@@ -3,16 +3,10 @@
 
 namespace {
 
+using _Access = WIDGET_ACCESS<SLIDER_OBJ, &SLIDER__Type>;
+
 SLIDER_OBJ* _Obj(WM_HWIN hObj) {
   return (SLIDER_OBJ*)WM_H2P(hObj);
-}
-
-template <class F> void _Change(WM_HWIN hObj, F f) {
-  WIDGET__Change<SLIDER_OBJ>(&SLIDER__Type, hObj, f);
-}
-
-template <class T, class F> T _Read(WM_HWIN hObj, T Default, F f) {
-  return WIDGET__Read<SLIDER_OBJ>(&SLIDER__Type, hObj, Default, f);
 }
 
 // The value under the pointer: the thumb's centre follows it along the travel, rounded to nearest.
@@ -57,13 +51,11 @@ void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
 }
 
 void _OnKey(WM_HWIN hObj, const GUI_KEY_MSG* pKey) {
-  if (!pKey || pKey->PressedCnt <= 0) {
-    return;
-  }
-  if (pKey->Key == GUI_KEY_LEFT) {
-    SLIDER_Dec(hObj);
-  } else if (pKey->Key == GUI_KEY_RIGHT) {
+  int Step = WIDGET__ArrowStep(pKey, 0);
+  if (Step > 0) {
     SLIDER_Inc(hObj);
+  } else if (Step < 0) {
+    SLIDER_Dec(hObj);
   }
 }
 
@@ -71,39 +63,24 @@ void _OnKey(WM_HWIN hObj, const GUI_KEY_MSG* pKey) {
 
 SLIDER_PROPS SLIDER__DefaultProps = {SLIDER_FLAG_DRAW_FOCUS_RECT, 0xC0C0C0, 0xC0C0C0, 0x000000, 0x000000, nullptr};
 
-const WIDGET_TYPE SLIDER__Type = {"SLIDER",
-                                  SLIDER_Callback,
-                                  sizeof(SLIDER_OBJ),
-                                  offsetof(SLIDER_OBJ, DebugId),
-                                  SLIDER_ID,
-                                  WM_CF_HASTRANS,
-                                  WIDGET_STATE_FOCUSABLE,
-                                  &SLIDER__DefaultProps,
-                                  offsetof(SLIDER_OBJ, Props),
-                                  sizeof(SLIDER_PROPS),
-                                  &SLIDER__pDefaultSkin,
-                                  offsetof(SLIDER_OBJ, pSkin),
-                                  offsetof(SLIDER_OBJ, Props.pfDrawSkin)};
+const WIDGET_TYPE SLIDER__Type = {.pName = "SLIDER",
+                                  .cb = SLIDER_Callback,
+                                  .ObjSize = sizeof(SLIDER_OBJ),
+                                  .TagOffset = offsetof(SLIDER_OBJ, DebugId),
+                                  .Tag = SLIDER_ID,
+                                  .StyleBits = WM_CF_HASTRANS,
+                                  .InitialState = WIDGET_STATE_FOCUSABLE,
+                                  .pDefaultProps = &SLIDER__DefaultProps,
+                                  .PropsOffset = offsetof(SLIDER_OBJ, Props),
+                                  .PropsSize = sizeof(SLIDER_PROPS),
+                                  .ppDefaultSkin = &SLIDER__pDefaultSkin,
+                                  .SkinOffset = offsetof(SLIDER_OBJ, pSkin),
+                                  .DrawSkinOffset = offsetof(SLIDER_OBJ, Props.pfDrawSkin),
+                                  .pfOnKey = _OnKey,
+                                  .pfOnPointer = _OnPointer};
 
 void SLIDER_Callback(WM_MESSAGE* pMsg) {
-  WM_HWIN hObj = pMsg->hWin;
-  if (!WIDGET_HandleActive(hObj, pMsg)) {
-    return;
-  }
-  switch (pMsg->MsgId) {
-  case WM_KEY:
-    _OnKey(hObj, (const GUI_KEY_MSG*)pMsg->Data.p);
-    break;
-  case WM_PAINT:
-    WIDGET__PaintSkin(&SLIDER__Type, hObj);
-    return;
-  case WM_POINTER:
-    _OnPointer(hObj, (const GUI_POINTER_STATE*)pMsg->Data.p);
-    break;
-  }
-  if (WM__IsWindow(hObj)) {
-    WM_DefaultProc(pMsg);
-  }
+  WIDGET__Callback(&SLIDER__Type, pMsg);
 }
 
 WM_HWIN SLIDER_CreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id,
@@ -144,7 +121,7 @@ SLIDER_OBJ* SLIDER_LockH(WM_HWIN hObj) {
 void SLIDER_SetValue(WM_HWIN hObj, int Value) {
   WM__LockGuard Lock;
   bool Changed = false;
-  _Change(hObj, [&](SLIDER_OBJ* pObj) {
+  _Access::Change(hObj, [&](SLIDER_OBJ* pObj) {
     Value = Value < pObj->Min ? pObj->Min : Value > pObj->Max ? pObj->Max : Value;
     Changed = WIDGET__Store(&pObj->Value, Value);
     return Changed;
@@ -173,11 +150,11 @@ void SLIDER_Dec(WM_HWIN hObj) {
 }
 
 int SLIDER_GetValue(WM_HWIN hObj) {
-  return _Read(hObj, 0, [](SLIDER_OBJ* pObj) { return (int)pObj->Value; });
+  return _Access::Read(hObj, 0, [](SLIDER_OBJ* pObj) { return (int)pObj->Value; });
 }
 
 void SLIDER_SetRange(WM_HWIN hObj, int Min, int Max) {
-  _Change(hObj, [&](SLIDER_OBJ* pObj) {
+  _Access::Change(hObj, [&](SLIDER_OBJ* pObj) {
     pObj->Min = Min;
     pObj->Max = Max < Min ? Min : Max;
     pObj->Value = pObj->Value < pObj->Min ? pObj->Min : pObj->Value > pObj->Max ? pObj->Max : pObj->Value;
@@ -187,7 +164,7 @@ void SLIDER_SetRange(WM_HWIN hObj, int Min, int Max) {
 
 void SLIDER_SetNumTicks(WM_HWIN hObj, int NumTicks) {
   if (NumTicks >= 0) {
-    _Change(hObj, [&](SLIDER_OBJ* pObj) {
+    _Access::Change(hObj, [&](SLIDER_OBJ* pObj) {
       pObj->NumTicks = NumTicks;
       return true;
     });
@@ -195,11 +172,11 @@ void SLIDER_SetNumTicks(WM_HWIN hObj, int NumTicks) {
 }
 
 void SLIDER_SetWidth(WM_HWIN hObj, int Width) {
-  _Change(hObj, [&](SLIDER_OBJ* pObj) { return WIDGET__Store(&pObj->Width, Width); });
+  _Access::Change(hObj, [&](SLIDER_OBJ* pObj) { return WIDGET__Store(&pObj->Width, Width); });
 }
 
 void SLIDER_EnableFocusRect(WM_HWIN hObj, int OnOff) {
-  _Change(hObj, [&](SLIDER_OBJ* pObj) {
+  _Access::Change(hObj, [&](SLIDER_OBJ* pObj) {
     pObj->Props.Flags = OnOff ? (pObj->Props.Flags | SLIDER_FLAG_DRAW_FOCUS_RECT)
                               : (pObj->Props.Flags & ~SLIDER_FLAG_DRAW_FOCUS_RECT);
     return false;
@@ -207,11 +184,11 @@ void SLIDER_EnableFocusRect(WM_HWIN hObj, int OnOff) {
 }
 
 U32 SLIDER_GetFlag(WM_HWIN hObj, U32 Mask) {
-  return _Read(hObj, (U32)0, [&](SLIDER_OBJ* pObj) { return pObj->Props.Flags & Mask; });
+  return _Access::Read(hObj, (U32)0, [&](SLIDER_OBJ* pObj) { return pObj->Props.Flags & Mask; });
 }
 
 void SLIDER_SetBkColor(WM_HWIN hObj, GUI_COLOR Color) {
-  _Change(hObj, [&](SLIDER_OBJ* pObj) {
+  _Access::Change(hObj, [&](SLIDER_OBJ* pObj) {
     pObj->Props.BkColor = Color;
     Color == WM_NO_COLOR ? WM_SetHasTrans(hObj) : WM_ClrHasTrans(hObj);
     return true;
@@ -219,44 +196,37 @@ void SLIDER_SetBkColor(WM_HWIN hObj, GUI_COLOR Color) {
 }
 
 void SLIDER_SetBarColor(WM_HWIN hObj, GUI_COLOR Color) {
-  _Change(hObj, [&](SLIDER_OBJ* pObj) {
+  _Access::Change(hObj, [&](SLIDER_OBJ* pObj) {
     pObj->Props.BarColor = Color;
     return true;
   });
 }
 
 void SLIDER_SetTickColor(WM_HWIN hObj, GUI_COLOR Color) {
-  _Change(hObj, [&](SLIDER_OBJ* pObj) {
+  _Access::Change(hObj, [&](SLIDER_OBJ* pObj) {
     pObj->Props.TickColor = Color;
     return true;
   });
 }
 
 GUI_COLOR SLIDER_SetFocusColor(WM_HWIN hObj, GUI_COLOR Color) {
-  GUI_COLOR Old = 0;
-  _Change(hObj, [&](SLIDER_OBJ* pObj) {
-    GUI_COLOR Prev = pObj->Props.FocusColor;
-    bool Changed = WIDGET__Store(&pObj->Props.FocusColor, Color);
-    Old = Changed ? Prev : 0;
-    return Changed;
-  });
-  return Old;
+  return _Access::SetColorGetOld(hObj, [](SLIDER_OBJ* p) { return &p->Props.FocusColor; }, Color);
 }
 
 GUI_COLOR SLIDER_GetBkColor(WM_HWIN hObj) {
-  return _Read(hObj, (GUI_COLOR)0, [](SLIDER_OBJ* pObj) { return pObj->Props.BkColor; });
+  return _Access::Read(hObj, (GUI_COLOR)0, [](SLIDER_OBJ* pObj) { return pObj->Props.BkColor; });
 }
 
 GUI_COLOR SLIDER_GetBarColor(WM_HWIN hObj) {
-  return _Read(hObj, (GUI_COLOR)0, [](SLIDER_OBJ* pObj) { return pObj->Props.BarColor; });
+  return _Access::Read(hObj, (GUI_COLOR)0, [](SLIDER_OBJ* pObj) { return pObj->Props.BarColor; });
 }
 
 GUI_COLOR SLIDER_GetFocusColor(WM_HWIN hObj) {
-  return _Read(hObj, (GUI_COLOR)0, [](SLIDER_OBJ* pObj) { return pObj->Props.FocusColor; });
+  return _Access::Read(hObj, (GUI_COLOR)0, [](SLIDER_OBJ* pObj) { return pObj->Props.FocusColor; });
 }
 
 GUI_COLOR SLIDER_GetTickColor(WM_HWIN hObj) {
-  return _Read(hObj, (GUI_COLOR)0, [](SLIDER_OBJ* pObj) { return pObj->Props.TickColor; });
+  return _Access::Read(hObj, (GUI_COLOR)0, [](SLIDER_OBJ* pObj) { return pObj->Props.TickColor; });
 }
 
 int SLIDER_GetUserData(WM_HWIN hObj, void* pDest, int NumBytes) {
@@ -268,23 +238,17 @@ int SLIDER_SetUserData(WM_HWIN hObj, const void* pSrc, int NumBytes) {
 }
 
 void SLIDER_SetDefaultBkColor(GUI_COLOR Color) {
-  WM__LockGuard Lock;
-  SLIDER__DefaultProps.BkColor = Color;
+  WIDGET__SetDefault(&SLIDER__DefaultProps.BkColor, Color);
 }
 
 void SLIDER_SetDefaultBarColor(GUI_COLOR Color) {
-  WM__LockGuard Lock;
-  SLIDER__DefaultProps.BarColor = Color;
+  WIDGET__SetDefault(&SLIDER__DefaultProps.BarColor, Color);
 }
 
 void SLIDER_SetDefaultTickColor(GUI_COLOR Color) {
-  WM__LockGuard Lock;
-  SLIDER__DefaultProps.TickColor = Color;
+  WIDGET__SetDefault(&SLIDER__DefaultProps.TickColor, Color);
 }
 
 GUI_COLOR SLIDER_SetDefaultFocusColor(GUI_COLOR Color) {
-  WM__LockGuard Lock;
-  GUI_COLOR Old = SLIDER__DefaultProps.FocusColor;
-  SLIDER__DefaultProps.FocusColor = Color;
-  return Old;
+  return WIDGET__SetDefault(&SLIDER__DefaultProps.FocusColor, Color);
 }

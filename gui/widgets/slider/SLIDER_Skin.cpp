@@ -58,6 +58,5 @@ void SLIDER_SetSkinClassic(WM_HWIN hObj) {
 }
 
 void SLIDER_SetDefaultSkinClassic(void) {
-  WM__LockGuard Lock;
-  SLIDER__pDefaultSkin = &SLIDER__SkinClassic;
+  WIDGET__SetDefaultSkinClassic(&SLIDER__Type, &SLIDER__SkinClassic);
 }

@@ -188,9 +188,5 @@ void SLIDER_SetSkin(WM_HWIN hObj, WIDGET_DRAW_ITEM_FUNC* pfDrawSkin) {
 }
 
 WIDGET_DRAW_ITEM_FUNC* SLIDER_SetDefaultSkin(WIDGET_DRAW_ITEM_FUNC* pfDrawSkin) {
-  WM__LockGuard Lock;
-  WIDGET_DRAW_ITEM_FUNC* pOld = SLIDER__DefaultProps.pfDrawSkin;
-  SLIDER__DefaultProps.pfDrawSkin = pfDrawSkin;
-  SLIDER__pDefaultSkin = &SLIDER__SkinFlex;
-  return pOld;
+  return WIDGET__SetDefaultSkinFlex(&SLIDER__Type, &SLIDER__SkinFlex, pfDrawSkin);
 }

@@ -5,25 +5,6 @@ namespace {
 
 TEXT_PROPS _DefaultProps = {GUI_DEFAULT_FONT, 0x000000, WM_NO_COLOR, 0};
 
-const WIDGET_TYPE _Type = {"TEXT",
-                           TEXT_Callback,
-                           sizeof(TEXT_OBJ),
-                           offsetof(TEXT_OBJ, DebugId),
-                           TEXT_ID,
-                           WM_CF_HASTRANS,
-                           0,
-                           &_DefaultProps,
-                           offsetof(TEXT_OBJ, Props),
-                           sizeof(TEXT_PROPS)};
-
-template <class F> void _Change(WM_HWIN hObj, F f) {
-  WIDGET__Change<TEXT_OBJ>(&_Type, hObj, f);
-}
-
-template <class T, class F> T _Read(WM_HWIN hObj, T Default, F f) {
-  return WIDGET__Read<TEXT_OBJ>(&_Type, hObj, Default, f);
-}
-
 void _Paint(WM_HWIN hObj) {
   const TEXT_OBJ* pObj = (const TEXT_OBJ*)WM_H2P(hObj);
   GUI_SetColor(pObj->Props.TextColor);
@@ -48,27 +29,38 @@ void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
   WM_NotifyParent(hObj, Code);
 }
 
+void _OnDelete(WM_HWIN hObj) {
+  GUI_ALLOC_FreePtr(&((TEXT_OBJ*)WM_H2P(hObj))->hText);
+}
+
+// A label has no exchangeable look: it paints itself.
+int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
+  if (pMsg->MsgId != WM_PAINT) {
+    return 0;
+  }
+  _Paint(hObj);
+  return 1;
+}
+
+const WIDGET_TYPE _Type = {.pName = "TEXT",
+                           .cb = TEXT_Callback,
+                           .ObjSize = sizeof(TEXT_OBJ),
+                           .TagOffset = offsetof(TEXT_OBJ, DebugId),
+                           .Tag = TEXT_ID,
+                           .StyleBits = WM_CF_HASTRANS,
+                           .pDefaultProps = &_DefaultProps,
+                           .PropsOffset = offsetof(TEXT_OBJ, Props),
+                           .PropsSize = sizeof(TEXT_PROPS),
+                           .pfOnMessage = _OnMessage,
+                           .pfOnDelete = _OnDelete,
+                           .pfOnPointer = _OnPointer};
+
+using _Access = WIDGET_ACCESS<TEXT_OBJ, &_Type>;
+
 } // namespace
 
 void TEXT_Callback(WM_MESSAGE* pMsg) {
-  WM_HWIN hObj = pMsg->hWin;
-  if (!WIDGET_HandleActive(hObj, pMsg)) {
-    return;
-  }
-  switch (pMsg->MsgId) {
-  case WM_PAINT:
-    _Paint(hObj);
-    return;
-  case WM_DELETE:
-    GUI_ALLOC_FreePtr(&((TEXT_OBJ*)WM_H2P(hObj))->hText);
-    break;
-  case WM_POINTER:
-    _OnPointer(hObj, (const GUI_POINTER_STATE*)pMsg->Data.p);
-    break;
-  }
-  if (WM__IsWindow(hObj)) {
-    WM_DefaultProc(pMsg);
-  }
+  WIDGET__Callback(&_Type, pMsg);
 }
 
 WM_HWIN TEXT_CreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id,
@@ -117,7 +109,7 @@ TEXT_OBJ* TEXT_LockH(WM_HWIN hObj) {
 
 int TEXT_SetText(WM_HWIN hObj, const char* s) {
   int r = 1;
-  _Change(hObj, [&](TEXT_OBJ* pObj) {
+  _Access::Change(hObj, [&](TEXT_OBJ* pObj) {
     GUI_HMEM hText = pObj->hText;
     bool Changed = GUI__SetText(&hText, s) != 0;
     ((TEXT_OBJ*)WM_H2P(hObj))->hText = hText;
@@ -128,23 +120,23 @@ int TEXT_SetText(WM_HWIN hObj, const char* s) {
 }
 
 int TEXT_GetText(WM_HWIN hObj, char* pBuffer, int MaxLen) {
-  return _Read(hObj, 0, [&](TEXT_OBJ* pObj) { return WIDGET__CopyText(pObj->hText, pBuffer, MaxLen); });
+  return _Access::Read(hObj, 0, [&](TEXT_OBJ* pObj) { return WIDGET__CopyText(pObj->hText, pBuffer, MaxLen); });
 }
 
 void TEXT_SetFont(WM_HWIN hObj, const GUI_FONT* pFont) {
-  _Change(hObj, [&](TEXT_OBJ* pObj) { return WIDGET__Store(&pObj->Props.pFont, pFont); });
+  _Access::Change(hObj, [&](TEXT_OBJ* pObj) { return WIDGET__Store(&pObj->Props.pFont, pFont); });
 }
 
 const GUI_FONT* TEXT_GetFont(WM_HWIN hObj) {
-  return _Read(hObj, (const GUI_FONT*)nullptr, [](TEXT_OBJ* pObj) { return pObj->Props.pFont; });
+  return _Access::Read(hObj, (const GUI_FONT*)nullptr, [](TEXT_OBJ* pObj) { return pObj->Props.pFont; });
 }
 
 void TEXT_SetTextColor(WM_HWIN hObj, GUI_COLOR Color) {
-  _Change(hObj, [&](TEXT_OBJ* pObj) { return WIDGET__Store(&pObj->Props.TextColor, Color); });
+  _Access::Change(hObj, [&](TEXT_OBJ* pObj) { return WIDGET__Store(&pObj->Props.TextColor, Color); });
 }
 
 void TEXT_SetBkColor(WM_HWIN hObj, GUI_COLOR Color) {
-  _Change(hObj, [&](TEXT_OBJ* pObj) {
+  _Access::Change(hObj, [&](TEXT_OBJ* pObj) {
     if (!WIDGET__Store(&pObj->Props.BkColor, Color)) {
       return false;
     }
@@ -154,18 +146,18 @@ void TEXT_SetBkColor(WM_HWIN hObj, GUI_COLOR Color) {
 }
 
 void TEXT_SetTextAlign(WM_HWIN hObj, int Align) {
-  _Change(hObj, [&](TEXT_OBJ* pObj) {
+  _Access::Change(hObj, [&](TEXT_OBJ* pObj) {
     pObj->Align = (U16)Align;
     return true;
   });
 }
 
 void TEXT_SetWrapMode(WM_HWIN hObj, int WrapMode) {
-  _Change(hObj, [&](TEXT_OBJ* pObj) { return WIDGET__Store(&pObj->Props.WrapMode, WrapMode); });
+  _Access::Change(hObj, [&](TEXT_OBJ* pObj) { return WIDGET__Store(&pObj->Props.WrapMode, WrapMode); });
 }
 
 int TEXT_GetNumLines(WM_HWIN hObj) {
-  return _Read(hObj, 0, [&](TEXT_OBJ* pObj) {
+  return _Access::Read(hObj, 0, [&](TEXT_OBJ* pObj) {
     if (!pObj->hText) {
       return 0;
     }
@@ -187,8 +179,7 @@ int TEXT_SetUserData(WM_HWIN hObj, const void* pSrc, int NumBytes) {
 }
 
 void TEXT_SetDefaultFont(const GUI_FONT* pFont) {
-  WM__LockGuard Lock;
-  _DefaultProps.pFont = pFont;
+  WIDGET__SetDefault(&_DefaultProps.pFont, pFont);
 }
 
 const GUI_FONT* TEXT_GetDefaultFont(void) {
@@ -196,13 +187,9 @@ const GUI_FONT* TEXT_GetDefaultFont(void) {
 }
 
 void TEXT_SetDefaultTextColor(GUI_COLOR Color) {
-  WM__LockGuard Lock;
-  _DefaultProps.TextColor = Color;
+  WIDGET__SetDefault(&_DefaultProps.TextColor, Color);
 }
 
 int TEXT_SetDefaultWrapMode(int WrapMode) {
-  WM__LockGuard Lock;
-  int Old = _DefaultProps.WrapMode;
-  _DefaultProps.WrapMode = WrapMode;
-  return Old;
+  return WIDGET__SetDefault(&_DefaultProps.WrapMode, WrapMode);
 }

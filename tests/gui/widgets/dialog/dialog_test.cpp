@@ -139,6 +139,59 @@ TEST_F(DialogTest, EndingAGoneDialogIsIgnored) {
   EXPECT_EQ(GUI_ExecDialogBox(_aOneRecord, 0, _cbDialog, 0, 0, 0), -1);
 }
 
+// A dialog of every widget type: the items take their texts and parameters from the table, a scripted
+// run ticks the box, picks a radio item and drags the slider, and OK ends the modal loop with the box's
+// state and the radio value in the result.
+void _cbSettings(WM_MESSAGE* pMsg) {
+  if (pMsg->MsgId == WM_NOTIFY_PARENT && pMsg->Data.v == WM_NOTIFICATION_RELEASED && WM_GetId(pMsg->hWinSrc) == 2) {
+    WM_HWIN hClient = pMsg->hWin;
+    int r = CHECKBOX_GetState(WM_FindChildById(hClient, 4)) * 100 +
+            RADIO_GetValue(WM_FindChildById(hClient, 5)) * 10 + (SLIDER_GetValue(WM_FindChildById(hClient, 6)) > 50);
+    GUI_EndDialog(hClient, r);
+    return;
+  }
+  if (pMsg->MsgId == WM_INIT_DIALOG) {
+    PROGBAR_SetValue(WM_FindChildById(pMsg->hWin, 7), 30);
+    return;
+  }
+  WM_DefaultProc(pMsg);
+}
+
+const WIDGET_CREATE_INFO _aSettings[] = {
+    {WINDOW_CreateIndirect, "", 1, 0, 0, 240, 120, 0, 0, 0},
+    {BUTTON_CreateIndirect, "OK", 2, 170, 90, 60, 20, 0, 0, 0},
+    {TEXT_CreateIndirect, "Settings", 3, 4, 4, 80, 14, GUI_TA_LEFT, 0, 0},
+    {CHECKBOX_CreateIndirect, nullptr, 4, 4, 22, 0, 0, 0, 0, 0},
+    {RADIO_CreateIndirect, nullptr, 5, 4, 44, 0, 0, 0, 0x1403, 0}, // 3 items, 20 apart
+    {SLIDER_CreateIndirect, nullptr, 6, 100, 22, 100, 20, 0, 0, 0},
+    {PROGBAR_CreateIndirect, nullptr, 7, 100, 50, 100, 14, 0, 0, 0},
+    {SCROLLBAR_CreateIndirect, nullptr, 8, 228, 0, 11, 80, SCROLLBAR_CF_VERTICAL, 0, 0},
+};
+
+TEST_F(DialogTest, TableOfEveryWidgetRunsModally) {
+  WM_HWIN h = GUI_CreateDialogBox(_aSettings, 8, _cbSettings, 0, 0, 0);
+  ASSERT_NE(h, 0);
+  char ab[16];
+  TEXT_GetText(WM_FindChildById(h, 3), ab, sizeof(ab));
+  EXPECT_STREQ(ab, "Settings");
+  EXPECT_EQ(WM_GetWindowSizeY(WM_FindChildById(h, 5)), 12 + 4 + 2 * 20);
+  EXPECT_TRUE(WIDGET_GetState(WM_FindChildById(h, 8)) & WIDGET_STATE_VERTICAL);
+  EXPECT_EQ(PROGBAR_GetValue(WM_FindChildById(h, 7)), 30);
+  WM_Exec();
+  Press(4 + 5, 22 + 5); // tick the box
+  Release(4 + 5, 22 + 5);
+  Press(4 + 5, 44 + 40 + 5); // third radio item
+  Release(4 + 5, 44 + 40 + 5);
+  Press(100 + 80, 30); // slider towards its end
+  Release(100 + 80, 30);
+  GUI_StoreKeyMsg(GUI_KEY_TAB, 1);
+  Press(170 + 10, 90 + 10); // OK, released inside the modal loop
+  GUI_POINTER_STATE Up = {170 + 10, 90 + 10, 0, 0};
+  GUI_POINTER_StoreState(&Up);
+  EXPECT_EQ(GUI_ExecCreatedDialog(h), 121);
+  EXPECT_FALSE(WM_IsWindow(h));
+}
+
 TEST_F(DialogTest, BackgroundColourOfWidgetsWithoutOne) {
   WM_HWIN hParent = WM_CreateWindow(0, 0, 50, 50, 0, nullptr, 0);
   WM_HWIN h = BUTTON_Create(0, 0, 10, 10, hParent, 1, 0);
