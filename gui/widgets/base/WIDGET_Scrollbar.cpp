@@ -7,7 +7,8 @@ WM_HWIN WIDGET__UpdateScrollbar(WM_HWIN hObj, int Vertical, int Mode, const WM_S
   if (!hObj || !WM__IsWindow(hObj)) {
     return 0;
   }
-  int On = Mode == WIDGET_SCROLLBAR_ON || (Mode == WIDGET_SCROLLBAR_AUTO && pState && pState->NumItems > pState->PageSize);
+  int On =
+      Mode == WIDGET_SCROLLBAR_ON || (Mode == WIDGET_SCROLLBAR_AUTO && pState && pState->NumItems > pState->PageSize);
   Vertical ? WM_SetScrollbarV(hObj, On) : WM_SetScrollbarH(hObj, On);
   WM_HWIN hBar = Vertical ? WM_GetScrollbarV(hObj) : WM_GetScrollbarH(hObj);
   if (hBar && pState) {

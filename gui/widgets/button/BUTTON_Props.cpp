@@ -42,7 +42,8 @@ void BUTTON_SetBkColor(WM_HWIN hObj, unsigned Index, GUI_COLOR Color) {
 }
 
 GUI_COLOR BUTTON_GetBkColor(WM_HWIN hObj, unsigned Index) {
-  return Index < 3 ? _Access::Read(hObj, (GUI_COLOR)0, [&](BUTTON_OBJ* pObj) { return pObj->Props.aBkColor[Index]; }) : 0;
+  return Index < 3 ? _Access::Read(hObj, (GUI_COLOR)0, [&](BUTTON_OBJ *pObj) { return pObj->Props.aBkColor[Index]; })
+                   : 0;
 }
 
 void BUTTON_SetTextColor(WM_HWIN hObj, unsigned Index, GUI_COLOR Color) {

@@ -74,7 +74,8 @@ const GUI_BITMAP* _GetMark(int PropIndex, int Size, int Mark) {
   int DataSize = BytesPerLine * w;
   MARKS* p = (MARKS*)GUI_ALLOC_GetFixedBlock((I32)(sizeof(MARKS) + (size_t)DataSize));
   if (!p) {
-    GUI_ErrorOut1("Could not allocate memory for new SKINPROP_BITMAP structure. Size of SKINPROP_BITMAP:", 80);
+    // The value follows as ": 80".
+    GUI_ErrorOut1("Could not allocate memory for new SKINPROP_BITMAP structure. Size of SKINPROP_BITMAP", 80);
     return nullptr;
   }
   GUI__RegisterExit(&_Exit);
@@ -226,7 +227,8 @@ void CHECKBOX_SetSkinFlexProps(const CHECKBOX_SKINFLEX_PROPS* pProps, int Index)
 }
 
 int CHECKBOX_GetSkinFlexButtonSize(WM_HWIN hObj) {
-  return WIDGET__Read<CHECKBOX_OBJ>(&CHECKBOX__Type, hObj, 0, [](CHECKBOX_OBJ* pObj) { return (int)pObj->FlexButtonSize; });
+  return WIDGET__Read<CHECKBOX_OBJ>(&CHECKBOX__Type, hObj, 0,
+                                    [](CHECKBOX_OBJ *pObj) { return (int)pObj->FlexButtonSize; });
 }
 
 void CHECKBOX_SetSkinFlexButtonSize(WM_HWIN hObj, int ButtonSize) {

@@ -24,7 +24,8 @@ void RADIO_SetText(WM_HWIN hObj, const char* pText, unsigned Index) {
 }
 
 void RADIO_SetTextColor(WM_HWIN hObj, GUI_COLOR Color) {
-  _Access::Change(hObj, [&](RADIO_OBJ* pObj) { return WIDGET__Store(&pObj->Props.TextColor, Color) && pObj->NumItems; });
+  _Access::Change(hObj,
+                  [&](RADIO_OBJ *pObj) { return WIDGET__Store(&pObj->Props.TextColor, Color) && pObj->NumItems; });
 }
 
 void RADIO_SetFont(WM_HWIN hObj, const GUI_FONT* pFont) {

@@ -81,7 +81,8 @@ GUI_COLOR SCROLLBAR_SetColor(WM_HWIN hObj, unsigned Index, GUI_COLOR Color) {
 }
 
 GUI_COLOR SCROLLBAR_GetColor(WM_HWIN hObj, unsigned Index) {
-  return Index < 3 ? _Access::Read(hObj, (GUI_COLOR)0, [&](SCROLLBAR_OBJ* pObj) { return pObj->Props.aColor[Index]; }) : 0;
+  return Index < 3 ? _Access::Read(hObj, (GUI_COLOR)0, [&](SCROLLBAR_OBJ *pObj) { return pObj->Props.aColor[Index]; })
+                   : 0;
 }
 
 int SCROLLBAR_SetWidth(WM_HWIN hObj, int Width) {

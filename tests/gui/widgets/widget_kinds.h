@@ -22,9 +22,10 @@ struct WidgetKind {
 // The kind of a widget whose CreateUser has the common signature; each further create call is given as
 // a routine (hParent, Id) -> handle.
 template <class OBJ>
-WidgetKind MakeKind(const char* pName, GUI_WIDGET_CREATE_FUNC* pfCreateIndirect, WIDGET_CREATE_USER_FUNC* pfCreateUser,
-                    OBJ* (*pfLockH)(WM_HWIN), int (*pfGet)(WM_HWIN, void*, int), int (*pfSet)(WM_HWIN, const void*, int),
-                    bool Focusable, std::vector<std::function<WM_HWIN(WM_HWIN, int)>> aCreate = {}) {
+WidgetKind MakeKind(const char *pName, GUI_WIDGET_CREATE_FUNC *pfCreateIndirect, WIDGET_CREATE_USER_FUNC *pfCreateUser,
+                    OBJ *(*pfLockH)(WM_HWIN), int (*pfGet)(WM_HWIN, void *, int),
+                    int (*pfSet)(WM_HWIN, const void *, int), bool Focusable,
+                    std::vector<std::function<WM_HWIN(WM_HWIN, int)>> aCreate = {}) {
   WidgetKind k;
   k.Name = pName;
   k.pfCreateIndirect = pfCreateIndirect;

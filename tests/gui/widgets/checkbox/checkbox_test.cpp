@@ -136,6 +136,32 @@ TEST_F(CheckboxTest, FlexibleMarkFitsItsBox) {
   EXPECT_LT(xMin, xMax);
 }
 
+TEST_F(CheckboxTest, FlexibleMarksAreBuiltOnceAndAMissingBlockIsReported) {
+  WM_HWIN h = CHECKBOX_CreateEx(10, 10, 24, 24, hParent, WM_CF_SHOW, 0, 3);
+  CHECKBOX_SetSkin(h, CHECKBOX_DrawSkinFlex);
+  CHECKBOX_SetState(h, 1);
+  GUI_ALLOC__FailNth(1);
+  WM_Exec();
+  GUI_ALLOC__FailNth(0);
+  EXPECT_EQ(wmtest::Errors, std::vector<std::string>{
+                                "E:Could not allocate memory for new SKINPROP_BITMAP structure. Size of "
+                                "SKINPROP_BITMAP: 80"});
+  WM_InvalidateWindow(h);
+  WM_Exec();
+  I32 Used = GUI_ALLOC_GetNumUsedBlocks();
+  for (int i = 0; i < 3; i++) {
+    WM_InvalidateWindow(h);
+    WM_Exec();
+  }
+  WM_HWIN hSame = CHECKBOX_CreateEx(40, 10, 24, 24, hParent, WM_CF_SHOW, 0, 4);
+  CHECKBOX_SetSkin(hSame, CHECKBOX_DrawSkinFlex);
+  CHECKBOX_SetState(hSame, 1);
+  I32 UsedWithSecond = GUI_ALLOC_GetNumUsedBlocks();
+  WM_Exec();
+  EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), UsedWithSecond) << "a box of the same size reuses the mark";
+  EXPECT_GT(UsedWithSecond, Used);
+}
+
 // Every state, enabled and disabled, with and without text and focus, at two sizes; classic and flexible.
 class CheckboxGolden : public CheckboxTest, public testing::WithParamInterface<bool> {};
 

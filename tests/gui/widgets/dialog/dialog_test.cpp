@@ -121,6 +121,23 @@ TEST_F(DialogTest, EndFromAnotherTaskWakesTheLoop) {
   Other.join();
 }
 
+TEST_F(DialogTest, WaitingReleasesALockTheCallerHolds) {
+  WM_HWIN h = GUI_CreateDialogBox(_aDialog, 3, _cbDialog, 0, 0, 0);
+  GUI_Lock();
+  GUI_Lock();
+  std::thread Other([h] {
+    while (!GUI__GetDialogStatus(h)) { // takes the lock: possible only while the loop waits
+      std::this_thread::yield();
+    }
+    GUI_EndDialog(h, 3);
+  });
+  EXPECT_EQ(GUI_ExecCreatedDialog(h), 3);
+  Other.join();
+  EXPECT_EQ(GUITASK_GetEntranceCnt(), 2) << "the caller's lock count is back";
+  GUI_Unlock();
+  GUI_Unlock();
+}
+
 TEST_F(DialogTest, ALoopWhoseDialogIsDeletedReturns) {
   WM_HWIN h = GUI_CreateDialogBox(_aOneRecord, 1, _cbDialog, 0, 0, 0);
   GUI_EndDialog(h, 5); // before any loop waits: nobody receives 5
