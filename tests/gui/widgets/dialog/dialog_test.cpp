@@ -14,12 +14,17 @@ WM_HWIN g_hInitClient;
 WM_HWIN g_hButtonAtInit;
 int g_aEndValues[2];
 
+bool g_FocusCancelAtInit;
+
 void _cbDialog(WM_MESSAGE* pMsg) {
   switch (pMsg->MsgId) {
   case WM_INIT_DIALOG:
     g_InitCount++;
     g_hInitClient = pMsg->hWin;
     g_hButtonAtInit = WM_FindChildById(pMsg->hWin, 2);
+    if (g_FocusCancelAtInit) {
+      WM_SetFocus(WM_FindChildById(pMsg->hWin, 3));
+    }
     return;
   case WM_NOTIFY_PARENT:
     if (pMsg->Data.v == WM_NOTIFICATION_RELEASED && WM_GetId(pMsg->hWinSrc) == 2) {
@@ -49,6 +54,7 @@ protected:
     WidgetTest::SetUp();
     g_InitCount = 0;
     g_hInitClient = g_hButtonAtInit = 0;
+    g_FocusCancelAtInit = false;
     g_aEndValues[0] = 7;
     g_aEndValues[1] = 9;
   }
@@ -87,6 +93,12 @@ TEST_F(DialogTest, AFailingItemTakesTheWholeDialogAway) {
   EXPECT_EQ(NumAfter, NumWindows);
   EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), UsedBlocks);
   EXPECT_EQ(g_InitCount, 0);
+}
+
+TEST_F(DialogTest, FocusAlreadyInsideStaysThere) {
+  g_FocusCancelAtInit = true;
+  WM_HWIN h = GUI_CreateDialogBox(_aDialog, 3, _cbDialog, 0, 0, 0);
+  EXPECT_EQ(WM_GetFocusWindow(), WM_FindChildById(h, 3));
 }
 
 TEST_F(DialogTest, UnattachedDialogLeavesTheFocus) {
