@@ -81,6 +81,7 @@ extern const GUI_FONT_TYPE GUI_FONTTYPE_PROP_AA8_EXT;
 
 // Compiled fonts (DejaVu Sans). GUI_Font13: the library's default font, 1 bit per pixel. UI_Font*: the
 // controller's fonts, anti-aliased with 4 bits per pixel; UI_Font15C has digits of one common width.
+extern const GUI_FONT GUI_Font8;  // height 8: small labels (progress bar texts)
 extern const GUI_FONT GUI_Font13;
 extern const GUI_FONT UI_Font15;
 extern const GUI_FONT UI_Font15B;

@@ -1,7 +1,7 @@
 // Widget base: the part every widget record shares after the window record (frame effect, Id, state), the
 // common message handling each widget callback runs first, drawing in widget coordinates (rotated for
-// vertical widgets), the frame effects, and the generic creation, typed locking and user-data routines that
-// every widget module uses instead of writing its own.
+// vertical widgets) and the frame effects. The widget collection above adds the type record that drives
+// creation, typed locking and user data of every widget.
 #pragma once
 #include <cstddef>
 
@@ -84,32 +84,6 @@ struct WIDGET_SKIN {
   void (*pfCreate)(WM_HWIN hObj);
   void* pSkinPrivate;
 };
-
-// What a widget module tells the generic routines about its records.
-struct WIDGET_TYPE {
-  const char* pName;   // upper-case module name used in the failure texts ("BUTTON")
-  WM_CALLBACK* cb;     // the module's callback
-  U32 ObjSize;         // sizeof the whole record; user data starts here
-  U32 TagOffset;       // offset of the 32-bit tag; 0 for widgets without a tag
-  U32 Tag;
-  U32 StyleBits;       // window style bits the widget always adds
-  U16 InitialState;
-};
-
-// Generic creation: creates the window with room for the record and NumExtraBytes of zeroed user data, sets
-// the widget part and the tag. Failure: "<W>:\n<W>_CreateUser() failed" as a warning, result 0. The caller
-// holds the GUI lock and fills its own fields afterwards.
-WM_HWIN WIDGET__CreateUser(const WIDGET_TYPE* pType, int x0, int y0, int xSize, int ySize, WM_HWIN hParent,
-                           U32 WinFlags, int Id, int NumExtraBytes);
-// Locks a handle and checks that the block is a record of this type (large enough and carrying the tag);
-// otherwise "<W>:\nWrong handle type or Object not init'ed in <W>_LockH()" and null. Unlock with
-// GUI_ALLOC_UnlockH.
-void* WIDGET__LockH(const WIDGET_TYPE* pType, WM_HWIN hObj);
-// Locks, checks and unlocks: a pointer valid until the next allocation (null on failure).
-void* WIDGET__GetObj(const WIDGET_TYPE* pType, WM_HWIN hObj);
-// User data after the record; results are the byte counts copied (GUI lock taken here).
-int WIDGET__GetUserData(const WIDGET_TYPE* pType, WM_HWIN hObj, void* pDest, int NumBytes);
-int WIDGET__SetUserData(const WIDGET_TYPE* pType, WM_HWIN hObj, const void* pSrc, int NumBytes);
 
 void WIDGET__Init(WIDGET* pWidget, int Id, U16 State);
 int WIDGET_HandleActive(WM_HWIN hObj, WM_MESSAGE* pMsg);

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Regenerates every compiled font table of gui/core from the DejaVu faces of Debian's fonts-dejavu.
+# Regenerates every compiled font table of gui/core/fonts from the DejaVu faces of Debian's fonts-dejavu.
 # Needs libfreetype-dev and fonts-dejavu-core; the normal build uses the committed tables.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -9,9 +9,10 @@ dejavu=${DEJAVU_DIR:-/usr/share/fonts/truetype/dejavu}
 cmake -S "$here" -B "$build" -G Ninja >/dev/null
 cmake --build "$build" >/dev/null
 gen() { "$build/fontgen" "$@"; }
-out=$root/gui/core
+out=$root/gui/core/fonts
 # name          face                         px  ysize ydist baseline bpp  extra
 gen GUI_Font13 "$dejavu/DejaVuSans.ttf"      11  13    13    11       1           >"$out/GUI_Font_GUI13.cpp"
+gen GUI_Font8  "$dejavu/DejaVuSans.ttf"      7   8     8     7        1           >"$out/GUI_Font_GUI8.cpp"
 gen UI_Font15  "$dejavu/DejaVuSans.ttf"      13  15    15    12       4           >"$out/GUI_Font_UI15.cpp"
 gen UI_Font15B "$dejavu/DejaVuSans-Bold.ttf" 13  15    15    12       4           >"$out/GUI_Font_UI15B.cpp"
 gen UI_Font15C "$dejavu/DejaVuSans.ttf"      13  15    15    12       4 tabular   >"$out/GUI_Font_UI15C.cpp"

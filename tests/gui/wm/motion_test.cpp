@@ -1,7 +1,7 @@
 #include <climits>
 
 #include "WM_Motion.h"
-#include "widget_support.h"
+#include "clocked_wm_test.h"
 
 namespace {
 
@@ -33,10 +33,10 @@ void _cbList(WM_MESSAGE* pMsg) {
   WM_DefaultProc(pMsg);
 }
 
-class MotionTest : public WidgetTest {
+class MotionTest : public ClockedWmTest {
 protected:
   void SetUp() override {
-    WidgetTest::SetUp();
+    ClockedWmTest::SetUp();
     g_Steps.clear();
     g_SnapY = 0;
     g_InitFlags = 0;
@@ -48,7 +48,7 @@ protected:
   }
   void TearDown() override {
     WM_MOTION_Enable(0);
-    WidgetTest::TearDown();
+    ClockedWmTest::TearDown();
   }
   // Relative y of the list in its parent.
   int ListY() { return WM_GetWindowPosY(hList) - WM_GetWindowPosY(hParent); }

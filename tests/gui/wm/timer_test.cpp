@@ -1,5 +1,5 @@
 #include "WM_Timer.h"
-#include "widget_support.h"
+#include "clocked_wm_test.h"
 
 namespace {
 
@@ -26,10 +26,10 @@ int _NumGuiTimers() {
   return n;
 }
 
-class TimerTest : public WidgetTest {
+class TimerTest : public ClockedWmTest {
 protected:
   void SetUp() override {
-    WidgetTest::SetUp();
+    ClockedWmTest::SetUp();
     g_Fired.clear();
     g_Restart = false;
     hWin = WM_CreateWindow(0, 0, 10, 10, WM_CF_SHOW, _cbTimers, 0);

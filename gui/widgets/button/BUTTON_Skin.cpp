@@ -219,39 +219,19 @@ int BUTTON_DrawSkinFlex(const WIDGET_ITEM_DRAW_INFO* p) {
 }
 
 void BUTTON_GetSkinFlexProps(BUTTON_SKINFLEX_PROPS* pProps, int Index) {
-  if (pProps && Index >= 0 && Index < 4) {
-    *pProps = _aFlexProps[Index];
-  }
+  WIDGET__GetProps(_aFlexProps, pProps, Index);
 }
 
 void BUTTON_SetSkinFlexProps(const BUTTON_SKINFLEX_PROPS* pProps, int Index) {
-  if (pProps && Index >= 0 && Index < 4) {
-    _aFlexProps[Index] = *pProps;
-  }
-}
-
-static void _SetSkin(WM_HWIN hObj, const WIDGET_SKIN* pSkin, WIDGET_DRAW_ITEM_FUNC* pfDraw) {
-  WM__LockGuard Lock;
-  BUTTON_OBJ* pObj = BUTTON__GetObj(hObj);
-  if (!pObj) {
-    return;
-  }
-  pObj->pSkin = pSkin;
-  if (pSkin == &BUTTON__SkinFlex) {
-    pObj->Props.pfDrawSkin = pfDraw;
-  }
-  if (pSkin->pfCreate) {
-    pSkin->pfCreate(hObj);
-  }
-  WM_InvalidateWindow(hObj);
+  WIDGET__SetProps(_aFlexProps, pProps, Index);
 }
 
 void BUTTON_SetSkinClassic(WM_HWIN hObj) {
-  _SetSkin(hObj, &BUTTON__SkinClassic, nullptr);
+  WIDGET__SetSkinClassic(&BUTTON__Type, hObj, &BUTTON__SkinClassic);
 }
 
 void BUTTON_SetSkin(WM_HWIN hObj, WIDGET_DRAW_ITEM_FUNC* pfDraw) {
-  _SetSkin(hObj, &BUTTON__SkinFlex, pfDraw);
+  WIDGET__SetSkinFlex(&BUTTON__Type, hObj, &BUTTON__SkinFlex, pfDraw);
 }
 
 WIDGET_DRAW_ITEM_FUNC* BUTTON_SetDefaultSkin(WIDGET_DRAW_ITEM_FUNC* pfDraw) {

@@ -1,17 +1,15 @@
-// Fixture of the widget, timer, tooltip and motion tests: the window manager on the headless display with a
-// test clock, and the module-wide widget settings back at their defaults.
+// Fixture of the timer, motion and widget tests: the window manager on the headless display with a test
+// clock, and the widget base's default effect back at its start value.
 #pragma once
 #include "../core/timer_clock.h"
-#include "BUTTON.h"
+#include "WIDGET.h"
 #include "WM_TestSupport.h"
 
-class WidgetTest : public wmtest::WmTest {
+class ClockedWmTest : public wmtest::WmTest {
 protected:
   void SetUp() override {
     wmtest::WmTest::SetUp();
     Clock.Install(1000);
-    BUTTON_SetReactOnTouch();
-    BUTTON_SetDefaultSkin(nullptr);
     WIDGET_SetDefaultEffect(&WIDGET_Effect_3D);
   }
   // Lets time pass and runs what became due.

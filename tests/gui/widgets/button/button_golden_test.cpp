@@ -58,17 +58,17 @@ protected:
 };
 
 TEST_F(ButtonGoldenTest, Classic) {
-  EXPECT_TRUE(golden::Matches("wm/button_classic", Render()));
+  EXPECT_TRUE(golden::Matches("widgets/button/classic", Render()));
 }
 
 TEST_F(ButtonGoldenTest, ClassicSimpleEffect) {
   WIDGET_SetDefaultEffect(&WIDGET_Effect_Simple);
-  EXPECT_TRUE(golden::Matches("wm/button_classic_simple", Render()));
+  EXPECT_TRUE(golden::Matches("widgets/button/classic_simple", Render()));
 }
 
 TEST_F(ButtonGoldenTest, Flex) {
   BUTTON_SetDefaultSkin(BUTTON_DrawSkinFlex);
-  EXPECT_TRUE(golden::Matches("wm/button_flex", Render()));
+  EXPECT_TRUE(golden::Matches("widgets/button/flex", Render()));
 }
 
 TEST_F(ButtonGoldenTest, FlexSquareCorners) {
@@ -84,7 +84,7 @@ TEST_F(ButtonGoldenTest, FlexSquareCorners) {
   for (int i = 0; i < 4; i++) {
     BUTTON_SetSkinFlexProps(&aOld[i], i);
   }
-  EXPECT_TRUE(golden::Matches("wm/button_flex_radius", Img));
+  EXPECT_TRUE(golden::Matches("widgets/button/flex_radius", Img));
 }
 
 TEST_F(ButtonGoldenTest, FlexSkinMakesTheButtonTransparent) {

@@ -119,8 +119,7 @@ void WINDOW_SetBkColor(WM_HWIN hObj, GUI_COLOR Color) {
 }
 
 void WINDOW_SetDefaultBkColor(GUI_COLOR Color) {
-  WM__LockGuard Lock;
-  _DefaultBkColor = Color;
+  WIDGET__SetDefault(&_DefaultBkColor, Color);
 }
 
 int WINDOW_GetUserData(WM_HWIN hObj, void* pDest, int NumBytes) {

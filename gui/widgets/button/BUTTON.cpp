@@ -5,9 +5,6 @@
 
 #include "WM_Intern.h"
 
-const WIDGET_TYPE BUTTON__Type = {"BUTTON", BUTTON_Callback, sizeof(BUTTON_OBJ), offsetof(BUTTON_OBJ, DebugId),
-                                  BUTTON_ID, 0, WIDGET_STATE_FOCUSABLE};
-
 BUTTON_PROPS BUTTON__DefaultProps = {{0xAAAAAA, 0xFFFFFF, 0xD3D3D3},
                                      {0x000000, 0x000000, 0x404040},
                                      0x000000,
@@ -17,6 +14,19 @@ BUTTON_PROPS BUTTON__DefaultProps = {{0xAAAAAA, 0xFFFFFF, 0xD3D3D3},
                                      GUI_TA_HCENTER | GUI_TA_VCENTER,
                                      0,
                                      0};
+
+const WIDGET_TYPE BUTTON__Type = {.pName = "BUTTON",
+                                  .cb = BUTTON_Callback,
+                                  .ObjSize = sizeof(BUTTON_OBJ),
+                                  .TagOffset = offsetof(BUTTON_OBJ, DebugId),
+                                  .Tag = BUTTON_ID,
+                                  .InitialState = WIDGET_STATE_FOCUSABLE,
+                                  .pDefaultProps = &BUTTON__DefaultProps,
+                                  .PropsOffset = offsetof(BUTTON_OBJ, Props),
+                                  .PropsSize = sizeof(BUTTON_PROPS),
+                                  .ppDefaultSkin = &BUTTON__pDefaultSkin,
+                                  .SkinOffset = offsetof(BUTTON_OBJ, pSkin),
+                                  .DrawSkinOffset = offsetof(BUTTON_OBJ, Props.pfDrawSkin)};
 
 namespace {
 
@@ -129,7 +139,7 @@ void BUTTON_Callback(WM_MESSAGE* pMsg) {
     }
     break;
   case WM_PAINT:
-    ((BUTTON_OBJ*)WM_H2P(hObj))->pSkin->pfPaint(hObj);
+    WIDGET__PaintSkin(&BUTTON__Type, hObj);
     return;
   case WM_POINTER_STATE_CHANGED:
     if (_pfOnStateChanged) {
@@ -153,16 +163,7 @@ WM_HWIN BUTTON_CreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent,
                           int NumExtraBytes) {
   WM__LockGuard Lock;
   WM_HWIN hObj = WIDGET__CreateUser(&BUTTON__Type, x0, y0, xSize, ySize, hParent, (U32)WinFlags, Id, NumExtraBytes);
-  if (!hObj) {
-    return 0;
-  }
-  BUTTON_OBJ* pObj = (BUTTON_OBJ*)WM_H2P(hObj);
-  pObj->Props = BUTTON__DefaultProps;
-  pObj->pSkin = BUTTON__pDefaultSkin;
-  if (pObj->pSkin->pfCreate) {
-    pObj->pSkin->pfCreate(hObj);
-  }
-  return hObj;
+  return hObj ? WIDGET__FinishCreate(&BUTTON__Type, hObj) : 0;
 }
 
 WM_HWIN BUTTON_CreateEx(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id) {
@@ -178,9 +179,7 @@ WM_HWIN BUTTON_CreateDesktop(int x0, int y0, int xSize, int ySize, int Id, int F
 }
 
 WM_HWIN BUTTON_CreateIndirect(const WIDGET_CREATE_INFO* pCreateInfo, WM_HWIN hParent, int x0, int y0, WM_CALLBACK*) {
-  WM_HWIN hObj = BUTTON_CreateUser(x0 + pCreateInfo->x0, y0 + pCreateInfo->y0, pCreateInfo->xSize,
-                                   pCreateInfo->ySize, hParent, 0, pCreateInfo->Flags, pCreateInfo->Id,
-                                   (int)pCreateInfo->NumExtraBytes);
+  WM_HWIN hObj = WIDGET__CreateIndirect(BUTTON_CreateUser, pCreateInfo, hParent, x0, y0, 0);
   if (hObj) {
     BUTTON_SetText(hObj, pCreateInfo->pName);
   }

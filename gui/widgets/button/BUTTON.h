@@ -3,7 +3,7 @@
 // exchangeable skin: the classic skin (frame effect, colours per state, image, text, focus rectangle) or the
 // flexible skin, which calls a draw routine per drawing step.
 #pragma once
-#include "WIDGET.h"
+#include "WIDGET_Type.h"
 
 // State bit of a pressed button.
 constexpr U16 BUTTON_STATE_PRESSED = 0x100;
@@ -21,13 +21,6 @@ constexpr int BUTTON_SKINFLEX_PI_PRESSED = 0;
 constexpr int BUTTON_SKINFLEX_PI_FOCUSSED = 1;
 constexpr int BUTTON_SKINFLEX_PI_ENABLED = 2;
 constexpr int BUTTON_SKINFLEX_PI_DISABLED = 3;
-
-// Drawing steps of the flexible skin (WIDGET_ITEM_DRAW_INFO::Cmd).
-constexpr int WIDGET_ITEM_CREATE = 0;
-constexpr int WIDGET_ITEM_DRAW_BACKGROUND = 5;
-constexpr int WIDGET_ITEM_DRAW_BITMAP = 6;
-constexpr int WIDGET_ITEM_DRAW_FOCUS = 10;
-constexpr int WIDGET_ITEM_DRAW_TEXT = 18;
 
 struct BUTTON_SKINFLEX_PROPS {
   GUI_COLOR aColorFrame[3]; // outer, inner, corner

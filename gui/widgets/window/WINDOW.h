@@ -2,7 +2,7 @@
 // widget does not handle itself, Tab and back-Tab focus cycling among its children, and memory of the child
 // that last had the focus (the WINDOW itself never keeps the focus; it hands it to a child).
 #pragma once
-#include "WIDGET.h"
+#include "WIDGET_Type.h"
 
 struct WINDOW_OBJ {
   WIDGET Widget;

@@ -6,45 +6,13 @@
 
 namespace {
 
-// Runs f on the locked object; invalidates the window when f reports a visible change.
-template <class F> void _Change(WM_HWIN hObj, F f) {
-  WM__LockGuard Lock;
-  BUTTON_OBJ* pObj = BUTTON_LockH(hObj);
-  if (!pObj) {
-    return;
-  }
-  bool Changed = f(pObj);
-  GUI_ALLOC_UnlockH(&pObj);
-  if (Changed) {
-    WM_InvalidateWindow(hObj);
-  }
-}
-
-// Reads through f from the locked object; Default for handle 0 or a wrong handle.
-template <class T, class F> T _Read(WM_HWIN hObj, T Default, F f) {
-  WM__LockGuard Lock;
-  BUTTON_OBJ* pObj = BUTTON_LockH(hObj);
-  if (!pObj) {
-    return Default;
-  }
-  T r = f(pObj);
-  GUI_ALLOC_UnlockH(&pObj);
-  return r;
-}
-
-template <class T> bool _Store(T* pField, T Value) {
-  if (*pField == Value) {
-    return false;
-  }
-  *pField = Value;
-  return true;
-}
+using _Access = WIDGET_ACCESS<BUTTON_OBJ, &BUTTON__Type>;
 
 } // namespace
 
 int BUTTON_SetText(WM_HWIN hObj, const char* pText) {
   int r = 1;
-  _Change(hObj, [&](BUTTON_OBJ* pObj) {
+  _Access::Change(hObj, [&](BUTTON_OBJ* pObj) {
     int Changed = GUI__SetText(&pObj->hText, pText);
     r = (pText && !pObj->hText) ? 1 : 0;
     return Changed != 0;
@@ -56,76 +24,64 @@ int BUTTON_GetText(WM_HWIN hObj, char* pBuffer, int MaxLen) {
   if (!pBuffer || MaxLen <= 0) {
     return 0;
   }
-  return _Read(hObj, 0, [&](BUTTON_OBJ* pObj) {
-    const char* s = pObj->hText ? (const char*)GUI_ALLOC_h2p(pObj->hText) : "";
-    int n = (int)strnlen(s, (size_t)MaxLen - 1);
-    memcpy(pBuffer, s, (size_t)n);
-    pBuffer[n] = 0;
-    return n;
-  });
+  return _Access::Read(hObj, 0, [&](BUTTON_OBJ* pObj) { return WIDGET__CopyText(pObj->hText, pBuffer, MaxLen); });
 }
 
 void BUTTON_SetFont(WM_HWIN hObj, const GUI_FONT* pFont) {
-  _Change(hObj, [&](BUTTON_OBJ* pObj) { return _Store(&pObj->Props.pFont, pFont); });
+  _Access::Change(hObj, [&](BUTTON_OBJ* pObj) { return WIDGET__Store(&pObj->Props.pFont, pFont); });
 }
 
 const GUI_FONT* BUTTON_GetFont(WM_HWIN hObj) {
-  return _Read(hObj, (const GUI_FONT*)nullptr, [](BUTTON_OBJ* pObj) { return pObj->Props.pFont; });
+  return _Access::Read(hObj, (const GUI_FONT*)nullptr, [](BUTTON_OBJ* pObj) { return pObj->Props.pFont; });
 }
 
 void BUTTON_SetBkColor(WM_HWIN hObj, unsigned Index, GUI_COLOR Color) {
   if (Index < 3) {
-    _Change(hObj, [&](BUTTON_OBJ* pObj) { return _Store(&pObj->Props.aBkColor[Index], Color); });
+    _Access::Change(hObj, [&](BUTTON_OBJ* pObj) { return WIDGET__Store(&pObj->Props.aBkColor[Index], Color); });
   }
 }
 
 GUI_COLOR BUTTON_GetBkColor(WM_HWIN hObj, unsigned Index) {
-  return Index < 3 ? _Read(hObj, (GUI_COLOR)0, [&](BUTTON_OBJ* pObj) { return pObj->Props.aBkColor[Index]; }) : 0;
+  return Index < 3 ? _Access::Read(hObj, (GUI_COLOR)0, [&](BUTTON_OBJ *pObj) { return pObj->Props.aBkColor[Index]; })
+                   : 0;
 }
 
 void BUTTON_SetTextColor(WM_HWIN hObj, unsigned Index, GUI_COLOR Color) {
   if (Index < 3) {
-    _Change(hObj, [&](BUTTON_OBJ* pObj) { return _Store(&pObj->Props.aTextColor[Index], Color); });
+    _Access::Change(hObj, [&](BUTTON_OBJ* pObj) { return WIDGET__Store(&pObj->Props.aTextColor[Index], Color); });
   }
 }
 
 GUI_COLOR BUTTON_GetTextColor(WM_HWIN hObj, unsigned Index) {
-  return Index < 3 ? _Read(hObj, (GUI_COLOR)0, [&](BUTTON_OBJ* pObj) { return pObj->Props.aTextColor[Index]; })
+  return Index < 3 ? _Access::Read(hObj, (GUI_COLOR)0, [&](BUTTON_OBJ* pObj) { return pObj->Props.aTextColor[Index]; })
                    : 0;
 }
 
 void BUTTON_SetFrameColor(WM_HWIN hObj, GUI_COLOR Color) {
-  _Change(hObj, [&](BUTTON_OBJ* pObj) { return _Store(&pObj->Props.FrameColor, Color); });
+  _Access::Change(hObj, [&](BUTTON_OBJ* pObj) { return WIDGET__Store(&pObj->Props.FrameColor, Color); });
 }
 
 GUI_COLOR BUTTON_GetFrameColor(WM_HWIN hObj) {
-  return _Read(hObj, (GUI_COLOR)0, [](BUTTON_OBJ* pObj) { return pObj->Props.FrameColor; });
+  return _Access::Read(hObj, (GUI_COLOR)0, [](BUTTON_OBJ* pObj) { return pObj->Props.FrameColor; });
 }
 
 // -> the previous colour, 0 when nothing changed.
 GUI_COLOR BUTTON_SetFocusColor(WM_HWIN hObj, GUI_COLOR Color) {
-  GUI_COLOR Old = 0;
-  _Change(hObj, [&](BUTTON_OBJ* pObj) {
-    GUI_COLOR Prev = pObj->Props.FocusColor;
-    bool Changed = _Store(&pObj->Props.FocusColor, Color);
-    Old = Changed ? Prev : 0;
-    return Changed;
-  });
-  return Old;
+  return _Access::SetColorGetOld(hObj, [](BUTTON_OBJ* p) { return &p->Props.FocusColor; }, Color);
 }
 
 void BUTTON_SetTextAlign(WM_HWIN hObj, int Align) {
-  _Change(hObj, [&](BUTTON_OBJ* pObj) { return _Store(&pObj->Props.Align, (I16)Align); });
+  _Access::Change(hObj, [&](BUTTON_OBJ* pObj) { return WIDGET__Store(&pObj->Props.Align, (I16)Align); });
 }
 
 int BUTTON_GetTextAlign(WM_HWIN hObj) {
-  return _Read(hObj, -1, [](BUTTON_OBJ* pObj) { return (int)pObj->Props.Align; });
+  return _Access::Read(hObj, -1, [](BUTTON_OBJ* pObj) { return (int)pObj->Props.Align; });
 }
 
 void BUTTON_SetTextOffset(WM_HWIN hObj, int xPos, int yPos) {
-  _Change(hObj, [&](BUTTON_OBJ* pObj) {
-    bool x = _Store(&pObj->Props.xOffText, (I16)xPos);
-    bool y = _Store(&pObj->Props.yOffText, (I16)yPos);
+  _Access::Change(hObj, [&](BUTTON_OBJ* pObj) {
+    bool x = WIDGET__Store(&pObj->Props.xOffText, (I16)xPos);
+    bool y = WIDGET__Store(&pObj->Props.yOffText, (I16)yPos);
     return x || y;
   });
 }
@@ -145,7 +101,7 @@ void BUTTON_SetPressed(WM_HWIN hObj, int OnOff) {
 }
 
 int BUTTON_IsPressed(WM_HWIN hObj) {
-  return _Read(hObj, 0, [](BUTTON_OBJ* pObj) { return (pObj->Widget.State & BUTTON_STATE_PRESSED) ? 1 : 0; });
+  return _Access::Read(hObj, 0, [](BUTTON_OBJ* pObj) { return (pObj->Widget.State & BUTTON_STATE_PRESSED) ? 1 : 0; });
 }
 
 int BUTTON_GetUserData(WM_HWIN hObj, void* pDest, int NumBytes) {
@@ -179,18 +135,13 @@ GUI_COLOR BUTTON_GetDefaultTextColor(unsigned Index) {
 }
 
 GUI_COLOR BUTTON_SetDefaultFocusColor(GUI_COLOR Color) {
-  WM__LockGuard Lock;
-  GUI_COLOR Old = BUTTON__DefaultProps.FocusColor;
-  BUTTON__DefaultProps.FocusColor = Color;
-  return Old;
+  return WIDGET__SetDefault(&BUTTON__DefaultProps.FocusColor, Color);
 }
 
 void BUTTON_SetDefaultFont(const GUI_FONT* pFont) {
-  WM__LockGuard Lock;
-  BUTTON__DefaultProps.pFont = pFont;
+  WIDGET__SetDefault(&BUTTON__DefaultProps.pFont, pFont);
 }
 
 void BUTTON_SetDefaultTextAlign(int Align) {
-  WM__LockGuard Lock;
-  BUTTON__DefaultProps.Align = (I16)Align;
+  WIDGET__SetDefault(&BUTTON__DefaultProps.Align, Align);
 }

@@ -1,0 +1,59 @@
+// The widget types of the collection, one entry each.
+#include "widget_kinds.h"
+
+#include "BUTTON.h"
+#include "CHECKBOX.h"
+#include "PROGBAR.h"
+#include "RADIO.h"
+#include "SCROLLBAR.h"
+#include "SLIDER.h"
+#include "TEXT.h"
+
+namespace {
+
+// CreateUser of the widgets that take further arguments, in the common signature.
+WM_HWIN _TextCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id,
+                        int NumExtraBytes) {
+  return TEXT_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, "Label", NumExtraBytes);
+}
+
+WM_HWIN _RadioCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id,
+                         int NumExtraBytes) {
+  return RADIO_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, 3, 20, NumExtraBytes);
+}
+
+} // namespace
+
+const std::vector<WidgetKind>& AllWidgetKinds() {
+  static const std::vector<WidgetKind> s_aKind = {
+      MakeKind("BUTTON", BUTTON_CreateIndirect, BUTTON_CreateUser, BUTTON_LockH, BUTTON_GetUserData,
+               BUTTON_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return BUTTON_CreateEx(5, 5, 60, 30, p, WM_CF_SHOW, 0, Id); },
+                [](WM_HWIN p, int Id) { return BUTTON_Create(5, 5, 60, 30, p, Id, WM_CF_SHOW); }}),
+      MakeKind("SCROLLBAR", SCROLLBAR_CreateIndirect, SCROLLBAR_CreateUser, SCROLLBAR_LockH,
+               SCROLLBAR_GetUserData, SCROLLBAR_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return SCROLLBAR_Create(5, 5, 60, 11, p, WM_CF_SHOW, 0, Id); },
+                [](WM_HWIN p, int Id) { return SCROLLBAR_CreateEx(5, 5, 60, 11, p, WM_CF_SHOW, 0, Id); },
+                [](WM_HWIN p, int Id) { return SCROLLBAR_CreateIdFirst(5, 5, 60, 11, p, Id, WM_CF_SHOW, 0); }}),
+      MakeKind("TEXT", TEXT_CreateIndirect, _TextCreateUser, TEXT_LockH, TEXT_GetUserData, TEXT_SetUserData, false,
+               {[](WM_HWIN p, int Id) { return TEXT_CreateEx(5, 5, 60, 20, p, WM_CF_SHOW, 0, Id, "A"); },
+                [](WM_HWIN p, int Id) { return TEXT_CreateAsChild(5, 5, 60, 20, p, Id, WM_CF_SHOW, "B", 0); }}),
+      MakeKind("CHECKBOX", CHECKBOX_CreateIndirect, CHECKBOX_CreateUser, CHECKBOX_LockH, CHECKBOX_GetUserData,
+               CHECKBOX_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return CHECKBOX_CreateEx(5, 5, 0, 0, p, WM_CF_SHOW, 0, Id); },
+                [](WM_HWIN p, int Id) { return CHECKBOX_Create(5, 5, 60, 20, p, Id, WM_CF_SHOW); }}),
+      MakeKind("RADIO", RADIO_CreateIndirect, _RadioCreateUser, RADIO_LockH, RADIO_GetUserData, RADIO_SetUserData,
+               true,
+               {[](WM_HWIN p, int Id) { return RADIO_CreateEx(5, 5, 0, 0, p, WM_CF_SHOW, 0, Id, 2, 20); },
+                [](WM_HWIN p, int Id) { return RADIO_Create(5, 5, 0, 0, p, Id, WM_CF_SHOW, 0x1403); }}),
+      MakeKind("SLIDER", SLIDER_CreateIndirect, SLIDER_CreateUser, SLIDER_LockH, SLIDER_GetUserData,
+               SLIDER_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return SLIDER_CreateEx(5, 5, 100, 20, p, WM_CF_SHOW, 0, Id); },
+                [](WM_HWIN p, int Id) { return SLIDER_Create(5, 5, 20, 100, p, Id, WM_CF_SHOW, SLIDER_CF_VERTICAL); }}),
+      MakeKind("PROGBAR", PROGBAR_CreateIndirect, PROGBAR_CreateUser, PROGBAR_LockH, PROGBAR_GetUserData,
+               PROGBAR_SetUserData, false,
+               {[](WM_HWIN p, int Id) { return PROGBAR_CreateEx(5, 5, 100, 20, p, WM_CF_SHOW, 0, Id); },
+                [](WM_HWIN p, int Id) { return PROGBAR_CreateAsChild(5, 5, 100, 20, p, Id, WM_CF_SHOW); }}),
+  };
+  return s_aKind;
+}
