@@ -7,12 +7,14 @@
 #include "UI_TextEntry.h"
 
 #include "APP_Hooks.h"
+#include "DSG_Design.h"
 #include "GUI_Bitmap.h"
 #include "GUI_MEMDEV.h"
 #include "TXT_Language.h"
 #include "UI_GraphicsCache.h"
 #include "UI_GraphicsCache.h"
 #include "UI_Main.h"
+#include "UI_Overview.h"
 #include "WM_Motion.h"
 
 namespace {
@@ -29,8 +31,11 @@ void UI_InitGui(void) {
   WM_MOTION_Enable(1);
 }
 
-// The prerendered images (the design and branding files join here once their readers exist).
-void UI_LoadDesign(void) { UI_LoadGraphics(); }
+// The stored branding and design, then the prerendered images that follow them.
+void UI_LoadDesign(void) {
+  DSG_LoadStoredFiles();
+  UI_LoadGraphics();
+}
 
 void UI_CreateMainScreen(void) {
   GUI_Lock();
@@ -101,6 +106,7 @@ void UI_InstallStartup(void) {
   UI_InstallTextEntry();
   UI_InstallCalendar();
   UI_InstallDialogs();
+  UI_InstallOverview();
   APP_UiHooks.pfExecGui = UI_ExecGui;
   APP_UiHooks.pfSendBack = UI_SendBack;
 }
