@@ -14,6 +14,7 @@
 #include "UI_GraphicsCache.h"
 #include "UI_GraphicsCache.h"
 #include "UI_Main.h"
+#include "UI_MessageScreen.h"
 #include "UI_Overview.h"
 #include "WM_Motion.h"
 
@@ -107,6 +108,7 @@ void UI_InstallStartup(void) {
   UI_InstallCalendar();
   UI_InstallDialogs();
   UI_InstallOverview();
+  UI_InstallMessageScreens();
   APP_UiHooks.pfExecGui = UI_ExecGui;
   APP_UiHooks.pfSendBack = UI_SendBack;
 }
