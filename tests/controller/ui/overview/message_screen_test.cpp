@@ -24,7 +24,11 @@ class MessageScreenTest : public MainScreenTest {
   }
   void TearDown() override {
     UI_DeleteMessageScreens();
+    // The inputs read the cleared simulation once more, so that no value is left for the next test.
     memset(SIM_InputValues, 0, sizeof(SIM_InputValues));
+    APP_InitController();
+    APP_Tick10ms();
+    APP_ControlCycle();
     MainScreenTest::TearDown();
   }
   // A message function in Slot raised by input Input (digital).
