@@ -1,10 +1,12 @@
 // The host's calls into the GUI library and the controller application: the hooks the host installs under
 // them, the layer information it reads, and the application's entry points it calls.
 #include <cstdio>
+#include <string>
 
 #include "APP_Hooks.h"
 #include "APP_Host.h"
 #include "DAT_File.h"
+#include "DSG_Design.h"
 #include "FUNKTION_Meldung.h"
 #include "GUI.h"
 #include "LCDSIM.h"
@@ -123,6 +125,7 @@ void SIM__GuiInstall(void) {
   APP_HostHooks.pfGetTime = _AppGetTime;
   UI_InstallStartup();  // the controller's screens join the main task
   UI_pPointerMoved = &SIM_PointerMoved;
+  DSG_pPagesFolder = SIM_PagesFolder;
 }
 
 void SIM__AppMainTask(void) {
@@ -156,8 +159,26 @@ void SIM__AppConfig(void) {
 void SIM__AppSendBack(void) { APP_SendBackMessage(); }
 
 void SIM__AppLoadFunctionData(const char* pPath) { DAT_LoadFunctionDataFile(pPath, 0); }
-void SIM__AppLoadDesign(const char* pPath) { SIM_Log("\nDesign files cannot be loaded yet."); }
-void SIM__AppLoadBranding(const char* pPath) { SIM_Log("\nBranding files cannot be loaded yet."); }
+// A dropped design or branding file: loaded and drawn by the controller, which says what it loaded or why it
+// refused the file; the log shows it. Before the controller's screens are up nothing can be drawn, so nothing
+// is loaded.
+static void _LoadLookFile(const char* sKind, const char* pPath, int (*pfLoad)(const char*, DSG_REPORT*)) {
+  std::string Text = std::string("\n") + sKind + " file " + pPath;
+  if (!UI_StartupDone) {
+    Text += " not loaded: the controller is not running.";
+  } else {
+    DSG_REPORT Report;
+    if (pfLoad(pPath, &Report) == DSG_IMPORT_OK) {
+      Text += std::string(" loaded: ") + Report.acText + ".";
+    } else {
+      Text += std::string(" refused: ") + Report.acText + "; nothing was changed.";
+    }
+  }
+  SIM_Log(Text.c_str());
+}
+
+void SIM__AppLoadDesign(const char* pPath) { _LoadLookFile("Design", pPath, DSG_LoadDesignFile); }
+void SIM__AppLoadBranding(const char* pPath) { _LoadLookFile("Branding", pPath, DSG_LoadBrandingFile); }
 // Only an application that ran through its start-up holds the data it loaded: a start that failed or was
 // never made would otherwise replace good function data by empty objects.
 void SIM__AppResetStartup(void) { UI_StartupDone = 0; }
