@@ -159,26 +159,31 @@ void SIM__AppConfig(void) {
 void SIM__AppSendBack(void) { APP_SendBackMessage(); }
 
 void SIM__AppLoadFunctionData(const char* pPath) { DAT_LoadFunctionDataFile(pPath, 0); }
-// A dropped design or branding file: loaded and drawn by the controller, which says what it loaded or why it
-// refused the file; the log shows it. Before the controller's screens are up nothing can be drawn, so nothing
-// is loaded.
-static void _LoadLookFile(const char* sKind, const char* pPath, int (*pfLoad)(const char*, DSG_REPORT*)) {
-  std::string Text = std::string("\n") + sKind + " file " + pPath;
-  if (!UI_StartupDone) {
-    Text += " not loaded: the controller is not running.";
+// A dropped design or branding file: the controller loads and draws it in its own thread and says what it
+// loaded or why it refused the file; the log shows it. Before the controller's screens are up nothing can be
+// drawn, so nothing is loaded.
+static void _LogLookFile(int Kind, const char* pPath, const DSG_REPORT* pReport) {
+  std::string Text = std::string("\n") + (Kind == DSG_KIND_DESIGN ? "Design" : "Branding") + " file " + pPath;
+  if (pReport->Code == DSG_IMPORT_OK) {
+    Text += std::string(" loaded: ") + pReport->acText + ".";
   } else {
-    DSG_REPORT Report;
-    if (pfLoad(pPath, &Report) == DSG_IMPORT_OK) {
-      Text += std::string(" loaded: ") + Report.acText + ".";
-    } else {
-      Text += std::string(" refused: ") + Report.acText + "; nothing was changed.";
-    }
+    Text += std::string(" refused: ") + pReport->acText + "; nothing was changed.";
   }
   SIM_Log(Text.c_str());
 }
 
-void SIM__AppLoadDesign(const char* pPath) { _LoadLookFile("Design", pPath, DSG_LoadDesignFile); }
-void SIM__AppLoadBranding(const char* pPath) { _LoadLookFile("Branding", pPath, DSG_LoadBrandingFile); }
+static void _LoadLookFile(int Kind, const char* pPath) {
+  if (!UI_StartupDone) {
+    std::string Text = std::string("\n") + (Kind == DSG_KIND_DESIGN ? "Design" : "Branding") + " file " + pPath +
+                       " not loaded: the controller is not running.";
+    SIM_Log(Text.c_str());
+    return;
+  }
+  DSG_RequestLoad(Kind, pPath, _LogLookFile);
+}
+
+void SIM__AppLoadDesign(const char* pPath) { _LoadLookFile(DSG_KIND_DESIGN, pPath); }
+void SIM__AppLoadBranding(const char* pPath) { _LoadLookFile(DSG_KIND_BRANDING, pPath); }
 // Only an application that ran through its start-up holds the data it loaded: a start that failed or was
 // never made would otherwise replace good function data by empty objects.
 void SIM__AppResetStartup(void) { UI_StartupDone = 0; }

@@ -1,6 +1,9 @@
 // What the screens see of the loaded branding and design (the branding record of the graphics cache and the
 // design hooks of the main screen), the design reset, and the loading of dropped and stored files.
 #include <cstring>
+#include <mutex>
+#include <string>
+#include <vector>
 
 #include "APP_Host.h"
 #include "DSG_Design.h"
@@ -121,5 +124,39 @@ void DSG_LoadStoredFiles(void) {
     if (!pFile) continue;
     f.pfImport(pFile, 1, nullptr);
     fclose(pFile);
+  }
+}
+
+namespace {
+
+struct _REQUEST {
+  int Kind;
+  std::string Path;
+  DSG_DONE_FUNC* pfDone;
+};
+std::mutex _RequestMutex;
+std::vector<_REQUEST> _aRequest;
+
+}  // namespace
+
+void DSG_RequestLoad(int Kind, const char* sPath, DSG_DONE_FUNC* pfDone) {
+  std::lock_guard<std::mutex> Lock(_RequestMutex);
+  _aRequest.push_back({Kind, sPath ? sPath : "", pfDone});
+}
+
+void DSG_ServeRequests(void) {
+  std::vector<_REQUEST> a;
+  {
+    std::lock_guard<std::mutex> Lock(_RequestMutex);
+    a.swap(_aRequest);
+  }
+  for (const _REQUEST& r : a) {
+    DSG_REPORT Report;
+    if (r.Kind == DSG_KIND_DESIGN) {
+      DSG_LoadDesignFile(r.Path.c_str(), &Report);
+    } else {
+      DSG_LoadBrandingFile(r.Path.c_str(), &Report);
+    }
+    if (r.pfDone) r.pfDone(r.Kind, r.Path.c_str(), &Report);
   }
 }

@@ -39,6 +39,12 @@ int DSG_GetDesignPage(int n, const uint8_t** ppPage, size_t* pNumBytes);
 // first overview page). pReport says what was loaded or why the file was refused. Returns the import's result.
 int DSG_LoadDesignFile(const char* sPath, DSG_REPORT* pReport);
 int DSG_LoadBrandingFile(const char* sPath, DSG_REPORT* pReport);
+// The same asked for by another thread (the host's drop): the file is loaded by the GUI thread on its next pass
+// (drawing belongs to that thread), in the order asked, and pfDone hears of the result there.
+enum { DSG_KIND_DESIGN, DSG_KIND_BRANDING };
+typedef void DSG_DONE_FUNC(int Kind, const char* sPath, const DSG_REPORT* pReport);
+void DSG_RequestLoad(int Kind, const char* sPath, DSG_DONE_FUNC* pfDone);
+void DSG_ServeRequests(void);  // the GUI thread's pass: loads what was asked for
 // Start-up: imports the stored copies without storing them again.
 void DSG_LoadStoredFiles(void);
 // Draws branding and design into the graphics cache again and invalidates every window.

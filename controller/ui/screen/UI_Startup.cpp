@@ -55,6 +55,7 @@ void UI_ExecGui(void) {
     if (UI_hBackButton) WM_InvalidateWindow(UI_hBackButton);
     GUI_Unlock();
   }
+  DSG_ServeRequests();  // design and branding files dropped on the display
   GUI_Delay(_EXEC_WAIT_MS);
 }
 

@@ -63,3 +63,26 @@ TEST_F(DesignDropTest, ADroppedBrandingIsDrawnIntoTheMenus) {
 }
 
 }  // namespace
+
+namespace {
+
+std::vector<std::string> g_Done;
+void _Done(int Kind, const char* sPath, const DSG_REPORT* pReport) {
+  g_Done.push_back(std::to_string(Kind) + " " + std::to_string(pReport->Code) + " " + pReport->acText);
+}
+
+// The host's drop asks from its own thread; the GUI thread loads the files on its next pass, in order.
+TEST_F(DesignDropTest, LoadsAskedForByTheHostAreDoneInTheGuiPassInOrder) {
+  g_Done.clear();
+  std::string Good = Write("a.q7d", Sample()), Bad = Write("b.q7b", {'x'});
+  DSG_RequestLoad(DSG_KIND_DESIGN, Good.c_str(), _Done);
+  DSG_RequestLoad(DSG_KIND_BRANDING, Bad.c_str(), _Done);
+  EXPECT_TRUE(g_Done.empty());
+  DSG_ServeRequests();
+  EXPECT_EQ(g_Done, (std::vector<std::string>{"0 0 2 overview pages, without a picture",
+                                              "1 7 the file has 1 bytes, fewer than the 32 of its header"}));
+  DSG_ServeRequests();
+  EXPECT_EQ(g_Done.size(), 2u);
+}
+
+}  // namespace
