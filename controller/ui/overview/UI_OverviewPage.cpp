@@ -123,7 +123,8 @@ int UI_OverviewPage::Load(int n) {
 // all there shows nothing: no half-read element or picture is ever used.
 int UI_OverviewPage::_Build(const uint8_t* p, size_t NumBytes) {
   bool Locked = APP_hUiSemaphore && OS_SemWait(APP_hUiSemaphore, OS_INFINITE) == OS_WAIT_TAKEN;
-  UI_DeleteChildren(UI_hOverviewWin);
+  UI_DeleteChildren(UI_hOverviewWin);  // the quick buttons too
+  UI_hQuickLayer = 0;
   _NumElements = 0;
   _Payload.clear();
   UI_RefreshCountdown = 0;
