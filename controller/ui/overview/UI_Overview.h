@@ -47,6 +47,8 @@ class UI_OverviewPage {
   // Loads page n (dictionary entry n of the design, else file n + 1 of the pages folder) and builds its element
   // windows: 0 when loaded (also for a page whose header is broken: it shows nothing), 1 when not found.
   int Load(int n);
+  // The same for a page record at hand (NumBytes bytes from its start), checked like a page file.
+  int LoadRecord(int n, const uint8_t* pRecord, size_t NumBytes);
   void Reset();
   void PushHistory();
   int PopHistory();   // -1 when empty

@@ -112,8 +112,12 @@ int UI_OverviewPage::Load(int n) {
     p = File.data();
     NumBytes = File.size();
   }
+  return LoadRecord(n, p, NumBytes);
+}
+
+int UI_OverviewPage::LoadRecord(int n, const uint8_t* pRecord, size_t NumBytes) {
   _CreatePageWindow();
-  _Build(p, NumBytes);
+  _Build(pRecord, NumBytes);
   _Previous = _Current;
   _Current = n;
   return 0;
