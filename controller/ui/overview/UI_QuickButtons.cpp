@@ -69,8 +69,13 @@ WM_HWIN _ButtonAt(WM_HWIN hLayer, int x, int y) {
 }
 
 void _MainMenu(void) { UI_ShowMainMenu(); }
-void _PageA(void) { UI_MenuStackInstance.Open(_PAGE_A, 0); }
-void _PageB(void) { UI_MenuStackInstance.Open(_PAGE_B, 0); }
+// The menu pages open in the menu layout, above the main menu, so that back returns there.
+void _OpenPage(uint32_t Address) {
+  UI_ShowMainMenu();
+  UI_MenuStackInstance.Open(Address, 0);
+}
+void _PageA(void) { _OpenPage(_PAGE_A); }
+void _PageB(void) { _OpenPage(_PAGE_B); }
 
 void _Create(int x, int y, WM_CALLBACK* pfCallback) {
   WM_CreateWindowAsChild(x, y, _SIZE, _SIZE, UI_hQuickLayer, WM_CF_SHOW | WM_CF_HASTRANS | WM_CF_STAYONTOP,

@@ -50,6 +50,14 @@ TEST_F(QuickButtonTest, ATouchBesideThemRemovesThemAndAButtonActs) {
   Touch(203 - 84 + 37, 99 + 37);  // the main menu
   EXPECT_EQ(UI_hQuickLayer, 0);
   EXPECT_TRUE(WM_IsVisible(UI_hBackgroundWin));
+  // A page button opens its menu page in the menu layout.
+  ASSERT_EQ(UI_GoHome(), 1);
+  UI_CreateQuickButtons(UI_hOverviewWin, 203, 99);
+  Settle();
+  Touch(203 + 37, 99 + 37);  // page B
+  EXPECT_EQ(UI_hQuickLayer, 0);
+  EXPECT_TRUE(WM_IsVisible(UI_hBackgroundWin));
+  EXPECT_EQ(UI_MenuStackInstance.GetNode(), 0xB5800u);
 }
 
 TEST_F(QuickButtonTest, WithoutDesignLayoutOnlyThePageButtonsAppearAbovethePoint) {
