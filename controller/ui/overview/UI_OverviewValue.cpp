@@ -99,7 +99,7 @@ void UI_ValueElementCallback(WM_MESSAGE* pMsg) {
     case WM_PAINT: _Paint(hWin, e, s); break;
     case WM_POINTER: {
       const GUI_POINTER_STATE* p = (const GUI_POINTER_STATE*)pMsg->Data.p;
-      if (!p) break;
+      if (!p || ((s->Value != 0 && s->Value != 1) && !UI_MomentaryActive)) break;  // not a switch value
       if (p->Pressed && !WM_HasCaptured(hWin)) {
         _Press(hWin, e, s);
       } else if (!p->Pressed) {
