@@ -266,18 +266,7 @@ int DAT_SaveFunctionDataFile(const char* sPath) {
   int ok = DAT_EncodeFile(file.data());
   if (locked) OS_MutexUnlock(APP_hDataMutex);
   if (!ok) return DAT_ERR_WRITE;
-  std::string tmp = std::string(path) + ".part";
-  size_t slash = tmp.find_last_of('/');
-  if (slash != std::string::npos && slash > 0) PATH_MakeFolder(tmp.substr(0, slash).c_str());
-  FILE* f = fopen(tmp.c_str(), "wb");
-  if (!f) return DAT_ERR_WRITE;
-  bool good = fwrite(file.data(), 1, file.size(), f) == file.size();
-  good = (fflush(f) == 0) && good;
-  good = (fclose(f) == 0) && good;
-  if (!good || std::rename(tmp.c_str(), path) != 0) {
-    std::remove(tmp.c_str());
-    return DAT_ERR_WRITE;
-  }
+  if (!PATH_WriteFileAtomic(path, file.data(), file.size())) return DAT_ERR_WRITE;
   return DAT_OK;
 }
 

@@ -1,5 +1,6 @@
 #include "PATH.h"
 
+#include <cstdio>
 #include <cstring>
 #include <strings.h>
 #include <filesystem>
@@ -74,4 +75,21 @@ std::vector<std::string> PATH_ListFiles(const char* sHostFolder, const char* sEx
   }
   std::sort(names.begin(), names.end());
   return names;
+}
+
+int PATH_WriteFileAtomic(const char* sHostPath, const void* pData, size_t NumBytes) {
+  if (!sHostPath || !*sHostPath || (!pData && NumBytes)) return 0;
+  std::string tmp = std::string(sHostPath) + ".part";
+  size_t slash = tmp.find_last_of('/');
+  if (slash != std::string::npos && slash > 0) PATH_MakeFolder(tmp.substr(0, slash).c_str());
+  FILE* f = fopen(tmp.c_str(), "wb");
+  if (!f) return 0;
+  bool good = fwrite(pData, 1, NumBytes, f) == NumBytes;
+  good = (fflush(f) == 0) && good;
+  good = (fclose(f) == 0) && good;
+  if (!good || std::rename(tmp.c_str(), sHostPath) != 0) {
+    std::remove(tmp.c_str());
+    return 0;
+  }
+  return 1;
 }

@@ -112,6 +112,7 @@ void UI_DeleteMainWindows(void) {
 
 void UI_ShowMainMenu(void) {
   WM_HideWindow(UI_hMainWin);
+  WM_HideWindow(UI_hContentWin);  // its visibility tells the screens that an overview page is shown
   WM_ShowWindow(UI_hBackgroundWin);
   WM_AttachWindow(UI_hTitleBar, UI_hBackgroundWin);
   WM_AttachWindowAt(UI_hHomeButton, UI_hBackgroundWin, UI_SIDE_BUTTON_X, UI_HOME_BUTTON_Y);
@@ -127,6 +128,7 @@ void UI_ShowMainMenu(void) {
 void UI_ApplyLayout(void) {
   WM_HideWindow(UI_hBackgroundWin);
   WM_ShowWindow(UI_hMainWin);
+  WM_ShowWindow(UI_hContentWin);
   UI_SetSideButtonCallbacks(UI_SideButtonCallback);
   if (UI_IsDesignLayout()) {
     WM_HideWindow(UI_hHomeButton);
