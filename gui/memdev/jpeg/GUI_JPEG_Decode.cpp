@@ -188,7 +188,7 @@ int GUI_JPEG__InitDecoder(GUI_JPEG_DCONTEXT* p) {
     return 1;
   }
   if (!p->Progressive) {
-    return GUI_JPEG__InitScan(p);
+    return GUI_JPEG__InitScan(p) ? 1 : 0;
   }
   if (GUI_JPEG__CheckMemory(p)) {
     return 1;

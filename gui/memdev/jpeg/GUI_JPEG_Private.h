@@ -123,7 +123,7 @@ void GUI_JPEG__FreeContext(GUI_JPEG_DCONTEXT* pCtx);
 void GUI_JPEG__ClearContext(GUI_JPEG_DCONTEXT* pCtx);
 int GUI_JPEG__ReadHeaders(GUI_JPEG_DCONTEXT* pCtx);
 int GUI_JPEG__GetInfo(GUI_JPEG_DCONTEXT* pCtx, GUI_JPEG_INFO* pInfo);
-int GUI_JPEG__InitScan(GUI_JPEG_DCONTEXT* pCtx);
+int GUI_JPEG__InitScan(GUI_JPEG_DCONTEXT* pCtx);  // 0 ready, 1 bad scan, 2 no further scan
 int GUI_JPEG__ProcessMarkers(GUI_JPEG_DCONTEXT* pCtx);  // marker code that stopped it, -1 on failure
 int GUI_JPEG__ProcessRestart(GUI_JPEG_DCONTEXT* pCtx);
 void GUI_JPEG__PrimeBits(GUI_JPEG_DCONTEXT* pCtx);

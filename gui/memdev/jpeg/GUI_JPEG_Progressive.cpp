@@ -317,11 +317,15 @@ int GUI_JPEG__DecodeProgressive(GUI_JPEG_DCONTEXT* p) {
   if (_AllocBuffers(p, 0)) {
     return 1;
   }
-  while (GUI_JPEG__InitScan(p) == 0) {
+  int r;
+  while ((r = GUI_JPEG__InitScan(p)) == 0) {
     int Kind = _ScanKind(p);
     if (Kind < 0 || _DecodeScan(p, Kind)) {
       return 1;
     }
+  }
+  if (r == 1) {
+    return 1;  // a scan header that cannot be followed
   }
   return _UseFrameAsScan(p);
 }

@@ -472,7 +472,10 @@ int GUI_JPEG__ReadHeaders(GUI_JPEG_DCONTEXT* p) {
 }
 
 int GUI_JPEG__InitScan(GUI_JPEG_DCONTEXT* p) {
-  if (GUI_JPEG__ProcessMarkers(p) != 0xDA || _ReadSOS(p)) {
+  if (GUI_JPEG__ProcessMarkers(p) != 0xDA) {
+    return 2;  // no further scan: the end of a progressive image
+  }
+  if (_ReadSOS(p)) {
     return 1;
   }
   if (!p->Progressive) {
