@@ -72,10 +72,24 @@ void _DecodeNextRow(GUI_JPEG_DCONTEXT* p) {
         return;
       }
       int d = s ? GUI_JPEG__Extend(GUI_JPEG__GetBits(p, s), s) : 0;
-      p->aLastDCVal[c] += d;
-      pc[0] = I16(q[0] * p->aLastDCVal[c]);
+      p->aLastDCVal[c] = I32(U32(p->aLastDCVal[c]) + U32(d));
+      pc[0] = I16(U32(q[0]) * U32(p->aLastDCVal[c]));
       const JPEG__HUFF* pAC = &p->aHuff[p->aCompACTab[c]];
       for (int k = 1; k < 64; k++) {
+        // Most coefficients: code and magnitude in one look-up.
+        if (p->NumBits < 32) {
+          GUI_JPEG__FillBits(p);
+        }
+        I32 Fast = pAC->aFastAC[unsigned(p->Bits >> (p->NumBits - JPEG__LOOKUP_BITS)) & ((1u << JPEG__LOOKUP_BITS) - 1)];
+        if (Fast) {
+          p->NumBits -= Fast & 0xFF;
+          k += (Fast >> 8) & 0xFF;
+          if (k > 63) {
+            return;
+          }
+          pc[GUI_JPEG__aZag[k]] = I16(U32(q[k]) * U32(Fast >> 16));
+          continue;
+        }
         int rs = GUI_JPEG__HuffDecode(p, pAC);
         if (rs < 0) {
           return;
@@ -87,7 +101,7 @@ void _DecodeNextRow(GUI_JPEG_DCONTEXT* p) {
           if (k > 63) {
             return;
           }
-          pc[GUI_JPEG__aZag[k]] = I16(q[k] * GUI_JPEG__Extend(GUI_JPEG__GetBits(p, s), s));
+          pc[GUI_JPEG__aZag[k]] = I16(U32(q[k]) * U32(GUI_JPEG__Extend(GUI_JPEG__GetBits(p, s), s)));
         } else if (r == 15) {
           if (k + 15 > 63) {
             return;

@@ -25,6 +25,8 @@ struct JPEG__HUFF {
   I32 aMaxCode[18];                   // per length: largest code of that length, -1 when none
   I32 aValOff[18];                    // per length: index into aVal minus the first code of that length
   U8 aVal[256];
+  // AC codes whose magnitude bits also fit into the look-up bits: value << 16 | run << 8 | bits used; 0 none.
+  I32 aFastAC[1 << JPEG__LOOKUP_BITS];
   U8 Valid;  // 0: no table, or counts that assign more codes than a length has
 };
 
@@ -181,8 +183,14 @@ void GUI_JPEG__IDCT(const I16* pCoeff, U8* pOut);
 void GUI_JPEG__IDCTPlain(const I16* pCoeff, U8* pOut);
 void GUI_JPEG__ConvertLines(GUI_JPEG_DCONTEXT* pCtx, int n);
 // YCbCr samples of NumPixels pixels to R, G, B, 0 quadruples; chroma sample i serves pixels Step x i ..
-void GUI_JPEG__YCCToRGB(const U8* pY, const U8* pCb, const U8* pCr, U8* pOut, int NumPixels, int ChromaStep);
 void GUI_JPEG__YCCToRGBPlain(const U8* pY, const U8* pCb, const U8* pCr, U8* pOut, int NumPixels, int ChromaStep);
+// One line of an MCU: 8 pixels from the 8 samples at pY0 and 8 chroma samples (ChromaStep 1), or 16 pixels
+// from pY0 and pY1 sharing 8 chroma samples (ChromaStep 2); with pY0b (and pY1b) a second line of the same
+// chroma goes to pOutB.
+void GUI_JPEG__ConvertMCULine(const U8* pY0, const U8* pY1, const U8* pY0b, const U8* pY1b, const U8* pCb,
+                              const U8* pCr, U8* pOut, U8* pOutB, int ChromaStep);
+void GUI_JPEG__ConvertMCULinePlain(const U8* pY0, const U8* pY1, const U8* pY0b, const U8* pY1b, const U8* pCb,
+                                   const U8* pCr, U8* pOut, U8* pOutB, int ChromaStep);
 
 //
 // Progressive frames (GUI_JPEG_Progressive.cpp)

@@ -289,6 +289,7 @@ int _ReadSOS(GUI_JPEG_DCONTEXT* p) {
 void _MakeHuffTable(GUI_JPEG_DCONTEXT* p, int Slot) {
   JPEG__HUFF* pHuff = &p->aHuff[Slot];
   std::memset(pHuff->aLook, 0, sizeof(pHuff->aLook));
+  std::memset(pHuff->aFastAC, 0, sizeof(pHuff->aFastAC));
   pHuff->Valid = 0;
   for (int L = 0; L < 18; L++) {
     pHuff->aMaxCode[L] = -1;
@@ -320,6 +321,15 @@ void _MakeHuffTable(GUI_JPEG_DCONTEXT* p, int Slot) {
       pHuff->aMaxCode[L] = Code - 1;
     }
     Code <<= 1;
+  }
+  for (int i = 0; i < (1 << JPEG__LOOKUP_BITS); i++) {
+    int Look = pHuff->aLook[i], Len = Look >> 8, r = (Look >> 4) & 15, s = Look & 15;
+    pHuff->aFastAC[i] = 0;
+    if (Look && s && Len + s <= JPEG__LOOKUP_BITS) {
+      unsigned Bits = unsigned(i >> (JPEG__LOOKUP_BITS - Len - s)) & ((1u << s) - 1);
+      I32 Value = GUI_JPEG__Extend(Bits, s);
+      pHuff->aFastAC[i] = I32(U32(Value) << 16 | U32(r) << 8 | U32(Len + s));
+    }
   }
   pHuff->Valid = 1;
 }
