@@ -117,11 +117,7 @@ void _DecodeNextRow(GUI_JPEG_DCONTEXT* p) {
 }
 
 void _TransformRow(GUI_JPEG_DCONTEXT* p) {
-  const I16* pCoeff = reinterpret_cast<const I16*>(p->CoeffRow.p);
-  U8* pSample = p->SampleRow.p;
-  for (int i = 0; i < p->BlocksPerRow; i++) {
-    GUI_JPEG__IDCT(pCoeff + i * 64, pSample + i * 64);
-  }
+  GUI_JPEG__IDCTBlocks(reinterpret_cast<const I16*>(p->CoeffRow.p), p->SampleRow.p, p->BlocksPerRow);
 }
 
 // Brings in the next MCU row when the current one is used up.

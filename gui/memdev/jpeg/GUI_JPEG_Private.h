@@ -181,6 +181,8 @@ void GUI_JPEG__FreeOwned(JPEG__OWNED* pOwned);
 // (GUI_JPEG_IDCT.cpp, GUI_JPEG_Color.cpp). The plain forms are the reference of the vector forms.
 void GUI_JPEG__IDCT(const I16* pCoeff, U8* pOut);
 void GUI_JPEG__IDCTPlain(const I16* pCoeff, U8* pOut);
+// NumBlocks consecutive blocks (64 coefficients in, 64 samples out each); two at a time where AVX2 runs.
+void GUI_JPEG__IDCTBlocks(const I16* pCoeff, U8* pOut, int NumBlocks);
 void GUI_JPEG__ConvertLines(GUI_JPEG_DCONTEXT* pCtx, int n);
 // YCbCr samples of NumPixels pixels to R, G, B, 0 quadruples; chroma sample i serves pixels Step x i ..
 void GUI_JPEG__YCCToRGBPlain(const U8* pY, const U8* pCb, const U8* pCr, U8* pOut, int NumPixels, int ChromaStep);

@@ -40,6 +40,19 @@ TEST(JpegSimd, InverseDCTEqualsThePlainForm) {
       ASSERT_EQ(std::memcmp(aVec, aPlain, 64), 0) << "kind " << Kind << " block " << n;
     }
   }
+  // Rows of blocks of every kind mixed, as the two-block form pairs them.
+  const int NumBlocks = 999;
+  std::vector<I16> Row;
+  for (int n = 0; n < NumBlocks; n++) {
+    std::vector<I16> c = Block(int(Rng() % 4));
+    Row.insert(Row.end(), c.begin(), c.end());
+  }
+  std::vector<U8> Out(64 * NumBlocks), Want(64 * NumBlocks);
+  GUI_JPEG__IDCTBlocks(Row.data(), Out.data(), NumBlocks);
+  for (int n = 0; n < NumBlocks; n++) {
+    GUI_JPEG__IDCTPlain(Row.data() + 64 * n, Want.data() + 64 * n);
+  }
+  EXPECT_EQ(Out, Want);
   // A flat block: DC 80 is (80 x 4 + 16) >> 5 = 10 above mid-grey everywhere.
   std::vector<I16> Flat(64, 0);
   Flat[0] = 80;
