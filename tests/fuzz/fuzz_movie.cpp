@@ -32,7 +32,8 @@ void _Play(GUI_MOVIE_HANDLE h) {
   GUI_MOVIE_Show(h, 3, 4, 1);
   for (int i = 0; i < 6; i++) {
     _Now += 37;
-    while (GUI_TIMER_Exec()) {
+    // A movie without a period is due again at once: a bounded number of ticks, as GUI_Exec would run.
+    for (int k = 0; k < 8 && GUI_TIMER_Exec(); k++) {
     }
   }
   GUI_MOVIE_GotoFrame(h, 1);
