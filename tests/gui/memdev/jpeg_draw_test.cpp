@@ -202,6 +202,31 @@ TEST_F(JpegDraw, DrawsOnTheDisplay) {
   }
 }
 
+// Over a window that covers part of it, the image is drawn once per visible rectangle, each pass reading the
+// stream again from its first byte, and the window keeps its pixels.
+TEST_F(JpegDraw, EveryVisibleRectangleReadsTheStreamAgain) {
+  std::vector<uint8_t> Jpeg = Make(40, 40, "2x2", false);
+  WM_HWIN hWin = WM_CreateWindow(60, 60, 20, 20, WM_CF_SHOW, [](WM_MESSAGE* pMsg) { WM_DefaultProc(pMsg); }, 0);
+  WM_SelectWindow(WM_GetDesktopWindow());
+  std::vector<GUI_COLOR> Before = Read(60, 60, 20, 20);
+  struct Counting {
+    Source Src;
+    int Passes = 0;
+  } c;
+  c.Src.Data = Jpeg;
+  auto Get = [](void* p, const U8** pp, unsigned n, U32 Off) {
+    Counting* pc = static_cast<Counting*>(p);
+    pc->Passes += Off == 0;
+    return GetData(&pc->Src, pp, n, Off);
+  };
+  EXPECT_EQ(GUI_JPEG_DrawEx(Get, &c, 50, 50), 0);
+  EXPECT_GE(c.Passes, 1 + 2) << "the size, then one pass per visible rectangle";
+  EXPECT_EQ(Read(60, 60, 20, 20), Before);
+  std::vector<GUI_COLOR> Image = Decode(Jpeg, 40, 40);
+  EXPECT_EQ(Read(50, 50, 1, 1)[0], OnDisplay(Image[0]));
+  WM_DeleteWindow(hWin);
+}
+
 //
 // Damaged and unsupported files
 //
@@ -362,6 +387,20 @@ TEST_F(JpegDraw, HeaderSegments) {
   Short[3]--;
   EXPECT_EQ(Info1(Concat({kSOI, Short})), 1);
   EXPECT_EQ(GUI_ALLOC__Check(), 0);
+}
+
+// A grey frame whose component claims sampling factors 2 x 2 is still drawn in 8 x 8 blocks, the same pixels.
+TEST_F(JpegDraw, GreyFrameWithSamplingFactors) {
+  for (bool Progressive : {false, true}) {
+    std::vector<uint8_t> Jpeg = Make(21, 13, "grey", Progressive);
+    size_t Sof = FindMarker(Jpeg, Progressive ? 0xC2 : 0xC0);
+    ASSERT_NE(Sof, std::string::npos);
+    std::vector<uint8_t> Sampled = Jpeg;
+    Sampled[Sof + 11] = 0x22;
+    int Result = -1;
+    EXPECT_EQ(Decode(Sampled, 21, 13, &Result), Decode(Jpeg, 21, 13));
+    EXPECT_EQ(Result, 0);
+  }
 }
 
 // Frames the decoder does not draw are refused at set-up and draw nothing.
