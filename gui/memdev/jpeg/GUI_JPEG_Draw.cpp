@@ -50,10 +50,12 @@ void _DrawLine(const GUI_JPEG_DCONTEXT* p, _OUTPUT* o, int y) {
   GUI__DrawIndices(&o->Line, o->x0, y, n);
 }
 
-// Lines FirstLine .. LastLine are drawn; the lines above them are decoded all the same.
+// Lines FirstLine .. LastLine are drawn. The lines above them (only a band's pass has such) are passed over
+// without their inverse DCT and conversion; a band starts at a block row, never between two lines that are
+// converted together.
 int _DrawLines(GUI_JPEG_DCONTEXT* p, _OUTPUT* o, int FirstLine, int LastLine) {
   for (int Line = 0; Line <= LastLine && Line < p->YSize; Line++) {
-    if (GUI_JPEG__DecodeLine(p)) {
+    if (Line < FirstLine ? GUI_JPEG__SkipLine(p) : GUI_JPEG__DecodeLine(p)) {
       return 1;
     }
     if (Line >= FirstLine) {
@@ -131,7 +133,7 @@ int _DrawScaledLines(GUI_JPEG_DCONTEXT* p, _OUTPUT* o, int FirstLine, int LastLi
   s.Init(o->Num, o->Denom);
   int y = o->y0;
   int Src = 0;
-  while (y <= GUI_pContext->ClipRect.y1) {
+  for (;;) {  // to the image's last line, as unscaled drawing does (a missing end is seen)
     int Extent;
     U64 Passed = s.Step(&Extent);
     if (Src + Passed >= p->YSize || Src + int(Passed) > LastLine) {

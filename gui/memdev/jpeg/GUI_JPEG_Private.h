@@ -30,12 +30,13 @@ struct JPEG__HUFF {
   U8 Valid;  // 0: no table, or counts that assign more codes than a length has
 };
 
-// Per-component coefficient store of a progressive frame (DC: one i16 per block; AC: 64 i16 per block).
-struct JPEG__OWNED {  // a GUI memory block held locked by the context
+// A GUI memory block held locked by the context from its allocation to its release.
+struct JPEG__OWNED {
   GUI_HMEM hMem;
   U8* p;
 };
 
+// Per-component coefficient store of a progressive frame (DC: one i16 per block; AC: 64 i16 per block).
 struct JPEG__COEFF_BUF {
   I32 BlocksAcross, BlocksDown;
   I32 BytesPerBlock;
