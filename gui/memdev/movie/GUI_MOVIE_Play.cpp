@@ -12,6 +12,21 @@ namespace {
 
 const I32 kMaxLate = 60000;  // ms: later than this, playback resumes at the frame reached
 
+// The loaded frame's header: it must carry the frame tag, and its byte count must lie within the frame.
+// 0 when it may be drawn; *pNumBytes gets the JPEG data's size.
+int _CheckFrame(GUI_MOVIE_OBJ* p, U32* pNumBytes) {
+  const U8* pFrame = p->hFrame ? static_cast<const U8*>(GUI_ALLOC_h2p(p->hFrame)) : nullptr;
+  if (!pFrame || p->FrameSize < I32(MOVIE__FRAME_HEADER_SIZE)) {
+    return 1;
+  }
+  for (int i = 0; i < 4; i++) {
+    p->aFrameHeader[i] = U32(pFrame[4 * i]) | U32(pFrame[4 * i + 1]) << 8 | U32(pFrame[4 * i + 2]) << 16 |
+                         U32(pFrame[4 * i + 3]) << 24;
+  }
+  *pNumBytes = p->aFrameHeader[2];
+  return p->aFrameHeader[1] != MOVIE__FRAME_TAG || *pNumBytes > U32(p->FrameSize - MOVIE__FRAME_HEADER_SIZE);
+}
+
 // Ends the tick: a deletion asked for during it happens now.
 void _EndTick(GUI_MOVIE_HANDLE hMovie) {
   GUI_MOVIE_OBJ* p = static_cast<GUI_MOVIE_OBJ*>(GUI_ALLOC_h2p(hMovie));
@@ -30,19 +45,8 @@ void _Tick(GUI_TIMER_MSG* pMsg) {
   }
   p->InTick = 1;
   p->DueTime += p->Period;
-  // The frame loaded before: its header must carry the frame tag, its byte count must lie within it.
-  const U8* pFrame = p->hFrame ? static_cast<const U8*>(GUI_ALLOC_h2p(p->hFrame)) : nullptr;
-  if (!pFrame || p->FrameSize < I32(MOVIE__FRAME_HEADER_SIZE)) {
-    GUI_MOVIE__Stop(hMovie);
-    _EndTick(hMovie);
-    return;
-  }
-  for (int i = 0; i < 4; i++) {
-    p->aFrameHeader[i] = U32(pFrame[4 * i]) | U32(pFrame[4 * i + 1]) << 8 | U32(pFrame[4 * i + 2]) << 16 |
-                         U32(pFrame[4 * i + 3]) << 24;
-  }
-  U32 NumBytes = p->aFrameHeader[2];
-  if (p->aFrameHeader[1] != MOVIE__FRAME_TAG || NumBytes > U32(p->FrameSize - MOVIE__FRAME_HEADER_SIZE)) {
+  U32 NumBytes;
+  if (_CheckFrame(p, &NumBytes)) {
     GUI_MOVIE__Stop(hMovie);
     _EndTick(hMovie);
     return;
@@ -54,11 +58,11 @@ void _Tick(GUI_TIMER_MSG* pMsg) {
     _EndTick(hMovie);
     return;
   }
-  int r = 1;
-  if (p->hFrame) {
-    GUI_HMEM hFrame = p->hFrame;
+  // The notification may have sought another frame: the buffer is checked again before it is drawn.
+  int r = _CheckFrame(p, &NumBytes);
+  if (!r) {
     int x = p->xPos, y = p->yPos;
-    const U8* pData = static_cast<const U8*>(GUI_ALLOC_LockH(hFrame));
+    const U8* pData = static_cast<const U8*>(GUI_ALLOC_LockH(p->hFrame));
     WM_Deactivate();
     r = GUI_JPEG_Draw(pData + MOVIE__FRAME_HEADER_SIZE, int(NumBytes), x, y);
     WM_Activate();

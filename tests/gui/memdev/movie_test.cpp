@@ -41,6 +41,10 @@ bool& DeleteOnDraw() {
   static bool b;
   return b;
 }
+int& SeekOnDraw() {  // frame sought from the notification before a frame is drawn (-1: none)
+  static int n;
+  return n;
+}
 
 void Notify(GUI_MOVIE_HANDLE hMovie, int Code, U32 Frame) {
   Log().push_back({hMovie, Code, Frame});
@@ -48,6 +52,10 @@ void Notify(GUI_MOVIE_HANDLE hMovie, int Code, U32 Frame) {
     Now() += DrawTime();
     if (DeleteOnDraw()) {
       GUI_MOVIE_Delete(hMovie);
+    }
+    if (SeekOnDraw() >= 0) {
+      GUI_MOVIE_GotoFrame(hMovie, U32(SeekOnDraw()));
+      SeekOnDraw() = -1;
     }
   }
 }
@@ -62,6 +70,7 @@ class MovieTest : public JpegTest {
     Log().clear();
     DrawTime() = 0;
     DeleteOnDraw() = false;
+    SeekOnDraw() = -1;
     Now() = 1000;
     for (GUI_COLOR c : kFrameColor) {
       Picture p;
@@ -245,6 +254,20 @@ TEST_F(MovieTest, SeeksPausesAndChangesItsPeriod) {
   EXPECT_EQ(Shown(), 2);
   std::vector<Notification> Want = {{0, 2, 1}, {0, 0, 1}, {0, 1, 1}, {0, 0, 2}, {0, 1, 2}};
   EXPECT_EQ(Log(), Want);
+  GUI_MOVIE_Delete(h);
+}
+
+// A frame sought from the notification before drawing replaces the frame about to be drawn.
+TEST_F(MovieTest, SeekingFromTheNotificationDrawsTheFrameSought) {
+  std::vector<uint8_t> File = Build(4, 100);
+  GUI_MOVIE_HANDLE h = GUI_MOVIE_Create(File.data(), U32(File.size()), Notify);
+  ASSERT_NE(h, 0);
+  SeekOnDraw() = 2;
+  GUI_MOVIE_Show(h, kX, kY, 0);
+  RunAt(1000);
+  EXPECT_EQ(Shown(), 2);
+  RunAt(1100);
+  EXPECT_EQ(Shown(), 3);
   GUI_MOVIE_Delete(h);
 }
 
