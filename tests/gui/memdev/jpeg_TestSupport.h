@@ -87,8 +87,8 @@ inline Picture FromPnm(const std::vector<uint8_t>& f) {
 
 inline bool HaveJpegTools() { return Shell("cjpeg -version </dev/null") == 0 || Shell("which cjpeg djpeg") == 0; }
 
-// Encodes a picture. Tool "cjpeg" or "convert"; Sampling "1x1", "2x1", "2x2" or "grey"; Restart in MCU rows
-// (cjpeg only, 0 none).
+// Encodes a picture. Tool "cjpeg" or "convert"; Sampling "1x1", "2x1", "2x2" or "grey"; Restart every that
+// many MCU rows, or (negative) MCUs (cjpeg only, 0 none).
 inline std::vector<uint8_t> Encode(const Picture& p, const std::string& Tool, const std::string& Sampling,
                                    int Quality, bool Progressive, int Restart = 0) {
   static int Count;
@@ -98,7 +98,8 @@ inline std::vector<uint8_t> Encode(const Picture& p, const std::string& Tool, co
   if (Tool == "cjpeg") {
     Cmd = "cjpeg -quality " + std::to_string(Quality) + (Progressive ? " -progressive" : "") +
           (Sampling == "grey" ? " -grayscale" : " -sample " + Sampling) +
-          (Restart ? " -restart " + std::to_string(Restart) : "") + " -outfile '" + Base + ".jpg' '" + Base +
+          (Restart > 0 ? " -restart " + std::to_string(Restart) : "") +
+          (Restart < 0 ? " -restart " + std::to_string(-Restart) + "B" : "") + " -outfile '" + Base + ".jpg' '" + Base +
           ".pnm'";
   } else {
     std::string Factor = Sampling == "2x2" ? "4:2:0" : Sampling == "2x1" ? "4:2:2" : "4:4:4";

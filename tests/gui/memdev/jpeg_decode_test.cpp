@@ -26,7 +26,8 @@ struct Case {
 std::string CaseName(const ::testing::TestParamInfo<Case>& Info) {
   const Case& c = Info.param;
   std::string s = std::string(c.Tool) + "_" + c.Sampling + (c.Progressive ? "_prog" : "_base") +
-                  (c.Restart ? "_rst" + std::to_string(c.Restart) : "") + "_" + std::to_string(c.XSize) + "x" +
+                  (c.Restart > 0 ? "_rst" + std::to_string(c.Restart) : "") +
+                  (c.Restart < 0 ? "_rstmcu" + std::to_string(-c.Restart) : "") + "_" + std::to_string(c.XSize) + "x" +
                   std::to_string(c.YSize) + "_q" + std::to_string(c.Quality);
   for (char& ch : s) {
     ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
@@ -42,7 +43,7 @@ std::vector<Case> AllCases() {
   for (const char* Tool : {"cjpeg", "convert"}) {
     for (const char* Sampling : {"grey", "1x1", "2x1", "2x2"}) {
       for (bool Progressive : {false, true}) {
-        for (int Restart : {0, 1}) {
+        for (int Restart : {0, 1, -3}) {
           if (Restart && std::string(Tool) == "convert") {
             continue;  // restart intervals are written by cjpeg
           }
