@@ -16,7 +16,11 @@ TEST(JpegSimd, InverseDCTEqualsThePlainForm) {
     for (int i = 0; i < 64; i++) {
       switch (Kind) {
       case 0:  // what quantised photographs give: large low frequencies, sparse small high ones
-        c[i] = I16(i == 0 ? int(Rng() % 2048) - 1024 : (Rng() % 4 == 0 ? int(Rng() % (512 / (1 + i))) - 256 / (1 + i) : 0));
+        if (i == 0) {
+          c[i] = I16(int(Rng() % 2048) - 1024);
+        } else if (Rng() % 4 == 0) {
+          c[i] = I16(int(Rng() % (512 / (1 + i))) - 256 / (1 + i));
+        }
         break;
       case 1:  // DC only
         c[i] = I16(i == 0 ? int(Rng() % 65536) - 32768 : 0);
