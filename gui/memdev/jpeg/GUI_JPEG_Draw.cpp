@@ -197,6 +197,7 @@ int _Draw(GUI_GET_DATA_FUNC* pfGetData, void* pParam, int x0, int y0, U32 Num, U
     return 1;
   }
   LCD_PIXELINDEX SavedIndex = LCD_GetColorIndex();
+  GUI_COLOR SavedColor = GUI_pContext->Color;
   int r = 1;
   GUI_JPEG_INFO Info;
   if (GUI_JPEG__GetInfo(p, &Info) == 0 && Info.XSize > 0) {
@@ -227,6 +228,7 @@ int _Draw(GUI_GET_DATA_FUNC* pfGetData, void* pParam, int x0, int y0, U32 Num, U
     }
   }
   GUI_JPEG__FreeContext(p);
+  GUI_pContext->Color = SavedColor;  // scaled drawing sets the colour of every pixel it draws
   LCD_SetColorIndex(SavedIndex);
   GUI_Unlock();
   return r;

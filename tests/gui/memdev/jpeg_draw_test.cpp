@@ -105,7 +105,9 @@ std::vector<GUI_COLOR> DecodeScaled(const std::vector<uint8_t>& Jpeg, int XOut, 
   GUI_MEMDEV_Select(hMem);
   GUI_SetBkColor(0x00FF00FF);
   GUI_Clear();
+  GUI_SetColor(0x00654321);
   *pResult = GUI_JPEG_DrawScaled(Jpeg.data(), int(Jpeg.size()), 0, 0, Num, Denom);
+  EXPECT_EQ(GUI_GetColor(), 0x00654321u) << "the foreground colour is restored";
   GUI_MEMDEV_Select(0);
   std::vector<GUI_COLOR> v = DevicePixels(hMem);
   GUI_MEMDEV_Delete(hMem);
