@@ -137,8 +137,8 @@ int _DecodeAC(GUI_JPEG_DCONTEXT* p, const JPEG__HUFF* pAC, const U16* q, I16* pc
 }
 
 // One MCU row of a sequential scan. Damaged data ends the row early; the blocks not reached keep what they
-// held, and the row still counts as decoded.
-void _DecodeNextRow(GUI_JPEG_DCONTEXT* p) {
+// held, and the row still counts as decoded. 1 when it ended early.
+int _DecodeNextRow(GUI_JPEG_DCONTEXT* p) {
   I16* pRow = reinterpret_cast<I16*>(p->CoeffRow.p);
   for (int m = 0; m < p->MCUsPerRow; m++) {
     if (p->RestartInterval && p->RestartsLeft == 0) {
@@ -151,17 +151,18 @@ void _DecodeNextRow(GUI_JPEG_DCONTEXT* p) {
       _ClearBlock(pc);
       int s = GUI_JPEG__HuffDecode(p, &p->aHuff[p->aCompDCTab[c]]);
       if (s < 0 || s > 16) {
-        return;
+        return 1;
       }
       int d = s ? GUI_JPEG__Extend(GUI_JPEG__GetBits(p, s), s) : 0;
       p->aLastDCVal[c] = I32(U32(p->aLastDCVal[c]) + U32(d));
       pc[0] = I16(U32(q[0]) * U32(p->aLastDCVal[c]));
       if (_DecodeAC(p, &p->aHuff[p->aCompACTab[c]], q, pc)) {
-        return;
+        return 1;
       }
     }
     p->RestartsLeft--;
   }
+  return 0;
 }
 
 void _TransformRow(GUI_JPEG_DCONTEXT* p) {
@@ -177,7 +178,10 @@ int _NextRow(GUI_JPEG_DCONTEXT* p) {
     return 1;
   }
   if (!p->Progressive) {
-    _DecodeNextRow(p);
+    int Damaged = _DecodeNextRow(p);
+    if (GUI_JPEG__RanOutOfData(p, Damaged)) {
+      return 1;  // the stream ended inside this row: it is not drawn
+    }
     if (p->TotalLinesLeft <= p->MCUYSize && GUI_JPEG__ProcessMarkers(p) != 0xD9) {
       return 1;  // the image's last row must be followed by its end
     }

@@ -60,6 +60,8 @@ struct GUI_JPEG_DCONTEXT {
   U64 Bits;
   I32 NumBits;
   U8 AtMarker;  // a marker (or the stream's end) was reached: further bits are 1s
+  U8 AtEnd;     // it was the stream's end: the 1-bits stand for data that never came
+  I32 FillBits; // of NumBits, the 1-bits fed since the stream's end (lowest bits)
   // Huffman and quantisation tables.
   U8 aHuffPresent[JPEG__NUM_SLOTS];
   U8 aHuffBits[JPEG__NUM_SLOTS][17];
@@ -131,6 +133,11 @@ int GUI_JPEG__ProcessMarkers(GUI_JPEG_DCONTEXT* pCtx);  // marker code that stop
 int GUI_JPEG__ProcessRestart(GUI_JPEG_DCONTEXT* pCtx);
 void GUI_JPEG__PrimeBits(GUI_JPEG_DCONTEXT* pCtx);
 void GUI_JPEG__FillBits(GUI_JPEG_DCONTEXT* pCtx);
+// 1 when decoding has used bits that the stream never delivered (it ended inside entropy-coded data), or,
+// with Damaged set by the caller, stopped at bits that did not decode after the stream had ended.
+inline int GUI_JPEG__RanOutOfData(const GUI_JPEG_DCONTEXT* pCtx, int Damaged = 0) {
+  return pCtx->NumBits < pCtx->FillBits || (Damaged && pCtx->AtEnd);
+}
 
 // Bit reader (inline: it runs for every coefficient). Ensures at least 25 bits stand ready.
 inline void GUI_JPEG__NeedBits(GUI_JPEG_DCONTEXT* pCtx) {

@@ -196,6 +196,7 @@ int _DecodeBlock(GUI_JPEG_DCONTEXT* p, int Kind, int c, int Col, int Row) {
   return 0;
 }
 
+// 0 done, 1 damaged data, 2 the stream ended inside the scan.
 int _DecodeScan(GUI_JPEG_DCONTEXT* p, int Kind) {
   int aCol[4], aRowBase[4] = {0, 0, 0, 0};
   int Single = p->NumCompsInScan == 1;
@@ -207,7 +208,7 @@ int _DecodeScan(GUI_JPEG_DCONTEXT* p, int Kind) {
       }
       if (Single) {
         if (_DecodeBlock(p, Kind, p->aCompList[0], m, MCURow)) {
-          return 1;
+          return GUI_JPEG__RanOutOfData(p, 1) ? 2 : 1;
         }
       } else {
         for (int i = 0; i < p->NumCompsInScan; i++) {
@@ -215,7 +216,7 @@ int _DecodeScan(GUI_JPEG_DCONTEXT* p, int Kind) {
           for (int v = 0; v < p->aCompV[c]; v++) {
             for (int h = 0; h < p->aCompH[c]; h++) {
               if (_DecodeBlock(p, Kind, c, aCol[c] + h, aRowBase[c] + v)) {
-                return 1;
+                return GUI_JPEG__RanOutOfData(p, 1) ? 2 : 1;
               }
             }
           }
@@ -223,6 +224,9 @@ int _DecodeScan(GUI_JPEG_DCONTEXT* p, int Kind) {
         }
       }
       p->RestartsLeft--;
+      if (GUI_JPEG__RanOutOfData(p)) {
+        return 2;  // the stream ended inside this scan
+      }
     }
     if (!Single) {
       for (int i = 0; i < p->NumCompsInScan; i++) {
@@ -320,8 +324,16 @@ int GUI_JPEG__DecodeProgressive(GUI_JPEG_DCONTEXT* p) {
   int r;
   while ((r = GUI_JPEG__InitScan(p)) == 0) {
     int Kind = _ScanKind(p);
-    if (Kind < 0 || _DecodeScan(p, Kind)) {
+    if (Kind < 0) {
       return 1;
+    }
+    int rScan = _DecodeScan(p, Kind);
+    if (rScan == 1) {
+      return 1;
+    }
+    if (rScan == 2) {
+      r = 2;  // the stream ended: what the scans decoded is drawn
+      break;
     }
   }
   if (r == 1) {
@@ -337,7 +349,7 @@ int GUI_JPEG__DecodeProgressiveBand(GUI_JPEG_DCONTEXT* p) {
   while (GUI_JPEG__InitScan(p) == 0) {
     int Kind = _ScanKind(p);
     if (Kind < 0 || (Kind == _AC_REFINE && !p->NZMask.p) || _DecodeScan(p, Kind)) {
-      r = 1;
+      r = 1;  // a damaged scan or the stream's end: the band is drawn from what was decoded
       break;
     }
   }

@@ -369,14 +369,14 @@ int _CheckQuantTables(GUI_JPEG_DCONTEXT* p) {
 unsigned _GetOctetSlow(GUI_JPEG_DCONTEXT* p) {
   U8 b, m;
   if (_GetByte(p, &b)) {
-    p->AtMarker = 1;
+    p->AtMarker = p->AtEnd = 1;
     return 0xFF;
   }
   if (b != 0xFF) {
     return b;
   }
   if (_GetByte(p, &m)) {
-    p->AtMarker = 1;
+    p->AtMarker = p->AtEnd = 1;
     return 0xFF;
   }
   if (m == 0) {
@@ -411,6 +411,9 @@ void GUI_JPEG__FillBits(GUI_JPEG_DCONTEXT* p) {
     }
     p->Bits = p->Bits << 8 | b;
     p->NumBits += 8;
+    if (p->AtEnd && p->FillBits < (1 << 20)) {
+      p->FillBits += 8;  // (once above the 64 bits held, the count need not grow further)
+    }
   }
 }
 
@@ -418,6 +421,8 @@ void GUI_JPEG__PrimeBits(GUI_JPEG_DCONTEXT* p) {
   p->Bits = 0;
   p->NumBits = 0;
   p->AtMarker = 0;
+  p->AtEnd = 0;
+  p->FillBits = 0;
 }
 
 int GUI_JPEG__ProcessMarkers(GUI_JPEG_DCONTEXT* p) {
