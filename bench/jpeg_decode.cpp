@@ -120,10 +120,10 @@ void BM_JpegDecodeVsStb_Reference(benchmark::State& State) {
   }
 }
 
-BENCHMARK(BM_JpegDecode)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_JpegDecode_Reference)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_JpegDecodeVsStb)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_JpegDecodeVsStb_Reference)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_JpegDecode);
+BENCHMARK(BM_JpegDecode_Reference);
+BENCHMARK(BM_JpegDecodeVsStb);
+BENCHMARK(BM_JpegDecodeVsStb_Reference);
 
 }  // namespace
 
