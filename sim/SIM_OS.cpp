@@ -197,6 +197,7 @@ void SIM_StartApp(void) {
   HOST_THREAD* pRec = new HOST_THREAD;
   pRec->IsApp = true;
   _SuspendCnt = 0;
+  if (_pfAppTask == SIM__AppMainTask) SIM__AppClearStop();
   _pAppRec = pRec;
   _pApp = pRec;
   pRec->hThread = PLAT_CreateThread(_AppThreadProc, pRec, 0);

@@ -159,14 +159,20 @@ void APP_TickThread(void*) {
   }
 }
 
+// Without its tick event the wait would return at once; the thread then waits out a cycle instead of spinning.
 void APP_ControlThread(void*) {
   while (!APP_StopRequested) {
-    if (OS_EventWait(APP_hTickEvent, 100) == OS_WAIT_TAKEN && !APP_StopRequested) APP_ControlCycle();
+    int r = OS_EventWait(APP_hTickEvent, 100);
+    if (r == OS_WAIT_TAKEN && !APP_StopRequested)
+      APP_ControlCycle();
+    else if (r == OS_WAIT_ERROR)
+      OS_Sleep(100);
   }
 }
 
+// A stop already requested (during start-up) stands: the threads see it and end at once.
 void APP_StartThreads() {
-  APP_StopRequested = 0;
+  APP_CreateKernelObjects();
   if (!_hTickTask) _hTickTask = OS_CreateTask(APP_TickThread, nullptr, "Tick");
   if (!_hControlTask) _hControlTask = OS_CreateTask(APP_ControlThread, nullptr, "Control");
 }

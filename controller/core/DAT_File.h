@@ -38,6 +38,8 @@ int DAT_ApplyImage(const uint8_t* pImage);
 
 // Whole files in memory (header + enciphered image). Load checks header, size and CRC first.
 int DAT_EncodeFile(uint8_t* pFile);  // pFile: DAT_FILE_SIZE bytes; 1 done
+// The file of a given plain image: this controller's header and the image enciphered (pFile: DAT_FILE_SIZE bytes).
+void DAT_EncodeImage(const uint8_t* pImage, uint8_t* pFile);
 int DAT_LoadFunctionDataBytes(const uint8_t* pFile, size_t NumBytes);
 
 // Loads a function-data file (controller path: "M0:\..." or a host path). Quiet 0: a failure is shown to the

@@ -1,5 +1,6 @@
 #include "PATH.h"
 
+#include <cstdio>
 #include <cstring>
 #include <strings.h>
 #include <filesystem>
@@ -53,6 +54,21 @@ int PATH_MakeFolder(const char* sHostPath) {
   std::error_code ec;
   std::filesystem::create_directories(sHostPath, ec);
   return std::filesystem::is_directory(sHostPath, ec) ? 1 : 0;
+}
+
+int PATH_WriteFileWhole(const char* sHostPath, const void* pData, size_t NumBytes) {
+  if (!sHostPath || (!pData && NumBytes)) return 0;
+  std::string tmp = std::string(sHostPath) + ".part";
+  FILE* f = fopen(tmp.c_str(), "wb");
+  if (!f) return 0;
+  bool good = fwrite(pData, 1, NumBytes, f) == NumBytes;
+  good = (fflush(f) == 0) && good;
+  good = (fclose(f) == 0) && good;
+  if (!good || std::rename(tmp.c_str(), sHostPath) != 0) {
+    std::remove(tmp.c_str());
+    return 0;
+  }
+  return 1;
 }
 
 std::vector<std::string> PATH_ListFiles(const char* sHostFolder, const char* sExtension) {

@@ -1,5 +1,6 @@
 // Tick and control cycle with a test clock: input simulation and faults, run order, clock and access countdown.
 #include <atomic>
+#include <chrono>
 #include <thread>
 
 #include "CoreTestSupport.h"
@@ -167,6 +168,41 @@ TEST_F(ControlCycle, MainTaskStartsInOrderAndStopsThroughTheHost) {
   EXPECT_TRUE(CAN_GetNodeState(&CAN_NodeState));
   EXPECT_TRUE(std::filesystem::exists(dir / "docs" / "Intern" / "change.log"));
   UI_StartupDone = 0;
+}
+
+// A stop asked for while the task is still starting must end it; a lost stop shows as GUI passes.
+TEST_F(ControlCycle, StopAskedForDuringStartUpEndsTheTask) {
+  static std::atomic<int> passes;
+  passes = 0;
+  APP_HostHooks.pfDelay = [](int) { std::this_thread::yield(); };
+  APP_UiHooks = {};
+  APP_UiHooks.pfLoadDesign = [] { APP_StopRequested = 1; };
+  APP_UiHooks.pfExecGui = [] {
+    if (++passes > 5) APP_StopRequested = 1;
+  };
+  APP_MainTask();
+  APP_UiHooks = {};
+  UI_StartupDone = 0;
+  EXPECT_EQ(passes, 0);
+}
+
+// Started before its tick event exists, the control thread must wait, not spin: it asks the host for a delay.
+TEST_F(ControlCycle, ControlThreadWithoutItsTickEventWaitsInsteadOfSpinning) {
+  static std::atomic<int> delays;
+  delays = 0;
+  APP_HostHooks.pfDelay = [](int ms) {
+    if (ms > 0) delays++;
+    std::this_thread::yield();
+  };
+  OS_EVENT* saved = APP_hTickEvent;
+  APP_hTickEvent = nullptr;
+  std::thread control(APP_ControlThread, nullptr);
+  auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+  while (delays == 0 && std::chrono::steady_clock::now() < until) std::this_thread::yield();
+  APP_StopRequested = 1;
+  control.join();
+  APP_hTickEvent = saved;
+  EXPECT_GT(delays, 0);
 }
 
 TEST_F(ControlCycle, FactoryResetKeepsABackup) {
