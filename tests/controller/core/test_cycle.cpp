@@ -205,6 +205,52 @@ TEST_F(ControlCycle, ControlThreadWithoutItsTickEventWaitsInsteadOfSpinning) {
   EXPECT_GT(delays, 0);
 }
 
+// The 1-second tick writes the clock under the data mutex: while another thread holds it, the clock stays put.
+TEST_F(ControlCycle, OneSecondTickWaitsForTheDataMutex) {
+  APP_CreateKernelObjects();
+  APP_Tick1s();
+  int64_t before = SYS_ClockSeconds;
+  static std::atomic<int64_t> pcNow;
+  pcNow = gPcSeconds + 3600;
+  APP_HostHooks.pfGetPcTime = [] { return pcNow.load(); };
+  ASSERT_EQ(OS_MutexLock(APP_hDataMutex, OS_INFINITE), OS_WAIT_TAKEN);
+  std::atomic<bool> done{false};
+  std::thread tick([&] {
+    APP_Tick1s();
+    done = true;
+  });
+  auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(100);
+  while (!done && std::chrono::steady_clock::now() < until) std::this_thread::yield();
+  bool ranUnderOurLock = done;
+  int64_t seenUnderLock = SYS_ClockSeconds;
+  OS_MutexUnlock(APP_hDataMutex);
+  tick.join();
+  EXPECT_FALSE(ranUnderOurLock);
+  EXPECT_EQ(seenUnderLock, before);
+  EXPECT_EQ(SYS_ClockSeconds, before + 3600);
+}
+
+// Save requests from another thread while the cycle runs: each is taken once; under the thread sanitizer the flag's
+// read and clear must not race with the request.
+TEST_F(ControlCycle, SaveRequestsFromAnotherThreadAreTaken) {
+  APP_CreateKernelObjects();
+  std::atomic<bool> finished{false};
+  std::atomic<int> served{0};
+  std::thread requester([&] {
+    for (int i = 0; i < 5; i++) {
+      APP_SaveRequested = 1;
+      auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+      while (APP_SaveRequested && std::chrono::steady_clock::now() < until) std::this_thread::yield();
+      if (!APP_SaveRequested) served++;
+    }
+    finished = true;
+  });
+  while (!finished) APP_ControlCycle();
+  requester.join();
+  EXPECT_EQ(served, 5);
+  EXPECT_TRUE(std::filesystem::exists(dir / "docs" / "Intern" / "funktionsdaten.dat"));
+}
+
 TEST_F(ControlCycle, FactoryResetKeepsABackup) {
   IO_Inputs[4].SetParameter(IO_IN_PAR_TYPE, 2, 0);
   FUNKTION_BASIS_PAR* p;
