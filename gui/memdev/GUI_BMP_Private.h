@@ -43,7 +43,7 @@ int GUI_BMP__DecodeRows(const GUI_BMP__INFO* pInfo, GUI_GET_DATA_FUNC* pfGetData
 int GUI_BMP__DecodeRLE(const GUI_BMP__INFO* pInfo, GUI_GET_DATA_FUNC* pfGetData, void* pParam, int RowFirst,
                        int RowLast, int ColFirst, int ColLast, GUI_BMP__ROW_SINK* pfSink, void* pContext);
 
-// Memory form of the readers: the file's own size field bounds every read.
+// Memory form of the readers: the extent that the file's headers describe bounds every read.
 int GUI_BMP__InitMemSource(GUI__MEM_SOURCE* pSrc, const void* pFileData);
 
 // 1 when a picture of this size at x0, y0 (screen) lies within the 16-bit coordinate range.
