@@ -169,12 +169,17 @@ int DAT_ParseHeader(const uint8_t* pHeader, size_t NumBytes) {
   return DAT_OK;
 }
 
+void DAT_SealImage(uint8_t* pImage) {
+  DAT_Store32(pImage, _IMAGE_MAGIC);
+  DAT_Store16(pImage + 4, _IMAGE_VERSION);
+  DAT_Store16(pImage + 6, 0);
+  DAT_Store32(pImage + _CRC_POS, CRC32_Calc(pImage, _CRC_POS));
+}
+
 int DAT_BuildImage(uint8_t* pImage) {
   memset(pImage, 0, DAT_IMAGE_SIZE);
   DAT_WRITER w(pImage, _CRC_POS);
-  w.Put32(_IMAGE_MAGIC);
-  w.Put16(_IMAGE_VERSION);
-  w.Put16(0);
+  w.Pos = DAT_IMAGE_RECORDS;
   IO_ForEachFixedObject(
       [](FUNKTION_BASIS_PAR* p, void* c) {
         DAT_WRITER* pw = static_cast<DAT_WRITER*>(c);
@@ -197,7 +202,7 @@ int DAT_BuildImage(uint8_t* pImage) {
     for (char16_t c : t) w.Put16((uint16_t)c);
   w.Put8(_REC_END);
   if (w.Failed) return 0;
-  DAT_Store32(pImage + _CRC_POS, CRC32_Calc(pImage, _CRC_POS));
+  DAT_SealImage(pImage);
   return 1;
 }
 

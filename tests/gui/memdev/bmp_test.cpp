@@ -309,7 +309,7 @@ TEST_F(BmpTest, MemoryFormIsBoundedByTheHeadersNotTheSizeField) {
   }
   // A run-length file that names neither its data size nor its file size cannot be bounded: refused.
   std::vector<GUI_COLOR> Pal8 = {GUI_RED};
-  auto Rle = MakeBmp(2, 1, 8, 1, Pal8, {2, 0, 0, 1});
+  auto Rle = MakeBmp(2, 1, 8, 1, Pal8, {2, 0, 0, 1}, 1);
   Set32(Rle, 2, 0);
   Set32(Rle, 34, 0);
   EXPECT_EQ(GUI_BMP_Draw(Rle.data(), 0, 0), 1);
