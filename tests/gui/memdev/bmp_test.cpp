@@ -194,8 +194,15 @@ TEST_F(BmpTest, RunLength8EndingEarlyShowsPaletteColourZero) {
   std::vector<GUI_COLOR> Want = {OnDisplay(GUI_BLUE), OnDisplay(GUI_BLUE), OnDisplay(GUI_BLUE), OnDisplay(GUI_BLUE),
                                  OnDisplay(GUI_RED),  OnDisplay(GUI_RED),  OnDisplay(GUI_RED),  OnDisplay(GUI_BLUE)};
   EXPECT_EQ(Shown, Want);
-  // Codes that end before the picture does draw nothing.
-  ExpectRefused(MakeBmp(4, 2, 8, 1, {GUI_BLUE, GUI_RED}, {3, 1, 0, 0}, 2), "run-length data cut short");
+  // Codes that end before the picture does: the failure is reported, the rows completed before stay.
+  ClearDisplay();
+  auto Short = MakeBmp(4, 2, 8, 1, {GUI_BLUE, GUI_RED}, {3, 1, 0, 0}, 2);
+  Source Src;
+  Src.Data = Short;
+  EXPECT_EQ(GUI_BMP_DrawEx(GetData, &Src, 0, 0), 1);
+  Want = {OnDisplay(kBk), OnDisplay(kBk), OnDisplay(kBk), OnDisplay(kBk),
+          OnDisplay(GUI_RED), OnDisplay(GUI_RED), OnDisplay(GUI_RED), OnDisplay(GUI_BLUE)};
+  EXPECT_EQ(Read(0, 0, 4, 2), Want);
 }
 
 TEST_F(BmpTest, ThreePixelWideRowsArePaddedToTwelveBytes) {
