@@ -291,8 +291,10 @@ int DAT_SaveFunctionDataFile(const char* sPath) {
   int ok = DAT_EncodeFile(file.data());
   if (locked) OS_MutexUnlock(APP_hDataMutex);
   if (!ok) return DAT_ERR_WRITE;
-  if (!PATH_WriteFileAtomic(path, file.data(), file.size())) return DAT_ERR_WRITE;
-  return DAT_OK;
+  std::string folder = path;
+  size_t slash = folder.find_last_of('/');
+  if (slash != std::string::npos && slash > 0) PATH_MakeFolder(folder.substr(0, slash).c_str());
+  return PATH_WriteFileAtomic(path, file.data(), file.size()) ? DAT_OK : DAT_ERR_WRITE;
 }
 
 int DAT_GetTmpFilePath(char* pOut, size_t OutSize) { return PATH_Join(APP_UserFolder, "tmp.dat", pOut, OutSize); }
