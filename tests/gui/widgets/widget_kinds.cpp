@@ -3,6 +3,7 @@
 
 #include "BUTTON.h"
 #include "CHECKBOX.h"
+#include "LISTBOX.h"
 #include "PROGBAR.h"
 #include "RADIO.h"
 #include "SCROLLBAR.h"
@@ -20,6 +21,13 @@ WM_HWIN _TextCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, i
 WM_HWIN _RadioCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id,
                          int NumExtraBytes) {
   return RADIO_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, 3, 20, NumExtraBytes);
+}
+
+const char* const _apItems[] = {"One", "Two", "Three", nullptr};
+
+WM_HWIN _ListboxCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id,
+                           int NumExtraBytes) {
+  return LISTBOX_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, _apItems, NumExtraBytes);
 }
 
 } // namespace
@@ -54,6 +62,14 @@ const std::vector<WidgetKind>& AllWidgetKinds() {
                PROGBAR_SetUserData, false,
                {[](WM_HWIN p, int Id) { return PROGBAR_CreateEx(5, 5, 100, 20, p, WM_CF_SHOW, 0, Id); },
                 [](WM_HWIN p, int Id) { return PROGBAR_CreateAsChild(5, 5, 100, 20, p, Id, WM_CF_SHOW); }}),
+      MakeKind("LISTBOX", LISTBOX_CreateIndirect, _ListboxCreateUser, LISTBOX_LockH, LISTBOX_GetUserData,
+               LISTBOX_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return LISTBOX_Create(5, 5, 60, 40, p, WM_CF_SHOW, 0, Id, _apItems); },
+                [](WM_HWIN p, int Id) {
+                  WM_HWIN h = LISTBOX_CreateAsChild(_apItems, p, 5, 5, 60, 40, WM_CF_SHOW);
+                  WM_SetId(h, Id);
+                  return h;
+                }}),
   };
   return s_aKind;
 }
