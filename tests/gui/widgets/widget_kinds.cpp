@@ -3,6 +3,7 @@
 
 #include "BUTTON.h"
 #include "CHECKBOX.h"
+#include "HEADER.h"
 #include "LISTBOX.h"
 #include "PROGBAR.h"
 #include "RADIO.h"
@@ -70,6 +71,11 @@ const std::vector<WidgetKind>& AllWidgetKinds() {
                   WM_SetId(h, Id);
                   return h;
                 }}),
+      MakeKind("HEADER", HEADER_CreateIndirect, HEADER_CreateUser, HEADER_LockH, HEADER_GetUserData,
+               HEADER_SetUserData, false,
+               {[](WM_HWIN p, int Id) { return HEADER_Create(5, 5, 60, 0, p, WM_CF_SHOW, 0, Id); },
+                [](WM_HWIN p, int Id) { return HEADER_CreateIdFirst(5, 5, 60, 20, p, Id, WM_CF_SHOW, 0); },
+                [](WM_HWIN p, int Id) { return HEADER_CreateAttached(p, Id, 0); }}),
   };
   return s_aKind;
 }
