@@ -5,6 +5,7 @@
 #include "CHECKBOX.h"
 #include "HEADER.h"
 #include "LISTBOX.h"
+#include "LISTVIEW.h"
 #include "PROGBAR.h"
 #include "RADIO.h"
 #include "SCROLLBAR.h"
@@ -76,6 +77,11 @@ const std::vector<WidgetKind>& AllWidgetKinds() {
                {[](WM_HWIN p, int Id) { return HEADER_Create(5, 5, 60, 0, p, WM_CF_SHOW, 0, Id); },
                 [](WM_HWIN p, int Id) { return HEADER_CreateIdFirst(5, 5, 60, 20, p, Id, WM_CF_SHOW, 0); },
                 [](WM_HWIN p, int Id) { return HEADER_CreateAttached(p, Id, 0); }}),
+      MakeKind("LISTVIEW", LISTVIEW_CreateIndirect, LISTVIEW_CreateUser, LISTVIEW_LockH, LISTVIEW_GetUserData,
+               LISTVIEW_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return LISTVIEW_CreateEx(5, 5, 80, 60, p, WM_CF_SHOW, 0, Id); },
+                [](WM_HWIN p, int Id) { return LISTVIEW_Create(5, 5, 80, 60, p, Id, WM_CF_SHOW, 0); },
+                [](WM_HWIN p, int Id) { return LISTVIEW_CreateAttached(p, Id, 0); }}),
   };
   return s_aKind;
 }
