@@ -2,6 +2,7 @@
 // positions are only ever measured from the first visible item onwards, so a long list costs no more per
 // paint, selection or scroll than a short one.
 #include <cstring>
+#include <string>
 
 #include "LISTBOX.h"
 #include "SCROLLBAR.h"
@@ -308,7 +309,9 @@ void LISTBOX_AddString(WM_HWIN hObj, const char* s) {
 void LISTBOX_AddStringH(WM_HWIN hObj, GUI_HMEM hString) {
   WM__LockGuard Lock;
   if (hString) {
-    LISTBOX_AddString(hObj, (const char*)GUI_ALLOC_h2p(hString));
+    // Copied first: adding the item allocates, and the block may move meanwhile.
+    std::string Text = WIDGET__Text(hString);
+    LISTBOX_AddString(hObj, Text.c_str());
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include "BUTTON.h"
 #include "CHECKBOX.h"
+#include "DROPDOWN.h"
 #include "HEADER.h"
 #include "LISTBOX.h"
 #include "LISTVIEW.h"
@@ -82,6 +83,14 @@ const std::vector<WidgetKind>& AllWidgetKinds() {
                {[](WM_HWIN p, int Id) { return LISTVIEW_CreateEx(5, 5, 80, 60, p, WM_CF_SHOW, 0, Id); },
                 [](WM_HWIN p, int Id) { return LISTVIEW_Create(5, 5, 80, 60, p, Id, WM_CF_SHOW, 0); },
                 [](WM_HWIN p, int Id) { return LISTVIEW_CreateAttached(p, Id, 0); }}),
+      MakeKind("DROPDOWN", DROPDOWN_CreateIndirect, DROPDOWN_CreateUser, DROPDOWN_LockH, DROPDOWN_GetUserData,
+               DROPDOWN_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return DROPDOWN_Create(5, 5, 80, 60, p, WM_CF_SHOW, 0, Id); },
+                [](WM_HWIN p, int Id) {
+                  WM_HWIN h = DROPDOWN_CreateAsChild(p, 5, 5, 80, 60, WM_CF_SHOW);
+                  WM_SetId(h, Id);
+                  return h;
+                }}),
   };
   return s_aKind;
 }
