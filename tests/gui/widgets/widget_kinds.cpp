@@ -7,6 +7,7 @@
 #include "HEADER.h"
 #include "LISTBOX.h"
 #include "LISTVIEW.h"
+#include "LISTWHEEL.h"
 #include "PROGBAR.h"
 #include "RADIO.h"
 #include "SCROLLBAR.h"
@@ -31,6 +32,11 @@ const char* const _apItems[] = {"One", "Two", "Three", nullptr};
 WM_HWIN _ListboxCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id,
                            int NumExtraBytes) {
   return LISTBOX_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, _apItems, NumExtraBytes);
+}
+
+WM_HWIN _ListwheelCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags,
+                             int Id, int NumExtraBytes) {
+  return LISTWHEEL_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, _apItems, NumExtraBytes);
 }
 
 } // namespace
@@ -88,6 +94,14 @@ const std::vector<WidgetKind>& AllWidgetKinds() {
                {[](WM_HWIN p, int Id) { return DROPDOWN_Create(5, 5, 80, 60, p, WM_CF_SHOW, 0, Id); },
                 [](WM_HWIN p, int Id) {
                   WM_HWIN h = DROPDOWN_CreateAsChild(p, 5, 5, 80, 60, WM_CF_SHOW);
+                  WM_SetId(h, Id);
+                  return h;
+                }}),
+      MakeKind("LISTWHEEL", LISTWHEEL_CreateIndirect, _ListwheelCreateUser, LISTWHEEL_LockH,
+               LISTWHEEL_GetUserData, LISTWHEEL_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return LISTWHEEL_CreateEx(5, 5, 60, 60, p, WM_CF_SHOW, 0, Id, _apItems); },
+                [](WM_HWIN p, int Id) {
+                  WM_HWIN h = LISTWHEEL_CreateAsChild(_apItems, p, 5, 5, 60, 60, WM_CF_SHOW);
                   WM_SetId(h, Id);
                   return h;
                 }}),
