@@ -180,6 +180,71 @@ TEST_F(ListviewTest, FixedColumnsStayAtTheLeftEdge) {
   EXPECT_EQ(r.x0, 2 + 60 - 30);
 }
 
+TEST_F(ListviewTest, ScrollBarsAndColumnWidthsMoveTheView) {
+  WM_HWIN h = Make(30);
+  LISTVIEW_SetAutoScrollV(h, 1);
+  LISTVIEW_SetAutoScrollH(h, 1);
+  EXPECT_EQ(WM_GetScrollbarH(h), 0);
+  WM_HWIN hBar = WM_GetScrollbarV(h);
+  ASSERT_NE(hBar, 0);
+  Heard().clear();
+  SCROLLBAR_SetValue(hBar, 5);
+  EXPECT_EQ(LISTVIEW__Obj(h)->ScrollStateV.Value, 5);
+  EXPECT_EQ(widgettest::HeardCodes(10), std::vector<std::string>{"7:10"});
+  GUI_RECT r;
+  LISTVIEW_GetItemRect(h, 0, 5, &r);
+  EXPECT_EQ(r.y0, 2 + HEADER_GetHeight(LISTVIEW_GetHeader(h)));
+  LISTVIEW_SetColumnWidth(h, 2, 300); // the header reports the change: the bar appears
+  EXPECT_NE(WM_GetScrollbarH(h), 0);
+  EXPECT_EQ(LISTVIEW__Obj(h)->ScrollStateH.NumItems, 60 + 50 + 300);
+  SCROLLBAR_SetValue(WM_GetScrollbarH(h), 40);
+  EXPECT_EQ(HEADER__Obj(LISTVIEW_GetHeader(h))->ScrollPos, 40) << "the header scrolls along";
+}
+
+TEST_F(ListviewTest, ColumnsAndRowsGrowTogether) {
+  WM_HWIN h = Make(3);
+  EXPECT_EQ(LISTVIEW_AddColumn(h, 30, "New", 0), 0);
+  EXPECT_EQ(LISTVIEW_GetItemTextLen(h, 3, 2), 0u);
+  LISTVIEW_SetItemText(h, 3, 2, "cell");
+  EXPECT_EQ(Text(h, 3, 2), "cell");
+  const char* apShort[] = {"only", nullptr};
+  EXPECT_EQ(LISTVIEW_AddRow(h, apShort), 0);
+  EXPECT_EQ(Text(h, 0, 3), "only");
+  EXPECT_EQ(Text(h, 1, 3), "") << "cells after a null entry stay empty";
+  LISTVIEW_SetUserDataRow(h, 1, 77);
+  EXPECT_EQ(LISTVIEW_GetUserDataRow(h, 1), 77u);
+  // No memory for a cell: the row stays without cells, nothing leaks.
+  I32 Used = GUI_ALLOC_GetNumUsedBlocks();
+  GUI_ALLOC__FailNth(4);
+  EXPECT_EQ(LISTVIEW_AddRow(h, apShort), 1);
+  GUI_ALLOC__FailNth(0);
+  EXPECT_EQ(LISTVIEW_GetNumRows(h), 5u);
+  EXPECT_EQ(Text(h, 0, 4), "");
+  LISTVIEW_DeleteRow(h, 4);
+  WM_Exec();
+  EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), Used);
+}
+
+TEST_F(ListviewTest, DisplayAndStorageIndexesUnderASort) {
+  WM_HWIN h = Make(4);
+  LISTVIEW_SetCompareFunc(h, 1, LISTVIEW_CompareDec);
+  LISTVIEW_SetSort(h, 1, 0); // 3, 2, 1, 0
+  LISTVIEW_SetSelUnsorted(h, 1);
+  EXPECT_EQ(LISTVIEW_GetSel(h), 2);
+  EXPECT_EQ(LISTVIEW_GetSelUnsorted(h), 1);
+  LISTVIEW_SetItemText(h, 0, 0, "top");
+  char ac[8];
+  LISTVIEW_GetItemTextUnsorted(h, 0, 3, ac, sizeof(ac));
+  EXPECT_STREQ(ac, "top") << "display row 0 is storage row 3";
+  LISTVIEW_SetItemTextUnsorted(h, 1, 0, "9");
+  WM_Exec();
+  EXPECT_EQ(Text(h, 0, 0), "r0") << "an edited storage row sorts again";
+  EXPECT_EQ(LISTVIEW_GetSelUnsorted(h), 1);
+  LISTVIEW_DisableRow(h, 0);
+  LISTVIEW_SetSelUnsorted(h, 0);
+  EXPECT_EQ(LISTVIEW_GetSelUnsorted(h), 1) << "a disabled row is not selected";
+}
+
 // Paint cost does not grow with the rows: the same cells are drawn for 100 and for 10,000 rows.
 std::set<std::pair<int, int>> s_Cells;
 int _Counting(const WIDGET_ITEM_DRAW_INFO* pInfo) {
