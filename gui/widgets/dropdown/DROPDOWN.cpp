@@ -227,7 +227,7 @@ void DROPDOWN_DeleteItem(WM_HWIN hObj, unsigned Index) {
   LISTBOX_DeleteItem(DROPDOWN__Obj(hObj)->hListWin, Index);
   DROPDOWN_OBJ* pObj = DROPDOWN__Obj(hObj);
   if (pObj->Sel >= _NumItems(hObj)) { // the selection never names a missing item
-    pObj->Sel = (I16)(_NumItems(hObj) - 1);
+    pObj->Sel = _NumItems(hObj) - 1;
   }
   WM_InvalidateWindow(hObj);
 }
@@ -295,7 +295,7 @@ void DROPDOWN_SetSel(WM_HWIN hObj, int Sel) {
     Sel = -1;
   }
   if (pObj->Sel != Sel) {
-    pObj->Sel = (I16)Sel;
+    pObj->Sel = Sel;
     WM_InvalidateWindow(hObj);
     WM_NotifyParent(hObj, WM_NOTIFICATION_SEL_CHANGED);
   }

@@ -441,7 +441,7 @@ void LISTBOX_SetSel(WM_HWIN hObj, int Index) {
   if (Old == Index) {
     return;
   }
-  pObj->Sel = (I16)Index;
+  pObj->Sel = Index;
   if (LISTBOX__Update(hObj)) {
     WM_InvalidateWindow(hObj);
   } else {

@@ -4,7 +4,7 @@
 #include <set>
 
 #include "LISTBOX.h"
-#include "widget_support.h"
+#include "large_heap.h"
 
 namespace {
 
@@ -300,6 +300,22 @@ TEST_F(ListboxTest, ColoursAndDefaultsGuardTheirIndexes) {
   EXPECT_EQ(LISTBOX_GetSel(h2), -1);
   EXPECT_EQ(LISTBOX_GetSel(0), -1);
   EXPECT_EQ(LISTBOX_GetFont(0), nullptr);
+}
+
+using ListboxLongTest = WithLargeHeap<ListboxTest>;
+
+TEST_F(ListboxLongTest, SelectionsBeyondItem32767StayPositive) {
+  WM_HWIN h = Make();
+  for (int i = 10; i < 40000; i++) {
+    LISTBOX_AddString(h, "x");
+  }
+  ASSERT_EQ(LISTBOX_GetNumItems(h), 40000);
+  LISTBOX_SetAutoScrollV(h, 1);
+  LISTBOX_SetSel(h, 39000);
+  EXPECT_EQ(LISTBOX_GetSel(h), 39000);
+  EXPECT_EQ(WM_GetScrollPosV(h), 39000 - 6 + 1);
+  LISTBOX_DeleteItem(h, 0);
+  EXPECT_EQ(LISTBOX_GetSel(h), 38999);
 }
 
 // Unselected, selected with and without focus, disabled, multi-selection with its focus rectangle, and a

@@ -4,7 +4,7 @@
 #include <set>
 
 #include "LISTVIEW.h"
-#include "widget_support.h"
+#include "large_heap.h"
 
 namespace {
 
@@ -254,24 +254,7 @@ int _Counting(const WIDGET_ITEM_DRAW_INFO* pInfo) {
   return LISTVIEW_OwnerDraw(pInfo);
 }
 
-// Ten thousand rows need more blocks than the built-in heap has handles for: a larger heap here.
-void _ConfigLargeHeap(void) {
-  GUI_ALLOC_SetAvBlockSize(32);
-  GUI_ALLOC_AssignMemory(nullptr, 16 << 20);
-}
-const GUI_CONFIG_API _LargeHeap = {_ConfigLargeHeap, nullptr};
-
-class ListviewLongTest : public ListviewTest {
-protected:
-  void SetUp() override {
-    GUI_SetConfigAPI(&_LargeHeap);
-    ListviewTest::SetUp();
-  }
-  void TearDown() override {
-    ListviewTest::TearDown();
-    GUI_SetConfigAPI(nullptr);
-  }
-};
+using ListviewLongTest = WithLargeHeap<ListviewTest>;
 
 TEST_F(ListviewLongTest, PaintingALongListDrawsOnlyTheVisibleRows) {
   size_t aDrawn[2];
