@@ -178,6 +178,14 @@ TEST_F(ListviewTest, FixedColumnsStayAtTheLeftEdge) {
   GUI_RECT r;
   LISTVIEW_GetItemRect(h, 1, 0, &r);
   EXPECT_EQ(r.x0, 2 + 60 - 30);
+  // A click takes the column drawn under the pointer: the fixed one covers the scrolled column 1.
+  int y = 2 + HEADER_GetHeight(LISTVIEW_GetHeader(h)) + 3;
+  Press(40, y);
+  Release(40, y);
+  EXPECT_EQ(LISTVIEW_GetSelCol(h), 0);
+  Press(70, y);
+  Release(70, y);
+  EXPECT_EQ(LISTVIEW_GetSelCol(h), 1);
 }
 
 TEST_F(ListviewTest, ScrollBarsAndColumnWidthsMoveTheView) {
