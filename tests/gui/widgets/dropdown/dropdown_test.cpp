@@ -62,6 +62,12 @@ TEST_F(DropdownTest, ClickingAnItemSelectsItAndTheListCloses) {
   EXPECT_EQ(DROPDOWN_GetListbox(h), 0) << "the focus came back: the list is gone";
   EXPECT_FALSE(WM_IsWindow(hList));
   EXPECT_TRUE(WM_HasFocus(h));
+  Press(30, 15); // opens
+  Release(30, 15);
+  ASSERT_NE(DROPDOWN_GetListbox(h), 0);
+  Press(30, 15); // a press on the field of an open list closes it
+  Release(30, 15);
+  EXPECT_EQ(DROPDOWN_GetListbox(h), 0);
 }
 
 TEST_F(DropdownTest, KeysOpenChooseAndSelectByLetter) {
