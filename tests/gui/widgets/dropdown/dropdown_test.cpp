@@ -98,6 +98,7 @@ TEST_F(DropdownTest, KeysOpenChooseAndSelectByLetter) {
 }
 
 TEST_F(DropdownTest, IndexesBuffersAndDisabledItems) {
+  I32 Used = GUI_ALLOC_GetNumUsedBlocks();
   WM_HWIN h = Make();
   char ac[4] = {'z', 'z', 'z', 'z'};
   EXPECT_EQ(DROPDOWN_GetItemText(h, 0, ac, 4), 0);
@@ -122,6 +123,7 @@ TEST_F(DropdownTest, IndexesBuffersAndDisabledItems) {
   EXPECT_EQ(LISTBOX_GetNumItems(DROPDOWN_GetListbox(h)), 7);
   WM_DeleteWindow(h); // the open list goes with it
   WM_Exec();
+  EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), Used);
   EXPECT_EQ(GUI_ALLOC__Check(), 0);
 }
 

@@ -285,10 +285,31 @@ TEST_F(ListviewLongTest, PaintingALongListDrawsOnlyTheVisibleRows) {
   EXPECT_LE(aDrawn[0], 4u * 9) << "three columns and the area right of them, for the rows that show";
 }
 
+
 const GUI_COLOR _aBmColors[] = {0x0000FF, 0x00C000};
 const GUI_PALETTE _BmPal = {2, 0, _aBmColors};
 const U8 _acBm[] = {0xF0, 0x90, 0x90, 0xF0};
 const GUI_BITMAP _Bm = {4, 4, 1, 1, _acBm, &_BmPal, nullptr};
+
+TEST_F(ListviewTest, DeletingGivesBackCellsInfosAndTheSortTable) {
+  WM_DeleteWindow(Make(1));
+  WM_Exec();
+  I32 Used = GUI_ALLOC_GetNumUsedBlocks();
+  WM_HWIN h = Make(20);
+  LISTVIEW_SetItemBkColor(h, 0, 3, 1, 0x00FF00);
+  LISTVIEW_SetItemBitmap(h, 2, 4, 0, 0, &_Bm);
+  LISTVIEW_SetCompareFunc(h, 0, LISTVIEW_CompareText);
+  LISTVIEW_SetSort(h, 0, 0);
+  LISTVIEW_SetAutoScrollV(h, 1);
+  WM_Exec();
+  LISTVIEW_DeleteColumn(h, 0); // with a cell info and the sort column
+  EXPECT_EQ(LISTVIEW__Obj(h)->SortIndex, -1);
+  WM_Exec();
+  WM_DeleteWindow(h);
+  WM_Exec();
+  EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), Used);
+  EXPECT_EQ(GUI_ALLOC__Check(), 0);
+}
 
 // Selected with and without focus, a disabled row, grid lines, cell colours, a cell bitmap, a sort arrow
 // and both scroll bars; classic and flexible looks.

@@ -188,6 +188,16 @@ TEST_F(ListwheelTest, AVelocityRunStartsWhereTheWheelStands) {
   EXPECT_GT(Pos(), 100) << "no jump back to where an earlier run began";
 }
 
+TEST_F(ListwheelTest, DeletingAMovingWheelGivesEveryBlockBack) {
+  I32 Used = GUI_ALLOC_GetNumUsedBlocks();
+  WM_HWIN h2 = LISTWHEEL_CreateUser(100, 10, 60, 60, hParent, WM_CF_SHOW, 0, 7, apText, 0);
+  LISTWHEEL_SetVelocity(h2, 200);
+  Advance(50);
+  WM_DeleteWindow(h2);
+  Advance(50); // no timer of the deleted wheel runs
+  EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), Used);
+}
+
 TEST_F(ListwheelTest, Golden) {
   LISTWHEEL_SetSel(h, 2);
   LISTWHEEL_SetPos(h, 2);
