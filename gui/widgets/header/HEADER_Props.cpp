@@ -61,7 +61,8 @@ void HEADER_AddItem(WM_HWIN hObj, int Width, const char* s, int Align) {
   if (GUI_ARRAY_AddItem(hColumns, nullptr, Size)) {
     return;
   }
-  HEADER_COLUMN* pCol = (HEADER_COLUMN*)GUI_ALLOC_h2p(GUI_ARRAY_GethItem(hColumns, (U32)GUI_ARRAY_GetNumItems(hColumns) - 1));
+  HEADER_COLUMN* pCol =
+      (HEADER_COLUMN*)GUI_ALLOC_h2p(GUI_ARRAY_GethItem(hColumns, (U32)GUI_ARRAY_GetNumItems(hColumns) - 1));
   memset(pCol, 0, (size_t)Size);
   pCol->Width = Width;
   pCol->Align = (I16)Align;

@@ -286,7 +286,8 @@ void LISTVIEW__InvalidateRow(WM_HWIN hObj, int DisplayRow) {
   GUI_RECT r;
   WM_GetInsideRectExScrollbar(hObj, &r);
   int Dist = LISTVIEW__RowDistY(hObj);
-  int y = pObj->Widget.pEffect->EffectSize + LISTVIEW__HeaderHeight(hObj) + (DisplayRow - pObj->ScrollStateV.Value) * Dist;
+  int y =
+      pObj->Widget.pEffect->EffectSize + LISTVIEW__HeaderHeight(hObj) + (DisplayRow - pObj->ScrollStateV.Value) * Dist;
   r.y0 = (I16)y;
   r.y1 = (I16)(y + Dist - 1);
   WM_InvalidateRect(hObj, &r);

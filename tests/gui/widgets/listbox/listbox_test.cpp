@@ -8,7 +8,8 @@
 
 namespace {
 
-const char* const apText[] = {"Alpha", "beta", "Gamma", "Delta", "Epsilon", "Zeta", "Eta", "Theta", "Iota", "Kappa", nullptr};
+const char* const apText[] = {"Alpha", "beta",  "Gamma", "Delta", "Epsilon", "Zeta",
+                              "Eta",   "Theta", "Iota",  "Kappa", nullptr};
 
 class ListboxTest : public WidgetTest {
 protected:
