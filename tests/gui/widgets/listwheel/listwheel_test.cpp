@@ -180,6 +180,20 @@ TEST_F(ListwheelTest, APressStopsTheMotionAndMovesGiveWayToNothing) {
   EXPECT_EQ(SnapOffset(), 0);
 }
 
+TEST_F(ListwheelTest, AHugeVelocityRunsWithoutOverflow) {
+  LISTWHEEL_SetVelocity(h, 2000000000);
+  for (int i = 0; i < 40; i++) {
+    Advance(1000);
+    ASSERT_GE(Pos(), 0);
+    ASSERT_LT(Pos(), 200);
+  }
+  LISTWHEEL_SetVelocity(h, 0); // a run of no speed snaps at once
+  for (int i = 0; i < 10; i++) {
+    Advance(25);
+  }
+  EXPECT_EQ(SnapOffset(), 0);
+}
+
 TEST_F(ListwheelTest, AVelocityRunStartsWhereTheWheelStands) {
   LISTWHEEL_SetPos(h, 5); // Pos 140; the last free run began at 40
   LISTWHEEL_SetVelocity(h, -100);
