@@ -143,10 +143,12 @@ void _OnTimerFree(WM_HWIN hObj) {
   long long V = pObj->Velocity, Decel = pObj->Props.Deceleration > 0 ? pObj->Props.Deceleration : 15;
   if (t < (V < 0 ? -V : V) * 100 / Decel) {
     long long Sign = V > 0 ? 1 : -1;
-    int s = (int)((t * V - (Sign * t * t * Decel) / 200) / 100);
-    if (_Abs(s - pObj->sLast) >= SNAP_STEP || !s) { // still running fast enough: no snap yet
+    long long s = (t * V - (Sign * t * t * Decel) / 200) / 100;
+    long long Step = s - pObj->sLast;
+    if (Step >= SNAP_STEP || Step <= -SNAP_STEP || !s) { // still running fast enough: no snap yet
       pObj->sLast = s;
-      _SetPos(hObj, pObj->PosRelease + s);
+      long long T = pObj->TotalHeight > 0 ? pObj->TotalHeight : 1;
+      _SetPos(hObj, (int)(((pObj->PosRelease + s) % T + T) % T));
       _StartTimer(hObj);
       return;
     }
