@@ -41,6 +41,13 @@ TEST_F(ListviewTest, LayoutFillsTheParentAndRowsFollowFontGridAndHeight) {
   EXPECT_EQ(WM_GetWindowSizeY(h), 160);
   LISTVIEW_AddColumn(h, 40, "A", -1);
   EXPECT_EQ(LISTVIEW_GetTextAlign(h, 0), 14);
+  LISTVIEW_SetColumnWidth(h, 0, 0x7FFFFFFF); // cut: sums of positions cannot overflow
+  EXPECT_EQ(HEADER_GetItemWidth(LISTVIEW_GetHeader(h), 0), 0x7FFF);
+  LISTVIEW_SetRowHeight(h, 0x7FFFFFFF);
+  EXPECT_EQ(LISTVIEW__RowDistY(h), 0x7FFF);
+  LISTVIEW_AddRow(h, nullptr);
+  WM_Exec(); // paints and ends
+  LISTVIEW_SetRowHeight(h, 0);
   EXPECT_EQ(LISTVIEW_GetTextAlign(h, 1), -1);
   LISTVIEW_SetGridVis(h, 1);
   EXPECT_EQ(LISTVIEW__RowDistY(h), GUI_GetYDistOfFont(&GUI_Font13) + 1);
