@@ -8,6 +8,7 @@
 #include "SCROLLBAR.h"
 #include "SLIDER.h"
 #include "TEXT.h"
+#include "TREEVIEW.h"
 
 namespace {
 
@@ -54,6 +55,9 @@ const std::vector<WidgetKind>& AllWidgetKinds() {
                PROGBAR_SetUserData, false,
                {[](WM_HWIN p, int Id) { return PROGBAR_CreateEx(5, 5, 100, 20, p, WM_CF_SHOW, 0, Id); },
                 [](WM_HWIN p, int Id) { return PROGBAR_CreateAsChild(5, 5, 100, 20, p, Id, WM_CF_SHOW); }}),
+      MakeKind("TREEVIEW", TREEVIEW_CreateIndirect, TREEVIEW_CreateUser, TREEVIEW_LockH, TREEVIEW_GetUserData,
+               TREEVIEW_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return TREEVIEW_CreateEx(5, 5, 100, 60, p, WM_CF_SHOW, 0, Id); }}),
   };
   return s_aKind;
 }
