@@ -3,6 +3,7 @@
 
 #include "BUTTON.h"
 #include "CHECKBOX.h"
+#include "MULTIPAGE.h"
 #include "PROGBAR.h"
 #include "RADIO.h"
 #include "SCROLLBAR.h"
@@ -58,6 +59,10 @@ const std::vector<WidgetKind>& AllWidgetKinds() {
       MakeKind("TREEVIEW", TREEVIEW_CreateIndirect, TREEVIEW_CreateUser, TREEVIEW_LockH, TREEVIEW_GetUserData,
                TREEVIEW_SetUserData, true,
                {[](WM_HWIN p, int Id) { return TREEVIEW_CreateEx(5, 5, 100, 60, p, WM_CF_SHOW, 0, Id); }}),
+      MakeKind("MULTIPAGE", MULTIPAGE_CreateIndirect, MULTIPAGE_CreateUser, MULTIPAGE_LockH, MULTIPAGE_GetUserData,
+               MULTIPAGE_SetUserData, false,
+               {[](WM_HWIN p, int Id) { return MULTIPAGE_CreateEx(5, 5, 100, 60, p, WM_CF_SHOW, 0, Id); },
+                [](WM_HWIN p, int Id) { return MULTIPAGE_CreateAsChild(5, 5, 100, 60, p, Id, WM_CF_SHOW, 8); }}),
   };
   return s_aKind;
 }
