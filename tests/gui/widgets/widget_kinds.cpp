@@ -3,6 +3,7 @@
 
 #include "BUTTON.h"
 #include "CHECKBOX.h"
+#include "ICONVIEW.h"
 #include "MULTIPAGE.h"
 #include "PROGBAR.h"
 #include "RADIO.h"
@@ -22,6 +23,11 @@ WM_HWIN _TextCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, i
 WM_HWIN _RadioCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id,
                          int NumExtraBytes) {
   return RADIO_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, 3, 20, NumExtraBytes);
+}
+
+WM_HWIN _IconviewCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id,
+                            int NumExtraBytes) {
+  return ICONVIEW_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, 20, 20, NumExtraBytes);
 }
 
 } // namespace
@@ -63,6 +69,9 @@ const std::vector<WidgetKind>& AllWidgetKinds() {
                MULTIPAGE_SetUserData, false,
                {[](WM_HWIN p, int Id) { return MULTIPAGE_CreateEx(5, 5, 100, 60, p, WM_CF_SHOW, 0, Id); },
                 [](WM_HWIN p, int Id) { return MULTIPAGE_CreateAsChild(5, 5, 100, 60, p, Id, WM_CF_SHOW, 8); }}),
+      MakeKind("ICONVIEW", ICONVIEW_CreateIndirect, _IconviewCreateUser, ICONVIEW_LockH, ICONVIEW_GetUserData,
+               ICONVIEW_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return ICONVIEW_CreateEx(5, 5, 100, 60, p, WM_CF_SHOW, 2, Id, 30, 30); }}),
   };
   return s_aKind;
 }
