@@ -4,6 +4,7 @@
 #include "BUTTON.h"
 #include "CHECKBOX.h"
 #include "ICONVIEW.h"
+#include "KNOB.h"
 #include "MULTIPAGE.h"
 #include "PROGBAR.h"
 #include "RADIO.h"
@@ -28,6 +29,11 @@ WM_HWIN _RadioCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, 
 WM_HWIN _IconviewCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id,
                             int NumExtraBytes) {
   return ICONVIEW_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, 20, 20, NumExtraBytes);
+}
+
+WM_HWIN _KnobCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int, int Id,
+                        int NumExtraBytes) {
+  return KNOB_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, Id, NumExtraBytes);
 }
 
 } // namespace
@@ -72,6 +78,8 @@ const std::vector<WidgetKind>& AllWidgetKinds() {
       MakeKind("ICONVIEW", ICONVIEW_CreateIndirect, _IconviewCreateUser, ICONVIEW_LockH, ICONVIEW_GetUserData,
                ICONVIEW_SetUserData, true,
                {[](WM_HWIN p, int Id) { return ICONVIEW_CreateEx(5, 5, 100, 60, p, WM_CF_SHOW, 2, Id, 30, 30); }}),
+      MakeKind("KNOB", KNOB_CreateIndirect, _KnobCreateUser, KNOB_LockH, KNOB_GetUserData, KNOB_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return KNOB_Create(5, 5, 40, 40, p, WM_CF_SHOW, Id); }}),
   };
   return s_aKind;
 }
