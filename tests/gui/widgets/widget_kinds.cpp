@@ -4,6 +4,7 @@
 #include "BUTTON.h"
 #include "CHECKBOX.h"
 #include "ICONVIEW.h"
+#include "IMAGE.h"
 #include "KNOB.h"
 #include "MULTIPAGE.h"
 #include "PROGBAR.h"
@@ -80,6 +81,8 @@ const std::vector<WidgetKind>& AllWidgetKinds() {
                {[](WM_HWIN p, int Id) { return ICONVIEW_CreateEx(5, 5, 100, 60, p, WM_CF_SHOW, 2, Id, 30, 30); }}),
       MakeKind("KNOB", KNOB_CreateIndirect, _KnobCreateUser, KNOB_LockH, KNOB_GetUserData, KNOB_SetUserData, true,
                {[](WM_HWIN p, int Id) { return KNOB_Create(5, 5, 40, 40, p, WM_CF_SHOW, Id); }}),
+      MakeKind("IMAGE", IMAGE_CreateIndirect, IMAGE_CreateUser, IMAGE__LockH, IMAGE_GetUserData, IMAGE_SetUserData,
+               false, {[](WM_HWIN p, int Id) { return IMAGE_CreateEx(5, 5, 40, 40, p, WM_CF_SHOW, 0, Id); }}),
   };
   return s_aKind;
 }
