@@ -34,6 +34,7 @@ void _UpdateScrollbars(WM_HWIN hObj) {
         Sum += TREEVIEW__GetItemHeight(hObj, hItem);
         n++;
       }
+      pObj = _Obj(hObj); // the item routine that measured the rows may have allocated
       V.NumItems = pObj->NumShown + 1;
       V.PageSize = pObj->NumShown > 1 ? n : 0;
     } else {
@@ -95,18 +96,19 @@ bool _ScrollIntoView(WM_HWIN hObj, int s) {
   if (s < F) {
     F = s;
   } else {
-    int y = 0;
-    GUI_HMEM hF = _ShownAt(pObj, F);
-    for (GUI_HMEM x = hF; x && _ShownIndex(pObj, x) < s; x = TREEVIEW__NextShown(x)) {
-      y += TREEVIEW__GetItemHeight(hObj, x);
+    int y = 0, NumShown = pObj->NumShown;
+    GUI_HMEM hF = _ShownAt(pObj, F), hItem = hF;
+    for (int i = F; hItem && i < s; i++, hItem = TREEVIEW__NextShown(hItem)) {
+      y += TREEVIEW__GetItemHeight(hObj, hItem);
     }
-    int hItem = TREEVIEW__GetItemHeight(hObj, _ShownAt(pObj, s));
-    while (y + hItem > h && F < s && F < pObj->NumShown - 1) {
+    int hRow = hItem ? TREEVIEW__GetItemHeight(hObj, hItem) : 0;
+    while (y + hRow > h && F < s && F < NumShown - 1) {
       y -= TREEVIEW__GetItemHeight(hObj, hF);
       hF = TREEVIEW__NextShown(hF);
       F++;
     }
   }
+  pObj = _Obj(hObj);
   pObj->ScrollStateV.Value = F;
   if (F != F0) {
     WIDGET__SetScrollState(hObj, &pObj->ScrollStateV, nullptr);

@@ -1,6 +1,7 @@
 // TREEVIEW: the built-in images, the item sizes, the drawing record of a shown item and the painting of the
 // rows through the item drawing routine.
 #include <cstring>
+#include <string>
 
 #include "TREEVIEW.h"
 
@@ -286,6 +287,9 @@ void TREEVIEW__Paint(WM_HWIN hObj) {
       WM_SetUserClipRect(&rClip);
       TREEVIEW_ITEM_DRAW_RECORD Rec;
       _BuildRecord(hObj, hItem, x0, rRow.y0, rRow.y1, &Rec);
+      // The text is copied: an item routine may allocate, and the item's block may move meanwhile.
+      std::string Text = Rec.pText;
+      Rec.pText = Text.c_str();
       WIDGET_ITEM_DRAW_INFO Info = {hObj, 0, 0, 0, x0, rRow.y0, x1, rRow.y1, &Rec};
       WIDGET_DRAW_ITEM_FUNC* pf = _Obj(hObj)->pfDrawItem;
       for (int Cmd : {WIDGET_ITEM_DRAW_BACKGROUND, WIDGET_ITEM_DRAW_TEXT, TREEVIEW_ITEM_DRAW_LINES}) {
