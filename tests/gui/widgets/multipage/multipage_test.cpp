@@ -179,6 +179,29 @@ TEST_F(MultipageTest, FlexibleSkinTurnsTheClientWhiteForGood) {
   EXPECT_EQ(Props.BkColor, 0xFFFFFFu);
 }
 
+// The flexible look lays right-aligned tabs from the right end, tab 0 rightmost, and its hit test follows;
+// rotated tabs are hit along y.
+TEST_F(MultipageTest, HitTestsFollowTheLayoutOfEachLook) {
+  WM_HWIN h = Make(0, 0, 200, 100, 0, 3);
+  MULTIPAGE_SetAlign(h, MULTIPAGE_ALIGN_RIGHT);
+  MULTIPAGE_SetSkin(h, MULTIPAGE_DrawSkinFlex);
+  MULTIPAGE_OBJ* p = MULTIPAGE__Obj(h);
+  EXPECT_EQ(p->Props.pfGetTabIndex(h, 195, 8), 0);
+  int w0 = MULTIPAGE__GetTabWidth(p, 0), w1 = MULTIPAGE__GetTabWidth(p, 1);
+  EXPECT_EQ(p->Props.pfGetTabIndex(h, 199 - w0 - w1 / 2, 8), 1);
+  EXPECT_EQ(p->Props.pfGetTabIndex(h, 20, 8), -1);
+  EXPECT_EQ(p->Props.pfGetTabIndex(h, 195, 60), -1) << "below the row";
+  MULTIPAGE_SetSkinClassic(h);
+  EXPECT_EQ(p->Props.pfGetTabIndex(h, 200 - w0 - w1 - MULTIPAGE__GetTabWidth(p, 2) + 3, 8), 0)
+      << "the classic look keeps tab 0 at the left of its group";
+  WM_HWIN hRot = Make(0, 0, 120, 160, MULTIPAGE_CF_ROTATE_CW, 2);
+  Heard().clear();
+  Press(115, 3 + MULTIPAGE__GetTabWidth(MULTIPAGE__Obj(hRot), 0));
+  Release(115, 3 + MULTIPAGE__GetTabWidth(MULTIPAGE__Obj(hRot), 0));
+  EXPECT_EQ(MULTIPAGE_GetSelection(hRot), 1);
+  EXPECT_EQ(Heard(), (std::vector<std::string>{"9:5", "9:1", "9:2"}));
+}
+
 // Every alignment, rotated or not, with a disabled page and a bitmap tab, in one look.
 class MultipageGolden : public MultipageTest, public testing::WithParamInterface<bool> {};
 

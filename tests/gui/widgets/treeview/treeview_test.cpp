@@ -200,6 +200,42 @@ TEST_F(TreeviewTest, ScrollsTheSelectionIntoViewAndFollowsItsScrollBar) {
   EXPECT_EQ(WM_GetScrollbarV(h), 0);
 }
 
+// An item routine sees each shown row as background, text, lines, then the button and the item image; the
+// heights it answers lay the rows out.
+std::vector<std::pair<int, int>> g_Drawn;
+
+int RecordingDraw(const WIDGET_ITEM_DRAW_INFO* pInfo) {
+  if (pInfo->Cmd == TREEVIEW_ITEM_GET_YSIZE) {
+    return 20;
+  }
+  if (pInfo->p) {
+    g_Drawn.push_back({pInfo->Cmd, pInfo->Cmd == WIDGET_ITEM_DRAW_BITMAP ? pInfo->ItemIndex : pInfo->y0});
+  }
+  return TREEVIEW_OwnerDraw(pInfo);
+}
+
+TEST_F(TreeviewTest, TheItemRoutineDrawsEveryRowInItsOrder) {
+  WM_HWIN h = TREEVIEW_CreateEx(10, 10, 150, 44, hParent, WM_CF_SHOW, 0, 7);
+  GUI_HMEM A = TREEVIEW_InsertItem(h, 1, 0, 0, "A");
+  TREEVIEW_InsertItem(h, 0, A, TREEVIEW_INSERT_FIRST_CHILD, "a");
+  TREEVIEW_InsertItem(h, 0, A, TREEVIEW_INSERT_BELOW, "B");
+  TREEVIEW_SetOwnerDraw(h, RecordingDraw);
+  WM_Exec();
+  g_Drawn.clear();
+  WM_InvalidateWindow(h);
+  WM_Exec();
+  // Rows 20 high from the inside top (y 2): A (a collapsed node with a child: button 3, image 0) and B (a
+  // leaf: image 2); the third row would start below the inside area.
+  EXPECT_EQ(g_Drawn, (std::vector<std::pair<int, int>>{{5, 2}, {18, 2}, {20, 2}, {6, 3}, {6, 0},
+                                                       {5, 22}, {18, 22}, {20, 22}, {6, 2}}));
+  TREEVIEW_ITEM_Expand(A);
+  TREEVIEW_SetOwnerDraw(h, nullptr);
+  WM_Exec();
+  TREEVIEW_OBJ* p = TREEVIEW_LockH(h);
+  EXPECT_EQ(p->TotalHeight, 3 * 16) << "the default routine's rows";
+  GUI_ALLOC_UnlockH(&p);
+}
+
 // The visible order of random trees against a model: a flat pre-order list of (id, level, node, expanded),
 // with detached subtrees kept as lists of their own.
 struct ModelItem {
