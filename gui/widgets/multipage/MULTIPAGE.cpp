@@ -158,7 +158,6 @@ WM_HWIN MULTIPAGE_CreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hPare
   WM_HWIN hObj =
       WIDGET__CreateUser(&MULTIPAGE__Type, x0, y0, xSize, ySize, hParent, (U32)WinFlags, Id, NumExtraBytes);
   if (!hObj) {
-    GUI_ErrorOut("MULTIPAGE_Create failed");
     return 0;
   }
   MULTIPAGE_OBJ* pObj = MULTIPAGE__Obj(hObj);

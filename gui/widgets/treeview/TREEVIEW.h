@@ -69,8 +69,8 @@ struct TREEVIEW_ITEM_OBJ {
 struct TREEVIEW_ITEM_INFO {
   int IsNode;
   int IsExpanded;
-  int HasLines; // = 1 - IsNode (the item is a leaf)
-  int HasRowSelect; // = IsExpanded
+  int IsLeaf; // 1 - IsNode
+  int IsOpen; // the same as IsExpanded
   int Level;
 };
 

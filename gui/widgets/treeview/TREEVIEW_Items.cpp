@@ -492,7 +492,7 @@ void TREEVIEW_ITEM_GetInfo(TREEVIEW_ITEM_Handle hItem, TREEVIEW_ITEM_INFO* pInfo
   }
   pInfo->IsNode = _IsNode(p) ? 1 : 0;
   pInfo->IsExpanded = (p->Flags & TREEVIEW_ITEM_FLAG_EXPANDED) ? 1 : 0;
-  pInfo->HasLines = 1 - pInfo->IsNode;
-  pInfo->HasRowSelect = pInfo->IsExpanded;
+  pInfo->IsLeaf = 1 - pInfo->IsNode;
+  pInfo->IsOpen = pInfo->IsExpanded;
   pInfo->Level = p->Level;
 }
