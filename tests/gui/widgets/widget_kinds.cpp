@@ -8,11 +8,16 @@
 #include "LISTBOX.h"
 #include "LISTVIEW.h"
 #include "LISTWHEEL.h"
+#include "ICONVIEW.h"
+#include "IMAGE.h"
+#include "KNOB.h"
+#include "MULTIPAGE.h"
 #include "PROGBAR.h"
 #include "RADIO.h"
 #include "SCROLLBAR.h"
 #include "SLIDER.h"
 #include "TEXT.h"
+#include "TREEVIEW.h"
 
 namespace {
 
@@ -37,6 +42,14 @@ WM_HWIN _ListboxCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent
 WM_HWIN _ListwheelCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags,
                              int Id, int NumExtraBytes) {
   return LISTWHEEL_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, _apItems, NumExtraBytes);
+WM_HWIN _IconviewCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id,
+                            int NumExtraBytes) {
+  return ICONVIEW_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, 20, 20, NumExtraBytes);
+}
+
+WM_HWIN _KnobCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int, int Id,
+                        int NumExtraBytes) {
+  return KNOB_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, Id, NumExtraBytes);
 }
 
 } // namespace
@@ -105,6 +118,20 @@ const std::vector<WidgetKind>& AllWidgetKinds() {
                   WM_SetId(h, Id);
                   return h;
                 }}),
+      MakeKind("TREEVIEW", TREEVIEW_CreateIndirect, TREEVIEW_CreateUser, TREEVIEW_LockH, TREEVIEW_GetUserData,
+               TREEVIEW_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return TREEVIEW_CreateEx(5, 5, 100, 60, p, WM_CF_SHOW, 0, Id); }}),
+      MakeKind("MULTIPAGE", MULTIPAGE_CreateIndirect, MULTIPAGE_CreateUser, MULTIPAGE_LockH, MULTIPAGE_GetUserData,
+               MULTIPAGE_SetUserData, false,
+               {[](WM_HWIN p, int Id) { return MULTIPAGE_CreateEx(5, 5, 100, 60, p, WM_CF_SHOW, 0, Id); },
+                [](WM_HWIN p, int Id) { return MULTIPAGE_CreateAsChild(5, 5, 100, 60, p, Id, WM_CF_SHOW, 8); }}),
+      MakeKind("ICONVIEW", ICONVIEW_CreateIndirect, _IconviewCreateUser, ICONVIEW_LockH, ICONVIEW_GetUserData,
+               ICONVIEW_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return ICONVIEW_CreateEx(5, 5, 100, 60, p, WM_CF_SHOW, 2, Id, 30, 30); }}),
+      MakeKind("KNOB", KNOB_CreateIndirect, _KnobCreateUser, KNOB_LockH, KNOB_GetUserData, KNOB_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return KNOB_Create(5, 5, 40, 40, p, WM_CF_SHOW, Id); }}),
+      MakeKind("IMAGE", IMAGE_CreateIndirect, IMAGE_CreateUser, IMAGE__LockH, IMAGE_GetUserData, IMAGE_SetUserData,
+               false, {[](WM_HWIN p, int Id) { return IMAGE_CreateEx(5, 5, 40, 40, p, WM_CF_SHOW, 0, Id); }}),
   };
   return s_aKind;
 }
