@@ -108,6 +108,8 @@ int UI_ElementAllowed(int Node, uint32_t Level);
 // The font of an element's font index (2: null, the current font stays).
 const GUI_FONT* UI_ElementFont(int Index);
 UI_ELEMENT_REF UI_GetElementRef(WM_HWIN hWin);
+// Answers WM_MOTION: motion support leaves the page and its elements where they are and sends them the moves.
+void UI_ManageMotionByWindow(WM_MESSAGE* pMsg);
 
 // Quick buttons (a long press on an overview page).
 extern WM_HWIN UI_hQuickLayer;

@@ -11,7 +11,6 @@
 #include "UI_Main.h"
 #include "UI_Overview.h"
 #include "WHIRL.h"
-#include "WM_Motion.h"
 
 namespace {
 
@@ -133,15 +132,8 @@ void UI_ActionElementCallback(WM_MESSAGE* pMsg) {
       s->Changed = 0;
       _Fit(hWin, e, s);
       break;
-    case WM_MOTION: {
-      WM_MOTION_INFO* m = (WM_MOTION_INFO*)pMsg->Data.p;
-      if (m && m->Cmd == WM_MOTION_INIT) m->Flags = WM_MOTION_MANAGE_BY_WINDOW;
-      break;
-    }
-    case UI_MSG_REFRESH: break;
-    default:
-      if (pMsg->MsgId > WM_USER) break;
-      WM_DefaultProc(pMsg);
+    case WM_MOTION: UI_ManageMotionByWindow(pMsg); break;
+    default: UI_DefaultProc(pMsg);
   }
 }
 
@@ -175,13 +167,7 @@ void UI_PageLinkCallback(WM_MESSAGE* pMsg) {
       if (memcmp(aDigest, e->Digest(), sizeof(aDigest)) == 0) _OpenLinked(e->LinkedPage());
       break;
     }
-    case WM_MOTION: {
-      WM_MOTION_INFO* m = (WM_MOTION_INFO*)pMsg->Data.p;
-      if (m && m->Cmd == WM_MOTION_INIT) m->Flags = WM_MOTION_MANAGE_BY_WINDOW;
-      break;
-    }
-    default:
-      if (pMsg->MsgId > WM_USER) break;
-      WM_DefaultProc(pMsg);
+    case WM_MOTION: UI_ManageMotionByWindow(pMsg); break;
+    default: UI_DefaultProc(pMsg);
   }
 }

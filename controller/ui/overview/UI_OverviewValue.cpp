@@ -6,7 +6,6 @@
 #include "UI_EntryDispatch.h"
 #include "UI_Main.h"
 #include "UI_Overview.h"
-#include "WM_Motion.h"
 #include "OBJ_Access.h"
 
 int UI_MomentaryActive;
@@ -135,14 +134,7 @@ void UI_ValueElementCallback(WM_MESSAGE* pMsg) {
     case WM_DELETE:
       if (WM_HasCaptured(hWin)) UI_MomentaryActive = 0;
       break;
-    case WM_MOTION: {
-      WM_MOTION_INFO* m = (WM_MOTION_INFO*)pMsg->Data.p;
-      if (m && m->Cmd == WM_MOTION_INIT) m->Flags = WM_MOTION_MANAGE_BY_WINDOW;
-      break;
-    }
-    case UI_MSG_REFRESH: break;
-    default:
-      if (pMsg->MsgId > WM_USER) break;
-      WM_DefaultProc(pMsg);
+    case WM_MOTION: UI_ManageMotionByWindow(pMsg); break;
+    default: UI_DefaultProc(pMsg);
   }
 }
