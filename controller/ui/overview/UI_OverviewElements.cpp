@@ -72,7 +72,7 @@ void _Fit(WM_HWIN hWin, DSG_ELEMENT* e, const UI_ElementState* s) {
 }
 
 void _WriteBack(WM_HWIN hWin, const DSG_ELEMENT* e, UI_ElementState* s, const WM_MESSAGE* pMsg) {
-  UI_WriteMenuEntry(e->Address(), uint8_t(uintptr_t(pMsg->hWinSrc)), int32_t(pMsg->Data.v));
+  UI_WriteEntryResult(e->Address(), pMsg);
   UI_ReadElementValue(e, s, 1);
   UI_FormatElementValue(e, s, s->acText, UI_ELEMENT_TEXT_LEN, nullptr, nullptr);
   s->Changed = 1;

@@ -13,8 +13,6 @@ namespace {
 
 enum { _TEXT_ANSWER_SIZE = 68 };
 
-int _IsRemote(int Node) { return Node != 0 && !OBJ_IsOwnNode(Node); }
-
 // The fetched text of a value element's state (a text answer: type, a byte, UTF-16 text).
 void _FetchStateText(uint32_t Address, char16_t* pDest) {
   uint8_t a[_TEXT_ANSWER_SIZE];
@@ -25,7 +23,7 @@ void _FetchStateText(uint32_t Address, char16_t* pDest) {
 // Takes the semaphore without waiting; skips remote elements outside their round. 0: not this time.
 int _BeginRead(int Mode, int Node) {
   if (APP_hUiSemaphore && OS_SemWait(APP_hUiSemaphore, 0) != OS_WAIT_TAKEN) return 0;
-  if (_IsRemote(Node)) {
+  if (!OBJ_IsOwnNode(Node)) {
     if (Mode != UI_LOAD_MODE_FORCED && UI_RemoteRound != 0) {
       if (APP_hUiSemaphore) OS_SemSignal(APP_hUiSemaphore);
       return 0;

@@ -24,8 +24,6 @@ enum {
 
 WM_HTIMER _hTimerMomentary;
 
-int _IsRemote(const DSG_ELEMENT* e) { return e->Node() != 0 && !OBJ_IsOwnNode(e->Node()); }
-
 void _Paint(WM_HWIN hWin, const DSG_ELEMENT* e, const UI_ElementState* s) {
   if (!s->aDesc[0] || (s->Value != 0 && s->Value != 1)) return;
   int State = s->Value, w = WM_GetWindowSizeX(hWin), h = WM_GetWindowSizeY(hWin);
@@ -54,7 +52,7 @@ void _Press(WM_HWIN hWin, DSG_ELEMENT* e, UI_ElementState* s) {
     _Write(e, 1);
     s->Value ^= 1;
     WM_InvalidateWindow(hWin);
-    if (_IsRemote(e)) _hTimerMomentary = WM_CreateTimer(hWin, _TIMER_REPEAT, UI_MOMENTARY_REPEAT_MS);
+    if (!OBJ_IsOwnNode(e->Node())) _hTimerMomentary = WM_CreateTimer(hWin, _TIMER_REPEAT, UI_MOMENTARY_REPEAT_MS);
     return;
   }
   UI_StartLongPress();
@@ -79,7 +77,7 @@ void _Release(WM_HWIN hWin, const WM_MESSAGE* pMsg, DSG_ELEMENT* e, UI_ElementSt
   int32_t Value = 0;
   if (UI_FormatElementValue(e, s, nullptr, 0, &Value, nullptr) != 0) return;  // nothing readable to switch
   _Write(e, Value ? 0 : 1);
-  WM_CreateTimer(hWin, _TIMER_REREAD, _IsRemote(e) ? _REREAD_REMOTE_MS : _REREAD_LOCAL_MS);
+  WM_CreateTimer(hWin, _TIMER_REREAD, OBJ_IsOwnNode(e->Node()) ? _REREAD_LOCAL_MS : _REREAD_REMOTE_MS);
   UI_StartForcedRead(_FORCED_READ_MS);
 }
 
@@ -121,7 +119,7 @@ void UI_ValueElementCallback(WM_MESSAGE* pMsg) {
     case UI_MSG_SELECTION_DONE:
     case UI_MSG_VALUE_DONE:
     case UI_MSG_DATE_DONE:
-      UI_WriteMenuEntry(e->Address(), uint8_t(uintptr_t(pMsg->hWinSrc)), int32_t(pMsg->Data.v));
+      UI_WriteEntryResult(e->Address(), pMsg);
       UI_LoadValueElement(hWin, UI_LOAD_MODE_FORCED, e, s);
       WM_InvalidateWindow(hWin);
       break;
