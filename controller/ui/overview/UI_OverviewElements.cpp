@@ -157,13 +157,10 @@ void UI_PageLinkCallback(WM_MESSAGE* pMsg) {
       }
       break;
     case UI_MSG_TEXT_DONE: {
-      uint8_t aBytes[2 * UI_TEXT_BUFFER_LEN], aDigest[WHIRL_DIGEST_SIZE];
-      int n = 0;
-      for (; n < UI_TEXT_BUFFER_LEN && UI_TextBuffer[n]; n++) {
-        aBytes[2 * n] = uint8_t(UI_TextBuffer[n]);
-        aBytes[2 * n + 1] = uint8_t(UI_TextBuffer[n] >> 8);
-      }
-      WHIRL_Hash(aBytes, size_t(2 * n), aDigest);
+      uint8_t aDigest[WHIRL_DIGEST_SIZE];
+      size_t n = 0;
+      while (n < UI_TEXT_BUFFER_LEN && UI_TextBuffer[n]) n++;
+      DSG_HashPassword(UI_TextBuffer, n, aDigest);
       if (memcmp(aDigest, e->Digest(), sizeof(aDigest)) == 0) _OpenLinked(e->LinkedPage());
       break;
     }
