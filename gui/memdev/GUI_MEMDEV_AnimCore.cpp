@@ -51,10 +51,7 @@ int GUI_MEMDEV__FadeInRamp(int Period, int Elapsed) {
   return std::clamp((int)((I64)Elapsed * 255 / Period), 0, 255);
 }
 
-int GUI_MEMDEV__FadeOutRamp(int Period, int Elapsed) {
-  if (Period <= 0) return 0;
-  return std::clamp(255 - (int)((I64)Elapsed * 255 / Period), 0, 255);
-}
+int GUI_MEMDEV__FadeOutRamp(int Period, int Elapsed) { return 255 - GUI_MEMDEV__FadeInRamp(Period, Elapsed); }
 
 void GUI_MEMDEV__BlendDevices(GUI_HMEM hFG, GUI_HMEM hBG, GUI_HMEM hDst, U8 Intensity) {
   GUI_MEMDEV__BlendDevicesAt(hFG, hBG, hDst, Intensity, 0, 0);

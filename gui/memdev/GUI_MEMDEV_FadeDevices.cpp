@@ -13,8 +13,8 @@ struct _FADE {
 
 void _Frame(int Elapsed, void* pData) {
   const _FADE* f = (const _FADE*)pData;
-  int i = GUI_MEMDEV__FadeInRamp(f->Period, Elapsed);
-  GUI_MEMDEV__BlendDevices(f->hMem0, f->hMem1, f->hFrame, (U8)(f->Out ? 255 - i : i));
+  int i = f->Out ? GUI_MEMDEV__FadeOutRamp(f->Period, Elapsed) : GUI_MEMDEV__FadeInRamp(f->Period, Elapsed);
+  GUI_MEMDEV__BlendDevices(f->hMem0, f->hMem1, f->hFrame, (U8)i);
   GUI_MEMDEV_Write(f->hFrame);
 }
 
