@@ -156,9 +156,9 @@ int GUI_MEMDEV__CountTransparent(const U32* pPixels, int n) { return _CountAlpha
 int GUI_MEMDEV__CountOpaque(const U32* pPixels, int n) { return _CountAlpha(pPixels, n, 0); }
 
 void GUI_MEMDEV__ComposeDevice(GUI_HMEM hSrc, GUI_HMEM hDst, const GUI_RECT* pClip) {
-  GUI_MEMDEV* pS = GUI_MEMDEV__Check(hSrc);
-  GUI_MEMDEV* pD = GUI_MEMDEV__Check(hDst);
-  if (!pS || !pD || pS->BitsPerPixel != 32 || pD->BitsPerPixel != 32) return;
+  GUI_MEMDEV* pS = GUI_MEMDEV__Check32(hSrc);
+  GUI_MEMDEV* pD = GUI_MEMDEV__Check32(hDst);
+  if (!pS || !pD) return;
   GUI_RECT r = GUI_MEMDEV__RectAt(pS, pS->x0, pS->y0), rD = GUI_MEMDEV__RectAt(pD, pD->x0, pD->y0);
   if (!GUI__IntersectRects(&r, &r, &rD)) return;
   if (pClip && !GUI__IntersectRects(&r, &r, pClip)) return;
