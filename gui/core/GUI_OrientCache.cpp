@@ -11,21 +11,29 @@ struct _CACHE {
     return reinterpret_cast<T*>(p->pCache + (size_t)yp * (size_t)p->BytesPerLine) + xp;
   }
 
+  // The cache's logical width and height.
+  static void LogicalSize(const GUI_ORIENT_CONTEXT* p, int* pw, int* ph) {
+    bool Swap = p->Orientation & GUI_SWAP_XY;
+    *pw = Swap ? p->VYSize : p->VXSize;
+    *ph = Swap ? p->VXSize : p->VYSize;
+  }
+
   // Logical coordinates that map into the cache.
   static bool Inside(const GUI_ORIENT_CONTEXT* p, int x, int y) {
-    bool Swap = p->Orientation & GUI_SWAP_XY;
-    int w = Swap ? p->VYSize : p->VXSize, h = Swap ? p->VXSize : p->VYSize;
+    int w, h;
+    LogicalSize(p, &w, &h);
     return x >= 0 && y >= 0 && x < w && y < h;
   }
 
   // Clips a logical rectangle to the cache and maps it to the physical one; false when nothing is left.
   static bool MapClipped(const GUI_ORIENT_CONTEXT* p, int x0, int y0, int x1, int y1, int* pa, int* pb, int* pc,
                          int* pd) {
-    bool Swap = p->Orientation & GUI_SWAP_XY;
+    int w, h;
+    LogicalSize(p, &w, &h);
     x0 = GUI__Max(x0, 0);
     y0 = GUI__Max(y0, 0);
-    x1 = GUI__Min(x1, (Swap ? p->VYSize : p->VXSize) - 1);
-    y1 = GUI__Min(y1, (Swap ? p->VXSize : p->VYSize) - 1);
+    x1 = GUI__Min(x1, w - 1);
+    y1 = GUI__Min(y1, h - 1);
     if (x0 > x1 || y0 > y1) {
       return false;
     }
