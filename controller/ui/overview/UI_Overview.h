@@ -27,7 +27,6 @@ enum {
 
 // Run-time state of one element.
 struct UI_ElementState {
-  uint32_t Address;
   uint8_t aDesc[UI_ELEMENT_DESC_SIZE];  // the entry description as read; type byte 0 after a failed read
   char16_t acText[UI_ELEMENT_TEXT_LEN];  // action elements: prefix-less value text
   char16_t acState[2][DSG_STATE_TEXT_CHARS + 1];  // value elements: the texts of state 0 and 1

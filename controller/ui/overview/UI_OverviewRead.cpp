@@ -45,9 +45,9 @@ void _EndRead(UI_ElementState* pState) {
 }  // namespace
 
 int UI_ReadElementValue(const DSG_ELEMENT* pElement, UI_ElementState* pState, int Forced) {
-  pState->Address = pElement->Address();
+  const uint32_t Address = pElement->Address();
   memset(pState->aDesc, 0, sizeof(pState->aDesc));
-  if (OBJ_Read(pState->Address, pState->aDesc, UI_ELEMENT_DESC_SIZE, 0) <= 0) {
+  if (OBJ_Read(Address, pState->aDesc, UI_ELEMENT_DESC_SIZE, 0) <= 0) {
     pState->aDesc[0] = 0;
     return 1;
   }
@@ -57,7 +57,7 @@ int UI_ReadElementValue(const DSG_ELEMENT* pElement, UI_ElementState* pState, in
     UI_FormatElementValue(pElement, pState, nullptr, 0, &Value, nullptr);
     for (int s = 0; s < 2; s++) pElement->GetText(pElement->StateTextOffset(s), DSG_STATE_TEXT_CHARS, pState->acState[s]);
     if (pElement->FetchTexts()) {
-      uint32_t Text = (pState->Address & ~0x7000u) | 0x3000u;
+      uint32_t Text = (Address & ~0x7000u) | 0x3000u;
       if (Value != 1) {
         _FetchStateText(Text, pState->acState[0]);
       } else {
@@ -81,8 +81,8 @@ int UI_FormatElementValue(const DSG_ELEMENT* pElement, const UI_ElementState* pS
       if (pText) UI_TakeTextAnswer(d, UI_ELEMENT_DESC_SIZE, pText, TextLen);
       break;
     case 0x30: Value = int8_t(d[2]), Unit = d[1]; break;
-    case 0x40: Value = int16_t(d[2] | d[3] << 8), Unit = d[1]; break;
-    case 0x50: Value = int32_t(uint32_t(d[2]) | uint32_t(d[3]) << 8 | uint32_t(d[4]) << 16 | uint32_t(d[5]) << 24), Unit = d[1]; break;
+    case 0x40: Value = int16_t(DSG_Get16(d + 2)), Unit = d[1]; break;
+    case 0x50: Value = int32_t(DSG_Get32(d + 2)), Unit = d[1]; break;
     default:
       if (pValue) *pValue = 0;
       if (pUnit) *pUnit = 0;
