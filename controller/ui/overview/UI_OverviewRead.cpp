@@ -75,19 +75,12 @@ int UI_FormatElementValue(const DSG_ELEMENT* pElement, const UI_ElementState* pS
   int32_t Value = 0;
   int Unit = 0, Class = d[0] & 0x70;
   if (pText && TextLen > 0) pText[0] = 0;
-  switch (Class) {
-    case 0x10:
-      Value = d[1];
-      if (pText) UI_TakeTextAnswer(d, UI_ELEMENT_DESC_SIZE, pText, TextLen);
-      break;
-    case 0x30: Value = int8_t(d[2]), Unit = d[1]; break;
-    case 0x40: Value = int16_t(DSG_Get16(d + 2)), Unit = d[1]; break;
-    case 0x50: Value = int32_t(DSG_Get32(d + 2)), Unit = d[1]; break;
-    default:
-      if (pValue) *pValue = 0;
-      if (pUnit) *pUnit = 0;
-      return 1;
+  if (!UI_DecodeValue(d, UI_ELEMENT_DESC_SIZE, &Value, &Unit, nullptr, 0)) {
+    if (pValue) *pValue = 0;
+    if (pUnit) *pUnit = 0;
+    return 1;
   }
+  if (Class == 0x10 && pText) UI_TakeTextAnswer(d, UI_ELEMENT_DESC_SIZE, pText, TextLen);
   if (Class != 0x10 && pText && TextLen > 0) {
     // The element's two format bytes: whether the unit follows the number, and the decimals (-1: the unit's).
     uint32_t Type = pElement->Type();
