@@ -11,11 +11,34 @@ struct _CACHE {
     return reinterpret_cast<T*>(p->pCache + (size_t)yp * (size_t)p->BytesPerLine) + xp;
   }
 
+  // The cache's logical width and height.
+  static void LogicalSize(const GUI_ORIENT_CONTEXT* p, int* pw, int* ph) {
+    bool Swap = p->Orientation & GUI_SWAP_XY;
+    *pw = Swap ? p->VYSize : p->VXSize;
+    *ph = Swap ? p->VXSize : p->VYSize;
+  }
+
   // Logical coordinates that map into the cache.
   static bool Inside(const GUI_ORIENT_CONTEXT* p, int x, int y) {
-    bool Swap = p->Orientation & GUI_SWAP_XY;
-    int w = Swap ? p->VYSize : p->VXSize, h = Swap ? p->VXSize : p->VYSize;
+    int w, h;
+    LogicalSize(p, &w, &h);
     return x >= 0 && y >= 0 && x < w && y < h;
+  }
+
+  // Clips a logical rectangle to the cache and maps it to the physical one; false when nothing is left.
+  static bool MapClipped(const GUI_ORIENT_CONTEXT* p, int x0, int y0, int x1, int y1, int* pa, int* pb, int* pc,
+                         int* pd) {
+    int w, h;
+    LogicalSize(p, &w, &h);
+    x0 = GUI__Max(x0, 0);
+    y0 = GUI__Max(y0, 0);
+    x1 = GUI__Min(x1, w - 1);
+    y1 = GUI__Min(y1, h - 1);
+    if (x0 > x1 || y0 > y1) {
+      return false;
+    }
+    GUI_ORIENT__MapRect(p, x0, y0, x1, y1, pa, pb, pc, pd);
+    return true;
   }
 
   // The physical rectangle goes from the cache to the next device, as it is (no draw mode applies to it).
@@ -61,16 +84,10 @@ struct _CACHE {
 
   static void FillRect(GUI_DEVICE* pDevice, int x0, int y0, int x1, int y1) {
     const GUI_ORIENT_CONTEXT* p = GUI_ORIENT__GetContext(pDevice);
-    bool Swap = p->Orientation & GUI_SWAP_XY;
-    x0 = GUI__Max(x0, 0);
-    y0 = GUI__Max(y0, 0);
-    x1 = GUI__Min(x1, (Swap ? p->VYSize : p->VXSize) - 1);
-    y1 = GUI__Min(y1, (Swap ? p->VXSize : p->VYSize) - 1);
-    if (x0 > x1 || y0 > y1) {
+    int a, b, c, d;
+    if (!MapClipped(p, x0, y0, x1, y1, &a, &b, &c, &d)) {
       return;
     }
-    int a, b, c, d;
-    GUI_ORIENT__MapRect(p, x0, y0, x1, y1, &a, &b, &c, &d);
     bool Xor = GUI_pContext->DrawMode & GUI_DRAWMODE_XOR;
     T Value = T(Xor ? GUI_ORIENT__GetIndexMask(pDevice) : *GUI_pContext->LCD_pColorIndex);
     for (int yp = b; yp <= d; yp++) {
@@ -126,17 +143,10 @@ struct _CACHE {
         }
       }
     }
-    int ax = GUI__Max(x0, 0), ay = GUI__Max(y0, 0);
-    int bx = x0 + xSize - 1, by = y0 + ySize - 1;
-    bool Swap = p->Orientation & GUI_SWAP_XY;
-    bx = GUI__Min(bx, (Swap ? p->VYSize : p->VXSize) - 1);
-    by = GUI__Min(by, (Swap ? p->VXSize : p->VYSize) - 1);
-    if (ax > bx || ay > by) {
-      return;
-    }
     int a, b, c, d;
-    GUI_ORIENT__MapRect(p, ax, ay, bx, by, &a, &b, &c, &d);
-    Flush(pDevice, a, b, c, d);
+    if (MapClipped(p, x0, y0, x0 + xSize - 1, y0 + ySize - 1, &a, &b, &c, &d)) {
+      Flush(pDevice, a, b, c, d);
+    }
   }
 };
 

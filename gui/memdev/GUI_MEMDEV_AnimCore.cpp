@@ -16,11 +16,6 @@ constexpr int _FRAME_MS = 10;
 GUI_MEMDEV_ANIMATION_CALLBACK* _pfHook;
 void* _pHookData;
 
-GUI_MEMDEV* _Get32(GUI_HMEM hMem) {
-  GUI_MEMDEV* p = GUI_MEMDEV__Check(hMem);
-  return (p && p->BitsPerPixel == 32) ? p : nullptr;
-}
-
 U32* _Row(GUI_MEMDEV* p, int y) { return (U32*)(GUI_MEMDEV__GetPixels(p) + (size_t)y * p->BytesPerLine); }
 
 // One run of the blend. The mixing keeps 255/256 of its inputs, so the two ends of a fade are done exactly:
@@ -51,10 +46,7 @@ int GUI_MEMDEV__FadeInRamp(int Period, int Elapsed) {
   return std::clamp((int)((I64)Elapsed * 255 / Period), 0, 255);
 }
 
-int GUI_MEMDEV__FadeOutRamp(int Period, int Elapsed) {
-  if (Period <= 0) return 0;
-  return std::clamp(255 - (int)((I64)Elapsed * 255 / Period), 0, 255);
-}
+int GUI_MEMDEV__FadeOutRamp(int Period, int Elapsed) { return 255 - GUI_MEMDEV__FadeInRamp(Period, Elapsed); }
 
 void GUI_MEMDEV__BlendDevices(GUI_HMEM hFG, GUI_HMEM hBG, GUI_HMEM hDst, U8 Intensity) {
   GUI_MEMDEV__BlendDevicesAt(hFG, hBG, hDst, Intensity, 0, 0);
@@ -62,7 +54,7 @@ void GUI_MEMDEV__BlendDevices(GUI_HMEM hFG, GUI_HMEM hBG, GUI_HMEM hDst, U8 Inte
 
 void GUI_MEMDEV__BlendDevicesAt(GUI_HMEM hFG, GUI_HMEM hBG, GUI_HMEM hDst, U8 Intensity, int xOff, int yOff) {
   GUI_MEMDEV__LockGuard Lock;
-  GUI_MEMDEV *pF = _Get32(hFG), *pB = _Get32(hBG), *pD = _Get32(hDst);
+  GUI_MEMDEV *pF = GUI_MEMDEV__Check32(hFG), *pB = GUI_MEMDEV__Check32(hBG), *pD = GUI_MEMDEV__Check32(hDst);
   if (!pF || !pB || !pD || pD->XSize < pF->XSize || pD->YSize < pF->YSize) return;
   // Columns and rows of the foreground that have background under them.
   const int xa = std::max(0, -xOff), xb = std::min<int>(pF->XSize, pB->XSize - xOff);
@@ -130,7 +122,7 @@ void GUI_MEMDEV__ShowFrame(GUI_HMEM hFrame) {
 }
 
 void GUI_MEMDEV__CopyOverlap32(GUI_HMEM hSrc, GUI_HMEM hDst) {
-  GUI_MEMDEV *pS = _Get32(hSrc), *pD = _Get32(hDst);
+  GUI_MEMDEV *pS = GUI_MEMDEV__Check32(hSrc), *pD = GUI_MEMDEV__Check32(hDst);
   if (!pS || !pD) return;
   GUI_RECT r = GUI_MEMDEV__RectAt(pS, pS->x0, pS->y0), rD = GUI_MEMDEV__RectAt(pD, pD->x0, pD->y0);
   if (!GUI__IntersectRects(&r, &r, &rD)) return;

@@ -29,11 +29,6 @@ std::vector<_KERNEL_ENTRY> _BuildRingKernel(int n) {
   return k;
 }
 
-const GUI_MEMDEV* _Get32(GUI_HMEM hMem) {
-  const GUI_MEMDEV* p = hMem ? GUI_MEMDEV__h2p(hMem) : nullptr;
-  return (p && p->BitsPerPixel == 32) ? p : nullptr;
-}
-
 U32 _Pixel(const U8* pPixels, size_t i) {
   U32 v;
   std::memcpy(&v, pPixels + 4 * i, 4);
@@ -62,7 +57,7 @@ GUI_HMEM GUI_MEMDEV__CreateSameSize32(GUI_HMEM hSrc, int* pxSize, int* pySize, i
 
 GUI_HMEM GUI_MEMDEV__CopyDevice32(GUI_HMEM hSrc) {
   GUI_MEMDEV__LockGuard Lock;
-  if (!_Get32(hSrc)) {
+  if (!GUI_MEMDEV__Check32(hSrc)) {
     return 0;
   }
   GUI_HMEM hDst = GUI_MEMDEV__CreateSameSize32(hSrc, nullptr, nullptr, nullptr, nullptr);
@@ -75,7 +70,7 @@ GUI_HMEM GUI_MEMDEV__CopyDevice32(GUI_HMEM hSrc) {
 }
 
 GUI_HMEM GUI_MEMDEV__BlurRing(GUI_HMEM hSrc, int Level) {
-  const GUI_MEMDEV* p = _Get32(hSrc);
+  const GUI_MEMDEV* p = GUI_MEMDEV__Check32(hSrc);
   if (!p || Level < 1 || Level > 10 || p->XSize < 20 || p->YSize < 20) {
     return 0;
   }
@@ -133,7 +128,7 @@ GUI_HMEM GUI_MEMDEV_CreateBlurredRing(GUI_HMEM hSrc, int Level) {
 
 GUI_HMEM GUI_MEMDEV_CreateBlurredStar(GUI_HMEM hSrc, int Level) {
   GUI_MEMDEV__LockGuard Lock;
-  if (!_Get32(hSrc) || Level < 1 || Level > 10) {
+  if (!GUI_MEMDEV__Check32(hSrc) || Level < 1 || Level > 10) {
     return 0;
   }
   GUI_HMEM hDst = GUI_MEMDEV__CreateSameSize32(hSrc, nullptr, nullptr, nullptr, nullptr);

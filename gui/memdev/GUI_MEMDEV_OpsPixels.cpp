@@ -7,11 +7,6 @@
 
 namespace {
 
-GUI_MEMDEV* _Get32(GUI_HMEM hMem) {
-  GUI_MEMDEV* p = hMem ? GUI_MEMDEV__h2p(hMem) : nullptr;
-  return (p && p->BitsPerPixel == 32) ? p : nullptr;
-}
-
 U32 _Load(const U8* p) {
   U32 v;
   std::memcpy(&v, p, 4);
@@ -24,7 +19,7 @@ void _Store(U8* p, U32 v) { std::memcpy(p, &v, 4); }
 
 int GUI_MEMDEV_BlendColor32(GUI_HMEM hMem, GUI_COLOR Color, U8 Intensity) {
   GUI_MEMDEV__LockGuard Lock;
-  GUI_MEMDEV* p = _Get32(hMem);
+  GUI_MEMDEV* p = GUI_MEMDEV__Check32(hMem);
   if (!p) {
     return 1;
   }
@@ -47,7 +42,7 @@ void GUI_MEMDEV_Clear(GUI_HMEM hMem) {
 
 int GUI_MEMDEV_MakeOpaque(GUI_HMEM hMem, GUI_HMEM hMask) {
   GUI_MEMDEV__LockGuard Lock;
-  GUI_MEMDEV* p = _Get32(hMem);
+  GUI_MEMDEV* p = GUI_MEMDEV__Check32(hMem);
   if (!p) {
     return 1;
   }
@@ -74,7 +69,7 @@ int GUI_MEMDEV_MakeOpaque(GUI_HMEM hMem, GUI_HMEM hMask) {
 
 void GUI_MEMDEV_Dither32(GUI_HMEM hMem, const LCD_COLOR_CONV_API* pColorConvAPI) {
   GUI_MEMDEV__LockGuard Lock;
-  GUI_MEMDEV* p = _Get32(hMem);
+  GUI_MEMDEV* p = GUI_MEMDEV__Check32(hMem);
   if (!p || !pColorConvAPI) {
     return;
   }

@@ -19,6 +19,11 @@ inline GUI_MEMDEV* GUI_MEMDEV__h2p(GUI_HMEM hMem) { return (GUI_MEMDEV*)GUI_ALLO
 // The record of a handle a caller hands in: null for 0 and for a handle that names no block (the heap
 // reports that one), so that such a call does nothing.
 inline GUI_MEMDEV* GUI_MEMDEV__Check(GUI_HMEM hMem) { return hMem ? GUI_MEMDEV__h2p(hMem) : nullptr; }
+// The same for the operations that work on 32-bit devices only: null for any other depth.
+inline GUI_MEMDEV* GUI_MEMDEV__Check32(GUI_HMEM hMem) {
+  GUI_MEMDEV* p = GUI_MEMDEV__Check(hMem);
+  return (p && p->BitsPerPixel == 32) ? p : nullptr;
+}
 inline U8* GUI_MEMDEV__GetPixels(GUI_MEMDEV* pDev) { return (U8*)pDev + GUI_MEMDEV_HEADER_SIZE; }
 inline U8* GUI_USAGE__GetBits(GUI_USAGE* p) { return (U8*)p + GUI_USAGE_HEADER_SIZE; }
 // Keeps a heap block in place while a transfer works on it: any allocation may otherwise move unlocked blocks.

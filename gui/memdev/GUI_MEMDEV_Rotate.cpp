@@ -159,15 +159,10 @@ void _Dispatch(const _JOB& j, const _SETUP& st) {
   }
 }
 
-GUI_MEMDEV* _Get32(GUI_HMEM hMem) {
-  GUI_MEMDEV* p = GUI_MEMDEV__Check(hMem);
-  return (p && p->BitsPerPixel == 32) ? p : nullptr;
-}
-
 void _Rotate(GUI_HMEM hSrc, GUI_HMEM hDst, int x, int y, int Angle, int Mag, int Sampling, int Rule, int Subpixel,
              U32 Extra) {
   GUI_MEMDEV__LockGuard Lock;
-  if (!_Get32(hSrc) || !_Get32(hDst) || Mag == 0) return;
+  if (!GUI_MEMDEV__Check32(hSrc) || !GUI_MEMDEV__Check32(hDst) || Mag == 0) return;
   GUI_MEMDEV__Pin PinSrc(hSrc), PinDst(hDst);
   GUI_MEMDEV* pSrc = GUI_MEMDEV__h2p(hSrc);
   GUI_MEMDEV* pDst = GUI_MEMDEV__h2p(hDst);

@@ -134,6 +134,13 @@ void _ComposeTree(WM_HWIN hWin, GUI_HMEM* phComposed, bool* pMissing) {
   for (WM_HWIN h = WM_H2P(hWin)->hFirstChild; h; h = WM_H2P(h)->hNext) _ComposeTree(h, phComposed, pMissing);
 }
 
+// The leading pixels of the run whose alpha byte is Alpha.
+inline int _CountAlpha(const U32* pPixels, int n, U32 Alpha) {
+  int i = 0;
+  while (i < n && (pPixels[i] >> 24) == Alpha) i++;
+  return i;
+}
+
 void _DeleteTree(WM_HWIN hWin) {
   WM_OBJ* p = WM_H2P(hWin);
   if (p->Status & WM_STATUS_STATIC) {
@@ -145,22 +152,13 @@ void _DeleteTree(WM_HWIN hWin) {
 
 }  // namespace
 
-int GUI_MEMDEV__CountTransparent(const U32* pPixels, int n) {
-  int i = 0;
-  while (i < n && (pPixels[i] >> 24) == 0xFF) i++;
-  return i;
-}
-
-int GUI_MEMDEV__CountOpaque(const U32* pPixels, int n) {
-  int i = 0;
-  while (i < n && (pPixels[i] >> 24) == 0) i++;
-  return i;
-}
+int GUI_MEMDEV__CountTransparent(const U32* pPixels, int n) { return _CountAlpha(pPixels, n, 0xFF); }
+int GUI_MEMDEV__CountOpaque(const U32* pPixels, int n) { return _CountAlpha(pPixels, n, 0); }
 
 void GUI_MEMDEV__ComposeDevice(GUI_HMEM hSrc, GUI_HMEM hDst, const GUI_RECT* pClip) {
-  GUI_MEMDEV* pS = GUI_MEMDEV__Check(hSrc);
-  GUI_MEMDEV* pD = GUI_MEMDEV__Check(hDst);
-  if (!pS || !pD || pS->BitsPerPixel != 32 || pD->BitsPerPixel != 32) return;
+  GUI_MEMDEV* pS = GUI_MEMDEV__Check32(hSrc);
+  GUI_MEMDEV* pD = GUI_MEMDEV__Check32(hDst);
+  if (!pS || !pD) return;
   GUI_RECT r = GUI_MEMDEV__RectAt(pS, pS->x0, pS->y0), rD = GUI_MEMDEV__RectAt(pD, pD->x0, pD->y0);
   if (!GUI__IntersectRects(&r, &r, &rD)) return;
   if (pClip && !GUI__IntersectRects(&r, &r, pClip)) return;

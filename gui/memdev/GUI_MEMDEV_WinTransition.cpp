@@ -60,22 +60,17 @@ void _MoveFrame(_JOB& j, int E) {
                           j.y0 + (int)yo - GUI_MEMDEV_GetYPos(j.hFrame), (int)Angle, (int)Mag, 0x00FFFFFF);
 }
 
-void _ShiftFrame(_JOB& j, int E) {
+// Shift and push: the window picture slides over the background; the push also slides the old content of the
+// window's place ahead of it (the frame is that place, so the background there is what the window covers).
+void _SlideFrame(_JOB& j, int E) {
   double f = _Ease(j.Period, E) * 0.5;
   GUI_MEMDEV__CopyOverlap32(j.Pics.hBk, j.hFrame);
   GUI_MEMDEV_Select(j.hFrame);
   GUI_MEMDEV_CopyToLCDAt(j.Pics.hWin, (int)(j.xDist * f + j.xStart), (int)(j.yDist * f + j.yStart));
-  GUI_MEMDEV_Select(0);
-}
-
-void _PushFrame(_JOB& j, int E) {
-  double g = _Ease(j.Period, E) * 0.5;
-  // The frame's own place in the background: the background under the window's place.
-  GUI_MEMDEV__CopyOverlap32(j.Pics.hBk, j.hFrame);
-  GUI_MEMDEV_Select(j.hFrame);
-  GUI_MEMDEV_CopyToLCDAt(j.Pics.hWin, (int)(j.xDist * g + j.xStart), (int)(j.yDist * g + j.yStart));
-  GUI_MEMDEV_CopyToLCDAt(j.hOld, GUI_MEMDEV_GetXPos(j.hOld) + (int)(j.xDist * g),
-                         GUI_MEMDEV_GetYPos(j.hOld) + (int)(j.yDist * g));
+  if (j.hOld) {
+    GUI_MEMDEV_CopyToLCDAt(j.hOld, GUI_MEMDEV_GetXPos(j.hOld) + (int)(j.xDist * f),
+                           GUI_MEMDEV_GetYPos(j.hOld) + (int)(j.yDist * f));
+  }
   GUI_MEMDEV_Select(0);
 }
 
@@ -87,59 +82,34 @@ void _Frame(int Elapsed, void* pData) {
     case _MOVE_IN:
     case _MOVE_OUT: _MoveFrame(j, Elapsed); break;
     case _SHIFT_IN:
-    case _SHIFT_OUT: _ShiftFrame(j, Elapsed); break;
-    case _PUSH_IN: _PushFrame(j, Elapsed); break;
+    case _SHIFT_OUT:
+    case _PUSH_IN: _SlideFrame(j, Elapsed); break;
   }
   GUI_MEMDEV__ShowFrame(j.hFrame);
 }
 
-// Start and distance of the shifts: from beyond the display edge to the window's place, or back.
-void _SetShift(_JOB& j, int Direction) {
-  const int W = LCD_GetXSize(), H = LCD_GetYSize();
-  const bool In = j.Kind == _SHIFT_IN;
+// Start and distance of the slides along one axis (directions 0 and 1 horizontal, 2 and 3 vertical; 1 and 3
+// come from or go to the far edge). A shift comes in from beyond the display edge or goes out over it; a push
+// comes in from the neighbouring place, or from the display edge when the window reaches beyond it.
+void _SetSlide(_JOB& j, int Direction) {
   j.xStart = j.x0, j.yStart = j.y0, j.xDist = 0, j.yDist = 0;
-  switch (Direction) {
-    case 0:
-      if (In) j.xStart = -j.w, j.xDist = j.w + j.x0;
-      else j.xDist = -(j.x0 + j.w);
-      break;
-    case 1:
-      if (In) j.xStart = W, j.xDist = j.x0 - W;
-      else j.xDist = W - j.x0;
-      break;
-    case 2:
-      if (In) j.yStart = -j.h, j.yDist = j.h + j.y0;
-      else j.yDist = -(j.h + j.y0);
-      break;
-    case 3:
-      if (In) j.yStart = H, j.yDist = j.y0 - H;
-      else j.yDist = H - j.y0;
-      break;
+  if (Direction < 0 || Direction > 3) return;
+  const bool Vertical = Direction >= 2, Far = (Direction & 1) != 0;
+  const int Pos = Vertical ? j.y0 : j.x0, Size = Vertical ? j.h : j.w;
+  const int Screen = Vertical ? LCD_GetYSize() : LCD_GetXSize();
+  int& Start = Vertical ? j.yStart : j.xStart;
+  int& Dist = Vertical ? j.yDist : j.xDist;
+  int Outside;  // where the picture stands before it comes in (or after it went out)
+  if (j.Kind == _PUSH_IN) {
+    Outside = Far ? std::min(Pos + Size, Screen) : std::max(Pos - Size, -Size);
+  } else {
+    Outside = Far ? Screen : -Size;
   }
-}
-
-// Start and distance of the push: from the neighbouring place (or from the display edge when the window
-// reaches beyond it) to the window's place.
-void _SetPush(_JOB& j, int Direction) {
-  const int W = LCD_GetXSize(), H = LCD_GetYSize();
-  j.xStart = j.x0, j.yStart = j.y0, j.xDist = 0, j.yDist = 0;
-  switch (Direction) {
-    case 0:
-      j.xStart = j.x0 < 0 ? -j.w : j.x0 - j.w;
-      j.xDist = j.x0 < 0 ? j.x0 + j.w : j.w;
-      break;
-    case 1:
-      j.xStart = j.x0 + j.w > W ? W : j.x0 + j.w;
-      j.xDist = j.x0 + j.w > W ? j.x0 - W : -j.w;
-      break;
-    case 2:
-      j.yStart = j.y0 < 0 ? -j.h : j.y0 - j.h;
-      j.yDist = j.y0 < 0 ? j.y0 + j.h : j.h;
-      break;
-    case 3:
-      j.yStart = j.y0 + j.h > H ? H : j.y0 + j.h;
-      j.yDist = j.y0 + j.h > H ? j.y0 - H : -j.h;
-      break;
+  if (j.Kind == _SHIFT_OUT) {
+    Dist = Outside - Pos;
+  } else {
+    Start = Outside;
+    Dist = Pos - Outside;
   }
 }
 
@@ -186,10 +156,9 @@ int _Run(WM_HWIN hWin, _KIND Kind, int Period, int x, int y, int Angle, int Dire
     j.Angle = Angle;
     j.dx = x - ((r.x0 + r.x1) >> 1);
     j.dy = y - ((r.y0 + r.y1) >> 1);
-    if (Kind == _SHIFT_IN || Kind == _SHIFT_OUT) _SetShift(j, Direction);
-    if (Kind == _PUSH_IN) _SetPush(j, Direction);
+    const bool Slide = Kind == _SHIFT_IN || Kind == _SHIFT_OUT || Kind == _PUSH_IN;
+    if (Slide) _SetSlide(j, Direction);
     if (_MakeFrames(j)) {
-      const bool Slide = Kind == _SHIFT_IN || Kind == _SHIFT_OUT || Kind == _PUSH_IN;
       const GUI_MEMDEV__FRAMES Frames = {Period, !Slide, Kind != _MOVE_IN && Kind != _MOVE_OUT, Slide};
       Completed = GUI_MEMDEV__RunFrames(&Frames, _Frame, &j) != 0;
       Shown = true;

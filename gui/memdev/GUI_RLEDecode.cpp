@@ -49,8 +49,8 @@ struct _INDEX_PAINT : _PAINT {
   int Trans = 0;  // raw value 0 is left out
 
   void Fill(int k, LCD_PIXELINDEX Index) {
+    LCD_SetColorIndex(Index);
     if (xMag == 1 && yMag == 1) {
-      LCD_SetColorIndex(Index);
       if (k == 1) {
         LCD_DrawPixel(x0 + x, y0 + y);
       } else {
@@ -58,7 +58,6 @@ struct _INDEX_PAINT : _PAINT {
       }
       return;
     }
-    LCD_SetColorIndex(Index);
     LCD_FillRect(_Clamp(x0 + (long long)x * xMag), _Clamp(y0 + (long long)y * yMag),
                  _Clamp(x0 + (long long)(x + k) * xMag - 1), _Clamp(y0 + (long long)(y + 1) * yMag - 1));
   }
@@ -114,25 +113,19 @@ int _GetU16(GUI__RLE_SOURCE* s, U32* pv) {
 }
 
 int _GetU32(GUI__RLE_SOURCE* s, U32* pv) {
-  U32 v = 0;
-  for (int i = 0; i < 4; i++) {
-    int b = s->Get();
-    if (b < 0) {
-      return 1;
-    }
-    v |= U32(b) << (8 * i);
+  U32 Lo, Hi;
+  if (_GetU16(s, &Lo) || _GetU16(s, &Hi)) {
+    return 1;
   }
-  *pv = v;
+  *pv = Lo | Hi << 16;
   return 0;
 }
 
-// Rows that can reach the clip rectangle: decoding ends below it.
-int _RowsNeeded(int y0, int YSize, int yMag) {
+// Places the picture; decoding ends below the last row that can reach the clip rectangle.
+void _Place(_PAINT* p, int x0, int y0, int XSize, int YSize, int xMag, int yMag) {
+  p->x0 = x0, p->y0 = y0, p->XSize = XSize, p->YSize = YSize, p->xMag = xMag, p->yMag = yMag;
   long long Below = (long long)GUI_pContext->ClipRect.y1 - y0;
-  if (Below < 0) {
-    return 0;
-  }
-  return int(std::min<long long>(YSize, Below / yMag + 1));
+  p->yStop = Below < 0 ? 0 : int(std::min<long long>(YSize, Below / yMag + 1));
 }
 
 int _DecodeIndexed(int Kind, GUI__RLE_SOURCE* s, _INDEX_PAINT* p, const GUI_PALETTE* pPal) {
@@ -327,14 +320,12 @@ int GUI__DecodeRLE(int Kind, GUI__RLE_SOURCE* pSrc, int x0, int y0, int XSize, i
   }
   if (Kind == GUI__RLE32 || Kind == GUI__RLEALPHA) {
     _COLOR_PAINT p;
-    p.x0 = x0, p.y0 = y0, p.XSize = XSize, p.YSize = YSize, p.xMag = 1, p.yMag = 1;
-    p.yStop = _RowsNeeded(y0, YSize, 1);
+    _Place(&p, x0, y0, XSize, YSize, xMag, yMag);
     p.Row.assign(size_t(XSize), GUI_TRANSPARENT);
     return _DecodeColors(Kind, pSrc, &p);
   }
   _INDEX_PAINT p;
-  p.x0 = x0, p.y0 = y0, p.XSize = XSize, p.YSize = YSize, p.xMag = xMag, p.yMag = yMag;
-  p.yStop = _RowsNeeded(y0, YSize, yMag);
+  _Place(&p, x0, y0, XSize, YSize, xMag, yMag);
   LCD_PIXELINDEX SavedColor = LCD_GetColorIndex(), SavedBk = LCD_GetBkColorIndex();
   int r = (Kind == GUI__RLE16 || Kind == GUI__RLEM16) ? _Decode16(Kind, pSrc, &p)
                                                       : _DecodeIndexed(Kind, pSrc, &p, pPal);

@@ -49,10 +49,6 @@ void _DrawEx(int x0, int y0, int XSize, int YSize, const U8*, const GUI_PALETTE*
   }
 }
 
-void _SetFunc(int Kind, GUI_GET_DATA_FUNC* pfGetData, void* pParam, U32 Off, const GUI_PALETTE* pPalette) {
-  _aContext[Kind] = _CONTEXT{pfGetData, pParam, Off, pPalette};
-}
-
 }  // namespace
 
 // Run-length records have no single-pixel access: the index-to-colour slot stays empty so that the scaled
@@ -71,26 +67,30 @@ const GUI_BITMAP_METHODS GUI_DRAW_RLEM16_EX = {_DrawEx<GUI__RLEM16>, nullptr, nu
 const GUI_BITMAP_METHODS GUI_DRAW_RLE32_EX = {_DrawEx<GUI__RLE32>, nullptr, nullptr, nullptr};
 const GUI_BITMAP_METHODS GUI_DRAW_RLEALPHA_EX = {_DrawEx<GUI__RLEALPHA>, nullptr, nullptr, nullptr};
 
+void GUI__SetRLEContext(int Kind, GUI_GET_DATA_FUNC* pfGetData, void* pParam, U32 Off, const GUI_PALETTE* pPalette) {
+  _aContext[Kind] = _CONTEXT{pfGetData, pParam, Off, pPalette};
+}
+
 void LCD__RLE4_SetFunc(GUI_GET_DATA_FUNC* pfGetData, void* pParam, U32 Off, const GUI_PALETTE* pPalette) {
-  _SetFunc(GUI__RLE4, pfGetData, pParam, Off, pPalette);
+  GUI__SetRLEContext(GUI__RLE4, pfGetData, pParam, Off, pPalette);
 }
 
 void LCD__RLE8_SetFunc(GUI_GET_DATA_FUNC* pfGetData, void* pParam, U32 Off, const GUI_PALETTE* pPalette) {
-  _SetFunc(GUI__RLE8, pfGetData, pParam, Off, pPalette);
+  GUI__SetRLEContext(GUI__RLE8, pfGetData, pParam, Off, pPalette);
 }
 
 // Both 16-bit layouts read the same stream.
 void LCD__RLE16_SetFunc(GUI_GET_DATA_FUNC* pfGetData, void* pParam, U32 Off) {
-  _SetFunc(GUI__RLE16, pfGetData, pParam, Off, nullptr);
-  _SetFunc(GUI__RLEM16, pfGetData, pParam, Off, nullptr);
+  GUI__SetRLEContext(GUI__RLE16, pfGetData, pParam, Off, nullptr);
+  GUI__SetRLEContext(GUI__RLEM16, pfGetData, pParam, Off, nullptr);
 }
 
 void LCD__RLE32_SetFunc(GUI_GET_DATA_FUNC* pfGetData, void* pParam, U32 Off) {
-  _SetFunc(GUI__RLE32, pfGetData, pParam, Off, nullptr);
+  GUI__SetRLEContext(GUI__RLE32, pfGetData, pParam, Off, nullptr);
 }
 
 void LCD__RLEALPHA_SetFunc(GUI_GET_DATA_FUNC* pfGetData, void* pParam, U32 Off) {
-  _SetFunc(GUI__RLEALPHA, pfGetData, pParam, Off, nullptr);
+  GUI__SetRLEContext(GUI__RLEALPHA, pfGetData, pParam, Off, nullptr);
 }
 
 int LCD__RLE_TakeFailure(void) {

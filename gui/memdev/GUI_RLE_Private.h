@@ -39,3 +39,6 @@ void GUI__InitRLEGetDataSource(GUI__RLE_SOURCE* pSrc, GUI_GET_DATA_FUNC* pfGetDa
 // held the picture's runs, 1 when it ended early or a run reached past the picture.
 int GUI__DecodeRLE(int Kind, GUI__RLE_SOURCE* pSrc, int x0, int y0, int XSize, int YSize, const GUI_PALETTE* pPal,
                    int xMag, int yMag);
+
+// What the get-data methods record of one kind decodes from (the public SetFunc routines come here).
+void GUI__SetRLEContext(int Kind, GUI_GET_DATA_FUNC* pfGetData, void* pParam, U32 Off, const GUI_PALETTE* pPalette);

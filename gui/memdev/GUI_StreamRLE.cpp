@@ -1,7 +1,7 @@
 // Run-length streamed bitmaps read through a get-data routine: the palette is read first, then the runs are
 // decoded from the stream once per visible rectangle by the format's get-data methods record.
 #include "GUI_ImageRead.h"
-#include "GUI_RLE.h"
+#include "GUI_RLE_Private.h"
 #include "GUI_StreamRLE.h"
 
 #include <vector>
@@ -10,13 +10,17 @@ namespace {
 
 struct _RLE_FORMAT {
   unsigned Code;
+  int Kind;
   const GUI_BITMAP_METHODS* pMethods;
 };
 
 const _RLE_FORMAT _aFormat[] = {
-    {GUI_STREAM_FORMAT_RLE4, &GUI_DRAW_RLE4_EX},   {GUI_STREAM_FORMAT_RLE8, &GUI_DRAW_RLE8_EX},
-    {GUI_STREAM_FORMAT_RLE16, &GUI_DRAW_RLE16_EX}, {GUI_STREAM_FORMAT_RLEM16, &GUI_DRAW_RLEM16_EX},
-    {GUI_STREAM_FORMAT_RLE32, &GUI_DRAW_RLE32_EX}, {GUI_STREAM_FORMAT_RLEALPHA, &GUI_DRAW_RLEALPHA_EX},
+    {GUI_STREAM_FORMAT_RLE4, GUI__RLE4, &GUI_DRAW_RLE4_EX},
+    {GUI_STREAM_FORMAT_RLE8, GUI__RLE8, &GUI_DRAW_RLE8_EX},
+    {GUI_STREAM_FORMAT_RLE16, GUI__RLE16, &GUI_DRAW_RLE16_EX},
+    {GUI_STREAM_FORMAT_RLEM16, GUI__RLEM16, &GUI_DRAW_RLEM16_EX},
+    {GUI_STREAM_FORMAT_RLE32, GUI__RLE32, &GUI_DRAW_RLE32_EX},
+    {GUI_STREAM_FORMAT_RLEALPHA, GUI__RLEALPHA, &GUI_DRAW_RLEALPHA_EX},
 };
 
 const _RLE_FORMAT* _Find(unsigned Code) {
@@ -49,24 +53,8 @@ int GUI__DrawStreamedRLE(GUI_GET_DATA_FUNC* pfGetData, void* pParam, int x, int 
   // The palette travels with the bitmap as it does from memory, so that HasTrans means the same both ways.
   GUI_PALETTE Palette = {int(n), U8(h->HasTrans), n ? Colors.data() : nullptr};
   U32 Off = GUI__GetStreamDataOff(h);
-  switch (h->Format) {
-  case GUI_STREAM_FORMAT_RLE4:
-    LCD__RLE4_SetFunc(pfGetData, pParam, Off, &Palette);
-    break;
-  case GUI_STREAM_FORMAT_RLE8:
-    LCD__RLE8_SetFunc(pfGetData, pParam, Off, &Palette);
-    break;
-  case GUI_STREAM_FORMAT_RLE16:
-  case GUI_STREAM_FORMAT_RLEM16:
-    LCD__RLE16_SetFunc(pfGetData, pParam, Off);
-    break;
-  case GUI_STREAM_FORMAT_RLE32:
-    LCD__RLE32_SetFunc(pfGetData, pParam, Off);
-    break;
-  default:
-    LCD__RLEALPHA_SetFunc(pfGetData, pParam, Off);
-    break;
-  }
+  const bool Indexed = pFormat->Kind == GUI__RLE4 || pFormat->Kind == GUI__RLE8;
+  GUI__SetRLEContext(pFormat->Kind, pfGetData, pParam, Off, Indexed ? &Palette : nullptr);
   static const U8 NoData = 0;  // the runs come from the routine; the record only needs a pointer
   GUI_BITMAP Bitmap = {U16(h->XSize), U16(h->YSize), U16(h->BytesPerLine), U16(h->BitsPerPixel), &NoData,
                        &Palette, pFormat->pMethods};

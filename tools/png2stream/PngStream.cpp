@@ -57,16 +57,20 @@ uint32_t _Color(const uint8_t* p) {
 
 unsigned _BGR565(const uint8_t* p) { return _To5(p[0]) | _To6(p[1]) << 5 | _To5(p[2]) << 11; }
 
+// The header and the palette that follows it (none for formats without one).
 void _PutHeader(std::vector<uint8_t>& Out, unsigned Format, const PNGS_Image& Img, unsigned BytesPerLine,
-                unsigned Bpp, unsigned NumColors, unsigned HasTrans) {
+                unsigned Bpp, const std::vector<uint32_t>& Palette, bool HasTrans) {
   _Put16(Out, 0x4D42);
   _Put16(Out, Format);
   _Put16(Out, Img.Width);
   _Put16(Out, Img.Height);
   _Put16(Out, BytesPerLine);
   _Put16(Out, Bpp);
-  _Put16(Out, NumColors);
-  _Put16(Out, HasTrans);
+  _Put16(Out, unsigned(Palette.size()));
+  _Put16(Out, HasTrans ? 1 : 0);
+  for (uint32_t c : Palette) {
+    _Put32(Out, c);
+  }
 }
 
 }  // namespace
@@ -88,7 +92,7 @@ bool PNGS_EncodePacked(const PNGS_Image& Img, const std::string& Format, std::ve
     std::fprintf(stderr, "png2stream: rows of %u pixels are too long for this format\n", Img.Width);
     return false;
   }
-  _PutHeader(Out, Code, Img, Img.Width * BytesPerPixel, BytesPerPixel * 8, 0, 0);
+  _PutHeader(Out, Code, Img, Img.Width * BytesPerPixel, BytesPerPixel * 8, {}, false);
   for (size_t i = 0; i < size_t(Img.Width) * Img.Height; i++) {
     const uint8_t* p = &Img.Rgba[i * 4];
     switch (Code) {
@@ -161,10 +165,7 @@ bool PNGS_EncodeIndexed(const PNGS_Image& Img, std::vector<uint8_t>& Out) {
   }
   unsigned Bpp = Palette.size() <= 2 ? 1 : Palette.size() <= 4 ? 2 : Palette.size() <= 16 ? 4 : 8;
   unsigned BytesPerLine = (Img.Width * Bpp + 7) / 8;
-  _PutHeader(Out, 100, Img, BytesPerLine, Bpp, unsigned(Palette.size()), HasTrans ? 1 : 0);
-  for (uint32_t c : Palette) {
-    _Put32(Out, c);
-  }
+  _PutHeader(Out, 100, Img, BytesPerLine, Bpp, Palette, HasTrans);
   for (unsigned y = 0; y < Img.Height; y++) {
     std::vector<uint8_t> Row(BytesPerLine);
     for (unsigned x = 0; x < Img.Width; x++) {
@@ -209,11 +210,7 @@ bool PNGS_EncodeRLE(const PNGS_Image& Img, const std::string& Format, std::vecto
   }
   // The row pitch of run-length data is not used by readers; it states the unpacked row's size.
   unsigned BytesPerLine = (Img.Width * Bpp + 7) / 8;
-  _PutHeader(Out, Code, Img, BytesPerLine <= 0xFFFF ? BytesPerLine : 0, Bpp, unsigned(Palette.size()),
-             HasTrans ? 1 : 0);
-  for (uint32_t c : Palette) {
-    _Put32(Out, c);
-  }
+  _PutHeader(Out, Code, Img, BytesPerLine <= 0xFFFF ? BytesPerLine : 0, Bpp, Palette, HasTrans);
   std::vector<uint8_t> Runs = rle_encode::Encode(Values, Style);
   Out.insert(Out.end(), Runs.begin(), Runs.end());
   return true;

@@ -33,7 +33,6 @@
 
 #include "DSG_Writer.h"
 #include "PngStream.h"
-#include "WHIRL.h"
 
 namespace {
 
@@ -149,9 +148,7 @@ DSG_ELEMENT _Element(const std::vector<std::string>& w) {
     else if (Key == "page") e.SetU32(12, Value == "none" ? 0xFFFFFFFFu : uint32_t(_Number(Value)));
     else if (Key == "password") {
       std::u16string t = _Utf16(Value);
-      std::vector<uint8_t> Bytes;
-      for (char16_t c : t) Bytes.push_back(uint8_t(c)), Bytes.push_back(uint8_t(c >> 8));
-      WHIRL_Hash(Bytes.data(), Bytes.size(), e.a + 18);
+      DSG_HashPassword(t.data(), t.size(), e.a + 18);
       e.SetU16(16, DSG_LEVEL_PASSWORD);
     }
     else if (Key == "color" || Key == "background" || Key == "color0" || Key == "color1" || Key == "bkcolor" ||

@@ -207,6 +207,10 @@ void UI_GiveSideButtons(UI_SIDE_BUTTON_SAVE* p) {
   }
 }
 
+int UI_WriteEntryResult(uint32_t Address, const WM_MESSAGE* pMsg) {
+  return UI_WriteMenuEntry(Address, uint8_t(uintptr_t(pMsg->hWinSrc)), int32_t(pMsg->Data.v));
+}
+
 void UI_SendResult(WM_HWIN hReceiver, int MsgId, uint32_t Tag, intptr_t Value) {
   WM_MESSAGE Msg = {};
   Msg.MsgId = MsgId;

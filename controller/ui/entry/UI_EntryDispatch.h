@@ -47,6 +47,8 @@ int UI_EditMenuEntry(int ElementIndex, uint32_t Address, WM_HWIN hParent, const 
                      int Context);
 // Writes {type, value little-endian} (2, 3 or 5 bytes by class): 1 written, 0 failed.
 int UI_WriteMenuEntry(uint32_t Address, uint8_t Type, int32_t Value);
+// Writes what an entry screen sent back with UI_SendResult (the type as its tag, then the value).
+int UI_WriteEntryResult(uint32_t Address, const WM_MESSAGE* pMsg);
 
 // The text entry screen is another module's: it installs its opener here. Null: a text entry opens nothing.
 // The opener edits UI_TextBuffer in place and sends UI_MSG_TEXT_DONE to hReceiver on confirmation.

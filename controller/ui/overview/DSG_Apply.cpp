@@ -71,25 +71,29 @@ void DSG__SetDesign(void) {
   UI_DesignHooks.pfDrawPicture = HasPicture ? _DrawPicture : nullptr;
 }
 
-void DSG_Forget(void) {
-  DSG_Loaded.Branding.clear();
+namespace {
+
+void _ClearDesign(void) {
   DSG_Loaded.Design.clear();
   DSG_Loaded.Dict.clear();
   DSG_Loaded.NumPages = 0;
   memset(DSG_Loaded.aDesignHeader, 0, sizeof(DSG_Loaded.aDesignHeader));
-  DSG__SetBranding();
   DSG__SetDesign();
+}
+
+}  // namespace
+
+void DSG_Forget(void) {
+  DSG_Loaded.Branding.clear();
+  DSG__SetBranding();
+  _ClearDesign();
 }
 
 void DSG_ResetDesign(void) {
   char acPath[PATH_MAX_LEN];
   if (PATH_Join(APP_UserFolder, "Design.q7d", acPath, sizeof(acPath))) remove(acPath);
   GUI_Lock();
-  DSG_Loaded.Design.clear();
-  DSG_Loaded.Dict.clear();
-  DSG_Loaded.NumPages = 0;
-  memset(DSG_Loaded.aDesignHeader, 0, sizeof(DSG_Loaded.aDesignHeader));
-  DSG__SetDesign();
+  _ClearDesign();
   DSG_ApplyBranding();
   UI_RenderDesignGraphics(UI_LeftHanded);
   if (UI_hPageArea) WM_InvalidateWindowAndDescendants(UI_hPageArea);

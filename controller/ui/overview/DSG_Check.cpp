@@ -27,10 +27,10 @@ void DSG_ReadPageHeader(const uint8_t* p, DSG_PAGE_INFO* pInfo) {
   pInfo->ElementSize = DSG_Get16(p + 10);
 }
 
-void DSG_MakeKey(uint8_t* pKey) {
+void DSG_InitCipher(AES_CONTEXT* pCtx, const uint8_t* pIV) {
   uint8_t aDigest[WHIRL_DIGEST_SIZE];
   WHIRL_Hash(DSG_KEY_TEXT, DSG_KEY_TEXT_LEN, aDigest);
-  memcpy(pKey, aDigest, DSG_KEY_SIZE);
+  AES_Init(pCtx, pIV, aDigest, DSG_KEY_SIZE, AES_MODE_CBC);
 }
 
 int DSG_CheckBranding(const uint8_t* p) {

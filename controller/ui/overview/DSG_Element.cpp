@@ -1,6 +1,19 @@
 // Element records of older pages are rebuilt into the current layout, so the screens know only one.
 #include "DSG_Element.h"
 
+#include <vector>
+
+#include "WHIRL.h"
+
+void DSG_HashPassword(const char16_t* pText, size_t NumChars, uint8_t* pDigest) {
+  std::vector<uint8_t> Bytes(2 * NumChars + 1);  // never empty: the hash is given a buffer also for ""
+  for (size_t i = 0; i < NumChars; i++) {
+    Bytes[2 * i] = uint8_t(pText[i]);
+    Bytes[2 * i + 1] = uint8_t(pText[i] >> 8);
+  }
+  WHIRL_Hash(Bytes.data(), 2 * NumChars, pDigest);
+}
+
 int DSG_UpgradeElement(int Version, DSG_ELEMENT* pOut, const uint8_t* pIn) {
   if (Version == 1) {
     memcpy(pOut->a, pIn, DSG_ELEMENT_SIZE);

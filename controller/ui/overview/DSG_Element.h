@@ -90,6 +90,10 @@ struct DSG_ELEMENT {
   }
 };
 
+// The digest a page link keeps of its password (64 bytes at pDigest): Whirlpool over the password's NumChars
+// UTF-16 units, each low byte first.
+void DSG_HashPassword(const char16_t* pText, size_t NumChars, uint8_t* pDigest);
+
 // Takes record pIn of a page of the given version into *pOut: version 1 as it is, version 0 rebuilt into the
 // version-1 layout. An element whose font index is not one of the six becomes type 0 (not shown).
 // 0 when usable, -1 for an unknown version.

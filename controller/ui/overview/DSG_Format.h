@@ -1,10 +1,12 @@
 // The three files that change the screens' look: branding ("q7b": background and logo of the menu screens),
 // design ("q7d": full-screen picture, layout flag, a dictionary of overview pages) and overview page ("q7f").
-// Their sizes, limits and fixed texts, the little-endian field access, and the cipher key of the design file.
+// Their sizes, limits and fixed texts, the little-endian field access, and the cipher of the design file.
 // Every size or count a file states is checked against the bytes actually there before anything is copied.
 #pragma once
 #include <cstddef>
 #include <cstdint>
+
+#include "AES.h"
 
 enum {
   DSG_BRANDING_HEADER_SIZE = 32,
@@ -109,8 +111,9 @@ struct DSG_TEXT_FIELDS {
   char acNote[128];    // line 8
 };
 
-// The cipher key: the first 32 bytes of the Whirlpool digest of DSG_KEY_TEXT.
-void DSG_MakeKey(uint8_t* pKey);
+// The cipher of a design file: AES-CBC from the file's vector (pIV, 16 bytes) with the design key, the first
+// 32 bytes of the Whirlpool digest of DSG_KEY_TEXT.
+void DSG_InitCipher(AES_CONTEXT* pCtx, const uint8_t* pIV);
 
 // Checks (pointers to at least the header's size).
 int DSG_CheckBranding(const uint8_t* pHeader);  // 0 valid, 1 magic or a size limit broken

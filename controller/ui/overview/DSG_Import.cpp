@@ -35,10 +35,8 @@ void _Store(const char* sName, const uint8_t* p, size_t NumBytes) {
 
 // Deciphers the whole 16-byte blocks of n bytes in place with the design key and the file's vector.
 void _Decipher(const uint8_t* pIV, uint8_t* p, size_t n) {
-  uint8_t aKey[DSG_KEY_SIZE];
-  DSG_MakeKey(aKey);
   AES_CONTEXT Ctx;
-  AES_Init(&Ctx, pIV, aKey, DSG_KEY_SIZE, AES_MODE_CBC);
+  DSG_InitCipher(&Ctx, pIV);
   AES_Decrypt(&Ctx, p, p, n / DSG_AES_BLOCK * DSG_AES_BLOCK);
 }
 

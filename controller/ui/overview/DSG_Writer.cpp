@@ -41,10 +41,8 @@ DSG_BYTES DSG_WriteBranding(const DSG_BYTES& Background, const DSG_BYTES& Logo, 
 namespace {
 
 void _Encipher(const uint8_t* pIV, uint8_t* p, size_t n) {
-  uint8_t aKey[DSG_KEY_SIZE];
-  DSG_MakeKey(aKey);
   AES_CONTEXT Ctx;
-  AES_Init(&Ctx, pIV, aKey, DSG_KEY_SIZE, AES_MODE_CBC);
+  DSG_InitCipher(&Ctx, pIV);
   AES_Encrypt(&Ctx, p, p, n);
 }
 

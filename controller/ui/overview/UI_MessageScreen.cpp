@@ -197,9 +197,7 @@ void UI_FunctionScreenCallback(WM_MESSAGE* pMsg) {
       WM_RestartTimer(WM_HTIMER(pMsg->Data.v), _TIMER_MS);
       if (_IsTopmost(hWin)) WM_InvalidateWindow(hWin);
       break;
-    default:
-      if (pMsg->MsgId > WM_USER) break;
-      WM_DefaultProc(pMsg);
+    default: UI_DefaultProc(pMsg);
   }
 }
 

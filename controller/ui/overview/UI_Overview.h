@@ -27,7 +27,6 @@ enum {
 
 // Run-time state of one element.
 struct UI_ElementState {
-  uint32_t Address;
   uint8_t aDesc[UI_ELEMENT_DESC_SIZE];  // the entry description as read; type byte 0 after a failed read
   char16_t acText[UI_ELEMENT_TEXT_LEN];  // action elements: prefix-less value text
   char16_t acState[2][DSG_STATE_TEXT_CHARS + 1];  // value elements: the texts of state 0 and 1
@@ -108,6 +107,8 @@ int UI_ElementAllowed(int Node, uint32_t Level);
 // The font of an element's font index (2: null, the current font stays).
 const GUI_FONT* UI_ElementFont(int Index);
 UI_ELEMENT_REF UI_GetElementRef(WM_HWIN hWin);
+// Answers WM_MOTION: motion support leaves the page and its elements where they are and sends them the moves.
+void UI_ManageMotionByWindow(WM_MESSAGE* pMsg);
 
 // Quick buttons (a long press on an overview page).
 extern WM_HWIN UI_hQuickLayer;

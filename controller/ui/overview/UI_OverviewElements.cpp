@@ -11,7 +11,6 @@
 #include "UI_Main.h"
 #include "UI_Overview.h"
 #include "WHIRL.h"
-#include "WM_Motion.h"
 
 namespace {
 
@@ -73,7 +72,7 @@ void _Fit(WM_HWIN hWin, DSG_ELEMENT* e, const UI_ElementState* s) {
 }
 
 void _WriteBack(WM_HWIN hWin, const DSG_ELEMENT* e, UI_ElementState* s, const WM_MESSAGE* pMsg) {
-  UI_WriteMenuEntry(e->Address(), uint8_t(uintptr_t(pMsg->hWinSrc)), int32_t(pMsg->Data.v));
+  UI_WriteEntryResult(e->Address(), pMsg);
   UI_ReadElementValue(e, s, 1);
   UI_FormatElementValue(e, s, s->acText, UI_ELEMENT_TEXT_LEN, nullptr, nullptr);
   s->Changed = 1;
@@ -133,15 +132,8 @@ void UI_ActionElementCallback(WM_MESSAGE* pMsg) {
       s->Changed = 0;
       _Fit(hWin, e, s);
       break;
-    case WM_MOTION: {
-      WM_MOTION_INFO* m = (WM_MOTION_INFO*)pMsg->Data.p;
-      if (m && m->Cmd == WM_MOTION_INIT) m->Flags = WM_MOTION_MANAGE_BY_WINDOW;
-      break;
-    }
-    case UI_MSG_REFRESH: break;
-    default:
-      if (pMsg->MsgId > WM_USER) break;
-      WM_DefaultProc(pMsg);
+    case WM_MOTION: UI_ManageMotionByWindow(pMsg); break;
+    default: UI_DefaultProc(pMsg);
   }
 }
 
@@ -165,23 +157,14 @@ void UI_PageLinkCallback(WM_MESSAGE* pMsg) {
       }
       break;
     case UI_MSG_TEXT_DONE: {
-      uint8_t aBytes[2 * UI_TEXT_BUFFER_LEN], aDigest[WHIRL_DIGEST_SIZE];
-      int n = 0;
-      for (; n < UI_TEXT_BUFFER_LEN && UI_TextBuffer[n]; n++) {
-        aBytes[2 * n] = uint8_t(UI_TextBuffer[n]);
-        aBytes[2 * n + 1] = uint8_t(UI_TextBuffer[n] >> 8);
-      }
-      WHIRL_Hash(aBytes, size_t(2 * n), aDigest);
+      uint8_t aDigest[WHIRL_DIGEST_SIZE];
+      size_t n = 0;
+      while (n < UI_TEXT_BUFFER_LEN && UI_TextBuffer[n]) n++;
+      DSG_HashPassword(UI_TextBuffer, n, aDigest);
       if (memcmp(aDigest, e->Digest(), sizeof(aDigest)) == 0) _OpenLinked(e->LinkedPage());
       break;
     }
-    case WM_MOTION: {
-      WM_MOTION_INFO* m = (WM_MOTION_INFO*)pMsg->Data.p;
-      if (m && m->Cmd == WM_MOTION_INIT) m->Flags = WM_MOTION_MANAGE_BY_WINDOW;
-      break;
-    }
-    default:
-      if (pMsg->MsgId > WM_USER) break;
-      WM_DefaultProc(pMsg);
+    case WM_MOTION: UI_ManageMotionByWindow(pMsg); break;
+    default: UI_DefaultProc(pMsg);
   }
 }

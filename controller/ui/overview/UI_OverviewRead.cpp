@@ -13,8 +13,6 @@ namespace {
 
 enum { _TEXT_ANSWER_SIZE = 68 };
 
-int _IsRemote(int Node) { return Node != 0 && !OBJ_IsOwnNode(Node); }
-
 // The fetched text of a value element's state (a text answer: type, a byte, UTF-16 text).
 void _FetchStateText(uint32_t Address, char16_t* pDest) {
   uint8_t a[_TEXT_ANSWER_SIZE];
@@ -25,7 +23,7 @@ void _FetchStateText(uint32_t Address, char16_t* pDest) {
 // Takes the semaphore without waiting; skips remote elements outside their round. 0: not this time.
 int _BeginRead(int Mode, int Node) {
   if (APP_hUiSemaphore && OS_SemWait(APP_hUiSemaphore, 0) != OS_WAIT_TAKEN) return 0;
-  if (_IsRemote(Node)) {
+  if (!OBJ_IsOwnNode(Node)) {
     if (Mode != UI_LOAD_MODE_FORCED && UI_RemoteRound != 0) {
       if (APP_hUiSemaphore) OS_SemSignal(APP_hUiSemaphore);
       return 0;
@@ -47,9 +45,9 @@ void _EndRead(UI_ElementState* pState) {
 }  // namespace
 
 int UI_ReadElementValue(const DSG_ELEMENT* pElement, UI_ElementState* pState, int Forced) {
-  pState->Address = pElement->Address();
+  const uint32_t Address = pElement->Address();
   memset(pState->aDesc, 0, sizeof(pState->aDesc));
-  if (OBJ_Read(pState->Address, pState->aDesc, UI_ELEMENT_DESC_SIZE, 0) <= 0) {
+  if (OBJ_Read(Address, pState->aDesc, UI_ELEMENT_DESC_SIZE, 0) <= 0) {
     pState->aDesc[0] = 0;
     return 1;
   }
@@ -59,7 +57,7 @@ int UI_ReadElementValue(const DSG_ELEMENT* pElement, UI_ElementState* pState, in
     UI_FormatElementValue(pElement, pState, nullptr, 0, &Value, nullptr);
     for (int s = 0; s < 2; s++) pElement->GetText(pElement->StateTextOffset(s), DSG_STATE_TEXT_CHARS, pState->acState[s]);
     if (pElement->FetchTexts()) {
-      uint32_t Text = (pState->Address & ~0x7000u) | 0x3000u;
+      uint32_t Text = (Address & ~0x7000u) | 0x3000u;
       if (Value != 1) {
         _FetchStateText(Text, pState->acState[0]);
       } else {
@@ -77,19 +75,12 @@ int UI_FormatElementValue(const DSG_ELEMENT* pElement, const UI_ElementState* pS
   int32_t Value = 0;
   int Unit = 0, Class = d[0] & 0x70;
   if (pText && TextLen > 0) pText[0] = 0;
-  switch (Class) {
-    case 0x10:
-      Value = d[1];
-      if (pText) UI_TakeTextAnswer(d, UI_ELEMENT_DESC_SIZE, pText, TextLen);
-      break;
-    case 0x30: Value = int8_t(d[2]), Unit = d[1]; break;
-    case 0x40: Value = int16_t(d[2] | d[3] << 8), Unit = d[1]; break;
-    case 0x50: Value = int32_t(uint32_t(d[2]) | uint32_t(d[3]) << 8 | uint32_t(d[4]) << 16 | uint32_t(d[5]) << 24), Unit = d[1]; break;
-    default:
-      if (pValue) *pValue = 0;
-      if (pUnit) *pUnit = 0;
-      return 1;
+  if (!UI_DecodeValue(d, UI_ELEMENT_DESC_SIZE, &Value, &Unit, nullptr, 0)) {
+    if (pValue) *pValue = 0;
+    if (pUnit) *pUnit = 0;
+    return 1;
   }
+  if (Class == 0x10 && pText) UI_TakeTextAnswer(d, UI_ELEMENT_DESC_SIZE, pText, TextLen);
   if (Class != 0x10 && pText && TextLen > 0) {
     // The element's two format bytes: whether the unit follows the number, and the decimals (-1: the unit's).
     uint32_t Type = pElement->Type();

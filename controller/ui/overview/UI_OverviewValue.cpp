@@ -6,7 +6,6 @@
 #include "UI_EntryDispatch.h"
 #include "UI_Main.h"
 #include "UI_Overview.h"
-#include "WM_Motion.h"
 #include "OBJ_Access.h"
 
 int UI_MomentaryActive;
@@ -24,8 +23,6 @@ enum {
 };
 
 WM_HTIMER _hTimerMomentary;
-
-int _IsRemote(const DSG_ELEMENT* e) { return e->Node() != 0 && !OBJ_IsOwnNode(e->Node()); }
 
 void _Paint(WM_HWIN hWin, const DSG_ELEMENT* e, const UI_ElementState* s) {
   if (!s->aDesc[0] || (s->Value != 0 && s->Value != 1)) return;
@@ -55,7 +52,7 @@ void _Press(WM_HWIN hWin, DSG_ELEMENT* e, UI_ElementState* s) {
     _Write(e, 1);
     s->Value ^= 1;
     WM_InvalidateWindow(hWin);
-    if (_IsRemote(e)) _hTimerMomentary = WM_CreateTimer(hWin, _TIMER_REPEAT, UI_MOMENTARY_REPEAT_MS);
+    if (!OBJ_IsOwnNode(e->Node())) _hTimerMomentary = WM_CreateTimer(hWin, _TIMER_REPEAT, UI_MOMENTARY_REPEAT_MS);
     return;
   }
   UI_StartLongPress();
@@ -80,7 +77,7 @@ void _Release(WM_HWIN hWin, const WM_MESSAGE* pMsg, DSG_ELEMENT* e, UI_ElementSt
   int32_t Value = 0;
   if (UI_FormatElementValue(e, s, nullptr, 0, &Value, nullptr) != 0) return;  // nothing readable to switch
   _Write(e, Value ? 0 : 1);
-  WM_CreateTimer(hWin, _TIMER_REREAD, _IsRemote(e) ? _REREAD_REMOTE_MS : _REREAD_LOCAL_MS);
+  WM_CreateTimer(hWin, _TIMER_REREAD, OBJ_IsOwnNode(e->Node()) ? _REREAD_LOCAL_MS : _REREAD_REMOTE_MS);
   UI_StartForcedRead(_FORCED_READ_MS);
 }
 
@@ -122,7 +119,7 @@ void UI_ValueElementCallback(WM_MESSAGE* pMsg) {
     case UI_MSG_SELECTION_DONE:
     case UI_MSG_VALUE_DONE:
     case UI_MSG_DATE_DONE:
-      UI_WriteMenuEntry(e->Address(), uint8_t(uintptr_t(pMsg->hWinSrc)), int32_t(pMsg->Data.v));
+      UI_WriteEntryResult(e->Address(), pMsg);
       UI_LoadValueElement(hWin, UI_LOAD_MODE_FORCED, e, s);
       WM_InvalidateWindow(hWin);
       break;
@@ -135,14 +132,7 @@ void UI_ValueElementCallback(WM_MESSAGE* pMsg) {
     case WM_DELETE:
       if (WM_HasCaptured(hWin)) UI_MomentaryActive = 0;
       break;
-    case WM_MOTION: {
-      WM_MOTION_INFO* m = (WM_MOTION_INFO*)pMsg->Data.p;
-      if (m && m->Cmd == WM_MOTION_INIT) m->Flags = WM_MOTION_MANAGE_BY_WINDOW;
-      break;
-    }
-    case UI_MSG_REFRESH: break;
-    default:
-      if (pMsg->MsgId > WM_USER) break;
-      WM_DefaultProc(pMsg);
+    case WM_MOTION: UI_ManageMotionByWindow(pMsg); break;
+    default: UI_DefaultProc(pMsg);
   }
 }

@@ -66,6 +66,11 @@ const GUI_FONT* UI_ElementFont(int Index) {
   return (Index >= 0 && Index < DSG_NUM_FONTS) ? s_apFont[Index] : nullptr;
 }
 
+void UI_ManageMotionByWindow(WM_MESSAGE* pMsg) {
+  WM_MOTION_INFO* m = (WM_MOTION_INFO*)pMsg->Data.p;
+  if (m && m->Cmd == WM_MOTION_INIT) m->Flags = WM_MOTION_MANAGE_BY_WINDOW;
+}
+
 void UI_OverviewPageCallback(WM_MESSAGE* pMsg) {
   WM_HWIN hWin = pMsg->hWin;
   switch (pMsg->MsgId) {
@@ -100,20 +105,11 @@ void UI_OverviewPageCallback(WM_MESSAGE* pMsg) {
       }
       break;
     }
-    case WM_MOTION: {
-      WM_MOTION_INFO* m = (WM_MOTION_INFO*)pMsg->Data.p;
-      if (m && m->Cmd == WM_MOTION_INIT) m->Flags = WM_MOTION_MANAGE_BY_WINDOW;  // the page never moves
-      break;
-    }
+    case WM_MOTION: UI_ManageMotionByWindow(pMsg); break;  // the page never moves
     case WM_DELETE:
       UI_hTimerOverview = UI_hTimerLongPress = 0;
       if (hWin == UI_hOverviewWin) UI_hOverviewWin = 0;
       break;
-    case UI_MSG_REFRESH:
-    case UI_MSG_LOAD:
-    case UI_MSG_LOADED: UI_FanOutMessage(pMsg); break;
-    default:
-      if (pMsg->MsgId > WM_USER) break;
-      WM_DefaultProc(pMsg);
+    default: UI_ContainerProc(pMsg);
   }
 }

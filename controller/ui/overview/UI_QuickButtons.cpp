@@ -52,10 +52,7 @@ void _Button(WM_MESSAGE* pMsg, int Icon, void (*pfAction)(void)) {
         WM_SetCapture(UI_hQuickLayer, 0);  // released beside it: the layer takes every touch again
       }
       break;
-    case UI_MSG_REFRESH:
-    case UI_MSG_LOAD:
-    case UI_MSG_LOADED: break;
-    default: WM_DefaultProc(pMsg);
+    default: UI_DefaultProc(pMsg);
   }
 }
 
@@ -121,10 +118,7 @@ void UI_QuickLayerCallback(WM_MESSAGE* pMsg) {
     case WM_TIMER:
       if (WM_GetFirstChild(hWin)) _CloseLayer();
       break;
-    case UI_MSG_REFRESH:
-    case UI_MSG_LOAD:
-    case UI_MSG_LOADED: break;
-    default: WM_DefaultProc(pMsg);
+    default: UI_DefaultProc(pMsg);
   }
 }
 

@@ -131,7 +131,7 @@ void UI_ValueBoxCallback(WM_MESSAGE* pMsg) {
       if (pMsg->MsgId == UI_MSG_TEXT_DONE) {
         UI_WriteMenuText(p->Address, uint8_t(pMsg->hWinSrc), UI_TextBuffer);
       } else {
-        UI_WriteMenuEntry(p->Address, uint8_t(pMsg->hWinSrc), int32_t(pMsg->Data.v));
+        UI_WriteEntryResult(p->Address, pMsg);
       }
       UI_SetBusy(0);
       UI_ReloadPage();

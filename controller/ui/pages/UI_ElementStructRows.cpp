@@ -90,7 +90,7 @@ void _Rebuild(void) {
 // Writes an entry's new value and shows the page again.
 void _WriteAndRebuild(uint32_t Address, const WM_MESSAGE* pMsg) {
   UI_SetBusy(1);
-  UI_WriteMenuEntry(Address, uint8_t(pMsg->hWinSrc), int32_t(pMsg->Data.v));
+  UI_WriteEntryResult(Address, pMsg);
   UI_SetBusy(0);
   _Rebuild();
 }

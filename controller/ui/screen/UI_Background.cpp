@@ -31,12 +31,7 @@ void UI_BackgroundCallback(WM_MESSAGE* pMsg) {
       UI_ClearElementRects();
       break;
     }
-    case UI_MSG_REFRESH:
-    case UI_MSG_LOAD:
-    case UI_MSG_LOADED: UI_FanOutMessage(pMsg); break;
-    default:
-      if (pMsg->MsgId > WM_USER) break;
-      WM_DefaultProc(pMsg);
+    default: UI_ContainerProc(pMsg);
   }
 }
 

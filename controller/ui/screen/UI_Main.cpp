@@ -40,18 +40,6 @@ void _cbPageArea(WM_MESSAGE* pMsg) {
   }
 }
 
-// The client area of the overview layout: the overview pages build into it.
-void _cbContent(WM_MESSAGE* pMsg) {
-  switch (pMsg->MsgId) {
-    case UI_MSG_REFRESH:
-    case UI_MSG_LOAD:
-    case UI_MSG_LOADED: UI_FanOutMessage(pMsg); break;
-    default:
-      if (pMsg->MsgId > WM_USER) break;
-      WM_DefaultProc(pMsg);
-  }
-}
-
 WM_HWIN _CreateSideButton(int y, int Id) {
   // Transparent: the button's picture has rounded, see-through margins that blend onto what lies below.
   WM_HWIN h = BUTTON_CreateUser(UI_SIDE_BUTTON_X, y, UI_SIDE_BUTTON_W, UI_SIDE_BUTTON_H, UI_hBackgroundWin,
@@ -71,8 +59,9 @@ void _Free(WM_HWIN* ph) {
 
 void UI_CreateMainWindows(void) {
   UI_hMainWin = WM_CreateWindow(0, 0, UI_SCREEN_W, UI_SCREEN_H, WM_CF_HIDE, UI_DesignBackgroundCallback, 0);
+  // The client area of the overview layout: the overview pages build into it.
   UI_hContentWin = WM_CreateWindowAsChild(0, UI_TITLE_H, UI_SCREEN_W, UI_PAGE_AREA_H, UI_hMainWin,
-                                          WM_CF_HIDE | WM_CF_HASTRANS, _cbContent, 0);
+                                          WM_CF_HIDE | WM_CF_HASTRANS, UI_ContainerProc, 0);
   UI_hBackgroundWin = WM_CreateWindow(0, 0, UI_SCREEN_W, UI_SCREEN_H, WM_CF_SHOW, UI_BackgroundCallback, 0);
   UI_hTimerPage = WM_CreateTimer(UI_hBackgroundWin, 1, UI_PAGE_TIMER_MS);
   UI_hTitleBar = WM_CreateWindowAsChild(0, 0, UI_SCREEN_W, UI_TITLE_H, UI_hBackgroundWin, WM_CF_SHOW,
@@ -242,6 +231,20 @@ void UI_FanOutMessage(WM_MESSAGE* pMsg) {
     WM_MESSAGE Msg = *pMsg;
     WM_SendMessage(h, &Msg);
     h = hNext;
+  }
+}
+
+void UI_DefaultProc(WM_MESSAGE* pMsg) {
+  if (pMsg->MsgId > WM_USER) return;
+  WM_DefaultProc(pMsg);
+}
+
+void UI_ContainerProc(WM_MESSAGE* pMsg) {
+  switch (pMsg->MsgId) {
+    case UI_MSG_REFRESH:
+    case UI_MSG_LOAD:
+    case UI_MSG_LOADED: UI_FanOutMessage(pMsg); break;
+    default: UI_DefaultProc(pMsg);
   }
 }
 

@@ -109,6 +109,12 @@ void UI_SendLoaded(WM_HWIN hWin, int Value);
 // 0, 2 or 3 to all of them; 1 only while the window is visible and only to the children that overlap the page
 // area vertically; other values to none.
 void UI_FanOutMessage(WM_MESSAGE* pMsg);
+// The end of a screen window's callback: the screens' own messages (above WM_USER) that it does not handle stop
+// here; every other message goes to WM_DefaultProc.
+void UI_DefaultProc(WM_MESSAGE* pMsg);
+// The same for a window that holds pages or elements: UI_MSG_REFRESH, UI_MSG_LOAD and UI_MSG_LOADED go on to its
+// children (UI_FanOutMessage).
+void UI_ContainerProc(WM_MESSAGE* pMsg);
 // Deletes every child of a window (0 ignored).
 void UI_DeleteChildren(WM_HWIN hWin);
 

@@ -215,10 +215,6 @@ void UI_TitleBarCallback(WM_MESSAGE* pMsg) {
         _OnRelease(hWin, pState->x);
       break;
     }
-    case UI_MSG_LOAD:
-    case UI_MSG_LOADED: break;
-    default:
-      if (pMsg->MsgId > WM_USER) break;
-      WM_DefaultProc(pMsg);
+    default: UI_DefaultProc(pMsg);  // loads and refreshes too: the bar reads nothing
   }
 }

@@ -132,6 +132,27 @@ void GUI_JPEG__ConvertMCULinePlain(const U8* pY0, const U8* pY1, const U8* pY0b,
   }
 }
 
+namespace {
+
+// Line n of an MCU row of a colour layout with H x V luminance blocks per MCU (then Cb and Cr): the MCU's
+// luminance blocks of that line (the lower ones from line 8 on) and the chroma row that covers it. With two
+// luminance blocks vertically, lines n and n + 1 share that chroma row and are converted together.
+template <int H, int V>
+void _ConvertColourLines(const GUI_JPEG_DCONTEXT* p, int n, U8* pLine0, U8* pLine1) {
+  const U8* S = p->SampleRow.p;
+  const int r = n & 7;  // row within a block
+  for (int m = 0; m < p->MaxMCUsPerRow; m++) {
+    const U8* B = S + m * (H * V + 2) * 64;
+    const U8* Y = B + (V == 2 && n >= 8 ? H * 64 : 0) + r * 8;
+    const U8* Cb = B + H * V * 64 + (V == 2 ? n >> 1 : r) * 8;
+    GUI_JPEG__ConvertMCULine(Y, H == 2 ? Y + 64 : nullptr, V == 2 ? Y + 8 : nullptr,
+                             H == 2 && V == 2 ? Y + 72 : nullptr, Cb, Cb + 64, pLine0 + m * 32 * H,
+                             V == 2 ? pLine1 + m * 32 * H : nullptr, H);
+  }
+}
+
+}  // namespace
+
 void GUI_JPEG__ConvertLines(GUI_JPEG_DCONTEXT* p, int n) {
   const U8* S = p->SampleRow.p;
   U8* pLine0 = p->aLine[0].p;
@@ -143,33 +164,9 @@ void GUI_JPEG__ConvertLines(GUI_JPEG_DCONTEXT* p, int n) {
       std::memcpy(pLine0 + m * 8, S + m * 64 + r * 8, 8);
     }
     break;
-  case 1:
-    for (int m = 0; m < p->MaxMCUsPerRow; m++) {
-      const U8* B = S + m * 3 * 64 + r * 8;
-      GUI_JPEG__ConvertMCULine(B, nullptr, nullptr, nullptr, B + 64, B + 128, pLine0 + m * 32, nullptr, 1);
-    }
-    break;
-  case 2:
-    for (int m = 0; m < p->MaxMCUsPerRow; m++) {
-      const U8* B = S + m * 4 * 64 + r * 8;
-      GUI_JPEG__ConvertMCULine(B, B + 64, nullptr, nullptr, B + 128, B + 192, pLine0 + m * 64, nullptr, 2);
-    }
-    break;
-  case 3:
-    for (int m = 0; m < p->MaxMCUsPerRow; m++) {
-      const U8* B = S + m * 4 * 64;
-      const U8* Y = B + (n < 8 ? 0 : 64) + r * 8;
-      const U8* Cb = B + 128 + (n >> 1) * 8;
-      GUI_JPEG__ConvertMCULine(Y, nullptr, Y + 8, nullptr, Cb, Cb + 64, pLine0 + m * 32, pLine1 + m * 32, 1);
-    }
-    break;
-  case 4:
-    for (int m = 0; m < p->MaxMCUsPerRow; m++) {
-      const U8* B = S + m * 6 * 64;
-      const U8* Y = B + (n < 8 ? 0 : 128) + r * 8;
-      const U8* Cb = B + 256 + (n >> 1) * 8;
-      GUI_JPEG__ConvertMCULine(Y, Y + 64, Y + 8, Y + 72, Cb, Cb + 64, pLine0 + m * 64, pLine1 + m * 64, 2);
-    }
-    break;
+  case 1: _ConvertColourLines<1, 1>(p, n, pLine0, pLine1); break;
+  case 2: _ConvertColourLines<2, 1>(p, n, pLine0, pLine1); break;
+  case 3: _ConvertColourLines<1, 2>(p, n, pLine0, pLine1); break;
+  case 4: _ConvertColourLines<2, 2>(p, n, pLine0, pLine1); break;
   }
 }

@@ -82,6 +82,15 @@ int _ReadU16(GUI_JPEG_DCONTEXT* p, int* pValue) {
   return 0;
 }
 
+int _ReadBytes(GUI_JPEG_DCONTEXT* p, U8* pDest, int n) {
+  for (int i = 0; i < n; i++) {
+    if (_GetByte(p, pDest + i)) {
+      return 1;
+    }
+  }
+  return 0;
+}
+
 // Passes over n bytes; fails when the source ends first (so a length beyond the data ends the skip).
 int _SkipBytes(GUI_JPEG_DCONTEXT* p, I32 n) {
   while (n > 0 && p->NumPushedBack) {
@@ -142,26 +151,17 @@ int _ReadDHT(GUI_JPEG_DCONTEXT* p) {
     if (Slot >= JPEG__NUM_SLOTS) {
       return 1;
     }
-    U8* pBits = p->aHuffBits[Slot];
+    U8* pBits = p->aHuffBits[Slot];  // code counts by length 1 to 16
     pBits[0] = 0;
-    int n = 0;
-    for (int i = 1; i <= 16; i++) {
-      int Count;
-      if (_ReadU8(p, &Count)) {
-        return 1;
-      }
-      pBits[i] = U8(Count);
-      n += Count;
-    }
-    if (n > 255 || n > Rest - 17) {
+    if (_ReadBytes(p, pBits + 1, 16)) {
       return 1;
     }
-    for (int i = 0; i < n; i++) {
-      int v;
-      if (_ReadU8(p, &v)) {
-        return 1;
-      }
-      p->aHuffVal[Slot][i] = U8(v);
+    int n = 0;
+    for (int i = 1; i <= 16; i++) {
+      n += pBits[i];
+    }
+    if (n > 255 || n > Rest - 17 || _ReadBytes(p, p->aHuffVal[Slot], n)) {
+      return 1;
     }
     p->aHuffPresent[Slot] = 1;
     Rest -= 17 + n;

@@ -33,12 +33,13 @@ int _Read(const _SOURCE& Src, void* pDest, U32 NumBytes, U32 Off) {
   return GUI__ReadDataExact(Src.pfGetData, Src.pParam, pDest, NumBytes, Off);
 }
 
-void _ParseHeader(GUI_MOVIE_OBJ* p) {
-  p->XSize = GUI__Get16(p->aHeader + 10);
-  p->YSize = GUI__Get16(p->aHeader + 12);
-  p->Period = GUI__Get16(p->aHeader + 14);
-  p->NumFrames = GUI__Get32(p->aHeader + 16);
-  p->IndexOff = GUI__Get32(p->aHeader + 20);
+// The identification bytes (0 to 9) are not checked.
+void _ParseHeader(GUI_MOVIE_OBJ* p, const U8* pHeader) {
+  p->XSize = GUI__Get16(pHeader + 10);
+  p->YSize = GUI__Get16(pHeader + 12);
+  p->Period = GUI__Get16(pHeader + 14);
+  p->NumFrames = GUI__Get32(pHeader + 16);
+  p->IndexOff = GUI__Get32(pHeader + 20);
 }
 
 // File offset of index entry i, through the cache; 1 when the index cannot be read there.
@@ -103,9 +104,7 @@ GUI_MOVIE_HANDLE _Create(GUI_GET_DATA_FUNC* pfGetData, void* pParam, const U8* p
     GUI_ALLOC_Free(h);
     return 0;
   }
-  p = GUI_MOVIE__h2p(h);
-  std::memcpy(p->aHeader, aHeader, sizeof(aHeader));
-  _ParseHeader(p);
+  _ParseHeader(GUI_MOVIE__h2p(h), aHeader);
   if (GUI_MOVIE__LoadFrame(h)) {
     GUI_MOVIE_OBJ* q = GUI_MOVIE__h2p(h);
     GUI_ALLOC_FreePtr(&q->hFrame);

@@ -5,6 +5,7 @@
 // The tick may run application code (the notifications) at several points; it takes the record afresh after
 // each, and a movie deleted by its own notification is freed when the tick ends.
 #include "GUI_MOVIE_Private.h"
+#include "GUI_ImageRead.h"
 #include "GUI_JPEG.h"
 #include "WM.h"
 
@@ -14,17 +15,13 @@ const I32 kMaxLate = 60000;  // ms: later than this, playback resumes at the fra
 
 // The loaded frame's header: it must carry the frame tag, and its byte count must lie within the frame.
 // 0 when it may be drawn; *pNumBytes gets the JPEG data's size.
-int _CheckFrame(GUI_MOVIE_OBJ* p, U32* pNumBytes) {
+int _CheckFrame(const GUI_MOVIE_OBJ* p, U32* pNumBytes) {
   const U8* pFrame = p->hFrame ? static_cast<const U8*>(GUI_ALLOC_h2p(p->hFrame)) : nullptr;
   if (!pFrame || p->FrameSize < I32(MOVIE__FRAME_HEADER_SIZE)) {
     return 1;
   }
-  for (int i = 0; i < 4; i++) {
-    p->aFrameHeader[i] = U32(pFrame[4 * i]) | U32(pFrame[4 * i + 1]) << 8 | U32(pFrame[4 * i + 2]) << 16 |
-                         U32(pFrame[4 * i + 3]) << 24;
-  }
-  *pNumBytes = p->aFrameHeader[2];
-  return p->aFrameHeader[1] != MOVIE__FRAME_TAG || *pNumBytes > U32(p->FrameSize - MOVIE__FRAME_HEADER_SIZE);
+  *pNumBytes = GUI__Get32(pFrame + 8);
+  return GUI__Get32(pFrame + 4) != MOVIE__FRAME_TAG || *pNumBytes > U32(p->FrameSize - MOVIE__FRAME_HEADER_SIZE);
 }
 
 // Ends the tick: a deletion asked for during it happens now.

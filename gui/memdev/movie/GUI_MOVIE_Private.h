@@ -14,10 +14,8 @@ enum {
 
 struct GUI_MOVIE_OBJ {
   U32 Magic;
-  U8 aHeader[MOVIE__HEADER_SIZE];  // as read; the identification bytes are kept, not checked
   U16 XSize, YSize, Period;
   U32 NumFrames, IndexOff;
-  U32 aFrameHeader[4];  // of the frame drawn last
   I32 CurrentFrame;
   U32 DueTime;
   I32 xPos, yPos;

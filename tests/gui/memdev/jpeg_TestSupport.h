@@ -87,8 +87,8 @@ inline Picture FromPnm(const std::vector<uint8_t>& f) {
 
 inline bool HaveJpegTools() { return Shell("cjpeg -version </dev/null") == 0 || Shell("which cjpeg djpeg") == 0; }
 
-// Encodes a picture. Tool "cjpeg" or "convert"; Sampling "1x1", "2x1", "2x2" or "grey"; Restart every that
-// many MCU rows, or (negative) MCUs (cjpeg only, 0 none).
+// Encodes a picture. Tool "cjpeg" or "convert"; Sampling "1x1", "2x1", "2x2", "1x2" (cjpeg only) or "grey";
+// Restart every that many MCU rows, or (negative) MCUs (cjpeg only, 0 none).
 inline std::vector<uint8_t> Encode(const Picture& p, const std::string& Tool, const std::string& Sampling,
                                    int Quality, bool Progressive, int Restart = 0) {
   static int Count;

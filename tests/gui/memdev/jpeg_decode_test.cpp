@@ -42,7 +42,10 @@ std::vector<Case> AllCases() {
   const int aQuality[] = {50, 75, 85, 100};
   int i = 0;
   for (const char* Tool : {"cjpeg", "convert"}) {
-    for (const char* Sampling : {"grey", "1x1", "2x1", "2x2"}) {
+    for (const char* Sampling : {"grey", "1x1", "2x1", "2x2", "1x2"}) {
+      if (std::string(Sampling) == "1x2" && std::string(Tool) == "convert") {
+        continue;  // vertical-only subsampling is written by cjpeg
+      }
       for (bool Progressive : {false, true}) {
         for (int Restart : {0, 1, -3}) {
           if (Restart && std::string(Tool) == "convert") {

@@ -158,13 +158,20 @@ const Transition kTransitions[] = {
     {"push_in", true, true, false, [](WM_HWIN h, int P) { return GUI_MEMDEV_PushInWindow(h, P, 1); }},
 };
 
-class TransitionTest : public AnimTest, public testing::WithParamInterface<Transition> {};
+class TransitionTest : public AnimTest, public testing::WithParamInterface<Transition> {
+ protected:
+  // Painted, with the window where the transition starts: hidden before it comes in, shown before it goes.
+  void ToStartState(const Transition& t) {
+    Exec();
+    if (t.In) WM_HideWindow(hWin);
+    else WM_ShowWindow(hWin);
+    Exec();
+  }
+};
 
 TEST_P(TransitionTest, FramesAtPrescribedTimesAndDurationEqualsPeriod) {
   const Transition& t = GetParam();
-  Exec();
-  if (t.In) WM_HideWindow(hWin);
-  Exec();
+  ToStartState(t);
   const U32 t0 = AnimClock::Now;
   AnimClock::CaptureAt = {t0 + 30, t0 + 70};
   ASSERT_EQ(t.Run(hWin, 100), 0);
@@ -189,10 +196,7 @@ TEST_P(TransitionTest, DurationIsThePeriodWhateverAFrameCosts) {
   const Transition& t = GetParam();
   for (int Cost : {3, 7, 25}) {
     SCOPED_TRACE(testing::Message() << "cost " << Cost);
-    Exec();
-    if (t.In) WM_HideWindow(hWin);
-    else WM_ShowWindow(hWin);
-    Exec();
+    ToStartState(t);
     Hook::Remaining.clear();
     Hook::Times.clear();
     const U32 t0 = AnimClock::Now;
@@ -222,9 +226,7 @@ TEST_P(TransitionTest, DurationIsThePeriodWhateverAFrameCosts) {
 
 TEST_P(TransitionTest, CallbackStopsAfterTheFirstFrameAndTheWindowEndsInItsState) {
   const Transition& t = GetParam();
-  Exec();
-  if (t.In) WM_HideWindow(hWin);
-  Exec();
+  ToStartState(t);
   Hook::StopAfter = 1;
   const U32 t0 = AnimClock::Now;
   ASSERT_EQ(t.Run(hWin, 300), 0);
@@ -239,15 +241,11 @@ TEST_P(TransitionTest, CallbackStopsAfterTheFirstFrameAndTheWindowEndsInItsState
 
 TEST_P(TransitionTest, WithoutMemoryTheWindowEndsInItsStateAndNothingLeaks) {
   const Transition& t = GetParam();
-  Exec();
-  if (t.In) WM_HideWindow(hWin);
-  Exec();
+  ToStartState(t);
   I32 Blocks = GUI_ALLOC_GetNumUsedBlocks();
   for (U32 Room : {0u, 60000u, 200000u, 700000u}) {
     SCOPED_TRACE(testing::Message() << "room " << Room);
-    if (t.In) WM_HideWindow(hWin);
-    else WM_ShowWindow(hWin);
-    Exec();
+    ToStartState(t);
     GUI_ALLOC__SetTestLimit((U32)GUI_ALLOC_GetNumUsedBytes() + Room + 1);
     int r = t.Run(hWin, 50);
     GUI_ALLOC__SetTestLimit(0);

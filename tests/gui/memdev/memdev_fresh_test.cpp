@@ -14,11 +14,12 @@ TEST_F(FreshDeviceTest, ANewDeviceWithoutTransparencyStartsCleared) {
     GUI_SetColor(0x00FF00);
     GUI_FillRect(0, 0, 59, 89);
     GUI_MEMDEV_Select(0);
+    const void* pOld = GUI_MEMDEV_GetDataPtr(hOld);
     GUI_MEMDEV_Delete(hOld);
-    // The heap hands the same block out again.
     GUI_HMEM hNew = GUI_MEMDEV_CreateEx(0, 0, 60, 90, Flags);
     ASSERT_TRUE(hNew);
     const U8* p = (const U8*)GUI_MEMDEV_GetDataPtr(hNew);
+    ASSERT_EQ((const void*)p, pOld) << "the heap hands the same block out again, else nothing is checked here";
     int Bytes = 60 * 90 * GUI_MEMDEV_GetBitsPerPixel(hNew) / 8, NonZero = 0;
     for (int i = 0; i < Bytes; i++) NonZero += p[i] != 0;
     EXPECT_EQ(NonZero, 0) << "flags " << Flags;

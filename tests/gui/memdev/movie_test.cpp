@@ -114,6 +114,11 @@ class MovieTest : public JpegTest {
     return v;
   }
 
+  // A memory movie of the whole file, notifying Notify.
+  static GUI_MOVIE_HANDLE Create(const std::vector<uint8_t>& File) {
+    return GUI_MOVIE_Create(File.data(), U32(File.size()), Notify);
+  }
+
   // Which frame the display shows at the movie's position (-1: none).
   static int Shown() {
     GUI_COLOR c = Read(kX + kSize / 2, kY + kSize / 2, 1, 1)[0];
@@ -156,7 +161,7 @@ TEST_F(MovieTest, PlaysAtItsPeriodWithEveryNotificationInOrder) {
   EXPECT_EQ(Info.xSize, kSize);
   EXPECT_EQ(Info.msPerFrame, 100);
   EXPECT_EQ(Info.NumFrames, 3);
-  GUI_MOVIE_HANDLE h = GUI_MOVIE_Create(File.data(), U32(File.size()), Notify);
+  GUI_MOVIE_HANDLE h = Create(File);
   ASSERT_NE(h, 0);
   EXPECT_EQ(GUI_MOVIE_Show(h, kX, kY, 0), 0);
   RunAt(1000);
@@ -184,7 +189,7 @@ TEST_F(MovieTest, PlaysAtItsPeriodWithEveryNotificationInOrder) {
 
 TEST_F(MovieTest, DropsFramesWhenDrawingIsSlow) {
   std::vector<uint8_t> File = Build(6, 100);
-  GUI_MOVIE_HANDLE h = GUI_MOVIE_Create(File.data(), U32(File.size()), Notify);
+  GUI_MOVIE_HANDLE h = Create(File);
   ASSERT_NE(h, 0);
   DrawTime() = 250;
   GUI_MOVIE_Show(h, kX, kY, 0);
@@ -227,7 +232,7 @@ TEST_F(MovieTest, LoopsAndReadsTheIndexAgain) {
 
 TEST_F(MovieTest, SeeksPausesAndChangesItsPeriod) {
   std::vector<uint8_t> File = Build(5, 100);
-  GUI_MOVIE_HANDLE h = GUI_MOVIE_Create(File.data(), U32(File.size()), Notify);
+  GUI_MOVIE_HANDLE h = Create(File);
   ASSERT_NE(h, 0);
   EXPECT_EQ(GUI_MOVIE_GotoFrame(h, 3), 0);
   EXPECT_EQ(GUI_MOVIE_GetFrameIndex(h), 3);
@@ -260,7 +265,7 @@ TEST_F(MovieTest, SeeksPausesAndChangesItsPeriod) {
 // A frame sought from the notification before drawing replaces the frame about to be drawn.
 TEST_F(MovieTest, SeekingFromTheNotificationDrawsTheFrameSought) {
   std::vector<uint8_t> File = Build(4, 100);
-  GUI_MOVIE_HANDLE h = GUI_MOVIE_Create(File.data(), U32(File.size()), Notify);
+  GUI_MOVIE_HANDLE h = Create(File);
   ASSERT_NE(h, 0);
   SeekOnDraw() = 2;
   GUI_MOVIE_Show(h, kX, kY, 0);
@@ -274,7 +279,7 @@ TEST_F(MovieTest, SeekingFromTheNotificationDrawsTheFrameSought) {
 TEST_F(MovieTest, BadFramesStopTheMovie) {
   // A frame tag that differs in one bit: stopped with notification 3, nothing drawn.
   std::vector<uint8_t> File = Build(2, 100, 0xFF010001);
-  GUI_MOVIE_HANDLE h = GUI_MOVIE_Create(File.data(), U32(File.size()), Notify);
+  GUI_MOVIE_HANDLE h = Create(File);
   ASSERT_NE(h, 0);
   GUI_MOVIE_Show(h, kX, kY, 0);
   RunAt(1000);
@@ -286,7 +291,7 @@ TEST_F(MovieTest, BadFramesStopTheMovie) {
   File[24 + 8] = 0xFF;
   File[24 + 9] = 0xFF;
   Log().clear();
-  h = GUI_MOVIE_Create(File.data(), U32(File.size()), Notify);
+  h = Create(File);
   ASSERT_NE(h, 0);
   GUI_MOVIE_Show(h, kX, kY, 0);
   RunAt(1000);
@@ -298,7 +303,7 @@ TEST_F(MovieTest, BadFramesStopTheMovie) {
   uint32_t IndexOff = GUI__Get32(File.data() + 20);
   File[IndexOff + 8 + 3] = 0x7F;  // frame 1 would reach to the third entry's offset
   Log().clear();
-  h = GUI_MOVIE_Create(File.data(), U32(File.size()), Notify);
+  h = Create(File);
   ASSERT_NE(h, 0);
   GUI_MOVIE_Show(h, kX, kY, 0);
   RunAt(1000);
@@ -314,14 +319,14 @@ TEST_F(MovieTest, FilesThatCannotBeOpened) {
   EXPECT_EQ(GUI_MOVIE_Create(File.data(), 20, Notify), 0) << "short header";
   std::vector<uint8_t> Bad = File;
   Bad[23] = 0x70;  // index far outside the file
-  EXPECT_EQ(GUI_MOVIE_Create(Bad.data(), U32(Bad.size()), Notify), 0);
+  EXPECT_EQ(Create(Bad), 0);
   Bad = File;
   Bad[16] = 0;  // no frames
-  EXPECT_EQ(GUI_MOVIE_Create(Bad.data(), U32(Bad.size()), Notify), 0);
+  EXPECT_EQ(Create(Bad), 0);
   Bad = File;
   Bad[16] = 0xFF;  // more frames than the index holds before the file ends
   Bad[17] = 0xFF;
-  EXPECT_EQ(GUI_MOVIE_Create(Bad.data(), U32(Bad.size()), Notify), 0);
+  EXPECT_EQ(Create(Bad), 0);
   // Cut anywhere: refused, or opened and played to a stop.
   for (size_t n = 0; n < File.size(); n += 97) {
     GUI_MOVIE_HANDLE h = GUI_MOVIE_Create(File.data(), U32(n), Notify);
@@ -345,7 +350,7 @@ TEST_F(MovieTest, FilesThatCannotBeOpened) {
 
 TEST_F(MovieTest, DeletedByItsOwnNotification) {
   std::vector<uint8_t> File = Build(2, 100);
-  GUI_MOVIE_HANDLE h = GUI_MOVIE_Create(File.data(), U32(File.size()), Notify);
+  GUI_MOVIE_HANDLE h = Create(File);
   ASSERT_NE(h, 0);
   I32 Used = GUI_ALLOC_GetNumUsedBlocks();
   DeleteOnDraw() = true;

@@ -183,15 +183,14 @@ TEST_F(DesignFileTest, DictionaryCountsAndOffsetsAreBounded) {
   DSG_BYTES Good = DSG_WriteDesign(s);
   auto Rewrite = [&](uint32_t Count, uint32_t Offset) {
     DSG_BYTES b = Good;
-    uint8_t aKey[DSG_KEY_SIZE], aDict[16];
-    DSG_MakeKey(aKey);
+    uint8_t aDict[16];
     size_t At = DSG_DESIGN_PICTURE_OFFSET;
     AES_CONTEXT c;
-    AES_Init(&c, &b[DSG_TEXT_HEADER_SIZE], aKey, DSG_KEY_SIZE, AES_MODE_CBC);
+    DSG_InitCipher(&c, &b[DSG_TEXT_HEADER_SIZE]);
     AES_Decrypt(&c, &b[At], aDict, 16);
     DSG_Put32(aDict + 4, Count);
     DSG_Put32(aDict + 8, Offset);
-    AES_Init(&c, &b[DSG_TEXT_HEADER_SIZE], aKey, DSG_KEY_SIZE, AES_MODE_CBC);
+    DSG_InitCipher(&c, &b[DSG_TEXT_HEADER_SIZE]);
     AES_Encrypt(&c, aDict, &b[At], 16);
     return b;
   };

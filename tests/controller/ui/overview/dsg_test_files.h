@@ -50,14 +50,13 @@ inline DSG_BYTES Branding() { return DSG_WriteBranding(Picture(), Picture(2, 2),
 // Re-enciphers the design header of a design file after Change edited its plain bytes.
 template <class F>
 void EditDesignHeader(DSG_BYTES& File, F Change) {
-  uint8_t aKey[DSG_KEY_SIZE], aHeader[DSG_DESIGN_HEADER_SIZE];
-  DSG_MakeKey(aKey);
+  uint8_t aHeader[DSG_DESIGN_HEADER_SIZE];
   AES_CONTEXT c;
   memcpy(aHeader, &File[DSG_DESIGN_HEADER_OFFSET], sizeof(aHeader));
-  AES_Init(&c, &File[DSG_TEXT_HEADER_SIZE], aKey, DSG_KEY_SIZE, AES_MODE_CBC);
+  DSG_InitCipher(&c, &File[DSG_TEXT_HEADER_SIZE]);
   AES_Decrypt(&c, aHeader, aHeader, sizeof(aHeader));
   Change(aHeader);
-  AES_Init(&c, &File[DSG_TEXT_HEADER_SIZE], aKey, DSG_KEY_SIZE, AES_MODE_CBC);
+  DSG_InitCipher(&c, &File[DSG_TEXT_HEADER_SIZE]);
   AES_Encrypt(&c, aHeader, &File[DSG_DESIGN_HEADER_OFFSET], sizeof(aHeader));
 }
 
