@@ -3,6 +3,7 @@
 
 #include "BUTTON.h"
 #include "CHECKBOX.h"
+#include "GRAPH.h"
 #include "PROGBAR.h"
 #include "RADIO.h"
 #include "SCROLLBAR.h"
@@ -54,6 +55,10 @@ const std::vector<WidgetKind>& AllWidgetKinds() {
                PROGBAR_SetUserData, false,
                {[](WM_HWIN p, int Id) { return PROGBAR_CreateEx(5, 5, 100, 20, p, WM_CF_SHOW, 0, Id); },
                 [](WM_HWIN p, int Id) { return PROGBAR_CreateAsChild(5, 5, 100, 20, p, Id, WM_CF_SHOW); }}),
+      MakeKind("GRAPH", GRAPH_CreateIndirect, GRAPH_CreateUser, GRAPH_LockH, GRAPH_GetUserData, GRAPH_SetUserData,
+               false,
+               {[](WM_HWIN p, int Id) { return GRAPH_CreateEx(5, 5, 100, 60, p, WM_CF_SHOW, 0, Id); },
+                [](WM_HWIN p, int Id) { return GRAPH_Create(5, 5, 100, 60, p, WM_CF_SHOW, 0, Id); }}),
   };
   return s_aKind;
 }
