@@ -2,6 +2,7 @@
 #include "widget_kinds.h"
 
 #include "BUTTON.h"
+#include "CALENDAR.h"
 #include "CHECKBOX.h"
 #include "GRAPH.h"
 #include "PROGBAR.h"
@@ -21,6 +22,11 @@ WM_HWIN _TextCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, i
 WM_HWIN _RadioCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id,
                          int NumExtraBytes) {
   return RADIO_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, 3, 20, NumExtraBytes);
+}
+
+WM_HWIN _CalendarCreateUser(int x0, int y0, int, int, WM_HWIN hParent, int WinFlags, int, int Id,
+                            int NumExtraBytes) {
+  return CALENDAR_CreateUser(hParent, x0, y0, 2024, 2, 29, 2, Id, WinFlags, NumExtraBytes);
 }
 
 } // namespace
@@ -59,6 +65,9 @@ const std::vector<WidgetKind>& AllWidgetKinds() {
                false,
                {[](WM_HWIN p, int Id) { return GRAPH_CreateEx(5, 5, 100, 60, p, WM_CF_SHOW, 0, Id); },
                 [](WM_HWIN p, int Id) { return GRAPH_Create(5, 5, 100, 60, p, WM_CF_SHOW, 0, Id); }}),
+      MakeKind("CALENDAR", CALENDAR_CreateIndirect, _CalendarCreateUser, CALENDAR_LockH, CALENDAR_GetUserData,
+               CALENDAR_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return CALENDAR_Create(p, 5, 5, 1999, 12, 31, 1, Id, WM_CF_SHOW); }}),
   };
   return s_aKind;
 }
