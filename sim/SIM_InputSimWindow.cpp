@@ -37,11 +37,12 @@ void SIM__LayoutInputRows(int NumRows, int xSize, int ySize, int* pNumColumns, i
   *pMaxPos = MaxPos;
 }
 
-// Places the rows of the configured inputs column by column; the others are hidden.
+// Places the rows of the configured inputs column by column; the others are hidden. The columns count the whole
+// client width (the scroll bar, when shown, lies over the right edge of the last column).
 static void _PlaceRows(void) {
   int NumColumns, RowsPerColumn;
-  int xSize = _Sim.xSize - SIM_SCROLL_XSIZE;
-  SIM__LayoutInputRows(_CountConfigured(), xSize, _Sim.ySize, &NumColumns, &RowsPerColumn, &_Sim.MaxPos, &_Sim.Pos);
+  SIM__LayoutInputRows(_CountConfigured(), _Sim.xSize, _Sim.ySize, &NumColumns, &RowsPerColumn, &_Sim.MaxPos,
+                       &_Sim.Pos);
   PLAT_SetControlRange(_Sim.hScroll, 0, _Sim.MaxPos);
   PLAT_SetControlValue(_Sim.hScroll, _Sim.Pos);
   PLAT_ShowControl(_Sim.hScroll, _Sim.MaxPos > 0);

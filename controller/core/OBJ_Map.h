@@ -12,6 +12,9 @@
 //           the node's menus (root 0x5800), by index and sub-index (OBJ_MENU_*)
 //   0x6fvv  text answer, as 0x0fvv, for records that name it absolutely
 //   0x7fvv  value answer that is also a full entry description (absolute references across objects)
+//   0xBfvv  text answer, as 0x0fvv: bit 15 (OBJ_LABEL_FLAG) over the value view. A panel record that names
+//           0x8fvv reads its label by the value rule (0xBfvv) and its entry by the description rule (0xAfvv,
+//           read at 0xCfvv); with the other views bit 15 changes nothing.
 // Writes ({type, value} as the menu-entry dispatcher builds them) are accepted at 0x0, 0x2, 0x3, 0x4, 0x6 and 0x7.
 // Fixed objects of the node:
 //   0x1008  device name, 8-bit text          0x2512  device name: 2 bytes, then UTF-16 text
@@ -36,6 +39,7 @@ enum {
   OBJ_VIEW_MENU = 0x5000,
   OBJ_VIEW_TEXT_ABS = 0x6000,
   OBJ_VIEW_ENTRY_ABS = 0x7000,
+  OBJ_LABEL_FLAG = 0x8000,
 };
 
 enum {

@@ -12,6 +12,8 @@ uint16_t _Value(int Family, int Code) { return OBJ_ValueIndex(OBJ_VIEW_VALUE, Fa
 uint16_t _Entry(int Family, int Code) { return OBJ_ValueIndex(OBJ_VIEW_ENTRY_ABS, Family, Code); }
 uint16_t _Text(int Family, int Code) { return OBJ_ValueIndex(OBJ_VIEW_TEXT, Family, Code); }
 uint16_t _TextAbs(int Family, int Code) { return OBJ_ValueIndex(OBJ_VIEW_TEXT_ABS, Family, Code); }
+// A value named for a label beside its entry: its text at the value address, its entry by the description rule.
+uint16_t _Label(int Family, int Code) { return OBJ_LABEL_FLAG | OBJ_ValueIndex(OBJ_VIEW_TEXT, Family, Code); }
 
 enum {
   _IDX_INPUTS = 0x5801,
@@ -132,8 +134,8 @@ void _Manual(OBJ_MENU* m, int Sub) {
   m->Rec(2, 2, _IDX_MANUAL_VALUES);
   m->Rec(17, 0, _Value(OBJ_FAM_OUTPUT, OBJ_VC_NAME));
   for (int mode = 0; mode < 3; mode++) m->Rec(4, (uint8_t)mode, _Value(OBJ_FAM_OUTPUT, 1));
-  m->Rec(15, 0, _Value(OBJ_FAM_OUTPUT, 0));
-  m->Rec(16, 0, _Value(OBJ_FAM_OUTPUT, 2));
+  m->Rec(15, 0, _Label(OBJ_FAM_OUTPUT, 0));
+  m->Rec(16, 0, _Label(OBJ_FAM_OUTPUT, 2));
 }
 
 // Second tab: a value group with labels and boxes of the output's values.

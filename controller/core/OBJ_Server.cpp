@@ -421,14 +421,8 @@ int _CodeWrite(int Index, int Level, const uint8_t* d, int Len) {
     FKT_AccessLevels[0].Level = (uint32_t)Level;
     FKT_AccessTimeout = FKT_ACCESS_GRANT_SECONDS;
   }
-  if (Index == OBJ_IDX_CODE_CHANGE && used >= Len && FKT_GetOwnAccessLevel() >= Level) {
-    // The level is granted already: the code written becomes the level's code.
-    uint8_t rec[WHIRL_DIGEST_SIZE];
-    SET_MakeCodeRecord(code, n, rec);
-    SET_General.SetCodeRecord(Level, rec);
-    _aCodeResult[Level] = 1;
-    return 1;
-  }
+  // A lone code is only checked, at the change object too (the old code before a change); only a new code
+  // followed by the right old one changes it.
   if (Index == OBJ_IDX_CODE_CHANGE && used < Len) {
     // New code followed by the old one: the old must match before the new is taken.
     char16_t old[SET_CODE_MAX_CHARS];
@@ -507,6 +501,7 @@ int _ReadLocal(_Answer& a, int Sub, int Index) {
   int r = _ReadSpecial(a, Sub, Index);
   if (r >= 0) return r;
   int view = Index & 0x7000;
+  if ((Index & OBJ_LABEL_FLAG) && view == OBJ_VIEW_VALUE) view = OBJ_VIEW_TEXT;
   if (view == OBJ_VIEW_ITEMS) {
     int list = (Index & 0xFFF) - OBJ_ITEM_LIST_BASE;
     if (list < 0 || list >= _NumLists || Sub >= _apList[list]->NumItems) return 0;

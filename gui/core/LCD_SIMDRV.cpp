@@ -219,14 +219,17 @@ void _DrawBitmap(GUI_DEVICE* pDevice, int x0, int y0, int xSize, int ySize, int 
   _Changed(pLayer);
 }
 
+// The operations below that the host implements are counted by the host, once and only when it accepts them;
+// without a host routine the driver counts them itself.
 void _SetOrg(GUI_DEVICE* pDevice, int x, int y) {
   LAYER* pLayer = _GetLayer(pDevice);
   pLayer->xOrg = x;
   pLayer->yOrg = y;
   if (_pHost && _pHost->pfSetOrg) {
     _pHost->pfSetOrg(pDevice->LayerIndex, x, y);
+  } else {
+    _Changed(pLayer);
   }
-  _Changed(pLayer);
 }
 
 // The private buffer follows the layer's virtual size.
@@ -268,8 +271,9 @@ void _SetSize(int LayerIndex, int xSize, int ySize) {
   _UpdatePrivate(LayerIndex);
   if (_pHost && _pHost->pfSetSize) {
     _pHost->pfSetSize(LayerIndex, xSize, ySize);
+  } else {
+    _Changed(pLayer);
   }
-  _Changed(pLayer);
 }
 
 void _SetVSize(int LayerIndex, int xSize, int ySize) {
@@ -282,8 +286,9 @@ void _SetVSize(int LayerIndex, int xSize, int ySize) {
 void _SetLUTEntry(int LayerIndex, U8 Pos, GUI_COLOR Color) {
   if (_pHost && _pHost->pfSetLUTEntry) {
     _pHost->pfSetLUTEntry(LayerIndex, Pos, Color);
+  } else {
+    _Changed(&_aLayer[LayerIndex]);
   }
-  _Changed(&_aLayer[LayerIndex]);
 }
 
 void _SetPos(int LayerIndex, int x, int y) {
@@ -291,8 +296,9 @@ void _SetPos(int LayerIndex, int x, int y) {
   _aLayer[LayerIndex].yPos = y;
   if (_pHost && _pHost->pfSetPos) {
     _pHost->pfSetPos(LayerIndex, x, y);
+  } else {
+    _Changed(&_aLayer[LayerIndex]);
   }
-  _Changed(&_aLayer[LayerIndex]);
 }
 
 void _GetPos(int LayerIndex, int* px, int* py) {
@@ -304,45 +310,50 @@ void _SetVis(int LayerIndex, int OnOff) {
   _aLayer[LayerIndex].Vis = OnOff;
   if (_pHost && _pHost->pfSetVis) {
     _pHost->pfSetVis(LayerIndex, OnOff);
+  } else {
+    _Changed(&_aLayer[LayerIndex]);
   }
-  _Changed(&_aLayer[LayerIndex]);
 }
 
 void _SetAlpha(int LayerIndex, int Alpha) {
   _aLayer[LayerIndex].Alpha = Alpha;
   if (_pHost && _pHost->pfSetAlpha) {
     _pHost->pfSetAlpha(LayerIndex, Alpha);
+  } else {
+    _Changed(&_aLayer[LayerIndex]);
   }
-  _Changed(&_aLayer[LayerIndex]);
 }
 
 void _CopyBuffer(int LayerIndex, int IndexSrc, int IndexDst) {
   LAYER* pLayer = &_aLayer[LayerIndex];
   if (_pHost && _pHost->pfCopyBuffer) {
     _pHost->pfCopyBuffer(LayerIndex, IndexSrc, IndexDst);
-  } else if (pLayer->Buf.pData && pLayer->YSize > 0 && IndexSrc >= 0 && IndexDst >= 0) {
+    return;
+  }
+  if (pLayer->Buf.pData && pLayer->YSize > 0 && IndexSrc >= 0 && IndexDst >= 0) {
     int Lines = pLayer->YSize;
     if ((IndexSrc + 1) * Lines <= pLayer->Buf.VYSize && (IndexDst + 1) * Lines <= pLayer->Buf.VYSize) {
       U8* pBase = static_cast<U8*>(pLayer->Buf.pData);
       size_t Line = (size_t)pLayer->Buf.BytesPerLine;
       std::memmove(pBase + (size_t)IndexDst * Lines * Line, pBase + (size_t)IndexSrc * Lines * Line, Lines * Line);
+      _Changed(pLayer);
     }
   }
-  _Changed(pLayer);
 }
 
 void _ShowBuffer(int LayerIndex, int Index) {
   LAYER* pLayer = &_aLayer[LayerIndex];
   if (_pHost && _pHost->pfShowBuffer) {
     _pHost->pfShowBuffer(LayerIndex, Index);
-  } else {
-    pLayer->xOrg = 0;
-    pLayer->yOrg = Index * pLayer->YSize;
-    if (_pHost && _pHost->pfSetOrg) {
-      _pHost->pfSetOrg(LayerIndex, 0, pLayer->yOrg);
-    }
+    return;
   }
-  _Changed(pLayer);
+  pLayer->xOrg = 0;
+  pLayer->yOrg = Index * pLayer->YSize;
+  if (_pHost && _pHost->pfSetOrg) {
+    _pHost->pfSetOrg(LayerIndex, 0, pLayer->yOrg);
+  } else {
+    _Changed(pLayer);
+  }
 }
 
 GUI_DEVICE_FUNC _GetDevFunc(GUI_DEVICE** ppDevice, int Index) {

@@ -115,6 +115,10 @@ void GUI_DrawBitmapEx(const GUI_BITMAP* pBitmap, int x, int y, int xCenter, int 
   if (!pBitmap || !pBitmap->pData || !pBitmap->XSize || !pBitmap->YSize || !xMag || !yMag) {
     return;
   }
+  // Formats without single-pixel access (run-length data) cannot be read in place.
+  if (pBitmap->pMethods && !pBitmap->pMethods->pfIndex2Color) {
+    return;
+  }
   if (!pBitmap->pMethods && !GUI__CheckPaletteData(pBitmap->XSize, pBitmap->BitsPerPixel, pBitmap->BytesPerLine)) {
     return;
   }

@@ -2,6 +2,7 @@
 // the automatic device that redraws only what moving parts touch, and the start-up registration of the
 // memory devices with the window manager and the GUI core.
 #include "GUI_MEMDEV_Private.h"
+#include "GUI_MEMDEV_Static.h"
 #include "WM.h"
 #include "WM_Hooks.h"
 
@@ -111,7 +112,7 @@ static void _DrawBanded(const GUI_RECT* pRect, void (*pfBand)(void* pData), void
   GUI_MEMDEV_Draw(pRect, pfBand, pData, NumLines, Flags);
 }
 
-static const WM_MEMDEV_API _WMAPI = {_DrawBanded, nullptr, GUI_MEMDEV_Delete};
+static const WM_MEMDEV_API _WMAPI = {_DrawBanded, GUI_MEMDEV_Paint1Static, GUI_MEMDEV_Delete};
 
 void GUI_MEMDEV__InstallCoreHooks(void) {
   GUI__pfMEMDEV_SetAlphaHook = GUI_MEMDEV__SetAlphaHook;

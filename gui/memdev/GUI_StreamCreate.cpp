@@ -1,15 +1,21 @@
 // Streamed bitmaps held in memory: the format table, building GUI_BITMAP and GUI_PALETTE records that point
 // into the stream, and drawing them.
 #include "GUI_ImageRead.h"
+#include "GUI_RLE.h"
 #include "GUI_StreamPrivate.h"
 
 #include <iterator>
 
 namespace {
 
-// Run-length formats are listed so that their codes are known; without a methods record they are refused.
 const GUI__STREAM_FORMAT _aFormat[] = {
     {GUI_STREAM_FORMAT_INDEXED, nullptr, 0, 0, 1},
+    {GUI_STREAM_FORMAT_RLE4, &GUI_DRAW_RLE4, 4, 0, 0},
+    {GUI_STREAM_FORMAT_RLE8, &GUI_DRAW_RLE8, 8, 0, 0},
+    {GUI_STREAM_FORMAT_RLE16, &GUI_DRAW_RLE16, 16, 0, 0},
+    {GUI_STREAM_FORMAT_RLEM16, &GUI_DRAW_RLEM16, 16, 0, 0},
+    {GUI_STREAM_FORMAT_RLE32, &GUI_DRAW_RLE32, 32, 0, 0},
+    {GUI_STREAM_FORMAT_RLEALPHA, &GUI_DRAW_RLEALPHA, 8, 0, 0},
     {GUI_STREAM_FORMAT_565, &GUI_DRAW_BMPM565, 16, 2, 1},
     {GUI_STREAM_FORMAT_M565, &GUI_DRAW_BMP565, 16, 2, 1},
     {GUI_STREAM_FORMAT_555, &GUI_DRAW_BMPM555, 16, 2, 1},
@@ -98,8 +104,9 @@ int GUI__CheckStreamHeader(const GUI__STREAM_HEADER* pHeader, const GUI__STREAM_
     }
     return pHeader->BytesPerLine < (pHeader->XSize * Bpp + 7) / 8;
   }
+  // Run-length data (no pixel size) have no rows of fixed length.
   return pHeader->BitsPerPixel != pFormat->BitsPerPixel ||
-         pHeader->BytesPerLine != pHeader->XSize * pFormat->BytesPerPixel;
+         (pFormat->BytesPerPixel && pHeader->BytesPerLine != pHeader->XSize * pFormat->BytesPerPixel);
 }
 
 int GUI_CreateBitmapFromStream(GUI_BITMAP* pBitmap, GUI_PALETTE* pPalette, const void* pStream) {

@@ -4,6 +4,7 @@
 // reports failure.
 #include "GUI_ImageRead.h"
 #include "GUI_StreamPrivate.h"
+#include "GUI_StreamRLE.h"
 
 #include <algorithm>
 #include <vector>
@@ -178,7 +179,9 @@ int GUI_DrawStreamedBitmapExAuto(GUI_GET_DATA_FUNC* pfGetData, void* pParam, int
   int r = 1;
   if (!_ReadHeader(pfGetData, pParam, &Header)) {
     const GUI__STREAM_FORMAT* pFormat = GUI__GetStreamFormat(Header.Format);
-    if (!pFormat || !pFormat->LineReader) {
+    if (GUI__IsRLEStreamFormat(Header.Format)) {
+      r = GUI__DrawStreamedRLE(pfGetData, pParam, x, y, &Header);
+    } else if (!pFormat || !pFormat->LineReader) {
       GUI_Warn("GUI_Stream:\nFormat of streamed bitmap not supported in GUI_DrawStreamedBitmapExAuto()!");
     } else {
       r = _Draw(pfGetData, pParam, x, y, &Header, pFormat);

@@ -327,6 +327,7 @@ int WM__NextClipRect(void);
 int WM__ClipAtParentBorders(GUI_RECT* pRect, WM_HWIN hWin);
 void WM__InvalidateRectEx(const GUI_RECT* pInvalid, WM_HWIN hParent, WM_HWIN hStop);
 void WM__PaintWindow(WM_HWIN hWin);
+WM_HWIN WM__SelectWindow(WM_HWIN hWin);  // without the paint-time check
 int WM__HandlePointer(void);
 WM_HWIN WM__GetPointerWindow(const GUI_POINTER_STATE* pState);
 int WM__IsInModalArea(WM_HWIN hWin);

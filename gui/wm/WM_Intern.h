@@ -58,8 +58,6 @@ void WM__LinkUnderParent(WM_HWIN hWin, WM_HWIN hParent);
 void WM__Unlink(WM_HWIN hWin);
 void WM__InvalidateWindowAndDescsEx(WM_HWIN hWin);
 
-// Selecting a window without the paint-time check.
-WM_HWIN WM__SelectWindow(WM_HWIN hWin);
 // Focus bookkeeping of a window that goes away (no messages).
 void WM__ForgetWindow(WM_HWIN hWin);
 // Carries out deletions that were asked for while they could not run (during a paint or a deletion).

@@ -73,6 +73,12 @@ static uint32_t _QtKey2VirtKey(int Key) {
   case Qt::Key_Down: return PLAT_VK_DOWN;
   case Qt::Key_Insert: return PLAT_VK_INSERT;
   case Qt::Key_Delete: return PLAT_VK_DELETE;
+  // Keys without a character: the host sends their own codes.
+  case Qt::Key_CapsLock: return PLAT_VK_CAPSLOCK;
+  case Qt::Key_NumLock: return PLAT_VK_NUMLOCK;
+  case Qt::Key_Menu: return PLAT_VK_APPS;
+  case Qt::Key_Meta: case Qt::Key_Super_L: return PLAT_VK_LWIN;
+  case Qt::Key_Super_R: return PLAT_VK_RWIN;
   case Qt::Key_Comma: return 0xBC;
   case Qt::Key_Minus: return 0xBD;
   case Qt::Key_Period: return 0xBE;
@@ -85,7 +91,8 @@ static int _VirtKey2QtKey(uint32_t VirtKey) {
   for (int Key : {Qt::Key_Backspace, Qt::Key_Tab, Qt::Key_Return, Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt,
                   Qt::Key_Pause, Qt::Key_Escape, Qt::Key_Space, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_End,
                   Qt::Key_Home, Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_Insert,
-                  Qt::Key_Delete, Qt::Key_Comma, Qt::Key_Minus, Qt::Key_Period, Qt::Key_Plus}) {
+                  Qt::Key_Delete, Qt::Key_CapsLock, Qt::Key_NumLock, Qt::Key_Menu, Qt::Key_Meta, Qt::Key_Super_R,
+                  Qt::Key_Comma, Qt::Key_Minus, Qt::Key_Period, Qt::Key_Plus}) {
     if (_QtKey2VirtKey(Key) == VirtKey) return Key;
   }
   if (VirtKey >= 0x41 && VirtKey <= 0x5A) return Qt::Key_A + int(VirtKey - 0x41);

@@ -186,6 +186,7 @@ enum : uint32_t {
   PLAT_VK_ALT = 0x12, PLAT_VK_PAUSE = 0x13, PLAT_VK_ESCAPE = 0x1B, PLAT_VK_SPACE = 0x20, PLAT_VK_PAGEUP = 0x21,
   PLAT_VK_PAGEDOWN = 0x22, PLAT_VK_END = 0x23, PLAT_VK_HOME = 0x24, PLAT_VK_LEFT = 0x25, PLAT_VK_UP = 0x26,
   PLAT_VK_RIGHT = 0x27, PLAT_VK_DOWN = 0x28, PLAT_VK_INSERT = 0x2D, PLAT_VK_DELETE = 0x2E, PLAT_VK_F1 = 0x70,
+  PLAT_VK_CAPSLOCK = 0x14, PLAT_VK_LWIN = 0x5B, PLAT_VK_RWIN = 0x5C, PLAT_VK_APPS = 0x5D, PLAT_VK_NUMLOCK = 0x90,
 };
 
 // Test support: feed input through the same path as real events, and grab what a window shows.

@@ -210,6 +210,27 @@ TEST_F(InputSimWindow, ScrollsWhenTheRowsDoNotFit) {
   EXPECT_FALSE(PLAT_IsControlVisible(hScroll));
 }
 
+// The columns count the whole client width: 16 inputs in a window 470 x 300 stand in two columns of eight, the
+// scroll maximum 8 - 300 / 80 = 5.
+TEST_F(InputSimWindow, SixteenInputsInA470PixelWindowStandInTwoColumns) {
+  PLAT_HWIN hWin = SIM_OpenInputSim();
+  for (auto& d : SIM_InputDescs) d.Type = 2;
+  SIM_RefreshInputSim();
+  PLAT_ProcessEvents();
+  PLAT_SetClientSize(hWin, 470, 300);
+  PLAT_ProcessEvents();
+  int x, y, w, h;
+  PLAT_GetWindowRect(SIM__GetInputRow(8), &x, &y, &w, &h);
+  EXPECT_EQ(x, 230);  // one row width
+  EXPECT_EQ(y, 0);
+  PLAT_GetWindowRect(SIM__GetInputRow(7), &x, &y, &w, &h);
+  EXPECT_EQ(x, 0);
+  EXPECT_EQ(y, 7 * 80);
+  int Min, Max;
+  PLAT_GetControlRange(SIM__GetInputScrollBar(), &Min, &Max);
+  EXPECT_EQ(Max, 5);
+}
+
 TEST(InputSimLayout, ColumnsRowsAndScrollMaximum) {
   int Columns, Rows, Max, Pos = 7;
   SIM__LayoutInputRows(16, 460, 300, &Columns, &Rows, &Max, &Pos);

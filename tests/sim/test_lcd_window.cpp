@@ -146,8 +146,15 @@ TEST(LcdWindow, KeysOfTheMainWindowBecomeGuiKeys) {
   SimTest_TakeKeys();
   PLAT_InjectKey(hMain, 'A', "``", 0, 1);  // a dead key that gives two characters
   SimTest_TakeKeys();
+  // Keys without a character give their own codes.
+  for (uint32_t VirtKey : {PLAT_VK_CAPSLOCK, PLAT_VK_NUMLOCK, PLAT_VK_APPS, PLAT_VK_LWIN}) {
+    PLAT_InjectKey(hMain, VirtKey, "", 0, 1);
+    PLAT_InjectKey(hMain, VirtKey, "", 0, 0);
+  }
+  SimTest_TakeKeys();
   std::vector<std::pair<int, int>> Want = {{17, 1}, {17, 0}, {10, 1}, {9, 1}, {13, 1}, {112, 1}, {25, 1},
-                                           {'a', 1}, {0xE4, 1}, {'A', 1}};
+                                           {'a', 1}, {0xE4, 1}, {'A', 1}, {20, 1}, {20, 0}, {144, 1}, {144, 0},
+                                           {93, 1}, {93, 0}, {91, 1}, {91, 0}};
   ASSERT_EQ(SimTest_Keys.size(), Want.size());
   for (size_t i = 0; i < Want.size(); i++) {
     EXPECT_EQ(SimTest_Keys[i].Key, Want[i].first) << i;

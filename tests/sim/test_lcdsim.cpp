@@ -141,6 +141,27 @@ TEST(LcdSimOrigin, AcceptsTheLastBufferAndReportsBeyond) {
   LCDSIM_SetOrg(0, 0, 0);
 }
 
+// Through the GUI library's driver: each palette, alpha, visibility, position and buffer-copy operation raises the
+// change counter by one, and a refused origin leaves it.
+TEST(LcdSimOrigin, EachAcceptedOperationCountsOnce) {
+  LCDSIM_LAYER_VIEW View = _View();
+  auto Step = [](const char* What, auto f, uint32_t Expected) {
+    uint32_t Cnt = LCDSIM_GetModifyCnt(0);
+    f();
+    EXPECT_EQ(LCDSIM_GetModifyCnt(0) - Cnt, Expected) << What;
+  };
+  Step("palette", [] { LCD_SetLUTEntryEx(0, 3, 0x123456); }, 1);
+  Step("alpha", [] { LCD_SetAlphaEx(0, 40); }, 1);
+  Step("visibility", [] { LCD_SetVisEx(0, 1); }, 1);
+  Step("position", [] { LCD_SetPosEx(0, 0, 0); }, 1);
+  Step("buffer copy", [] { LCD_CopyBufferEx(0, 0, 1); }, 1);
+  Step("origin", [] { GUI_SetOrg(0, 272); }, 1);
+  Step("refused origin", [] { GUI_SetOrg(0, 273); }, 0);
+  EXPECT_EQ(View.pHeader->yOrg, 272);
+  GUI_SetOrg(0, 0);
+  LCD_SetAlphaEx(0, 0);
+}
+
 TEST(LcdSimPalette, TintsBetweenTheDarkAndTheLightEnd) {
   LCDSIM_LAYER_VIEW View = _View();
   const uint8_t* pEntry = reinterpret_cast<const uint8_t*>(View.pHeader) + 296 + 4 * 20;

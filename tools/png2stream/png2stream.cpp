@@ -5,8 +5,12 @@
 //
 // FORMAT: A8_BGR565 (default, the screens' format: alpha byte plus a 5-6-5 value, most significant byte
 // first), ABGR8888, BGR888, BGR565 or Indexed (at most 256 colours; fully transparent pixels become index 0,
-// which is then marked transparent). With -c the output is a C++ source file that defines
-// `const unsigned char NAME[]` instead of the raw bytes.
+// which is then marked transparent), or run-length encoded: RLE4 (at most 16 colours) and RLE8 with the
+// palette rules of Indexed, RLE16_BGR565, RLE16_RGB565, RLE32 (colours with transparency) and RLEAlpha (the
+// picture's transparency only, drawn in the current colour). With -c the output is a C++ source file that
+// defines `const unsigned char NAME[]` instead of the raw bytes.
+#include "RLEEncode.h"
+
 #include <png.h>
 
 #include <cstdint>
@@ -122,35 +126,45 @@ bool _EncodePacked(const Image& Img, const std::string& Format, std::vector<uint
   return true;
 }
 
-bool _EncodeIndexed(const Image& Img, std::vector<uint8_t>& Out) {
+// The picture's colours as a palette of at most MaxColors (index 0 transparent when any pixel is fully
+// transparent) and each pixel's index.
+bool _MakePalette(const Image& Img, size_t MaxColors, std::vector<uint32_t>& Palette, std::vector<uint32_t>& Pixels,
+                  bool& HasTrans) {
   std::map<uint32_t, unsigned> Index;
-  std::vector<uint32_t> Palette;
   size_t n = size_t(Img.Width) * Img.Height;
-  bool HasTrans = false;
+  HasTrans = false;
   for (size_t i = 0; i < n; i++) {
     HasTrans |= Img.Rgba[i * 4 + 3] == 0;
   }
   if (HasTrans) {
     Palette.push_back(0xFF000000);  // index 0, never drawn
   }
-  std::vector<unsigned> Pixels(n);
+  Pixels.assign(n, 0);
   for (size_t i = 0; i < n; i++) {
     const uint8_t* p = &Img.Rgba[i * 4];
     if (p[3] == 0) {
-      Pixels[i] = 0;
       continue;
     }
     uint32_t c = _Color(p) & 0xFFFFFF;  // partly transparent pixels are taken as opaque
     auto It = Index.find(c);
     if (It == Index.end()) {
-      if (Palette.size() == 256) {
-        std::fprintf(stderr, "png2stream: more than 256 colours; choose a true-colour format\n");
+      if (Palette.size() == MaxColors) {
+        std::fprintf(stderr, "png2stream: more than %zu colours; choose another format\n", MaxColors);
         return false;
       }
       It = Index.emplace(c, unsigned(Palette.size())).first;
       Palette.push_back(c);
     }
     Pixels[i] = It->second;
+  }
+  return true;
+}
+
+bool _EncodeIndexed(const Image& Img, std::vector<uint8_t>& Out) {
+  std::vector<uint32_t> Palette, Pixels;
+  bool HasTrans;
+  if (!_MakePalette(Img, 256, Palette, Pixels, HasTrans)) {
+    return false;
   }
   unsigned Bpp = Palette.size() <= 2 ? 1 : Palette.size() <= 4 ? 2 : Palette.size() <= 16 ? 4 : 8;
   unsigned BytesPerLine = (Img.Width * Bpp + 7) / 8;
@@ -166,6 +180,51 @@ bool _EncodeIndexed(const Image& Img, std::vector<uint8_t>& Out) {
     }
     Out.insert(Out.end(), Row.begin(), Row.end());
   }
+  return true;
+}
+
+unsigned _RGB565(const uint8_t* p) { return _To5(p[2]) | _To6(p[1]) << 5 | _To5(p[0]) << 11; }
+
+bool _EncodeRLE(const Image& Img, const std::string& Format, std::vector<uint8_t>& Out) {
+  size_t n = size_t(Img.Width) * Img.Height;
+  std::vector<uint32_t> Palette, Values(n);
+  bool HasTrans = false;
+  unsigned Code, Bpp;
+  rle_encode::Style Style;
+  if (Format == "RLE4" || Format == "RLE8") {
+    bool Four = Format == "RLE4";
+    if (!_MakePalette(Img, Four ? 16 : 256, Palette, Values, HasTrans)) {
+      return false;
+    }
+    Code = Four ? 6 : 7, Bpp = Four ? 4 : 8, Style = Four ? rle_encode::RLE4 : rle_encode::RLE8;
+  } else if (Format == "RLE16_BGR565" || Format == "RLE16_RGB565") {
+    bool Bgr = Format == "RLE16_BGR565";
+    for (size_t i = 0; i < n; i++) {
+      Values[i] = Bgr ? _BGR565(&Img.Rgba[i * 4]) : _RGB565(&Img.Rgba[i * 4]);
+    }
+    Code = Bgr ? 12 : 13, Bpp = 16, Style = rle_encode::RLE16;
+  } else if (Format == "RLE32") {
+    for (size_t i = 0; i < n; i++) {
+      Values[i] = _Color(&Img.Rgba[i * 4]);
+    }
+    Code = 15, Bpp = 32, Style = rle_encode::RLE32;
+  } else if (Format == "RLEAlpha") {
+    for (size_t i = 0; i < n; i++) {
+      Values[i] = 255u - Img.Rgba[i * 4 + 3];
+    }
+    Code = 18, Bpp = 8, Style = rle_encode::RLE8;
+  } else {
+    return false;
+  }
+  // The row pitch of run-length data is not used by readers; it states the unpacked row's size.
+  unsigned BytesPerLine = (Img.Width * Bpp + 7) / 8;
+  _PutHeader(Out, Code, Img, BytesPerLine <= 0xFFFF ? BytesPerLine : 0, Bpp, unsigned(Palette.size()),
+             HasTrans ? 1 : 0);
+  for (uint32_t c : Palette) {
+    _Put32(Out, c);
+  }
+  std::vector<uint8_t> Runs = rle_encode::Encode(Values, Style);
+  Out.insert(Out.end(), Runs.begin(), Runs.end());
   return true;
 }
 
@@ -195,7 +254,9 @@ bool _Write(const char* pFileName, const std::vector<uint8_t>& Data, const char*
 }
 
 int _Usage() {
-  std::fprintf(stderr, "usage: png2stream [-f A8_BGR565|ABGR8888|BGR888|BGR565|Indexed] [-c NAME] in.png out\n");
+  std::fprintf(stderr,
+               "usage: png2stream [-f A8_BGR565|ABGR8888|BGR888|BGR565|Indexed|RLE4|RLE8|RLE16_BGR565|"
+               "RLE16_RGB565|RLE32|RLEAlpha] [-c NAME] in.png out\n");
   return 2;
 }
 
@@ -214,7 +275,9 @@ int main(int argc, char** argv) {
       return _Usage();
     }
   }
-  static const char* const apFormats[] = {"A8_BGR565", "ABGR8888", "BGR888", "BGR565", "Indexed"};
+  static const char* const apFormats[] = {"A8_BGR565", "ABGR8888",     "BGR888",       "BGR565",
+                                          "Indexed",   "RLE4",         "RLE8",         "RLE16_BGR565",
+                                          "RLE16_RGB565", "RLE32",     "RLEAlpha"};
   bool Known = false;
   for (const char* pName : apFormats) {
     Known |= Format == pName;
@@ -227,7 +290,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::vector<uint8_t> Out;
-  bool Ok = Format == "Indexed" ? _EncodeIndexed(Img, Out) : _EncodePacked(Img, Format, Out);
+  bool Ok = Format == "Indexed"          ? _EncodeIndexed(Img, Out)
+            : Format.rfind("RLE", 0) == 0 ? _EncodeRLE(Img, Format, Out)
+                                          : _EncodePacked(Img, Format, Out);
   if (!Ok) {
     return 1;
   }

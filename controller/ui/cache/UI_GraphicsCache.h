@@ -75,7 +75,7 @@ enum {
 };
 extern GUI_HMEM UI_ahMemdevSideIcon[UI_NUM_SIDE_ICONS];
 #define UI_hMemdevIcon40x42 (UI_ahMemdevSideIcon[UI_ICON_HOME])
-extern GUI_HMEM UI_ahMemdevIcon33[2];   // 33x33, 32 bpp: footer icon, spare
+extern GUI_HMEM UI_ahMemdevIcon33[2];   // 33x33, 32 bpp: footer icon, spare (the "next" sign turned by 210 degrees)
 extern GUI_HMEM UI_ahMemdevIcon25[2];   // 25x33, 32 bpp
 extern GUI_HMEM UI_ahMemdevSquare[2];   // 30x30, origin (0, 6): orange gradient squares with an icon
 extern GUI_HMEM UI_hMemdevIcon24;       // 24x24 one-bit patterns (UI_RenderIcon24)

@@ -18,6 +18,9 @@ GUI_HMEM UI__CreateDevice(int x0, int y0, int w, int h, int Bpp);
 // attributes) and restores the previous selection and context.
 void UI__RenderInto(GUI_HMEM hMem, void (*pfDraw)(int w, int h, const void* p), const void* p);
 
+// Turns the picture of a 32-bit device about its centre by Angle (1/1000 degree), cut round.
+void UI__TurnPicture(GUI_HMEM hPicture, int Angle);
+
 // Composes the pixels of hSrc into hDst with hSrc's top left at x, y of hDst (16 or 32 bits each; transparent
 // and half-transparent source pixels are blended over what hDst holds).
 void UI__BlendInto(GUI_HMEM hDst, GUI_HMEM hSrc, int x, int y);

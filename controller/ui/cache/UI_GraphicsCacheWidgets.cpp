@@ -316,6 +316,7 @@ void UI_RenderWidgetGraphics(void) {
     _RenderIcon(UI_ahMemdevIcon25[i], UI_SMALL_ICON25, i);
     _RenderIcon(UI_ahMemdevSquare[i], UI_SMALL_SQUARE, i, true);
   }
+  UI__TurnPicture(UI_ahMemdevIcon33[1], 210000);
   _RenderKey(UI_hMemdevKey, 0);
   _RenderKey(UI_hMemdevKeyDown, 1);
   _RenderKey(UI_hMemdevKeySelected, 2);

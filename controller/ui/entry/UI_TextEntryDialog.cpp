@@ -55,9 +55,9 @@ void _Opened(WM_HWIN hWin, const UI_TextEntryParams* p) {
   _SideButtonsTaken = 1;
   int Mode = UI_TextEntryBaseMode(p->Mode);
   const char16_t* pText = Mode == UI_TEXT_TO_TABLE ? _TableString(p) : p->pBuffer;
-  // Never read past the caller's buffer, even when its text lacks a terminator.
-  int Room = Mode == UI_TEXT_TO_TABLE ? UI_TE_TEXT_LEN - 1 : UI_TextEntryClampLength(p->MaxLen);
-  UI_TextEntryStart(pText, Room);
+  // The initial text is shown up to 24 characters, however short the result may be; the caller's text ends at
+  // its terminator. Only the confirmed result is cut to the maximum length.
+  UI_TextEntryStart(pText, UI_TE_TEXT_LEN - 1);
   WM_ShowWindow(hWin);
   WM_BringToTop(hWin);
 }

@@ -120,6 +120,14 @@ void* UI_ArenaTake(uint8_t** ppFill, int Size) {
 
 int UI_ArenaFree(const uint8_t* pFill) { return int(_ArenaEnd() - pFill); }
 
+void UI_DropElementsFrom(WM_HWIN hFrom) {
+  while (hFrom) {
+    WM_HWIN hNext = WM_GetNextSibling(hFrom);
+    WM_DeleteWindow(hFrom);
+    hFrom = hNext;
+  }
+}
+
 void* UI_GetElementData(WM_HWIN hWin) {
   void* p = nullptr;
   WM_GetUserData(hWin, &p, sizeof(p));

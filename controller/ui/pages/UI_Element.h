@@ -9,6 +9,9 @@ enum {
   UI_VALUE_ANSWER_SIZE = 160,  // a value or text answer is read with room for 160 bytes
   UI_LINE_TEXT_LEN = 80,       // characters of a line text, the terminator included
   UI_VALUE_TEXT_LEN = 48,      // characters of a formatted value, the terminator included
+  // The tallest a page, a panel's inner window or one element may grow. Window coordinates are 16 bits: what
+  // would stand beyond is not built, so that a huge description never wraps a size or a position.
+  UI_PAGE_MAX_H = 30000,
 };
 
 // Builder contract of the page handler: parent window, current menu address, the record, the arena fill pointer
@@ -41,6 +44,9 @@ int UI_WriteObject(uint32_t Address, const void* pData, int Len);
 // has not that much left, so that a page never writes beyond it.
 void* UI_ArenaTake(uint8_t** ppFill, int Size);
 int UI_ArenaFree(const uint8_t* pFill);
+
+// Deletes hFrom and the siblings after it: the elements that a layout finds beyond UI_PAGE_MAX_H.
+void UI_DropElementsFrom(WM_HWIN hFrom);
 
 // Pointer block of an element window's user data.
 void* UI_GetElementData(WM_HWIN hWin);

@@ -65,6 +65,7 @@ int UI_BuildAccessLine(WM_HWIN hPage, uint32_t Menu, const uint8_t* pRec, uint8_
       continue;
     }
     if (r[0] != 0x28 && r[0] != 0x29) continue;
+    if (UI_LINE_H + UI_BOX_STEP * (NumBoxes + 1) > UI_PAGE_MAX_H) break;  // no room on a page for it
     UI_BOX_BLOCK* b = (UI_BOX_BLOCK*)UI_ArenaTake(ppFill, int(sizeof(UI_BOX_BLOCK)));
     if (!b) break;
     b->Address = TextAddress;

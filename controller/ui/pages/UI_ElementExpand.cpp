@@ -116,15 +116,14 @@ void _Open(WM_HWIN hWin, _BUTTON* b) {
     if (Room < 32) return;
     uint8_t* pMenu = pFill + (Free - Room);
     memset(pMenu, 0, size_t(Room));
-    int n = UI_ReadObject(b->Address, pMenu, Room - 4);
+    int n = UI_ReadObject(b->Address, pMenu, Room);
     if (n <= 0 || pMenu[0] != 0x60) return;  // an unreadable expansion opens nothing
-    if (n < Room - 4) memset(pMenu + n, 0, size_t(Room - n));
     b->hRows = WM_CreateWindowAsChild(2, UI_LINE_H, WM_GetWindowSizeX(hLine) - 4, 1, hLine,
                                       WM_CF_SHOW | WM_CF_HASTRANS, _RowsCallback, 0);
     if (!b->hRows) return;
     int Start = (pMenu[8] | pMenu[9] | pMenu[10] | pMenu[11]) ? 12 : 24;
     uint8_t* pLimit = pMenu;  // rows take their blocks in front of the description
-    for (const uint8_t* r = pMenu + Start; r + 4 <= pMenu + Room - 4 && (r[0] || r[1]); r += 4)
+    for (const uint8_t* r = pMenu + Start; r + 4 <= pMenu + Room && (r[0] || r[1]); r += 4)
       UI_BuildExpansionRow(b->hRows, UI_MenuStackInstance.GetNode(), r, &pFill, pLimit);
     s->SetFillPointer(pFill);
     WM_SendMessageNoPara(b->hRows, UI_MSG_REFRESH);

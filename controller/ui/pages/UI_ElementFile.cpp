@@ -55,15 +55,31 @@ int _TypeOf(char c) {
   return -1;
 }
 
-// Adds one file line; its block keeps the addresses, the shown text and the name (mask "000" + path + item).
-void _AddLine(WM_HWIN hPage, uint8_t** ppFill, const UI_FILE_BLOCK& Proto, const char* pPath, int PathLen,
-              const char* pItem, int ItemLen) {
-  UI_FILE_BLOCK* b = (UI_FILE_BLOCK*)UI_ArenaTake(ppFill, int(sizeof(UI_FILE_BLOCK)));
-  if (!b) return;
+enum {
+  _APPEND_ROOM = 8,   // "?NN" of a file sent to a node
+  _NEW_NAME_ROOM = 48,  // a new entry's name (up to 40 characters) and ".dat"
+};
+
+// Bytes a line's block takes (its name behind it), rounded as the arena hands them out.
+int _BlockSize(int Type, int PathLen, int ItemLen) {
+  int Size = int(sizeof(UI_FILE_BLOCK)) + _MASK_ROOM + PathLen + ItemLen + 1 +
+             (Type == UI_FILE_NEW ? _NEW_NAME_ROOM : _APPEND_ROOM);
+  return (Size + int(alignof(void*)) - 1) & ~int(alignof(void*) - 1);
+}
+
+// Adds one file line if its block fits below pLimit (0 when it does not); the block keeps the addresses, the
+// shown text and the name (mask "000" + path + item).
+int _AddLine(WM_HWIN hPage, uint8_t** ppFill, const uint8_t* pLimit, const UI_FILE_BLOCK& Proto, const char* pPath,
+              int PathLen, const char* pItem, int ItemLen) {
+  int Size = _BlockSize(Proto.Type, PathLen, ItemLen);
+  if (pLimit - *ppFill < Size + int(alignof(void*))) return 0;
+  UI_FILE_BLOCK* b = (UI_FILE_BLOCK*)UI_ArenaTake(ppFill, Size);
+  if (!b) return 0;
   *b = Proto;
   b->PathLen = uint16_t(PathLen);
-  int n = snprintf(b->acName, sizeof(b->acName), "000%.*s%.*s", PathLen, pPath, ItemLen, pItem);
-  if (n < 0 || n >= int(sizeof(b->acName))) b->acName[sizeof(b->acName) - 1] = 0;
+  b->pName = reinterpret_cast<char*>(b + 1);
+  b->NameSize = uint16_t(Size - int(sizeof(UI_FILE_BLOCK)));
+  snprintf(b->pName, b->NameSize, "000%.*s%.*s", PathLen, pPath, ItemLen, pItem);
   const char* pShow = pItem;
   int ShowLen = ItemLen;
   if (b->Type == UI_FILE_PARENT) pShow = "..", ShowLen = 2;
@@ -80,13 +96,14 @@ void _AddLine(WM_HWIN hPage, uint8_t** ppFill, const UI_FILE_BLOCK& Proto, const
   WM_HWIN h = WM_CreateWindowAsChild(UI_LINE_X, 0, UI_LINE_W, UI_LINE_H, hPage, WM_CF_SHOW | WM_CF_HASTRANS,
                                      UI_FileLineCallback, sizeof(b));
   if (h) WM_SetUserData(h, &b, sizeof(b));
+  return 1;
 }
 
 UI_FILE_BLOCK* _Block(WM_HWIN hWin) { return (UI_FILE_BLOCK*)UI_GetElementData(hWin); }
 
 int _WriteName(const UI_FILE_BLOCK* p) {
   UI_SetBusy(1);
-  int r = UI_WriteObject(p->Target, p->acName, int(strlen(p->acName)) + 1);
+  int r = UI_WriteObject(p->Target, p->pName, int(strlen(p->pName)) + 1);
   UI_SetBusy(0);
   return r;
 }
@@ -102,10 +119,10 @@ void _NewName(WM_HWIN hWin, UI_FILE_BLOCK* p) {
   }
   Name[n] = 0;
   if (!n) return;
-  size_t Base = strlen(p->acName);
-  snprintf(p->acName + Base, sizeof(p->acName) - Base, "%s.dat", Name);
+  size_t Base = strlen(p->pName);
+  snprintf(p->pName + Base, p->NameSize - Base, "%s.dat", Name);
   _WriteName(p);
-  p->acName[Base] = 0;
+  p->pName[Base] = 0;
   UI_ReloadPage();
 }
 
@@ -124,7 +141,7 @@ void _OnRelease(WM_HWIN hWin, UI_FILE_BLOCK* p, const GUI_POINTER_STATE* pState)
       return;
     case UI_FILE_NEW: {
       UI_TextBuffer[0] = 0;
-      int Room = _PATH_MAX - int(strlen(p->acName)) - 4;
+      int Room = _PATH_MAX - int(strlen(p->pName)) - 4;
       UI_OpenTextEntry(hWin, TXT_GetText(TXT_GROUP_FILES, 12), Room < UI_TEXT_BUFFER_LEN ? Room : UI_TEXT_BUFFER_LEN,
                        0);
       return;
@@ -159,15 +176,15 @@ void _RestartAccess(void) {
 // The answer of a dialog: the name written (with the load options in its first three characters), then the
 // node's result read when the listing named a result object.
 void _Answered(WM_HWIN hWin, UI_FILE_BLOCK* p, uint32_t Options, int WithOptions) {
-  size_t Base = strlen(p->acName);
+  size_t Base = strlen(p->pName);
   if (WithOptions) {
-    for (int i = 0; i < 3; i++) p->acName[i] = char('0' + ((Options >> (8 * i)) & 0xFF) % 10);
+    for (int i = 0; i < 3; i++) p->pName[i] = char('0' + ((Options >> (8 * i)) & 0xFF) % 10);
     // A file sent to another node carries the node behind its path.
-    if (p->SendNode) snprintf(p->acName + Base, sizeof(p->acName) - Base, "?%02d", p->SendNode);
+    if (p->SendNode) snprintf(p->pName + Base, p->NameSize - Base, "?%02d", p->SendNode);
   }
   p->SendNode = 0;
   _WriteName(p);
-  p->acName[Base] = 0;
+  p->pName[Base] = 0;
   if (!p->Result) {
     UI_MenuStackInstance.Back();
     return;
@@ -221,37 +238,39 @@ int UI_BuildFileEntry(WM_HWIN hPage, uint32_t Menu, const uint8_t* pRec, uint8_t
   uint32_t Index = UI_RecIndex(pRec), Sub = pRec[1];
   if ((Index & 0x7000) < 0x5000) Sub = (Menu >> 16) & 0xFF;
   uint32_t Listing = (Menu & 0xFF000000u) | Sub << 16 | Index;
-  // The answer goes to the free arena behind the blocks the lines will take; it is terminated inside the room
-  // it was given, whatever the node sent.
-  int Free = UI_ArenaFree(*ppFill);
-  int Room = Free / 2;
-  if (Room < 8) return 1;
-  char* pAnswer = (char*)(*ppFill + (Free - Room));
+  // The answer is read with the whole free arena and then moved to its end; the lines' blocks grow from the
+  // front and may take what has been parsed already, never the items still to come. The answer is terminated
+  // inside the room it was given, whatever the node sent.
+  uint8_t* pFree = *ppFill;
+  int Free = UI_ArenaFree(pFree);
+  if (Free < 8) return 1;
   // The page handler holds the semaphore while the builders run.
-  int n = OBJ_Read(Listing, pAnswer, Room - 1, 0);
-  if (n > Room - 1) n = Room - 1;
-  if (n < 2 || uint8_t(pAnswer[1]) == 0xFF) return 1;
+  int n = OBJ_Read(Listing, pFree, Free - 1, 0);
+  if (n > Free - 1) n = Free - 1;
+  if (n < 2 || pFree[1] == 0xFF) return 1;
+  char* pAnswer = reinterpret_cast<char*>(pFree + Free - (n + 1));
+  memmove(pAnswer, pFree, size_t(n));
   pAnswer[n] = 0;
-  // Lines take their blocks from the front half only.
-  uint8_t* pLimit = *ppFill + (Free - Room);
   const char* s = pAnswer + 2;
   const char* pEnd = s + strnlen(s, size_t(n - 2));
   const char* q = (const char*)memchr(s, '?', size_t(pEnd - s));
   int PathLen = int((q ? q : pEnd) - s);
   if (PathLen > _PATH_MAX) return 1;  // a folder path beyond its limit lists nothing
+  char acPath[_PATH_MAX + 1];  // every line's name begins with it, and the blocks may run over it in the answer
+  memcpy(acPath, s, size_t(PathLen));
+  acPath[PathLen] = 0;
   UI_FILE_BLOCK Proto = {};
   Proto.Listing = Listing;
   Proto.Target = Listing;
   uint8_t* pFill = *ppFill;
-  auto Room_ok = [&]() { return pLimit - pFill >= int(sizeof(UI_FILE_BLOCK)) + 8; };
   // A further back-slash after the drive leads to the parent folder.
   const char* pLast = nullptr;
-  for (const char* c = s + 3; c < s + PathLen; c++)
+  for (const char* c = acPath + 3; c < acPath + PathLen; c++)
     if (*c == '\\') pLast = c;
-  if (pLast && pLast < s + PathLen - 1 && Room_ok()) {
+  if (pLast && pLast < acPath + PathLen - 1) {
     UI_FILE_BLOCK Up = Proto;
     Up.Type = UI_FILE_PARENT;
-    _AddLine(hPage, &pFill, Up, s, int(pLast - s), "", 0);
+    _AddLine(hPage, &pFill, reinterpret_cast<const uint8_t*>(q ? q : pEnd), Up, acPath, int(pLast - acPath), "", 0);
   }
   for (const char* it = q; it && it < pEnd;) {
     const char* pItem = it + 1;
@@ -271,7 +290,7 @@ int UI_BuildFileEntry(WM_HWIN hPage, uint32_t Menu, const uint8_t* pRec, uint8_t
       continue;
     }
     int Type = _TypeOf(c);
-    if (Type < 0 || !Room_ok()) continue;
+    if (Type < 0) continue;
     int Max = (Type == UI_FILE_DATA || Type == UI_FILE_OTHER || Type == UI_FILE_OVERVIEW) ? 512
               : Type == UI_FILE_NEW                                                    ? 502
                                                                                        : 505;
@@ -279,7 +298,9 @@ int UI_BuildFileEntry(WM_HWIN hPage, uint32_t Menu, const uint8_t* pRec, uint8_t
     if (PathLen + NameLen > Max) continue;
     UI_FILE_BLOCK b = Proto;
     b.Type = uint8_t(Type);
-    _AddLine(hPage, &pFill, b, s, PathLen, pItem + 1, NameLen);
+    // The lines stay in the listing's order: the first one without room ends the list.
+    if (!_AddLine(hPage, &pFill, reinterpret_cast<const uint8_t*>(pItem), b, acPath, PathLen, pItem + 1, NameLen))
+      break;
   }
   *ppFill = pFill;
   return 1;

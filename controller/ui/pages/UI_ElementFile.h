@@ -9,15 +9,18 @@
 enum { UI_FILE_FOLDER, UI_FILE_DATA, UI_FILE_OTHER, UI_FILE_NEW, UI_FILE_FIRMWARE, UI_FILE_OVERVIEW, UI_FILE_PARENT };
 enum { UI_FILE_TEXT_LEN = 64, UI_FILE_NAME_LEN = 520 };
 
+// A line's block in the element arena; its name follows it there, with room for what the line appends to it
+// (a node number, or the new entry's name), so that a long listing keeps as many lines as the arena can hold.
 struct UI_FILE_BLOCK {
   uint32_t Listing;  // the folder-listing object
   uint32_t Target;   // where the name goes
   uint32_t Help, Result, Rename, Action;
   uint8_t Type;
   uint8_t SendNode;  // node a file is being sent to (1..64), 0 none
-  uint16_t PathLen;  // characters of the folder path in acName (after the three option characters)
+  uint16_t PathLen;  // characters of the folder path in pName (after the three option characters)
+  uint16_t NameSize; // bytes at pName
   char16_t acText[UI_FILE_TEXT_LEN];
-  char acName[UI_FILE_NAME_LEN];  // "000" (room for the load options), path, item
+  char* pName;       // "000" (room for the load options), path, item
 };
 
 // The confirmation, load-options and send-file dialogs and the firmware transfer belong to other screens; they

@@ -24,7 +24,7 @@ struct _ACTION {
   int32_t Action;  // UI_FILE_ACTION_*
 };
 
-const char* _Path(const UI_FILE_BLOCK* p) { return p->acName + _MASK_ROOM; }
+const char* _Path(const UI_FILE_BLOCK* p) { return p->pName + _MASK_ROOM; }
 const char* _Item(const UI_FILE_BLOCK* p) { return _Path(p) + p->PathLen; }
 
 // The item's extension with its point ("" without one).
@@ -67,7 +67,7 @@ void _Act(WM_HWIN hLine, UI_FILE_BLOCK* p, int Action) {
       break;
     case UI_FILE_ACTION_RENAME: _Rename(hLine, p); break;
     case UI_FILE_ACTION_SEND:
-      if (UI_DialogHooks.pfSendFile) UI_DialogHooks.pfSendFile(hLine, p->acName);
+      if (UI_DialogHooks.pfSendFile) UI_DialogHooks.pfSendFile(hLine, p->pName);
       break;
   }
 }
@@ -185,7 +185,7 @@ int UI__FileActionAnswer(WM_HWIN hLine, UI_FILE_BLOCK* p, const WM_MESSAGE* pMsg
       if (int(pMsg->hWinSrc) != _TITLE_DELETE || pMsg->Data.v == 1) return 0;  // data 1: a result dialog's OK
       if (p->Action) {
         UI_SetBusy(1);
-        UI_WriteObject(p->Action, p->acName, int(strlen(p->acName)) + 1);
+        UI_WriteObject(p->Action, p->pName, int(strlen(p->pName)) + 1);
         UI_SetBusy(0);
       }
       UI_ReloadPage();

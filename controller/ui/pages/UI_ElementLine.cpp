@@ -83,9 +83,8 @@ void _PasswordPrompt(WM_HWIN hWin, int Item) {
 
 void _PasswordDone(WM_HWIN hWin, UI_LINE_BLOCK* p) {
   if (p->Stage == 0) {
-    // The old code is handed over as "change to itself, provided it is right": a node that takes a lone code
-    // as the new one while the level is granted must not take a mistyped old code.
-    if (!UI_CheckCode(p->LinkAddress, 0, UI_TextBuffer, UI_TextBuffer)) {
+    // The old code alone, one record: the node checks it and changes nothing.
+    if (!UI_CheckCode(p->LinkAddress, 0, UI_TextBuffer, nullptr)) {
       _PasswordPrompt(hWin, 5);  // a refused old code asks again
       return;
     }
@@ -161,6 +160,8 @@ void UI_BoxColors(int LineCode, GUI_COLOR* pTop, GUI_COLOR* pBottom, GUI_COLOR* 
 }
 
 void UI_GrowLine(WM_HWIN hLine, int dy) {
+  int h = WM_GetWindowSizeY(hLine);
+  if (h + dy > UI_PAGE_MAX_H) dy = UI_PAGE_MAX_H - h;  // never taller than a page may be
   if (!dy) return;
   WM_SetYSize(hLine, WM_GetWindowSizeY(hLine) + dy);
   for (WM_HWIN h = WM_GetNextSibling(hLine); h; h = WM_GetNextSibling(h)) WM_MoveWindow(h, 0, dy);
@@ -206,6 +207,7 @@ int UI_BuildValueLine(WM_HWIN hPage, uint32_t Menu, const uint8_t* pRec, uint8_t
     } else if (c == 0xA1) {
       if (p->NumFlags < 2) p->aFlagAddress[p->NumFlags++] = UI_ValueAddress(Menu, r, 0);
     } else if (_IsBoxCode(c)) {
+      if (UI_LINE_H + UI_BOX_STEP * (NumBoxes + 1) > UI_PAGE_MAX_H) continue;  // no room on a page for it
       UI_BOX_BLOCK* b = (UI_BOX_BLOCK*)UI_ArenaTake(ppFill, int(sizeof(UI_BOX_BLOCK)));
       if (!b) continue;
       b->Address = UI_ValueAddress(Menu, r, 0);

@@ -48,7 +48,7 @@ struct UI_BOX_BLOCK {
   char16_t acText[UI_LINE_TEXT_LEN];
 };
 
-// Builds the element of a kind-7 record; never reads beyond pEnd (the menu buffer's last record).
+// Builds the element of a kind-7 record; never reads at or beyond pEnd (the menu buffer's end).
 int UI_BuildLineElement(WM_HWIN hPage, uint32_t Menu, const uint8_t* pRec, uint8_t** ppFill, const uint8_t* pEnd);
 int UI_BuildValueLine(WM_HWIN hPage, uint32_t Menu, const uint8_t* pRec, uint8_t** ppFill, const uint8_t* pEnd);
 int UI_BuildAccessLine(WM_HWIN hPage, uint32_t Menu, const uint8_t* pRec, uint8_t** ppFill, const uint8_t* pEnd);

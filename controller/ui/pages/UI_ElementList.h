@@ -49,7 +49,7 @@ struct UI_CELL_BLOCK {
 
 // Builds the element of a kind-2 record (code 1 title, 16 page-button row, 32 grid; other codes make none and
 // use one record). Rows and grids use their records up to their end record (0x11, 0x21) or the end of the
-// description. Never reads beyond pEnd (the menu buffer's last record).
+// description. Never reads at or beyond pEnd (the menu buffer's end).
 int UI_BuildListElement(WM_HWIN hPage, uint32_t Menu, const uint8_t* pRec, uint8_t** ppFill, const uint8_t* pEnd);
 int UI_BuildButtonRow(WM_HWIN hPage, uint32_t Menu, const uint8_t* pRec, uint8_t** ppFill, const uint8_t* pEnd);
 int UI_BuildGrid(WM_HWIN hPage, uint32_t Menu, const uint8_t* pRec, uint8_t** ppFill, const uint8_t* pEnd);

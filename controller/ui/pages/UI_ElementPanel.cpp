@@ -118,13 +118,17 @@ int UI_BuildPanelLine(WM_HWIN hInner, uint32_t Menu, const uint8_t* pRec, uint8_
   int h = Code == '0' ? UI_PANEL_HEADING_H : UI_PANEL_SUBHEADING_H;
   if (!UI_CreatePanelElement(hInner, 0, 0, UI_PANEL_ELEMENT_W, h, UI_PanelTextCallback, &p, ppFill)) return 1;
   p->Code = uint8_t(Code);
-  p->TextAddress = UI_PanelTextAddress(UI_ValueAddress(Menu, pRec, 0));
+  p->TextAddress = UI_ValueAddress(Menu, pRec, 0);
   return 1;
 }
 
 void UI_LayoutPanelLines(WM_HWIN hInner) {
   int y = 0;
   for (WM_HWIN h = WM_GetFirstChild(hInner); h; h = WM_GetNextSibling(h)) {
+    if (y + WM_GetWindowSizeY(h) + 5 > UI_PAGE_MAX_H) {
+      UI_DropElementsFrom(h);
+      break;
+    }
     WM_MoveChildTo(h, WM_GetWindowPosX(h) - WM_GetWindowPosX(hInner), y);
     y += WM_GetWindowSizeY(h);
   }
@@ -136,7 +140,13 @@ void UI_LayoutPanelPairs(WM_HWIN hInner) {
   for (WM_HWIN h = WM_GetFirstChild(hInner); h;) {
     WM_HWIN h2 = WM_GetNextSibling(h);
     int w1 = WM_GetWindowSizeX(h), h1 = WM_GetWindowSizeY(h);
-    if (h2 && W - UI_PANEL_PAIR_GAP - w1 - WM_GetWindowSizeX(h2) >= 0) {
+    int Pair = h2 && W - UI_PANEL_PAIR_GAP - w1 - WM_GetWindowSizeX(h2) >= 0;
+    int Tallest = Pair && WM_GetWindowSizeY(h2) > h1 ? WM_GetWindowSizeY(h2) : h1;
+    if (y + Tallest + UI_PANEL_PAIR_GAP > UI_PAGE_MAX_H) {
+      UI_DropElementsFrom(h);
+      break;
+    }
+    if (Pair) {
       int w2 = WM_GetWindowSizeX(h2), hh2 = WM_GetWindowSizeY(h2);
       int Margin = (W - w1 - w2 - UI_PANEL_PAIR_GAP) / 2;
       WM_MoveChildTo(h, Margin, y);

@@ -36,7 +36,7 @@ struct UI_PANEL_BLOCK {
   char16_t acText[UI_LINE_TEXT_LEN];  // the text, or the formatted value of a box
 };
 
-// Builders of the panel kinds (never reading beyond pEnd, the menu buffer's last record).
+// Builders of the panel kinds (never reading at or beyond pEnd, the menu buffer's end).
 int UI_BuildPanelLine(WM_HWIN hInner, uint32_t Menu, const uint8_t* pRec, uint8_t** ppFill, const uint8_t* pEnd);
 int UI_BuildPanelRow(WM_HWIN hInner, uint32_t Menu, const uint8_t* pRec, uint8_t** ppFill, const uint8_t* pEnd);
 int UI_BuildValueGroup(WM_HWIN hInner, uint32_t Menu, const uint8_t* pRec, uint8_t** ppFill, const uint8_t* pEnd);

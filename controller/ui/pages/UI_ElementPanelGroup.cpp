@@ -15,6 +15,7 @@ enum {
   _CAPTION_Y = 22,
   _FLOW_Y = 45,  // below the caption
   _MAX_CHILDREN = 64,
+  _LABEL_ROOM = 120,  // width a group gives each of its labels
 };
 
 struct _CHILD {
@@ -86,7 +87,10 @@ int UI_BuildValueGroup(WM_HWIN hInner, uint32_t Menu, const uint8_t* pRec, uint8
     Has7 |= c == 7;
     Labels += Label;
   }
+  // 190 wide with a code-7 box, else 120, and at least 120 per label, but never wider than the panel.
   int W = Has7 ? 190 : 120;
+  if (W < _LABEL_ROOM * Labels) W = _LABEL_ROOM * Labels;
+  if (W > UI_PANEL_ELEMENT_W) W = UI_PANEL_ELEMENT_W;
   int H = Labels ? 140 : 45;
   int ax[_MAX_CHILDREN], ay[_MAX_CHILDREN];
   const int* pOffset = Has7 ? _aOffset4 : _aOffset2;

@@ -111,21 +111,23 @@ int UI_BuildPanelRow(WM_HWIN hInner, uint32_t Menu, const uint8_t* pRec, uint8_t
     case 15: {
       WM_HWIN hRow = _CreateRow(hInner, UI_PANEL_ROW_H);
       if (!hRow) return 1;
+      // One record names both: the label's text at its value address, the box's entry by the description rule.
+      // The value address holds the text, so the box shows the value that the entry's description carries.
       if (UI_CreatePanelElement(hRow, _LABEL_X, 0, _LABEL_W, UI_PANEL_ROW_H, UI_GroupLabelCallback, &p, ppFill)) {
         p->Code = 15;
-        p->TextAddress = UI_PanelTextAddress(UI_ValueAddress(Menu, pRec, 0));
+        p->TextAddress = UI_ValueAddress(Menu, pRec, 0);
       }
       if (UI_CreatePanelElement(hRow, _BOX_X, 3, _BOX_W, UI_PANEL_ROW_H - 6, UI_GroupValueCallback, &p, ppFill)) {
         p->Code = 15;
-        p->ValueAddress = UI_ValueAddress(Menu, pRec, 0);
         p->EntryAddress = UI_DescriptionAddress(Menu, pRec, 0);
+        p->ValueAddress = UI_EntryDescAddress(p->EntryAddress);
       }
       return 1;
     }
     case 16:
       if (UI_CreatePanelElement(hInner, 0, 0, UI_SELECT_BOX_W, UI_PANEL_ROW_H, UI_SelectBoxCallback, &p, ppFill)) {
         p->Code = 16;
-        p->TextAddress = UI_PanelTextAddress(UI_ValueAddress(Menu, pRec, 0));
+        p->TextAddress = UI_ValueAddress(Menu, pRec, 0);
         p->EntryAddress = UI_DescriptionAddress(Menu, pRec, 0);
       }
       return 1;
@@ -133,7 +135,7 @@ int UI_BuildPanelRow(WM_HWIN hInner, uint32_t Menu, const uint8_t* pRec, uint8_t
       if (UI_CreatePanelElement(hInner, 0, 0, UI_PANEL_ELEMENT_W, UI_PANEL_LABEL_LINE_H, UI_GroupLabelCallback, &p,
                                 ppFill)) {
         p->Code = 17;
-        p->TextAddress = UI_PanelTextAddress(UI_ValueAddress(Menu, pRec, 0));
+        p->TextAddress = UI_ValueAddress(Menu, pRec, 0);
       }
       return 1;
   }

@@ -29,6 +29,13 @@ uint32_t _Value(uint32_t Menu, const uint8_t* r, int Offset) { return UI_ValueAd
 uint32_t _Text(uint32_t Menu, const uint8_t* r, int Offset) { return UI_PanelTextAddress(_Value(Menu, r, Offset)); }
 
 
+// Text of a heading record: indices 5 to 0x4FFF by the value rule, the others as they stand (with the offset).
+uint32_t _HeadingText(uint32_t Menu, const uint8_t* r, int Offset) {
+  uint16_t Index = UI_RecIndex(r);
+  if (Index >= 5 && Index < 0x5000) return _Value(Menu, r, Offset);
+  return (Menu & 0xFF000000u) | uint32_t(r[1]) << 16 | ((Index + uint32_t(Offset)) & 0xFFFF);
+}
+
 uint32_t _LinkAddress(uint32_t Menu, const uint8_t* r, int Offset) {
   uint32_t Index = UI_RecIndex(r);
   if (!(r[0] & 0x10)) Index += Menu & 0xFFC0;  // relative to the current menu's block of 64 pages
@@ -75,13 +82,10 @@ int _Heading(WM_HWIN hInner, uint32_t Menu, const uint8_t* r, uint8_t** ppFill, 
   uint16_t Index = UI_RecIndex(r);
   if (Index >= 1 && Index <= 3) {
     p->Source = uint8_t(Index);
-  } else if (Index >= 5 && Index < 0x5000) {
-    p->TextAddress = _Text(Menu, r, Offset);
   } else {
-    p->TextAddress = UI_PanelTextAddress((Menu & 0xFF000000u) | uint32_t(r[1]) << 16 |
-                                         ((Index + uint32_t(Offset)) & 0xFFFF));
+    p->TextAddress = _HeadingText(Menu, r, Offset);
   }
-  if (Used == 2) p->TextAddress2 = _Text(Menu, r + 4, Offset);
+  if (Used == 2) p->TextAddress2 = _HeadingText(Menu, r + 4, Offset);
   _TakeLabel(p, r + 4 * Used, c, Repeat);
   return Used;
 }
@@ -115,7 +119,7 @@ int _TwoPart(WM_HWIN hInner, uint32_t Menu, const uint8_t* r, uint8_t** ppFill, 
   int Pair = NextKind == UI_STRUCT_LABEL_VALUE || NextKind == UI_STRUCT_LINK;
   UI_STRUCT_BLOCK* p = _Element(hRow, 0, 0, UI_STRUCT_SELECT_W, UI_STRUCT_ROW_H, UI_StructSelectCallback, Menu, r,
                                 ppFill);
-  if (p) p->TextAddress = _Text(Menu, r, Offset);
+  if (p) p->TextAddress = _Value(Menu, r, Offset);  // the selection's text stands at its value address
   if (!Pair) return 1;
   if (p) p->NextKind = n[0];
   int w = _W(hRow) - UI_STRUCT_SELECT_W;

@@ -20,6 +20,7 @@ enum {
   _TIMER_REPEAT = 0,  // value line held: write again
   _TIMER_CHECK = 1,   // value line confirmed: show the page again
   _CHECK_MS = 20,
+  _ANSWER_CANCELLED = 6,  // data of a confirmation answer that was cancelled
 };
 constexpr GUI_COLOR _BOX_TOP = 0xE8CFB5, _BOX_BOTTOM = 0xD2B599, _GREY = 0xD3D3D3;
 constexpr int _SHOWN_LEN = int(UI_LINE_TEXT_LEN) + int(UI_STRUCT_LABEL_LEN);
@@ -149,6 +150,10 @@ void UI_FetchStructEntry(UI_STRUCT_BLOCK* p) {
 void UI_LayoutStructuredRows(WM_HWIN hInner) {
   int y = 0, T = 0;
   for (WM_HWIN h = WM_GetFirstChild(hInner); h; h = WM_GetNextSibling(h)) {
+    if (y + WM_GetWindowSizeY(h) > UI_PAGE_MAX_H) {
+      UI_DropElementsFrom(h);
+      break;
+    }
     WM_MoveChildTo(h, UI_STRUCT_ROW_X, y);
     T = y + WM_GetWindowSizeY(h);
     y = T + UI_STRUCT_ROW_GAP;
@@ -377,7 +382,12 @@ void UI_StructValueLineCallback(WM_MESSAGE* pMsg) {
       }
       return;
     case UI_MSG_CONFIRMED:
-      if (pMsg->Data.v != 1) _WriteConfirmed(hWin, p);
+      // A confirmation answer carries 5 for OK and 6 for cancel; the dialog's Cancel comes as UI_MSG_HOME.
+      if (pMsg->Data.v == _ANSWER_CANCELLED) {
+        UI_MenuStackInstance.Back();
+      } else if (pMsg->Data.v != 1) {
+        _WriteConfirmed(hWin, p);
+      }
       return;
     case UI_MSG_HOME: UI_MenuStackInstance.Back(); return;  // cancelled
     case UI_MSG_REFRESH:

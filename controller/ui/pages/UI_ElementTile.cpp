@@ -95,6 +95,10 @@ int UI_BuildIconTile(WM_HWIN hPage, uint32_t Menu, const uint8_t* pRec, uint8_t*
 int UI_LayoutIconTiles(WM_HWIN hPage) {
   int i = 0;
   for (WM_HWIN h = WM_GetFirstChild(hPage); h; h = WM_GetNextSibling(h), i++) {
+    if (UI_TILE_Y0 + UI_TILE_ROW_STEP * (i / 2 + 1) > UI_PAGE_MAX_H) {
+      UI_DropElementsFrom(h);
+      break;
+    }
     WM_MoveChildTo(h, (i & 1) ? UI_TILE_X_RIGHT : UI_TILE_X_LEFT, UI_TILE_Y0 + UI_TILE_ROW_STEP * (i / 2));
   }
   return UI_TILE_Y0 + UI_TILE_ROW_STEP * ((i + 1) / 2);

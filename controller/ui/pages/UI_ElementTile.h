@@ -28,8 +28,8 @@ struct UI_TILE_BLOCK {
 };
 
 // Builds the tile of a kind-1 record. A 0x20 record names the value of the tile that follows it and is used
-// together with it; a record with an icon number of 0 or above 13 makes no tile. Never reads beyond pEnd (the
-// menu buffer's last record).
+// together with it; a record with an icon number of 0 or above 13 makes no tile. Never reads at or beyond pEnd (the
+// menu buffer's end).
 int UI_BuildIconTile(WM_HWIN hPage, uint32_t Menu, const uint8_t* pRec, uint8_t** ppFill, const uint8_t* pEnd);
 // Places the tiles of a page in two columns and returns the page height 10 + 60 * rows.
 int UI_LayoutIconTiles(WM_HWIN hPage);

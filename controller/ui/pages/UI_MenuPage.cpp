@@ -38,7 +38,7 @@ enum {
   _KIND_STRUCTURED_TABS = 13,
 };
 
-// An element builder of a page kind; never reads beyond pEnd (the menu buffer's last record).
+// An element builder of a page kind; never reads at or beyond pEnd (the menu buffer's end).
 typedef int _BUILDER(WM_HWIN hParent, uint32_t Menu, const uint8_t* pRec, uint8_t** ppFill, const uint8_t* pEnd);
 
 uint32_t _Word(const uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24; }
@@ -105,7 +105,7 @@ void _SendLoadSequence(WM_HWIN hPage) {
 void _BuildElements(_BUILDER* pfBuild, WM_HWIN hPage, uint32_t Address, const uint8_t* pMenu, int Start) {
   UI_MenuStack* s = &UI_MenuStackInstance;
   uint8_t* pFill = s->GetPageArea();
-  const uint8_t* pEnd = pMenu + UI_MenuStack::GetMenuBufferSize() - 4;
+  const uint8_t* pEnd = pMenu + UI_MenuStack::GetMenuBufferSize();
   for (const uint8_t* r = pMenu + Start; r < pEnd && (r[0] || r[1]);) {
     int n = pfBuild(hPage, Address, r, &pFill, pEnd);
     r += 4 * (n > 0 ? n : 1);
@@ -319,6 +319,10 @@ int UI__PageCommon(WM_MESSAGE* pMsg, int* pContentHeight) {
 void UI__RelayoutPage(WM_HWIN hWin) {
   int y = 6;
   for (WM_HWIN h = WM_GetFirstChild(hWin); h; h = WM_GetNextSibling(h)) {
+    if (y + WM_GetWindowSizeY(h) + 6 + UI_NODE_STRIP_H > UI_PAGE_MAX_H) {
+      UI_DropElementsFrom(h);
+      break;
+    }
     WM_MoveChildTo(h, WM_GetWindowPosX(h) - WM_GetWindowPosX(hWin), y);
     y += WM_GetWindowSizeY(h) + 6;
   }
@@ -365,10 +369,13 @@ void UI_PasswordReceiverCallback(WM_MESSAGE* pMsg) {
       break;
     }
     case UI_MSG_HOME:
+      // Cancelled. The page the user came from still stands (nothing was built for the prompt's page), so there
+      // is nowhere to go back to; only the own root menu, which has nothing before it, leads home, and a page
+      // that asks again for the level it is shown with (a reload after the grant ran out) is left.
       WM_DeleteWindow(hWin);
-      if (UI_MenuStackInstance.GetNode() == UI_ROOT_MENU) {
+      if (Pw.Target == UI_ROOT_MENU) {
         UI_GoHome();
-      } else {
+      } else if (Pw.Target == UI_MenuStackInstance.GetNode()) {
         UI_MenuStackInstance.Back();
       }
       break;

@@ -56,9 +56,10 @@ int _Release(WM_HWIN hWin, const GUI_POINTER_STATE* pState) {
   WM_RestartTimer(UI_hTimerHome, UI_SIDE_BUTTON_DEBOUNCE_MS);
   UI_SideButtonLatch = 1;
   UI_ClearElementRects();
-  // Inside means inside: x == width already lies beyond the button's last column.
-  return pState->x >= 0 && pState->x < WM_GetWindowSizeX(hWin) && pState->y >= 0 &&
-         pState->y < WM_GetWindowSizeY(hWin) && !UI_PointerMoved();
+  // The button's right and bottom edges (x == width, y == height) still count as the button: a finger
+  // lifted on the line under it means the button.
+  return pState->x >= 0 && pState->x <= WM_GetWindowSizeX(hWin) && pState->y >= 0 &&
+         pState->y <= WM_GetWindowSizeY(hWin) && !UI_PointerMoved();
 }
 
 // Pointer and timer handling shared by the callbacks. Returns 1 for a release to act on.

@@ -73,14 +73,14 @@ int UI_MenuStack::GetHistoryDepth() const {
   return n;
 }
 
-// Reads a menu description. The rest of the buffer is cleared and its last record always stays 0, so that a
-// short answer never leaves the records of an earlier description behind it and every walk finds an end.
+// Reads a menu description, a full one of 4096 bytes included. The rest of the buffer is cleared, so that a short
+// answer never leaves the records of an earlier description behind it; every walk ends at the buffer's end.
 int UI_MenuStack::_ReadMenu(uint32_t Address, uint8_t* pBuf) {
   memset(pBuf, 0, UI_MENU_BUFFER_SIZE);
   int Locked = APP_hUiSemaphore && OS_SemWait(APP_hUiSemaphore, OS_INFINITE) == OS_WAIT_TAKEN;
-  int n = OBJ_Read(Address, pBuf, UI_MENU_BUFFER_SIZE - 4, 0);
+  int n = OBJ_Read(Address, pBuf, UI_MENU_BUFFER_SIZE, 0);
   if (Locked) OS_SemSignal(APP_hUiSemaphore);
-  if (n <= 0 || n > UI_MENU_BUFFER_SIZE - 4 || pBuf[0] != 0x60) {
+  if (n <= 0 || n > UI_MENU_BUFFER_SIZE || pBuf[0] != 0x60) {
     memset(pBuf, 0, UI_MENU_BUFFER_SIZE);
     return 0;
   }

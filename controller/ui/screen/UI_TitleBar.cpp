@@ -37,14 +37,23 @@ uint32_t _Node(WM_HWIN hWin) {
   return Node;
 }
 
+// Node whose answer UI_NodeStatus holds.
+uint32_t _StatusNode;
+
 void _Refresh(WM_HWIN hWin) {
   uint8_t* pAnswer = UI_MenuStackInstance.GetTitleRecord();
   memset(pAnswer, 0, UI_NODE_STATUS_SIZE);
+  uint32_t Node = _Node(hWin);
   int Locked = APP_hUiSemaphore && OS_SemWait(APP_hUiSemaphore, OS_INFINITE) == OS_WAIT_TAKEN;
-  int n = OBJ_Read(_Node(hWin) << 24 | OBJ_IDX_NODE_STATUS, pAnswer, UI_NODE_STATUS_SIZE, 0);
+  int n = OBJ_Read(Node << 24 | OBJ_IDX_NODE_STATUS, pAnswer, UI_NODE_STATUS_SIZE, 0);
   if (Locked) OS_SemSignal(APP_hUiSemaphore);
-  // A node that does not answer shows nothing rather than what an earlier answer said.
-  UI_DecodeNodeStatus(pAnswer, n > 0 ? n : 0, &UI_NodeStatus);
+  if (n <= 0) {
+    // A missed answer keeps the last good state of the same node; another node's state is never shown as its.
+    if (Node == _StatusNode) return;
+    n = 0;
+  }
+  UI_DecodeNodeStatus(pAnswer, n, &UI_NodeStatus);
+  _StatusNode = Node;
   WM_InvalidateWindow(hWin);
 }
 

@@ -171,6 +171,18 @@ TEST_F(ObjectAccess, CodeChangeNeedsTheOldCode) {
   EXPECT_EQ(Read(change, 5)[1], 1);
   FKT_AccessLevels[0].Level = 0;
   EXPECT_TRUE(TryCode(1, u"777"));
+  // A lone code at the change object is the old code's check, even while the level is granted: a wrong one is
+  // refused and changes nothing, the right one is accepted.
+  FKT_AccessLevels[0].Level = 1;
+  Bytes lone = CodeRecord(u"000");
+  ASSERT_EQ(OBJ_Write(change, lone.data(), (int)lone.size()), 1);
+  EXPECT_EQ(Read(change, 5)[1], 0);
+  lone = CodeRecord(u"777");
+  ASSERT_EQ(OBJ_Write(change, lone.data(), (int)lone.size()), 1);
+  EXPECT_EQ(Read(change, 5)[1], 1);
+  FKT_AccessLevels[0].Level = 0;
+  EXPECT_FALSE(TryCode(1, u"000"));
+  EXPECT_TRUE(TryCode(1, u"777"));
   // Too long a code record is refused.
   Bytes bad = {0, 30};
   bad.resize(64);

@@ -42,6 +42,13 @@ class Walker {
     }
     return (M & 0xFF000000) | (uint32_t)sub << 16 | (uint16_t)(idx + off);
   }
+  static uint32_t DescAddr(uint32_t M, uint8_t sub, uint16_t idx) {
+    if ((idx & 0x7000) < 0x5000) {
+      sub = (uint8_t)(M >> 16);
+      idx = (uint16_t)((idx & ~0x5000) | 0x2000);
+    }
+    return (M & 0xFF000000) | (uint32_t)sub << 16 | idx;
+  }
   static uint32_t LinkAddr(uint32_t M, uint8_t sub, uint16_t idx) { return (M & 0xFF000000) | sub << 16 | idx; }
   static uint32_t Alias(uint32_t a) {
     uint16_t idx = (uint16_t)a;
@@ -53,6 +60,8 @@ class Walker {
   void Text(uint32_t a) {
     Bytes b = Read(a, 160);
     ASSERT_GE(b.size(), 4u) << std::hex << "text " << a;
+    int cls = b[0] & 0x70;
+    EXPECT_TRUE(cls != 0x30 && cls != 0x40 && cls != 0x50) << std::hex << "a value where a text belongs: " << a;
     bool terminated = false;
     for (size_t i = 2; i + 1 < b.size(); i += 2)
       if (L16(&b[i]) == 0) terminated = true;
@@ -255,10 +264,14 @@ class Walker {
         case 14: Value(va); break;
         case 9:
         case 13:
-        case 17:
         case 5: EXPECT_FALSE(Read(va, 160).empty()); break;
+        case 17: Text(va); break;
         case 15:
-        case 16: EXPECT_FALSE(Read(va, 160).empty()); break;
+        case 16:
+          // The label or the selection's text at the value address, the entry by the description rule.
+          Text(va);
+          Description(DescAddr(M, r[1], Idx(r)));
+          break;
         default: break;
       }
     }

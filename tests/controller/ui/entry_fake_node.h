@@ -2,6 +2,7 @@
 // uploads (expedited or segmented) and records every download. Objects it does not have are refused.
 #pragma once
 #include <cstring>
+#include <deque>
 #include <map>
 #include <vector>
 
@@ -35,11 +36,30 @@ inline std::vector<Key>& Reads() {
   return r;
 }
 
+inline void Answer(const CAN_FRAME* f);
+
+// The client sends its next request from inside the answer to the last one; the requests are queued and answered
+// one after another, so that a long transfer does not nest one call per segment.
 inline int Serve(const CAN_FRAME* f) {
+  static std::deque<CAN_FRAME> Pending;
+  static bool Busy;
+  if (f->Id != 0x600u + kNode) return 1;
+  Pending.push_back(*f);
+  if (Busy) return 1;
+  Busy = true;
+  while (!Pending.empty()) {
+    CAN_FRAME Next = Pending.front();
+    Pending.pop_front();
+    Answer(&Next);
+  }
+  Busy = false;
+  return 1;
+}
+
+inline void Answer(const CAN_FRAME* f) {
   static std::vector<uint8_t> Up;
   static size_t Pos;
   static Write Down;
-  if (f->Id != 0x600u + kNode) return 1;
   const uint8_t* d = f->aData;
   CAN_FRAME a{};
   a.Id = 0x580 + kNode;
@@ -82,10 +102,9 @@ inline int Serve(const CAN_FRAME* f) {
       if (d[0] & 1) Writes().push_back(Down);
       a.aData[0] = uint8_t(0x20 | (d[0] & 0x10));
       break;
-    default: return 1;
+    default: return;
   }
   CAN_OnFrame(&a);
-  return 1;
 }
 
 inline void Install() {

@@ -208,22 +208,27 @@ TEST_F(TextEntryDialogTest, AFileNameWithAColonCannotBeConfirmed) {
   EXPECT_EQ(apTable[0], aName);
 }
 
-TEST_F(TextEntryDialogTest, ABufferWithoutTerminatorIsReadAndWrittenOnlyWithinItsLength) {
+// The initial text shows whole (up to 24 characters) however short the result is to be; the confirmed result is
+// cut to the maximum length and never written beyond it.
+TEST_F(TextEntryDialogTest, TheInitialTextShowsWholeAndTheResultKeepsItsLength) {
   struct {
-    char16_t aText[6];
+    char16_t aText[30];
     char16_t aGuard[4];
   } b;
-  std::fill(std::begin(b.aText), std::end(b.aText), u'x');
+  std::u16string Long = u"abcdefghijklmnopqrstuvwxyz";  // 26 characters
+  std::copy(Long.c_str(), Long.c_str() + Long.size() + 1, b.aText);
   std::fill(std::begin(b.aGuard), std::end(b.aGuard), u'G');
   UI_TextEntryParams p = {};
   p.pBuffer = b.aText;
   p.Mode = UI_TEXT_SILENT;
   p.MaxLen = 6;
   Open(p);
-  EXPECT_EQ(Text(), u"xxxxxx");
-  Type(u"y");  // already at the limit
+  EXPECT_EQ(Text(), Long.substr(0, 24));
+  EXPECT_EQ(UI_TextEntryState.Cursor, 24);
+  Type(u"y");  // beyond the limit: nothing is added
+  EXPECT_EQ(Text(), Long.substr(0, 24));
   Ok();
-  EXPECT_EQ(std::u16string(b.aText), u"xxxxx");
+  EXPECT_EQ(std::u16string(b.aText), u"abcde");
   EXPECT_EQ(std::u16string(b.aGuard, 4), u"GGGG");
 }
 

@@ -140,7 +140,7 @@ TEST_F(FileListTest, AFileOfTheOwnCardIsSentToANode) {
   Send(Line(0), UI_MSG_NODE_CHOSEN, UI_MSG_CONFIRMED, 7);
   Send(Line(0), UI_MSG_DIALOG_RESULT, UI_MSG_CONFIRMED, 0x020100);
   EXPECT_EQ(Written(0x0120), "012C:\\DATA\\Heating.dat?07");
-  EXPECT_STREQ(pData->acName + 3, "C:\\DATA\\Heating.dat");
+  EXPECT_STREQ(pData->pName + 3, "C:\\DATA\\Heating.dat");
 }
 
 }  // namespace

@@ -112,7 +112,7 @@ TEST_F(ElementPageTest, TheFileListShowsTheFilesAndANewEntryWritesItsName) {
     if (WM_GetCallback(h) == UI_FileLineCallback) Files.push_back((UI_FILE_BLOCK*)UI_GetElementData(h));
   ASSERT_EQ(Files.size(), 3u);
   EXPECT_EQ(std::u16string(Files[0]->acText), u"Heating.dat");
-  EXPECT_EQ(std::string(Files[0]->acName), "000M0:\\Heating.dat");
+  EXPECT_EQ(std::string(Files[0]->pName), "000M0:\\Heating.dat");
   EXPECT_EQ(Files[0]->Type, UI_FILE_DATA);
   EXPECT_EQ(Files[2]->Type, UI_FILE_NEW);
   EXPECT_EQ(Files[2]->Target & 0xFFFF, uint32_t(OBJ_IDX_SAVE_FILE));

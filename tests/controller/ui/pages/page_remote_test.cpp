@@ -1,10 +1,12 @@
 // Menus of another node on a loopback bus: its value-line page with live values, editing through its own
 // description, the node strip, a node that does not answer, and a page larger than the element arena.
 #include "CAN_Node.h"
+#include "FKT_Access.h"
 #include "SDO_Client.h"
 #include "UI_Element.h"
 #include "UI_ElementFile.h"
 #include "UI_ElementLine.h"
+#include "UI_EntryDispatch.h"
 #include "UI_MenuPage.h"
 #include "UI_ValueEntry.h"
 #include "entry_fake_node.h"
@@ -38,6 +40,8 @@ class RemotePageTest : public MainScreenTest {
   void TearDown() override {
     fakenode::Remove();
     CAN_NodeTable[fakenode::kNode] = {};
+    FKT_AccessLevels[fakenode::kNode].Level = 0;
+    UI_pfOpenTextEntry = nullptr;
     SDO_TimeoutMs = 1000;
     MainScreenTest::TearDown();
   }
@@ -133,6 +137,52 @@ TEST_F(RemotePageTest, AConfirmedLineSetsItsValue) {
   EXPECT_EQ(fakenode::Writes().back().Data, (std::vector<uint8_t>{0x31, 1}));
 }
 
+// The text entry is another screen's: a stand-in remembers who asked and with which title.
+WM_HWIN g_TextReceiver;
+std::u16string g_TextTitle;
+int _FakeTextEntry(WM_HWIN hReceiver, const char16_t* pTitle, int, int) {
+  g_TextReceiver = hReceiver;
+  g_TextTitle = pTitle ? pTitle : u"";
+  return 1;
+}
+
+std::vector<uint8_t> CodeRecord(std::u16string Code) {
+  std::vector<uint8_t> r = {0, uint8_t(Code.size())};
+  for (char16_t c : Code) r.insert(r.end(), {uint8_t(c), uint8_t(c >> 8)});
+  r.insert(r.end(), {0, 0});
+  return r;
+}
+
+TEST_F(RemotePageTest, ThePasswordChangeHandsTheOldCodeOverAsOneRecord) {
+  FKT_AccessLevels[fakenode::kNode].Level = 1;  // the change line is built only for a granted level
+  Serve(0x5800, 0, Menu({{'S', 1, 0xF1, 0x57}, {1, 0, 0, 0}}));
+  Serve(0x57F1, 1, {1, 1, 0, 0});  // the code object of level 1, and "accepted"
+  ASSERT_EQ(UI_MenuStackInstance.Open(kRoot5, 0), UI_SHOW_OK);
+  Settle();
+  UI_pfOpenTextEntry = _FakeTextEntry;
+  g_TextReceiver = 0;
+  Touch(WM_GetWindowPosX(Line(0)) + 100, WM_GetWindowPosY(Line(0)) + 20);
+  ASSERT_EQ(g_TextReceiver, Line(0));
+  EXPECT_EQ(g_TextTitle, u"Old password");
+  fakenode::Writes().clear();
+  std::u16string(u"12").copy(UI_TextBuffer, 3);
+  UI_TextBuffer[2] = 0;
+  WM_SendMessageNoPara(g_TextReceiver, UI_MSG_TEXT_DONE);
+  ASSERT_EQ(fakenode::Writes().size(), 1u);
+  EXPECT_EQ(fakenode::Writes()[0].Index, 0x57F1);
+  EXPECT_EQ(fakenode::Writes()[0].Sub, 1);
+  EXPECT_EQ(fakenode::Writes()[0].Data, CodeRecord(u"12"));  // 2n + 4 bytes
+  // Accepted: the new code follows, with the old one behind it.
+  EXPECT_EQ(g_TextTitle, u"New password");
+  std::u16string(u"345").copy(UI_TextBuffer, 4);
+  UI_TextBuffer[3] = 0;
+  WM_SendMessageNoPara(g_TextReceiver, UI_MSG_TEXT_DONE);
+  ASSERT_EQ(fakenode::Writes().size(), 2u);
+  std::vector<uint8_t> Both = CodeRecord(u"345"), Old = CodeRecord(u"12");
+  Both.insert(Both.end(), Old.begin(), Old.end());
+  EXPECT_EQ(fakenode::Writes()[1].Data, Both);
+}
+
 TEST_F(RemotePageTest, TheNetworkPageListsTheOtherNodeAfterTheOwnDevice) {
   Serve(0x5800, 0, Menu({{2, 0, 0x01, 0x01}, {1, 0, 0, 0}}));
   Serve(0x0101, 0, fakenode::Text(u"Flow"));
@@ -155,6 +205,19 @@ TEST_F(RemotePageTest, ANodeThatDoesNotAnswerFailsWithoutHanging) {
   EXPECT_NE(UI_MenuStackInstance.GetNode(), kRoot5);
 }
 
+TEST_F(RemotePageTest, AFullDescriptionOf4096BytesKeepsItsLastRecord) {
+  std::vector<uint8_t> m = {0x60, 0, 0, 0, 0, 7, 0, 0, 0, 7, 0, 0};
+  while (m.size() < size_t(UI_MENU_BUFFER_SIZE) - 4) m.insert(m.end(), {12, 0, 0, 0});  // records without element
+  m.insert(m.end(), {'1', 0, 0x01, 0x01});  // a text line, the last record, without an end record after it
+  ASSERT_EQ(m.size(), size_t(UI_MENU_BUFFER_SIZE));
+  Serve(0x5800, 0, m);
+  Serve(0x0101, 0, fakenode::Text(u"Last"));
+  ASSERT_EQ(UI_MenuStackInstance.Open(kRoot5, 0), UI_SHOW_OK);
+  Settle();
+  ASSERT_EQ(WM_GetFirstChild(Page()) != 0, true);
+  EXPECT_EQ(WM_GetNextSibling(WM_GetFirstChild(Page())), 0);
+}
+
 TEST_F(RemotePageTest, APageLargerThanTheArenaStopsAtItsEnd) {
   // 45 lines of twenty value boxes each need more blocks than the arena holds.
   std::vector<uint8_t> m = {0x60, 0, 0, 0, 0, 7, 0, 0, 0, 7, 0, 0};
@@ -174,8 +237,71 @@ TEST_F(RemotePageTest, APageLargerThanTheArenaStopsAtItsEnd) {
   int Lines = 0, Boxes = 0;
   for (WM_HWIN h = WM_GetFirstChild(Page()); h; h = WM_GetNextSibling(h), Lines++)
     for (WM_HWIN b = WM_GetFirstChild(h); b; b = WM_GetNextSibling(b)) Boxes++;
-  EXPECT_GT(Lines, 40);
+  EXPECT_GE(Lines, 40);
   EXPECT_LT(Boxes, 45 * 20);
+  EXPECT_LE(WM_GetWindowSizeY(Page()), UI_PAGE_MAX_H);
+}
+
+// Every window under h lies inside its parent, with a size above 0: nothing wrapped around 16 bits.
+void ExpectInside(WM_HWIN h) {
+  int H = WM_GetWindowSizeY(h);
+  EXPECT_GT(H, 0);
+  EXPECT_LE(H, UI_PAGE_MAX_H);
+  for (WM_HWIN c = WM_GetFirstChild(h); c; c = WM_GetNextSibling(c)) {
+    int y = WM_GetWindowPosY(c) - WM_GetWindowPosY(h);
+    EXPECT_GE(y, 0);
+    EXPECT_LE(y + WM_GetWindowSizeY(c), H);
+    ExpectInside(c);
+  }
+}
+
+// A listing larger than half the arena is read whole, and its lines fill what the arena holds.
+TEST_F(RemotePageTest, AListingOf6000FilesShowsAsManyLinesAsTheArenaHolds) {
+  std::string Listing = std::string(2, '\0') + "M0:\\";
+  for (int i = 0; i < 6000; i++) {
+    char ac[16];
+    snprintf(ac, sizeof(ac), "?Lf%04d.dat", i);
+    Listing += ac;
+  }
+  ASSERT_GT(Listing.size(), size_t(UI_ELEMENT_ARENA_SIZE / 2 - 20000));
+  Serve(0x57D0, 0, std::vector<uint8_t>(Listing.begin(), Listing.end()));
+  Serve(0x5800, 0, Menu({{0x40, 0, 0xD0, 0x57}}));
+  ASSERT_EQ(UI_MenuStackInstance.Open(kRoot5, 0), UI_SHOW_OK);
+  Settle();
+  int Lines = 0;
+  for (WM_HWIN h = WM_GetFirstChild(Page()); h; h = WM_GetNextSibling(h)) Lines++;
+  EXPECT_GT(Lines, 400);
+  const UI_FILE_BLOCK* p = (const UI_FILE_BLOCK*)UI_GetElementData(WM_GetFirstChild(Page()));
+  ASSERT_TRUE(p);
+  EXPECT_EQ(std::u16string(p->acText), u"f0000.dat");
+  EXPECT_STREQ(p->pName, "000M0:\\f0000.dat");
+  const UI_FILE_BLOCK* pLast = (const UI_FILE_BLOCK*)UI_GetElementData(Line(Lines - 1));
+  char acWant[32];
+  snprintf(acWant, sizeof(acWant), "000M0:\\f%04d.dat", Lines - 1);
+  EXPECT_STREQ(pLast->pName, acWant);  // the blocks never ran over the items still to come
+  EXPECT_LE(UI_MenuStackInstance.GetFillPointer(), UI_MenuStackInstance.GetPageArea() + UI_ELEMENT_ARENA_SIZE);
+}
+
+TEST_F(RemotePageTest, AHugeLineKeepsTheBoxesThatFitAPage) {
+  std::vector<uint8_t> m = {0x60, 0, 0, 0, 0, 7, 0, 0, 0, 7, 0, 0, 2, 0, 0x01, 0x01};
+  while (m.size() < size_t(UI_MENU_BUFFER_SIZE) - 8) m.insert(m.end(), {0x21, 0, 0x01, 0});  // 1,019 boxes
+  m.insert(m.end(), {1, 0, 0, 0, 2, 0, 0x01, 0x01});  // and a line after it
+  Serve(0x5800, 0, m);
+  Serve(0x0101, 0, fakenode::Text(u"Flow"));
+  Serve(0x3001, 0, Value32(0x51, 1, 215));
+  ASSERT_EQ(UI_MenuStackInstance.Open(kRoot5, 0), UI_SHOW_OK);
+  Settle();
+  int Boxes = 0;
+  for (WM_HWIN b = WM_GetFirstChild(Line(0)); b; b = WM_GetNextSibling(b)) Boxes++;
+  EXPECT_GT(Boxes, 800);
+  EXPECT_LT(Boxes, 1019);
+  ExpectInside(Page());
+  // The page scrolls to its end and no further.
+  WM_MESSAGE Msg = {};
+  Msg.MsgId = WM_WHEEL;
+  Msg.Data.v = -10000;
+  WM_SendMessage(Page(), &Msg);
+  EXPECT_EQ(WM_GetWindowPosY(Page()) + WM_GetWindowSizeY(Page()), UI_SCREEN_H);
 }
 
 }  // namespace

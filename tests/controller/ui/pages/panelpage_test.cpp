@@ -141,6 +141,32 @@ TEST_F(RemotePanelTest, AWideHeadingGrowsAndAnUnreadablePictureIsWhite) {
   EXPECT_EQ(WM_GetWindowSizeY(Child(hInner, 0)), UI_PANEL_HEADING_H + UI_PANEL_TEXT_GROWTH);
 }
 
+// A node that keeps the texts of its panel elements where the value rule points: 0x3xxx of the menu's sub-index.
+TEST_F(RemotePanelTest, HeadingsAndRowTextsAreReadAtTheirValueAddresses) {
+  for (uint16_t i = 0; i < 5; i++) Serve(uint16_t(0x0100 + i), 0, fakenode::Text(u"own index"));
+  Serve(0x3100, 0, fakenode::Text(u"Heading"));
+  Serve(0x3101, 0, fakenode::Text(u"Sub-heading"));
+  Show(3, {'0', 0, 0x00, 0x01, '2', 0, 0x01, 0x01});
+  EXPECT_EQ(std::u16string(Block(Child(UI_hPanelInner, 0))->acText), u"Heading");
+  EXPECT_EQ(std::u16string(Block(Child(UI_hPanelInner, 1))->acText), u"Sub-heading");
+  Serve(0x3102, 0, fakenode::Text(u"Label line"));
+  Serve(0x3103, 0, fakenode::Text(u"Mode: off"));
+  Serve(0x3104, 0, fakenode::Text(u"Set point"));
+  Serve(0x4104, 0, {0x51, 1, 215, 0, 0, 0, 0, 0, 0, 0, 0xE8, 0x03, 0, 0});  // the entry: 21.5 °C, 0 to 100
+  Serve(0x5800, 0, {0x60, 0, 0, 0, 0, 10, 0, 0, 0, 10, 0, 0, 17, 0, 0x02, 0x01, 16, 0, 0x03, 0x01, 15, 0, 0x04, 0x01,
+                    0, 0, 0, 0});
+  UI_MenuStackInstance.Reload(0);
+  Settle();
+  WM_HWIN hInner = UI_hPanelInner;
+  ASSERT_EQ(ChildCount(hInner), 3);
+  EXPECT_EQ(std::u16string(Block(Child(hInner, 0))->acText), u"Label line");
+  EXPECT_EQ(std::u16string(Block(Child(hInner, 1))->acText), u"Mode: off");
+  WM_HWIN hRow = Child(hInner, 2);
+  EXPECT_EQ(std::u16string(Block(Child(hRow, 0))->acText), u"Set point");
+  EXPECT_EQ(std::u16string(Block(Child(hRow, 1))->acText), u"21.5 °C");  // the box: its entry's value
+  EXPECT_EQ(Block(Child(hRow, 1))->EntryAddress, uint32_t(fakenode::kNode) << 24 | 0x2104);
+}
+
 TEST_F(RemotePanelTest, NarrowElementsStandInCentredPairs) {
   Show(10, {5, 0, 0x00, 0x61, 10, 0, 0x10, 0x01, 6, 0, 0, 0,  // a group of one box: 120 wide
             16, 0, 0x11, 0x01,                               // a selection box, 200 wide: beside it
@@ -176,6 +202,29 @@ TEST_F(RemotePanelTest, AGroupWithACodeSevenBoxHasFourBoxesInItsFirstRow) {
     EXPECT_EQ(WM_GetWindowSizeX(Child(hGroup, i)), aWidth[i]) << i;
   }
   EXPECT_EQ(WM_GetWindowSizeY(Child(hGroup, 4)), 20);
+}
+
+TEST_F(RemotePanelTest, AGroupGivesEachLabelItsRoom) {
+  Show(10, {5, 0, 0x00, 0x61, 9, 0, 0x10, 0x01, 13, 0, 0x11, 0x01, 10, 0, 0x12, 0x01, 6, 0, 0, 0,
+            5, 0, 0x00, 0x61, 9, 0, 0x10, 0x01, 9, 0, 0x11, 0x01, 13, 0, 0x12, 0x01, 6, 0, 0, 0});
+  ASSERT_EQ(ChildCount(UI_hPanelInner), 2);
+  EXPECT_EQ(WM_GetWindowSizeX(Child(UI_hPanelInner, 0)), 2 * 120);
+  EXPECT_EQ(WM_GetWindowSizeX(Child(UI_hPanelInner, 1)), 345);  // three labels: as wide as the panel allows
+}
+
+TEST_F(RemotePanelTest, APanelOf900RowsKeepsTheRowsThatFit) {
+  Serve(0x0101, 0, fakenode::Text(u"Row"));
+  std::vector<uint8_t> r;
+  for (int i = 0; i < 900; i++) r.insert(r.end(), {17, 0, 0x01, 0x01});
+  Show(10, r);
+  WM_HWIN hInner = UI_hPanelInner;
+  int Rows = ChildCount(hInner);
+  EXPECT_GT(Rows, 700);
+  EXPECT_LT(Rows, 900);
+  EXPECT_LE(WM_GetWindowSizeY(hInner), UI_PAGE_MAX_H);
+  WM_HWIN hLast = Child(hInner, Rows - 1);
+  EXPECT_GT(Y(hLast), 0);
+  EXPECT_LE(Y(hLast) + WM_GetWindowSizeY(hLast), WM_GetWindowSizeY(hInner));
 }
 
 TEST_F(RemotePanelTest, APageKindWithoutElementsIsNotBuiltAndThePreviousPageStays) {

@@ -161,6 +161,33 @@ TEST_F(RemoteStructTest, ARepetitionShiftsItsIndicesAndCountsItsLabels) {
   EXPECT_EQ(fakenode::Writes()[0].Data, (std::vector<uint8_t>{7, 4, 'H', 0, 'a', 0, 'l', 0, 'l', 0}));
 }
 
+TEST_F(RemoteStructTest, HeadingsAndSelectionTextsAreReadAtTheirValueAddresses) {
+  Serve(0x0110, 0, fakenode::Text(u"own index"));
+  Serve(0x0111, 0, fakenode::Text(u"own index"));
+  Serve(0x3110, 0, fakenode::Text(u"Heating"));
+  Serve(0x3111, 0, fakenode::Text(u"Mode"));
+  Serve(0x3112, 0, Value(3));
+  ASSERT_EQ(Show(8, {0x01, 0, 0x10, 0x01, 0x06, 0, 0x11, 0x01, 0x04, 0, 0x12, 0x01}), UI_SHOW_OK);
+  ASSERT_EQ(ChildCount(UI_hPanelInner), 2);
+  EXPECT_EQ(Text(Child(Child(UI_hPanelInner, 0), 0)), u"Heating");
+  EXPECT_EQ(Text(Child(Child(UI_hPanelInner, 1), 0)), u"Mode");
+  EXPECT_EQ(Text(Child(Child(UI_hPanelInner, 1), 1)), u"3");
+}
+
+TEST_F(RemoteStructTest, AStructuredPageOf900RowsKeepsTheRowsThatFit) {
+  Serve(0x0100, 0, fakenode::Text(u"Row"));
+  ASSERT_EQ(Show(8, {0x0B, 0, 0x84, 0x03, 0x45, 0, 0x00, 0x01, 0x0D, 0, 0, 0}), UI_SHOW_OK);  // 900 tall value rows
+  WM_HWIN hInner = UI_hPanelInner;
+  int Rows = ChildCount(hInner);
+  EXPECT_GT(Rows, 400);
+  EXPECT_LT(Rows, 900);
+  EXPECT_LE(WM_GetWindowSizeY(hInner), UI_PAGE_MAX_H);
+  WM_HWIN hLast = Child(hInner, Rows - 1);
+  int yLast = WM_GetWindowPosY(hLast) - WM_GetWindowPosY(hInner);
+  EXPECT_GT(yLast, 0);
+  EXPECT_LE(yLast + WM_GetWindowSizeY(hLast), WM_GetWindowSizeY(hInner));
+}
+
 TEST_F(RemoteStructTest, ConditionsCompareAndHiddenBlocksSkipTheirNestedBlocks) {
   Serve(0x3120, 0, Value(-3));
   ASSERT_EQ(Show(8, {0x39, 1, 0, 0,               // access level >= 1: hidden for the user
@@ -244,6 +271,34 @@ TEST_F(RemoteStructTest, AValueLineWritesWhileHeldAndAConfirmedLineAsksFirst) {
   Advance(20);
   EXPECT_FALSE(WM_IsWindow(hLine));  // rebuilt
   EXPECT_EQ(ChildCount(UI_hPanelInner), 2);
+}
+
+}  // namespace
+
+namespace {
+
+// A confirmation answers a line that asks first with 1044 and 5 (confirmed) or 6 (cancelled), or with the
+// dialog's Cancel (1045): a cancel never writes and goes back.
+TEST_F(RemoteStructTest, AConfirmationAnswerOfSixCancelsTheLine) {
+  Serve(0x3100, 0, {0x31, 0, 0});
+  Serve(0x0100, 0, fakenode::Text(u"Reset"));
+  for (int Answer : {6, 5}) {
+    SCOPED_TRACE(Answer);
+    ASSERT_EQ(Show(8, {0x82, 0, 0x00, 0x01}), UI_SHOW_OK);
+    fakenode::Writes().clear();
+    WM_MESSAGE Msg = {};
+    Msg.MsgId = UI_MSG_CONFIRMED;
+    Msg.Data.v = Answer;
+    WM_SendMessage(Child(Child(UI_hPanelInner, 0), 0), &Msg);
+    Settle();
+    if (Answer == 6) {
+      EXPECT_TRUE(fakenode::Writes().empty());
+      EXPECT_EQ(UI_MenuStackInstance.GetNode(), uint32_t(UI_ROOT_MENU));
+    } else {
+      ASSERT_EQ(fakenode::Writes().size(), 1u);
+      EXPECT_EQ(fakenode::Writes()[0].Data, (std::vector<uint8_t>{0x31, 1}));
+    }
+  }
 }
 
 }  // namespace

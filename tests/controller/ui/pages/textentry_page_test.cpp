@@ -73,11 +73,18 @@ TEST_F(TextEntryPageTest, AWrongCodeKeepsTheMenuClosedAndCancelLeavesThePrompt) 
   Touch(kOkX, kOkY);
   ASSERT_TRUE(KeyboardOpen());
   EXPECT_EQ(UI_MenuStackInstance.GetNode(), kFixedValues);
-  // Cancel leaves the prompt one step back, as the back button does.
+  // Cancel leaves the user on the page they came from, its history as it was.
+  int Depth = UI_MenuStackInstance.GetHistoryDepth();
+  WM_HWIN hPage = Page();
   Touch(kCancelX, kCancelY);
   EXPECT_FALSE(UI_hEntryDialog);
-  EXPECT_EQ(UI_MenuStackInstance.GetNode(), uint32_t(UI_ROOT_MENU));
+  EXPECT_EQ(UI_MenuStackInstance.GetNode(), kFixedValues);
+  EXPECT_EQ(UI_MenuStackInstance.GetHistoryDepth(), Depth);
+  EXPECT_EQ(Page(), hPage);
   EXPECT_NE(FKT_AccessLevels[0].Level, uint32_t(FKT_LEVEL_EXPERT));
+  // The back button then goes where it went before the prompt: the root menu.
+  Touch(460, 205);
+  EXPECT_EQ(UI_MenuStackInstance.GetNode(), uint32_t(UI_ROOT_MENU));
 }
 
 TEST_F(TextEntryPageTest, TheKeyboardsLetterAndSymbolPagesInEnglishAndGerman) {

@@ -70,7 +70,14 @@ TEST_F(MainNavigationTest, SideButtonActsOnlyOnAReleaseInsideWithoutASwipe) {
   PointerMoved = 0;
   EXPECT_EQ(UI_MenuStackInstance.GetNode(), 0x5801u);
   Advance(200);
-  Touch(kBackX, kBackY);
+  // A release one line under the button is outside; one on its bottom edge (y == height) still counts.
+  int yEdge = WM_GetWindowPosY(UI_hBackButton) + WM_GetWindowSizeY(UI_hBackButton);
+  Pointer(kBackX, kBackY, 1);
+  Pointer(kBackX, yEdge + 1, 0);
+  EXPECT_EQ(UI_MenuStackInstance.GetNode(), 0x5801u);
+  Advance(200);
+  Pointer(kBackX, kBackY, 1);
+  Pointer(kBackX, yEdge, 0);
   EXPECT_EQ(UI_MenuStackInstance.GetNode(), uint32_t(UI_ROOT_MENU));
 }
 

@@ -2,7 +2,9 @@
 #include <cstring>
 
 #include "FUNKTION_Meldung.h"
+#include "SDO_Client.h"
 #include "UI_TitleBar.h"
+#include "entry_fake_node.h"
 #include "main_fixture.h"
 
 namespace {
@@ -85,6 +87,36 @@ TEST_F(TitleBarTest, TheOwnNodesClockIsReadEverySecond) {
   Advance(1000);
   EXPECT_EQ(UI_NodeStatus.Min, 6);
   WM_ShowWindow(UI_hTitleBar);
+}
+
+TEST_F(TitleBarTest, AMissedAnswerKeepsTheLastGoodStateOfItsNode) {
+  fakenode::Install();
+  std::vector<uint8_t> a(64, 0);
+  for (int i = 0; i < 8; i++) a[i] = uint8_t(MAIN_TEST_SECONDS >> (8 * i));
+  a[8] = 1;
+  a[9] = 3;
+  a[10] = UI_IND_ACTIVE;
+  fakenode::Objects()[{0x57E2, 0}] = a;
+  uint32_t Node = fakenode::kNode;
+  WM_SetUserData(UI_hTitleBar, &Node, 4);
+  WM_SendMessageNoPara(UI_hTitleBar, UI_MSG_REFRESH);
+  ASSERT_EQ(UI_NodeStatus.NumIndicators, 3);
+  fakenode::Objects().clear();  // the node stops answering for a while
+  WM_SendMessageNoPara(UI_hTitleBar, UI_MSG_REFRESH);
+  EXPECT_EQ(UI_NodeStatus.NumIndicators, 3);
+  EXPECT_EQ(UI_NodeStatus.Flags, 1);
+  EXPECT_EQ(UI_NodeStatus.Seconds, MAIN_TEST_SECONDS);
+  // A node that never answered shows nothing, not the state of the node shown before.
+  SDO_TimeoutMs = 0;
+  Node = fakenode::kNode + 1;
+  WM_SetUserData(UI_hTitleBar, &Node, 4);
+  WM_SendMessageNoPara(UI_hTitleBar, UI_MSG_REFRESH);
+  EXPECT_EQ(UI_NodeStatus.NumIndicators, 0);
+  EXPECT_EQ(UI_NodeStatus.Seconds, 0);
+  SDO_TimeoutMs = 1000;
+  fakenode::Remove();
+  Node = 0;
+  WM_SetUserData(UI_hTitleBar, &Node, 4);
 }
 
 TEST_F(TitleBarTest, TouchColumnsOpenTheirMenus) {
