@@ -3,6 +3,7 @@
 
 #include "BUTTON.h"
 #include "CHECKBOX.h"
+#include "EDIT.h"
 #include "PROGBAR.h"
 #include "RADIO.h"
 #include "SCROLLBAR.h"
@@ -20,6 +21,11 @@ WM_HWIN _TextCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, i
 WM_HWIN _RadioCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id,
                          int NumExtraBytes) {
   return RADIO_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, 3, 20, NumExtraBytes);
+}
+
+WM_HWIN _EditCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id,
+                        int NumExtraBytes) {
+  return EDIT_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, 10, NumExtraBytes);
 }
 
 } // namespace
@@ -54,6 +60,9 @@ const std::vector<WidgetKind>& AllWidgetKinds() {
                PROGBAR_SetUserData, false,
                {[](WM_HWIN p, int Id) { return PROGBAR_CreateEx(5, 5, 100, 20, p, WM_CF_SHOW, 0, Id); },
                 [](WM_HWIN p, int Id) { return PROGBAR_CreateAsChild(5, 5, 100, 20, p, Id, WM_CF_SHOW); }}),
+      MakeKind("EDIT", EDIT_CreateIndirect, _EditCreateUser, EDIT_LockH, EDIT_GetUserData, EDIT_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return EDIT_CreateEx(5, 5, 60, 20, p, WM_CF_SHOW, 0, Id, 8); },
+                [](WM_HWIN p, int Id) { return EDIT_CreateAsChild(5, 5, 60, 20, p, Id, WM_CF_SHOW, 8); }}),
   };
   return s_aKind;
 }
