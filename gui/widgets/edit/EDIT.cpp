@@ -145,7 +145,7 @@ void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
   if (!pState) {
     WM_NotifyParent(hObj, WM_NOTIFICATION_MOVED_OUT);
   } else if (pState->Pressed) {
-    EDIT_SetCursorAtPixel(hObj, pState->x - WM_GetWindowPosX(hObj));
+    EDIT_SetCursorAtPixel(hObj, pState->x);
     WM_NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
   } else {
     WM_NotifyParent(hObj, WM_NOTIFICATION_RELEASED);

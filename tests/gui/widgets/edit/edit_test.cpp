@@ -158,6 +158,14 @@ TEST_F(EditTest, PointerPlacesTheCursor) {
   int x = -1, y = -1;
   EDIT_GetCursorPixelPos(h, &x, &y);
   EXPECT_GT(x, 12);
+  EDIT_SetText(h, "WWWW");
+  GUI_Lock();
+  GUI_SetFont(&GUI_Font13);
+  int w = GUI_GetCharDistX('W');
+  GUI_Unlock();
+  Press(10 + 2 + 1 + 1 + 2 * w + 1, 20); // window, effect, border, gap, two characters
+  Release(10 + 2 + 1 + 1 + 2 * w + 1, 20);
+  EXPECT_EQ(EDIT_GetCursorCharPos(h), 2) << "the press counts in the edit's own coordinates";
 }
 
 TEST_F(EditTest, BlinkingShowsAndHidesTheCursor) {
