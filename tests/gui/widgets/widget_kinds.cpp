@@ -5,6 +5,8 @@
 #include "CALENDAR.h"
 #include "CHECKBOX.h"
 #include "GRAPH.h"
+#include "EDIT.h"
+#include "FRAMEWIN.h"
 #include "PROGBAR.h"
 #include "RADIO.h"
 #include "SCROLLBAR.h"
@@ -27,6 +29,16 @@ WM_HWIN _RadioCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, 
 WM_HWIN _CalendarCreateUser(int x0, int y0, int, int, WM_HWIN hParent, int WinFlags, int, int Id,
                             int NumExtraBytes) {
   return CALENDAR_CreateUser(hParent, x0, y0, 2024, 2, 29, 2, Id, WinFlags, NumExtraBytes);
+}
+
+WM_HWIN _EditCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id,
+                        int NumExtraBytes) {
+  return EDIT_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, 10, NumExtraBytes);
+}
+
+WM_HWIN _FramewinCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags,
+                            int Id, int NumExtraBytes) {
+  return FRAMEWIN_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, "Frame", nullptr, NumExtraBytes);
 }
 
 } // namespace
@@ -68,6 +80,17 @@ const std::vector<WidgetKind>& AllWidgetKinds() {
       MakeKind("CALENDAR", CALENDAR_CreateIndirect, _CalendarCreateUser, CALENDAR_LockH, CALENDAR_GetUserData,
                CALENDAR_SetUserData, true,
                {[](WM_HWIN p, int Id) { return CALENDAR_Create(p, 5, 5, 1999, 12, 31, 1, Id, WM_CF_SHOW); }}),
+      MakeKind("EDIT", EDIT_CreateIndirect, _EditCreateUser, EDIT_LockH, EDIT_GetUserData, EDIT_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return EDIT_CreateEx(5, 5, 60, 20, p, WM_CF_SHOW, 0, Id, 8); },
+                [](WM_HWIN p, int Id) { return EDIT_CreateAsChild(5, 5, 60, 20, p, Id, WM_CF_SHOW, 8); }}),
+      MakeKind("FRAMEWIN", FRAMEWIN_CreateIndirect, _FramewinCreateUser, FRAMEWIN_LockH, FRAMEWIN_GetUserData,
+               FRAMEWIN_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return FRAMEWIN_CreateEx(5, 5, 60, 40, p, WM_CF_SHOW, 0, Id, "F", nullptr); },
+                [](WM_HWIN p, int Id) {
+                  WM_HWIN h = FRAMEWIN_CreateAsChild(5, 5, 60, 40, p, "F", nullptr, WM_CF_SHOW);
+                  WM_SetId(h, Id); // made with Id 0
+                  return h;
+                }}),
   };
   return s_aKind;
 }
