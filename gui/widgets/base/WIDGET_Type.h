@@ -125,6 +125,8 @@ void WIDGET__PaintSkin(const WIDGET_TYPE* pType, WM_HWIN hObj);
 int WIDGET__CopyText(GUI_HMEM hText, char* pBuffer, int MaxLen);
 // The text of a handle, "" without one (valid until the next allocation).
 const char* WIDGET__Text(GUI_HMEM hText);
+// While a widget paints: the rectangle the current paint step may touch, in window coordinates.
+void WIDGET__GetPaintClip(WM_HWIN hObj, GUI_RECT* pRect);
 // Switches the window's transparency after a background colour: none (above 0xFFFFFF) is transparent.
 void WIDGET__SetTransByColor(WM_HWIN hObj, GUI_COLOR Color);
 

@@ -7,6 +7,11 @@
 #include "GRAPH.h"
 #include "EDIT.h"
 #include "FRAMEWIN.h"
+#include "DROPDOWN.h"
+#include "HEADER.h"
+#include "LISTBOX.h"
+#include "LISTVIEW.h"
+#include "LISTWHEEL.h"
 #include "PROGBAR.h"
 #include "RADIO.h"
 #include "SCROLLBAR.h"
@@ -39,6 +44,18 @@ WM_HWIN _EditCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, i
 WM_HWIN _FramewinCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags,
                             int Id, int NumExtraBytes) {
   return FRAMEWIN_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, "Frame", nullptr, NumExtraBytes);
+}
+
+const char* const _apItems[] = {"One", "Two", "Three", nullptr};
+
+WM_HWIN _ListboxCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id,
+                           int NumExtraBytes) {
+  return LISTBOX_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, _apItems, NumExtraBytes);
+}
+
+WM_HWIN _ListwheelCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags,
+                             int Id, int NumExtraBytes) {
+  return LISTWHEEL_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, _apItems, NumExtraBytes);
 }
 
 } // namespace
@@ -89,6 +106,40 @@ const std::vector<WidgetKind>& AllWidgetKinds() {
                 [](WM_HWIN p, int Id) {
                   WM_HWIN h = FRAMEWIN_CreateAsChild(5, 5, 60, 40, p, "F", nullptr, WM_CF_SHOW);
                   WM_SetId(h, Id); // made with Id 0
+                  return h;
+                }}),
+      MakeKind("LISTBOX", LISTBOX_CreateIndirect, _ListboxCreateUser, LISTBOX_LockH, LISTBOX_GetUserData,
+               LISTBOX_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return LISTBOX_Create(5, 5, 60, 40, p, WM_CF_SHOW, 0, Id, _apItems); },
+                [](WM_HWIN p, int Id) {
+                  WM_HWIN h = LISTBOX_CreateAsChild(_apItems, p, 5, 5, 60, 40, WM_CF_SHOW);
+                  WM_SetId(h, Id);
+                  return h;
+                }}),
+      MakeKind("HEADER", HEADER_CreateIndirect, HEADER_CreateUser, HEADER_LockH, HEADER_GetUserData,
+               HEADER_SetUserData, false,
+               {[](WM_HWIN p, int Id) { return HEADER_Create(5, 5, 60, 0, p, WM_CF_SHOW, 0, Id); },
+                [](WM_HWIN p, int Id) { return HEADER_CreateIdFirst(5, 5, 60, 20, p, Id, WM_CF_SHOW, 0); },
+                [](WM_HWIN p, int Id) { return HEADER_CreateAttached(p, Id, 0); }}),
+      MakeKind("LISTVIEW", LISTVIEW_CreateIndirect, LISTVIEW_CreateUser, LISTVIEW_LockH, LISTVIEW_GetUserData,
+               LISTVIEW_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return LISTVIEW_CreateEx(5, 5, 80, 60, p, WM_CF_SHOW, 0, Id); },
+                [](WM_HWIN p, int Id) { return LISTVIEW_Create(5, 5, 80, 60, p, Id, WM_CF_SHOW, 0); },
+                [](WM_HWIN p, int Id) { return LISTVIEW_CreateAttached(p, Id, 0); }}),
+      MakeKind("DROPDOWN", DROPDOWN_CreateIndirect, DROPDOWN_CreateUser, DROPDOWN_LockH, DROPDOWN_GetUserData,
+               DROPDOWN_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return DROPDOWN_Create(5, 5, 80, 60, p, WM_CF_SHOW, 0, Id); },
+                [](WM_HWIN p, int Id) {
+                  WM_HWIN h = DROPDOWN_CreateAsChild(p, 5, 5, 80, 60, WM_CF_SHOW);
+                  WM_SetId(h, Id);
+                  return h;
+                }}),
+      MakeKind("LISTWHEEL", LISTWHEEL_CreateIndirect, _ListwheelCreateUser, LISTWHEEL_LockH,
+               LISTWHEEL_GetUserData, LISTWHEEL_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return LISTWHEEL_CreateEx(5, 5, 60, 60, p, WM_CF_SHOW, 0, Id, _apItems); },
+                [](WM_HWIN p, int Id) {
+                  WM_HWIN h = LISTWHEEL_CreateAsChild(_apItems, p, 5, 5, 60, 60, WM_CF_SHOW);
+                  WM_SetId(h, Id);
                   return h;
                 }}),
   };
