@@ -4,7 +4,6 @@
 
 #include "BUTTON.h"
 #include "FRAMEWIN.h"
-#include "LCD.h"
 
 namespace {
 
@@ -138,18 +137,7 @@ WM_HWIN CHOOSECOLOR_Create(WM_HWIN hParent, int x0, int y0, int xSize, int ySize
   }
   WM__LockGuard Lock;
   const CHOOSECOLOR_PROPS Props = _DefaultProps;
-  if (xSize < 1) {
-    xSize = LCD_GetXSize() / 2;
-  }
-  if (x0 < 0) {
-    x0 = (LCD_GetXSize() - xSize) / 2;
-  }
-  if (ySize < 1) {
-    ySize = LCD_GetYSize() / 2;
-  }
-  if (y0 < 0) {
-    y0 = (LCD_GetYSize() - ySize) / 2;
-  }
+  GUI__DialogDefaultRect(&x0, &y0, &xSize, &ySize);
   I16 bx = (I16)Props.aButtonSize[0], by = (I16)Props.aButtonSize[1];
   const WIDGET_CREATE_INFO aCreate[] = {
       {FRAMEWIN_CreateIndirect, sCaption ? sCaption : "Choose Color", 0, (I16)x0, (I16)y0, (I16)xSize, (I16)ySize,
