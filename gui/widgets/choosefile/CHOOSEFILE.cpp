@@ -8,6 +8,7 @@
 #include "DROPDOWN.h"
 #include "FRAMEWIN.h"
 #include "HEADER.h"
+#include "LISTBOX.h"
 #include "LISTVIEW.h"
 #include "WM_Timer.h"
 
@@ -173,6 +174,12 @@ void _OnListClick(WM_HWIN hFrame, CHOOSEFILE_CONTEXT c, int Code) {
 void _OnNotify(WM_HWIN hFrame, WM_HWIN hSrc, int Code) {
   CHOOSEFILE_CONTEXT c;
   if (!CHOOSEFILE__GetContext(hFrame, &c) || c.Ended) {
+    return;
+  }
+  // The drop-down's open list went while the pointer is still down: the frame takes the pointer, so that
+  // the release does not land on whatever lies below.
+  if (Code == WM_NOTIFICATION_CHILD_DELETED && WM_GetCallback(hSrc) == LISTBOX_Callback && WM__CHWinPressed.hWin) {
+    WM_SetCapture(hFrame, 1);
     return;
   }
   switch (WM_GetId(hSrc)) {

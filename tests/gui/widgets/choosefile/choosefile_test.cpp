@@ -9,6 +9,7 @@
 
 #include "CHOOSEFILE.h"
 #include "DROPDOWN.h"
+#include "HEADER.h"
 #include "LISTVIEW.h"
 #include "widget_support.h"
 
@@ -279,6 +280,46 @@ TEST_F(ChooseFileTest, PathsThatWouldNotFitAreNotEntered) {
   snprintf(ac, sizeof(ac), "C:/a/bc/");
   EXPECT_TRUE(CHOOSEFILE__Up(ac, '/'));
   EXPECT_STREQ(ac, "C:/a/");
+}
+
+TEST_F(ChooseFileTest, LayoutButtonTextsAndToolTips) {
+  I32 Used = GUI_ALLOC_GetNumUsedBlocks();
+  CHOOSEFILE_EnableToolTips(1);
+  CHOOSEFILE_SetTopMode(1);
+  WM_HWIN h = Create();
+  CHOOSEFILE_SetTopMode(0);
+  CHOOSEFILE_EnableToolTips(0);
+  ASSERT_NE(h, 0);
+  CHOOSEFILE_CONTEXT c;
+  ASSERT_TRUE(CHOOSEFILE__GetContext(h, &c));
+  EXPECT_NE(c.hToolTip, 0);
+  WM_HWIN hClient = WM_GetClientWindow(h);
+  EXPECT_EQ(WM_GetWindowPosY(List(h)) - WM_GetWindowPosY(hClient), 25) << "controls on top";
+  WM_HWIN hCancel = CHOOSEFILE__Item(h, CHOOSEFILE_ID_CANCEL), hOk = CHOOSEFILE__Item(h, CHOOSEFILE_ID_OK);
+  WM_HWIN hUp = CHOOSEFILE__Item(h, CHOOSEFILE_ID_UP);
+  EXPECT_EQ(WM_GetWindowPosY(hCancel) - WM_GetWindowPosY(hClient), 3);
+  EXPECT_EQ(WM_GetWindowSizeX(hCancel), 25);
+  int R = WM_GetWindowSizeX(hClient) - 1; // the client's right edge
+  EXPECT_EQ(WM_GetWindowPosX(hCancel), WM_GetWindowPosX(hClient) + R - 25 - 4);
+  EXPECT_EQ(WM_GetWindowPosX(hOk) + 25 + 5, WM_GetWindowPosX(hCancel));
+  CHOOSEFILE_SetButtonText(h, CHOOSEFILE_BI_CANCEL, "Abbrechen");
+  int w = WM_GetWindowSizeX(hCancel);
+  GUI_SetFont(BUTTON_GetFont(hCancel));
+  EXPECT_EQ(w, GUI_GetStringDistX("Abbrechen") + 12);
+  EXPECT_EQ(WM_GetWindowSizeX(hUp), 25) << "buttons with a picture keep their width";
+  EXPECT_EQ(WM_GetWindowPosX(hUp) + 25 + 5, WM_GetWindowPosX(hOk));
+  // The columns fill the list less the dividers and a scroll bar.
+  WM_HWIN hHeader = LISTVIEW_GetHeader(List(h));
+  int Sum = 0;
+  for (unsigned i = 0; i < 4; i++) {
+    Sum += HEADER_GetItemWidth(hHeader, i);
+  }
+  int Space = R - 4 - SCROLLBAR_GetDefaultWidth();
+  EXPECT_LE(Sum, Space);
+  EXPECT_GE(Sum, Space - 4);
+  WM_DeleteWindow(h);
+  WM_Exec();
+  EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), Used) << "timer, tooltips and rows go with the dialog";
 }
 
 TEST(ChooseFileSizes, TextsAndOrder) {
