@@ -57,6 +57,7 @@ void _OnKey(WM_HWIN hObj, const GUI_KEY_MSG* pKey) {
     return;
   }
   CALENDAR_DATE d = Old;
+  bool Step = true;
   switch (pKey->Key) {
   case GUI_KEY_LEFT: d.Day -= 1; break;
   case GUI_KEY_UP: d.Day -= 7; break;
@@ -64,14 +65,15 @@ void _OnKey(WM_HWIN hObj, const GUI_KEY_MSG* pKey) {
   case GUI_KEY_DOWN: d.Day += 7; break;
   case GUI_KEY_PGUP: d.Month -= 1; break;
   case GUI_KEY_PGDOWN: d.Month += 1; break;
+  default: Step = false; // other keys are told to the parent but move nothing, not even a date without day
   }
   _NormaliseMonth(&d);
   int Len = CALENDAR__GetDaysOfMonth(d.Year, d.Month);
-  if (d.Day > Len) {
+  if (Step && d.Day > Len) {
     d.Day -= Len;
     d.Month++;
     _NormaliseMonth(&d);
-  } else if (d.Day < 1) {
+  } else if (Step && d.Day < 1) {
     d.Month--;
     _NormaliseMonth(&d);
     d.Day += CALENDAR__GetDaysOfMonth(d.Year, d.Month);

@@ -73,7 +73,7 @@ WM_HWIN CALENDAR_Create(WM_HWIN hParent, int x0, int y0, unsigned Year, unsigned
 WM_HWIN CALENDAR_CreateUser(WM_HWIN hParent, int x0, int y0, unsigned Year, unsigned Month, unsigned Day,
                             unsigned FirstDayOfWeek, int Id, int Flags, int NumExtraBytes);
 // From a dialog record: Para holds the date as Year * 10000 + Month * 100 + Day; a record without a valid
-// date shows January 2000 with no day marked.
+// date shows January 2000 with no day marked. Weeks start on Monday.
 WM_HWIN CALENDAR_CreateIndirect(const WIDGET_CREATE_INFO* pCreateInfo, WM_HWIN hParent, int x0, int y0,
                                 WM_CALLBACK* cb);
 void CALENDAR_Callback(WM_MESSAGE* pMsg);

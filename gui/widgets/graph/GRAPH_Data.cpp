@@ -28,8 +28,10 @@ GUI_HMEM GRAPH__CreateData(U32 Tag, int ObjSize, int ItemSize, GUI_COLOR Color, 
   if (!hObj) {
     return 0;
   }
-  // The buffer may be missing (no memory): such a series draws nothing and drops what is added.
-  GUI_HMEM hItems = MaxNumItems ? GUI_ALLOC_AllocZero((I32)((I64)MaxNumItems * ItemSize)) : 0;
+  // The buffer may be missing (no memory, or a size beyond what a block can hold, which must not be cut to
+  // a small one): such a series draws nothing and drops what is added.
+  I64 BufferSize = (I64)MaxNumItems * ItemSize;
+  GUI_HMEM hItems = (MaxNumItems && BufferSize <= 0x7FFFFFFF) ? GUI_ALLOC_AllocZero((I32)BufferSize) : 0;
   int Keep = hItems ? std::min(NumItems, MaxNumItems) : 0;
   if (Keep) {
     // More items than the buffer holds: the newest that fit are kept, as adding them one by one would.

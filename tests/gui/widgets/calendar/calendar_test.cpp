@@ -96,6 +96,12 @@ TEST_F(CalendarTest, KeyMovesShowTheNewMonthAndNotify) {
   EXPECT_EQ(Header(h), "February 2024");
   EXPECT_EQ(widgettest::HeardCodes(4), std::vector<std::string>{"7:4"});
   EXPECT_EQ(Date(h), (CALENDAR_DATE{2024, 1, 31})) << "the current date stays";
+  WM_HWIN hNoDay = CALENDAR_Create(hParent, 130, 0, 2024, 4, 31, 2, 8, WM_CF_SHOW); // no day marked
+  WM_SetFocus(hNoDay);
+  Key('a');
+  EXPECT_EQ(Sel(hNoDay), (CALENDAR_DATE{2024, 4, 0})) << "a key that is no step moves nothing";
+  EXPECT_EQ(Header(hNoDay), "April 2024");
+  WM_SetFocus(h);
   WM_DisableWindow(h);
   Key(GUI_KEY_RIGHT);
   EXPECT_EQ(Sel(h), (CALENDAR_DATE{2024, 2, 1})) << "a disabled calendar takes no keys";

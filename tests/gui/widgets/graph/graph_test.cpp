@@ -49,6 +49,11 @@ TEST_F(GraphTest, MoreItemsThanTheBufferKeepTheNewest) {
   const GRAPH_DATA_OBJ* p = (const GRAPH_DATA_OBJ*)GUI_ALLOC_h2p(hPoints);
   ASSERT_EQ(p->NumItems, 2);
   EXPECT_EQ(((const GUI_POINT16*)GUI_ALLOC_h2p(p->hItems))[0].x, 2);
+  GUI_HMEM hHuge = GRAPH_POINTS_Create(0xFF, 0x40000001, aPt, 3); // 4 * 0x40000001 bytes: no block holds it
+  ASSERT_NE(hHuge, 0);
+  EXPECT_EQ(((const GRAPH_DATA_OBJ*)GUI_ALLOC_h2p(hHuge))->hItems, 0);
+  EXPECT_EQ(NumItems(hHuge), 0);
+  GRAPH_POINTS_Delete(hHuge);
   GUI_HMEM hNone = GRAPH_VALUES_Create(0xFF, -5, a, 6); // a negative capacity: no buffer, nothing copied
   ASSERT_NE(hNone, 0);
   EXPECT_EQ(NumItems(hNone), 0);
