@@ -26,8 +26,12 @@ void _Draw(GUI_HMEM hThis, const GUI_RECT*) {
   GRAPH_GEOMETRY Geo;
   GRAPH__GetGeometry(hGraph, &Geo);
   const GRAPH_OBJ* pGraph = GRAPH__Obj(hGraph);
-  int x0 = Geo.Data.x0 + pObj->Data.OffX + pGraph->ScrollStateH.Value;
-  int y0 = Geo.Data.y1 - pObj->Data.OffY + pGraph->ScrollStateV.Value;
+  I64 xOrg = (I64)Geo.Data.x0 + pObj->Data.OffX + pGraph->ScrollStateH.Value;
+  I64 yOrg = (I64)Geo.Data.y1 - pObj->Data.OffY + pGraph->ScrollStateV.Value;
+  if (!GRAPH__IsNear(xOrg) || !GRAPH__IsNear(yOrg)) {
+    return; // every point lies beyond the coordinate range
+  }
+  int x0 = (int)xOrg, y0 = (int)yOrg;
   GUI_SetColor(pObj->Data.Color);
   GUI_SetPenSize(pObj->PenSize);
   GUI_SetLineStyle(pObj->LineStyle);

@@ -96,3 +96,8 @@ template <class OBJ, class F> void GRAPH__ChangeObj(GUI_HMEM h, U32 Tag, const c
 // The smallest position of the repeating sequence Off + k * Dist that is at least Min (Dist > 0),
 // computed without stepping, so that distant offsets cost nothing.
 I64 GRAPH__FirstAtLeast(I64 Off, I64 Dist, I64 Min);
+// Whether an origin lies close enough for items of 16 bits around it to reach the 16-bit screen; origins
+// further away are not drawn from, so that no coordinate overflows.
+inline bool GRAPH__IsNear(I64 v) {
+  return v >= -0x10000 && v <= 0x10000;
+}

@@ -16,7 +16,11 @@ void _Draw(GUI_HMEM hThis, const GUI_RECT*) {
   }
   GRAPH_GEOMETRY Geo;
   GRAPH__GetGeometry(pObj->Data.Head.hGraph, &Geo);
-  int yBase = Geo.Data.y1 - pObj->Data.OffY + pGraph->ScrollStateV.Value;
+  I64 yOrg = (I64)Geo.Data.y1 - pObj->Data.OffY + pGraph->ScrollStateV.Value;
+  if (!GRAPH__IsNear(yOrg)) {
+    return; // every value lies beyond the coordinate range
+  }
+  int yBase = (int)yOrg;
   int n = pObj->Data.NumItems - pGraph->ScrollStateH.Value;
   int Skip = 0;
   int xStart = Geo.Data.x0;

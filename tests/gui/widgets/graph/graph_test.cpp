@@ -154,6 +154,20 @@ TEST_F(GraphTest, ScalesAndGridWithDegenerateSteps) {
   WM_Exec();
   EXPECT_EQ(wmtest::PixelIndex(5, 5), wmtest::ColorIndex(0xF0F0F0)) << "nothing outside the graph";
   EXPECT_EQ(GRAPH_SCALE_SetFactor(0, 2.0f), 0.0f);
+  // Series whose origin lies far off: nothing to draw, no coordinate overflows.
+  const GUI_POINT16 aPt[] = {{-32768, 32767}, {32767, -32768}};
+  GUI_HMEM hPoints = GRAPH_POINTS_Create(0xFF, 2, aPt, 2);
+  const I16 aValue[] = {-32768, 32767, 0};
+  GUI_HMEM hValues = GRAPH_VALUES_Create(0xFF00, 3, aValue, 3);
+  GRAPH_AttachData(h, hPoints);
+  GRAPH_AttachData(h, hValues);
+  GRAPH_POINTS_SetPointVisible(hPoints, 1);
+  WM_Exec();
+  GRAPH_POINTS_SetOffX(hPoints, 0x7FFFFFFF);
+  GRAPH_POINTS_SetOffY(hPoints, -0x7FFFFFFF);
+  GRAPH_VALUES_SetOffY(hValues, -0x7FFFFFFF);
+  WM_Exec();
+  EXPECT_EQ(wmtest::PixelIndex(5, 5), wmtest::ColorIndex(0xF0F0F0));
 }
 
 // Points and labels where the placement rules put them: the first horizontal label at TickDist, the
