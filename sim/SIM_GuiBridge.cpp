@@ -134,10 +134,10 @@ void SIM__AppMainTask(void) {
   snprintf(APP_DocumentsFolder, sizeof(APP_DocumentsFolder), "%s", SIM_HostText);
   APP_CommandLine = SIM_CommandLine;
   APP_WizFlag = SIM_WizFlag;
-  APP_StopRequested = 0;
   APP_MainTask();
 }
 
+void SIM__AppClearStop(void) { APP_StopRequested = 0; }
 void SIM__AppRequestStop(void) { APP_StopRequested = 1; }
 void SIM__AppCleanUp(void) { APP_StopThreads(); }
 

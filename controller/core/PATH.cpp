@@ -80,8 +80,6 @@ std::vector<std::string> PATH_ListFiles(const char* sHostFolder, const char* sEx
 int PATH_WriteFileAtomic(const char* sHostPath, const void* pData, size_t NumBytes) {
   if (!sHostPath || !*sHostPath || (!pData && NumBytes)) return 0;
   std::string tmp = std::string(sHostPath) + ".part";
-  size_t slash = tmp.find_last_of('/');
-  if (slash != std::string::npos && slash > 0) PATH_MakeFolder(tmp.substr(0, slash).c_str());
   FILE* f = fopen(tmp.c_str(), "wb");
   if (!f) return 0;
   bool good = fwrite(pData, 1, NumBytes, f) == NumBytes;

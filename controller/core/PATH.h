@@ -15,8 +15,9 @@ int PATH_Join(const char* sFolder, const char* sName, char* pOut, size_t OutSize
 int PATH_FileExists(const char* sPath);
 // Creates a folder and its parents when missing. 1 when the folder exists afterwards.
 int PATH_MakeFolder(const char* sHostPath);
-// Writes a whole file through a temporary file beside it that is then renamed, so that the file is either the
-// old one or the new one, never a torn mix (the folder is created when missing). 1 written, 0 failed.
+// Writes a whole file through a temporary file beside it that is renamed over it, so that a write that fails
+// part-way (disk full, size limit, a kill) leaves the old file or the new one whole, never a torn one. 1 written,
+// 0 failed (the old file is untouched; a missing folder is not created).
 int PATH_WriteFileAtomic(const char* sHostPath, const void* pData, size_t NumBytes);
 // Names of the files in a host folder whose names end in Extension (any case), sorted.
 std::vector<std::string> PATH_ListFiles(const char* sHostFolder, const char* sExtension);

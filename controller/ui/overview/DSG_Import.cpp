@@ -29,7 +29,7 @@ int _Report(DSG_REPORT* pReport, int Code, const char* sFormat, ...) {
 
 void _Store(const char* sName, const uint8_t* p, size_t NumBytes) {
   char acPath[PATH_MAX_LEN];
-  if (!PATH_Join(APP_UserFolder, sName, acPath, sizeof(acPath))) return;
+  if (!PATH_Join(APP_UserFolder, sName, acPath, sizeof(acPath)) || !PATH_MakeFolder(APP_UserFolder)) return;
   PATH_WriteFileAtomic(acPath, p, NumBytes);
 }
 

@@ -8,6 +8,10 @@
 
 namespace {
 
+// Whether the list was open when the field was pressed: the press moves the focus to the field, which
+// closes the list before the press itself is handled, and such a press must not open it again.
+bool s_OpenAtPress;
+
 int _NumItems(WM_HWIN hObj) {
   return GUI_ARRAY_GetNumItems(DROPDOWN__Obj(hObj)->hItems);
 }
@@ -92,7 +96,7 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   }
   case WM_POINTER_STATE_CHANGED: {
     const WM_POINTER_STATE_CHANGE* pInfo = (const WM_POINTER_STATE_CHANGE*)pMsg->Data.p;
-    if (pInfo && pInfo->Pressed && !pObj->hListWin) {
+    if (pInfo && pInfo->Pressed && !pObj->hListWin && !s_OpenAtPress) {
       DROPDOWN_Expand(hObj);
     }
     break;
@@ -152,6 +156,9 @@ void DROPDOWN__AdjustHeight(WM_HWIN hObj) {
 }
 
 void DROPDOWN_Callback(WM_MESSAGE* pMsg) {
+  if (pMsg->MsgId == WM_POINTER_STATE_CHANGED && WM__IsWindow(pMsg->hWin)) {
+    s_OpenAtPress = DROPDOWN__Obj(pMsg->hWin)->hListWin != 0;
+  }
   WIDGET__Callback(&DROPDOWN__Type, pMsg);
 }
 
@@ -227,7 +234,7 @@ void DROPDOWN_DeleteItem(WM_HWIN hObj, unsigned Index) {
   LISTBOX_DeleteItem(DROPDOWN__Obj(hObj)->hListWin, Index);
   DROPDOWN_OBJ* pObj = DROPDOWN__Obj(hObj);
   if (pObj->Sel >= _NumItems(hObj)) { // the selection never names a missing item
-    pObj->Sel = (I16)(_NumItems(hObj) - 1);
+    pObj->Sel = _NumItems(hObj) - 1;
   }
   WM_InvalidateWindow(hObj);
 }
@@ -295,7 +302,7 @@ void DROPDOWN_SetSel(WM_HWIN hObj, int Sel) {
     Sel = -1;
   }
   if (pObj->Sel != Sel) {
-    pObj->Sel = (I16)Sel;
+    pObj->Sel = Sel;
     WM_InvalidateWindow(hObj);
     WM_NotifyParent(hObj, WM_NOTIFICATION_SEL_CHANGED);
   }

@@ -45,7 +45,7 @@ struct DROPDOWN_OBJ {
   WIDGET Widget;
   DROPDOWN_PROPS Props;
   const WIDGET_SKIN* pSkin;
-  I16 Sel;
+  I32 Sel; // -1 none; as wide as an item index can be
   I16 ySizeEx;    // height of the open list
   I16 TextHeight; // 0: the font's line distance
   GUI_ARRAY hItems;

@@ -2,6 +2,7 @@
 // and the module defaults. Bad indexes, negative widths and negative scroll positions are ignored.
 #include <cstring>
 
+#include "GUI_Bitmap.h"
 #include "HEADER.h"
 
 HEADER_PROPS HEADER__DefaultProps = {GUI_DEFAULT_FONT, 0xAAAAAA, 0x000000, 0x000000, nullptr};
@@ -11,6 +12,9 @@ int HEADER__DefaultBorderV = 0;
 namespace {
 
 using _Access = WIDGET_ACCESS<HEADER_OBJ, &HEADER__Type>;
+
+// Widths are cut to this, so that the positions of many columns still add up without overflow.
+constexpr int HEADER_MAX_WIDTH = 0x7FFF;
 
 int s_DefaultCursor;
 
@@ -27,6 +31,7 @@ void _InvalidateWithParent(WM_HWIN hObj) {
 
 void _SetDrawObj(WM_HWIN hObj, unsigned Index, GUI_HMEM hDrawObj) {
   WM__LockGuard Lock;
+  GUI_IMAGE__InstallDrawObjAPI(); // the image code draws what the objects hold
   HEADER_COLUMN* pCol = _Valid(hObj) ? HEADER__Column(hObj, Index < 0x10000 ? (int)Index : -1) : nullptr;
   if (!pCol) {
     GUI_ALLOC_Free(hDrawObj);
@@ -59,9 +64,10 @@ void HEADER_AddItem(WM_HWIN hObj, int Width, const char* s, int Align) {
   if (GUI_ARRAY_AddItem(hColumns, nullptr, Size)) {
     return;
   }
-  HEADER_COLUMN* pCol = (HEADER_COLUMN*)GUI_ALLOC_h2p(GUI_ARRAY_GethItem(hColumns, (U32)GUI_ARRAY_GetNumItems(hColumns) - 1));
+  HEADER_COLUMN* pCol =
+      (HEADER_COLUMN*)GUI_ALLOC_h2p(GUI_ARRAY_GethItem(hColumns, (U32)GUI_ARRAY_GetNumItems(hColumns) - 1));
   memset(pCol, 0, (size_t)Size);
-  pCol->Width = Width;
+  pCol->Width = Width > HEADER_MAX_WIDTH ? HEADER_MAX_WIDTH : Width;
   pCol->Align = (I16)Align;
   if (Len) {
     memcpy(pCol->acText, s, Len);
@@ -111,7 +117,7 @@ void HEADER_SetItemWidth(WM_HWIN hObj, unsigned Index, int Width) {
   if (!pCol || Width < 0) {
     return;
   }
-  pCol->Width = Width;
+  pCol->Width = Width > HEADER_MAX_WIDTH ? HEADER_MAX_WIDTH : Width;
   if (WM_HWIN hParent = WM_GetParent(hObj)) {
     WM_MESSAGE Msg = {};
     Msg.MsgId = WM_CLIENT_CHANGED;

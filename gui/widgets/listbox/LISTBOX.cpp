@@ -266,7 +266,8 @@ int LISTBOX_AddKey(WM_HWIN hObj, int Key) {
   int c = tolower(Key);
   int n = GUI_ARRAY_GetNumItems(pObj->hItems);
   for (int i = 0; i < n; i++) {
-    const LISTBOX_ITEM* pItem = (const LISTBOX_ITEM*)GUI_ALLOC_h2p(GUI_ARRAY_GethItem(LISTBOX__Obj(hObj)->hItems, (U32)i));
+    const LISTBOX_ITEM* pItem =
+        (const LISTBOX_ITEM*)GUI_ALLOC_h2p(GUI_ARRAY_GethItem(LISTBOX__Obj(hObj)->hItems, (U32)i));
     if (pItem && tolower((unsigned char)pItem->acText[0]) == c) {
       LISTBOX_SetSel(hObj, i);
       break;

@@ -58,7 +58,7 @@ struct LISTBOX_OBJ {
   LISTBOX_PROPS Props;
   WM_HWIN hOwner;
   U32 DebugId;
-  I16 Sel;
+  I32 Sel; // -1 none; as wide as an item index can be
   U8 Flags;
   U8 ScrollbarWidth;
   U16 ItemSpacing;

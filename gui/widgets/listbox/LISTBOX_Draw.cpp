@@ -64,9 +64,12 @@ int LISTBOX_OwnerDraw(const WIDGET_ITEM_DRAW_INFO* pInfo) {
   WM_HWIN hObj = pInfo->hWin;
   switch (pInfo->Cmd) {
   case WIDGET_ITEM_GET_XSIZE: {
-    char ac[256];
-    LISTBOX_GetItemText(hObj, (unsigned)pInfo->ItemIndex, ac, sizeof(ac));
-    return GUI_GetStringDistX(ac);
+    GUI_ARRAY hItems = LISTBOX__Obj(hObj)->hItems;
+    if (pInfo->ItemIndex < 0 || pInfo->ItemIndex >= GUI_ARRAY_GetNumItems(hItems)) {
+      return 0;
+    }
+    const LISTBOX_ITEM* pItem = (const LISTBOX_ITEM*)GUI_ALLOC_h2p(GUI_ARRAY_GethItem(hItems, (U32)pInfo->ItemIndex));
+    return pItem ? GUI_GetStringDistX(pItem->acText) : 0;
   }
   case WIDGET_ITEM_GET_YSIZE:
     return GUI_GetYDistOfFont(LISTBOX__Obj(hObj)->Props.pFont) + LISTBOX__Obj(hObj)->ItemSpacing;

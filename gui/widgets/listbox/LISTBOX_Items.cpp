@@ -334,8 +334,8 @@ void LISTBOX_SetString(WM_HWIN hObj, const char* s, unsigned Index) {
   }
   size_t Len = strlen(s);
   U8 Status = _Item(hObj, (int)Index)->Status;
-  LISTBOX_ITEM* pItem =
-      (LISTBOX_ITEM*)GUI_ARRAY_ResizeItemLocked(LISTBOX__Obj(hObj)->hItems, Index, (int)(offsetof(LISTBOX_ITEM, acText) + Len + 1));
+  LISTBOX_ITEM* pItem = (LISTBOX_ITEM*)GUI_ARRAY_ResizeItemLocked(LISTBOX__Obj(hObj)->hItems, Index,
+                                                                  (int)(offsetof(LISTBOX_ITEM, acText) + Len + 1));
   if (!pItem) {
     return;
   }
@@ -441,7 +441,7 @@ void LISTBOX_SetSel(WM_HWIN hObj, int Index) {
   if (Old == Index) {
     return;
   }
-  pObj->Sel = (I16)Index;
+  pObj->Sel = Index;
   if (LISTBOX__Update(hObj)) {
     WM_InvalidateWindow(hObj);
   } else {

@@ -159,17 +159,23 @@ void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
   if (!WM__IsWindow(hObj)) {
     return;
   }
+  // The column under the pointer where it is drawn: fixed columns unscrolled and over the others.
   int SelCol = -1;
   if (Row >= 0) {
-    int x = LISTVIEW__Obj(hObj)->Widget.pEffect->EffectSize - LISTVIEW__Obj(hObj)->ScrollStateH.Value;
-    int n = LISTVIEW__NumColumns(hObj);
+    const LISTVIEW_OBJ* pObj = LISTVIEW__Obj(hObj);
+    int E = pObj->Widget.pEffect->EffectSize, n = LISTVIEW__NumColumns(hObj), Fixed = pObj->Fixed;
+    int xScroll = E - pObj->ScrollStateH.Value, xFixed = E;
     for (int c = 0; c < n; c++) {
-      int w = HEADER_GetItemWidth(LISTVIEW__Obj(hObj)->hHeader, (unsigned)c);
-      if (pState->x >= x && pState->x < x + w) {
+      int w = HEADER_GetItemWidth(pObj->hHeader, (unsigned)c);
+      if (c < Fixed && pState->x >= xFixed && pState->x < xFixed + w) {
         SelCol = c;
         break;
       }
-      x += w;
+      if (c >= Fixed && SelCol < 0 && pState->x >= xScroll && pState->x < xScroll + w && pState->x >= xFixed) {
+        SelCol = c;
+      }
+      xFixed += c < Fixed ? w : 0;
+      xScroll += w;
     }
   }
   LISTVIEW__Obj(hObj)->SelCol = SelCol;
@@ -280,7 +286,8 @@ void LISTVIEW__InvalidateRow(WM_HWIN hObj, int DisplayRow) {
   GUI_RECT r;
   WM_GetInsideRectExScrollbar(hObj, &r);
   int Dist = LISTVIEW__RowDistY(hObj);
-  int y = pObj->Widget.pEffect->EffectSize + LISTVIEW__HeaderHeight(hObj) + (DisplayRow - pObj->ScrollStateV.Value) * Dist;
+  int y =
+      pObj->Widget.pEffect->EffectSize + LISTVIEW__HeaderHeight(hObj) + (DisplayRow - pObj->ScrollStateV.Value) * Dist;
   r.y0 = (I16)y;
   r.y1 = (I16)(y + Dist - 1);
   WM_InvalidateRect(hObj, &r);

@@ -16,7 +16,8 @@ template <class F> void _ChangeLayout(WM_HWIN hObj, F f) {
 }
 
 void _SetFlag(WM_HWIN hObj, U8 Mask, int OnOff) {
-  _ChangeLayout(hObj, [&](LISTVIEW_OBJ* p) { return WIDGET__Store(&p->Flags, OnOff ? p->Flags | Mask : p->Flags & ~Mask); });
+  _ChangeLayout(hObj,
+                [&](LISTVIEW_OBJ* p) { return WIDGET__Store(&p->Flags, OnOff ? p->Flags | Mask : p->Flags & ~Mask); });
 }
 
 } // namespace
@@ -85,7 +86,7 @@ int LISTVIEW_SetRowHeight(WM_HWIN hObj, int Height) {
   int Old = 0;
   _ChangeLayout(hObj, [&](LISTVIEW_OBJ* p) {
     Old = p->RowDistY;
-    return WIDGET__Store(&p->RowDistY, Height < 0 ? 0 : Height);
+    return WIDGET__Store(&p->RowDistY, Height < 0 ? 0 : Height > 0x7FFF ? 0x7FFF : Height); // sums stay in range
   });
   return Old;
 }
@@ -127,7 +128,8 @@ int LISTVIEW_GetWrapMode(WM_HWIN hObj) {
 
 void LISTVIEW_SetTextAlign(WM_HWIN hObj, unsigned Column, int Align) {
   WM__LockGuard Lock;
-  if (LISTVIEW_COLUMN* pCol = LISTVIEW__Valid(hObj) && Column < 0x10000 ? LISTVIEW__Column(hObj, (int)Column) : nullptr) {
+  if (LISTVIEW_COLUMN* pCol =
+          LISTVIEW__Valid(hObj) && Column < 0x10000 ? LISTVIEW__Column(hObj, (int)Column) : nullptr) {
     pCol->Align = (U8)Align;
     LISTVIEW__InvalidateInside(hObj);
   }
@@ -135,7 +137,8 @@ void LISTVIEW_SetTextAlign(WM_HWIN hObj, unsigned Column, int Align) {
 
 int LISTVIEW_GetTextAlign(WM_HWIN hObj, unsigned Column) {
   WM__LockGuard Lock;
-  const LISTVIEW_COLUMN* pCol = LISTVIEW__Valid(hObj) && Column < 0x10000 ? LISTVIEW__Column(hObj, (int)Column) : nullptr;
+  const LISTVIEW_COLUMN* pCol =
+      LISTVIEW__Valid(hObj) && Column < 0x10000 ? LISTVIEW__Column(hObj, (int)Column) : nullptr;
   return pCol ? pCol->Align : -1;
 }
 

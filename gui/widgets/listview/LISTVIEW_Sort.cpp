@@ -273,7 +273,8 @@ void LISTVIEW_DisableSort(WM_HWIN hObj) {
 
 void LISTVIEW_SetCompareFunc(WM_HWIN hObj, unsigned Column, LISTVIEW_COMPARE_FUNC* pfCompare) {
   WM__LockGuard Lock;
-  if (LISTVIEW_COLUMN* pCol = LISTVIEW__Valid(hObj) && Column < 0x10000 ? LISTVIEW__Column(hObj, (int)Column) : nullptr) {
+  if (LISTVIEW_COLUMN* pCol =
+          LISTVIEW__Valid(hObj) && Column < 0x10000 ? LISTVIEW__Column(hObj, (int)Column) : nullptr) {
     pCol->pfCompare = pfCompare;
   }
 }

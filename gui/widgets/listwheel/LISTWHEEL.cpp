@@ -138,14 +138,17 @@ bool _SnapStep(WM_HWIN hObj) {
 
 void _OnTimerFree(WM_HWIN hObj) {
   LISTWHEEL_OBJ* pObj = LISTWHEEL__Obj(hObj);
-  int t = (int)((U32)GUI_GetTime() - pObj->tRelease);
-  int V = pObj->Velocity, Decel = pObj->Props.Deceleration > 0 ? pObj->Props.Deceleration : 15;
-  if (t < _Abs(V) * 100 / Decel) {
-    int Sign = V > 0 ? 1 : -1;
-    int s = (t * V - (Sign * t * t * Decel) / 200) / 100;
-    if (_Abs(s - pObj->sLast) >= SNAP_STEP || !s) { // still running fast enough: no snap yet
+  // In 64 bits: a large velocity or a long run must not overflow the distance.
+  long long t = (U32)GUI_GetTime() - pObj->tRelease;
+  long long V = pObj->Velocity, Decel = pObj->Props.Deceleration > 0 ? pObj->Props.Deceleration : 15;
+  if (t < (V < 0 ? -V : V) * 100 / Decel) {
+    long long Sign = V > 0 ? 1 : -1;
+    long long s = (t * V - (Sign * t * t * Decel) / 200) / 100;
+    long long Step = s - pObj->sLast;
+    if (Step >= SNAP_STEP || Step <= -SNAP_STEP || !s) { // still running fast enough: no snap yet
       pObj->sLast = s;
-      _SetPos(hObj, pObj->PosRelease + s);
+      long long T = pObj->TotalHeight > 0 ? pObj->TotalHeight : 1;
+      _SetPos(hObj, (int)(((pObj->PosRelease + s) % T + T) % T));
       _StartTimer(hObj);
       return;
     }

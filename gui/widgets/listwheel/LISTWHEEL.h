@@ -39,7 +39,7 @@ struct LISTWHEEL_OBJ {
   U32 tLast;      // GUI time of the last pointer or motion step
   U32 tRelease;   // GUI time at which the free run began
   I32 PosRelease; // Pos at which the free run began
-  I32 sLast;      // distance of the free run at the last step
+  long long sLast; // distance of the free run at the last step
   I32 Pos;
   I32 Velocity;   // pixels per 100 ms in a free run; +-1 while snapping; pixels per step while moving to Dest
   I32 SnapPos;

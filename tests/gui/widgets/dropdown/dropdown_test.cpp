@@ -62,6 +62,12 @@ TEST_F(DropdownTest, ClickingAnItemSelectsItAndTheListCloses) {
   EXPECT_EQ(DROPDOWN_GetListbox(h), 0) << "the focus came back: the list is gone";
   EXPECT_FALSE(WM_IsWindow(hList));
   EXPECT_TRUE(WM_HasFocus(h));
+  Press(30, 15); // opens
+  Release(30, 15);
+  ASSERT_NE(DROPDOWN_GetListbox(h), 0);
+  Press(30, 15); // a press on the field of an open list closes it
+  Release(30, 15);
+  EXPECT_EQ(DROPDOWN_GetListbox(h), 0);
 }
 
 TEST_F(DropdownTest, KeysOpenChooseAndSelectByLetter) {
@@ -92,6 +98,7 @@ TEST_F(DropdownTest, KeysOpenChooseAndSelectByLetter) {
 }
 
 TEST_F(DropdownTest, IndexesBuffersAndDisabledItems) {
+  I32 Used = GUI_ALLOC_GetNumUsedBlocks();
   WM_HWIN h = Make();
   char ac[4] = {'z', 'z', 'z', 'z'};
   EXPECT_EQ(DROPDOWN_GetItemText(h, 0, ac, 4), 0);
@@ -116,7 +123,52 @@ TEST_F(DropdownTest, IndexesBuffersAndDisabledItems) {
   EXPECT_EQ(LISTBOX_GetNumItems(DROPDOWN_GetListbox(h)), 7);
   WM_DeleteWindow(h); // the open list goes with it
   WM_Exec();
+  EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), Used);
   EXPECT_EQ(GUI_ALLOC__Check(), 0);
+}
+
+TEST_F(DropdownTest, TheOpenListFollowsChanges) {
+  WM_HWIN h = Make(10, DROPDOWN_CF_AUTOSCROLLBAR);
+  DROPDOWN_Expand(h);
+  WM_HWIN hList = DROPDOWN_GetListbox(h);
+  ASSERT_NE(WM_GetScrollbarV(hList), 0);
+  EXPECT_EQ(DROPDOWN_SetListHeight(h, 80), 60);
+  EXPECT_EQ(WM_GetWindowSizeY(hList), 80);
+  DROPDOWN_DeleteItem(h, 0);
+  EXPECT_EQ(LISTBOX_GetNumItems(hList), 6);
+  DROPDOWN_InsertString(h, "Last", 99);
+  EXPECT_EQ(LISTBOX_GetNumItems(hList), 7);
+  Heard().clear();
+  SCROLLBAR_SetValue(WM_GetScrollbarV(hList), 2);
+  EXPECT_EQ(widgettest::HeardCodes(10), std::vector<std::string>{"5:10"}) << "passed on to the parent";
+  DROPDOWN_SetFont(h, &GUI_Font8); // another line distance: the list opens again under the new field
+  WM_HWIN hNew = DROPDOWN_GetListbox(h);
+  ASSERT_NE(hNew, 0);
+  EXPECT_EQ(WM_GetWindowPosY(hNew), 10 + WM_GetWindowSizeY(h) - 1);
+  EXPECT_EQ(LISTBOX_GetFont(hNew), &GUI_Font8);
+  DROPDOWN_SetTextHeight(h, 30);
+  EXPECT_EQ(WM_GetWindowSizeY(h), 30 + 2 + 4);
+}
+
+TEST_F(DropdownTest, FlexibleColourSetsByIndex) {
+  DROPDOWN_SKINFLEX_PROPS Props;
+  DROPDOWN_GetSkinFlexProps(&Props, DROPDOWN_SKINFLEX_PI_DISABLED);
+  EXPECT_EQ(Props.aColorFrame[0], 0xB5B2ADu);
+  Props.Radius = 4;
+  DROPDOWN_SetSkinFlexProps(&Props, 4); // no such set
+  DROPDOWN_SetSkinFlexProps(&Props, DROPDOWN_SKINFLEX_PI_DISABLED);
+  DROPDOWN_SKINFLEX_PROPS Back;
+  DROPDOWN_GetSkinFlexProps(&Back, DROPDOWN_SKINFLEX_PI_DISABLED);
+  EXPECT_EQ(Back.Radius, 4);
+  Props.Radius = 2;
+  DROPDOWN_SetSkinFlexProps(&Props, DROPDOWN_SKINFLEX_PI_DISABLED);
+  EXPECT_EQ(DROPDOWN_SetDefaultColor(2, 0), 0u);
+  EXPECT_EQ(DROPDOWN_GetDefaultColor(1), 0xC0C0C0u);
+  WM_HWIN h = Make();
+  DROPDOWN_SetSkin(h, DROPDOWN_DrawSkinFlex);
+  EXPECT_TRUE(WM_GetHasTrans(h)) << "the flexible look has round corners";
+  DROPDOWN_SetSkinClassic(h);
+  EXPECT_FALSE(WM_GetHasTrans(h));
 }
 
 class DropdownGolden : public DropdownTest, public testing::WithParamInterface<bool> {};

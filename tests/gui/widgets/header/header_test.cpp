@@ -107,6 +107,43 @@ TEST_F(HeaderTest, BadIndexesAndWidthsAreIgnored) {
   EXPECT_EQ(HEADER_GetHeight(h), GUI_GetYDistOfFont(&GUI_Font8) + 4);
 }
 
+const GUI_COLOR _aBmColors[] = {0x0000FF, 0x00C000};
+const GUI_PALETTE _BmPal = {2, 0, _aBmColors};
+const U8 _acBm[] = {0xF0, 0x90, 0x90, 0xF0};
+const GUI_BITMAP _Bm = {4, 4, 1, 1, _acBm, &_BmPal, nullptr};
+
+TEST_F(HeaderTest, ImagesAreReplacedAndFreedWithTheirColumns) {
+  I32 Used = GUI_ALLOC_GetNumUsedBlocks();
+  HEADER_SetBitmap(h, 0, &_Bm);
+  HEADER_SetBitmapEx(h, 0, &_Bm, 1, 1); // replaces the first
+  HEADER_SetBitmap(h, 2, &_Bm);
+  HEADER_SetBitmap(h, 9, &_Bm); // no such column: nothing kept
+  EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), Used + 2);
+  HEADER_DeleteItem(h, 2);
+  EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), Used) << "one image more, one column and its image less";
+  WM_DeleteWindow(h);
+  WM_Exec();
+  EXPECT_EQ(GUI_ALLOC__Check(), 0);
+}
+
+TEST_F(HeaderTest, FlexibleColoursAndDefaults) {
+  HEADER_SKINFLEX_PROPS Props, Other;
+  HEADER_GetSkinFlexProps(&Props, 0);
+  EXPECT_EQ(Props.ColorArrow, 0x404040u);
+  Props.ColorArrow = 0x0000FF;
+  HEADER_SetSkinFlexProps(&Props, 0);
+  HEADER_SetSkinFlexProps(&Props, 1); // one set only
+  HEADER_GetSkinFlexProps(&Other, 0);
+  EXPECT_EQ(Other.ColorArrow, 0x0000FFu);
+  Props.ColorArrow = 0x404040;
+  HEADER_SetSkinFlexProps(&Props, 0);
+  EXPECT_EQ(HEADER_SetDefaultBkColor(0x112233), 0xAAAAAAu);
+  WM_HWIN h2 = HEADER_CreateUser(0, 30, 100, 0, hParent, WM_CF_SHOW, 0, 5, 0);
+  EXPECT_EQ(HEADER_GetBkColor(h2), 0x112233u);
+  EXPECT_EQ(HEADER_GetHeight(h2), GUI_GetYDistOfFont(GUI_DEFAULT_FONT) + 2 * 2);
+  EXPECT_EQ(HEADER_SetDefaultBkColor(0xAAAAAA), 0x112233u);
+}
+
 class HeaderGolden : public HeaderTest, public testing::WithParamInterface<bool> {};
 
 TEST_P(HeaderGolden, ColumnsArrowsAndFixedColumns) {
@@ -121,6 +158,9 @@ TEST_P(HeaderGolden, ColumnsArrowsAndFixedColumns) {
   HEADER_SetDirIndicator(ah[1], 2, 1);
   HEADER_SetFixed(ah[2], 1);
   HEADER_SetScrollPos(ah[2], 25);
+  HEADER_SetBitmap(ah[1], 1, &_Bm);
+  HEADER_SetBitmap(ah[2], 2, &_Bm);
+  HEADER_SetTextAlign(ah[2], 2, 2 | 12);
   if (GetParam()) {
     for (WM_HWIN x : ah) {
       HEADER_SetSkin(x, HEADER_DrawSkinFlex);

@@ -4,11 +4,12 @@
 #include <set>
 
 #include "LISTBOX.h"
-#include "widget_support.h"
+#include "large_heap.h"
 
 namespace {
 
-const char* const apText[] = {"Alpha", "beta", "Gamma", "Delta", "Epsilon", "Zeta", "Eta", "Theta", "Iota", "Kappa", nullptr};
+const char* const apText[] = {"Alpha", "beta",  "Gamma", "Delta", "Epsilon", "Zeta",
+                              "Eta",   "Theta", "Iota",  "Kappa", nullptr};
 
 class ListboxTest : public WidgetTest {
 protected:
@@ -199,6 +200,123 @@ TEST_F(ListboxTest, LongListsDrawOnlyWhatShows) {
   EXPECT_LE(s_Drawn.size(), 7u) << "six items and a part of the seventh show";
   EXPECT_EQ(*s_Drawn.begin(), 2500 - 5);
   EXPECT_EQ(LISTBOX__ItemAt(h, 20, 4), 2500 - 5);
+}
+
+// An owner hears what the parent would, and hover selects for it; message 33 carries unused keys to it.
+std::vector<std::string> s_OwnerHeard;
+void _cbOwner(WM_MESSAGE* pMsg) {
+  if (pMsg->MsgId == WM_NOTIFY_PARENT) {
+    s_OwnerHeard.push_back(std::to_string((int)pMsg->Data.v));
+  } else if (pMsg->MsgId == LISTBOX_MSG_KEY_UNUSED) {
+    s_OwnerHeard.push_back("key " + std::to_string(((const GUI_KEY_MSG*)pMsg->Data.p)->Key));
+  } else {
+    WM_DefaultProc(pMsg);
+  }
+}
+
+TEST_F(ListboxTest, AnOwnerHearsInsteadOfTheParentAndHoverSelects) {
+  WM_HWIN h = Make();
+  WM_HWIN hOwner = WM_CreateWindow(200, 0, 10, 10, WM_CF_SHOW, _cbOwner, 0);
+  s_OwnerHeard.clear();
+  wmtest::Pointer(20, 12 + 15 * 4 + 3, 0); // hover without an owner: nothing
+  EXPECT_EQ(LISTBOX_GetSel(h), -1);
+  LISTBOX_SetOwner(h, hOwner);
+  WM_SetFocus(h);
+  Heard().clear();
+  wmtest::Pointer(20, 12 + 15 * 4 + 4, 0);
+  EXPECT_EQ(LISTBOX_GetSel(h), 4);
+  wmtest::Pointer(20, 12 + 15 * 6 + 14, 0); // the seventh item does not show in full
+  EXPECT_EQ(LISTBOX_GetSel(h), 4);
+  Key(GUI_KEY_ENTER);
+  EXPECT_EQ(s_OwnerHeard, (std::vector<std::string>{"11", "4", "key 13", "key 13"})) << "focus, hover, Enter";
+  EXPECT_TRUE(widgettest::HeardCodes(4).empty()) << "the parent hears no notification";
+  WM_DeleteWindow(hOwner);
+  LISTBOX_SetSel(h, 1); // the owner went away: the parent hears it again
+  EXPECT_EQ(widgettest::HeardCodes(4).size(), 1u);
+}
+
+TEST_F(ListboxTest, TheScrollBarMovesTheViewAndKeysScrollSideways) {
+  WM_HWIN h = Make();
+  LISTBOX_SetAutoScrollV(h, 1);
+  LISTBOX_SetScrollbarWidth(h, 15);
+  LISTBOX_SetScrollbarColor(h, SCROLLBAR_CI_THUMB, 0x0000FF);
+  WM_HWIN hBar = WM_GetScrollbarV(h);
+  ASSERT_NE(hBar, 0);
+  EXPECT_EQ(WM_GetWindowSizeX(hBar), 15);
+  EXPECT_EQ(SCROLLBAR_GetColor(hBar, SCROLLBAR_CI_THUMB), 0x0000FFu);
+  Heard().clear();
+  SCROLLBAR_SetValue(hBar, 3);
+  EXPECT_EQ(LISTBOX__ItemAt(h, 20, 4), 3);
+  EXPECT_EQ(widgettest::HeardCodes(10), std::vector<std::string>{"3:10"});
+  LISTBOX_AddString(h, "A text much wider than the list box is");
+  LISTBOX_SetAutoScrollH(h, 1);
+  WM_SetFocus(h);
+  LISTBOX_SetScrollStepH(h, 7);
+  Key(GUI_KEY_RIGHT);
+  Key(GUI_KEY_RIGHT);
+  EXPECT_EQ(WM_GetScrollPosH(h), 14);
+  Key(GUI_KEY_LEFT);
+  EXPECT_EQ(WM_GetScrollPosH(h), 7);
+}
+
+// Items of 15 and 30 pixels: the view scrolls by items and the selected one shows in full.
+int _MixedHeights(const WIDGET_ITEM_DRAW_INFO* pInfo) {
+  if (pInfo->Cmd == WIDGET_ITEM_GET_YSIZE) {
+    return pInfo->ItemIndex % 2 ? 30 : 15;
+  }
+  return LISTBOX_OwnerDraw(pInfo);
+}
+
+TEST_F(ListboxTest, ItemsOfDifferentHeightsKeepTheSelectionInView) {
+  WM_HWIN h = Make();
+  LISTBOX_SetOwnerDraw(h, _MixedHeights);
+  LISTBOX_SetAutoScrollV(h, 1);
+  WM_SetFocus(h);
+  for (int i = 0; i < 9; i++) {
+    Key(GUI_KEY_DOWN);
+    int First = WM_GetScrollPosV(h), Sel = LISTBOX_GetSel(h);
+    int y = 2;
+    for (int k = First; k < Sel; k++) {
+      y += k % 2 ? 30 : 15;
+    }
+    EXPECT_LE(y + (Sel % 2 ? 30 : 15) - 1, 101) << "item " << Sel << " shows in full";
+    EXPECT_LE(First, Sel);
+  }
+  EXPECT_EQ(LISTBOX_GetSel(h), 8);
+}
+
+TEST_F(ListboxTest, ColoursAndDefaultsGuardTheirIndexes) {
+  WM_HWIN h = Make();
+  EXPECT_EQ(LISTBOX_SetTextColor(h, 4, 0x123456), 0xFFFFFFFu);
+  EXPECT_EQ(LISTBOX_SetTextColor(h, 1, 0x123456), 0x123456u);
+  EXPECT_EQ(LISTBOX_GetDefaultBkColor(4), 0xFFFFFFFu);
+  EXPECT_EQ(LISTBOX_SetDefaultBkColor(0, 0x00FFFF), 0xFFFFFFu);
+  WM_HWIN h2 = LISTBOX_CreateUser(100, 10, 50, 50, hParent, WM_CF_SHOW, 0, 4, nullptr, 0);
+  EXPECT_EQ(LISTBOX_GetDefaultBkColor(0), 0x00FFFFu);
+  EXPECT_EQ(LISTBOX__Obj(h2)->Props.aBackColor[0], 0x00FFFFu);
+  LISTBOX_SetDefaultBkColor(0, 0xFFFFFF);
+  EXPECT_EQ(LISTBOX_GetSel(h2), -1);
+  EXPECT_EQ(LISTBOX_GetNumItems(h2), 0);
+  LISTBOX_IncSel(h2); // an empty list: nothing to select or scroll
+  EXPECT_EQ(LISTBOX_GetSel(h2), -1);
+  EXPECT_EQ(LISTBOX_GetSel(0), -1);
+  EXPECT_EQ(LISTBOX_GetFont(0), nullptr);
+}
+
+using ListboxLongTest = WithLargeHeap<ListboxTest>;
+
+TEST_F(ListboxLongTest, SelectionsBeyondItem32767StayPositive) {
+  WM_HWIN h = Make();
+  for (int i = 10; i < 40000; i++) {
+    LISTBOX_AddString(h, "x");
+  }
+  ASSERT_EQ(LISTBOX_GetNumItems(h), 40000);
+  LISTBOX_SetAutoScrollV(h, 1);
+  LISTBOX_SetSel(h, 39000);
+  EXPECT_EQ(LISTBOX_GetSel(h), 39000);
+  EXPECT_EQ(WM_GetScrollPosV(h), 39000 - 6 + 1);
+  LISTBOX_DeleteItem(h, 0);
+  EXPECT_EQ(LISTBOX_GetSel(h), 38999);
 }
 
 // Unselected, selected with and without focus, disabled, multi-selection with its focus rectangle, and a

@@ -4,7 +4,7 @@
 #include <set>
 
 #include "LISTVIEW.h"
-#include "widget_support.h"
+#include "large_heap.h"
 
 namespace {
 
@@ -41,6 +41,13 @@ TEST_F(ListviewTest, LayoutFillsTheParentAndRowsFollowFontGridAndHeight) {
   EXPECT_EQ(WM_GetWindowSizeY(h), 160);
   LISTVIEW_AddColumn(h, 40, "A", -1);
   EXPECT_EQ(LISTVIEW_GetTextAlign(h, 0), 14);
+  LISTVIEW_SetColumnWidth(h, 0, 0x7FFFFFFF); // cut: sums of positions cannot overflow
+  EXPECT_EQ(HEADER_GetItemWidth(LISTVIEW_GetHeader(h), 0), 0x7FFF);
+  LISTVIEW_SetRowHeight(h, 0x7FFFFFFF);
+  EXPECT_EQ(LISTVIEW__RowDistY(h), 0x7FFF);
+  LISTVIEW_AddRow(h, nullptr);
+  WM_Exec(); // paints and ends
+  LISTVIEW_SetRowHeight(h, 0);
   EXPECT_EQ(LISTVIEW_GetTextAlign(h, 1), -1);
   LISTVIEW_SetGridVis(h, 1);
   EXPECT_EQ(LISTVIEW__RowDistY(h), GUI_GetYDistOfFont(&GUI_Font13) + 1);
@@ -178,6 +185,79 @@ TEST_F(ListviewTest, FixedColumnsStayAtTheLeftEdge) {
   GUI_RECT r;
   LISTVIEW_GetItemRect(h, 1, 0, &r);
   EXPECT_EQ(r.x0, 2 + 60 - 30);
+  // A click takes the column drawn under the pointer: the fixed one covers the scrolled column 1.
+  int y = 2 + HEADER_GetHeight(LISTVIEW_GetHeader(h)) + 3;
+  Press(40, y);
+  Release(40, y);
+  EXPECT_EQ(LISTVIEW_GetSelCol(h), 0);
+  Press(70, y);
+  Release(70, y);
+  EXPECT_EQ(LISTVIEW_GetSelCol(h), 1);
+}
+
+TEST_F(ListviewTest, ScrollBarsAndColumnWidthsMoveTheView) {
+  WM_HWIN h = Make(30);
+  LISTVIEW_SetAutoScrollV(h, 1);
+  LISTVIEW_SetAutoScrollH(h, 1);
+  EXPECT_EQ(WM_GetScrollbarH(h), 0);
+  WM_HWIN hBar = WM_GetScrollbarV(h);
+  ASSERT_NE(hBar, 0);
+  Heard().clear();
+  SCROLLBAR_SetValue(hBar, 5);
+  EXPECT_EQ(LISTVIEW__Obj(h)->ScrollStateV.Value, 5);
+  EXPECT_EQ(widgettest::HeardCodes(10), std::vector<std::string>{"7:10"});
+  GUI_RECT r;
+  LISTVIEW_GetItemRect(h, 0, 5, &r);
+  EXPECT_EQ(r.y0, 2 + HEADER_GetHeight(LISTVIEW_GetHeader(h)));
+  LISTVIEW_SetColumnWidth(h, 2, 300); // the header reports the change: the bar appears
+  EXPECT_NE(WM_GetScrollbarH(h), 0);
+  EXPECT_EQ(LISTVIEW__Obj(h)->ScrollStateH.NumItems, 60 + 50 + 300);
+  SCROLLBAR_SetValue(WM_GetScrollbarH(h), 40);
+  EXPECT_EQ(HEADER__Obj(LISTVIEW_GetHeader(h))->ScrollPos, 40) << "the header scrolls along";
+}
+
+TEST_F(ListviewTest, ColumnsAndRowsGrowTogether) {
+  WM_HWIN h = Make(3);
+  EXPECT_EQ(LISTVIEW_AddColumn(h, 30, "New", 0), 0);
+  EXPECT_EQ(LISTVIEW_GetItemTextLen(h, 3, 2), 0u);
+  LISTVIEW_SetItemText(h, 3, 2, "cell");
+  EXPECT_EQ(Text(h, 3, 2), "cell");
+  const char* apShort[] = {"only", nullptr};
+  EXPECT_EQ(LISTVIEW_AddRow(h, apShort), 0);
+  EXPECT_EQ(Text(h, 0, 3), "only");
+  EXPECT_EQ(Text(h, 1, 3), "") << "cells after a null entry stay empty";
+  LISTVIEW_SetUserDataRow(h, 1, 77);
+  EXPECT_EQ(LISTVIEW_GetUserDataRow(h, 1), 77u);
+  // No memory for a cell: the row stays without cells, nothing leaks.
+  I32 Used = GUI_ALLOC_GetNumUsedBlocks();
+  GUI_ALLOC__FailNth(4);
+  EXPECT_EQ(LISTVIEW_AddRow(h, apShort), 1);
+  GUI_ALLOC__FailNth(0);
+  EXPECT_EQ(LISTVIEW_GetNumRows(h), 5u);
+  EXPECT_EQ(Text(h, 0, 4), "");
+  LISTVIEW_DeleteRow(h, 4);
+  WM_Exec();
+  EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), Used);
+}
+
+TEST_F(ListviewTest, DisplayAndStorageIndexesUnderASort) {
+  WM_HWIN h = Make(4);
+  LISTVIEW_SetCompareFunc(h, 1, LISTVIEW_CompareDec);
+  LISTVIEW_SetSort(h, 1, 0); // 3, 2, 1, 0
+  LISTVIEW_SetSelUnsorted(h, 1);
+  EXPECT_EQ(LISTVIEW_GetSel(h), 2);
+  EXPECT_EQ(LISTVIEW_GetSelUnsorted(h), 1);
+  LISTVIEW_SetItemText(h, 0, 0, "top");
+  char ac[8];
+  LISTVIEW_GetItemTextUnsorted(h, 0, 3, ac, sizeof(ac));
+  EXPECT_STREQ(ac, "top") << "display row 0 is storage row 3";
+  LISTVIEW_SetItemTextUnsorted(h, 1, 0, "9");
+  WM_Exec();
+  EXPECT_EQ(Text(h, 0, 0), "r0") << "an edited storage row sorts again";
+  EXPECT_EQ(LISTVIEW_GetSelUnsorted(h), 1);
+  LISTVIEW_DisableRow(h, 0);
+  LISTVIEW_SetSelUnsorted(h, 0);
+  EXPECT_EQ(LISTVIEW_GetSelUnsorted(h), 1) << "a disabled row is not selected";
 }
 
 // Paint cost does not grow with the rows: the same cells are drawn for 100 and for 10,000 rows.
@@ -189,24 +269,7 @@ int _Counting(const WIDGET_ITEM_DRAW_INFO* pInfo) {
   return LISTVIEW_OwnerDraw(pInfo);
 }
 
-// Ten thousand rows need more blocks than the built-in heap has handles for: a larger heap here.
-void _ConfigLargeHeap(void) {
-  GUI_ALLOC_SetAvBlockSize(32);
-  GUI_ALLOC_AssignMemory(nullptr, 16 << 20);
-}
-const GUI_CONFIG_API _LargeHeap = {_ConfigLargeHeap, nullptr};
-
-class ListviewLongTest : public ListviewTest {
-protected:
-  void SetUp() override {
-    GUI_SetConfigAPI(&_LargeHeap);
-    ListviewTest::SetUp();
-  }
-  void TearDown() override {
-    ListviewTest::TearDown();
-    GUI_SetConfigAPI(nullptr);
-  }
-};
+using ListviewLongTest = WithLargeHeap<ListviewTest>;
 
 TEST_F(ListviewLongTest, PaintingALongListDrawsOnlyTheVisibleRows) {
   size_t aDrawn[2];
@@ -229,10 +292,31 @@ TEST_F(ListviewLongTest, PaintingALongListDrawsOnlyTheVisibleRows) {
   EXPECT_LE(aDrawn[0], 4u * 9) << "three columns and the area right of them, for the rows that show";
 }
 
+
 const GUI_COLOR _aBmColors[] = {0x0000FF, 0x00C000};
 const GUI_PALETTE _BmPal = {2, 0, _aBmColors};
 const U8 _acBm[] = {0xF0, 0x90, 0x90, 0xF0};
 const GUI_BITMAP _Bm = {4, 4, 1, 1, _acBm, &_BmPal, nullptr};
+
+TEST_F(ListviewTest, DeletingGivesBackCellsInfosAndTheSortTable) {
+  WM_DeleteWindow(Make(1));
+  WM_Exec();
+  I32 Used = GUI_ALLOC_GetNumUsedBlocks();
+  WM_HWIN h = Make(20);
+  LISTVIEW_SetItemBkColor(h, 0, 3, 1, 0x00FF00);
+  LISTVIEW_SetItemBitmap(h, 2, 4, 0, 0, &_Bm);
+  LISTVIEW_SetCompareFunc(h, 0, LISTVIEW_CompareText);
+  LISTVIEW_SetSort(h, 0, 0);
+  LISTVIEW_SetAutoScrollV(h, 1);
+  WM_Exec();
+  LISTVIEW_DeleteColumn(h, 0); // with a cell info and the sort column
+  EXPECT_EQ(LISTVIEW__Obj(h)->SortIndex, -1);
+  WM_Exec();
+  WM_DeleteWindow(h);
+  WM_Exec();
+  EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), Used);
+  EXPECT_EQ(GUI_ALLOC__Check(), 0);
+}
 
 // Selected with and without focus, a disabled row, grid lines, cell colours, a cell bitmap, a sort arrow
 // and both scroll bars; classic and flexible looks.

@@ -158,6 +158,60 @@ TEST_F(ListwheelTest, ADrawingRoutineAnsweringNoHeightCannotStallTheWheel) {
   EXPECT_GE(LISTWHEEL_GetPos(h), 0);
 }
 
+TEST_F(ListwheelTest, APressStopsTheMotionAndMovesGiveWayToNothing) {
+  LISTWHEEL_SetSel(h, 5);
+  EXPECT_EQ(LISTWHEEL_GetPos(h), 0) << "selecting does not turn the wheel";
+  LISTWHEEL_MoveToPos(h, 0); // already there
+  EXPECT_EQ(LISTWHEEL__Obj(h)->hTimer, 0);
+  LISTWHEEL_MoveToPos(h, 3);
+  LISTWHEEL_SetVelocity(h, 500); // ignored during an animated move
+  EXPECT_EQ(LISTWHEEL__Obj(h)->Velocity, 0);
+  Advance(100);
+  Press(50, 60);
+  EXPECT_EQ(LISTWHEEL__Obj(h)->hTimer, 0);
+  EXPECT_EQ(LISTWHEEL__Obj(h)->Dest, -1);
+  int Pos0 = Pos();
+  Advance(200);
+  EXPECT_EQ(Pos(), Pos0) << "stopped where it was pressed";
+  Release(50, 60);
+  for (int i = 0; i < 10; i++) {
+    Advance(25);
+  }
+  EXPECT_EQ(SnapOffset(), 0);
+}
+
+TEST_F(ListwheelTest, AHugeVelocityRunsWithoutOverflow) {
+  LISTWHEEL_SetVelocity(h, 2000000000);
+  for (int i = 0; i < 40; i++) {
+    Advance(1000);
+    ASSERT_GE(Pos(), 0);
+    ASSERT_LT(Pos(), 200);
+  }
+  LISTWHEEL_SetVelocity(h, 0); // a run of no speed snaps at once
+  for (int i = 0; i < 10; i++) {
+    Advance(25);
+  }
+  EXPECT_EQ(SnapOffset(), 0);
+}
+
+TEST_F(ListwheelTest, AVelocityRunStartsWhereTheWheelStands) {
+  LISTWHEEL_SetPos(h, 5); // Pos 140; the last free run began at 40
+  LISTWHEEL_SetVelocity(h, -100);
+  Advance(25);
+  EXPECT_LT(Pos(), 140);
+  EXPECT_GT(Pos(), 100) << "no jump back to where an earlier run began";
+}
+
+TEST_F(ListwheelTest, DeletingAMovingWheelGivesEveryBlockBack) {
+  I32 Used = GUI_ALLOC_GetNumUsedBlocks();
+  WM_HWIN h2 = LISTWHEEL_CreateUser(100, 10, 60, 60, hParent, WM_CF_SHOW, 0, 7, apText, 0);
+  LISTWHEEL_SetVelocity(h2, 200);
+  Advance(50);
+  WM_DeleteWindow(h2);
+  Advance(50); // no timer of the deleted wheel runs
+  EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), Used);
+}
+
 TEST_F(ListwheelTest, Golden) {
   LISTWHEEL_SetSel(h, 2);
   LISTWHEEL_SetPos(h, 2);
