@@ -9,6 +9,7 @@
 #include "RADIO.h"
 #include "SCROLLBAR.h"
 #include "SLIDER.h"
+#include "SPINBOX.h"
 #include "TEXT.h"
 
 namespace {
@@ -32,6 +33,11 @@ WM_HWIN _EditCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, i
 WM_HWIN _FramewinCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags,
                             int Id, int NumExtraBytes) {
   return FRAMEWIN_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, "Frame", nullptr, NumExtraBytes);
+}
+
+WM_HWIN _SpinboxCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int, int Id,
+                           int NumExtraBytes) {
+  return SPINBOX_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, Id, 0, 100, NumExtraBytes);
 }
 
 } // namespace
@@ -77,6 +83,9 @@ const std::vector<WidgetKind>& AllWidgetKinds() {
                   WM_SetId(h, Id); // made with Id 0
                   return h;
                 }}),
+      MakeKind("SPINBOX", SPINBOX_CreateIndirect, _SpinboxCreateUser, SPINBOX_LockH, SPINBOX_GetUserData,
+               SPINBOX_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return SPINBOX_Create(5, 5, 60, 20, p, WM_CF_SHOW, Id, -5, 5); }}),
   };
   return s_aKind;
 }
