@@ -5,6 +5,7 @@
 #include "CHECKBOX.h"
 #include "EDIT.h"
 #include "FRAMEWIN.h"
+#include "MULTIEDIT.h"
 #include "PROGBAR.h"
 #include "RADIO.h"
 #include "SCROLLBAR.h"
@@ -38,6 +39,11 @@ WM_HWIN _FramewinCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParen
 WM_HWIN _SpinboxCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int, int Id,
                            int NumExtraBytes) {
   return SPINBOX_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, Id, 0, 100, NumExtraBytes);
+}
+
+WM_HWIN _MultiEditCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags,
+                             int Id, int NumExtraBytes) {
+  return MULTIEDIT_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, 32, "Text", NumExtraBytes);
 }
 
 } // namespace
@@ -86,6 +92,10 @@ const std::vector<WidgetKind>& AllWidgetKinds() {
       MakeKind("SPINBOX", SPINBOX_CreateIndirect, _SpinboxCreateUser, SPINBOX_LockH, SPINBOX_GetUserData,
                SPINBOX_SetUserData, true,
                {[](WM_HWIN p, int Id) { return SPINBOX_Create(5, 5, 60, 20, p, WM_CF_SHOW, Id, -5, 5); }}),
+      MakeKind("MULTIEDIT", MULTIEDIT_CreateIndirect, _MultiEditCreateUser, MULTIEDIT_LockH, MULTIEDIT_GetUserData,
+               MULTIEDIT_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return MULTIEDIT_CreateEx(5, 5, 60, 40, p, WM_CF_SHOW, 0, Id, 0, "A"); },
+                [](WM_HWIN p, int Id) { return MULTIEDIT_Create(5, 5, 60, 40, p, Id, WM_CF_SHOW, 0, "B", 8); }}),
   };
   return s_aKind;
 }
