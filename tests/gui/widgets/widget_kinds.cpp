@@ -5,6 +5,7 @@
 #include "CHECKBOX.h"
 #include "EDIT.h"
 #include "FRAMEWIN.h"
+#include "MENU.h"
 #include "MULTIEDIT.h"
 #include "PROGBAR.h"
 #include "RADIO.h"
@@ -96,6 +97,8 @@ const std::vector<WidgetKind>& AllWidgetKinds() {
                MULTIEDIT_SetUserData, true,
                {[](WM_HWIN p, int Id) { return MULTIEDIT_CreateEx(5, 5, 60, 40, p, WM_CF_SHOW, 0, Id, 0, "A"); },
                 [](WM_HWIN p, int Id) { return MULTIEDIT_Create(5, 5, 60, 40, p, Id, WM_CF_SHOW, 0, "B", 8); }}),
+      MakeKind("MENU", MENU_CreateIndirect, MENU_CreateUser, MENU_LockH, MENU_GetUserData, MENU_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return MENU_CreateEx(5, 5, 0, 0, p, WM_CF_SHOW, MENU_CF_VERTICAL, Id); }}),
   };
   return s_aKind;
 }
