@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Set-up, build, start and test of the simulator on a Debian machine.
 #   bash build.sh run    installs what is missing, builds, starts the simulator
-#   bash build.sh test   installs what is missing, builds, runs every test (plain, sanitized, fuzzed)
+#   bash build.sh test   installs what is missing, builds, runs every test (plain, sanitized, threads under the
+#                        thread sanitizer, fuzzed)
 set -euo pipefail
 cd "$(dirname "$0")"
 mode=${1:-run}
@@ -31,7 +32,7 @@ configure_build() { # dir, extra cmake args...
   local dir=$1
   shift
   cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
-  cmake --build "$dir" -j "$jobs"
+  cmake --build "$dir" -j "$jobs" ${targets:+--target $targets}
 }
 
 export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
@@ -52,6 +53,11 @@ test)
   (cd build && ctest -j "$jobs" --output-on-failure --timeout 300)
   configure_build build-asan -DSIM_SANITIZE=ON -DSIM_BENCH=OFF
   (cd build-asan && ASAN_OPTIONS=detect_leaks=1 ctest -j "$jobs" --output-on-failure --timeout 600)
+  # The tests that run threads (controller core, host and application thread) once more under the thread
+  # sanitizer; only their binaries are built, so the stage stays within a few minutes.
+  targets="test_controller_core test_sim" configure_build build-tsan -DSIM_TSAN=ON -DSIM_BENCH=OFF
+  (cd build-tsan && TSAN_OPTIONS="suppressions=$PWD/../tests/tsan.supp" \
+    ctest -j "$jobs" -L '^test_(controller_core|sim)$' --output-on-failure --timeout 600)
   configure_build build-fuzz -DSIM_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
   for f in build-fuzz/tests/fuzz/fuzz_*; do
     [ -x "$f" ] || continue

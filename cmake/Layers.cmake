@@ -65,5 +65,5 @@ function(sim_add_test_folder name dir)
   target_link_libraries(${name} PRIVATE ${ARGN} test_support GTest::gtest)
   target_compile_definitions(${name} PRIVATE SIM_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SIM_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+    PROPERTIES LABELS ${name} ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SIM_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
 endfunction()

@@ -2,7 +2,9 @@
 // delays and time, the lock under GUI_Lock, error, warning and log output, host configuration, keyboard
 // translation, and the host globals that the application reads.
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <string>
 
 /*********************************************************************
 *
@@ -61,6 +63,7 @@ int SIM__IsLockOwner(void);   // the calling thread holds the host lock
 void SIM_ErrorOut(const char* s);
 void SIM_Warn(const char* s);
 void SIM_Log(const char* s);
+void SIM_Notice(const char* s);           // marked in the log and kept in the error log, without a message box
 uint8_t SIM_SetErrorBox(uint8_t OnOff);   // returns the previous flag
 uint32_t SIM_GetErrorCount(void);
 void SIM_CloseErrorLog(void);
@@ -121,6 +124,9 @@ int SIM__GetValueTextWidth(uint8_t Decimals, int32_t Value);
 *       Folders (see SIM_Paths.cpp)
 */
 void SIM_InitFolders(void);
+// The documents folder that the text of a user-dirs file names ("" when none): the last XDG_DOCUMENTS_DIR line
+// with an absolute path, $HOME at its start replaced by Home.
+std::string SIM__DocumentsFromUserDirs(const char* pText, size_t Size, const std::string& Home);
 
 /*********************************************************************
 *

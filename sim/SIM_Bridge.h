@@ -27,6 +27,7 @@ void SIM__GuiStorePointer(int x, int y, int Pressed, int Layer);
 void SIM__GuiStoreKeyMsg(int Key, int Pressed);
 
 void SIM__AppMainTask(void);
+void SIM__AppClearStop(void);     // before the application thread starts, so a stop asked for later is never lost
 void SIM__AppRequestStop(void);   // asks the application to end by itself
 void SIM__AppCleanUp(void);       // after the application thread left through a sleep: ends its helper threads
 void SIM__AppConfig(void);

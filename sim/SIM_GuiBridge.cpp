@@ -1,10 +1,12 @@
 // The host's calls into the GUI library and the controller application: the hooks the host installs under
 // them, the layer information it reads, and the application's entry points it calls.
 #include <cstdio>
+#include <string>
 
 #include "APP_Hooks.h"
 #include "APP_Host.h"
 #include "DAT_File.h"
+#include "DSG_Design.h"
 #include "FUNKTION_Meldung.h"
 #include "GUI.h"
 #include "LCDSIM.h"
@@ -121,8 +123,10 @@ void SIM__GuiInstall(void) {
   APP_HostHooks.pfSetStatusLED = _SetStatusLED;
   APP_HostHooks.pfDelay = _Delay;
   APP_HostHooks.pfGetTime = _AppGetTime;
+  APP_HostHooks.pfReport = SIM_Notice;
   UI_InstallStartup();  // the controller's screens join the main task
   UI_pPointerMoved = &SIM_PointerMoved;
+  DSG_pPagesFolder = SIM_PagesFolder;
 }
 
 void SIM__AppMainTask(void) {
@@ -130,10 +134,10 @@ void SIM__AppMainTask(void) {
   snprintf(APP_DocumentsFolder, sizeof(APP_DocumentsFolder), "%s", SIM_HostText);
   APP_CommandLine = SIM_CommandLine;
   APP_WizFlag = SIM_WizFlag;
-  APP_StopRequested = 0;
   APP_MainTask();
 }
 
+void SIM__AppClearStop(void) { APP_StopRequested = 0; }
 void SIM__AppRequestStop(void) { APP_StopRequested = 1; }
 void SIM__AppCleanUp(void) { APP_StopThreads(); }
 
@@ -156,8 +160,31 @@ void SIM__AppConfig(void) {
 void SIM__AppSendBack(void) { APP_SendBackMessage(); }
 
 void SIM__AppLoadFunctionData(const char* pPath) { DAT_LoadFunctionDataFile(pPath, 0); }
-void SIM__AppLoadDesign(const char* pPath) { SIM_Log("\nDesign files cannot be loaded yet."); }
-void SIM__AppLoadBranding(const char* pPath) { SIM_Log("\nBranding files cannot be loaded yet."); }
+// A dropped design or branding file: the controller loads and draws it in its own thread and says what it
+// loaded or why it refused the file; the log shows it. Before the controller's screens are up nothing can be
+// drawn, so nothing is loaded.
+static void _LogLookFile(int Kind, const char* pPath, const DSG_REPORT* pReport) {
+  std::string Text = std::string("\n") + (Kind == DSG_KIND_DESIGN ? "Design" : "Branding") + " file " + pPath;
+  if (pReport->Code == DSG_IMPORT_OK) {
+    Text += std::string(" loaded: ") + pReport->acText + ".";
+  } else {
+    Text += std::string(" refused: ") + pReport->acText + "; nothing was changed.";
+  }
+  SIM_Log(Text.c_str());
+}
+
+static void _LoadLookFile(int Kind, const char* pPath) {
+  if (!UI_StartupDone) {
+    std::string Text = std::string("\n") + (Kind == DSG_KIND_DESIGN ? "Design" : "Branding") + " file " + pPath +
+                       " not loaded: the controller is not running.";
+    SIM_Log(Text.c_str());
+    return;
+  }
+  DSG_RequestLoad(Kind, pPath, _LogLookFile);
+}
+
+void SIM__AppLoadDesign(const char* pPath) { _LoadLookFile(DSG_KIND_DESIGN, pPath); }
+void SIM__AppLoadBranding(const char* pPath) { _LoadLookFile(DSG_KIND_BRANDING, pPath); }
 // Only an application that ran through its start-up holds the data it loaded: a start that failed or was
 // never made would otherwise replace good function data by empty objects.
 void SIM__AppResetStartup(void) { UI_StartupDone = 0; }

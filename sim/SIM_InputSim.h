@@ -65,6 +65,11 @@ void SIM_CloseInputSim(void);   // the records and the board stay as they are
 // The board's reports waiting now are applied to the records and the rows (the window's 50 ms timer calls it).
 // Returns the number of reports applied.
 int SIM_PollSimBoard(void);
+enum { SIM_BOARD_REPORT_SIZE = 36 };
+// The 16 input values of one whole board report: 0 when it is not an input report (first bytes other than 0x00,
+// 0x01) or not SIM_BOARD_REPORT_SIZE bytes long; else 1 with the raw readings scaled to each input's range, and
+// for inputs 15 and 16, when they are digital, their states from the last two bytes.
+int SIM_DecodeBoardReport(const uint8_t* pReport, int NumBytes, int32_t* paValue);
 // Applies one 36-byte board report to the 16 records (and the rows while the window is open); 0 when the
 // report is not an input report (first bytes other than 0x00, 0x01), else 1.
 int SIM_ApplyBoardReport(const uint8_t* pReport);

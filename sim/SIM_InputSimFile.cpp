@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "PATH.h"
 #include "SIM_InputSim.h"
 
 enum {
@@ -105,9 +106,5 @@ int SIM_SaveInputSim(const char* pFolder) {
   _MakePath(pFolder, acPath, sizeof(acPath));
   uint8_t aData[SIM_INPUTSIM_FILE_SIZE];
   SIM__EncodeInputValues(SIM_InputValues, aData);
-  FILE* pFile = fopen(acPath, "wb");
-  if (!pFile) return 1;
-  size_t n = fwrite(aData, 1, sizeof(aData), pFile);
-  int r = fclose(pFile);
-  return (n == sizeof(aData) && r == 0) ? 0 : 1;
+  return PATH_WriteFileAtomic(acPath, aData, sizeof(aData)) ? 0 : 1;
 }

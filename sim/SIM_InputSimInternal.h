@@ -18,7 +18,8 @@ struct SIM_INPUT_ROW {
 PLAT_HWIN SIM__CreateInputRow(PLAT_HWIN hParent, int Index);   // hidden
 // The row shows a value set from outside (the board): slider position and text, repainted without erasing.
 void SIM__ShowRowValue(PLAT_HWIN hRow, int32_t Value);
-// The range of a row from the record's minimum and maximum texts in the input's unit.
+// The range of a row from the record's minimum and maximum texts in the input's unit, and the unit's decimals.
 void SIM__GetInputRange(int Index, int32_t* pMin, int32_t* pMax);
+int SIM__GetInputDecimals(int Index);
 int SIM__FindSimBoard(void);   // looks for the board and opens it; the result is SIM_SimBoardOpen
 PLAT_CONTROL* SIM__GetRowControl(PLAT_HWIN hRow, int Id);

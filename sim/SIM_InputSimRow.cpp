@@ -14,22 +14,12 @@ static const char* const _apMode[SIM_NUM_ROOM_MODES] = {"Zeit/Auto", "Normal", "
 
 static SIM_INPUT_ROW* _GetRow(PLAT_HWIN hWin) { return reinterpret_cast<SIM_INPUT_ROW*>(PLAT_GetUserData(hWin)); }
 
-static int _GetDecimals(int Index) {
-  uint32_t Unit = SIM_InputDescs[Index].Unit;
-  return Unit < 0x10000 ? TXT_GetUnitDecimals(int(Unit)) : 0;
-}
-
-void SIM__GetInputRange(int Index, int32_t* pMin, int32_t* pMax) {
-  int Decimals = _GetDecimals(Index);
-  *pMin = SIM_ParseLimit(SIM_InputValues[Index].acMin, Decimals);
-  *pMax = SIM_ParseLimit(SIM_InputValues[Index].acMax, Decimals);
-}
 
 // The slider's range from the edit's text: what is typed counts, even before it was taken into the record.
 static int32_t _GetEditLimit(SIM_INPUT_ROW* pRow, int Id) {
   char ac[32];
   PLAT_GetControlText(pRow->ahCtl[Id], ac, sizeof(ac));
-  return SIM_ParseLimit(ac, _GetDecimals(pRow->Index));
+  return SIM_ParseLimit(ac, SIM__GetInputDecimals(pRow->Index));
 }
 
 /*********************************************************************

@@ -28,8 +28,9 @@ enum { _MAX_TASKS = 100, _STOP_STEPS = 20, _STEP_MS = 10 };
 
 static thread_local HOST_THREAD* _pSelf;
 
-static std::mutex _Mutex;               // guards the pause and wakes sleepers
-static std::condition_variable _Wake;
+// Never destroyed: further tasks run until the process ends and may still wait on them while statics are torn down.
+static std::mutex& _Mutex = *new std::mutex;  // guards the pause and wakes sleepers
+static std::condition_variable& _Wake = *new std::condition_variable;
 static std::atomic<HOST_THREAD*> _pApp; // cleared by the thread itself when it leaves
 static HOST_THREAD* _pAppRec;           // kept until reaped by the main thread
 static std::atomic<int> _SuspendCnt;
@@ -41,9 +42,10 @@ static HOST_THREAD* _apTask[_MAX_TASKS];
 static int _NumTasks;
 static void (*_pfAppTask)(void) = SIM__AppMainTask;
 
-static void (*_pfStepWait)(void);      // replaces the 10 ms wait of a step (tests count the steps)
-static SIM_DELAY_HOOK* _pfDelayHook;
-static SIM_IDLE_HOOK* _pfIdleHook;
+// Hooks are read by threads that may outlive the caller's interest in them (a thread let go): atomics.
+static std::atomic<void (*)(void)> _pfStepWait;  // replaces the 10 ms wait of a step (tests count the steps)
+static std::atomic<SIM_DELAY_HOOK*> _pfDelayHook;
+static std::atomic<SIM_IDLE_HOOK*> _pfIdleHook;
 static std::atomic<int> _TimeFactor{1};
 static std::atomic<uint32_t> _TimeBase;
 
@@ -94,9 +96,9 @@ static void _Step(bool Idle) {
     _NumPaused--;
   }
   if (_MustStop()) throw THREAD_EXIT{};
-  if (_pfStepWait) {
+  if (void (*pfWait)(void) = _pfStepWait) {
     Lock.unlock();
-    _pfStepWait();
+    pfWait();
     Lock.lock();
   } else {
     auto Done = [Idle] { return _MustStop() || (Idle && _EventSignalled); };
@@ -132,14 +134,14 @@ void SIM_SetIdleHook(SIM_IDLE_HOOK* pfHook) { _pfIdleHook = pfHook; }
 
 void SIM_Delay(int ms) {
   int t = ms / _TimeFactor;
-  if (_pfDelayHook) _pfDelayHook(t);
+  if (SIM_DELAY_HOOK* pf = _pfDelayHook) pf(t);
   else PLAT_Sleep(t);
 }
 
 void SIM_DelayMs(int ms) { SIM_Delay(ms); }
 
 void SIM_Idle(void) {
-  if (_pfIdleHook) _pfIdleHook();
+  if (SIM_IDLE_HOOK* pf = _pfIdleHook) pf();
   else PLAT_Sleep(1);
 }
 
@@ -151,13 +153,13 @@ static void _AppThreadProc(void* p) {
   HOST_THREAD* pRec = static_cast<HOST_THREAD*>(p);
   _pSelf = pRec;
   try {
-    _pfAppTask();
+    pRec->pfRoutine();  // the task it was started with, whatever is set for the next start
     SIM_Log("\nApplication terminated.");
   } catch (const THREAD_EXIT&) {
     // Left at a sleep: the application's own threads are ended here, so that what is saved at exit is
     // consistent.
     try {
-      if (_pfAppTask == SIM__AppMainTask) SIM__AppCleanUp();
+      if (pRec->pfRoutine == SIM__AppMainTask) SIM__AppCleanUp();
     } catch (const THREAD_EXIT&) {
     }
   }
@@ -179,13 +181,18 @@ static void _TaskThreadProc(void* p) {
   }
 }
 
-// Joins an application thread that has ended.
+// Joins an application thread that has ended. The thread clears _pApp under the mutex and still reads its record
+// there, so the record is taken under the mutex too, never freed under the thread's feet.
 static void _ReapApp(void) {
-  if (_pAppRec && !_pApp) {
-    PLAT_CloseThread(_pAppRec->hThread);
-    delete _pAppRec;
+  HOST_THREAD* pRec;
+  {
+    std::lock_guard<std::mutex> Lock(_Mutex);
+    if (!_pAppRec || _pApp) return;
+    pRec = _pAppRec;
     _pAppRec = nullptr;
   }
+  PLAT_CloseThread(pRec->hThread);
+  delete pRec;
 }
 
 void SIM_SetAppTask(void (*pfTask)(void)) { _pfAppTask = pfTask ? pfTask : SIM__AppMainTask; }
@@ -197,6 +204,8 @@ void SIM_StartApp(void) {
   HOST_THREAD* pRec = new HOST_THREAD;
   pRec->IsApp = true;
   _SuspendCnt = 0;
+  pRec->pfRoutine = _pfAppTask;
+  if (_pfAppTask == SIM__AppMainTask) SIM__AppClearStop();
   _pAppRec = pRec;
   _pApp = pRec;
   pRec->hThread = PLAT_CreateThread(_AppThreadProc, pRec, 0);

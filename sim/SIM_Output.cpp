@@ -49,6 +49,12 @@ void SIM_Warn(const char* s) {
   LOG_AddEntry(1, s ? s : "");
 }
 
+void SIM_Notice(const char* s) {
+  if (!s) s = "";
+  LOG_AddEntry(1, s);
+  _WriteErrorLog(s);
+}
+
 void SIM_Log(const char* s) {
   if (!s) s = "";
   if (getenv("MERIDOX_DEBUG")) fputs(s, stderr);

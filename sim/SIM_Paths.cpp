@@ -31,24 +31,17 @@ static std::string _ConfigFolder(void) {
   return _Home() + "/.config";
 }
 
-// XDG_DOCUMENTS_DIR of the user-dirs file: a quoted path that may begin with $HOME.
+// XDG_DOCUMENTS_DIR of the user-dirs file, else ~/Documents. A file of more than 1 MiB is no user-dirs file.
 static std::string _DocumentsFolder(void) {
   const char* pXdg = getenv("XDG_CONFIG_HOME");
   std::string File = (pXdg && *pXdg ? std::string(pXdg) : _Home() + "/.config") + "/user-dirs.dirs";
   if (FILE* pFile = fopen(File.c_str(), "r")) {
-    char acLine[1024];
-    std::string Found;
-    while (fgets(acLine, sizeof(acLine), pFile)) {
-      const char* pKey = "XDG_DOCUMENTS_DIR=\"";
-      if (strncmp(acLine, pKey, strlen(pKey)) != 0) continue;
-      std::string Value = acLine + strlen(pKey);
-      size_t End = Value.find('"');
-      if (End == std::string::npos) continue;
-      Value.resize(End);
-      if (Value.compare(0, 5, "$HOME") == 0) Value = _Home() + Value.substr(5);
-      if (!Value.empty() && Value[0] == '/') Found = Value;
-    }
+    std::string Text;
+    char acBuffer[4096];
+    size_t n;
+    while ((n = fread(acBuffer, 1, sizeof(acBuffer), pFile)) > 0 && Text.size() < (1u << 20)) Text.append(acBuffer, n);
     fclose(pFile);
+    std::string Found = SIM__DocumentsFromUserDirs(Text.data(), Text.size(), _Home());
     if (!Found.empty()) return Found;
   }
   return _Home() + "/Documents";

@@ -6,7 +6,7 @@
 #include "SIM_InputSimInternal.h"
 
 int SIM_SimBoardOpen;
-static uint8_t _aReport[36];   // one buffer for every read
+static uint8_t _aReport[SIM_BOARD_REPORT_SIZE];   // one buffer for every read
 
 int SIM__FindSimBoard(void) {
   static const char16_t _acBoard[] = u"MERIDOX Sim-Board";
@@ -26,20 +26,11 @@ int SIM__FindSimBoard(void) {
 }
 
 int SIM_ApplyBoardReport(const uint8_t* pReport) {
-  if (pReport[0] != 0x00 || pReport[1] != 0x01) return 0;
-  uint16_t Digital = uint16_t(pReport[34] | pReport[35] << 8);
+  int32_t aValue[SIM_NUM_INPUTS];
+  if (!SIM_DecodeBoardReport(pReport, SIM_BOARD_REPORT_SIZE, aValue)) return 0;
   for (int i = 0; i < SIM_NUM_INPUTS; i++) {
-    int Raw = pReport[2 + 2 * i] | pReport[3 + 2 * i] << 8;
-    int32_t Value;
-    if (i >= 14 && SIM_InputDescs[i].Type == SIM_INPUT_DIGITAL) {
-      Value = (Digital >> i) & 1;  // bit 14 for input 15, bit 15 for input 16
-    } else {
-      int32_t Min, Max;
-      SIM__GetInputRange(i, &Min, &Max);
-      Value = SIM_ScaleBoardValue(Raw, Min, Max);
-    }
-    SIM_InputValues[i].Value = Value;
-    if (PLAT_HWIN hRow = SIM__GetInputRow(i)) SIM__ShowRowValue(hRow, Value);
+    SIM_InputValues[i].Value = aValue[i];
+    if (PLAT_HWIN hRow = SIM__GetInputRow(i)) SIM__ShowRowValue(hRow, aValue[i]);
   }
   return 1;
 }

@@ -2,6 +2,7 @@
 // layer joins the main task. controller/core never calls the GUI directly: the UI layer installs APP_UiHooks
 // before APP_MainTask runs; without them the main task only runs the controller.
 #pragma once
+#include <atomic>
 #include <cstdint>
 
 #include "OS.h"
@@ -24,10 +25,12 @@ extern OS_SEM* APP_hUiSemaphore;  // binary: over the screens' object reads and 
 extern OS_EVENT* APP_hTickEvent;  // tick -> control cycle
 extern OS_EVENT* APP_hMenuEvent;  // a message was acknowledged from the title bar
 
-extern volatile int APP_StopRequested;  // set by the host (or a test) to end the threads and the main task
-extern volatile int APP_SaveRequested;  // the control cycle saves the function data when set
-extern volatile int APP_Paused;         // set by the host while the application is paused: no ticks, no cycles
-extern int UI_StartupDone;              // 1 once the main task's start-up has finished
+// Flags between threads are atomics; a one-shot request is taken with an exchange, so one set between a read and
+// a clear is never lost.
+extern std::atomic<int> APP_StopRequested;  // set by the host (or a test) to end the threads and the main task
+extern std::atomic<int> APP_SaveRequested;  // the control cycle saves the function data when set
+extern std::atomic<int> APP_Paused;         // set by the host while the application is paused: no ticks, no cycles
+extern std::atomic<int> UI_StartupDone;  // 1 once the main task's start-up has finished (the host polls it)
 extern volatile uint32_t UI_PendingMessage;
 extern const char APP_FunctionDataPath[];  // "M0:\funktionsdaten.dat", saved on request
 

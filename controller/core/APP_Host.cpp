@@ -1,6 +1,7 @@
 #include "APP_Host.h"
 
 #include <chrono>
+#include <cstdio>
 #include <ctime>
 
 #include "SIM_Input.h"
@@ -27,6 +28,16 @@ uint32_t APP_GetTime() {
 int64_t APP_GetPcTime() {
   if (APP_HostHooks.pfGetPcTime) return APP_HostHooks.pfGetPcTime();
   return (int64_t)std::time(nullptr);
+}
+
+void APP_Report(const char* s) {
+  if (!s) return;
+  if (APP_HostHooks.pfReport) {
+    APP_HostHooks.pfReport(s);
+  } else {
+    std::fputs(s, stderr);
+    std::fputc('\n', stderr);
+  }
 }
 
 void APP_SetStatusLED(uint8_t State) {

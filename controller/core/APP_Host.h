@@ -9,6 +9,9 @@ struct APP_HOST_HOOKS {
   void (*pfDelay)(int Ms);            // waits; the host may stop or pause the calling thread here
   uint32_t (*pfGetTime)(void);        // millisecond counter
   int64_t (*pfGetPcTime)(void);       // the PC clock: seconds since 1970-01-01 UTC
+  // A notice for the user about the controller's data (a file set aside, say): the host shows it in its log and
+  // keeps it in its error log. The text is data, never a format.
+  void (*pfReport)(const char* s);
 };
 extern APP_HOST_HOOKS APP_HostHooks;
 
@@ -23,6 +26,8 @@ extern int APP_WizFlag;
 // Millisecond counter and PC clock through the hooks (steady clock and system clock when none is set).
 uint32_t APP_GetTime();
 int64_t APP_GetPcTime();
+// Passes a notice to the host (APP_HOST_HOOKS::pfReport); without a host it goes to stderr.
+void APP_Report(const char* s);
 // Sets the status LED; the host hears of it only when the state changes.
 void APP_SetStatusLED(uint8_t State);
 uint8_t APP_GetStatusLED();

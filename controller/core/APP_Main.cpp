@@ -19,10 +19,10 @@ OS_MUTEX* APP_hDataMutex;
 OS_SEM* APP_hUiSemaphore;
 OS_EVENT* APP_hTickEvent;
 OS_EVENT* APP_hMenuEvent;
-volatile int APP_StopRequested;
-volatile int APP_SaveRequested;
-volatile int APP_Paused;
-int UI_StartupDone;
+std::atomic<int> APP_StopRequested;
+std::atomic<int> APP_SaveRequested;
+std::atomic<int> APP_Paused;
+std::atomic<int> UI_StartupDone;
 volatile uint32_t UI_PendingMessage;
 const char APP_FunctionDataPath[] = "M0:\\funktionsdaten.dat";
 
@@ -85,7 +85,12 @@ void APP_LoadStartupData() {
     r = DAT_LoadFunctionDataFile(tmp, 1);
     if (r != DAT_OK && r != DAT_ERR_OPEN) {
       std::string aside = std::string(tmp) + ".refused";
-      std::rename(tmp, aside.c_str());
+      int Moved = std::rename(tmp, aside.c_str()) == 0;
+      // The user learns which file was refused, why, and where it is now.
+      std::string Notice = std::string("Function data \"") + tmp + "\" refused: " + DAT_ErrorText(r) + "; " +
+                           (Moved ? "moved to \"" + aside + "\"" : std::string("it could not be moved aside")) +
+                           "; the controller starts without it.";
+      APP_Report(Notice.c_str());
     }
   }
   if (r != DAT_OK) DAT_LoadFunctionDataFile(APP_FunctionDataPath, 1);
@@ -98,9 +103,14 @@ void APP_Tick10ms() {
   if (++_TickCount % _TICKS_PER_CYCLE == 0 && APP_hTickEvent) OS_EventSet(APP_hTickEvent);
 }
 
+// The clock and the access grant are controller data: a change-log time stamp or a screen must never see them half
+// written.
 void APP_Tick1s() {
-  SYS_UpdateClock(APP_GetPcTime());
+  int64_t now = APP_GetPcTime();
+  bool locked = APP_hDataMutex && OS_MutexLock(APP_hDataMutex, OS_INFINITE) == OS_WAIT_TAKEN;
+  SYS_UpdateClock(now);
   FKT_AccessTick1s();
+  if (locked) OS_MutexUnlock(APP_hDataMutex);
 }
 
 void APP_ControlCycle() {
@@ -127,8 +137,7 @@ void APP_ControlCycle() {
   _Step(LOG_DigitalChannels);
   SET_CheckSettings();
   APP_SetStatusLED(_LED_GREEN_ON);
-  bool save = APP_SaveRequested != 0;
-  APP_SaveRequested = 0;
+  bool save = APP_SaveRequested.exchange(0) != 0;
   if (locked) OS_MutexUnlock(APP_hDataMutex);
   if (save) DAT_SaveFunctionDataFile(APP_FunctionDataPath);
 }
@@ -159,14 +168,20 @@ void APP_TickThread(void*) {
   }
 }
 
+// Without its tick event the wait would return at once; the thread then waits out a cycle instead of spinning.
 void APP_ControlThread(void*) {
   while (!APP_StopRequested) {
-    if (OS_EventWait(APP_hTickEvent, 100) == OS_WAIT_TAKEN && !APP_StopRequested) APP_ControlCycle();
+    int r = OS_EventWait(APP_hTickEvent, 100);
+    if (r == OS_WAIT_TAKEN && !APP_StopRequested)
+      APP_ControlCycle();
+    else if (r == OS_WAIT_ERROR)
+      OS_Sleep(100);
   }
 }
 
+// A stop already requested (during start-up) stands: the threads see it and end at once.
 void APP_StartThreads() {
-  APP_StopRequested = 0;
+  APP_CreateKernelObjects();
   if (!_hTickTask) _hTickTask = OS_CreateTask(APP_TickThread, nullptr, "Tick");
   if (!_hControlTask) _hControlTask = OS_CreateTask(APP_ControlThread, nullptr, "Control");
 }

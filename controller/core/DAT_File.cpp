@@ -60,12 +60,14 @@ void _StoreObject(DAT_WRITER* w, FUNKTION_BASIS_PAR* p) {
   if (!w->Failed) DAT_Store32(w->pData + lenPos, (uint32_t)(w->Pos - start));
 }
 
-// Walks the records of an image; Apply false only checks them. Returns DAT_OK or DAT_ERR_CONTENT.
+// Walks the records of an image; Apply false only checks them, every object record against its class, so that a
+// malformed record refuses the whole file before anything changes. Returns DAT_OK or DAT_ERR_CONTENT.
 int _WalkImage(const uint8_t* pImage, bool Apply) {
   DAT_READER r(pImage, _CRC_POS);
   if (r.Get32() != _IMAGE_MAGIC || r.Get16() != _IMAGE_VERSION) return DAT_ERR_CONTENT;
   r.Get16();
   bool slotUsed[FKT_NUM_SLOTS] = {};
+  int poolWords = 0;
   for (;;) {
     uint8_t kind = r.Get8();
     if (r.Failed) return DAT_ERR_CONTENT;
@@ -88,15 +90,27 @@ int _WalkImage(const uint8_t* pImage, bool Apply) {
     DAT_READER sub(pImage + r.Pos, len);
     r.Pos += len;
     FUNKTION_BASIS_PAR* pObj = nullptr;
+    FKT_SLOT scratch;  // a function record is checked in a detached object of its class
+    bool detached = false;
     if (kind == _REC_FIXED) {
       pObj = IO_FindFixedObject(type, index);
       if (!pObj) return DAT_ERR_CONTENT;
     } else {
       if (index >= FKT_NUM_SLOTS || slotUsed[index] || !FKT_IsClassRegistered(type)) return DAT_ERR_CONTENT;
       slotUsed[index] = true;
-      if (Apply && FKT_CreateObject(type, index, &pObj) != FKT_OK) return DAT_ERR_CONTENT;
+      if (Apply) {
+        if (FKT_CreateObject(type, index, &pObj) != FKT_OK) return DAT_ERR_CONTENT;
+      } else {
+        pObj = FKT_ConstructDetached(type, &scratch);
+        detached = pObj != nullptr;
+        if (!pObj) return DAT_ERR_CONTENT;
+        poolWords += pObj->GetPoolWordCount();
+      }
     }
-    if (Apply && pObj) pObj->LoadFromImage(&sub);
+    // The record must be exactly what its object reads: shorter or longer means it was altered.
+    bool good = pObj->LoadFromImage(&sub, Apply) && sub.Pos == sub.Size;
+    if (detached) pObj->~FUNKTION_BASIS_PAR();
+    if (!good || poolWords > FKT_POOL_WORDS) return DAT_ERR_CONTENT;
   }
 }
 
@@ -117,6 +131,20 @@ void DAT_MakeHeader(uint8_t* pHeader) {
   }
   memset(pHeader, 0, DAT_HEADER_SIZE);
   memcpy(pHeader, s.data(), s.size() < (size_t)DAT_HEADER_SIZE ? s.size() : (size_t)DAT_HEADER_SIZE);
+}
+
+const char* DAT_ErrorText(int Result) {
+  switch (Result) {
+    case DAT_OK: return "";
+    case DAT_ERR_MAGIC: return "not a function-data file";
+    case DAT_ERR_HEADER: return "header not readable by this controller";
+    case DAT_ERR_SIZE: return "wrong size";
+    case DAT_ERR_CRC: return "checksum wrong (damaged)";
+    case DAT_ERR_OPEN: return "cannot be read";
+    case DAT_ERR_CONTENT: return "contents malformed or unknown to this controller";
+    case DAT_ERR_WRITE: return "cannot be written";
+  }
+  return "unknown error";
 }
 
 int DAT_ParseHeader(const uint8_t* pHeader, size_t NumBytes) {
@@ -155,12 +183,17 @@ int DAT_ParseHeader(const uint8_t* pHeader, size_t NumBytes) {
   return DAT_OK;
 }
 
+void DAT_SealImage(uint8_t* pImage) {
+  DAT_Store32(pImage, _IMAGE_MAGIC);
+  DAT_Store16(pImage + 4, _IMAGE_VERSION);
+  DAT_Store16(pImage + 6, 0);
+  DAT_Store32(pImage + _CRC_POS, CRC32_Calc(pImage, _CRC_POS));
+}
+
 int DAT_BuildImage(uint8_t* pImage) {
   memset(pImage, 0, DAT_IMAGE_SIZE);
   DAT_WRITER w(pImage, _CRC_POS);
-  w.Put32(_IMAGE_MAGIC);
-  w.Put16(_IMAGE_VERSION);
-  w.Put16(0);
+  w.Pos = DAT_IMAGE_RECORDS;
   IO_ForEachFixedObject(
       [](FUNKTION_BASIS_PAR* p, void* c) {
         DAT_WRITER* pw = static_cast<DAT_WRITER*>(c);
@@ -183,7 +216,7 @@ int DAT_BuildImage(uint8_t* pImage) {
     for (char16_t c : t) w.Put16((uint16_t)c);
   w.Put8(_REC_END);
   if (w.Failed) return 0;
-  DAT_Store32(pImage + _CRC_POS, CRC32_Calc(pImage, _CRC_POS));
+  DAT_SealImage(pImage);
   return 1;
 }
 
@@ -205,11 +238,15 @@ int DAT_ApplyImage(const uint8_t* pImage) {
   return r;
 }
 
-int DAT_EncodeFile(uint8_t* pFile) {
+void DAT_EncodeImage(const uint8_t* pImage, uint8_t* pFile) {
   DAT_MakeHeader(pFile);
+  _Crypt(pImage, pFile + DAT_HEADER_SIZE, true);
+}
+
+int DAT_EncodeFile(uint8_t* pFile) {
   std::vector<uint8_t> image(DAT_IMAGE_SIZE);
   if (!DAT_BuildImage(image.data())) return 0;
-  _Crypt(image.data(), pFile + DAT_HEADER_SIZE, true);
+  DAT_EncodeImage(image.data(), pFile);
   return 1;
 }
 
@@ -236,8 +273,10 @@ int DAT_LoadFunctionDataFile(const char* sPath, int Quiet) {
       // One byte more than a valid file, so that an over-long file is seen as such.
       std::vector<uint8_t> data(DAT_FILE_SIZE + 1);
       size_t n = fread(data.data(), 1, data.size(), f);
+      // A folder opens but cannot be read: that is a file that cannot be read, not a foreign one.
+      bool readFailed = ferror(f) != 0;
       fclose(f);
-      r = DAT_LoadFunctionDataBytes(data.data(), n);
+      if (!readFailed) r = DAT_LoadFunctionDataBytes(data.data(), n);
     }
   }
   if (r != DAT_OK && !Quiet && APP_UiHooks.pfReportLoadError) APP_UiHooks.pfReportLoadError(r, sPath);
@@ -252,19 +291,10 @@ int DAT_SaveFunctionDataFile(const char* sPath) {
   int ok = DAT_EncodeFile(file.data());
   if (locked) OS_MutexUnlock(APP_hDataMutex);
   if (!ok) return DAT_ERR_WRITE;
-  std::string tmp = std::string(path) + ".part";
-  size_t slash = tmp.find_last_of('/');
-  if (slash != std::string::npos && slash > 0) PATH_MakeFolder(tmp.substr(0, slash).c_str());
-  FILE* f = fopen(tmp.c_str(), "wb");
-  if (!f) return DAT_ERR_WRITE;
-  bool good = fwrite(file.data(), 1, file.size(), f) == file.size();
-  good = (fflush(f) == 0) && good;
-  good = (fclose(f) == 0) && good;
-  if (!good || std::rename(tmp.c_str(), path) != 0) {
-    std::remove(tmp.c_str());
-    return DAT_ERR_WRITE;
-  }
-  return DAT_OK;
+  std::string folder = path;
+  size_t slash = folder.find_last_of('/');
+  if (slash != std::string::npos && slash > 0) PATH_MakeFolder(folder.substr(0, slash).c_str());
+  return PATH_WriteFileAtomic(path, file.data(), file.size()) ? DAT_OK : DAT_ERR_WRITE;
 }
 
 int DAT_GetTmpFilePath(char* pOut, size_t OutSize) { return PATH_Join(APP_UserFolder, "tmp.dat", pOut, OutSize); }

@@ -22,6 +22,9 @@ enum {
   DAT_ERR_WRITE = -7,     // saving failed
 };
 
+// Why a load failed, in a few words for the user ("checksum wrong"); "" for DAT_OK.
+const char* DAT_ErrorText(int Result);
+
 extern const char DAT_Signature[];  // "ORVALDI_KLIMAREGELWERK_DAT_FILE"
 
 // Parses a header of DAT_HEADER_SIZE bytes: DAT_OK or DAT_ERR_MAGIC / DAT_ERR_HEADER / DAT_ERR_SIZE.
@@ -29,6 +32,9 @@ int DAT_ParseHeader(const uint8_t* pHeader, size_t NumBytes);
 // Writes the header of this controller into pHeader (DAT_HEADER_SIZE bytes).
 void DAT_MakeHeader(uint8_t* pHeader);
 
+enum { DAT_IMAGE_RECORDS = 8 };  // offset of the first record, behind the image's magic and version
+// Puts the magic and version in front of a plain image's records and the CRC-32 into its last four bytes.
+void DAT_SealImage(uint8_t* pImage);
 // Serialises every controller object into a plain image of DAT_IMAGE_SIZE bytes (with its CRC). 1 done.
 int DAT_BuildImage(uint8_t* pImage);
 // Checks a plain image (CRC, then every record) without touching an object: DAT_OK, DAT_ERR_CRC or DAT_ERR_CONTENT.
@@ -38,6 +44,8 @@ int DAT_ApplyImage(const uint8_t* pImage);
 
 // Whole files in memory (header + enciphered image). Load checks header, size and CRC first.
 int DAT_EncodeFile(uint8_t* pFile);  // pFile: DAT_FILE_SIZE bytes; 1 done
+// The file of a given plain image: this controller's header and the image enciphered (pFile: DAT_FILE_SIZE bytes).
+void DAT_EncodeImage(const uint8_t* pImage, uint8_t* pFile);
 int DAT_LoadFunctionDataBytes(const uint8_t* pFile, size_t NumBytes);
 
 // Loads a function-data file (controller path: "M0:\..." or a host path). Quiet 0: a failure is shown to the

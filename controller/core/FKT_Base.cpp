@@ -354,23 +354,25 @@ void FUNKTION_BASIS_PAR::StoreToImage(DAT_WRITER* w) const {
 }
 
 // Values outside their limits or unknown numbers in a file fall back to the defaults instead of being trusted.
-int FUNKTION_BASIS_PAR::LoadFromImage(DAT_READER* r) {
-  ResetToDefaults();
+int FUNKTION_BASIS_PAR::LoadFromImage(DAT_READER* r, int Apply) {
+  if (Apply) ResetToDefaults();
   int16_t des = (int16_t)r->Get16();
   int16_t user = (int16_t)r->Get16();
   uint8_t enabled = r->Get8();
-  _Designation = (des >= 0 && des < FKT_DesignationList.NumItems) ? des : 0;
-  _UserText = (user >= 0 && user <= FKT_NUM_USER_TEXTS) ? user : 0;
-  _Enabled = enabled ? 1 : 0;
+  if (Apply) {
+    _Designation = (des >= 0 && des < FKT_DesignationList.NumItems) ? des : 0;
+    _UserText = (user >= 0 && user <= FKT_NUM_USER_TEXTS) ? user : 0;
+    _Enabled = enabled ? 1 : 0;
+  }
   uint16_t count = r->Get16();
   for (uint16_t k = 0; k < count && !r->Failed; k++) {
     int num = r->Get16();
     int32_t v = (int32_t)r->Get32();
     const FKT_ParamDesc* d = GetParamDesc(num);
-    if (d && !(d->Flags & FKT_PF_NOSTORE) && v >= d->Min && v <= d->Max) _WriteStored(d, v);
+    if (Apply && d && !(d->Flags & FKT_PF_NOSTORE) && v >= d->Min && v <= d->Max) _WriteStored(d, v);
   }
   int ni = 0;
-  FKT_InputVar* pv = GetInputVars(&ni);
+  FKT_InputVar* pv = Apply ? GetInputVars(&ni) : nullptr;
   uint8_t stored = r->Get8();
   for (int i = 0; i < stored && !r->Failed; i++) {
     uint8_t kind = r->Get8();

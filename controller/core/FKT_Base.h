@@ -66,8 +66,10 @@ class FUNKTION_BASIS_PAR {
   virtual const char16_t* GetPageTitle(int /*Page*/) const { return nullptr; }
 
   // Stored form in the function-data image and loading back. Load must leave the object valid on any input.
+  // Apply 0 only reads the record through and checks it, leaving the object as it is, so that a file can be
+  // refused whole before anything changes. 1 well-formed (and loaded), 0 malformed.
   virtual void StoreToImage(DAT_WRITER* pWriter) const;
-  virtual int LoadFromImage(DAT_READER* pReader);  // 1 done, 0 malformed
+  virtual int LoadFromImage(DAT_READER* pReader, int Apply);
   virtual void ResetToDefaults();
 
   // Retained values survive a reload of the function data (counters, states).

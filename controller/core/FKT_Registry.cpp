@@ -75,6 +75,14 @@ int FKT_AssignPool() {
   return 1;
 }
 
+FUNKTION_BASIS_PAR* FKT_ConstructDetached(int TypeCode, FKT_SLOT* pMem) {
+  if (!FKT_IsClassRegistered(TypeCode) || !pMem) return nullptr;
+  memset(pMem->aData, 0, FKT_SLOT_SIZE);
+  FUNKTION_BASIS_PAR* p = _aClass[TypeCode].pfConstruct(pMem->aData, 0);
+  p->ResetToDefaults();
+  return p;
+}
+
 int FKT_CreateObject(int TypeCode, int Slot, FUNKTION_BASIS_PAR** ppObj) {
   if (ppObj) *ppObj = nullptr;
   if (TypeCode < 1 || TypeCode > FKT_TYPE_MAX_FUNCTION) return FKT_ERR_TYPE_UNKNOWN;

@@ -38,6 +38,9 @@ typedef FUNKTION_BASIS_PAR* (*FKT_CONSTRUCT)(void* pMem, int Slot);
 int FKT_RegisterClass(int TypeCode, size_t Size, FKT_CONSTRUCT pfConstruct);
 int FKT_IsClassRegistered(int TypeCode);
 
+// Builds the class of TypeCode in pMem without registering it or giving it a pool block, so that a stored record
+// can be checked against its class; the caller destroys it. Null when the type has no registered class.
+FUNKTION_BASIS_PAR* FKT_ConstructDetached(int TypeCode, FKT_SLOT* pMem);
 // Builds the class of TypeCode in place in Slot, appends it to the registry and gives it its pool block.
 int FKT_CreateObject(int TypeCode, int Slot, FUNKTION_BASIS_PAR** ppObj);
 int FKT_DeleteObject(int Slot);  // 1 deleted, 0 the slot was empty

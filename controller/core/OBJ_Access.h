@@ -14,6 +14,9 @@ int OBJ_ReadLocal(void* pBuf, int Size, uint32_t SubIndexAndIndex, int Flags);
 int OBJ_WriteLocal(uint32_t SubIndexAndIndex, const void* pData, int Len);
 // 1 when a node number means the own node (0 or the own node number).
 int OBJ_IsOwnNode(int Node);
+// The access level a write to the own node's object at Address needs (0 when the object asks for none or the
+// address names no value of the own node).
+int OBJ_WriteLevel(uint32_t Address);
 
 // Results of the access-code check objects, for tests and the screens.
 int OBJ_GetCodeCheckResult(int Level);

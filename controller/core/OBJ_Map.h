@@ -87,7 +87,8 @@ enum {
   OBJ_SYS_DEVICE = 6,       // text only: device name
   OBJ_SYS_VERSION = 7,      // text only: software version
   OBJ_SYS_LEVEL = 8,        // text only: 8, 9, 10 the names of the access levels
-  OBJ_SYS_COUNT = 12,
+  OBJ_SYS_INPUT_RANGE = 12, // text only: the eight inputs of service page n (the sub-index), "Inputs 1 - 8"
+  OBJ_SYS_COUNT = 13,
 };
 
 enum {

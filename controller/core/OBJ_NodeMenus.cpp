@@ -107,7 +107,7 @@ void _Service(OBJ_MENU* m, int Sub) {
   m->Rec(1, 0, _TextAbs(OBJ_FAM_SYSTEM, OBJ_SYS_DEVICE));
   m->Rec(16, 0, 0);
   for (int page = 0; page < 2; page++) {
-    m->Rec(0x12, (uint8_t)page, _TextAbs(OBJ_FAM_INPUT, OBJ_VC_NAME));
+    m->Rec(0x12, (uint8_t)page, _TextAbs(OBJ_FAM_SYSTEM, OBJ_SYS_INPUT_RANGE));  // "Inputs 1 - 8", "Inputs 9 - 16"
     m->Rec(page == Sub ? 0x14 : 0x13, (uint8_t)page, _IDX_SERVICE);
   }
   m->Rec(0x11, 0, 0);

@@ -107,6 +107,8 @@ std::u16string _ValueName(const FUNKTION_BASIS_PAR* p, int Code, int Number) {
   if (Number >= FKT_PAR_OUTPUT && Number < FKT_PAR_COMMAND) {
     int j = (Number - FKT_PAR_OUTPUT) / FKT_OUTPUT_FIELDS;
     s = _Str(p->GetOutputName(j));
+    // An object whose only output is its own value (an input, a fixed value) names that value after itself.
+    if (s.empty() && p->GetOutputCount() <= 1) s = OBJ_ObjectName(p);
     if (s.empty()) s = _Numbered(TXT_GROUP_CLASSES, TXT_CLASSES_OUTPUT, j + 1);
     return s;
   }
@@ -187,19 +189,33 @@ const char16_t* _SysName(int Code) {
       {TXT_GROUP_PASSWORD, 0},  // "User"
       {TXT_GROUP_PASSWORD, 1},  // "Technician"
       {TXT_GROUP_PASSWORD, 2},  // "Expert"
-      {TXT_GROUP_SERVER, TXT_SERVER_FACTORY_SETTINGS}};
-  static_assert(OBJ_SYS_LEVEL == 8 && OBJ_SYS_COUNT == 12, "the table above follows the system codes");
+      {TXT_GROUP_SERVER, TXT_SERVER_FACTORY_SETTINGS},
+      {}};
+  static_assert(OBJ_SYS_LEVEL == 8 && OBJ_SYS_COUNT == 13, "the table above follows the system codes");
   if (Code == OBJ_SYS_DEVICE) return CAN_DeviceName16;
   if (Code == OBJ_SYS_VERSION) return u"Software 1.00";
   return (Code >= 0 && Code < OBJ_SYS_COUNT) ? TXT_GetText(aName[Code]) : TXT_EmptyText;
 }
 
-int _SystemRead(_Answer& a, int View, int Code) {
+// The inputs that service page Sub shows, eight a page: "Inputs 9 - 16".
+std::u16string _InputRange(int Sub) {
+  std::u16string s = _Str(TXT_GetText(TXT_GROUP_MENUS, TXT_MENUS_INPUTS));
+  int First = Sub * 8 + 1;
+  _AppendAscii(s, (" " + std::to_string(First) + " - " + std::to_string(First + 7)).c_str());
+  return s;
+}
+
+int _SystemRead(_Answer& a, int View, int Code, int Sub) {
   if (Code >= OBJ_SYS_COUNT) return 0;
   if (View == OBJ_VIEW_TEXT || View == OBJ_VIEW_TEXT_ABS) {
     a.Put8(0x18);
     a.Put8(0);
-    a.Text(_SysName(Code));
+    if (Code == OBJ_SYS_INPUT_RANGE) {
+      if (Sub < 0 || Sub * 8 >= IO_NUM_INPUTS) return 0;
+      a.Text(_InputRange(Sub));
+    } else {
+      a.Text(_SysName(Code));
+    }
     return a.Result();
   }
   if (Code >= OBJ_SYS_DEVICE && Code != OBJ_SYS_FACTORY_RESET) return 0;  // text only
@@ -520,7 +536,7 @@ int _ReadLocal(_Answer& a, int Sub, int Index) {
     return OBJ_MenuDescription(Sub, Index, a.p, a.Size);
   }
   int fam = (Index >> 8) & 15, code = Index & 0xFF;
-  if (fam == OBJ_FAM_SYSTEM) return _SystemRead(a, view, code);  // the node's values answer at any sub-index
+  if (fam == OBJ_FAM_SYSTEM) return _SystemRead(a, view, code, Sub);  // the node's values answer at any sub-index
   FUNKTION_BASIS_PAR* p = OBJ_FamilyObject(fam, Sub);
   if (!p) return 0;
   bool text = view == OBJ_VIEW_TEXT || view == OBJ_VIEW_TEXT_ABS;
@@ -569,6 +585,18 @@ int _WriteLocal(int Sub, int Index, const uint8_t* d, int Len) {
 int OBJ_GetCodeCheckResult(int Level) { return (Level == 1 || Level == 2) ? _aCodeResult[Level] : 0; }
 
 int OBJ_IsOwnNode(int Node) { return Node == 0 || Node == SET_Can.GetParameter(SET_CAN_PAR_NODE); }
+
+int OBJ_WriteLevel(uint32_t Address) {
+  if (!OBJ_IsOwnNode(int(Address >> 24))) return 0;
+  int Index = int(Address & 0xFFFF), view = Index & 0x7000;
+  if (view == OBJ_VIEW_ITEMS || view == OBJ_VIEW_MENU) return 0;
+  int fam = (Index >> 8) & 15, code = Index & 0xFF;
+  if (fam == OBJ_FAM_SYSTEM || code == OBJ_VC_USER_TEXT) return 0;
+  _Lock lock;
+  const FUNKTION_BASIS_PAR* p = OBJ_FamilyObject(fam, int(Address >> 16) & 0xFF);
+  int number = OBJ_ParameterOfCode(code);
+  return (p && number != INT32_MIN) ? _RequiredLevel(p, number) : 0;
+}
 
 int OBJ_ReadLocal(void* pBuf, int Size, uint32_t SubIndexAndIndex, int Flags) {
   if (!pBuf || Size <= 0) return 0;

@@ -21,8 +21,13 @@ struct OS_EVENT {
   bool Signalled;
 };
 
+// Recursive with time-outs, built on a plain mutex and a condition: the library's timed mutexes lock through calls
+// that the thread sanitizer does not see, so it would report every unlock as one of an unlocked mutex.
 struct OS_MUTEX {
-  std::recursive_timed_mutex Mutex;
+  std::mutex Mutex;
+  std::condition_variable Cond;
+  std::thread::id Owner;
+  int Count = 0;
 };
 
 struct OS_SEM {
@@ -115,15 +120,29 @@ void OS_MutexDelete(OS_MUTEX* p) { delete p; }
 
 int OS_MutexLock(OS_MUTEX* p, int TimeoutMs) {
   if (!p) return OS_WAIT_ERROR;
-  if (TimeoutMs < 0) {
-    p->Mutex.lock();
+  std::thread::id self = std::this_thread::get_id();
+  std::unique_lock<std::mutex> l(p->Mutex);
+  if (p->Count && p->Owner == self) {
+    p->Count++;
     return OS_WAIT_TAKEN;
   }
-  return p->Mutex.try_lock_for(std::chrono::milliseconds(TimeoutMs)) ? OS_WAIT_TAKEN : OS_WAIT_TIMEOUT;
+  int r = _Wait(p->Cond, l, TimeoutMs, [p] { return p->Count == 0; });
+  if (r == OS_WAIT_TAKEN) {
+    p->Owner = self;
+    p->Count = 1;
+  }
+  return r;
 }
 
 void OS_MutexUnlock(OS_MUTEX* p) {
-  if (p) p->Mutex.unlock();
+  if (!p) return;
+  {
+    std::lock_guard<std::mutex> l(p->Mutex);
+    if (!p->Count || p->Owner != std::this_thread::get_id()) return;  // not held by the caller
+    if (--p->Count) return;
+    p->Owner = std::thread::id();
+  }
+  p->Cond.notify_one();
 }
 
 OS_SEM* OS_SemCreate(int Initial, int Max) {

@@ -1,5 +1,6 @@
 #include "PATH.h"
 
+#include <cstdio>
 #include <cstring>
 #include <strings.h>
 #include <filesystem>
@@ -48,6 +49,12 @@ int PATH_Resolve(const char* sPath, char* pOut, size_t OutSize) {
   return 1;
 }
 
+int PATH_FileExists(const char* sPath) {
+  char Host[PATH_MAX_LEN];
+  std::error_code ec;
+  return PATH_Resolve(sPath, Host, sizeof(Host)) && std::filesystem::is_regular_file(Host, ec) ? 1 : 0;
+}
+
 int PATH_MakeFolder(const char* sHostPath) {
   if (!sHostPath || !*sHostPath) return 0;
   std::error_code ec;
@@ -68,4 +75,19 @@ std::vector<std::string> PATH_ListFiles(const char* sHostFolder, const char* sEx
   }
   std::sort(names.begin(), names.end());
   return names;
+}
+
+int PATH_WriteFileAtomic(const char* sHostPath, const void* pData, size_t NumBytes) {
+  if (!sHostPath || !*sHostPath || (!pData && NumBytes)) return 0;
+  std::string tmp = std::string(sHostPath) + ".part";
+  FILE* f = fopen(tmp.c_str(), "wb");
+  if (!f) return 0;
+  bool good = fwrite(pData, 1, NumBytes, f) == NumBytes;
+  good = (fflush(f) == 0) && good;
+  good = (fclose(f) == 0) && good;
+  if (!good || std::rename(tmp.c_str(), sHostPath) != 0) {
+    std::remove(tmp.c_str());
+    return 0;
+  }
+  return 1;
 }

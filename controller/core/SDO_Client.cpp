@@ -82,7 +82,7 @@ CAN_FRAME _Segment() {
   int n = _T.Size - _T.Pos;
   if (n > 7) n = 7;
   CAN_FRAME f = _Frame(_T.Node, (uint8_t)(_T.Toggle << 4 | (7 - n) << 1 | (_T.Pos + n >= _T.Size ? 1 : 0)));
-  memcpy(f.aData + 1, _T.pData + _T.Pos, n);
+  if (n) memcpy(f.aData + 1, _T.pData + _T.Pos, n);
   _T.Pos += n;
   return f;
 }
@@ -133,7 +133,7 @@ int _Answer(const CAN_FRAME* p, CAN_FRAME* pNext) {
     }
   } else if (_T.Kind == _DOWNLOAD) {
     if (scs == 3) {  // initiate download answer
-      if (_T.Size <= 4 || _T.Pos >= _T.Size) {
+      if (_T.Size > 0 && _T.Pos >= _T.Size) {
         _Finish(1);
         return 0;
       }
@@ -220,11 +220,11 @@ int SDO_Download(int Node, uint16_t Index, uint8_t Sub, const uint8_t* pData, in
     _Begin(_DOWNLOAD, Node, Index, Sub);
     _T.pData = pData;
     _T.Size = Len;
-    if (Len <= 4) {  // expedited, size indicated
+    if (Len > 0 && Len <= 4) {  // expedited, size indicated (its size field cannot say "no bytes")
       f = _Initiate((uint8_t)(0x23 | (4 - Len) << 2));
-      if (Len) memcpy(f.aData + 4, pData, Len);
+      memcpy(f.aData + 4, pData, Len);
       _T.Pos = Len;
-    } else {  // segmented, size indicated
+    } else {  // segmented, size indicated; a length of 0 ends with one empty last segment
       f = _Initiate(0x21);
       for (int i = 0; i < 4; i++) f.aData[4 + i] = (uint8_t)(Len >> (8 * i));
     }

@@ -127,11 +127,11 @@ void FUNKTION_GlobalSettings::StoreToImage(DAT_WRITER* w) const {
   w->PutBytes(_aCode[1], WHIRL_DIGEST_SIZE);
 }
 
-int FUNKTION_GlobalSettings::LoadFromImage(DAT_READER* r) {
-  if (!FUNKTION_BASIS_PAR::LoadFromImage(r)) return 0;
+int FUNKTION_GlobalSettings::LoadFromImage(DAT_READER* r, int Apply) {
+  if (!FUNKTION_BASIS_PAR::LoadFromImage(r, Apply)) return 0;
   uint8_t a[2][WHIRL_DIGEST_SIZE];
   if (!r->GetBytes(a, sizeof(a))) return 0;
-  memcpy(_aCode, a, sizeof(a));
+  if (Apply) memcpy(_aCode, a, sizeof(a));
   return 1;
 }
 

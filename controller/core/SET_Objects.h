@@ -36,7 +36,7 @@ class FUNKTION_GlobalSettings : public FUNKTION_BASIS_PAR {
   void* GetParamBlock() override { return &_Par; }
   const char16_t* GetParameterName(int Number) const override;
   void StoreToImage(DAT_WRITER* pWriter) const override;
-  int LoadFromImage(DAT_READER* pReader) override;
+  int LoadFromImage(DAT_READER* pReader, int Apply) override;
   void ResetToDefaults() override;
   // The access-code record of level 1 (technician) or 2 (expert): a 64-byte Whirlpool digest.
   const uint8_t* GetCodeRecord(int Level) const;

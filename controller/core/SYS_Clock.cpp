@@ -50,11 +50,12 @@ int SYS_SetLocalTime(int Year, int Month1, int Day, int Hour, int Min, int Sec, 
   return 1;
 }
 
+// Computed wide: the fields may come from another node's answer and hold any value.
 int SYS_DayOfWeek(int Day, int Month, int Year) {
   static const int t[12] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
-  int y = Year + 1900;
+  int64_t y = int64_t(Year) + 1900;
   if (Month < 0 || Month > 11) return 0;
   if (Month < 2) y--;
-  int r = (y + y / 4 - y / 100 + y / 400 + t[Month] + Day) % 7;
-  return r < 0 ? r + 7 : r;
+  int64_t r = (y + y / 4 - y / 100 + y / 400 + t[Month] + Day) % 7;
+  return int(r < 0 ? r + 7 : r);
 }

@@ -90,7 +90,7 @@ void WHIRL_Hash(const void* pData, size_t NumBytes, uint8_t* pDigest) {
   }
   // Padding: a one bit, zeros up to 32 bytes before a block end, then the 256-bit bit length, big-endian.
   uint8_t tail[128] = {};
-  memcpy(tail, p, n);
+  if (n) memcpy(tail, p, n);  // an empty input may come as a null pointer
   tail[n] = 0x80;
   size_t total = (n + 1 + 32 <= 64) ? 64 : 128;
   uint64_t bits = (uint64_t)NumBytes * 8;

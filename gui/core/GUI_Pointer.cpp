@@ -45,6 +45,12 @@ void _Get(const GUI_POINTER_STATE* pLast, GUI_POINTER_STATE* pState) {
 
 void GUI_POINTER_StoreState(const GUI_POINTER_STATE* pState) {
   if (!pState) return;
+  // Positions come from outside (a host, another process's shared mapping): they are kept to the coordinate
+  // range, so that the window manager's sums with window positions stay within int.
+  GUI_POINTER_STATE State = *pState;
+  State.x = State.x < -0x8000 ? -0x8000 : State.x > 0x7FFF ? 0x7FFF : State.x;
+  State.y = State.y < -0x8000 ? -0x8000 : State.y > 0x7FFF ? 0x7FFF : State.y;
+  pState = &State;
   GUI_Lock();
   GUI__RegisterExit(&_RegExit);
   if (_NumUnread == GUI_POINTER_NUM_STATES) { // full: drop the oldest so the newest survive

@@ -44,6 +44,11 @@ typedef GUI_COLOR (*tLCDDEV_Index2Color)(LCD_PIXELINDEX Index);
 
 int LCD__GetBPPDevice(LCD_PIXELINDEX IndexMask);
 int LCD__GetBPP(LCD_PIXELINDEX IndexMask);  // bits of the mask
+// Storage depth (1, 8, 16 or 32) of the current drawing target, taken from its colour conversion: 1- and 8-bit
+// memory devices pass the display's depth on as their property, yet take rows of indices only at their own.
+int LCD__GetTargetBPP(void);
+// Draws n pixel indices of the current target as one row at x, y, packed in place to the target's depth.
+void LCD__DrawIndexRow(int x, int y, int n, LCD_PIXELINDEX* pIndices);
 tLCDDEV_Color2Index LCD__GetpfColor2Index(int LayerIndex);  // the layer's first device
 tLCDDEV_Color2Index LCD_GetpfColor2IndexEx(int LayerIndex); // the layer's display driver
 tLCDDEV_Index2Color LCD__GetpfIndex2Color(int LayerIndex);

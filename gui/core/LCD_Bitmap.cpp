@@ -129,6 +129,30 @@ void GUI_DEVICE__DrawBitmapByPixel(GUI_DEVICE* pDevice, int x0, int y0, int xSiz
   }
 }
 
+int LCD__GetTargetBPP(void) {
+  GUI_DEVICE* pDevice = GUI_DEVICE__GetHead(GUI_pContext->SelLayer);
+  int Bits = (pDevice && pDevice->pColorConvAPI) ? LCD__GetBPPDevice(pDevice->pColorConvAPI->pfGetIndexMask()) : 0;
+  return Bits ? Bits : 32;
+}
+
+void LCD__DrawIndexRow(int x, int y, int n, LCD_PIXELINDEX* pIndices) {
+  if (n <= 0) {
+    return;
+  }
+  int Bits = LCD__GetTargetBPP();
+  if (Bits < 32) {
+    GUI__CompactPixelIndices(pIndices, n, Bits);
+  }
+  // Indices are colours already: the transparent and XOR modes of palette rows must not touch them.
+  GUI_CONTEXT* pContext = GUI_pContext;
+  auto SavedMode = pContext->DrawMode;
+  if (Bits < 16) {
+    pContext->DrawMode = 0;
+  }
+  LCD_DrawBitmap(x, y, n, 1, 1, 1, Bits, (n * Bits + 7) / 8, reinterpret_cast<const U8*>(pIndices), nullptr);
+  pContext->DrawMode = SavedMode;
+}
+
 void GUI__DrawBitmap16bpp(int x0, int y0, int xSize, int ySize, const U8* pData, const GUI_PALETTE* pPal, int xMag,
                           int yMag, tLCDDEV_Index2Color pfIndex2Color, const LCD_COLOR_CONV_API* pColorConvAPI) {
   (void)pPal;
@@ -171,7 +195,7 @@ void GUI__DrawBitmap16bpp(int x0, int y0, int xSize, int ySize, const U8* pData,
               pIndices[i] = pLayerConv->pfColor2Index(pColors[i]);
             }
           }
-          LCD__DrawBitmapClipped(xs, y, n, 1, 32, n * 4, reinterpret_cast<const U8*>(pIndices), 0, nullptr);
+          LCD__DrawIndexRow(xs, y, n, pIndices);
         }
       }
     }
@@ -204,7 +228,7 @@ void GUI__DrawBitmap16bpp(int x0, int y0, int xSize, int ySize, const U8* pData,
 }
 
 //
-// Pixel writer: collects a row of indices and draws it as a 32-bit bitmap row.
+// Pixel writer: collects a row of indices and draws it as one row at the target's depth.
 //
 namespace {
 
@@ -220,8 +244,7 @@ PIXELWRITER _Writer;
 
 void _Flush(void) {
   if (_Writer.n > 0 && _Writer.y <= _Writer.y1) {
-    LCD_DrawBitmap(_Writer.x0, _Writer.y, _Writer.n, 1, 1, 1, 32, _Writer.n * 4,
-                   reinterpret_cast<const U8*>(_Writer.Row.data()), nullptr);
+    LCD__DrawIndexRow(_Writer.x0, _Writer.y, _Writer.n, _Writer.Row.data());
   }
   _Writer.n = 0;
 }

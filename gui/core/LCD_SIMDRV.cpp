@@ -25,8 +25,8 @@ const LCD_SIMDRV_HOST_API* _pHost;
 inline LAYER* _GetLayer(const GUI_DEVICE* pDevice) { return &_aLayer[pDevice->LayerIndex]; }
 
 inline void _Changed(LAYER* pLayer) {
-  if (pLayer->Buf.pChangeCnt) {
-    *pLayer->Buf.pChangeCnt = *pLayer->Buf.pChangeCnt + 1;
+  if (pLayer->Buf.pChangeCnt) {  // the host's window polls it from its own thread
+    __atomic_fetch_add(pLayer->Buf.pChangeCnt, 1u, __ATOMIC_RELEASE);
   }
 }
 

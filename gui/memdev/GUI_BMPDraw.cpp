@@ -2,6 +2,7 @@
 // converted to pixel indices of the drawing target and drawn as one line.
 #include "GUI_BMP.h"
 #include "GUI_BMP_Private.h"
+#include "GUI_BitmapPrivate.h"
 #include "GUI_ImageDraw.h"
 
 #include <memory>
@@ -61,10 +62,8 @@ int GUI_BMP_DrawEx(GUI_GET_DATA_FUNC* pfGetData, void* pParam, int x0, int y0) {
     return 1;
   }
   GUI_Lock();
-  x0 += GUI_pContext->xOff;
-  y0 += GUI_pContext->yOff;
   int r = 0;
-  if (GUI_BMP__FitsScreen(x0, y0, pInfo->XSize, pInfo->YSize)) {
+  if (GUI__WindowToScreen(&x0, &y0) && GUI_BMP__FitsScreen(x0, y0, pInfo->XSize, pInfo->YSize)) {
     auto pDraw = std::make_unique<_UNSCALED>();
     pDraw->pInfo = pInfo.get();
     pDraw->x0 = x0;

@@ -3,6 +3,7 @@
 #include "GUI_BMP.h"
 #include "GUI_BMP_Private.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -179,6 +180,9 @@ int GUI_BMP__ReadInfo(GUI_GET_DATA_FUNC* pfGetData, void* pParam, GUI_BMP__INFO*
   return 0;
 }
 
+// A file in memory has no length of its own: the reads are bounded by what its headers describe, the headers and
+// palette and the pixel rows they name. Run-length data are bounded by the image-size field, or without it by
+// the file-size field; a run-length file with neither is refused, since its runs alone could read on forever.
 int GUI_BMP__InitMemSource(GUI__MEM_SOURCE* pSrc, const void* pFileData) {
   const uint8_t* p = static_cast<const uint8_t*>(pFileData);
   pSrc->pData = p;
@@ -186,8 +190,23 @@ int GUI_BMP__InitMemSource(GUI__MEM_SOURCE* pSrc, const void* pFileData) {
   if (!p || GUI__Get16(p) != 0x4D42) {
     return 1;
   }
-  pSrc->NumBytes = GUI__Get32(p + 2);
-  return pSrc->NumBytes < FILE_HEADER_SIZE + CORE_HEADER_SIZE;
+  GUI__MEM_SOURCE Headers = {p, SIZE_MAX};
+  GUI_BMP__INFO Info;
+  if (GUI_BMP__ReadInfo(GUI__GetDataMem, &Headers, &Info)) {
+    return 1;
+  }
+  uint64_t End;
+  if (Info.Compression == 1 || Info.Compression == 2) {
+    uint32_t SizeImage = GUI__Get32(p + FILE_HEADER_SIZE + 20);  // run-length files have a 40-byte header or more
+    End = SizeImage ? uint64_t(Info.DataOff) + SizeImage : GUI__Get32(p + 2);
+    if (End <= Info.DataOff) {
+      return 1;
+    }
+  } else {
+    End = uint64_t(Info.DataOff) + uint64_t(Info.BytesPerLine) * uint32_t(Info.YSize);
+  }
+  pSrc->NumBytes = size_t(End);
+  return 0;
 }
 
 namespace {
@@ -213,10 +232,10 @@ int _GetSize(GUI_GET_DATA_FUNC* pfGetData, void* pParam, int32_t* pXSize, int32_
 }
 
 int _GetSizeMem(const void* pFileData, int32_t* pXSize, int32_t* pYSize) {
-  GUI__MEM_SOURCE Src;
-  if (GUI_BMP__InitMemSource(&Src, pFileData)) {
+  if (!pFileData) {
     return 1;
   }
+  GUI__MEM_SOURCE Src = {static_cast<const uint8_t*>(pFileData), SIZE_MAX};  // the first 26 bytes
   return _GetSize(GUI__GetDataMem, &Src, pXSize, pYSize);
 }
 

@@ -148,12 +148,6 @@ int GUI_BMP__DecodeRLE(const GUI_BMP__INFO* pInfo, GUI_GET_DATA_FUNC* pfGetData,
       ColFirst > ColLast) {
     return 1;
   }
-  // The whole code stream is checked before anything is drawn.
-  if (_Run(pInfo, pfGetData, pParam, RowFirst, RowLast, ColFirst, ColLast, nullptr, nullptr)) {
-    return 1;
-  }
-  if (!pfSink) {
-    return 0;
-  }
+  // Codes that end early leave the rows completed before; the result reports the failure.
   return _Run(pInfo, pfGetData, pParam, RowFirst, RowLast, ColFirst, ColLast, pfSink, pContext);
 }

@@ -5,6 +5,7 @@
 
 namespace {
 
+// value x 255 / (2^width - 1), truncated: the bit-field rule of the format.
 unsigned _Component(const GUI_BMP__INFO* pInfo, int i, uint32_t v) {
   unsigned Width = pInfo->aWidth[i];
   if (!Width) {
@@ -12,12 +13,16 @@ unsigned _Component(const GUI_BMP__INFO* pInfo, int i, uint32_t v) {
   }
   uint64_t c = (v & pInfo->aMask[i]) >> pInfo->aShift[i];
   uint64_t Max = (uint64_t(1) << Width) - 1;
-  return unsigned((c * 255 + Max / 2) / Max);  // rounded to the nearest 8-bit level
+  return unsigned(c * 255 / Max);
 }
 
 // The colour of a 16- or 32-bit pixel through the masks; the transparency byte is 0xFF - alpha when the file
-// has an alpha mask.
+// has an alpha mask. Uncompressed 16-bit pixels are RGB555 values, expanded like every 5-bit component.
 GUI_COLOR _MaskedColor(const GUI_BMP__INFO* pInfo, uint32_t v) {
+  if (pInfo->BitsPerPixel == 16 && pInfo->Compression == 0) {
+    return GUI_COLOR(LCD_aExpand5[(v >> 10) & 31]) | GUI_COLOR(LCD_aExpand5[(v >> 5) & 31]) << 8 |
+           GUI_COLOR(LCD_aExpand5[v & 31]) << 16;
+  }
   GUI_COLOR c = _Component(pInfo, 0, v) | _Component(pInfo, 1, v) << 8 | _Component(pInfo, 2, v) << 16;
   if (pInfo->aWidth[3]) {
     c |= GUI_COLOR(255 - _Component(pInfo, 3, v)) << 24;
@@ -69,13 +74,7 @@ int GUI_BMP__DecodeRows(const GUI_BMP__INFO* pInfo, GUI_GET_DATA_FUNC* pfGetData
     return 1;
   }
   unsigned Bpp = pInfo->BitsPerPixel;
-  // A file that ends before its last pixel draws nothing.
-  uint64_t UsedBytes = (uint64_t(pInfo->XSize) * Bpp + 7) / 8;
-  uint64_t LastByte = pInfo->DataOff + uint64_t(pInfo->BytesPerLine) * (pInfo->YSize - 1) + UsedBytes - 1;
-  uint8_t Probe;
-  if (LastByte > 0xFFFFFFFFu || GUI__ReadDataExact(pfGetData, pParam, &Probe, 1, uint32_t(LastByte))) {
-    return 1;
-  }
+  // A file that ends early keeps the rows drawn before the failed read; the result reports the failure.
   uint32_t FirstByte = uint32_t(uint64_t(ColFirst) * Bpp / 8);
   uint32_t EndByte = uint32_t((uint64_t(ColLast + 1) * Bpp + 7) / 8);
   int n = ColLast - ColFirst + 1;

@@ -3,6 +3,7 @@
 // them; runs of equal colour become one filled rectangle.
 #include "GUI_BMP.h"
 #include "GUI_BMP_Private.h"
+#include "GUI_BitmapPrivate.h"
 
 #include <algorithm>
 #include <memory>
@@ -20,12 +21,23 @@ struct _SCALED {
 
 int _Start(const _SCALED* p, int i) { return int((i * p->Num + p->Denom / 2) / p->Denom); }
 
+// Target rows t0 .. t1 - 1 of a source row (0 = top). Rows are counted in the order the file stores them, so a
+// bottom-up file fills the target from the bottom and the rows that shrinking keeps are counted from there.
+void _TargetRows(const _SCALED* p, int Row, int* pt0, int* pt1) {
+  if (p->pInfo->TopDown) {
+    *pt0 = _Start(p, Row);
+    *pt1 = std::min(_Start(p, Row + 1), p->YSizeOut);
+  } else {
+    int FromBottom = p->pInfo->YSize - 1 - Row;
+    *pt0 = std::max(p->YSizeOut - _Start(p, FromBottom + 1), 0);
+    *pt1 = p->YSizeOut - _Start(p, FromBottom);
+  }
+}
+
 void _DrawRow(void* pContext, int Row, const uint32_t* pValue) {
   const _SCALED* p = static_cast<const _SCALED*>(pContext);
-  int t0 = _Start(p, Row), t1 = _Start(p, Row + 1);
-  if (t1 > p->YSizeOut) {
-    t1 = p->YSizeOut;
-  }
+  int t0, t1;
+  _TargetRows(p, Row, &t0, &t1);
   if (t0 >= t1) {
     return;
   }
@@ -66,7 +78,10 @@ int _DrawRect(GUI_GET_DATA_FUNC* pfGetData, void* pParam, _SCALED* p) {
   // Only the source rows whose target rows meet the clip rectangle are read.
   int RowFirst = -1, RowLast = -1;
   for (int r = 0; r < p->pInfo->YSize; r++) {
-    int t0 = p->y0 + _Start(p, r), t1 = p->y0 + _Start(p, r + 1);
+    int t0, t1;
+    _TargetRows(p, r, &t0, &t1);
+    t0 += p->y0;
+    t1 += p->y0;
     if (t1 > t0 && t1 - 1 >= Clip.y0 && t0 <= Clip.y1) {
       if (RowFirst < 0) {
         RowFirst = r;
@@ -109,11 +124,11 @@ int GUI_BMP_DrawScaledEx(GUI_GET_DATA_FUNC* pfGetData, void* pParam, int x0, int
   }
   GUI_Lock();
   int r = 0;
-  Scaled.x0 = x0 + GUI_pContext->xOff;
-  Scaled.y0 = y0 + GUI_pContext->yOff;
-  if (!GUI_BMP__FitsScreen(Scaled.x0, Scaled.y0, Scaled.XSizeOut, Scaled.YSizeOut)) {
+  if (!GUI__WindowToScreen(&x0, &y0) || !GUI_BMP__FitsScreen(x0, y0, Scaled.XSizeOut, Scaled.YSizeOut)) {
     r = 1;
   } else if (Scaled.XSizeOut > 0 && Scaled.YSizeOut > 0) {
+    Scaled.x0 = x0;
+    Scaled.y0 = y0;
     LCD_PIXELINDEX SavedIndex = LCD_GetColorIndex();
     GUI_RECT Rect = {I16(Scaled.x0), I16(Scaled.y0), I16(Scaled.x0 + Scaled.XSizeOut - 1),
                      I16(Scaled.y0 + Scaled.YSizeOut - 1)};

@@ -33,9 +33,8 @@ int GUI_BMP__ReadInfo(GUI_GET_DATA_FUNC* pfGetData, void* pParam, GUI_BMP__INFO*
 typedef void GUI_BMP__ROW_SINK(void* pContext, int Row, const uint32_t* pValue);
 
 // Decodes the rows RowFirst .. RowLast (picture rows, inclusive) over the columns ColFirst .. ColLast in the
-// order in which the file stores them and hands each to pfSink. The pixel data is checked to be complete (and,
-// for run-length files, well formed) before the first row is delivered, so that a bad file draws nothing.
-// 0 done, 1 failed.
+// order in which the file stores them and hands each to pfSink. Data that ends early stops the decoding: the rows
+// handed on before stay, and the result is 1. 0 done.
 int GUI_BMP__DecodeRows(const GUI_BMP__INFO* pInfo, GUI_GET_DATA_FUNC* pfGetData, void* pParam, int RowFirst,
                         int RowLast, int ColFirst, int ColLast, GUI_BMP__ROW_SINK* pfSink, void* pContext);
 
@@ -43,7 +42,7 @@ int GUI_BMP__DecodeRows(const GUI_BMP__INFO* pInfo, GUI_GET_DATA_FUNC* pfGetData
 int GUI_BMP__DecodeRLE(const GUI_BMP__INFO* pInfo, GUI_GET_DATA_FUNC* pfGetData, void* pParam, int RowFirst,
                        int RowLast, int ColFirst, int ColLast, GUI_BMP__ROW_SINK* pfSink, void* pContext);
 
-// Memory form of the readers: the file's own size field bounds every read.
+// Memory form of the readers: the extent that the file's headers describe bounds every read.
 int GUI_BMP__InitMemSource(GUI__MEM_SOURCE* pSrc, const void* pFileData);
 
 // 1 when a picture of this size at x0, y0 (screen) lies within the 16-bit coordinate range.

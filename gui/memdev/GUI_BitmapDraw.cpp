@@ -22,6 +22,17 @@ GUI_RECT _Rect(int x, int y, int XSize, int YSize) {
 
 }  // namespace
 
+int GUI__WindowToScreen(int* px, int* py) {
+  const int64_t Far = int64_t(1) << 30;  // beyond any picture's reach of the 16-bit coordinate range
+  int64_t x = int64_t(*px) + GUI_pContext->xOff, y = int64_t(*py) + GUI_pContext->yOff;
+  if (x < -Far || x > Far || y < -Far || y > Far) {
+    return 0;
+  }
+  *px = int(x);
+  *py = int(y);
+  return 1;
+}
+
 int GUI__CheckPaletteData(int XSize, int BitsPerPixel, int BytesPerLine) {
   if (BitsPerPixel != 1 && BitsPerPixel != 2 && BitsPerPixel != 4 && BitsPerPixel != 8) {
     return 0;
@@ -76,8 +87,10 @@ void GUI_DrawBitmap(const GUI_BITMAP* pBitmap, int x, int y) {
     return;
   }
   GUI_Lock();
-  x += GUI_pContext->xOff;
-  y += GUI_pContext->yOff;
+  if (!GUI__WindowToScreen(&x, &y)) {
+    GUI_Unlock();
+    return;
+  }
   GUI_RECT r = _Rect(x, y, pBitmap->XSize, pBitmap->YSize);
   GUI_CLIP_ITERATE_START(&r)
     GUI__DrawBitmap(pBitmap, x, y);
@@ -90,8 +103,10 @@ void GUI_DrawBitmapMag(const GUI_BITMAP* pBitmap, int x, int y, int xMul, int yM
     return;
   }
   GUI_Lock();
-  x += GUI_pContext->xOff;
-  y += GUI_pContext->yOff;
+  if (!GUI__WindowToScreen(&x, &y)) {
+    GUI_Unlock();
+    return;
+  }
   const GUI_PALETTE* pPal = pBitmap->pPal;
   LCD_PIXELINDEX aScratch[256];
   const LCD_PIXELINDEX* pTable = nullptr;
@@ -123,8 +138,10 @@ void GUI_DrawBitmapExp(int x, int y, int XSize, int YSize, int xMul, int yMul, i
     return;
   }
   GUI_Lock();
-  x += GUI_pContext->xOff;
-  y += GUI_pContext->yOff;
+  if (!GUI__WindowToScreen(&x, &y)) {
+    GUI_Unlock();
+    return;
+  }
   LCD_PIXELINDEX aScratch[256];
   const LCD_PIXELINDEX* pTable = BitsPerPixel <= 8 ? GUI__GetBitmapTable(pPal, nullptr, BitsPerPixel, aScratch)
                                                    : nullptr;
@@ -142,8 +159,10 @@ void GUI_DrawBitmapHW(const GUI_BITMAP* pBitmap, int x, int y) {
     return;
   }
   GUI_Lock();
-  x += GUI_pContext->xOff;
-  y += GUI_pContext->yOff;
+  if (!GUI__WindowToScreen(&x, &y)) {
+    GUI_Unlock();
+    return;
+  }
   GUI_RECT r = _Rect(x, y, pBitmap->XSize, pBitmap->YSize);
   GUI_CLIP_ITERATE_START(&r)
     pBitmap->pMethods->pfDrawHW(x, y, pBitmap->XSize, pBitmap->YSize, pBitmap->pData, pBitmap->pPal, 1, 1);

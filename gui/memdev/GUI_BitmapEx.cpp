@@ -128,8 +128,10 @@ void GUI_DrawBitmapEx(const GUI_BITMAP* pBitmap, int x, int y, int xCenter, int 
     return;
   }
   GUI_Lock();
-  x += GUI_pContext->xOff;
-  y += GUI_pContext->yOff;
+  if (!GUI__WindowToScreen(&x, &y)) {
+    GUI_Unlock();
+    return;
+  }
   LCD_PIXELINDEX SavedIndex = LCD_GetColorIndex();
   // The area the rows and columns below reach: every target pixel, also the last ones of an enlarged
   // picture.

@@ -7,6 +7,9 @@ inline I16 GUI__ClampCoord(int v) { return I16(v < -32768 ? -32768 : (v > 32767 
 
 // 1 when palette-based data of this width, depth and pitch can be drawn (1, 2, 4 or 8 bits, rows long enough).
 int GUI__CheckPaletteData(int XSize, int BitsPerPixel, int BytesPerLine);
+// Turns a window position into a screen position, adding the window origin in a wide sum so that a position
+// near the limits of int never overflows. 0 when it lies so far out that nothing drawn there can be seen.
+int GUI__WindowToScreen(int* px, int* py);
 
 // Colour-index translation table of palette-based data (null: the data are device indices). A palette
 // shorter than the data's depth can reach is completed in pScratch (256 entries) with its first colour.

@@ -3,12 +3,6 @@
 
 namespace {
 
-// Storage depth of the target's pixel indices.
-int _TargetBpp(void) {
-  int Bpp = LCD_GetBitsPerPixel();
-  return Bpp <= 1 ? 1 : Bpp <= 2 ? 2 : Bpp <= 4 ? 4 : Bpp <= 8 ? 8 : Bpp <= 16 ? 16 : 32;
-}
-
 LCD_PIXELINDEX* _Prepare(GUI__INDEX_LINE* pLine, int n) {
   if (pLine->Buffer.size() < size_t(n)) {
     pLine->Buffer.resize(n);
@@ -18,16 +12,7 @@ LCD_PIXELINDEX* _Prepare(GUI__INDEX_LINE* pLine, int n) {
 
 }  // namespace
 
-void GUI__DrawIndices(GUI__INDEX_LINE* pLine, int x, int y, int n) {
-  if (n <= 0) {
-    return;
-  }
-  int Bpp = _TargetBpp();
-  LCD_PIXELINDEX* p = pLine->Buffer.data();
-  GUI__CompactPixelIndices(p, n, Bpp);
-  int BytesPerLine = (n * Bpp + 7) / 8;
-  LCD_DrawBitmap(x, y, n, 1, 1, 1, Bpp, BytesPerLine, reinterpret_cast<const U8*>(p), nullptr);
-}
+void GUI__DrawIndices(GUI__INDEX_LINE* pLine, int x, int y, int n) { LCD__DrawIndexRow(x, y, n, pLine->Buffer.data()); }
 
 void GUI__DrawIndexLine(GUI__INDEX_LINE* pLine, int x, int y, const uint32_t* pValue, int n,
                         const LCD_PIXELINDEX* pTable) {

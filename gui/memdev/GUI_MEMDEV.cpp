@@ -75,7 +75,9 @@ GUI_HMEM GUI_MEMDEV__CreateFixed(int x0, int y0, int xSize, int ySize, int Flags
   I64 NumBytes = (I64)BytesPerLine * ySize + GUI_MEMDEV_HEADER_SIZE;
   GUI_HMEM hMem = 0;
   if (NumBytes <= 0x7FFFFFFF) {
-    hMem = (Flags & GUI_MEMDEV_NOTRANS) ? GUI_ALLOC_AllocNoInit((I32)NumBytes) : GUI_ALLOC_AllocZero((I32)NumBytes);
+    // Zeroed in every case: a device without transparency is copied whole, so pixels nobody drew must not
+    // show what the heap held before (the old contents of another window).
+    hMem = GUI_ALLOC_AllocZero((I32)NumBytes);
   }
   if (!hMem) {
     GUI_DEVICE_Delete(pDevice);

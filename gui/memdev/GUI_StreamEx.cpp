@@ -1,7 +1,8 @@
 // Streamed bitmaps read piecewise through a get-data routine: only the rows inside each visible rectangle are
 // read, a few at a time, and drawn with the format's methods (or the palette) exactly as from memory.
-// A stream whose header or palette cannot be read, or that ends before its last pixel, draws nothing and
-// reports failure.
+// A stream whose header or palette cannot be read draws nothing; one that ends early keeps the rows drawn before
+// its end and reports failure.
+#include "GUI_BitmapPrivate.h"
 #include "GUI_ImageRead.h"
 #include "GUI_StreamPrivate.h"
 #include "GUI_StreamRLE.h"
@@ -46,12 +47,17 @@ int _DrawRows(const _READER* r) {
   for (int Row = Row0; Row <= Row1; Row += RowsPerChunk) {
     int n = std::min(RowsPerChunk, Row1 - Row + 1);
     uint32_t Off = GUI__GetStreamDataOff(h) + uint32_t(Row) * h->BytesPerLine;
-    if (GUI__ReadDataExact(r->pfGetData, r->pParam, Buffer.data(), size_t(n) * h->BytesPerLine, Off)) {
+    size_t Want = size_t(n) * h->BytesPerLine;
+    size_t Got = GUI__ReadData(r->pfGetData, r->pParam, Buffer.data(), Want, Off);
+    int Complete = int(Got / h->BytesPerLine);  // the whole rows that arrived are drawn
+    if (Complete) {
+      GUI_BITMAP Bitmap = {U16(h->XSize), U16(Complete), U16(h->BytesPerLine), U16(h->BitsPerPixel), Buffer.data(),
+                           r->pPal, r->pMethods};
+      GUI__DrawBitmap(&Bitmap, r->x0, r->y0 + Row);
+    }
+    if (Got < Want) {
       return 1;
     }
-    GUI_BITMAP Bitmap = {U16(h->XSize), U16(n), U16(h->BytesPerLine), U16(h->BitsPerPixel), Buffer.data(),
-                         r->pPal, r->pMethods};
-    GUI__DrawBitmap(&Bitmap, r->x0, r->y0 + Row);
   }
   return 0;
 }
@@ -104,18 +110,14 @@ int _Draw(GUI_GET_DATA_FUNC* pfGetData, void* pParam, int x, int y, const GUI__S
   if (GUI__CheckStreamHeader(h, pFormat)) {
     return 1;
   }
-  // A stream that ends before its last pixel is refused before anything is drawn.
-  uint32_t End = GUI__GetStreamDataOff(h) + uint32_t(h->BytesPerLine) * h->YSize;
-  U8 Probe;
-  if (GUI__ReadDataExact(pfGetData, pParam, &Probe, 1, End - 1)) {
-    return 1;
-  }
   _PALETTE Palette;
   if (!pFormat->pMethods && _ReadPalette(pfGetData, pParam, h, &Palette)) {
     return 1;
   }
-  x += GUI_pContext->xOff;
-  y += GUI_pContext->yOff;
+  if (!GUI__WindowToScreen(&x, &y)) {
+    _ReleasePalette(&Palette);
+    return 0;  // nothing of it can be seen
+  }
   _READER Reader = {pfGetData, pParam, x, y, h, pFormat->pMethods, pFormat->pMethods ? nullptr : &Palette.Record};
   GUI_RECT Rect = {I16(std::clamp(x, -32768, 32767)), I16(std::clamp(y, -32768, 32767)),
                    I16(std::clamp(x + int(h->XSize) - 1, -32768, 32767)),

@@ -1,11 +1,12 @@
-// Fuzzes what the input simulation reads from outside: "Info1.sim", the board's HID report descriptor and the
-// typed limits with the board scaling that follows from them.
+// Fuzzes what the host reads from outside: "Info1.sim", the board's HID report descriptor, whole input reports
+// of the board with the typed limits and the board scaling that follows from them, and the user-dirs file.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <string>
 
 #include "PLAT_Hid.h"
+#include "SIM.h"
 #include "SIM_InputSim.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t Size) {
@@ -18,11 +19,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t Size) {
   if (memcmp(a, b, sizeof(a)) != 0) __builtin_trap();
   PLAT_HID_CAPS Caps;
   PLAT_HidParseDescriptor(pData, Size, &Caps);
-  for (const SIM_INPUT_VALUE& v : a) {
-    for (int Decimals = 0; Decimals <= 6; Decimals++) {
-      int32_t Min = SIM_ParseLimit(v.acMin, Decimals), Max = SIM_ParseLimit(v.acMax, Decimals);
-      SIM_ScaleBoardValue(v.Value & 0xFFFF, Min, Max);
-    }
+  // Board reports against the records just read, with units and digital inputs taken from the input too.
+  memcpy(SIM_InputValues, a, sizeof(a));
+  for (int i = 0; i < SIM_NUM_INPUTS; i++) {
+    SIM_InputDescs[i].Type = i < int(Size) ? pData[i] & 1 : 0;
+    SIM_InputDescs[i].Unit = i + 16 < int(Size) ? pData[i + 16] : 0;
   }
+  int32_t aValue[SIM_NUM_INPUTS];
+  SIM_DecodeBoardReport(pData, int(Size), aValue);
+  if (Size >= SIM_BOARD_REPORT_SIZE) SIM_DecodeBoardReport(pData + Size - SIM_BOARD_REPORT_SIZE, SIM_BOARD_REPORT_SIZE, aValue);
+  SIM__DocumentsFromUserDirs(reinterpret_cast<const char*>(pData), Size, "/home/user");
   return 0;
 }

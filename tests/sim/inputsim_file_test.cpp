@@ -1,8 +1,11 @@
 // "Info1.sim": the byte layout, damaged rows, short files, and the round trip through the per-user folder.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstring>
 #include <string>
+
+#include <sys/resource.h>
 
 #include "SIM_InputSim.h"
 #include "SimTestHost.h"
@@ -114,6 +117,27 @@ TEST(InputSimFile, SurvivesARestartThroughTheFolder) {
   EXPECT_EQ(SIM_InputDescs[3].Type, 0u);  // descriptors start cleared: the application writes them
 
   EXPECT_EQ(SIM_SaveInputSim((Dir + "/no/such/folder").c_str()), 1);
+  for (auto& v : SIM_InputValues) SIM_SetInputDefaults(&v);
+}
+
+// A save that fails part-way (here at a file-size limit) leaves the old file whole, not a torn one.
+TEST(InputSimFile, ASaveThatFailsPartWayKeepsTheOldFile) {
+  std::string Dir = SimTest_MakeTempDir();
+  SIM_InputValues[0].Value = 111;
+  ASSERT_EQ(SIM_SaveInputSim(Dir.c_str()), 0);
+  std::string Before = SimTest_ReadFile(Dir + "/Info1.sim");
+  SIM_InputValues[0].Value = 222;
+  rlimit Old{}, Small{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &Old), 0);
+  Small = Old;
+  Small.rlim_cur = 100;
+  auto pfOldHandler = signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &Small), 0);
+  int r = SIM_SaveInputSim(Dir.c_str());
+  setrlimit(RLIMIT_FSIZE, &Old);
+  signal(SIGXFSZ, pfOldHandler);
+  EXPECT_EQ(r, 1);
+  EXPECT_EQ(SimTest_ReadFile(Dir + "/Info1.sim"), Before);
   for (auto& v : SIM_InputValues) SIM_SetInputDefaults(&v);
 }
 

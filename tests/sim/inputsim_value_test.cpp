@@ -34,6 +34,23 @@ TEST(InputSimLimit, TextsThatAreNoNumbersCountAsZeroAndHugeOnesAreClamped) {
   EXPECT_EQ(SIM_ParseLimit("-2147483648", 0), INT32_MIN);
 }
 
+// A board report is taken only whole: of the report's size and marked as an input report.
+TEST(InputSimBoard, ReportsAreDecodedOnlyWhole) {
+  uint8_t Report[SIM_BOARD_REPORT_SIZE + 1] = {0x00, 0x01};
+  Report[2] = 0xFD;  // input 1 at the board's full scale, 4093
+  Report[3] = 0x0F;
+  for (auto& v : SIM_InputValues) SIM_SetInputDefaults(&v);  // range 0 .. 100
+  int32_t aValue[SIM_NUM_INPUTS] = {};
+  EXPECT_EQ(SIM_DecodeBoardReport(Report, SIM_BOARD_REPORT_SIZE, aValue), 1);
+  EXPECT_EQ(aValue[0], 100);
+  EXPECT_EQ(aValue[1], 0);
+  EXPECT_EQ(SIM_DecodeBoardReport(Report, SIM_BOARD_REPORT_SIZE - 1, aValue), 0);
+  EXPECT_EQ(SIM_DecodeBoardReport(Report, SIM_BOARD_REPORT_SIZE + 1, aValue), 0);
+  EXPECT_EQ(SIM_DecodeBoardReport(nullptr, SIM_BOARD_REPORT_SIZE, aValue), 0);
+  Report[1] = 0x02;
+  EXPECT_EQ(SIM_DecodeBoardReport(Report, SIM_BOARD_REPORT_SIZE, aValue), 0);
+}
+
 TEST(InputSimBoard, ScalesRawValuesIn64Bits) {
   EXPECT_EQ(SIM_ScaleBoardValue(4093, 0, 1000), 1000);
   EXPECT_EQ(SIM_ScaleBoardValue(2046, 0, 1000), 499);

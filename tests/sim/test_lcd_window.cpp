@@ -192,6 +192,25 @@ TEST(LcdWindow, DroppedFunctionDataIsLoadedWhateverTheCase) {
   EXPECT_EQ(_Refused, Path);  // it reached the loader, which refused it loudly
 }
 
+TEST(LcdWindow, DroppedDesignAndBrandingFilesAreReportedInTheLog) {
+  PLAT_HWIN hLCD = SimTest_GetLCDWindow();
+  ASSERT_NE(hLCD, nullptr);
+  int Started = UI_StartupDone;
+  UI_StartupDone = 0;  // nothing can be drawn yet: nothing is loaded
+  LOG_Clear();
+  const char* apPath[] = {"/data/Look.Q7D", "/data/Look.q7b"};
+  PLAT_InjectDrop(hLCD, apPath, 2);
+  UI_StartupDone = Started;
+  char acLog[LOG_MAX_CHARS + 1];
+  LOG_GetText(acLog, sizeof(acLog));
+  std::string Log = acLog;
+  size_t Design = Log.find("Design file /data/Look.Q7D not loaded: the controller is not running.");
+  size_t Branding = Log.find("Branding file /data/Look.q7b not loaded: the controller is not running.");
+  EXPECT_NE(Design, std::string::npos) << Log;
+  EXPECT_NE(Branding, std::string::npos) << Log;
+  EXPECT_LT(Design, Branding);  // in drop order
+}
+
 TEST(PlatformRegions, OutlineIsTheUnionOfItsRectangles) {
   SimTest_InitPlatform();
   PLAT_HREGION hRegion = PLAT_CreateRegion(0, 0, 10, 1);

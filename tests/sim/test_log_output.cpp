@@ -75,6 +75,25 @@ TEST(HostErrors, GoToTheLogAndAFreshErrorFile) {
   ASSERT_EQ(chdir(acOld), 0);
 }
 
+TEST(HostErrors, ANoticeGoesToTheLogAndTheErrorFileWithoutABox) {
+  SimTest_InitPlatform();
+  std::string Dir = SimTest_MakeTempDir();
+  char acOld[512];
+  ASSERT_NE(getcwd(acOld, sizeof(acOld)), nullptr);
+  ASSERT_EQ(chdir(Dir.c_str()), 0);
+  SIM_CloseErrorLog();
+  LOG_Clear();
+  uint32_t Errors = SIM_GetErrorCount();
+  uint8_t Box = SIM_SetErrorBox(1);
+  SIM_Notice("Function data \"tmp.dat\" refused: checksum wrong (damaged); moved to \"tmp.dat.refused\"");
+  SIM_SetErrorBox(Box);
+  SIM_CloseErrorLog();
+  EXPECT_EQ(SIM_GetErrorCount(), Errors);  // no message box
+  EXPECT_NE(SimTest_ReadFile("SimError.log").find("moved to \"tmp.dat.refused\""), std::string::npos);
+  EXPECT_NE(_Log().find(":   \x01" "Function data \"tmp.dat\" refused"), std::string::npos) << _Log();
+  ASSERT_EQ(chdir(acOld), 0);
+}
+
 static uint32_t _Now;
 static uint32_t _Clock(void) { return _Now; }
 

@@ -22,6 +22,8 @@ enum {
 
 // Flags of UI_ConfirmInfo.
 enum { UI_CONFIRM_NO_OK = 1, UI_CONFIRM_NO_CANCEL = 2, UI_CONFIRM_NO_TITLE = 4, UI_CONFIRM_UNREAD = 0xFF };
+// Title of the result dialog when the node refused a write for the granted access level.
+enum { UI_TITLE_LEVEL_TOO_LOW = 22 };
 
 struct UI_ConfirmInfo {
   WM_HWIN Receiver;

@@ -13,6 +13,7 @@ WM_HWIN UI_NewEntryDialog(WM_CALLBACK* cb, int NumExtraBytes) {
   if (UI_hEntryDialog && WM_IsWindow(UI_hEntryDialog)) {
     WM_HWIN hOld = UI_hEntryDialog, hOldCarrier = WM_GetParent(hOld);
     WM_DeleteWindow(hOld);  // first, so that it still knows itself as the open dialog and gives its buttons back
+    UI_hEntryDialog = 0;    // gone: the carrier's closing must not ask about it
     // Its carrier goes as well: left behind it would lie over the screen and swallow the touches.
     if (hOldCarrier && WM_GetCallback(hOldCarrier) == UI_ScreenShieldCallback) {
       WM_SendMessageNoPara(hOldCarrier, UI_MSG_CLOSED);
@@ -40,6 +41,12 @@ void UI_DrawEntryDialogBackground(void) {
     GUI_SetBkColor(0xE0E0E0);
     GUI_Clear();
   }
+}
+
+void UI_DrawEntryTitleRule(void) {
+  if (!(WM_IsVisible(UI_hMainWin) ? UI_hMemdevDialogBgDesign : UI_hMemdevDialogBg)) return;
+  GUI_SetColor(0xC3BAB0);
+  GUI_DrawHLine(34, 8, 403);
 }
 
 void UI_DrawEntryKey(GUI_HMEM hPicture, const int16_t* r) {

@@ -17,6 +17,8 @@ enum { UI_ENTRY_DIALOG_W = 412, UI_ENTRY_DIALOG_H = 224 };
 WM_HWIN UI_NewEntryDialog(WM_CALLBACK* cb, int NumExtraBytes);
 // The cached dialog background of the shown layout at 0,0 of the selected window (plain grey without the cache).
 void UI_DrawEntryDialogBackground(void);
+// The thin rule under the keypad's title line, drawn over the dialog picture (nothing without the picture).
+void UI_DrawEntryTitleRule(void);
 // A key from its cached picture at the key rectangle's corner {x0, y0, x1, y1}, its square corners rounded
 // against the screen's background; a plain grey rounded key over the rectangle without the picture.
 void UI_DrawEntryKey(GUI_HMEM hPicture, const int16_t* r);

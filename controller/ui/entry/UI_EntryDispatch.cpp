@@ -3,8 +3,11 @@
 
 #include <cstring>
 
+#include "FKT_Access.h"
 #include "OBJ_Access.h"
+#include "UI_Dialog.h"
 #include "UI_Element.h"
+#include "UI_ElementFile.h"
 #include "UI_Main.h"
 #include "UI_SelectList.h"
 #include "UI_ValueEntry.h"
@@ -13,6 +16,7 @@ uint8_t UI_EntryDesc[UI_ENTRY_DESC_SIZE];
 char16_t UI_TextBuffer[UI_TEXT_BUFFER_LEN];
 UI_ValueLimits UI_EntryLimits;
 UI_TEXT_ENTRY_OPENER* UI_pfOpenTextEntry;
+UI_TEXT_ENTRY_OPENER* UI_pfOpenFileNameEntry;
 UI_CALENDAR_OPENER* UI_pfOpenCalendar;
 
 static const char16_t* _apTexts[UI_MAX_ITEMS];
@@ -37,6 +41,12 @@ uint32_t UI_EntryWriteAddress(uint32_t Address) {
 int UI_OpenTextEntry(WM_HWIN hReceiver, const char16_t* pTitle, int MaxLen, int Id) {
   if (MaxLen > UI_TEXT_BUFFER_LEN) MaxLen = UI_TEXT_BUFFER_LEN;
   return UI_pfOpenTextEntry ? UI_pfOpenTextEntry(hReceiver, pTitle, MaxLen, Id) : 0;
+}
+
+int UI_OpenFileNameEntry(WM_HWIN hReceiver, const char16_t* pTitle, int MaxLen, int Id) {
+  if (!UI_pfOpenFileNameEntry) return UI_OpenTextEntry(hReceiver, pTitle, MaxLen, Id);
+  if (MaxLen > UI_TEXT_BUFFER_LEN) MaxLen = UI_TEXT_BUFFER_LEN;
+  return UI_pfOpenFileNameEntry(hReceiver, pTitle, MaxLen, Id);
 }
 
 namespace {
@@ -166,7 +176,13 @@ int UI_WriteMenuEntry(uint32_t Address, uint8_t Type, int32_t Value) {
   for (int i = 0; i < 4; i++) aRecord[1 + i] = uint8_t(uint32_t(Value) >> (8 * i));
   int Class = Type & 0x70;
   int Len = (Class == 0x10 || Class == 0x30) ? 2 : Class == 0x40 ? 3 : (Class == 0x20 || Class == 0x50) ? 5 : 0;
-  return OBJ_Write(UI_EntryWriteAddress(Address), aRecord, Len);
+  uint32_t To = UI_EntryWriteAddress(Address);
+  int r = OBJ_Write(To, aRecord, Len);
+  // A value the granted level may not change is refused by the node: the user is told why, instead of seeing
+  // the old value come back without a word.
+  if (!r && FKT_GetOwnAccessLevel() < OBJ_WriteLevel(To) && UI_DialogHooks.pfResult)
+    UI_DialogHooks.pfResult(0, UI_TITLE_LEVEL_TOO_LOW, UI_CONFIRM_NO_CANCEL);
+  return r;
 }
 
 void UI_TakeSideButtons(UI_SIDE_BUTTON_SAVE* p, int Show) {

@@ -53,6 +53,10 @@ int UI_WriteMenuEntry(uint32_t Address, uint8_t Type, int32_t Value);
 typedef int UI_TEXT_ENTRY_OPENER(WM_HWIN hReceiver, const char16_t* pTitle, int MaxLen, int Id);
 extern UI_TEXT_ENTRY_OPENER* UI_pfOpenTextEntry;
 int UI_OpenTextEntry(WM_HWIN hReceiver, const char16_t* pTitle, int MaxLen, int Id);
+// The same for a file name: the entry refuses characters that a file name cannot hold. Without an opener of its
+// own the plain text entry opens.
+extern UI_TEXT_ENTRY_OPENER* UI_pfOpenFileNameEntry;
+int UI_OpenFileNameEntry(WM_HWIN hReceiver, const char16_t* pTitle, int MaxLen, int Id);
 // The calendar is another module's as well (dates, unit 62).
 typedef int UI_CALENDAR_OPENER(WM_HWIN hReceiver, uint8_t Type, int32_t Value, int32_t Lower, int32_t Upper);
 extern UI_CALENDAR_OPENER* UI_pfOpenCalendar;

@@ -124,6 +124,14 @@ void UI_BitSelectionCallback(WM_MESSAGE* pMsg) {
     }
     case UI_MSG_BACK: _Ok(hWin); break;
     case UI_MSG_CLOSED: _Close(hWin); break;
+    case WM_DELETE:
+      // Deleted from outside (a new entry screen replaces it): the side buttons go back all the same.
+      if (UI_hEntryDialog == hWin) {
+        UI_GiveSideButtons(&_SideButtons);
+        UI_hEntryDialog = 0;
+      }
+      WM_DefaultProc(pMsg);
+      break;
     case UI_MSG_REFRESH:
     case UI_MSG_LOAD:
     case UI_MSG_LOADED: break;

@@ -1,19 +1,26 @@
 // The scrolled selection list.
 #include "UI_SelectList.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "GUI.h"
 #include "UI_Background.h"
 #include "UI_Carrier.h"
 #include "UI_Draw.h"
+#include "UI_GraphicsCache.h"
 #include "UI_TextEntry.h"
 #include "WM_Motion.h"
 
 namespace {
 
+enum { _ROW_TEXT_LEN = 96, _WHEEL_MIN_SPEED = 400 };
+
 int _S;  // scroll position: 0 or negative, -40 x the row under the bar
 int _H;  // height of the rows
+// The wheel's motion: where it ends while it runs, so that further notches add to it instead of starting over.
+int _WheelGoal;
+int _WheelMoving;
 UI_SIDE_BUTTON_SAVE _SideButtons;
 
 int _GetInfo(WM_HWIN hWin, UI_ListInfo* p) {
@@ -23,14 +30,46 @@ int _GetInfo(WM_HWIN hWin, UI_ListInfo* p) {
 
 int _NumRows(const UI_ListInfo* p) {
   if (!p->pTexts) return 0;
-  if (p->Mode == UI_LIST_NUMBERED) return p->pValues ? p->pValues->Count : 0;
   if (p->Mode == UI_LIST_TWO_GROUPS) return p->pTexts->Count + (p->pValues ? p->pValues->Count : 0);
   return p->pValues ? p->pValues->Count : p->pTexts->Count;
 }
 
-// Text of a row; never null. Values that lie outside the text table show nothing.
-const char16_t* _RowText(const UI_ListInfo* p, int Row) {
+// Value a row stands for.
+int _RowValue(const UI_ListInfo* p, int Row) {
+  if (p->pValues && p->Mode != UI_LIST_TWO_GROUPS && Row >= 0 && Row < p->pValues->Count)
+    return int(p->pValues->pValues[Row]);
+  return Row;
+}
+
+// A numbered row: "n: " (n the row's value + 1; none for the value -1), then the provider's two parts with a
+// blank between them. The record's text pointer is the provider routine itself.
+void _NumberedText(const UI_ListInfo* p, int Row, char16_t* pOut, int Len) {
+  UI_LIST_TEXT_PROVIDER* pf = reinterpret_cast<UI_LIST_TEXT_PROVIDER*>(p->pTexts->ppTexts);
+  int Item = _RowValue(p, Row);
+  int n = 0;
+  auto Put = [&](const char16_t* t) {
+    while (t && *t && n < Len - 1) pOut[n++] = *t++;
+  };
+  if (Item != -1) {
+    char a[16];
+    snprintf(a, sizeof(a), "%d: ", Item + 1);
+    for (const char* c = a; *c && n < Len - 1; c++) pOut[n++] = char16_t(*c);
+  }
+  Put(pf ? pf(Item, 0) : nullptr);
+  Put(u" ");
+  Put(pf ? pf(Item, 1) : nullptr);
+  pOut[n] = 0;
+}
+
+// Text of a row; never null. Values that lie outside the text table show nothing. Numbered rows are made into
+// pBuf.
+const char16_t* _RowText(const UI_ListInfo* p, int Row, char16_t* pBuf = nullptr, int Len = 0) {
   const char16_t* s = nullptr;
+  if (p->Mode == UI_LIST_NUMBERED) {
+    if (!pBuf || Len < 1) return u"";
+    _NumberedText(p, Row, pBuf, Len);
+    return pBuf;
+  }
   if (p->Mode == UI_LIST_TWO_GROUPS) {
     if (Row < p->pTexts->Count) {
       s = p->pTexts->ppTexts[Row];
@@ -46,18 +85,12 @@ const char16_t* _RowText(const UI_ListInfo* p, int Row) {
   return s ? s : u"";
 }
 
-// Value a chosen row stands for.
-int _RowValue(const UI_ListInfo* p, int Row) {
-  if (p->pValues && p->Mode != UI_LIST_TWO_GROUPS && Row >= 0 && Row < p->pValues->Count)
-    return int(p->pValues->pValues[Row]);
-  return Row;
-}
-
 int _Width(const UI_ListInfo* p) {
   GUI_SetFont(&UI_Font15);
   int W = 0;
+  char16_t a[_ROW_TEXT_LEN];
   for (int r = 0; r < _NumRows(p); r++) {
-    int w = UI_TextWidth(_RowText(p, r));
+    int w = UI_TextWidth(_RowText(p, r, a, _ROW_TEXT_LEN));
     if (w > W) W = w;
   }
   if (p->Mode == UI_LIST_IMAGE_ROW1 && W < 30) W = 30;
@@ -65,9 +98,13 @@ int _Width(const UI_ListInfo* p) {
   return W;
 }
 
+// Moves the column by D within 40 - H .. 0. D may be anything a motion or a wheel asks for: the sums are
+// formed in 64 bits, so that a step far out of range stops at the end instead of wrapping round.
 void _Scroll(int D) {
-  if (_S + D > 0) D = -_S;
-  if (_S + D < UI_LIST_ROW - _H) D = UI_LIST_ROW - _H - _S;
+  int64_t To = int64_t(_S) + D;
+  if (To > 0) To = 0;
+  if (To < int64_t(UI_LIST_ROW) - _H) To = int64_t(UI_LIST_ROW) - _H;
+  D = int(To - _S);
   if (!D || !UI_hListWin) return;
   WM_MoveWindow(UI_hListWin, 0, D);
   _S += D;
@@ -109,13 +146,20 @@ void _PaintColumn(WM_HWIN hWin) {
         break;
       }
   }
+  char16_t a[_ROW_TEXT_LEN];
   for (int k = 0; k < n; k++) {
     int y = 14 + UI_LIST_ROW * k;
-    const char16_t* s = _RowText(&Info, k);
-    GUI_SetColor(GUI_BLACK);
-    GUI_UC_DispStringAt(s, x + 1, y + 1);
-    GUI_SetColor(k == CurrentRow ? 0x00FF00 : GUI_WHITE);
-    GUI_UC_DispStringAt(s, x, y);
+    if (Info.Mode == UI_LIST_IMAGE_ROW1 && k == 1) {
+      UI_DrawCached(UI_ahMemdevSquare[1], x, y - 6);
+    } else {
+      // UI_DrawTextAt keeps the alignment, which the GUI core's string output would reset after the shadow.
+      const char16_t* s = _RowText(&Info, k, a, _ROW_TEXT_LEN);
+      GUI_SetColor(GUI_BLACK);
+      UI_DrawTextAt(s, x + 1, y + 1);
+      GUI_SetColor(k == CurrentRow ? 0x00FF00 : GUI_WHITE);
+      UI_DrawTextAt(s, x, y);
+    }
+    if (Info.Mode == UI_LIST_EDIT) UI_DrawCached(UI_ahMemdevSquare[0], w - 30, y - 6);
     GUI_SetColor(GUI_WHITE);
     GUI_DrawHLine(y + 28, 1, w - 2);
     if (Info.Mode == UI_LIST_TWO_GROUPS && k + 1 == Info.pTexts->Count) {
@@ -166,6 +210,7 @@ void UI_ScrollListTouchCallback(WM_MESSAGE* pMsg) {
       const GUI_POINTER_STATE* p = (const GUI_POINTER_STATE*)pMsg->Data.p;
       if (!p) break;
       if (p->Pressed) {
+        _WheelMoving = 0;  // a press stops a running motion
         WM_SetCapture(hWin, 1);
         break;
       }
@@ -185,23 +230,31 @@ void UI_ScrollListTouchCallback(WM_MESSAGE* pMsg) {
       WM_MOTION_INFO* m = (WM_MOTION_INFO*)pMsg->Data.p;
       if (!m) break;
       if (m->Cmd == WM_MOTION_INIT) {
+        _WheelMoving = 0;  // a new motion (a drag or the next wheel motion) replaces the wheel's
         m->Flags = 0x40001;
         m->SnapY = UI_LIST_ROW;
         m->Period = 300;
       } else if (m->Cmd == WM_MOTION_MOVE) {
         _Scroll(m->dy);
+        if (m->IsFinal) _WheelMoving = 0;
       } else if (m->Cmd == WM_MOTION_GETPOS) {
         m->yPos = _S;
       }
       break;
     }
     case WM_WHEEL: {
-      int n = int(pMsg->Data.v);
-      if (n < 0) {
-        WM_MOTION_SetMotion(hWin, 1, 1, 40 * n);
-      } else {
-        WM_MOTION_SetMotion(hWin, 1, -1, -40 * n);
-      }
+      // Each notch moves the column by one row. The motion heads for a goal inside the column (notches beyond
+      // its ends are dropped) and lasts about a tenth of a second whatever its length, so the thread is busy
+      // only while something moves.
+      int64_t Goal = int64_t(_WheelMoving ? _WheelGoal : _S) + int64_t(UI_LIST_ROW) * int32_t(pMsg->Data.v);
+      if (Goal > 0) Goal = 0;
+      if (Goal < int64_t(UI_LIST_ROW) - _H) Goal = int64_t(UI_LIST_ROW) - _H;
+      int D = int(Goal - _S);
+      if (!D) break;
+      int Speed = D < 0 ? -D * 10 : D * 10;  // pixels per second: 100 ms for the whole way
+      WM_MOTION_SetMotion(hWin, 1, Speed < _WHEEL_MIN_SPEED ? _WHEEL_MIN_SPEED : Speed, D);
+      _WheelGoal = int(Goal);
+      _WheelMoving = 1;
       break;
     }
     default: break;
@@ -309,6 +362,7 @@ void UI_CreateScrollList(WM_HWIN hReceiver, const UI_ListInfo* pInfo, const UI_E
     return;
   }
   _S = -O;
+  _WheelMoving = 0;
   WM_HWIN hTouch = WM_CreateWindowAsChild(0, 2, x1 - x0, _H, UI_hListWin, WM_CF_SHOW | WM_CF_HASTRANS,
                                           UI_ScrollListTouchCallback, sizeof(int));
   if (hTouch) WM_MOTION_SetMoveable(hTouch, WM_CF_MOTION_Y, 1);

@@ -199,15 +199,23 @@ int UI_CreateTextEntry(WM_HWIN, const UI_TextEntryParams* pParams) {
 
 namespace {
 
-int _OpenForDispatcher(WM_HWIN hReceiver, const char16_t* pTitle, int MaxLen, int Id) {
+int _Open(WM_HWIN hReceiver, const char16_t* pTitle, int MaxLen, int Id, int Mode) {
   UI_TextEntryParams p = {};
   p.pBuffer = UI_TextBuffer;
-  p.Mode = UI_TEXT_NOTIFY_CANCEL;
+  p.Mode = uint8_t(Mode);
   p.Id = uint16_t(Id);
   p.hNotify = hReceiver;
   p.MaxLen = MaxLen;
   p.pTitle = pTitle;
   return UI_CreateTextEntry(hReceiver, &p);
+}
+
+int _OpenForDispatcher(WM_HWIN hReceiver, const char16_t* pTitle, int MaxLen, int Id) {
+  return _Open(hReceiver, pTitle, MaxLen, Id, UI_TEXT_NOTIFY_CANCEL);
+}
+
+int _OpenFileName(WM_HWIN hReceiver, const char16_t* pTitle, int MaxLen, int Id) {
+  return _Open(hReceiver, pTitle, MaxLen, Id, UI_TEXT_NOTIFY_CANCEL + UI_TEXT_FILE_NAME);
 }
 
 }  // namespace
@@ -222,4 +230,7 @@ int UI_EditUserDesignation(int Index) {
   return UI_CreateTextEntry(0, &p);
 }
 
-void UI_InstallTextEntry(void) { UI_pfOpenTextEntry = _OpenForDispatcher; }
+void UI_InstallTextEntry(void) {
+  UI_pfOpenTextEntry = _OpenForDispatcher;
+  UI_pfOpenFileNameEntry = _OpenFileName;
+}

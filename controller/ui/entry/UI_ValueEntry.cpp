@@ -138,10 +138,12 @@ void UI__ValueEntrySetup(const UI_ValueEntryInfo* pInfo) {
     F[0].Min = L->Lower;
     if (F[0].Min > 0) F[0].Min = 0;
   } else if (u == 46) {
-    // The temperature is a signed 9-bit field: its own bit 8 carries the sign, whatever the bits above hold.
+    // The temperature is a signed 9-bit field: its own bit 8 carries the sign, whatever the bits above hold
+    // (the mode and the flag of bit 14 share the word), as the value text reads it. Typed digits follow it.
     int32_t t = V & 0x1FF;
     if (t & 0x100) t -= 0x200;
     F[0] = {-256, 255, t, 1, 1};
+    S.Negative = t < 0;
     F[1] = {0, 3, (V >> 9) & 3, 1, 45};
     S.Count = 2;
     S.TwoRow = 1;

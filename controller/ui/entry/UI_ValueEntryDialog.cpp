@@ -243,17 +243,17 @@ void _PaintKey(int k) {
     return;
   }
   const char* s = aLabel[k < 18 ? k : 14 + (k - 18) % 4];
+  // Each output sets its own centring: the GUI core resets the horizontal alignment after every string.
   GUI_SetFont(&UI_Font24);
-  GUI_SetTextAlign(GUI_TA_HCENTER);
   GUI_SetColor(GUI_BLACK);
-  GUI_DispStringAt(s, r[0] + 24, r[1] + dy);
+  GUI_DispStringHCenterAt(s, r[0] + 24, r[1] + dy);
   GUI_SetColor(GUI_WHITE);
-  GUI_DispStringAt(s, r[0] + 23, r[1] + dy - 1);
-  GUI_SetTextAlign(GUI_TA_LEFT);
+  GUI_DispStringHCenterAt(s, r[0] + 23, r[1] + dy - 1);
 }
 
 void _Paint(WM_HWIN hWin, const UI_ValueEntryInfo* pInfo) {
   UI_DrawEntryDialogBackground();
+  UI_DrawEntryTitleRule();
   if (!pInfo->pLimits) return;
   GUI_SetTextMode(GUI_TM_TRANS);
   for (int k = 0; k <= 13; k++) _PaintKey(k);
@@ -284,10 +284,23 @@ void _Paint(WM_HWIN hWin, const UI_ValueEntryInfo* pInfo) {
   _PaintValue(pInfo, 1);
 }
 
+int _SidesTaken;  // the side buttons are the dialog's while it is open
+
 void _Close(WM_HWIN hWin) {
   if (UI_hTimerValueEntry) WM_DeleteTimer(UI_hTimerValueEntry);
   UI_hTimerValueEntry = 0;
+  _SidesTaken = 0;
   UI_CloseEntryDialog(hWin, &S.SideButtons);
+}
+
+// Deleted from outside (a new entry screen replaces it): the side buttons go back all the same, and neither
+// the handle nor the timer outlives the window.
+void _Deleted(WM_HWIN hWin) {
+  if (UI_hEntryDialog != hWin) return;
+  UI_hEntryDialog = 0;
+  UI_hTimerValueEntry = 0;
+  if (_SidesTaken) UI_GiveSideButtons(&S.SideButtons);
+  _SidesTaken = 0;
 }
 
 void _Ok(WM_HWIN hWin, const UI_ValueEntryInfo* pInfo) {
@@ -307,6 +320,7 @@ void _Opened(WM_HWIN hWin, const UI_ValueEntryInfo* pInfo) {
     return;
   }
   UI_TakeSideButtons(&S.SideButtons, 1);
+  _SidesTaken = 1;
   UI__ValueEntrySetup(pInfo);
   WM_ShowWindow(hWin);
   WM_BringToTop(hWin);
@@ -315,10 +329,11 @@ void _Opened(WM_HWIN hWin, const UI_ValueEntryInfo* pInfo) {
 void _OnPointer(WM_HWIN hWin, const UI_ValueEntryInfo* pInfo, const GUI_POINTER_STATE* p) {
   if (!p) return;
   if (p->Pressed) {
+    // Every pressed state finds its key anew: a finger that slides off a key lets it go, one that slides onto
+    // another key holds that one. Only a new key (or a first press) restarts the repeat delay.
     WM_SetCapture(hWin, 0);
-    if (UI_hTimerValueEntry) WM_RestartTimer(UI_hTimerValueEntry, 600);
-    if (S.Pressed >= 0 && S.Pressed <= 25) return;  // a key is held
     int k = _KeyAt(p->x, p->y);
+    if (UI_hTimerValueEntry && (k != S.Pressed || k < 0)) WM_RestartTimer(UI_hTimerValueEntry, 600);
     if (k >= 0) {
       if (k != S.Pressed) WM_InvalidateWindow(hWin);
       S.Pressed = k;
@@ -402,6 +417,10 @@ void UI_ValueEntryCallback(WM_MESSAGE* pMsg) {
         UI_ValueEntryApplyKey(S.Pressed, &Info);
         WM_InvalidateWindow(hWin);
       }
+      break;
+    case WM_DELETE:
+      _Deleted(hWin);
+      WM_DefaultProc(pMsg);
       break;
     case UI_MSG_REFRESH:
     case UI_MSG_LOAD:

@@ -142,7 +142,7 @@ void _OnRelease(WM_HWIN hWin, UI_FILE_BLOCK* p, const GUI_POINTER_STATE* pState)
     case UI_FILE_NEW: {
       UI_TextBuffer[0] = 0;
       int Room = _PATH_MAX - int(strlen(p->pName)) - 4;
-      UI_OpenTextEntry(hWin, TXT_GetText(TXT_GROUP_FILES, 12), Room < UI_TEXT_BUFFER_LEN ? Room : UI_TEXT_BUFFER_LEN,
+      UI_OpenFileNameEntry(hWin, TXT_GetText(TXT_GROUP_FILES, 12), Room < UI_TEXT_BUFFER_LEN ? Room : UI_TEXT_BUFFER_LEN,
                        0);
       return;
     }

@@ -56,7 +56,7 @@ void _Rename(WM_HWIN hLine, const UI_FILE_BLOCK* p) {
   if (n > Room - 1) n = Room - 1;
   for (int i = 0; i < n; i++) UI_TextBuffer[i] = char16_t(uint8_t(pItem[i]));
   UI_TextBuffer[n] = 0;
-  UI_OpenTextEntry(hLine, TXT_GetText(TXT_GROUP_FILES, 12), Room, 0);
+  UI_OpenFileNameEntry(hLine, TXT_GetText(TXT_GROUP_FILES, 12), Room, 0);
 }
 
 void _Act(WM_HWIN hLine, UI_FILE_BLOCK* p, int Action) {

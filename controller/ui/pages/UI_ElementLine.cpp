@@ -3,7 +3,11 @@
 
 #include <cstring>
 
+#include "APP_Hooks.h"
 #include "GUI.h"
+#include "OBJ_Access.h"
+#include "OBJ_Map.h"
+#include "PATH.h"
 #include "TXT_Groups.h"
 #include "TXT_Language.h"
 #include "UI_Draw.h"
@@ -76,6 +80,16 @@ void _WriteConfirmed(const UI_LINE_BLOCK* p) {
   UI_ReloadPage();
 }
 
+// Title of the question a confirmed line asks: replacing the file, unless the line saves the own node's function
+// data and no such file exists yet (then the plain question whether the user is sure).
+int _ConfirmTitle(const UI_LINE_BLOCK* p) {
+  enum { _TITLE_REPLACE = 0, _TITLE_SURE = 5 };
+  uint32_t a = p->MainAddress;
+  int IsSave = (a & 0x0FFF) == OBJ_ValueIndex(0, OBJ_FAM_SYSTEM, OBJ_SYS_SAVE);
+  if (IsSave && OBJ_IsOwnNode(int(a >> 24)) && !PATH_FileExists(APP_FunctionDataPath)) return _TITLE_SURE;
+  return _TITLE_REPLACE;
+}
+
 void _PasswordPrompt(WM_HWIN hWin, int Item) {
   UI_TextBuffer[0] = 0;
   UI_OpenTextEntry(hWin, TXT_GetText(TXT_GROUP_PASSWORD, Item), UI_TEXT_BUFFER_LEN, 0);
@@ -105,7 +119,7 @@ void _OnRelease(WM_HWIN hWin, UI_LINE_BLOCK* p) {
   switch (p->Code) {
     case 11: return;
     case 'f':
-      if (UI_DialogHooks.pfConfirm) UI_DialogHooks.pfConfirm(hWin, 0, p->acText);
+      if (UI_DialogHooks.pfConfirm) UI_DialogHooks.pfConfirm(hWin, _ConfirmTitle(p), p->acText);
       return;
     case 'v': {
       if (UI_hListWin) return;

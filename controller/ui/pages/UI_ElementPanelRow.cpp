@@ -13,6 +13,7 @@ namespace {
 
 enum {
   _TAB_GAP = 1,
+  _TAB_TOP = 5,  // the tabs stand clear of the panel's top edge, so that their rounded tops show whole
   _WRITE_GAP = 5,
   _LABEL_X = 20,
   _LABEL_W = 130,
@@ -38,11 +39,11 @@ int _RowX(int i, int n, int w, int Gap) { return (UI_PANEL_ELEMENT_W - (n * w + 
 
 int _BuildTabs(WM_HWIN hInner, uint32_t Menu, const uint8_t* pRec, uint8_t** ppFill, const uint8_t* pEnd) {
   int n = _Run(pRec, pEnd, [](int c) { return c == 2 || c == 3; });
-  WM_HWIN hRow = _CreateRow(hInner, UI_PANEL_TAB_H);
+  WM_HWIN hRow = _CreateRow(hInner, _TAB_TOP + UI_PANEL_TAB_H);
   for (int i = 0; i < n && hRow; i++) {
     const uint8_t* r = pRec + 4 * i;
     UI_PANEL_BLOCK* p;
-    if (!UI_CreatePanelElement(hRow, _RowX(i, n, UI_PANEL_TAB_W, _TAB_GAP), 0, UI_PANEL_TAB_W, UI_PANEL_TAB_H,
+    if (!UI_CreatePanelElement(hRow, _RowX(i, n, UI_PANEL_TAB_W, _TAB_GAP), _TAB_TOP, UI_PANEL_TAB_W, UI_PANEL_TAB_H,
                                UI_TabButtonCallback, &p, ppFill))
       break;
     p->Code = r[0];
@@ -69,10 +70,10 @@ int _BuildWriteButtons(WM_HWIN hInner, uint32_t Menu, const uint8_t* pRec, uint8
   return n;
 }
 
-void _PaintRoundedGradient(WM_HWIN hWin, int Selected, int TopAbove) {
+void _PaintRoundedGradient(WM_HWIN hWin, int Selected) {
   int w = WM_GetWindowSizeX(hWin), h = WM_GetWindowSizeY(hWin);
   GUI_COLOR c0 = Selected ? 0x99FF99 : 0xB0B0B0, c1 = Selected ? 0x13BF13 : 0x606060;
-  GUI_DrawGradientRoundedV(0, TopAbove ? -5 : 0, w - 1, h - 1, 4, c0, c1);
+  GUI_DrawGradientRoundedV(0, 0, w - 1, h - 1, 4, c0, c1);
   GUI_SetFont(&UI_Font15);
   GUI_SetTextMode(GUI_TM_TRANS);
   GUI_SetColor(Selected ? GUI_BLACK : GUI_WHITE);
@@ -156,7 +157,7 @@ void UI_TabButtonCallback(WM_MESSAGE* pMsg) {
   }
   switch (pMsg->MsgId) {
     case WM_PAINT:
-      _PaintRoundedGradient(hWin, p->Selected, 1);  // the top corners lie above the button
+      _PaintRoundedGradient(hWin, p->Selected);
       _PaintNumber(hWin, p->Own);
       break;
     case WM_POINTER:
@@ -179,7 +180,7 @@ void UI_WriteButtonCallback(WM_MESSAGE* pMsg) {
   }
   switch (pMsg->MsgId) {
     case WM_PAINT:
-      _PaintRoundedGradient(hWin, p->Selected, 0);
+      _PaintRoundedGradient(hWin, p->Selected);
       _PaintNumber(hWin, p->Own);
       break;
     case WM_POINTER:

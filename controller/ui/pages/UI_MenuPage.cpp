@@ -193,7 +193,9 @@ int UI_BuildMenuPage(int ListPosition) {
     if (Need) {
       _GiveSemaphore();
       if (Need > 0) {
-        WM_HWIN h = WM_CreateWindowAsChild(0, 0, 0, 0, UI_hPageArea, WM_CF_SHOW, UI_PasswordReceiverCallback,
+        // Hidden: it only receives the typed code. A size of 0 makes it as large as the page area, and shown it
+        // would cover the page with a window that paints nothing.
+        WM_HWIN h = WM_CreateWindowAsChild(0, 0, 0, 0, UI_hPageArea, 0, UI_PasswordReceiverCallback,
                                            sizeof(_PASSWORD));
         if (h) {
           WM_SetUserData(h, &Pw, sizeof(Pw));

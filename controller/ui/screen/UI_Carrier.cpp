@@ -1,6 +1,8 @@
 // The carrier window under modal screens.
 #include "UI_Carrier.h"
 
+#include <initializer_list>
+
 #include "UI_Background.h"
 #include "UI_Main.h"
 
@@ -36,9 +38,10 @@ void _Close(WM_HWIN hWin) {
   } else {
     WM_HideWindow(UI_hBackButton);
   }
-  if (UI_hEntryDialog && WM_IsChildOf(UI_hEntryDialog, hWin)) UI_hEntryDialog = 0;
-  if (UI_hListWin && WM_IsChildOf(UI_hListWin, hWin)) UI_hListWin = 0;
-  if (UI_hPanel && WM_IsChildOf(UI_hPanel, hWin)) UI_hPanel = 0;
+  // A handle whose window went another way is only forgotten, never asked about.
+  for (WM_HWIN* ph : {&UI_hEntryDialog, &UI_hListWin, &UI_hPanel}) {
+    if (*ph && (!WM_IsWindow(*ph) || WM_IsChildOf(*ph, hWin))) *ph = 0;
+  }
   WM_DeleteWindow(hWin);
 }
 

@@ -53,9 +53,12 @@ void _cbContent(WM_MESSAGE* pMsg) {
 }
 
 WM_HWIN _CreateSideButton(int y, int Id) {
+  // Transparent: the button's picture has rounded, see-through margins that blend onto what lies below.
   WM_HWIN h = BUTTON_CreateUser(UI_SIDE_BUTTON_X, y, UI_SIDE_BUTTON_W, UI_SIDE_BUTTON_H, UI_hBackgroundWin,
-                                WM_CF_SHOW, 0, Id, 0);
+                                WM_CF_SHOW | WM_CF_HASTRANS, 0, Id, 0);
   WM_SetCallback(h, UI_SideButtonCallback);
+  // A touch on a side button must leave the keys where they are (with an open keypad or list, on it).
+  BUTTON_SetFocusable(h, 0);
   return h;
 }
 
@@ -109,6 +112,7 @@ void UI_DeleteMainWindows(void) {
 
 void UI_ShowMainMenu(void) {
   WM_HideWindow(UI_hMainWin);
+  WM_HideWindow(UI_hContentWin);  // its visibility tells the screens that an overview page is shown
   WM_ShowWindow(UI_hBackgroundWin);
   WM_AttachWindow(UI_hTitleBar, UI_hBackgroundWin);
   WM_AttachWindowAt(UI_hHomeButton, UI_hBackgroundWin, UI_SIDE_BUTTON_X, UI_HOME_BUTTON_Y);
@@ -124,6 +128,7 @@ void UI_ShowMainMenu(void) {
 void UI_ApplyLayout(void) {
   WM_HideWindow(UI_hBackgroundWin);
   WM_ShowWindow(UI_hMainWin);
+  WM_ShowWindow(UI_hContentWin);
   UI_SetSideButtonCallbacks(UI_SideButtonCallback);
   if (UI_IsDesignLayout()) {
     WM_HideWindow(UI_hHomeButton);

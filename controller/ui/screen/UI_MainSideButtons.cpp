@@ -1,10 +1,9 @@
 // The two side buttons at the right edge: home (id 373) and back (id 374). A release counts only inside the
 // button, without a swipe, and not within 150 ms of the previous handled release.
+#include "APP_Hooks.h"
 #include "BUTTON.h"
 #include "UI_Main.h"
 #include "UI_MainImages.h"
-
-extern int UI_StartupDone;
 
 void UI__CloseModalLevel(void);  // UI_Main.cpp
 

@@ -7,12 +7,15 @@
 #include "UI_TextEntry.h"
 
 #include "APP_Hooks.h"
+#include "DSG_Design.h"
 #include "GUI_Bitmap.h"
 #include "GUI_MEMDEV.h"
 #include "TXT_Language.h"
 #include "UI_GraphicsCache.h"
 #include "UI_GraphicsCache.h"
 #include "UI_Main.h"
+#include "UI_MessageScreen.h"
+#include "UI_Overview.h"
 #include "WM_Motion.h"
 
 namespace {
@@ -29,8 +32,11 @@ void UI_InitGui(void) {
   WM_MOTION_Enable(1);
 }
 
-// The prerendered images (the design and branding files join here once their readers exist).
-void UI_LoadDesign(void) { UI_LoadGraphics(); }
+// The stored branding and design, then the prerendered images that follow them.
+void UI_LoadDesign(void) {
+  DSG_LoadStoredFiles();
+  UI_LoadGraphics();
+}
 
 void UI_CreateMainScreen(void) {
   GUI_Lock();
@@ -49,6 +55,7 @@ void UI_ExecGui(void) {
     if (UI_hBackButton) WM_InvalidateWindow(UI_hBackButton);
     GUI_Unlock();
   }
+  DSG_ServeRequests();  // design and branding files dropped on the display
   GUI_Delay(_EXEC_WAIT_MS);
 }
 
@@ -101,6 +108,8 @@ void UI_InstallStartup(void) {
   UI_InstallTextEntry();
   UI_InstallCalendar();
   UI_InstallDialogs();
+  UI_InstallOverview();
+  UI_InstallMessageScreens();
   APP_UiHooks.pfExecGui = UI_ExecGui;
   APP_UiHooks.pfSendBack = UI_SendBack;
 }

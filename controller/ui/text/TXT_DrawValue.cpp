@@ -60,9 +60,11 @@ void TXT_DrawValueLines(int32_t Value, int Unit, int Decimals) {
     return;
   }
   TXT_DrawValue(Value, Unit, Decimals);
-  if (Unit == TXT_UNIT_TWO_PERCENT && _SecondLine(Value, Unit, acText)) {
+  // Here the second percentage is the whole low byte, not the 7 bits of the two-line forms.
+  if (Unit == TXT_UNIT_TWO_PERCENT && TXT_FormatValue(Value & 0xFF, 0, acText, TXT_VALUE_TEXT_MAX, 0, 0, -1)) {
     GUI_DispChar(u' ');
     GUI_UC_DispString(acText);
+    GUI_UC_DispString(u" %");
   }
 }
 

@@ -153,9 +153,7 @@ int TXT_FormatValue(int32_t Value, int Unit, char16_t* pOut, size_t OutLen, int 
     break;
   }
   case TXT_UNIT_DAY_MONTH:
-    if (Value < 0) {
-      return 0;
-    }
+    // Negative values keep the formula's truncating division and remainder: -1 gives "0.1.".
     TXT__PutDigits(&Out, Value % 31 + 1, 1);
     TXT__PutChar(&Out, u'.');
     TXT__PutDigits(&Out, Value / 31 + 1, 1);
@@ -169,9 +167,6 @@ int TXT_FormatValue(int32_t Value, int Unit, char16_t* pOut, size_t OutLen, int 
     TXT__PutDigits(&Out, int32_t(Bits >> 16 & 0xFFF), 4);
     break;
   case TXT_UNIT_MONTH_YEAR:
-    if (Value < 0) {
-      return 0;
-    }
     TXT__PutDigits(&Out, Value % 12 + 1, 2);
     TXT__PutChar(&Out, u'.');
     TXT__PutDigits(&Out, Value / 12, 4);
@@ -191,15 +186,16 @@ int TXT_FormatValue(int32_t Value, int Unit, char16_t* pOut, size_t OutLen, int 
   return TXT__Finish(&Out) + 1;
 }
 
+// The converters limit a value only when it lies above the bound: a full 60 minutes or 24 hours stays.
 void TXT_SecondsToMinutes(TXT_VALUE_RECORD* pRec) {
   pRec->FieldA = 0;
-  pRec->Value = pRec->Value / 60 > 59 ? 59 : pRec->Value / 60;
+  pRec->Value = pRec->Value / 60 > 60 ? 59 : pRec->Value / 60;
   pRec->Unit = TXT_UNIT_MINUTES;
 }
 
 void TXT_LimitSeconds(TXT_VALUE_RECORD* pRec) {
   pRec->FieldA = 0;
-  if (pRec->Value > 59) {
+  if (pRec->Value > 60) {
     pRec->Value = 59;
   }
   pRec->Unit = TXT_UNIT_SECONDS;
@@ -207,7 +203,7 @@ void TXT_LimitSeconds(TXT_VALUE_RECORD* pRec) {
 
 void TXT_SecondsToHours(TXT_VALUE_RECORD* pRec) {
   pRec->FieldA = 0;
-  pRec->Value = pRec->Value / 3600 > 23 ? 23 : pRec->Value / 3600;
+  pRec->Value = pRec->Value / 3600 > 24 ? 23 : pRec->Value / 3600;
   pRec->Unit = TXT_UNIT_HOURS;
 }
 

@@ -26,3 +26,9 @@ int TXT_BuildTable(void* pDest, size_t DestSize, const uint8_t* pBlob, size_t Bl
 // Copies a counted string (u32 count n, then n UTF-16 units, little-endian) without adding a terminator.
 // Returns 0, or -1 when 2n exceeds DestBytes or the source is shorter than its count says.
 int TXT_CopyCountedString(const uint8_t* pSrc, size_t SrcSize, char16_t* pDest, size_t DestBytes);
+
+// Lays a counted list (u32 item count n, u32 slot length L in characters, then n counted strings) out into
+// pDest: n item records {u16 first character of the item's slot, u16 length}, then n slots of L characters, each
+// item cut to L - 1 characters and terminated. pDest must be aligned for char16_t and hold 4n + 2Ln bytes.
+// Returns 0, or -1 when the destination is too small or the source is shorter than its counts say.
+int TXT_BuildCountedList(const uint8_t* pSrc, size_t SrcSize, void* pDest, size_t DestBytes);

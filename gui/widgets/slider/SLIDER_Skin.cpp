@@ -4,8 +4,8 @@
 
 SLIDER_GEOMETRY SLIDER__GetGeometry(const SLIDER_OBJ* pObj) {
   SLIDER_GEOMETRY g;
-  WIDGET__GetClientRect(&pObj->Widget, &g.r);
-  GUI__ShrinkRect(&g.r, 1);
+  // From the record alone, so that it holds outside painting too.
+  g.r = {1, 1, (I16)(WIDGET__GetXSize(&pObj->Widget) - 2), (I16)(WIDGET__GetYSize(&pObj->Widget) - 2)};
   g.Size = g.r.x1 - g.r.x0 - pObj->Width + 1;
   g.xStart = g.r.x0 + pObj->Width / 2;
   I64 R = (I64)pObj->Max - pObj->Min;

@@ -72,6 +72,7 @@ class ControllerTest : public ::testing::Test {
     gPcSeconds = 1700000000;
     gRunOrder.clear();
     APP_HostHooks = {};
+    APP_StopRequested = 0;
     APP_HostHooks.pfGetTime = [] { return gNowMs; };
     APP_HostHooks.pfGetPcTime = [] { return gPcSeconds; };
     FKT_RegisterClass(TestFunction::kType, sizeof(TestFunction), NewTestFunction);

@@ -1,5 +1,6 @@
 // Tick and control cycle with a test clock: input simulation and faults, run order, clock and access countdown.
 #include <atomic>
+#include <chrono>
 #include <thread>
 
 #include "CoreTestSupport.h"
@@ -167,6 +168,87 @@ TEST_F(ControlCycle, MainTaskStartsInOrderAndStopsThroughTheHost) {
   EXPECT_TRUE(CAN_GetNodeState(&CAN_NodeState));
   EXPECT_TRUE(std::filesystem::exists(dir / "docs" / "Intern" / "change.log"));
   UI_StartupDone = 0;
+}
+
+// A stop asked for while the task is still starting must end it; a lost stop shows as GUI passes.
+TEST_F(ControlCycle, StopAskedForDuringStartUpEndsTheTask) {
+  static std::atomic<int> passes;
+  passes = 0;
+  APP_HostHooks.pfDelay = [](int) { std::this_thread::yield(); };
+  APP_UiHooks = {};
+  APP_UiHooks.pfLoadDesign = [] { APP_StopRequested = 1; };
+  APP_UiHooks.pfExecGui = [] {
+    if (++passes > 5) APP_StopRequested = 1;
+  };
+  APP_MainTask();
+  APP_UiHooks = {};
+  UI_StartupDone = 0;
+  EXPECT_EQ(passes, 0);
+}
+
+// Started before its tick event exists, the control thread must wait, not spin: it asks the host for a delay.
+TEST_F(ControlCycle, ControlThreadWithoutItsTickEventWaitsInsteadOfSpinning) {
+  static std::atomic<int> delays;
+  delays = 0;
+  APP_HostHooks.pfDelay = [](int ms) {
+    if (ms > 0) delays++;
+    std::this_thread::yield();
+  };
+  OS_EVENT* saved = APP_hTickEvent;
+  APP_hTickEvent = nullptr;
+  std::thread control(APP_ControlThread, nullptr);
+  auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+  while (delays == 0 && std::chrono::steady_clock::now() < until) std::this_thread::yield();
+  APP_StopRequested = 1;
+  control.join();
+  APP_hTickEvent = saved;
+  EXPECT_GT(delays, 0);
+}
+
+// The 1-second tick writes the clock under the data mutex: while another thread holds it, the clock stays put.
+TEST_F(ControlCycle, OneSecondTickWaitsForTheDataMutex) {
+  APP_CreateKernelObjects();
+  APP_Tick1s();
+  int64_t before = SYS_ClockSeconds;
+  static std::atomic<int64_t> pcNow;
+  pcNow = gPcSeconds + 3600;
+  APP_HostHooks.pfGetPcTime = [] { return pcNow.load(); };
+  ASSERT_EQ(OS_MutexLock(APP_hDataMutex, OS_INFINITE), OS_WAIT_TAKEN);
+  std::atomic<bool> done{false};
+  std::thread tick([&] {
+    APP_Tick1s();
+    done = true;
+  });
+  auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(100);
+  while (!done && std::chrono::steady_clock::now() < until) std::this_thread::yield();
+  bool ranUnderOurLock = done;
+  int64_t seenUnderLock = SYS_ClockSeconds;
+  OS_MutexUnlock(APP_hDataMutex);
+  tick.join();
+  EXPECT_FALSE(ranUnderOurLock);
+  EXPECT_EQ(seenUnderLock, before);
+  EXPECT_EQ(SYS_ClockSeconds, before + 3600);
+}
+
+// Save requests from another thread while the cycle runs: each is taken once; under the thread sanitizer the flag's
+// read and clear must not race with the request.
+TEST_F(ControlCycle, SaveRequestsFromAnotherThreadAreTaken) {
+  APP_CreateKernelObjects();
+  std::atomic<bool> finished{false};
+  std::atomic<int> served{0};
+  std::thread requester([&] {
+    for (int i = 0; i < 5; i++) {
+      APP_SaveRequested = 1;
+      auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+      while (APP_SaveRequested && std::chrono::steady_clock::now() < until) std::this_thread::yield();
+      if (!APP_SaveRequested) served++;
+    }
+    finished = true;
+  });
+  while (!finished) APP_ControlCycle();
+  requester.join();
+  EXPECT_EQ(served, 5);
+  EXPECT_TRUE(std::filesystem::exists(dir / "docs" / "Intern" / "funktionsdaten.dat"));
 }
 
 TEST_F(ControlCycle, FactoryResetKeepsABackup) {

@@ -63,6 +63,32 @@ void Configure() {
   FKT_UserDesignations[6][0] = u'Z';
 }
 
+// Offset of the record of a fixed object in a plain image (at its kind byte), or 0 when there is none.
+size_t FindFixedRecord(const std::vector<uint8_t>& image, int Type, int Index) {
+  size_t pos = 8;
+  while (pos + 9 <= image.size() && image[pos] != 0) {
+    if (image[pos] == 3) {  // user texts: kind, length, texts
+      pos += 5 + DAT_Load32(&image[pos + 1]);
+      continue;
+    }
+    if (image[pos] == 1 && (int16_t)DAT_Load16(&image[pos + 1]) == Type && DAT_Load16(&image[pos + 3]) == Index)
+      return pos;
+    pos += 9 + DAT_Load32(&image[pos + 5]);
+  }
+  return 0;
+}
+
+// The image with the record at Rec cut short by Cut bytes, its length field and the CRC fixed up.
+std::vector<uint8_t> ShortenRecord(std::vector<uint8_t> image, size_t Rec, uint32_t Cut) {
+  uint32_t len = DAT_Load32(&image[Rec + 5]);
+  DAT_Store32(&image[Rec + 5], len - Cut);
+  size_t end = Rec + 9 + len;
+  std::copy(image.begin() + end, image.end() - 4, image.begin() + end - Cut);
+  std::fill(image.end() - 4 - Cut, image.end() - 4, 0);
+  DAT_Store32(&image[DAT_IMAGE_SIZE - 4], CRC32_Calc(image.data(), DAT_IMAGE_SIZE - 4));
+  return image;
+}
+
 }  // namespace
 
 using FunctionDataFile = ControllerTest;
@@ -169,6 +195,46 @@ TEST_F(FunctionDataFile, ImageNamingAnUnknownClassIsRefusedBeforeAnyChange) {
   EXPECT_EQ(FKT_GetRegistryCount(), 1);
 }
 
+// Records cut short with a valid CRC: each object finds its record malformed, so the file is refused whole.
+TEST_F(FunctionDataFile, AlteredRecordsUnderAValidChecksumAreRefusedWhole) {
+  Configure();
+  std::vector<uint8_t> image(DAT_IMAGE_SIZE);
+  ASSERT_EQ(DAT_BuildImage(image.data()), 1);
+  APP_InitController();
+  FUNKTION_BASIS_PAR* p;
+  ASSERT_EQ(FKT_CreateObject(TestFunction::kType, 50, &p), FKT_OK);
+  p->SetParameter(0, 11, 0);
+  std::vector<int32_t> state = Snapshot();
+  std::vector<uint8_t> file(DAT_FILE_SIZE);
+  for (int type : {FKT_TYPE_FIXED_VALUE, FKT_TYPE_INPUT}) {
+    size_t rec = FindFixedRecord(image, type, type == FKT_TYPE_INPUT ? 2 : 63);
+    ASSERT_NE(rec, 0u);
+    for (uint32_t cut = 1; cut <= 10; cut++) {
+      DAT_EncodeImage(ShortenRecord(image, rec, cut).data(), file.data());
+      EXPECT_EQ(DAT_LoadFunctionDataBytes(file.data(), file.size()), DAT_ERR_CONTENT) << type << " cut " << cut;
+      EXPECT_EQ(Snapshot(), state) << type << " cut " << cut;
+    }
+  }
+  // A record longer than its object reads was altered as well.
+  size_t rec = FindFixedRecord(image, FKT_TYPE_FIXED_VALUE, 63);
+  auto longer = image;
+  DAT_Store32(&longer[rec + 5], DAT_Load32(&longer[rec + 5]) + 1);
+  longer.insert(longer.begin() + (long)(rec + 9 + DAT_Load32(&image[rec + 5])), 0);
+  longer.resize(DAT_IMAGE_SIZE);
+  DAT_Store32(&longer[DAT_IMAGE_SIZE - 4], CRC32_Calc(longer.data(), DAT_IMAGE_SIZE - 4));
+  EXPECT_EQ(DAT_ApplyImage(longer.data()), DAT_ERR_CONTENT);
+  EXPECT_EQ(Snapshot(), state);
+  // The unaltered image goes through the same file path.
+  DAT_EncodeImage(image.data(), file.data());
+  EXPECT_EQ(DAT_LoadFunctionDataBytes(file.data(), file.size()), DAT_OK);
+  EXPECT_EQ(IO_FixedValues[63].GetParameter(3), -500);
+}
+
+TEST_F(FunctionDataFile, FolderInPlaceOfTheFileCannotBeOpened) {
+  std::filesystem::create_directories(Path("docs/folder.dat"));
+  EXPECT_EQ(DAT_LoadFunctionDataFile(Path("docs/folder.dat").c_str(), 1), DAT_ERR_OPEN);
+}
+
 TEST_F(FunctionDataFile, TmpFileGoesToTheUserFolder) {
   IO_Inputs[7].SetParameter(IO_IN_PAR_TYPE, 1, 0);
   DAT_SaveTmpFile();
@@ -189,10 +255,25 @@ TEST_F(FunctionDataFile, RefusedTmpFileIsMovedAsideNotOverwritten) {
   auto bad = saved;
   bad[DAT_HEADER_SIZE + 100] ^= 1;
   WriteFile(Path("user/tmp.dat"), bad);
+  static std::vector<std::string> Reports;
+  Reports.clear();
+  APP_HostHooks.pfReport = [](const char* s) { Reports.push_back(s); };
   APP_LoadStartupData();
+  APP_HostHooks.pfReport = nullptr;
   EXPECT_FALSE(std::filesystem::exists(Path("user/tmp.dat")));
   EXPECT_EQ(ReadFile(Path("user/tmp.dat.refused")), bad);
   EXPECT_EQ(FKT_GetRegistryCount(), 0);
+  // The user is told which file, why and where it went.
+  ASSERT_EQ(Reports.size(), 1u);
+  EXPECT_NE(Reports[0].find("\"" + Path("user/tmp.dat") + "\" refused"), std::string::npos) << Reports[0];
+  EXPECT_NE(Reports[0].find(DAT_ErrorText(DAT_ERR_CRC)), std::string::npos) << Reports[0];
+  EXPECT_NE(Reports[0].find("moved to \"" + Path("user/tmp.dat.refused") + "\""), std::string::npos) << Reports[0];
+  // A missing file is no news.
+  Reports.clear();
+  APP_HostHooks.pfReport = [](const char* s) { Reports.push_back(s); };
+  APP_LoadStartupData();
+  APP_HostHooks.pfReport = nullptr;
+  EXPECT_TRUE(Reports.empty());
 }
 
 TEST_F(FunctionDataFile, InputDescriptorsFollowTheInputs) {

@@ -1,4 +1,6 @@
 // The object model: parameter numbers and range checks, input bindings, the factory and the value pool.
+#include <climits>
+
 #include "CoreTestSupport.h"
 
 using namespace coretest;
@@ -146,6 +148,12 @@ TEST(CoreHelpers, CalendarHelpers) {
   EXPECT_EQ(SYS_DayOfWeek(7, 11, 126), 1);  // 7 December 2026: Monday
   EXPECT_EQ(SYS_DayOfWeek(1, 0, 100), 6);   // 1 January 2000: Saturday
   EXPECT_EQ(SYS_DayOfWeek(29, 1, 124), 4);  // 29 February 2024: Thursday
+  // Fields from another node may hold anything: the result stays a weekday and nothing overflows.
+  for (int Day : {INT_MIN, -505117665, INT_MAX})
+    for (int Year : {INT_MIN, -2020470660, INT_MAX}) {
+      int w = SYS_DayOfWeek(Day, 0, Year);
+      EXPECT_TRUE(w >= 0 && w <= 6) << Day << " " << Year;
+    }
   setenv("TZ", "UTC", 1);
   tzset();
   SYS_TM t;

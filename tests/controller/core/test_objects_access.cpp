@@ -314,6 +314,9 @@ TEST_F(ObjectAccess, SdoTransfersWithAnAnsweringNode) {
   for (int i = 0; i < 17; i++) big[i] = (uint8_t)(i * 3);
   EXPECT_EQ(OBJ_Write(0x05004345, big, 17), 1);
   EXPECT_EQ(gReceived, std::vector<uint8_t>(big, big + 17));
+  // A write of nothing reaches the node as the address alone: the node stores no bytes.
+  EXPECT_EQ(OBJ_Write(0x05004345, nullptr, 0), 1);
+  EXPECT_EQ(gReceived, std::vector<uint8_t>());
   CAN_pfSendFrame = nullptr;
 }
 

@@ -3,6 +3,7 @@
 
 #include "GuiTest.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -109,6 +110,20 @@ TEST_F(Input, PointerRingOverflowKeepsTheNewestStates) {
 
 int g_Handled;
 int _Handler(void) { return ++g_Handled, 0; }
+
+// Positions from outside are kept to the coordinate range, so later sums with window positions cannot overflow.
+TEST_F(Input, PointerPositionsAreKeptToTheCoordinateRange) {
+  GUI_POINTER_STATE In = {INT32_MIN, INT32_MAX, 1, 0}, Out = {};
+  GUI_MOUSE_StoreState(&In);
+  GUI_POINTER_GetState(&Out);
+  EXPECT_EQ(Out.x, -0x8000);
+  EXPECT_EQ(Out.y, 0x7FFF);
+  In = {-1, 40000, 0, 0};
+  GUI_POINTER_StoreState(&In);
+  GUI_POINTER_GetState(&Out);
+  EXPECT_EQ(Out.x, -1);
+  EXPECT_EQ(Out.y, 0x7FFF);
+}
 
 TEST_F(Input, StoringAStateInstallsTheWindowManagersHandler) {
   GUI_pfHandlePointer = nullptr;

@@ -5,6 +5,8 @@
 #include "GUI_BMP.h"
 #include "GUI_DrawObj.h"
 
+#include <climits>
+
 using namespace image_test;
 
 namespace {
@@ -192,8 +194,15 @@ TEST_F(BmpTest, RunLength8EndingEarlyShowsPaletteColourZero) {
   std::vector<GUI_COLOR> Want = {OnDisplay(GUI_BLUE), OnDisplay(GUI_BLUE), OnDisplay(GUI_BLUE), OnDisplay(GUI_BLUE),
                                  OnDisplay(GUI_RED),  OnDisplay(GUI_RED),  OnDisplay(GUI_RED),  OnDisplay(GUI_BLUE)};
   EXPECT_EQ(Shown, Want);
-  // Codes that end before the picture does draw nothing.
-  ExpectRefused(MakeBmp(4, 2, 8, 1, {GUI_BLUE, GUI_RED}, {3, 1, 0, 0}, 2), "run-length data cut short");
+  // Codes that end before the picture does: the failure is reported, the rows completed before stay.
+  ClearDisplay();
+  auto Short = MakeBmp(4, 2, 8, 1, {GUI_BLUE, GUI_RED}, {3, 1, 0, 0}, 2);
+  Source Src;
+  Src.Data = Short;
+  EXPECT_EQ(GUI_BMP_DrawEx(GetData, &Src, 0, 0), 1);
+  Want = {OnDisplay(kBk), OnDisplay(kBk), OnDisplay(kBk), OnDisplay(kBk),
+          OnDisplay(GUI_RED), OnDisplay(GUI_RED), OnDisplay(GUI_RED), OnDisplay(GUI_BLUE)};
+  EXPECT_EQ(Read(0, 0, 4, 2), Want);
 }
 
 TEST_F(BmpTest, ThreePixelWideRowsArePaddedToTwelveBytes) {
@@ -251,20 +260,191 @@ TEST_F(BmpTest, BadHeadersAreRefused) {
   EXPECT_EQ(GUI_BMP_DrawEx(GetData, &Src, 0, 0), 0);
 }
 
-TEST_F(BmpTest, EveryTruncationIsRefusedWithNothingDrawn) {
+TEST_F(BmpTest, EveryTruncationReportsFailureAndKeepsTheRowsReadBefore) {
   std::vector<GUI_COLOR> Pal = {GUI_RED, GUI_GREEN};
   auto File = MakeBmp(9, 3, 1, 0, Pal, {0xFF, 0x80, 0, 0, 0x55, 0x00, 0, 0, 0xAA, 0x80, 0, 0});
-  // Only the padding of the last stored row may be missing.
-  for (size_t n = 0; n < File.size() - 2; n++) {
-    ExpectRefused(std::vector<uint8_t>(File.begin(), File.begin() + n), ("cut at " + std::to_string(n)).c_str());
-  }
   Source Src;
   Src.Data = File;
-  EXPECT_EQ(GUI_BMP_DrawEx(GetData, &Src, 0, 0), 0);
-  // The memory form trusts no more bytes than the file's own size field names.
-  auto Short = File;
-  Set32(Short, 2, uint32_t(File.size() - 3));
-  EXPECT_EQ(GUI_BMP_Draw(Short.data(), 0, 0), 1);
+  ASSERT_EQ(GUI_BMP_DrawEx(GetData, &Src, 0, 0), 0);
+  auto Full = Read(0, 0, 9, 3);
+  const size_t DataOff = 62, Pitch = 4, Used = 2;
+  // Only the padding of the last stored row may be missing; stored rows (bottom first) that arrived are shown.
+  for (size_t n = 0; n < File.size() - 2; n++) {
+    ClearDisplay();
+    Src.Data.assign(File.begin(), File.begin() + n);
+    EXPECT_EQ(GUI_BMP_DrawEx(GetData, &Src, 0, 0), 1) << "cut at " << n;
+    EXPECT_EQ(GUI_BMP_DrawScaledEx(GetData, &Src, 0, 0, 1, 1), 1) << "cut at " << n;
+    auto Shown = Read(0, 0, 9, 3);
+    for (int y = 0; y < 3; y++) {
+      bool Arrived = n >= DataOff + (2 - y) * Pitch + Used;
+      for (int x = 0; x < 9; x++) {
+        EXPECT_EQ(Shown[y * 9 + x], Arrived ? Full[y * 9 + x] : OnDisplay(kBk)) << "cut at " << n << ", " << x << "," << y;
+      }
+    }
+    if (n < DataOff) {
+      ExpectRefused(Src.Data, ("cut at " + std::to_string(n)).c_str());
+    }
+  }
+}
+
+// The memory form reads what the headers describe: a size field that is 0 or too small does not matter.
+TEST_F(BmpTest, MemoryFormIsBoundedByTheHeadersNotTheSizeField) {
+  std::vector<GUI_COLOR> Pal = {GUI_RED, GUI_GREEN};
+  auto File = MakeBmp(9, 3, 1, 0, Pal, {0xFF, 0x80, 0, 0, 0x55, 0x00, 0, 0, 0xAA, 0x80, 0, 0});
+  ASSERT_EQ(GUI_BMP_Draw(File.data(), 0, 0), 0);
+  auto Want = Read(0, 0, 9, 3);
+  for (uint32_t Field : {0u, 20u, uint32_t(File.size() - 3)}) {
+    auto g = File;
+    Set32(g, 2, Field);
+    ClearDisplay();
+    EXPECT_EQ(GUI_BMP_Draw(g.data(), 0, 0), 0) << Field;
+    EXPECT_EQ(Read(0, 0, 9, 3), Want) << Field;
+  }
+  // Every seed of the fuzz corpus draws alike from memory and through a get-data routine.
+  for (const char* pName : {"alpha32", "core24", "fields565", "pal1", "pal4", "rgb24", "rle4", "rle8"}) {
+    auto Seed = ReadFile(std::string(SIM_SOURCE_DIR) + "/tests/fuzz/corpus/bmp/" + pName + ".bmp");
+    ASSERT_FALSE(Seed.empty()) << pName;
+    Source Src;
+    Src.Data = Seed;
+    ClearDisplay();
+    int ViaGetData = GUI_BMP_DrawEx(GetData, &Src, 0, 0);
+    auto Expected = Read(0, 0, 40, 30);
+    ClearDisplay();
+    EXPECT_EQ(GUI_BMP_Draw(Seed.data(), 0, 0), ViaGetData) << pName;
+    EXPECT_EQ(ViaGetData, 0) << pName;
+    EXPECT_EQ(Read(0, 0, 40, 30), Expected) << pName;
+  }
+  // A run-length file that names neither its data size nor its file size cannot be bounded: refused.
+  std::vector<GUI_COLOR> Pal8 = {GUI_RED};
+  auto Rle = MakeBmp(2, 1, 8, 1, Pal8, {2, 0, 0, 1}, 1);
+  Set32(Rle, 2, 0);
+  Set32(Rle, 34, 0);
+  EXPECT_EQ(GUI_BMP_Draw(Rle.data(), 0, 0), 1);
+}
+
+// Rows stored at each depth (bottom-up, padded); palette files index Palette.
+std::vector<uint8_t> StoreRows(const std::vector<GUI_COLOR>& Pic, int XSize, int YSize, unsigned Bpp,
+                               const std::vector<GUI_COLOR>& Palette) {
+  size_t Pitch = ((XSize * Bpp + 31) / 32) * 4;
+  std::vector<uint8_t> Rows(Pitch * YSize);
+  for (int y = 0; y < YSize; y++) {
+    uint8_t* r = &Rows[(YSize - 1 - y) * Pitch];
+    for (int x = 0; x < XSize; x++) {
+      GUI_COLOR c = Pic[y * XSize + x];
+      unsigned R = c & 0xFF, G = (c >> 8) & 0xFF, B = (c >> 16) & 0xFF;
+      if (Bpp <= 8) {
+        unsigned i = unsigned(std::find(Palette.begin(), Palette.end(), c) - Palette.begin());
+        r[x * Bpp / 8] |= uint8_t(i << (8 - Bpp - x * Bpp % 8));
+      } else if (Bpp == 16) {
+        unsigned v = (R >> 3) << 10 | (G >> 3) << 5 | B >> 3;
+        r[2 * x] = uint8_t(v);
+        r[2 * x + 1] = uint8_t(v >> 8);
+      } else {
+        uint8_t* p = r + x * Bpp / 8;
+        p[0] = uint8_t(B);
+        p[1] = uint8_t(G);
+        p[2] = uint8_t(R);
+        if (Bpp == 32) {
+          p[3] = 0xFF;
+        }
+      }
+    }
+  }
+  return Rows;
+}
+
+// Pictures of every depth into 1-bit and 8-bit memory devices, which pass the display's depth on as theirs.
+TEST_F(BmpTest, EveryDepthDrawsIntoOneAndEightBitMemoryDevices) {
+  const std::vector<GUI_COLOR> BlackWhite = {GUI_WHITE, GUI_BLACK, GUI_BLACK, GUI_WHITE,
+                                             GUI_BLACK, GUI_WHITE, GUI_WHITE, GUI_BLACK};
+  const std::vector<GUI_COLOR> Pal = {GUI_WHITE, GUI_BLACK, GUI_RED, GUI_GREEN, GUI_BLUE, GUI_YELLOW};
+  for (unsigned Bpp : {1u, 4u, 8u, 16u, 24u, 32u}) {
+    const auto& Pic = Bpp == 1 ? BlackWhite : MemdevPicture();
+    std::vector<GUI_COLOR> FilePal;
+    if (Bpp == 1) {
+      FilePal = {GUI_BLACK, GUI_WHITE};
+    } else if (Bpp <= 8) {
+      FilePal = Pal;
+    }
+    auto File = MakeBmp(4, 2, Bpp, 0, FilePal, StoreRows(Pic, 4, 2, Bpp, FilePal), unsigned(FilePal.size()));
+    for (int DevBpp : {1, 8}) {
+      ExpectInMemdev(DevBpp, 4, 2, Pic, [](const void* p) { return GUI_BMP_Draw(p, 2, 2); }, File.data(),
+                     std::to_string(Bpp) + "-bit file");
+    }
+  }
+}
+
+TEST_F(BmpTest, ScaledBottomUpFilesFillTheTargetFromTheBottom) {
+  // 2 x 3, rows red, green, blue from the top: shrunk to 1 x 1, the row kept is counted in stored order.
+  std::vector<GUI_COLOR> Pal = {GUI_RED, GUI_GREEN, GUI_BLUE};
+  auto File = MakeBmp(2, 3, 8, 0, Pal, {2, 2, 0, 0, 1, 1, 0, 0, 0, 0, 0, 0}, 3);
+  ASSERT_EQ(GUI_BMP_DrawScaled(File.data(), 0, 0, 1, 2), 0);
+  EXPECT_EQ(Read(0, 0, 1, 1)[0], OnDisplay(GUI_BLUE));
+  EXPECT_EQ(Read(0, 1, 1, 1)[0], OnDisplay(kBk));
+  ClearDisplay();
+  ASSERT_EQ(GUI_BMP_DrawScaled(TopDown(File).data(), 0, 0, 1, 2), 0);
+  EXPECT_EQ(Read(0, 0, 1, 1)[0], OnDisplay(GUI_RED));
+  // Enlarged, every row shows in its place either way.
+  ClearDisplay();
+  ASSERT_EQ(GUI_BMP_DrawScaled(File.data(), 0, 0, 2, 1), 0);
+  EXPECT_EQ(Read(0, 0, 1, 6), (std::vector<GUI_COLOR>{OnDisplay(GUI_RED), OnDisplay(GUI_RED), OnDisplay(GUI_GREEN),
+                                                     OnDisplay(GUI_GREEN), OnDisplay(GUI_BLUE), OnDisplay(GUI_BLUE)}));
+}
+
+// Near the limits of int, adding the origin of a window that is not at (0, 0) must not overflow.
+TEST_F(BmpTest, PositionsNearTheIntLimitsInAMovedWindowDrawNothing) {
+  WM_HWIN hWin = WM_CreateWindow(10, 10, 40, 30, WM_CF_SHOW, nullptr, 0);
+  auto File = MakeBmp(2, 2, 24, 0, {}, std::vector<uint8_t>(16, 0xFF));
+  auto Stream = MakeStream(8, 2, 2, 4, 16, {}, 0, std::vector<uint8_t>(8, 0xFF));
+  GUI_BITMAP Bitmap;
+  GUI_PALETTE Pal;
+  ASSERT_EQ(GUI_CreateBitmapFromStream(&Bitmap, &Pal, Stream.data()), 0);
+  Source Src;
+  Src.Data = Stream;
+  WM_SelectWindow(hWin);
+  for (int Pos : {INT_MAX, INT_MAX - 5, INT_MIN, INT_MIN + 3}) {
+    EXPECT_EQ(GUI_BMP_Draw(File.data(), Pos, 0), 1) << Pos;
+    EXPECT_EQ(GUI_BMP_Draw(File.data(), 0, Pos), 1) << Pos;
+    EXPECT_EQ(GUI_BMP_DrawScaled(File.data(), Pos, Pos, 3, 2), 1) << Pos;
+    GUI_DrawBitmap(&Bitmap, Pos, 0);
+    GUI_DrawBitmap(&Bitmap, 0, Pos);
+    GUI_DrawBitmapMag(&Bitmap, Pos, Pos, 2, 2);
+    GUI_DrawStreamedBitmapAuto(Stream.data(), Pos, Pos);
+    EXPECT_EQ(GUI_DrawStreamedBitmapExAuto(GetData, &Src, Pos, 0), 0) << Pos;
+  }
+  WM_SelectWindow(WM_GetDesktopWindow());
+  WM_DeleteWindow(hWin);
+  EXPECT_TRUE(AllBackground(Read(0, 0, 60, 50)));
+}
+
+// 16-bit components: bit fields give value x 255 / (2^width - 1); uncompressed 5-5-5 pixels the 5-bit expansion.
+TEST_F(BmpTest, SixteenBitComponentsFollowTheirRules) {
+  std::vector<uint8_t> Masked = {0x00, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0};  // red, green, blue
+  std::vector<uint8_t> Plain;
+  for (unsigned v = 0; v < 32; v++) {
+    unsigned m = v << 11, p = v << 10;
+    Masked.push_back(uint8_t(m));
+    Masked.push_back(uint8_t(m >> 8));
+    Plain.push_back(uint8_t(p));
+    Plain.push_back(uint8_t(p >> 8));
+  }
+  auto Fields = MakeBmp(32, 1, 16, 3, {}, Masked);
+  Set32(Fields, 10, 54 + 12);
+  auto Uncompressed = MakeBmp(32, 1, 16, 0, {}, Plain);
+  GUI_HMEM hMem = GUI_MEMDEV_CreateFixed(0, 0, 32, 2, 0, GUI_MEMDEV__GetDeviceAPI(32),
+                                         &LCD_aColorConvAPI[LCD_CC_8888]);
+  ASSERT_NE(hMem, 0);
+  GUI_MEMDEV_Select(hMem);
+  ASSERT_EQ(GUI_BMP_Draw(Fields.data(), 0, 0), 0);
+  ASSERT_EQ(GUI_BMP_Draw(Uncompressed.data(), 0, 1), 0);
+  GUI_Lock();
+  for (unsigned v = 0; v < 32; v++) {
+    EXPECT_EQ(LCD_GetPixelColor(int(v), 0) & 0xFF, v * 255 / 31) << "bit fields, level " << v;
+    EXPECT_EQ(LCD_GetPixelColor(int(v), 1) & 0xFF, LCD_aExpand5[v]) << "5-5-5, level " << v;
+  }
+  GUI_Unlock();
+  GUI_MEMDEV_Select(0);
+  GUI_MEMDEV_Delete(hMem);
 }
 
 TEST_F(BmpTest, SizesOfTopDownFilesArePositiveAndUnreadableFilesGiveZero) {

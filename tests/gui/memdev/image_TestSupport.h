@@ -211,4 +211,34 @@ inline std::vector<uint8_t> MagickRGBA(const std::string& File) {
   return ReadFile(Raw);
 }
 
+// A small picture in colours that differ in a 1-bit and a grey device too, row by row (4 x 2).
+inline const std::vector<GUI_COLOR>& MemdevPicture() {
+  static const std::vector<GUI_COLOR> v = {GUI_WHITE, GUI_BLACK, GUI_RED,   GUI_GREEN,
+                                           GUI_BLUE,  GUI_WHITE, GUI_BLACK, GUI_YELLOW};
+  return v;
+}
+
+// Draws through Draw into a memory device of 1 bit (two-level conversion) or 8 bits (grey conversion) at (0, 0)
+// cleared in mid grey, the picture at (2, 2); every pixel must hold the device's index of the colour in Want.
+inline void ExpectInMemdev(int Bpp, int XSize, int YSize, const std::vector<GUI_COLOR>& Want,
+                           int (*Draw)(const void* p), const void* pArg, const std::string& What) {
+  const LCD_COLOR_CONV_API* pConv = &LCD_aColorConvAPI[Bpp == 1 ? LCD_CC_1 : LCD_CC_GRAY8];
+  GUI_HMEM hMem = GUI_MEMDEV_CreateFixed(0, 0, XSize + 4, YSize + 4, 0, GUI_MEMDEV__GetDeviceAPI(Bpp), pConv);
+  ASSERT_NE(hMem, 0) << What;
+  GUI_MEMDEV_Select(hMem);
+  GUI_SetBkColor(0x808080);
+  GUI_Clear();
+  EXPECT_EQ(Draw(pArg), 0) << What;
+  GUI_Lock();
+  for (int y = 0; y < YSize; y++) {
+    for (int x = 0; x < XSize; x++) {
+      EXPECT_EQ(LCD_GetPixelIndex(2 + x, 2 + y), LCD_Color2Index(Want[y * XSize + x]))
+          << What << ", " << Bpp << "-bit device, pixel " << x << "," << y;
+    }
+  }
+  GUI_Unlock();
+  GUI_MEMDEV_Select(0);
+  GUI_MEMDEV_Delete(hMem);
+}
+
 }  // namespace image_test

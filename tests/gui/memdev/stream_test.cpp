@@ -130,7 +130,7 @@ TEST_F(StreamTest, UnknownFormatWarnsTwiceAndDrawsNothing) {
             "GUI_Stream:\nError on initializing bitmap and palette structure in GUI_DrawStreamedBitmapAuto()!");
 }
 
-TEST_F(StreamTest, FailingAndTruncatedReadsReportFailureAndDrawNothing) {
+TEST_F(StreamTest, FailingAndTruncatedReadsReportFailureAndKeepTheRowsReadBefore) {
   auto Stream = MakeStream(8, kW, kH, kW * 2, 16, {}, 0, Bytes(kW * kH * 2, 3));
   // Reads fail from various offsets: in the header, at the first row, in the middle, at the last byte.
   for (uint32_t FailOff : {0u, 10u, 16u, 200u, uint32_t(Stream.size() - 1)}) {
@@ -140,14 +140,31 @@ TEST_F(StreamTest, FailingAndTruncatedReadsReportFailureAndDrawNothing) {
     Src.How = Source::FAIL_AT;
     Src.FailOff = FailOff;
     EXPECT_EQ(GUI_DrawStreamedBitmapExAuto(GetData, &Src, kX, kY), 1) << FailOff;
-    EXPECT_TRUE(AllBackground(Read(0, 0, 60, 40))) << FailOff;
+    if (FailOff <= 16) {
+      EXPECT_TRUE(AllBackground(Read(0, 0, 60, 40))) << FailOff;
+    }
   }
-  // A stream cut short.
-  Source Src;
-  Src.Data.assign(Stream.begin(), Stream.end() - 1);
-  EXPECT_EQ(GUI_DrawStreamedBitmapExAuto(GetData, &Src, kX, kY), 1);
-  EXPECT_TRUE(AllBackground(Read(0, 0, 60, 40)));
+  // A stream that ends early: the whole rows before its end are drawn, the call reports the failure.
+  auto Full = DrawFromMemory(Stream);
+  for (size_t Cut : {size_t(1), size_t(kW * 2 + 1), size_t(kW * 2 * 5)}) {
+    for (Source::Kind How : {Source::POINT_AT, Source::COPY, Source::ONE_BYTE}) {
+      Source Src;
+      Src.Data.assign(Stream.begin(), Stream.end() - Cut);
+      Src.How = How;
+      ClearDisplay();
+      EXPECT_EQ(GUI_DrawStreamedBitmapExAuto(GetData, &Src, kX, kY), 1) << Cut;
+      auto Shown = Read(0, 0, 60, 40);
+      int Rows = int((Src.Data.size() - 16) / (kW * 2));
+      for (int y = 0; y < 40; y++) {
+        bool Kept = y < kY + Rows;
+        for (int x = 0; x < 60; x++) {
+          ASSERT_EQ(Shown[y * 60 + x], Kept ? Full[y * 60 + x] : OnDisplay(kBk)) << "cut " << Cut << " at " << x << "," << y;
+        }
+      }
+    }
+  }
   // Header only.
+  Source Src;
   Src.Data.assign(Stream.begin(), Stream.begin() + 16);
   GUI_STREAMED_BITMAP_INFO Info = {};
   EXPECT_EQ(GUI_GetStreamedBitmapInfoEx(GetData, &Src, &Info), 0);
@@ -155,6 +172,42 @@ TEST_F(StreamTest, FailingAndTruncatedReadsReportFailureAndDrawNothing) {
   Src.Data.resize(15);
   EXPECT_EQ(GUI_GetStreamedBitmapInfoEx(GetData, &Src, &Info), 1);
   EXPECT_EQ(GUI_DrawStreamedBitmapEx(GetData, &Src, 0, 0), 1);
+}
+
+// True-colour, high-colour and alpha streams into 1-bit and 8-bit memory devices, from memory and through
+// get-data routines.
+TEST_F(StreamTest, PackedFormatsDrawIntoOneAndEightBitMemoryDevices) {
+  const auto& Pic = MemdevPicture();
+  struct Kind {
+    unsigned Format, BytesPerPixel, Bpp;
+  };
+  for (Kind k : {Kind{8, 2, 16}, Kind{17, 3, 24}, Kind{16, 4, 32}, Kind{27, 3, 24}}) {
+    std::vector<uint8_t> Pixels;
+    for (GUI_COLOR c : Pic) {
+      unsigned v565 = LCD_CC_BGR565_Color2Index(c);
+      switch (k.Format) {
+      case 8: Pixels.insert(Pixels.end(), {uint8_t(v565), uint8_t(v565 >> 8)}); break;
+      case 17: Pixels.insert(Pixels.end(), {uint8_t(c), uint8_t(c >> 8), uint8_t(c >> 16)}); break;
+      case 16: Pixels.insert(Pixels.end(), {uint8_t(c), uint8_t(c >> 8), uint8_t(c >> 16), 0}); break;
+      default: Pixels.insert(Pixels.end(), {0, uint8_t(v565 >> 8), uint8_t(v565)}); break;
+      }
+    }
+    auto Stream = MakeStream(k.Format, 4, 2, 4 * k.BytesPerPixel, k.Bpp, {}, 0, Pixels);
+    Source Src;
+    Src.Data = Stream;
+    for (int DevBpp : {1, 8}) {
+      std::string What = "format " + std::to_string(k.Format);
+      ExpectInMemdev(DevBpp, 4, 2, Pic, [](const void* p) {
+        GUI_DrawStreamedBitmapAuto(p, 2, 2);
+        return 0;
+      }, Stream.data(), What + " from memory");
+      if (k.Format != 27) {
+        ExpectInMemdev(DevBpp, 4, 2, Pic, [](const void* p) {
+          return GUI_DrawStreamedBitmapExAuto(GetData, const_cast<void*>(p), 2, 2);
+        }, &Src, What + " through get-data");
+      }
+    }
+  }
 }
 
 TEST_F(StreamTest, HeadersThatDoNotFitTheirDataAreRefused) {

@@ -13,6 +13,7 @@
 #include "UI_Dialog.h"
 #include "UI_Element.h"
 #include "UI_ElementFile.h"
+#include "UI_ElementLine.h"
 #include "UI_GraphicsCache.h"
 #include "UI_MenuPage.h"
 #include "UI_SelectList.h"
@@ -184,6 +185,31 @@ TEST_F(DialogFileListTest, AFileGoesToANodeOfItsTypeAndASilentNodeEndsInTheFailu
   Cancel();
   EXPECT_FALSE(UI_hEntryDialog);
   EXPECT_EQ(WM_GetCallback(UI_hHomeButton), UI_SideButtonCallback);
+}
+
+TEST_F(DialogFileListTest, SavingAsksAboutReplacingOnlyWhenTheFileExists) {
+  ASSERT_EQ(UI_MenuStackInstance.Open(0x5808, 0), UI_SHOW_OK);
+  Settle();
+  WM_HWIN hSave = 0;
+  for (WM_HWIN h = WM_GetFirstChild(Page()); h && !hSave; h = WM_GetNextSibling(h)) {
+    const UI_LINE_BLOCK* p = (const UI_LINE_BLOCK*)UI_GetElementData(h);
+    if (WM_GetCallback(h) == UI_ValueLineCallback && p && p->Code == 'f') hSave = h;
+  }
+  ASSERT_TRUE(hSave);
+  UI_ConfirmInfo Info = {};
+  TouchIn(hSave, 100, 20);
+  ASSERT_EQ(Shown(), UI_ConfirmDialogCallback);
+  WM_GetUserData(UI_hEntryDialog, &Info, sizeof(Info));
+  EXPECT_EQ(Info.TextIndex, 5);  // no file yet: only whether the user is sure
+  // The title stands clear of the dialog's background.
+  EXPECT_TRUE(golden::Matches("controller/ui/dialog_confirm_save", golden::CaptureLCD()));
+  Cancel();
+  ASSERT_EQ(DAT_SaveFunctionDataFile(APP_FunctionDataPath), DAT_OK);
+  TouchIn(hSave, 100, 20);
+  ASSERT_EQ(Shown(), UI_ConfirmDialogCallback);
+  WM_GetUserData(UI_hEntryDialog, &Info, sizeof(Info));
+  EXPECT_EQ(Info.TextIndex, 0);  // "Replace the existing file?"
+  Cancel();
 }
 
 }  // namespace

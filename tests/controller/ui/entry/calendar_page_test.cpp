@@ -24,6 +24,7 @@ class CalendarPageTest : public MainScreenTest {
   }
   void TearDown() override {
     UI_pfOpenTextEntry = nullptr;
+    UI_pfOpenFileNameEntry = nullptr;
     UI_pfOpenCalendar = nullptr;
     APP_UiHooks = {};
     MainScreenTest::TearDown();

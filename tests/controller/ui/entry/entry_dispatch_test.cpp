@@ -37,6 +37,7 @@ class DispatchTest : public MainScreenTest {
   void TearDown() override {
     fakenode::Remove();
     UI_pfOpenTextEntry = nullptr;
+    UI_pfOpenFileNameEntry = nullptr;
     SDO_TimeoutMs = 1000;
     MainScreenTest::TearDown();
   }
@@ -131,6 +132,7 @@ TEST_F(DispatchTest, ListCountsNeverRunPastTheTables) {
 
 TEST_F(DispatchTest, ATextEntryIsLimitedTo25Characters) {
   UI_pfOpenTextEntry = _FakeTextEntry;
+  UI_pfOpenFileNameEntry = nullptr;
   std::vector<uint8_t> d = {0x18, 40};
   std::u16string s(40, u'a');
   for (char16_t c : s) d.push_back(uint8_t(c)), d.push_back(0);

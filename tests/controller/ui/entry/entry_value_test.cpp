@@ -2,6 +2,9 @@
 // room-sensor values and results beyond 32 bits.
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "TXT_FormatValue.h"
 #include "TXT_Language.h"
 #include "UI_ValueEntryPrivate.h"
 
@@ -130,6 +133,22 @@ TEST_F(ValueEntryTest, ARoomSensorTemperatureKeepsItsSign) {
   EXPECT_EQ(UI_EntryFields[1].Value, 3);
   Keys({LOWER_UP});
   EXPECT_EQ(UI_EntryFields[0].Value, -49);
+}
+
+TEST_F(ValueEntryTest, ARoomSensorTemperatureTakesItsSignFromItsOwnField) {
+  char16_t a[40];
+  // A negative temperature in a word whose sign bit is clear: typed digits stay below zero.
+  Open((-50 & 0x1FF) | 1 << 9 | 0x4000, 0, 0x7FFF, 46);
+  Keys({3});
+  EXPECT_EQ(UI_EntryFields[0].Value, -3);
+  ASSERT_GT(TXT_FormatValue(Result(), 46, a, 40, 1, 1, -1), 0);
+  EXPECT_EQ(std::u16string(a).substr(0, 5), u"-3.0 ");
+  // A positive temperature in a negative word: typed digits stay above zero, and the text agrees.
+  Open(int32_t(0xFFFF0000u) | 120, 0, 0x7FFF, 46);
+  EXPECT_EQ(UI_EntryFields[0].Value, 120);
+  Keys({4});
+  ASSERT_GT(TXT_FormatValue(Result(), 46, a, 40, 1, 1, -1), 0);
+  EXPECT_EQ(std::u16string(a).substr(0, 4), u"4.0 ");
 }
 
 TEST_F(ValueEntryTest, ScaledValuesBeyond32BitsAreRefused) {

@@ -43,6 +43,7 @@ class FileListTest : public MainScreenTest {
     CAN_NodeTable[fakenode::kNode] = {1, 135, 0, {}};
     UI_DialogHooks = {_Confirm, _LoadOptions, _SendFile, _SendFirmware, _Result};
     UI_pfOpenTextEntry = _TextEntry;
+    UI_pfOpenFileNameEntry = nullptr;
     APP_HostHooks.pfDelay = _Delay;
     g = {};
     // Node 5's root page: one file entry whose listing names a result, an action and a rename object.
@@ -57,6 +58,7 @@ class FileListTest : public MainScreenTest {
     APP_HostHooks.pfDelay = nullptr;
     UI_DialogHooks = {};
     UI_pfOpenTextEntry = nullptr;
+    UI_pfOpenFileNameEntry = nullptr;
     fakenode::Remove();
     CAN_NodeTable[fakenode::kNode] = {};
     MainScreenTest::TearDown();

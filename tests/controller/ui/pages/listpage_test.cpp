@@ -1,5 +1,7 @@
 // Kind-2 list pages: the title line, rows of page buttons (four a row), grids of value cells with their
 // selection and long press, on the own service pages and on pages of node 5.
+#include <string>
+
 #include "CAN_Node.h"
 #include "FKT_Access.h"
 #include "UI_ElementList.h"
@@ -23,6 +25,18 @@ TEST_F(ListPageTest, TheServicePageShowsTitleButtonsAndGrid) {
   EXPECT_EQ(WM_GetWindowSizeY(Element(0)), UI_LIST_TITLE_H);
   EXPECT_EQ(WM_GetWindowPosY(Element(1)) - WM_GetWindowPosY(Page()), 6 + UI_LIST_TITLE_H + 6);
   EXPECT_TRUE(golden::Matches("controller/ui/listpage_service", golden::CaptureLCD()));
+  // The page buttons name the inputs of their pages, the cells the input each one shows.
+  auto Label = [](WM_HWIN h) {
+    std::u16string s = ((UI_PAGE_BUTTON_BLOCK*)UI_GetElementData(h))->acText;
+    return s.substr(s.find(u'\uFFFC') + 1);
+  };
+  EXPECT_EQ(Label(Child(Element(1), 0)), u"Inputs 1 - 8");
+  EXPECT_EQ(Label(Child(Element(1), 1)), u"Inputs 9 - 16");
+  for (int i = 0; i < 8; i++) {
+    auto* pCell = (UI_CELL_BLOCK*)UI_GetElementData(Child(Element(2), i));
+    ASSERT_TRUE(pCell);
+    EXPECT_EQ(std::u16string(pCell->acText), u"Input " + std::u16string(1, char16_t(u'1' + i)));
+  }
   // The second page button shows the second service page in place of this one.
   TouchIn(Child(Element(1), 1), 50, 20);
   EXPECT_EQ(UI_MenuStackInstance.GetNode(), 0x015805u);

@@ -11,6 +11,7 @@
 #include "UI_ElementLine.h"
 #include "UI_EntryDispatch.h"
 #include "UI_MenuPage.h"
+#include "UI_TextEntry.h"
 #include "main_fixture.h"
 
 namespace {
@@ -27,6 +28,7 @@ class ElementPageTest : public MainScreenTest {
     MainScreenTest::SetUp();
     UI_InstallMenuPages();
     UI_pfOpenTextEntry = _FakeTextEntry;
+    UI_pfOpenFileNameEntry = nullptr;
     g_TextReceiver = 0;
     snprintf(SavedDocs, sizeof(SavedDocs), "%s", APP_DocumentsFolder);
     char Tmp[] = "/tmp/ui_pages_XXXXXX";
@@ -37,6 +39,7 @@ class ElementPageTest : public MainScreenTest {
   }
   void TearDown() override {
     UI_pfOpenTextEntry = nullptr;
+    UI_pfOpenFileNameEntry = nullptr;
     snprintf(APP_DocumentsFolder, sizeof(APP_DocumentsFolder), "%s", SavedDocs);
     std::string Cmd = "rm -rf '" + Folder + "'";
     EXPECT_EQ(system(Cmd.c_str()), 0);
@@ -128,6 +131,29 @@ TEST_F(ElementPageTest, TheFileListShowsTheFilesAndANewEntryWritesItsName) {
   Settle();
   struct stat st;
   EXPECT_EQ(stat((Folder + "/Intern/Plant.dat").c_str(), &st), 0);
+}
+
+TEST_F(ElementPageTest, ANewFileNameRefusesCharactersAFileNameCannotHold) {
+  UI_InstallTextEntry();  // the real keyboard
+  ASSERT_EQ(UI_MenuStackInstance.Open(0x5808, 0), UI_SHOW_OK);
+  Settle();
+  WM_HWIN hNew = 0;
+  for (WM_HWIN h = WM_GetFirstChild(Page()); h; h = WM_GetNextSibling(h))
+    if (WM_GetCallback(h) == UI_FileLineCallback && ((UI_FILE_BLOCK*)UI_GetElementData(h))->Type == UI_FILE_NEW) hNew = h;
+  ASSERT_TRUE(hNew);
+  Touch(WM_GetWindowPosX(hNew) + 200, WM_GetWindowPosY(hNew) + 20);
+  ASSERT_TRUE(UI_hEntryDialog);
+  for (char16_t c : std::u16string(u"Test:")) UI_TextEntryInsert(c, UI_TEXT_BUFFER_LEN);
+  WM_SendMessageNoPara(UI_hEntryDialog, UI_MSG_BACK);
+  Settle();
+  ASSERT_TRUE(UI_hEntryDialog);  // refused: the keyboard stays with the text shown red
+  struct stat st;
+  EXPECT_NE(stat((Folder + "/Intern/Test:.dat").c_str(), &st), 0);
+  UI_TextEntryApplyKey(UI_TE_KEY_BACKSPACE, UI_TEXT_BUFFER_LEN);
+  WM_SendMessageNoPara(UI_hEntryDialog, UI_MSG_BACK);
+  Settle();
+  EXPECT_FALSE(UI_hEntryDialog);
+  EXPECT_EQ(stat((Folder + "/Intern/Test.dat").c_str(), &st), 0);
 }
 
 }  // namespace

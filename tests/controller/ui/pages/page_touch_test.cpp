@@ -31,11 +31,13 @@ class PageTest : public MainScreenTest {
     MainScreenTest::SetUp();
     UI_InstallMenuPages();
     UI_pfOpenTextEntry = _FakeTextEntry;
+    UI_pfOpenFileNameEntry = nullptr;
     g_TextReceiver = 0;
     g_TextTitle = nullptr;
   }
   void TearDown() override {
     UI_pfOpenTextEntry = nullptr;
+    UI_pfOpenFileNameEntry = nullptr;
     MainScreenTest::TearDown();
   }
   // Screen centre of a keypad key.

@@ -56,6 +56,11 @@ TEST_F(PanelPageTest, TheManualPageWritesItsButtonsAndTabsShowTheNextPage) {
   ASSERT_EQ(ChildCount(hTabs), 2);
   EXPECT_EQ(WM_GetWindowSizeX(Child(hTabs, 0)), UI_PANEL_TAB_W);
   EXPECT_EQ(X(Child(hTabs, 0)), (345 - 2 * 45 - 1) / 2);
+  // The tabs stand below the panel's top edge with their rounded tops whole: the corner shows the panel.
+  EXPECT_EQ(Y(Child(hTabs, 0)), 5);
+  int xTab = WM_GetWindowPosX(Child(hTabs, 0)), yTab = WM_GetWindowPosY(Child(hTabs, 0));
+  EXPECT_EQ(LCD_GetPixelColor(xTab, yTab), LCD_GetPixelColor(xTab, yTab - 3));
+  EXPECT_NE(LCD_GetPixelColor(xTab + 22, yTab), LCD_GetPixelColor(xTab + 22, yTab - 3));
   EXPECT_EQ(Block(Child(hTabs, 0))->Selected, 1);
   ASSERT_EQ(ChildCount(hButtons), 3);
   EXPECT_EQ(X(Child(hButtons, 1)) - X(Child(hButtons, 0)), UI_WRITE_BUTTON_W + 5);

@@ -23,6 +23,7 @@ class TextEntryPageTest : public MainScreenTest {
   }
   void TearDown() override {
     UI_pfOpenTextEntry = nullptr;
+    UI_pfOpenFileNameEntry = nullptr;
     APP_UiHooks = {};
     MainScreenTest::TearDown();
   }

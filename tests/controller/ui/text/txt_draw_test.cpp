@@ -89,6 +89,9 @@ TEST_F(TxtDraw, SecondLines) {
        });
   Same([] { GUI_GotoXY(x0, y0), TXT_DrawValueLines(50 << 8 | 20, 55, -1); },
        [] { GUI_UC_DispStringAt(u"50 % 20 %", x0, y0); });
+  // The second percentage keeps all eight bits of the low byte.
+  Same([] { GUI_GotoXY(x0, y0), TXT_DrawValueLines(50 << 8 | 200, 55, -1); },
+       [] { GUI_UC_DispStringAt(u"50 % 200 %", x0, y0); });
   Same([] { GUI_GotoXY(x0, y0), TXT_DrawValueLines(1234, 10, -1); },
        [] { GUI_UC_DispStringAt(u"12.34 kW", x0, y0); });
 }

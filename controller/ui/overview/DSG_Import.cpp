@@ -1,0 +1,195 @@
+// Import of branding and design files: every size and count is checked against the bytes that are there, the
+// design header and dictionary are deciphered in a copy, and only a file that passed everything replaces the
+// loaded one. The stored copy is written whole or not at all.
+#include <cstdarg>
+#include <cstring>
+#include <vector>
+
+#include "AES.h"
+#include "APP_Host.h"
+#include "DSG_Design.h"
+#include "DSG_State.h"
+#include "PATH.h"
+
+DSG_LOADED DSG_Loaded;
+const char* DSG_pPagesFolder;
+
+namespace {
+
+int _Report(DSG_REPORT* pReport, int Code, const char* sFormat, ...) {
+  if (pReport) {
+    pReport->Code = Code;
+    va_list Args;
+    va_start(Args, sFormat);
+    vsnprintf(pReport->acText, sizeof(pReport->acText), sFormat, Args);
+    va_end(Args);
+  }
+  return Code;
+}
+
+void _Store(const char* sName, const uint8_t* p, size_t NumBytes) {
+  char acPath[PATH_MAX_LEN];
+  if (!PATH_Join(APP_UserFolder, sName, acPath, sizeof(acPath)) || !PATH_MakeFolder(APP_UserFolder)) return;
+  PATH_WriteFileAtomic(acPath, p, NumBytes);
+}
+
+// Deciphers the whole 16-byte blocks of n bytes in place with the design key and the file's vector.
+void _Decipher(const uint8_t* pIV, uint8_t* p, size_t n) {
+  uint8_t aKey[DSG_KEY_SIZE];
+  DSG_MakeKey(aKey);
+  AES_CONTEXT Ctx;
+  AES_Init(&Ctx, pIV, aKey, DSG_KEY_SIZE, AES_MODE_CBC);
+  AES_Decrypt(&Ctx, p, p, n / DSG_AES_BLOCK * DSG_AES_BLOCK);
+}
+
+// Reads a file from its current position to its end, refusing one larger than Max.
+int _ReadAll(FILE* pFile, size_t Max, std::vector<uint8_t>* pData) {
+  if (!pFile) return 1;
+  uint8_t aBuf[65536];
+  size_t n;
+  while ((n = fread(aBuf, 1, sizeof(aBuf), pFile)) > 0) {
+    if (pData->size() + n > Max) return 2;
+    pData->insert(pData->end(), aBuf, aBuf + n);
+  }
+  return ferror(pFile) ? 1 : 0;
+}
+
+}  // namespace
+
+int DSG_ImportBrandingBytes(const uint8_t* p, size_t NumBytes, int NoStore, DSG_REPORT* pReport) {
+  if (NumBytes < DSG_BRANDING_HEADER_SIZE) {
+    return _Report(pReport, DSG_IMPORT_TRUNCATED, "the file has %zu bytes, fewer than the 32 of its header",
+                   NumBytes);
+  }
+  if (memcmp(p, "q7b", 4) != 0) return _Report(pReport, DSG_IMPORT_BAD_HEADER, "it is not a branding file");
+  DSG_BRANDING_INFO Info;
+  DSG_ReadBrandingHeader(p, &Info);
+  if (DSG_CheckBranding(p)) {
+    return _Report(pReport, DSG_IMPORT_BAD_HEADER,
+                   "its pictures are too large (background %u of at most %u bytes, logo %u of at most %u)",
+                   unsigned(Info.aPartSize[0]), unsigned(DSG_BRANDING_PART1_MAX), unsigned(Info.aPartSize[1]),
+                   unsigned(DSG_BRANDING_PART2_MAX));
+  }
+  uint64_t Total = uint64_t(DSG_BRANDING_HEADER_SIZE) + Info.aPartSize[0] + Info.aPartSize[1] + Info.aPartSize[2];
+  if (Total > DSG_BRANDING_AREA) {
+    return _Report(pReport, DSG_IMPORT_BAD_HEADER, "its parts need %llu bytes, more than the %u there is room for",
+                   (unsigned long long)Total, unsigned(DSG_BRANDING_AREA));
+  }
+  if (Total > NumBytes) {
+    return _Report(pReport, DSG_IMPORT_TRUNCATED, "it ends after %zu of the %llu bytes its header announces",
+                   NumBytes, (unsigned long long)Total);
+  }
+  DSG_Loaded.Branding.assign(p, p + Total);
+  DSG__SetBranding();
+  if (!NoStore) _Store("Branding.q7b", p, size_t(Total));
+  return _Report(pReport, DSG_IMPORT_OK, "background %u bytes, logo %u bytes", unsigned(Info.aPartSize[0]),
+                 unsigned(Info.aPartSize[1]));
+}
+
+int DSG_ImportDesignBytes(const uint8_t* p, size_t NumBytes, int NoStore, DSG_REPORT* pReport) {
+  if (NumBytes < DSG_TEXT_HEADER_SIZE) {
+    return _Report(pReport, DSG_IMPORT_TRUNCATED, "the file has %zu bytes, fewer than its 256-byte text header",
+                   NumBytes);
+  }
+  switch (DSG_ParseTextHeader(p, nullptr)) {
+    case DSG_TEXT_BAD_MAGIC: return _Report(pReport, DSG_IMPORT_BAD_HEADER, "it is not a design file");
+    case DSG_TEXT_BAD_FORMAT: return _Report(pReport, DSG_IMPORT_BAD_HEADER, "its format number is not 0");
+    case DSG_TEXT_BAD_END:
+      return _Report(pReport, DSG_IMPORT_BAD_HEADER, "its text header does not end within 256 bytes");
+  }
+  if (NumBytes < DSG_DESIGN_PICTURE_OFFSET) {
+    return _Report(pReport, DSG_IMPORT_TRUNCATED, "it ends inside its design header (%zu bytes)", NumBytes);
+  }
+  const uint8_t* pIV = p + DSG_TEXT_HEADER_SIZE;
+  uint8_t aHeader[DSG_DESIGN_HEADER_SIZE];
+  memcpy(aHeader, p + DSG_DESIGN_HEADER_OFFSET, sizeof(aHeader));
+  _Decipher(pIV, aHeader, sizeof(aHeader));
+  DSG_DESIGN_INFO Info;
+  DSG_ReadDesignHeader(aHeader, &Info);
+  if (memcmp(aHeader, "q7d", 4) != 0) return _Report(pReport, DSG_IMPORT_BAD_HEADER, "its design header is damaged");
+  if (DSG_CheckDesign(aHeader)) {
+    return _Report(pReport, DSG_IMPORT_BAD_HEADER, "its picture of %u bytes is larger than %u",
+                   unsigned(Info.ImageSize), unsigned(DSG_DESIGN_IMAGE_MAX));
+  }
+  if (Info.DictSize > DSG_DICT_AREA) {
+    return _Report(pReport, DSG_IMPORT_BAD_HEADER, "its page list of %u bytes is larger than %u",
+                   unsigned(Info.DictSize), unsigned(DSG_DICT_AREA));
+  }
+  size_t DictOffset = DSG_DESIGN_PICTURE_OFFSET + size_t(Info.ImageSize);
+  size_t PageOffset = DictOffset + Info.DictSize;
+  if (PageOffset > NumBytes) {
+    return _Report(pReport, DSG_IMPORT_TRUNCATED, "it ends after %zu bytes, inside its picture or page list",
+                   NumBytes);
+  }
+  std::vector<uint8_t> Dict(p + DictOffset, p + PageOffset);
+  _Decipher(pIV, Dict.data(), Dict.size());
+  size_t DictBytes = Dict.size() / DSG_AES_BLOCK * DSG_AES_BLOCK;  // a broken last block stays unread
+  if (DictBytes < DSG_DICT_HEADER_SIZE || memcmp(Dict.data(), "dict", 4) != 0) {
+    return _Report(pReport, DSG_IMPORT_BAD_DICT, "its page list is damaged");
+  }
+  uint32_t NumPages = DSG_Get32(&Dict[4]);
+  if (NumPages > (DictBytes - DSG_DICT_HEADER_SIZE) / DSG_DICT_ENTRY_SIZE) {
+    return _Report(pReport, DSG_IMPORT_BAD_DICT, "its page list names %u pages but holds at most %zu",
+                   unsigned(NumPages), (DictBytes - DSG_DICT_HEADER_SIZE) / DSG_DICT_ENTRY_SIZE);
+  }
+  const uint8_t* pArea = p + PageOffset;
+  size_t AreaSize = NumBytes - PageOffset;
+  if (AreaSize > DSG_PAGE_AREA) return _Report(pReport, DSG_IMPORT_BAD_PAGE, "its pages exceed %zu bytes", DSG_PAGE_AREA);
+  static const char* const s_apPageError[] = {"", "its payload is too large", "its layout is unknown",
+                                               "its checksum is wrong", "it is not a page"};
+  for (uint32_t i = 0; i < NumPages; i++) {
+    const uint8_t* pEntry = &Dict[DSG_DICT_HEADER_SIZE + i * DSG_DICT_ENTRY_SIZE];
+    uint32_t Off = DSG_Get32(pEntry);
+    if (Off >= AreaSize) {
+      return _Report(pReport, DSG_IMPORT_BAD_PAGE, "page %u lies outside the file", unsigned(i + 1));
+    }
+    int r = DSG_CheckPage(pArea + Off, AreaSize - Off, DSG_Get32(pEntry + 8));
+    if (r != DSG_PAGE_OK) {
+      return _Report(pReport, DSG_IMPORT_BAD_PAGE, "page %u is damaged: %s", unsigned(i + 1), s_apPageError[r]);
+    }
+    DSG_PAGE_INFO Page;
+    DSG_ReadPageHeader(pArea + Off, &Page);
+    if (DSG_PageRecordsSize(Page.NumElements) + Page.PayloadSize > AreaSize - Off) {
+      return _Report(pReport, DSG_IMPORT_TRUNCATED, "page %u ends beyond the end of the file", unsigned(i + 1));
+    }
+  }
+  DSG_Loaded.Design.assign(p, p + NumBytes);
+  memcpy(DSG_Loaded.aDesignHeader, aHeader, sizeof(aHeader));
+  DSG_Loaded.Dict.assign(Dict.begin(), Dict.begin() + DictBytes);
+  DSG_Loaded.PictureOffset = DSG_DESIGN_PICTURE_OFFSET;
+  DSG_Loaded.PageOffset = PageOffset;
+  DSG_Loaded.NumPages = NumPages;
+  DSG__SetDesign();
+  if (!NoStore) _Store("Design.q7d", p, NumBytes);
+  return _Report(pReport, DSG_IMPORT_OK, "%u overview page%s, %s", unsigned(NumPages), NumPages == 1 ? "" : "s",
+                 Info.ImageSize ? "with a picture" : "without a picture");
+}
+
+int DSG_ImportBranding(FILE* pFile, int NoStore, DSG_REPORT* pReport) {
+  std::vector<uint8_t> Data;
+  int r = _ReadAll(pFile, DSG_BRANDING_AREA, &Data);
+  if (r == 2) return _Report(pReport, DSG_IMPORT_BAD_HEADER, "it is larger than %u bytes", unsigned(DSG_BRANDING_AREA));
+  if (r) return _Report(pReport, DSG_IMPORT_NO_FILE, "it cannot be read");
+  return DSG_ImportBrandingBytes(Data.data(), Data.size(), NoStore, pReport);
+}
+
+int DSG_ImportDesign(FILE* pFile, int NoStore, DSG_REPORT* pReport) {
+  std::vector<uint8_t> Data;
+  int r = _ReadAll(pFile, DSG_DESIGN_FILE_MAX, &Data);
+  if (r == 2) return _Report(pReport, DSG_IMPORT_BAD_PAGE, "it is larger than %zu bytes", DSG_DESIGN_FILE_MAX);
+  if (r) return _Report(pReport, DSG_IMPORT_NO_FILE, "it cannot be read");
+  return DSG_ImportDesignBytes(Data.data(), Data.size(), NoStore, pReport);
+}
+
+int DSG_IsDesignLoaded(void) { return DSG_Loaded.Design.empty() ? 0 : 1; }
+int DSG_IsBrandingLoaded(void) { return DSG_Loaded.Branding.empty() ? 0 : 1; }
+int DSG_GetLayout(void) { return DSG_IsDesignLoaded() ? DSG_Loaded.aDesignHeader[8] : 0; }
+int DSG_GetNumDesignPages(void) { return DSG_IsDesignLoaded() ? int(DSG_Loaded.NumPages) : 0; }
+
+int DSG_GetDesignPage(int n, const uint8_t** ppPage, size_t* pNumBytes) {
+  if (!DSG_IsDesignLoaded() || n < 0 || uint32_t(n) >= DSG_Loaded.NumPages) return 1;
+  uint32_t Off = DSG_Get32(&DSG_Loaded.Dict[DSG_DICT_HEADER_SIZE + size_t(n) * DSG_DICT_ENTRY_SIZE]);
+  *ppPage = DSG_Loaded.Design.data() + DSG_Loaded.PageOffset + Off;
+  *pNumBytes = DSG_Loaded.Design.size() - DSG_Loaded.PageOffset - Off;
+  return 0;
+}

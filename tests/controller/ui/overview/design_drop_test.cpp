@@ -1,0 +1,88 @@
+// A design or branding file dropped on the display: loaded, stored and drawn, or refused with the reason and
+// nothing changed.
+#include "overview_test_util.h"
+
+using namespace ovtest;
+
+namespace {
+
+class DesignDropTest : public OverviewTest {
+ protected:
+  std::string Write(const char* sName, const DSG_BYTES& b) {
+    Folder.Write(sName, b);
+    return Folder.File(sName);
+  }
+  static DSG_BYTES Sample(int Layout = 1) {
+    DSG_DESIGN_SPEC s;
+    s.Layout = Layout;
+    s.Pages = {DSG_WritePage(EveryKind(), PagePicture(0xEF5D)), DSG_WritePage({Link(0, 0, 50, 50, 0)}, PagePicture(0))};
+    return DSG_WriteDesign(s);
+  }
+};
+
+TEST_F(DesignDropTest, ADroppedDesignShowsItsFirstPageAndIsStored) {
+  ASSERT_TRUE(WM_IsVisible(UI_hBackgroundWin));  // the menus before
+  DSG_BYTES b = Sample();
+  std::string Path = Write("drop.q7d", b);
+  DSG_REPORT r;
+  ASSERT_EQ(DSG_LoadDesignFile(Path.c_str(), &r), DSG_IMPORT_OK) << r.acText;
+  EXPECT_STREQ(r.acText, "2 overview pages, without a picture");
+  Settle();
+  EXPECT_TRUE(WM_IsVisible(UI_hMainWin));
+  EXPECT_EQ(UI_OverviewPageInstance.GetCurrentPage(), 0);
+  EXPECT_EQ(Elements(), 8);
+  EXPECT_EQ(Folder.Read("Design.q7d"), b);
+}
+
+TEST_F(DesignDropTest, ARefusedDesignSaysWhyAndChangesNothing) {
+  DSG_BYTES Good = Sample();
+  std::string Path = Write("good.q7d", Good);
+  ASSERT_EQ(DSG_LoadDesignFile(Path.c_str(), nullptr), DSG_IMPORT_OK);
+  Settle();
+  DSG_BYTES Bad = Good;
+  Bad.resize(Bad.size() - 7);
+  DSG_REPORT r;
+  EXPECT_EQ(DSG_LoadDesignFile(Write("bad.q7d", Bad).c_str(), &r), DSG_IMPORT_TRUNCATED);
+  EXPECT_STREQ(r.acText, "page 2 ends beyond the end of the file");
+  EXPECT_EQ(DSG_LoadDesignFile(Folder.File("missing.q7d").c_str(), &r), DSG_IMPORT_NO_FILE);
+  EXPECT_STREQ(r.acText, "it cannot be opened");
+  EXPECT_EQ(DSG_GetNumDesignPages(), 2);
+  EXPECT_EQ(Folder.Read("Design.q7d"), Good);
+  EXPECT_EQ(Elements(), 8);  // the shown page stays
+}
+
+TEST_F(DesignDropTest, ADroppedBrandingIsDrawnIntoTheMenus) {
+  DSG_BYTES b = DSG_WriteBranding(PagePicture(0x001F), {}, {}, 1, 0, 0);  // a red background, no logo
+  DSG_REPORT r;
+  ASSERT_EQ(DSG_LoadBrandingFile(Write("drop.q7b", b).c_str(), &r), DSG_IMPORT_OK) << r.acText;
+  Settle();
+  GUI_Lock();
+  EXPECT_EQ(LCD_GetPixelColor(5, 260), 0x0000FFu);
+  GUI_Unlock();  // below the page area: the branding's background
+  EXPECT_EQ(Folder.Read("Branding.q7b"), b);
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<std::string> g_Done;
+void _Done(int Kind, const char* sPath, const DSG_REPORT* pReport) {
+  g_Done.push_back(std::to_string(Kind) + " " + std::to_string(pReport->Code) + " " + pReport->acText);
+}
+
+// The host's drop asks from its own thread; the GUI thread loads the files on its next pass, in order.
+TEST_F(DesignDropTest, LoadsAskedForByTheHostAreDoneInTheGuiPassInOrder) {
+  g_Done.clear();
+  std::string Good = Write("a.q7d", Sample()), Bad = Write("b.q7b", {'x'});
+  DSG_RequestLoad(DSG_KIND_DESIGN, Good.c_str(), _Done);
+  DSG_RequestLoad(DSG_KIND_BRANDING, Bad.c_str(), _Done);
+  EXPECT_TRUE(g_Done.empty());
+  DSG_ServeRequests();
+  EXPECT_EQ(g_Done, (std::vector<std::string>{"0 0 2 overview pages, without a picture",
+                                              "1 7 the file has 1 bytes, fewer than the 32 of its header"}));
+  DSG_ServeRequests();
+  EXPECT_EQ(g_Done.size(), 2u);
+}
+
+}  // namespace
