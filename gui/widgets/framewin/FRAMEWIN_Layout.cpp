@@ -3,6 +3,7 @@
 #include "FRAMEWIN.h"
 
 #include "LCD.h"
+#include "MENU.h"
 
 namespace {
 
@@ -201,5 +202,27 @@ void FRAMEWIN_Restore(WM_HWIN hObj) {
     FRAMEWIN__UpdatePositions(hObj);
   }
   _InvalidateSizeButtons(hObj);
+  WM_InvalidateWindow(hObj);
+}
+
+void FRAMEWIN_AddMenu(WM_HWIN hObj, WM_HWIN hMenu) {
+  WM__LockGuard Lock;
+  FRAMEWIN_OBJ* pObj = (FRAMEWIN_OBJ*)WIDGET__GetObj(&FRAMEWIN__Type, hObj);
+  if (!pObj || !hMenu || !WM__IsWindow(hMenu)) {
+    return;
+  }
+  pObj->hMenu = hMenu;
+  if (pObj->cb) {
+    MENU_SetOwner(hMenu, pObj->hClient); // menu messages reach the dialog procedure
+  }
+  int L = FRAMEWIN__GetBorderSize(hObj, FRAMEWIN_EDGE_LEFT), R = FRAMEWIN__GetBorderSize(hObj, FRAMEWIN_EDGE_RIGHT);
+  int T = FRAMEWIN__GetBorderSize(hObj, FRAMEWIN_EDGE_TOP);
+  pObj = FRAMEWIN__Obj(hObj);
+  bool TitleVisible = pObj->Widget.State & FRAMEWIN_STATE_TITLEVISIBLE;
+  int y = T + (TitleVisible ? pObj->Props.IBorderSize : 0) + FRAMEWIN__CalcTitleHeight(pObj);
+  MENU_Attach(hMenu, hObj, L, y, WM_GetWindowSizeX(hObj) - L - R, 0);
+  WM_SetStayOnTop(hMenu, 0);
+  WM_SetAnchor(hMenu, WM_STATUS_ANCHOR_LEFT | WM_STATUS_ANCHOR_RIGHT);
+  FRAMEWIN__UpdatePositions(hObj);
   WM_InvalidateWindow(hObj);
 }

@@ -12,10 +12,13 @@
 #include "LISTBOX.h"
 #include "LISTVIEW.h"
 #include "LISTWHEEL.h"
+#include "MENU.h"
+#include "MULTIEDIT.h"
 #include "PROGBAR.h"
 #include "RADIO.h"
 #include "SCROLLBAR.h"
 #include "SLIDER.h"
+#include "SPINBOX.h"
 #include "TEXT.h"
 
 namespace {
@@ -56,6 +59,16 @@ WM_HWIN _ListboxCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent
 WM_HWIN _ListwheelCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags,
                              int Id, int NumExtraBytes) {
   return LISTWHEEL_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, _apItems, NumExtraBytes);
+}
+
+WM_HWIN _SpinboxCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int, int Id,
+                           int NumExtraBytes) {
+  return SPINBOX_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, Id, 0, 100, NumExtraBytes);
+}
+
+WM_HWIN _MultiEditCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags,
+                             int Id, int NumExtraBytes) {
+  return MULTIEDIT_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, 32, "Text", NumExtraBytes);
 }
 
 } // namespace
@@ -142,6 +155,15 @@ const std::vector<WidgetKind>& AllWidgetKinds() {
                   WM_SetId(h, Id);
                   return h;
                 }}),
+      MakeKind("SPINBOX", SPINBOX_CreateIndirect, _SpinboxCreateUser, SPINBOX_LockH, SPINBOX_GetUserData,
+               SPINBOX_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return SPINBOX_Create(5, 5, 60, 20, p, WM_CF_SHOW, Id, -5, 5); }}),
+      MakeKind("MULTIEDIT", MULTIEDIT_CreateIndirect, _MultiEditCreateUser, MULTIEDIT_LockH, MULTIEDIT_GetUserData,
+               MULTIEDIT_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return MULTIEDIT_CreateEx(5, 5, 60, 40, p, WM_CF_SHOW, 0, Id, 0, "A"); },
+                [](WM_HWIN p, int Id) { return MULTIEDIT_Create(5, 5, 60, 40, p, Id, WM_CF_SHOW, 0, "B", 8); }}),
+      MakeKind("MENU", MENU_CreateIndirect, MENU_CreateUser, MENU_LockH, MENU_GetUserData, MENU_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return MENU_CreateEx(5, 5, 0, 0, p, WM_CF_SHOW, MENU_CF_VERTICAL, Id); }}),
   };
   return s_aKind;
 }
