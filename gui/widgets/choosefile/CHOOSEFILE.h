@@ -45,7 +45,8 @@ WM_HWIN CHOOSEFILE_Create(WM_HWIN hParent, int x0, int y0, int xSize, int ySize,
 void CHOOSEFILE_SetButtonText(WM_HWIN hFrame, unsigned Index, const char* pText); // text instead of its image
 void CHOOSEFILE_SetDefaultButtonText(unsigned Index, const char* pText);         // copied; null: the image
 char CHOOSEFILE_SetDelim(char Delim);                                            // -> the previous one
-void CHOOSEFILE_SetToolTips(const TOOLTIP_INFO* pTable, int NumItems);           // null: the built-in table
+// The tooltip table is kept, not copied (null: the built-in table); dialogs created later use it.
+void CHOOSEFILE_SetToolTips(const TOOLTIP_INFO* pTable, int NumItems);
 void CHOOSEFILE_SetTopMode(int OnOff); // later layouts put the controls at the top (1) or the bottom (0)
 void CHOOSEFILE_EnableToolTips(int OnOff); // dialogs created afterwards show tooltips (off at start)
 
