@@ -182,6 +182,9 @@ WIDGET_DRAW_ITEM_FUNC* WIDGET__SetDefaultSkinFlex(const WIDGET_TYPE* pType, cons
 void WIDGET__Callback(const WIDGET_TYPE* pType, WM_MESSAGE* pMsg) {
   WM_HWIN hObj = pMsg->hWin;
   if (!WIDGET_HandleActive(hObj, pMsg)) {
+    if (pMsg->MsgId == WIDGET_SET_EFFECT && pType->pfOnEffect && WM__IsWindow(hObj)) {
+      pType->pfOnEffect(hObj);
+    }
     return;
   }
   if (pType->pfOnMessage && pType->pfOnMessage(hObj, pMsg)) {

@@ -68,6 +68,8 @@ struct WIDGET_TYPE {
   void (*pfOnDelete)(WM_HWIN hObj);
   void (*pfOnKey)(WM_HWIN hObj, const GUI_KEY_MSG* pKey);
   void (*pfOnPointer)(WM_HWIN hObj, const GUI_POINTER_STATE* pState);
+  // Runs after the widget base has changed the frame effect (widgets whose geometry follows it).
+  void (*pfOnEffect)(WM_HWIN hObj);
 };
 
 // The callback skeleton every widget shares: the widget base's handling first, then the type's handlers,

@@ -29,3 +29,7 @@ void GUI__SetDialogStatus(WM_HWIN hDialog, GUI_DIALOG_STATUS* pStatus);
 // The background of widgets whose parent has none (0xC0C0C0 at start).
 GUI_COLOR DIALOG_GetBkColor(void);
 GUI_COLOR DIALOG_SetBkColor(GUI_COLOR Color); // -> the previous colour
+
+// Position and size of a dialog that asks for the defaults: a size below 1 becomes half the display's, a
+// position below 0 centres the dialog on the display.
+void GUI__DialogDefaultRect(int* px0, int* py0, int* pxSize, int* pySize);

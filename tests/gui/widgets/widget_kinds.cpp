@@ -2,7 +2,11 @@
 #include "widget_kinds.h"
 
 #include "BUTTON.h"
+#include "CALENDAR.h"
 #include "CHECKBOX.h"
+#include "GRAPH.h"
+#include "EDIT.h"
+#include "FRAMEWIN.h"
 #include "DROPDOWN.h"
 #include "HEADER.h"
 #include "LISTBOX.h"
@@ -12,10 +16,13 @@
 #include "IMAGE.h"
 #include "KNOB.h"
 #include "MULTIPAGE.h"
+#include "MENU.h"
+#include "MULTIEDIT.h"
 #include "PROGBAR.h"
 #include "RADIO.h"
 #include "SCROLLBAR.h"
 #include "SLIDER.h"
+#include "SPINBOX.h"
 #include "TEXT.h"
 #include "TREEVIEW.h"
 
@@ -30,6 +37,21 @@ WM_HWIN _TextCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, i
 WM_HWIN _RadioCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id,
                          int NumExtraBytes) {
   return RADIO_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, 3, 20, NumExtraBytes);
+}
+
+WM_HWIN _CalendarCreateUser(int x0, int y0, int, int, WM_HWIN hParent, int WinFlags, int, int Id,
+                            int NumExtraBytes) {
+  return CALENDAR_CreateUser(hParent, x0, y0, 2024, 2, 29, 2, Id, WinFlags, NumExtraBytes);
+}
+
+WM_HWIN _EditCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id,
+                        int NumExtraBytes) {
+  return EDIT_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, 10, NumExtraBytes);
+}
+
+WM_HWIN _FramewinCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags,
+                            int Id, int NumExtraBytes) {
+  return FRAMEWIN_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, "Frame", nullptr, NumExtraBytes);
 }
 
 const char* const _apItems[] = {"One", "Two", "Three", nullptr};
@@ -52,6 +74,16 @@ WM_HWIN _IconviewCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParen
 WM_HWIN _KnobCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int, int Id,
                         int NumExtraBytes) {
   return KNOB_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, Id, NumExtraBytes);
+}
+
+WM_HWIN _SpinboxCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int, int Id,
+                           int NumExtraBytes) {
+  return SPINBOX_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, Id, 0, 100, NumExtraBytes);
+}
+
+WM_HWIN _MultiEditCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags,
+                             int Id, int NumExtraBytes) {
+  return MULTIEDIT_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, 32, "Text", NumExtraBytes);
 }
 
 } // namespace
@@ -86,6 +118,24 @@ const std::vector<WidgetKind>& AllWidgetKinds() {
                PROGBAR_SetUserData, false,
                {[](WM_HWIN p, int Id) { return PROGBAR_CreateEx(5, 5, 100, 20, p, WM_CF_SHOW, 0, Id); },
                 [](WM_HWIN p, int Id) { return PROGBAR_CreateAsChild(5, 5, 100, 20, p, Id, WM_CF_SHOW); }}),
+      MakeKind("GRAPH", GRAPH_CreateIndirect, GRAPH_CreateUser, GRAPH_LockH, GRAPH_GetUserData, GRAPH_SetUserData,
+               false,
+               {[](WM_HWIN p, int Id) { return GRAPH_CreateEx(5, 5, 100, 60, p, WM_CF_SHOW, 0, Id); },
+                [](WM_HWIN p, int Id) { return GRAPH_Create(5, 5, 100, 60, p, WM_CF_SHOW, 0, Id); }}),
+      MakeKind("CALENDAR", CALENDAR_CreateIndirect, _CalendarCreateUser, CALENDAR_LockH, CALENDAR_GetUserData,
+               CALENDAR_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return CALENDAR_Create(p, 5, 5, 1999, 12, 31, 1, Id, WM_CF_SHOW); }}),
+      MakeKind("EDIT", EDIT_CreateIndirect, _EditCreateUser, EDIT_LockH, EDIT_GetUserData, EDIT_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return EDIT_CreateEx(5, 5, 60, 20, p, WM_CF_SHOW, 0, Id, 8); },
+                [](WM_HWIN p, int Id) { return EDIT_CreateAsChild(5, 5, 60, 20, p, Id, WM_CF_SHOW, 8); }}),
+      MakeKind("FRAMEWIN", FRAMEWIN_CreateIndirect, _FramewinCreateUser, FRAMEWIN_LockH, FRAMEWIN_GetUserData,
+               FRAMEWIN_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return FRAMEWIN_CreateEx(5, 5, 60, 40, p, WM_CF_SHOW, 0, Id, "F", nullptr); },
+                [](WM_HWIN p, int Id) {
+                  WM_HWIN h = FRAMEWIN_CreateAsChild(5, 5, 60, 40, p, "F", nullptr, WM_CF_SHOW);
+                  WM_SetId(h, Id); // made with Id 0
+                  return h;
+                }}),
       MakeKind("LISTBOX", LISTBOX_CreateIndirect, _ListboxCreateUser, LISTBOX_LockH, LISTBOX_GetUserData,
                LISTBOX_SetUserData, true,
                {[](WM_HWIN p, int Id) { return LISTBOX_Create(5, 5, 60, 40, p, WM_CF_SHOW, 0, Id, _apItems); },
@@ -134,6 +184,15 @@ const std::vector<WidgetKind>& AllWidgetKinds() {
                {[](WM_HWIN p, int Id) { return KNOB_Create(5, 5, 40, 40, p, WM_CF_SHOW, Id); }}),
       MakeKind("IMAGE", IMAGE_CreateIndirect, IMAGE_CreateUser, IMAGE__LockH, IMAGE_GetUserData, IMAGE_SetUserData,
                false, {[](WM_HWIN p, int Id) { return IMAGE_CreateEx(5, 5, 40, 40, p, WM_CF_SHOW, 0, Id); }}),
+      MakeKind("SPINBOX", SPINBOX_CreateIndirect, _SpinboxCreateUser, SPINBOX_LockH, SPINBOX_GetUserData,
+               SPINBOX_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return SPINBOX_Create(5, 5, 60, 20, p, WM_CF_SHOW, Id, -5, 5); }}),
+      MakeKind("MULTIEDIT", MULTIEDIT_CreateIndirect, _MultiEditCreateUser, MULTIEDIT_LockH, MULTIEDIT_GetUserData,
+               MULTIEDIT_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return MULTIEDIT_CreateEx(5, 5, 60, 40, p, WM_CF_SHOW, 0, Id, 0, "A"); },
+                [](WM_HWIN p, int Id) { return MULTIEDIT_Create(5, 5, 60, 40, p, Id, WM_CF_SHOW, 0, "B", 8); }}),
+      MakeKind("MENU", MENU_CreateIndirect, MENU_CreateUser, MENU_LockH, MENU_GetUserData, MENU_SetUserData, true,
+               {[](WM_HWIN p, int Id) { return MENU_CreateEx(5, 5, 0, 0, p, WM_CF_SHOW, MENU_CF_VERTICAL, Id); }}),
   };
   return s_aKind;
 }

@@ -1,0 +1,132 @@
+// The spin box: stepping by buttons with auto-repeat under the test clock, by keys, limits of its range
+// and step, a pointer that changes buttons, notifications, and golden images of both looks.
+#include "EDIT.h"
+#include "SPINBOX.h"
+#include "widget_support.h"
+
+namespace {
+
+class SpinboxTest : public WidgetTest {
+protected:
+  void SetUp() override {
+    WidgetTest::SetUp();
+    SPINBOX_SetDefaultSkin(nullptr);
+    SPINBOX_SetDefaultSkinClassic();
+    hParent = Parent(0, 0, 240, 160);
+  }
+  WM_HWIN hParent = 0;
+};
+
+TEST_F(SpinboxTest, NoRangeNoWidget) {
+  I32 Before = GUI_ALLOC_GetNumUsedBlocks();
+  EXPECT_EQ(SPINBOX_CreateUser(10, 10, 80, 24, hParent, WM_CF_SHOW, 3, 7, 7, 0), 0);
+  EXPECT_EQ(SPINBOX_CreateUser(10, 10, 80, 24, hParent, WM_CF_SHOW, 3, 8, 7, 0), 0);
+  EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), Before);
+}
+
+TEST_F(SpinboxTest, HeldButtonRepeatsAtOnceAfter400msThenEvery50ms) {
+  WM_HWIN h = SPINBOX_CreateUser(10, 10, 80, 24, hParent, WM_CF_SHOW, 3, -10, 100, 0);
+  EXPECT_EQ(SPINBOX_GetValue(h), -10) << "starts at Min";
+  SPINBOX_SetValue(h, 0);
+  SPINBOX_SetStep(h, 5);
+  Heard().clear();
+  // The up button is the upper half of the button column at the right.
+  Press(85, 14);
+  EXPECT_EQ(SPINBOX_GetValue(h), 5) << "a press steps at once";
+  Advance(399);
+  EXPECT_EQ(SPINBOX_GetValue(h), 5);
+  Advance(1);
+  EXPECT_EQ(SPINBOX_GetValue(h), 10) << "the first repeat after 400 ms";
+  std::vector<int> aSeen;
+  for (int i = 0; i < 20; i++) {
+    Advance(50);
+    aSeen.push_back(SPINBOX_GetValue(h));
+  }
+  EXPECT_EQ(aSeen[0], 15);
+  EXPECT_EQ(aSeen[1], 20);
+  EXPECT_EQ(aSeen[17], 100);
+  EXPECT_EQ(aSeen[19], 100) << "and stops at Max";
+  Release(85, 14);
+  Advance(500);
+  EXPECT_EQ(SPINBOX_GetValue(h), 100);
+  EXPECT_EQ(widgettest::HeardCodes(1), (std::vector<std::string>{"3:1"}));
+  EXPECT_EQ(Heard().back(), "3:2");
+  EXPECT_EQ(widgettest::HeardCodes(5).size(), 20u) << "every change from 0 to 100 is passed on";
+}
+
+TEST_F(SpinboxTest, MovingToTheOtherButtonSkipsOneStep) {
+  WM_HWIN h = SPINBOX_CreateUser(10, 10, 80, 24, hParent, WM_CF_SHOW, 3, -100, 100, 0);
+  SPINBOX_SetValue(h, 0);
+  Press(85, 14);
+  EXPECT_EQ(SPINBOX_GetValue(h), 1);
+  Press(85, 30); // onto the down button
+  Advance(400);
+  EXPECT_EQ(SPINBOX_GetValue(h), 1) << "the step after a change of buttons is skipped";
+  Advance(50);
+  EXPECT_EQ(SPINBOX_GetValue(h), 0) << "then the down button repeats";
+  Press(40, 22); // off both buttons: released
+  Advance(200);
+  EXPECT_EQ(SPINBOX_GetValue(h), 0);
+  Release(40, 22);
+}
+
+TEST_F(SpinboxTest, KeysStepAndLimits) {
+  WM_HWIN h = SPINBOX_CreateUser(10, 10, 80, 24, hParent, WM_CF_SHOW, 3, 0, 50, 0);
+  WM_SetFocus(h);
+  EXPECT_EQ(SPINBOX_SetStep(h, 20), 1);
+  EXPECT_EQ(SPINBOX_SetStep(h, 0), 20) << "step 0 is ignored";
+  Key(GUI_KEY_UP);
+  Key(GUI_KEY_UP);
+  EXPECT_EQ(SPINBOX_GetValue(h), 40);
+  Key(GUI_KEY_UP);
+  EXPECT_EQ(SPINBOX_GetValue(h), 50);
+  Key(GUI_KEY_DOWN);
+  EXPECT_EQ(SPINBOX_GetValue(h), 30);
+  SPINBOX_SetRange(h, 10, 5);
+  SPINBOX_SetValue(h, 500);
+  EXPECT_EQ(SPINBOX_GetValue(h), 50) << "a range without room is refused";
+  SPINBOX_SetRange(h, INT32_MAX - 10, INT32_MAX);
+  EXPECT_EQ(SPINBOX_GetValue(h), INT32_MAX - 10);
+  SPINBOX_SetValue(h, INT32_MAX);
+  Key(GUI_KEY_UP);
+  EXPECT_EQ(SPINBOX_GetValue(h), INT32_MAX) << "no wrap past 32 bits";
+  // A focusable edit takes the keys itself and steps its digits.
+  SPINBOX_SetRange(h, 0, 999);
+  SPINBOX_SetValue(h, 5);
+  SPINBOX_SetEditFocusable(h, 1);
+  WM_HWIN hEdit = SPINBOX_GetEditHandle(h);
+  WM_SetFocus(hEdit);
+  EDIT_SetCursorAtChar(hEdit, 1);
+  Key(GUI_KEY_UP);
+  EXPECT_EQ(SPINBOX_GetValue(h), 15);
+}
+
+class SpinboxGolden : public SpinboxTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(SpinboxGolden, EdgesAndStates) {
+  bool Flex = GetParam();
+  if (Flex) {
+    SPINBOX_SetDefaultSkin(SPINBOX_DrawSkinFlex);
+  }
+  WM_HWIN a[6];
+  for (int i = 0; i < 6; i++) {
+    a[i] = SPINBOX_CreateUser(4 + (i % 2) * 110, 4 + (i / 2) * 36, 100, 30, hParent, WM_CF_SHOW, 3 + i, -50, 500, 0);
+    SPINBOX_SetValue(a[i], 42 * i);
+  }
+  SPINBOX_SetEdge(a[1], SPINBOX_EDGE_LEFT);
+  SPINBOX_SetEdge(a[2], SPINBOX_EDGE_CENTER);
+  WM_DisableWindow(a[3]);
+  SPINBOX_SetFont(a[4], &GUI_Font8);
+  WM_SetFocus(a[5]);
+  WM_Exec();
+  Press(4 + 110 + 95, 4 + 72 + 24); // the down button of the last one, held
+  WM_Exec();
+  EXPECT_TRUE(golden::Matches(Flex ? "widgets/spinbox/flex" : "widgets/spinbox/classic",
+                              golden::CaptureLCD(0, 0, 219, 111)));
+  Release(4 + 110 + 95, 4 + 72 + 24);
+}
+
+INSTANTIATE_TEST_SUITE_P(Looks, SpinboxGolden, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& i) { return i.param ? "Flex" : "Classic"; });
+
+} // namespace
