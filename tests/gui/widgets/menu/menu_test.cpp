@@ -280,3 +280,62 @@ INSTANTIATE_TEST_SUITE_P(Looks, MenuGolden, testing::Bool(),
                          [](const testing::TestParamInfo<bool>& i) { return i.param ? "Flex" : "Classic"; });
 
 } // namespace
+
+namespace {
+
+TEST_F(MenuTest, ArrowSpaceOfTheFlexibleLook) {
+  MENU_SetDefaultSkin(MENU_DrawSkinFlex);
+  WM_HWIN hSub = Sub({{"Item", 1, 0, 0}});
+  WM_HWIN hMenu = Sub({{"Open", 2, 0, hSub}, {"Close", 3, 0, 0}});
+  EXPECT_FALSE(MENU__Obj(hMenu)->Flags & MENU_SF_ARROW) << "created with the flexible default: no arrow space";
+  int Width = WM_GetWindowSizeX(hMenu);
+  MENU_SetSkin(hMenu, MENU_DrawSkinFlex);
+  EXPECT_EQ(MENU__Obj(hMenu)->ArrowSize, (13 * 2 / 3) | 1);
+  EXPECT_EQ(WM_GetWindowSizeX(hMenu), Width + 9) << "the natural width grows by the arrow";
+  EXPECT_TRUE(MENU__Obj(hSub)->Flags & MENU_SF_ARROW) << "submenus follow";
+  MENU_SKINFLEX_PROPS p = {};
+  p.TextColor = 0x123456;
+  MENU_GetSkinFlexProps(&p, 5);
+  EXPECT_EQ(p.TextColor, 0x123456u) << "index 5 leaves the record untouched";
+  MENU_GetSkinFlexProps(&p, 2);
+  EXPECT_EQ(p.TextColor, 0x808080u);
+  MENU_SetDefaultSkin(nullptr);
+  MENU_SetDefaultSkinClassic();
+}
+
+TEST_F(MenuTest, DeletingABarDeletesItsSubmenusEvenWhileOpen) {
+  I32 Before = GUI_ALLOC_GetNumUsedBlocks();
+  WM_HWIN hBar = Bar();
+  Press(ItemX(hBar, 0) + 3, 5);
+  Release(ItemX(hBar, 0) + 3, 5);
+  WM_SetFocus(hFile);
+  Key(GUI_KEY_DOWN);
+  Key(GUI_KEY_DOWN); // Recent
+  Key(GUI_KEY_RIGHT);
+  ASSERT_TRUE(IsOpen(hRecent));
+  WM_DeleteWindow(hBar);
+  WM_Exec();
+  EXPECT_FALSE(WM_IsWindow(hFile));
+  EXPECT_FALSE(WM_IsWindow(hRecent));
+  EXPECT_FALSE(WM_IsWindow(hEdit));
+  EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), Before);
+  Click(20, 20); // nothing left holds the pointer
+  EXPECT_TRUE(wmtest::Errors.empty());
+}
+
+TEST_F(MenuTest, SecondPressClosesWhenAskedAndDeletedItemsLeaveSubmenusAlive) {
+  WM_HWIN hSub = Sub({{"A", 11, 0, 0}});
+  WM_HWIN hBar = MENU_CreateEx(0, 0, 0, 0, hApp, WM_CF_SHOW, MENU_CF_CLOSE_ON_SECOND_CLICK, 7);
+  MENU_ITEM_DATA d = {"Menu", 1, 0, hSub};
+  MENU_AddItem(hBar, &d);
+  Click(ItemX(hBar, 0) + 3, 5);
+  EXPECT_TRUE(IsOpen(hSub));
+  Click(ItemX(hBar, 0) + 3, 5);
+  EXPECT_FALSE(IsOpen(hSub)) << "the second press on the open item closes it";
+  MENU_DeleteItem(hBar, 1);
+  EXPECT_EQ(MENU_GetNumItems(hBar), 0u);
+  EXPECT_TRUE(WM_IsWindow(hSub)) << "the submenu stays for its application";
+  WM_DeleteWindow(hSub);
+}
+
+} // namespace
