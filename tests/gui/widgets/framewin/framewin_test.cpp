@@ -310,3 +310,21 @@ TEST_F(FramewinTest, FlexibleBordersOfEachSide) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FramewinTest, AFrameDeletedWhileResizingLeavesOthersAlone) {
+  WM_HWIN a = FRAMEWIN_CreateEx(10, 10, 100, 80, hParent, WM_CF_SHOW, 0, 1, "A", nullptr);
+  WM_HWIN b = FRAMEWIN_CreateEx(150, 10, 100, 80, hParent, WM_CF_SHOW, FRAMEWIN_CF_MOVEABLE, 2, "B", nullptr);
+  FRAMEWIN_SetResizeable(a, 1);
+  FRAMEWIN_SetResizeable(b, 1);
+  Press(109, 50); // a's right edge
+  WM_DeleteWindow(a);
+  Release(109, 50);
+  Press(200, 15); // b's title: a drag, no resize
+  Press(190, 25);
+  Release(190, 25);
+  EXPECT_EQ(Str(Rect(b)), "140,20,239,99");
+}
+
+} // namespace
