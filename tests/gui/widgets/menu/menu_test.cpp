@@ -339,3 +339,54 @@ TEST_F(MenuTest, SecondPressClosesWhenAskedAndDeletedItemsLeaveSubmenusAlive) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MenuTest, PopupNavigatedByKeysIntoASubmenuAndClosed) {
+  WM_HWIN hMore = Sub({{"Small", 71, 0, 0}, {"Large", 72, 0, 0}});
+  WM_HWIN hPopup = Sub({{"Zoom", 70, 0, hMore}, {"Reset", 73, 0, 0}});
+  MENU_Popup(hPopup, hApp, 50, 30, 0, 0);
+  WM_SetFocus(hPopup);
+  _Menu.clear();
+  Key(GUI_KEY_RIGHT); // Zoom has a submenu: it opens beside the item with its first item selected
+  ASSERT_TRUE(IsOpen(hMore));
+  EXPECT_EQ(WM_GetFocusWindow(), hMore);
+  EXPECT_EQ(WM_GetWindowPosX(hMore), 50 + WM_GetWindowSizeX(hPopup) - 1);
+  EXPECT_EQ(WM_GetWindowPosY(hMore), 30);
+  EXPECT_EQ(_Menu, (std::vector<std::string>{"1:0", "2:70", "6:71"}))
+      << "the first submenu of a closed top-level menu: init, init submenu, then its item announced";
+  Key(GUI_KEY_DOWN);
+  EXPECT_EQ(MENU__Obj(hMore)->Sel, 1);
+  Key(GUI_KEY_ESCAPE);
+  EXPECT_FALSE(IsOpen(hMore)) << "escape closes the submenu";
+  EXPECT_TRUE(IsOpen(hPopup));
+  EXPECT_EQ(WM_GetFocusWindow(), hPopup);
+  Key(GUI_KEY_ESCAPE);
+  EXPECT_FALSE(IsOpen(hPopup)) << "and then the popup";
+  // Chosen from the submenu: the whole chain closes and the popup's owner hears it.
+  MENU_Popup(hPopup, hApp, 50, 30, 0, 0);
+  WM_SetFocus(hApp);
+  WM_SetFocus(hPopup);
+  Key(GUI_KEY_ENTER);
+  ASSERT_TRUE(IsOpen(hMore));
+  Key(GUI_KEY_DOWN);
+  _Menu.clear();
+  Key(GUI_KEY_ENTER);
+  EXPECT_NE(std::find(_Menu.begin(), _Menu.end(), "0:72"), _Menu.end());
+  EXPECT_EQ(_hLastSrc, hPopup);
+  EXPECT_FALSE(IsOpen(hMore));
+  EXPECT_FALSE(IsOpen(hPopup));
+  WM_DeleteWindow(hPopup);
+}
+
+TEST_F(MenuTest, FrameWithMenuGolden) {
+  WM_HWIN hFrame = FRAMEWIN_CreateEx(10, 10, 200, 100, hApp, WM_CF_SHOW, 0, 1, "Editor", nullptr);
+  WM_HWIN hBar = Bar();
+  FRAMEWIN_AddMenu(hFrame, hBar);
+  FRAMEWIN_AddCloseButton(hFrame, FRAMEWIN_BUTTON_RIGHT, 0);
+  Click(ItemX(hBar, 1) + 3, WM_GetWindowPosY(hBar) + 4);
+  WM_Exec();
+  EXPECT_TRUE(golden::Matches("widgets/menu/inframe", golden::CaptureLCD(0, 0, 219, 119)));
+}
+
+} // namespace
