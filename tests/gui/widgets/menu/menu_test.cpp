@@ -363,9 +363,9 @@ TEST_F(MenuTest, PopupNavigatedByKeysIntoASubmenuAndClosed) {
   EXPECT_EQ(WM_GetFocusWindow(), hPopup);
   Key(GUI_KEY_ESCAPE);
   EXPECT_FALSE(IsOpen(hPopup)) << "and then the popup";
+  EXPECT_EQ(WM_GetFocusWindow(), hApp) << "keys go back to the owner, not to the hidden popup";
   // Chosen from the submenu: the whole chain closes and the popup's owner hears it.
   MENU_Popup(hPopup, hApp, 50, 30, 0, 0);
-  WM_SetFocus(hApp);
   WM_SetFocus(hPopup);
   Key(GUI_KEY_ENTER);
   ASSERT_TRUE(IsOpen(hMore));
