@@ -11,6 +11,7 @@
 // Messages between widgets, dialogs and their windows.
 constexpr int32_t WM_INIT_DIALOG = 29;
 constexpr int32_t WM_CLIENT_CHANGED = 37;
+constexpr int32_t WM_NOTIFY_REFLECTION = 39; // a parent hands a child's own release back to it
 constexpr int32_t WM_DIALOG_STATUS = WM_WINDOW_DATA; // Data.p non-null: store it; null: answer the stored one
 constexpr int32_t WM_GET_RADIOGROUP = 43;
 constexpr int32_t WM_MENU = 44;
@@ -23,6 +24,9 @@ constexpr int WM_NOTIFICATION_SCROLL_CHANGED = 10;
 // Requests of flexible skins to their item routine (WIDGET_ITEM_DRAW_INFO::Cmd); each widget says which it
 // sends and in which coordinates.
 constexpr int WIDGET_ITEM_CREATE = 0;
+constexpr int WIDGET_ITEM_DRAW_ARROW = 2;
+constexpr int WIDGET_ITEM_DRAW_ARROW_R = 3;
+constexpr int WIDGET_ITEM_DRAW_ARROW_L = 4;
 constexpr int WIDGET_ITEM_DRAW_BACKGROUND = 5;
 constexpr int WIDGET_ITEM_DRAW_BITMAP = 6;
 constexpr int WIDGET_ITEM_DRAW_BUTTON = 7;
@@ -31,13 +35,19 @@ constexpr int WIDGET_ITEM_DRAW_BUTTON_R = 9;
 constexpr int WIDGET_ITEM_DRAW_FOCUS = 10;
 constexpr int WIDGET_ITEM_DRAW_FRAME = 11;
 constexpr int WIDGET_ITEM_DRAW_OVERLAP = 12;
+constexpr int WIDGET_ITEM_DRAW_SEP = 14;
 constexpr int WIDGET_ITEM_DRAW_SHAFT = 15;
 constexpr int WIDGET_ITEM_DRAW_SHAFT_L = 16;
 constexpr int WIDGET_ITEM_DRAW_SHAFT_R = 17;
 constexpr int WIDGET_ITEM_DRAW_TEXT = 18;
 constexpr int WIDGET_ITEM_DRAW_THUMB = 19;
 constexpr int WIDGET_ITEM_DRAW_TICKS = 20;
+constexpr int WIDGET_ITEM_GET_BORDERSIZE_B = 21;
+constexpr int WIDGET_ITEM_GET_BORDERSIZE_L = 22;
+constexpr int WIDGET_ITEM_GET_BORDERSIZE_R = 23;
+constexpr int WIDGET_ITEM_GET_BORDERSIZE_T = 24;
 constexpr int WIDGET_ITEM_GET_BUTTONSIZE = 25;
+constexpr int WIDGET_ITEM_GET_RADIUS = 28;
 
 // The common signature of <W>_CreateUser for widgets without further creation arguments.
 typedef WM_HWIN WIDGET_CREATE_USER_FUNC(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags,

@@ -194,12 +194,10 @@ void _AddKeyUlong(WM_HWIN hObj, int Key) {
 
 // ---- decimal -------------------------------------------------------------------------------------------
 
-void _UpdateDec(WM_HWIN hObj) {
-  EDIT_OBJ* pObj = _Obj(hObj);
-  char ac[48];
+// The text of v in MaxLen positions (more when v needs them); -> its length.
+int _DecText(const EDIT_OBJ* pObj, I32 v, int MaxLen, char* ac) {
   char* p = ac;
-  I32 v = pObj->Value;
-  int Len = pObj->MaxLen;
+  int Len = MaxLen;
   if (pObj->ValueFlags & GUI_EDIT_SIGNED) {
     if (v >= 0) {
       Len--;
@@ -212,6 +210,13 @@ void _UpdateDec(WM_HWIN hObj) {
   }
   Len = Len < 1 ? 1 : Len > 40 ? 40 : Len;
   GUI_AddDecShift(v, (U8)Len, pObj->NumDecs, &p);
+  return (int)(p - ac);
+}
+
+void _UpdateDec(WM_HWIN hObj) {
+  EDIT_OBJ* pObj = _Obj(hObj);
+  char ac[48];
+  _DecText(pObj, pObj->Value, pObj->MaxLen, ac);
   if (pObj->ValueFlags & GUI_EDIT_SUPPRESS_LEADING_ZEROES) {
     int i = (ac[0] == '+' || ac[0] == '-') ? 1 : 0;
     for (; ac[i] == '0' && _IsDigit(ac[i + 1]); i++) {
@@ -467,6 +472,14 @@ void EDIT_SetDecMode(WM_HWIN hObj, I32 Value, I32 Min, I32 Max, int Shift, U8 Fl
     int LenMax = GUI_Long2Len(Max), LenMin = GUI_Long2Len(Min);
     int Len = (LenMax > LenMin ? LenMax : LenMin) + (Shift ? 1 : 0);
     EDIT_SetMaxLen(hObj, Len);
+  }
+  // Every value of the range must show in full: a field too short for the longest grows to it.
+  char ac[48];
+  int Needed = _DecText(_Obj(hObj), Min, 1, ac);
+  int NeededMax = _DecText(_Obj(hObj), Max, 1, ac);
+  Needed = Needed > NeededMax ? Needed : NeededMax;
+  if (_MaxLen(hObj) < Needed) {
+    EDIT_SetMaxLen(hObj, Needed);
   }
   _SetMode(hObj, _AddKeyDec, _UpdateDec, Value, Min, Max);
 }

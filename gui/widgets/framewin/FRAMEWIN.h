@@ -10,9 +10,6 @@
 
 constexpr U32 FRAMEWIN_ID = 0x4652414D; // "FRAM"
 
-// Sent by the frame to a child that notified a release; the title-bar buttons act on it.
-constexpr int32_t WM_NOTIFY_REFLECTION = 39;
-
 // Flags (ExFlags at creation).
 constexpr U16 FRAMEWIN_SF_ACTIVE = 0x8;
 constexpr U16 FRAMEWIN_SF_MOVEABLE = 0x10;
@@ -38,14 +35,6 @@ constexpr int FRAMEWIN_EDGE_TOP = 0;
 constexpr int FRAMEWIN_EDGE_LEFT = 1;
 constexpr int FRAMEWIN_EDGE_BOTTOM = 2;
 constexpr int FRAMEWIN_EDGE_RIGHT = 3;
-
-// Requests of the flexible skin beyond the common ones.
-constexpr int WIDGET_ITEM_DRAW_SEP = 14;
-constexpr int WIDGET_ITEM_GET_BORDERSIZE_B = 21;
-constexpr int WIDGET_ITEM_GET_BORDERSIZE_L = 22;
-constexpr int WIDGET_ITEM_GET_BORDERSIZE_R = 23;
-constexpr int WIDGET_ITEM_GET_BORDERSIZE_T = 24;
-constexpr int WIDGET_ITEM_GET_RADIUS = 28;
 
 struct FRAMEWIN_SKINFLEX_PROPS {
   GUI_COLOR aColorFrame[3]; // outer line, inner line, border fill and separator

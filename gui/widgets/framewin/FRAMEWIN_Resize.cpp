@@ -13,6 +13,7 @@ constexpr U32 _RIGHT = 1, _BOTTOM = 2, _LEFT = 4, _TOP = 8, _ACTIVE = 0x10;
 
 int _xPrev, _yPrev;
 U32 _Mode;
+WM_HWIN _hResizing; // the frame the mode belongs to: a frame deleted mid-resize leaves no mode to others
 
 U32 _EdgeAt(WM_HWIN hObj, int x, int y) {
   int x1 = WM_GetWindowSizeX(hObj) - 1, y1 = WM_GetWindowSizeY(hObj) - 1;
@@ -84,6 +85,10 @@ int FRAMEWIN__HandleResize(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   const FRAMEWIN_OBJ* pObj = FRAMEWIN__Obj(hObj);
   if (pObj->Flags & (FRAMEWIN_SF_MINIMIZED | FRAMEWIN_SF_MAXIMIZED)) {
     return 0;
+  }
+  if (_hResizing != hObj) {
+    _Mode = 0;
+    _hResizing = hObj;
   }
   if (WM_HasCaptured(hObj) && !(_Mode & _ACTIVE)) {
     return 0; // the capture belongs to a drag

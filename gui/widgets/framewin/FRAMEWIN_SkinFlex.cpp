@@ -83,9 +83,15 @@ void _DrawFrame(WM_HWIN hObj, const FRAMEWIN_SKINFLEX_PROPS& p, int x0, int y0, 
   _Fill(C1, x0 + m, y0 + 1, x1 - m, y0 + 1);
   if (T >= 3) {
     _Fill(C2, x0 + m, y0 + 2, x1 - m, y0 + T - 1);
-  } else if (r < R) {
-    _Fill(C1, x0 + m, y0 + 2, x0 + L - 1, y0 + m);
-    _Fill(C1, x1 - R + 1, y0 + 2, x1 - m, y0 + m);
+  } else {
+    // Under each corner, between the arc and a border wider than the radius; each side by its own width,
+    // so that a wide left border beside a narrow right one leaves nothing unpainted.
+    if (r < L) {
+      _Fill(C1, x0 + m, y0 + 2, x0 + L - 1, y0 + m);
+    }
+    if (r < R) {
+      _Fill(C1, x1 - R + 1, y0 + 2, x1 - m, y0 + m);
+    }
   }
   _Fill(C0, x0, y0 + m, x0, y1 - 1);
   _Fill(C0, x1, y0 + m, x1, y1 - 1);

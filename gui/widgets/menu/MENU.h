@@ -48,9 +48,6 @@ constexpr U16 MENU_IS_MENU = 5;
 constexpr U16 MENU_ON_ITEMACTIVATE = 6;
 constexpr U16 MENU_ON_ITEMPRESSED = 7;
 
-constexpr int WIDGET_ITEM_DRAW_ARROW = 2;
-constexpr int WIDGET_ITEM_DRAW_SEP_MENU = 14;
-
 struct MENU_MSG_DATA {
   U16 MsgType;
   U16 ItemId;

@@ -200,6 +200,10 @@ void _EndPopup(WM_HWIN hObj) {
   MENU_OBJ* pObj = _Obj(hObj);
   if (pObj->Flags & MENU_SF_POPUP) {
     pObj->Flags &= (U16)~MENU_SF_POPUP;
+    // Keys must not go on to a window that is no longer shown: the focus returns to the owner.
+    if (WM_HasFocus(hObj) && _Owner(hObj)) {
+      WM_SetFocus(_Owner(hObj));
+    }
     WM_DetachWindow(hObj);
     if (WM_HasCaptured(hObj)) {
       WM_ReleaseCapture();

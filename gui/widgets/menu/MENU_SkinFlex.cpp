@@ -46,7 +46,7 @@ void _PaintFlex(WM_HWIN hObj) {
     _Request(hObj, pf, WIDGET_ITEM_DRAW_BACKGROUND, i, x0, y0, x1, y1);
     bool Sep = Item.Flags & MENU_IF_SEPARATOR;
     if (Sep) {
-      _Request(hObj, pf, WIDGET_ITEM_DRAW_SEP_MENU, i, x0, y0, x1, y1);
+      _Request(hObj, pf, WIDGET_ITEM_DRAW_SEP, i, x0, y0, x1, y1);
       continue;
     }
     if (i == MENU__Obj(hObj)->Sel) {
@@ -152,7 +152,7 @@ int MENU_DrawSkinFlex(const WIDGET_ITEM_DRAW_INFO* p) {
       GUI_DrawRoundedRect(x0 + 1, y0 + 1, x1 - 1, y1 + 1, 2);
     }
     break;
-  case WIDGET_ITEM_DRAW_SEP_MENU:
+  case WIDGET_ITEM_DRAW_SEP:
     if (!Vertical) {
       int xm = x0 + (x1 - x0) / 2;
       GUI_SetColor(c.aSepColorH[0]);

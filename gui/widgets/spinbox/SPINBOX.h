@@ -29,9 +29,7 @@ constexpr int SPINBOX_SKINFLEX_PI_PRESSED = 0;
 constexpr int SPINBOX_SKINFLEX_PI_FOCUSED = 1;
 constexpr int SPINBOX_SKINFLEX_PI_ENABLED = 2;
 constexpr int SPINBOX_SKINFLEX_PI_DISABLED = 3;
-constexpr int WIDGET_ITEM_DRAW_ARROW_R = 3; // arrow of the down button
-constexpr int WIDGET_ITEM_DRAW_ARROW_L = 4; // arrow of the up button
-constexpr int WIDGET_ITEM_CREATE_SPINBOX = 29;
+constexpr int WIDGET_ITEM_CREATE_SPINBOX = 29; // the spin box's own create request
 
 struct SPINBOX_SKINFLEX_PROPS {
   GUI_COLOR aColorFrame[2];  // outer, inner

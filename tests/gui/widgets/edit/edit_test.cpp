@@ -227,3 +227,38 @@ TEST_F(EditTest, GoldenStates) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(EditTest, SelectionStaysInsideTheText) {
+  WM_HWIN h = Edit(20);
+  EDIT_SetText(h, "abcdef");
+  EDIT_SetSel(h, 2, 100);
+  EXPECT_EQ(EDIT_GetCursorCharPos(h), 2);
+  EDIT_OBJ* p = EDIT_LockH(h);
+  EXPECT_EQ(p->SelSize, 4) << "to the last character, not beyond";
+  GUI_ALLOC_UnlockH(&p);
+  EDIT_SetSel(h, -1, 0);
+  p = EDIT_LockH(h);
+  EXPECT_EQ(p->SelSize, 0);
+  GUI_ALLOC_UnlockH(&p);
+  EDIT_SetSel(h, 3, -1);
+  p = EDIT_LockH(h);
+  EXPECT_EQ(p->SelSize, 3) << "-1 means the last character";
+  GUI_ALLOC_UnlockH(&p);
+  Key('x');
+  EXPECT_EQ(Text(h), "abcxdef") << "moving the cursor by typing ends the selection";
+}
+
+TEST_F(EditTest, DialogRecordGivesLengthAndAlignment) {
+  WIDGET_CREATE_INFO Info = {EDIT_CreateIndirect, nullptr, 9, 5, 5, 80, 20, GUI_TA_RIGHT, 4, 0};
+  WM_HWIN h = EDIT_CreateIndirect(&Info, hParent, 0, 0, nullptr);
+  ASSERT_NE(h, 0);
+  EDIT_SetText(h, "abcdefg");
+  EXPECT_EQ(Text(h), "abcd");
+  EDIT_OBJ* p = EDIT_LockH(h);
+  EXPECT_EQ(p->Props.Align, GUI_TA_RIGHT);
+  GUI_ALLOC_UnlockH(&p);
+}
+
+} // namespace

@@ -82,6 +82,16 @@ TEST_F(EditValueTest, DecimalSignAndLeadingSpaces) {
   EXPECT_EQ(EDIT_GetValue(h), 3005);
 }
 
+TEST_F(EditValueTest, EveryValueOfTheRangeShowsInFull) {
+  WM_HWIN hFixed = EDIT_CreateEx(10, 40, 100, 20, hParent, WM_CF_SHOW, 0, 4, -1); // 8 positions, not sized
+  EDIT_SetDecMode(hFixed, 2000000000, 0, 2000000000, 0, 0);
+  char ac[32];
+  EDIT_GetText(hFixed, ac, sizeof(ac));
+  EXPECT_STREQ(ac, "2000000000") << "the field grows instead of cutting digits";
+  EDIT_SetDecMode(h, 50, 0, 99, 0, GUI_EDIT_SIGNED);
+  EXPECT_EQ(Text(), "+50") << "room for the sign of the largest value";
+}
+
 TEST_F(EditValueTest, FloatMode) {
   EDIT_SetFloatMode(h, -2.5f, -10.0f, 10.0f, 0, 0);
   EXPECT_EQ(EDIT_GetValue(h), -2);

@@ -259,3 +259,72 @@ TEST_F(FramewinGolden, ClassicAndFlexible) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FramewinTest, ResizingAtCornersAndTheTopEdge) {
+  WM_HWIN h = FRAMEWIN_CreateEx(40, 40, 100, 80, hParent, WM_CF_SHOW, 0, 1, "Size", nullptr);
+  FRAMEWIN_SetResizeable(h, 1);
+  Press(139, 119); // bottom-right corner
+  Press(159, 139);
+  Release(159, 139);
+  EXPECT_EQ(Str(Rect(h)), "40,40,159,139");
+  Press(80, 40); // top edge
+  Press(80, 20);
+  Release(80, 20);
+  EXPECT_EQ(Str(Rect(h)), "40,20,159,139") << "the top moves up, the bottom stays";
+  EXPECT_EQ(Rect(WM_GetClientWindow(h)).y1, 136) << "the client follows";
+  FRAMEWIN_SetResizeable(h, 0);
+  Press(159, 100);
+  Press(189, 100);
+  Release(189, 100);
+  EXPECT_EQ(Rect(h).x1, 159) << "no longer resizeable";
+}
+
+TEST_F(FramewinTest, MinimisedFrameHidesWithItsTitle) {
+  WM_HWIN h = FRAMEWIN_CreateEx(10, 10, 100, 60, hParent, WM_CF_SHOW, 0, 1, "Min", nullptr);
+  FRAMEWIN_Minimize(h);
+  FRAMEWIN_SetTitleVisibility(h, 0);
+  EXPECT_FALSE(WM_IsVisible(h));
+  FRAMEWIN_SetTitleVisibility(h, 1);
+  EXPECT_TRUE(WM_IsVisible(h));
+  FRAMEWIN_Restore(h);
+  EXPECT_EQ(WM_GetWindowSizeY(h), 60);
+  EXPECT_TRUE(WM_IsVisible(WM_GetClientWindow(h)));
+}
+
+TEST_F(FramewinTest, FlexibleBordersOfEachSide) {
+  FRAMEWIN_SKINFLEX_PROPS Old, p;
+  FRAMEWIN_GetSkinFlexProps(&Old, 1);
+  p = Old;
+  p.BorderSizeL = 8;
+  p.BorderSizeR = 3;
+  FRAMEWIN_SetSkinFlexProps(&p, 1);
+  WM_HWIN h = FRAMEWIN_CreateEx(10, 10, 100, 60, hParent, WM_CF_SHOW, 0, 1, "Sides", nullptr);
+  FRAMEWIN_SetSkin(h, FRAMEWIN_DrawSkinFlex);
+  EXPECT_EQ(Str(Rect(WM_GetClientWindow(h))), "18,23,106,65") << "an inactive frame takes the second set";
+  WM_Exec();
+  EXPECT_EQ(LCD_GetPixelColor(10 + 6, 10 + 3), 0xFFFFFFu) << "beside the corner of the wide border: painted";
+  EXPECT_TRUE(golden::Matches("widgets/framewin/sides", golden::CaptureLCD(10, 10, 109, 69)));
+  FRAMEWIN_SetSkinFlexProps(&Old, 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(FramewinTest, AFrameDeletedWhileResizingLeavesOthersAlone) {
+  WM_HWIN a = FRAMEWIN_CreateEx(10, 10, 100, 80, hParent, WM_CF_SHOW, 0, 1, "A", nullptr);
+  WM_HWIN b = FRAMEWIN_CreateEx(150, 10, 100, 80, hParent, WM_CF_SHOW, FRAMEWIN_CF_MOVEABLE, 2, "B", nullptr);
+  FRAMEWIN_SetResizeable(a, 1);
+  FRAMEWIN_SetResizeable(b, 1);
+  Press(109, 50); // a's right edge
+  WM_DeleteWindow(a);
+  Release(109, 50);
+  Press(200, 15); // b's title: a drag, no resize
+  Press(190, 25);
+  Release(190, 25);
+  EXPECT_EQ(Str(Rect(b)), "140,20,239,99");
+}
+
+} // namespace

@@ -280,3 +280,113 @@ INSTANTIATE_TEST_SUITE_P(Looks, MenuGolden, testing::Bool(),
                          [](const testing::TestParamInfo<bool>& i) { return i.param ? "Flex" : "Classic"; });
 
 } // namespace
+
+namespace {
+
+TEST_F(MenuTest, ArrowSpaceOfTheFlexibleLook) {
+  MENU_SetDefaultSkin(MENU_DrawSkinFlex);
+  WM_HWIN hSub = Sub({{"Item", 1, 0, 0}});
+  WM_HWIN hMenu = Sub({{"Open", 2, 0, hSub}, {"Close", 3, 0, 0}});
+  EXPECT_FALSE(MENU__Obj(hMenu)->Flags & MENU_SF_ARROW) << "created with the flexible default: no arrow space";
+  int Width = WM_GetWindowSizeX(hMenu);
+  MENU_SetSkin(hMenu, MENU_DrawSkinFlex);
+  EXPECT_EQ(MENU__Obj(hMenu)->ArrowSize, (13 * 2 / 3) | 1);
+  EXPECT_EQ(WM_GetWindowSizeX(hMenu), Width + 9) << "the natural width grows by the arrow";
+  EXPECT_TRUE(MENU__Obj(hSub)->Flags & MENU_SF_ARROW) << "submenus follow";
+  MENU_SKINFLEX_PROPS p = {};
+  p.TextColor = 0x123456;
+  MENU_GetSkinFlexProps(&p, 5);
+  EXPECT_EQ(p.TextColor, 0x123456u) << "index 5 leaves the record untouched";
+  MENU_GetSkinFlexProps(&p, 2);
+  EXPECT_EQ(p.TextColor, 0x808080u);
+  MENU_SetDefaultSkin(nullptr);
+  MENU_SetDefaultSkinClassic();
+}
+
+TEST_F(MenuTest, DeletingABarDeletesItsSubmenusEvenWhileOpen) {
+  I32 Before = GUI_ALLOC_GetNumUsedBlocks();
+  WM_HWIN hBar = Bar();
+  Press(ItemX(hBar, 0) + 3, 5);
+  Release(ItemX(hBar, 0) + 3, 5);
+  WM_SetFocus(hFile);
+  Key(GUI_KEY_DOWN);
+  Key(GUI_KEY_DOWN); // Recent
+  Key(GUI_KEY_RIGHT);
+  ASSERT_TRUE(IsOpen(hRecent));
+  WM_DeleteWindow(hBar);
+  WM_Exec();
+  EXPECT_FALSE(WM_IsWindow(hFile));
+  EXPECT_FALSE(WM_IsWindow(hRecent));
+  EXPECT_FALSE(WM_IsWindow(hEdit));
+  EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), Before);
+  Click(20, 20); // nothing left holds the pointer
+  EXPECT_TRUE(wmtest::Errors.empty());
+}
+
+TEST_F(MenuTest, SecondPressClosesWhenAskedAndDeletedItemsLeaveSubmenusAlive) {
+  WM_HWIN hSub = Sub({{"A", 11, 0, 0}});
+  WM_HWIN hBar = MENU_CreateEx(0, 0, 0, 0, hApp, WM_CF_SHOW, MENU_CF_CLOSE_ON_SECOND_CLICK, 7);
+  MENU_ITEM_DATA d = {"Menu", 1, 0, hSub};
+  MENU_AddItem(hBar, &d);
+  Click(ItemX(hBar, 0) + 3, 5);
+  EXPECT_TRUE(IsOpen(hSub));
+  Click(ItemX(hBar, 0) + 3, 5);
+  EXPECT_FALSE(IsOpen(hSub)) << "the second press on the open item closes it";
+  MENU_DeleteItem(hBar, 1);
+  EXPECT_EQ(MENU_GetNumItems(hBar), 0u);
+  EXPECT_TRUE(WM_IsWindow(hSub)) << "the submenu stays for its application";
+  WM_DeleteWindow(hSub);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MenuTest, PopupNavigatedByKeysIntoASubmenuAndClosed) {
+  WM_HWIN hMore = Sub({{"Small", 71, 0, 0}, {"Large", 72, 0, 0}});
+  WM_HWIN hPopup = Sub({{"Zoom", 70, 0, hMore}, {"Reset", 73, 0, 0}});
+  MENU_Popup(hPopup, hApp, 50, 30, 0, 0);
+  WM_SetFocus(hPopup);
+  _Menu.clear();
+  Key(GUI_KEY_RIGHT); // Zoom has a submenu: it opens beside the item with its first item selected
+  ASSERT_TRUE(IsOpen(hMore));
+  EXPECT_EQ(WM_GetFocusWindow(), hMore);
+  EXPECT_EQ(WM_GetWindowPosX(hMore), 50 + WM_GetWindowSizeX(hPopup) - 1);
+  EXPECT_EQ(WM_GetWindowPosY(hMore), 30);
+  EXPECT_EQ(_Menu, (std::vector<std::string>{"1:0", "2:70", "6:71"}))
+      << "the first submenu of a closed top-level menu: init, init submenu, then its item announced";
+  Key(GUI_KEY_DOWN);
+  EXPECT_EQ(MENU__Obj(hMore)->Sel, 1);
+  Key(GUI_KEY_ESCAPE);
+  EXPECT_FALSE(IsOpen(hMore)) << "escape closes the submenu";
+  EXPECT_TRUE(IsOpen(hPopup));
+  EXPECT_EQ(WM_GetFocusWindow(), hPopup);
+  Key(GUI_KEY_ESCAPE);
+  EXPECT_FALSE(IsOpen(hPopup)) << "and then the popup";
+  EXPECT_EQ(WM_GetFocusWindow(), hApp) << "keys go back to the owner, not to the hidden popup";
+  // Chosen from the submenu: the whole chain closes and the popup's owner hears it.
+  MENU_Popup(hPopup, hApp, 50, 30, 0, 0);
+  WM_SetFocus(hPopup);
+  Key(GUI_KEY_ENTER);
+  ASSERT_TRUE(IsOpen(hMore));
+  Key(GUI_KEY_DOWN);
+  _Menu.clear();
+  Key(GUI_KEY_ENTER);
+  EXPECT_NE(std::find(_Menu.begin(), _Menu.end(), "0:72"), _Menu.end());
+  EXPECT_EQ(_hLastSrc, hPopup);
+  EXPECT_FALSE(IsOpen(hMore));
+  EXPECT_FALSE(IsOpen(hPopup));
+  WM_DeleteWindow(hPopup);
+}
+
+TEST_F(MenuTest, FrameWithMenuGolden) {
+  WM_HWIN hFrame = FRAMEWIN_CreateEx(10, 10, 200, 100, hApp, WM_CF_SHOW, 0, 1, "Editor", nullptr);
+  WM_HWIN hBar = Bar();
+  FRAMEWIN_AddMenu(hFrame, hBar);
+  FRAMEWIN_AddCloseButton(hFrame, FRAMEWIN_BUTTON_RIGHT, 0);
+  Click(ItemX(hBar, 1) + 3, WM_GetWindowPosY(hBar) + 4);
+  WM_Exec();
+  EXPECT_TRUE(golden::Matches("widgets/menu/inframe", golden::CaptureLCD(0, 0, 219, 119)));
+}
+
+} // namespace

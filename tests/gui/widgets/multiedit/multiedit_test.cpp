@@ -182,3 +182,50 @@ TEST_F(MultiEditGolden, Looks) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MultiEditTest, TextsBeyondTheBufferSizeAreRefusedWhole) {
+  WM_HWIN h = Make(MULTIEDIT_CF_INSERT, 16, "kept");
+  std::string Huge(70000, 'x');
+  MULTIEDIT_SetText(h, Huge.c_str());
+  EXPECT_EQ(Text(h), "kept") << "a text the 16-bit buffer size cannot hold changes nothing";
+  EXPECT_EQ(MULTIEDIT_AddText(h, Huge.c_str()), 1);
+  EXPECT_EQ(Text(h), "kept");
+  MULTIEDIT_SetBufferSize(h, 8);
+  EXPECT_EQ(Text(h), "") << "a new buffer starts empty";
+  EXPECT_EQ(MULTIEDIT_GetCursorCharPos(h), 0);
+  Type({'a', 'b'});
+  EXPECT_EQ(Text(h), "ab");
+}
+
+TEST_F(MultiEditTest, DeleteAtTheEndOfAWordWrappedLineTakesTheBlanks) {
+  WM_HWIN h = Make(MULTIEDIT_CF_INSERT, 64, nullptr);
+  MULTIEDIT_SetWrapWord(h);
+  MULTIEDIT_SetText(h, "aaaaaaaaaaaa bbbbbbbbbbbb   cccc");
+  std::vector<MULTIEDIT_LINE> aLine = MULTIEDIT__GetLines(h, MULTIEDIT__DisplayText(h));
+  ASSERT_GE(aLine.size(), 2u);
+  const MULTIEDIT_LINE& First = aLine[0];
+  ASSERT_GT(First.NumChars, First.NumDisp) << "the line broke at a blank";
+  MULTIEDIT_SetCursorOffset(h, First.Start + First.NumDisp);
+  Key(GUI_KEY_DELETE);
+  EXPECT_EQ(Text(h).substr(0, 13), "aaaaaaaaaaaab") << "the blanks up to the next line went";
+}
+
+TEST_F(MultiEditTest, PasswordCursorAndPixelPosition) {
+  WM_HWIN h = Make(MULTIEDIT_CF_PASSWORD, 64, "abc");
+  EXPECT_EQ(MULTIEDIT__DisplayText(h), "***");
+  MULTIEDIT_SetCursorOffset(h, 2);
+  int x = 0, y = 0;
+  MULTIEDIT_GetCursorPixelPos(h, &x, &y);
+  GUI_Lock();
+  GUI_SetFont(&GUI_Font13);
+  int Star = GUI_GetCharDistX('*');
+  GUI_Unlock();
+  EXPECT_EQ(x, 2 * Star + 1 + 2) << "two stars after the border and the frame";
+  EXPECT_EQ(y, 2);
+  MULTIEDIT_SetText(h, "a\nb");
+  EXPECT_EQ(MULTIEDIT__DisplayText(h), "*\n*") << "line breaks stay";
+}
+
+} // namespace

@@ -130,3 +130,42 @@ INSTANTIATE_TEST_SUITE_P(Looks, SpinboxGolden, testing::Bool(),
                          [](const testing::TestParamInfo<bool>& i) { return i.param ? "Flex" : "Classic"; });
 
 } // namespace
+
+namespace {
+
+TEST_F(SpinboxTest, ButtonsOnBothSidesAndRangeFromADialogRecord) {
+  WIDGET_CREATE_INFO Info = {SPINBOX_CreateIndirect, nullptr, 4, 10, 10, 100, 24, 0,
+                             (I32)((200u << 16) | (U16)(I16)-50), 0};
+  WM_HWIN h = SPINBOX_CreateIndirect(&Info, hParent, 0, 0, nullptr);
+  ASSERT_NE(h, 0);
+  EXPECT_EQ(SPINBOX_GetValue(h), -50) << "Min from the low half, signed";
+  SPINBOX_SetValue(h, 1000);
+  EXPECT_EQ(SPINBOX_GetValue(h), 200) << "Max from the high half";
+  SPINBOX_SetEdge(h, SPINBOX_EDGE_CENTER);
+  SPINBOX_SetValue(h, 0);
+  Press(15, 20); // left: the down button
+  Release(15, 20);
+  EXPECT_EQ(SPINBOX_GetValue(h), -1);
+  Press(104, 20); // right: the up button
+  Release(104, 20);
+  EXPECT_EQ(SPINBOX_GetValue(h), 0);
+  WM_HWIN hEdit = SPINBOX_GetEditHandle(h);
+  EXPECT_GT(WM_GetWindowPosX(hEdit), 10 + 20) << "the edit sits between the buttons";
+  WIDGET_CREATE_INFO Zero = {SPINBOX_CreateIndirect, nullptr, 5, 10, 40, 100, 24, 0, 0, 0};
+  WM_HWIN h2 = SPINBOX_CreateIndirect(&Zero, hParent, 0, 0, nullptr);
+  SPINBOX_SetValue(h2, 1000);
+  EXPECT_EQ(SPINBOX_GetValue(h2), 100) << "no range given: 0 to 100";
+}
+
+TEST_F(SpinboxTest, DisabledSpinBoxDisablesItsEdit) {
+  WM_HWIN h = SPINBOX_CreateUser(10, 10, 80, 24, hParent, WM_CF_SHOW, 3, 0, 9, 0);
+  WM_DisableWindow(h);
+  EXPECT_FALSE(WM_IsEnabled(SPINBOX_GetEditHandle(h)));
+  WM_EnableWindow(h);
+  EXPECT_TRUE(WM_IsEnabled(SPINBOX_GetEditHandle(h)));
+  EXPECT_EQ(SPINBOX_GetButtonColor(h, 15), 0u) << "index 15 is outside the table";
+  SPINBOX_SetButtonColor(h, 14, 0x112233);
+  EXPECT_EQ(SPINBOX_GetButtonColor(h, 14), 0x112233u);
+}
+
+} // namespace
