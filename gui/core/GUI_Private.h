@@ -20,6 +20,13 @@ void GUI__AlphaExit(void);
 void LCD__DrawBitmapClipped(int x0, int y0, int xSize, int ySize, int BitsPerPixel, int BytesPerLine,
                             const U8* pData, int Diff, const LCD_PIXELINDEX* pTrans);
 
+// A row of 5-6-5 values as 32-bit XRGB (0x00RRGGBB); SwapRB: the low 5 bits are red. The SIMD paths give what
+// the plain one gives; the Ex form picks one for tests (a path the processor lacks falls back to a lesser one).
+enum { GUI_SIMD_BEST, GUI_SIMD_PLAIN, GUI_SIMD_SSE2, GUI_SIMD_AVX2 };
+void GUI__ConvertRow565ToXRGB(const U16* pSrc, U32* pDst, int NumPixels, int SwapRB);
+void GUI__ConvertRow565ToXRGBEx(const U16* pSrc, U32* pDst, int NumPixels, int SwapRB, int Path);
+int GUI__ConvertRow565Supported(int Path);
+
 inline GUI_DEVICE* GUI__GetHead(void) { return GUI_aDevice[GUI_pContext->SelLayer]; }
 inline int GUI__Min(int a, int b) { return a < b ? a : b; }
 inline int GUI__Max(int a, int b) { return a > b ? a : b; }

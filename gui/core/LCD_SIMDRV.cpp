@@ -192,6 +192,12 @@ void _DrawBitmap(GUI_DEVICE* pDevice, int x0, int y0, int xSize, int ySize, int 
   LCD_PIXELINDEX Mask = _IndexMask(pDevice);
   int Step = _BytesPerPixel(pLayer);
   bool Native = (BitsPerPixel == 16 && !Xor && pLayer->Buf.Storage == LCD_SIMDRV_STORAGE_565);
+  // 5-6-5 rows into 32-bit storage (memory devices copied to the simulator's buffer) convert a row at a time.
+  int Widen = -1;
+  if (BitsPerPixel == 16 && !Xor && pLayer->Buf.Storage == LCD_SIMDRV_STORAGE_XRGB) {
+    GUI_COLOR (*pfIndex2Color)(LCD_PIXELINDEX) = pDevice->pColorConvAPI->pfIndex2Color;
+    Widen = pfIndex2Color == LCD_CC_BGR565_Index2Color ? 1 : pfIndex2Color == LCD_CC_RGB565_Index2Color ? 0 : -1;
+  }
   for (int y = 0; y < ySize; y++, pData += BytesPerLine) {
     U8* p = _Ptr(pLayer, x0, y0 + y, xSize);
     if (!p) {
@@ -199,6 +205,10 @@ void _DrawBitmap(GUI_DEVICE* pDevice, int x0, int y0, int xSize, int ySize, int 
     }
     if (Native) {
       std::memcpy(p, pData, (size_t)xSize * 2);
+      continue;
+    }
+    if (Widen >= 0 && (reinterpret_cast<PTR_ADDR>(p) & 3) == 0 && (reinterpret_cast<PTR_ADDR>(pData) & 1) == 0) {
+      GUI__ConvertRow565ToXRGB(reinterpret_cast<const U16*>(pData) + Diff, reinterpret_cast<U32*>(p), xSize, Widen);
       continue;
     }
     for (int x = 0; x < xSize; x++, p += Step) {
