@@ -118,6 +118,12 @@ template <class T> inline void GUI_ALLOC_UnlockH(T** pp) {
   *pp = nullptr;
 }
 void* GUI_ALLOC_h2p(GUI_HMEM hMem);
+// For callers that already hold the GUI lock on a hot path: h2p without taking it again, and a byte that a
+// layer above keeps with a handle (the window manager marks its window records with it). The tag is 0 for
+// every fresh block and for a free or unknown handle, so a freed and reused handle never carries an old one.
+void* GUI_ALLOC__h2pLocked(GUI_HMEM hMem);
+U8 GUI_ALLOC__GetTag(GUI_HMEM hMem);
+void GUI_ALLOC__SetTag(GUI_HMEM hMem, U8 Tag);
 GUI_HMEM GUI_ALLOC_p2h(const void* p);
 void GUI_ALLOC_Free(GUI_HMEM hMem);
 void GUI_ALLOC_FreePtr(GUI_HMEM* phMem);

@@ -6,6 +6,8 @@
 // Set while a window is being deleted, so that a second deletion of it from one of its own callbacks does
 // nothing. Never part of a creation style (outside WM_CREATE_STORE_MASK).
 constexpr uint32_t WM__STATUS_DELETING = 0x80000000u;
+// Heap tag of the handles of window records (see WM__IsWindow).
+constexpr U8 WM__HANDLE_TAG = 0x57;
 // Either invalid mark; a window carrying one counts once in WM__NumInvalidWindows.
 constexpr uint32_t WM__STATUS_ANY_INVALID = WM_STATUS_INVALID | WM_STATUS_INVALID_STATIC;
 
