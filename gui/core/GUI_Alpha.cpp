@@ -371,9 +371,20 @@ void GUI__SetPixelAlpha(int x, int y, U8 Intens, GUI_COLOR Color) {
   if (x < c->x0 || x > c->x1 || y < c->y0 || y > c->y1) {
     return;
   }
+  // One look at the device for the read and the write (this runs for every edge pixel of smooth text).
+  GUI_DEVICE* pDevice = GUI__GetHead();
+  if (!pDevice) {
+    return;
+  }
+  GUI_RECT r;
+  pDevice->pDeviceAPI->pfGetRect(pDevice, &r);
+  if (x < r.x0 || x > r.x1 || y < r.y0 || y > r.y1) {
+    return;
+  }
   // Full intensity is the colour itself (the mixing formula would darken it by one step).
-  GUI_COLOR Mixed = (Intens == 255) ? (Color & 0x00FFFFFFu) : LCD_MixColorsNoAlpha(Color, LCD_GetPixelColor(x, y), Intens);
-  LCD_SetPixelIndex(x, y, LCD_Color2Index(Mixed));
+  GUI_COLOR Mixed = (Intens == 255) ? (Color & 0x00FFFFFFu)
+                                    : LCD_MixColorsNoAlpha(Color, LCD_Index2Color(pDevice->pDeviceAPI->pfGetPixelIndex(pDevice, x, y)), Intens);
+  pDevice->pDeviceAPI->pfSetPixelIndex(pDevice, x, y, LCD_Color2Index(Mixed));
 }
 
 void GUI__CompactPixelIndices(LCD_PIXELINDEX* pBuffer, int NumPixels, int BitsPerPixel) {
