@@ -291,6 +291,10 @@ int GUI__GetAlphaBuffer(int NumPixels);  // 0 when both line buffers hold at lea
 U32* GUI__GetAlphaLine(int Index);       // line buffer 0 or 1 (valid after a successful GUI__GetAlphaBuffer)
 void GUI__SetPixelAlpha(int x, int y, U8 Intens, GUI_COLOR Color);
 void GUI__CompactPixelIndices(LCD_PIXELINDEX* pBuffer, int NumPixels, int BitsPerPixel);
+// Blends a row of colours (transparency in the top byte) over a row of 5-6-5 pixels in place: invisible
+// pixels keep theirs, opaque ones take the colour, the others the mix that GUI__DoAlphaBlending gives.
+// RedHigh: the RGB order of the 5-6-5 pixels.
+void GUI__BlendColorsOver565(const GUI_COLOR* pSrc, U16* pRow, int NumPixels, int RedHigh);
 int GUI__CompactPixelIndicesEx(LCD_PIXELINDEX* pBuffer, int NumPixels, int BitsPerPixel,
                                const LCD_COLOR_CONV_API* pColorConvAPI);
 

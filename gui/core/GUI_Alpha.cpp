@@ -366,6 +366,24 @@ LCD_PIXELINDEX* GUI__DoAlphaBlending(int x, int y, const GUI_COLOR* pColors, int
   return pOut;
 }
 
+void GUI__BlendColorsOver565(const GUI_COLOR* pSrc, U16* pRow, int NumPixels, int RedHigh) {
+  // Runs of invisible pixels are skipped and runs of opaque ones converted several at a time; only the pixels
+  // in between are mixed one by one.
+  for (int i = 0; i < NumPixels;) {
+    U32 t = pSrc[i] >> 24;
+    int e = i + 1;
+    if (t == 0xFF) {
+      while (e < NumPixels && (pSrc[e] >> 24) == 0xFF) e++;
+    } else if (t == 0) {
+      while (e < NumPixels && (pSrc[e] >> 24) == 0) e++;
+      GUI__ConvertColorsTo565Ex(pSrc + i, pRow + i, e - i, RedHigh, GUI_SIMD_BEST);
+    } else {
+      pRow[i] = GUI__ColorTo565(_Blend(pSrc[i], GUI__565ToColor(pRow[i], RedHigh)), RedHigh);
+    }
+    i = e;
+  }
+}
+
 void GUI__SetPixelAlpha(int x, int y, U8 Intens, GUI_COLOR Color) {
   const GUI_RECT* c = GUI_pContext->pClipRect;
   if (x < c->x0 || x > c->x1 || y < c->y0 || y > c->y1) {
@@ -431,6 +449,13 @@ int GUI__CompactPixelIndicesEx(LCD_PIXELINDEX* pBuffer, int NumPixels, int BitsP
                                const LCD_COLOR_CONV_API* pColorConvAPI) {
   if (!pBuffer || !pColorConvAPI || BitsPerPixel > 16 || BitsPerPixel <= 0) {
     return 0;
+  }
+  if (BitsPerPixel == 16 && (pColorConvAPI == &LCD_aColorConvAPI[LCD_CC_BGR565] ||
+                             pColorConvAPI == &LCD_aColorConvAPI[LCD_CC_RGB565])) {
+    // Converted and packed in one pass, several pixels at a time.
+    GUI__ConvertColorsTo565Ex(pBuffer, reinterpret_cast<U16*>(pBuffer), NumPixels,
+                              pColorConvAPI == &LCD_aColorConvAPI[LCD_CC_RGB565], GUI_SIMD_BEST);
+    return 1;
   }
   for (int i = 0; i < NumPixels; i++) {
     pBuffer[i] = pColorConvAPI->pfColor2Index(pBuffer[i]);

@@ -1,7 +1,10 @@
-// Rows of 5-6-5 pixels converted to 32-bit XRGB (0x00RRGGBB) for the 32-bit display buffer, eight or
-// sixteen pixels at a time where the processor has SSE2 or AVX2. Every path widens a channel by repeating its
-// top bits (the LCD_aExpand5/LCD_aExpand6 tables), so each gives exactly what the plain loop gives.
+// Row conversions between 5-6-5 pixels and 32-bit colours, several pixels at a time where the processor has
+// SSE2 or AVX2: 5-6-5 to XRGB (0x00RRGGBB) for the 32-bit display buffer, widening each channel by repeating
+// its top bits (the LCD_aExpand5/LCD_aExpand6 tables), and GUI colours (0xTTBBGGRR) to 5-6-5 indices, keeping
+// the top bits of each channel (LCD_CC_BGR565_Color2Index). Every path gives exactly what the plain loop gives.
 #include "GUI_Private.h"
+
+#include <cstring>
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
@@ -20,6 +23,16 @@ inline U32 _Plain(U32 v, int SwapRB) {
 void _ConvertPlain(const U16* pSrc, U32* pDst, int n, int SwapRB) {
   for (int i = 0; i < n; i++) {
     pDst[i] = _Plain(pSrc[i], SwapRB);
+  }
+}
+
+// Forward order, so pDst may start where pSrc starts (each write lies at or behind what was read).
+void _NarrowPlain(const U32* pSrc, U16* pDst, int n, int RedHigh) {
+  for (int i = 0; i < n; i++) {
+    U32 c;
+    std::memcpy(&c, pSrc + i, 4);
+    U16 v = GUI__ColorTo565(c, RedHigh);
+    std::memcpy(pDst + i, &v, 2);  // the buffer may be the colours' own
   }
 }
 
@@ -78,6 +91,34 @@ __attribute__((target("avx2"))) void _ConvertAVX2(const U16* pSrc, U32* pDst, in
   _ConvertSSE2(pSrc + i, pDst + i, n - i, SwapRB);
 }
 
+// Four colours -> four 5-6-5 values in the low 16 bits of each 32-bit lane.
+inline __m128i _Narrow4(__m128i c, int RedHigh) {
+  __m128i G = _mm_and_si128(_mm_srli_epi32(c, 5), _mm_set1_epi32(0x07E0));
+  __m128i R, B;
+  if (RedHigh) {
+    R = _mm_and_si128(_mm_slli_epi32(c, 8), _mm_set1_epi32(0xF800));
+    B = _mm_and_si128(_mm_srli_epi32(c, 19), _mm_set1_epi32(0x1F));
+  } else {
+    R = _mm_and_si128(_mm_srli_epi32(c, 3), _mm_set1_epi32(0x1F));
+    B = _mm_and_si128(_mm_srli_epi32(c, 8), _mm_set1_epi32(0xF800));
+  }
+  __m128i v = _mm_or_si128(_mm_or_si128(R, G), B);
+  // Sign-extended from bit 15, so that the saturating pack keeps the 16 bits as they are.
+  return _mm_srai_epi32(_mm_slli_epi32(v, 16), 16);
+}
+
+// Eight colours are read before their eight results are written: in place is safe.
+void _NarrowSSE2(const U32* pSrc, U16* pDst, int n, int RedHigh) {
+  int i = 0;
+  for (; i + 8 <= n; i += 8) {
+    __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pSrc + i));
+    __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pSrc + i + 4));
+    __m128i r = _mm_packs_epi32(_Narrow4(a, RedHigh), _Narrow4(b, RedHigh));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(pDst + i), r);
+  }
+  _NarrowPlain(pSrc + i, pDst + i, n - i, RedHigh);
+}
+
 int _Best(void) {
   static const int Best = __builtin_cpu_supports("avx2") ? GUI_SIMD_AVX2 : GUI_SIMD_SSE2;
   return Best;
@@ -115,6 +156,19 @@ void GUI__ConvertRow565ToXRGBEx(const U16* pSrc, U32* pDst, int NumPixels, int S
   }
 #endif
   _ConvertPlain(pSrc, pDst, NumPixels, SwapRB);
+}
+
+void GUI__ConvertColorsTo565Ex(const U32* pColors, U16* pDst, int NumPixels, int RedHigh, int Path) {
+  if (NumPixels <= 0) {
+    return;
+  }
+#ifdef GUI_CONVERT_X86
+  if (Path != GUI_SIMD_PLAIN) {
+    _NarrowSSE2(pColors, pDst, NumPixels, RedHigh);
+    return;
+  }
+#endif
+  _NarrowPlain(pColors, pDst, NumPixels, RedHigh);
 }
 
 void GUI__ConvertRow565ToXRGB(const U16* pSrc, U32* pDst, int NumPixels, int SwapRB) {

@@ -471,6 +471,23 @@ const LCD_SIMDRV_BUFFER* LCD_SIMDRV_GetBuffer(int LayerIndex) {
   return &_aLayer[LayerIndex].Buf;
 }
 
+const U16* LCD_SIMDRV__GetRow565(int LayerIndex, int x, int y, int n) {
+  if (LayerIndex < 0 || LayerIndex >= GUI_NUM_LAYERS) {
+    return nullptr;
+  }
+  const LCD_SIMDRV_BUFFER* b = &_aLayer[LayerIndex].Buf;
+  if (!b->pData || b->Storage != LCD_SIMDRV_STORAGE_565 || x < 0 || y < 0 || n <= 0 || x + n > b->VXSize ||
+      y >= b->VYSize) {
+    return nullptr;
+  }
+  U64 End = (U64)y * (U64)b->BytesPerLine + (U64)(x + n) * 2;
+  U64 Limit = b->NumBytes ? b->NumBytes : (U64)b->BytesPerLine * (U64)b->VYSize;
+  if (End > Limit || ((reinterpret_cast<PTR_ADDR>(b->pData) | (PTR_ADDR)b->BytesPerLine) & 1)) {
+    return nullptr;
+  }
+  return reinterpret_cast<const U16*>(static_cast<const U8*>(b->pData) + (size_t)y * (size_t)b->BytesPerLine) + x;
+}
+
 U32 LCD_SIMDRV_GetNumRefused(int LayerIndex) {
   return (LayerIndex >= 0 && LayerIndex < GUI_NUM_LAYERS) ? _aLayer[LayerIndex].NumRefused : 0;
 }

@@ -48,6 +48,27 @@ TEST(ConvertRow, ThePlainPathIsTheColourConversionWithRedAndBlueInBitmapOrder) {
   }
 }
 
+TEST(ConvertRow, ColoursNarrowTo565AsTheColourConversionOnEveryPathAndInPlace) {
+  std::vector<U32> Colors(4096 + 13);
+  for (size_t i = 0; i < Colors.size(); i++) Colors[i] = U32(i * 2654435761u);  // alpha bytes set too
+  for (int RedHigh = 0; RedHigh <= 1; RedHigh++) {
+    tLCDDEV_Color2Index pf = RedHigh ? LCD_CC_RGB565_Color2Index : LCD_CC_BGR565_Color2Index;
+    for (int Path : {GUI_SIMD_PLAIN, GUI_SIMD_BEST}) {
+      for (int n : {0, 1, 7, 8, 9, 15, 16, 17, int(Colors.size())}) {
+        std::vector<U16> Out(n + 1, 0xBEEF);
+        GUI__ConvertColorsTo565Ex(Colors.data(), Out.data(), n, RedHigh, Path);
+        for (int i = 0; i < n; i++) ASSERT_EQ(Out[i], pf(Colors[i])) << "path " << Path << " n " << n << " i " << i;
+        ASSERT_EQ(Out[n], 0xBEEF);
+        // In place, as the alpha copy does it with its line buffer.
+        std::vector<U32> Buf(Colors.begin(), Colors.begin() + n);
+        GUI__ConvertColorsTo565Ex(Buf.data(), reinterpret_cast<U16*>(Buf.data()), n, RedHigh, Path);
+        const U16* p = reinterpret_cast<const U16*>(Buf.data());
+        for (int i = 0; i < n; i++) ASSERT_EQ(p[i], pf(Colors[i])) << "in place, path " << Path << " n " << n;
+      }
+    }
+  }
+}
+
 using ConvertRowDisplayTest = GuiTest;
 
 TEST_F(ConvertRowDisplayTest, A16BitBitmapLandsInThe32BitBufferAsItsColours) {
