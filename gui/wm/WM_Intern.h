@@ -60,6 +60,9 @@ void WM__LinkUnderParent(WM_HWIN hWin, WM_HWIN hParent);
 void WM__Unlink(WM_HWIN hWin);
 void WM__InvalidateWindowAndDescsEx(WM_HWIN hWin);
 
+// 1 when the opaque windows above hWin (its children, later siblings of it and of its ancestors) hide all of
+// pRect (screen coordinates, inside the window).
+int WM__IsRectCovered(WM_HWIN hWin, const GUI_RECT* pRect);
 // Selecting a window without the paint-time check.
 WM_HWIN WM__SelectWindow(WM_HWIN hWin);
 // Focus bookkeeping of a window that goes away (no messages).
