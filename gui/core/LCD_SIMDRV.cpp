@@ -488,6 +488,34 @@ const U16* LCD_SIMDRV__GetRow565(int LayerIndex, int x, int y, int n) {
   return reinterpret_cast<const U16*>(static_cast<const U8*>(b->pData) + (size_t)y * (size_t)b->BytesPerLine) + x;
 }
 
+int LCD_SIMDRV__MoveRect(int LayerIndex, const GUI_RECT* pRect, int dx, int dy) {
+  if (LayerIndex < 0 || LayerIndex >= GUI_NUM_LAYERS || !pRect || pRect->x1 < pRect->x0 || pRect->y1 < pRect->y0) {
+    return 1;
+  }
+  LAYER* pLayer = &_aLayer[LayerIndex];
+  const LCD_SIMDRV_BUFFER* b = &pLayer->Buf;
+  int x0 = pRect->x0, y0 = pRect->y0, n = pRect->x1 - pRect->x0 + 1, Rows = pRect->y1 - pRect->y0 + 1;
+  auto Inside = [b](int x, int y, int w, int h) {
+    if (!b->pData || x < 0 || y < 0 || x + w > b->VXSize || y + h > b->VYSize) return false;
+    U64 End = (U64)(y + h - 1) * (U64)b->BytesPerLine + (U64)(x + w) * (U64)(b->Storage == LCD_SIMDRV_STORAGE_XRGB ? 4 : 2);
+    return End <= (b->NumBytes ? b->NumBytes : (U64)b->BytesPerLine * (U64)b->VYSize);
+  };
+  if (!Inside(x0, y0, n, Rows) || !Inside(x0 + dx, y0 + dy, n, Rows)) {
+    return 1;
+  }
+  int Step = _BytesPerPixel(pLayer);
+  U8* pBase = static_cast<U8*>(b->pData);
+  // Rows in the order that never overwrites a row before it was moved.
+  for (int i = 0; i < Rows; i++) {
+    int Row = dy > 0 ? Rows - 1 - i : i;
+    U8* pSrc = pBase + (size_t)(y0 + Row) * (size_t)b->BytesPerLine + (size_t)x0 * Step;
+    U8* pDst = pBase + (size_t)(y0 + Row + dy) * (size_t)b->BytesPerLine + (size_t)(x0 + dx) * Step;
+    std::memmove(pDst, pSrc, (size_t)n * Step);
+  }
+  _Changed(pLayer);
+  return 0;
+}
+
 U32 LCD_SIMDRV_GetNumRefused(int LayerIndex) {
   return (LayerIndex >= 0 && LayerIndex < GUI_NUM_LAYERS) ? _aLayer[LayerIndex].NumRefused : 0;
 }

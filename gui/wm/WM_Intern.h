@@ -63,6 +63,10 @@ void WM__InvalidateWindowAndDescsEx(WM_HWIN hWin);
 // 1 when the opaque windows above hWin (its children, later siblings of it and of its ancestors) hide all of
 // pRect (screen coordinates, inside the window).
 int WM__IsRectCovered(WM_HWIN hWin, const GUI_RECT* pRect);
+// The invalidation of a move of hWin (already moved by dx, dy from rOld) when its pixels can be moved on the
+// display instead: moves them and marks only what comes into view and what the window uncovered. Returns 0
+// when the move must invalidate the old and the new rectangle as usual.
+int WM__MoveByCopy(WM_HWIN hWin, const GUI_RECT* pOld, int dx, int dy);
 // Selecting a window without the paint-time check.
 WM_HWIN WM__SelectWindow(WM_HWIN hWin);
 // Focus bookkeeping of a window that goes away (no messages).
