@@ -1,7 +1,7 @@
 // Shared main of the benchmark programs: runs every registered benchmark, then prints for each pair
 // "<name>" / "<name>_Reference" the time ratio (below 1 means ours is faster), and, when a common reference is
 // named, the ratio of every other benchmark to it. These machines are noisy, so only ratios taken in one run
-// are compared.
+// are compared (with --benchmark_repetitions, of the medians).
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -15,15 +15,21 @@ namespace benchratio {
 
 class Reporter : public benchmark::ConsoleReporter {
  public:
+  // With --benchmark_repetitions the median of the repetitions stands for the benchmark.
   void ReportRuns(const std::vector<Run>& Runs) override {
     for (const Run& r : Runs) {
-      if (r.run_type == Run::RT_Iteration && r.iterations > 0 && !r.error_occurred) {
-        Times[r.benchmark_name()] = r.GetAdjustedRealTime() * _ToNs(r.time_unit);
+      if (r.error_occurred) continue;
+      if (r.run_type == Run::RT_Iteration && r.iterations > 0 && !Medians.count(r.run_name.str())) {
+        Times[r.run_name.str()] = r.GetAdjustedRealTime() * _ToNs(r.time_unit);
+      } else if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median") {
+        Times[r.run_name.str()] = r.GetAdjustedRealTime() * _ToNs(r.time_unit);
+        Medians[r.run_name.str()] = true;
       }
     }
     ConsoleReporter::ReportRuns(Runs);
   }
   std::map<std::string, double> Times;  // nanoseconds
+  std::map<std::string, bool> Medians;
 
  private:
   static double _ToNs(benchmark::TimeUnit Unit) {

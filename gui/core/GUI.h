@@ -275,6 +275,10 @@ extern void (*GUI__pfMEMDEV_SetAlphaHook)(GUI_ALPHA_HOOK pfHook);
 // The memory-device operations record for a storage depth (1, 8, 16, 32); installed by the memory devices,
 // answered by the display driver's get-data routine with code LCD_DEVDATA_MEMDEV.
 extern const GUI_DEVICE_API* (*GUI__pfGetMemdevAPI)(int BitsPerPixel);
+// Direct access to the run of n 16-bit pixels from (x, y) of a device, for drawing that reads and writes pixel
+// by pixel: null unless the device keeps its pixels in plain memory and nothing else must learn of a write
+// (the memory devices install it and answer for their 16-bit devices without a usage bitmap).
+extern U16* (*GUI__pfPixelRow16)(GUI_DEVICE* pDevice, int x, int y, int n);
 unsigned GUI_EnableAlpha(unsigned OnOff);  // -> previous state
 unsigned GUI_EnableAlphaByte(unsigned OnOff);
 GUI_COLOR GUI__MixColors(GUI_COLOR Color0, GUI_COLOR Color1, U8 Intens);

@@ -15,6 +15,7 @@
 
 void (*GUI__pfMEMDEV_SetAlphaHook)(GUI_ALPHA_HOOK pfHook);
 const GUI_DEVICE_API* (*GUI__pfGetMemdevAPI)(int BitsPerPixel);
+U16* (*GUI__pfPixelRow16)(GUI_DEVICE* pDevice, int x, int y, int n);
 U8 GUI__aMultiBufState[GUI_NUM_LAYERS];
 void (*GUI__pfMultiBufBegin)(void);
 void (*GUI__pfMultiBufEnd)(void);
@@ -399,10 +400,16 @@ void GUI__SetPixelAlpha(int x, int y, U8 Intens, GUI_COLOR Color) {
   if (x < r.x0 || x > r.x1 || y < r.y0 || y > r.y1) {
     return;
   }
+  const LCD_COLOR_CONV_API* pConv = pDevice->pColorConvAPI;  // the head's: what LCD_Index2Color uses
+  U16* p = GUI__pfPixelRow16 ? GUI__pfPixelRow16(pDevice, x, y, 1) : nullptr;
+  LCD_PIXELINDEX Below = p ? *p : (Intens == 255 ? 0 : pDevice->pDeviceAPI->pfGetPixelIndex(pDevice, x, y));
   // Full intensity is the colour itself (the mixing formula would darken it by one step).
-  GUI_COLOR Mixed = (Intens == 255) ? (Color & 0x00FFFFFFu)
-                                    : LCD_MixColorsNoAlpha(Color, LCD_Index2Color(pDevice->pDeviceAPI->pfGetPixelIndex(pDevice, x, y)), Intens);
-  pDevice->pDeviceAPI->pfSetPixelIndex(pDevice, x, y, LCD_Color2Index(Mixed));
+  GUI_COLOR Mixed = (Intens == 255) ? (Color & 0x00FFFFFFu) : LCD_MixColorsNoAlpha(Color, pConv->pfIndex2Color(Below), Intens);
+  if (p) {
+    *p = (U16)pConv->pfColor2Index(Mixed);
+  } else {
+    pDevice->pDeviceAPI->pfSetPixelIndex(pDevice, x, y, pConv->pfColor2Index(Mixed));
+  }
 }
 
 void GUI__CompactPixelIndices(LCD_PIXELINDEX* pBuffer, int NumPixels, int BitsPerPixel) {

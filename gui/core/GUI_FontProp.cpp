@@ -58,10 +58,24 @@ void _BlendGlyph(const GUI_CHARINFO_EXT* pInfo, int Bpp, int x0, int y0, LCD_PIX
   if (ya > yb || xa > xb) return;
   int BytesPerLine = (pInfo->XSize * Bpp + 7) / 8;
   int Max = (1 << Bpp) - 1;
-  GUI_COLOR FgColor = LCD_Index2Color(Fg);
+  const LCD_COLOR_CONV_API* pConv = pDevice->pColorConvAPI;  // the head's: what LCD_Index2Color uses
+  GUI_COLOR FgColor = pConv->pfIndex2Color(Fg);
   for (int y = ya; y <= yb; ++y) {
     const U8* p = pInfo->pData + (y - y0) * BytesPerLine;
     bool RowInDevice = y >= Dev.y0 && y <= Dev.y1;
+    // Straight into the device's memory where it allows that.
+    U16* pRow = (GUI__pfPixelRow16 && RowInDevice && xa >= Dev.x0 && xb <= Dev.x1) ? GUI__pfPixelRow16(pDevice, xa, y, xb - xa + 1) : nullptr;
+    if (pRow) {
+      for (int x = xa; x <= xb; ++x) {
+        int Bit = (x - x0) * Bpp;
+        int Level = p[Bit >> 3] >> (8 - Bpp - (Bit & 7)) & Max;
+        if (!Level) continue;
+        U16* q = pRow + (x - xa);
+        *q = Level == Max ? (U16)Fg
+                          : (U16)pConv->pfColor2Index(LCD_MixColorsNoAlpha(FgColor, pConv->pfIndex2Color(*q), static_cast<U8>(Level * 255 / Max)));
+      }
+      continue;
+    }
     for (int x = xa; x <= xb; ++x) {
       int Bit = (x - x0) * Bpp;
       int Level = p[Bit >> 3] >> (8 - Bpp - (Bit & 7)) & Max;
@@ -70,8 +84,8 @@ void _BlendGlyph(const GUI_CHARINFO_EXT* pInfo, int Bpp, int x0, int y0, LCD_PIX
         pApi->pfSetPixelIndex(pDevice, x, y, Fg);
       } else if (RowInDevice && x >= Dev.x0 && x <= Dev.x1) {
         U8 Intens = static_cast<U8>(Level * 255 / Max);
-        GUI_COLOR Below = LCD_Index2Color(pApi->pfGetPixelIndex(pDevice, x, y));
-        pApi->pfSetPixelIndex(pDevice, x, y, LCD_Color2Index(LCD_MixColorsNoAlpha(FgColor, Below, Intens)));
+        GUI_COLOR Below = pConv->pfIndex2Color(pApi->pfGetPixelIndex(pDevice, x, y));
+        pApi->pfSetPixelIndex(pDevice, x, y, pConv->pfColor2Index(LCD_MixColorsNoAlpha(FgColor, Below, Intens)));
       }
     }
   }

@@ -346,3 +346,15 @@ template <class T> void* Driver<T>::GetDevData(GUI_DEVICE* pDevice, int Index) {
 const GUI_DEVICE_API GUI_MEMDEV_DEVICE_8 = Driver<U8>::API;
 const GUI_DEVICE_API GUI_MEMDEV_DEVICE_16 = Driver<U16>::API;
 const GUI_DEVICE_API GUI_MEMDEV_DEVICE_32 = Driver<U32>::API;
+
+// Direct access for pixel-by-pixel drawing in the core: a 16-bit device without a usage bitmap keeps nothing
+// but its pixels, so a write there is all that its SetPixelIndex does.
+U16* GUI_MEMDEV__PixelRow16(GUI_DEVICE* pDevice, int x, int y, int n) {
+  if (!pDevice || pDevice->pDeviceAPI != &GUI_MEMDEV_DEVICE_16 || n <= 0) return nullptr;
+  GUI_MEMDEV* pDev = _Dev(pDevice);
+  if (!pDev || pDev->hUsage || x < pDev->x0 || y < pDev->y0 || x + n > pDev->x0 + pDev->XSize ||
+      y >= pDev->y0 + pDev->YSize) {
+    return nullptr;
+  }
+  return Driver<U16>::_XY2PTR(pDev, x, y);
+}

@@ -231,14 +231,14 @@ void UI_RenderCornerMask(const GUI_RECT* pRect, UI_PIXEL_FUNC* pfPixel) {
     int n = _aCorner[Row];
     for (int y : {r.y0 + Row, r.y1 - Row}) {
       for (int xStart : {int(r.x0), r.x1 - n + 1}) {
-        int x = xStart;
-        while (x < xStart + n) {
-          GUI_COLOR c = pfPixel(x + xOrg, y + yOrg);
-          int xEnd = x;
-          while (xEnd + 1 < xStart + n && pfPixel(xEnd + 1 + xOrg, y + yOrg) == c) xEnd++;
-          GUI_SetColor(c);
-          GUI_DrawHLine(y, x, xEnd);
-          x = xEnd + 1;
+        GUI_COLOR a[4];
+        for (int i = 0; i < n; i++) a[i] = pfPixel(xStart + i + xOrg, y + yOrg);
+        for (int i = 0; i < n;) {
+          int e = i + 1;
+          while (e < n && a[e] == a[i]) e++;
+          GUI_SetColor(a[i]);
+          GUI_DrawHLine(y, xStart + i, xStart + e - 1);
+          i = e;
         }
       }
     }
