@@ -42,6 +42,29 @@ void _FillIndex(int x0, int y0, int x1, int y1, LCD_PIXELINDEX Index) {
   LCD_SetDrawMode(OldMode);
 }
 
+// Mixed indices of the foreground over 16-bit background indices at each coverage level: text mostly lies on
+// a few background colours, so most edge pixels find their mix here. Valid for one foreground, depth and
+// colour conversion.
+struct BLEND_CACHE {
+  U32 aKey[256];  // 1 << 31 | background << 8 | level; 0: empty
+  U16 aIndex[256];
+  LCD_PIXELINDEX Fg;
+  int Bpp;
+  const LCD_COLOR_CONV_API* pConv;
+};
+BLEND_CACHE _BlendCache;
+
+U16 _BlendIndex(const LCD_COLOR_CONV_API* pConv, GUI_COLOR FgColor, U16 Below, int Level, int Max) {
+  U32 Key = 1u << 31 | U32(Below) << 8 | U32(Level);
+  unsigned Slot = (Below ^ (Below >> 8) ^ (Level * 37u)) & 255;
+  if (_BlendCache.aKey[Slot] != Key) {
+    _BlendCache.aKey[Slot] = Key;
+    _BlendCache.aIndex[Slot] =
+        (U16)pConv->pfColor2Index(LCD_MixColorsNoAlpha(FgColor, pConv->pfIndex2Color(Below), static_cast<U8>(Level * 255 / Max)));
+  }
+  return _BlendCache.aIndex[Slot];
+}
+
 // A smooth glyph blended into what lies below it (transparent text at magnification 1): what
 // GUI__DrawInkPixels does pixel by pixel, with the clip rectangle, the device and its rectangle looked up once
 // per glyph instead of once per pixel. Full-coverage pixels take the foreground index within the clip
@@ -66,13 +89,16 @@ void _BlendGlyph(const GUI_CHARINFO_EXT* pInfo, int Bpp, int x0, int y0, LCD_PIX
     // Straight into the device's memory where it allows that.
     U16* pRow = (GUI__pfPixelRow16 && RowInDevice && xa >= Dev.x0 && xb <= Dev.x1) ? GUI__pfPixelRow16(pDevice, xa, y, xb - xa + 1) : nullptr;
     if (pRow) {
+      if (_BlendCache.Fg != Fg || _BlendCache.Bpp != Bpp || _BlendCache.pConv != pConv) {
+        std::memset(_BlendCache.aKey, 0, sizeof(_BlendCache.aKey));
+        _BlendCache.Fg = Fg, _BlendCache.Bpp = Bpp, _BlendCache.pConv = pConv;
+      }
       for (int x = xa; x <= xb; ++x) {
         int Bit = (x - x0) * Bpp;
         int Level = p[Bit >> 3] >> (8 - Bpp - (Bit & 7)) & Max;
         if (!Level) continue;
         U16* q = pRow + (x - xa);
-        *q = Level == Max ? (U16)Fg
-                          : (U16)pConv->pfColor2Index(LCD_MixColorsNoAlpha(FgColor, pConv->pfIndex2Color(*q), static_cast<U8>(Level * 255 / Max)));
+        *q = Level == Max ? (U16)Fg : _BlendIndex(pConv, FgColor, *q, Level, Max);
       }
       continue;
     }

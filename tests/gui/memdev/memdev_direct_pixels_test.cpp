@@ -1,6 +1,6 @@
-// Drawing that reads and writes pixel by pixel goes straight into a 16-bit device without a usage bitmap: the
-// pixels equal those the device routines give (a device with a usage bitmap takes that way), and only runs
-// wholly inside the device are reached directly.
+// Drawing that reads and writes pixel by pixel goes straight into a 16-bit device without a usage bitmap, with
+// the mixes of text edges remembered per colour: the pixels equal those the device routines give (a device
+// with a usage bitmap takes that way), and only runs wholly inside the device are reached directly.
 #include <vector>
 
 #include "GUI_MEMDEV_Private.h"
@@ -16,12 +16,14 @@ class DirectPixelsTest : public MemdevTest {
     EXPECT_NE(h, 0);
     GUI_MEMDEV_Select(h);
     U16* p = (U16*)GUI_MEMDEV_GetDataPtr(h);
-    for (int i = 0; i < 150 * 40; i++) p[i] = U16(i * 40503u);
+    for (int i = 0; i < 150 * 40; i++) p[i] = i < 150 * 22 ? U16(0xEF7D) : U16(i * 40503u);  // plain, then patterned
     GUI_SetFont(&UI_Font24);
     GUI_SetTextMode(GUI_TM_TRANS);
     GUI_SetColor(0x3060C0);
     GUI_DispStringAt("Wärme 23,5", 1, 6);
     GUI_DispStringAt("gj", 140, 10);  // cut at the device's right edge
+    GUI_SetColor(0xC03010);             // another colour over the same ground: no mix of the first one may stay
+    GUI_DispStringAt("Wärme", 3, 9);
     for (int i = 0; i < 40; i++) GUI__SetPixelAlpha(10 + i, 30 + i % 7, U8(i * 6), 0x10E020);
     GUI_MEMDEV_Select(0);
     std::vector<U16> v(p, p + 150 * 40);
