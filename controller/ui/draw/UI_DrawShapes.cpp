@@ -33,6 +33,7 @@ GUI_COLOR _Gradient(int y, int y0, int y1, GUI_COLOR Color0, GUI_COLOR Color1) {
 
 // One row of a shape whose top corners are rounded from yTop and bottom corners toward yBottom.
 void _Row(int x0, int x1, int y, int yTop, int yBottom, bool RoundTop, bool RoundBottom) {
+  if (y < yTop || y > yBottom) return;  // a gradient that starts above a very low shape stays inside it
   int Inset = 0;
   if (RoundTop) Inset = _Inset(y - yTop);
   if (RoundBottom && yBottom - y < 4) Inset = Inset > _Inset(yBottom - y) ? Inset : _Inset(yBottom - y);

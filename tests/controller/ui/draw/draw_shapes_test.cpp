@@ -1,6 +1,6 @@
 // The rounded shapes drawn as runs: the outline of every small and large box is exactly the radius-4 pixel
-// pattern, even where the box is too small for its corners, and the corner mask gives every corner pixel the
-// colour of its own position.
+// pattern, even where the box is too small for its corners, the face never leaves the box, and the corner mask
+// gives every corner pixel the colour of its own position.
 #include <set>
 #include <utility>
 
@@ -51,6 +51,9 @@ TEST_F(DrawShapes, TheOutlineIsThePixelPatternForEverySize) {
       GUI_RECT r = {20, 20, I16(20 + w - 1), I16(20 + h - 1)};
       UI_DrawTwoToneBox(&r, GUI_RED, GUI_RED);
       ASSERT_EQ(PixelsOf(GUI_BLACK, 10, 10, 70, 45), OutlineModel(r.x0, r.y0, r.x1, r.y1)) << w << "x" << h;
+      // The face stays inside the box, also where the gradient would start above a very low one.
+      for (const auto& [x, y] : PixelsOf(GUI_RED, 10, 0, 70, 45))
+        ASSERT_TRUE(x >= r.x0 && x <= r.x1 && y >= r.y0 && y <= r.y1) << x << "," << y << " in " << w << "x" << h;
     }
 }
 
