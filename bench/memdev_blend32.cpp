@@ -1,12 +1,13 @@
 // Blending a full-screen 32-bit memory device whose pixels carry their own transparency over a 32-bit
-// target device, against pixman's OVER of the same picture (premultiplied) onto a same-size image.
+// target device, and over the 5-6-5 display, against pixman's OVER of the same picture (premultiplied) onto a
+// same-size a8r8g8b8 and r5g6b5 image.
 #include <cmath>
 #include <cstring>
 #include <vector>
 
 #include "GUI_MEMDEV.h"
 #include "WM.h"
-#include "memdev_ratio.h"
+#include "BenchRatio.h"
 #ifdef HAVE_PIXMAN
 #include <pixman.h>
 #endif
@@ -52,8 +53,9 @@ void BM_MemdevAlphaToDisplay(benchmark::State& State) {
 }
 
 #ifdef HAVE_PIXMAN
-void BM_PixmanOver(benchmark::State& State) {
-  std::vector<U32> Src((size_t)_XSize * _YSize), Dst((size_t)_XSize * _YSize, 0xFF204060u);
+// The picture premultiplied, as pixman takes it.
+std::vector<U32> _PremultipliedSource() {
+  std::vector<U32> Src((size_t)_XSize * _YSize);
   for (int y = 0; y < _YSize; y++)
     for (int x = 0; x < _XSize; x++) {
       U32 a = _Alpha[(size_t)y * _XSize + x];
@@ -61,8 +63,16 @@ void BM_PixmanOver(benchmark::State& State) {
       U32 r = (c & 0xFF) * a / 255, g = ((c >> 8) & 0xFF) * a / 255, b = ((c >> 16) & 0xFF) * a / 255;
       Src[(size_t)y * _XSize + x] = a << 24 | r << 16 | g << 8 | b;
     }
+  return Src;
+}
+
+template <class PIXEL>
+void _PixmanOver(benchmark::State& State, pixman_format_code_t DstFormat, PIXEL Ground) {
+  std::vector<U32> Src = _PremultipliedSource();
+  std::vector<PIXEL> Dst((size_t)_XSize * _YSize, Ground);
   pixman_image_t* pSrc = pixman_image_create_bits(PIXMAN_a8r8g8b8, _XSize, _YSize, Src.data(), _XSize * 4);
-  pixman_image_t* pDst = pixman_image_create_bits(PIXMAN_a8r8g8b8, _XSize, _YSize, Dst.data(), _XSize * 4);
+  pixman_image_t* pDst =
+      pixman_image_create_bits(DstFormat, _XSize, _YSize, (uint32_t*)Dst.data(), _XSize * (int)sizeof(PIXEL));
   for (auto _ : State) {
     pixman_image_composite32(PIXMAN_OP_OVER, pSrc, nullptr, pDst, 0, 0, 0, 0, 0, 0, _XSize, _YSize);
     benchmark::ClobberMemory();
@@ -70,7 +80,11 @@ void BM_PixmanOver(benchmark::State& State) {
   pixman_image_unref(pSrc);
   pixman_image_unref(pDst);
 }
-BENCHMARK(BM_PixmanOver);
+
+void BM_MemdevAlpha_Reference(benchmark::State& State) { _PixmanOver<U32>(State, PIXMAN_a8r8g8b8, 0xFF204060u); }
+void BM_MemdevAlphaToDisplay_Reference(benchmark::State& State) { _PixmanOver<U16>(State, PIXMAN_r5g6b5, 0x2208); }
+BENCHMARK(BM_MemdevAlpha_Reference);
+BENCHMARK(BM_MemdevAlphaToDisplay_Reference);
 #endif
 
 }  // namespace
@@ -92,7 +106,7 @@ int main(int argc, char** argv) {
     for (int x = 0; x < _XSize; x++) pSrc[(size_t)y * _XSize + x] = (U32)(255 - _Alpha[(size_t)y * _XSize + x]) << 24 | _Rgb(x, y);
   U32* pDst = (U32*)GUI_MEMDEV_GetDataPtr(_hDst);
   for (int i = 0; i < _XSize * _YSize; i++) pDst[i] = 0x00604020u;
-  int r = MemdevRunAndCompare(argc, argv, "BM_MemdevAlpha", "BM_PixmanOver", "32-bit alpha device vs pixman OVER");
+  int r = benchratio::Main(argc, argv);
   GUI_MEMDEV_Delete(_hSrc);
   GUI_MEMDEV_Delete(_hDst);
   GUI_Exit();

@@ -4,7 +4,7 @@
 
 #include "GUI_MEMDEV.h"
 #include "WM.h"
-#include "memdev_ratio.h"
+#include "BenchRatio.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ void BM_MemdevCopyToLCD(benchmark::State& State) {
   }
 }
 
-void BM_Memcpy(benchmark::State& State) {
+void BM_MemdevCopyToLCD_Reference(benchmark::State& State) {
   size_t n = (size_t)LCD_GetXSize() * LCD_GetYSize() * 2;
   std::vector<U8> Src(n, 0x5A), Dst(n);
   for (auto _ : State) {
@@ -30,7 +30,7 @@ void BM_Memcpy(benchmark::State& State) {
 }  // namespace
 
 BENCHMARK(BM_MemdevCopyToLCD);
-BENCHMARK(BM_Memcpy);
+BENCHMARK(BM_MemdevCopyToLCD_Reference);
 
 int main(int argc, char** argv) {
   GUI_Init();
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
   if (!_hMem) return 1;
   U16* p = (U16*)GUI_MEMDEV_GetDataPtr(_hMem);
   for (int i = 0; i < LCD_GetXSize() * LCD_GetYSize(); i++) p[i] = (U16)(i * 2654435761u >> 16);
-  int r = MemdevRunAndCompare(argc, argv, "BM_MemdevCopyToLCD", "BM_Memcpy", "full-screen 16-bit copy vs memcpy");
+  int r = benchratio::Main(argc, argv);
   GUI_MEMDEV_Delete(_hMem);
   GUI_Exit();
   return r;

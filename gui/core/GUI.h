@@ -118,6 +118,12 @@ template <class T> inline void GUI_ALLOC_UnlockH(T** pp) {
   *pp = nullptr;
 }
 void* GUI_ALLOC_h2p(GUI_HMEM hMem);
+// For callers that already hold the GUI lock on a hot path: h2p without taking it again, and a byte that a
+// layer above keeps with a handle (the window manager marks its window records with it). The tag is 0 for
+// every fresh block and for a free or unknown handle, so a freed and reused handle never carries an old one.
+void* GUI_ALLOC__h2pLocked(GUI_HMEM hMem);
+U8 GUI_ALLOC__GetTag(GUI_HMEM hMem);
+void GUI_ALLOC__SetTag(GUI_HMEM hMem, U8 Tag);
 GUI_HMEM GUI_ALLOC_p2h(const void* p);
 void GUI_ALLOC_Free(GUI_HMEM hMem);
 void GUI_ALLOC_FreePtr(GUI_HMEM* phMem);
@@ -269,6 +275,10 @@ extern void (*GUI__pfMEMDEV_SetAlphaHook)(GUI_ALPHA_HOOK pfHook);
 // The memory-device operations record for a storage depth (1, 8, 16, 32); installed by the memory devices,
 // answered by the display driver's get-data routine with code LCD_DEVDATA_MEMDEV.
 extern const GUI_DEVICE_API* (*GUI__pfGetMemdevAPI)(int BitsPerPixel);
+// Direct access to the run of n 16-bit pixels from (x, y) of a device, for drawing that reads and writes pixel
+// by pixel: null unless the device keeps its pixels in plain memory and nothing else must learn of a write
+// (the memory devices install it and answer for their 16-bit devices without a usage bitmap).
+extern U16* (*GUI__pfPixelRow16)(GUI_DEVICE* pDevice, int x, int y, int n);
 unsigned GUI_EnableAlpha(unsigned OnOff);  // -> previous state
 unsigned GUI_EnableAlphaByte(unsigned OnOff);
 GUI_COLOR GUI__MixColors(GUI_COLOR Color0, GUI_COLOR Color1, U8 Intens);
@@ -285,6 +295,10 @@ int GUI__GetAlphaBuffer(int NumPixels);  // 0 when both line buffers hold at lea
 U32* GUI__GetAlphaLine(int Index);       // line buffer 0 or 1 (valid after a successful GUI__GetAlphaBuffer)
 void GUI__SetPixelAlpha(int x, int y, U8 Intens, GUI_COLOR Color);
 void GUI__CompactPixelIndices(LCD_PIXELINDEX* pBuffer, int NumPixels, int BitsPerPixel);
+// Blends a row of colours (transparency in the top byte) over a row of 5-6-5 pixels in place: invisible
+// pixels keep theirs, opaque ones take the colour, the others the mix that GUI__DoAlphaBlending gives.
+// RedHigh: the RGB order of the 5-6-5 pixels.
+void GUI__BlendColorsOver565(const GUI_COLOR* pSrc, U16* pRow, int NumPixels, int RedHigh);
 int GUI__CompactPixelIndicesEx(LCD_PIXELINDEX* pBuffer, int NumPixels, int BitsPerPixel,
                                const LCD_COLOR_CONV_API* pColorConvAPI);
 

@@ -33,6 +33,7 @@ struct HANDLE {
   U16 LockCnt;
   U8 Fixed;
   U8 Used;
+  U8 Tag;
 };
 
 U8* _pBase;
@@ -262,6 +263,7 @@ GUI_HMEM _Alloc(I32 Size, bool Fixed) {
   pHandle->LockCnt = 0;
   pHandle->Fixed = Fixed ? 1 : 0;
   pHandle->Used = 1;
+  pHandle->Tag = 0;
   return h;
 }
 
@@ -276,6 +278,7 @@ void _Free(GUI_HMEM h) {
   pHandle->Used = 0;
   pHandle->LockCnt = 0;
   pHandle->Fixed = 0;
+  pHandle->Tag = 0;
   _paFreeHandle[_NumFreeHandles++] = h;
   // Merge with the free neighbours.
   U32 End = Off + Size;
@@ -450,6 +453,25 @@ void* GUI_ALLOC_h2p(GUI_HMEM hMem) {
     return nullptr;
   }
   return _h2p(hMem);
+}
+
+void* GUI_ALLOC__h2pLocked(GUI_HMEM hMem) {
+  if (hMem == 0) {
+    return nullptr;
+  }
+  if (!_IsValid(hMem)) {
+    GUI_ErrorOut("GUI_ALLOC:\nInvalid handle in GUI_ALLOC_h2p()");
+    return nullptr;
+  }
+  return _h2p(hMem);
+}
+
+U8 GUI_ALLOC__GetTag(GUI_HMEM hMem) { return _IsValid(hMem) ? _paHandle[hMem].Tag : 0; }
+
+void GUI_ALLOC__SetTag(GUI_HMEM hMem, U8 Tag) {
+  if (_IsValid(hMem)) {
+    _paHandle[hMem].Tag = Tag;
+  }
 }
 
 GUI_HMEM GUI_ALLOC_p2h(const void* p) {

@@ -15,6 +15,7 @@
 
 void (*GUI__pfMEMDEV_SetAlphaHook)(GUI_ALPHA_HOOK pfHook);
 const GUI_DEVICE_API* (*GUI__pfGetMemdevAPI)(int BitsPerPixel);
+U16* (*GUI__pfPixelRow16)(GUI_DEVICE* pDevice, int x, int y, int n);
 U8 GUI__aMultiBufState[GUI_NUM_LAYERS];
 void (*GUI__pfMultiBufBegin)(void);
 void (*GUI__pfMultiBufEnd)(void);
@@ -366,14 +367,49 @@ LCD_PIXELINDEX* GUI__DoAlphaBlending(int x, int y, const GUI_COLOR* pColors, int
   return pOut;
 }
 
+void GUI__BlendColorsOver565(const GUI_COLOR* pSrc, U16* pRow, int NumPixels, int RedHigh) {
+  // Runs of invisible pixels are skipped and runs of opaque ones converted several at a time; only the pixels
+  // in between are mixed one by one.
+  for (int i = 0; i < NumPixels;) {
+    U32 t = pSrc[i] >> 24;
+    int e = i + 1;
+    if (t == 0xFF) {
+      while (e < NumPixels && (pSrc[e] >> 24) == 0xFF) e++;
+    } else if (t == 0) {
+      while (e < NumPixels && (pSrc[e] >> 24) == 0) e++;
+      GUI__ConvertColorsTo565Ex(pSrc + i, pRow + i, e - i, RedHigh, GUI_SIMD_BEST);
+    } else {
+      pRow[i] = GUI__ColorTo565(_Blend(pSrc[i], GUI__565ToColor(pRow[i], RedHigh)), RedHigh);
+    }
+    i = e;
+  }
+}
+
 void GUI__SetPixelAlpha(int x, int y, U8 Intens, GUI_COLOR Color) {
   const GUI_RECT* c = GUI_pContext->pClipRect;
   if (x < c->x0 || x > c->x1 || y < c->y0 || y > c->y1) {
     return;
   }
+  // One look at the device for the read and the write (this runs for every edge pixel of smooth text).
+  GUI_DEVICE* pDevice = GUI__GetHead();
+  if (!pDevice) {
+    return;
+  }
+  GUI_RECT r;
+  pDevice->pDeviceAPI->pfGetRect(pDevice, &r);
+  if (x < r.x0 || x > r.x1 || y < r.y0 || y > r.y1) {
+    return;
+  }
+  const LCD_COLOR_CONV_API* pConv = pDevice->pColorConvAPI;  // the head's: what LCD_Index2Color uses
+  U16* p = GUI__pfPixelRow16 ? GUI__pfPixelRow16(pDevice, x, y, 1) : nullptr;
+  LCD_PIXELINDEX Below = p ? *p : (Intens == 255 ? 0 : pDevice->pDeviceAPI->pfGetPixelIndex(pDevice, x, y));
   // Full intensity is the colour itself (the mixing formula would darken it by one step).
-  GUI_COLOR Mixed = (Intens == 255) ? (Color & 0x00FFFFFFu) : LCD_MixColorsNoAlpha(Color, LCD_GetPixelColor(x, y), Intens);
-  LCD_SetPixelIndex(x, y, LCD_Color2Index(Mixed));
+  GUI_COLOR Mixed = (Intens == 255) ? (Color & 0x00FFFFFFu) : LCD_MixColorsNoAlpha(Color, pConv->pfIndex2Color(Below), Intens);
+  if (p) {
+    *p = (U16)pConv->pfColor2Index(Mixed);
+  } else {
+    pDevice->pDeviceAPI->pfSetPixelIndex(pDevice, x, y, pConv->pfColor2Index(Mixed));
+  }
 }
 
 void GUI__CompactPixelIndices(LCD_PIXELINDEX* pBuffer, int NumPixels, int BitsPerPixel) {
@@ -420,6 +456,13 @@ int GUI__CompactPixelIndicesEx(LCD_PIXELINDEX* pBuffer, int NumPixels, int BitsP
                                const LCD_COLOR_CONV_API* pColorConvAPI) {
   if (!pBuffer || !pColorConvAPI || BitsPerPixel > 16 || BitsPerPixel <= 0) {
     return 0;
+  }
+  if (BitsPerPixel == 16 && (pColorConvAPI == &LCD_aColorConvAPI[LCD_CC_BGR565] ||
+                             pColorConvAPI == &LCD_aColorConvAPI[LCD_CC_RGB565])) {
+    // Converted and packed in one pass, several pixels at a time.
+    GUI__ConvertColorsTo565Ex(pBuffer, reinterpret_cast<U16*>(pBuffer), NumPixels,
+                              pColorConvAPI == &LCD_aColorConvAPI[LCD_CC_RGB565], GUI_SIMD_BEST);
+    return 1;
   }
   for (int i = 0; i < NumPixels; i++) {
     pBuffer[i] = pColorConvAPI->pfColor2Index(pBuffer[i]);

@@ -42,6 +42,81 @@ void _FillIndex(int x0, int y0, int x1, int y1, LCD_PIXELINDEX Index) {
   LCD_SetDrawMode(OldMode);
 }
 
+// Mixed indices of the foreground over 16-bit background indices at each coverage level: text mostly lies on
+// a few background colours, so most edge pixels find their mix here. Valid for one foreground, depth and
+// colour conversion.
+struct BLEND_CACHE {
+  U32 aKey[256];  // 1 << 31 | background << 8 | level; 0: empty
+  U16 aIndex[256];
+  LCD_PIXELINDEX Fg;
+  int Bpp;
+  const LCD_COLOR_CONV_API* pConv;
+};
+BLEND_CACHE _BlendCache;
+
+U16 _BlendIndex(const LCD_COLOR_CONV_API* pConv, GUI_COLOR FgColor, U16 Below, int Level, int Max) {
+  U32 Key = 1u << 31 | U32(Below) << 8 | U32(Level);
+  unsigned Slot = (Below ^ (Below >> 8) ^ (Level * 37u)) & 255;
+  if (_BlendCache.aKey[Slot] != Key) {
+    _BlendCache.aKey[Slot] = Key;
+    _BlendCache.aIndex[Slot] =
+        (U16)pConv->pfColor2Index(LCD_MixColorsNoAlpha(FgColor, pConv->pfIndex2Color(Below), static_cast<U8>(Level * 255 / Max)));
+  }
+  return _BlendCache.aIndex[Slot];
+}
+
+// A smooth glyph blended into what lies below it (transparent text at magnification 1): what
+// GUI__DrawInkPixels does pixel by pixel, with the clip rectangle, the device and its rectangle looked up once
+// per glyph instead of once per pixel. Full-coverage pixels take the foreground index within the clip
+// rectangle; partly covered ones mix the foreground into the pixel below where the device has one.
+void _BlendGlyph(const GUI_CHARINFO_EXT* pInfo, int Bpp, int x0, int y0, LCD_PIXELINDEX Fg) {
+  GUI_DEVICE* pDevice = GUI__GetHead();
+  if (!pDevice || !pInfo->pData) return;
+  const GUI_DEVICE_API* pApi = pDevice->pDeviceAPI;
+  const GUI_RECT Clip = *GUI_pContext->pClipRect;
+  GUI_RECT Dev;
+  pApi->pfGetRect(pDevice, &Dev);
+  int ya = GUI__Max(y0, Clip.y0), yb = GUI__Min(y0 + pInfo->YSize - 1, Clip.y1);
+  int xa = GUI__Max(x0, Clip.x0), xb = GUI__Min(x0 + pInfo->XSize - 1, Clip.x1);
+  if (ya > yb || xa > xb) return;
+  int BytesPerLine = (pInfo->XSize * Bpp + 7) / 8;
+  int Max = (1 << Bpp) - 1;
+  const LCD_COLOR_CONV_API* pConv = pDevice->pColorConvAPI;  // the head's: what LCD_Index2Color uses
+  GUI_COLOR FgColor = pConv->pfIndex2Color(Fg);
+  for (int y = ya; y <= yb; ++y) {
+    const U8* p = pInfo->pData + (y - y0) * BytesPerLine;
+    bool RowInDevice = y >= Dev.y0 && y <= Dev.y1;
+    // Straight into the device's memory where it allows that.
+    U16* pRow = (GUI__pfPixelRow16 && RowInDevice && xa >= Dev.x0 && xb <= Dev.x1) ? GUI__pfPixelRow16(pDevice, xa, y, xb - xa + 1) : nullptr;
+    if (pRow) {
+      if (_BlendCache.Fg != Fg || _BlendCache.Bpp != Bpp || _BlendCache.pConv != pConv) {
+        std::memset(_BlendCache.aKey, 0, sizeof(_BlendCache.aKey));
+        _BlendCache.Fg = Fg, _BlendCache.Bpp = Bpp, _BlendCache.pConv = pConv;
+      }
+      for (int x = xa; x <= xb; ++x) {
+        int Bit = (x - x0) * Bpp;
+        int Level = p[Bit >> 3] >> (8 - Bpp - (Bit & 7)) & Max;
+        if (!Level) continue;
+        U16* q = pRow + (x - xa);
+        *q = Level == Max ? (U16)Fg : _BlendIndex(pConv, FgColor, *q, Level, Max);
+      }
+      continue;
+    }
+    for (int x = xa; x <= xb; ++x) {
+      int Bit = (x - x0) * Bpp;
+      int Level = p[Bit >> 3] >> (8 - Bpp - (Bit & 7)) & Max;
+      if (!Level) continue;
+      if (Level == Max) {
+        pApi->pfSetPixelIndex(pDevice, x, y, Fg);
+      } else if (RowInDevice && x >= Dev.x0 && x <= Dev.x1) {
+        U8 Intens = static_cast<U8>(Level * 255 / Max);
+        GUI_COLOR Below = pConv->pfIndex2Color(pApi->pfGetPixelIndex(pDevice, x, y));
+        pApi->pfSetPixelIndex(pDevice, x, y, pConv->pfColor2Index(LCD_MixColorsNoAlpha(FgColor, Below, Intens)));
+      }
+    }
+  }
+}
+
 void _DispChar(U16 c) {
   GUI_CONTEXT* pContext = GUI_pContext;
   const GUI_FONT* pFont = pContext->pAFont;
@@ -76,6 +151,8 @@ void _DispChar(U16 c) {
       int OldMode = LCD_SetDrawMode(LCD_DRAWMODE_TRANS);
       LCD_DrawBitmap(x0, y0, pInfo->XSize, pInfo->YSize, xMag, yMag, Bpp, BytesPerLine, pInfo->pData, pTrans);
       LCD_SetDrawMode(OldMode);
+    } else if (xMag == 1 && yMag == 1) {
+      _BlendGlyph(pInfo, Bpp, x0, y0, Fg);
     } else {
       GUI__DrawInkPixels(pInfo, Bpp, xMag, yMag, [&](int u, int v, int* px, int* py) { *px = x0 + u, *py = y0 + v; });
     }

@@ -20,6 +20,25 @@ void GUI__AlphaExit(void);
 void LCD__DrawBitmapClipped(int x0, int y0, int xSize, int ySize, int BitsPerPixel, int BytesPerLine,
                             const U8* pData, int Diff, const LCD_PIXELINDEX* pTrans);
 
+// A GUI colour as a 5-6-5 index and back, as LCD_CC_BGR565_* (RedHigh: LCD_CC_RGB565_*) convert them.
+inline U16 GUI__ColorTo565(U32 c, int RedHigh) {
+  U32 G = (c >> 5) & 0x07E0;
+  return RedHigh ? (U16)(((c & 0xF8) << 8) | G | ((c >> 19) & 0x1F)) : (U16)(((c >> 3) & 0x1F) | G | ((c >> 8) & 0xF800));
+}
+inline GUI_COLOR GUI__565ToColor(U32 v, int RedHigh) {
+  U32 Hi = LCD_aExpand5[(v >> 11) & 0x1F], G = LCD_aExpand6[(v >> 5) & 0x3F], Lo = LCD_aExpand5[v & 0x1F];
+  return RedHigh ? (Hi | G << 8 | Lo << 16) : (Lo | G << 8 | Hi << 16);
+}
+
+// A row of 5-6-5 values as 32-bit XRGB (0x00RRGGBB); SwapRB: the low 5 bits are red. The SIMD paths give what
+// the plain one gives; the Ex form picks one for tests (a path the processor lacks falls back to a lesser one).
+enum { GUI_SIMD_BEST, GUI_SIMD_PLAIN, GUI_SIMD_SSE2, GUI_SIMD_AVX2 };
+void GUI__ConvertRow565ToXRGB(const U16* pSrc, U32* pDst, int NumPixels, int SwapRB);
+void GUI__ConvertRow565ToXRGBEx(const U16* pSrc, U32* pDst, int NumPixels, int SwapRB, int Path);
+int GUI__ConvertRow565Supported(int Path);
+// GUI colours as 5-6-5 indices (RedHigh: red in the top bits, the RGB order); pDst may start where pColors does.
+void GUI__ConvertColorsTo565Ex(const U32* pColors, U16* pDst, int NumPixels, int RedHigh, int Path);
+
 inline GUI_DEVICE* GUI__GetHead(void) { return GUI_aDevice[GUI_pContext->SelLayer]; }
 inline int GUI__Min(int a, int b) { return a < b ? a : b; }
 inline int GUI__Max(int a, int b) { return a > b ? a : b; }

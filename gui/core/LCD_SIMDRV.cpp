@@ -192,6 +192,12 @@ void _DrawBitmap(GUI_DEVICE* pDevice, int x0, int y0, int xSize, int ySize, int 
   LCD_PIXELINDEX Mask = _IndexMask(pDevice);
   int Step = _BytesPerPixel(pLayer);
   bool Native = (BitsPerPixel == 16 && !Xor && pLayer->Buf.Storage == LCD_SIMDRV_STORAGE_565);
+  // 5-6-5 rows into 32-bit storage (memory devices copied to the simulator's buffer) convert a row at a time.
+  int Widen = -1;
+  if (BitsPerPixel == 16 && !Xor && pLayer->Buf.Storage == LCD_SIMDRV_STORAGE_XRGB) {
+    GUI_COLOR (*pfIndex2Color)(LCD_PIXELINDEX) = pDevice->pColorConvAPI->pfIndex2Color;
+    Widen = pfIndex2Color == LCD_CC_BGR565_Index2Color ? 1 : pfIndex2Color == LCD_CC_RGB565_Index2Color ? 0 : -1;
+  }
   for (int y = 0; y < ySize; y++, pData += BytesPerLine) {
     U8* p = _Ptr(pLayer, x0, y0 + y, xSize);
     if (!p) {
@@ -199,6 +205,10 @@ void _DrawBitmap(GUI_DEVICE* pDevice, int x0, int y0, int xSize, int ySize, int 
     }
     if (Native) {
       std::memcpy(p, pData, (size_t)xSize * 2);
+      continue;
+    }
+    if (Widen >= 0 && (reinterpret_cast<PTR_ADDR>(p) & 3) == 0 && (reinterpret_cast<PTR_ADDR>(pData) & 1) == 0) {
+      GUI__ConvertRow565ToXRGB(reinterpret_cast<const U16*>(pData) + Diff, reinterpret_cast<U32*>(p), xSize, Widen);
       continue;
     }
     for (int x = 0; x < xSize; x++, p += Step) {
@@ -459,6 +469,51 @@ const LCD_SIMDRV_BUFFER* LCD_SIMDRV_GetBuffer(int LayerIndex) {
     return nullptr;
   }
   return &_aLayer[LayerIndex].Buf;
+}
+
+const U16* LCD_SIMDRV__GetRow565(int LayerIndex, int x, int y, int n) {
+  if (LayerIndex < 0 || LayerIndex >= GUI_NUM_LAYERS) {
+    return nullptr;
+  }
+  const LCD_SIMDRV_BUFFER* b = &_aLayer[LayerIndex].Buf;
+  if (!b->pData || b->Storage != LCD_SIMDRV_STORAGE_565 || x < 0 || y < 0 || n <= 0 || x + n > b->VXSize ||
+      y >= b->VYSize) {
+    return nullptr;
+  }
+  U64 End = (U64)y * (U64)b->BytesPerLine + (U64)(x + n) * 2;
+  U64 Limit = b->NumBytes ? b->NumBytes : (U64)b->BytesPerLine * (U64)b->VYSize;
+  if (End > Limit || ((reinterpret_cast<PTR_ADDR>(b->pData) | (PTR_ADDR)b->BytesPerLine) & 1)) {
+    return nullptr;
+  }
+  return reinterpret_cast<const U16*>(static_cast<const U8*>(b->pData) + (size_t)y * (size_t)b->BytesPerLine) + x;
+}
+
+int LCD_SIMDRV__MoveRect(int LayerIndex, const GUI_RECT* pRect, int dx, int dy) {
+  if (LayerIndex < 0 || LayerIndex >= GUI_NUM_LAYERS || !pRect || pRect->x1 < pRect->x0 || pRect->y1 < pRect->y0) {
+    return 1;
+  }
+  LAYER* pLayer = &_aLayer[LayerIndex];
+  const LCD_SIMDRV_BUFFER* b = &pLayer->Buf;
+  int x0 = pRect->x0, y0 = pRect->y0, n = pRect->x1 - pRect->x0 + 1, Rows = pRect->y1 - pRect->y0 + 1;
+  auto Inside = [b](int x, int y, int w, int h) {
+    if (!b->pData || x < 0 || y < 0 || x + w > b->VXSize || y + h > b->VYSize) return false;
+    U64 End = (U64)(y + h - 1) * (U64)b->BytesPerLine + (U64)(x + w) * (U64)(b->Storage == LCD_SIMDRV_STORAGE_XRGB ? 4 : 2);
+    return End <= (b->NumBytes ? b->NumBytes : (U64)b->BytesPerLine * (U64)b->VYSize);
+  };
+  if (!Inside(x0, y0, n, Rows) || !Inside(x0 + dx, y0 + dy, n, Rows)) {
+    return 1;
+  }
+  int Step = _BytesPerPixel(pLayer);
+  U8* pBase = static_cast<U8*>(b->pData);
+  // Rows in the order that never overwrites a row before it was moved.
+  for (int i = 0; i < Rows; i++) {
+    int Row = dy > 0 ? Rows - 1 - i : i;
+    U8* pSrc = pBase + (size_t)(y0 + Row) * (size_t)b->BytesPerLine + (size_t)x0 * Step;
+    U8* pDst = pBase + (size_t)(y0 + Row + dy) * (size_t)b->BytesPerLine + (size_t)(x0 + dx) * Step;
+    std::memmove(pDst, pSrc, (size_t)n * Step);
+  }
+  _Changed(pLayer);
+  return 0;
 }
 
 U32 LCD_SIMDRV_GetNumRefused(int LayerIndex) {

@@ -39,6 +39,12 @@ void LCD_SIMDRV_SetHostAPI(const LCD_SIMDRV_HOST_API* pAPI);
 // The frame buffer the driver writes for a layer (the private one when the host gave none); null before the
 // layer has a size.
 const LCD_SIMDRV_BUFFER* LCD_SIMDRV_GetBuffer(int LayerIndex);
+// The run of n pixels from (x, y) of a layer whose buffer holds 5-6-5 pixels, for reading; null when the
+// buffer holds another format or the run does not lie wholly inside it.
+const U16* LCD_SIMDRV__GetRow565(int LayerIndex, int x, int y, int n);
+// Moves the pixels of the rectangle by (dx, dy) within a layer's buffer (overlap allowed). Returns 0 when
+// done, 1 when either rectangle does not lie wholly inside the buffer (then nothing is moved).
+int LCD_SIMDRV__MoveRect(int LayerIndex, const GUI_RECT* pRect, int dx, int dy);
 // Number of writes refused because they fell outside the buffer.
 U32 LCD_SIMDRV_GetNumRefused(int LayerIndex);
 void LCD_SIMDRV__Exit(void);

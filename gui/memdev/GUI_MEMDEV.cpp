@@ -279,7 +279,7 @@ void GUI_MEMDEV__SetUsage(GUI_HMEM hUsage) {
 // Usage marking shared by the drivers and the transfers
 //
 static GUI_USAGE* _GetUsage(GUI_MEMDEV* pDev) {
-  return pDev->hUsage ? (GUI_USAGE*)GUI_ALLOC_h2p(pDev->hUsage) : nullptr;
+  return pDev->hUsage ? (GUI_USAGE*)GUI_ALLOC__h2pLocked(pDev->hUsage) : nullptr;  // under the drawing call's lock
 }
 
 void GUI_MEMDEV__MarkHLine(GUI_MEMDEV* pDev, int x, int y, int Len) {

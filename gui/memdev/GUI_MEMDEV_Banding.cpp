@@ -117,6 +117,7 @@ static const WM_MEMDEV_API _WMAPI = {_DrawBanded, GUI_MEMDEV_Paint1Static, GUI_M
 void GUI_MEMDEV__InstallCoreHooks(void) {
   GUI__pfMEMDEV_SetAlphaHook = GUI_MEMDEV__SetAlphaHook;
   GUI__pfGetMemdevAPI = GUI_MEMDEV__GetDeviceAPI;
+  GUI__pfPixelRow16 = GUI_MEMDEV__PixelRow16;
 }
 
 static bool _IsInitialized;

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "GUI_MEMDEV_Private.h"
+#include "LCD_SIMDRV.h"
 #include "WM.h"
 
 namespace {
@@ -185,6 +186,16 @@ void GUI_MEMDEV__WriteToActiveAlpha(GUI_HMEM hMem, int x, int y) {
     LCD_DrawBitmap(x, y, xSize, ySize, 1, 1, 32, (int)pDev->BytesPerLine, pFirst, nullptr);
     return;
   }
+  // Onto the 5-6-5 display a row is blended at once in a copy of the display's row (from the first to the
+  // last pixel that is not invisible) and written back in one piece.
+  int RedHigh = pTargetConv == &LCD_aColorConvAPI[LCD_CC_RGB565];
+  bool Direct = pTarget->pDeviceAPI == &LCD_SIMDRV_API && TargetBPP == 16 &&
+                (RedHigh || pTargetConv == &LCD_aColorConvAPI[LCD_CC_BGR565]);
+  if (Direct) {
+    GUI_RECT r;
+    pTarget->pDeviceAPI->pfGetRect(pTarget, &r);
+    Direct = x >= r.x0 && y >= r.y0 && x + xSize - 1 <= r.x1 && y + ySize - 1 <= r.y1;
+  }
   // Rows go out run by run: invisible runs are left out, opaque runs only converted, and only the runs in
   // between are mixed with the target's pixels read back.
   GUI_HMEM hOpaque = GUI_ALLOC_AllocNoInit((I32)xSize * 4);
@@ -193,6 +204,20 @@ void GUI_MEMDEV__WriteToActiveAlpha(GUI_HMEM hMem, int x, int y) {
   LCD_PIXELINDEX* pOpaque = hOpaque ? (LCD_PIXELINDEX*)GUI_ALLOC_h2p(hOpaque) : nullptr;
   for (int row = 0; row < ySize; row++) {
     const GUI_COLOR* pSrc = (const GUI_COLOR*)(pFirst + (U32)row * pDev->BytesPerLine);
+    if (Direct && pOpaque) {
+      int First = 0, Last = xSize - 1;
+      while (First <= Last && (pSrc[First] >> 24) == 0xFF) First++;
+      while (Last >= First && (pSrc[Last] >> 24) == 0xFF) Last--;
+      if (First > Last) continue;
+      int n = Last - First + 1;
+      if (const U16* pBelow = LCD_SIMDRV__GetRow565(Layer, x + First, y + row, n)) {
+        U16* pRow16 = reinterpret_cast<U16*>(pOpaque);
+        memcpy(pRow16, pBelow, (size_t)n * 2);
+        GUI__BlendColorsOver565(pSrc + First, pRow16, n, RedHigh);
+        LCD_DrawBitmap(x + First, y + row, n, 1, 1, 1, 16, 0, (const U8*)pRow16, nullptr);
+        continue;
+      }
+    }
     for (int k = 0, e; k < xSize; k = e) {
       U32 a = pSrc[k] >> 24;
       e = k + 1;

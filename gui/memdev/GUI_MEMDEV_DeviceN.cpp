@@ -39,7 +39,8 @@ struct IdentityTable {
 };
 const IdentityTable _Identity;
 
-inline GUI_MEMDEV* _Dev(GUI_DEVICE* pDevice) { return GUI_MEMDEV__h2p(pDevice->u.hContext); }
+// Device routines run under the GUI lock of the drawing call.
+inline GUI_MEMDEV* _Dev(GUI_DEVICE* pDevice) { return (GUI_MEMDEV*)GUI_ALLOC__h2pLocked(pDevice->u.hContext); }
 inline int _DrawMode(void) { return GUI_pContext->DrawMode; }
 inline LCD_PIXELINDEX _FgIndex(void) { return *GUI_pContext->LCD_pColorIndex; }
 inline LCD_PIXELINDEX _Mask(GUI_DEVICE* pDevice) { return pDevice->pColorConvAPI->pfGetIndexMask(); }
@@ -119,26 +120,47 @@ template <class T> struct Driver {
   // One row of a palette-based source of 1, 2, 4 or 8 bits per pixel; i0 is the first source pixel.
   static void _RowIndexed(GUI_DEVICE* pDevice, GUI_MEMDEV* pDev, T* pDst, int x, int y, int n, int bpp, const U8* pSrc,
                           int i0, const LCD_PIXELINDEX* pTrans, int Mode, bool Marked) {
-    int PerByte = 8 / bpp;
-    U8 ValueMask = (U8)((1 << bpp) - 1);
-    T Mask = (T)_Mask(pDevice);
     bool Xor = Mode & GUI_DRAWMODE_XOR, Trans = Mode & GUI_DRAWMODE_TRANS;
     if (Xor && (bpp == 8 || Trans) && bpp != 1) return;  // nothing to draw in these modes
-    for (int k = 0; k < n; k++) {
+    // A device without a usage bitmap has nothing to mark.
+    Marked = Marked || !pDev->hUsage;
+    switch (bpp) {
+      case 1: _RowBits<1>(pDevice, pDev, pDst, x, y, n, pSrc, i0, pTrans, Xor, Trans, Marked); break;
+      case 2: _RowBits<2>(pDevice, pDev, pDst, x, y, n, pSrc, i0, pTrans, Xor, Trans, Marked); break;
+      case 4: _RowBits<4>(pDevice, pDev, pDst, x, y, n, pSrc, i0, pTrans, Xor, Trans, Marked); break;
+      default: _RowBits<8>(pDevice, pDev, pDst, x, y, n, pSrc, i0, pTrans, Xor, Trans, Marked); break;
+    }
+  }
+
+  template <int BPP>
+  static void _RowBits(GUI_DEVICE* pDevice, GUI_MEMDEV* pDev, T* pDst, int x, int y, int n, const U8* pSrc, int i0,
+                       const LCD_PIXELINDEX* pTrans, bool Xor, bool Trans, bool Marked) {
+    constexpr int PerByte = 8 / BPP;
+    constexpr unsigned ValueMask = (1u << BPP) - 1;
+    auto Value = [pSrc, i0](int k) -> unsigned {
       int i = i0 + k;
-      unsigned v = (pSrc[i / PerByte] >> ((PerByte - 1 - i % PerByte) * bpp)) & ValueMask;
-      if (Xor) {
+      return (pSrc[i / PerByte] >> ((PerByte - 1 - i % PerByte) * BPP)) & ValueMask;
+    };
+    if (!Xor && !Trans) {
+      for (int k = 0; k < n; k++) pDst[k] = (T)pTrans[Value(k)];
+      return;
+    }
+    if (!Xor) {
+      const T Ink1 = (T)pTrans[1];
+      for (int k = 0; k < n; k++) {
+        unsigned v = Value(k);
         if (v) {
-          pDst[k] = (T)(pDst[k] ^ Mask);
+          pDst[k] = BPP == 1 ? Ink1 : (T)pTrans[v];
           if (!Marked) GUI_MEMDEV__MarkPixel(pDev, x + k, y);
         }
-      } else if (Trans) {
-        if (v) {
-          pDst[k] = (T)pTrans[bpp == 1 ? 1 : v];
-          if (!Marked) GUI_MEMDEV__MarkPixel(pDev, x + k, y);
-        }
-      } else {
-        pDst[k] = (T)pTrans[v];
+      }
+      return;
+    }
+    T Mask = (T)_Mask(pDevice);
+    for (int k = 0; k < n; k++) {
+      if (Value(k)) {
+        pDst[k] = (T)(pDst[k] ^ Mask);
+        if (!Marked) GUI_MEMDEV__MarkPixel(pDev, x + k, y);
       }
     }
   }
@@ -324,3 +346,15 @@ template <class T> void* Driver<T>::GetDevData(GUI_DEVICE* pDevice, int Index) {
 const GUI_DEVICE_API GUI_MEMDEV_DEVICE_8 = Driver<U8>::API;
 const GUI_DEVICE_API GUI_MEMDEV_DEVICE_16 = Driver<U16>::API;
 const GUI_DEVICE_API GUI_MEMDEV_DEVICE_32 = Driver<U32>::API;
+
+// Direct access for pixel-by-pixel drawing in the core: a 16-bit device without a usage bitmap keeps nothing
+// but its pixels, so a write there is all that its SetPixelIndex does.
+U16* GUI_MEMDEV__PixelRow16(GUI_DEVICE* pDevice, int x, int y, int n) {
+  if (!pDevice || pDevice->pDeviceAPI != &GUI_MEMDEV_DEVICE_16 || n <= 0) return nullptr;
+  GUI_MEMDEV* pDev = _Dev(pDevice);
+  if (!pDev || pDev->hUsage || x < pDev->x0 || y < pDev->y0 || x + n > pDev->x0 + pDev->XSize ||
+      y >= pDev->y0 + pDev->YSize) {
+    return nullptr;
+  }
+  return Driver<U16>::_XY2PTR(pDev, x, y);
+}

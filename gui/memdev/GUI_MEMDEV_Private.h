@@ -53,6 +53,8 @@ void GUI_MEMDEV__EnsureInit(void);
 void GUI_MEMDEV__MarkHLine(GUI_MEMDEV* pDev, int x, int y, int Len);
 void GUI_MEMDEV__MarkRect(GUI_MEMDEV* pDev, int x, int y, int xSize, int ySize);
 void GUI_MEMDEV__MarkPixel(GUI_MEMDEV* pDev, int x, int y);
+// The core's direct access to 16-bit device pixels (GUI__pfPixelRow16).
+U16* GUI_MEMDEV__PixelRow16(GUI_DEVICE* pDevice, int x, int y, int n);
 // Clears the usage bitmap of a device (nothing drawn yet); nothing without one.
 void GUI_MEMDEV__ClearUsage(GUI_MEMDEV* pDev);
 

@@ -57,6 +57,9 @@ constexpr uint32_t WM_STATUS_STATIC = 0x10000;
 constexpr uint32_t WM_STATUS_MOTION_X = 0x20000;
 constexpr uint32_t WM_STATUS_MOTION_Y = 0x40000;
 constexpr uint32_t WM_STATUS_MOTION_ROTATE = 0x200000;
+// The window's picture moves with it (it paints relative to itself, like its descendants): a move copies the
+// pixels that stay in view and paints only what comes into view, where nothing lies above it.
+constexpr uint32_t WM_STATUS_MOVE_COPY = 0x100000;
 constexpr uint32_t WM_STATUS_ANCHOR_MASK = 0x780;
 
 // Creation-only style bits.
@@ -74,6 +77,7 @@ constexpr uint32_t WM_CF_STAYONTOP = WM_STATUS_STAYONTOP;
 constexpr uint32_t WM_CF_DISABLED = WM_STATUS_DISABLED;
 constexpr uint32_t WM_CF_ACTIVATE = WM_CREATE_SELECT;
 constexpr uint32_t WM_CF_BGND = WM_CREATE_BOTTOM;
+constexpr uint32_t WM_CF_MOVE_COPY = WM_STATUS_MOVE_COPY;
 
 // Message ids.
 constexpr int32_t WM_CREATE = 1;

@@ -260,6 +260,13 @@ const GUI_RECT* WM_SetUserClipRect(const GUI_RECT* pRect) {
   return pOld;
 }
 
+int WM__IsRectCovered(WM_HWIN hWin, const GUI_RECT* pRect) {
+  CLIP_CONTEXT Ctx = {};
+  Ctx.ClientRect = *pRect;
+  Ctx.Cnt = 0;
+  return _FindNextRect(hWin, &Ctx, MAX_RECTS_COVER) ? 0 : 1;
+}
+
 int WM_IsCompletelyCovered(WM_HWIN hWin) {
   WM__LockGuard Lock;
   if (!WM__CheckHandle(hWin, "WM_IsCompletelyCovered")) {

@@ -3,20 +3,16 @@
 
 static WM_CRITICAL_HANDLE* _pFirstCH;
 
+// Window records are reached under the GUI lock that every caller holds, so the look-up takes no lock.
 WM_OBJ* WM_H2P(WM_HWIN hWin) {
-  return (WM_OBJ*)GUI_ALLOC_h2p(hWin);
+  return (WM_OBJ*)GUI_ALLOC__h2pLocked(hWin);
 }
 
+// A window's handle carries the window tag from its creation until it leaves the list of all windows; the
+// heap clears the tag when the handle is freed, so a handle reused for another block is no window. The check
+// costs the same however many windows there are.
 int WM__IsWindow(WM_HWIN hWin) {
-  if (hWin == 0) {
-    return 0;
-  }
-  for (WM_HWIN h = WM__FirstWin; h; h = WM_H2P(h)->hNextLin) {
-    if (h == hWin) {
-      return 1;
-    }
-  }
-  return 0;
+  return hWin != 0 && GUI_ALLOC__GetTag(hWin) == WM__HANDLE_TAG;
 }
 
 int WM_IsWindow(WM_HWIN hWin) {
@@ -148,6 +144,7 @@ WM_HWIN WM_CreateWindowAsChild(int x0, int y0, int xSize, int ySize, WM_HWIN hPa
     return 0;
   }
   WM__NumWindows++;
+  GUI_ALLOC__SetTag(hWin, WM__HANDLE_TAG);
   WM_OBJ* pWin = WM_H2P(hWin);
   pWin->Rect.x0 = (int16_t)x0;
   pWin->Rect.y0 = (int16_t)y0;

@@ -2,6 +2,7 @@
 #include "WM_Intern.h"
 
 static void _RemoveFromList(WM_HWIN hWin) {
+  GUI_ALLOC__SetTag(hWin, 0);
   WM_OBJ* pWin = WM_H2P(hWin);
   if (WM__FirstWin == hWin) {
     WM__FirstWin = pWin->hNextLin;

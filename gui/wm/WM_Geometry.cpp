@@ -40,7 +40,7 @@ void WM_MoveWindow(WM_HWIN hWin, int dx, int dy) {
     return;
   }
   pWin = WM_H2P(hWin);
-  if ((pWin->Status & WM_STATUS_VISIBLE) && pWin->hParent) {
+  if ((pWin->Status & WM_STATUS_VISIBLE) && pWin->hParent && !WM__MoveByCopy(hWin, &rOld, dx, dy)) {
     GUI_RECT rNew = pWin->Rect;
     WM_HWIN hParent = pWin->hParent;
     WM_HWIN hStop = pWin->hNext;

@@ -6,6 +6,8 @@
 // Set while a window is being deleted, so that a second deletion of it from one of its own callbacks does
 // nothing. Never part of a creation style (outside WM_CREATE_STORE_MASK).
 constexpr uint32_t WM__STATUS_DELETING = 0x80000000u;
+// Heap tag of the handles of window records (see WM__IsWindow).
+constexpr U8 WM__HANDLE_TAG = 0x57;
 // Either invalid mark; a window carrying one counts once in WM__NumInvalidWindows.
 constexpr uint32_t WM__STATUS_ANY_INVALID = WM_STATUS_INVALID | WM_STATUS_INVALID_STATIC;
 
@@ -58,6 +60,13 @@ void WM__LinkUnderParent(WM_HWIN hWin, WM_HWIN hParent);
 void WM__Unlink(WM_HWIN hWin);
 void WM__InvalidateWindowAndDescsEx(WM_HWIN hWin);
 
+// 1 when the opaque windows above hWin (its children, later siblings of it and of its ancestors) hide all of
+// pRect (screen coordinates, inside the window).
+int WM__IsRectCovered(WM_HWIN hWin, const GUI_RECT* pRect);
+// The invalidation of a move of hWin (already moved by dx, dy from rOld) when its pixels can be moved on the
+// display instead: moves them and marks only what comes into view and what the window uncovered. Returns 0
+// when the move must invalidate the old and the new rectangle as usual.
+int WM__MoveByCopy(WM_HWIN hWin, const GUI_RECT* pOld, int dx, int dy);
 // Focus bookkeeping of a window that goes away (no messages).
 void WM__ForgetWindow(WM_HWIN hWin);
 // Carries out deletions that were asked for while they could not run (during a paint or a deletion).

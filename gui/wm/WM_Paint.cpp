@@ -196,7 +196,12 @@ static int _Paint1(WM_HWIN hWin) {
   }
   int Direct = 0;
   GUI_RECT r = pWin->InvalidRect;
-  if (pWin->cb && WM__ClipAtParentBorders(&r, hWin)) {
+  // What opaque windows above hide entirely is not painted (a dialog opened over a page does not repaint the
+  // page's windows under it). Windows that keep their picture in a static device are always painted.
+  bool Hidden = !(pWin->Status & (WM_STATUS_STATIC | WM_STATUS_INVALID_STATIC)) &&
+                WM__ClipAtParentBorders(&r, hWin) && !WM__RectIsEmpty(&r) && WM__IsRectCovered(hWin, &r);
+  r = pWin->InvalidRect;
+  if (pWin->cb && !Hidden && WM__ClipAtParentBorders(&r, hWin)) {
     WM__SelectWindow(hWin);
     pWin = WM_H2P(hWin);
     if ((pWin->Status & WM_STATUS_MEMDEV) && _MemdevAPI.pfDrawBanded) {

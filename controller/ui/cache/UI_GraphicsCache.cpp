@@ -213,8 +213,13 @@ void UI_RenderIcon24(GUI_HMEM hMem, const U8* pPattern) {
         GUI_SetColor(GUI_BLACK);
         for (int Row = 0; Row < 24; Row++) {
           const U8* q = pPat + (23 - Row) * 3;  // the pattern starts with the bottom row
+          auto Set = [q](int x) { return x < 24 && (q[x >> 3] & (1 << (x & 7))); };
           for (int x = 0; x < 24; x++) {
-            if (q[x >> 3] & (1 << (x & 7))) GUI_DrawPixel(x, Row);
+            if (!Set(x)) continue;
+            int xEnd = x;
+            while (Set(xEnd + 1)) xEnd++;
+            GUI_DrawHLine(Row, x, xEnd);  // a run of set bits at once
+            x = xEnd;
           }
         }
       },

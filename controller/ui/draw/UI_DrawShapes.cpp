@@ -1,5 +1,7 @@
 // The screens' rounded gradient shapes (boxes, buttons, tabs), the corner masks that blend them into a
 // background, and the samplers of the cached backgrounds.
+#include <initializer_list>
+
 #include "GUI_MEMDEV.h"
 #include "UI_Draw.h"
 #include "UI_GraphicsCache.h"
@@ -31,6 +33,7 @@ GUI_COLOR _Gradient(int y, int y0, int y1, GUI_COLOR Color0, GUI_COLOR Color1) {
 
 // One row of a shape whose top corners are rounded from yTop and bottom corners toward yBottom.
 void _Row(int x0, int x1, int y, int yTop, int yBottom, bool RoundTop, bool RoundBottom) {
+  if (y < yTop || y > yBottom) return;  // a gradient that starts above a very low shape stays inside it
   int Inset = 0;
   if (RoundTop) Inset = _Inset(y - yTop);
   if (RoundBottom && yBottom - y < 4) Inset = Inset > _Inset(yBottom - y) ? Inset : _Inset(yBottom - y);
@@ -68,9 +71,25 @@ template <class F> void _ForOutline(int x0, int y0, int x1, int y1, bool Left, b
   }
 }
 
-// The outline in the current colour.
+void _HLine(int y, int x0, int x1) {
+  if (x0 <= x1) GUI_DrawHLine(y, x0, x1);
+}
+void _VLine(int x, int y0, int y1) {
+  if (y0 <= y1) GUI_DrawVLine(x, y0, y1);
+}
+
+// The outline in the current colour: the pixels _ForOutline names, drawn as runs (one clip set-up per run).
 void _Outline(int x0, int y0, int x1, int y1, bool Left = true, bool Right = true) {
-  _ForOutline(x0, y0, x1, y1, Left, Right, [](int x, int y) { GUI_DrawPixel(x, y); });
+  _HLine(y0, x0 + (Left ? 4 : 0), x1 - (Right ? 4 : 0));
+  _HLine(y1, x0 + (Left ? 4 : 0), x1 - (Right ? 4 : 0));
+  for (int Side = 0; Side < 2; Side++) {
+    if ((Side == 0 && !Left) || (Side == 1 && !Right)) continue;
+    int x = Side == 0 ? x0 : x1, d = Side == 0 ? 1 : -1;  // d points inward
+    for (int yA : {y0 + 1, y1 - 1}) _HLine(yA, x + d * (d > 0 ? 2 : 3), x + d * (d > 0 ? 3 : 2));
+    _VLine(x + d, y0 + 2, y0 + 3);
+    _VLine(x + d, y1 - 3, y1 - 2);
+    _VLine(x, y0 + 4, y1 - 4);
+  }
 }
 
 // The outline in a half-transparent colour, mixed with what lies under it (targets without transparency
@@ -207,10 +226,24 @@ void UI_RenderCornerMask(const GUI_RECT* pRect, UI_PIXEL_FUNC* pfPixel) {
   if (!pRect || !pfPixel) return;
   GUI_COLOR Old = GUI_GetColor();
   int xOrg = WM_GetOrgX(), yOrg = WM_GetOrgY();
-  _ForCornerPixels(*pRect, [&](int x, int y) {
-    GUI_SetColor(pfPixel(x + xOrg, y + yOrg));
-    GUI_DrawPixel(x, y);
-  });
+  // Row by row, neighbours of one colour as one run.
+  const GUI_RECT& r = *pRect;
+  for (int Row = 0; Row < 4; Row++) {
+    int n = _aCorner[Row];
+    for (int y : {r.y0 + Row, r.y1 - Row}) {
+      for (int xStart : {int(r.x0), r.x1 - n + 1}) {
+        GUI_COLOR a[4];
+        for (int i = 0; i < n; i++) a[i] = pfPixel(xStart + i + xOrg, y + yOrg);
+        for (int i = 0; i < n;) {
+          int e = i + 1;
+          while (e < n && a[e] == a[i]) e++;
+          GUI_SetColor(a[i]);
+          GUI_DrawHLine(y, xStart + i, xStart + e - 1);
+          i = e;
+        }
+      }
+    }
+  }
   GUI_SetColor(Old);
 }
 

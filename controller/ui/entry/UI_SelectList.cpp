@@ -106,8 +106,8 @@ void _Scroll(int D) {
   if (To < int64_t(UI_LIST_ROW) - _H) To = int64_t(UI_LIST_ROW) - _H;
   D = int(To - _S);
   if (!D || !UI_hListWin) return;
+  _S += D;  // before the move, so that the column's WM_MOVE sees the new offset
   WM_MoveWindow(UI_hListWin, 0, D);
-  _S += D;
 }
 
 void _Choose(WM_HWIN hColumn, int Row) {
@@ -178,6 +178,15 @@ void UI_ScrollListCallback(WM_MESSAGE* pMsg) {
   WM_HWIN hWin = pMsg->hWin;
   switch (pMsg->MsgId) {
     case WM_PAINT: _PaintColumn(hWin); break;
+    case WM_MOVE: {
+      // The column's pixels move with it, all but the highlight, which stays where it is on the screen: it is
+      // painted again there and where its moved pixels went.
+      const WM_MOVE_INFO* m = (const WM_MOVE_INFO*)pMsg->Data.p;
+      int dy = m ? m->dy : 0;
+      GUI_RECT r = {0, I16(2 - _S + (dy < 0 ? dy : 0)), I16(WM_GetWindowSizeX(hWin) - 1), I16(41 - _S + (dy > 0 ? dy : 0))};
+      WM_InvalidateRect(hWin, &r);
+      break;
+    }
     case WM_KEY: {
       const GUI_KEY_MSG* k = (const GUI_KEY_MSG*)pMsg->Data.p;
       if (!k || k->PressedCnt != 1) break;
@@ -355,7 +364,7 @@ void UI_CreateScrollList(WM_HWIN hReceiver, const UI_ListInfo* pInfo, const UI_E
   WM_SetUserData(hBack, &Design, sizeof(Design));
   WM_SendMessageNoPara(hBack, UI_MSG_OPENED);
   int yCol = Design ? y - O - 1 : y - O + 29;
-  UI_hListWin = WM_CreateWindowAsChild(x0, yCol, x1 - x0, _H + 4, hBack, WM_CF_SHOW | WM_CF_STAYONTOP,
+  UI_hListWin = WM_CreateWindowAsChild(x0, yCol, x1 - x0, _H + 4, hBack, WM_CF_SHOW | WM_CF_STAYONTOP | WM_CF_MOVE_COPY,
                                        UI_ScrollListCallback, sizeof(UI_ListInfo));
   if (!UI_hListWin) {
     WM_SendMessageNoPara(hBack, UI_MSG_CLOSED);

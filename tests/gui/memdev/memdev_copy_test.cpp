@@ -118,6 +118,35 @@ TEST_F(CopyTest, AlphaRowsMixRunByRun) {
   GUI_MEMDEV_Delete(h);
 }
 
+// Onto the display a row is blended at once; into a 16-bit device the same rows go run by run through the
+// pixels read back: both give the same pixels for every mix of invisible, opaque and translucent runs.
+TEST_F(CopyTest, AlphaRowsOntoTheDisplayEqualTheRunByRunBlend) {
+  const int W = 71, H = 9;
+  FillDisplay(0x1234);
+  GUI_HMEM hTarget = GUI_MEMDEV_CreateEx(100, 50, W, H, GUI_MEMDEV_NOTRANS);
+  U16* pT = (U16*)Pixels(hTarget);
+  for (int y = 0; y < H; y++)
+    for (int x = 0; x < W; x++) pT[y * W + x] = Display(100 + x, 50 + y);
+  GUI_HMEM h = GUI_MEMDEV_Create32(100, 50, W, H);
+  U32* p = (U32*)Pixels(h);
+  U32 Seed = 1;
+  for (int i = 0; i < W * H; i++) {
+    Seed = Seed * 1103515245u + 12345u;
+    U32 Kind = (Seed >> 16) % 8, t = Kind < 3 ? 0xFF : Kind < 6 ? 0 : (Seed >> 8) & 0xFF;
+    if (i / W == 4) t = 0xFF;  // a row with nothing to draw
+    p[i] = t << 24 | (Seed * 2654435761u & 0xFFFFFF);
+  }
+  GUI_MEMDEV_CopyToLCD(h);
+  GUI_MEMDEV_Select(hTarget);
+  GUI_MEMDEV_CopyToLCD(h);
+  GUI_MEMDEV_Select(0);
+  for (int y = 0; y < H; y++)
+    for (int x = 0; x < W; x++) ASSERT_EQ(Display(100 + x, 50 + y), pT[y * W + x]) << x << "," << y;
+  EXPECT_TRUE(Errors().empty());
+  GUI_MEMDEV_Delete(h);
+  GUI_MEMDEV_Delete(hTarget);
+}
+
 TEST_F(CopyTest, TransferGoesToTheSelectedDevice) {
   GUI_HMEM hTarget = GUI_MEMDEV_CreateEx(0, 0, 40, 40, 0);
   GUI_HMEM hSrc = Drawn(5, 5, 10, 10, GUI_YELLOW, {5, 5, 14, 14});

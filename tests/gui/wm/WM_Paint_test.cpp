@@ -295,3 +295,43 @@ TEST_F(WmPaint, ValidatingAStaticMarkKeepsTheCountRight) {
   WM_ValidateWindow(hC);
   EXPECT_EQ(WM__NumInvalidWindows, 0);
 }
+
+// What opaque windows above hide entirely is not painted; a transparent window hides nothing, its opaque
+// children do; a partly visible window is painted where it shows.
+TEST_F(WmPaint, HiddenWindowsAreNotPainted) {
+  WM_HWIN hBelow = WM_CreateWindow(20, 20, 40, 40, WM_CF_SHOW, _cbPaintTrace, 0);
+  WM_HWIN hCover = WM_CreateWindow(10, 10, 60, 60, WM_CF_SHOW, _cbPaintTrace, 0);
+  SetName(hBelow, "B");
+  SetName(hCover, "C");
+  WM_Exec();
+  Trace.clear();
+  WM_InvalidateWindow(hBelow);
+  WM_Exec();
+  EXPECT_TRUE(Trace.empty()) << Trace[0];
+  EXPECT_FALSE(WM_H2P(hBelow)->Status & WM_STATUS_INVALID);  // the mark is gone all the same
+  // Moved so that a corner shows: painted there only.
+  WM_MoveWindow(hCover, 25, 25);
+  WM_Exec();
+  Trace.clear();
+  WM_InvalidateWindow(hBelow);
+  WM_Exec();
+  EXPECT_EQ(Trace, (std::vector<std::string>{"B pre", "B paint 20,20,59,34", "B paint 20,35,34,59", "B post"}));
+  WM_DeleteWindow(hCover);
+  // Under a transparent window: painted; under its opaque child: hidden again.
+  WM_HWIN hGlass = WM_CreateWindow(0, 0, 100, 100, WM_CF_SHOW | WM_CF_HASTRANS, nullptr, 0);
+  WM_Exec();
+  Trace.clear();
+  WM_InvalidateWindow(hBelow);
+  WM_Exec();
+  EXPECT_EQ(Trace, (std::vector<std::string>{"B pre", "B paint 20,20,59,59", "B post"}));
+  WM_CreateWindowAsChild(15, 15, 50, 50, hGlass, WM_CF_SHOW, nullptr, 0);
+  WM_Exec();
+  Trace.clear();
+  WM_InvalidateWindow(hBelow);
+  WM_Exec();
+  EXPECT_TRUE(Trace.empty());
+  // Deleting the cover paints the window again.
+  WM_DeleteWindow(hGlass);
+  WM_Exec();
+  EXPECT_EQ(Trace, (std::vector<std::string>{"B pre", "B paint 20,20,59,59", "B post"}));
+}
