@@ -80,13 +80,15 @@ void _WriteConfirmed(const UI_LINE_BLOCK* p) {
   UI_ReloadPage();
 }
 
-// Title of the question a confirmed line asks: replacing the file, unless the line saves the own node's function
-// data and no such file exists yet (then the plain question whether the user is sure).
+// Title of the question a confirmed line asks: replacing the file when the line saves function data over an
+// existing file (another node's file is taken to exist), else the plain question whether the user is sure: a
+// factory reset or a new function replaces no file.
 int _ConfirmTitle(const UI_LINE_BLOCK* p) {
   enum { _TITLE_REPLACE = 0, _TITLE_SURE = 5 };
   uint32_t a = p->MainAddress;
   int IsSave = (a & 0x0FFF) == OBJ_ValueIndex(0, OBJ_FAM_SYSTEM, OBJ_SYS_SAVE);
-  if (IsSave && OBJ_IsOwnNode(int(a >> 24)) && !PATH_FileExists(APP_FunctionDataPath)) return _TITLE_SURE;
+  if (!IsSave) return _TITLE_SURE;
+  if (OBJ_IsOwnNode(int(a >> 24)) && !PATH_FileExists(APP_FunctionDataPath)) return _TITLE_SURE;
   return _TITLE_REPLACE;
 }
 
