@@ -111,6 +111,14 @@ static void _SetStatusLED(uint8_t State) { SIM_SetStatusLED(State); }
 static void _Delay(int ms) { SIM_Delay(ms); }
 static uint32_t _AppGetTime(void) { return uint32_t(SIM_GetTime()); }
 
+// A function-data file the user asked for (dropped or chosen) and the loader refused: the user is told which file
+// and why; the loader checks the whole file before it takes anything, so nothing was changed.
+static void _ReportLoadError(int Status, const char* pPath) {
+  std::string Text = std::string("Function data file ") + (pPath ? pPath : "") + " refused: " +
+                     DAT_ErrorText(Status) + "; nothing was changed.";
+  SIM_ErrorOut(Text.c_str());
+}
+
 void SIM__GuiInstall(void) {
   static bool s_ModulesInstalled;
   if (!s_ModulesInstalled) {  // message functions can be created, and a tmp.dat holding them is accepted
@@ -124,6 +132,7 @@ void SIM__GuiInstall(void) {
   APP_HostHooks.pfDelay = _Delay;
   APP_HostHooks.pfGetTime = _AppGetTime;
   APP_HostHooks.pfReport = SIM_Notice;
+  APP_UiHooks.pfReportLoadError = _ReportLoadError;
   UI_InstallStartup();  // the controller's screens join the main task
   UI_pPointerMoved = &SIM_PointerMoved;
   DSG_pPagesFolder = SIM_PagesFolder;

@@ -155,7 +155,10 @@ uint8_t FUNKTION_Eingang::GetParameterUnit(int Number) const {
 }
 
 void FUNKTION_Eingang::OnParameterChanged(int Number, int32_t OldValue) {
-  if (Number == IO_IN_PAR_TYPE || Number == IO_IN_PAR_SENSOR || Number == IO_IN_PAR_UNIT) IO_WriteSimInputDesc();
+  // The host's input-simulation rows show the type, unit and names (designation or user text).
+  if (Number == IO_IN_PAR_TYPE || Number == IO_IN_PAR_SENSOR || Number == IO_IN_PAR_UNIT ||
+      Number == FKT_PAR_DESIGNATION || Number == FKT_PAR_USER_TEXT)
+    IO_WriteSimInputDesc();
 }
 
 // ---- Outputs ----

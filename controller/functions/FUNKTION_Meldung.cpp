@@ -55,7 +55,7 @@ void FUNKTION_Meldung::ControlStep() {
   if (trig && !_LastTrigger && !GetPoolWord(MSG_POOL_ACTIVE)) {
     SetPoolWord(MSG_POOL_ACTIVE, 1);
     SetPoolWord(MSG_POOL_PENDING, _Par.Popup ? 1 : 0);
-    _Par.Time = (uint32_t)SYS_ClockSeconds;
+    _Par.Time = (uint32_t)(SYS_ClockSeconds + 3600);  // the screens show it through OS_LocalTimeMinusHour
   }
   _LastTrigger = trig;
   if (GetPoolWord(MSG_POOL_ACK_REQUEST)) {

@@ -185,11 +185,30 @@ TEST(LcdWindow, DroppedFunctionDataIsLoadedWhateverTheCase) {
   ASSERT_NE(pFile, nullptr);
   fputs("not function data", pFile);
   fclose(pFile);
+  auto* pfHostReport = APP_UiHooks.pfReportLoadError;
   APP_UiHooks.pfReportLoadError = _ReportLoadError;
   const char* apPath[] = {Path.c_str()};
   PLAT_InjectDrop(hLCD, apPath, 1);
-  APP_UiHooks.pfReportLoadError = nullptr;
+  APP_UiHooks.pfReportLoadError = pfHostReport;
   EXPECT_EQ(_Refused, Path);  // it reached the loader, which refused it loudly
+}
+
+TEST(LcdWindow, ARefusedFunctionDataFileIsReportedWithItsReason) {
+  PLAT_HWIN hLCD = SimTest_GetLCDWindow();
+  ASSERT_NE(hLCD, nullptr);
+  std::string Path = SimTest_MakeTempDir() + "/Plant.dat";
+  FILE* pFile = fopen(Path.c_str(), "wb");
+  ASSERT_NE(pFile, nullptr);
+  fputs("not function data", pFile);
+  fclose(pFile);
+  LOG_Clear();
+  const char* apPath[] = {Path.c_str()};
+  PLAT_InjectDrop(hLCD, apPath, 1);
+  char acLog[LOG_MAX_CHARS + 1];
+  LOG_GetText(acLog, sizeof(acLog));
+  std::string Log = acLog;
+  EXPECT_NE(Log.find("Function data file " + Path + " refused: "), std::string::npos) << Log;
+  EXPECT_NE(Log.find("; nothing was changed."), std::string::npos) << Log;
 }
 
 TEST(LcdWindow, DroppedDesignAndBrandingFilesAreReportedInTheLog) {

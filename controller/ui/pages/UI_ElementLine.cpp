@@ -14,6 +14,7 @@
 #include "UI_ElementFile.h"
 #include "UI_Main.h"
 #include "UI_MenuPage.h"
+#include "WM_Timer.h"
 
 namespace {
 
@@ -70,23 +71,43 @@ void _Write(uint32_t Address, const WM_MESSAGE* pMsg) {
   UI_ReloadPage();
 }
 
-// A confirmed line sets its value to 1, in the type its value object answers with.
-void _WriteConfirmed(const UI_LINE_BLOCK* p) {
+enum { _TIMER_SAVED = 1, _SAVED_POLL_MS = 100 };
+
+int _IsSave(const UI_LINE_BLOCK* p) {
+  return (p->MainAddress & 0x0FFF) == OBJ_ValueIndex(0, OBJ_FAM_SYSTEM, OBJ_SYS_SAVE);
+}
+
+// A confirmed line sets its value to 1, in the type its value object answers with. The own node saves its
+// function data in its next control cycle: the page, which may list the file, is built again once it is written.
+void _WriteConfirmed(WM_HWIN hWin, const UI_LINE_BLOCK* p) {
   uint8_t a[UI_VALUE_ANSWER_SIZE];
   if (!p->MainAddress || UI_ReadObject(p->MainAddress, a, sizeof(a)) <= 0) return;
   UI_SetBusy(1);
   UI_WriteMenuEntry(p->MainAddress, a[0], 1);
   UI_SetBusy(0);
+  if (_IsSave(p) && OBJ_IsOwnNode(int(p->MainAddress >> 24)) && APP_SaveRequested) {
+    WM_CreateTimer(hWin, _TIMER_SAVED, _SAVED_POLL_MS);
+    return;
+  }
   UI_ReloadPage();
 }
 
-// Title of the question a confirmed line asks: replacing the file, unless the line saves the own node's function
-// data and no such file exists yet (then the plain question whether the user is sure).
+void _OnTimer(WM_HTIMER hTimer) {
+  if (WM_GetTimerId(hTimer) != _TIMER_SAVED) return;
+  if (APP_SaveRequested) {
+    WM_RestartTimer(hTimer, _SAVED_POLL_MS);
+    return;
+  }
+  UI_ReloadPage();  // deletes this line and its timer
+}
+
+// Title of the question a confirmed line asks: replacing the file when the line saves function data over an
+// existing file (another node's file is taken to exist), else the plain question whether the user is sure: a
+// factory reset or a new function replaces no file.
 int _ConfirmTitle(const UI_LINE_BLOCK* p) {
   enum { _TITLE_REPLACE = 0, _TITLE_SURE = 5 };
-  uint32_t a = p->MainAddress;
-  int IsSave = (a & 0x0FFF) == OBJ_ValueIndex(0, OBJ_FAM_SYSTEM, OBJ_SYS_SAVE);
-  if (IsSave && OBJ_IsOwnNode(int(a >> 24)) && !PATH_FileExists(APP_FunctionDataPath)) return _TITLE_SURE;
+  if (!_IsSave(p)) return _TITLE_SURE;
+  if (OBJ_IsOwnNode(int(p->MainAddress >> 24)) && !PATH_FileExists(APP_FunctionDataPath)) return _TITLE_SURE;
   return _TITLE_REPLACE;
 }
 
@@ -298,8 +319,9 @@ void UI_ValueLineCallback(WM_MESSAGE* pMsg) {
       }
       break;
     case UI_MSG_CONFIRMED:
-      if (p->Code == 'f' && pMsg->Data.v != 1) _WriteConfirmed(p);
+      if (p->Code == 'f' && pMsg->Data.v != 1) _WriteConfirmed(hWin, p);
       break;
+    case WM_TIMER: _OnTimer(WM_HTIMER(pMsg->Data.v)); break;
     case WM_WHEEL: WM_SendToParent(hWin, pMsg); break;
     case UI_MSG_LOADED:
     case UI_MSG_HIGHLIGHT: break;

@@ -288,6 +288,15 @@ TEST_F(FunctionDataFile, InputDescriptorsFollowTheInputs) {
   EXPECT_EQ(SIM_InputDescs[5].Type, 2u);
   EXPECT_EQ(SIM_InputDescs[5].Unit, 46u);
   EXPECT_EQ(std::u16string(SIM_InputDescs[5].pName1), u"Input 6");
+  // The second name is the designation, then the user text: the rows follow either at once.
+  IO_Inputs[5].SetParameter(FKT_PAR_DESIGNATION, 8, 0);
+  EXPECT_EQ(refreshed, 3);
+  EXPECT_EQ(std::u16string(SIM_InputDescs[5].pName2), u"Boiler");
+  FKT_UserDesignations[0][0] = u'X';
+  FKT_UserDesignations[0][1] = 0;
+  IO_Inputs[5].SetParameter(FKT_PAR_USER_TEXT, 1, 0);
+  EXPECT_EQ(refreshed, 4);
+  EXPECT_EQ(std::u16string(SIM_InputDescs[5].pName2), u"X");
   EXPECT_EQ(SIM_InputTable.NumInputs, 16u);
   EXPECT_EQ(SIM_InputTable.paValue, SIM_InputValues);
 }

@@ -39,7 +39,7 @@ TEST_F(MessageFunction, BecomesActiveFromItsInputAndResetClearsIt) {
   EXPECT_NE(msg->GetPoolWord(MSG_POOL_ACTIVE), 0u);
   EXPECT_NE(msg->GetPoolWord(MSG_POOL_PENDING), 0u);
   EXPECT_EQ(msg->GetPoolWord(MSG_POOL_COMMANDS) & 7u, 7u);
-  EXPECT_EQ(msg->GetParameter(MSG_PAR_TIME), 123456);
+  EXPECT_EQ(msg->GetParameter(MSG_PAR_TIME), 123456 + 3600);  // shown an hour earlier: the moment it arose
   EXPECT_EQ(msg->GetParameter(FKT_PAR_OUTPUT), 1);
   EXPECT_EQ(std::u16string(msg->GetStatusText(MSG_CMD_RESET)), u"Reset");
   // Only value 1 executes a command.

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 #include <sys/stat.h>
 
 #include "APP_Host.h"
@@ -210,6 +211,61 @@ TEST_F(DialogFileListTest, SavingAsksAboutReplacingOnlyWhenTheFileExists) {
   WM_GetUserData(UI_hEntryDialog, &Info, sizeof(Info));
   EXPECT_EQ(Info.TextIndex, 0);  // "Replace the existing file?"
   Cancel();
+}
+
+// The own node saves in its next control cycle: the page lists the new file once it is written.
+TEST_F(DialogFileListTest, SavedFunctionDataIsListedOnceTheControlCycleWroteIt) {
+  auto FileLines = [] {
+    int n = 0;
+    for (WM_HWIN h = WM_GetFirstChild(Page()); h; h = WM_GetNextSibling(h))
+      n += WM_GetCallback(h) == UI_FileLineCallback;
+    return n;
+  };
+  ASSERT_EQ(UI_MenuStackInstance.Open(0x5808, 0), UI_SHOW_OK);
+  Settle();
+  WM_HWIN hSave = 0;
+  for (WM_HWIN h = WM_GetFirstChild(Page()); h && !hSave; h = WM_GetNextSibling(h)) {
+    const UI_LINE_BLOCK* p = (const UI_LINE_BLOCK*)UI_GetElementData(h);
+    if (WM_GetCallback(h) == UI_ValueLineCallback && p && p->Code == 'f') hSave = h;
+  }
+  ASSERT_TRUE(hSave);
+  int Before = FileLines();
+  TouchIn(hSave, 100, 20);
+  ASSERT_EQ(Shown(), UI_ConfirmDialogCallback);
+  Ok();
+  EXPECT_FALSE(UI_hEntryDialog);
+  ASSERT_NE(APP_SaveRequested.load(), 0);
+  Advance(500);
+  EXPECT_EQ(FileLines(), Before);  // not written yet
+  APP_ControlCycle();
+  ASSERT_EQ(APP_SaveRequested.load(), 0);
+  Advance(200);
+  EXPECT_EQ(FileLines(), Before + 1);
+  Advance(500);
+  EXPECT_EQ(FileLines(), Before + 1);  // built once
+}
+
+TEST_F(DialogFileListTest, AFactoryResetAsksWhetherTheUserIsSureEvenWhenTheDataFileExists) {
+  ASSERT_EQ(DAT_SaveFunctionDataFile(APP_FunctionDataPath), DAT_OK);
+  ASSERT_EQ(UI_MenuStackInstance.Open(0x5808, 0), UI_SHOW_OK);
+  Settle();
+  std::vector<WM_HWIN> Confirmed;
+  for (WM_HWIN h = WM_GetFirstChild(Page()); h; h = WM_GetNextSibling(h)) {
+    const UI_LINE_BLOCK* p = (const UI_LINE_BLOCK*)UI_GetElementData(h);
+    if (WM_GetCallback(h) == UI_ValueLineCallback && p && p->Code == 'f') Confirmed.push_back(h);
+  }
+  ASSERT_EQ(Confirmed.size(), 2u);  // save, then the factory reset
+  int aTitle[2] = {-1, -1};
+  for (int i = 0; i < 2; i++) {
+    TouchIn(Confirmed[size_t(i)], 100, 20);
+    ASSERT_EQ(Shown(), UI_ConfirmDialogCallback);
+    UI_ConfirmInfo Info = {};
+    WM_GetUserData(UI_hEntryDialog, &Info, sizeof(Info));
+    aTitle[i] = Info.TextIndex;
+    Cancel();
+  }
+  EXPECT_EQ(aTitle[0], 0);  // the save replaces the file
+  EXPECT_EQ(aTitle[1], 5);  // the reset replaces no file
 }
 
 }  // namespace
