@@ -167,9 +167,18 @@ int PLAT_PostMessage(PLAT_HWIN hWin, uint32_t Msg, uintptr_t wParam, intptr_t lP
   return 0;
 }
 
+// A quit ends the message loop of PLAT_RunLoop. Arriving while that loop does not run, it has nothing to end:
+// Qt would keep it until the next main loop and meanwhile end every modal dialog the moment it opened.
+static int _RunLoopDepth;
+
 void PLAT_PostQuit(int ExitCode) {
   if (!_AppAlive) return;
-  QMetaObject::invokeMethod(_pApp, [ExitCode] { QCoreApplication::exit(ExitCode); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      _pApp,
+      [ExitCode] {
+        if (_RunLoopDepth > 0) QCoreApplication::exit(ExitCode);
+      },
+      Qt::QueuedConnection);
 }
 
 // A termination request (SIGTERM, SIGINT, SIGHUP) ends the message loop like the exit command, so the normal
@@ -222,7 +231,11 @@ int PLAT_Init(int* pArgc, char** argv) {
 }
 
 int PLAT_RunLoop(void) {
-  return _pApp ? QApplication::exec() : 1;
+  if (!_pApp) return 1;
+  _RunLoopDepth++;
+  int r = QApplication::exec();
+  _RunLoopDepth--;
+  return r;
 }
 
 void PLAT_ProcessEvents(void) {
