@@ -184,12 +184,13 @@ void PLAT_PostQuit(int ExitCode) {
 // A termination request (SIGTERM, SIGINT, SIGHUP) ends the message loop like the exit command, so the normal
 // shutdown runs; a second request while that hangs ends the process at once.
 static int _aSignalPipe[2] = {-1, -1};
-static volatile sig_atomic_t _NumSignals;
+static volatile sig_atomic_t _TermRequested;
 
 void PLAT__ShmUnlinkAll(void);
 
 static void _OnTermSignal(int Sig) {
-  if (_NumSignals++ == 0) {
+  if (!_TermRequested) {
+    _TermRequested = 1;
     char c = 1;
     ssize_t r = write(_aSignalPipe[1], &c, 1);
     (void)r;
