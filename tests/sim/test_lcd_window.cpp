@@ -13,19 +13,13 @@
 #include "SIM_Log.h"
 #include "SIM_Windows.h"
 #include "SimTestHost.h"
-#include "WM.h"
 #include "WM_Hooks.h"
 
 static PLAT_HEVENT _hDrawn;
-static int _WMWasActive;
 
-// Draws a pattern through the GUI library, then idles like an application. An application that ran before in this
-// process may have left the window manager up with its windows over the whole display: it is switched off for the
-// pattern, which belongs to no window.
+// Draws a pattern through the GUI library, then idles like an application.
 static void _DrawingTask(void) {
-  GUI_Init();
-  _WMWasActive = GUI_pContext->WM_IsActive;
-  WM_Deactivate();
+  SimTest_DrawOnTheBareDisplay();
   GUI_SetBkColor(GUI_BLACK);
   GUI_Clear();
   GUI_SetColor(GUI_RED);
@@ -93,7 +87,6 @@ TEST(LcdWindow, ShowsWhatTheApplicationDrawsAtZoomOneAndTwo) {
   Grab = _PollAndGrab(hLCD, 960, 544);
   _ExpectSamePixels(Grab, 2);
   EXPECT_EQ(SIM_StopApp(), 0);
-  if (_WMWasActive) WM_Activate();
   SIM_SetMag(1, 1);
   SIM_SetAppTask(nullptr);
   PLAT_DeleteEvent(_hDrawn);
