@@ -43,19 +43,29 @@ void GUI__ConfigOnce(void) {
   GUI_Unlock();
 }
 
+// The calling task's drawing context with the defaults, on the display.
+static void _SetUpContext(void) {
+  GUI__InitContext(GUI_pContext);
+  GUI_SetDefault();
+  GUI_SelectLCD();
+}
+
 int GUI_Init(void) {
   GUI__ConfigOnce();
   GUI_Lock();
   int r = 0;
   if (!_Initialized) {
-    GUI__InitContext(GUI_pContext);
-    GUI_SetDefault();
-    GUI_SelectLCD();
+    _SetUpContext();
     if (!GUI_ALLOC_IsInitialized() || !GUI_aDevice[0]) {
       GUI_ErrorOut("GUI_Init:\nNo heap or no display in GUI_Init()");
       r = 1;
     }
     _Initialized = true;
+    GUITASK__MarkContextReady();
+  } else if (!GUITASK__MarkContextReady()) {
+    // Another task initialised the library after this one had taken the lock (while configuring, say): this
+    // task's context never got the defaults, and drawing through it would use null index pointers.
+    _SetUpContext();
   }
   GUI_Unlock();
   return r;

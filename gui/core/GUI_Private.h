@@ -12,6 +12,8 @@ void GUI_OS__ErrorOut(const char* s);
 void GUI_OS__Warn(const char* s);
 
 void GUITASK__Exit(void);
+// Marks the calling task's context as set up; answers whether it was before. Called with the lock held.
+int GUITASK__MarkContextReady(void);
 void GUI__InitContext(GUI_CONTEXT* pContext);
 void GUI_DEVICE__Exit(void);
 void GUI__AlphaExit(void);

@@ -17,6 +17,7 @@ struct TASK_SLOT {
   GUI_TASK_ID TaskId;  // 0: free
   GUI_CONTEXT Context;
   GUI_DEVICE* apPrivate[GUI_NUM_LAYERS];  // the task's own devices while it is switched out
+  bool Ready;                              // the context holds the defaults, not zeros
 };
 
 TASK_SLOT _aSlot[GUI_MAX_TASK];
@@ -89,6 +90,7 @@ int _FindSlot(GUI_TASK_ID TaskId) {
     pSlot->Context.hDevData = 0;
     _AnchorIndices(&pSlot->Context);
     std::memset(pSlot->apPrivate, 0, sizeof(pSlot->apPrivate));
+    pSlot->Ready = _aSlot[0].Ready;
   }
   return Free;
 }
@@ -165,6 +167,12 @@ void GUI__SleepUnlocked(int ms) {
   GUITASK__EntranceCnt = Cnt;
 }
 
+int GUITASK__MarkContextReady(void) {
+  bool Was = _aSlot[_CurrentSlot].Ready;
+  _aSlot[_CurrentSlot].Ready = true;
+  return Was ? 1 : 0;
+}
+
 void GUI__InitContext(GUI_CONTEXT* pContext) {
   std::memset(pContext, 0, sizeof(*pContext));
   _AnchorIndices(pContext);
@@ -175,6 +183,7 @@ void GUITASK__Exit(void) {
   for (int i = 0; i < GUI_MAX_TASK; i++) {
     _aSlot[i].TaskId = 0;
     std::memset(_aSlot[i].apPrivate, 0, sizeof(_aSlot[i].apPrivate));
+    _aSlot[i].Ready = false;
   }
   _CurrentSlot = 0;
   GUI_pContext = &_aSlot[0].Context;

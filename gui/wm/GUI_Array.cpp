@@ -6,6 +6,7 @@
 namespace {
 
 constexpr U32 MAX_ITEMS = 0xFFFF; // NumItems is 16 bits wide
+constexpr U32 EXACT_UP_TO = 8;     // short tables grow one slot at a time and keep their exact size
 
 GUI_ARRAY_OBJ* _h2p(GUI_ARRAY hArray) {
   return (GUI_ARRAY_OBJ*)GUI_ALLOC_h2p(hArray);
@@ -13,6 +14,22 @@ GUI_ARRAY_OBJ* _h2p(GUI_ARRAY hArray) {
 
 GUI_HMEM* _GetTable(const GUI_ARRAY_OBJ* pThis) {
   return pThis->hTable ? (GUI_HMEM*)GUI_ALLOC_h2p(pThis->hTable) : nullptr;
+}
+
+// Makes room in the table for one more item. The table's block size is its capacity: beyond a few items it
+// doubles, so that filling a long list costs a copy of the table only now and then. When the heap has no room
+// for the doubled table, the one more slot that is needed is tried. 0 when not even that fits.
+GUI_HMEM _ReserveSlot(GUI_HMEM hTable, U32 NumItems) {
+  if (hTable && (U32)GUI_ALLOC_GetSize(hTable) >= (NumItems + 1) * sizeof(GUI_HMEM)) {
+    return hTable;
+  }
+  U32 Need = NumItems + 1;
+  U32 Want = NumItems < EXACT_UP_TO ? Need : (NumItems * 2 < MAX_ITEMS ? NumItems * 2 : MAX_ITEMS);
+  GUI_HMEM hNew = GUI_ALLOC_Realloc(hTable, (I32)(Want * sizeof(GUI_HMEM)));
+  if (!hNew && Want > Need) {
+    hNew = GUI_ALLOC_Realloc(hTable, (I32)(Need * sizeof(GUI_HMEM)));
+  }
+  return hNew;
 }
 
 struct LockGuard {
@@ -69,7 +86,7 @@ int GUI_ARRAY_AddItem(GUI_ARRAY hArray, const void* pNew, int Len) {
       return 1;
     }
   }
-  GUI_HMEM hTable = GUI_ALLOC_Realloc(_h2p(hArray)->hTable, (I32)((NumItems + 1) * sizeof(GUI_HMEM)));
+  GUI_HMEM hTable = _ReserveSlot(_h2p(hArray)->hTable, NumItems);
   if (!hTable) {
     GUI_ALLOC_Free(hItem);
     GUI_Warn("GUI_ARRAY:\nFailed to alloc buffer in GUI_ARRAY_AddItem()");

@@ -8,7 +8,7 @@ typedef GUI_HMEM GUI_ARRAY;
 // The array record behind a GUI_ARRAY handle.
 struct GUI_ARRAY_OBJ {
   U16 NumItems;
-  GUI_HMEM hTable; // one GUI_HMEM per item, 0 = blank item; 0 while there is no table
+  GUI_HMEM hTable; // one GUI_HMEM per item, 0 = blank item, then spare slots of 0; 0 while there is no table
 };
 
 GUI_ARRAY GUI_ARRAY_Create(void);

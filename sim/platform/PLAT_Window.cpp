@@ -167,20 +167,30 @@ int PLAT_PostMessage(PLAT_HWIN hWin, uint32_t Msg, uintptr_t wParam, intptr_t lP
   return 0;
 }
 
+// A quit ends the message loop of PLAT_RunLoop. Arriving while that loop does not run, it has nothing to end:
+// Qt would keep it until the next main loop and meanwhile end every modal dialog the moment it opened.
+static int _RunLoopDepth;
+
 void PLAT_PostQuit(int ExitCode) {
   if (!_AppAlive) return;
-  QMetaObject::invokeMethod(_pApp, [ExitCode] { QCoreApplication::exit(ExitCode); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      _pApp,
+      [ExitCode] {
+        if (_RunLoopDepth > 0) QCoreApplication::exit(ExitCode);
+      },
+      Qt::QueuedConnection);
 }
 
 // A termination request (SIGTERM, SIGINT, SIGHUP) ends the message loop like the exit command, so the normal
 // shutdown runs; a second request while that hangs ends the process at once.
 static int _aSignalPipe[2] = {-1, -1};
-static volatile sig_atomic_t _NumSignals;
+static volatile sig_atomic_t _TermRequested;
 
 void PLAT__ShmUnlinkAll(void);
 
 static void _OnTermSignal(int Sig) {
-  if (_NumSignals++ == 0) {
+  if (!_TermRequested) {
+    _TermRequested = 1;
     char c = 1;
     ssize_t r = write(_aSignalPipe[1], &c, 1);
     (void)r;
@@ -222,7 +232,11 @@ int PLAT_Init(int* pArgc, char** argv) {
 }
 
 int PLAT_RunLoop(void) {
-  return _pApp ? QApplication::exec() : 1;
+  if (!_pApp) return 1;
+  _RunLoopDepth++;
+  int r = QApplication::exec();
+  _RunLoopDepth--;
+  return r;
 }
 
 void PLAT_ProcessEvents(void) {

@@ -12,6 +12,7 @@
 #include "SIM.h"
 #include "SIM_Bridge.h"
 #include "SIM_Windows.h"
+#include "WM.h"
 
 std::vector<SIM_TEST_KEY> SimTest_Keys;
 
@@ -56,6 +57,14 @@ void SimTest_StopHost(void) {
   PLAT_ProcessEvents();
   _hMain = nullptr;
   LCDSIM_Exit();
+}
+
+int SimTest_DrawOnTheBareDisplay(void) {
+  GUI_Init();
+  int WasActive = GUI_pContext->WM_IsActive;
+  if (WM_HWIN hDesktop = WM_GetDesktopWindow()) WM_SelectWindow(hDesktop);  // the whole display, unclipped
+  WM_Deactivate();
+  return WasActive;
 }
 
 PLAT_HWIN SimTest_GetLCDWindow(void) {

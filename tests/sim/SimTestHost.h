@@ -16,6 +16,10 @@ void SimTest_TakeKeys(void);         // moves the GUI library's queued key messa
 void SimTest_InitPlatform(void);     // the platform and the mapping namespace only
 PLAT_HWIN SimTest_StartHost(void);   // all of the above plus the main frame; returns it (made once per process)
 PLAT_HWIN SimTest_GetLCDWindow(void);
+// Lets the calling task draw straight onto the display, however the GUI library was left: a controller application
+// that ran earlier in this process leaves the window manager up, and its clipping keeps drawing that belongs to no
+// window off the display. Calls GUI_Init; answers whether the window manager was on in this task's context.
+int SimTest_DrawOnTheBareDisplay(void);
 void SimTest_StopHost(void);         // closes the main frame and the mapping; the next start makes them anew
 std::string SimTest_MakeTempDir(void);
 std::string SimTest_ReadFile(const std::string& Path);

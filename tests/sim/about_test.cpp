@@ -76,3 +76,16 @@ TEST(AboutBox, CancelEndsItAndTheMenuCommandOpensIt) {
   SIM__OnCommand(hMain, SIM_ID_ABOUT);
   EXPECT_EQ(_Seen.Version, "Version: 1.18");
 }
+
+// The main frame asks to quit whenever it finds no application running; with no message loop to end, that must
+// not end the dialogs opened afterwards.
+TEST(AboutBox, AQuitWithoutAMessageLoopLeavesLaterDialogsOpen) {
+  PLAT_HWIN hMain = SimTest_StartHost();
+  ASSERT_TRUE(hMain);
+  PLAT_PostQuit(0);
+  PLAT_ProcessEvents();
+  _Seen = SEEN();
+  ASSERT_EQ(PLAT_PostCall(_ReadAndPressOk, nullptr), 0);
+  EXPECT_EQ(SIM__ShowAbout(hMain), PLAT_ID_OK);
+  EXPECT_EQ(_Seen.Version, "Version: 1.18");
+}

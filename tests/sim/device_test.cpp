@@ -95,6 +95,7 @@ protected:
   void SetUp() override {
     SimTest_InitPlatform();
     SimTest_StopHost();
+    SIM_SetStatusLED(0);  // a controller application that ran before may have reported a state
     ASSERT_EQ(LCDSIM_PreInit(), 0);
   }
   void TearDown() override {

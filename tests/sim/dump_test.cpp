@@ -11,6 +11,7 @@
 #include "PLAT_Image.h"
 #include "SIM_Dump.h"
 #include "SimTestHost.h"
+#include "WM.h"
 
 namespace {
 
@@ -45,10 +46,15 @@ uint32_t _To555(uint32_t c) { return _To5(c & 0xFF) << 10 | _To5((c >> 8) & 0xFF
 class DumpTest : public ::testing::Test {
 protected:
   void SetUp() override {
+    WMWasActive = SimTest_DrawOnTheBareDisplay();
     _DrawScene();
     Dir = SimTest_MakeTempDir();
   }
+  void TearDown() override {
+    if (WMWasActive) WM_Activate();
+  }
   std::string Dir;
+  int WMWasActive = 0;
 };
 
 }  // namespace

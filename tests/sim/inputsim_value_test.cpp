@@ -40,6 +40,7 @@ TEST(InputSimBoard, ReportsAreDecodedOnlyWhole) {
   Report[2] = 0xFD;  // input 1 at the board's full scale, 4093
   Report[3] = 0x0F;
   for (auto& v : SIM_InputValues) SIM_SetInputDefaults(&v);  // range 0 .. 100
+  for (auto& d : SIM_InputDescs) d = SIM_INPUT_DESC{};       // no unit, so no decimals, whatever ran before
   int32_t aValue[SIM_NUM_INPUTS] = {};
   EXPECT_EQ(SIM_DecodeBoardReport(Report, SIM_BOARD_REPORT_SIZE, aValue), 1);
   EXPECT_EQ(aValue[0], 100);

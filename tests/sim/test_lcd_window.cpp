@@ -19,7 +19,7 @@ static PLAT_HEVENT _hDrawn;
 
 // Draws a pattern through the GUI library, then idles like an application.
 static void _DrawingTask(void) {
-  GUI_Init();
+  SimTest_DrawOnTheBareDisplay();
   GUI_SetBkColor(GUI_BLACK);
   GUI_Clear();
   GUI_SetColor(GUI_RED);
@@ -90,6 +90,7 @@ TEST(LcdWindow, ShowsWhatTheApplicationDrawsAtZoomOneAndTwo) {
   SIM_SetMag(1, 1);
   SIM_SetAppTask(nullptr);
   PLAT_DeleteEvent(_hDrawn);
+  SimTest_StopHost();  // the frames were moved, resized and raised: later tests get the host as it starts
 }
 
 // Sends one mouse message and answers the mouse state that the GUI library then holds.

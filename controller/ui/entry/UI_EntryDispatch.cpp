@@ -1,6 +1,7 @@
 // The menu-entry dispatcher.
 #include "UI_EntryDispatch.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "FKT_Access.h"
@@ -54,6 +55,9 @@ namespace {
 int32_t _I16(const uint8_t* p) { return int16_t(p[0] | p[1] << 8); }
 int32_t _I32(const uint8_t* p) { return int32_t(p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24); }
 
+// A list shows at most UI_MAX_ITEMS of the items its entry names.
+uint16_t _ClampItems(int NumItems) { return uint16_t(std::min<int>(NumItems, UI_MAX_ITEMS)); }
+
 // Reads the items of a selection entry; calls Take(position, item record, text) for each. A failed read ends the
 // loop. Every text is terminated inside the item area.
 template <class F>
@@ -94,7 +98,7 @@ int UI_EditMenuEntry(int ElementIndex, uint32_t Address, WM_HWIN hParent, const 
   if (ElementIndex < 0 || ElementIndex >= UI_NUM_ELEMENT_RECTS) ElementIndex = 0;
   if (Class == 0x10 && (T == 0x11 || T == 0x13)) {
     memset(_apTexts, 0, sizeof(_apTexts));
-    UI_EntryItemTexts.Count = d[2] > UI_MAX_ITEMS ? UI_MAX_ITEMS : d[2];
+    UI_EntryItemTexts.Count = _ClampItems(d[2]);
     _ReadItems(Address, d[2], uint16_t(d[3] | d[4] << 8), Context, [](int, uint8_t* pItem, char16_t* pText) {
       if (pItem[1] < UI_MAX_ITEMS) _apTexts[pItem[1]] = pText;
     });
@@ -103,7 +107,7 @@ int UI_EditMenuEntry(int ElementIndex, uint32_t Address, WM_HWIN hParent, const 
   if (Class == 0x10 && T == 0x12) {
     memset(_apTexts, 0, sizeof(_apTexts));
     UI_EntryItemTexts.Count = 0;
-    UI_EntryItemValues.Count = d[2] > UI_MAX_ITEMS ? UI_MAX_ITEMS : d[2];
+    UI_EntryItemValues.Count = _ClampItems(d[2]);
     _ReadItems(Address, d[2], uint16_t(d[3] | d[4] << 8), Context, [](int p, uint8_t* pItem, char16_t* pText) {
       int v = pItem[1];
       if (v >= UI_MAX_ITEMS || p >= UI_MAX_ITEMS) return;
@@ -126,7 +130,7 @@ int UI_EditMenuEntry(int ElementIndex, uint32_t Address, WM_HWIN hParent, const 
   }
   if (Class == 0x20 && (T == 0x21 || T == 0x22)) {
     memset(_apTexts, 0, sizeof(_apTexts));
-    UI_EntryItemTexts.Count = d[5] > UI_MAX_ITEMS ? UI_MAX_ITEMS : d[5];
+    UI_EntryItemTexts.Count = _ClampItems(d[5]);
     _ReadItems(Address, d[5], uint16_t(d[6] | d[7] << 8), Context, [](int p, uint8_t* pItem, char16_t*) {
       if (p < UI_MAX_ITEMS) _apTexts[p] = (const char16_t*)(void*)pItem;
     });

@@ -1,5 +1,6 @@
 // The overview page object: where a page comes from (the design's dictionary or a page file), building its
 // element windows, and the history of pages to go back to.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -142,7 +143,7 @@ int UI_OverviewPage::_Build(const uint8_t* p, size_t NumBytes) {
     Usable = Info.PayloadSize <= DSG_PAGE_PAYLOAD_MAX &&
              DSG_PageRecordsSize(Info.NumElements) + Info.PayloadSize <= NumBytes;
   }
-  int Count = Usable ? (Info.NumElements < DSG_PAGE_MAX_ELEMENTS ? Info.NumElements : DSG_PAGE_MAX_ELEMENTS) : 0;
+  int Count = Usable ? std::min<int>(Info.NumElements, DSG_PAGE_MAX_ELEMENTS) : 0;
   for (int i = 0; i < Count; i++) {
     DSG_ELEMENT& e = _aElement[i];
     UI_ElementState& s = _aState[i];

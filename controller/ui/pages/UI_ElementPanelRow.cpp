@@ -39,7 +39,7 @@ int _RowX(int i, int n, int w, int Gap) { return (UI_PANEL_ELEMENT_W - (n * w + 
 
 int _BuildTabs(WM_HWIN hInner, uint32_t Menu, const uint8_t* pRec, uint8_t** ppFill, const uint8_t* pEnd) {
   int n = _Run(pRec, pEnd, [](int c) { return c == 2 || c == 3; });
-  WM_HWIN hRow = _CreateRow(hInner, _TAB_TOP + UI_PANEL_TAB_H);
+  WM_HWIN hRow = _CreateRow(hInner, int(_TAB_TOP) + UI_PANEL_TAB_H);
   for (int i = 0; i < n && hRow; i++) {
     const uint8_t* r = pRec + 4 * i;
     UI_PANEL_BLOCK* p;

@@ -70,6 +70,7 @@ class ControllerTest : public ::testing::Test {
     snprintf(APP_DocumentsFolder, sizeof(APP_DocumentsFolder), "%s", (dir / "docs").c_str());
     gNowMs = 0;
     gPcSeconds = 1700000000;
+    SYS_ClockOffset = 0;  // a clock the user set in an earlier test would move every time read from the test clock
     gRunOrder.clear();
     APP_HostHooks = {};
     APP_StopRequested = 0;

@@ -23,8 +23,6 @@ TEST_F(FilesAndLog, InternalDriveMapsToTheInternFolder) {
 TEST_F(FilesAndLog, ChangeLogHoldsUtf16LinesOfChangesAndRestarts) {
   setenv("TZ", "UTC", 1);
   tzset();
-  SYS_UpdateClock(0);
-  SYS_ClockOffset = 0;
   SYS_UpdateClock(86400 + 3661);  // 02.01.1970 01:01:01
   ASSERT_EQ(CHG_WriteRestart(), 1);
   IO_Inputs[2].SetParameter(IO_IN_PAR_UNIT, 1, 0);

@@ -221,7 +221,6 @@ TEST_F(ObjectAccess, NodeObjects) {
 TEST_F(ObjectAccess, DateAndTimeAreWrittenThroughTheSystemValues) {
   setenv("TZ", "UTC", 1);
   tzset();
-  SYS_ClockOffset = 0;
   SYS_UpdateClock(1000000000);
   const uint32_t date = OBJ_MakeAddress(0, 13, OBJ_ValueIndex(OBJ_VIEW_VALUE, OBJ_FAM_SYSTEM, OBJ_SYS_DATE));
   const uint32_t time = OBJ_MakeAddress(0, 13, OBJ_ValueIndex(OBJ_VIEW_VALUE, OBJ_FAM_SYSTEM, OBJ_SYS_TIME));

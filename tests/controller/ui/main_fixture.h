@@ -2,6 +2,7 @@
 // settings with its clock at a fixed time, English texts, and the screens' start-up as the main task runs it.
 #pragma once
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 
 #include "../../gui/core/timer_clock.h"
@@ -11,6 +12,7 @@
 #include "GoldenLCD.h"
 #include "GUI_MEMDEV.h"
 #include "WM_Motion.h"
+#include "SIM_Input.h"
 #include "SYS_Clock.h"
 #include "TXT_Language.h"
 #include "UI_Main.h"
@@ -29,7 +31,11 @@ class MainScreenTest : public GuiTest {
     Clock.Install(1000);
     APP_InitController();
     APP_CreateKernelObjects();
-    SYS_ClockSeconds = MAIN_TEST_SECONDS;
+    // Earlier tests may have set the controller's clock or moved the simulated inputs: every test starts from the
+    // same clock and inputs.
+    SYS_ClockOffset = 0;
+    SYS_UpdateClock(MAIN_TEST_SECONDS);
+    memset(SIM_InputValues, 0, sizeof(SIM_InputValues));
     UI_StartupDone = 1;
     UI_pPointerMoved = &PointerMoved;
     PointerMoved = 0;

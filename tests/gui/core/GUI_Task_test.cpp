@@ -118,6 +118,22 @@ TEST_F(TaskTest, SleepUnlockedLetsOthersIn) {
   Other.join();
 }
 
+// The main thread takes the lock first (as a host does while configuring), another thread initialises the
+// library; the main thread's GUI_Init then still gives it a context to draw with.
+TEST_F(TaskTest, ATaskThatLockedBeforeAnotherInitialisedGetsItsContextFromGUI_Init) {
+  GUI_Exit();
+  GUI_Lock();
+  GUI_Unlock();
+  std::thread Other([] { EXPECT_EQ(GUI_Init(), 0); });
+  Other.join();
+  ASSERT_EQ(GUI_Init(), 0);
+  GUI_SetColor(GUI_RED);
+  GUI_FillRect(10, 10, 19, 19);
+  EXPECT_EQ(LCD_GetPixelIndex(15, 15), LCD_Color2Index(GUI_RED));
+  EXPECT_NE(GUI_pContext->pAFont, nullptr);
+  EXPECT_TRUE(Errors().empty());
+}
+
 int ExitCalls;
 void CountExit(void) { ExitCalls++; }
 

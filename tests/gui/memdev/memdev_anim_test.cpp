@@ -249,7 +249,9 @@ TEST_P(TransitionTest, WithoutMemoryTheWindowEndsInItsStateAndNothingLeaks) {
     GUI_ALLOC__SetTestLimit((U32)GUI_ALLOC_GetNumUsedBytes() + Room + 1);
     int r = t.Run(hWin, 50);
     GUI_ALLOC__SetTestLimit(0);
-    if (Room < 200000u) EXPECT_EQ(r, 1);
+    if (Room < 200000u) {
+      EXPECT_EQ(r, 1);
+    }
     EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), Blocks);
     Exec();
     ExpectEndState(t.In);

@@ -82,6 +82,69 @@ TEST_F(GuiArray, FailedAppendLeavesTheArrayUnchanged) {
   GUI_ARRAY_Delete(h);
 }
 
+// A list filled beyond what its 16-bit count holds, on a heap with room for all of it: every item up to the
+// limit keeps its contents, the adds past it are refused and change nothing. The table moves only now and then:
+// one copied whole for every add makes filling a long list quadratic.
+TEST_F(GuiArray, FillingALongListKeepsEveryItemAndRefusesThePastTheLimit) {
+  GUI_Exit(); // a heap of its own, with handles for every item
+  GUI_ALLOC_SetAvBlockSize(32);
+  GUI_ALLOC_AssignMemory(nullptr, 16u << 20);
+  GUI_ARRAY h = GUI_ARRAY_Create();
+  ASSERT_NE(h, 0);
+  int NumRefused = 0, NumMoves = 0;
+  GUI_HMEM hTable = 0;
+  for (U32 i = 0; i < 100000; i++) {
+    NumRefused += GUI_ARRAY_AddItem(h, &i, (int)sizeof(i));
+    GUI_HMEM hNow = ((GUI_ARRAY_OBJ*)GUI_ALLOC_h2p(h))->hTable;
+    NumMoves += hNow != hTable;
+    hTable = hNow;
+  }
+  EXPECT_LE(NumMoves, 24);
+  ASSERT_EQ(GUI_ARRAY_GetNumItems(h), 0xFFFF);
+  EXPECT_EQ(NumRefused, 100000 - 0xFFFF);
+  int NumWrong = 0;
+  for (U32 i = 0; i < 0xFFFF; i++) {
+    U32* p = (U32*)GUI_ARRAY_GetpItemLocked(h, i);
+    NumWrong += !p || *p != i;
+    if (p) {
+      GUI_ALLOC_UnlockH(&p);
+    }
+  }
+  EXPECT_EQ(NumWrong, 0);
+  EXPECT_EQ(GUI_ARRAY_GethItem(h, 0xFFFF), 0);
+  GUI_ARRAY_Delete(h);
+  EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), 0);
+}
+
+// Past a few items the table grows ahead; when the heap has no room for that, the one slot still needed is
+// taken, and when not even that fits the add fails and leaves the array as it was.
+TEST_F(GuiArray, AppendsOnATightHeapTakeWhatFitsAndOtherwiseChangeNothing) {
+  GUI_ARRAY h = GUI_ARRAY_Create();
+  for (char c = 'a'; c < 'a' + 16; c++) {
+    char s[2] = {c, 0};
+    ASSERT_EQ(GUI_ARRAY_AddItem(h, s, 2), 0);
+  }
+  // The next add outgrows the table of 16: the larger block fails, the exact one is taken.
+  GUI_ALLOC__FailNth(2);
+  EXPECT_EQ(GUI_ARRAY_AddItem(h, "q", 2), 0);
+  GUI_ALLOC__FailNth(0);
+  EXPECT_EQ(GUI_ARRAY_GetNumItems(h), 17);
+  EXPECT_EQ(ItemText(h, 16), "q");
+  // No room for any larger table: refused, with the item it made given back.
+  I32 Blocks = GUI_ALLOC_GetNumUsedBlocks();
+  GUI_ALLOC__SetTestLimit((U32)GUI_ALLOC_GetNumUsedBytes() + 64);
+  EXPECT_EQ(GUI_ARRAY_AddItem(h, "r", 2), 1);
+  GUI_ALLOC__SetTestLimit(0);
+  EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), Blocks);
+  EXPECT_EQ(GUI_ARRAY_GetNumItems(h), 17);
+  for (int i = 0; i < 17; i++) {
+    EXPECT_EQ(ItemText(h, (unsigned)i), std::string(1, char('a' + i)));
+  }
+  ASSERT_EQ(Errors.size(), 1u);
+  EXPECT_EQ(Errors[0], "W:GUI_ARRAY:\nFailed to alloc buffer in GUI_ARRAY_AddItem()");
+  GUI_ARRAY_Delete(h);
+}
+
 namespace {
 
 std::vector<std::string> _Drawn;

@@ -91,7 +91,9 @@ TEST_F(TextEntryPageTest, AWrongCodeKeepsTheMenuClosedAndCancelLeavesThePrompt) 
 TEST_F(TextEntryPageTest, TheKeyboardsLetterAndSymbolPagesInEnglishAndGerman) {
   for (int German = 0; German <= 1; German++) {
     SCOPED_TRACE(German ? "German" : "English");
-    if (German) ASSERT_EQ(UI_SetLanguage(TXT_LANG_GERMAN), 0);
+    if (German) {
+      ASSERT_EQ(UI_SetLanguage(TXT_LANG_GERMAN), 0);
+    }
     AskForTheNetworkPage();
     const char* Lang = German ? "de" : "en";
     Key(0);  // "Q": the first letter is a capital, then small letters
