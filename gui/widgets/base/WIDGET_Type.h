@@ -22,8 +22,10 @@ constexpr int WM_NOTIFICATION_SCROLLBAR_ADDED = 6;
 constexpr int WM_NOTIFICATION_SCROLL_CHANGED = 10;
 
 // Requests of flexible skins to their item routine (WIDGET_ITEM_DRAW_INFO::Cmd); each widget says which it
-// sends and in which coordinates.
+// sends and in which coordinates. Owner-drawn items are asked for their size with GET_XSIZE and GET_YSIZE
+// and drawn with WIDGET_ITEM_DRAW.
 constexpr int WIDGET_ITEM_CREATE = 0;
+constexpr int WIDGET_ITEM_DRAW = 1;
 constexpr int WIDGET_ITEM_DRAW_ARROW = 2;
 constexpr int WIDGET_ITEM_DRAW_ARROW_R = 3;
 constexpr int WIDGET_ITEM_DRAW_ARROW_L = 4;
@@ -47,6 +49,8 @@ constexpr int WIDGET_ITEM_GET_BORDERSIZE_L = 22;
 constexpr int WIDGET_ITEM_GET_BORDERSIZE_R = 23;
 constexpr int WIDGET_ITEM_GET_BORDERSIZE_T = 24;
 constexpr int WIDGET_ITEM_GET_BUTTONSIZE = 25;
+constexpr int WIDGET_ITEM_GET_XSIZE = 26;
+constexpr int WIDGET_ITEM_GET_YSIZE = 27;
 constexpr int WIDGET_ITEM_GET_RADIUS = 28;
 
 // The common signature of <W>_CreateUser for widgets without further creation arguments.

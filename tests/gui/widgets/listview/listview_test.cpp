@@ -263,7 +263,7 @@ TEST_F(ListviewTest, DisplayAndStorageIndexesUnderASort) {
 // Paint cost does not grow with the rows: the same cells are drawn for 100 and for 10,000 rows.
 std::set<std::pair<int, int>> s_Cells;
 int _Counting(const WIDGET_ITEM_DRAW_INFO* pInfo) {
-  if (pInfo->Cmd == 1) {
+  if (pInfo->Cmd == WIDGET_ITEM_DRAW) {
     s_Cells.insert({pInfo->ItemIndex, pInfo->Col});
   }
   return LISTVIEW_OwnerDraw(pInfo);

@@ -148,7 +148,7 @@ TEST_F(ListwheelTest, SettersGuardTheirValues) {
 }
 
 int _ZeroHeight(const WIDGET_ITEM_DRAW_INFO* pInfo) {
-  return pInfo->Cmd == 27 ? 0 : LISTWHEEL_OwnerDraw(pInfo);
+  return pInfo->Cmd == WIDGET_ITEM_GET_YSIZE ? 0 : LISTWHEEL_OwnerDraw(pInfo);
 }
 
 TEST_F(ListwheelTest, ADrawingRoutineAnsweringNoHeightCannotStallTheWheel) {
