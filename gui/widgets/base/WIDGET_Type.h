@@ -157,6 +157,10 @@ constexpr int WIDGET_SCROLLBAR_OFF = 0;
 constexpr int WIDGET_SCROLLBAR_ON = 1;
 constexpr int WIDGET_SCROLLBAR_AUTO = 2;
 WM_HWIN WIDGET__UpdateScrollbar(WM_HWIN hObj, int Vertical, int Mode, const WM_SCROLL_STATE* pState);
+// A child reported a new value (WM_NOTIFICATION_VALUE_CHANGED): when hSrc is an attached bar (by its Id), its
+// value goes into *pV (vertical bar) or *pH (horizontal), the widget is redrawn and its parent told
+// WM_NOTIFICATION_SCROLL_CHANGED. -> false for any other sender, which changes nothing.
+bool WIDGET__TakeScrollValue(WM_HWIN hObj, WM_HWIN hSrc, WM_SCROLL_STATE* pV, WM_SCROLL_STATE* pH);
 
 // Installs the widget collection's hooks into the window manager (attached scroll bars, dialog background).
 void WIDGET__InstallHooks(void);

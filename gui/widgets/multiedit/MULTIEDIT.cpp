@@ -169,12 +169,8 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
       return 0;
     }
     if (pMsg->Data.v == WM_NOTIFICATION_VALUE_CHANGED) {
-      WM_SCROLL_STATE s;
-      WM_GetScrollState(pMsg->hWinSrc, &s);
       MULTIEDIT_OBJ* pObj = MULTIEDIT__Obj(hObj);
-      (Id == GUI_ID_VSCROLL ? pObj->ScrollStateV : pObj->ScrollStateH).Value = s.Value;
-      WM_InvalidateWindow(hObj);
-      WM_NotifyParent(hObj, WM_NOTIFICATION_SCROLL_CHANGED);
+      WIDGET__TakeScrollValue(hObj, pMsg->hWinSrc, &pObj->ScrollStateV, &pObj->ScrollStateH);
     } else if (pMsg->Data.v == WM_NOTIFICATION_SCROLLBAR_ADDED) {
       MULTIEDIT_OBJ* pObj = MULTIEDIT__Obj(hObj);
       WM_SCROLL_STATE V = pObj->ScrollStateV, H = pObj->ScrollStateH;

@@ -248,18 +248,8 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
     if (Code == WM_NOTIFICATION_SCROLLBAR_ADDED) {
       _Obj(hObj)->MaxWidth = 0;
     } else if (Code == WM_NOTIFICATION_VALUE_CHANGED) {
-      int Id = WM_GetId(pMsg->hWinSrc);
-      WM_SCROLL_STATE s;
-      WM_GetScrollState(pMsg->hWinSrc, &s);
-      if (Id == GUI_ID_VSCROLL) {
-        _Obj(hObj)->ScrollStateV.Value = s.Value;
-      } else if (Id == GUI_ID_HSCROLL) {
-        _Obj(hObj)->ScrollStateH.Value = s.Value;
-      } else {
-        return 1;
-      }
-      WM_InvalidateWindow(hObj);
-      WM_NotifyParent(hObj, WM_NOTIFICATION_SCROLL_CHANGED);
+      TREEVIEW_OBJ* pObj = _Obj(hObj);
+      WIDGET__TakeScrollValue(hObj, pMsg->hWinSrc, &pObj->ScrollStateV, &pObj->ScrollStateH);
     }
     return 1;
   }
