@@ -91,3 +91,13 @@ protected:
   }
   static std::vector<std::string>& Heard() { return widgettest::Heard; }
 };
+
+// The widget fixture with a recording parent of XSize x YSize at (0, 0), made before every test.
+template <int XSize = 240, int YSize = 160> class WidgetParentTest : public WidgetTest {
+protected:
+  void SetUp() override {
+    WidgetTest::SetUp();
+    hParent = Parent(0, 0, XSize, YSize);
+  }
+  WM_HWIN hParent = 0;
+};

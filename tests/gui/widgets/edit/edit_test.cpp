@@ -5,12 +5,8 @@
 
 namespace {
 
-class EditTest : public WidgetTest {
+class EditTest : public WidgetParentTest<> {
 protected:
-  void SetUp() override {
-    WidgetTest::SetUp();
-    hParent = Parent(0, 0, 240, 160);
-  }
   WM_HWIN Edit(int MaxLen, int Id = 3) {
     WM_HWIN h = EDIT_CreateEx(10, 10, 100, 20, hParent, WM_CF_SHOW, 0, Id, MaxLen);
     WM_SetFocus(h);
@@ -33,7 +29,6 @@ protected:
       GUI_Exec();
     }
   }
-  WM_HWIN hParent = 0;
 };
 
 TEST_F(EditTest, TypingAndCursorKeysOverMultiByteCharacters) {

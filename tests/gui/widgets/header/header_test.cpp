@@ -6,11 +6,10 @@
 
 namespace {
 
-class HeaderTest : public WidgetTest {
+class HeaderTest : public WidgetParentTest<> {
 protected:
   void SetUp() override {
-    WidgetTest::SetUp();
-    hParent = Parent(0, 0, 240, 160);
+    WidgetParentTest::SetUp();
     h = HEADER_CreateUser(0, 0, 200, 20, hParent, WM_CF_SHOW, 0, 4, 0);
     HEADER_AddItem(h, 50, "Name", 0);
     HEADER_AddItem(h, 40, "Size", 0);
@@ -23,7 +22,7 @@ protected:
     }
     return v;
   }
-  WM_HWIN hParent = 0, h = 0;
+  WM_HWIN h = 0;
 };
 
 TEST_F(HeaderTest, DraggingADividerWidensTheColumnStepByStep) {

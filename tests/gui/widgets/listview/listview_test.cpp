@@ -8,12 +8,8 @@
 
 namespace {
 
-class ListviewTest : public WidgetTest {
+class ListviewTest : public WidgetParentTest<> {
 protected:
-  void SetUp() override {
-    WidgetTest::SetUp();
-    hParent = Parent(0, 0, 240, 160);
-  }
   // Three columns, Rows rows "r<i>" / "<i>" / "x".
   WM_HWIN Make(int Rows, int ySize = 120) {
     WM_HWIN h = LISTVIEW_CreateUser(0, 0, 200, ySize, hParent, WM_CF_SHOW, 0, 7, 0);
@@ -32,7 +28,6 @@ protected:
     LISTVIEW_GetItemText(h, (unsigned)Col, (unsigned)Row, ac, sizeof(ac));
     return ac;
   }
-  WM_HWIN hParent = 0;
 };
 
 TEST_F(ListviewTest, LayoutFillsTheParentAndRowsFollowFontGridAndHeight) {

@@ -6,12 +6,8 @@
 
 namespace {
 
-class MultiEditTest : public WidgetTest {
+class MultiEditTest : public WidgetParentTest<> {
 protected:
-  void SetUp() override {
-    WidgetTest::SetUp();
-    hParent = Parent(0, 0, 240, 160);
-  }
   WM_HWIN Make(int ExFlags = MULTIEDIT_CF_INSERT, int BufferSize = 64, const char* pText = nullptr) {
     WM_HWIN h = MULTIEDIT_CreateEx(10, 10, 120, 60, hParent, WM_CF_SHOW, ExFlags, 3, BufferSize, pText);
     WM_SetFocus(h);
@@ -31,7 +27,6 @@ protected:
     GUI_StoreKeyMsg(k, 1);
     GUI_Exec();
   }
-  WM_HWIN hParent = 0;
 };
 
 TEST_F(MultiEditTest, TypingAndCursorKeysOverLinesAndMultiByteCharacters) {
