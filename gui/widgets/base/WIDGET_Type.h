@@ -134,8 +134,10 @@ WIDGET_DRAW_ITEM_FUNC* WIDGET__GetDrawSkin(const WIDGET_TYPE* pType, WM_HWIN hOb
 // Paints through the record's skin: the body of every widget's WM_PAINT.
 void WIDGET__PaintSkin(const WIDGET_TYPE* pType, WM_HWIN hObj);
 
-// Texts in GUI memory: copies at most MaxLen - 1 bytes and a 0 into pBuffer (an empty string without text);
-// -> bytes copied. Nothing is written for a null buffer or MaxLen below 1.
+// Copies at most MaxLen - 1 bytes of s and a 0 into pBuffer; -> bytes copied. Nothing is written for a null
+// buffer or MaxLen below 1.
+int WIDGET__CopyString(const char* s, char* pBuffer, int MaxLen);
+// The same for a text in GUI memory (an empty string without text).
 int WIDGET__CopyText(GUI_HMEM hText, char* pBuffer, int MaxLen);
 // The text of a handle, "" without one (valid until the next allocation).
 const char* WIDGET__Text(GUI_HMEM hText);

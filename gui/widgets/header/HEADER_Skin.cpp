@@ -129,7 +129,7 @@ void _PaintFlex(WM_HWIN hObj) {
     // The caption is copied: an item routine may allocate and move the column.
     char acText[128] = {};
     if ((pCol = HEADER__Column(hObj, i)) != nullptr) {
-      strncpy(acText, pCol->acText, sizeof(acText) - 1);
+      WIDGET__CopyString(pCol->acText, acText, sizeof(acText));
     }
     if (WM__IsWindow(hObj)) {
       Draw(WIDGET_ITEM_DRAW_TEXT, i, r, acText);

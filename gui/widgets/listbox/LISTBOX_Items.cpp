@@ -391,10 +391,7 @@ int LISTBOX_GetItemText(WM_HWIN hObj, unsigned Index, char* pBuffer, int MaxSize
   if (!pItem) {
     return 0;
   }
-  int n = (int)strnlen(pItem->acText, (size_t)MaxSize - 1);
-  memcpy(pBuffer, pItem->acText, (size_t)n);
-  pBuffer[n] = 0;
-  return n;
+  return WIDGET__CopyString(pItem->acText, pBuffer, MaxSize);
 }
 
 int LISTBOX_GetNumItems(WM_HWIN hObj) {
