@@ -141,6 +141,9 @@ int WIDGET__CopyString(const char* s, char* pBuffer, int MaxLen);
 int WIDGET__CopyText(GUI_HMEM hText, char* pBuffer, int MaxLen);
 // The text of a handle, "" without one (valid until the next allocation).
 const char* WIDGET__Text(GUI_HMEM hText);
+// Puts a picture object into a widget's slot (the caller holds the lock): the old one is freed and the widget
+// redrawn. Without a slot (null: no such widget or index) the new object is freed, as nobody would own it.
+void WIDGET__SetDrawObj(WM_HWIN hObj, GUI_HMEM* phSlot, GUI_HMEM hDrawObj);
 // While a widget paints: the rectangle the current paint step may touch, in window coordinates.
 void WIDGET__GetPaintClip(WM_HWIN hObj, GUI_RECT* pRect);
 // Switches the window's transparency after a background colour: none (above 0xFFFFFF) is transparent.
