@@ -149,6 +149,12 @@ void WIDGET__GetPaintClip(WM_HWIN hObj, GUI_RECT* pRect);
 // Switches the window's transparency after a background colour: none (above 0xFFFFFF) is transparent.
 void WIDGET__SetTransByColor(WM_HWIN hObj, GUI_COLOR Color);
 
+// An unsigned item or column index of the API as an int: one beyond 16 bits (a negative number passed in by
+// mistake) stands for no item, -1.
+inline int WIDGET__Index(unsigned Index) {
+  return Index < 0x10000 ? (int)Index : -1;
+}
+
 // Item lists over GUI_ARRAY: one 8-bit text (or a blank item) per entry.
 GUI_ARRAY WIDGET__CreateItems(int NumItems); // NumItems blank items; 0 (nothing left) on failure
 int WIDGET__SetItemText(GUI_ARRAY hItems, int Index, const char* pText); // 0 done; 1 bad index or no memory

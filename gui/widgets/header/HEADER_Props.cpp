@@ -32,7 +32,7 @@ void _InvalidateWithParent(WM_HWIN hObj) {
 void _SetDrawObj(WM_HWIN hObj, unsigned Index, GUI_HMEM hDrawObj) {
   WM__LockGuard Lock;
   GUI_IMAGE__InstallDrawObjAPI(); // the image code draws what the objects hold
-  HEADER_COLUMN* pCol = _Valid(hObj) ? HEADER__Column(hObj, Index < 0x10000 ? (int)Index : -1) : nullptr;
+  HEADER_COLUMN* pCol = _Valid(hObj) ? HEADER__Column(hObj, WIDGET__Index(Index)) : nullptr;
   WIDGET__SetDrawObj(hObj, pCol ? &pCol->hDrawObj : nullptr, hDrawObj);
 }
 
@@ -78,7 +78,7 @@ void HEADER_AddItem(WM_HWIN hObj, int Width, const char* s, int Align) {
 
 void HEADER_DeleteItem(WM_HWIN hObj, unsigned Index) {
   WM__LockGuard Lock;
-  HEADER_COLUMN* pCol = _Valid(hObj) ? HEADER__Column(hObj, Index < 0x10000 ? (int)Index : -1) : nullptr;
+  HEADER_COLUMN* pCol = _Valid(hObj) ? HEADER__Column(hObj, WIDGET__Index(Index)) : nullptr;
   if (!pCol) {
     return;
   }
@@ -100,7 +100,7 @@ void HEADER_DeleteItem(WM_HWIN hObj, unsigned Index) {
 
 void HEADER_SetItemText(WM_HWIN hObj, unsigned Index, const char* s) {
   WM__LockGuard Lock;
-  if (!s || !_Valid(hObj) || !HEADER__Column(hObj, Index < 0x10000 ? (int)Index : -1)) {
+  if (!s || !_Valid(hObj) || !HEADER__Column(hObj, WIDGET__Index(Index))) {
     return;
   }
   size_t Len = strlen(s);
@@ -114,7 +114,7 @@ void HEADER_SetItemText(WM_HWIN hObj, unsigned Index, const char* s) {
 
 void HEADER_SetItemWidth(WM_HWIN hObj, unsigned Index, int Width) {
   WM__LockGuard Lock;
-  HEADER_COLUMN* pCol = _Valid(hObj) ? HEADER__Column(hObj, Index < 0x10000 ? (int)Index : -1) : nullptr;
+  HEADER_COLUMN* pCol = _Valid(hObj) ? HEADER__Column(hObj, WIDGET__Index(Index)) : nullptr;
   if (!pCol || Width < 0) {
     return;
   }
@@ -132,13 +132,13 @@ void HEADER_SetItemWidth(WM_HWIN hObj, unsigned Index, int Width) {
 
 int HEADER_GetItemWidth(WM_HWIN hObj, unsigned Index) {
   WM__LockGuard Lock;
-  const HEADER_COLUMN* pCol = _Valid(hObj) ? HEADER__Column(hObj, Index < 0x10000 ? (int)Index : -1) : nullptr;
+  const HEADER_COLUMN* pCol = _Valid(hObj) ? HEADER__Column(hObj, WIDGET__Index(Index)) : nullptr;
   return pCol ? pCol->Width : 0;
 }
 
 void HEADER_SetTextAlign(WM_HWIN hObj, unsigned Index, int Align) {
   WM__LockGuard Lock;
-  if (HEADER_COLUMN* pCol = _Valid(hObj) ? HEADER__Column(hObj, Index < 0x10000 ? (int)Index : -1) : nullptr) {
+  if (HEADER_COLUMN* pCol = _Valid(hObj) ? HEADER__Column(hObj, WIDGET__Index(Index)) : nullptr) {
     pCol->Align = (I16)Align;
     WM_InvalidateWindow(hObj);
   }

@@ -387,7 +387,7 @@ int LISTBOX_GetItemText(WM_HWIN hObj, unsigned Index, char* pBuffer, int MaxSize
   if (!WIDGET__GetObj(&LISTBOX__Type, hObj)) {
     return 0;
   }
-  const LISTBOX_ITEM* pItem = _Item(hObj, Index < 0x10000 ? (int)Index : -1);
+  const LISTBOX_ITEM* pItem = _Item(hObj, WIDGET__Index(Index));
   if (!pItem) {
     return 0;
   }
@@ -465,7 +465,7 @@ void LISTBOX_SetItemDisabled(WM_HWIN hObj, unsigned Index, int OnOff) {
   if (!WIDGET__GetObj(&LISTBOX__Type, hObj)) {
     return;
   }
-  LISTBOX_ITEM* pItem = _Item(hObj, Index < 0x10000 ? (int)Index : -1);
+  LISTBOX_ITEM* pItem = _Item(hObj, WIDGET__Index(Index));
   U8 Status = pItem ? (U8)(OnOff ? pItem->Status | LISTBOX_ITEM_DISABLED : pItem->Status & ~LISTBOX_ITEM_DISABLED) : 0;
   if (pItem && Status != pItem->Status) {
     pItem->Status = Status;
@@ -478,7 +478,7 @@ int LISTBOX_GetItemDisabled(WM_HWIN hObj, unsigned Index) {
   if (!WIDGET__GetObj(&LISTBOX__Type, hObj)) {
     return 0;
   }
-  const LISTBOX_ITEM* pItem = _Item(hObj, Index < 0x10000 ? (int)Index : -1);
+  const LISTBOX_ITEM* pItem = _Item(hObj, WIDGET__Index(Index));
   return pItem && (pItem->Status & LISTBOX_ITEM_DISABLED) ? 1 : 0;
 }
 
@@ -487,7 +487,7 @@ void LISTBOX_SetItemSel(WM_HWIN hObj, unsigned Index, int OnOff) {
   if (!WIDGET__GetObj(&LISTBOX__Type, hObj) || !(LISTBOX__Obj(hObj)->Flags & LISTBOX_FLAG_MULTISEL)) {
     return;
   }
-  LISTBOX_ITEM* pItem = _Item(hObj, Index < 0x10000 ? (int)Index : -1);
+  LISTBOX_ITEM* pItem = _Item(hObj, WIDGET__Index(Index));
   U8 Status = pItem ? (U8)(OnOff ? pItem->Status | LISTBOX_ITEM_SELECTED : pItem->Status & ~LISTBOX_ITEM_SELECTED) : 0;
   if (pItem && Status != pItem->Status) {
     pItem->Status = Status;
@@ -500,7 +500,7 @@ int LISTBOX_GetItemSel(WM_HWIN hObj, unsigned Index) {
   if (!WIDGET__GetObj(&LISTBOX__Type, hObj) || !(LISTBOX__Obj(hObj)->Flags & LISTBOX_FLAG_MULTISEL)) {
     return 0;
   }
-  const LISTBOX_ITEM* pItem = _Item(hObj, Index < 0x10000 ? (int)Index : -1);
+  const LISTBOX_ITEM* pItem = _Item(hObj, WIDGET__Index(Index));
   return pItem && (pItem->Status & LISTBOX_ITEM_SELECTED) ? 1 : 0;
 }
 

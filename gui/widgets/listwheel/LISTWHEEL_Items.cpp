@@ -206,7 +206,7 @@ void LISTWHEEL_GetItemText(WM_HWIN hObj, unsigned Index, char* pBuffer, int MaxS
     return;
   }
   pBuffer[0] = 0;
-  const LISTWHEEL_ITEM* pItem = LISTWHEEL__Valid(hObj) && Index < 0x10000 ? _Item(hObj, (int)Index) : nullptr;
+  const LISTWHEEL_ITEM* pItem = LISTWHEEL__Valid(hObj) ? _Item(hObj, WIDGET__Index(Index)) : nullptr;
   if (pItem) {
     strncpy(pBuffer, pItem->acText, (size_t)MaxSize - 1);
     pBuffer[MaxSize - 1] = 0;
@@ -215,14 +215,14 @@ void LISTWHEEL_GetItemText(WM_HWIN hObj, unsigned Index, char* pBuffer, int MaxS
 
 void LISTWHEEL_SetItemData(WM_HWIN hObj, unsigned Index, void* pData) {
   WM__LockGuard Lock;
-  if (LISTWHEEL_ITEM* pItem = LISTWHEEL__Valid(hObj) && Index < 0x10000 ? _Item(hObj, (int)Index) : nullptr) {
+  if (LISTWHEEL_ITEM* pItem = LISTWHEEL__Valid(hObj) ? _Item(hObj, WIDGET__Index(Index)) : nullptr) {
     pItem->pData = pData;
   }
 }
 
 void* LISTWHEEL_GetItemData(WM_HWIN hObj, unsigned Index) {
   WM__LockGuard Lock;
-  const LISTWHEEL_ITEM* pItem = LISTWHEEL__Valid(hObj) && Index < 0x10000 ? _Item(hObj, (int)Index) : nullptr;
+  const LISTWHEEL_ITEM* pItem = LISTWHEEL__Valid(hObj) ? _Item(hObj, WIDGET__Index(Index)) : nullptr;
   return pItem ? pItem->pData : nullptr;
 }
 
