@@ -460,48 +460,42 @@ void LISTBOX_DecSel(WM_HWIN hObj) {
   _MoveSel(hObj, -1);
 }
 
-void LISTBOX_SetItemDisabled(WM_HWIN hObj, unsigned Index, int OnOff) {
-  WM__LockGuard Lock;
-  if (!WIDGET__GetObj(&LISTBOX__Type, hObj)) {
-    return;
+// The item of a list box (of one in multi-selection mode with MultiOnly); null for anything else.
+static LISTBOX_ITEM* _ItemOf(WM_HWIN hObj, unsigned Index, bool MultiOnly) {
+  if (!WIDGET__GetObj(&LISTBOX__Type, hObj) || (MultiOnly && !(LISTBOX__Obj(hObj)->Flags & LISTBOX_FLAG_MULTISEL))) {
+    return nullptr;
   }
-  LISTBOX_ITEM* pItem = _Item(hObj, WIDGET__Index(Index));
-  U8 Status = pItem ? (U8)(OnOff ? pItem->Status | LISTBOX_ITEM_DISABLED : pItem->Status & ~LISTBOX_ITEM_DISABLED) : 0;
-  if (pItem && Status != pItem->Status) {
-    pItem->Status = Status;
+  return _Item(hObj, WIDGET__Index(Index));
+}
+
+static void _SetStatusBit(WM_HWIN hObj, unsigned Index, U8 Bit, int OnOff, bool MultiOnly) {
+  WM__LockGuard Lock;
+  LISTBOX_ITEM* pItem = _ItemOf(hObj, Index, MultiOnly);
+  if (pItem && WIDGET__Store(&pItem->Status, OnOff ? pItem->Status | Bit : pItem->Status & ~Bit)) {
     LISTBOX__InvalidateItem(hObj, (int)Index);
   }
+}
+
+static int _GetStatusBit(WM_HWIN hObj, unsigned Index, U8 Bit, bool MultiOnly) {
+  WM__LockGuard Lock;
+  const LISTBOX_ITEM* pItem = _ItemOf(hObj, Index, MultiOnly);
+  return pItem && (pItem->Status & Bit) ? 1 : 0;
+}
+
+void LISTBOX_SetItemDisabled(WM_HWIN hObj, unsigned Index, int OnOff) {
+  _SetStatusBit(hObj, Index, LISTBOX_ITEM_DISABLED, OnOff, false);
 }
 
 int LISTBOX_GetItemDisabled(WM_HWIN hObj, unsigned Index) {
-  WM__LockGuard Lock;
-  if (!WIDGET__GetObj(&LISTBOX__Type, hObj)) {
-    return 0;
-  }
-  const LISTBOX_ITEM* pItem = _Item(hObj, WIDGET__Index(Index));
-  return pItem && (pItem->Status & LISTBOX_ITEM_DISABLED) ? 1 : 0;
+  return _GetStatusBit(hObj, Index, LISTBOX_ITEM_DISABLED, false);
 }
 
 void LISTBOX_SetItemSel(WM_HWIN hObj, unsigned Index, int OnOff) {
-  WM__LockGuard Lock;
-  if (!WIDGET__GetObj(&LISTBOX__Type, hObj) || !(LISTBOX__Obj(hObj)->Flags & LISTBOX_FLAG_MULTISEL)) {
-    return;
-  }
-  LISTBOX_ITEM* pItem = _Item(hObj, WIDGET__Index(Index));
-  U8 Status = pItem ? (U8)(OnOff ? pItem->Status | LISTBOX_ITEM_SELECTED : pItem->Status & ~LISTBOX_ITEM_SELECTED) : 0;
-  if (pItem && Status != pItem->Status) {
-    pItem->Status = Status;
-    LISTBOX__InvalidateItem(hObj, (int)Index);
-  }
+  _SetStatusBit(hObj, Index, LISTBOX_ITEM_SELECTED, OnOff, true);
 }
 
 int LISTBOX_GetItemSel(WM_HWIN hObj, unsigned Index) {
-  WM__LockGuard Lock;
-  if (!WIDGET__GetObj(&LISTBOX__Type, hObj) || !(LISTBOX__Obj(hObj)->Flags & LISTBOX_FLAG_MULTISEL)) {
-    return 0;
-  }
-  const LISTBOX_ITEM* pItem = _Item(hObj, WIDGET__Index(Index));
-  return pItem && (pItem->Status & LISTBOX_ITEM_SELECTED) ? 1 : 0;
+  return _GetStatusBit(hObj, Index, LISTBOX_ITEM_SELECTED, true);
 }
 
 void LISTBOX_SetItemSpacing(WM_HWIN hObj, unsigned Spacing) {
