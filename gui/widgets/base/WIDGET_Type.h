@@ -223,6 +223,11 @@ template <class OBJ, const WIDGET_TYPE* pType> struct WIDGET_ACCESS {
   }
 };
 
+// v within [Min, Max]; a value below Min gives Min first, so Min wins where Max lies below it.
+template <class T> T WIDGET__Limit(T v, T Min, T Max) {
+  return v < Min ? Min : v > Max ? Max : v;
+}
+
 // Stores Value; true when it differed.
 template <class T, class V> bool WIDGET__Store(T* pField, V Value) {
   if (*pField == (T)Value) {

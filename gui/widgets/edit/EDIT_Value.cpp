@@ -360,42 +360,37 @@ template <class T> void _Order(T* pMin, T* pMax, T* pValue) {
     *pMin = *pMax;
     *pMax = t;
   }
-  *pValue = *pValue < *pMin ? *pMin : *pValue > *pMax ? *pMax : *pValue;
+  *pValue = WIDGET__Limit(*pValue, *pMin, *pMax);
 }
 
 EDIT_OBJ* _Get(WM_HWIN hObj) {
   return (EDIT_OBJ*)WIDGET__GetObj(&EDIT__Type, hObj);
 }
 
-} // namespace
-
-void EDIT_SetValue(WM_HWIN hObj, I32 Value) {
+// Stores the value within the limits, compared as T (signed or unsigned after the mode); the text follows and
+// the parent is told when it changed.
+template <class T> void _StoreValue(WM_HWIN hObj, T Value) {
   WM__LockGuard Lock;
   EDIT_OBJ* pObj = _Get(hObj);
   if (!pObj) {
     return;
   }
-  Value = Value < pObj->Min ? pObj->Min : Value > pObj->Max ? pObj->Max : Value;
-  if (Value != pObj->Value) {
-    pObj->Value = Value;
-    EDIT__UpdateBuffer(hObj);
-    WM_NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
-  }
-}
-
-void EDIT_SetUlongValue(WM_HWIN hObj, U32 Value) {
-  WM__LockGuard Lock;
-  EDIT_OBJ* pObj = _Get(hObj);
-  if (!pObj) {
-    return;
-  }
-  U32 Min = (U32)pObj->Min, Max = (U32)pObj->Max;
-  Value = Value < Min ? Min : Value > Max ? Max : Value;
+  Value = WIDGET__Limit(Value, (T)pObj->Min, (T)pObj->Max);
   if ((I32)Value != pObj->Value) {
     pObj->Value = (I32)Value;
     EDIT__UpdateBuffer(hObj);
     WM_NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
   }
+}
+
+} // namespace
+
+void EDIT_SetValue(WM_HWIN hObj, I32 Value) {
+  _StoreValue(hObj, Value);
+}
+
+void EDIT_SetUlongValue(WM_HWIN hObj, U32 Value) {
+  _StoreValue(hObj, Value);
 }
 
 I32 EDIT_GetValue(WM_HWIN hObj) {
@@ -464,7 +459,7 @@ void EDIT_SetDecMode(WM_HWIN hObj, I32 Value, I32 Min, I32 Max, int Shift, U8 Fl
   if (!pObj) {
     return;
   }
-  Shift = Shift < 0 ? 0 : Shift > 9 ? 9 : Shift;
+  Shift = WIDGET__Limit(Shift, 0, 9);
   _Order(&Min, &Max, &Value);
   pObj->NumDecs = (U8)Shift;
   pObj->ValueFlags = Flags;
@@ -485,7 +480,7 @@ void EDIT_SetDecMode(WM_HWIN hObj, I32 Value, I32 Min, I32 Max, int Shift, U8 Fl
 }
 
 void EDIT_SetFloatMode(WM_HWIN hObj, float Value, float Min, float Max, int Shift, U8 Flags) {
-  Shift = Shift < 0 ? 0 : Shift > 9 ? 9 : Shift;
+  Shift = WIDGET__Limit(Shift, 0, 9);
   double F = std::pow(10.0, Shift);
   auto Scale = [F](float v) {
     double d = std::floor(F * v + 0.5);

@@ -35,7 +35,7 @@ int _AskSize(WM_HWIN hObj, int Index, int Cmd) {
   Info.ItemIndex = Index;
   int r = pfDraw(&Info);
   GUI_SetFont(pOldFont);
-  return r < 0 ? 0 : r > 0xFFFF ? 0xFFFF : r;
+  return WIDGET__Limit(r, 0, 0xFFFF);
 }
 
 // Every cached size and the content width are forgotten.

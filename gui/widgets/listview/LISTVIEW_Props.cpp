@@ -86,7 +86,7 @@ int LISTVIEW_SetRowHeight(WM_HWIN hObj, int Height) {
   int Old = 0;
   _ChangeLayout(hObj, [&](LISTVIEW_OBJ* p) {
     Old = p->RowDistY;
-    return WIDGET__Store(&p->RowDistY, Height < 0 ? 0 : Height > 0x7FFF ? 0x7FFF : Height); // sums stay in range
+    return WIDGET__Store(&p->RowDistY, WIDGET__Limit(Height, 0, 0x7FFF)); // sums stay in range
   });
   return Old;
 }

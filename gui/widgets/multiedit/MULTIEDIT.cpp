@@ -256,7 +256,7 @@ WM_HWIN MULTIEDIT_CreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hPare
   MULTIEDIT_OBJ* pObj = MULTIEDIT__Obj(hObj);
   pObj->Flags = (U8)ExFlags;
   pObj->CursorShown = 1;
-  BufferSize = BufferSize < 0 ? 0 : BufferSize > 0xFFFF ? 0xFFFF : BufferSize;
+  BufferSize = WIDGET__Limit(BufferSize, 0, 0xFFFF);
   if (BufferSize > 0) {
     GUI_HMEM hText = GUI_ALLOC_AllocZero(BufferSize);
     if (!hText) {
