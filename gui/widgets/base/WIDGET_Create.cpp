@@ -215,6 +215,14 @@ void WIDGET__Callback(const WIDGET_TYPE* pType, WM_MESSAGE* pMsg) {
   }
 }
 
+bool WIDGET__NotifyPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
+  if (pState && pState->Pressed) {
+    return true;
+  }
+  WM_NotifyParent(hObj, pState ? WM_NOTIFICATION_RELEASED : WM_NOTIFICATION_MOVED_OUT);
+  return false;
+}
+
 int WIDGET__ArrowStep(const GUI_KEY_MSG* pKey, int UpDown) {
   if (!pKey || pKey->PressedCnt <= 0) {
     return 0;

@@ -142,13 +142,9 @@ void _OnTextKey(WM_HWIN hObj, int Key) {
 }
 
 void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
-  if (!pState) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_MOVED_OUT);
-  } else if (pState->Pressed) {
+  if (WIDGET__NotifyPointer(hObj, pState)) {
     EDIT_SetCursorAtPixel(hObj, pState->x);
     WM_NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
-  } else {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_RELEASED);
   }
 }
 

@@ -135,12 +135,7 @@ bool _OnKey(WM_HWIN hObj, const GUI_KEY_MSG* pKey) {
 }
 
 void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
-  if (!pState) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_MOVED_OUT);
-    return;
-  }
-  if (!pState->Pressed) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_RELEASED);
+  if (!WIDGET__NotifyPointer(hObj, pState)) {
     return;
   }
   GUI_RECT r;

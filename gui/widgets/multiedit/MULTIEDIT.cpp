@@ -141,11 +141,7 @@ int _OnKey(WM_HWIN hObj, int Key) {
 }
 
 void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
-  if (!pState) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_MOVED_OUT);
-    return;
-  }
-  if (pState->Pressed) {
+  if (WIDGET__NotifyPointer(hObj, pState)) {
     const MULTIEDIT_OBJ* pObj = MULTIEDIT__Obj(hObj);
     int e = pObj->Widget.pEffect->EffectSize;
     int Dist = GUI_GetYDistOfFont(pObj->Props.pFont);
@@ -156,8 +152,6 @@ void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
       MULTIEDIT__Refresh(hObj);
       WM_NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
     }
-  } else {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_RELEASED);
   }
 }
 

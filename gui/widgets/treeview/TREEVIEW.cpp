@@ -269,11 +269,7 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   }
   case WM_POINTER: {
     const GUI_POINTER_STATE* pState = (const GUI_POINTER_STATE*)pMsg->Data.p;
-    if (!pState) {
-      WM_NotifyParent(hObj, WM_NOTIFICATION_MOVED_OUT);
-    } else if (!pState->Pressed) {
-      WM_NotifyParent(hObj, WM_NOTIFICATION_RELEASED);
-    } else {
+    if (WIDGET__NotifyPointer(hObj, pState)) {
       if (!WM_HasCaptured(hObj)) {
         WM_SetCapture(hObj, 1);
         _Press(hObj, pState->x, pState->y);
