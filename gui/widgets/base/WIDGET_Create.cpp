@@ -223,6 +223,12 @@ bool WIDGET__NotifyPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
   return false;
 }
 
+void WIDGET__NotifyClicks(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
+  if (WIDGET__NotifyPointer(hObj, pState)) {
+    WM_NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
+  }
+}
+
 int WIDGET__ArrowStep(const GUI_KEY_MSG* pKey, int UpDown) {
   if (!pKey || pKey->PressedCnt <= 0) {
     return 0;

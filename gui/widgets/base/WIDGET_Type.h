@@ -92,6 +92,9 @@ void WIDGET__Callback(const WIDGET_TYPE* pType, WM_MESSAGE* pMsg);
 // The pointer notifications every widget sends: WM_NOTIFICATION_MOVED_OUT when the pointer has left (no
 // state) and WM_NOTIFICATION_RELEASED on a release. -> true for a press, which the widget handles itself.
 bool WIDGET__NotifyPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState);
+// The whole pointer handling of a widget that a press changes nothing in: those notifications, and
+// WM_NOTIFICATION_CLICKED for a press.
+void WIDGET__NotifyClicks(WM_HWIN hObj, const GUI_POINTER_STATE* pState);
 // Arrow keys as a step: -1 for left (and up when UpDown), +1 for right (and down), 0 otherwise or for a
 // release.
 int WIDGET__ArrowStep(const GUI_KEY_MSG* pKey, int UpDown);

@@ -92,11 +92,6 @@ void _OnMove(WM_HWIN hObj, const WM_MOVE_INFO* pInfo) {
   }
 }
 
-void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
-  WM_NotifyParent(hObj, !pState ? WM_NOTIFICATION_MOVED_OUT
-                                : (pState->Pressed ? WM_NOTIFICATION_CLICKED : WM_NOTIFICATION_RELEASED));
-}
-
 int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   switch (pMsg->MsgId) {
   case WM_PAINT:
@@ -139,7 +134,7 @@ const WIDGET_TYPE IMAGE__Type = {.pName = "IMAGE",
                                  .Tag = IMAGE_ID,
                                  .StyleBits = WM_CF_HASTRANS,
                                  .pfOnMessage = _OnMessage,
-                                 .pfOnPointer = _OnPointer};
+                                 .pfOnPointer = WIDGET__NotifyClicks};
 
 void IMAGE_Callback(WM_MESSAGE* pMsg) {
   WIDGET__Callback(&IMAGE__Type, pMsg);
