@@ -112,15 +112,11 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
     }
     break;
   case WM_KEY: {
-    const GUI_KEY_MSG* pKey = (const GUI_KEY_MSG*)pMsg->Data.p;
-    if (pKey && pKey->PressedCnt > 0) {
+    // Left and up turn forward, right and down back.
+    if (int Dir = WIDGET__ArrowStep((const GUI_KEY_MSG*)pMsg->Data.p, 1)) {
       const KNOB_OBJ* pObj = _Obj(hObj);
       I32 Step = pObj->TickSize > 1 ? pObj->TickSize : pObj->KeyValue;
-      if (pKey->Key == GUI_KEY_LEFT || pKey->Key == GUI_KEY_UP) {
-        _Turn(hObj, Step);
-      } else if (pKey->Key == GUI_KEY_RIGHT || pKey->Key == GUI_KEY_DOWN) {
-        _Turn(hObj, -Step);
-      }
+      _Turn(hObj, -Dir * Step);
     }
     break;
   }
