@@ -1,6 +1,7 @@
 // Fixture of the widget tests: the clocked window manager with every module-wide widget setting back at its
 // start value, so that no test sees what another changed; a parent window that records what its widgets
-// tell it; and a light backdrop for golden images.
+// tell it (made before every test by WidgetParentTest); pointer and key input; and a light backdrop for
+// golden images.
 #pragma once
 #include <string>
 #include <vector>
@@ -88,6 +89,23 @@ protected:
     GUI_StoreKeyMsg(Key, 1);
     GUI_StoreKeyMsg(Key, 0);
     GUI_Exec();
+  }
+  static void Type(const std::vector<int>& aKey) {
+    for (int k : aKey) {
+      Key(k);
+    }
+  }
+  // Presses only, so that the parent hears the presses that were passed on.
+  static void Down(const std::vector<int>& aKey) {
+    for (int k : aKey) {
+      GUI_StoreKeyMsg(k, 1);
+      GUI_Exec();
+    }
+  }
+  static GUI_RECT Rect(WM_HWIN h) {
+    GUI_RECT r;
+    WM_GetWindowRect(h, &r);
+    return r;
   }
   static std::vector<std::string>& Heard() { return widgettest::Heard; }
 };

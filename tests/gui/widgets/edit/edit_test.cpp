@@ -17,18 +17,6 @@ protected:
     EDIT_GetText(h, ac, sizeof(ac));
     return ac;
   }
-  static void Type(const std::vector<int>& aKey) {
-    for (int k : aKey) {
-      Key(k);
-    }
-  }
-  // Presses only, so that the parent hears the presses that were passed on.
-  static void Down(const std::vector<int>& aKey) {
-    for (int k : aKey) {
-      GUI_StoreKeyMsg(k, 1);
-      GUI_Exec();
-    }
-  }
 };
 
 TEST_F(EditTest, TypingAndCursorKeysOverMultiByteCharacters) {

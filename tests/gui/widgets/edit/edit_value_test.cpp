@@ -18,11 +18,6 @@ protected:
     EDIT_GetText(h, ac, sizeof(ac));
     return ac;
   }
-  static void Type(const std::vector<int>& aKey) {
-    for (int k : aKey) {
-      Key(k);
-    }
-  }
   WM_HWIN h = 0;
 };
 

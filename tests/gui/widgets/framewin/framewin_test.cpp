@@ -16,11 +16,6 @@ protected:
     FRAMEWIN_SetDefaultSkin(nullptr);
     FRAMEWIN_SetDefaultSkinClassic();
   }
-  static GUI_RECT Rect(WM_HWIN h) {
-    GUI_RECT r;
-    WM_GetWindowRect(h, &r);
-    return r;
-  }
   static std::string Str(const GUI_RECT& r) {
     return std::to_string(r.x0) + "," + std::to_string(r.y0) + "," + std::to_string(r.x1) + "," + std::to_string(r.y1);
   }
