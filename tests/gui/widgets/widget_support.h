@@ -44,6 +44,12 @@ inline void cbParent(WM_MESSAGE* pMsg) {
   WM_DefaultProc(pMsg);
 }
 
+// A 4 x 4 picture for the widgets that show images: a frame in one colour around a middle in the other.
+inline const GUI_COLOR aBm4x4Colors[] = {0x0000FF, 0x00C000};
+inline const GUI_PALETTE Bm4x4Pal = {2, 0, aBm4x4Colors};
+inline const U8 acBm4x4[] = {0xF0, 0x90, 0x90, 0xF0};
+inline const GUI_BITMAP Bm4x4 = {4, 4, 1, 1, acBm4x4, &Bm4x4Pal, nullptr};
+
 // The notifications heard with one code, as "<Id>:<code>" strings.
 inline std::vector<std::string> HeardCodes(int Code) {
   std::vector<std::string> v;

@@ -106,17 +106,12 @@ TEST_F(HeaderTest, BadIndexesAndWidthsAreIgnored) {
   EXPECT_EQ(HEADER_GetHeight(h), GUI_GetYDistOfFont(&GUI_Font8) + 4);
 }
 
-const GUI_COLOR _aBmColors[] = {0x0000FF, 0x00C000};
-const GUI_PALETTE _BmPal = {2, 0, _aBmColors};
-const U8 _acBm[] = {0xF0, 0x90, 0x90, 0xF0};
-const GUI_BITMAP _Bm = {4, 4, 1, 1, _acBm, &_BmPal, nullptr};
-
 TEST_F(HeaderTest, ImagesAreReplacedAndFreedWithTheirColumns) {
   I32 Used = GUI_ALLOC_GetNumUsedBlocks();
-  HEADER_SetBitmap(h, 0, &_Bm);
-  HEADER_SetBitmapEx(h, 0, &_Bm, 1, 1); // replaces the first
-  HEADER_SetBitmap(h, 2, &_Bm);
-  HEADER_SetBitmap(h, 9, &_Bm); // no such column: nothing kept
+  HEADER_SetBitmap(h, 0, &widgettest::Bm4x4);
+  HEADER_SetBitmapEx(h, 0, &widgettest::Bm4x4, 1, 1); // replaces the first
+  HEADER_SetBitmap(h, 2, &widgettest::Bm4x4);
+  HEADER_SetBitmap(h, 9, &widgettest::Bm4x4); // no such column: nothing kept
   EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), Used + 2);
   HEADER_DeleteItem(h, 2);
   EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), Used) << "one image more, one column and its image less";
@@ -157,8 +152,8 @@ TEST_P(HeaderGolden, ColumnsArrowsAndFixedColumns) {
   HEADER_SetDirIndicator(ah[1], 2, 1);
   HEADER_SetFixed(ah[2], 1);
   HEADER_SetScrollPos(ah[2], 25);
-  HEADER_SetBitmap(ah[1], 1, &_Bm);
-  HEADER_SetBitmap(ah[2], 2, &_Bm);
+  HEADER_SetBitmap(ah[1], 1, &widgettest::Bm4x4);
+  HEADER_SetBitmap(ah[2], 2, &widgettest::Bm4x4);
   HEADER_SetTextAlign(ah[2], 2, 2 | 12);
   if (GetParam()) {
     for (WM_HWIN x : ah) {

@@ -288,18 +288,13 @@ TEST_F(ListviewLongTest, PaintingALongListDrawsOnlyTheVisibleRows) {
 }
 
 
-const GUI_COLOR _aBmColors[] = {0x0000FF, 0x00C000};
-const GUI_PALETTE _BmPal = {2, 0, _aBmColors};
-const U8 _acBm[] = {0xF0, 0x90, 0x90, 0xF0};
-const GUI_BITMAP _Bm = {4, 4, 1, 1, _acBm, &_BmPal, nullptr};
-
 TEST_F(ListviewTest, DeletingGivesBackCellsInfosAndTheSortTable) {
   WM_DeleteWindow(Make(1));
   WM_Exec();
   I32 Used = GUI_ALLOC_GetNumUsedBlocks();
   WM_HWIN h = Make(20);
   LISTVIEW_SetItemBkColor(h, 0, 3, 1, 0x00FF00);
-  LISTVIEW_SetItemBitmap(h, 2, 4, 0, 0, &_Bm);
+  LISTVIEW_SetItemBitmap(h, 2, 4, 0, 0, &widgettest::Bm4x4);
   LISTVIEW_SetCompareFunc(h, 0, LISTVIEW_CompareText);
   LISTVIEW_SetSort(h, 0, 0);
   LISTVIEW_SetAutoScrollV(h, 1);
@@ -331,7 +326,7 @@ TEST_P(ListviewGolden, States) {
   LISTVIEW_DisableRow(h, 2);
   LISTVIEW_SetItemBkColor(h, 0, 3, 0, 0x80FFFF);
   LISTVIEW_SetItemTextColor(h, 1, 3, 0, 0x0000FF);
-  LISTVIEW_SetItemBitmap(h, 2, 4, 2, 2, &_Bm);
+  LISTVIEW_SetItemBitmap(h, 2, 4, 2, 2, &widgettest::Bm4x4);
   LISTVIEW_SetCompareFunc(h, 1, LISTVIEW_CompareDec);
   LISTVIEW_SetSort(h, 1, 1);
   WM_HWIN h2 = Make(2, 60);
