@@ -192,7 +192,11 @@ void WIDGET__Callback(const WIDGET_TYPE* pType, WM_MESSAGE* pMsg) {
   }
   switch (pMsg->MsgId) {
   case WM_PAINT:
-    WIDGET__PaintSkin(pType, hObj);
+    if (pType->pfOnPaint) {
+      pType->pfOnPaint(hObj);
+    } else {
+      WIDGET__PaintSkin(pType, hObj);
+    }
     return;
   case WM_DELETE:
     if (pType->pfOnDelete) {

@@ -77,8 +77,10 @@ struct WIDGET_TYPE {
   // Where the record keeps its item routine of the flexible skin (0: none); it lies in the default block.
   U32 DrawSkinOffset;
   // The callback skeleton's handlers (WIDGET__Callback); each may be null. OnMessage sees every message
-  // first and answers 1 when it consumed it; OnDelete, OnKey and OnPointer run before the default handling.
+  // first and answers 1 when it consumed it; OnPaint (else the skin) answers WM_PAINT; OnDelete, OnKey and
+  // OnPointer run before the default handling.
   int (*pfOnMessage)(WM_HWIN hObj, WM_MESSAGE* pMsg);
+  void (*pfOnPaint)(WM_HWIN hObj); // paints a widget without a skin
   void (*pfOnDelete)(WM_HWIN hObj);
   void (*pfOnKey)(WM_HWIN hObj, const GUI_KEY_MSG* pKey);
   void (*pfOnPointer)(WM_HWIN hObj, const GUI_POINTER_STATE* pState);
@@ -87,7 +89,7 @@ struct WIDGET_TYPE {
 };
 
 // The callback skeleton every widget shares: the widget base's handling first, then the type's handlers,
-// WM_PAINT through the skin, and everything not consumed to WM_DefaultProc (keys thus reach the parent).
+// WM_PAINT through OnPaint or the skin, and everything not consumed to WM_DefaultProc (keys thus reach the parent).
 void WIDGET__Callback(const WIDGET_TYPE* pType, WM_MESSAGE* pMsg);
 // The pointer notifications every widget sends: WM_NOTIFICATION_MOVED_OUT when the pointer has left (no
 // state) and WM_NOTIFICATION_RELEASED on a release. -> true for a press, which the widget handles itself.

@@ -148,9 +148,6 @@ void _Paint(WM_HWIN hObj) {
 
 int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   switch (pMsg->MsgId) {
-  case WM_PAINT:
-    _Paint(hObj);
-    return 1;
   case WM_DELETE:
     GUI_ARRAY_Delete(_Obj(hObj)->hItems);
     _Obj(hObj)->hItems = 0;
@@ -203,7 +200,8 @@ const WIDGET_TYPE ICONVIEW__Type = {.pName = "ICONVIEW",
                                     .TagOffset = offsetof(ICONVIEW_OBJ, DebugId),
                                     .Tag = ICONVIEW_ID,
                                     .InitialState = WIDGET_STATE_FOCUSABLE,
-                                    .pfOnMessage = _OnMessage};
+                                    .pfOnMessage = _OnMessage,
+                                    .pfOnPaint = _Paint};
 
 void ICONVIEW_Callback(WM_MESSAGE* pMsg) {
   WIDGET__Callback(&ICONVIEW__Type, pMsg);

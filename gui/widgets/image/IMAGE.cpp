@@ -94,9 +94,6 @@ void _OnMove(WM_HWIN hObj, const WM_MOVE_INFO* pInfo) {
 
 int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   switch (pMsg->MsgId) {
-  case WM_PAINT:
-    _Paint(hObj);
-    return 1;
   case WM_MOVE:
     _OnMove(hObj, (const WM_MOVE_INFO*)pMsg->Data.p);
     break;
@@ -134,6 +131,7 @@ const WIDGET_TYPE IMAGE__Type = {.pName = "IMAGE",
                                  .Tag = IMAGE_ID,
                                  .StyleBits = WM_CF_HASTRANS,
                                  .pfOnMessage = _OnMessage,
+                                 .pfOnPaint = _Paint,
                                  .pfOnPointer = WIDGET__NotifyClicks};
 
 void IMAGE_Callback(WM_MESSAGE* pMsg) {

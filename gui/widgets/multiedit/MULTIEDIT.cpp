@@ -196,9 +196,6 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
     }
     return !_Flag(hObj, MULTIEDIT_SF_READONLY);
   }
-  case WM_PAINT:
-    MULTIEDIT__Paint(hObj);
-    return 1;
   }
   return 0;
 }
@@ -217,6 +214,7 @@ const WIDGET_TYPE MULTIEDIT__Type = {.pName = "MULTIEDIT",
                                      .PropsOffset = offsetof(MULTIEDIT_OBJ, Props),
                                      .PropsSize = sizeof(MULTIEDIT_PROPS),
                                      .pfOnMessage = _OnMessage,
+                                     .pfOnPaint = MULTIEDIT__Paint,
                                      .pfOnPointer = _OnPointer};
 
 MULTIEDIT_OBJ* MULTIEDIT__Obj(WM_HWIN hObj) {

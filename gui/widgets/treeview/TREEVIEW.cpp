@@ -236,9 +236,6 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   case WM_PRE_PAINT:
     TREEVIEW__UpdateLayout(hObj);
     return 1;
-  case WM_PAINT:
-    TREEVIEW__Paint(hObj);
-    return 1;
   case WM_TIMER:
     WM_DeleteTimer(_Obj(hObj)->hTimer);
     _Obj(hObj)->hTimer = 0;
@@ -313,7 +310,8 @@ const WIDGET_TYPE TREEVIEW__Type = {.pName = "TREEVIEW",
                                     .pDefaultProps = &TREEVIEW__DefaultProps,
                                     .PropsOffset = offsetof(TREEVIEW_OBJ, Props),
                                     .PropsSize = sizeof(TREEVIEW_PROPS),
-                                    .pfOnMessage = _OnMessage};
+                                    .pfOnMessage = _OnMessage,
+                                    .pfOnPaint = TREEVIEW__Paint};
 
 void TREEVIEW_Callback(WM_MESSAGE* pMsg) {
   WIDGET__Callback(&TREEVIEW__Type, pMsg);
