@@ -146,12 +146,13 @@ void _Paint(WM_HWIN hObj) {
   WM_SetUserClipRect(nullptr);
 }
 
+void _OnDelete(WM_HWIN hObj) {
+  GUI_ARRAY_Delete(_Obj(hObj)->hItems);
+  _Obj(hObj)->hItems = 0;
+}
+
 int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   switch (pMsg->MsgId) {
-  case WM_DELETE:
-    GUI_ARRAY_Delete(_Obj(hObj)->hItems);
-    _Obj(hObj)->hItems = 0;
-    return 0;
   case WM_KEY:
     _OnKey(hObj, (const GUI_KEY_MSG*)pMsg->Data.p, pMsg);
     return 1;
@@ -201,7 +202,8 @@ const WIDGET_TYPE ICONVIEW__Type = {.pName = "ICONVIEW",
                                     .Tag = ICONVIEW_ID,
                                     .InitialState = WIDGET_STATE_FOCUSABLE,
                                     .pfOnMessage = _OnMessage,
-                                    .pfOnPaint = _Paint};
+                                    .pfOnPaint = _Paint,
+                                    .pfOnDelete = _OnDelete};
 
 void ICONVIEW_Callback(WM_MESSAGE* pMsg) {
   WIDGET__Callback(&ICONVIEW__Type, pMsg);

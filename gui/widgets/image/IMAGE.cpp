@@ -92,6 +92,11 @@ void _OnMove(WM_HWIN hObj, const WM_MOVE_INFO* pInfo) {
   }
 }
 
+void _OnDelete(WM_HWIN hObj) {
+  IMAGE__DeleteCache(hObj);
+  IMAGE__DeleteTimer(hObj);
+}
+
 int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   switch (pMsg->MsgId) {
   case WM_MOVE:
@@ -99,10 +104,6 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
     break;
   case WM_SIZE:
     IMAGE__DeleteCache(hObj);
-    break;
-  case WM_DELETE:
-    IMAGE__DeleteCache(hObj);
-    IMAGE__DeleteTimer(hObj);
     break;
   }
   return 0;
@@ -132,6 +133,7 @@ const WIDGET_TYPE IMAGE__Type = {.pName = "IMAGE",
                                  .StyleBits = WM_CF_HASTRANS,
                                  .pfOnMessage = _OnMessage,
                                  .pfOnPaint = _Paint,
+                                 .pfOnDelete = _OnDelete,
                                  .pfOnPointer = WIDGET__NotifyClicks};
 
 void IMAGE_Callback(WM_MESSAGE* pMsg) {

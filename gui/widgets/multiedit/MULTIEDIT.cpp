@@ -155,6 +155,10 @@ void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
   }
 }
 
+void _OnDelete(WM_HWIN hObj) {
+  GUI_ALLOC_FreePtr(&MULTIEDIT__Obj(hObj)->hText);
+}
+
 int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   switch (pMsg->MsgId) {
   case WM_NOTIFY_PARENT: {
@@ -183,9 +187,6 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   case WM_SIZE:
     MULTIEDIT__Refresh(hObj);
     return pMsg->MsgId == WM_CLIENT_CHANGED;
-  case WM_DELETE:
-    GUI_ALLOC_FreePtr(&MULTIEDIT__Obj(hObj)->hText);
-    return 0;
   case WM_KEY: {
     const GUI_KEY_MSG* pKey = (const GUI_KEY_MSG*)pMsg->Data.p;
     if (!pKey) {
@@ -215,6 +216,7 @@ const WIDGET_TYPE MULTIEDIT__Type = {.pName = "MULTIEDIT",
                                      .PropsSize = sizeof(MULTIEDIT_PROPS),
                                      .pfOnMessage = _OnMessage,
                                      .pfOnPaint = MULTIEDIT__Paint,
+                                     .pfOnDelete = _OnDelete,
                                      .pfOnPointer = _OnPointer};
 
 MULTIEDIT_OBJ* MULTIEDIT__Obj(WM_HWIN hObj) {

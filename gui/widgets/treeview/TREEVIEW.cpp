@@ -231,6 +231,10 @@ void _Press(WM_HWIN hObj, int x, int y) {
   }
 }
 
+void _OnDelete(WM_HWIN hObj) {
+  TREEVIEW__FreeAll(_Obj(hObj));
+}
+
 int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   switch (pMsg->MsgId) {
   case WM_PRE_PAINT:
@@ -277,9 +281,6 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
     }
     return 1;
   }
-  case WM_DELETE:
-    TREEVIEW__FreeAll(_Obj(hObj));
-    return 0;
   case WM_SIZE:
     _Obj(hObj)->MaxWidth = 0;
     return 0;
@@ -311,7 +312,8 @@ const WIDGET_TYPE TREEVIEW__Type = {.pName = "TREEVIEW",
                                     .PropsOffset = offsetof(TREEVIEW_OBJ, Props),
                                     .PropsSize = sizeof(TREEVIEW_PROPS),
                                     .pfOnMessage = _OnMessage,
-                                    .pfOnPaint = TREEVIEW__Paint};
+                                    .pfOnPaint = TREEVIEW__Paint,
+                                    .pfOnDelete = _OnDelete};
 
 void TREEVIEW_Callback(WM_MESSAGE* pMsg) {
   WIDGET__Callback(&TREEVIEW__Type, pMsg);
