@@ -192,7 +192,11 @@ void WIDGET__Callback(const WIDGET_TYPE* pType, WM_MESSAGE* pMsg) {
   }
   switch (pMsg->MsgId) {
   case WM_PAINT:
-    WIDGET__PaintSkin(pType, hObj);
+    if (pType->pfOnPaint) {
+      pType->pfOnPaint(hObj);
+    } else {
+      WIDGET__PaintSkin(pType, hObj);
+    }
     return;
   case WM_DELETE:
     if (pType->pfOnDelete) {
@@ -212,6 +216,20 @@ void WIDGET__Callback(const WIDGET_TYPE* pType, WM_MESSAGE* pMsg) {
   }
   if (WM__IsWindow(hObj)) {
     WM_DefaultProc(pMsg);
+  }
+}
+
+bool WIDGET__NotifyPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
+  if (pState && pState->Pressed) {
+    return true;
+  }
+  WM_NotifyParent(hObj, pState ? WM_NOTIFICATION_RELEASED : WM_NOTIFICATION_MOVED_OUT);
+  return false;
+}
+
+void WIDGET__NotifyClicks(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
+  if (WIDGET__NotifyPointer(hObj, pState)) {
+    WM_NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
   }
 }
 

@@ -1,5 +1,5 @@
-// Attached scroll bars of a widget: shown, hidden or shown while the content does not fit, and kept in step
-// with the widget's scroll state.
+// Attached scroll bars of a widget: shown, hidden or shown while the content does not fit, kept in step with
+// the widget's scroll state, and the widget kept in step with a bar the user moved.
 #include "WIDGET_Type.h"
 
 WM_HWIN WIDGET__UpdateScrollbar(WM_HWIN hObj, int Vertical, int Mode, const WM_SCROLL_STATE* pState) {
@@ -15,4 +15,17 @@ WM_HWIN WIDGET__UpdateScrollbar(WM_HWIN hObj, int Vertical, int Mode, const WM_S
     WM_SetScrollState(hBar, pState);
   }
   return hBar;
+}
+
+bool WIDGET__TakeScrollValue(WM_HWIN hObj, WM_HWIN hSrc, WM_SCROLL_STATE* pV, WM_SCROLL_STATE* pH) {
+  int Id = WM_GetId(hSrc);
+  if (Id != GUI_ID_VSCROLL && Id != GUI_ID_HSCROLL) {
+    return false;
+  }
+  WM_SCROLL_STATE s = {};
+  WM_GetScrollState(hSrc, &s);
+  (Id == GUI_ID_VSCROLL ? pV : pH)->Value = s.Value;
+  WM_InvalidateWindow(hObj);
+  WM_NotifyParent(hObj, WM_NOTIFICATION_SCROLL_CHANGED);
+  return true;
 }

@@ -8,15 +8,18 @@ const char* WIDGET__Text(GUI_HMEM hText) {
   return s ? s : "";
 }
 
-int WIDGET__CopyText(GUI_HMEM hText, char* pBuffer, int MaxLen) {
+int WIDGET__CopyString(const char* s, char* pBuffer, int MaxLen) {
   if (!pBuffer || MaxLen < 1) {
     return 0;
   }
-  const char* s = WIDGET__Text(hText);
   int n = (int)strnlen(s, (size_t)MaxLen - 1);
   memcpy(pBuffer, s, (size_t)n);
   pBuffer[n] = 0;
   return n;
+}
+
+int WIDGET__CopyText(GUI_HMEM hText, char* pBuffer, int MaxLen) {
+  return WIDGET__CopyString(WIDGET__Text(hText), pBuffer, MaxLen);
 }
 
 void WIDGET__SetTransByColor(WM_HWIN hObj, GUI_COLOR Color) {

@@ -22,8 +22,10 @@ constexpr int WM_NOTIFICATION_SCROLLBAR_ADDED = 6;
 constexpr int WM_NOTIFICATION_SCROLL_CHANGED = 10;
 
 // Requests of flexible skins to their item routine (WIDGET_ITEM_DRAW_INFO::Cmd); each widget says which it
-// sends and in which coordinates.
+// sends and in which coordinates. Owner-drawn items are asked for their size with GET_XSIZE and GET_YSIZE
+// and drawn with WIDGET_ITEM_DRAW.
 constexpr int WIDGET_ITEM_CREATE = 0;
+constexpr int WIDGET_ITEM_DRAW = 1;
 constexpr int WIDGET_ITEM_DRAW_ARROW = 2;
 constexpr int WIDGET_ITEM_DRAW_ARROW_R = 3;
 constexpr int WIDGET_ITEM_DRAW_ARROW_L = 4;
@@ -47,6 +49,8 @@ constexpr int WIDGET_ITEM_GET_BORDERSIZE_L = 22;
 constexpr int WIDGET_ITEM_GET_BORDERSIZE_R = 23;
 constexpr int WIDGET_ITEM_GET_BORDERSIZE_T = 24;
 constexpr int WIDGET_ITEM_GET_BUTTONSIZE = 25;
+constexpr int WIDGET_ITEM_GET_XSIZE = 26;
+constexpr int WIDGET_ITEM_GET_YSIZE = 27;
 constexpr int WIDGET_ITEM_GET_RADIUS = 28;
 
 // The common signature of <W>_CreateUser for widgets without further creation arguments.
@@ -73,8 +77,10 @@ struct WIDGET_TYPE {
   // Where the record keeps its item routine of the flexible skin (0: none); it lies in the default block.
   U32 DrawSkinOffset;
   // The callback skeleton's handlers (WIDGET__Callback); each may be null. OnMessage sees every message
-  // first and answers 1 when it consumed it; OnDelete, OnKey and OnPointer run before the default handling.
+  // first and answers 1 when it consumed it; OnPaint (else the skin) answers WM_PAINT; OnDelete, OnKey and
+  // OnPointer run before the default handling.
   int (*pfOnMessage)(WM_HWIN hObj, WM_MESSAGE* pMsg);
+  void (*pfOnPaint)(WM_HWIN hObj); // paints a widget without a skin
   void (*pfOnDelete)(WM_HWIN hObj);
   void (*pfOnKey)(WM_HWIN hObj, const GUI_KEY_MSG* pKey);
   void (*pfOnPointer)(WM_HWIN hObj, const GUI_POINTER_STATE* pState);
@@ -83,8 +89,14 @@ struct WIDGET_TYPE {
 };
 
 // The callback skeleton every widget shares: the widget base's handling first, then the type's handlers,
-// WM_PAINT through the skin, and everything not consumed to WM_DefaultProc (keys thus reach the parent).
+// WM_PAINT through OnPaint or the skin, and everything not consumed to WM_DefaultProc (keys thus reach the parent).
 void WIDGET__Callback(const WIDGET_TYPE* pType, WM_MESSAGE* pMsg);
+// The pointer notifications every widget sends: WM_NOTIFICATION_MOVED_OUT when the pointer has left (no
+// state) and WM_NOTIFICATION_RELEASED on a release. -> true for a press, which the widget handles itself.
+bool WIDGET__NotifyPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState);
+// The whole pointer handling of a widget that a press changes nothing in: those notifications, and
+// WM_NOTIFICATION_CLICKED for a press.
+void WIDGET__NotifyClicks(WM_HWIN hObj, const GUI_POINTER_STATE* pState);
 // Arrow keys as a step: -1 for left (and up when UpDown), +1 for right (and down), 0 otherwise or for a
 // release.
 int WIDGET__ArrowStep(const GUI_KEY_MSG* pKey, int UpDown);
@@ -130,15 +142,26 @@ WIDGET_DRAW_ITEM_FUNC* WIDGET__GetDrawSkin(const WIDGET_TYPE* pType, WM_HWIN hOb
 // Paints through the record's skin: the body of every widget's WM_PAINT.
 void WIDGET__PaintSkin(const WIDGET_TYPE* pType, WM_HWIN hObj);
 
-// Texts in GUI memory: copies at most MaxLen - 1 bytes and a 0 into pBuffer (an empty string without text);
-// -> bytes copied. Nothing is written for a null buffer or MaxLen below 1.
+// Copies at most MaxLen - 1 bytes of s and a 0 into pBuffer; -> bytes copied. Nothing is written for a null
+// buffer or MaxLen below 1.
+int WIDGET__CopyString(const char* s, char* pBuffer, int MaxLen);
+// The same for a text in GUI memory (an empty string without text).
 int WIDGET__CopyText(GUI_HMEM hText, char* pBuffer, int MaxLen);
 // The text of a handle, "" without one (valid until the next allocation).
 const char* WIDGET__Text(GUI_HMEM hText);
+// Puts a picture object into a widget's slot (the caller holds the lock): the old one is freed and the widget
+// redrawn. Without a slot (null: no such widget or index) the new object is freed, as nobody would own it.
+void WIDGET__SetDrawObj(WM_HWIN hObj, GUI_HMEM* phSlot, GUI_HMEM hDrawObj);
 // While a widget paints: the rectangle the current paint step may touch, in window coordinates.
 void WIDGET__GetPaintClip(WM_HWIN hObj, GUI_RECT* pRect);
 // Switches the window's transparency after a background colour: none (above 0xFFFFFF) is transparent.
 void WIDGET__SetTransByColor(WM_HWIN hObj, GUI_COLOR Color);
+
+// An unsigned item or column index of the API as an int: one beyond 16 bits (a negative number passed in by
+// mistake) stands for no item, -1.
+inline int WIDGET__Index(unsigned Index) {
+  return Index < 0x10000 ? (int)Index : -1;
+}
 
 // Item lists over GUI_ARRAY: one 8-bit text (or a blank item) per entry.
 GUI_ARRAY WIDGET__CreateItems(int NumItems); // NumItems blank items; 0 (nothing left) on failure
@@ -153,6 +176,10 @@ constexpr int WIDGET_SCROLLBAR_OFF = 0;
 constexpr int WIDGET_SCROLLBAR_ON = 1;
 constexpr int WIDGET_SCROLLBAR_AUTO = 2;
 WM_HWIN WIDGET__UpdateScrollbar(WM_HWIN hObj, int Vertical, int Mode, const WM_SCROLL_STATE* pState);
+// A child reported a new value (WM_NOTIFICATION_VALUE_CHANGED): when hSrc is an attached bar (by its Id), its
+// value goes into *pV (vertical bar) or *pH (horizontal), the widget is redrawn and its parent told
+// WM_NOTIFICATION_SCROLL_CHANGED. -> false for any other sender, which changes nothing.
+bool WIDGET__TakeScrollValue(WM_HWIN hObj, WM_HWIN hSrc, WM_SCROLL_STATE* pV, WM_SCROLL_STATE* pH);
 
 // Installs the widget collection's hooks into the window manager (attached scroll bars, dialog background).
 void WIDGET__InstallHooks(void);
@@ -203,6 +230,11 @@ template <class OBJ, const WIDGET_TYPE* pType> struct WIDGET_ACCESS {
     return Old;
   }
 };
+
+// v within [Min, Max]; a value below Min gives Min first, so Min wins where Max lies below it.
+template <class T> T WIDGET__Limit(T v, T Min, T Max) {
+  return v < Min ? Min : v > Max ? Max : v;
+}
 
 // Stores Value; true when it differed.
 template <class T, class V> bool WIDGET__Store(T* pField, V Value) {

@@ -5,14 +5,7 @@
 void BUTTON__SetDrawObj(WM_HWIN hObj, unsigned Index, GUI_HMEM hDrawObj) {
   WM__LockGuard Lock;
   BUTTON_OBJ* pObj = BUTTON__GetObj(hObj);
-  if (!pObj || Index >= 3) {
-    GUI_ALLOC_Free(hDrawObj); // nobody would own it
-    return;
-  }
-  GUI_HMEM hOld = pObj->ahDrawObj[Index];
-  pObj->ahDrawObj[Index] = hDrawObj;
-  GUI_ALLOC_Free(hOld);
-  WM_InvalidateWindow(hObj);
+  WIDGET__SetDrawObj(hObj, pObj && Index < 3 ? &pObj->ahDrawObj[Index] : nullptr, hDrawObj);
 }
 
 const void* BUTTON_GetBitmap(WM_HWIN hObj, unsigned Index) {

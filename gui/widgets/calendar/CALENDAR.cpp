@@ -140,9 +140,6 @@ void _StepMonth(WM_HWIN hObj, int Step) {
 
 int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   switch (pMsg->MsgId) {
-  case WM_PAINT:
-    CALENDAR__Paint(hObj);
-    return 1;
   case WM_NOTIFY_PARENT:
     if (pMsg->Data.v == WM_NOTIFICATION_RELEASED && pMsg->hWinSrc) {
       int Id = WM_GetId(pMsg->hWinSrc);
@@ -181,6 +178,7 @@ const WIDGET_TYPE CALENDAR__Type = {.pName = "CALENDAR",
                                     .PropsOffset = offsetof(CALENDAR_OBJ, Props),
                                     .PropsSize = sizeof(CALENDAR_PROPS),
                                     .pfOnMessage = _OnMessage,
+                                    .pfOnPaint = CALENDAR__Paint,
                                     .pfOnKey = _OnKey,
                                     .pfOnPointer = _OnPointer};
 

@@ -102,9 +102,7 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
     break;
   }
   case WM_POINTER: {
-    const GUI_POINTER_STATE* pState = (const GUI_POINTER_STATE*)pMsg->Data.p;
-    WM_NotifyParent(hObj, !pState ? WM_NOTIFICATION_MOVED_OUT
-                                  : pState->Pressed ? WM_NOTIFICATION_CLICKED : WM_NOTIFICATION_RELEASED);
+    WIDGET__NotifyClicks(hObj, (const GUI_POINTER_STATE*)pMsg->Data.p);
     return 1;
   }
   }

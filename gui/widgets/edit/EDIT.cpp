@@ -142,13 +142,9 @@ void _OnTextKey(WM_HWIN hObj, int Key) {
 }
 
 void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
-  if (!pState) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_MOVED_OUT);
-  } else if (pState->Pressed) {
+  if (WIDGET__NotifyPointer(hObj, pState)) {
     EDIT_SetCursorAtPixel(hObj, pState->x);
     WM_NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
-  } else {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_RELEASED);
   }
 }
 
@@ -158,9 +154,6 @@ void _OnDelete(WM_HWIN hObj) {
 
 int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   switch (pMsg->MsgId) {
-  case WM_PAINT:
-    EDIT__Paint(hObj);
-    return 1;
   case WM_KEY: {
     const GUI_KEY_MSG* pKey = (const GUI_KEY_MSG*)pMsg->Data.p;
     if (!pKey || pKey->PressedCnt <= 0 || !WM__IsEnabled(hObj)) {
@@ -203,6 +196,7 @@ const WIDGET_TYPE EDIT__Type = {.pName = "EDIT",
                                 .PropsOffset = offsetof(EDIT_OBJ, Props),
                                 .PropsSize = sizeof(EDIT_PROPS),
                                 .pfOnMessage = _OnMessage,
+                                .pfOnPaint = EDIT__Paint,
                                 .pfOnDelete = _OnDelete,
                                 .pfOnPointer = _OnPointer};
 

@@ -66,6 +66,17 @@ void _Move(WM_HWIN hObj, int Dir) {
   _SetCursor(hObj, _Pos(hObj) + Dir);
 }
 
+// The key routine of the modes that work digit by digit: left and right move the cursor, other keys go to
+// the mode's own routine, and the text follows every key.
+template <void (*pfModeKey)(WM_HWIN, int)> void _AddKeyDigitwise(WM_HWIN hObj, int Key) {
+  if (Key == GUI_KEY_LEFT || Key == GUI_KEY_RIGHT) {
+    _Move(hObj, Key == GUI_KEY_LEFT ? -1 : 1);
+  } else {
+    pfModeKey(hObj, Key);
+  }
+  EDIT__UpdateBuffer(hObj);
+}
+
 // ---- binary --------------------------------------------------------------------------------------------
 
 void _UpdateBin(WM_HWIN hObj) {
@@ -75,15 +86,11 @@ void _UpdateBin(WM_HWIN hObj) {
   EDIT__SetTextRaw(hObj, ac);
 }
 
-void _AddKeyBin(WM_HWIN hObj, int Key) {
+void _KeyBin(WM_HWIN hObj, int Key) {
   int Bit = _MaxLen(hObj) - _Pos(hObj) - 1;
   U32 Mask = Bit >= 0 && Bit < 32 ? 1u << Bit : 0;
   U32 v = (U32)_Obj(hObj)->Value;
   switch (Key) {
-  case GUI_KEY_LEFT:
-  case GUI_KEY_RIGHT:
-    _Move(hObj, Key == GUI_KEY_LEFT ? -1 : 1);
-    break;
   case GUI_KEY_UP:
   case GUI_KEY_DOWN:
     EDIT_SetUlongValue(hObj, v ^ Mask);
@@ -94,7 +101,6 @@ void _AddKeyBin(WM_HWIN hObj, int Key) {
     _Move(hObj, 1);
     break;
   }
-  EDIT__UpdateBuffer(hObj);
 }
 
 // ---- hexadecimal ---------------------------------------------------------------------------------------
@@ -119,14 +125,10 @@ int _HexDigit(int Key) {
   return -1;
 }
 
-void _AddKeyHex(WM_HWIN hObj, int Key) {
+void _KeyHex(WM_HWIN hObj, int Key) {
   int n = _MaxLen(hObj) - _Pos(hObj) - 1;
   U32 v = (U32)_Obj(hObj)->Value;
   switch (Key) {
-  case GUI_KEY_LEFT:
-  case GUI_KEY_RIGHT:
-    _Move(hObj, Key == GUI_KEY_LEFT ? -1 : 1);
-    break;
   case GUI_KEY_UP:
     EDIT_SetUlongValue(hObj, v + _Pow(16, n));
     break;
@@ -142,7 +144,6 @@ void _AddKeyHex(WM_HWIN hObj, int Key) {
     break;
   }
   }
-  EDIT__UpdateBuffer(hObj);
 }
 
 // ---- unsigned decimal ----------------------------------------------------------------------------------
@@ -159,17 +160,13 @@ void _UpdateUlong(WM_HWIN hObj) {
   EDIT__SetTextRaw(hObj, ac);
 }
 
-void _AddKeyUlong(WM_HWIN hObj, int Key) {
+void _KeyUlong(WM_HWIN hObj, int Key) {
   int Pos = _Pos(hObj);
   int n = _MaxLen(hObj) - Pos - 1;
   EDIT_OBJ* pObj = _Obj(hObj);
   U32 v = (U32)pObj->Value;
   U32 Step = n >= 0 && n < 10 ? _Pow(10, n) : 0;
   switch (Key) {
-  case GUI_KEY_LEFT:
-  case GUI_KEY_RIGHT:
-    _Move(hObj, Key == GUI_KEY_LEFT ? -1 : 1);
-    break;
   case GUI_KEY_UP:
     EDIT_SetUlongValue(hObj, v + Step < v ? (U32)pObj->Max : v + Step);
     break;
@@ -189,7 +186,6 @@ void _AddKeyUlong(WM_HWIN hObj, int Key) {
     }
     break;
   }
-  EDIT__UpdateBuffer(hObj);
 }
 
 // ---- decimal -------------------------------------------------------------------------------------------
@@ -360,42 +356,37 @@ template <class T> void _Order(T* pMin, T* pMax, T* pValue) {
     *pMin = *pMax;
     *pMax = t;
   }
-  *pValue = *pValue < *pMin ? *pMin : *pValue > *pMax ? *pMax : *pValue;
+  *pValue = WIDGET__Limit(*pValue, *pMin, *pMax);
 }
 
 EDIT_OBJ* _Get(WM_HWIN hObj) {
   return (EDIT_OBJ*)WIDGET__GetObj(&EDIT__Type, hObj);
 }
 
-} // namespace
-
-void EDIT_SetValue(WM_HWIN hObj, I32 Value) {
+// Stores the value within the limits, compared as T (signed or unsigned after the mode); the text follows and
+// the parent is told when it changed.
+template <class T> void _StoreValue(WM_HWIN hObj, T Value) {
   WM__LockGuard Lock;
   EDIT_OBJ* pObj = _Get(hObj);
   if (!pObj) {
     return;
   }
-  Value = Value < pObj->Min ? pObj->Min : Value > pObj->Max ? pObj->Max : Value;
-  if (Value != pObj->Value) {
-    pObj->Value = Value;
-    EDIT__UpdateBuffer(hObj);
-    WM_NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
-  }
-}
-
-void EDIT_SetUlongValue(WM_HWIN hObj, U32 Value) {
-  WM__LockGuard Lock;
-  EDIT_OBJ* pObj = _Get(hObj);
-  if (!pObj) {
-    return;
-  }
-  U32 Min = (U32)pObj->Min, Max = (U32)pObj->Max;
-  Value = Value < Min ? Min : Value > Max ? Max : Value;
+  Value = WIDGET__Limit(Value, (T)pObj->Min, (T)pObj->Max);
   if ((I32)Value != pObj->Value) {
     pObj->Value = (I32)Value;
     EDIT__UpdateBuffer(hObj);
     WM_NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
   }
+}
+
+} // namespace
+
+void EDIT_SetValue(WM_HWIN hObj, I32 Value) {
+  _StoreValue(hObj, Value);
+}
+
+void EDIT_SetUlongValue(WM_HWIN hObj, U32 Value) {
+  _StoreValue(hObj, Value);
 }
 
 I32 EDIT_GetValue(WM_HWIN hObj) {
@@ -426,7 +417,7 @@ void EDIT_SetBinMode(WM_HWIN hObj, U32 Value, U32 Min, U32 Max) {
   }
   _Order(&Min, &Max, &Value);
   _FitMaxLen(hObj, _NumBits(Max), 32);
-  _SetMode(hObj, _AddKeyBin, _UpdateBin, (I32)Value, (I32)Min, (I32)Max);
+  _SetMode(hObj, _AddKeyDigitwise<_KeyBin>, _UpdateBin, (I32)Value, (I32)Min, (I32)Max);
 }
 
 void EDIT_SetHexMode(WM_HWIN hObj, U32 Value, U32 Min, U32 Max) {
@@ -436,7 +427,7 @@ void EDIT_SetHexMode(WM_HWIN hObj, U32 Value, U32 Min, U32 Max) {
   }
   _Order(&Min, &Max, &Value);
   _FitMaxLen(hObj, (_NumBits(Max) + 3) / 4, 8);
-  _SetMode(hObj, _AddKeyHex, _UpdateHex, (I32)Value, (I32)Min, (I32)Max);
+  _SetMode(hObj, _AddKeyDigitwise<_KeyHex>, _UpdateHex, (I32)Value, (I32)Min, (I32)Max);
 }
 
 void EDIT_SetUlongMode(WM_HWIN hObj, U32 Value, U32 Min, U32 Max) {
@@ -455,7 +446,7 @@ void EDIT_SetUlongMode(WM_HWIN hObj, U32 Value, U32 Min, U32 Max) {
   if (pObj->MaxLen < Digits) {
     EDIT_SetMaxLen(hObj, Digits);
   }
-  _SetMode(hObj, _AddKeyUlong, _UpdateUlong, (I32)Value, (I32)Min, (I32)Max);
+  _SetMode(hObj, _AddKeyDigitwise<_KeyUlong>, _UpdateUlong, (I32)Value, (I32)Min, (I32)Max);
 }
 
 void EDIT_SetDecMode(WM_HWIN hObj, I32 Value, I32 Min, I32 Max, int Shift, U8 Flags) {
@@ -464,7 +455,7 @@ void EDIT_SetDecMode(WM_HWIN hObj, I32 Value, I32 Min, I32 Max, int Shift, U8 Fl
   if (!pObj) {
     return;
   }
-  Shift = Shift < 0 ? 0 : Shift > 9 ? 9 : Shift;
+  Shift = WIDGET__Limit(Shift, 0, 9);
   _Order(&Min, &Max, &Value);
   pObj->NumDecs = (U8)Shift;
   pObj->ValueFlags = Flags;
@@ -485,7 +476,7 @@ void EDIT_SetDecMode(WM_HWIN hObj, I32 Value, I32 Min, I32 Max, int Shift, U8 Fl
 }
 
 void EDIT_SetFloatMode(WM_HWIN hObj, float Value, float Min, float Max, int Shift, U8 Flags) {
-  Shift = Shift < 0 ? 0 : Shift > 9 ? 9 : Shift;
+  Shift = WIDGET__Limit(Shift, 0, 9);
   double F = std::pow(10.0, Shift);
   auto Scale = [F](float v) {
     double d = std::floor(F * v + 0.5);

@@ -125,21 +125,31 @@ void FRAMEWIN__FollowLayout(WM_HWIN hObj, int TitleHeight, int L, int R, int T) 
   WM_InvalidateWindow(hObj);
 }
 
-void FRAMEWIN_Minimize(WM_HWIN hObj) {
-  WM__LockGuard Lock;
+// Entering the minimized or maximized state (Flag), leaving the other one first; the size to restore is kept.
+// -> the record, or null for no frame window or one in that state already.
+static FRAMEWIN_OBJ* _EnterSizeState(WM_HWIN hObj, U16 Flag, U16 Other) {
   FRAMEWIN_OBJ* pObj = _Get(hObj);
   if (!pObj) {
-    return;
+    return nullptr;
   }
-  if (pObj->Flags & FRAMEWIN_SF_MAXIMIZED) {
+  if (pObj->Flags & Other) {
     FRAMEWIN_Restore(hObj);
     pObj = FRAMEWIN__Obj(hObj);
   }
-  if (pObj->Flags & FRAMEWIN_SF_MINIMIZED) {
-    return;
+  if (pObj->Flags & Flag) {
+    return nullptr;
   }
   WM_GetWindowRect(hObj, &pObj->rRestore);
-  pObj->Flags |= FRAMEWIN_SF_MINIMIZED;
+  pObj->Flags |= Flag;
+  return pObj;
+}
+
+void FRAMEWIN_Minimize(WM_HWIN hObj) {
+  WM__LockGuard Lock;
+  FRAMEWIN_OBJ* pObj = _EnterSizeState(hObj, FRAMEWIN_SF_MINIMIZED, FRAMEWIN_SF_MAXIMIZED);
+  if (!pObj) {
+    return;
+  }
   _SetVisible(pObj->hClient, 0);
   _SetVisible(FRAMEWIN__Obj(hObj)->hMenu, 0);
   pObj = FRAMEWIN__Obj(hObj);
@@ -152,19 +162,10 @@ void FRAMEWIN_Minimize(WM_HWIN hObj) {
 
 void FRAMEWIN_Maximize(WM_HWIN hObj) {
   WM__LockGuard Lock;
-  FRAMEWIN_OBJ* pObj = _Get(hObj);
+  FRAMEWIN_OBJ* pObj = _EnterSizeState(hObj, FRAMEWIN_SF_MAXIMIZED, FRAMEWIN_SF_MINIMIZED);
   if (!pObj) {
     return;
   }
-  if (pObj->Flags & FRAMEWIN_SF_MINIMIZED) {
-    FRAMEWIN_Restore(hObj);
-    pObj = FRAMEWIN__Obj(hObj);
-  }
-  if (pObj->Flags & FRAMEWIN_SF_MAXIMIZED) {
-    return;
-  }
-  WM_GetWindowRect(hObj, &pObj->rRestore);
-  pObj->Flags |= FRAMEWIN_SF_MAXIMIZED;
   WM_HWIN hParent = WM_GetParent(hObj);
   if (hParent) {
     GUI_RECT r;

@@ -24,7 +24,7 @@ void _PaintClassic(WM_HWIN hObj) {
     WM_SetUserClipRect(&rClip);
     WIDGET_ITEM_DRAW_INFO Info = {};
     Info.hWin = hObj;
-    Info.Cmd = 1;
+    Info.Cmd = WIDGET_ITEM_DRAW;
     Info.x0 = c.x0;
     Info.y0 = Pos.rTitle.y0;
     Info.x1 = c.x1;

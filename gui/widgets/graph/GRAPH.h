@@ -35,8 +35,8 @@ struct GUI_POINT16 {
   I16 x, y;
 };
 
-// What a user point routine receives for one mark: Cmd 1, (x0, y0) the point in window coordinates (x1, y1
-// the same), ItemIndex the point's index, hWin the graph, p the address of the series' handle.
+// What a user point routine receives for one mark: Cmd WIDGET_ITEM_DRAW, (x0, y0) the point in window
+// coordinates (x1, y1 the same), ItemIndex the point's index, hWin the graph, p the address of the series' handle.
 typedef WIDGET_ITEM_DRAW_INFO GRAPH_POINT_INFO;
 typedef void GRAPH_POINT_DRAW_FUNC(const GRAPH_POINT_INFO* pInfo);
 typedef void GRAPH_USER_DRAW_FUNC(WM_HWIN hWin, int Stage);

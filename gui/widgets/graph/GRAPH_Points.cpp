@@ -43,7 +43,7 @@ void _Draw(GUI_HMEM hThis, const GUI_RECT*) {
         GUI_POINT16 pt = Point(i);
         GRAPH_POINT_INFO Info = {};
         Info.hWin = hGraph;
-        Info.Cmd = 1;
+        Info.Cmd = WIDGET_ITEM_DRAW;
         Info.ItemIndex = i;
         Info.x0 = Info.x1 = x0 + pt.x;
         Info.y0 = Info.y1 = y0 - pt.y;

@@ -15,7 +15,7 @@ template <class F> void _Change(GUI_HMEM h, const char* pFunc, F f) {
 void _Label(int x, int y, double Value, int NumDecs, int Align) {
   GUI_SetTextAlign(Align);
   GUI_GotoXY(x, y);
-  GUI_DispFloatMin((float)Value, (char)(NumDecs < 0 ? 0 : NumDecs > 9 ? 9 : NumDecs));
+  GUI_DispFloatMin((float)Value, (char)WIDGET__Limit(NumDecs, 0, 9));
 }
 
 void _DrawHorizontal(const GRAPH_SCALE_OBJ& s, const GRAPH_OBJ& g, const GRAPH_GEOMETRY& Geo, const GUI_RECT& Inv) {

@@ -32,15 +32,16 @@ void _InvalidateWithParent(WM_HWIN hObj) {
 void _SetDrawObj(WM_HWIN hObj, unsigned Index, GUI_HMEM hDrawObj) {
   WM__LockGuard Lock;
   GUI_IMAGE__InstallDrawObjAPI(); // the image code draws what the objects hold
-  HEADER_COLUMN* pCol = _Valid(hObj) ? HEADER__Column(hObj, Index < 0x10000 ? (int)Index : -1) : nullptr;
-  if (!pCol) {
-    GUI_ALLOC_Free(hDrawObj);
-    return;
+  HEADER_COLUMN* pCol = _Valid(hObj) ? HEADER__Column(hObj, WIDGET__Index(Index)) : nullptr;
+  WIDGET__SetDrawObj(hObj, pCol ? &pCol->hDrawObj : nullptr, hDrawObj);
+}
+
+// Makes the object only from a real source for a header, so that a bad call allocates nothing.
+template <class F> void _SetPicture(WM_HWIN hObj, unsigned Index, const void* pSource, F fCreate) {
+  WM__LockGuard Lock;
+  if (pSource && _Valid(hObj)) {
+    _SetDrawObj(hObj, Index, fCreate());
   }
-  GUI_HMEM hOld = pCol->hDrawObj;
-  pCol->hDrawObj = hDrawObj;
-  GUI_ALLOC_Free(hOld);
-  WM_InvalidateWindow(hObj);
 }
 
 } // namespace
@@ -77,7 +78,7 @@ void HEADER_AddItem(WM_HWIN hObj, int Width, const char* s, int Align) {
 
 void HEADER_DeleteItem(WM_HWIN hObj, unsigned Index) {
   WM__LockGuard Lock;
-  HEADER_COLUMN* pCol = _Valid(hObj) ? HEADER__Column(hObj, Index < 0x10000 ? (int)Index : -1) : nullptr;
+  HEADER_COLUMN* pCol = _Valid(hObj) ? HEADER__Column(hObj, WIDGET__Index(Index)) : nullptr;
   if (!pCol) {
     return;
   }
@@ -99,7 +100,7 @@ void HEADER_DeleteItem(WM_HWIN hObj, unsigned Index) {
 
 void HEADER_SetItemText(WM_HWIN hObj, unsigned Index, const char* s) {
   WM__LockGuard Lock;
-  if (!s || !_Valid(hObj) || !HEADER__Column(hObj, Index < 0x10000 ? (int)Index : -1)) {
+  if (!s || !_Valid(hObj) || !HEADER__Column(hObj, WIDGET__Index(Index))) {
     return;
   }
   size_t Len = strlen(s);
@@ -113,7 +114,7 @@ void HEADER_SetItemText(WM_HWIN hObj, unsigned Index, const char* s) {
 
 void HEADER_SetItemWidth(WM_HWIN hObj, unsigned Index, int Width) {
   WM__LockGuard Lock;
-  HEADER_COLUMN* pCol = _Valid(hObj) ? HEADER__Column(hObj, Index < 0x10000 ? (int)Index : -1) : nullptr;
+  HEADER_COLUMN* pCol = _Valid(hObj) ? HEADER__Column(hObj, WIDGET__Index(Index)) : nullptr;
   if (!pCol || Width < 0) {
     return;
   }
@@ -131,13 +132,13 @@ void HEADER_SetItemWidth(WM_HWIN hObj, unsigned Index, int Width) {
 
 int HEADER_GetItemWidth(WM_HWIN hObj, unsigned Index) {
   WM__LockGuard Lock;
-  const HEADER_COLUMN* pCol = _Valid(hObj) ? HEADER__Column(hObj, Index < 0x10000 ? (int)Index : -1) : nullptr;
+  const HEADER_COLUMN* pCol = _Valid(hObj) ? HEADER__Column(hObj, WIDGET__Index(Index)) : nullptr;
   return pCol ? pCol->Width : 0;
 }
 
 void HEADER_SetTextAlign(WM_HWIN hObj, unsigned Index, int Align) {
   WM__LockGuard Lock;
-  if (HEADER_COLUMN* pCol = _Valid(hObj) ? HEADER__Column(hObj, Index < 0x10000 ? (int)Index : -1) : nullptr) {
+  if (HEADER_COLUMN* pCol = _Valid(hObj) ? HEADER__Column(hObj, WIDGET__Index(Index)) : nullptr) {
     pCol->Align = (I16)Align;
     WM_InvalidateWindow(hObj);
   }
@@ -152,10 +153,7 @@ void HEADER_SetBitmap(WM_HWIN hObj, unsigned Index, const GUI_BITMAP* pBitmap) {
 }
 
 void HEADER_SetBitmapEx(WM_HWIN hObj, unsigned Index, const GUI_BITMAP* pBitmap, int x, int y) {
-  WM__LockGuard Lock;
-  if (pBitmap && _Valid(hObj)) {
-    _SetDrawObj(hObj, Index, GUI_DRAWOBJ_CreateBitmap(pBitmap, x, y));
-  }
+  _SetPicture(hObj, Index, pBitmap, [&] { return GUI_DRAWOBJ_CreateBitmap(pBitmap, x, y); });
 }
 
 void HEADER_SetBMP(WM_HWIN hObj, unsigned Index, const void* pBMP) {
@@ -163,10 +161,7 @@ void HEADER_SetBMP(WM_HWIN hObj, unsigned Index, const void* pBMP) {
 }
 
 void HEADER_SetBMPEx(WM_HWIN hObj, unsigned Index, const void* pBMP, int x, int y) {
-  WM__LockGuard Lock;
-  if (pBMP && _Valid(hObj)) {
-    _SetDrawObj(hObj, Index, GUI_DRAWOBJ_CreateBMP(pBMP, x, y));
-  }
+  _SetPicture(hObj, Index, pBMP, [&] { return GUI_DRAWOBJ_CreateBMP(pBMP, x, y); });
 }
 
 void HEADER_SetStreamedBitmap(WM_HWIN hObj, unsigned Index, const void* pStream) {
@@ -174,10 +169,7 @@ void HEADER_SetStreamedBitmap(WM_HWIN hObj, unsigned Index, const void* pStream)
 }
 
 void HEADER_SetStreamedBitmapEx(WM_HWIN hObj, unsigned Index, const void* pStream, int x, int y) {
-  WM__LockGuard Lock;
-  if (pStream && _Valid(hObj)) {
-    _SetDrawObj(hObj, Index, GUI_DRAWOBJ_CreateStreamedBitmap(pStream, x, y));
-  }
+  _SetPicture(hObj, Index, pStream, [&] { return GUI_DRAWOBJ_CreateStreamedBitmap(pStream, x, y); });
 }
 
 int HEADER_GetHeight(WM_HWIN hObj) {

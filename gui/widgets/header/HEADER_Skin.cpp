@@ -17,20 +17,6 @@ void _DrawArrow(int xCenter, int yWide, int Size, int Dir) {
   }
 }
 
-// The columns in drawing order: scrolled ones from the left, then the fixed ones.
-template <class F> void _ForEachColumn(WM_HWIN hObj, F f) {
-  int n = GUI_ARRAY_GetNumItems(HEADER__Obj(hObj)->hColumns);
-  int Fixed = HEADER__Obj(hObj)->Fixed;
-  for (int Pass = 0; Pass < 2; Pass++) {
-    for (int i = Pass ? 0 : Fixed; i < (Pass ? Fixed : n) && i < n && WM__IsWindow(hObj); i++) {
-      const HEADER_COLUMN* pCol = HEADER__Column(hObj, i);
-      int x0 = HEADER__GetColumnX(hObj, i);
-      if (pCol) {
-        f(i, x0, pCol->Width);
-      }
-    }
-  }
-}
 
 // Where the column's drawable object goes: by the column's alignment inside r.
 void _DrawObj(WM_HWIN hObj, const HEADER_COLUMN* pCol, const GUI_RECT& r) {
@@ -54,6 +40,37 @@ int _EndOfColumns(WM_HWIN hObj) {
   return HEADER__GetColumnX(hObj, n - 1) + (pCol ? pCol->Width : 0);
 }
 
+// Both looks paint the columns in drawing order, scrolled ones from the left and then the fixed ones:
+// fColumn(i, r) for each visible column with the clip set to its visible part; then fRest(r) for the bar
+// right of the last column, when any is left.
+template <class F, class G> void _PaintColumns(WM_HWIN hObj, const GUI_RECT& rClient, F fColumn, G fRest) {
+  int n = GUI_ARRAY_GetNumItems(HEADER__Obj(hObj)->hColumns);
+  int Fixed = HEADER__Obj(hObj)->Fixed;
+  for (int Pass = 0; Pass < 2; Pass++) {
+    for (int i = Pass ? 0 : Fixed; i < (Pass ? Fixed : n) && i < n && WM__IsWindow(hObj); i++) {
+      const HEADER_COLUMN* pCol = HEADER__Column(hObj, i);
+      int x0 = HEADER__GetColumnX(hObj, i);
+      int Width = pCol ? pCol->Width : 0;
+      GUI_RECT r = {(I16)x0, rClient.y0, (I16)(x0 + Width - 1), rClient.y1};
+      GUI_RECT rClip = r;
+      if (!Width || !WM__IntersectRects(&rClip, &r, &rClient)) {
+        continue;
+      }
+      WM_SetUserClipRect(&rClip);
+      fColumn(i, r);
+      WM_SetUserClipRect(nullptr);
+    }
+  }
+  if (!WM__IsWindow(hObj)) {
+    return;
+  }
+  int xEnd = _EndOfColumns(hObj);
+  if (xEnd <= rClient.x1) {
+    GUI_RECT r = {(I16)xEnd, rClient.y0, rClient.x1, rClient.y1};
+    fRest(r);
+  }
+}
+
 void _PaintClassic(WM_HWIN hObj) {
   HEADER_OBJ* pObj = HEADER__Obj(hObj);
   GUI_RECT rClient;
@@ -63,14 +80,8 @@ void _PaintClassic(WM_HWIN hObj) {
   GUI_SetFont(pObj->Props.pFont);
   GUI_SetTextMode(GUI_TM_TRANS);
   int E = pObj->Widget.pEffect->EffectSize;
-  _ForEachColumn(hObj, [&](int i, int x0, int Width) {
+  auto Column = [&](int i, GUI_RECT r) {
     const HEADER_OBJ* p = HEADER__Obj(hObj);
-    GUI_RECT r = {(I16)x0, rClient.y0, (I16)(x0 + Width - 1), rClient.y1};
-    GUI_RECT rClip = r;
-    if (!Width || !WM__IntersectRects(&rClip, &r, &rClient)) {
-      return;
-    }
-    WM_SetUserClipRect(&rClip);
     GUI_SetBkColor(p->Props.BkColor);
     GUI_ClearRectEx(&r); // fixed columns cover what scrolled below them
     const HEADER_COLUMN* pCol = HEADER__Column(hObj, i);
@@ -93,16 +104,8 @@ void _PaintClassic(WM_HWIN hObj) {
       int yMid = (r.y1 - r.y0) / 2;
       _DrawArrow(r.x1 - S - 4, p->DirIndicatorReverse ? yMid + S : yMid, S, p->DirIndicatorReverse ? -1 : 1);
     }
-    WM_SetUserClipRect(nullptr);
-  });
-  if (!WM__IsWindow(hObj)) {
-    return;
-  }
-  int xEnd = _EndOfColumns(hObj);
-  if (xEnd <= rClient.x1) {
-    GUI_RECT r = {(I16)xEnd, rClient.y0, rClient.x1, rClient.y1};
-    WIDGET__EffectDrawUpRect(&HEADER__Obj(hObj)->Widget, &r);
-  }
+  };
+  _PaintColumns(hObj, rClient, Column, [&](GUI_RECT r) { WIDGET__EffectDrawUpRect(&HEADER__Obj(hObj)->Widget, &r); });
 }
 
 void _PaintFlex(WM_HWIN hObj) {
@@ -114,13 +117,7 @@ void _PaintFlex(WM_HWIN hObj) {
     WIDGET_ITEM_DRAW_INFO Info = {hObj, Cmd, i, 0, r.x0, r.y0, r.x1, r.y1, p};
     (pfDraw ? pfDraw : HEADER_DrawSkinFlex)(&Info);
   };
-  _ForEachColumn(hObj, [&](int i, int x0, int Width) {
-    GUI_RECT r = {(I16)x0, rClient.y0, (I16)(x0 + Width - 1), rClient.y1};
-    GUI_RECT rClip = r;
-    if (!Width || !WM__IntersectRects(&rClip, &r, &rClient)) {
-      return;
-    }
-    WM_SetUserClipRect(&rClip);
+  auto Column = [&](int i, GUI_RECT r) {
     Draw(WIDGET_ITEM_DRAW_BACKGROUND, i, r, nullptr);
     const HEADER_COLUMN* pCol = HEADER__Column(hObj, i);
     if (pCol && pCol->hDrawObj && WM__IsWindow(hObj)) {
@@ -129,7 +126,7 @@ void _PaintFlex(WM_HWIN hObj) {
     // The caption is copied: an item routine may allocate and move the column.
     char acText[128] = {};
     if ((pCol = HEADER__Column(hObj, i)) != nullptr) {
-      strncpy(acText, pCol->acText, sizeof(acText) - 1);
+      WIDGET__CopyString(pCol->acText, acText, sizeof(acText));
     }
     if (WM__IsWindow(hObj)) {
       Draw(WIDGET_ITEM_DRAW_TEXT, i, r, acText);
@@ -137,16 +134,8 @@ void _PaintFlex(WM_HWIN hObj) {
     if (WM__IsWindow(hObj) && i == HEADER__Obj(hObj)->DirIndicatorColumn) {
       Draw(HEADER_ITEM_DRAW_ARROW, i, r, nullptr);
     }
-    WM_SetUserClipRect(nullptr);
-  });
-  if (!WM__IsWindow(hObj)) {
-    return;
-  }
-  int xEnd = _EndOfColumns(hObj);
-  if (xEnd <= rClient.x1) {
-    GUI_RECT r = {(I16)xEnd, rClient.y0, rClient.x1, rClient.y1};
-    Draw(WIDGET_ITEM_DRAW_OVERLAP, -1, r, nullptr);
-  }
+  };
+  _PaintColumns(hObj, rClient, Column, [&](GUI_RECT r) { Draw(WIDGET_ITEM_DRAW_OVERLAP, -1, r, nullptr); });
 }
 
 void _DrawBackground(const WIDGET_ITEM_DRAW_INFO* p, bool Frame) {

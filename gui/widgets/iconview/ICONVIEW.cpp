@@ -146,15 +146,13 @@ void _Paint(WM_HWIN hObj) {
   WM_SetUserClipRect(nullptr);
 }
 
+void _OnDelete(WM_HWIN hObj) {
+  GUI_ARRAY_Delete(_Obj(hObj)->hItems);
+  _Obj(hObj)->hItems = 0;
+}
+
 int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   switch (pMsg->MsgId) {
-  case WM_PAINT:
-    _Paint(hObj);
-    return 1;
-  case WM_DELETE:
-    GUI_ARRAY_Delete(_Obj(hObj)->hItems);
-    _Obj(hObj)->hItems = 0;
-    return 0;
   case WM_KEY:
     _OnKey(hObj, (const GUI_KEY_MSG*)pMsg->Data.p, pMsg);
     return 1;
@@ -183,18 +181,8 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
     if (Code == WM_NOTIFICATION_SCROLLBAR_ADDED) {
       ICONVIEW__UpdateScrollState(hObj);
     } else if (Code == WM_NOTIFICATION_VALUE_CHANGED) {
-      WM_SCROLL_STATE s;
-      WM_GetScrollState(pMsg->hWinSrc, &s);
-      int Id = WM_GetId(pMsg->hWinSrc);
-      if (Id == GUI_ID_VSCROLL) {
-        _Obj(hObj)->ScrollStateV.Value = s.Value;
-      } else if (Id == GUI_ID_HSCROLL) {
-        _Obj(hObj)->ScrollStateH.Value = s.Value;
-      } else {
-        return 1;
-      }
-      WM_InvalidateWindow(hObj);
-      WM_NotifyParent(hObj, WM_NOTIFICATION_SCROLL_CHANGED);
+      ICONVIEW_OBJ* pObj = _Obj(hObj);
+      WIDGET__TakeScrollValue(hObj, pMsg->hWinSrc, &pObj->ScrollStateV, &pObj->ScrollStateH);
     }
     return 1;
   }
@@ -213,7 +201,9 @@ const WIDGET_TYPE ICONVIEW__Type = {.pName = "ICONVIEW",
                                     .TagOffset = offsetof(ICONVIEW_OBJ, DebugId),
                                     .Tag = ICONVIEW_ID,
                                     .InitialState = WIDGET_STATE_FOCUSABLE,
-                                    .pfOnMessage = _OnMessage};
+                                    .pfOnMessage = _OnMessage,
+                                    .pfOnPaint = _Paint,
+                                    .pfOnDelete = _OnDelete};
 
 void ICONVIEW_Callback(WM_MESSAGE* pMsg) {
   WIDGET__Callback(&ICONVIEW__Type, pMsg);

@@ -182,13 +182,7 @@ int ICONVIEW_GetItemText(WM_HWIN hObj, int Index, char* pBuffer, int MaxSize) {
     if (!pItem) {
       return -1;
     }
-    if (!pBuffer || MaxSize < 1) {
-      return 0;
-    }
-    int n = (int)strnlen(pItem->acText, (size_t)MaxSize - 1);
-    memcpy(pBuffer, pItem->acText, (size_t)n);
-    pBuffer[n] = 0;
-    return n;
+    return WIDGET__CopyString(pItem->acText, pBuffer, MaxSize);
   });
 }
 

@@ -92,25 +92,18 @@ void _OnMove(WM_HWIN hObj, const WM_MOVE_INFO* pInfo) {
   }
 }
 
-void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
-  WM_NotifyParent(hObj, !pState ? WM_NOTIFICATION_MOVED_OUT
-                                : (pState->Pressed ? WM_NOTIFICATION_CLICKED : WM_NOTIFICATION_RELEASED));
+void _OnDelete(WM_HWIN hObj) {
+  IMAGE__DeleteCache(hObj);
+  IMAGE__DeleteTimer(hObj);
 }
 
 int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   switch (pMsg->MsgId) {
-  case WM_PAINT:
-    _Paint(hObj);
-    return 1;
   case WM_MOVE:
     _OnMove(hObj, (const WM_MOVE_INFO*)pMsg->Data.p);
     break;
   case WM_SIZE:
     IMAGE__DeleteCache(hObj);
-    break;
-  case WM_DELETE:
-    IMAGE__DeleteCache(hObj);
-    IMAGE__DeleteTimer(hObj);
     break;
   }
   return 0;
@@ -139,7 +132,9 @@ const WIDGET_TYPE IMAGE__Type = {.pName = "IMAGE",
                                  .Tag = IMAGE_ID,
                                  .StyleBits = WM_CF_HASTRANS,
                                  .pfOnMessage = _OnMessage,
-                                 .pfOnPointer = _OnPointer};
+                                 .pfOnPaint = _Paint,
+                                 .pfOnDelete = _OnDelete,
+                                 .pfOnPointer = WIDGET__NotifyClicks};
 
 void IMAGE_Callback(WM_MESSAGE* pMsg) {
   WIDGET__Callback(&IMAGE__Type, pMsg);

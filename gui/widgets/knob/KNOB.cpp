@@ -112,22 +112,16 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
     }
     break;
   case WM_KEY: {
-    const GUI_KEY_MSG* pKey = (const GUI_KEY_MSG*)pMsg->Data.p;
-    if (pKey && pKey->PressedCnt > 0) {
+    // Left and up turn forward, right and down back.
+    if (int Dir = WIDGET__ArrowStep((const GUI_KEY_MSG*)pMsg->Data.p, 1)) {
       const KNOB_OBJ* pObj = _Obj(hObj);
       I32 Step = pObj->TickSize > 1 ? pObj->TickSize : pObj->KeyValue;
-      if (pKey->Key == GUI_KEY_LEFT || pKey->Key == GUI_KEY_UP) {
-        _Turn(hObj, Step);
-      } else if (pKey->Key == GUI_KEY_RIGHT || pKey->Key == GUI_KEY_DOWN) {
-        _Turn(hObj, -Step);
-      }
+      _Turn(hObj, -Dir * Step);
     }
     break;
   }
   case WM_POINTER: {
-    const GUI_POINTER_STATE* pState = (const GUI_POINTER_STATE*)pMsg->Data.p;
-    WM_NotifyParent(hObj, !pState ? WM_NOTIFICATION_MOVED_OUT
-                                  : (pState->Pressed ? WM_NOTIFICATION_CLICKED : WM_NOTIFICATION_RELEASED));
+    WIDGET__NotifyClicks(hObj, (const GUI_POINTER_STATE*)pMsg->Data.p);
     break;
   }
   case WM_DELETE:

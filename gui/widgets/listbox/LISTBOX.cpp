@@ -116,9 +116,6 @@ void _OnScrollbar(WM_HWIN hObj, WM_HWIN hBar) {
 
 int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   switch (pMsg->MsgId) {
-  case WM_PAINT:
-    LISTBOX__Paint(hObj);
-    return 1;
   case WM_KEY:
     _OnKey(hObj, pMsg);
     return 1;
@@ -158,6 +155,7 @@ const WIDGET_TYPE LISTBOX__Type = {.pName = "LISTBOX",
                                    .PropsOffset = offsetof(LISTBOX_OBJ, Props),
                                    .PropsSize = sizeof(LISTBOX_PROPS),
                                    .pfOnMessage = _OnMessage,
+                                   .pfOnPaint = LISTBOX__Paint,
                                    .pfOnDelete = _OnDelete,
                                    .pfOnPointer = _OnPointer};
 

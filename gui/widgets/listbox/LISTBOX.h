@@ -13,11 +13,6 @@ constexpr unsigned LISTBOX_CI_SEL = 1;
 constexpr unsigned LISTBOX_CI_SELFOCUS = 2;
 constexpr unsigned LISTBOX_CI_DISABLED = 3;
 
-// Owner-draw requests (WIDGET_ITEM_DRAW_INFO::Cmd).
-constexpr int WIDGET_ITEM_DRAW = 1;
-constexpr int WIDGET_ITEM_GET_XSIZE = 26;
-constexpr int WIDGET_ITEM_GET_YSIZE = 27;
-
 // Notification codes of lists.
 constexpr int LISTBOX_NOTIFICATION_FOCUS = 11;
 // A key the list did not use, sent to its owner (or parent) before the default handling.

@@ -35,7 +35,7 @@ int _AskSize(WM_HWIN hObj, int Index, int Cmd) {
   Info.ItemIndex = Index;
   int r = pfDraw(&Info);
   GUI_SetFont(pOldFont);
-  return r < 0 ? 0 : r > 0xFFFF ? 0xFFFF : r;
+  return WIDGET__Limit(r, 0, 0xFFFF);
 }
 
 // Every cached size and the content width are forgotten.
@@ -387,14 +387,11 @@ int LISTBOX_GetItemText(WM_HWIN hObj, unsigned Index, char* pBuffer, int MaxSize
   if (!WIDGET__GetObj(&LISTBOX__Type, hObj)) {
     return 0;
   }
-  const LISTBOX_ITEM* pItem = _Item(hObj, Index < 0x10000 ? (int)Index : -1);
+  const LISTBOX_ITEM* pItem = _Item(hObj, WIDGET__Index(Index));
   if (!pItem) {
     return 0;
   }
-  int n = (int)strnlen(pItem->acText, (size_t)MaxSize - 1);
-  memcpy(pBuffer, pItem->acText, (size_t)n);
-  pBuffer[n] = 0;
-  return n;
+  return WIDGET__CopyString(pItem->acText, pBuffer, MaxSize);
 }
 
 int LISTBOX_GetNumItems(WM_HWIN hObj) {
@@ -463,48 +460,42 @@ void LISTBOX_DecSel(WM_HWIN hObj) {
   _MoveSel(hObj, -1);
 }
 
-void LISTBOX_SetItemDisabled(WM_HWIN hObj, unsigned Index, int OnOff) {
-  WM__LockGuard Lock;
-  if (!WIDGET__GetObj(&LISTBOX__Type, hObj)) {
-    return;
+// The item of a list box (of one in multi-selection mode with MultiOnly); null for anything else.
+static LISTBOX_ITEM* _ItemOf(WM_HWIN hObj, unsigned Index, bool MultiOnly) {
+  if (!WIDGET__GetObj(&LISTBOX__Type, hObj) || (MultiOnly && !(LISTBOX__Obj(hObj)->Flags & LISTBOX_FLAG_MULTISEL))) {
+    return nullptr;
   }
-  LISTBOX_ITEM* pItem = _Item(hObj, Index < 0x10000 ? (int)Index : -1);
-  U8 Status = pItem ? (U8)(OnOff ? pItem->Status | LISTBOX_ITEM_DISABLED : pItem->Status & ~LISTBOX_ITEM_DISABLED) : 0;
-  if (pItem && Status != pItem->Status) {
-    pItem->Status = Status;
+  return _Item(hObj, WIDGET__Index(Index));
+}
+
+static void _SetStatusBit(WM_HWIN hObj, unsigned Index, U8 Bit, int OnOff, bool MultiOnly) {
+  WM__LockGuard Lock;
+  LISTBOX_ITEM* pItem = _ItemOf(hObj, Index, MultiOnly);
+  if (pItem && WIDGET__Store(&pItem->Status, OnOff ? pItem->Status | Bit : pItem->Status & ~Bit)) {
     LISTBOX__InvalidateItem(hObj, (int)Index);
   }
+}
+
+static int _GetStatusBit(WM_HWIN hObj, unsigned Index, U8 Bit, bool MultiOnly) {
+  WM__LockGuard Lock;
+  const LISTBOX_ITEM* pItem = _ItemOf(hObj, Index, MultiOnly);
+  return pItem && (pItem->Status & Bit) ? 1 : 0;
+}
+
+void LISTBOX_SetItemDisabled(WM_HWIN hObj, unsigned Index, int OnOff) {
+  _SetStatusBit(hObj, Index, LISTBOX_ITEM_DISABLED, OnOff, false);
 }
 
 int LISTBOX_GetItemDisabled(WM_HWIN hObj, unsigned Index) {
-  WM__LockGuard Lock;
-  if (!WIDGET__GetObj(&LISTBOX__Type, hObj)) {
-    return 0;
-  }
-  const LISTBOX_ITEM* pItem = _Item(hObj, Index < 0x10000 ? (int)Index : -1);
-  return pItem && (pItem->Status & LISTBOX_ITEM_DISABLED) ? 1 : 0;
+  return _GetStatusBit(hObj, Index, LISTBOX_ITEM_DISABLED, false);
 }
 
 void LISTBOX_SetItemSel(WM_HWIN hObj, unsigned Index, int OnOff) {
-  WM__LockGuard Lock;
-  if (!WIDGET__GetObj(&LISTBOX__Type, hObj) || !(LISTBOX__Obj(hObj)->Flags & LISTBOX_FLAG_MULTISEL)) {
-    return;
-  }
-  LISTBOX_ITEM* pItem = _Item(hObj, Index < 0x10000 ? (int)Index : -1);
-  U8 Status = pItem ? (U8)(OnOff ? pItem->Status | LISTBOX_ITEM_SELECTED : pItem->Status & ~LISTBOX_ITEM_SELECTED) : 0;
-  if (pItem && Status != pItem->Status) {
-    pItem->Status = Status;
-    LISTBOX__InvalidateItem(hObj, (int)Index);
-  }
+  _SetStatusBit(hObj, Index, LISTBOX_ITEM_SELECTED, OnOff, true);
 }
 
 int LISTBOX_GetItemSel(WM_HWIN hObj, unsigned Index) {
-  WM__LockGuard Lock;
-  if (!WIDGET__GetObj(&LISTBOX__Type, hObj) || !(LISTBOX__Obj(hObj)->Flags & LISTBOX_FLAG_MULTISEL)) {
-    return 0;
-  }
-  const LISTBOX_ITEM* pItem = _Item(hObj, Index < 0x10000 ? (int)Index : -1);
-  return pItem && (pItem->Status & LISTBOX_ITEM_SELECTED) ? 1 : 0;
+  return _GetStatusBit(hObj, Index, LISTBOX_ITEM_SELECTED, true);
 }
 
 void LISTBOX_SetItemSpacing(WM_HWIN hObj, unsigned Spacing) {

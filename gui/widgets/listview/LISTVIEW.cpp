@@ -135,12 +135,7 @@ bool _OnKey(WM_HWIN hObj, const GUI_KEY_MSG* pKey) {
 }
 
 void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
-  if (!pState) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_MOVED_OUT);
-    return;
-  }
-  if (!pState->Pressed) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_RELEASED);
+  if (!WIDGET__NotifyPointer(hObj, pState)) {
     return;
   }
   GUI_RECT r;
@@ -224,9 +219,6 @@ void _OnNotify(WM_HWIN hObj, const WM_MESSAGE* pMsg) {
 
 int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   switch (pMsg->MsgId) {
-  case WM_PAINT:
-    LISTVIEW__Paint(hObj);
-    return 1;
   case WM_KEY:
     return _OnKey(hObj, (const GUI_KEY_MSG*)pMsg->Data.p) ? 1 : 0;
   case WM_NOTIFY_PARENT:
@@ -253,6 +245,7 @@ const WIDGET_TYPE LISTVIEW__Type = {.pName = "LISTVIEW",
                                     .PropsOffset = offsetof(LISTVIEW_OBJ, Props),
                                     .PropsSize = sizeof(LISTVIEW_PROPS),
                                     .pfOnMessage = _OnMessage,
+                                    .pfOnPaint = LISTVIEW__Paint,
                                     .pfOnDelete = _OnDelete,
                                     .pfOnPointer = _OnPointer};
 

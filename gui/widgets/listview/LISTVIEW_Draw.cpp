@@ -55,7 +55,7 @@ void _DrawCell(const _PAINT& P, int Row, int StorageRow, int Col, int State, con
   GUI_SetBkColor(Data.BkColor);
   _Call(hObj, WIDGET_ITEM_DRAW_BACKGROUND, Row, Col, r, &Data);
   if (WM__IsWindow(hObj)) {
-    _Call(hObj, 1, Row, Col, r, &Data);
+    _Call(hObj, WIDGET_ITEM_DRAW, Row, Col, r, &Data);
   }
   WM_SetUserClipRect(nullptr);
 }
@@ -149,7 +149,7 @@ int LISTVIEW_OwnerDraw(const WIDGET_ITEM_DRAW_INFO* pInfo) {
     }
     return 0;
   }
-  case 1: {
+  case WIDGET_ITEM_DRAW: {
     if (!pData || !pData->pText) {
       return 0;
     }
@@ -168,9 +168,9 @@ int LISTVIEW_OwnerDraw(const WIDGET_ITEM_DRAW_INFO* pInfo) {
     GUI_SetColor(Old);
     return 0;
   }
-  case 26:
+  case WIDGET_ITEM_GET_XSIZE:
     return pInfo->x1 - pInfo->x0;
-  case 27:
+  case WIDGET_ITEM_GET_YSIZE:
     return pInfo->y1 - pInfo->y0;
   }
   return 0;

@@ -86,7 +86,7 @@ int LISTVIEW_SetRowHeight(WM_HWIN hObj, int Height) {
   int Old = 0;
   _ChangeLayout(hObj, [&](LISTVIEW_OBJ* p) {
     Old = p->RowDistY;
-    return WIDGET__Store(&p->RowDistY, Height < 0 ? 0 : Height > 0x7FFF ? 0x7FFF : Height); // sums stay in range
+    return WIDGET__Store(&p->RowDistY, WIDGET__Limit(Height, 0, 0x7FFF)); // sums stay in range
   });
   return Old;
 }
@@ -129,7 +129,7 @@ int LISTVIEW_GetWrapMode(WM_HWIN hObj) {
 void LISTVIEW_SetTextAlign(WM_HWIN hObj, unsigned Column, int Align) {
   WM__LockGuard Lock;
   if (LISTVIEW_COLUMN* pCol =
-          LISTVIEW__Valid(hObj) && Column < 0x10000 ? LISTVIEW__Column(hObj, (int)Column) : nullptr) {
+          LISTVIEW__Valid(hObj) ? LISTVIEW__Column(hObj, WIDGET__Index(Column)) : nullptr) {
     pCol->Align = (U8)Align;
     LISTVIEW__InvalidateInside(hObj);
   }
@@ -138,7 +138,7 @@ void LISTVIEW_SetTextAlign(WM_HWIN hObj, unsigned Column, int Align) {
 int LISTVIEW_GetTextAlign(WM_HWIN hObj, unsigned Column) {
   WM__LockGuard Lock;
   const LISTVIEW_COLUMN* pCol =
-      LISTVIEW__Valid(hObj) && Column < 0x10000 ? LISTVIEW__Column(hObj, (int)Column) : nullptr;
+      LISTVIEW__Valid(hObj) ? LISTVIEW__Column(hObj, WIDGET__Index(Column)) : nullptr;
   return pCol ? pCol->Align : -1;
 }
 

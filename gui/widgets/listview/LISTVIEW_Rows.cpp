@@ -6,10 +6,6 @@
 
 namespace {
 
-int _Index(unsigned Index) {
-  return Index < 0x10000 ? (int)Index : -1;
-}
-
 // A cell of Len text bytes (without the 0) in a zeroed block.
 int _CellSize(size_t Len) {
   return (int)(offsetof(LISTVIEW_CELL, acText) + Len + 1);
@@ -91,7 +87,7 @@ void _DeleteRow(WM_HWIN hObj, int StorageRow) {
 
 void _SetText(WM_HWIN hObj, unsigned Column, int StorageRow, const char* pText) {
   LISTVIEW_ROW* pRow = LISTVIEW__Row(hObj, StorageRow);
-  if (!pRow || !LISTVIEW__Cell(hObj, _Index(Column), StorageRow)) {
+  if (!pRow || !LISTVIEW__Cell(hObj, WIDGET__Index(Column), StorageRow)) {
     return;
   }
   size_t Len = pText ? strlen(pText) : 0;
@@ -113,7 +109,7 @@ void _GetText(WM_HWIN hObj, unsigned Column, int StorageRow, char* pBuffer, unsi
   if (!LISTVIEW__Valid(hObj)) {
     return;
   }
-  if (const LISTVIEW_CELL* pCell = LISTVIEW__Cell(hObj, _Index(Column), StorageRow)) {
+  if (const LISTVIEW_CELL* pCell = LISTVIEW__Cell(hObj, WIDGET__Index(Column), StorageRow)) {
     strncpy(pBuffer, pCell->acText, MaxSize - 1);
   }
 }
@@ -123,7 +119,7 @@ void _SetDisabled(WM_HWIN hObj, unsigned Row, U8 OnOff) {
   if (!LISTVIEW__Valid(hObj)) {
     return;
   }
-  LISTVIEW_ROW* pRow = LISTVIEW__Row(hObj, LISTVIEW__StorageRow(hObj, _Index(Row)));
+  LISTVIEW_ROW* pRow = LISTVIEW__Row(hObj, LISTVIEW__StorageRow(hObj, WIDGET__Index(Row)));
   if (!pRow) {
     return;
   }
@@ -195,7 +191,7 @@ int LISTVIEW_AddColumn(WM_HWIN hObj, int Width, const char* pText, int Align) {
 
 void LISTVIEW_DeleteColumn(WM_HWIN hObj, unsigned Index) {
   WM__LockGuard Lock;
-  if (!LISTVIEW__Valid(hObj) || _Index(Index) < 0 || _Index(Index) >= LISTVIEW__NumColumns(hObj)) {
+  if (!LISTVIEW__Valid(hObj) || WIDGET__Index(Index) < 0 || WIDGET__Index(Index) >= LISTVIEW__NumColumns(hObj)) {
     return;
   }
   HEADER_DeleteItem(LISTVIEW__Obj(hObj)->hHeader, Index);
@@ -281,7 +277,7 @@ void LISTVIEW_DeleteRow(WM_HWIN hObj, int Index) {
 void LISTVIEW_DeleteRowUnsorted(WM_HWIN hObj, unsigned Index) {
   WM__LockGuard Lock;
   if (LISTVIEW__Valid(hObj)) {
-    _DeleteRow(hObj, _Index(Index));
+    _DeleteRow(hObj, WIDGET__Index(Index));
   }
 }
 
@@ -312,25 +308,25 @@ unsigned LISTVIEW_GetNumColumns(WM_HWIN hObj) {
 void LISTVIEW_SetItemText(WM_HWIN hObj, unsigned Column, unsigned Row, const char* pText) {
   WM__LockGuard Lock;
   if (LISTVIEW__Valid(hObj)) {
-    _SetText(hObj, Column, LISTVIEW__StorageRow(hObj, _Index(Row)), pText);
+    _SetText(hObj, Column, LISTVIEW__StorageRow(hObj, WIDGET__Index(Row)), pText);
   }
 }
 
 void LISTVIEW_SetItemTextUnsorted(WM_HWIN hObj, unsigned Column, unsigned Row, const char* pText) {
   WM__LockGuard Lock;
   if (LISTVIEW__Valid(hObj)) {
-    _SetText(hObj, Column, _Index(Row), pText);
+    _SetText(hObj, Column, WIDGET__Index(Row), pText);
   }
 }
 
 void LISTVIEW_GetItemText(WM_HWIN hObj, unsigned Column, unsigned Row, char* pBuffer, unsigned MaxSize) {
   WM__LockGuard Lock;
-  _GetText(hObj, Column, LISTVIEW__Valid(hObj) ? LISTVIEW__StorageRow(hObj, _Index(Row)) : -1, pBuffer, MaxSize);
+  _GetText(hObj, Column, LISTVIEW__Valid(hObj) ? LISTVIEW__StorageRow(hObj, WIDGET__Index(Row)) : -1, pBuffer, MaxSize);
 }
 
 void LISTVIEW_GetItemTextUnsorted(WM_HWIN hObj, unsigned Column, unsigned Row, char* pBuffer, unsigned MaxSize) {
   WM__LockGuard Lock;
-  _GetText(hObj, Column, _Index(Row), pBuffer, MaxSize);
+  _GetText(hObj, Column, WIDGET__Index(Row), pBuffer, MaxSize);
 }
 
 unsigned LISTVIEW_GetItemTextLen(WM_HWIN hObj, unsigned Column, unsigned Row) {
@@ -338,14 +334,16 @@ unsigned LISTVIEW_GetItemTextLen(WM_HWIN hObj, unsigned Column, unsigned Row) {
   if (!LISTVIEW__Valid(hObj)) {
     return 0;
   }
-  const LISTVIEW_CELL* pCell = LISTVIEW__Cell(hObj, _Index(Column), LISTVIEW__StorageRow(hObj, _Index(Row)));
+  int StorageRow = LISTVIEW__StorageRow(hObj, WIDGET__Index(Row));
+  const LISTVIEW_CELL* pCell = LISTVIEW__Cell(hObj, WIDGET__Index(Column), StorageRow);
   return pCell ? (unsigned)strlen(pCell->acText) : 0;
 }
 
 void LISTVIEW_GetItemRect(WM_HWIN hObj, unsigned Column, unsigned Row, GUI_RECT* pRect) {
   WM__LockGuard Lock;
-  if (!pRect || !LISTVIEW__Valid(hObj) || _Index(Column) < 0 || _Index(Column) >= LISTVIEW__NumColumns(hObj) ||
-      _Index(Row) < 0 || _Index(Row) >= LISTVIEW__NumRows(hObj)) {
+  int Col = WIDGET__Index(Column), RowIndex = WIDGET__Index(Row);
+  if (!pRect || !LISTVIEW__Valid(hObj) || Col < 0 || Col >= LISTVIEW__NumColumns(hObj) || RowIndex < 0 ||
+      RowIndex >= LISTVIEW__NumRows(hObj)) {
     return;
   }
   const LISTVIEW_OBJ* pObj = LISTVIEW__Obj(hObj);
@@ -370,13 +368,13 @@ void LISTVIEW_EnableRow(WM_HWIN hObj, unsigned Row) {
 
 void LISTVIEW_SetUserDataRow(WM_HWIN hObj, unsigned Row, U32 Data) {
   WM__LockGuard Lock;
-  if (LISTVIEW_ROW* pRow = LISTVIEW__Valid(hObj) ? LISTVIEW__Row(hObj, _Index(Row)) : nullptr) {
+  if (LISTVIEW_ROW* pRow = LISTVIEW__Valid(hObj) ? LISTVIEW__Row(hObj, WIDGET__Index(Row)) : nullptr) {
     pRow->UserData = Data;
   }
 }
 
 U32 LISTVIEW_GetUserDataRow(WM_HWIN hObj, unsigned Row) {
   WM__LockGuard Lock;
-  const LISTVIEW_ROW* pRow = LISTVIEW__Valid(hObj) ? LISTVIEW__Row(hObj, _Index(Row)) : nullptr;
+  const LISTVIEW_ROW* pRow = LISTVIEW__Valid(hObj) ? LISTVIEW__Row(hObj, WIDGET__Index(Row)) : nullptr;
   return pRow ? pRow->UserData : 0;
 }

@@ -274,7 +274,7 @@ void LISTVIEW_DisableSort(WM_HWIN hObj) {
 void LISTVIEW_SetCompareFunc(WM_HWIN hObj, unsigned Column, LISTVIEW_COMPARE_FUNC* pfCompare) {
   WM__LockGuard Lock;
   if (LISTVIEW_COLUMN* pCol =
-          LISTVIEW__Valid(hObj) && Column < 0x10000 ? LISTVIEW__Column(hObj, (int)Column) : nullptr) {
+          LISTVIEW__Valid(hObj) ? LISTVIEW__Column(hObj, WIDGET__Index(Column)) : nullptr) {
     pCol->pfCompare = pfCompare;
   }
 }
@@ -282,7 +282,7 @@ void LISTVIEW_SetCompareFunc(WM_HWIN hObj, unsigned Column, LISTVIEW_COMPARE_FUN
 int LISTVIEW_SetSort(WM_HWIN hObj, unsigned Column, unsigned Reverse) {
   WM__LockGuard Lock;
   const LISTVIEW_COLUMN* pCol =
-      LISTVIEW__Valid(hObj) && Column < 0x10000 ? LISTVIEW__Column(hObj, (int)Column) : nullptr;
+      LISTVIEW__Valid(hObj) ? LISTVIEW__Column(hObj, WIDGET__Index(Column)) : nullptr;
   if (!pCol || !pCol->pfCompare || !_EnableSort(hObj)) {
     return 1;
   }

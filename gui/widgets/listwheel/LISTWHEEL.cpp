@@ -236,9 +236,6 @@ void _OnPointerMsg(WM_HWIN hObj, WM_MESSAGE* pMsg) {
 
 int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   switch (pMsg->MsgId) {
-  case WM_PAINT:
-    LISTWHEEL__Paint(hObj);
-    return 1;
   case WM_TIMER:
     LISTWHEEL__Obj(hObj)->Dest >= 0 ? _OnTimerMove(hObj) : _OnTimerFree(hObj);
     return 1;
@@ -273,6 +270,7 @@ const WIDGET_TYPE LISTWHEEL__Type = {.pName = "LISTWHEEL",
                                      .PropsOffset = offsetof(LISTWHEEL_OBJ, Props),
                                      .PropsSize = sizeof(LISTWHEEL_PROPS),
                                      .pfOnMessage = _OnMessage,
+                                     .pfOnPaint = LISTWHEEL__Paint,
                                      .pfOnDelete = _OnDelete};
 
 LISTWHEEL_OBJ* LISTWHEEL__Obj(WM_HWIN hObj) {

@@ -37,7 +37,7 @@ template <class F> void _Change(WM_HWIN hObj, F f) {
 } // namespace
 
 int LISTWHEEL__ItemHeight(WM_HWIN hObj, int Index) {
-  int h = _Draw(hObj, 27, Index, 0, 0, 0, 0);
+  int h = _Draw(hObj, WIDGET_ITEM_GET_YSIZE, Index, 0, 0, 0, 0);
   return h < 1 ? 1 : h > MAX_ITEM_HEIGHT ? MAX_ITEM_HEIGHT : h;
 }
 
@@ -101,7 +101,7 @@ void LISTWHEEL__Paint(WM_HWIN hObj) {
   for (int k = 0; y <= r.y1 && WM__IsWindow(hObj); k++) {
     int i = k % n, h = LISTWHEEL__ItemHeight(hObj, i);
     if (y + h >= 0) {
-      _Draw(hObj, 1, i, 0, y, r.x1, y + h - 1);
+      _Draw(hObj, WIDGET_ITEM_DRAW, i, 0, y, r.x1, y + h - 1);
     }
     y += h;
   }
@@ -109,7 +109,7 @@ void LISTWHEEL__Paint(WM_HWIN hObj) {
   for (int k = 0; y > 0 && WM__IsWindow(hObj); k++) {
     int i = n - 1 - k % n, h = LISTWHEEL__ItemHeight(hObj, i);
     if (y - h <= r.y1) {
-      _Draw(hObj, 1, i, 0, y - h, r.x1, y - 1);
+      _Draw(hObj, WIDGET_ITEM_DRAW, i, 0, y - h, r.x1, y - 1);
     }
     y -= h;
   }
@@ -125,11 +125,11 @@ int LISTWHEEL_OwnerDraw(const WIDGET_ITEM_DRAW_INFO* pInfo) {
   WM_HWIN hObj = pInfo->hWin;
   const LISTWHEEL_OBJ* pObj = LISTWHEEL__Obj(hObj);
   switch (pInfo->Cmd) {
-  case 26:
+  case WIDGET_ITEM_GET_XSIZE:
     return WM_GetWindowSizeX(hObj);
-  case 27:
+  case WIDGET_ITEM_GET_YSIZE:
     return pObj->LineHeight ? pObj->LineHeight : GUI_GetYSizeOfFont(pObj->Props.pFont);
-  case 1: {
+  case WIDGET_ITEM_DRAW: {
     const LISTWHEEL_ITEM* pItem = _Item(hObj, pInfo->ItemIndex);
     if (!pItem) {
       return 0;
@@ -206,7 +206,7 @@ void LISTWHEEL_GetItemText(WM_HWIN hObj, unsigned Index, char* pBuffer, int MaxS
     return;
   }
   pBuffer[0] = 0;
-  const LISTWHEEL_ITEM* pItem = LISTWHEEL__Valid(hObj) && Index < 0x10000 ? _Item(hObj, (int)Index) : nullptr;
+  const LISTWHEEL_ITEM* pItem = LISTWHEEL__Valid(hObj) ? _Item(hObj, WIDGET__Index(Index)) : nullptr;
   if (pItem) {
     strncpy(pBuffer, pItem->acText, (size_t)MaxSize - 1);
     pBuffer[MaxSize - 1] = 0;
@@ -215,14 +215,14 @@ void LISTWHEEL_GetItemText(WM_HWIN hObj, unsigned Index, char* pBuffer, int MaxS
 
 void LISTWHEEL_SetItemData(WM_HWIN hObj, unsigned Index, void* pData) {
   WM__LockGuard Lock;
-  if (LISTWHEEL_ITEM* pItem = LISTWHEEL__Valid(hObj) && Index < 0x10000 ? _Item(hObj, (int)Index) : nullptr) {
+  if (LISTWHEEL_ITEM* pItem = LISTWHEEL__Valid(hObj) ? _Item(hObj, WIDGET__Index(Index)) : nullptr) {
     pItem->pData = pData;
   }
 }
 
 void* LISTWHEEL_GetItemData(WM_HWIN hObj, unsigned Index) {
   WM__LockGuard Lock;
-  const LISTWHEEL_ITEM* pItem = LISTWHEEL__Valid(hObj) && Index < 0x10000 ? _Item(hObj, (int)Index) : nullptr;
+  const LISTWHEEL_ITEM* pItem = LISTWHEEL__Valid(hObj) ? _Item(hObj, WIDGET__Index(Index)) : nullptr;
   return pItem ? pItem->pData : nullptr;
 }
 

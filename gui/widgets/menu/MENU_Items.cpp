@@ -210,9 +210,7 @@ void MENU_GetItemText(WM_HWIN hObj, U16 ItemId, char* pBuffer, unsigned BufferSi
     MENU_ITEM Item;
     std::string Text;
     if (MENU__GetItem(hMenu, Index, &Item, &Text)) {
-      size_t n = Text.size() < BufferSize - 1 ? Text.size() : BufferSize - 1;
-      memcpy(pBuffer, Text.data(), n);
-      pBuffer[n] = 0;
+      WIDGET__CopyString(Text.c_str(), pBuffer, BufferSize > INT32_MAX ? INT32_MAX : (int)BufferSize);
     }
   });
 }

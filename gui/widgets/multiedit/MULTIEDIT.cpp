@@ -141,11 +141,7 @@ int _OnKey(WM_HWIN hObj, int Key) {
 }
 
 void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
-  if (!pState) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_MOVED_OUT);
-    return;
-  }
-  if (pState->Pressed) {
+  if (WIDGET__NotifyPointer(hObj, pState)) {
     const MULTIEDIT_OBJ* pObj = MULTIEDIT__Obj(hObj);
     int e = pObj->Widget.pEffect->EffectSize;
     int Dist = GUI_GetYDistOfFont(pObj->Props.pFont);
@@ -156,9 +152,11 @@ void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
       MULTIEDIT__Refresh(hObj);
       WM_NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
     }
-  } else {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_RELEASED);
   }
+}
+
+void _OnDelete(WM_HWIN hObj) {
+  GUI_ALLOC_FreePtr(&MULTIEDIT__Obj(hObj)->hText);
 }
 
 int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
@@ -169,12 +167,8 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
       return 0;
     }
     if (pMsg->Data.v == WM_NOTIFICATION_VALUE_CHANGED) {
-      WM_SCROLL_STATE s;
-      WM_GetScrollState(pMsg->hWinSrc, &s);
       MULTIEDIT_OBJ* pObj = MULTIEDIT__Obj(hObj);
-      (Id == GUI_ID_VSCROLL ? pObj->ScrollStateV : pObj->ScrollStateH).Value = s.Value;
-      WM_InvalidateWindow(hObj);
-      WM_NotifyParent(hObj, WM_NOTIFICATION_SCROLL_CHANGED);
+      WIDGET__TakeScrollValue(hObj, pMsg->hWinSrc, &pObj->ScrollStateV, &pObj->ScrollStateH);
     } else if (pMsg->Data.v == WM_NOTIFICATION_SCROLLBAR_ADDED) {
       MULTIEDIT_OBJ* pObj = MULTIEDIT__Obj(hObj);
       WM_SCROLL_STATE V = pObj->ScrollStateV, H = pObj->ScrollStateH;
@@ -193,9 +187,6 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   case WM_SIZE:
     MULTIEDIT__Refresh(hObj);
     return pMsg->MsgId == WM_CLIENT_CHANGED;
-  case WM_DELETE:
-    GUI_ALLOC_FreePtr(&MULTIEDIT__Obj(hObj)->hText);
-    return 0;
   case WM_KEY: {
     const GUI_KEY_MSG* pKey = (const GUI_KEY_MSG*)pMsg->Data.p;
     if (!pKey) {
@@ -206,9 +197,6 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
     }
     return !_Flag(hObj, MULTIEDIT_SF_READONLY);
   }
-  case WM_PAINT:
-    MULTIEDIT__Paint(hObj);
-    return 1;
   }
   return 0;
 }
@@ -227,6 +215,8 @@ const WIDGET_TYPE MULTIEDIT__Type = {.pName = "MULTIEDIT",
                                      .PropsOffset = offsetof(MULTIEDIT_OBJ, Props),
                                      .PropsSize = sizeof(MULTIEDIT_PROPS),
                                      .pfOnMessage = _OnMessage,
+                                     .pfOnPaint = MULTIEDIT__Paint,
+                                     .pfOnDelete = _OnDelete,
                                      .pfOnPointer = _OnPointer};
 
 MULTIEDIT_OBJ* MULTIEDIT__Obj(WM_HWIN hObj) {
@@ -260,7 +250,7 @@ WM_HWIN MULTIEDIT_CreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hPare
   MULTIEDIT_OBJ* pObj = MULTIEDIT__Obj(hObj);
   pObj->Flags = (U8)ExFlags;
   pObj->CursorShown = 1;
-  BufferSize = BufferSize < 0 ? 0 : BufferSize > 0xFFFF ? 0xFFFF : BufferSize;
+  BufferSize = WIDGET__Limit(BufferSize, 0, 0xFFFF);
   if (BufferSize > 0) {
     GUI_HMEM hText = GUI_ALLOC_AllocZero(BufferSize);
     if (!hText) {

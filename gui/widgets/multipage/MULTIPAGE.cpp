@@ -20,12 +20,7 @@ void _FreePages(WM_HWIN hObj) {
 
 void _OnPointer(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   const GUI_POINTER_STATE* pState = (const GUI_POINTER_STATE*)pMsg->Data.p;
-  if (!pState) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_MOVED_OUT);
-    return;
-  }
-  if (!pState->Pressed) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_RELEASED);
+  if (!WIDGET__NotifyPointer(hObj, pState)) {
     return;
   }
   MULTIPAGE_GET_TAB_INDEX_FUNC* pf = MULTIPAGE__Obj(hObj)->Props.pfGetTabIndex;

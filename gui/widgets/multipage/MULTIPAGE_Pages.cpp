@@ -237,13 +237,7 @@ void MULTIPAGE_SetText(WM_HWIN hObj, const char* pText, unsigned Index) {
 int MULTIPAGE_GetPageText(WM_HWIN hObj, unsigned Index, char* pBuffer, int MaxLen) {
   return _Access::Read(hObj, 0, [&](MULTIPAGE_OBJ* pObj) {
     const MULTIPAGE_PAGE* pPage = MULTIPAGE__GetPage(pObj, (int)Index);
-    if (!pPage || !pBuffer || MaxLen < 1) {
-      return 0;
-    }
-    int n = (int)strnlen(pPage->acText, (size_t)MaxLen - 1);
-    memcpy(pBuffer, pPage->acText, (size_t)n);
-    pBuffer[n] = 0;
-    return n;
+    return pPage ? WIDGET__CopyString(pPage->acText, pBuffer, MaxLen) : 0;
   });
 }
 

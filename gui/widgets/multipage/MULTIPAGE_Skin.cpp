@@ -42,9 +42,7 @@ void _PaintClassic(WM_HWIN hObj) {
     GUI_HMEM hDraw = MULTIPAGE__GetDrawObj(pObj, n);
     // The text is copied: drawing may allocate and move the page records.
     char acText[64];
-    int Len = (int)strnlen(pPage->acText, sizeof(acText) - 1);
-    memcpy(acText, pPage->acText, (size_t)Len);
-    acText[Len] = 0;
+    WIDGET__CopyString(pPage->acText, acText, sizeof(acText));
     if (!hDraw) {
       pObj->pfDrawTab(hObj, acText, n, &rArea, Offset, w, c);
     } else {

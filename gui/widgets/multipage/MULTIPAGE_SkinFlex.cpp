@@ -307,9 +307,7 @@ int MULTIPAGE_DrawSkinFlex(const WIDGET_ITEM_DRAW_INFO* pInfo) {
       break;
     }
     char acText[64];
-    int n = (int)strnlen(pPage->acText, sizeof(acText) - 1);
-    memcpy(acText, pPage->acText, (size_t)n);
-    acText[n] = 0;
+    WIDGET__CopyString(pPage->acText, acText, sizeof(acText));
     GUI_RECT r = {(I16)pInfo->x0, (I16)pInfo->y0, (I16)pInfo->x1, (I16)pInfo->y1};
     GUI_SetFont(pObj->Props.pFont);
     GUI_SetColor(c.TextColor);

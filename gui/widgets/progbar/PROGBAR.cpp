@@ -70,7 +70,7 @@ int PROGBAR__GetPos(const PROGBAR_OBJ* pObj, int v) {
   const GUI_RECT& Rect = pObj->Widget.Win.Rect;
   int L = _IsVertical(pObj) ? Rect.y1 - Rect.y0 + 1 : Rect.x1 - Rect.x0 + 1;
   I64 Range = (I64)pObj->Max - pObj->Min;
-  v = v < pObj->Min ? pObj->Min : v > pObj->Max ? pObj->Max : v;
+  v = WIDGET__Limit(v, pObj->Min, pObj->Max);
   if (Range <= 0) {
     return e;
   }
@@ -161,7 +161,7 @@ void PROGBAR_SetValue(WM_HWIN hObj, int Value) {
   if (!pObj) {
     return;
   }
-  Value = Value < pObj->Min ? pObj->Min : Value > pObj->Max ? pObj->Max : Value;
+  Value = WIDGET__Limit(Value, pObj->Min, pObj->Max);
   if (Value == pObj->Value) {
     return;
   }

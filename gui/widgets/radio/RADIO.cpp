@@ -87,13 +87,8 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
 }
 
 void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
-  if (!pState) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_MOVED_OUT);
-    return;
-  }
-  if (!pState->Pressed) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_RELEASED);
-    if (WM__IsWindow(hObj)) {
+  if (!WIDGET__NotifyPointer(hObj, pState)) {
+    if (pState && WM__IsWindow(hObj)) { // a release leaves the Id as the pending key
       GUI_StoreKey(_Obj(hObj)->Widget.Id);
     }
     return;

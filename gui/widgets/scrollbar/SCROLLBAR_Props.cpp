@@ -15,7 +15,7 @@ void SCROLLBAR_SetValue(WM_HWIN hObj, int Value) {
     if (Max < 0) {
       Max = 0;
     }
-    Value = Value < 0 ? 0 : Value > Max ? Max : Value;
+    Value = WIDGET__Limit(Value, 0, Max);
     Changed = WIDGET__Store(&pObj->Value, Value);
     return Changed;
   });

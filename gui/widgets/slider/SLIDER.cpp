@@ -122,7 +122,7 @@ void SLIDER_SetValue(WM_HWIN hObj, int Value) {
   WM__LockGuard Lock;
   bool Changed = false;
   _Access::Change(hObj, [&](SLIDER_OBJ* pObj) {
-    Value = Value < pObj->Min ? pObj->Min : Value > pObj->Max ? pObj->Max : Value;
+    Value = WIDGET__Limit(Value, pObj->Min, pObj->Max);
     Changed = WIDGET__Store(&pObj->Value, Value);
     return Changed;
   });
@@ -157,7 +157,7 @@ void SLIDER_SetRange(WM_HWIN hObj, int Min, int Max) {
   _Access::Change(hObj, [&](SLIDER_OBJ* pObj) {
     pObj->Min = Min;
     pObj->Max = Max < Min ? Min : Max;
-    pObj->Value = pObj->Value < pObj->Min ? pObj->Min : pObj->Value > pObj->Max ? pObj->Max : pObj->Value;
+    pObj->Value = WIDGET__Limit(pObj->Value, pObj->Min, pObj->Max);
     return true;
   });
 }

@@ -21,14 +21,6 @@ void _Paint(WM_HWIN hObj) {
   }
 }
 
-// With pointer data: 1 pressed, 2 released; without, the pressed pointer left the label: 3.
-void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
-  int Code = !pState ? WM_NOTIFICATION_MOVED_OUT
-             : pState->Pressed ? WM_NOTIFICATION_CLICKED
-                               : WM_NOTIFICATION_RELEASED;
-  WM_NotifyParent(hObj, Code);
-}
-
 void _OnDelete(WM_HWIN hObj) {
   GUI_ALLOC_FreePtr(&((TEXT_OBJ*)WM_H2P(hObj))->hText);
 }
@@ -53,7 +45,7 @@ const WIDGET_TYPE _Type = {.pName = "TEXT",
                            .PropsSize = sizeof(TEXT_PROPS),
                            .pfOnMessage = _OnMessage,
                            .pfOnDelete = _OnDelete,
-                           .pfOnPointer = _OnPointer};
+                           .pfOnPointer = WIDGET__NotifyClicks};
 
 using _Access = WIDGET_ACCESS<TEXT_OBJ, &_Type>;
 

@@ -231,13 +231,14 @@ void _Press(WM_HWIN hObj, int x, int y) {
   }
 }
 
+void _OnDelete(WM_HWIN hObj) {
+  TREEVIEW__FreeAll(_Obj(hObj));
+}
+
 int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   switch (pMsg->MsgId) {
   case WM_PRE_PAINT:
     TREEVIEW__UpdateLayout(hObj);
-    return 1;
-  case WM_PAINT:
-    TREEVIEW__Paint(hObj);
     return 1;
   case WM_TIMER:
     WM_DeleteTimer(_Obj(hObj)->hTimer);
@@ -248,18 +249,8 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
     if (Code == WM_NOTIFICATION_SCROLLBAR_ADDED) {
       _Obj(hObj)->MaxWidth = 0;
     } else if (Code == WM_NOTIFICATION_VALUE_CHANGED) {
-      int Id = WM_GetId(pMsg->hWinSrc);
-      WM_SCROLL_STATE s;
-      WM_GetScrollState(pMsg->hWinSrc, &s);
-      if (Id == GUI_ID_VSCROLL) {
-        _Obj(hObj)->ScrollStateV.Value = s.Value;
-      } else if (Id == GUI_ID_HSCROLL) {
-        _Obj(hObj)->ScrollStateH.Value = s.Value;
-      } else {
-        return 1;
-      }
-      WM_InvalidateWindow(hObj);
-      WM_NotifyParent(hObj, WM_NOTIFICATION_SCROLL_CHANGED);
+      TREEVIEW_OBJ* pObj = _Obj(hObj);
+      WIDGET__TakeScrollValue(hObj, pMsg->hWinSrc, &pObj->ScrollStateV, &pObj->ScrollStateH);
     }
     return 1;
   }
@@ -279,11 +270,7 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   }
   case WM_POINTER: {
     const GUI_POINTER_STATE* pState = (const GUI_POINTER_STATE*)pMsg->Data.p;
-    if (!pState) {
-      WM_NotifyParent(hObj, WM_NOTIFICATION_MOVED_OUT);
-    } else if (!pState->Pressed) {
-      WM_NotifyParent(hObj, WM_NOTIFICATION_RELEASED);
-    } else {
+    if (WIDGET__NotifyPointer(hObj, pState)) {
       if (!WM_HasCaptured(hObj)) {
         WM_SetCapture(hObj, 1);
         _Press(hObj, pState->x, pState->y);
@@ -294,9 +281,6 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
     }
     return 1;
   }
-  case WM_DELETE:
-    TREEVIEW__FreeAll(_Obj(hObj));
-    return 0;
   case WM_SIZE:
     _Obj(hObj)->MaxWidth = 0;
     return 0;
@@ -327,7 +311,9 @@ const WIDGET_TYPE TREEVIEW__Type = {.pName = "TREEVIEW",
                                     .pDefaultProps = &TREEVIEW__DefaultProps,
                                     .PropsOffset = offsetof(TREEVIEW_OBJ, Props),
                                     .PropsSize = sizeof(TREEVIEW_PROPS),
-                                    .pfOnMessage = _OnMessage};
+                                    .pfOnMessage = _OnMessage,
+                                    .pfOnPaint = TREEVIEW__Paint,
+                                    .pfOnDelete = _OnDelete};
 
 void TREEVIEW_Callback(WM_MESSAGE* pMsg) {
   WIDGET__Callback(&TREEVIEW__Type, pMsg);

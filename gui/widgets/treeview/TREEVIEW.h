@@ -45,8 +45,8 @@ constexpr int TREEVIEW_INSERT_FIRST_CHILD = 2;
 
 // Commands of the item drawing routine besides the common ones.
 constexpr int TREEVIEW_ITEM_DRAW_LINES = WIDGET_ITEM_DRAW_TICKS; // 20
-constexpr int TREEVIEW_ITEM_GET_XSIZE = 26;
-constexpr int TREEVIEW_ITEM_GET_YSIZE = 27;
+constexpr int TREEVIEW_ITEM_GET_XSIZE = WIDGET_ITEM_GET_XSIZE;
+constexpr int TREEVIEW_ITEM_GET_YSIZE = WIDGET_ITEM_GET_YSIZE;
 
 // Item flags.
 constexpr U16 TREEVIEW_ITEM_FLAG_NODE = 1;

@@ -443,12 +443,9 @@ TREEVIEW_ITEM_Handle TREEVIEW_ITEM_SetText(TREEVIEW_ITEM_Handle hItem, const cha
 void TREEVIEW_ITEM_GetText(TREEVIEW_ITEM_Handle hItem, char* pBuffer, int MaxNumBytes) {
   WM__LockGuard Lock;
   const Item* p = TREEVIEW__Item(hItem);
-  if (!p || !pBuffer || MaxNumBytes < 1) {
-    return;
+  if (p) {
+    WIDGET__CopyString(p->acText, pBuffer, MaxNumBytes);
   }
-  int n = (int)strnlen(p->acText, (size_t)MaxNumBytes - 1);
-  memcpy(pBuffer, p->acText, (size_t)n);
-  pBuffer[n] = 0;
 }
 
 void TREEVIEW_ITEM_SetUserData(TREEVIEW_ITEM_Handle hItem, U32 UserData) {

@@ -86,6 +86,12 @@ WM_HWIN _MultiEditCreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hPare
   return MULTIEDIT_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, 32, "Text", NumExtraBytes);
 }
 
+// The create calls without an Id make the widget with Id 0; it is given afterwards.
+WM_HWIN _WithId(WM_HWIN h, int Id) {
+  WM_SetId(h, Id);
+  return h;
+}
+
 } // namespace
 
 const std::vector<WidgetKind>& AllWidgetKinds() {
@@ -132,17 +138,13 @@ const std::vector<WidgetKind>& AllWidgetKinds() {
                FRAMEWIN_SetUserData, true,
                {[](WM_HWIN p, int Id) { return FRAMEWIN_CreateEx(5, 5, 60, 40, p, WM_CF_SHOW, 0, Id, "F", nullptr); },
                 [](WM_HWIN p, int Id) {
-                  WM_HWIN h = FRAMEWIN_CreateAsChild(5, 5, 60, 40, p, "F", nullptr, WM_CF_SHOW);
-                  WM_SetId(h, Id); // made with Id 0
-                  return h;
+                  return _WithId(FRAMEWIN_CreateAsChild(5, 5, 60, 40, p, "F", nullptr, WM_CF_SHOW), Id);
                 }}),
       MakeKind("LISTBOX", LISTBOX_CreateIndirect, _ListboxCreateUser, LISTBOX_LockH, LISTBOX_GetUserData,
                LISTBOX_SetUserData, true,
                {[](WM_HWIN p, int Id) { return LISTBOX_Create(5, 5, 60, 40, p, WM_CF_SHOW, 0, Id, _apItems); },
                 [](WM_HWIN p, int Id) {
-                  WM_HWIN h = LISTBOX_CreateAsChild(_apItems, p, 5, 5, 60, 40, WM_CF_SHOW);
-                  WM_SetId(h, Id);
-                  return h;
+                  return _WithId(LISTBOX_CreateAsChild(_apItems, p, 5, 5, 60, 40, WM_CF_SHOW), Id);
                 }}),
       MakeKind("HEADER", HEADER_CreateIndirect, HEADER_CreateUser, HEADER_LockH, HEADER_GetUserData,
                HEADER_SetUserData, false,
@@ -157,18 +159,12 @@ const std::vector<WidgetKind>& AllWidgetKinds() {
       MakeKind("DROPDOWN", DROPDOWN_CreateIndirect, DROPDOWN_CreateUser, DROPDOWN_LockH, DROPDOWN_GetUserData,
                DROPDOWN_SetUserData, true,
                {[](WM_HWIN p, int Id) { return DROPDOWN_Create(5, 5, 80, 60, p, WM_CF_SHOW, 0, Id); },
-                [](WM_HWIN p, int Id) {
-                  WM_HWIN h = DROPDOWN_CreateAsChild(p, 5, 5, 80, 60, WM_CF_SHOW);
-                  WM_SetId(h, Id);
-                  return h;
-                }}),
+                [](WM_HWIN p, int Id) { return _WithId(DROPDOWN_CreateAsChild(p, 5, 5, 80, 60, WM_CF_SHOW), Id); }}),
       MakeKind("LISTWHEEL", LISTWHEEL_CreateIndirect, _ListwheelCreateUser, LISTWHEEL_LockH,
                LISTWHEEL_GetUserData, LISTWHEEL_SetUserData, true,
                {[](WM_HWIN p, int Id) { return LISTWHEEL_CreateEx(5, 5, 60, 60, p, WM_CF_SHOW, 0, Id, _apItems); },
                 [](WM_HWIN p, int Id) {
-                  WM_HWIN h = LISTWHEEL_CreateAsChild(_apItems, p, 5, 5, 60, 60, WM_CF_SHOW);
-                  WM_SetId(h, Id);
-                  return h;
+                  return _WithId(LISTWHEEL_CreateAsChild(_apItems, p, 5, 5, 60, 60, WM_CF_SHOW), Id);
                 }}),
       MakeKind("TREEVIEW", TREEVIEW_CreateIndirect, TREEVIEW_CreateUser, TREEVIEW_LockH, TREEVIEW_GetUserData,
                TREEVIEW_SetUserData, true,

@@ -1,6 +1,7 @@
 // Fixture of the widget tests: the clocked window manager with every module-wide widget setting back at its
 // start value, so that no test sees what another changed; a parent window that records what its widgets
-// tell it; and a light backdrop for golden images.
+// tell it (made before every test by WidgetParentTest); pointer and key input; and a light backdrop for
+// golden images.
 #pragma once
 #include <string>
 #include <vector>
@@ -42,6 +43,12 @@ inline void cbParent(WM_MESSAGE* pMsg) {
   }
   WM_DefaultProc(pMsg);
 }
+
+// A 4 x 4 picture for the widgets that show images: a frame in one colour around a middle in the other.
+inline const GUI_COLOR aBm4x4Colors[] = {0x0000FF, 0x00C000};
+inline const GUI_PALETTE Bm4x4Pal = {2, 0, aBm4x4Colors};
+inline const U8 acBm4x4[] = {0xF0, 0x90, 0x90, 0xF0};
+inline const GUI_BITMAP Bm4x4 = {4, 4, 1, 1, acBm4x4, &Bm4x4Pal, nullptr};
 
 // The notifications heard with one code, as "<Id>:<code>" strings.
 inline std::vector<std::string> HeardCodes(int Code) {
@@ -89,5 +96,32 @@ protected:
     GUI_StoreKeyMsg(Key, 0);
     GUI_Exec();
   }
+  static void Type(const std::vector<int>& aKey) {
+    for (int k : aKey) {
+      Key(k);
+    }
+  }
+  // Presses only, so that the parent hears the presses that were passed on.
+  static void Down(const std::vector<int>& aKey) {
+    for (int k : aKey) {
+      GUI_StoreKeyMsg(k, 1);
+      GUI_Exec();
+    }
+  }
+  static GUI_RECT Rect(WM_HWIN h) {
+    GUI_RECT r;
+    WM_GetWindowRect(h, &r);
+    return r;
+  }
   static std::vector<std::string>& Heard() { return widgettest::Heard; }
+};
+
+// The widget fixture with a recording parent of XSize x YSize at (0, 0), made before every test.
+template <int XSize = 240, int YSize = 160> class WidgetParentTest : public WidgetTest {
+protected:
+  void SetUp() override {
+    WidgetTest::SetUp();
+    hParent = Parent(0, 0, XSize, YSize);
+  }
+  WM_HWIN hParent = 0;
 };

@@ -18,12 +18,8 @@ namespace {
 
 using namespace std::chrono;
 
-class CalendarTest : public WidgetTest {
+class CalendarTest : public WidgetParentTest<> {
 protected:
-  void SetUp() override {
-    WidgetTest::SetUp();
-    hParent = Parent(0, 0, 240, 160);
-  }
   static CALENDAR_DATE Sel(WM_HWIN h) {
     CALENDAR_DATE d = {};
     CALENDAR_GetSel(h, &d);
@@ -54,7 +50,6 @@ protected:
     WM_DeleteWindow(h);
     return r;
   }
-  WM_HWIN hParent = 0;
 };
 
 TEST(CalendarDates, WeekdaysAndMonthLengthsFollowTheGregorianCalendar) {

@@ -6,14 +6,7 @@
 
 namespace {
 
-class CheckboxTest : public WidgetTest {
-protected:
-  void SetUp() override {
-    WidgetTest::SetUp();
-    hParent = Parent(0, 0, 240, 160);
-  }
-  WM_HWIN hParent = 0;
-};
+class CheckboxTest : public WidgetParentTest<> {};
 
 TEST_F(CheckboxTest, ClicksCycleThroughTheStates) {
   WM_HWIN h = CHECKBOX_CreateEx(10, 10, 60, 15, hParent, WM_CF_SHOW, 0, 3);

@@ -10,12 +10,8 @@ namespace {
 const GUI_COLOR _aColors[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0x808080,
                                 0xC0C0C0, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
 
-class ChooseColorTest : public WidgetTest {
+class ChooseColorTest : public WidgetParentTest<260, 200> {
 protected:
-  void SetUp() override {
-    WidgetTest::SetUp();
-    hParent = Parent(0, 0, 260, 200);
-  }
   WM_HWIN Create(int Sel) {
     return CHOOSECOLOR_Create(hParent, 0, 0, 250, 190, _aColors, 16, 8, Sel, nullptr, 0);
   }
@@ -33,7 +29,6 @@ protected:
     CHOOSECOLOR__GetGrid(&c, WM_GetWindowSizeX(hClient), WM_GetWindowSizeY(hClient), &g);
     return g;
   }
-  WM_HWIN hParent = 0;
 };
 
 TEST_F(ChooseColorTest, GridGeometry) {

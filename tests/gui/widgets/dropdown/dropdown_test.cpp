@@ -7,12 +7,8 @@
 
 namespace {
 
-class DropdownTest : public WidgetTest {
+class DropdownTest : public WidgetParentTest<> {
 protected:
-  void SetUp() override {
-    WidgetTest::SetUp();
-    hParent = Parent(0, 0, 240, 160);
-  }
   WM_HWIN Make(int y0 = 10, int Flags = 0) {
     WM_HWIN h = DROPDOWN_CreateUser(10, y0, 100, 60, hParent, WM_CF_SHOW, Flags, 5, 0);
     for (const char* s : {"Apple", "banana", "Cherry", "Date", "Elder", "Fig", "Grape"}) {
@@ -20,7 +16,6 @@ protected:
     }
     return h;
   }
-  WM_HWIN hParent = 0;
 };
 
 TEST_F(DropdownTest, TheListOpensBelowOrAbove) {

@@ -6,10 +6,9 @@
 
 namespace {
 
-class EditRandomTest : public WidgetTest {};
+class EditRandomTest : public WidgetParentTest<> {};
 
 TEST_F(EditRandomTest, TextStaysValidWithinItsLimit) {
-  WM_HWIN hParent = Parent(0, 0, 240, 160);
   std::mt19937 Rng(1234);
   for (int MaxLen : {1, 3, 12, 40}) {
     WM_HWIN h = EDIT_CreateEx(10, 10, 100, 20, hParent, WM_CF_SHOW, 0, 3, MaxLen);

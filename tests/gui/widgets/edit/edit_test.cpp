@@ -5,12 +5,8 @@
 
 namespace {
 
-class EditTest : public WidgetTest {
+class EditTest : public WidgetParentTest<> {
 protected:
-  void SetUp() override {
-    WidgetTest::SetUp();
-    hParent = Parent(0, 0, 240, 160);
-  }
   WM_HWIN Edit(int MaxLen, int Id = 3) {
     WM_HWIN h = EDIT_CreateEx(10, 10, 100, 20, hParent, WM_CF_SHOW, 0, Id, MaxLen);
     WM_SetFocus(h);
@@ -21,19 +17,6 @@ protected:
     EDIT_GetText(h, ac, sizeof(ac));
     return ac;
   }
-  static void Type(const std::vector<int>& aKey) {
-    for (int k : aKey) {
-      Key(k);
-    }
-  }
-  // Presses only, so that the parent hears the presses that were passed on.
-  static void Down(const std::vector<int>& aKey) {
-    for (int k : aKey) {
-      GUI_StoreKeyMsg(k, 1);
-      GUI_Exec();
-    }
-  }
-  WM_HWIN hParent = 0;
 };
 
 TEST_F(EditTest, TypingAndCursorKeysOverMultiByteCharacters) {

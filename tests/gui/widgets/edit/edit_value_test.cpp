@@ -6,11 +6,10 @@
 
 namespace {
 
-class EditValueTest : public WidgetTest {
+class EditValueTest : public WidgetParentTest<> {
 protected:
   void SetUp() override {
-    WidgetTest::SetUp();
-    hParent = Parent(0, 0, 240, 160);
+    WidgetParentTest::SetUp();
     h = EDIT_CreateEx(10, 10, 100, 20, hParent, WM_CF_SHOW, 0, 3, 0);
     WM_SetFocus(h);
   }
@@ -19,12 +18,7 @@ protected:
     EDIT_GetText(h, ac, sizeof(ac));
     return ac;
   }
-  static void Type(const std::vector<int>& aKey) {
-    for (int k : aKey) {
-      Key(k);
-    }
-  }
-  WM_HWIN hParent = 0, h = 0;
+  WM_HWIN h = 0;
 };
 
 TEST_F(EditValueTest, DecimalLengthDigitsAndSeparator) {

@@ -8,24 +8,17 @@
 
 namespace {
 
-class FramewinTest : public WidgetTest {
+class FramewinTest : public WidgetParentTest<300, 200> {
 protected:
   void SetUp() override {
-    WidgetTest::SetUp();
+    WidgetParentTest::SetUp();
     FRAMEWIN_SetDefaultSkinClassic();
     FRAMEWIN_SetDefaultSkin(nullptr);
     FRAMEWIN_SetDefaultSkinClassic();
-    hParent = Parent(0, 0, 300, 200);
-  }
-  static GUI_RECT Rect(WM_HWIN h) {
-    GUI_RECT r;
-    WM_GetWindowRect(h, &r);
-    return r;
   }
   static std::string Str(const GUI_RECT& r) {
     return std::to_string(r.x0) + "," + std::to_string(r.y0) + "," + std::to_string(r.x1) + "," + std::to_string(r.y1);
   }
-  WM_HWIN hParent = 0;
 };
 
 TEST_F(FramewinTest, LayoutFromTitleAndBorders) {

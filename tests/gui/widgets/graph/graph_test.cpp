@@ -10,19 +10,14 @@
 
 namespace {
 
-class GraphTest : public WidgetTest {
+class GraphTest : public WidgetParentTest<> {
 protected:
-  void SetUp() override {
-    WidgetTest::SetUp();
-    hParent = Parent(0, 0, 240, 160);
-  }
   static std::vector<int> Values(GUI_HMEM h) {
     const GRAPH_DATA_OBJ* p = (const GRAPH_DATA_OBJ*)GUI_ALLOC_h2p(h);
     const I16* pv = (const I16*)GUI_ALLOC_h2p(p->hItems);
     return std::vector<int>(pv, pv + p->NumItems);
   }
   static int NumItems(GUI_HMEM h) { return ((const GRAPH_DATA_OBJ*)GUI_ALLOC_h2p(h))->NumItems; }
-  WM_HWIN hParent = 0;
 };
 
 TEST_F(GraphTest, FullSeriesDropTheOldestValue) {

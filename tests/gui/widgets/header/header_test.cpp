@@ -6,11 +6,10 @@
 
 namespace {
 
-class HeaderTest : public WidgetTest {
+class HeaderTest : public WidgetParentTest<> {
 protected:
   void SetUp() override {
-    WidgetTest::SetUp();
-    hParent = Parent(0, 0, 240, 160);
+    WidgetParentTest::SetUp();
     h = HEADER_CreateUser(0, 0, 200, 20, hParent, WM_CF_SHOW, 0, 4, 0);
     HEADER_AddItem(h, 50, "Name", 0);
     HEADER_AddItem(h, 40, "Size", 0);
@@ -23,7 +22,7 @@ protected:
     }
     return v;
   }
-  WM_HWIN hParent = 0, h = 0;
+  WM_HWIN h = 0;
 };
 
 TEST_F(HeaderTest, DraggingADividerWidensTheColumnStepByStep) {
@@ -107,17 +106,12 @@ TEST_F(HeaderTest, BadIndexesAndWidthsAreIgnored) {
   EXPECT_EQ(HEADER_GetHeight(h), GUI_GetYDistOfFont(&GUI_Font8) + 4);
 }
 
-const GUI_COLOR _aBmColors[] = {0x0000FF, 0x00C000};
-const GUI_PALETTE _BmPal = {2, 0, _aBmColors};
-const U8 _acBm[] = {0xF0, 0x90, 0x90, 0xF0};
-const GUI_BITMAP _Bm = {4, 4, 1, 1, _acBm, &_BmPal, nullptr};
-
 TEST_F(HeaderTest, ImagesAreReplacedAndFreedWithTheirColumns) {
   I32 Used = GUI_ALLOC_GetNumUsedBlocks();
-  HEADER_SetBitmap(h, 0, &_Bm);
-  HEADER_SetBitmapEx(h, 0, &_Bm, 1, 1); // replaces the first
-  HEADER_SetBitmap(h, 2, &_Bm);
-  HEADER_SetBitmap(h, 9, &_Bm); // no such column: nothing kept
+  HEADER_SetBitmap(h, 0, &widgettest::Bm4x4);
+  HEADER_SetBitmapEx(h, 0, &widgettest::Bm4x4, 1, 1); // replaces the first
+  HEADER_SetBitmap(h, 2, &widgettest::Bm4x4);
+  HEADER_SetBitmap(h, 9, &widgettest::Bm4x4); // no such column: nothing kept
   EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), Used + 2);
   HEADER_DeleteItem(h, 2);
   EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), Used) << "one image more, one column and its image less";
@@ -158,8 +152,8 @@ TEST_P(HeaderGolden, ColumnsArrowsAndFixedColumns) {
   HEADER_SetDirIndicator(ah[1], 2, 1);
   HEADER_SetFixed(ah[2], 1);
   HEADER_SetScrollPos(ah[2], 25);
-  HEADER_SetBitmap(ah[1], 1, &_Bm);
-  HEADER_SetBitmap(ah[2], 2, &_Bm);
+  HEADER_SetBitmap(ah[1], 1, &widgettest::Bm4x4);
+  HEADER_SetBitmap(ah[2], 2, &widgettest::Bm4x4);
   HEADER_SetTextAlign(ah[2], 2, 2 | 12);
   if (GetParam()) {
     for (WM_HWIN x : ah) {

@@ -19,12 +19,8 @@ std::vector<U8> Stream() {
   return s;
 }
 
-class IconviewTest : public WidgetTest {
+class IconviewTest : public WidgetParentTest<> {
 protected:
-  void SetUp() override {
-    WidgetTest::SetUp();
-    hParent = Parent(0, 0, 240, 160);
-  }
   // 100 x 85 inside: cells 40 x 35 with 5 pixel gaps give two per row and two visible rows.
   WM_HWIN Make(int NumItems, int Flags = 0, int Width = 100) {
     Heard().clear();
@@ -34,7 +30,6 @@ protected:
     }
     return h;
   }
-  WM_HWIN hParent = 0;
 };
 
 TEST_F(IconviewTest, CreationSelectsTheFirstItemToBe) {

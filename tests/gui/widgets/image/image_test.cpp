@@ -124,12 +124,8 @@ GUI_COLOR Pixel(int x, int y) {
   return LCD_GetPixelColor(x, y);
 }
 
-class ImageTest : public WidgetTest {
+class ImageTest : public WidgetParentTest<240, 120> {
 protected:
-  void SetUp() override {
-    WidgetTest::SetUp();
-    hParent = Parent(0, 0, 240, 120);
-  }
   WM_HWIN Make(int w, int h, int Flags = 0) { return IMAGE_CreateEx(10, 10, w, h, hParent, WM_CF_SHOW, Flags, 3); }
   static int Current(WM_HWIN h) {
     IMAGE_OBJ* p = IMAGE__LockH(h);
@@ -137,7 +133,6 @@ protected:
     GUI_ALLOC_UnlockH(&p);
     return n;
   }
-  WM_HWIN hParent = 0;
 };
 
 TEST_F(ImageTest, BitmapsAreTiledOverTheWindow) {

@@ -7,18 +7,14 @@
 
 namespace {
 
-class KnobTest : public WidgetTest {
+class KnobTest : public WidgetParentTest<290, 120> {
 protected:
-  void SetUp() override {
-    WidgetTest::SetUp();
-    hParent = Parent(0, 0, 290, 120);
-  }
   void TearDown() override {
     for (GUI_HMEM h : ahMem) {
       GUI_MEMDEV_Delete(h);
     }
     WM_MOTION_Enable(0);
-    WidgetTest::TearDown();
+    WidgetParentTest::TearDown();
   }
   WM_HWIN Make(int x = 10, int y = 10) { return KNOB_CreateEx(x, y); }
   WM_HWIN KNOB_CreateEx(int x, int y) { return KNOB_Create(x, y, 60, 60, hParent, WM_CF_SHOW, 6); }
@@ -52,7 +48,6 @@ protected:
     ahMem.push_back(h);
     return h;
   }
-  WM_HWIN hParent = 0;
   std::vector<GUI_HMEM> ahMem;
 };
 

@@ -11,19 +11,14 @@ namespace {
 const char* const apText[] = {"Alpha", "beta",  "Gamma", "Delta", "Epsilon", "Zeta",
                               "Eta",   "Theta", "Iota",  "Kappa", nullptr};
 
-class ListboxTest : public WidgetTest {
+class ListboxTest : public WidgetParentTest<> {
 protected:
-  void SetUp() override {
-    WidgetTest::SetUp();
-    hParent = Parent(0, 0, 240, 160);
-  }
   // A list of ten 15-pixel items in a 100-pixel inside height (3D effect of 2 pixels).
   WM_HWIN Make(int Id = 3) {
     WM_HWIN h = LISTBOX_CreateUser(10, 10, 80, 104, hParent, WM_CF_SHOW, 0, Id, apText, 0);
     LISTBOX_SetItemSpacing(h, (unsigned)(15 - GUI_GetYDistOfFont(LISTBOX_GetFont(h))));
     return h;
   }
-  WM_HWIN hParent = 0;
 };
 
 TEST_F(ListboxTest, PointerSelectsAndNotifies) {

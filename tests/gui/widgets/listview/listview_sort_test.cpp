@@ -10,11 +10,10 @@
 
 namespace {
 
-class ListviewSortTest : public WidgetTest {
+class ListviewSortTest : public WidgetParentTest<> {
 protected:
   void SetUp() override {
-    WidgetTest::SetUp();
-    hParent = Parent(0, 0, 240, 160);
+    WidgetParentTest::SetUp();
     h = LISTVIEW_CreateUser(0, 0, 200, 120, hParent, WM_CF_SHOW, 0, 7, 0);
     LISTVIEW_AddColumn(h, 80, "Text", 0);
     LISTVIEW_AddColumn(h, 60, "Number", 0);
@@ -42,7 +41,7 @@ protected:
     Press(x, y);
     Release(x, y);
   }
-  WM_HWIN hParent = 0, h = 0;
+  WM_HWIN h = 0;
 };
 
 using Strings = std::vector<std::string>;

@@ -8,12 +8,8 @@
 
 namespace {
 
-class ListviewTest : public WidgetTest {
+class ListviewTest : public WidgetParentTest<> {
 protected:
-  void SetUp() override {
-    WidgetTest::SetUp();
-    hParent = Parent(0, 0, 240, 160);
-  }
   // Three columns, Rows rows "r<i>" / "<i>" / "x".
   WM_HWIN Make(int Rows, int ySize = 120) {
     WM_HWIN h = LISTVIEW_CreateUser(0, 0, 200, ySize, hParent, WM_CF_SHOW, 0, 7, 0);
@@ -32,7 +28,6 @@ protected:
     LISTVIEW_GetItemText(h, (unsigned)Col, (unsigned)Row, ac, sizeof(ac));
     return ac;
   }
-  WM_HWIN hParent = 0;
 };
 
 TEST_F(ListviewTest, LayoutFillsTheParentAndRowsFollowFontGridAndHeight) {
@@ -263,7 +258,7 @@ TEST_F(ListviewTest, DisplayAndStorageIndexesUnderASort) {
 // Paint cost does not grow with the rows: the same cells are drawn for 100 and for 10,000 rows.
 std::set<std::pair<int, int>> s_Cells;
 int _Counting(const WIDGET_ITEM_DRAW_INFO* pInfo) {
-  if (pInfo->Cmd == 1) {
+  if (pInfo->Cmd == WIDGET_ITEM_DRAW) {
     s_Cells.insert({pInfo->ItemIndex, pInfo->Col});
   }
   return LISTVIEW_OwnerDraw(pInfo);
@@ -293,18 +288,13 @@ TEST_F(ListviewLongTest, PaintingALongListDrawsOnlyTheVisibleRows) {
 }
 
 
-const GUI_COLOR _aBmColors[] = {0x0000FF, 0x00C000};
-const GUI_PALETTE _BmPal = {2, 0, _aBmColors};
-const U8 _acBm[] = {0xF0, 0x90, 0x90, 0xF0};
-const GUI_BITMAP _Bm = {4, 4, 1, 1, _acBm, &_BmPal, nullptr};
-
 TEST_F(ListviewTest, DeletingGivesBackCellsInfosAndTheSortTable) {
   WM_DeleteWindow(Make(1));
   WM_Exec();
   I32 Used = GUI_ALLOC_GetNumUsedBlocks();
   WM_HWIN h = Make(20);
   LISTVIEW_SetItemBkColor(h, 0, 3, 1, 0x00FF00);
-  LISTVIEW_SetItemBitmap(h, 2, 4, 0, 0, &_Bm);
+  LISTVIEW_SetItemBitmap(h, 2, 4, 0, 0, &widgettest::Bm4x4);
   LISTVIEW_SetCompareFunc(h, 0, LISTVIEW_CompareText);
   LISTVIEW_SetSort(h, 0, 0);
   LISTVIEW_SetAutoScrollV(h, 1);
@@ -336,7 +326,7 @@ TEST_P(ListviewGolden, States) {
   LISTVIEW_DisableRow(h, 2);
   LISTVIEW_SetItemBkColor(h, 0, 3, 0, 0x80FFFF);
   LISTVIEW_SetItemTextColor(h, 1, 3, 0, 0x0000FF);
-  LISTVIEW_SetItemBitmap(h, 2, 4, 2, 2, &_Bm);
+  LISTVIEW_SetItemBitmap(h, 2, 4, 2, 2, &widgettest::Bm4x4);
   LISTVIEW_SetCompareFunc(h, 1, LISTVIEW_CompareDec);
   LISTVIEW_SetSort(h, 1, 1);
   WM_HWIN h2 = Make(2, 60);

@@ -8,11 +8,10 @@ namespace {
 
 const char* const apText[] = {"Zero", "One", "Two", "Three", "Four", "Five", "Six", "Seven", "Eight", "Nine", nullptr};
 
-class ListwheelTest : public WidgetTest {
+class ListwheelTest : public WidgetParentTest<> {
 protected:
   void SetUp() override {
-    WidgetTest::SetUp();
-    hParent = Parent(0, 0, 240, 160);
+    WidgetParentTest::SetUp();
     // Ten items of 20 pixels: the wheel turns once in 200 pixels; item tops rest on y 40.
     h = LISTWHEEL_CreateUser(10, 10, 80, 100, hParent, WM_CF_SHOW, 0, 6, apText, 0);
     LISTWHEEL_SetLineHeight(h, 20);
@@ -25,7 +24,7 @@ protected:
     LISTWHEEL__ItemAt(h, 40, &Offset, nullptr);
     return Offset;
   }
-  WM_HWIN hParent = 0, h = 0;
+  WM_HWIN h = 0;
 };
 
 TEST_F(ListwheelTest, RestingPositionsLieOnTheSnapLine) {
@@ -148,7 +147,7 @@ TEST_F(ListwheelTest, SettersGuardTheirValues) {
 }
 
 int _ZeroHeight(const WIDGET_ITEM_DRAW_INFO* pInfo) {
-  return pInfo->Cmd == 27 ? 0 : LISTWHEEL_OwnerDraw(pInfo);
+  return pInfo->Cmd == WIDGET_ITEM_GET_YSIZE ? 0 : LISTWHEEL_OwnerDraw(pInfo);
 }
 
 TEST_F(ListwheelTest, ADrawingRoutineAnsweringNoHeightCannotStallTheWheel) {

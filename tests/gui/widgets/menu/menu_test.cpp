@@ -56,20 +56,16 @@ protected:
     return h;
   }
   static bool IsOpen(WM_HWIN hMenu) { return WM_GetParent(hMenu) != 0; }
-  static int ItemX(WM_HWIN hMenu, int Index) {
+  // Where an item lies on the display.
+  static GUI_POINT ItemPos(WM_HWIN hMenu, int Index) {
     int x, y;
     GUI_Lock();
     MENU__GetItemPos(hMenu, Index, &x, &y);
     GUI_Unlock();
-    return WM_GetWindowPosX(hMenu) + x;
+    return {(I16)(WM_GetWindowPosX(hMenu) + x), (I16)(WM_GetWindowPosY(hMenu) + y)};
   }
-  static int ItemY(WM_HWIN hMenu, int Index) {
-    int x, y;
-    GUI_Lock();
-    MENU__GetItemPos(hMenu, Index, &x, &y);
-    GUI_Unlock();
-    return WM_GetWindowPosY(hMenu) + y;
-  }
+  static int ItemX(WM_HWIN hMenu, int Index) { return ItemPos(hMenu, Index).x; }
+  static int ItemY(WM_HWIN hMenu, int Index) { return ItemPos(hMenu, Index).y; }
   static void Click(int x, int y) {
     Press(x, y);
     Release(x, y);

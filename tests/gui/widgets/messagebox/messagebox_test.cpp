@@ -8,14 +8,7 @@
 
 namespace {
 
-class MessageBoxTest : public WidgetTest {
-protected:
-  static GUI_RECT Rect(WM_HWIN h) {
-    GUI_RECT r;
-    WM_GetWindowRect(h, &r);
-    return r;
-  }
-};
+class MessageBoxTest : public WidgetTest {};
 
 TEST_F(MessageBoxTest, SizedFromCaptionOrTextWithinTheDisplay) {
   WM_HWIN h = GUI_CreateMessageBox("Hi", "A much longer caption", 0);

@@ -6,10 +6,9 @@
 
 namespace {
 
-class MultiEditRandomTest : public WidgetTest {};
+class MultiEditRandomTest : public WidgetParentTest<> {};
 
 TEST_F(MultiEditRandomTest, TextStaysValidWithinItsLimit) {
-  WM_HWIN hParent = Parent(0, 0, 240, 160);
   std::mt19937 Rng(4321);
   struct Case {
     int MaxNumChars, Wrap, Flags;

@@ -6,12 +6,8 @@
 
 namespace {
 
-class MultiEditTest : public WidgetTest {
+class MultiEditTest : public WidgetParentTest<> {
 protected:
-  void SetUp() override {
-    WidgetTest::SetUp();
-    hParent = Parent(0, 0, 240, 160);
-  }
   WM_HWIN Make(int ExFlags = MULTIEDIT_CF_INSERT, int BufferSize = 64, const char* pText = nullptr) {
     WM_HWIN h = MULTIEDIT_CreateEx(10, 10, 120, 60, hParent, WM_CF_SHOW, ExFlags, 3, BufferSize, pText);
     WM_SetFocus(h);
@@ -22,16 +18,6 @@ protected:
     MULTIEDIT_GetText(h, ac, sizeof(ac));
     return ac;
   }
-  static void Type(const std::vector<int>& aKey) {
-    for (int k : aKey) {
-      Key(k);
-    }
-  }
-  static void Down(int k) {
-    GUI_StoreKeyMsg(k, 1);
-    GUI_Exec();
-  }
-  WM_HWIN hParent = 0;
 };
 
 TEST_F(MultiEditTest, TypingAndCursorKeysOverLinesAndMultiByteCharacters) {
@@ -101,12 +87,10 @@ TEST_F(MultiEditTest, ReadOnlyPassesEditingKeysOn) {
   WM_HWIN h = Make(MULTIEDIT_CF_READONLY, 64, "one\ntwo");
   MULTIEDIT_SetCursorOffset(h, 1);
   Heard().clear();
-  Down(GUI_KEY_BACKSPACE);
-  Down(GUI_KEY_DELETE);
-  Down('x');
+  Down({GUI_KEY_BACKSPACE, GUI_KEY_DELETE, 'x'});
   EXPECT_EQ(Text(h), "one\ntwo");
   EXPECT_EQ(Heard(), (std::vector<std::string>{"key 8", "key 30", "key 120"}));
-  Down(GUI_KEY_ENTER);
+  Down({GUI_KEY_ENTER});
   EXPECT_EQ(MULTIEDIT_GetCursorCharPos(h), 4) << "enter goes to the next line's start";
 }
 

@@ -18,17 +18,16 @@ void cbPage(WM_MESSAGE* pMsg) {
   WM_DefaultProc(pMsg);
 }
 
-class MultipageTest : public WidgetTest {
+class MultipageTest : public WidgetParentTest<240, 200> {
 protected:
   void SetUp() override {
-    WidgetTest::SetUp();
+    WidgetParentTest::SetUp();
     MULTIPAGE_SetDefaultSkinClassic();
     GUI_IMAGE__InstallDrawObjAPI(); // tab bitmaps are drawn through it
-    hParent = Parent(0, 0, 240, 200);
   }
   void TearDown() override {
     GUI_DRAWOBJ__SetImageAPI(nullptr);
-    WidgetTest::TearDown();
+    WidgetParentTest::TearDown();
   }
   WM_HWIN Page() { return WM_CreateWindowAsChild(0, 0, 300, 200, WM_GetDesktopWindow(), WM_CF_SHOW, cbPage, 0); }
   WM_HWIN Make(int x, int y, int w, int h, int Flags, int NumPages) {
@@ -47,7 +46,6 @@ protected:
     }
     return 0;
   }
-  WM_HWIN hParent = 0;
 };
 
 TEST_F(MultipageTest, TabsThatDoNotFitGetAScrollBarOfTheirRange) {

@@ -4,18 +4,13 @@
 
 namespace {
 
-class ProgbarTest : public WidgetTest {
+class ProgbarTest : public WidgetParentTest<> {
 protected:
-  void SetUp() override {
-    WidgetTest::SetUp();
-    hParent = Parent(0, 0, 240, 160);
-  }
   std::string Text(WM_HWIN h) {
     char ab[32];
     PROGBAR_GetText(h, ab, sizeof(ab));
     return ab;
   }
-  WM_HWIN hParent = 0;
 };
 
 TEST_F(ProgbarTest, PercentageFollowsTheValue) {

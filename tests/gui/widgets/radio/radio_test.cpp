@@ -4,16 +4,11 @@
 
 namespace {
 
-class RadioTest : public WidgetTest {
+class RadioTest : public WidgetParentTest<> {
 protected:
-  void SetUp() override {
-    WidgetTest::SetUp();
-    hParent = Parent(0, 0, 240, 160);
-  }
   WM_HWIN Radio(int x, int y, int Id, int NumItems = 3) {
     return RADIO_CreateEx(x, y, 80, 0, hParent, WM_CF_SHOW, 0, Id, NumItems, 20);
   }
-  WM_HWIN hParent = 0;
 };
 
 TEST_F(RadioTest, DefaultsAndSize) {

@@ -6,12 +6,8 @@
 
 namespace {
 
-class ScrollbarTest : public WidgetTest {
+class ScrollbarTest : public WidgetParentTest<240, 120> {
 protected:
-  void SetUp() override {
-    WidgetTest::SetUp();
-    hParent = Parent(0, 0, 240, 120);
-  }
   // A horizontal bar 100 x 11 at (10, 10): arrows 0..9 and 90..99, shaft 10..89.
   WM_HWIN Bar(int NumItems = 100, int PageSize = 10) {
     WM_HWIN h = SCROLLBAR_CreateUser(10, 10, 100, 11, hParent, WM_CF_SHOW, 0, 7, 0);
@@ -27,7 +23,6 @@ protected:
     GUI_ALLOC_UnlockH(&p);
     return Pos;
   }
-  WM_HWIN hParent = 0;
 };
 
 TEST_F(ScrollbarTest, ValueStaysInsideTheRange) {

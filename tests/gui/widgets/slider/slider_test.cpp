@@ -4,14 +4,7 @@
 
 namespace {
 
-class SliderTest : public WidgetTest {
-protected:
-  void SetUp() override {
-    WidgetTest::SetUp();
-    hParent = Parent(0, 0, 240, 160);
-  }
-  WM_HWIN hParent = 0;
-};
+class SliderTest : public WidgetParentTest<> {};
 
 TEST_F(SliderTest, RangeAndValueLimits) {
   WM_HWIN h = SLIDER_CreateEx(0, 0, 100, 20, hParent, WM_CF_SHOW, 0, 4);

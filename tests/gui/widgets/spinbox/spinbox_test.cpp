@@ -6,15 +6,13 @@
 
 namespace {
 
-class SpinboxTest : public WidgetTest {
+class SpinboxTest : public WidgetParentTest<> {
 protected:
   void SetUp() override {
-    WidgetTest::SetUp();
+    WidgetParentTest::SetUp();
     SPINBOX_SetDefaultSkin(nullptr);
     SPINBOX_SetDefaultSkinClassic();
-    hParent = Parent(0, 0, 240, 160);
   }
-  WM_HWIN hParent = 0;
 };
 
 TEST_F(SpinboxTest, NoRangeNoWidget) {

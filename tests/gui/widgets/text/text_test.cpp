@@ -4,14 +4,7 @@
 
 namespace {
 
-class TextTest : public WidgetTest {
-protected:
-  void SetUp() override {
-    WidgetTest::SetUp();
-    hParent = Parent(0, 0, 240, 170);
-  }
-  WM_HWIN hParent = 0;
-};
+class TextTest : public WidgetParentTest<240, 170> {};
 
 TEST_F(TextTest, KeepsItsOwnCopyOfTheText) {
   char acSource[] = "Hello";

@@ -9,12 +9,8 @@
 
 namespace {
 
-class TreeviewTest : public WidgetTest {
+class TreeviewTest : public WidgetParentTest<> {
 protected:
-  void SetUp() override {
-    WidgetTest::SetUp();
-    hParent = Parent(0, 0, 240, 160);
-  }
   WM_HWIN Tree(int Flags = 0) { return TREEVIEW_CreateEx(10, 10, 150, 120, hParent, WM_CF_SHOW, Flags, 7); }
   static std::string Text(GUI_HMEM h) {
     char ab[32];
@@ -30,7 +26,6 @@ protected:
     }
     return v;
   }
-  WM_HWIN hParent = 0;
 };
 
 // A small tree: A (expanded: a1, a2), B (collapsed: b1), C.
