@@ -86,7 +86,7 @@ int FUNKTION_Meldung::SetCommand(int k, int32_t Value, int Flags) {
 }
 
 // Structured page (kind 13): heading, designation, kind, input binding, the technician's rows, one row per
-// command (heading "1:".."3:" and an action line that executes it) and a link to the message list.
+// command (its name as the heading and an action line that executes it) and a link to the message list.
 int FUNKTION_Meldung::GetPageDescription(int Page, OBJ_MENU* m) {
   if (Page == 1) {  // the trigger's binding
     static const int numbers[] = {FKT_PAR_INPUT + FKT_IN_SOURCE_KIND, FKT_PAR_INPUT + FKT_IN_SOURCE_INDEX,
@@ -116,8 +116,7 @@ int FUNKTION_Meldung::GetPageDescription(int Page, OBJ_MENU* m) {
   }
   m->Rec(0x0A, 0, 0);
   m->Rec(0x0B, 1, 3);
-  m->Rec(0x01, s, T(OBJ_VC_COMMAND));
-  m->Rec(0x2C, 1, 1);
+  m->Rec(0x01, s, T(OBJ_VC_COMMAND));  // the command's own name heads its row; no number follows it
   m->Rec(0x02, 0, V(OBJ_VC_COMMAND));
   m->Rec(0x0D, 0, 0);
   m->Rec(0x18, 4, 0x5800);

@@ -1,4 +1,5 @@
-// The message function's own page: when the message arose, shown as a date and time.
+// The message function's own page: when the message arose, shown as a date and time, and one row per command
+// headed by the command's name.
 #include <string>
 #include <vector>
 
@@ -78,4 +79,15 @@ TEST_F(MessagePageTest, TheTimeOfTheMessageCannotBeEdited) {
     return;
   }
   FAIL() << "no time row";
+}
+
+TEST_F(MessagePageTest, EachCommandIsHeadedByItsNameWithoutANumber) {
+  OpenPage();
+  std::vector<std::u16string> v = Shown();
+  for (const char16_t* Name : {u"Acknowledge", u"Reset", u"Hide"}) {
+    std::u16string n(Name);
+    EXPECT_TRUE(Has(v, n)) << std::string(n.begin(), n.end());
+    for (const std::u16string& s : v)
+      EXPECT_FALSE(s.size() > n.size() && s.compare(0, n.size(), n) == 0) << std::string(s.begin(), s.end());
+  }
 }
