@@ -12,6 +12,7 @@ namespace {
 class SampleDesignTest : public OverviewTest {
  protected:
   void ShowSample() {
+    SYS_UpdateClock(MAIN_TEST_SECONDS);
     std::ifstream f(SIM_SAMPLE_DESIGN, std::ios::binary);
     ASSERT_TRUE(f) << SIM_SAMPLE_DESIGN;
     DSG_BYTES b((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
@@ -43,10 +44,11 @@ TEST_F(SampleDesignTest, InputOneMovesOnThePageWithoutLeavingIt) {
   ShowSample();
   int i = ElementOf(kInput1);
   ASSERT_GE(i, 0);
-  EXPECT_EQ(std::u16string(State(i)), u"21.5 °C");
+  EXPECT_EQ(State(i), u"21.5 °C");
   SetInput1(237);
   Advance(1100);  // the page's periodic read, no forced one
-  EXPECT_EQ(std::u16string(State(i)), u"23.7 °C");
+  EXPECT_EQ(State(i), u"23.7 °C");
+  EXPECT_TRUE(golden::Matches("controller/ui/sample_design_page1", golden::CaptureLCD()));
   // Read-only: a touch opens no entry.
   TouchIn(Child(UI_hOverviewWin, i), 20, 10);
   EXPECT_FALSE(UI_hEntryDialog || UI_hListWin);

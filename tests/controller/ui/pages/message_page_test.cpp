@@ -65,6 +65,7 @@ TEST_F(MessagePageTest, ShowsTheDateAndTimeWhenTheMessageArose) {
   // The controller clock stood at 17.03.2026 14:05:00 when the trigger rose.
   EXPECT_TRUE(Has(v, u"17.03.2026 14:05:00"));
   for (const std::u16string& s : v) EXPECT_EQ(s.find(u"1773"), std::u16string::npos) << "raw seconds shown";
+  EXPECT_TRUE(golden::Matches("controller/ui/message_page", golden::CaptureLCD()));
   EXPECT_TRUE(Errors().empty());
 }
 
