@@ -11,6 +11,18 @@ namespace {
 #ifdef SIM_SAMPLE_DESIGN
 class SampleDesignTest : public OverviewTest {
  protected:
+  // The measurement records stand for the host's inputs and outlive the controller's reset: put input 1 back.
+  void SetUp() override {
+    OverviewTest::SetUp();
+    Saved = IO_InputRecords[0];
+  }
+  void TearDown() override {
+    IO_InputRecords[0] = Saved;
+    APP_ControlCycle();  // the input's own value follows the record back
+    IO_InputRecords[0] = Saved;
+    OverviewTest::TearDown();
+  }
+  IO_INPUT_RECORD Saved{};
   void ShowSample() {
     SYS_UpdateClock(MAIN_TEST_SECONDS);
     std::ifstream f(SIM_SAMPLE_DESIGN, std::ios::binary);
