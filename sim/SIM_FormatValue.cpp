@@ -10,7 +10,7 @@
 #include "TXT_Number.h"
 
 enum {
-  _GROUP_OFF_ON = 10, _GROUP_NO_YES = 11, _GROUP_UNITS = 12, _GROUP_WEEKDAYS = 29, _GROUP_MODES = 61,
+  _GROUP_NO_YES = 10, _GROUP_OFF_ON = 11, _GROUP_UNITS = 12, _GROUP_WEEKDAYS = 29, _GROUP_MODES = 61,
   _GROUP_LIST135 = 135, _GROUP_LIST136 = 136, _GROUP_COUNT_OF_29 = 232,
 };
 
@@ -122,8 +122,8 @@ int SIM_FormatValue(int32_t Value, int Unit, char16_t* pBuffer, int NumChars) {
     _PutChar(&Out, u'.');
     _PutNumber(&Out, (Value >> 16) & 0xFFF, 4);
     break;
-  case 43: _PutText(&Out, TXT_GetText(_GROUP_NO_YES, Value & 1)); break;
-  case 44: _PutText(&Out, TXT_GetText(_GROUP_OFF_ON, Value & 1)); break;
+  case 43: _PutText(&Out, TXT_GetText(_GROUP_OFF_ON, Value & 1)); break;
+  case 44: _PutText(&Out, TXT_GetText(_GROUP_NO_YES, Value & 1)); break;
   case 45: Written = _PutItem(&Out, _GROUP_MODES, Value, _GROUP_MODES); break;
   case 48: Written = _PutItem(&Out, _GROUP_LIST135, Value, _GROUP_LIST135); break;
   case 49: Written = _PutItem(&Out, _GROUP_LIST136, Value, _GROUP_LIST136); break;

@@ -53,6 +53,7 @@ constexpr uint16_t FKT_PF_CHOICE = 0x0020;      // the value has a choice text
 constexpr uint16_t FKT_PF_CHOICE_ALT = 0x0040;  // the value has a choice text (second text set)
 constexpr uint16_t FKT_PF_UNUSED = 0x0100;      // number not in use: reads and writes fail
 constexpr uint16_t FKT_PF_LIST_UNIT = 0x0200;   // the unit comes from the list value
+constexpr uint16_t FKT_PF_STAMP = 0x0400;       // a moment in controller-clock seconds: pages show its date and time
 
 // Flags of SetParameter.
 enum {

@@ -123,7 +123,7 @@ void FUNKTION_Eingang::ControlStep() {
   const IO_INPUT_RECORD& r = IO_InputRecords[_TableIndex];
   int32_t target;
   switch (_Par.Type) {
-    case 1: target = r.Raw != 0; break;
+    case IO_IN_TYPE_DIGITAL: target = r.Raw != 0; break;
     case 2: target = (r.Fault != IO_FAULT_NONE) ? r.Raw : r.Raw + _Par.Correction; break;
     default: target = 0; break;
   }
@@ -471,7 +471,7 @@ void IO_WriteSimInputDesc() {
     _CopyName(_aInputLabels[i], label ? label : in.GetClassName());
     SIM_InputDescs[i].Type = (uint32_t)in.GetParameter(IO_IN_PAR_TYPE);
     SIM_InputDescs[i].Param = (uint32_t)in.GetParameter(IO_IN_PAR_SENSOR);
-    SIM_InputDescs[i].Unit = (uint32_t)in.GetParameter(IO_IN_PAR_UNIT);
+    SIM_InputDescs[i].Unit = in.GetOutputUnit(0);  // the unit the screens show the value in
     SIM_InputDescs[i].pName1 = _aInputNames[i];
     SIM_InputDescs[i].pName2 = _aInputLabels[i];
   }

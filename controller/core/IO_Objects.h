@@ -22,7 +22,7 @@ enum {
 
 // Parameters of an input.
 enum {
-  IO_IN_PAR_TYPE = 0,         // 0 unused, 1 digital, 2 analog
+  IO_IN_PAR_TYPE = 0,         // 0 unused, 1 digital (IO_IN_TYPE_DIGITAL), 2 analog
   IO_IN_PAR_SENSOR = 1,       // sensor or measured quantity
   IO_IN_PAR_UNIT = 2,         // unit index of the value
   IO_IN_PAR_CORRECTION = 3,   // added to an analog value
@@ -71,6 +71,9 @@ struct IO_OUTPUT_CHANNEL {
 static_assert(sizeof(IO_OUTPUT_CHANNEL) == 44);
 extern IO_OUTPUT_CHANNEL IO_OutputChannels[IO_NUM_OUTPUTS];
 
+constexpr uint8_t IO_IN_TYPE_DIGITAL = 1;
+constexpr uint8_t IO_UNIT_OFF_ON = 43;  // unit index of a switching state: "OFF"/"ON"
+
 class FUNKTION_Eingang : public FUNKTION_BASIS_PAR {
  public:
   int GetPageDescription(int Page, OBJ_MENU* pMenu) override;
@@ -82,7 +85,9 @@ class FUNKTION_Eingang : public FUNKTION_BASIS_PAR {
   void ControlStep() override;
   int GetOutputCount() const override { return 1; }
   int32_t GetOutputValue(int Index) const override { return Index == 0 ? _Value : 0; }
-  uint8_t GetOutputUnit(int Index) const override { return (uint8_t)_Par.Unit; }
+  // A digital input is 0 or 1 whatever unit was chosen for it: it reads "OFF"/"ON" on the screens and in the
+  // host's input simulation alike.
+  uint8_t GetOutputUnit(int Index) const override { return _Par.Type == IO_IN_TYPE_DIGITAL ? IO_UNIT_OFF_ON : _Par.Unit; }
   int GetSpecialCount() const override { return 3; }
   int32_t GetSpecialValue(int Index) const override;  // 0 raw reading, 1 fault state, 2 room-sensor mode
   void OnParameterChanged(int Number, int32_t OldValue) override;

@@ -132,12 +132,23 @@ bool _IsChoice(const FUNKTION_BASIS_PAR* p, int Number) {
          (p->GetParameterFlags(Number) & (FKT_PF_CHOICE | FKT_PF_CHOICE_ALT));
 }
 
-// Value answer, optionally followed by the limits: {0x51, unit, i32 value[, i32 lower, i32 upper]} or, for
-// choices, {0x11, u8 value[, u8 count, u16 list index]}.
+// Value answer, optionally followed by the limits: {0x51, unit, i32 value[, i32 lower, i32 upper]}, for
+// choices {0x11, u8 value[, u8 count, u16 list index]}, for time stamps the text {0x18, 0, date and time}.
 int _AnswerValue(_Answer& a, const FUNKTION_BASIS_PAR* p, int Number, bool WithLimits) {
   uint16_t fl = p->GetParameterFlags(Number);
   if (fl & FKT_PF_UNUSED) return 0;
   int32_t v = p->GetParameter(Number);
+  if (fl & FKT_PF_STAMP) {
+    // No unit shows a moment with its date: the answer is the text, read-only (room for no typed characters).
+    char t[SYS_STAMP_LEN];
+    SYS_FormatStamp((uint32_t)v, t);
+    std::u16string s;
+    _AppendAscii(s, t);
+    a.Put8(0x18);
+    a.Put8(0);
+    a.Text(s);
+    return a.Result();
+  }
   if (_IsChoice(p, Number)) {
     int list = _ListNumber(p->GetChoiceList(Number));
     if (list < 0) return 0;

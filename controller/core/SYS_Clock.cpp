@@ -1,5 +1,6 @@
 #include "SYS_Clock.h"
 
+#include <cstdio>
 #include <ctime>
 
 SYS_TM SYS_ClockTm;
@@ -24,6 +25,15 @@ void SYS_LocalTime(int64_t Seconds, SYS_TM* p) {
 
 void OS_LocalTimeMinusHour(int64_t Seconds, SYS_TM* p) {
   if (p) SYS_LocalTime(Seconds - 3600, p);
+}
+
+void SYS_FormatStamp(int64_t Seconds, char* pOut) {
+  SYS_TM t;
+  OS_LocalTimeMinusHour(Seconds, &t);
+  // Fields are bounded to their digits, so the text always fits its room.
+  auto d = [](int32_t v, unsigned m) { return unsigned(v) % m; };
+  snprintf(pOut, SYS_STAMP_LEN, "%02u.%02u.%04u %02u:%02u:%02u", d(t.Day, 100), d(t.Month + 1, 100),
+           d(t.Year + 1900, 10000), d(t.Hour, 100), d(t.Min, 100), d(t.Sec, 100));
 }
 
 void SYS_UpdateClock(int64_t PcSeconds) {

@@ -14,7 +14,7 @@ const FKT_ChoiceList _KindList = {nullptr, TXT_MESSAGE_KINDS_COUNT, 0, 0, 0, TXT
 
 using MP = FUNKTION_Meldung::PARAMS;
 const FKT_ParamDesc _aPar[] = {
-    FKT_PAR(FKT_ST_U32 | FKT_PF_READONLY | FKT_PF_NOSTORE, MP, Time, 0, INT32_MAX, 0, 0, 0, nullptr),
+    FKT_PAR(FKT_ST_U32 | FKT_PF_READONLY | FKT_PF_NOSTORE | FKT_PF_STAMP, MP, Time, 0, INT32_MAX, 0, 0, 0, nullptr),
     FKT_PAR(FKT_ST_U8 | FKT_PF_CHOICE, MP, Kind, 0, 3, 0, 0, 1, &_KindList),
     FKT_PAR(FKT_ST_U8 | FKT_PF_CHOICE, MP, Popup, 0, 1, 1, 0, 1, &FKT_NoYesList),
     FKT_PAR(FKT_ST_U8, MP, Priority, 1, 10, 5, 0, 1, nullptr),
@@ -86,7 +86,7 @@ int FUNKTION_Meldung::SetCommand(int k, int32_t Value, int Flags) {
 }
 
 // Structured page (kind 13): heading, designation, kind, input binding, the technician's rows, one row per
-// command (heading "1:".."3:" and an action line that executes it) and a link to the message list.
+// command (its name as the heading and an action line that executes it) and a link to the message list.
 int FUNKTION_Meldung::GetPageDescription(int Page, OBJ_MENU* m) {
   if (Page == 1) {  // the trigger's binding
     static const int numbers[] = {FKT_PAR_INPUT + FKT_IN_SOURCE_KIND, FKT_PAR_INPUT + FKT_IN_SOURCE_INDEX,
@@ -106,7 +106,7 @@ int FUNKTION_Meldung::GetPageDescription(int Page, OBJ_MENU* m) {
   m->Rec(0x06, s, T(MSG_PAR_KIND));
   m->Rec(0x14, 0, V(MSG_PAR_KIND));
   m->Rec(0x03, 0, V(MSG_PAR_TIME));
-  m->Rec(0x05, 0, V(MSG_PAR_TIME));
+  m->Rec(0x35, 0, V(MSG_PAR_TIME));  // read-only: no level reaches 3, so the row has no box and opens nothing
   m->Rec(0x06, s, T(OBJ_VC_IN_KIND));
   m->Rec(0x18, s, OBJ_MenuIndex(OBJ_FAM_FUNCTION, 1));
   m->Rec(0x39, 1, 0);  // technician and above
@@ -116,8 +116,7 @@ int FUNKTION_Meldung::GetPageDescription(int Page, OBJ_MENU* m) {
   }
   m->Rec(0x0A, 0, 0);
   m->Rec(0x0B, 1, 3);
-  m->Rec(0x01, s, T(OBJ_VC_COMMAND));
-  m->Rec(0x2C, 1, 1);
+  m->Rec(0x01, s, T(OBJ_VC_COMMAND));  // the command's own name heads its row; no number follows it
   m->Rec(0x02, 0, V(OBJ_VC_COMMAND));
   m->Rec(0x0D, 0, 0);
   m->Rec(0x18, 4, 0x5800);

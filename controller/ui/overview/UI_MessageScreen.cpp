@@ -57,22 +57,12 @@ struct _LOCK {
   bool Locked;
 };
 
-// The time stamp "d.m.yyyy hh:mm:ss" of the moment the message arose.
+// The time stamp of the moment the message arose.
 void _TimeText(uint32_t Seconds, char16_t* pOut, size_t Len) {
-  SYS_TM Tm;
-  OS_LocalTimeMinusHour(int64_t(Seconds), &Tm);
+  char a[SYS_STAMP_LEN];
+  SYS_FormatStamp(int64_t(Seconds), a);
   TXT_TEXT_OUT Out = TXT__Out(pOut, Len);
-  TXT__PutDigits(&Out, Tm.Day, 2);
-  TXT__PutChar(&Out, '.');
-  TXT__PutDigits(&Out, Tm.Month + 1, 2);
-  TXT__PutChar(&Out, '.');
-  TXT__PutDigits(&Out, Tm.Year + 1900, 4);
-  TXT__PutChar(&Out, ' ');
-  TXT__PutDigits(&Out, Tm.Hour, 2);
-  TXT__PutChar(&Out, ':');
-  TXT__PutDigits(&Out, Tm.Min, 2);
-  TXT__PutChar(&Out, ':');
-  TXT__PutDigits(&Out, Tm.Sec, 2);
+  TXT__PutAscii(&Out, a);
   TXT__Finish(&Out);
 }
 

@@ -343,3 +343,18 @@ TEST_F(ObjectAccess, FirmwareTransferFailsWithoutAnAnsweringNode) {
   CAN_pfSendFrame = nullptr;
   SDO_TimeoutMs = 1000;
 }
+
+TEST_F(ObjectAccess, ADigitalInputReadsOffAndOnOnThePagesAndInTheInputSimulation) {
+  const uint32_t Value = OBJ_MakeAddress(0, 3, OBJ_ValueIndex(OBJ_VIEW_VALUE, OBJ_FAM_INPUT, OBJ_VC_OUTPUT));
+  IO_Inputs[3].SetParameter(IO_IN_PAR_UNIT, 1, 0);  // a unit chosen while the input was analog stays stored
+  IO_Inputs[3].SetParameter(IO_IN_PAR_TYPE, IO_IN_TYPE_DIGITAL, 0);
+  Bytes v = Read(Value);
+  ASSERT_EQ(v.size(), 6u);
+  EXPECT_EQ(v[1], IO_UNIT_OFF_ON);
+  EXPECT_EQ(SIM_InputDescs[3].Unit, IO_UNIT_OFF_ON);
+  // Analog again: the stored unit counts.
+  IO_Inputs[3].SetParameter(IO_IN_PAR_TYPE, 2, 0);
+  EXPECT_EQ(Read(Value)[1], 1);
+  EXPECT_EQ(SIM_InputDescs[3].Unit, 1u);
+  EXPECT_EQ(IO_Inputs[3].GetParameter(IO_IN_PAR_UNIT), 1);
+}
