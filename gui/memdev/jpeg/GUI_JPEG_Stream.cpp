@@ -221,7 +221,8 @@ int _ReadSOF(GUI_JPEG_DCONTEXT* p) {
       _ReadU8(p, &Nf)) {
     return 1;
   }
-  if (XSize == 0 || YSize == 0 || Nf > JPEG__MAX_COMPS || Len != 8 + 3 * Nf) {
+  // Samples of other than 8 bits would come out as noise while the call reports success: refused.
+  if (Precision != 8 || XSize == 0 || YSize == 0 || Nf > JPEG__MAX_COMPS || Len != 8 + 3 * Nf) {
     return 1;
   }
   p->XSize = U16(XSize);

@@ -437,6 +437,9 @@ TEST_F(JpegDraw, UnsupportedFramesAreRefused) {
   Bad = Jpeg;
   Bad[Sof + 11] = 0x00;  // sampling factor 0
   EXPECT_TRUE(Refused(Bad));
+  Bad = Jpeg;
+  Bad[Sof + 4] = 12;  // 12-bit samples
+  EXPECT_TRUE(Refused(Bad));
   // The scan names DC table 9 (beyond the slots) or table 3 that no segment defined.
   size_t Sos = FindMarker(Jpeg, 0xDA);
   Bad = Jpeg;
