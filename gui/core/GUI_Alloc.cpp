@@ -445,14 +445,7 @@ void GUI_ALLOC__UnlockH(void** pp) {
 
 void* GUI_ALLOC_h2p(GUI_HMEM hMem) {
   GUI_LockGuard Lock;
-  if (hMem == 0) {
-    return nullptr;
-  }
-  if (!_IsValid(hMem)) {
-    GUI_ErrorOut("GUI_ALLOC:\nInvalid handle in GUI_ALLOC_h2p()");
-    return nullptr;
-  }
-  return _h2p(hMem);
+  return GUI_ALLOC__h2pLocked(hMem);
 }
 
 void* GUI_ALLOC__h2pLocked(GUI_HMEM hMem) {
