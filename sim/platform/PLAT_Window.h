@@ -190,6 +190,7 @@ enum : uint32_t {
 };
 
 // Test support: feed input through the same path as real events, and grab what a window shows.
+// A key: VirtKey names it, or, when 0, the one character of pText (UTF-8) that it types names it.
 void PLAT_InjectKey(PLAT_HWIN hWin, uint32_t VirtKey, const char* pText, int Shift, int Pressed);
 void PLAT_InjectMouse(PLAT_HWIN hWin, uint32_t Msg, int x, int y, uint32_t Buttons);  // wheel: delta << 16
 // The same on the decorations of a child frame: x, y relative to its outer rectangle.
