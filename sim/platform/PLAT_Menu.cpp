@@ -80,6 +80,17 @@ int PLAT_IsMenuItemEnabled(PLAT_HMENU hMenu, uint32_t Command) {
   return (hMenu && _IsEnabled(hMenu, Command) == 1) ? 1 : 0;
 }
 
+int PLAT_GetMenuItem(PLAT_HMENU hMenu, int Index, PLAT_MENU_INFO* pInfo) {
+  if (!hMenu || Index < 0 || size_t(Index) >= hMenu->Items.size()) return 1;
+  const PLAT_MENU_ITEM& Item = hMenu->Items[size_t(Index)];
+  pInfo->pText = Item.Text.c_str();
+  pInfo->pShortcut = Item.Shortcut.c_str();
+  pInfo->Command = Item.Command;
+  pInfo->hSub = Item.hSub;
+  pInfo->Separator = Item.Separator ? 1 : 0;
+  return 0;
+}
+
 // The menu texts mark their access key with '&' as the toolkit does; the shortcut text is shown at the right.
 static void _Fill(QMenu* pMenu, PLAT_HMENU hMenu, PLAT_HWIN hTarget) {
   for (const PLAT_MENU_ITEM& Item : hMenu->Items) {

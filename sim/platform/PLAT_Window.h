@@ -171,6 +171,14 @@ void PLAT_EnableMenuItem(PLAT_HMENU hMenu, uint32_t Command, int OnOff);
 int PLAT_IsMenuItemEnabled(PLAT_HMENU hMenu, uint32_t Command);   // 0 also when the command is not in the menu
 void PLAT_SetMenuBar(PLAT_HWIN hWin, PLAT_HMENU hMenu);  // the window keeps the menu
 void PLAT_ShowPopupMenu(PLAT_HMENU hMenu, PLAT_HWIN hTarget);  // at the cursor; commands to hTarget
+struct PLAT_MENU_INFO {
+  const char* pText;    // "" for a separator; valid while the menu is unchanged
+  const char* pShortcut;
+  uint32_t Command;     // 0 for a separator and a submenu
+  PLAT_HMENU hSub;      // 0 unless the item opens a submenu
+  int Separator;
+};
+int PLAT_GetMenuItem(PLAT_HMENU hMenu, int Index, PLAT_MENU_INFO* pInfo);  // 1 when there is no such item
 
 // The picture that the desktop shows for the program's windows.
 void PLAT_SetAppIcon(const PLAT_DIB* pDib);
