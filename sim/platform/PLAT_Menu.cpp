@@ -135,7 +135,12 @@ void PLAT_ShowPopupMenu(PLAT_HMENU hMenu, PLAT_HWIN hTarget) {
   hMenu->Actions.clear();
 }
 
+static PLAT_MESSAGEBOX_HOOK* _pfMessageBoxHook;
+
+void PLAT_SetMessageBoxHook(PLAT_MESSAGEBOX_HOOK* pfHook) { _pfMessageBoxHook = pfHook; }
+
 int PLAT_MessageBox(PLAT_HWIN hOwner, const char* pText, const char* pCaption, uint32_t Style) {
+  if (_pfMessageBoxHook) return _pfMessageBoxHook(hOwner, pText, pCaption, Style);
   QMessageBox::Icon Icon = QMessageBox::NoIcon;
   switch (Style & 0xF0) {
   case PLAT_BOX_ERROR: Icon = QMessageBox::Critical; break;

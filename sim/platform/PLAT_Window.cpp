@@ -427,6 +427,8 @@ void PLAT_ShowWindow(PLAT_HWIN hWin, int OnOff) {
   if (PLAT_IsWindow(hWin)) hWin->pOuter->setVisible(OnOff != 0);
 }
 
+int PLAT_IsWindowVisible(PLAT_HWIN hWin) { return (PLAT_IsWindow(hWin) && hWin->pOuter->isVisible()) ? 1 : 0; }
+
 PLAT_HWIN PLAT_GetParent(PLAT_HWIN hWin) {
   if (!PLAT_IsWindow(hWin) || !(hWin->Style & PLAT_STYLE_CHILD)) return nullptr;
   PLAT__Client* pParent = dynamic_cast<PLAT__Client*>(hWin->pOuter->parentWidget());
@@ -475,6 +477,7 @@ void PLAT_RaiseWindow(PLAT_HWIN hWin) {
 void PLAT_Invalidate(PLAT_HWIN hWin, int Erase) {
   if (!PLAT_IsWindow(hWin)) return;
   if (Erase) hWin->EraseNext = true;
+  hWin->Pixels.clear();  // the repaint draws over them
   hWin->pClient->update();
 }
 

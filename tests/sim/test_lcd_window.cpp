@@ -101,6 +101,29 @@ static GUI_POINTER_STATE _Mouse(PLAT_HWIN hLCD, uint32_t Msg, int x, int y, uint
   return State;
 }
 
+TEST(LcdWindow, APixelSetStraightIntoTheWindowShowsUntilTheWindowRepaints) {
+  PLAT_HWIN hMain = SimTest_StartHost();
+  ASSERT_NE(hMain, nullptr);
+  PLAT_ShowWindow(hMain, 0);  // grabbed, a hidden window is painted afresh
+  PLAT_HWIN hLCD = SimTest_GetLCDWindow();
+  ASSERT_NE(hLCD, nullptr);
+  PLAT_ProcessEvents();
+  std::vector<uint32_t> Before(480 * 272), Grab(480 * 272);
+  ASSERT_EQ(PLAT_GrabWindow(hLCD, Before.data(), 480, 272), 0);
+  ASSERT_NE(Before[34 * 480 + 12], 0xFF123456u);
+  SIM_SetPixelLCD(12, 34, 0x123456);
+  SIM_SetPixelLCD(480, 0, 0x123456);  // outside: nothing
+  PLAT_ProcessEvents();
+  ASSERT_EQ(PLAT_GrabWindow(hLCD, Grab.data(), 480, 272), 0);
+  EXPECT_EQ(Grab[34 * 480 + 12], 0xFF123456u);
+  Grab[34 * 480 + 12] = Before[34 * 480 + 12];
+  EXPECT_TRUE(Grab == Before);  // no other pixel changed
+  PLAT_Invalidate(hLCD, 0);     // as the poll does when the display changed: the layer is drawn over it
+  PLAT_ProcessEvents();
+  ASSERT_EQ(PLAT_GrabWindow(hLCD, Grab.data(), 480, 272), 0);
+  EXPECT_TRUE(Grab == Before);
+}
+
 TEST(LcdWindow, MouseBecomesPointerStatesInDisplayCoordinates) {
   PLAT_HWIN hLCD = SimTest_GetLCDWindow();
   ASSERT_NE(hLCD, nullptr);
