@@ -67,6 +67,9 @@ void SIM_Notice(const char* s);           // marked in the log and kept in the e
 uint8_t SIM_SetErrorBox(uint8_t OnOff);   // returns the previous flag
 uint32_t SIM_GetErrorCount(void);
 void SIM_CloseErrorLog(void);
+// Errors of the host's own set-up (the skin regions): logged, and shown in a message box while the main window is
+// visible, so that errors during start-up stay silent. Main thread.
+void SIM_ErrorBox(const char* s);
 
 /*********************************************************************
 *
@@ -109,6 +112,8 @@ void SIM_SetLCDMsgHook(SIM_LCD_MSG_HOOK* pfHook);
 
 // Called by the application from any thread; the work is done on the main thread.
 void SIM_RefreshInputSim(void);
+// One pixel (0xRRGGBB) at x, y of the LCD window, drawn over what it shows until that repaints.
+void SIM_SetPixelLCD(int x, int y, uint32_t Color);
 void SIM_SetStatusLED(int Code);
 int SIM_GetStatusLED(void);
 
@@ -133,6 +138,9 @@ std::string SIM__DocumentsFromUserDirs(const char* pText, size_t Size, const std
 *       Start-up
 */
 int SIM_Main(int argc, char** argv);
+// The shared frame-buffer mapping and the GUI library's configuration: afterwards the layers, their sizes and
+// colour depths are known. 0 on success; 1 when no display could be made, which a message box has said.
+int SIM_InitDisplay(void);
 
 // Tests: replaces the 10 ms wait of one sleep step (0 restores it).
 void SIM__SetStepWait(void (*pfWait)(void));

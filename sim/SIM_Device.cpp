@@ -147,7 +147,7 @@ intptr_t _WndProcDevice(PLAT_HWIN hWin, uint32_t Msg, uintptr_t wParam, intptr_t
     SIM__UpdateMenu();
     return 0;
   case PLAT_MSG_TIMER:
-    SIM__UpdateTitle(hWin);
+    SIM__QuitWithoutApp();  // the title keeps the simulator's name: only the main frame shows the state
     return 0;
   default:
     return PLAT_DefaultProc(hWin, Msg, wParam, lParam);

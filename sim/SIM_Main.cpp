@@ -100,6 +100,17 @@ int SIM__CheckFrameBuffer(void) {
   return 0;
 }
 
+int SIM_InitDisplay(void) {
+  int r = LCDSIM_PreInit();
+  if (r == 0) return 0;
+  PLAT_MessageBox(nullptr,
+                  r == 1 ? "Every simulated display is in use by other simulators.\n"
+                           "Close one of them and start again."
+                         : "The simulated display could not be created.",
+                  SIM_GetTitle(), PLAT_BOX_WARNING);
+  return 1;
+}
+
 int SIM_Main(int argc, char** argv) {
   PLAT_Init(&argc, argv);
   _CommandLine.clear();
@@ -112,15 +123,7 @@ int SIM_Main(int argc, char** argv) {
   SIM_SetIdleHook(SIM__IdleHook);
   SIM_SetLCDMsgHook(SIM__LCDMouseHook);
   SIM__GuiInstall();
-  int r = LCDSIM_PreInit();
-  if (r) {
-    PLAT_MessageBox(nullptr,
-                    r == 1 ? "Every simulated display is in use by other simulators.\n"
-                             "Close one of them and start again."
-                           : "The simulated display could not be created.",
-                    SIM_GetTitle(), PLAT_BOX_WARNING);
-    return 1;
-  }
+  if (SIM_InitDisplay()) return 1;
   if (SIM__CheckFrameBuffer()) {
     PLAT_MessageBox(nullptr, "Frame buffer exceeds current limits of the simulation!", SIM_GetTitle(),
                     PLAT_BOX_WARNING);
@@ -133,7 +136,7 @@ int SIM_Main(int argc, char** argv) {
   SIM__AppConfig();
   if (SIM_GetTransColor() == 0xFF000000) SIM_SetTransColor(0xFF0000);
   _AppLetGo = 0;
-  r = _RunWindows();
+  int r = _RunWindows();
   // Function data is saved from a stopped application only: one still running could be changing it.
   if (!_AppLetGo) SIM__AppSaveTmpFile();
   SIM_SaveInputSim(SIM_UserFolder);

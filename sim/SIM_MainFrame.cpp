@@ -19,11 +19,14 @@ static const PLAT_ACCEL _aAccel[] = {
 
 void SIM__SetAccelerators(void) { PLAT_SetAccelerators(_aAccel, int(sizeof(_aAccel) / sizeof(_aAccel[0]))); }
 
+int SIM__QuitWithoutApp(void) {
+  if (SIM_IsAppRunning()) return 0;
+  PLAT_PostQuit(0);  // the simulator ends with the application
+  return 1;
+}
+
 void SIM__UpdateTitle(PLAT_HWIN hWin) {
-  if (!SIM_IsAppRunning()) {
-    PLAT_PostQuit(0);  // the simulator ends with the application
-    return;
-  }
+  if (SIM__QuitWithoutApp()) return;
   const char* pState = SIM_IsAppSuspended() ? "(Suspended)" : SIM_IsAppRunning() ? "(Executing)" : "(Terminated)";
   char acTitle[64];
   snprintf(acTitle, sizeof(acTitle), "%s%s", SIM_GetAppName(), pState);

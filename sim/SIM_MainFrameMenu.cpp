@@ -30,7 +30,6 @@ PLAT_HMENU SIM__GetMainMenu(void) {
   PLAT_AppendMenu(hFile, "Resume Application", SIM_ID_RESUME, "F5");
   PLAT_AppendSeparator(hFile);
   PLAT_AppendMenu(hFile, "&View Input Simulation", SIM_ID_INPUTSIM, nullptr);
-  PLAT_AppendSeparator(hFile);
   PLAT_AppendMenu(hFile, "E&xit", SIM_ID_EXIT, "ALT-F4");
   PLAT_AppendMenu(hFile, "Copy to clipboard", SIM_ID_CLIPBOARD, nullptr);
   PLAT_HMENU hView = PLAT_CreateMenu();

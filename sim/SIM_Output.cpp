@@ -1,5 +1,5 @@
 // Error, warning and log output of the host: into the log window, into "SimError.log" and, for errors, into a
-// message box. Callable from any thread; the message box is shown by the main thread.
+// message box. Callable from any thread (SIM_ErrorBox from the main thread); the main thread shows the box.
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -43,6 +43,14 @@ void SIM_ErrorOut(const char* s) {
     if (PLAT_PostCall(_ShowBox, pText)) delete pText;
   }
   _WriteErrorLog(s);
+}
+
+void SIM_ErrorBox(const char* s) {
+  if (!s) s = "";
+  LOG_AddEntry(1, s);
+  if (!PLAT_IsWindowVisible(SIM_hDeviceWnd)) return;
+  std::string* pText = new std::string(s);
+  if (PLAT_PostCall(_ShowBox, pText)) delete pText;
 }
 
 void SIM_Warn(const char* s) {

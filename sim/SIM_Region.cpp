@@ -9,8 +9,6 @@
 
 static std::vector<SIM_REGION> _aRegion;
 
-static void _Error(const char* s) { SIM_Log(s); }
-
 static int _Find(std::vector<int>& aParent, int i) {
   while (aParent[i] != i) i = aParent[i] = aParent[aParent[i]];
   return i;
@@ -51,7 +49,7 @@ int SIM_GetRegions(const uint32_t* pPixels, int xSize, int ySize, uint32_t Key, 
     int Root = _Find(aParent, int(i));
     if (aSlot[Root] < 0) {
       if (int(_aRegion.size()) >= Max) {
-        _Error("Error in SIM_GetRegions: Bitmap contains too much buttons!");
+        SIM_ErrorBox("Error in SIM_GetRegions: Bitmap contains too much buttons!");
         SIM_FreeRegions();
         return 0;
       }
@@ -78,7 +76,7 @@ const SIM_REGION* SIM__GetRegion(int n) {
 int SIM_GetRegionRect(int n, int* pRect) {
   const SIM_REGION* p = SIM__GetRegion(n);
   if (!p) {
-    _Error("Error in SIM_GetRegionRect: Index >= _NumRegions");
+    SIM_ErrorBox("Error in SIM_GetRegionRect: Index >= _NumRegions");
     return 1;
   }
   pRect[0] = p->x0;
@@ -91,14 +89,14 @@ int SIM_GetRegionRect(int n, int* pRect) {
 PLAT_HREGION SIM_SetBitmapRegion(int n, int x, int y) {
   const SIM_REGION* p = SIM__GetRegion(n);
   if (!p) {
-    _Error("Error in SIM_SetBitmapRegion: Index >= _NumRegions");
+    SIM_ErrorBox("Error in SIM_SetBitmapRegion: Index >= _NumRegions");
     return nullptr;
   }
   if (p->aLine.empty()) return nullptr;
   PLAT_HREGION hRegion = PLAT_CreateRegion(0, 0, 0, 0);
   for (const SIM_LINE& l : p->aLine) {
     PLAT_HREGION hLine = PLAT_CreateRegion(l.x0 - p->x0, l.y - p->y0, l.x1 - p->x0 + 1, l.y - p->y0 + 1);
-    if (PLAT_UniteRegion(hRegion, hLine)) _Error("Error in SIM_SetBitmapRegion: Region not combined");
+    if (PLAT_UniteRegion(hRegion, hLine)) SIM_ErrorBox("Error in SIM_SetBitmapRegion: Region not combined");
     PLAT_DeleteRegion(hLine);
   }
   PLAT_MoveRegion(hRegion, x, y);

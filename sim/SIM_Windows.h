@@ -32,6 +32,7 @@ void SIM__UpdateMenuItems(PLAT_HMENU hMenu, int Running, int Suspended, int SysI
 PLAT_HMENU SIM__GetMainMenu(void);
 // The LCD windows' message hook: a right click opens the popup menu and chooses the clipboard layer.
 int SIM__LCDMouseHook(void* hWin, uint32_t Msg, uintptr_t wParam, intptr_t lParam, intptr_t* pResult);
-void SIM__UpdateTitle(PLAT_HWIN hWin);              // 20 ms: title; quits when the application has ended
+int SIM__QuitWithoutApp(void);                      // 20 ms: quits when the application has ended (1)
+void SIM__UpdateTitle(PLAT_HWIN hWin);              // the main frame's 20 ms: the same, and its title shows the state
 PLAT_HMENU SIM__GetPopupMenu(void);
 void SIM__SetAccelerators(void);                    // F3, F4 and F5 of the host's windows

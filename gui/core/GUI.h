@@ -49,6 +49,8 @@ void GUI_OS_Delay(int ms);
 U32 GUI_OS_GetTime(void);
 void GUI_OS_WaitEvent(void);
 void GUI_OS_SignalEvent(void);
+void GUI_OS_ErrorOut(const char* s);  // texts are passed on as they are, never used as a format
+void GUI_OS_Warn(const char* s);
 void GUI_OS_Log(const char* s);
 GUI_TASK_ID GUI_OS_GetTaskId(void);
 

@@ -99,7 +99,7 @@ void GUI_OS_Delay(int ms) {
 
 U32 GUI_OS_GetTime(void) { return (_pAPI && _pAPI->pfGetTime) ? _pAPI->pfGetTime() : _GetTime(); }
 
-void GUI_OS__ErrorOut(const char* s) {
+void GUI_OS_ErrorOut(const char* s) {
   if (_pAPI && _pAPI->pfErrorOut) {
     _pAPI->pfErrorOut(s);
   } else {
@@ -107,7 +107,7 @@ void GUI_OS__ErrorOut(const char* s) {
   }
 }
 
-void GUI_OS__Warn(const char* s) {
+void GUI_OS_Warn(const char* s) {
   if (_pAPI && _pAPI->pfWarn) {
     _pAPI->pfWarn(s);
   } else {

@@ -8,8 +8,6 @@
 void GUI_OS__InitLock(void);
 void GUI_OS__Lock(void);
 void GUI_OS__Unlock(void);
-void GUI_OS__ErrorOut(const char* s);
-void GUI_OS__Warn(const char* s);
 
 void GUITASK__Exit(void);
 // Marks the calling task's context as set up; answers whether it was before. Called with the lock held.

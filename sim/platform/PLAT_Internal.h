@@ -23,6 +23,7 @@ struct PLAT_WINDOW {
   uint32_t Style = 0;
   uint32_t BkColor = 0;
   std::map<uint32_t, int> Timers;   // our id -> toolkit timer id
+  std::map<std::pair<int, int>, uint32_t> Pixels;  // set outside painting (PLAT_SetPixel), by x and y
   bool EraseNext = true;
   bool Destroyed = false;
   PLAT_HMENU hMenuBar = nullptr;

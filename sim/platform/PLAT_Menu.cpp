@@ -80,6 +80,17 @@ int PLAT_IsMenuItemEnabled(PLAT_HMENU hMenu, uint32_t Command) {
   return (hMenu && _IsEnabled(hMenu, Command) == 1) ? 1 : 0;
 }
 
+int PLAT_GetMenuItem(PLAT_HMENU hMenu, int Index, PLAT_MENU_INFO* pInfo) {
+  if (!hMenu || Index < 0 || size_t(Index) >= hMenu->Items.size()) return 1;
+  const PLAT_MENU_ITEM& Item = hMenu->Items[size_t(Index)];
+  pInfo->pText = Item.Text.c_str();
+  pInfo->pShortcut = Item.Shortcut.c_str();
+  pInfo->Command = Item.Command;
+  pInfo->hSub = Item.hSub;
+  pInfo->Separator = Item.Separator ? 1 : 0;
+  return 0;
+}
+
 // The menu texts mark their access key with '&' as the toolkit does; the shortcut text is shown at the right.
 static void _Fill(QMenu* pMenu, PLAT_HMENU hMenu, PLAT_HWIN hTarget) {
   for (const PLAT_MENU_ITEM& Item : hMenu->Items) {
@@ -124,7 +135,12 @@ void PLAT_ShowPopupMenu(PLAT_HMENU hMenu, PLAT_HWIN hTarget) {
   hMenu->Actions.clear();
 }
 
+static PLAT_MESSAGEBOX_HOOK* _pfMessageBoxHook;
+
+void PLAT_SetMessageBoxHook(PLAT_MESSAGEBOX_HOOK* pfHook) { _pfMessageBoxHook = pfHook; }
+
 int PLAT_MessageBox(PLAT_HWIN hOwner, const char* pText, const char* pCaption, uint32_t Style) {
+  if (_pfMessageBoxHook) return _pfMessageBoxHook(hOwner, pText, pCaption, Style);
   QMessageBox::Icon Icon = QMessageBox::NoIcon;
   switch (Style & 0xF0) {
   case PLAT_BOX_ERROR: Icon = QMessageBox::Critical; break;

@@ -19,6 +19,17 @@ void PLAT__Client::paintEvent(QPaintEvent*) {
   pWin->EraseNext = false;
   PLAT__Dispatch(pWin, PLAT_MSG_PAINT, Erase, 0);
   pPaint = nullptr;
+  if (!PLAT__IsAlive(pWin)) return;
+  for (const auto& Pixel : pWin->Pixels) {
+    Painter.fillRect(Pixel.first.first, Pixel.first.second, 1, 1, QColor::fromRgb(Pixel.second));
+  }
+}
+
+// Only pixels inside the client area are kept, so there are never more than it has.
+void PLAT_SetPixel(PLAT_HWIN hWin, int x, int y, uint32_t Color) {
+  if (!PLAT_IsWindow(hWin) || x < 0 || y < 0 || x >= hWin->pClient->width() || y >= hWin->pClient->height()) return;
+  hWin->Pixels[{x, y}] = Color & 0xFFFFFF;
+  hWin->pClient->update(x, y, 1, 1);
 }
 
 PLAT_HPAINT PLAT_BeginPaint(PLAT_HWIN hWin) {

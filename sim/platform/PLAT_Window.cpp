@@ -49,6 +49,9 @@ static std::set<uint32_t> _KeysDown;
 *
 *       Keys
 */
+// The code of a key that types a character of the layout's own: it names no key that lacks a character.
+enum : uint32_t { _VK_OF_LAYOUT = 0xDF };
+
 static uint32_t _QtKey2VirtKey(int Key) {
   if (Key >= Qt::Key_A && Key <= Qt::Key_Z) return 0x41 + (Key - Qt::Key_A);
   if (Key >= Qt::Key_0 && Key <= Qt::Key_9) return 0x30 + (Key - Qt::Key_0);
@@ -424,6 +427,8 @@ void PLAT_ShowWindow(PLAT_HWIN hWin, int OnOff) {
   if (PLAT_IsWindow(hWin)) hWin->pOuter->setVisible(OnOff != 0);
 }
 
+int PLAT_IsWindowVisible(PLAT_HWIN hWin) { return (PLAT_IsWindow(hWin) && hWin->pOuter->isVisible()) ? 1 : 0; }
+
 PLAT_HWIN PLAT_GetParent(PLAT_HWIN hWin) {
   if (!PLAT_IsWindow(hWin) || !(hWin->Style & PLAT_STYLE_CHILD)) return nullptr;
   PLAT__Client* pParent = dynamic_cast<PLAT__Client*>(hWin->pOuter->parentWidget());
@@ -472,6 +477,7 @@ void PLAT_RaiseWindow(PLAT_HWIN hWin) {
 void PLAT_Invalidate(PLAT_HWIN hWin, int Erase) {
   if (!PLAT_IsWindow(hWin)) return;
   if (Erase) hWin->EraseNext = true;
+  hWin->Pixels.clear();  // the repaint draws over them
   hWin->pClient->update();
 }
 
@@ -576,9 +582,12 @@ void PLAT__Client::wheelEvent(QWheelEvent* e) {
 static void _HandleKey(PLAT_WINDOW* pWin, QKeyEvent* e, bool Down) {
   uint32_t VirtKey = _QtKey2VirtKey(e->key());
   if (!VirtKey && e->text().size() == 1) {
-    // A key outside the table: an ASCII character stands for its key, any other for a key of the layout's own.
+    // Any other key that types a character: a letter or a digit stands for its key, every other character for a
+    // key of the layout's own. The character's own code would name a key without one ("%" the left arrow, "&"
+    // the up arrow, "#" End), and the host would send that key instead of the character.
     QChar c = e->text().at(0).toUpper();
-    VirtKey = c.unicode() < 128 ? c.unicode() : 0xDF;
+    bool AlphaNum = (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+    VirtKey = AlphaNum ? uint32_t(c.unicode()) : uint32_t(_VK_OF_LAYOUT);
   }
   if (!Down && e->isAutoRepeat()) return;  // a held key repeats its presses only
   QString OldText = _KeyText;
@@ -638,10 +647,16 @@ void PLAT__Client::closeEvent(QCloseEvent* e) {
 */
 void PLAT_InjectKey(PLAT_HWIN hWin, uint32_t VirtKey, const char* pText, int Shift, int Pressed) {
   if (!PLAT_IsWindow(hWin)) return;
+  QString Text = QString::fromUtf8(pText ? pText : "");
   int Key = _VirtKey2QtKey(VirtKey);
+  if (!VirtKey && Text.size() == 1) {
+    // A character key as the toolkit reports it: named by its character, letters by their capital.
+    QChar Upper = Text.at(0).toUpper();
+    Key = Upper.unicode() < 256 ? Upper.unicode() : Text.at(0).unicode();
+  }
   if (Key == Qt::Key_Tab && Shift) Key = Qt::Key_Backtab;
-  QKeyEvent Event(Pressed ? QEvent::KeyPress : QEvent::KeyRelease, Key,
-                  Shift ? Qt::ShiftModifier : Qt::NoModifier, QString::fromUtf8(pText ? pText : ""));
+  QKeyEvent Event(Pressed ? QEvent::KeyPress : QEvent::KeyRelease, Key, Shift ? Qt::ShiftModifier : Qt::NoModifier,
+                  Text);
   QCoreApplication::sendEvent(hWin->pClient, &Event);
 }
 

@@ -103,6 +103,7 @@ void PLAT_GetWindowRect(PLAT_HWIN hWin, int* px, int* py, int* pxSize, int* pySi
 void PLAT_MoveWindow(PLAT_HWIN hWin, int x, int y, int xSize, int ySize);
 void PLAT_SetClientSize(PLAT_HWIN hWin, int xSize, int ySize);
 void PLAT_ShowWindow(PLAT_HWIN hWin, int OnOff);
+int PLAT_IsWindowVisible(PLAT_HWIN hWin);   // shown, and so are the windows it lies in
 PLAT_HWIN PLAT_GetParent(PLAT_HWIN hWin);
 PLAT_HWIN PLAT_FindChild(PLAT_HWIN hParent, const char* pClass, const char* pTitle);  // depth first
 // A top-level window of that class and title (0 for either matches any); 0 when there is none.
@@ -134,6 +135,9 @@ struct PLAT_DIB {
 void PLAT_DrawDIB(PLAT_HPAINT hdc, int xDst, int yDst, int xSizeDst, int ySizeDst, const PLAT_DIB* pDib, int xSrc,
                   int ySrc, int xSizeSrc, int ySizeSrc);
 void PLAT_FillRect(PLAT_HPAINT hdc, int x, int y, int xSize, int ySize, uint32_t Color);  // 0xRRGGBB
+// Outside painting: one pixel (0xRRGGBB, client coordinates) straight onto what the window shows, over whatever
+// its painting drew. It stays until the window is invalidated, as a repaint of the window draws over it.
+void PLAT_SetPixel(PLAT_HWIN hWin, int x, int y, uint32_t Color);
 void PLAT_SetTextColor(PLAT_HPAINT hdc, uint32_t Color);
 void PLAT_DrawText(PLAT_HPAINT hdc, int x, int y, const char* s, int NumBytes);  // x, y: top left; UTF-8
 int PLAT_GetTextWidth(PLAT_HPAINT hdc, const char* s, int NumBytes);
@@ -171,6 +175,14 @@ void PLAT_EnableMenuItem(PLAT_HMENU hMenu, uint32_t Command, int OnOff);
 int PLAT_IsMenuItemEnabled(PLAT_HMENU hMenu, uint32_t Command);   // 0 also when the command is not in the menu
 void PLAT_SetMenuBar(PLAT_HWIN hWin, PLAT_HMENU hMenu);  // the window keeps the menu
 void PLAT_ShowPopupMenu(PLAT_HMENU hMenu, PLAT_HWIN hTarget);  // at the cursor; commands to hTarget
+struct PLAT_MENU_INFO {
+  const char* pText;    // "" for a separator; valid while the menu is unchanged
+  const char* pShortcut;
+  uint32_t Command;     // 0 for a separator and a submenu
+  PLAT_HMENU hSub;      // 0 unless the item opens a submenu
+  int Separator;
+};
+int PLAT_GetMenuItem(PLAT_HMENU hMenu, int Index, PLAT_MENU_INFO* pInfo);  // 1 when there is no such item
 
 // The picture that the desktop shows for the program's windows.
 void PLAT_SetAppIcon(const PLAT_DIB* pDib);
@@ -178,6 +190,9 @@ void PLAT_SetAppIcon(const PLAT_DIB* pDib);
 // Message boxes and beeps.
 enum { PLAT_BOX_PLAIN = 0, PLAT_BOX_ERROR = 0x10, PLAT_BOX_WARNING = 0x30, PLAT_BOX_INFO = 0x40 };
 int PLAT_MessageBox(PLAT_HWIN hOwner, const char* pText, const char* pCaption, uint32_t Style);
+// Tests: message boxes go to the hook instead of the screen (0: shown again); its result is the box's.
+typedef int PLAT_MESSAGEBOX_HOOK(PLAT_HWIN hOwner, const char* pText, const char* pCaption, uint32_t Style);
+void PLAT_SetMessageBoxHook(PLAT_MESSAGEBOX_HOOK* pfHook);
 void PLAT_Beep(void);
 
 // Virtual keys (the key table of the host is written in these codes).
@@ -190,6 +205,7 @@ enum : uint32_t {
 };
 
 // Test support: feed input through the same path as real events, and grab what a window shows.
+// A key: VirtKey names it, or, when 0, the one character of pText (UTF-8) that it types names it.
 void PLAT_InjectKey(PLAT_HWIN hWin, uint32_t VirtKey, const char* pText, int Shift, int Pressed);
 void PLAT_InjectMouse(PLAT_HWIN hWin, uint32_t Msg, int x, int y, uint32_t Buttons);  // wheel: delta << 16
 // The same on the decorations of a child frame: x, y relative to its outer rectangle.

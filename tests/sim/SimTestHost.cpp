@@ -15,6 +15,7 @@
 #include "WM.h"
 
 std::vector<SIM_TEST_KEY> SimTest_Keys;
+std::vector<SIM_TEST_BOX> SimTest_Boxes;
 
 static PLAT_HWIN _hMain;
 
@@ -29,11 +30,17 @@ void SimTest_TakeKeys(void) {
   }
 }
 
+static int _OnMessageBox(PLAT_HWIN hOwner, const char* pText, const char* pCaption, uint32_t Style) {
+  SimTest_Boxes.push_back({hOwner, pText ? pText : "", pCaption ? pCaption : "", Style});
+  return 1;
+}
+
 void SimTest_InitPlatform(void) {
   static bool Done;
   if (Done) return;
   Done = true;
   PLAT_Init(nullptr, nullptr);
+  PLAT_SetMessageBoxHook(_OnMessageBox);
   // Errors write "SimError.log" into the working folder: a folder of this process keeps the build tree clean.
   std::string Dir = SimTest_MakeTempDir();
   if (!Dir.empty() && chdir(Dir.c_str()) != 0) perror(Dir.c_str());

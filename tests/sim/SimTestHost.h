@@ -13,6 +13,14 @@ struct SIM_TEST_KEY {
 extern std::vector<SIM_TEST_KEY> SimTest_Keys;
 void SimTest_TakeKeys(void);         // moves the GUI library's queued key messages to SimTest_Keys
 
+// The message boxes asked for since the platform was set up; none is shown (each is answered with OK).
+struct SIM_TEST_BOX {
+  PLAT_HWIN hOwner;
+  std::string Text, Caption;
+  uint32_t Style;
+};
+extern std::vector<SIM_TEST_BOX> SimTest_Boxes;
+
 void SimTest_InitPlatform(void);     // the platform and the mapping namespace only
 PLAT_HWIN SimTest_StartHost(void);   // all of the above plus the main frame; returns it (made once per process)
 PLAT_HWIN SimTest_GetLCDWindow(void);

@@ -1,8 +1,9 @@
 // The frames of the framed main window: where they are made, that each is made once, that the log frame comes
-// back after it was closed, the main frame growing to hold them, squeezing, and the greying of the menus.
+// back after it was closed, the main frame growing to hold them, squeezing, and the menus: their items and greying.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "PLAT_Image.h"
 #include "SIM.h"
@@ -167,6 +168,32 @@ TEST_F(FramesTest, SqueezeMovesOnlyLayerColourAndLogFrames) {
   EXPECT_EQ(s.xSize, c.xSize);
   EXPECT_EQ(_Rect(hLCDFrame).x, 0);   // at the left edge: stays
   EXPECT_EQ(_Rect(hLCD).x, 10);       // not a frame
+}
+
+namespace {
+
+// The items of a menu in order, one text each: a separator as "-", a submenu's text followed by ">".
+std::vector<std::string> _MenuTexts(PLAT_HMENU hMenu) {
+  std::vector<std::string> aText;
+  PLAT_MENU_INFO Info;
+  for (int i = 0; PLAT_GetMenuItem(hMenu, i, &Info) == 0; i++) {
+    aText.push_back(Info.Separator ? "-" : std::string(Info.pText) + (Info.hSub ? ">" : ""));
+  }
+  return aText;
+}
+
+}  // namespace
+
+TEST(FramesMenu, FileMenuHasOneSeparatorBeforeTheInputSimulation) {
+  SimTest_InitPlatform();
+  PLAT_MENU_INFO File;
+  ASSERT_EQ(PLAT_GetMenuItem(SIM__GetMainMenu(), 0, &File), 0);
+  EXPECT_STREQ(File.pText, "&File");
+  std::vector<std::string> Want = {"Pause Application", "Resume Application", "-", "&View Input Simulation",
+                                   "E&xit", "Copy to clipboard"};
+  EXPECT_EQ(_MenuTexts(File.hSub), Want);
+  Want = {"Eingangs-Simulation ...", "In Zwischenablage kopieren", "\xc3\x9c" "ber ...", "-", "Beenden"};
+  EXPECT_EQ(_MenuTexts(SIM__GetPopupMenu()), Want);
 }
 
 TEST(FramesMenu, GreyingFollowsTheApplicationTheSysInfoWindowAndTheLayers) {

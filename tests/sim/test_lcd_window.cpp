@@ -101,6 +101,29 @@ static GUI_POINTER_STATE _Mouse(PLAT_HWIN hLCD, uint32_t Msg, int x, int y, uint
   return State;
 }
 
+TEST(LcdWindow, APixelSetStraightIntoTheWindowShowsUntilTheWindowRepaints) {
+  PLAT_HWIN hMain = SimTest_StartHost();
+  ASSERT_NE(hMain, nullptr);
+  PLAT_ShowWindow(hMain, 0);  // grabbed, a hidden window is painted afresh
+  PLAT_HWIN hLCD = SimTest_GetLCDWindow();
+  ASSERT_NE(hLCD, nullptr);
+  PLAT_ProcessEvents();
+  std::vector<uint32_t> Before(480 * 272), Grab(480 * 272);
+  ASSERT_EQ(PLAT_GrabWindow(hLCD, Before.data(), 480, 272), 0);
+  ASSERT_NE(Before[34 * 480 + 12], 0xFF123456u);
+  SIM_SetPixelLCD(12, 34, 0x123456);
+  SIM_SetPixelLCD(480, 0, 0x123456);  // outside: nothing
+  PLAT_ProcessEvents();
+  ASSERT_EQ(PLAT_GrabWindow(hLCD, Grab.data(), 480, 272), 0);
+  EXPECT_EQ(Grab[34 * 480 + 12], 0xFF123456u);
+  Grab[34 * 480 + 12] = Before[34 * 480 + 12];
+  EXPECT_TRUE(Grab == Before);  // no other pixel changed
+  PLAT_Invalidate(hLCD, 0);     // as the poll does when the display changed: the layer is drawn over it
+  PLAT_ProcessEvents();
+  ASSERT_EQ(PLAT_GrabWindow(hLCD, Grab.data(), 480, 272), 0);
+  EXPECT_TRUE(Grab == Before);
+}
+
 TEST(LcdWindow, MouseBecomesPointerStatesInDisplayCoordinates) {
   PLAT_HWIN hLCD = SimTest_GetLCDWindow();
   ASSERT_NE(hLCD, nullptr);
@@ -159,6 +182,53 @@ TEST(LcdWindow, KeysOfTheMainWindowBecomeGuiKeys) {
   ASSERT_EQ(SimTest_Keys.size(), Want.size());
   for (size_t i = 0; i < Want.size(); i++) {
     EXPECT_EQ(SimTest_Keys[i].Key, Want[i].first) << i;
+    EXPECT_EQ(SimTest_Keys[i].Pressed, Want[i].second) << i;
+  }
+}
+
+// A typed character reaches the GUI as itself, whatever code a key without a character has: "%" is no left arrow,
+// "&" no up arrow, "#" no End. The keys without a character keep their codes.
+TEST(LcdWindow, EveryTypedCharacterReachesTheGuiAsItself) {
+  PLAT_HWIN hMain = SimTest_StartHost();
+  ASSERT_NE(hMain, nullptr);
+  SimTest_TakeKeys();
+  SimTest_Keys.clear();
+  std::vector<std::pair<int, int>> Want;
+  for (int c = 0x20; c <= 0xFF; c++) {
+    if (c >= 0x7F && c < 0xA0) continue;  // no printable character there
+    char acText[3];
+    if (c < 0x80) {
+      acText[0] = char(c);
+      acText[1] = 0;
+    } else {
+      acText[0] = char(0xC0 | (c >> 6));
+      acText[1] = char(0x80 | (c & 0x3F));
+      acText[2] = 0;
+    }
+    PLAT_InjectKey(hMain, 0, acText, 0, 1);
+    PLAT_InjectKey(hMain, 0, acText, 0, 0);
+    SimTest_TakeKeys();  // the key buffer holds a few messages only
+    Want.push_back({c, 1});
+    Want.push_back({c, 0});
+  }
+  struct {
+    uint32_t VirtKey;
+    const char* pText;
+    int Key;
+  } aNamed[] = {{PLAT_VK_LEFT, "", 16},   {PLAT_VK_UP, "", 17},       {PLAT_VK_RIGHT, "", 18},
+                {PLAT_VK_DOWN, "", 19},   {PLAT_VK_HOME, "", 23},     {PLAT_VK_END, "", 24},
+                {PLAT_VK_INSERT, "", 29}, {PLAT_VK_DELETE, "\x7f", 30}, {PLAT_VK_PAGEUP, "", 33},
+                {PLAT_VK_PAGEDOWN, "", 34}};
+  for (auto& Named : aNamed) {
+    PLAT_InjectKey(hMain, Named.VirtKey, Named.pText, 0, 1);
+    PLAT_InjectKey(hMain, Named.VirtKey, Named.pText, 0, 0);
+    SimTest_TakeKeys();
+    Want.push_back({Named.Key, 1});
+    Want.push_back({Named.Key, 0});
+  }
+  ASSERT_EQ(SimTest_Keys.size(), Want.size());
+  for (size_t i = 0; i < Want.size(); i++) {
+    EXPECT_EQ(SimTest_Keys[i].Key, Want[i].first) << "key " << i / 2 << (i % 2 ? " released" : " pressed");
     EXPECT_EQ(SimTest_Keys[i].Pressed, Want[i].second) << i;
   }
 }

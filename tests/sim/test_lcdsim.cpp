@@ -57,6 +57,22 @@ TEST(LcdSimMapping, RefusesToShareWhenEveryNameIsTaken) {
   }
   EXPECT_EQ(LCDSIM_PreInit(), 1);
   EXPECT_STREQ(LCDSIM_GetMapName(), "");
+  // The start-up's display set-up tells the user why the simulator does not start.
+  SimTest_Boxes.clear();
+  EXPECT_EQ(SIM_InitDisplay(), 1);
+  ASSERT_EQ(SimTest_Boxes.size(), 1u);
+  EXPECT_EQ(SimTest_Boxes[0].Text,
+            "Every simulated display is in use by other simulators.\nClose one of them and start again.");
+  EXPECT_EQ(SimTest_Boxes[0].Caption, "MERIDOX Simulator");
+  EXPECT_EQ(SimTest_Boxes[0].Style, uint32_t(PLAT_BOX_WARNING));
+  EXPECT_EQ(SimTest_Boxes[0].hOwner, nullptr);
+  PLAT_ShmClose(&aShm[7]);
+  EXPECT_EQ(SIM_InitDisplay(), 0);
+  EXPECT_STREQ(LCDSIM_GetMapName(), "PixraLCDMap_7");
+  EXPECT_EQ(LCD_GetNumLayers(), 1);  // the GUI library's configuration has run
+  EXPECT_EQ(LCD_GetXSizeEx(0), 480);
+  EXPECT_EQ(SimTest_Boxes.size(), 1u);
+  LCDSIM_Exit();
   for (PLAT_SHM& Shm : aShm) PLAT_ShmClose(&Shm);
 }
 

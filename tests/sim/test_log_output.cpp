@@ -9,6 +9,7 @@
 
 #include "SIM.h"
 #include "SIM_Log.h"
+#include "SIM_Region.h"
 #include "SimTestHost.h"
 
 static std::string _Log(void) {
@@ -73,6 +74,30 @@ TEST(HostErrors, GoToTheLogAndAFreshErrorFile) {
   EXPECT_NE(_Log().find(":   \x01GUI_Alloc:\nBlock already free in _Free()."), std::string::npos);
   SIM_SetErrorBox(Box);
   ASSERT_EQ(chdir(acOld), 0);
+}
+
+// The skin regions report their errors in a box once the simulator is on screen; during start-up, while the main
+// window is hidden, only the log has them.
+TEST(HostErrors, AnErrorBoxShowsOnlyWhileTheMainWindowIsVisible) {
+  PLAT_HWIN hMain = SimTest_StartHost();
+  ASSERT_TRUE(hMain);
+  PLAT_ShowWindow(hMain, 0);
+  LOG_Clear();
+  SimTest_Boxes.clear();
+  int aRect[4];
+  SIM_GetRegionRect(1000, aRect);
+  PLAT_ProcessEvents();
+  EXPECT_TRUE(SimTest_Boxes.empty());
+  EXPECT_NE(_Log().find("\x01" "Error in SIM_GetRegionRect: Index >= _NumRegions"), std::string::npos) << _Log();
+  PLAT_ShowWindow(hMain, 1);
+  SIM_GetRegionRect(1000, aRect);
+  PLAT_ProcessEvents();
+  PLAT_ShowWindow(hMain, 0);
+  ASSERT_EQ(SimTest_Boxes.size(), 1u);
+  EXPECT_EQ(SimTest_Boxes[0].Text, "Error in SIM_GetRegionRect: Index >= _NumRegions");
+  EXPECT_EQ(SimTest_Boxes[0].Caption, "MERIDOX Simulator");
+  EXPECT_EQ(SimTest_Boxes[0].Style, uint32_t(PLAT_BOX_WARNING));
+  EXPECT_EQ(SimTest_Boxes[0].hOwner, hMain);
 }
 
 TEST(HostErrors, ANoticeGoesToTheLogAndTheErrorFileWithoutABox) {

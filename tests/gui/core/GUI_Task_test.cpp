@@ -147,6 +147,15 @@ TEST_F(TaskTest, ExitRoutinesRunOnce) {
   ASSERT_EQ(GUI_Init(), 0);
 }
 
+TEST_F(TaskTest, TheOSLayerHandsErrorsAndWarningsToTheHostUnchanged) {
+  GUI_OS_ErrorOut("E:\n%s %n");
+  GUI_OS_Warn("W: %d");
+  ASSERT_EQ(Errors().size(), 1u);
+  EXPECT_EQ(Errors()[0], "E:\n%s %n");
+  ASSERT_EQ(Warnings().size(), 1u);
+  EXPECT_EQ(Warnings()[0], "W: %d");
+}
+
 TEST_F(TaskTest, ErrorValuesAreAppendedAsData) {
   GUI_ErrorOut3("X:\n%s %n in f()", 1, -2, 3);
   GUI_Warn("W:\nwarn");
