@@ -1,5 +1,6 @@
 #include "FKT_Base.h"
 
+#include <atomic>
 #include <cstring>
 
 #include "DAT_Image.h"
@@ -66,16 +67,32 @@ const FKT_ParamDesc* FUNKTION_BASIS_PAR::GetParamDesc(int Number) const {
   return &p[Number];
 }
 
+// A stored parameter is one whole field of its block (FKT_PAR checks the size), read and written as one relaxed
+// atomic access: the tick reads the inputs' substitute values without the data mutex while a load writes them.
+namespace {
+
+template <class T>
+T _LoadField(const uint8_t* p) {
+  return std::atomic_ref<T>(*reinterpret_cast<T*>(const_cast<uint8_t*>(p))).load(std::memory_order_relaxed);
+}
+
+template <class T>
+void _StoreField(uint8_t* p, T v) {
+  std::atomic_ref<T>(*reinterpret_cast<T*>(p)).store(v, std::memory_order_relaxed);
+}
+
+}  // namespace
+
 int32_t FUNKTION_BASIS_PAR::_ReadStored(const FKT_ParamDesc* d) const {
   const uint8_t* p = static_cast<const uint8_t*>(GetParamBlockConst());
   if (!p) return 0;
   p += d->Offset;
   switch (d->Flags & FKT_PF_STORAGE_MASK) {
-    case FKT_ST_I8: return (int8_t)p[0];
-    case FKT_ST_U8: return p[0];
-    case FKT_ST_I16: { int16_t v; memcpy(&v, p, 2); return v; }
-    case FKT_ST_U16: { uint16_t v; memcpy(&v, p, 2); return v; }
-    default: { int32_t v; memcpy(&v, p, 4); return v; }
+    case FKT_ST_I8: return _LoadField<int8_t>(p);
+    case FKT_ST_U8: return _LoadField<uint8_t>(p);
+    case FKT_ST_I16: return _LoadField<int16_t>(p);
+    case FKT_ST_U16: return _LoadField<uint16_t>(p);
+    default: return _LoadField<int32_t>(p);
   }
 }
 
@@ -85,10 +102,10 @@ void FUNKTION_BASIS_PAR::_WriteStored(const FKT_ParamDesc* d, int32_t Value) {
   p += d->Offset;
   switch (d->Flags & FKT_PF_STORAGE_MASK) {
     case FKT_ST_I8:
-    case FKT_ST_U8: p[0] = (uint8_t)Value; break;
+    case FKT_ST_U8: _StoreField<uint8_t>(p, (uint8_t)Value); break;
     case FKT_ST_I16:
-    case FKT_ST_U16: { uint16_t v = (uint16_t)Value; memcpy(p, &v, 2); break; }
-    default: memcpy(p, &Value, 4); break;
+    case FKT_ST_U16: _StoreField<uint16_t>(p, (uint16_t)Value); break;
+    default: _StoreField<int32_t>(p, Value); break;
   }
 }
 
