@@ -83,6 +83,10 @@ TEST_F(MessageFunction, ParametersAndChoiceTexts) {
   EXPECT_EQ(std::u16string(msg->GetChoiceText(MSG_PAR_KIND)), u"Fault");
   EXPECT_EQ(msg->SetParameter(MSG_PAR_KIND, 4, 0), 0);
   EXPECT_EQ(msg->SetParameter(MSG_PAR_TIME, 5, 0), 0);  // set by the function itself
+  // The trigger's own value is off or on.
+  EXPECT_EQ(msg->SetParameter(FKT_PAR_INPUT + FKT_IN_OWN_VALUE, 2, 0), 0);
+  EXPECT_EQ(msg->SetParameter(FKT_PAR_INPUT + FKT_IN_OWN_VALUE, -1, 0), 0);
+  EXPECT_EQ(msg->SetParameter(FKT_PAR_INPUT + FKT_IN_OWN_VALUE, 1, 0), 1);
   EXPECT_EQ(msg->GetChoiceText(FKT_PAR_DESIGNATION), nullptr);
   EXPECT_EQ(msg->SetParameter(FKT_PAR_DESIGNATION, 19, 0), 1);
   EXPECT_EQ(std::u16string(msg->GetChoiceText(FKT_PAR_DESIGNATION)), u"Alarm");
