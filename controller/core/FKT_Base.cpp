@@ -31,7 +31,30 @@ const FKT_ChoiceList FKT_DesignationList = {nullptr, TXT_DESIGNATION_LIST_COUNT,
 const char16_t* FKT_HeaderFieldName(int Number) {
   if (Number == FKT_PAR_DESIGNATION) return TXT_GetText(TXT_GROUP_GENERAL, 11);  // "Designation"
   if (Number == FKT_PAR_USER_TEXT) return TXT_GetText(TXT_GROUP_SERVER, TXT_SERVER_USER_DESIGNATION);
+  if (Number == FKT_PAR_ENABLED) return TXT_GetText(TXT_GROUP_SERVER, TXT_SERVER_ENABLED);
   return nullptr;
+}
+
+std::u16string FKT_SettingName(const FUNKTION_BASIS_PAR* p, int Number) {
+  const char16_t* s = nullptr;
+  int Word = -1, n = 0;  // a numbered word for what has no name of its own
+  if (Number >= FKT_PAR_HEADER_FIRST && Number <= FKT_PAR_HEADER_LAST) {
+    s = FKT_HeaderFieldName(Number);
+  } else if (Number >= 0 && Number < FKT_PAR_INPUT) {
+    s = p->GetParameterName(Number);
+    Word = TXT_SERVER_PARAMETER;
+    n = Number;
+  } else if (_InRange(Number, FKT_PAR_INPUT, FKT_PAR_OUTPUT - FKT_PAR_INPUT)) {
+    int i = (Number - FKT_PAR_INPUT) / FKT_INPUT_FIELDS;
+    s = p->GetInputName(i);
+    Word = TXT_SERVER_INPUT_VARIABLE;
+    n = i + 1;
+  }
+  if (s && *s) return s;
+  if (Word < 0) return std::u16string();
+  std::u16string r = TXT_GetText(TXT_GROUP_SERVER, Word);
+  for (char c : " " + std::to_string(n)) r += char16_t(c);
+  return r;
 }
 
 const char16_t* FKT_ChoiceItemText(const FKT_ChoiceList* pList, int Item) {
