@@ -1,7 +1,6 @@
 #include "FKT_Base.h"
 
 #include <atomic>
-#include <cstring>
 
 #include "DAT_Image.h"
 #include "FKT_Registry.h"

@@ -13,8 +13,8 @@ struct SIM_INPUT_VALUE {
   SYS_SHARED<int32_t> Value;     // in the smallest step of the input's unit; the controller uses the low 16 bits
   SYS_SHARED<int32_t> RoomMode;  // 0 "Zeit/Auto", 1 "Normal", 2 "Abgesenkt", 3 "Standby"
   SYS_SHARED<int32_t> Fault;     // 0 none, 2 short circuit, 3 interruption
-  char acMin[20];    // minimum as text, NUL-terminated
-  char acMax[20];    // maximum as text, NUL-terminated
+  char acMin[20];                // minimum as text, NUL-terminated
+  char acMax[20];                // maximum as text, NUL-terminated
   uint8_t aReserved[12];
 };
 static_assert(sizeof(SIM_INPUT_VALUE) == SIM_INPUT_VALUE_FILE_SIZE);

@@ -10,9 +10,9 @@ struct SYS_TM {
 };
 static_assert(sizeof(SYS_TM) == 36);
 
-extern SYS_TM SYS_ClockTm;        // controller clock as local calendar time
-extern int64_t SYS_ClockSeconds;  // controller clock: seconds since 1970-01-01 UTC
-extern int64_t SYS_ClockOffset;   // set by the user: controller clock minus PC clock
+extern SYS_TM SYS_ClockTm;                  // controller clock as local calendar time
+extern int64_t SYS_ClockSeconds;            // controller clock: seconds since 1970-01-01 UTC
+extern int64_t SYS_ClockOffset;             // set by the user: controller clock minus PC clock
 extern SYS_SHARED<uint32_t> SYS_MsCounter;  // milliseconds since start, advanced by the tick
 
 // Takes the clock from the PC clock plus the user's offset.
