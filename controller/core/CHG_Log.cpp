@@ -109,11 +109,10 @@ void CHG_ParameterChanged(FUNKTION_BASIS_PAR* p, int Number, int32_t OldValue, i
   int idx = p->GetFunctionNumber() > 0 ? p->GetFunctionNumber() : p->GetTableIndex() + 1;
   snprintf(b, sizeof(b), " %d ", idx);
   _Append(what, b);
-  const char16_t* name = p->GetParameterName(Number);
-  if (!name) name = FKT_HeaderFieldName(Number);
-  if (name)
-    _Append(what, name);
-  else {
+  std::u16string name = FKT_SettingName(p, Number);
+  if (!name.empty()) {
+    what += name;
+  } else {  // a number the user does not set: kept by number rather than lost
     snprintf(b, sizeof(b), "#%d", Number);
     _Append(what, b);
   }

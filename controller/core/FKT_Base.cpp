@@ -1,6 +1,6 @@
 #include "FKT_Base.h"
 
-#include <cstring>
+#include <atomic>
 
 #include "DAT_Image.h"
 #include "FKT_Registry.h"
@@ -30,7 +30,30 @@ const FKT_ChoiceList FKT_DesignationList = {nullptr, TXT_DESIGNATION_LIST_COUNT,
 const char16_t* FKT_HeaderFieldName(int Number) {
   if (Number == FKT_PAR_DESIGNATION) return TXT_GetText(TXT_GROUP_GENERAL, 11);  // "Designation"
   if (Number == FKT_PAR_USER_TEXT) return TXT_GetText(TXT_GROUP_SERVER, TXT_SERVER_USER_DESIGNATION);
+  if (Number == FKT_PAR_ENABLED) return TXT_GetText(TXT_GROUP_SERVER, TXT_SERVER_ENABLED);
   return nullptr;
+}
+
+std::u16string FKT_SettingName(const FUNKTION_BASIS_PAR* p, int Number) {
+  const char16_t* s = nullptr;
+  int Word = -1, n = 0;  // a numbered word for what has no name of its own
+  if (Number >= FKT_PAR_HEADER_FIRST && Number <= FKT_PAR_HEADER_LAST) {
+    s = FKT_HeaderFieldName(Number);
+  } else if (Number >= 0 && Number < FKT_PAR_INPUT) {
+    s = p->GetParameterName(Number);
+    Word = TXT_SERVER_PARAMETER;
+    n = Number;
+  } else if (_InRange(Number, FKT_PAR_INPUT, FKT_PAR_OUTPUT - FKT_PAR_INPUT)) {
+    int i = (Number - FKT_PAR_INPUT) / FKT_INPUT_FIELDS;
+    s = p->GetInputName(i);
+    Word = TXT_SERVER_INPUT_VARIABLE;
+    n = i + 1;
+  }
+  if (s && *s) return s;
+  if (Word < 0) return std::u16string();
+  std::u16string r = TXT_GetText(TXT_GROUP_SERVER, Word);
+  for (char c : " " + std::to_string(n)) r += char16_t(c);
+  return r;
 }
 
 const char16_t* FKT_ChoiceItemText(const FKT_ChoiceList* pList, int Item) {
@@ -66,16 +89,32 @@ const FKT_ParamDesc* FUNKTION_BASIS_PAR::GetParamDesc(int Number) const {
   return &p[Number];
 }
 
+// A stored parameter is one whole field of its block (FKT_PAR checks the size), read and written as one relaxed
+// atomic access: the tick reads the inputs' substitute values without the data mutex while a load writes them.
+namespace {
+
+template <class T>
+T _LoadField(const uint8_t* p) {
+  return std::atomic_ref<T>(*reinterpret_cast<T*>(const_cast<uint8_t*>(p))).load(std::memory_order_relaxed);
+}
+
+template <class T>
+void _StoreField(uint8_t* p, T v) {
+  std::atomic_ref<T>(*reinterpret_cast<T*>(p)).store(v, std::memory_order_relaxed);
+}
+
+}  // namespace
+
 int32_t FUNKTION_BASIS_PAR::_ReadStored(const FKT_ParamDesc* d) const {
   const uint8_t* p = static_cast<const uint8_t*>(GetParamBlockConst());
   if (!p) return 0;
   p += d->Offset;
   switch (d->Flags & FKT_PF_STORAGE_MASK) {
-    case FKT_ST_I8: return (int8_t)p[0];
-    case FKT_ST_U8: return p[0];
-    case FKT_ST_I16: { int16_t v; memcpy(&v, p, 2); return v; }
-    case FKT_ST_U16: { uint16_t v; memcpy(&v, p, 2); return v; }
-    default: { int32_t v; memcpy(&v, p, 4); return v; }
+    case FKT_ST_I8: return _LoadField<int8_t>(p);
+    case FKT_ST_U8: return _LoadField<uint8_t>(p);
+    case FKT_ST_I16: return _LoadField<int16_t>(p);
+    case FKT_ST_U16: return _LoadField<uint16_t>(p);
+    default: return _LoadField<int32_t>(p);
   }
 }
 
@@ -85,10 +124,10 @@ void FUNKTION_BASIS_PAR::_WriteStored(const FKT_ParamDesc* d, int32_t Value) {
   p += d->Offset;
   switch (d->Flags & FKT_PF_STORAGE_MASK) {
     case FKT_ST_I8:
-    case FKT_ST_U8: p[0] = (uint8_t)Value; break;
+    case FKT_ST_U8: _StoreField<uint8_t>(p, (uint8_t)Value); break;
     case FKT_ST_I16:
-    case FKT_ST_U16: { uint16_t v = (uint16_t)Value; memcpy(p, &v, 2); break; }
-    default: memcpy(p, &Value, 4); break;
+    case FKT_ST_U16: _StoreField<uint16_t>(p, (uint16_t)Value); break;
+    default: _StoreField<int32_t>(p, Value); break;
   }
 }
 

@@ -4,6 +4,7 @@
 // PullInputs, PreStep, ControlStep, PostStep, ApplyOutputs, AfterOutput.
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "FKT_Types.h"
 
@@ -122,8 +123,12 @@ extern const FKT_ChoiceList FKT_DesignationList;
 // Text of item i (value FirstValue + i) of a choice list in the current language; null when i lies outside.
 const char16_t* FKT_ChoiceItemText(const FKT_ChoiceList* pList, int Item);
 // Name of the header fields that every object has and the user sets: "Designation" (-14), "User designation"
-// (-13), in the current language; null for other numbers.
+// (-13), "Enabled" (-10), in the current language; null for other numbers.
 const char16_t* FKT_HeaderFieldName(int Number);
+// Name of a value that the user sets, in the current language and without the value: a parameter's own name (else
+// "Parameter n"), a header field's name, or for every field of an input binding the input variable's name (else
+// "Input variable i"). Empty for the other numbers.
+std::u16string FKT_SettingName(const FUNKTION_BASIS_PAR* pObj, int Number);
 
 // Decimals of each unit index (0..67); unknown units have 0.
 int PAR_UnitDecimals(int Unit);

@@ -437,7 +437,8 @@ void IO_ResetAll() {
   IO_ForEachFixedObject([](FUNKTION_BASIS_PAR* p, void*) { p->ResetToDefaults(); }, nullptr);
 }
 
-// The tick reads the host's records without a lock: each field is one aligned word.
+// The tick reads the host's records and the inputs' substitute parameters without a lock: each field is one
+// atomic access.
 void IO_ReadSimInputs() {
   for (int i = 0; i < IO_NUM_INPUTS; i++) {
     const SIM_INPUT_VALUE& s = SIM_InputValues[i];

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "FKT_Base.h"
+#include "SYS_Shared.h"
 #include "TXT_Current.h"
 
 enum {
@@ -38,16 +39,17 @@ enum {
 enum { IO_RAW_INTERRUPTION = 16383, IO_RAW_SHORT_CIRCUIT = -16384 };
 enum { IO_FAULT_NONE = 0, IO_FAULT_SHORT = 2, IO_FAULT_INTERRUPTION = 3 };
 
-// The 32-byte per-input measurement record that the tick fills and the input object evaluates.
+// The 32-byte per-input measurement record that the tick fills and the input object evaluates. The tick writes
+// the reading, its fault and the room mode without a lock while the control cycle and the object access read them.
 struct IO_INPUT_RECORD {
-  int32_t Raw;        // raw reading after fault substitution
-  int32_t Value;      // last evaluated value
-  int32_t LimitLow;   // 0x7FFFFFFF = none
-  int32_t LimitHigh;  // 0x7FFFFFFF = none
-  int32_t Filter;     // running mean state
-  uint16_t Mode;      // room-sensor mode 0..3
-  uint8_t Flags;      // bit 0: record valid
-  uint8_t Fault;      // IO_FAULT_*
+  SYS_SHARED<int32_t> Raw;    // raw reading after fault substitution
+  int32_t Value;              // last evaluated value
+  int32_t LimitLow;           // 0x7FFFFFFF = none
+  int32_t LimitHigh;          // 0x7FFFFFFF = none
+  int32_t Filter;             // running mean state
+  SYS_SHARED<uint16_t> Mode;  // room-sensor mode 0..3
+  uint8_t Flags;              // bit 0: record valid
+  SYS_SHARED<uint8_t> Fault;  // IO_FAULT_*
   int32_t Reserved[2];
 };
 static_assert(sizeof(IO_INPUT_RECORD) == 32);

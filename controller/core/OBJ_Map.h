@@ -72,6 +72,7 @@ enum {
   OBJ_VC_SPECIAL = 0xC8,    // 0xC8-0xCF: special value s
   OBJ_VC_NAME = 0xD0,       // object name ("Input 3")
   OBJ_VC_USER_TEXT = 0xD1,  // user designation (text entry, up to 24 characters)
+  OBJ_VC_IN_OWN = 0xE0,     // 0xE0-0xEF: own value of input variable i (its value while bound to "Own value")
   OBJ_VC_HEADER = 0xF0,     // 0xF0-0xF6: header fields -16..-10
 };
 

@@ -37,6 +37,7 @@ int OBJ_CodeOfParameter(int n) {
     if (f == FKT_IN_VALUE) return OBJ_VC_IN_VALUE + i;
     if (f == FKT_IN_SOURCE_KIND) return OBJ_VC_IN_KIND + i;
     if (f == FKT_IN_SOURCE_INDEX) return OBJ_VC_IN_INDEX + i;
+    if (f == FKT_IN_OWN_VALUE) return OBJ_VC_IN_OWN + i;
     return -1;
   }
   if (n >= FKT_PAR_OUTPUT && n < FKT_PAR_OUTPUT + 16 * FKT_OUTPUT_FIELDS && (n - FKT_PAR_OUTPUT) % 2 == 0)
@@ -55,11 +56,18 @@ int OBJ_ParameterOfCode(int c) {
   if (c < OBJ_VC_COMMAND) return FKT_PAR_OUTPUT + (c - OBJ_VC_OUTPUT) * FKT_OUTPUT_FIELDS;
   if (c < OBJ_VC_SPECIAL) return FKT_PAR_COMMAND + c - OBJ_VC_COMMAND;
   if (c < OBJ_VC_NAME) return FKT_PAR_SPECIAL + c - OBJ_VC_SPECIAL;
+  if (c >= OBJ_VC_IN_OWN && c < OBJ_VC_IN_OWN + 16)
+    return FKT_PAR_INPUT + (c - OBJ_VC_IN_OWN) * FKT_INPUT_FIELDS + FKT_IN_OWN_VALUE;
   if (c >= OBJ_VC_HEADER && c <= OBJ_VC_HEADER + 6) return FKT_PAR_HEADER_FIRST + c - OBJ_VC_HEADER;
   return INT32_MIN;
 }
 
 void OBJ_PageParamLine(OBJ_MENU* m, const FUNKTION_BASIS_PAR* p, int Family, int Number) {
+  // A binding to the variable's own value has no table to index: its line sets the own value instead.
+  if (Number >= FKT_PAR_INPUT && Number < FKT_PAR_OUTPUT &&
+      (Number - FKT_PAR_INPUT) % FKT_INPUT_FIELDS == FKT_IN_SOURCE_INDEX &&
+      p->GetParameter(Number - FKT_IN_SOURCE_INDEX + FKT_IN_SOURCE_KIND) == FKT_SRC_OWN)
+    Number += FKT_IN_OWN_VALUE - FKT_IN_SOURCE_INDEX;
   int code = OBJ_CodeOfParameter(Number);
   uint16_t fl = p->GetParameterFlags(Number);
   if (code < 0 || (fl & FKT_PF_UNUSED)) return;

@@ -21,7 +21,8 @@ int OBJ_ParameterOfCode(int Code);
 
 // A value line for one parameter of the object shown on the page (records relative to the page's sub-index):
 // choice parameters become list lines ('v'), read-only ones a line with a read-only box, others a line with an
-// editable box whose code carries the access level the parameter needs.
+// editable box whose code carries the access level the parameter needs. The line of an input's source index sets
+// the input's own value while the input is bound to it.
 void OBJ_PageParamLine(OBJ_MENU* pMenu, const FUNKTION_BASIS_PAR* pObj, int Family, int Number);
 // A line linking to a menu (its text is the menu's title). Faces other than 11 open their link when touched; a
 // line that links to the page it stands on shows the page's title and does nothing when touched.

@@ -77,26 +77,18 @@ std::u16string _Numbered(int Group, int Item, int n) {
   return s;
 }
 
+// The name of a value as the screens show it; a choice is followed by its current text ("Type: Analog").
 std::u16string _ValueName(const FUNKTION_BASIS_PAR* p, int Code, int Number) {
   std::u16string s;
   if (Code == OBJ_VC_NAME) return OBJ_ObjectName(p);
   if (Code == OBJ_VC_USER_TEXT) return FKT_HeaderFieldName(FKT_PAR_DESIGNATION);
-  if (Number >= 0 && Number < FKT_PAR_INPUT) {
-    s = _Str(p->GetParameterName(Number));
-    if (s.empty()) s = _Numbered(TXT_GROUP_SERVER, TXT_SERVER_PARAMETER, Number);
-    if (p->GetParameterFlags(Number) & (FKT_PF_CHOICE | FKT_PF_CHOICE_ALT)) {
-      if (const char16_t* t = p->GetChoiceText(Number)) {
-        _AppendAscii(s, ": ");
-        s += t;
-      }
-    }
-    return s;
-  }
-  if (Number >= FKT_PAR_INPUT && Number < FKT_PAR_OUTPUT) {
-    int i = (Number - FKT_PAR_INPUT) / FKT_INPUT_FIELDS;
-    s = _Str(p->GetInputName(i));
-    if (s.empty()) s = _Numbered(TXT_GROUP_SERVER, TXT_SERVER_INPUT_VARIABLE, i + 1);
-    if ((Number - FKT_PAR_INPUT) % FKT_INPUT_FIELDS == FKT_IN_SOURCE_KIND) {
+  if ((Number >= 0 && Number < FKT_PAR_OUTPUT) || (Number >= FKT_PAR_HEADER_FIRST && Number <= FKT_PAR_HEADER_LAST)) {
+    s = FKT_SettingName(p, Number);
+    bool Choice = (Number >= FKT_PAR_INPUT)
+                      ? (Number - FKT_PAR_INPUT) % FKT_INPUT_FIELDS == FKT_IN_SOURCE_KIND
+                      : Number == FKT_PAR_DESIGNATION ||
+                            (Number >= 0 && (p->GetParameterFlags(Number) & (FKT_PF_CHOICE | FKT_PF_CHOICE_ALT)));
+    if (Choice) {
       if (const char16_t* t = p->GetChoiceText(Number)) {
         _AppendAscii(s, ": ");
         s += t;
@@ -114,15 +106,6 @@ std::u16string _ValueName(const FUNKTION_BASIS_PAR* p, int Code, int Number) {
   }
   if (Number >= FKT_PAR_COMMAND && Number < FKT_PAR_SPECIAL) return _Str(p->GetStatusText(Number - FKT_PAR_COMMAND));
   if (Number >= FKT_PAR_SPECIAL) return _Numbered(TXT_GROUP_PARAMS, TXT_PARAMS_VALUE, Number - FKT_PAR_SPECIAL + 1);
-  if (Number == FKT_PAR_USER_TEXT) return FKT_HeaderFieldName(Number);
-  if (Number == FKT_PAR_DESIGNATION) {
-    s = FKT_HeaderFieldName(Number);
-    if (const char16_t* t = p->GetChoiceText(Number)) {
-      _AppendAscii(s, ": ");
-      s += t;
-    }
-    return s;
-  }
   return u"";
 }
 

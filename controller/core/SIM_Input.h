@@ -4,14 +4,17 @@
 #pragma once
 #include <cstdint>
 
+#include "SYS_Shared.h"
+
 enum { SIM_NUM_INPUTS = 16, SIM_INPUT_VALUE_FILE_SIZE = 64 };
 
 struct SIM_INPUT_VALUE {
-  int32_t Value;     // in the smallest step of the input's unit; the controller uses the low 16 bits
-  int32_t RoomMode;  // 0 "Zeit/Auto", 1 "Normal", 2 "Abgesenkt", 3 "Standby"
-  int32_t Fault;     // 0 none, 2 short circuit, 3 interruption
-  char acMin[20];    // minimum as text, NUL-terminated
-  char acMax[20];    // maximum as text, NUL-terminated
+  // Written by the host's window thread while the tick reads them.
+  SYS_SHARED<int32_t> Value;     // in the smallest step of the input's unit; the controller uses the low 16 bits
+  SYS_SHARED<int32_t> RoomMode;  // 0 "Zeit/Auto", 1 "Normal", 2 "Abgesenkt", 3 "Standby"
+  SYS_SHARED<int32_t> Fault;     // 0 none, 2 short circuit, 3 interruption
+  char acMin[20];                // minimum as text, NUL-terminated
+  char acMax[20];                // maximum as text, NUL-terminated
   uint8_t aReserved[12];
 };
 static_assert(sizeof(SIM_INPUT_VALUE) == SIM_INPUT_VALUE_FILE_SIZE);

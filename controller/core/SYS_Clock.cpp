@@ -6,7 +6,7 @@
 SYS_TM SYS_ClockTm;
 int64_t SYS_ClockSeconds;
 int64_t SYS_ClockOffset;
-uint32_t SYS_MsCounter;
+SYS_SHARED<uint32_t> SYS_MsCounter;
 
 void SYS_LocalTime(int64_t Seconds, SYS_TM* p) {
   time_t t = (time_t)Seconds;

@@ -2,16 +2,18 @@
 #pragma once
 #include <cstdint>
 
+#include "SYS_Shared.h"
+
 // Calendar fields in the order of the C library's calendar record: month 0-11, years since 1900, 0 = Sunday.
 struct SYS_TM {
   int32_t Sec, Min, Hour, Day, Month, Year, WeekDay, YearDay, IsDst;
 };
 static_assert(sizeof(SYS_TM) == 36);
 
-extern SYS_TM SYS_ClockTm;        // controller clock as local calendar time
-extern int64_t SYS_ClockSeconds;  // controller clock: seconds since 1970-01-01 UTC
-extern int64_t SYS_ClockOffset;   // set by the user: controller clock minus PC clock
-extern uint32_t SYS_MsCounter;    // milliseconds since start, advanced by the tick
+extern SYS_TM SYS_ClockTm;                  // controller clock as local calendar time
+extern int64_t SYS_ClockSeconds;            // controller clock: seconds since 1970-01-01 UTC
+extern int64_t SYS_ClockOffset;             // set by the user: controller clock minus PC clock
+extern SYS_SHARED<uint32_t> SYS_MsCounter;  // milliseconds since start, advanced by the tick
 
 // Takes the clock from the PC clock plus the user's offset.
 void SYS_UpdateClock(int64_t PcSeconds);

@@ -32,7 +32,7 @@ const char16_t* _aGroup305[] = {u"unused", u"Switching", u"Analog 0-10 V"};
 const char16_t* _aGroup306[] = {u"Auto", u"Manual on", u"Manual off"};
 const char16_t* _aGroup307[] = {u"Message", u"Warning", u"Fault", u"Alarm"};
 const char16_t* _aGroup308[] = {u"Type", u"Sensor", u"Unit", u"Correction", u"Mean value", u"Short circuit substitute", u"Interruption substitute", u"Value on short circuit", u"Value on interruption", u"Mode", u"Inverted", u"Value", u"Minimum", u"Maximum", u"Object", u"Time-out", u"Substitute value", u"Language", u"Brightness", u"Screen saver", u"Summer time", u"Technician code", u"Expert code", u"Data changed", u"Network page level", u"Bit rate", u"Automatic operation", u"Kind", u"Pop-up", u"Priority"};
-const char16_t* _aGroup309[] = {u"User designation", u"Parameter", u"Input variable", u"New message function", u"Save function data", u"Active messages", u"Factory settings", u"Code", u"Change code", u"Reset counters", u"Acknowledge", u"Reset", u"Hide", u"Trigger", u"Message active", u"Initialising"};
+const char16_t* _aGroup309[] = {u"User designation", u"Parameter", u"Input variable", u"New message function", u"Save function data", u"Active messages", u"Factory settings", u"Code", u"Change code", u"Reset counters", u"Acknowledge", u"Reset", u"Hide", u"Trigger", u"Message active", u"Initialising", u"Enabled"};
 
 TXT_GROUP _aRecord[TXT_UI_NUM_GROUPS] = {
     {{nullptr}, 0, 0},
@@ -344,7 +344,7 @@ TXT_GROUP _aRecord[TXT_UI_NUM_GROUPS] = {
     {{_aGroup306}, 3, 0},
     {{_aGroup307}, 4, 0},
     {{_aGroup308}, 30, 0},
-    {{_aGroup309}, 16, 0},
+    {{_aGroup309}, 17, 0},
     {{nullptr}, 0, 0},
     {{nullptr}, 0, 0},
     {{nullptr}, 0, 0},

@@ -32,7 +32,7 @@ enum {
   TXT_GROUP_OUTPUT_MODES = 306, // 3 items
   TXT_GROUP_MESSAGE_KINDS = 307, // 4 items
   TXT_GROUP_PARAMS = 308, // 30 items
-  TXT_GROUP_SERVER = 309, // 16 items
+  TXT_GROUP_SERVER = 309, // 17 items
 };
 
 // Item counts of the groups whose texts the controller core serves.
@@ -46,7 +46,7 @@ enum {
   TXT_OUTPUT_MODES_COUNT = 3,
   TXT_MESSAGE_KINDS_COUNT = 4,
   TXT_PARAMS_COUNT = 30,
-  TXT_SERVER_COUNT = 16,
+  TXT_SERVER_COUNT = 17,
 };
 
 // Items of group 300 (MENUS) by name.
@@ -133,6 +133,7 @@ enum {
   TXT_SERVER_TRIGGER = 13,
   TXT_SERVER_MESSAGE_ACTIVE = 14,
   TXT_SERVER_INITIALISING = 15,
+  TXT_SERVER_ENABLED = 16,
 };
 
 // Groups whose every text the controller core serves (none is empty in any language).
@@ -141,8 +142,8 @@ constexpr int TXT_CoreGroups[] = {TXT_GROUP_MENUS, TXT_GROUP_CLASSES, TXT_GROUP_
 // Sizes of the packed blobs, for sizing the built tables.
 enum {
   TXT_UI_NUM_GROUPS = 354,
-  TXT_UI_NUM_STRINGS = 305,
-  TXT_UI_MAX_TEXT_WORDS = 1771, // largest text area of one language, length word included
+  TXT_UI_NUM_STRINGS = 306,
+  TXT_UI_MAX_TEXT_WORDS = 1775, // largest text area of one language, length word included
   TXT_KB_NUM_GROUPS = 3,
   TXT_KB_NUM_STRINGS = 59,
   TXT_KB_MAX_TEXT_WORDS = 60,

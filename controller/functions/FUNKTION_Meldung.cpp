@@ -40,6 +40,14 @@ const char16_t* FUNKTION_Meldung::GetParameterName(int n) const {
   return (n >= 0 && n < FKT_COUNT_OF(_aName)) ? TXT_GetText(_aName[n]) : nullptr;
 }
 
+// The trigger is off or on: its own value takes 0 and 1.
+int FUNKTION_Meldung::GetLimits(int Number, int32_t* pMin, int32_t* pMax) const {
+  if (Number != FKT_PAR_INPUT + FKT_IN_OWN_VALUE) return FUNKTION_BASIS_PAR::GetLimits(Number, pMin, pMax);
+  if (pMin) *pMin = 0;
+  if (pMax) *pMax = 1;
+  return 1;
+}
+
 const char16_t* FUNKTION_Meldung::GetStatusText(int k) const {
   return (k >= 0 && k < FKT_COUNT_OF(_aCommand)) ? TXT_GetText(TXT_GROUP_SERVER, _aCommand[k]) : nullptr;
 }

@@ -41,6 +41,7 @@ class FUNKTION_Meldung : public FUNKTION_BASIS_PAR {
   const char16_t* GetInputName(int Index) const override {
     return Index == 0 ? TXT_GetText(TXT_GROUP_SERVER, TXT_SERVER_TRIGGER) : nullptr;
   }
+  int GetLimits(int Number, int32_t* pMin, int32_t* pMax) const override;
   void ControlStep() override;
   int GetOutputCount() const override { return 1; }
   int32_t GetOutputValue(int Index) const override { return Index == 0 ? (GetPoolWord(MSG_POOL_ACTIVE) != 0) : 0; }

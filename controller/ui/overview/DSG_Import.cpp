@@ -3,6 +3,7 @@
 // loaded one. The stored copy is written whole or not at all.
 #include <cstdarg>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "AES.h"
@@ -33,11 +34,12 @@ void _Store(const char* sName, const uint8_t* p, size_t NumBytes) {
   PATH_WriteFileAtomic(acPath, p, NumBytes);
 }
 
-// Deciphers the whole 16-byte blocks of n bytes in place with the design key and the file's vector.
-void _Decipher(const uint8_t* pIV, uint8_t* p, size_t n) {
+// Deciphers n bytes in place with the design key and the file's vector; 0 when the cipher refuses them (n not a
+// whole number of 16-byte blocks), which leaves the bytes as they were.
+int _Decipher(const uint8_t* pIV, uint8_t* p, size_t n) {
   AES_CONTEXT Ctx;
   DSG_InitCipher(&Ctx, pIV);
-  AES_Decrypt(&Ctx, p, p, n / DSG_AES_BLOCK * DSG_AES_BLOCK);
+  return AES_Decrypt(&Ctx, p, p, n) == 0;
 }
 
 // Reads a file from its current position to its end, refusing one larger than Max.
@@ -120,15 +122,16 @@ int DSG_ImportDesignBytes(const uint8_t* p, size_t NumBytes, int NoStore, DSG_RE
                    NumBytes);
   }
   std::vector<uint8_t> Dict(p + DictOffset, p + PageOffset);
-  _Decipher(pIV, Dict.data(), Dict.size());
-  size_t DictBytes = Dict.size() / DSG_AES_BLOCK * DSG_AES_BLOCK;  // a broken last block stays unread
-  if (DictBytes < DSG_DICT_HEADER_SIZE || memcmp(Dict.data(), "dict", 4) != 0) {
+  // A page list that is not whole cipher blocks stays enciphered, so it does not begin with "dict".
+  if (!_Decipher(pIV, Dict.data(), Dict.size()) || Dict.size() < DSG_DICT_HEADER_SIZE ||
+      memcmp(Dict.data(), "dict", 4) != 0) {
     return _Report(pReport, DSG_IMPORT_BAD_DICT, "its page list is damaged");
   }
+  size_t NumSlots = (Dict.size() - DSG_DICT_HEADER_SIZE) / DSG_DICT_ENTRY_SIZE;
   uint32_t NumPages = DSG_Get32(&Dict[4]);
-  if (NumPages > (DictBytes - DSG_DICT_HEADER_SIZE) / DSG_DICT_ENTRY_SIZE) {
+  if (NumPages > NumSlots) {
     return _Report(pReport, DSG_IMPORT_BAD_DICT, "its page list names %u pages but holds at most %zu",
-                   unsigned(NumPages), (DictBytes - DSG_DICT_HEADER_SIZE) / DSG_DICT_ENTRY_SIZE);
+                   unsigned(NumPages), NumSlots);
   }
   const uint8_t* pArea = p + PageOffset;
   size_t AreaSize = NumBytes - PageOffset;
@@ -153,7 +156,7 @@ int DSG_ImportDesignBytes(const uint8_t* p, size_t NumBytes, int NoStore, DSG_RE
   }
   DSG_Loaded.Design.assign(p, p + NumBytes);
   memcpy(DSG_Loaded.aDesignHeader, aHeader, sizeof(aHeader));
-  DSG_Loaded.Dict.assign(Dict.begin(), Dict.begin() + DictBytes);
+  DSG_Loaded.Dict = std::move(Dict);
   DSG_Loaded.PictureOffset = DSG_DESIGN_PICTURE_OFFSET;
   DSG_Loaded.PageOffset = PageOffset;
   DSG_Loaded.NumPages = NumPages;

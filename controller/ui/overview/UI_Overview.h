@@ -79,6 +79,7 @@ extern WM_HTIMER UI_hTimerOverview;    // refresh tick of the page, id 1
 extern WM_HTIMER UI_hTimerLongPress;   // long press on the page, id 2
 extern int UI_RefreshCountdown, UI_RemoteReadBudget, UI_RemoteRound;
 extern int UI_MomentaryActive;  // a push button is held
+extern WM_HTIMER UI_hTimerMomentary;  // a held push button of another node writes 1 again on it (id 1), else 0
 
 // Installs the overview pages into the main screen (UI_OverviewHooks).
 void UI_InstallOverview(void);

@@ -9,6 +9,7 @@
 #include "OBJ_Access.h"
 
 int UI_MomentaryActive;
+WM_HTIMER UI_hTimerMomentary;
 
 namespace {
 
@@ -21,8 +22,6 @@ enum {
   _TEXT_MARGIN = 8,
   _WRITE_TYPE = 0x30,
 };
-
-WM_HTIMER _hTimerMomentary;
 
 void _Paint(WM_HWIN hWin, const DSG_ELEMENT* e, const UI_ElementState* s) {
   if (!s->aDesc[0] || (s->Value != 0 && s->Value != 1)) return;
@@ -52,7 +51,7 @@ void _Press(WM_HWIN hWin, DSG_ELEMENT* e, UI_ElementState* s) {
     _Write(e, 1);
     s->Value ^= 1;
     WM_InvalidateWindow(hWin);
-    if (!OBJ_IsOwnNode(e->Node())) _hTimerMomentary = WM_CreateTimer(hWin, _TIMER_REPEAT, UI_MOMENTARY_REPEAT_MS);
+    if (!OBJ_IsOwnNode(e->Node())) UI_hTimerMomentary = WM_CreateTimer(hWin, _TIMER_REPEAT, UI_MOMENTARY_REPEAT_MS);
     return;
   }
   UI_StartLongPress();
@@ -64,8 +63,8 @@ void _Release(WM_HWIN hWin, const WM_MESSAGE* pMsg, DSG_ELEMENT* e, UI_ElementSt
     WM_ReleaseCapture();
     UI_MomentaryActive = 0;
     _Write(e, 0);
-    if (_hTimerMomentary) WM_DeleteTimer(_hTimerMomentary);
-    _hTimerMomentary = 0;
+    if (UI_hTimerMomentary) WM_DeleteTimer(UI_hTimerMomentary);
+    UI_hTimerMomentary = 0;
     s->Value ^= 1;
     WM_InvalidateWindow(hWin);
     UI_StartForcedRead(_FORCED_READ_MS);
@@ -130,7 +129,10 @@ void UI_ValueElementCallback(WM_MESSAGE* pMsg) {
       WM_InvalidateWindow(hWin);
       break;
     case WM_DELETE:
-      if (WM_HasCaptured(hWin)) UI_MomentaryActive = 0;
+      if (WM_HasCaptured(hWin)) {  // a held button goes with its window, and its repeat timer with it
+        UI_MomentaryActive = 0;
+        UI_hTimerMomentary = 0;
+      }
       break;
     case WM_MOTION: UI_ManageMotionByWindow(pMsg); break;
     default: UI_DefaultProc(pMsg);

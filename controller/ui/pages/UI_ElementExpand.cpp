@@ -12,32 +12,7 @@ namespace {
 
 enum { _ROW_H = 20, _ROW_H_TALL = 35, _ROW_MIN_ARENA = 336 };
 
-struct _ROW {
-  uint8_t Highlight;
-  uint8_t ReadDone;
-  int32_t Unit;
-  uint32_t Address;
-  uint32_t Second;
-  char16_t acLabel[UI_LINE_TEXT_LEN];
-  char16_t acValue[UI_VALUE_TEXT_LEN];
-};
-
-void _ReadRow(_ROW* p) {
-  uint8_t a[UI_VALUE_ANSWER_SIZE];
-  int n = UI_ReadObject(p->Address & ~0x7000u, a, sizeof(a));  // the value's name
-  if (n > 2) {
-    UI_TakeTextAnswer(a, n, p->acLabel, UI_LINE_TEXT_LEN);
-  } else {
-    p->acLabel[0] = 0;
-  }
-  n = UI_ReadObject(p->Address, a, sizeof(a));
-  int Unit = 0;
-  UI_DecodeValue(a, n, nullptr, &Unit, p->acValue, UI_VALUE_TEXT_LEN);
-  p->Unit = Unit;
-  p->ReadDone = 1;
-}
-
-void _PaintRow(WM_HWIN hWin, const _ROW* p) {
+void _PaintRow(WM_HWIN hWin, const UI_ROW_BLOCK* p) {
   int w = WM_GetWindowSizeX(hWin), h = WM_GetWindowSizeY(hWin);
   static const GUI_COLOR aNormal[] = {0x10B5FF, 0x21B5FF, 0x31BDFF, 0x10B5FF, 0x00ADFF};
   static const GUI_COLOR aHigh[] = {0x00A5F7, 0x00A5EF, 0x009CE7, 0x00A5F7, 0x00ADFF};
@@ -69,7 +44,7 @@ void _PaintRow(WM_HWIN hWin, const _ROW* p) {
 int _StackRows(WM_HWIN hRows) {
   int y = 0, i = 0;
   for (WM_HWIN h = WM_GetFirstChild(hRows); h; h = WM_GetNextSibling(h), i++) {
-    _ROW* p = (_ROW*)UI_GetElementData(h);
+    UI_ROW_BLOCK* p = (UI_ROW_BLOCK*)UI_GetElementData(h);
     if (p) p->Highlight = uint8_t(i & 1);
     WM_MoveChildTo(h, 0, y);
     y += WM_GetWindowSizeY(h);
@@ -151,11 +126,26 @@ void _Close(WM_HWIN hWin, _BUTTON* b) {
 
 }  // namespace
 
+void UI_FetchRowValue(UI_ROW_BLOCK* p) {
+  uint8_t a[UI_VALUE_ANSWER_SIZE];
+  int n = UI_ReadObject(p->Address & ~0x7000u, a, sizeof(a));  // the value's name
+  if (n > 2) {
+    UI_TakeTextAnswer(a, n, p->acLabel, UI_LINE_TEXT_LEN);
+  } else {
+    p->acLabel[0] = 0;
+  }
+  n = UI_ReadObject(p->Address, a, sizeof(a));
+  int Unit = 0;
+  UI_DecodeValue(a, n, nullptr, &Unit, p->acValue, UI_VALUE_TEXT_LEN);
+  p->Unit = Unit;
+  p->ReadDone = 1;
+}
+
 int UI_BuildExpansionRow(WM_HWIN hParent, uint32_t Menu, const uint8_t* pRec, uint8_t** ppFill,
                          const uint8_t* pLimit) {
   if ((pRec[0] & 0x0F) != 6) return 1;
   if (pLimit - *ppFill < _ROW_MIN_ARENA) return 1;
-  _ROW* p = (_ROW*)UI_ArenaTake(ppFill, int(sizeof(_ROW)));
+  UI_ROW_BLOCK* p = (UI_ROW_BLOCK*)UI_ArenaTake(ppFill, int(sizeof(UI_ROW_BLOCK)));
   if (!p) return 1;
   p->Address = UI_ValueAddress(Menu, pRec, 0);
   int Nibble = pRec[0] >> 4;
@@ -168,7 +158,7 @@ int UI_BuildExpansionRow(WM_HWIN hParent, uint32_t Menu, const uint8_t* pRec, ui
 
 void UI_ExpansionRowCallback(WM_MESSAGE* pMsg) {
   WM_HWIN hWin = pMsg->hWin;
-  _ROW* p = (_ROW*)UI_GetElementData(hWin);
+  UI_ROW_BLOCK* p = (UI_ROW_BLOCK*)UI_GetElementData(hWin);
   if (!p) {
     WM_DefaultProc(pMsg);
     return;
@@ -176,7 +166,7 @@ void UI_ExpansionRowCallback(WM_MESSAGE* pMsg) {
   switch (pMsg->MsgId) {
     case WM_PAINT: _PaintRow(hWin, p); break;
     case UI_MSG_LOAD:
-      _ReadRow(p);
+      UI_FetchRowValue(p);
       UI_SendLoaded(hWin, 0);
       WM_InvalidateWindow(hWin);
       break;

@@ -77,6 +77,17 @@ void UI_GrowLine(WM_HWIN hLine, int dy);
 
 // Expansion button (0x2A) of a value line and the rows it opens: records whose low nibble is 6 make a 20-pixel
 // row of a name and a value; a row is refused when less than 336 bytes of the arena are left before pLimit.
+struct UI_ROW_BLOCK {
+  uint8_t Highlight;
+  uint8_t ReadDone;
+  int32_t Unit;
+  uint32_t Address;  // the value; its name is the text view of the same object
+  uint32_t Second;   // codes 4 and 8: a second address
+  char16_t acLabel[UI_LINE_TEXT_LEN];
+  char16_t acValue[UI_VALUE_TEXT_LEN];
+};
+// Reads a row's name and value (an unreadable name or value leaves it empty) and marks the row as read.
+void UI_FetchRowValue(UI_ROW_BLOCK* p);
 WM_HWIN UI_CreateExpansionButton(WM_HWIN hLine, uint32_t Address, uint8_t** ppFill);
 int UI_BuildExpansionRow(WM_HWIN hParent, uint32_t Menu, const uint8_t* pRec, uint8_t** ppFill, const uint8_t* pLimit);
 void UI_ExpansionButtonCallback(WM_MESSAGE* pMsg);

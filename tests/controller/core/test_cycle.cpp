@@ -262,3 +262,54 @@ TEST_F(ControlCycle, FactoryResetKeepsABackup) {
   EXPECT_EQ(IO_Inputs[4].GetParameter(IO_IN_PAR_TYPE), 2);
   EXPECT_EQ(FKT_GetRegistryCount(), 1);
 }
+
+// The tick thread runs at full speed (a test clock that moves on every reading) while a host thread moves the
+// simulated inputs, this thread loads and saves function data and reads the inputs through the object access, and
+// the control cycle evaluates them. The tick takes no lock: what it shares with the others must not race, which the
+// thread sanitizer checks.
+TEST_F(ControlCycle, TickRunsAlongsideLoadsSavesAndReads) {
+  APP_CreateKernelObjects();
+  static std::atomic<uint32_t> clock{0};
+  APP_HostHooks.pfGetTime = [] { return clock.fetch_add(5, std::memory_order_relaxed); };
+  APP_HostHooks.pfDelay = [](int) { std::this_thread::yield(); };
+  for (int i = 0; i < 4; i++) {
+    IO_Inputs[i].SetParameter(IO_IN_PAR_TYPE, 2, 0);
+    IO_Inputs[i].SetParameter(IO_IN_PAR_BREAK_SUBST, 1, 0);
+    IO_Inputs[i].SetParameter(IO_IN_PAR_BREAK_VALUE, 100 + i, 0);
+  }
+  ASSERT_EQ(DAT_SaveFunctionDataFile("M0:\\stress.dat"), DAT_OK);
+  std::atomic<bool> stop{false};
+  std::thread host([&] {
+    for (int n = 0; !stop; n++) {
+      SIM_InputValues[0].Value = n & 0xFF;
+      SIM_InputValues[1].Fault = (n & 1) ? IO_FAULT_INTERRUPTION : IO_FAULT_NONE;
+      SIM_InputValues[2].RoomMode = n & 3;
+      std::this_thread::yield();
+    }
+    SIM_InputValues[1].Fault = IO_FAULT_INTERRUPTION;
+    SIM_InputValues[2].RoomMode = 2;
+  });
+  APP_StartThreads();
+  int reads = 0;
+  for (int round = 0; round < 6; round++) {
+    EXPECT_EQ(DAT_LoadFunctionDataFile("M0:\\stress.dat", 1), DAT_OK);
+    for (int i = 0; i < 4; i++)
+      for (int s = 0; s < 3; s++) {
+        uint8_t b[16];
+        reads += OBJ_Read(OBJ_MakeAddress(0, i, OBJ_ValueIndex(OBJ_VIEW_VALUE, OBJ_FAM_INPUT, OBJ_VC_SPECIAL + s)), b,
+                          sizeof(b), 0) > 0;
+      }
+    EXPECT_EQ(DAT_SaveFunctionDataFile("M0:\\stress.dat"), DAT_OK);
+    APP_ControlCycle();
+  }
+  stop = true;
+  host.join();
+  uint32_t ms = SYS_MsCounter;
+  auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (SYS_MsCounter - ms < 20 && std::chrono::steady_clock::now() < until)
+    std::this_thread::yield();  // two more ticks see the host's last values
+  APP_StopThreads();
+  EXPECT_EQ(reads, 6 * 4 * 3);
+  EXPECT_EQ(IO_Inputs[1].GetSpecialValue(0), 101);  // the interruption's substitute
+  EXPECT_EQ(IO_Inputs[2].GetSpecialValue(2), 2);
+}

@@ -1,7 +1,11 @@
-// The message function: raised by its input, acknowledged and reset by its commands, kept in the function data.
+// The message function: raised by its input, acknowledged and reset by its commands, kept in the function data,
+// and named by text in the change log.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "Controller.h"
@@ -83,6 +87,10 @@ TEST_F(MessageFunction, ParametersAndChoiceTexts) {
   EXPECT_EQ(std::u16string(msg->GetChoiceText(MSG_PAR_KIND)), u"Fault");
   EXPECT_EQ(msg->SetParameter(MSG_PAR_KIND, 4, 0), 0);
   EXPECT_EQ(msg->SetParameter(MSG_PAR_TIME, 5, 0), 0);  // set by the function itself
+  // The trigger's own value is off or on.
+  EXPECT_EQ(msg->SetParameter(FKT_PAR_INPUT + FKT_IN_OWN_VALUE, 2, 0), 0);
+  EXPECT_EQ(msg->SetParameter(FKT_PAR_INPUT + FKT_IN_OWN_VALUE, -1, 0), 0);
+  EXPECT_EQ(msg->SetParameter(FKT_PAR_INPUT + FKT_IN_OWN_VALUE, 1, 0), 1);
   EXPECT_EQ(msg->GetChoiceText(FKT_PAR_DESIGNATION), nullptr);
   EXPECT_EQ(msg->SetParameter(FKT_PAR_DESIGNATION, 19, 0), 1);
   EXPECT_EQ(std::u16string(msg->GetChoiceText(FKT_PAR_DESIGNATION)), u"Alarm");
@@ -107,4 +115,64 @@ TEST_F(MessageFunction, SurvivesTheFunctionDataFile) {
   EXPECT_EQ(p->GetParameter(MSG_PAR_PRIORITY), 9);
   EXPECT_EQ(p->GetParameter(FKT_PAR_INPUT + FKT_IN_SOURCE_KIND), FKT_SRC_FIXED);
   EXPECT_EQ(p->GetPoolBlock(), FKT_ValuePool);
+}
+
+namespace {
+
+std::u16string LastLogLine(const std::filesystem::path& Log) {
+  std::ifstream f(Log, std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+  std::u16string text;
+  for (size_t i = 2; i + 1 < bytes.size(); i += 2)
+    text += (char16_t)((unsigned char)bytes[i] | (unsigned char)bytes[i + 1] << 8);
+  if (text.size() >= 2) text.resize(text.size() - 2);  // the line's CR LF
+  size_t Start = text.rfind(u"\r\n");
+  return Start == std::u16string::npos ? text : text.substr(Start + 2);
+}
+
+std::string Narrow(const std::u16string& s) {
+  std::string r;
+  for (char16_t c : s) r += c < 128 ? char(c) : '?';
+  return r;
+}
+
+}  // namespace
+
+// Every value of the message function and of the settings objects that a user (or another node) can change is named
+// by its text in the change log, never by its number.
+TEST_F(MessageFunction, EveryChangeIsLoggedUnderItsName) {
+  std::filesystem::path Dir = std::filesystem::temp_directory_path() / ("meldung-log-" + std::to_string(getpid()));
+  std::filesystem::remove_all(Dir);
+  std::filesystem::create_directories(Dir);
+  snprintf(APP_DocumentsFolder, sizeof(APP_DocumentsFolder), "%s", Dir.c_str());
+  std::filesystem::path Log = Dir / "Intern" / "change.log";
+  int Logged = 0;
+  for (FUNKTION_BASIS_PAR* p : {msg, static_cast<FUNKTION_BASIS_PAR*>(&SET_General),
+                                static_cast<FUNKTION_BASIS_PAR*>(&SET_Can)}) {
+    std::vector<int> Numbers;
+    for (int n = FKT_PAR_HEADER_FIRST; n <= FKT_PAR_HEADER_LAST; n++) Numbers.push_back(n);
+    for (int n = 0; n < 128; n++) Numbers.push_back(n);
+    for (int n = FKT_PAR_INPUT; n < FKT_PAR_INPUT + 4 * FKT_INPUT_FIELDS; n++) Numbers.push_back(n);
+    for (int n : Numbers) {
+      int32_t Lo = 0, Hi = 0;
+      if ((p->GetParameterFlags(n) & (FKT_PF_UNUSED | FKT_PF_READONLY)) || !p->GetLimits(n, &Lo, &Hi) || Lo == Hi)
+        continue;
+      int32_t Old = p->GetParameter(n), New = Old != Lo ? Lo : Lo + 1;
+      ASSERT_EQ(p->SetParameter(n, New, FKT_SET_NOTIFY), 1) << n;
+      std::u16string Line = LastLogLine(Log);
+      EXPECT_EQ(Line.find(u'#'), std::u16string::npos) << Narrow(Line);
+      EXPECT_NE(Line.find(u": "), std::u16string::npos) << Narrow(Line);
+      Logged++;
+      p->SetParameter(n, Old, 0);
+    }
+  }
+  EXPECT_GE(Logged, 10);
+  // The trigger goes by its name.
+  msg->SetParameter(FKT_PAR_INPUT + FKT_IN_SOURCE_KIND, FKT_SRC_OWN, FKT_SET_NOTIFY);
+  EXPECT_NE(LastLogLine(Log).find(u"Message 7 Trigger: Fixed value -> Own value"), std::u16string::npos)
+      << Narrow(LastLogLine(Log));
+  msg->SetParameter(FKT_PAR_INPUT + FKT_IN_OWN_VALUE, 1, FKT_SET_NOTIFY);
+  EXPECT_NE(LastLogLine(Log).find(u"Message 7 Trigger: 0 -> 1"), std::u16string::npos) << Narrow(LastLogLine(Log));
+  APP_DocumentsFolder[0] = 0;
+  std::filesystem::remove_all(Dir);
 }

@@ -165,6 +165,16 @@ TEST_F(DesignFileTest, BrokenDesignsAreRefusedAndChangeNothing) {
       {"page list moved", DSG_IMPORT_BAD_DICT,
        [](DSG_BYTES& b) { EditDesignHeader(b, [](uint8_t* h) { DSG_Put32(h + 4, DSG_Get32(h + 4) + 16); }); }},
       {"page CRC", DSG_IMPORT_BAD_PAGE, [](DSG_BYTES& b) { b[b.size() - 32 - 100] ^= 1; }},
+      // The cipher takes whole blocks only: a page list of 4 bytes more than its blocks is not deciphered at all.
+      {"page list not in whole blocks", DSG_IMPORT_BAD_DICT,
+       [](DSG_BYTES& b) {
+         size_t DictEnd = 0;
+         EditDesignHeader(b, [&](uint8_t* h) {
+           DictEnd = DSG_DESIGN_PICTURE_OFFSET + DSG_Get32(h + 4) + DSG_Get16(h + 10);
+           DSG_Put16(h + 10, uint16_t(DSG_Get16(h + 10) + 4));
+         });
+         b.insert(b.begin() + long(DictEnd), 4, 0);
+       }},
   };
   for (const Case& c : aCase) {
     DSG_BYTES b = Good;

@@ -40,6 +40,7 @@ TEST_F(OverviewTest, ASwitchWritesTheInverseAndShowsItAfterTheReread) {
   int x = WM_GetWindowPosX(hPush) + 20, y = WM_GetWindowPosY(hPush) + 20;
   Pointer(x, y, 1);
   EXPECT_EQ(IO_FixedValues[0].GetParameter(2), 1);
+  EXPECT_EQ(UI_hTimerMomentary, 0);  // the own node hears the push: no repeat
   IO_FixedValues[0].SetParameter(2, 0, 0);
   Pointer(x, y, 1);  // held: no second write
   EXPECT_EQ(IO_FixedValues[0].GetParameter(2), 0);
@@ -168,8 +169,11 @@ TEST_F(OverviewTest, AHeldPushButtonOfAnotherNodeRepeatsEverySecond) {
   ShowDesign({{Value(DSG_EL_MOMENTARY, 10, 10, 200, 60, uint32_t(fakenode::kNode) << 24 | 0x3601, u"a", u"b")}});
   SDO_TimeoutMs = 1000;  // the node answers at once
   Pointer(50, 30, 1);
+  ASSERT_NE(UI_hTimerMomentary, 0);
+  EXPECT_EQ(WM_GetTimerId(UI_hTimerMomentary), 1);
   for (int i = 0; i < 35; i++) Advance(100);
   Pointer(50, 30, 0);
+  EXPECT_EQ(UI_hTimerMomentary, 0);
   std::vector<int> Values;
   for (const auto& w : fakenode::Writes()) Values.push_back(w.Data.size() > 1 ? w.Data[1] : -1);
   EXPECT_EQ(Values, (std::vector<int>{1, 1, 1, 1, 0}));

@@ -1,14 +1,17 @@
 // The message function's own page: when the message arose, shown as a date and time, and one row per command
-// headed by the command's name.
+// headed by the command's name; its trigger's binding page, on which the trigger can be switched by hand.
 #include <string>
 #include <vector>
 
 #include "Controller.h"
 #include "FUNKTION_Meldung.h"
 #include "OBJ_Map.h"
+#include "UI_ElementLine.h"
 #include "UI_ElementStruct.h"
 #include "UI_GraphicsCache.h"
 #include "UI_Panel.h"
+#include "UI_SelectList.h"
+#include "UI_ValueEntry.h"
 #include "main_fixture.h"
 
 namespace {
@@ -91,4 +94,38 @@ TEST_F(MessagePageTest, EachCommandIsHeadedByItsNameWithoutANumber) {
     for (const std::u16string& s : v)
       EXPECT_FALSE(s.size() > n.size() && s.compare(0, n.size(), n) == 0) << std::string(s.begin(), s.end());
   }
+}
+
+// Bound to its own value, the trigger is switched on the binding page: the line after the source takes the own value,
+// whose entry takes 1 (on), and the next cycle raises the message.
+TEST_F(MessagePageTest, TheTriggersOwnValueIsSwitchedOnAndRaisesTheMessage) {
+  msg->SetCommand(MSG_CMD_RESET, 1, 0);
+  ASSERT_EQ(msg->SetParameter(FKT_PAR_INPUT + FKT_IN_SOURCE_KIND, FKT_SRC_NONE, 0), 1);  // the list opens at its top
+  FKT_AccessLevels[0].Level = FKT_LEVEL_TECHNICIAN;
+  ASSERT_EQ(UI_MenuStackInstance.Open(uint32_t(kSlot) << 16 | OBJ_MenuIndex(OBJ_FAM_FUNCTION, 1), 0), UI_SHOW_OK);
+  Settle();
+  auto Line = [](int i) { return Child(Page(), i); };
+  // The source: "Own value" from the list of the first line after the title.
+  ASSERT_TRUE(Line(1));
+  ASSERT_EQ(((UI_LINE_BLOCK*)UI_GetElementData(Line(1)))->Code, 'v');
+  TouchIn(Line(1), 100, 20);
+  ASSERT_TRUE(UI_hListWin);
+  TouchIn(UI_hListWin, 100, 2 + 40 * FKT_SRC_OWN + 20);
+  EXPECT_FALSE(UI_hListWin);
+  ASSERT_EQ(msg->GetParameter(FKT_PAR_INPUT + FKT_IN_SOURCE_KIND), FKT_SRC_OWN);
+  APP_ControlCycle();  // the trigger reads its own value, 0
+  EXPECT_EQ(msg->GetPoolWord(MSG_POOL_ACTIVE), 0u);
+  // The next line's box: 1 is taken.
+  WM_HWIN hBox = WM_GetFirstChild(Line(2));
+  ASSERT_TRUE(hBox);
+  TouchIn(hBox, 80, 17);
+  ASSERT_TRUE(UI_hEntryDialog);
+  const int16_t* r = UI_ValueEntryKeys[1];
+  Touch(WM_GetWindowPosX(UI_hEntryDialog) + (r[0] + r[2]) / 2, WM_GetWindowPosY(UI_hEntryDialog) + (r[1] + r[3]) / 2);
+  Touch(460, 205);  // OK
+  EXPECT_FALSE(UI_hEntryDialog);
+  EXPECT_EQ(msg->GetParameter(FKT_PAR_INPUT + FKT_IN_OWN_VALUE), 1);
+  APP_ControlCycle();
+  EXPECT_NE(msg->GetPoolWord(MSG_POOL_ACTIVE), 0u);
+  FKT_AccessLevels[0].Level = FKT_LEVEL_USER;
 }

@@ -113,6 +113,20 @@ TEST_F(RemotePageTest, AnExpansionButtonOpensAndClosesItsRowsUnderTheLine) {
   Touch(WM_GetWindowPosX(hButton) + 20, WM_GetWindowPosY(hButton) + 20);
   EXPECT_EQ(WM_GetWindowSizeY(hLine), UI_LINE_H);
   EXPECT_EQ(WM_GetWindowPosY(Line(1)), yNext);
+  // A row reads its name from the text view of its value's object; what cannot be read shows empty.
+  WM_HWIN hRows = WM_GetNextSibling(hButton);
+  ASSERT_TRUE(hRows);
+  UI_ROW_BLOCK* pRow = (UI_ROW_BLOCK*)UI_GetElementData(WM_GetFirstChild(hRows));
+  ASSERT_TRUE(pRow);
+  EXPECT_EQ(std::u16string(pRow->acLabel), u"Flow");
+  EXPECT_EQ(std::u16string(pRow->acValue), u"45.2 °C");
+  Serve(0x3004, 0, Value32(0x51, 46, 1 << 9));
+  Serve(0x0004, 0, {0x18});
+  pRow->ReadDone = 0;
+  UI_FetchRowValue(pRow);
+  EXPECT_EQ(pRow->ReadDone, 1);
+  EXPECT_EQ(pRow->Unit, 46);
+  EXPECT_EQ(pRow->acLabel[0], 0);
 }
 
 WM_HWIN g_ConfirmReceiver;
