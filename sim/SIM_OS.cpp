@@ -57,17 +57,18 @@ static thread_local int _LockHeld;
 *
 *       Time
 */
-static uint32_t (*_pfClock)(void) = PLAT_GetTickMs;
+// Tests swap the clock while task threads that an earlier test left running still read it.
+static std::atomic<uint32_t (*)(void)> _pfClock{PLAT_GetTickMs};
 
 void SIM__SetClock(uint32_t (*pfClock)(void)) {
   _pfClock = pfClock ? pfClock : PLAT_GetTickMs;
   SIM_InitTime();
 }
 
-void SIM_InitTime(void) { _TimeBase = _pfClock(); }
+void SIM_InitTime(void) { _TimeBase = _pfClock.load()(); }
 
 int SIM_GetTime(void) {
-  return int32_t((_pfClock() - _TimeBase) * uint32_t(_TimeFactor.load()));
+  return int32_t((_pfClock.load()() - _TimeBase) * uint32_t(_TimeFactor.load()));
 }
 
 int SIM_SetTimeFactor(int Factor) {
