@@ -192,6 +192,10 @@ class FUNKTION_LogKanal : public FUNKTION_BASIS_PAR {
   FUNKTION_LogKanal(int TypeCode, int Index);
   const char16_t* GetClassName() const override { return TXT_GetText(TXT_GROUP_CLASSES, TXT_CLASSES_LOG_CHANNEL); }
   const FKT_ParamDesc* GetParamTable(int* pCount) const override;
+  // Its one setting says whether the channel records: it goes by the word of the enable flag.
+  const char16_t* GetParameterName(int Number) const override {
+    return Number == 0 ? TXT_GetText(TXT_GROUP_SERVER, TXT_SERVER_ENABLED) : nullptr;
+  }
   void* GetParamBlock() override { return &_Par; }
   FKT_InputVar* GetInputVars(int* pCount) override {
     *pCount = 1;

@@ -147,8 +147,9 @@ TEST_F(MessageFunction, EveryChangeIsLoggedUnderItsName) {
   snprintf(APP_DocumentsFolder, sizeof(APP_DocumentsFolder), "%s", Dir.c_str());
   std::filesystem::path Log = Dir / "Intern" / "change.log";
   int Logged = 0;
-  for (FUNKTION_BASIS_PAR* p : {msg, static_cast<FUNKTION_BASIS_PAR*>(&SET_General),
-                                static_cast<FUNKTION_BASIS_PAR*>(&SET_Can)}) {
+  using P = FUNKTION_BASIS_PAR*;
+  for (P p : {P(msg), P(&SET_General), P(&SET_Can), P(&IO_Inputs[0]), P(&IO_Outputs[0]), P(&IO_FixedValues[0]),
+              P(&LOG_AnalogChannels[0])}) {
     std::vector<int> Numbers;
     for (int n = FKT_PAR_HEADER_FIRST; n <= FKT_PAR_HEADER_LAST; n++) Numbers.push_back(n);
     for (int n = 0; n < 128; n++) Numbers.push_back(n);
@@ -161,6 +162,7 @@ TEST_F(MessageFunction, EveryChangeIsLoggedUnderItsName) {
       ASSERT_EQ(p->SetParameter(n, New, FKT_SET_NOTIFY), 1) << n;
       std::u16string Line = LastLogLine(Log);
       EXPECT_EQ(Line.find(u'#'), std::u16string::npos) << Narrow(Line);
+      EXPECT_EQ(Line.find(u"Parameter "), std::u16string::npos) << Narrow(Line);
       EXPECT_NE(Line.find(u": "), std::u16string::npos) << Narrow(Line);
       Logged++;
       p->SetParameter(n, Old, 0);
