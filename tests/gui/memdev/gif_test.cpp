@@ -381,7 +381,9 @@ std::vector<uint8_t> Lzw(const std::vector<uint8_t>& Pixels, int RootSize, int N
 std::vector<uint8_t> TwoColourGif(int W, int H, const std::vector<uint8_t>& ImageData) {
   std::vector<uint8_t> g = {'G', 'I', 'F', '8', '9', 'a', uint8_t(W), 0, uint8_t(H), 0, 0x80, 0, 0,
                             0, 0, 0, 255, 255, 255, 0x2C, 0, 0, 0, 0, uint8_t(W), 0, uint8_t(H), 0, 0};
-  g.insert(g.end(), ImageData.begin(), ImageData.end());
+  for (uint8_t b : ImageData) {
+    g.push_back(b);
+  }
   g.push_back(0x3B);
   return g;
 }
