@@ -72,7 +72,6 @@ int GUI_BMP__ReadInfo(GUI_GET_DATA_FUNC* pfGetData, void* pParam, GUI_BMP__INFO*
   if (GUI__Get16(aHeader) != 0x4D42) {
     return 1;
   }
-  uint32_t OffBits = GUI__Get32(aHeader + 10);
   uint32_t HeaderSize = GUI__Get32(aHeader + 14);
   if (HeaderSize != CORE_HEADER_SIZE && HeaderSize != 40 && HeaderSize != 52 && HeaderSize != 56 &&
       HeaderSize != 108 && HeaderSize != 124) {
@@ -160,22 +159,15 @@ int GUI_BMP__ReadInfo(GUI_GET_DATA_FUNC* pfGetData, void* pParam, GUI_BMP__INFO*
     pInfo->NumColors = ClrUsed ? ClrUsed : 1u << Bpp;
   }
   uint32_t PalEnd = PalOff + pInfo->NumColors * EntrySize;
-  // The pixel rows start where the file header says; they may not overlap the headers and the palette. Checked
-  // before the palette is read: a file whose rows start where its palette would be has no such palette.
-  if (OffBits == 0) {
-    OffBits = PalEnd;
-  }
-  if (OffBits < PalEnd) {
-    return 1;
-  }
   if (_ReadPalette(pInfo, pfGetData, pParam, PalOff, EntrySize)) {
     return 1;
   }
-  pInfo->HeadersEnd = PalEnd;
-  pInfo->DataOff = OffBits;
+  // The pixel rows follow the palette (or the masks) directly. The file header's pixel-data offset is not used:
+  // a file may say anything there, and drawing from it would read wherever it points.
+  pInfo->DataOff = PalEnd;
   uint64_t BytesPerLine = ((uint64_t(pInfo->XSize) * Bpp + 31) / 32) * 4;
   if (pInfo->Compression != 1 && pInfo->Compression != 2 &&
-      OffBits + BytesPerLine * uint64_t(pInfo->YSize) > 0xFFFFFFFFu) {
+      PalEnd + BytesPerLine * uint64_t(pInfo->YSize) > 0xFFFFFFFFu) {
     return 1;
   }
   pInfo->BytesPerLine = uint32_t(BytesPerLine);
@@ -212,9 +204,9 @@ int GUI_BMP__InitMemSource(GUI__MEM_SOURCE* pSrc, const void* pFileData) {
     if (!SizeImage) {
       return 1;
     }
-    End = uint64_t(Info.HeadersEnd) + SizeImage;
+    End = uint64_t(Info.DataOff) + SizeImage;
   } else {
-    End = uint64_t(Info.HeadersEnd) + uint64_t(Info.BytesPerLine) * uint32_t(Info.YSize);
+    End = uint64_t(Info.DataOff) + uint64_t(Info.BytesPerLine) * uint32_t(Info.YSize);
   }
   pSrc->NumBytes = size_t(End);
   return 0;

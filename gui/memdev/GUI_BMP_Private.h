@@ -13,8 +13,7 @@ struct GUI_BMP__INFO {
   unsigned BitsPerPixel;  // 1, 4, 8, 16, 24 or 32
   unsigned Compression;   // 0 none, 1 RLE8, 2 RLE4, 3 bit fields
   unsigned NumColors;     // palette entries read (0 .. 256)
-  uint32_t HeadersEnd;    // offset behind the headers, masks and palette
-  uint32_t DataOff;       // offset of the first pixel row
+  uint32_t DataOff;       // offset of the first pixel row: behind the headers, masks and palette
   uint32_t BytesPerLine;  // stored row pitch (multiple of 4)
   uint32_t aMask[4];      // red, green, blue, alpha masks of 16- and 32-bit pixels
   uint8_t aShift[4];
