@@ -5,7 +5,9 @@
 
 #include "GUI_Bitmap.h"
 
-// The memory forms take the file's length from its own size field and never read beyond it.
+// The memory forms take the file's length from its own size field and never read beyond it (a field of 0:
+// the headers, palette and pixel rows one behind the other). A palette or pixel rows outside that length fail
+// the call; the rows inside it are drawn.
 int GUI_BMP_Draw(const void* pFileData, int x0, int y0);
 int GUI_BMP_DrawEx(GUI_GET_DATA_FUNC* pfGetData, void* pParam, int x0, int y0);
 int GUI_BMP_DrawScaled(const void* pFileData, int x0, int y0, int Num, int Denom);

@@ -72,7 +72,6 @@ int GUI_BMP__ReadInfo(GUI_GET_DATA_FUNC* pfGetData, void* pParam, GUI_BMP__INFO*
   if (GUI__Get16(aHeader) != 0x4D42) {
     return 1;
   }
-  uint32_t OffBits = GUI__Get32(aHeader + 10);
   uint32_t HeaderSize = GUI__Get32(aHeader + 14);
   if (HeaderSize != CORE_HEADER_SIZE && HeaderSize != 40 && HeaderSize != 52 && HeaderSize != 56 &&
       HeaderSize != 108 && HeaderSize != 124) {
@@ -159,30 +158,27 @@ int GUI_BMP__ReadInfo(GUI_GET_DATA_FUNC* pfGetData, void* pParam, GUI_BMP__INFO*
     }
     pInfo->NumColors = ClrUsed ? ClrUsed : 1u << Bpp;
   }
+  uint32_t PalEnd = PalOff + pInfo->NumColors * EntrySize;
   if (_ReadPalette(pInfo, pfGetData, pParam, PalOff, EntrySize)) {
     return 1;
   }
-  uint32_t PalEnd = PalOff + pInfo->NumColors * EntrySize;
-  // The pixel rows start where the file header says; they may not overlap the headers and the palette.
-  if (OffBits == 0) {
-    OffBits = PalEnd;
-  }
-  if (OffBits < PalEnd) {
-    return 1;
-  }
-  pInfo->DataOff = OffBits;
+  // The pixel rows follow the palette (or the masks) directly. The file header's pixel-data offset is not used:
+  // a file may say anything there, and drawing from it would read wherever it points.
+  pInfo->DataOff = PalEnd;
   uint64_t BytesPerLine = ((uint64_t(pInfo->XSize) * Bpp + 31) / 32) * 4;
   if (pInfo->Compression != 1 && pInfo->Compression != 2 &&
-      OffBits + BytesPerLine * uint64_t(pInfo->YSize) > 0xFFFFFFFFu) {
+      PalEnd + BytesPerLine * uint64_t(pInfo->YSize) > 0xFFFFFFFFu) {
     return 1;
   }
   pInfo->BytesPerLine = uint32_t(BytesPerLine);
   return 0;
 }
 
-// A file in memory has no length of its own: the reads are bounded by what its headers describe, the headers and
-// palette and the pixel rows they name. Run-length data are bounded by the image-size field, or without it by
-// the file-size field; a run-length file with neither is refused, since its runs alone could read on forever.
+// A file in memory has no length of its own: every read stays inside the extent that its size fields give.
+// The file-size field bounds the headers, the palette and the pixel rows alike. A file that leaves it 0 is
+// taken as its headers, palette and pixel rows laid one behind the other (run-length data as long as the
+// image-size field says; a run-length file with neither size is refused, since its runs alone could read on
+// forever). A palette or pixel rows outside the extent read as data that end early.
 int GUI_BMP__InitMemSource(GUI__MEM_SOURCE* pSrc, const void* pFileData) {
   const uint8_t* p = static_cast<const uint8_t*>(pFileData);
   pSrc->pData = p;
@@ -190,18 +186,25 @@ int GUI_BMP__InitMemSource(GUI__MEM_SOURCE* pSrc, const void* pFileData) {
   if (!p || GUI__Get16(p) != 0x4D42) {
     return 1;
   }
-  GUI__MEM_SOURCE Headers = {p, SIZE_MAX};
+  uint32_t FileSize = GUI__Get32(p + 2);
+  GUI__MEM_SOURCE Headers = {p, FileSize ? FileSize : SIZE_MAX};
   GUI_BMP__INFO Info;
   if (GUI_BMP__ReadInfo(GUI__GetDataMem, &Headers, &Info)) {
     return 1;
   }
+  int RunLength = Info.Compression == 1 || Info.Compression == 2;
+  uint32_t SizeImage = RunLength ? GUI__Get32(p + FILE_HEADER_SIZE + 20) : 0;  // run-length: 40-byte header or more
   uint64_t End;
-  if (Info.Compression == 1 || Info.Compression == 2) {
-    uint32_t SizeImage = GUI__Get32(p + FILE_HEADER_SIZE + 20);  // run-length files have a 40-byte header or more
-    End = SizeImage ? uint64_t(Info.DataOff) + SizeImage : GUI__Get32(p + 2);
-    if (End <= Info.DataOff) {
+  if (FileSize) {
+    End = FileSize;
+    if (SizeImage && uint64_t(Info.DataOff) + SizeImage < End) {
+      End = uint64_t(Info.DataOff) + SizeImage;
+    }
+  } else if (RunLength) {
+    if (!SizeImage) {
       return 1;
     }
+    End = uint64_t(Info.DataOff) + SizeImage;
   } else {
     End = uint64_t(Info.DataOff) + uint64_t(Info.BytesPerLine) * uint32_t(Info.YSize);
   }
@@ -231,11 +234,14 @@ int _GetSize(GUI_GET_DATA_FUNC* pfGetData, void* pParam, int32_t* pXSize, int32_
   return 0;
 }
 
+// The first 26 bytes, within what the file-size field gives when it is set.
 int _GetSizeMem(const void* pFileData, int32_t* pXSize, int32_t* pYSize) {
-  if (!pFileData) {
+  const uint8_t* p = static_cast<const uint8_t*>(pFileData);
+  if (!p || GUI__Get16(p) != 0x4D42) {
     return 1;
   }
-  GUI__MEM_SOURCE Src = {static_cast<const uint8_t*>(pFileData), SIZE_MAX};  // the first 26 bytes
+  uint32_t FileSize = GUI__Get32(p + 2);
+  GUI__MEM_SOURCE Src = {p, FileSize ? FileSize : SIZE_MAX};
   return _GetSize(GUI__GetDataMem, &Src, pXSize, pYSize);
 }
 

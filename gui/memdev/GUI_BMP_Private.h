@@ -13,7 +13,7 @@ struct GUI_BMP__INFO {
   unsigned BitsPerPixel;  // 1, 4, 8, 16, 24 or 32
   unsigned Compression;   // 0 none, 1 RLE8, 2 RLE4, 3 bit fields
   unsigned NumColors;     // palette entries read (0 .. 256)
-  uint32_t DataOff;       // offset of the first pixel row
+  uint32_t DataOff;       // offset of the first pixel row: behind the headers, masks and palette
   uint32_t BytesPerLine;  // stored row pitch (multiple of 4)
   uint32_t aMask[4];      // red, green, blue, alpha masks of 16- and 32-bit pixels
   uint8_t aShift[4];
@@ -42,7 +42,7 @@ int GUI_BMP__DecodeRows(const GUI_BMP__INFO* pInfo, GUI_GET_DATA_FUNC* pfGetData
 int GUI_BMP__DecodeRLE(const GUI_BMP__INFO* pInfo, GUI_GET_DATA_FUNC* pfGetData, void* pParam, int RowFirst,
                        int RowLast, int ColFirst, int ColLast, GUI_BMP__ROW_SINK* pfSink, void* pContext);
 
-// Memory form of the readers: the extent that the file's headers describe bounds every read.
+// Memory form of the readers: the extent that the file's size fields give bounds every read.
 int GUI_BMP__InitMemSource(GUI__MEM_SOURCE* pSrc, const void* pFileData);
 
 // 1 when a picture of this size at x0, y0 (screen) lies within the 16-bit coordinate range.

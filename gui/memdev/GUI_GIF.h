@@ -3,8 +3,8 @@
 // steps through an animation by drawing sub-image 0, 1, 2, ... itself.
 //
 // Drawing entries return 0 when drawn, 1 when the file was refused (signature, a screen above 2000 pixels)
-// or is bad (a read that fails, an unknown extension, LZW data that do not fit, a colour index beyond the
-// colour table, no such sub-image): what had been decoded stays drawn.
+// or is bad (a read that fails, an unknown extension, LZW data that do not fit or end before the image's last
+// pixel, a colour index beyond the colour table, no such sub-image): what had been decoded stays drawn.
 #pragma once
 
 #include "GUI_Bitmap.h"

@@ -187,7 +187,7 @@ int _DrawImage(_DRAW* d, GUI_GIF__CONTEXT* p, const GUI_GIF__IMAGE* im, const GU
       return 2;
     }
     if (n < im->xSize) {
-      break;  // the end code came early: the image ends here
+      return 2;  // the end code came before the image's last pixel: the rows decoded stay, the image failed
     }
     if (im->Interlaced) {
       r += aStep[Pass];

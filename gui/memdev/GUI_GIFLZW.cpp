@@ -139,6 +139,12 @@ int GUI_GIF__DecodePixels(GUI_GIF__CONTEXT* p, U8* pDest, int n) {
       }
       pDest[Got++] = U8(Code);
       Prev = First = Code;
+      // With a root size of 1 the first free code (4) already needs a wider code than the clear code had: the
+      // width grows here, before the next code, although no entry was made.
+      if (Next >= Limit && Width < 12) {
+        Width++;
+        Limit <<= 1;
+      }
       continue;
     }
     if (Code > Next) {  // not in the table (and not the one about to be made)

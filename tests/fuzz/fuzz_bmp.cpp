@@ -1,5 +1,6 @@
-// Fuzz target of the BMP reader: every input is drawn plain and scaled, from memory and through a get-data
-// routine that delivers a few bytes at a time; the size queries read it too.
+// Fuzz target of the BMP reader: every input is drawn plain and scaled, through a get-data routine over memory
+// and one that delivers a few bytes at a time, and by the memory forms when its size field lies within it; the
+// size queries read it too.
 #include "GUI.h"
 #include "GUI_BMP.h"
 #include "GUI_ImageRead.h"
@@ -25,6 +26,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t NumBytes) {
   if (NumBytes < 4096) {
     fuzz_image::SlowSource Slow = {pData, NumBytes, 3};
     GUI_BMP_DrawEx(fuzz_image::GetDataSlow, &Slow, 2, 2);
+  }
+  // The memory forms trust the file-size field for the file's length: inputs whose field states a length within
+  // the input test that nothing is read beyond it.
+  uint32_t FileSize = NumBytes >= 6 ? GUI__Get32(pData + 2) : 0;
+  if (FileSize && FileSize <= NumBytes) {
+    GUI_BMP_Draw(pData, 4, 3);
+    GUI_BMP_DrawScaled(pData, -3, 2, 2, 3);
+    GUI_BMP_GetXSize(pData);
+    GUI_BMP_GetYSize(pData);
   }
   return 0;
 }

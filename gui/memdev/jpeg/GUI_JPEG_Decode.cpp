@@ -136,8 +136,7 @@ int _DecodeAC(GUI_JPEG_DCONTEXT* p, const JPEG__HUFF* pAC, const U16* q, I16* pc
   return 0;
 }
 
-// One MCU row of a sequential scan. Damaged data ends the row early; the blocks not reached keep what they
-// held, and the row still counts as decoded. 1 when it ended early.
+// One MCU row of a sequential scan. 1 when damaged data ended it early.
 int _DecodeNextRow(GUI_JPEG_DCONTEXT* p) {
   I16* pRow = reinterpret_cast<I16*>(p->CoeffRow.p);
   for (int m = 0; m < p->MCUsPerRow; m++) {
@@ -178,14 +177,18 @@ int _NextRow(GUI_JPEG_DCONTEXT* p) {
     return 1;
   }
   if (!p->Progressive) {
-    int Damaged = _DecodeNextRow(p);
-    if (GUI_JPEG__RanOutOfData(p, Damaged)) {
-      return 1;  // the stream ended inside this row: it is not drawn
+    // A row whose data are damaged or end inside it is not drawn, and nothing below it: a sequential scan
+    // cannot be followed past bits that do not decode, and rows without data hold no picture.
+    if (_DecodeNextRow(p) || GUI_JPEG__RanOutOfData(p)) {
+      return 1;
     }
     if (p->TotalLinesLeft <= p->MCUYSize && GUI_JPEG__ProcessMarkers(p) != 0xD9) {
       return 1;  // the image's last row must be followed by its end
     }
   } else {
+    if ((p->YSize - p->TotalLinesLeft) / p->MCUYSize >= p->RowsCovered) {
+      return 1;  // below the rows that the DC data reached
+    }
     GUI_JPEG__LoadNextRow(p);
   }
   p->MCULinesLeft = p->MCUYSize;

@@ -175,6 +175,7 @@ int _DrawBands(GUI_JPEG_DCONTEXT* p, _OUTPUT* o, _DRAW_LINES* pfDrawLines) {
     int Last = (p->BandStart + p->BandRows) * 8 - 1;
     if (pfDrawLines(p, o, First, Last)) {
       r = 1;
+      break;  // the lines end where the data do: the bands below would read the stream for nothing
     }
     GUI_JPEG__NextBand(p);
   }

@@ -4,7 +4,9 @@
 // The rule every routine here keeps: bytes come only through the caller's get-data routine, in pieces of at
 // most 4096 bytes, and nothing is read before or beyond the piece delivered last; every table index taken
 // from the stream is checked before it is used; every loop is bounded by the frame's size or by the stream's
-// end, so a damaged file ends in a failure result, never in a read or write outside a buffer.
+// end, so a damaged file ends in a failure result, never in a read or write outside a buffer. The work done
+// follows the data present, not the size a frame header claims: decoding ends where the entropy-coded data
+// end (a marker or the stream's end) or stop decoding, and no line is produced that the data did not reach.
 #pragma once
 
 #include "GUI_JPEG.h"
@@ -59,9 +61,9 @@ struct GUI_JPEG_DCONTEXT {
   // Bit reader: NumBits valid bits in the low end of Bits, oldest first.
   U64 Bits;
   I32 NumBits;
-  U8 AtMarker;  // a marker (or the stream's end) was reached: further bits are 1s
-  U8 AtEnd;     // it was the stream's end: the 1-bits stand for data that never came
-  I32 FillBits; // of NumBits, the 1-bits fed since the stream's end (lowest bits)
+  U8 AtMarker;  // a marker (or the stream's end) was reached: further bits are 1s that stand for no data
+  U8 AtEnd;     // it was the stream's end
+  I32 FillBits; // of NumBits, the 1-bits fed since the marker or the stream's end (lowest bits)
   // Huffman and quantisation tables.
   U8 aHuffPresent[JPEG__NUM_SLOTS];
   U8 aHuffBits[JPEG__NUM_SLOTS][17];
@@ -97,7 +99,7 @@ struct GUI_JPEG_DCONTEXT {
   // Line production.
   I32 TotalLinesLeft, MCULinesLeft;
   U8 Transform, SecondLine;
-  I32 RowsDecoded;  // MCU rows produced so far
+  I32 RowsCovered;  // progressive: MCU rows of the frame that the DC data of every component reached
   JPEG__OWNED CoeffRow;   // BlocksPerRow x 64 i16, natural order, dequantised
   JPEG__OWNED SampleRow;  // BlocksPerRow x 64 samples
   JPEG__OWNED aLine[2];   // LineBytes each; the second for vertically subsampled layouts
@@ -107,6 +109,7 @@ struct GUI_JPEG_DCONTEXT {
   I32 NumBands, BandRows, BandStart;
   I32 aBandFirstRow[4];
   I32 aBlockYMCU[4];
+  I32 aDCRows[4];  // per component: block rows that a first DC scan decoded (0x7FFFFFFF: all)
   // Banded mode: per block of the whole image, which coefficients are non-zero, so that refinement scans can
   // be followed through blocks that the band does not store (one bit per coefficient, natural order).
   JPEG__OWNED NZMask;
@@ -133,10 +136,10 @@ int GUI_JPEG__ProcessMarkers(GUI_JPEG_DCONTEXT* pCtx);  // marker code that stop
 int GUI_JPEG__ProcessRestart(GUI_JPEG_DCONTEXT* pCtx);
 void GUI_JPEG__PrimeBits(GUI_JPEG_DCONTEXT* pCtx);
 void GUI_JPEG__FillBits(GUI_JPEG_DCONTEXT* pCtx);
-// 1 when decoding has used bits that the stream never delivered (it ended inside entropy-coded data), or,
-// with Damaged set by the caller, stopped at bits that did not decode after the stream had ended.
+// 1 when decoding has used bits that the data never delivered (they ended at a marker or the stream's end), or,
+// with Damaged set by the caller, stopped at bits that did not decode and reached into those 1-bits.
 inline int GUI_JPEG__RanOutOfData(const GUI_JPEG_DCONTEXT* pCtx, int Damaged = 0) {
-  return pCtx->NumBits < pCtx->FillBits || (Damaged && pCtx->AtEnd);
+  return pCtx->NumBits < pCtx->FillBits || (Damaged && pCtx->FillBits && pCtx->NumBits - 16 < pCtx->FillBits);
 }
 
 // Bit reader (inline: it runs for every coefficient). Ensures at least 25 bits stand ready.

@@ -196,11 +196,47 @@ int _DecodeBlock(GUI_JPEG_DCONTEXT* p, int Kind, int c, int Col, int Row) {
   return 0;
 }
 
-// 0 done, 1 damaged data, 2 the stream ended inside the scan.
+enum { _ALL_ROWS = 0x7FFFFFFF };
+
+// MCU rows of the current scan that the first DC scans of its components reached.
+int _ScanRowsWithDC(const GUI_JPEG_DCONTEXT* p) {
+  if (p->NumCompsInScan == 1) {
+    return p->aDCRows[p->aCompList[0]];
+  }
+  int Rows = _ALL_ROWS;
+  for (int i = 0; i < p->NumCompsInScan; i++) {
+    int c = p->aCompList[i];
+    int n = p->aDCRows[c] == _ALL_ROWS ? _ALL_ROWS : p->aDCRows[c] / p->aCompV[c];
+    Rows = n < Rows ? n : Rows;
+  }
+  return Rows;
+}
+
+// After the scans: the MCU rows of the frame that the DC data of every component reached.
+void _SetRowsCovered(GUI_JPEG_DCONTEXT* p) {
+  int Rows = _ALL_ROWS;
+  for (int c = 0; c < p->NumCompsInFrame; c++) {
+    int n = p->aDCRows[c];
+    if (n != _ALL_ROWS && p->NumCompsInFrame > 1) {
+      n /= p->aCompV[c];
+    }
+    Rows = n < Rows ? n : Rows;
+  }
+  p->RowsCovered = Rows;
+}
+
+// 0 done, 1 damaged data, 2 the stream ended inside the scan. A first DC scan records how far down it got;
+// the other scans go only as far down as that, since blocks without DC data hold no picture, so that a frame
+// claiming more blocks than its data hold costs no more than its data.
 int _DecodeScan(GUI_JPEG_DCONTEXT* p, int Kind) {
   int aCol[4], aRowBase[4] = {0, 0, 0, 0};
   int Single = p->NumCompsInScan == 1;
-  for (int MCURow = 0; MCURow < p->MCUsPerCol; MCURow++) {
+  int NumRows = p->MCUsPerCol;
+  if (Kind != _DC_FIRST) {
+    int WithDC = _ScanRowsWithDC(p);
+    NumRows = WithDC < NumRows ? WithDC : NumRows;
+  }
+  for (int MCURow = 0; MCURow < NumRows; MCURow++) {
     aCol[0] = aCol[1] = aCol[2] = aCol[3] = 0;
     for (int m = 0; m < p->MCUsPerRow; m++) {
       if (p->RestartInterval && p->RestartsLeft == 0) {
@@ -232,6 +268,18 @@ int _DecodeScan(GUI_JPEG_DCONTEXT* p, int Kind) {
       for (int i = 0; i < p->NumCompsInScan; i++) {
         aRowBase[p->aCompList[i]] += p->aCompV[p->aCompList[i]];
       }
+    }
+    if (Kind == _DC_FIRST) {
+      for (int i = 0; i < p->NumCompsInScan; i++) {
+        int c = p->aCompList[i];
+        int Rows = Single ? MCURow + 1 : aRowBase[c];
+        p->aDCRows[c] = Rows > p->aDCRows[c] ? Rows : p->aDCRows[c];
+      }
+    }
+  }
+  if (Kind == _DC_FIRST) {
+    for (int i = 0; i < p->NumCompsInScan; i++) {
+      p->aDCRows[p->aCompList[i]] = _ALL_ROWS;
     }
   }
   return 0;
@@ -321,6 +369,7 @@ int GUI_JPEG__DecodeProgressive(GUI_JPEG_DCONTEXT* p) {
   if (_AllocBuffers(p, 0)) {
     return 1;
   }
+  std::memset(p->aDCRows, 0, sizeof(p->aDCRows));
   int r;
   while ((r = GUI_JPEG__InitScan(p)) == 0) {
     int Kind = _ScanKind(p);
@@ -339,6 +388,7 @@ int GUI_JPEG__DecodeProgressive(GUI_JPEG_DCONTEXT* p) {
   if (r == 1) {
     return 1;  // a scan header that cannot be followed
   }
+  _SetRowsCovered(p);
   return _UseFrameAsScan(p);
 }
 
@@ -346,6 +396,7 @@ int GUI_JPEG__AllocBandBuffers(GUI_JPEG_DCONTEXT* p) { return _AllocBuffers(p, 1
 
 int GUI_JPEG__DecodeProgressiveBand(GUI_JPEG_DCONTEXT* p) {
   int r = 0;
+  std::memset(p->aDCRows, 0, sizeof(p->aDCRows));
   while (GUI_JPEG__InitScan(p) == 0) {
     int Kind = _ScanKind(p);
     if (Kind < 0 || (Kind == _AC_REFINE && !p->NZMask.p) || _DecodeScan(p, Kind)) {
@@ -353,6 +404,7 @@ int GUI_JPEG__DecodeProgressiveBand(GUI_JPEG_DCONTEXT* p) {
       break;
     }
   }
+  _SetRowsCovered(p);
   if (_UseFrameAsScan(p)) {
     return 1;
   }

@@ -412,7 +412,7 @@ void GUI_JPEG__FillBits(GUI_JPEG_DCONTEXT* p) {
     }
     p->Bits = p->Bits << 8 | b;
     p->NumBits += 8;
-    if (p->AtEnd && p->FillBits < (1 << 20)) {
+    if (p->AtMarker && p->FillBits < (1 << 20)) {
       p->FillBits += 8;  // (once above the 64 bits held, the count need not grow further)
     }
   }
@@ -520,6 +520,9 @@ int GUI_JPEG__InitScan(GUI_JPEG_DCONTEXT* p) {
   return 0;
 }
 
+// A restart marker with the wrong number is passed over like the right one, but the DC predictors keep their
+// values; decoding goes on behind it. Any other marker ends the data: it stays for the marker search, and the
+// bit reader keeps feeding 1-bits that stand for no data.
 int GUI_JPEG__ProcessRestart(GUI_JPEG_DCONTEXT* p) {
   int Count = JPEG__RESTART_SEARCH;
   U8 b;
@@ -533,17 +536,22 @@ int GUI_JPEG__ProcessRestart(GUI_JPEG_DCONTEXT* p) {
       return 1;
     }
   } while (b == 0xFF);
-  if (b != 0xD0 + p->NextRestartNum) {
+  if (b < 0xD0 || b > 0xD7) {
+    _PushBack(p, b);
+    _PushBack(p, 0xFF);
     return 1;
   }
-  for (int i = 0; i < 4; i++) {
-    p->aLastDCVal[i] = 0;
+  int Right = b == 0xD0 + p->NextRestartNum;
+  if (Right) {
+    for (int i = 0; i < 4; i++) {
+      p->aLastDCVal[i] = 0;
+    }
   }
   p->EOBRun = 0;
   p->RestartsLeft = I32(p->RestartInterval);
   p->NextRestartNum = (p->NextRestartNum + 1) & 7;
   GUI_JPEG__PrimeBits(p);
-  return 0;
+  return Right ? 0 : 1;
 }
 
 //

@@ -6,6 +6,8 @@
 #include "GUI_DrawObj.h"
 
 #include <climits>
+#include <cstring>
+#include <memory>
 
 using namespace image_test;
 
@@ -239,9 +241,6 @@ TEST_F(BmpTest, BadHeadersAreRefused) {
   ExpectRefused(MakeBmp(0x10000, 2, 8, 0, Pal, Rows8, 16), "width beyond the coordinates");
   ExpectRefused(MakeBmp(4, 2, 4, 1, Pal, Rows8, 16), "RLE8 with 4 bits");
   Bad = Good;
-  Set32(Bad, 10, 54 + 8);  // pixel rows said to start inside the palette
-  ExpectRefused(Bad, "data offset inside the palette");
-  Bad = Good;
   Set32(Bad, 14, 41);
   ExpectRefused(Bad, "unknown header size");
   auto TopDownRle = MakeBmp(4, -2, 8, 1, Pal, {4, 1, 0, 0, 4, 1, 0, 1}, 16);
@@ -287,19 +286,26 @@ TEST_F(BmpTest, EveryTruncationReportsFailureAndKeepsTheRowsReadBefore) {
   }
 }
 
-// The memory form reads what the headers describe: a size field that is 0 or too small does not matter.
-TEST_F(BmpTest, MemoryFormIsBoundedByTheHeadersNotTheSizeField) {
+// The memory form reads within the file-size field; a field of 0 takes the file as its headers, palette and
+// rows one behind the other. A field that cuts only the last row's padding draws the whole picture; one too
+// short for the headers is refused.
+TEST_F(BmpTest, MemoryFormIsBoundedByItsSizeFieldOrWithoutOneByItsHeaders) {
   std::vector<GUI_COLOR> Pal = {GUI_RED, GUI_GREEN};
   auto File = MakeBmp(9, 3, 1, 0, Pal, {0xFF, 0x80, 0, 0, 0x55, 0x00, 0, 0, 0xAA, 0x80, 0, 0});
   ASSERT_EQ(GUI_BMP_Draw(File.data(), 0, 0), 0);
   auto Want = Read(0, 0, 9, 3);
-  for (uint32_t Field : {0u, 20u, uint32_t(File.size() - 3)}) {
+  for (uint32_t Field : {0u, uint32_t(File.size() - 2)}) {
     auto g = File;
     Set32(g, 2, Field);
     ClearDisplay();
     EXPECT_EQ(GUI_BMP_Draw(g.data(), 0, 0), 0) << Field;
     EXPECT_EQ(Read(0, 0, 9, 3), Want) << Field;
   }
+  auto g = File;
+  Set32(g, 2, 20);
+  ClearDisplay();
+  EXPECT_EQ(GUI_BMP_Draw(g.data(), 0, 0), 1);
+  EXPECT_TRUE(AllBackground(Read(0, 0, 9, 3)));
   // Every seed of the fuzz corpus draws alike from memory and through a get-data routine.
   for (const char* pName : {"alpha32", "core24", "fields565", "pal1", "pal4", "rgb24", "rle4", "rle8"}) {
     auto Seed = ReadFile(std::string(SIM_SOURCE_DIR) + "/tests/fuzz/corpus/bmp/" + pName + ".bmp");
@@ -320,6 +326,61 @@ TEST_F(BmpTest, MemoryFormIsBoundedByTheHeadersNotTheSizeField) {
   Set32(Rle, 2, 0);
   Set32(Rle, 34, 0);
   EXPECT_EQ(GUI_BMP_Draw(Rle.data(), 0, 0), 1);
+}
+
+// A heap block of exactly the file's bytes, so that the address sanitizer sees any read beyond them.
+std::unique_ptr<uint8_t[]> ExactCopy(const std::vector<uint8_t>& f) {
+  std::unique_ptr<uint8_t[]> p(new uint8_t[f.size()]);
+  std::memcpy(p.get(), f.data(), f.size());
+  return p;
+}
+
+// The pixel rows follow the headers and the palette whatever the pixel-data offset says. Pixel rows or a palette
+// that the file's size field leaves outside the file are never read from memory: the rows inside are drawn and the
+// call fails. Through a get-data routine that delivers the same bytes, the same.
+TEST_F(BmpTest, PaletteAndRowsOutsideTheFileAreNotRead) {
+  std::vector<uint8_t> Rows = {0, 0, 255, 0, 0, 255, 0, 0, 0, 0, 255, 0, 0, 255, 0, 0};  // two red rows
+  auto File = MakeBmp(2, 2, 24, 0, {}, Rows);
+  ASSERT_EQ(File.size(), 70u);
+  auto Expect = [&](const std::vector<uint8_t>& f, int Result, int DrawnRows, const std::string& What) {
+    std::vector<GUI_COLOR> Want(4, OnDisplay(kBk));
+    for (int r = 0; r < DrawnRows; r++) {  // the bottom row, stored first, then the top one
+      Want[2 - 2 * r] = OnDisplay(GUI_RED);
+      Want[3 - 2 * r] = OnDisplay(GUI_RED);
+    }
+    auto Copy = ExactCopy(f);
+    ClearDisplay();
+    EXPECT_EQ(GUI_BMP_Draw(Copy.get(), 0, 0), Result) << What;
+    EXPECT_EQ(Read(0, 0, 2, 2), Want) << What;
+    ClearDisplay();
+    EXPECT_EQ(GUI_BMP_DrawScaled(Copy.get(), 0, 0, 1, 1), Result) << What;
+    EXPECT_EQ(Read(0, 0, 2, 2), Want) << What;
+    Source Src;
+    Src.Data = f;
+    ClearDisplay();
+    EXPECT_EQ(GUI_BMP_DrawEx(GetData, &Src, 0, 0), Result) << What;
+    EXPECT_EQ(Read(0, 0, 2, 2), Want) << What;
+  };
+  for (uint32_t Off : {0u, 62u, 70u, 5000u, 0x10000000u}) {
+    auto f = File;
+    Set32(f, 10, Off);
+    Expect(f, 0, 2, "pixel-data offset " + std::to_string(Off));
+  }
+  auto Half = File;
+  Half.resize(62);  // the bottom row lies inside the file, the top row behind it
+  Set32(Half, 2, 62);
+  Expect(Half, 1, 1, "top row behind the file");
+  // 8 bits, colours used 0: 256 palette entries that the file does not hold.
+  std::vector<uint8_t> Rows8 = {1, 1, 0, 0, 1, 1, 0, 0};
+  Expect(MakeBmp(2, 2, 8, 0, {}, Rows8), 1, 0, "no palette");
+  // 200 colours used, the palette cut off by the file's end; 256 entries of which the file holds 100.
+  auto Cut = MakeBmp(2, 2, 8, 0, {}, Rows8, 200);
+  Expect(Cut, 1, 0, "200 entries beyond the file");
+  auto Full = MakeBmp(2, 2, 8, 0, std::vector<GUI_COLOR>(256, GUI_RED), Rows8);
+  Full.resize(54 + 4 * 100);
+  Set32(Full, 2, uint32_t(Full.size()));
+  Expect(Full, 1, 0, "256 entries, 100 in the file");
+  EXPECT_EQ(GUI_BMP_GetXSize(ExactCopy(Full).get()), 2);
 }
 
 // Rows stored at each depth (bottom-up, padded); palette files index Palette.

@@ -6,6 +6,8 @@
 
 #include "GUI_GIF.h"
 
+#include <map>
+
 #ifdef SIM_HAVE_GIFLIB
 #include "gif_TestSupport.h"
 #endif
@@ -316,6 +318,116 @@ TEST_F(GifTest, LzwCodesBeyondTheTableAndOversizedCodeSizesAreBadData) {
   std::vector<uint8_t> UnknownExt = Good;
   UnknownExt.insert(UnknownExt.begin() + 19, {0x21, 0x77, 0});
   EXPECT_EQ(DrawSub(UnknownExt, 0, Source::POINT_AT), 1);
+}
+
+// LZW data of Pixels at the given root code size, in data sub-blocks with their terminator: a clear code first,
+// then the codes of a greedy encoder, each as wide as a decoder reads it (wider once the next free code needs
+// another bit, counted from the code behind the clear code on), then the end code after NumCodes codes (all
+// when negative). Pictures small enough that the table never fills.
+std::vector<uint8_t> Lzw(const std::vector<uint8_t>& Pixels, int RootSize, int NumCodes = -1) {
+  const int Clear = 1 << RootSize;
+  std::map<std::pair<int, int>, int> Table;
+  int Next = Clear + 2;  // the encoder's next entry; the decoder makes each one a code later
+  int Width = RootSize + 1, Made = Clear + 2, Codes = 0;
+  std::vector<uint8_t> Data;
+  uint32_t Acc = 0;
+  int NumBits = 0;
+  auto Put = [&](int Code) {
+    Acc |= uint32_t(Code) << NumBits;
+    for (NumBits += Width; NumBits >= 8; NumBits -= 8) {
+      Data.push_back(uint8_t(Acc));
+      Acc >>= 8;
+    }
+  };
+  auto PutCode = [&](int Code) {
+    Put(Code);
+    if (Codes++) {
+      Made++;  // the decoder's entry of the code before
+    }
+    if (Made >= 1 << Width && Width < 12) {
+      Width++;
+    }
+  };
+  Put(Clear);
+  int Cur = Pixels[0];
+  for (size_t i = 1; i < Pixels.size() && Codes != NumCodes; i++) {
+    auto It = Table.find({Cur, Pixels[i]});
+    if (It != Table.end()) {
+      Cur = It->second;
+      continue;
+    }
+    PutCode(Cur);
+    Table[{Cur, Pixels[i]}] = Next++;
+    Cur = Pixels[i];
+  }
+  if (Codes != NumCodes) {
+    PutCode(Cur);
+  }
+  Put(Clear + 1);
+  if (NumBits) {
+    Data.push_back(uint8_t(Acc));
+  }
+  std::vector<uint8_t> Blocks = {uint8_t(RootSize)};
+  for (size_t i = 0; i < Data.size(); i += 255) {
+    size_t n = std::min<size_t>(255, Data.size() - i);
+    Blocks.push_back(uint8_t(n));
+    Blocks.insert(Blocks.end(), Data.begin() + i, Data.begin() + i + n);
+  }
+  Blocks.push_back(0);
+  return Blocks;
+}
+
+// A file of one W x H image in two colours (black, white) with the given image data.
+std::vector<uint8_t> TwoColourGif(int W, int H, const std::vector<uint8_t>& ImageData) {
+  std::vector<uint8_t> g = {'G', 'I', 'F', '8', '9', 'a', uint8_t(W), 0, uint8_t(H), 0, 0x80, 0, 0,
+                            0, 0, 0, 255, 255, 255, 0x2C, 0, 0, 0, 0, uint8_t(W), 0, uint8_t(H), 0, 0};
+  for (uint8_t b : ImageData) {
+    g.push_back(b);
+  }
+  g.push_back(0x3B);
+  return g;
+}
+
+// A root code size of 1 (two colours) starts with 2-bit codes that widen to 3 bits right behind the first
+// code; the picture is drawn as giflib decodes it. Data whose end code comes before the last pixel fail, with
+// the rows decoded before drawn.
+TEST_F(GifTest, RootCodeSizeOneAndEarlyEndCodes) {
+  const int W = 29, H = 11;
+  std::vector<uint8_t> Pic = Pixels(W, H, 2, 21);
+  GUI_COLOR Black = OnDisplay(GUI_BLACK), White = OnDisplay(GUI_WHITE);
+  std::vector<GUI_COLOR> Want;
+  for (uint8_t v : Pic) {
+    Want.push_back(v ? White : Black);
+  }
+  for (int RootSize : {1, 2, 3}) {
+    std::vector<uint8_t> Gif = TwoColourGif(W, H, Lzw(Pic, RootSize));
+#ifdef SIM_HAVE_GIFLIB
+    std::vector<gif_test::Image> Images = gif_test::Read(Gif);
+    ASSERT_EQ(Images.size(), 1u) << "giflib refuses root size " << RootSize;
+    ASSERT_EQ(Images[0].Pixels, Pic) << "giflib's decoding, root size " << RootSize;
+#endif
+    for (Source::Kind How : {Source::POINT_AT, Source::ONE_BYTE}) {
+      Start();
+      EXPECT_EQ(DrawSub(Gif, 0, How), 0) << "root size " << RootSize;
+      EXPECT_EQ(Read(kX, kY, W, H), Want) << "root size " << RootSize;
+      Start();
+      EXPECT_EQ(GUI_GIF_DrawSubScaled(Gif.data(), U32(Gif.size()), kX, kY, 0, 1, 1), 0) << "root size " << RootSize;
+      EXPECT_EQ(Read(kX, kY, W, H), Want) << "root size " << RootSize;
+    }
+  }
+  // The end code after 40 codes: the first rows are drawn, the rest not, and the call fails.
+  std::vector<uint8_t> Short = TwoColourGif(W, H, Lzw(Pic, 1, 40));
+  Start();
+  std::vector<GUI_COLOR> Empty = Read(kX, kY, W, H);
+  EXPECT_EQ(DrawSub(Short, 0, Source::POINT_AT), 1);
+  std::vector<GUI_COLOR> Shown = Read(kX, kY, W, H);
+  auto Row = [W](const std::vector<GUI_COLOR>& v, int y) {
+    return std::vector<GUI_COLOR>(v.begin() + y * W, v.begin() + (y + 1) * W);
+  };
+  EXPECT_EQ(Row(Shown, 0), Row(Want, 0));
+  EXPECT_EQ(Row(Shown, H - 1), Row(Empty, H - 1));
+  Start();
+  EXPECT_EQ(GUI_GIF_DrawSubScaled(Short.data(), U32(Short.size()), kX, kY, 0, 2, 1), 1);
 }
 
 TEST_F(GifTest, ImageMagickFilesDrawAsGiflibDecodesThem) {

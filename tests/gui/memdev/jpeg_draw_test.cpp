@@ -269,7 +269,7 @@ TEST_F(JpegDraw, FilesCutAnywhereEndAndStayInTheirRectangle) {
         }
       }
       if (Progressive) {
-        continue;  // a progressive image ends its scans where the stream ends and is drawn
+        continue;  // a progressive image ends its scans where the stream ends and draws what its DC data reached
       }
       EXPECT_EQ(Result, 1) << n;
       int Drawn = 0;  // lines drawn, from the top
@@ -282,6 +282,37 @@ TEST_F(JpegDraw, FilesCutAnywhereEndAndStayInTheirRectangle) {
           ASSERT_EQ(v[(3 + y) * 30 + 2 + x], y < Drawn ? Image[y * 20 + x] : 0x00FF00FFu) << n << ": " << x << "," << y;
         }
       }
+    }
+  }
+  EXPECT_EQ(GUI_ALLOC__Check(), 0);
+}
+
+// A frame that claims far more pixels than its data hold ends where its data end, whether a marker or the
+// file's end comes first: no row that the data do not complete is drawn, the call fails, and the stream is
+// read once, not once per band of a progressive frame too large to hold.
+TEST_F(JpegDraw, ClaimedSizeBeyondTheDataEndsWithTheData) {
+  for (bool Progressive : {false, true}) {
+    std::vector<uint8_t> Jpeg = Make(32, 32, "2x2", Progressive);
+    size_t Sof = FindMarker(Jpeg, Progressive ? 0xC2 : 0xC0);
+    ASSERT_NE(Sof, std::string::npos);
+    const int XSize = 8200, YSize = 11272;
+    Jpeg[Sof + 5] = uint8_t(YSize >> 8);
+    Jpeg[Sof + 6] = uint8_t(YSize);
+    Jpeg[Sof + 7] = uint8_t(XSize >> 8);
+    Jpeg[Sof + 8] = uint8_t(XSize);
+    std::vector<uint8_t> Cut(Jpeg.begin(), Jpeg.end() - 2);  // no EOI: the data end with the file
+    for (const auto* pFile : {&Jpeg, &Cut}) {
+      std::string What = std::string(Progressive ? "progressive" : "baseline") + (pFile == &Cut ? ", cut" : "");
+      Source s;
+      s.Data = *pFile;
+      ClearDisplay();
+      EXPECT_EQ(GUI_JPEG_DrawEx(GetData, &s, 0, 0), 1) << What;
+      EXPECT_TRUE(AllBackground(Read(0, 0, 480, 272))) << What;
+      EXPECT_LE(s.NumCalls, 3) << What;
+      s.NumCalls = 0;
+      EXPECT_EQ(GUI_JPEG_DrawScaledEx(GetData, &s, 0, 0, 1, 40), 1) << What;
+      EXPECT_TRUE(AllBackground(Read(0, 0, 480, 272))) << What;
+      EXPECT_LE(s.NumCalls, 3) << What;
     }
   }
   EXPECT_EQ(GUI_ALLOC__Check(), 0);
@@ -302,8 +333,8 @@ TEST_F(JpegDraw, WrongRestartNumberDecodingGoesOn) {
   EXPECT_TRUE(std::equal(v.begin(), v.begin() + 64 * 8, Image.begin())) << "the first MCU row is untouched";
 }
 
-// Huffman data that matches no code of its table ends the row (baseline) or the decoding (progressive);
-// nothing outside the image is touched and the heap stays sound.
+// Huffman data that matches no code of its table ends the decoding, with failure: a scan cannot be followed
+// past it. Nothing outside the image is touched and the heap stays sound.
 TEST_F(JpegDraw, CodesMatchingNoSymbol) {
   for (bool Progressive : {false, true}) {
     std::vector<uint8_t> Jpeg = Make(32, 16, "grey", Progressive);
@@ -322,9 +353,7 @@ TEST_F(JpegDraw, CodesMatchingNoSymbol) {
     }
     int Result = -1;
     std::vector<GUI_COLOR> v = Decode(Jpeg, 32, 16, &Result);
-    if (Progressive) {
-      EXPECT_EQ(Result, 1);
-    }
+    EXPECT_EQ(Result, 1) << (Progressive ? "progressive" : "baseline");
     EXPECT_EQ(GUI_ALLOC__Check(), 0);
   }
 }

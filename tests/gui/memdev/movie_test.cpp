@@ -311,6 +311,24 @@ TEST_F(MovieTest, BadFramesStopTheMovie) {
   EXPECT_EQ(Log().back().Code, GUI_MOVIE_NOTIFICATION_STOP);
   EXPECT_EQ(GUI_MOVIE_GotoFrame(h, 1), 1);
   GUI_MOVIE_Delete(h);
+  // A frame whose JPEG data claim 8200 x 11272 pixels: it ends with its data, stopping the movie undrawn.
+  size_t Sof = 2;
+  while (Sof + 8 < Frames[0].size() && !(Frames[0][Sof] == 0xFF && Frames[0][Sof + 1] == 0xC0)) {
+    Sof++;
+  }
+  ASSERT_LT(Sof + 8, Frames[0].size());
+  const uint8_t aSize[] = {11272 >> 8, 11272 & 0xFF, 8200 >> 8, 8200 & 0xFF};
+  std::copy(aSize, aSize + 4, Frames[0].begin() + Sof + 5);
+  File = Build(2, 100);
+  Log().clear();
+  ClearDisplay();
+  h = Create(File);
+  ASSERT_NE(h, 0);
+  GUI_MOVIE_Show(h, kX, kY, 0);
+  RunAt(1000);
+  EXPECT_EQ(Log(), (std::vector<Notification>{{0, 2, 0}, {0, 0, 0}, {0, 1, 0}, {0, 3, 0}}));
+  EXPECT_EQ(Shown(), -1);
+  GUI_MOVIE_Delete(h);
   EXPECT_EQ(GUI_ALLOC__Check(), 0);
 }
 
