@@ -50,6 +50,7 @@ void DSG_ServeRequests(void);  // the GUI thread's pass: loads what was asked fo
 // A stand-alone overview page file ("q7f") dropped on the display: read whole and checked as the overview will
 // read it (header, layout, element records and payload all there). DSG_IMPORT_OK, or why it is refused.
 int DSG_CheckPageFile(const char* sPath, DSG_REPORT* pReport);
+int DSG_CheckPageBytes(const uint8_t* p, size_t NumBytes, DSG_REPORT* pReport);  // the same on the file's bytes
 // Start-up: imports the stored copies without storing them again.
 void DSG_LoadStoredFiles(void);
 // Draws branding and design into the graphics cache again and invalidates every window.

@@ -198,22 +198,11 @@ int DSG_ImportDesign(FILE* pFile, int NoStore, DSG_REPORT* pReport) {
   return DSG_ImportDesignBytes(Data.data(), Data.size(), NoStore, pReport);
 }
 
-int DSG_CheckPageFile(const char* sPath, DSG_REPORT* pReport) {
-  // The largest page there can be: every element record a count can name, and the largest payload.
-  const size_t Max = DSG_PageRecordsSize(0xFFFF) + DSG_PAGE_PAYLOAD_MAX;
-  std::vector<uint8_t> Data;
-  FILE* pFile = sPath ? fopen(sPath, "rb") : nullptr;
-  if (!pFile) return _Report(pReport, DSG_IMPORT_NO_FILE, "it cannot be opened");
-  int r = _ReadAll(pFile, Max, &Data);
-  fclose(pFile);
-  if (r == 2) return _Report(pReport, DSG_IMPORT_BAD_HEADER, "it is larger than %zu bytes", Max);
-  if (r) return _Report(pReport, DSG_IMPORT_NO_FILE, "it cannot be read");
-  size_t NumBytes = Data.size();
+int DSG_CheckPageBytes(const uint8_t* p, size_t NumBytes, DSG_REPORT* pReport) {
   if (NumBytes < DSG_PAGE_HEADER_SIZE) {
     return _Report(pReport, DSG_IMPORT_TRUNCATED, "the file has %zu bytes, fewer than the %d of its header", NumBytes,
                    int(DSG_PAGE_HEADER_SIZE));
   }
-  const uint8_t* p = Data.data();
   if (memcmp(p, "q7f", 3) != 0) return _Report(pReport, DSG_IMPORT_BAD_HEADER, "it is not an overview page");
   DSG_PAGE_INFO Info;
   DSG_ReadPageHeader(p, &Info);
@@ -232,6 +221,19 @@ int DSG_CheckPageFile(const char* sPath, DSG_REPORT* pReport) {
   }
   return _Report(pReport, DSG_IMPORT_OK, "%u element%s", unsigned(Info.NumElements),
                  Info.NumElements == 1 ? "" : "s");
+}
+
+int DSG_CheckPageFile(const char* sPath, DSG_REPORT* pReport) {
+  // The largest page there can be: every element record a count can name, and the largest payload.
+  const size_t Max = DSG_PageRecordsSize(0xFFFF) + DSG_PAGE_PAYLOAD_MAX;
+  std::vector<uint8_t> Data;
+  FILE* pFile = sPath ? fopen(sPath, "rb") : nullptr;
+  if (!pFile) return _Report(pReport, DSG_IMPORT_NO_FILE, "it cannot be opened");
+  int r = _ReadAll(pFile, Max, &Data);
+  fclose(pFile);
+  if (r == 2) return _Report(pReport, DSG_IMPORT_BAD_HEADER, "it is larger than %zu bytes", Max);
+  if (r) return _Report(pReport, DSG_IMPORT_NO_FILE, "it cannot be read");
+  return DSG_CheckPageBytes(Data.data(), Data.size(), pReport);
 }
 
 int DSG_IsDesignLoaded(void) { return DSG_Loaded.Design.empty() ? 0 : 1; }
