@@ -32,6 +32,7 @@ uint8_t SIM_PointerMoved;
 
 static PLAT_SHM _Shm = {nullptr, 0, -1, {0}};
 static char _acMapName[32];
+static int _MapNumber;  // n of the name "PixraLCDMap_n", 0 for the first simulator's "PixraLCDMap"
 static LAYER _aLayer[_NUM_LAYERS];
 static uint32_t _LUTModifyCnt;
 static uint32_t _TintDark = 0x000000;
@@ -70,9 +71,11 @@ int LCDSIM_PreInit(void) {
     if (n == 0) snprintf(_acMapName, sizeof(_acMapName), "%s", "PixraLCDMap");
     else snprintf(_acMapName, sizeof(_acMapName), "%s_%d", "PixraLCDMap", n);
     r = PLAT_ShmCreate(_acMapName, LCDSIM_MAP_SIZE, &_Shm);
+    _MapNumber = n;
   }
   if (r != PLAT_SHM_OK) {
     _acMapName[0] = 0;
+    _MapNumber = 0;
     return r == PLAT_SHM_IN_USE ? 1 : -1;
   }
   memset(_Map(), 0, LCDSIM_FB_OFFSET);
@@ -83,6 +86,7 @@ int LCDSIM_PreInit(void) {
 }
 
 const char* LCDSIM_GetMapName(void) { return _acMapName; }
+int LCDSIM_GetMapNumber(void) { return _MapNumber; }
 
 void LCDSIM_Exit(void) {
   for (int i = 0; i < _NUM_LAYERS; i++) {
@@ -93,7 +97,7 @@ void LCDSIM_Exit(void) {
   }
   // A thread that was let go may still draw: its mapping stays in place until the process ends.
   PLAT_ShmClose(&_Shm, SIM__GetNumLetGo() == 0);
-  _acMapName[0] = 0;
+  _acMapName[0] = 0;  // the number stays: what is saved and reported after the end still belongs to this run
 }
 
 static void _WriteBitmapInfo(LAYER* p) {

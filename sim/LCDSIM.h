@@ -62,6 +62,9 @@ const char* LCDSIM_Init(void);       // 0, or "Could not alloc Server data ..."
 void LCDSIM_Exit(void);
 int LCDSIM_GetView(int Layer, LCDSIM_LAYER_VIEW* pView);  // 0 once the layer is initialised
 const char* LCDSIM_GetMapName(void);
+// The number of this simulator's mapping, the first name that was free when it was made: 0 for "PixraLCDMap",
+// n for "PixraLCDMap_n". Simulators running at once have different numbers. It stays after LCDSIM_Exit.
+int LCDSIM_GetMapNumber(void);
 
 // Driver operations.
 void LCDSIM_SetPixelIndex(int x, int y, int Index, int Layer);

@@ -129,6 +129,17 @@ int SIM__GetValueTextWidth(uint8_t Decimals, int32_t Value);
 *       Folders (see SIM_Paths.cpp)
 */
 void SIM_InitFolders(void);
+// This simulator's claim on the per-user folder (see SIM_Instance.cpp), after SIM_InitFolders. 0: the folder is
+// this simulator's (or no lock can tell simulators apart there); n >= 2: another simulator holds it, and
+// SIM_UserFolder is now the folder "Instance n" below it; -1: every instance folder is held too, and this
+// simulator must save nothing into the folder. A further simulator says so in the log and a box once the windows
+// run.
+int SIM_ClaimUserFolder(void);
+void SIM_ReleaseUserFolder(void);   // at the end of a run: the folder is free for another simulator
+// The offset of this simulator's window from where the first one's opens, so that one does not hide the other.
+void SIM_GetWindowShift(int* pdx, int* pdy);
+// The error log in the working folder: "SimError.log" for the first simulator, "SimError_2.log" ... for others.
+const char* SIM_GetErrorLogName(void);
 // The documents folder that the text of a user-dirs file names ("" when none): the last XDG_DOCUMENTS_DIR line
 // with an absolute path, $HOME at its start replaced by Home.
 std::string SIM__DocumentsFromUserDirs(const char* pText, size_t Size, const std::string& Home);
@@ -145,6 +156,8 @@ int SIM_InitDisplay(void);
 // Tests: replaces the 10 ms wait of one sleep step (0 restores it).
 void SIM__SetStepWait(void (*pfWait)(void));
 void SIM__SetClock(uint32_t (*pfClock)(void));   // the millisecond clock under SIM_GetTime (0: the PC's)
+// Tests: the text of an error's message box goes to pfHook instead of a box (0 shows boxes again).
+void SIM__SetErrorBoxHook(void (*pfHook)(const char* s));
 void SIM__ParseCommandLine(const char* s);       // "Mag" and "Wiz"
 int SIM__GetNumPaused(void);   // host threads that wait in a pause now
 int SIM__GetNumLetGo(void);    // application threads that were let go and still run

@@ -35,5 +35,9 @@ void SIM__AppSendBack(void);
 void SIM__AppLoadFunctionData(const char* pPath);
 void SIM__AppLoadDesign(const char* pPath);
 void SIM__AppLoadBranding(const char* pPath);
+// A dropped overview page file: 0 when it is a whole page (said in the log), 1 when it is refused (reported).
+int SIM__AppCheckPageFile(const char* pPath);
 void SIM__AppResetStartup(void);  // before the application thread starts
-int SIM__AppSaveTmpFile(void);   // 0 saved; 1 when the application never finished its start-up
+// 0 saved; 1 when the application never finished its start-up (nothing to save); -1 when "tmp.dat" could not be
+// written (the reason went to the log as a notice; the old file stays as it was).
+int SIM__AppSaveTmpFile(void);

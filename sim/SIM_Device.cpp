@@ -265,10 +265,12 @@ PLAT_HWIN SIM_CreateDeviceWindow(void) {
     xLCD = b;
     yLCD = _FRAME;
   }
-  int xDesk, yDesk;
+  int xDesk, yDesk, dx, dy;
   PLAT_GetDesktopSize(&xDesk, &yDesk);
+  SIM_GetWindowShift(&dx, &dy);
   PLAT_CREATE Create = {"GUI Device", SIM_GetAppName(), _WndProcDevice, nullptr,
-                        std::max(0, (xDesk - _Skin.xSize) / 2 + xOff), std::max(0, (yDesk - _Skin.ySize) / 3 + yOff),
+                        std::max(0, (xDesk - _Skin.xSize) / 2 + xOff) + dx,
+                        std::max(0, (yDesk - _Skin.ySize) / 3 + yOff) + dy,
                         _Skin.xSize, _Skin.ySize, PLAT_STYLE_POPUP, 0x000000, 0};
   SIM_hDeviceWnd = PLAT_CreateWindow(&Create);
   if (!SIM_hDeviceWnd) return nullptr;

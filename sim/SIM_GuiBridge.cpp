@@ -111,12 +111,17 @@ static void _SetStatusLED(uint8_t State) { SIM_SetStatusLED(State); }
 static void _Delay(int ms) { SIM_Delay(ms); }
 static uint32_t _AppGetTime(void) { return uint32_t(SIM_GetTime()); }
 
-// A function-data file the user asked for (dropped or chosen) and the loader refused: the user is told which file
-// and why; the loader checks the whole file before it takes anything, so nothing was changed.
-static void _ReportLoadError(int Status, const char* pPath) {
-  std::string Text = std::string("Function data file ") + (pPath ? pPath : "") + " refused: " +
-                     DAT_ErrorText(Status) + "; nothing was changed.";
+// A file the user dropped or chose and that was not taken, whatever its kind: the log window, "SimError.log" and a
+// warning box say which file and why. The loaders check a whole file before they take anything, so nothing was
+// changed.
+static void _ReportRefused(const char* pKind, const char* pPath, const char* pWhy) {
+  std::string Text = std::string(pKind) + " file " + (pPath ? pPath : "") + " refused: " + pWhy +
+                     "; nothing was changed.";
   SIM_ErrorOut(Text.c_str());
+}
+
+static void _ReportLoadError(int Status, const char* pPath) {
+  _ReportRefused("Function data", pPath, DAT_ErrorText(Status));
 }
 
 void SIM__GuiInstall(void) {
@@ -169,37 +174,51 @@ void SIM__AppConfig(void) {
 void SIM__AppSendBack(void) { APP_SendBackMessage(); }
 
 void SIM__AppLoadFunctionData(const char* pPath) { DAT_LoadFunctionDataFile(pPath, 0); }
+
+static const char* _LookKind(int Kind) { return Kind == DSG_KIND_DESIGN ? "Design" : "Branding"; }
+
 // A dropped design or branding file: the controller loads and draws it in its own thread and says what it
-// loaded or why it refused the file; the log shows it. Before the controller's screens are up nothing can be
-// drawn, so nothing is loaded.
-static void _LogLookFile(int Kind, const char* pPath, const DSG_REPORT* pReport) {
-  std::string Text = std::string("\n") + (Kind == DSG_KIND_DESIGN ? "Design" : "Branding") + " file " + pPath;
-  if (pReport->Code == DSG_IMPORT_OK) {
-    Text += std::string(" loaded: ") + pReport->acText + ".";
-  } else {
-    Text += std::string(" refused: ") + pReport->acText + "; nothing was changed.";
+// loaded, or why it refused the file. A loaded file goes to the log; a refused one, or one loaded but not kept for
+// the next start, is reported like a refused function-data file. Before the controller's screens are up nothing
+// can be drawn, so nothing is loaded.
+static void _ReportLookFile(int Kind, const char* pPath, const DSG_REPORT* pReport) {
+  if (pReport->Code != DSG_IMPORT_OK) {
+    _ReportRefused(_LookKind(Kind), pPath, pReport->acText);
+    return;
   }
-  SIM_Log(Text.c_str());
+  std::string Text = std::string(_LookKind(Kind)) + " file " + pPath + " loaded: " + pReport->acText + ".";
+  if (pReport->NotStored) SIM_ErrorOut(Text.c_str());
+  else SIM_Log(("\n" + Text).c_str());
 }
 
 static void _LoadLookFile(int Kind, const char* pPath) {
   if (!UI_StartupDone) {
-    std::string Text = std::string("\n") + (Kind == DSG_KIND_DESIGN ? "Design" : "Branding") + " file " + pPath +
-                       " not loaded: the controller is not running.";
-    SIM_Log(Text.c_str());
+    _ReportRefused(_LookKind(Kind), pPath, "the controller is not running");
     return;
   }
-  DSG_RequestLoad(Kind, pPath, _LogLookFile);
+  DSG_RequestLoad(Kind, pPath, _ReportLookFile);
 }
 
 void SIM__AppLoadDesign(const char* pPath) { _LoadLookFile(DSG_KIND_DESIGN, pPath); }
 void SIM__AppLoadBranding(const char* pPath) { _LoadLookFile(DSG_KIND_BRANDING, pPath); }
+
+int SIM__AppCheckPageFile(const char* pPath) {
+  DSG_REPORT Report;
+  if (DSG_CheckPageFile(pPath, &Report) != DSG_IMPORT_OK) {
+    _ReportRefused("Overview page", pPath, Report.acText);
+    return 1;
+  }
+  std::string Text = std::string("\nOverview page file ") + pPath + " loaded: " + Report.acText +
+                     "; the overview pages are read from its folder.";
+  SIM_Log(Text.c_str());
+  return 0;
+}
+
 // Only an application that ran through its start-up holds the data it loaded: a start that failed or was
 // never made would otherwise replace good function data by empty objects.
 void SIM__AppResetStartup(void) { UI_StartupDone = 0; }
 
 int SIM__AppSaveTmpFile(void) {
   if (!UI_StartupDone) return 1;
-  DAT_SaveTmpFile();
-  return 0;
+  return DAT_SaveTmpFile() == DAT_OK ? 0 : -1;
 }

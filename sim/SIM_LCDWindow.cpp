@@ -103,7 +103,9 @@ static void _OnDrop(int NumFiles, const char* const* paPath) {
     std::string Lower = pPath;
     for (char& c : Lower) c = char(tolower(uint8_t(c)));
     if (_HasExtension(Lower, ".dat")) SIM__AppLoadFunctionData(pPath);
-    else if (_HasExtension(Lower, ".q7f")) _RememberPagesFolder(pPath);
+    else if (_HasExtension(Lower, ".q7f")) {
+      if (SIM__AppCheckPageFile(pPath) == 0) _RememberPagesFolder(pPath);
+    }
     else if (_HasExtension(Lower, ".q7d")) SIM__AppLoadDesign(pPath);
     else if (_HasExtension(Lower, ".q7b")) SIM__AppLoadBranding(pPath);
   }

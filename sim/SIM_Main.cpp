@@ -1,10 +1,13 @@
-// Start-up and shutdown of the simulator: the command line, the display, the folders and the saved inputs, the
-// choice between the device window and the framed main window, the message loop, and what is saved at exit.
+// Start-up and shutdown of the simulator: the command line, the display, the folders (and this simulator's claim on
+// the per-user folder) and the saved inputs, the choice between the device window and the framed main window,
+// the message loop, and what is saved at exit.
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "LCDSIM.h"
+#include "PATH.h"
 #include "SIM.h"
 #include "SIM_Bridge.h"
 #include "SIM_Device.h"
@@ -111,6 +114,29 @@ int SIM_InitDisplay(void) {
   return 1;
 }
 
+// Function data is saved from a stopped application only: one still running could be changing it. A file that
+// cannot be written keeps what it held; the user is told before the simulator is gone, since the changes of this
+// run to that file are lost.
+static void _SaveAtExit(void) {
+  char acPath[600];
+  std::string Lost;
+  if (!_AppLetGo && SIM__AppSaveTmpFile() < 0 && PATH_Join(SIM_UserFolder, "tmp.dat", acPath, sizeof(acPath))) {
+    Lost += std::string("\n\"") + acPath + "\" (function data; the log file \"" + SIM_GetErrorLogName() +
+            "\" says why)";
+  }
+  if (SIM_SaveInputSim(SIM_UserFolder)) {
+    int Error = errno;
+    if (PATH_Join(SIM_UserFolder, "Info1.sim", acPath, sizeof(acPath))) {
+      Lost += std::string("\n\"") + acPath + "\" (input simulation: " + strerror(Error) + ")";
+    }
+  }
+  if (Lost.empty()) return;
+  std::string Text = "Saving at exit failed. These files keep what they held before, and what this run changed in "
+                     "them is lost:" + Lost;
+  SIM_ErrorOut(Text.c_str());
+  PLAT_ProcessEvents();  // the message loop has ended: its box is shown now
+}
+
 int SIM_Main(int argc, char** argv) {
   PLAT_Init(&argc, argv);
   _CommandLine.clear();
@@ -131,15 +157,15 @@ int SIM_Main(int argc, char** argv) {
     return 1;
   }
   SIM_InitFolders();
+  int Claim = SIM_ClaimUserFolder();
   SIM__ParseCommandLine(SIM_CommandLine);
   SIM_LoadInputSim(SIM_UserFolder);
   SIM__AppConfig();
   if (SIM_GetTransColor() == 0xFF000000) SIM_SetTransColor(0xFF0000);
   _AppLetGo = 0;
   int r = _RunWindows();
-  // Function data is saved from a stopped application only: one still running could be changing it.
-  if (!_AppLetGo) SIM__AppSaveTmpFile();
-  SIM_SaveInputSim(SIM_UserFolder);
+  if (Claim >= 0) _SaveAtExit();
+  SIM_ReleaseUserFolder();
   SIM_CloseErrorLog();
   return r;
 }

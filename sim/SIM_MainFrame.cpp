@@ -87,8 +87,13 @@ PLAT_HWIN SIM_CreateMainFrame(void) {
   SIM__GetMainFrameBorder(&xBorder, &yBorder);
   int xSize = Info.XSize * Info.XMag + _MARGIN_X - xBorder;
   int ySize = Info.YSize * Info.YMag + _MARGIN_Y - yBorder;
-  PLAT_CREATE Create = {"GUI Simulation Mainframe", SIM_GetAppName(), _WndProcMainFrame, nullptr, PLAT_DEFAULT_POS,
-                        PLAT_DEFAULT_POS, xSize, ySize, PLAT_STYLE_FRAME, _COLOR_WORKSPACE, 0};
+  // The desktop places the first simulator's window; a further one opens at its own offset instead, so that two
+  // started at once do not open one exactly over the other.
+  int dx, dy;
+  SIM_GetWindowShift(&dx, &dy);
+  PLAT_CREATE Create = {"GUI Simulation Mainframe", SIM_GetAppName(), _WndProcMainFrame, nullptr,
+                        dx ? dx : PLAT_DEFAULT_POS, dy ? dy : PLAT_DEFAULT_POS, xSize, ySize, PLAT_STYLE_FRAME,
+                        _COLOR_WORKSPACE, 0};
   SIM_hDeviceWnd = PLAT_CreateWindow(&Create);
   if (!SIM_hDeviceWnd) return nullptr;
   PLAT_SetMenuBar(SIM_hDeviceWnd, SIM__GetMainMenu());

@@ -1,5 +1,6 @@
-// Error, warning and log output of the host: into the log window, into "SimError.log" and, for errors, into a
-// message box. Callable from any thread (SIM_ErrorBox from the main thread); the main thread shows the box.
+// Error, warning and log output of the host: into the log window, into the error log ("SimError.log", another
+// name for further simulators running at once) and, for errors, into a message box. Callable from any thread
+// (SIM_ErrorBox from the main thread); the main thread shows the box.
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -13,11 +14,12 @@ static std::mutex _Mutex;         // guards the error log and the count
 static FILE* _pErrorLog;
 static uint8_t _ErrorBox = 1;
 static uint32_t _NumErrors;
+static void (*_pfBoxHook)(const char* s);
 
 static void _WriteErrorLog(const char* s) {
   std::lock_guard<std::mutex> Lock(_Mutex);
   if (!_pErrorLog) {
-    _pErrorLog = fopen("SimError.log", "wb");  // afresh at the first error of a run
+    _pErrorLog = fopen(SIM_GetErrorLogName(), "wb");  // afresh at the first error of a run
     if (!_pErrorLog) return;
   }
   fputs("\r\n", _pErrorLog);
@@ -27,9 +29,12 @@ static void _WriteErrorLog(const char* s) {
 
 static void _ShowBox(void* p) {
   std::string* pText = static_cast<std::string*>(p);
-  PLAT_MessageBox(SIM_hDeviceWnd, pText->c_str(), SIM_GetTitle(), PLAT_BOX_WARNING);
+  if (_pfBoxHook) _pfBoxHook(pText->c_str());
+  else PLAT_MessageBox(SIM_hDeviceWnd, pText->c_str(), SIM_GetTitle(), PLAT_BOX_WARNING);
   delete pText;
 }
+
+void SIM__SetErrorBoxHook(void (*pfHook)(const char* s)) { _pfBoxHook = pfHook; }
 
 void SIM_ErrorOut(const char* s) {
   if (!s) s = "";

@@ -29,6 +29,10 @@ extern OS_EVENT* APP_hMenuEvent;  // a message was acknowledged from the title b
 // a clear is never lost.
 extern std::atomic<int> APP_StopRequested;  // set by the host (or a test) to end the threads and the main task
 extern std::atomic<int> APP_SaveRequested;  // the control cycle saves the function data when set
+// The control cycle's saves: the number finished so far, and the result of the last one (DAT_OK or DAT_ERR_WRITE),
+// set before the number moves. A screen that asked for a save waits for the number to move, then reads the result.
+extern std::atomic<uint32_t> APP_SavesDone;
+extern std::atomic<int> APP_LastSaveResult;
 extern std::atomic<int> APP_Paused;         // set by the host while the application is paused: no ticks, no cycles
 extern std::atomic<int> UI_StartupDone;  // 1 once the main task's start-up has finished (the host polls it)
 extern volatile uint32_t UI_PendingMessage;

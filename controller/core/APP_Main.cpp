@@ -21,6 +21,8 @@ OS_EVENT* APP_hTickEvent;
 OS_EVENT* APP_hMenuEvent;
 std::atomic<int> APP_StopRequested;
 std::atomic<int> APP_SaveRequested;
+std::atomic<uint32_t> APP_SavesDone;
+std::atomic<int> APP_LastSaveResult;
 std::atomic<int> APP_Paused;
 std::atomic<int> UI_StartupDone;
 volatile uint32_t UI_PendingMessage;
@@ -139,7 +141,10 @@ void APP_ControlCycle() {
   APP_SetStatusLED(_LED_GREEN_ON);
   bool save = APP_SaveRequested.exchange(0) != 0;
   if (locked) OS_MutexUnlock(APP_hDataMutex);
-  if (save) DAT_SaveFunctionDataFile(APP_FunctionDataPath);
+  if (save) {
+    APP_LastSaveResult = DAT_SaveFunctionDataFile(APP_FunctionDataPath);
+    APP_SavesDone++;
+  }
 }
 
 // Two periods, 10 ms and 1 s, kept against the millisecond clock so that a late wake-up does not drift.

@@ -1,5 +1,6 @@
 #include "DAT_File.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -294,12 +295,17 @@ int DAT_SaveFunctionDataFile(const char* sPath) {
   std::string folder = path;
   size_t slash = folder.find_last_of('/');
   if (slash != std::string::npos && slash > 0) PATH_MakeFolder(folder.substr(0, slash).c_str());
-  return PATH_WriteFileAtomic(path, file.data(), file.size()) ? DAT_OK : DAT_ERR_WRITE;
+  if (PATH_WriteFileAtomic(path, file.data(), file.size())) return DAT_OK;
+  // The screens only say that saving failed; the host's log keeps which file and why.
+  std::string Notice = std::string("Function data not saved as \"") + path + "\": " + strerror(errno) +
+                       "; a file of that name keeps what it held.";
+  APP_Report(Notice.c_str());
+  return DAT_ERR_WRITE;
 }
 
 int DAT_GetTmpFilePath(char* pOut, size_t OutSize) { return PATH_Join(APP_UserFolder, "tmp.dat", pOut, OutSize); }
 
-void DAT_SaveTmpFile() {
+int DAT_SaveTmpFile() {
   char path[PATH_MAX_LEN];
-  if (DAT_GetTmpFilePath(path, sizeof(path))) DAT_SaveFunctionDataFile(path);
+  return DAT_GetTmpFilePath(path, sizeof(path)) ? DAT_SaveFunctionDataFile(path) : DAT_ERR_WRITE;
 }

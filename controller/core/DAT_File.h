@@ -52,8 +52,10 @@ int DAT_LoadFunctionDataBytes(const uint8_t* pFile, size_t NumBytes);
 // user through the UI hook. Returns DAT_OK or a negative status; a refused file changes nothing.
 int DAT_LoadFunctionDataFile(const char* sPath, int Quiet);
 // Saves all objects to a file, through a temporary file that is renamed, so a crash never leaves a torn file.
+// DAT_OK, or DAT_ERR_WRITE when the file could not be written (the old one stays as it was); the reason goes to
+// the host as a notice (APP_Report).
 int DAT_SaveFunctionDataFile(const char* sPath);
-// Saves as "tmp.dat" in APP_UserFolder.
-void DAT_SaveTmpFile();
+// Saves as "tmp.dat" in APP_UserFolder; the result of DAT_SaveFunctionDataFile.
+int DAT_SaveTmpFile();
 // Path of "tmp.dat" in APP_UserFolder.
 int DAT_GetTmpFilePath(char* pOut, size_t OutSize);

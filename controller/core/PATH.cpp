@@ -1,5 +1,9 @@
 #include "PATH.h"
 
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <strings.h>
@@ -78,15 +82,26 @@ std::vector<std::string> PATH_ListFiles(const char* sHostFolder, const char* sEx
 }
 
 int PATH_WriteFileAtomic(const char* sHostPath, const void* pData, size_t NumBytes) {
-  if (!sHostPath || !*sHostPath || (!pData && NumBytes)) return 0;
-  std::string tmp = std::string(sHostPath) + ".part";
+  if (!sHostPath || !*sHostPath || (!pData && NumBytes)) {
+    errno = EINVAL;
+    return 0;
+  }
+  // The temporary is named after the process and the call: two simulators, or two threads, that save the same
+  // file at once never write into one temporary.
+  static std::atomic<unsigned> s_Count;
+  std::string tmp = std::string(sHostPath) + "." + std::to_string(getpid()) + "-" + std::to_string(s_Count++) + ".part";
   FILE* f = fopen(tmp.c_str(), "wb");
   if (!f) return 0;
-  bool good = fwrite(pData, 1, NumBytes, f) == NumBytes;
-  good = (fflush(f) == 0) && good;
-  good = (fclose(f) == 0) && good;
-  if (!good || std::rename(tmp.c_str(), sHostPath) != 0) {
+  int Error = 0;
+  errno = 0;
+  if (fwrite(pData, 1, NumBytes, f) != NumBytes) Error = errno ? errno : EIO;
+  if (fflush(f) != 0 && !Error) Error = errno;
+  if (fsync(fileno(f)) != 0 && !Error) Error = errno;  // on the disk before it takes the old file's place
+  if (fclose(f) != 0 && !Error) Error = errno;
+  if (!Error && std::rename(tmp.c_str(), sHostPath) != 0) Error = errno;
+  if (Error) {
     std::remove(tmp.c_str());
+    errno = Error;
     return 0;
   }
   return 1;

@@ -17,7 +17,8 @@ int PATH_FileExists(const char* sPath);
 int PATH_MakeFolder(const char* sHostPath);
 // Writes a whole file through a temporary file beside it that is renamed over it, so that a write that fails
 // part-way (disk full, size limit, a kill) leaves the old file or the new one whole, never a torn one. 1 written,
-// 0 failed (the old file is untouched; a missing folder is not created).
+// 0 failed: the old file is untouched, the temporary is removed, errno tells why (a missing folder is not
+// created).
 int PATH_WriteFileAtomic(const char* sHostPath, const void* pData, size_t NumBytes);
 // Names of the files in a host folder whose names end in Extension (any case), sorted.
 std::vector<std::string> PATH_ListFiles(const char* sHostFolder, const char* sExtension);

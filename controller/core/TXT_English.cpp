@@ -15,7 +15,7 @@ const char16_t* _aGroup15[] = {u"Function", u"unused", u"Date", u"Time", u"Day",
 const char16_t* _aGroup29[] = {u"OFF", u"OPEN", u"CLOSE"};
 const char16_t* _aGroup61[] = {u"Time/auto", u"Standard", u"Setback", u"Standby/frost pr"};
 const char16_t* _aGroup68[] = {u"User", u"Technician", u"Expert", u"Password", u"Wrong password", u"Old password", u"New password", u"Enter password"};
-const char16_t* _aGroup69[] = {u"Replace the existing file?", u"Load this configuration?", u"Completed successfully.", u"Start the firmware update? It takes a few minutes; do not switch the device off meanwhile!", u"Delete this file?", u"Are you sure?", u"The function is still in use.", u"Change to the selected node?", u"There are unsaved changes. Save them?", u"Reset the meter? This cannot be undone.", u"Invalid file.", u"The function data contain invalid parameters. Load anyway?", u"Meter readings", u"Saving failed.", u"Loading failed.", u"No SD card inserted.", u"The file already exists.", u"The SD card could not be read.", u"Data format not supported.", u"Transfer failed.", u"Please wait ...", u"Load the function overview?", u"The access level is too low."};
+const char16_t* _aGroup69[] = {u"Replace the existing file?", u"Load this configuration?", u"Completed successfully.", u"Start the firmware update? It takes a few minutes; do not switch the device off meanwhile!", u"Delete this file?", u"Are you sure?", u"The function is still in use.", u"Change to the selected node?", u"There are unsaved changes. Save them?", u"Reset the meter? This cannot be undone.", u"Invalid file.", u"The function data contain invalid parameters. Load anyway?", u"Meter readings", u"Saving failed.", u"Loading failed.", u"No SD card inserted.", u"The file already exists.", u"The SD card could not be read.", u"Data format not supported.", u"Transfer failed.", u"Please wait ...", u"Load the function overview?", u"The access level is too low.", u"Renaming failed."};
 const char16_t* _aGroup70[] = {u"Do you really want to send the file to the selected node?", u"Please select"};
 const char16_t* _aGroup80[] = {u"CAN network", u"Node", u"Own device", u"Status", u"Operational", u"Pre-operational", u"Stopped", u"Not connected", u"Bus rate", u"Searching for nodes ...", u"No other nodes found", u"Send file", u"Node number"};
 const char16_t* _aGroup107[] = {u"SD card", u"Internal memory", u"Folder", u"File", u"Load", u"Save", u"Delete", u"Rename", u"Send", u"Function data", u"Firmware", u"New file", u"Enter file name"};
@@ -104,7 +104,7 @@ TXT_GROUP _aRecord[TXT_UI_NUM_GROUPS] = {
     {{nullptr}, 0, 0},
     {{nullptr}, 0, 0},
     {{_aGroup68}, 8, 0},
-    {{_aGroup69}, 23, 0},
+    {{_aGroup69}, 24, 0},
     {{_aGroup70}, 2, 0},
     {{nullptr}, 0, 0},
     {{nullptr}, 0, 0},

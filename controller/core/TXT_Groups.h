@@ -15,7 +15,7 @@ enum {
   TXT_GROUP_MIXER = 29, // 3 items
   TXT_GROUP_ROOM_MODES = 61, // 4 items
   TXT_GROUP_PASSWORD = 68, // 8 items
-  TXT_GROUP_DIALOG_TITLES = 69, // 23 items
+  TXT_GROUP_DIALOG_TITLES = 69, // 24 items
   TXT_GROUP_SEND_FILE = 70, // 2 items
   TXT_GROUP_CAN = 80, // 13 items
   TXT_GROUP_FILES = 107, // 13 items
@@ -142,8 +142,8 @@ constexpr int TXT_CoreGroups[] = {TXT_GROUP_MENUS, TXT_GROUP_CLASSES, TXT_GROUP_
 // Sizes of the packed blobs, for sizing the built tables.
 enum {
   TXT_UI_NUM_GROUPS = 354,
-  TXT_UI_NUM_STRINGS = 306,
-  TXT_UI_MAX_TEXT_WORDS = 1775, // largest text area of one language, length word included
+  TXT_UI_NUM_STRINGS = 307,
+  TXT_UI_MAX_TEXT_WORDS = 1785, // largest text area of one language, length word included
   TXT_KB_NUM_GROUPS = 3,
   TXT_KB_NUM_STRINGS = 59,
   TXT_KB_MAX_TEXT_WORDS = 60,

@@ -1,6 +1,6 @@
 // Fuzzes the readers of design, branding and overview-page files with the bytes of a whole file: the imports
-// (without storing anything), and the bytes taken as a page record that the overview page builds, reads and
-// paints.
+// (without storing anything), the check of a dropped page file, and the bytes taken as a page record that the
+// overview page builds, reads and paints.
 #include <cstddef>
 #include <cstdint>
 
@@ -30,6 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t Size) {
     }
   }
   DSG_ImportBrandingBytes(pData, Size, 1, &Report);
+  DSG_CheckPageBytes(pData, Size, &Report);  // a dropped page file
   DSG_Forget();
   if (!Initialized) return 0;
   // The same bytes as a page: elements built, read from the own node and painted.

@@ -3,16 +3,25 @@
 // mapping given back.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "APP_Hooks.h"
 #include "PLAT_Shm.h"
 #include "SIM.h"
 #include "SIM_Bridge.h"
+#include "SIM_Log.h"
 #include "SIM_Windows.h"
 #include "SimTestHost.h"
 
@@ -60,6 +69,51 @@ int _RunSimulator(const char* pArg) {
   SIM_SetErrorBox(0);
   return r;
 }
+
+// Where the simulator's window stood once it ran; what a test does just before the run ends.
+int g_xWindow, g_yWindow;
+void (*g_pfBeforeQuit)(void);
+
+void _QuitAfterStartupAndNoteTheWindow(void*) {
+  if (!UI_StartupDone) {
+    PLAT_PostCall(_QuitAfterStartupAndNoteTheWindow, nullptr);
+    return;
+  }
+  int xSize, ySize;
+  PLAT_GetWindowRect(SIM_hDeviceWnd, &g_xWindow, &g_yWindow, &xSize, &ySize);
+  if (g_pfBeforeQuit) g_pfBeforeQuit();
+  PLAT_PostQuit(0);
+}
+
+// A run without command-line words (so errors show boxes), ended once the application has started; the texts of
+// the boxes it showed are returned.
+std::vector<std::string> g_Boxes;
+void _CatchBox(const char* s) { g_Boxes.push_back(s); }
+
+std::vector<std::string> _RunUntilStarted(void) {
+  // What an earlier run left posted (its window's end asks for a quit) must not end this run's loop at once.
+  PLAT_ProcessEvents();
+  g_Boxes.clear();
+  SIM__SetErrorBoxHook(_CatchBox);
+  SIM_SetErrorBox(1);
+  PLAT_PostCall(_QuitAfterStartupAndNoteTheWindow, nullptr);
+  char acArg0[] = "meridox-sim";
+  char* apArg[] = {acArg0, nullptr};
+  EXPECT_EQ(SIM_Main(1, apArg), 0);
+  PLAT_ProcessEvents();
+  SIM__SetErrorBoxHook(nullptr);
+  SIM_SetErrorBox(0);
+  return g_Boxes;
+}
+
+std::vector<std::string> _Names(const std::string& Folder) {
+  std::vector<std::string> v;
+  for (const auto& e : std::filesystem::directory_iterator(Folder)) v.push_back(e.path().filename().string());
+  std::sort(v.begin(), v.end());
+  return v;
+}
+
+const char _acUserFolder[] = "/appdata/Orvaldi Klimaregelwerk/MERIDOX-Simulator";
 
 }  // namespace
 
@@ -136,4 +190,72 @@ TEST(StartupShutdown, RunsStopsAndSavesTheFunctionData) {
   SIM_SetMag(1, 1);
   SIM_Zoom = 1;
   SIM_SetErrorBox(0);
+}
+
+// "tmp.dat" that cannot be written at exit (the disk fills up; here a file size limit far below its size): the
+// file of the run before stays whole, no temporary is left, and a box says which file kept its old contents.
+TEST(StartupShutdown, ASaveThatFailsAtExitKeepsTheOldFileAndSaysSo) {
+  std::string Home = _PrepareHome();
+  std::string User = Home + _acUserFolder;
+  EXPECT_TRUE(_RunUntilStarted().empty());
+  std::string Before = SimTest_ReadFile(User + "/tmp.dat");
+  ASSERT_EQ(Before.size(), 256256u);
+  static rlimit s_Old;
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &s_Old), 0);
+  auto pfOldSignal = signal(SIGXFSZ, SIG_IGN);  // the write fails with EFBIG instead of ending the process
+  // The limit comes once the display mapping, which it would refuse too, has been made.
+  g_pfBeforeQuit = [] {
+    rlimit Limit = {64 * 1024, s_Old.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &Limit);
+  };
+  std::vector<std::string> Boxes = _RunUntilStarted();
+  g_pfBeforeQuit = nullptr;
+  setrlimit(RLIMIT_FSIZE, &s_Old);
+  signal(SIGXFSZ, pfOldSignal);
+  EXPECT_EQ(SimTest_ReadFile(User + "/tmp.dat"), Before);
+  EXPECT_EQ(_Names(User), (std::vector<std::string>{"Info1.sim", "Simulator.lock", "tmp.dat"}));
+  ASSERT_EQ(Boxes.size(), 1u);
+  EXPECT_EQ(Boxes[0], "Saving at exit failed. These files keep what they held before, and what this run changed in "
+                      "them is lost:\n\"" + User + "/tmp.dat\" (function data; the log file \"SimError.log\" says why)");
+}
+
+// A second simulator started while another one holds the per-user folder and the display mapping: it says so in
+// the log, the error log and a box, keeps its own files in a folder of its own (the first one's stay as they are)
+// and opens its window off the first one's.
+TEST(StartupShutdown, ASecondSimulatorOnAHeldFolderSaysSoAndKeepsItsOwnFiles) {
+  std::string Home = _PrepareHome();
+  std::string User = Home + _acUserFolder;
+  EXPECT_TRUE(_RunUntilStarted().empty());
+  int xFirst = g_xWindow, yFirst = g_yWindow;
+  std::string TmpDat = SimTest_ReadFile(User + "/tmp.dat"), Info = SimTest_ReadFile(User + "/Info1.sim");
+  ASSERT_EQ(TmpDat.size(), 256256u);
+  // The first simulator still runs: it holds the folder's lock and the first display mapping.
+  int hLock = open((User + "/Simulator.lock").c_str(), O_RDWR);
+  ASSERT_GE(hLock, 0);
+  ASSERT_EQ(flock(hLock, LOCK_EX | LOCK_NB), 0);
+  PLAT_SHM Shm;
+  ASSERT_EQ(PLAT_ShmCreate("PixraLCDMap", 4096, &Shm), PLAT_SHM_OK);
+  SIM_CloseErrorLog();
+  std::vector<std::string> Boxes = _RunUntilStarted();
+  PLAT_ShmClose(&Shm);
+  close(hLock);
+  std::string Own = User + "/Instance 2";
+  std::string Said = "The folder \"" + User + "\" is in use by another simulator. This one keeps its own \"tmp.dat\", "
+                     "\"Info1.sim\" and design files in \"" + Own + "\" (starting from copies of the other one's where "
+                     "it has none), so that neither overwrites the other's.";
+  ASSERT_EQ(Boxes.size(), 1u);
+  EXPECT_EQ(Boxes[0], Said);
+  char acLog[LOG_MAX_CHARS + 1];
+  LOG_GetText(acLog, sizeof(acLog));
+  EXPECT_NE(std::string(acLog).find(":   \x01" + Said), std::string::npos) << acLog;
+  EXPECT_EQ(SimTest_ReadFile("SimError_2.log"), "\r\n" + Said);  // the first one's "SimError.log" stays its own
+  EXPECT_EQ(SimTest_ReadFile(User + "/tmp.dat"), TmpDat);
+  EXPECT_EQ(SimTest_ReadFile(User + "/Info1.sim"), Info);
+  EXPECT_EQ(SimTest_ReadFile(Own + "/tmp.dat").size(), 256256u);
+  EXPECT_EQ(SimTest_ReadFile(Own + "/Info1.sim").size(), 1024u);
+  EXPECT_EQ(g_xWindow, xFirst + 40);
+  EXPECT_EQ(g_yWindow, yFirst + 40);
+  // Alone again, a simulator takes the folder as its own and says nothing.
+  EXPECT_TRUE(_RunUntilStarted().empty());
+  EXPECT_STREQ(SIM_UserFolder, User.c_str());
 }

@@ -2,10 +2,14 @@
 // polled; mouse input becomes pointer states in display coordinates; keys become GUI keys; drops load by type.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <atomic>
 #include <vector>
 
 #include "APP_Hooks.h"
+#include "DSG_Design.h"
 #include "GUI.h"
 #include "LCDSIM.h"
 #include "PLAT_Thread.h"
@@ -233,15 +237,37 @@ TEST(LcdWindow, EveryTypedCharacterReachesTheGuiAsItself) {
   }
 }
 
+static void _WriteFile(const std::string& Path, const std::string& Bytes) {
+  FILE* pFile = fopen(Path.c_str(), "wb");
+  ASSERT_NE(pFile, nullptr);
+  fwrite(Bytes.data(), 1, Bytes.size(), pFile);
+  fclose(pFile);
+}
+
+static std::string _LogText(void) {
+  char acLog[LOG_MAX_CHARS + 1];
+  LOG_GetText(acLog, sizeof(acLog));
+  return acLog;
+}
+
+// An overview page without elements and without a payload: its 16-byte header alone.
+static const std::string _EmptyPage("q7f\0\0\0\0\0\0\0\xC0\0\0\0\0\0", 16);
+
 TEST(LcdWindow, DroppedOverviewPageSetsThePagesFolder) {
   PLAT_HWIN hLCD = SimTest_GetLCDWindow();
   ASSERT_NE(hLCD, nullptr);
   std::string Dir = SimTest_MakeTempDir();
+  ASSERT_EQ(mkdir((Dir + "/Pages").c_str(), 0755), 0);
+  std::string Page = Dir + "/Pages/3.Q7F";
+  _WriteFile(Page, _EmptyPage);
   snprintf(SIM_UserFolder, sizeof(SIM_UserFolder), "%s", Dir.c_str());
-  const char* apPath[] = {"/data/Pages/3.Q7F", "/data/x.txt"};
+  LOG_Clear();
+  const char* apPath[] = {Page.c_str(), "/data/x.txt"};
   PLAT_InjectDrop(hLCD, apPath, 2);
-  EXPECT_STREQ(SIM_PagesFolder, "/data/Pages");
-  EXPECT_EQ(SimTest_ReadFile(Dir + "/q7f.txt"), "/data/Pages");
+  EXPECT_EQ(SIM_PagesFolder, Dir + "/Pages");
+  EXPECT_EQ(SimTest_ReadFile(Dir + "/q7f.txt"), Dir + "/Pages");
+  std::string Log = _LogText();
+  EXPECT_NE(Log.find(":   \nOverview page file " + Page + " loaded: 0 elements;"), std::string::npos) << Log;
 }
 
 static std::string _Refused;
@@ -294,11 +320,62 @@ TEST(LcdWindow, DroppedDesignAndBrandingFilesAreReportedInTheLog) {
   char acLog[LOG_MAX_CHARS + 1];
   LOG_GetText(acLog, sizeof(acLog));
   std::string Log = acLog;
-  size_t Design = Log.find("Design file /data/Look.Q7D not loaded: the controller is not running.");
-  size_t Branding = Log.find("Branding file /data/Look.q7b not loaded: the controller is not running.");
+  size_t Design = Log.find("Design file /data/Look.Q7D refused: the controller is not running; nothing was changed.");
+  size_t Branding =
+      Log.find("Branding file /data/Look.q7b refused: the controller is not running; nothing was changed.");
   EXPECT_NE(Design, std::string::npos) << Log;
   EXPECT_NE(Branding, std::string::npos) << Log;
   EXPECT_LT(Design, Branding);  // in drop order
+}
+
+static std::vector<std::string> _Boxes;
+static void _CatchBox(const char* s) { _Boxes.push_back(s); }
+
+// Design, branding and page files that are empty, cut short or random bytes: each is reported the way a refused
+// function-data file is, in the log (red), in the error log and in a warning box, with the reason; the pages
+// folder stays.
+TEST(LcdWindow, RefusedDesignBrandingAndPageFilesAreReportedWithTheirReason) {
+  PLAT_HWIN hLCD = SimTest_GetLCDWindow();
+  ASSERT_NE(hLCD, nullptr);
+  std::string Dir = SimTest_MakeTempDir();
+  std::string Empty = Dir + "/Empty.q7d", Cut = Dir + "/Cut.q7b", Noise = Dir + "/3.q7f";
+  _WriteFile(Empty, "");
+  std::string Branding(32, '\0');
+  Branding.replace(0, 4, std::string("q7b\0", 4));
+  Branding[4] = 100;  // a background of 100 bytes, which the file does not hold
+  _WriteFile(Cut, Branding);
+  std::string Random;
+  for (uint32_t x = 12345, i = 0; i < 300; i++) Random += char((x = x * 1103515245u + 12345u) >> 24);
+  _WriteFile(Noise, Random);
+  snprintf(SIM_PagesFolder, sizeof(SIM_PagesFolder), "%s", "/before");
+  SIM_CloseErrorLog();
+  remove("SimError.log");  // the test host works in a folder of its own
+  LOG_Clear();
+  _Boxes.clear();
+  SIM__SetErrorBoxHook(_CatchBox);
+  uint8_t Box = SIM_SetErrorBox(1);
+  int Started = UI_StartupDone;
+  UI_StartupDone = 1;
+  const char* apPath[] = {Empty.c_str(), Cut.c_str(), Noise.c_str()};
+  PLAT_InjectDrop(hLCD, apPath, 3);
+  DSG_ServeRequests();   // the application thread's pass, which loads the design and branding files
+  PLAT_ProcessEvents();  // the boxes, which are posted to the main thread
+  UI_StartupDone = Started;
+  SIM_SetErrorBox(Box);
+  SIM__SetErrorBoxHook(nullptr);
+  SIM_CloseErrorLog();
+  const std::string Want[] = {
+      "Design file " + Empty + " refused: the file has 0 bytes, fewer than its 256-byte text header; nothing was changed.",
+      "Branding file " + Cut + " refused: it ends after 32 of the 132 bytes its header announces; nothing was changed.",
+      "Overview page file " + Noise + " refused: it is not an overview page; nothing was changed."};
+  std::string Log = _LogText(), ErrorLog = SimTest_ReadFile("SimError.log");
+  for (const std::string& w : Want) {
+    EXPECT_NE(Log.find(":   \x01" + w), std::string::npos) << Log;
+    EXPECT_NE(ErrorLog.find("\r\n" + w), std::string::npos) << ErrorLog;
+    EXPECT_EQ(std::count(_Boxes.begin(), _Boxes.end(), w), 1) << w;
+  }
+  EXPECT_EQ(_Boxes.size(), 3u);
+  EXPECT_STREQ(SIM_PagesFolder, "/before");
 }
 
 TEST(PlatformRegions, OutlineIsTheUnionOfItsRectangles) {

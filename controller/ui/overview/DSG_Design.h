@@ -11,11 +11,13 @@
 // What an import did, in words for the log.
 struct DSG_REPORT {
   int Code;           // DSG_IMPORT_...
-  char acText[240];
+  char acText[400];
+  int NotStored;      // imported, but its copy for the next start could not be written (acText says where and why)
 };
 
 // Imports from bytes. NoStore 0 also writes the bytes to "Branding.q7b" / "Design.q7d" in the user folder
-// (APP_UserFolder), through a temporary file that is renamed. A copy that cannot be written is not an error.
+// (APP_UserFolder), through a temporary file that is renamed. A copy that cannot be written leaves the old copy
+// as it was and does not refuse the file: the report's NotStored says so.
 int DSG_ImportBrandingBytes(const uint8_t* p, size_t NumBytes, int NoStore, DSG_REPORT* pReport);
 int DSG_ImportDesignBytes(const uint8_t* p, size_t NumBytes, int NoStore, DSG_REPORT* pReport);
 // The same from an open file, read from its current position to its end.
@@ -45,6 +47,10 @@ enum { DSG_KIND_DESIGN, DSG_KIND_BRANDING };
 typedef void DSG_DONE_FUNC(int Kind, const char* sPath, const DSG_REPORT* pReport);
 void DSG_RequestLoad(int Kind, const char* sPath, DSG_DONE_FUNC* pfDone);
 void DSG_ServeRequests(void);  // the GUI thread's pass: loads what was asked for
+// A stand-alone overview page file ("q7f") dropped on the display: read whole and checked as the overview will
+// read it (header, layout, element records and payload all there). DSG_IMPORT_OK, or why it is refused.
+int DSG_CheckPageFile(const char* sPath, DSG_REPORT* pReport);
+int DSG_CheckPageBytes(const uint8_t* p, size_t NumBytes, DSG_REPORT* pReport);  // the same on the file's bytes
 // Start-up: imports the stored copies without storing them again.
 void DSG_LoadStoredFiles(void);
 // Draws branding and design into the graphics cache again and invalidates every window.

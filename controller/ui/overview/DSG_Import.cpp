@@ -1,6 +1,8 @@
-// Import of branding and design files: every size and count is checked against the bytes that are there, the
-// design header and dictionary are deciphered in a copy, and only a file that passed everything replaces the
-// loaded one. The stored copy is written whole or not at all.
+// Import of branding and design files, and the check of a dropped overview page file: every size and count is
+// checked against the bytes that are there, the design header and dictionary are deciphered in a copy, and only
+// a file that passed everything replaces the loaded one. The stored copy is written whole or not at all, and a
+// copy that could not be written is said in the report.
+#include <cerrno>
 #include <cstdarg>
 #include <cstring>
 #include <utility>
@@ -20,6 +22,7 @@ namespace {
 int _Report(DSG_REPORT* pReport, int Code, const char* sFormat, ...) {
   if (pReport) {
     pReport->Code = Code;
+    pReport->NotStored = 0;
     va_list Args;
     va_start(Args, sFormat);
     vsnprintf(pReport->acText, sizeof(pReport->acText), sFormat, Args);
@@ -28,10 +31,24 @@ int _Report(DSG_REPORT* pReport, int Code, const char* sFormat, ...) {
   return Code;
 }
 
-void _Store(const char* sName, const uint8_t* p, size_t NumBytes) {
+// Keeps an imported file for the next start. A copy that cannot be written does not undo the import, but the
+// user must hear of it: the report says where and why, and that the old copy (or none) is loaded next time.
+void _Store(const char* sName, const uint8_t* p, size_t NumBytes, DSG_REPORT* pReport) {
   char acPath[PATH_MAX_LEN];
-  if (!PATH_Join(APP_UserFolder, sName, acPath, sizeof(acPath)) || !PATH_MakeFolder(APP_UserFolder)) return;
-  PATH_WriteFileAtomic(acPath, p, NumBytes);
+  const char* sWhy = nullptr;
+  if (!APP_UserFolder[0] || !PATH_Join(APP_UserFolder, sName, acPath, sizeof(acPath))) {
+    snprintf(acPath, sizeof(acPath), "%s", sName);
+    sWhy = "there is no user folder";
+  } else if (!PATH_MakeFolder(APP_UserFolder)) {
+    sWhy = "its folder cannot be made";
+  } else if (!PATH_WriteFileAtomic(acPath, p, NumBytes)) {
+    sWhy = strerror(errno);
+  }
+  if (!sWhy || !pReport) return;
+  size_t n = strlen(pReport->acText);
+  snprintf(pReport->acText + n, sizeof(pReport->acText) - n,
+           "; but it could not be kept as \"%s\" (%s), so the next start does not load it", acPath, sWhy);
+  pReport->NotStored = 1;
 }
 
 // Deciphers n bytes in place with the design key and the file's vector; 0 when the cipher refuses them (n not a
@@ -81,9 +98,10 @@ int DSG_ImportBrandingBytes(const uint8_t* p, size_t NumBytes, int NoStore, DSG_
   }
   DSG_Loaded.Branding.assign(p, p + Total);
   DSG__SetBranding();
-  if (!NoStore) _Store("Branding.q7b", p, size_t(Total));
-  return _Report(pReport, DSG_IMPORT_OK, "background %u bytes, logo %u bytes", unsigned(Info.aPartSize[0]),
-                 unsigned(Info.aPartSize[1]));
+  _Report(pReport, DSG_IMPORT_OK, "background %u bytes, logo %u bytes", unsigned(Info.aPartSize[0]),
+          unsigned(Info.aPartSize[1]));
+  if (!NoStore) _Store("Branding.q7b", p, size_t(Total), pReport);
+  return DSG_IMPORT_OK;
 }
 
 int DSG_ImportDesignBytes(const uint8_t* p, size_t NumBytes, int NoStore, DSG_REPORT* pReport) {
@@ -161,9 +179,10 @@ int DSG_ImportDesignBytes(const uint8_t* p, size_t NumBytes, int NoStore, DSG_RE
   DSG_Loaded.PageOffset = PageOffset;
   DSG_Loaded.NumPages = NumPages;
   DSG__SetDesign();
-  if (!NoStore) _Store("Design.q7d", p, NumBytes);
-  return _Report(pReport, DSG_IMPORT_OK, "%u overview page%s, %s", unsigned(NumPages), NumPages == 1 ? "" : "s",
-                 Info.ImageSize ? "with a picture" : "without a picture");
+  _Report(pReport, DSG_IMPORT_OK, "%u overview page%s, %s", unsigned(NumPages), NumPages == 1 ? "" : "s",
+          Info.ImageSize ? "with a picture" : "without a picture");
+  if (!NoStore) _Store("Design.q7d", p, NumBytes, pReport);
+  return DSG_IMPORT_OK;
 }
 
 int DSG_ImportBranding(FILE* pFile, int NoStore, DSG_REPORT* pReport) {
@@ -180,6 +199,44 @@ int DSG_ImportDesign(FILE* pFile, int NoStore, DSG_REPORT* pReport) {
   if (r == 2) return _Report(pReport, DSG_IMPORT_BAD_PAGE, "it is larger than %zu bytes", DSG_DESIGN_FILE_MAX);
   if (r) return _Report(pReport, DSG_IMPORT_NO_FILE, "it cannot be read");
   return DSG_ImportDesignBytes(Data.data(), Data.size(), NoStore, pReport);
+}
+
+int DSG_CheckPageBytes(const uint8_t* p, size_t NumBytes, DSG_REPORT* pReport) {
+  if (NumBytes < DSG_PAGE_HEADER_SIZE) {
+    return _Report(pReport, DSG_IMPORT_TRUNCATED, "the file has %zu bytes, fewer than the %d of its header", NumBytes,
+                   int(DSG_PAGE_HEADER_SIZE));
+  }
+  if (memcmp(p, "q7f", 3) != 0) return _Report(pReport, DSG_IMPORT_BAD_HEADER, "it is not an overview page");
+  DSG_PAGE_INFO Info;
+  DSG_ReadPageHeader(p, &Info);
+  if (Info.PayloadSize > DSG_PAGE_PAYLOAD_MAX) {
+    return _Report(pReport, DSG_IMPORT_BAD_HEADER, "its payload of %u bytes is larger than %u",
+                   unsigned(Info.PayloadSize), unsigned(DSG_PAGE_PAYLOAD_MAX));
+  }
+  if (Info.Version > 1 || Info.ElementSize != DSG_ELEMENT_SIZE) {
+    return _Report(pReport, DSG_IMPORT_BAD_HEADER, "its layout is unknown (version %u, elements of %u bytes)",
+                   unsigned(Info.Version), unsigned(Info.ElementSize));
+  }
+  size_t Need = DSG_PageRecordsSize(Info.NumElements) + Info.PayloadSize;
+  if (Need > NumBytes) {
+    return _Report(pReport, DSG_IMPORT_TRUNCATED, "it ends after %zu of the %zu bytes its header announces",
+                   NumBytes, Need);
+  }
+  return _Report(pReport, DSG_IMPORT_OK, "%u element%s", unsigned(Info.NumElements),
+                 Info.NumElements == 1 ? "" : "s");
+}
+
+int DSG_CheckPageFile(const char* sPath, DSG_REPORT* pReport) {
+  // The largest page there can be: every element record a count can name, and the largest payload.
+  const size_t Max = DSG_PageRecordsSize(0xFFFF) + DSG_PAGE_PAYLOAD_MAX;
+  std::vector<uint8_t> Data;
+  FILE* pFile = sPath ? fopen(sPath, "rb") : nullptr;
+  if (!pFile) return _Report(pReport, DSG_IMPORT_NO_FILE, "it cannot be opened");
+  int r = _ReadAll(pFile, Max, &Data);
+  fclose(pFile);
+  if (r == 2) return _Report(pReport, DSG_IMPORT_BAD_HEADER, "it is larger than %zu bytes", Max);
+  if (r) return _Report(pReport, DSG_IMPORT_NO_FILE, "it cannot be read");
+  return DSG_CheckPageBytes(Data.data(), Data.size(), pReport);
 }
 
 int DSG_IsDesignLoaded(void) { return DSG_Loaded.Design.empty() ? 0 : 1; }

@@ -121,9 +121,10 @@ void _NewName(WM_HWIN hWin, UI_FILE_BLOCK* p) {
   if (!n) return;
   size_t Base = strlen(p->pName);
   snprintf(p->pName + Base, p->NameSize - Base, "%s.dat", Name);
-  _WriteName(p);
+  int Saved = _WriteName(p);
   p->pName[Base] = 0;
   UI_ReloadPage();
+  if (!Saved) UI_ReportFileFailure(UI_FILE_TITLE_SAVING_FAILED);
 }
 
 void _OnRelease(WM_HWIN hWin, UI_FILE_BLOCK* p, const GUI_POINTER_STATE* pState) {
@@ -232,6 +233,10 @@ void _Paint(WM_HWIN hWin, const UI_FILE_BLOCK* p) {
 }
 
 }  // namespace
+
+void UI_ReportFileFailure(int TitleItem) {
+  if (UI_DialogHooks.pfResult) UI_DialogHooks.pfResult(0, TitleItem, _ONLY_OK);
+}
 
 int UI_BuildFileEntry(WM_HWIN hPage, uint32_t Menu, const uint8_t* pRec, uint8_t** ppFill) {
   // The listing object: indices below 0x5000 take the menu's sub-index.

@@ -40,6 +40,12 @@ struct UI_DIALOG_HOOKS {
 };
 extern UI_DIALOG_HOOKS UI_DialogHooks;
 
+// Titles of the result dialog (items of the dialog titles' text group) for a file action that failed.
+enum { UI_FILE_TITLE_SAVING_FAILED = 13, UI_FILE_TITLE_RENAMING_FAILED = 23 };
+// Tells the user that saving, renaming or a factory reset failed: the result dialog with that title and only OK.
+// It answers nobody, so the page may be built anew meanwhile.
+void UI_ReportFileFailure(int TitleItem);
+
 void UI_FileLineCallback(WM_MESSAGE* pMsg);
 
 // The action row of a file line: up to three 116x38 buttons under the line (1 delete, 2 rename, 3 send to a

@@ -72,8 +72,9 @@ void _Act(WM_HWIN hLine, UI_FILE_BLOCK* p, int Action) {
   }
 }
 
-// The typed name written as path, back-slash, name and the old extension to the rename object.
-void _Renamed(const UI_FILE_BLOCK* p) {
+// The typed name written as path, back-slash, name and the old extension to the rename object. 0 when the node
+// did not take it.
+int _Renamed(const UI_FILE_BLOCK* p) {
   char acNew[UI_FILE_NAME_LEN];
   int n = snprintf(acNew, sizeof(acNew), "%.*s%s", int(p->PathLen), _Path(p), _PathEndsInSlash(p) ? "" : "\\");
   int Room = _NameRoom(p);
@@ -83,11 +84,12 @@ void _Renamed(const UI_FILE_BLOCK* p) {
     acNew[n++] = c < 0x100 ? char(c) : '_';
   }
   acNew[n] = 0;
-  if (!Typed || !p->Rename) return;
+  if (!Typed || !p->Rename) return 1;
   snprintf(acNew + n, sizeof(acNew) - size_t(n), "%s", _Extension(p));
   UI_SetBusy(1);
-  UI_WriteObject(p->Rename, acNew, int(strlen(acNew)) + 1);
+  int Done = UI_WriteObject(p->Rename, acNew, int(strlen(acNew)) + 1);
   UI_SetBusy(0);
+  return Done;
 }
 
 void _DrawIcon(int Action, int w, int h) {
@@ -190,11 +192,13 @@ int UI__FileActionAnswer(WM_HWIN hLine, UI_FILE_BLOCK* p, const WM_MESSAGE* pMsg
       }
       UI_ReloadPage();
       return 1;
-    case UI_MSG_TEXT_DONE:
+    case UI_MSG_TEXT_DONE: {
       if (p->Type == UI_FILE_NEW) return 0;
-      _Renamed(p);
+      int Done = _Renamed(p);
       UI_ReloadPage();
+      if (!Done) UI_ReportFileFailure(UI_FILE_TITLE_RENAMING_FAILED);
       return 1;
+    }
     case UI_MSG_NODE_CHOSEN: {
       int Node = int(pMsg->Data.v);
       if (int(pMsg->hWinSrc) != UI_MSG_CONFIRMED || Node < 1 || Node > 64) return 1;

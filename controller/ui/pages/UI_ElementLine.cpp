@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "APP_Hooks.h"
+#include "DAT_File.h"
 #include "GUI.h"
 #include "OBJ_Access.h"
 #include "OBJ_Map.h"
@@ -73,32 +74,43 @@ void _Write(uint32_t Address, const WM_MESSAGE* pMsg) {
 
 enum { _TIMER_SAVED = 1, _SAVED_POLL_MS = 100 };
 
-int _IsSave(const UI_LINE_BLOCK* p) {
-  return (p->MainAddress & 0x0FFF) == OBJ_ValueIndex(0, OBJ_FAM_SYSTEM, OBJ_SYS_SAVE);
+uint32_t _SavesBefore;  // the control cycle's count of finished saves when the own node was asked to save
+
+int _Is(const UI_LINE_BLOCK* p, int SystemObject) {
+  return (p->MainAddress & 0x0FFF) == OBJ_ValueIndex(0, OBJ_FAM_SYSTEM, SystemObject);
 }
+int _IsSave(const UI_LINE_BLOCK* p) { return _Is(p, OBJ_SYS_SAVE); }
 
 // A confirmed line sets its value to 1, in the type its value object answers with. The own node saves its
 // function data in its next control cycle: the page, which may list the file, is built again once it is written.
+// A save or a factory reset (which saves a backup first and resets nothing without one) that failed is told; a
+// write refused for the access level has told why already.
 void _WriteConfirmed(WM_HWIN hWin, const UI_LINE_BLOCK* p) {
   uint8_t a[UI_VALUE_ANSWER_SIZE];
   if (!p->MainAddress || UI_ReadObject(p->MainAddress, a, sizeof(a)) <= 0) return;
+  uint32_t SavesBefore = APP_SavesDone;
   UI_SetBusy(1);
-  UI_WriteMenuEntry(p->MainAddress, a[0], 1);
+  int Written = UI_WriteMenuEntry(p->MainAddress, a[0], 1);
   UI_SetBusy(0);
-  if (_IsSave(p) && OBJ_IsOwnNode(int(p->MainAddress >> 24)) && APP_SaveRequested) {
+  if (Written && _IsSave(p) && OBJ_IsOwnNode(int(p->MainAddress >> 24))) {
+    _SavesBefore = SavesBefore;
     WM_CreateTimer(hWin, _TIMER_SAVED, _SAVED_POLL_MS);
     return;
   }
+  int Failed = !Written && !UI_hEntryDialog && (_IsSave(p) || _Is(p, OBJ_SYS_FACTORY_RESET));
   UI_ReloadPage();
+  if (Failed) UI_ReportFileFailure(UI_FILE_TITLE_SAVING_FAILED);
 }
 
 void _OnTimer(WM_HTIMER hTimer) {
   if (WM_GetTimerId(hTimer) != _TIMER_SAVED) return;
-  if (APP_SaveRequested) {
+  if (APP_SavesDone == _SavesBefore) {
     WM_RestartTimer(hTimer, _SAVED_POLL_MS);
     return;
   }
+  int Saved = APP_LastSaveResult == DAT_OK;
   UI_ReloadPage();  // deletes this line and its timer
+  if (!Saved) UI_ReportFileFailure(UI_FILE_TITLE_SAVING_FAILED);
 }
 
 // Title of the question a confirmed line asks: replacing the file when the line saves function data over an

@@ -1,12 +1,29 @@
 // The function-data file: round trip of every object, and refusal of damaged files without any change.
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 
 #include "CoreTestSupport.h"
+#include "Unwritable.h"
 
 using namespace coretest;
 
 namespace {
+
+// The names in a folder.
+std::vector<std::string> Names(const std::string& Folder) {
+  std::vector<std::string> v;
+  for (const auto& e : std::filesystem::directory_iterator(Folder)) v.push_back(e.path().filename().string());
+  std::sort(v.begin(), v.end());
+  return v;
+}
 
 std::vector<uint8_t> ReadFile(const std::string& p) {
   std::ifstream f(p, std::ios::binary);
@@ -113,7 +130,7 @@ TEST_F(FunctionDataFile, SavedAndLoadedGivesBackEveryParameter) {
   std::string path = Path("docs/data.dat");
   ASSERT_EQ(DAT_SaveFunctionDataFile(path.c_str()), DAT_OK);
   EXPECT_EQ(ReadFile(path).size(), (size_t)DAT_FILE_SIZE);
-  EXPECT_FALSE(std::filesystem::exists(path + ".part"));
+  EXPECT_EQ(Names(Path("docs")), std::vector<std::string>{"data.dat"});  // no temporary left
 
   APP_InitController();
   EXPECT_NE(Snapshot(), before);
@@ -233,6 +250,62 @@ TEST_F(FunctionDataFile, AlteredRecordsUnderAValidChecksumAreRefusedWhole) {
 TEST_F(FunctionDataFile, FolderInPlaceOfTheFileCannotBeOpened) {
   std::filesystem::create_directories(Path("docs/folder.dat"));
   EXPECT_EQ(DAT_LoadFunctionDataFile(Path("docs/folder.dat").c_str(), 1), DAT_ERR_OPEN);
+}
+
+// A save that cannot be written at all (a read-only folder) keeps the file saved before, and the host is told
+// which file and why: the screens only say that saving failed.
+TEST_F(FunctionDataFile, ASaveIntoAnUnwritableFolderKeepsTheOldFileAndSaysWhy) {
+  std::string path = Path("docs/data.dat");
+  ASSERT_EQ(DAT_SaveFunctionDataFile(path.c_str()), DAT_OK);
+  std::vector<uint8_t> before = ReadFile(path);
+  Configure();
+  static std::vector<std::string> Reports;
+  Reports.clear();
+  APP_HostHooks.pfReport = [](const char* s) { Reports.push_back(s); };
+  {
+    UnwritableFolder ReadOnly(Path("docs"));
+    EXPECT_EQ(DAT_SaveFunctionDataFile(path.c_str()), DAT_ERR_WRITE);
+  }
+  APP_HostHooks.pfReport = nullptr;
+  EXPECT_EQ(ReadFile(path), before);
+  EXPECT_EQ(Names(Path("docs")), std::vector<std::string>{"data.dat"});
+  EXPECT_EQ(Reports, std::vector<std::string>{"Function data not saved as \"" + path +
+                                              "\": Permission denied; a file of that name keeps what it held."});
+}
+
+// A save that fails part way (the disk fills up, here a file size limit far below the file's size): the old file
+// stays whole, the temporary is removed, and the host is told why. The limit is set in a child process.
+TEST_F(FunctionDataFile, ASaveThatFailsPartWayKeepsTheOldFileWholeAndSaysWhy) {
+  std::string path = Path("docs/data.dat");
+  ASSERT_EQ(DAT_SaveFunctionDataFile(path.c_str()), DAT_OK);
+  std::vector<uint8_t> before = ReadFile(path);
+  Configure();
+  int aPipe[2];
+  ASSERT_EQ(pipe(aPipe), 0);
+  pid_t Child = fork();
+  ASSERT_GE(Child, 0);
+  if (Child == 0) {
+    static int s_hReport;
+    s_hReport = aPipe[1];
+    signal(SIGXFSZ, SIG_IGN);  // the write fails with EFBIG instead of ending the process
+    rlimit Limit = {64 * 1024, 64 * 1024};
+    setrlimit(RLIMIT_FSIZE, &Limit);
+    APP_HostHooks.pfReport = [](const char* s) { (void)!write(s_hReport, s, strlen(s)); };
+    _exit(DAT_SaveFunctionDataFile(path.c_str()) == DAT_ERR_WRITE ? 0 : 1);
+  }
+  close(aPipe[1]);
+  std::string Report;
+  char a[512];
+  ssize_t n;
+  while ((n = read(aPipe[0], a, sizeof(a))) > 0) Report.append(a, size_t(n));
+  close(aPipe[0]);
+  int Status = 0;
+  ASSERT_EQ(waitpid(Child, &Status, 0), Child);
+  EXPECT_TRUE(WIFEXITED(Status) && WEXITSTATUS(Status) == 0) << Status;
+  EXPECT_EQ(ReadFile(path), before);
+  EXPECT_EQ(Names(Path("docs")), std::vector<std::string>{"data.dat"});
+  EXPECT_EQ(Report, "Function data not saved as \"" + path + "\": " + strerror(EFBIG) +
+                        "; a file of that name keeps what it held.");
 }
 
 TEST_F(FunctionDataFile, TmpFileGoesToTheUserFolder) {

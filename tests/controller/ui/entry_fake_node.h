@@ -35,6 +35,11 @@ inline std::vector<Key>& Reads() {
   static std::vector<Key> r;
   return r;
 }
+// While set, the node refuses every download (a write it cannot carry out).
+inline bool& RefuseWrites() {
+  static bool b;
+  return b;
+}
 
 inline void Answer(const CAN_FRAME* f);
 
@@ -89,6 +94,11 @@ inline void Answer(const CAN_FRAME* f) {
       break;
     }
     case 1:  // initiate download
+      if (RefuseWrites()) {
+        memcpy(a.aData + 1, d + 1, 3);
+        a.aData[0] = 0x80;  // abort
+        break;
+      }
       Down = {Index, d[3], {}};
       if (d[0] & 2) {
         Down.Data.assign(d + 4, d + 8 - ((d[0] >> 2) & 3));
@@ -111,6 +121,7 @@ inline void Install() {
   Objects().clear();
   Writes().clear();
   Reads().clear();
+  RefuseWrites() = false;
   CAN_pfSendFrame = Serve;
 }
 inline void Remove() { CAN_pfSendFrame = nullptr; }

@@ -9,6 +9,7 @@
 #include "APP_Host.h"
 #include "CAN_Node.h"
 #include "DAT_File.h"
+#include "FKT_Access.h"
 #include "FKT_Base.h"
 #include "SDO_Client.h"
 #include "UI_Dialog.h"
@@ -18,6 +19,7 @@
 #include "UI_GraphicsCache.h"
 #include "UI_MenuPage.h"
 #include "UI_SelectList.h"
+#include "Unwritable.h"
 #include "entry_fake_node.h"
 #include "main_fixture.h"
 
@@ -82,6 +84,30 @@ class DialogFileListTest : public MainScreenTest {
     for (auto it = fakenode::Writes().rbegin(); it != fakenode::Writes().rend(); ++it)
       if (it->Index == Index) return std::string(it->Data.begin(), it->Data.end() - 1);
     return "(none)";
+  }
+  // The save and the factory reset lines of the own controller's file page.
+  static std::vector<WM_HWIN> ConfirmedLines() {
+    std::vector<WM_HWIN> v;
+    for (WM_HWIN h = WM_GetFirstChild(Page()); h; h = WM_GetNextSibling(h)) {
+      const UI_LINE_BLOCK* p = (const UI_LINE_BLOCK*)UI_GetElementData(h);
+      if (WM_GetCallback(h) == UI_ValueLineCallback && p && p->Code == 'f') v.push_back(h);
+    }
+    return v;
+  }
+  static int ShownTitle() {
+    UI_ConfirmInfo Info = {};
+    if (Shown() == UI_ConfirmDialogCallback) WM_GetUserData(UI_hEntryDialog, &Info, sizeof(Info));
+    return Shown() == UI_ConfirmDialogCallback ? Info.TextIndex : -1;
+  }
+  std::string ReadIntern(const char* Name) {
+    std::string s;
+    if (FILE* f = fopen((Folder + "/Intern/" + Name).c_str(), "rb")) {
+      char a[4096];
+      size_t n;
+      while ((n = fread(a, 1, sizeof(a), f)) > 0) s.append(a, n);
+      fclose(f);
+    }
+    return s;
   }
   char SavedDocs[APP_PATH_MAX];
   std::string Folder;
@@ -243,6 +269,83 @@ TEST_F(DialogFileListTest, SavedFunctionDataIsListedOnceTheControlCycleWroteIt) 
   EXPECT_EQ(FileLines(), Before + 1);
   Advance(500);
   EXPECT_EQ(FileLines(), Before + 1);  // built once
+}
+
+// Saving into a folder that cannot be written (a full disk alike): "Saving failed." with only OK, and the file
+// saved before stays as it was.
+TEST_F(DialogFileListTest, ASaveThatFailsSaysSoAndKeepsTheOldFile) {
+  ASSERT_EQ(DAT_SaveFunctionDataFile(APP_FunctionDataPath), DAT_OK);
+  std::string Before = ReadIntern("funktionsdaten.dat");
+  ASSERT_EQ(Before.size(), size_t(DAT_FILE_SIZE));
+  FKT_UserDesignations[6][0] = u'Q';  // a change the save would have kept
+  ASSERT_EQ(UI_MenuStackInstance.Open(0x5808, 0), UI_SHOW_OK);
+  Settle();
+  chmod(Folder.c_str(), 0755);
+  TouchIn(ConfirmedLines().at(0), 100, 20);
+  ASSERT_EQ(Shown(), UI_ConfirmDialogCallback);
+  Ok();
+  EXPECT_FALSE(UI_hEntryDialog);
+  {
+    UnwritableFolder ReadOnly(Folder + "/Intern");
+    APP_ControlCycle();
+  }
+  Advance(200);
+  EXPECT_EQ(ShownTitle(), 13);  // "Saving failed."
+  EXPECT_EQ(WM_GetCallback(UI_hHomeButton), UI_SideButtonInactiveCallback);  // only OK
+  EXPECT_TRUE(golden::Matches("controller/ui/dialog_saving_failed", golden::CaptureLCD()));
+  Ok();
+  EXPECT_FALSE(UI_hEntryDialog);
+  EXPECT_EQ(ReadIntern("funktionsdaten.dat"), Before);
+  FKT_UserDesignations[6][0] = 0;
+}
+
+// A new file named on the file page that cannot be written: "Saving failed.", and no file.
+TEST_F(DialogFileListTest, ANewFileThatCannotBeSavedSaysSo) {
+  ASSERT_EQ(UI_MenuStackInstance.Open(0x5808, 0), UI_SHOW_OK);
+  Settle();
+  WM_HWIN hNew = 0;
+  for (WM_HWIN h = WM_GetFirstChild(Page()); h; h = WM_GetNextSibling(h)) {
+    const UI_FILE_BLOCK* p = (const UI_FILE_BLOCK*)UI_GetElementData(h);
+    if (WM_GetCallback(h) == UI_FileLineCallback && p && p->Type == UI_FILE_NEW) hNew = h;
+  }
+  ASSERT_TRUE(hNew);
+  std::copy_n(u"Plant", 6, UI_TextBuffer);
+  WM_MESSAGE Msg = {};
+  Msg.MsgId = UI_MSG_TEXT_DONE;
+  chmod(Folder.c_str(), 0755);
+  {
+    UnwritableFolder ReadOnly(Folder + "/Intern");
+    WM_SendMessage(hNew, &Msg);
+  }
+  Settle();
+  EXPECT_EQ(ShownTitle(), 13);
+  EXPECT_EQ(ReadIntern("Plant.dat"), "");
+  Ok();
+  EXPECT_FALSE(UI_hEntryDialog);
+}
+
+// A factory reset saves a backup first and resets nothing without one: the user is told that saving failed.
+TEST_F(DialogFileListTest, AFactoryResetWithoutItsBackupSaysSoAndResetsNothing) {
+  FKT_AccessLevels[0].Level = FKT_LEVEL_EXPERT;
+  FKT_UserDesignations[6][0] = u'Q';
+  ASSERT_EQ(UI_MenuStackInstance.Open(0x5808, 0), UI_SHOW_OK);
+  Settle();
+  std::vector<WM_HWIN> Lines = ConfirmedLines();
+  ASSERT_EQ(Lines.size(), 2u);
+  TouchIn(Lines[1], 100, 20);
+  ASSERT_EQ(Shown(), UI_ConfirmDialogCallback);
+  chmod(Folder.c_str(), 0755);
+  {
+    UnwritableFolder ReadOnly(Folder + "/Intern");
+    Ok();
+  }
+  Settle();
+  EXPECT_EQ(ShownTitle(), 13);
+  EXPECT_EQ(FKT_UserDesignations[6][0], u'Q');  // nothing was reset
+  EXPECT_EQ(ReadIntern("_Backup.dat"), "");
+  Ok();
+  FKT_UserDesignations[6][0] = 0;
+  FKT_AccessLevels[0].Level = FKT_LEVEL_USER;
 }
 
 TEST_F(DialogFileListTest, AFactoryResetAsksWhetherTheUserIsSureEvenWhenTheDataFileExists) {

@@ -1,5 +1,6 @@
 // A design or branding file dropped on the display: loaded, stored and drawn, or refused with the reason and
 // nothing changed.
+#include "Unwritable.h"
 #include "overview_test_util.h"
 
 using namespace ovtest;
@@ -49,6 +50,32 @@ TEST_F(DesignDropTest, ARefusedDesignSaysWhyAndChangesNothing) {
   EXPECT_EQ(DSG_GetNumDesignPages(), 2);
   EXPECT_EQ(Folder.Read("Design.q7d"), Good);
   EXPECT_EQ(Elements(), 8);  // the shown page stays
+}
+
+// A design whose copy for the next start cannot be written (a full disk alike) is still loaded, the copy kept
+// before stays whole, and the report says that the file will not be loaded again.
+TEST_F(DesignDropTest, ADesignWhoseCopyCannotBeKeptIsLoadedAndSaysSo) {
+  DSG_BYTES Old = Sample(0);
+  ASSERT_EQ(DSG_LoadDesignFile(Write("old.q7d", Old).c_str(), nullptr), DSG_IMPORT_OK);
+  Settle();
+  std::string Path = Write("new.q7d", Sample(1));
+  DSG_REPORT r;
+  {
+    UnwritableFolder ReadOnly(Folder.Path.string());
+    ASSERT_EQ(DSG_LoadDesignFile(Path.c_str(), &r), DSG_IMPORT_OK) << r.acText;
+  }
+  Settle();
+  EXPECT_EQ(r.NotStored, 1);
+  EXPECT_EQ(std::string(r.acText), "2 overview pages, without a picture; but it could not be kept as \"" +
+                                       Folder.File("Design.q7d") +
+                                       "\" (Permission denied), so the next start does not load it");
+  EXPECT_EQ(DSG_GetLayout(), 1);  // the new design is shown
+  EXPECT_EQ(Folder.Read("Design.q7d"), Old);
+  // A copy that could be written says nothing of it.
+  ASSERT_EQ(DSG_LoadDesignFile(Path.c_str(), &r), DSG_IMPORT_OK);
+  Settle();
+  EXPECT_EQ(r.NotStored, 0);
+  EXPECT_STREQ(r.acText, "2 overview pages, without a picture");
 }
 
 TEST_F(DesignDropTest, ADroppedBrandingIsDrawnIntoTheMenus) {

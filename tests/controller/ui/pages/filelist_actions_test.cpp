@@ -107,6 +107,28 @@ TEST_F(FileListTest, TheIconOpensTheActionRowWhoseButtonsDeleteAndRename) {
   EXPECT_EQ(g.hReceiver, Line(0));
 }
 
+// A new name the node does not take: the user is told that renaming failed, in a result dialog with only OK.
+TEST_F(FileListTest, ARenameTheNodeRefusesIsReported) {
+  TouchIn(Line(0), 20, 20);
+  TouchIn(WM_GetNextSibling(WM_GetFirstChild(Line(0))), 50, 20);
+  std::copy_n(u"Plant", 6, UI_TextBuffer);
+  g = {};
+  fakenode::RefuseWrites() = true;
+  Send(Line(0), UI_MSG_TEXT_DONE, 0, 0);
+  fakenode::RefuseWrites() = false;
+  EXPECT_EQ(g.Title, 23);  // "Renaming failed."
+  EXPECT_EQ(g.Flags, 2);
+  EXPECT_EQ(Written(0x0121), "(none)");
+  // One the node takes says nothing.
+  g = {};
+  TouchIn(Line(0), 20, 20);
+  TouchIn(WM_GetNextSibling(WM_GetFirstChild(Line(0))), 50, 20);
+  std::copy_n(u"Plant", 6, UI_TextBuffer);
+  Send(Line(0), UI_MSG_TEXT_DONE, 0, 0);
+  EXPECT_EQ(Written(0x0121), "C:\\DATA\\Plant.dat");
+  EXPECT_EQ(g.Title, -1);
+}
+
 TEST_F(FileListTest, LoadedDataShowTheNodesResultAndRestartTheAccessLevel) {
   fakenode::Objects()[{0x4FF5, 6}] = {2, 0, 0, 0};
   FKT_AccessLevels[fakenode::kNode].Level = FKT_LEVEL_EXPERT;

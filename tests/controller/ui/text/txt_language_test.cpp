@@ -61,7 +61,7 @@ TEST_F(TxtLanguage, EveryLanguageHasTheSameGroupsAndFillsThem) {
   EXPECT_EQ(aCount[TXT_GROUP_UNITS], 67);
   EXPECT_EQ(aCount[TXT_GROUP_WEEKDAYS], 7);
   EXPECT_EQ(aCount[TXT_GROUP_MONTHS], 12);
-  EXPECT_EQ(aCount[TXT_GROUP_DIALOG_TITLES], 23);
+  EXPECT_EQ(aCount[TXT_GROUP_DIALOG_TITLES], 24);
   EXPECT_EQ(aCount[TXT_GROUP_MIXER_STATES], aCount[TXT_GROUP_MIXER]);
   for (int Lang = 0; Lang < TXT_NUM_LANGUAGES; Lang++) {
     ASSERT_EQ(TXT_SelectLanguage(Lang), 0);
