@@ -156,8 +156,6 @@ int SIM_InitDisplay(void);
 // Tests: replaces the 10 ms wait of one sleep step (0 restores it).
 void SIM__SetStepWait(void (*pfWait)(void));
 void SIM__SetClock(uint32_t (*pfClock)(void));   // the millisecond clock under SIM_GetTime (0: the PC's)
-// Tests: the text of an error's message box goes to pfHook instead of a box (0 shows boxes again).
-void SIM__SetErrorBoxHook(void (*pfHook)(const char* s));
 void SIM__ParseCommandLine(const char* s);       // "Mag" and "Wiz"
 int SIM__GetNumPaused(void);   // host threads that wait in a pause now
 int SIM__GetNumLetGo(void);    // application threads that were let go and still run

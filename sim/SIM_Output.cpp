@@ -14,7 +14,6 @@ static std::mutex _Mutex;         // guards the error log and the count
 static FILE* _pErrorLog;
 static uint8_t _ErrorBox = 1;
 static uint32_t _NumErrors;
-static void (*_pfBoxHook)(const char* s);
 
 static void _WriteErrorLog(const char* s) {
   std::lock_guard<std::mutex> Lock(_Mutex);
@@ -29,12 +28,9 @@ static void _WriteErrorLog(const char* s) {
 
 static void _ShowBox(void* p) {
   std::string* pText = static_cast<std::string*>(p);
-  if (_pfBoxHook) _pfBoxHook(pText->c_str());
-  else PLAT_MessageBox(SIM_hDeviceWnd, pText->c_str(), SIM_GetTitle(), PLAT_BOX_WARNING);
+  PLAT_MessageBox(SIM_hDeviceWnd, pText->c_str(), SIM_GetTitle(), PLAT_BOX_WARNING);
   delete pText;
 }
-
-void SIM__SetErrorBoxHook(void (*pfHook)(const char* s)) { _pfBoxHook = pfHook; }
 
 void SIM_ErrorOut(const char* s) {
   if (!s) s = "";

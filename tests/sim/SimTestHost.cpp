@@ -35,6 +35,12 @@ static int _OnMessageBox(PLAT_HWIN hOwner, const char* pText, const char* pCapti
   return 1;
 }
 
+std::vector<std::string> SimTest_BoxTexts(void) {
+  std::vector<std::string> v;
+  for (const SIM_TEST_BOX& Box : SimTest_Boxes) v.push_back(Box.Text);
+  return v;
+}
+
 void SimTest_InitPlatform(void) {
   static bool Done;
   if (Done) return;

@@ -20,6 +20,8 @@ struct SIM_TEST_BOX {
   uint32_t Style;
 };
 extern std::vector<SIM_TEST_BOX> SimTest_Boxes;
+// The texts of the boxes asked for since the platform was set up, in order.
+std::vector<std::string> SimTest_BoxTexts(void);
 
 void SimTest_InitPlatform(void);     // the platform and the mapping namespace only
 PLAT_HWIN SimTest_StartHost(void);   // all of the above plus the main frame; returns it (made once per process)

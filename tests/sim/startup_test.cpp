@@ -87,23 +87,18 @@ void _QuitAfterStartupAndNoteTheWindow(void*) {
 
 // A run without command-line words (so errors show boxes), ended once the application has started; the texts of
 // the boxes it showed are returned.
-std::vector<std::string> g_Boxes;
-void _CatchBox(const char* s) { g_Boxes.push_back(s); }
-
 std::vector<std::string> _RunUntilStarted(void) {
   // What an earlier run left posted (its window's end asks for a quit) must not end this run's loop at once.
   PLAT_ProcessEvents();
-  g_Boxes.clear();
-  SIM__SetErrorBoxHook(_CatchBox);
+  SimTest_Boxes.clear();
   SIM_SetErrorBox(1);
   PLAT_PostCall(_QuitAfterStartupAndNoteTheWindow, nullptr);
   char acArg0[] = "meridox-sim";
   char* apArg[] = {acArg0, nullptr};
   EXPECT_EQ(SIM_Main(1, apArg), 0);
   PLAT_ProcessEvents();
-  SIM__SetErrorBoxHook(nullptr);
   SIM_SetErrorBox(0);
-  return g_Boxes;
+  return SimTest_BoxTexts();
 }
 
 std::vector<std::string> _Names(const std::string& Folder) {

@@ -328,9 +328,6 @@ TEST(LcdWindow, DroppedDesignAndBrandingFilesAreReportedInTheLog) {
   EXPECT_LT(Design, Branding);  // in drop order
 }
 
-static std::vector<std::string> _Boxes;
-static void _CatchBox(const char* s) { _Boxes.push_back(s); }
-
 // Design, branding and page files that are empty, cut short or random bytes: each is reported the way a refused
 // function-data file is, in the log (red), in the error log and in a warning box, with the reason; the pages
 // folder stays.
@@ -351,8 +348,7 @@ TEST(LcdWindow, RefusedDesignBrandingAndPageFilesAreReportedWithTheirReason) {
   SIM_CloseErrorLog();
   remove("SimError.log");  // the test host works in a folder of its own
   LOG_Clear();
-  _Boxes.clear();
-  SIM__SetErrorBoxHook(_CatchBox);
+  SimTest_Boxes.clear();
   uint8_t Box = SIM_SetErrorBox(1);
   int Started = UI_StartupDone;
   UI_StartupDone = 1;
@@ -362,19 +358,19 @@ TEST(LcdWindow, RefusedDesignBrandingAndPageFilesAreReportedWithTheirReason) {
   PLAT_ProcessEvents();  // the boxes, which are posted to the main thread
   UI_StartupDone = Started;
   SIM_SetErrorBox(Box);
-  SIM__SetErrorBoxHook(nullptr);
   SIM_CloseErrorLog();
   const std::string Want[] = {
       "Design file " + Empty + " refused: the file has 0 bytes, fewer than its 256-byte text header; nothing was changed.",
       "Branding file " + Cut + " refused: it ends after 32 of the 132 bytes its header announces; nothing was changed.",
       "Overview page file " + Noise + " refused: it is not an overview page; nothing was changed."};
   std::string Log = _LogText(), ErrorLog = SimTest_ReadFile("SimError.log");
+  std::vector<std::string> Boxes = SimTest_BoxTexts();
   for (const std::string& w : Want) {
     EXPECT_NE(Log.find(":   \x01" + w), std::string::npos) << Log;
     EXPECT_NE(ErrorLog.find("\r\n" + w), std::string::npos) << ErrorLog;
-    EXPECT_EQ(std::count(_Boxes.begin(), _Boxes.end(), w), 1) << w;
+    EXPECT_EQ(std::count(Boxes.begin(), Boxes.end(), w), 1) << w;
   }
-  EXPECT_EQ(_Boxes.size(), 3u);
+  EXPECT_EQ(Boxes.size(), 3u);
   EXPECT_STREQ(SIM_PagesFolder, "/before");
 }
 
