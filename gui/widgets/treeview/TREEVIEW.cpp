@@ -122,7 +122,7 @@ void _Key(WM_HWIN hObj, int Key) {
   const TREEVIEW_ITEM_OBJ* pSel = TREEVIEW__Item(hSel);
   GUI_HMEM hNew = 0;
   switch (Key) {
-  case GUI_KEY_LEFT:
+  case GUI_KEY_LEFT: {
     if (!pSel) {
       return;
     }
@@ -130,7 +130,10 @@ void _Key(WM_HWIN hObj, int Key) {
       TREEVIEW__Toggle(hSel);
       return;
     }
-    for (GUI_HMEM h = TREEVIEW__PrevShown(hSel); h; h = TREEVIEW__PrevShown(h)) {
+    // A selection hidden by a collapse starts from the shown node that hides it: that node is the nearest
+    // earlier shown item.
+    GUI_HMEM hStart = TREEVIEW__NearestShown(hSel);
+    for (GUI_HMEM h = hStart != hSel ? hStart : TREEVIEW__PrevShown(hSel); h; h = TREEVIEW__PrevShown(h)) {
       const TREEVIEW_ITEM_OBJ* p = TREEVIEW__Item(h);
       if ((pSel->Flags & TREEVIEW_ITEM_FLAG_NODE) ? p->Level < pSel->Level : (p->Flags & TREEVIEW_ITEM_FLAG_NODE)) {
         hNew = h;
@@ -138,6 +141,7 @@ void _Key(WM_HWIN hObj, int Key) {
       }
     }
     break;
+  }
   case GUI_KEY_RIGHT:
     if (!pSel || !(pSel->Flags & TREEVIEW_ITEM_FLAG_NODE)) {
       return;

@@ -142,6 +142,13 @@ TEST_F(TreeviewTest, KeysWalkTheShownItems) {
   EXPECT_EQ(widgettest::HeardCodes(4).size(), 8u);
   Key(GUI_KEY_ENTER);
   EXPECT_EQ(Heard().back(), "key 13") << "other keys go on to the parent";
+  // A selection inside the collapsed B: Left goes to B, the node that hides it, not to its hidden parent.
+  GUI_HMEM b0 = TREEVIEW_InsertItem(h, 1, s.B, TREEVIEW_INSERT_FIRST_CHILD, "b0");
+  GUI_HMEM b00 = TREEVIEW_InsertItem(h, 0, b0, TREEVIEW_INSERT_FIRST_CHILD, "b00");
+  TREEVIEW_ITEM_Expand(b0);
+  TREEVIEW_SetSel(h, b00);
+  Key(GUI_KEY_LEFT);
+  EXPECT_EQ(Text(TREEVIEW_GetSel(h)), "B");
 }
 
 TEST_F(TreeviewTest, PressSelectsAndADoubleClickToggles) {
