@@ -125,7 +125,8 @@ const WIDGET_TYPE MULTIPAGE__Type = {.pName = "MULTIPAGE",
                                      .ppDefaultSkin = &MULTIPAGE__pDefaultSkin,
                                      .SkinOffset = offsetof(MULTIPAGE_OBJ, pSkin),
                                      .DrawSkinOffset = offsetof(MULTIPAGE_OBJ, Props.pfDrawSkin),
-                                     .pfOnMessage = _OnMessage};
+                                     .pfOnMessage = _OnMessage,
+                                     .pNoWindowText = "MULTIPAGE_Create failed"};
 
 // The inside rectangle the window manager asks for is the client area below (or beside) the tabs, which the
 // widget base would answer with the whole inside; a new effect also reaches the tab scroll bar.
@@ -182,6 +183,10 @@ WM_HWIN MULTIPAGE_CreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hPare
 }
 
 WM_HWIN MULTIPAGE_CreateEx(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id) {
+  return MULTIPAGE_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, 0);
+}
+
+WM_HWIN MULTIPAGE_Create(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id) {
   return MULTIPAGE_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, 0);
 }
 

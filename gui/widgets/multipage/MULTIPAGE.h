@@ -106,6 +106,7 @@ struct MULTIPAGE_OBJ {
 WM_HWIN MULTIPAGE_CreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id,
                              int NumExtraBytes);
 WM_HWIN MULTIPAGE_CreateEx(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id);
+WM_HWIN MULTIPAGE_Create(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id);
 WM_HWIN MULTIPAGE_CreateAsChild(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int Id, int WinFlags,
                                 int ExFlags);
 WM_HWIN MULTIPAGE_CreateIndirect(const WIDGET_CREATE_INFO* pCreateInfo, WM_HWIN hParent, int x0, int y0,
