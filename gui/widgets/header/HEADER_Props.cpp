@@ -2,7 +2,6 @@
 // and the module defaults. Bad indexes, negative widths and negative scroll positions are ignored.
 #include <cstring>
 
-#include "GUI_Bitmap.h"
 #include "HEADER.h"
 
 HEADER_PROPS HEADER__DefaultProps = {GUI_DEFAULT_FONT, 0xAAAAAA, 0x000000, 0x000000, nullptr};
@@ -31,7 +30,6 @@ void _InvalidateWithParent(WM_HWIN hObj) {
 
 void _SetDrawObj(WM_HWIN hObj, unsigned Index, GUI_HMEM hDrawObj) {
   WM__LockGuard Lock;
-  GUI_IMAGE__InstallDrawObjAPI(); // the image code draws what the objects hold
   HEADER_COLUMN* pCol = _Valid(hObj) ? HEADER__Column(hObj, WIDGET__Index(Index)) : nullptr;
   WIDGET__SetDrawObj(hObj, pCol ? &pCol->hDrawObj : nullptr, hDrawObj);
 }
