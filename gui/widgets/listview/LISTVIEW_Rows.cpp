@@ -172,9 +172,16 @@ int LISTVIEW_AddColumn(WM_HWIN hObj, int Width, const char* pText, int Align) {
   if (Align == -1) {
     Align = 14; // centred both ways
   }
-  HEADER_AddItem(LISTVIEW__Obj(hObj)->hHeader, Width, pText, Align);
+  // Header items and column records stay one for one: what one of them cannot take, the other does not keep.
+  WM_HWIN hHeader = LISTVIEW__Obj(hObj)->hHeader;
+  int NumHeaderItems = HEADER_GetNumItems(hHeader);
+  HEADER_AddItem(hHeader, Width, pText, Align);
+  if (hHeader && HEADER_GetNumItems(hHeader) == NumHeaderItems) {
+    return 1;
+  }
   LISTVIEW_COLUMN Column = {(U8)Align, nullptr};
   if (GUI_ARRAY_AddItem(LISTVIEW__Obj(hObj)->hColumns, &Column, (int)sizeof(Column))) {
+    HEADER_DeleteItem(hHeader, (unsigned)NumHeaderItems);
     return 1;
   }
   int Result = 0, n = LISTVIEW__NumRows(hObj);

@@ -233,6 +233,23 @@ TEST_F(ListviewTest, ColumnsAndRowsGrowTogether) {
   LISTVIEW_DeleteRow(h, 4);
   WM_Exec();
   EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), Used);
+  // No memory for a column, whichever allocation fails: the result tells, and the header keeps one item per
+  // column (rows may lack the new cell).
+  WM_HWIN hHeader = LISTVIEW_GetHeader(h);
+  int Result = 1;
+  for (int n = 1; n < 40 && Result; n++) {
+    unsigned Columns = LISTVIEW_GetNumColumns(h);
+    GUI_ALLOC__FailNth(n);
+    Result = LISTVIEW_AddColumn(h, 20, "More", 0);
+    GUI_ALLOC__FailNth(0);
+    EXPECT_EQ(HEADER_GetNumItems(hHeader), (int)LISTVIEW_GetNumColumns(h)) << "allocation " << n << " failing";
+    if (LISTVIEW_GetNumColumns(h) == Columns) {
+      EXPECT_EQ(Result, 1) << "allocation " << n << " failing";
+    }
+  }
+  EXPECT_EQ(Result, 0);
+  EXPECT_EQ(LISTVIEW_AddColumn(h, 0, nullptr, 0), 1) << "a column the header refuses is not added";
+  EXPECT_EQ(HEADER_GetNumItems(hHeader), (int)LISTVIEW_GetNumColumns(h));
 }
 
 TEST_F(ListviewTest, DisplayAndStorageIndexesUnderASort) {
