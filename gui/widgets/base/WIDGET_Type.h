@@ -4,7 +4,6 @@
 // once, and a widget module holds only what is its own.
 #pragma once
 #include <cstddef>
-#include <cstdint>
 
 #include "WIDGET.h"
 #include "WM_Intern.h"
@@ -238,12 +237,6 @@ template <class OBJ, const WIDGET_TYPE* pType> struct WIDGET_ACCESS {
 // v within [Min, Max]; a value below Min gives Min first, so Min wins where Max lies below it.
 template <class T> T WIDGET__Limit(T v, T Min, T Max) {
   return v < Min ? Min : v > Max ? Max : v;
-}
-
-// A product or sum formed wide (positions over large ranges and item counts, values times tick sizes),
-// brought back into the int range.
-inline int WIDGET__ClampInt(I64 v) {
-  return v > INT32_MAX ? INT32_MAX : v < INT32_MIN ? INT32_MIN : (int)v;
 }
 
 // Stores Value; true when it differed.

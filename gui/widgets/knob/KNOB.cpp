@@ -61,8 +61,8 @@ void _Turn(WM_HWIN hObj, I32 D) {
       V = Angle = Limited;
     }
   }
-  pObj->Angle = WIDGET__ClampInt(Angle);
-  pObj->Value = WIDGET__ClampInt(V);
+  pObj->Angle = WM__ClampInt(Angle);
+  pObj->Value = WM__ClampInt(V);
   WM_NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
   if (WM__IsWindow(hObj)) {
     WM_InvalidateWindow(hObj);
@@ -247,11 +247,11 @@ void KNOB_SetPeriod(WM_HWIN hObj, I32 Period) {
 }
 
 void KNOB_SetSnap(WM_HWIN hObj, I32 Snap) {
-  _Set(hObj, [&](KNOB_OBJ* pObj) { pObj->Snap = WIDGET__ClampInt(_Ticks(pObj, Snap)); });
+  _Set(hObj, [&](KNOB_OBJ* pObj) { pObj->Snap = WM__ClampInt(_Ticks(pObj, Snap)); });
 }
 
 void KNOB_SetKeyValue(WM_HWIN hObj, I32 KeyValue) {
-  _Set(hObj, [&](KNOB_OBJ* pObj) { pObj->KeyValue = WIDGET__ClampInt(_Ticks(pObj, KeyValue)); });
+  _Set(hObj, [&](KNOB_OBJ* pObj) { pObj->KeyValue = WM__ClampInt(_Ticks(pObj, KeyValue)); });
 }
 
 void KNOB_SetTickSize(WM_HWIN hObj, I32 TickSize) {
@@ -271,7 +271,7 @@ void KNOB_SetPos(WM_HWIN hObj, I32 Pos) {
   WM__LockGuard Lock;
   bool Done = false;
   _Set(hObj, [&](KNOB_OBJ* pObj) {
-    pObj->Angle = WIDGET__ClampInt(_Ticks(pObj, Pos));
+    pObj->Angle = WM__ClampInt(_Ticks(pObj, Pos));
     pObj->Value = pObj->Angle;
     Done = true;
   });
@@ -292,7 +292,7 @@ void KNOB_AddValue(WM_HWIN hObj, I32 Steps) {
     if (_HasRange(pObj)) {
       Angle = _Limit(pObj, Angle);
     }
-    pObj->Angle = WIDGET__ClampInt(Angle);
+    pObj->Angle = WM__ClampInt(Angle);
     pObj->Value = pObj->Angle;
     Done = true;
   });
@@ -306,7 +306,7 @@ void KNOB_AddValue(WM_HWIN hObj, I32 Steps) {
 
 I32 KNOB_GetValue(WM_HWIN hObj) {
   return _Access::Read(hObj, (I32)0, [](KNOB_OBJ* pObj) {
-    return (I32)WIDGET__ClampInt(GUI__DivideRound64(pObj->Value, pObj->TickSize) * pObj->TickSize - pObj->MinRange);
+    return (I32)WM__ClampInt(GUI__DivideRound64(pObj->Value, pObj->TickSize) * pObj->TickSize - pObj->MinRange);
   });
 }
 
