@@ -360,9 +360,10 @@ void LISTVIEW_GetItemRect(WM_HWIN hObj, unsigned Column, unsigned Row, GUI_RECT*
     x += HEADER_GetItemWidth(pObj->hHeader, c);
   }
   int Dist = LISTVIEW__RowDistY(hObj);
-  int y = E + LISTVIEW__HeaderHeight(hObj) + ((int)Row - LISTVIEW__Obj(hObj)->ScrollStateV.Value) * Dist;
-  *pRect = {(I16)x, (I16)y, (I16)(x + HEADER_GetItemWidth(LISTVIEW__Obj(hObj)->hHeader, Column) - 1),
-            (I16)(y + Dist - 1)};
+  I64 y = LISTVIEW__RowTop(hObj, (int)Row);
+  *pRect = {WM__ClampI16(x), WM__ClampI16(y),
+            WM__ClampI16((I64)x + HEADER_GetItemWidth(LISTVIEW__Obj(hObj)->hHeader, Column) - 1),
+            WM__ClampI16(y + Dist - 1)};
 }
 
 void LISTVIEW_DisableRow(WM_HWIN hObj, unsigned Row) {

@@ -298,6 +298,11 @@ TEST_F(ListviewLongTest, PaintingALongListDrawsOnlyTheVisibleRows) {
     WM_Exec();
     aDrawn[i] = s_Cells.size();
     EXPECT_EQ(s_Cells.count({n / 2, 0}), 1u);
+    if (i) {
+      GUI_RECT r;
+      LISTVIEW_GetItemRect(h, 0, (unsigned)n - 1, &r);
+      EXPECT_EQ(r.y0, 0x7FFF) << "a row further down than coordinates reach lies at their end";
+    }
     WM_DeleteWindow(h);
   }
   EXPECT_EQ(aDrawn[0], aDrawn[1]);
