@@ -179,7 +179,10 @@ MULTIPAGE_PAGE* MULTIPAGE__GetPage(const MULTIPAGE_OBJ* pObj, int Index); // nul
 int MULTIPAGE__IsRotated(const MULTIPAGE_OBJ* pObj);
 int MULTIPAGE__GetTabHeight(const MULTIPAGE_OBJ* pObj); // TH
 int MULTIPAGE__GetTabWidth(const MULTIPAGE_OBJ* pObj, int Index);
-int MULTIPAGE__GetScrollOffset(const MULTIPAGE_OBJ* pObj); // widths of the tabs scrolled out of the row
+// Widths of the tabs First .. End - 1, and of the tabs scrolled out of the row; wide, as a row of many tabs
+// passes the int range.
+I64 MULTIPAGE__SumTabWidths(const MULTIPAGE_OBJ* pObj, int First, int End);
+I64 MULTIPAGE__GetScrollOffset(const MULTIPAGE_OBJ* pObj);
 void MULTIPAGE__GetFrameRect(WM_HWIN hObj, GUI_RECT* pRect);
 void MULTIPAGE__GetClientRect(WM_HWIN hObj, GUI_RECT* pRect);
 void MULTIPAGE__GetTabArea(WM_HWIN hObj, GUI_RECT* pRect);

@@ -83,6 +83,12 @@ TEST_F(MultipageTest, TabsThatDoNotFitGetAScrollBarOfTheirRange) {
   WM_Exec();
   EXPECT_EQ(Bar(h), 0) << "the tabs fit again";
   EXPECT_EQ(MULTIPAGE__Obj(h)->ScrollState, 0);
+  // Tabs of the largest widths: their sum stays what it is, far beyond the row, and the bar comes back.
+  MULTIPAGE_SetTabWidth(h, INT32_MAX, 0);
+  MULTIPAGE_SetTabWidth(h, INT32_MAX, 1);
+  MULTIPAGE_SetTabHeight(h, INT32_MAX);
+  WM_Exec();
+  EXPECT_NE(Bar(h), 0);
 }
 
 TEST_F(MultipageTest, PointerSelectsEnabledTabsAndTellsTheParent) {
