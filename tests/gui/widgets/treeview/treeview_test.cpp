@@ -124,6 +124,12 @@ TEST_F(TreeviewTest, DetachingHandsTheSelectionOnAndSetTextRenewsTheHandle) {
   EXPECT_STREQ(ab, "Alp");
   EXPECT_EQ(TREEVIEW_SetIndent(h, 15), 16);
   EXPECT_EQ(TREEVIEW_SetIndent(h, 16), 14);
+  // Indents beyond the coordinates are held to them, so that the positions of deep rows add up.
+  TREEVIEW_SetIndent(h, INT32_MAX);
+  TREEVIEW_SetTextIndent(h, INT32_MIN);
+  WM_Exec();
+  EXPECT_EQ(TREEVIEW_SetIndent(h, 16), 0x7FFE);
+  EXPECT_EQ(TREEVIEW_SetTextIndent(h, 4), -0x8000);
 }
 
 TEST_F(TreeviewTest, KeysWalkTheShownItems) {
