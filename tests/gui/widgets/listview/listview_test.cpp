@@ -310,6 +310,22 @@ TEST_F(ListviewLongTest, PaintingALongListDrawsOnlyTheVisibleRows) {
 }
 
 
+// A margin beyond the coordinates leaves no room for the cell texts instead of wrapping them into view.
+TEST_F(ListviewTest, MarginsBeyondTheCoordinatesHideTheTexts) {
+  WM_HWIN h = Make(3);
+  LISTVIEW_SetLBorder(h, INT32_MAX);
+  LISTVIEW_SetRBorder(h, INT32_MIN);
+  WM_Exec();
+  int Text = 0;
+  for (int y = LISTVIEW__HeaderHeight(h) + 2; y < 60; y++) { // the three rows, inside the frame
+    for (int x = 5; x < 180; x++) {
+      Text += LCD_GetPixelIndex(x, y) == LCD_Color2Index(LISTVIEW_GetTextColor(h, 0));
+    }
+  }
+  EXPECT_EQ(Text, 0);
+  EXPECT_EQ(LISTVIEW_GetLBorder(h), INT32_MAX) << "kept as given";
+}
+
 TEST_F(ListviewTest, DeletingGivesBackCellsInfosAndTheSortTable) {
   WM_DeleteWindow(Make(1));
   WM_Exec();
