@@ -106,8 +106,8 @@ int WIDGET__ArrowStep(const GUI_KEY_MSG* pKey, int UpDown);
 
 // Generic creation: installs the layer's hooks, creates the window with room for the record and
 // NumExtraBytes of zeroed user data, sets the widget part, the tag, the default block and the default skin.
-// Failure: "<W>:\n<W>_CreateUser() failed" as a warning (or the type's own text as an error), result 0. The caller holds the GUI lock, fills its
-// own fields and then calls WIDGET__FinishCreate.
+// Failure: "<W>:\n<W>_CreateUser() failed" as a warning (or the type's own text as an error), result 0. The
+// caller holds the GUI lock, fills its own fields and then calls WIDGET__FinishCreate.
 WM_HWIN WIDGET__CreateUser(const WIDGET_TYPE* pType, int x0, int y0, int xSize, int ySize, WM_HWIN hParent,
                            U32 WinFlags, int Id, int NumExtraBytes);
 // Runs the create operation of the record's skin; returns hObj.
