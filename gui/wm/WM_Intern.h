@@ -45,6 +45,16 @@ struct WM__LockGuard {
 // reported as "WM:\nInvalid handle in <Func>()". Returns the record or null.
 WM_OBJ* WM__CheckHandle(WM_HWIN hWin, const char* pFunc);
 
+// A sum or product formed wide (scroll positions over large item counts, values times tick sizes), brought
+// back into the int range.
+inline int WM__ClampInt(I64 v) {
+  return v > INT32_MAX ? INT32_MAX : v < INT32_MIN ? INT32_MIN : (int)v;
+}
+// The same into the 16-bit coordinate range of rectangles.
+inline I16 WM__ClampI16(I64 v) {
+  return (I16)(v > 0x7FFF ? 0x7FFF : v < -0x8000 ? -0x8000 : v);
+}
+
 // Rectangle helpers.
 int WM__RectIsEmpty(const GUI_RECT* p);
 int WM__IntersectRects(GUI_RECT* pDest, const GUI_RECT* pA, const GUI_RECT* pB); // 1 when not empty

@@ -1,8 +1,10 @@
 // Scroll states and the scroll bars attached to a window.
 #include "WM_Intern.h"
 
+// Sums and differences of counts, pages and positions are formed wide: a virtual size near the int range
+// with a page made negative by borders would pass it.
 void WM_CheckScrollBounds(WM_SCROLL_STATE* pScrollState) {
-  int Max = pScrollState->NumItems - pScrollState->PageSize;
+  I64 Max = (I64)pScrollState->NumItems - pScrollState->PageSize;
   if (Max < 0) {
     Max = 0;
   }
@@ -10,7 +12,7 @@ void WM_CheckScrollBounds(WM_SCROLL_STATE* pScrollState) {
     pScrollState->Value = 0;
   }
   if (pScrollState->Value > Max) {
-    pScrollState->Value = Max;
+    pScrollState->Value = (int)Max;
   }
 }
 
@@ -18,19 +20,20 @@ int WM_SetScrollValue(WM_SCROLL_STATE* pScrollState, int v) {
   int Old = pScrollState->Value;
   pScrollState->Value = v;
   WM_CheckScrollBounds(pScrollState);
-  return pScrollState->Value - Old;
+  return WM__ClampInt((I64)pScrollState->Value - Old);
 }
 
 int WM_CheckScrollPos(WM_SCROLL_STATE* pScrollState, int Pos, int LowerDist, int UpperDist) {
   int Old = pScrollState->Value;
-  if (Pos > pScrollState->Value + pScrollState->PageSize - 1) {
-    pScrollState->Value = Pos - pScrollState->PageSize + UpperDist + 1;
+  I64 PageSize = pScrollState->PageSize;
+  if (Pos > pScrollState->Value + PageSize - 1) {
+    pScrollState->Value = WM__ClampInt(Pos - PageSize + UpperDist + 1);
   }
   if (Pos < pScrollState->Value) {
-    pScrollState->Value = Pos - LowerDist;
+    pScrollState->Value = WM__ClampInt((I64)Pos - LowerDist);
   }
   WM_CheckScrollBounds(pScrollState);
-  return pScrollState->Value - Old;
+  return WM__ClampInt((I64)pScrollState->Value - Old);
 }
 
 // The direct children first (from the bottom), then each child's subtree. Asking for an Id runs a callback:

@@ -19,7 +19,11 @@ WM_HWIN WIDGET__CreateUser(const WIDGET_TYPE* pType, int x0, int y0, int xSize, 
   WM_HWIN hObj = WM_CreateWindowAsChild(x0, y0, xSize, ySize, hParent, WinFlags | pType->StyleBits, pType->cb,
                                         OwnSize + NumExtraBytes);
   if (!hObj) {
-    GUI_Warn(_Text(pType, "", "_CreateUser() failed").c_str());
+    if (pType->pNoWindowText) {
+      GUI_ErrorOut(pType->pNoWindowText);
+    } else {
+      GUI_Warn(_Text(pType, "", "_CreateUser() failed").c_str());
+    }
     return 0;
   }
   U8* p = (U8*)WM_H2P(hObj);

@@ -86,6 +86,9 @@ struct WIDGET_TYPE {
   void (*pfOnPointer)(WM_HWIN hObj, const GUI_POINTER_STATE* pState);
   // Runs after the widget base has changed the frame effect (widgets whose geometry follows it).
   void (*pfOnEffect)(WM_HWIN hObj);
+  // A widget with a failure text of its own for a window that could not be made sends it to the error
+  // output instead of the common warning.
+  const char* pNoWindowText;
 };
 
 // The callback skeleton every widget shares: the widget base's handling first, then the type's handlers,
@@ -103,8 +106,8 @@ int WIDGET__ArrowStep(const GUI_KEY_MSG* pKey, int UpDown);
 
 // Generic creation: installs the layer's hooks, creates the window with room for the record and
 // NumExtraBytes of zeroed user data, sets the widget part, the tag, the default block and the default skin.
-// Failure: "<W>:\n<W>_CreateUser() failed" as a warning, result 0. The caller holds the GUI lock, fills its
-// own fields and then calls WIDGET__FinishCreate.
+// Failure: "<W>:\n<W>_CreateUser() failed" as a warning (or the type's own text as an error), result 0. The
+// caller holds the GUI lock, fills its own fields and then calls WIDGET__FinishCreate.
 WM_HWIN WIDGET__CreateUser(const WIDGET_TYPE* pType, int x0, int y0, int xSize, int ySize, WM_HWIN hParent,
                            U32 WinFlags, int Id, int NumExtraBytes);
 // Runs the create operation of the record's skin; returns hObj.

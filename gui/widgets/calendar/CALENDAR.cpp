@@ -194,8 +194,9 @@ WM_HWIN CALENDAR_CreateUser(WM_HWIN hParent, int x0, int y0, unsigned Year, unsi
   WM__LockGuard Lock;
   const CALENDAR_PROPS& p = CALENDAR__DefaultProps;
   int W = 7 * p.CellWidth, HH = p.HeaderHeight;
-  WM_HWIN hObj = WIDGET__CreateUser(&CALENDAR__Type, x0, y0, W, HH + 7 * p.CellHeight, hParent, (U32)Flags, Id,
-                                    NumExtraBytes);
+  // A dialog is shown once made, whatever flags it was given; it takes the focus below.
+  WM_HWIN hObj = WIDGET__CreateUser(&CALENDAR__Type, x0, y0, W, HH + 7 * p.CellHeight, hParent,
+                                    (U32)Flags | WM_CF_SHOW, Id, NumExtraBytes);
   if (!hObj) {
     return 0;
   }

@@ -99,16 +99,17 @@ WM_HWIN FRAMEWIN_AddButton(WM_HWIN hObj, int Flags, int Off, int Id) {
   FRAMEWIN__CalcPositions(hObj, &Pos);
   int Side = FRAMEWIN_GetTitleHeight(hObj);
   int y = FRAMEWIN__GetBorderSize(hObj, FRAMEWIN_EDGE_TOP);
-  int x;
+  I64 x;
   U32 Style;
   if (Flags & FRAMEWIN_BUTTON_RIGHT) {
-    x = Pos.rTitle.x1 - Side - Off + 1;
+    x = (I64)Pos.rTitle.x1 - Side - Off + 1;
     Style = WM_CF_SHOW | WM_STATUS_ANCHOR_RIGHT;
   } else {
-    x = Pos.rTitle.x0 + Off;
+    x = (I64)Pos.rTitle.x0 + Off;
     Style = WM_CF_SHOW | ((Flags & FRAMEWIN_BUTTON_LEFT) ? WM_STATUS_ANCHOR_LEFT : 0);
   }
-  WM_HWIN hButton = BUTTON_Create(x, y, Side, Side, hObj, Id, (int)Style);
+  x = WIDGET__Limit<I64>(x, -Side, WM_GetWindowSizeX(hObj)); // an offset of any size at most leaves the frame
+  WM_HWIN hButton = BUTTON_Create((int)x, y, Side, Side, hObj, Id, (int)Style);
   if (hButton) {
     BUTTON_SetFocusable(hButton, 0);
     if (!(WIDGET_GetState(hObj) & FRAMEWIN_STATE_TITLEVISIBLE)) {

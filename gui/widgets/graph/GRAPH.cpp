@@ -131,8 +131,8 @@ void GRAPH__GetGeometry(WM_HWIN hGraph, GRAPH_GEOMETRY* pGeo) {
   WM_GetInsideRectExScrollbar(hGraph, &pGeo->Inside);
   const GRAPH_OBJ* pObj = _Obj(hGraph);
   const GRAPH_PROPS& p = pObj->Props;
-  pGeo->Data = {(I16)(pGeo->Inside.x0 + p.BorderL), (I16)(pGeo->Inside.y0 + p.BorderT),
-                (I16)(pGeo->Inside.x1 - p.BorderR), (I16)(pGeo->Inside.y1 - p.BorderB)};
+  pGeo->Data = {WM__ClampI16(pGeo->Inside.x0 + p.BorderL), WM__ClampI16(pGeo->Inside.y0 + p.BorderT),
+                WM__ClampI16(pGeo->Inside.x1 - p.BorderR), WM__ClampI16(pGeo->Inside.y1 - p.BorderB)};
   pGeo->EffectSize = pObj->Widget.pEffect ? pObj->Widget.pEffect->EffectSize : 0;
 }
 

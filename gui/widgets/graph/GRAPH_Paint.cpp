@@ -106,7 +106,7 @@ void _DrawObjects(WM_HWIN hObj, bool Scales, const GUI_RECT& Invalid) {
 }
 
 GUI_RECT _Shrink(const GUI_RECT& r, int l, int t, int rr, int b) {
-  return {(I16)(r.x0 + l), (I16)(r.y0 + t), (I16)(r.x1 - rr), (I16)(r.y1 - b)};
+  return {WM__ClampI16(r.x0 + l), WM__ClampI16(r.y0 + t), WM__ClampI16(r.x1 - rr), WM__ClampI16(r.y1 - b)};
 }
 
 } // namespace

@@ -36,8 +36,10 @@ void GRAPH_SetBorder(WM_HWIN hObj, int Left, int Top, int Right, int Bottom) {
   WM__LockGuard Lock;
   bool Set = false;
   _Access::Change(hObj, [&](GRAPH_OBJ* pObj) {
+    // Held to the coordinate range, so that the sums of borders and window positions keep within an int.
     GRAPH_PROPS& p = pObj->Props;
-    p.BorderL = Left, p.BorderT = Top, p.BorderR = Right, p.BorderB = Bottom;
+    p.BorderL = WM__ClampI16(Left), p.BorderT = WM__ClampI16(Top);
+    p.BorderR = WM__ClampI16(Right), p.BorderB = WM__ClampI16(Bottom);
     Set = true;
     return true;
   });
@@ -142,8 +144,8 @@ void GRAPH_SetScrollValue(WM_HWIN hObj, U8 Coord, U32 Value) {
   }
   WM_SCROLL_STATE& s = Coord ? pObj->ScrollStateV : pObj->ScrollStateH;
   if (s.NumItems > s.PageSize) {
-    U32 Max = (U32)(s.NumItems - s.PageSize);
-    s.Value = (I32)(Value > Max ? Max : Value);
+    I64 Max = (I64)s.NumItems - s.PageSize; // a page made negative by the borders lengthens the range
+    s.Value = WM__ClampInt(Value > Max ? Max : (I64)Value);
     if (WM_HWIN hBar = Coord ? WM_GetScrollbarV(hObj) : WM_GetScrollbarH(hObj)) {
       SCROLLBAR_SetValue(hBar, s.Value);
     }

@@ -54,8 +54,8 @@ void _OnAdd(GRAPH_DATA_OBJ* pData) {
   GRAPH_GEOMETRY Geo;
   GRAPH__GetGeometry(hGraph, &Geo);
   const GRAPH_PROPS& p = pGraph->Props;
-  int x = Geo.Inside.x0 + p.BorderL - 2 + pObj->Data.NumItems;
-  GUI_RECT r = {(I16)x, Geo.Data.y0, (I16)(x + 1), Geo.Data.y1};
+  I64 x = (I64)Geo.Inside.x0 + p.BorderL - 2 + pObj->Data.NumItems;
+  GUI_RECT r = {WM__ClampI16(x), Geo.Data.y0, WM__ClampI16(x + 1), Geo.Data.y1};
   WM_InvalidateRect(hGraph, &r);
 }
 

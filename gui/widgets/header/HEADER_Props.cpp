@@ -2,7 +2,6 @@
 // and the module defaults. Bad indexes, negative widths and negative scroll positions are ignored.
 #include <cstring>
 
-#include "GUI_Bitmap.h"
 #include "HEADER.h"
 
 HEADER_PROPS HEADER__DefaultProps = {GUI_DEFAULT_FONT, 0xAAAAAA, 0x000000, 0x000000, nullptr};
@@ -13,8 +12,9 @@ namespace {
 
 using _Access = WIDGET_ACCESS<HEADER_OBJ, &HEADER__Type>;
 
-// Widths are cut to this, so that the positions of many columns still add up without overflow.
-constexpr int HEADER_MAX_WIDTH = 0x7FFF;
+// Widths are cut to this, so that the positions of many columns still add up without overflow; the height,
+// which the window manager adds to positions, too.
+constexpr int HEADER_MAX_SIZE = 0x7FFF;
 
 int s_DefaultCursor;
 
@@ -31,7 +31,6 @@ void _InvalidateWithParent(WM_HWIN hObj) {
 
 void _SetDrawObj(WM_HWIN hObj, unsigned Index, GUI_HMEM hDrawObj) {
   WM__LockGuard Lock;
-  GUI_IMAGE__InstallDrawObjAPI(); // the image code draws what the objects hold
   HEADER_COLUMN* pCol = _Valid(hObj) ? HEADER__Column(hObj, WIDGET__Index(Index)) : nullptr;
   WIDGET__SetDrawObj(hObj, pCol ? &pCol->hDrawObj : nullptr, hDrawObj);
 }
@@ -68,7 +67,7 @@ void HEADER_AddItem(WM_HWIN hObj, int Width, const char* s, int Align) {
   HEADER_COLUMN* pCol =
       (HEADER_COLUMN*)GUI_ALLOC_h2p(GUI_ARRAY_GethItem(hColumns, (U32)GUI_ARRAY_GetNumItems(hColumns) - 1));
   memset(pCol, 0, (size_t)Size);
-  pCol->Width = Width > HEADER_MAX_WIDTH ? HEADER_MAX_WIDTH : Width;
+  pCol->Width = Width > HEADER_MAX_SIZE ? HEADER_MAX_SIZE : Width;
   pCol->Align = (I16)Align;
   if (Len) {
     memcpy(pCol->acText, s, Len);
@@ -118,7 +117,7 @@ void HEADER_SetItemWidth(WM_HWIN hObj, unsigned Index, int Width) {
   if (!pCol || Width < 0) {
     return;
   }
-  pCol->Width = Width > HEADER_MAX_WIDTH ? HEADER_MAX_WIDTH : Width;
+  pCol->Width = Width > HEADER_MAX_SIZE ? HEADER_MAX_SIZE : Width;
   if (WM_HWIN hParent = WM_GetParent(hObj)) {
     WM_MESSAGE Msg = {};
     Msg.MsgId = WM_CLIENT_CHANGED;
@@ -180,7 +179,7 @@ int HEADER_GetHeight(WM_HWIN hObj) {
 void HEADER_SetHeight(WM_HWIN hObj, int Height) {
   WM__LockGuard Lock;
   if (_Valid(hObj) && Height >= 0) {
-    WM_SetSize(hObj, WM_GetWindowSizeX(hObj), Height);
+    WM_SetSize(hObj, WM_GetWindowSizeX(hObj), Height > HEADER_MAX_SIZE ? HEADER_MAX_SIZE : Height);
     _InvalidateWithParent(hObj);
   }
 }

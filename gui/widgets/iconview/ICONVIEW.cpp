@@ -11,10 +11,15 @@ int _NumItems(const ICONVIEW_OBJ* pObj) {
   return pObj->hItems ? GUI_ARRAY_GetNumItems(pObj->hItems) : 0;
 }
 
-// A cell pitch of 0 or less (cells of no size) counts as 1, so that no division fails.
-int _Pitch(int Size, int Space) {
-  return Size + Space > 0 ? Size + Space : 1;
+// A cell pitch of 0 or less (cells of no size) counts as 1, so that no division fails. Pitches, frames and the
+// positions of many rows are formed wide and the grid is held to what a 16-bit screen can show: a row count
+// or an item size of any value then neither overflows nor wraps a cell back into view.
+I64 _Pitch(int Size, int Space) {
+  I64 Pitch = (I64)Size + Space;
+  return Pitch > 0 ? Pitch : 1;
 }
+
+constexpr I64 GRID_MAX = 0x10000; // more cells across or rows in view than 16-bit coordinates hold
 
 struct Grid {
   GUI_RECT rInside;
@@ -28,32 +33,34 @@ Grid _GetGrid(WM_HWIN hObj) {
   WM_GetInsideRectExScrollbar(hObj, &g.rInside);
   const ICONVIEW_OBJ* pObj = _Obj(hObj);
   int w = g.rInside.x1 - g.rInside.x0 + 1, h = g.rInside.y1 - g.rInside.y0 + 1;
-  g.P = (w + pObj->Props.SpaceX) / _Pitch(pObj->xSizeItem, pObj->Props.SpaceX);
-  g.P = g.P > 0 ? g.P : 1;
+  g.P = (int)WIDGET__Limit<I64>(((I64)w + pObj->Props.SpaceX) / _Pitch(pObj->xSizeItem, pObj->Props.SpaceX), 1,
+                                 GRID_MAX);
   g.R = (_NumItems(pObj) - 1 + g.P) / g.P;
-  g.V = (h + pObj->Props.SpaceY) / _Pitch(pObj->ySizeItem, pObj->Props.SpaceY);
+  g.V = (int)WIDGET__Limit<I64>(((I64)h + pObj->Props.SpaceY) / _Pitch(pObj->ySizeItem, pObj->Props.SpaceY),
+                                -GRID_MAX, GRID_MAX);
   return g;
 }
 
 GUI_RECT _GetCell(const ICONVIEW_OBJ* pObj, const Grid& g, int Index) {
   int F = pObj->ScrollStateV.Value;
-  int r = Index / g.P - F, c = Index - (F + r) * g.P;
-  int x0 = c * (pObj->xSizeItem + pObj->Props.SpaceX) + pObj->Props.FrameX;
-  int y0 = r * (pObj->ySizeItem + pObj->Props.SpaceY) + pObj->Props.FrameY;
-  return {(I16)x0, (I16)y0, (I16)(x0 + pObj->xSizeItem - 1), (I16)(y0 + pObj->ySizeItem - 1)};
+  I64 r = Index / g.P - F, c = Index % g.P;
+  I64 x0 = c * ((I64)pObj->xSizeItem + pObj->Props.SpaceX) + pObj->Props.FrameX;
+  I64 y0 = r * ((I64)pObj->ySizeItem + pObj->Props.SpaceY) + pObj->Props.FrameY;
+  return {WM__ClampI16(x0), WM__ClampI16(y0), WM__ClampI16(x0 + pObj->xSizeItem - 1),
+          WM__ClampI16(y0 + pObj->ySizeItem - 1)};
 }
 
 // The item under a point, -1 for none.
 int _HitTest(WM_HWIN hObj, int x, int y) {
   Grid g = _GetGrid(hObj);
   const ICONVIEW_OBJ* pObj = _Obj(hObj);
-  int dx = x - pObj->Props.FrameX, dy = y - pObj->Props.FrameY;
+  I64 dx = (I64)x - pObj->Props.FrameX, dy = (I64)y - pObj->Props.FrameY;
   if (dx < 0 || dy < 0) {
     return -1;
   }
-  int c = dx / _Pitch(pObj->xSizeItem, pObj->Props.SpaceX);
-  int i = (pObj->ScrollStateV.Value + dy / _Pitch(pObj->ySizeItem, pObj->Props.SpaceY)) * g.P + c;
-  return (c < g.P && i < _NumItems(pObj)) ? i : -1;
+  I64 c = dx / _Pitch(pObj->xSizeItem, pObj->Props.SpaceX);
+  I64 i = (pObj->ScrollStateV.Value + dy / _Pitch(pObj->ySizeItem, pObj->Props.SpaceY)) * g.P + c;
+  return (c < g.P && i < _NumItems(pObj)) ? (int)i : -1;
 }
 
 bool _InScrollUpdate;
@@ -105,7 +112,8 @@ void _Paint(WM_HWIN hObj) {
   GUI_SetFont(pObj->Props.pFont);
   bool Focus = WM_HasFocus(hObj), Enabled = WM__IsEnabled(hObj);
   int N = _NumItems(pObj);
-  for (int i = pObj->ScrollStateV.Value * g.P; i < N && WM__IsWindow(hObj); i++) {
+  I64 First = (I64)pObj->ScrollStateV.Value * g.P;
+  for (int i = First < N ? (int)First : N; i < N && WM__IsWindow(hObj); i++) {
     pObj = _Obj(hObj);
     GUI_RECT r = _GetCell(pObj, g, i);
     if (r.y0 > g.rInside.y1) {

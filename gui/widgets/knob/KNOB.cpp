@@ -18,31 +18,51 @@ bool _HasRange(const KNOB_OBJ* pObj) {
   return pObj->MinRange != pObj->MaxRange;
 }
 
+// Tick size times a count of ticks; products are formed wide and stored clamped into 32 bits.
+I64 _Ticks(const KNOB_OBJ* pObj, I32 n) {
+  return (I64)pObj->TickSize * n;
+}
+
+// Holds v to the range in ticks: the upper limit first, then the lower one, so that with a range given the
+// wrong way round the lower limit is what stays.
+I64 _Limit(const KNOB_OBJ* pObj, I64 v) {
+  I64 Max = _Ticks(pObj, pObj->MaxRange), Min = _Ticks(pObj, pObj->MinRange);
+  if (v > Max) {
+    v = Max;
+  }
+  if (v < Min) {
+    v = Min;
+  }
+  return v;
+}
+
+// An angle beyond a turn taken back into 0..3600 (3600 itself stays; a whole negative turn gives 0).
+I32 _Wrap(I64 Angle) {
+  if (Angle > 3600) {
+    return (I32)((Angle - 1) % 3600 + 1);
+  }
+  if (Angle < 0) {
+    Angle %= 3600;
+    return (I32)(Angle < 0 ? Angle + 3600 : Angle);
+  }
+  return (I32)Angle;
+}
+
 // Turns by D tenths of a degree: the angle wraps, the value does not; a range holds both.
 void _Turn(WM_HWIN hObj, I32 D) {
   KNOB_OBJ* pObj = _Obj(hObj);
   D %= 3600;
   D = D > 1800 ? D - 3600 : (D < -1800 ? D + 3600 : D);
-  I32 Angle = pObj->Angle + D;
-  while (Angle > 3600) {
-    Angle -= 3600;
-  }
-  while (Angle < 0) {
-    Angle += 3600;
-  }
+  I64 Angle = _Wrap((I64)pObj->Angle + D);
   I64 V = (I64)pObj->Value + D;
   if (_HasRange(pObj)) {
-    I64 Max = (I64)pObj->TickSize * pObj->MaxRange, Min = (I64)pObj->TickSize * pObj->MinRange;
-    if (V > Max) {
-      V = Max;
-      Angle = (I32)Max;
-    } else if (V < Min) {
-      V = Min;
-      Angle = (I32)Min;
+    I64 Limited = _Limit(pObj, V);
+    if (Limited != V) {
+      V = Angle = Limited;
     }
   }
-  pObj->Angle = Angle;
-  pObj->Value = (I32)V;
+  pObj->Angle = WM__ClampInt(Angle);
+  pObj->Value = WM__ClampInt(V);
   WM_NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
   if (WM__IsWindow(hObj)) {
     WM_InvalidateWindow(hObj);
@@ -71,10 +91,11 @@ void _OnMotion(WM_HWIN hObj, WM_MOTION_INFO* pInfo) {
 
 void _Paint(WM_HWIN hObj) {
   const KNOB_OBJ* pObj = _Obj(hObj);
-  I32 A = pObj->Angle + pObj->Offset;
+  I64 A = (I64)pObj->Angle + pObj->Offset;
   if (pObj->TickSize) {
     A = (A + pObj->TickSize / 2) / pObj->TickSize * pObj->TickSize;
   }
+  A %= 3600; // whole turns draw the same picture, and thousandths of a degree then fit 32 bits
   int x0 = WM_GetWindowPosX(hObj), y0 = WM_GetWindowPosY(hObj);
   GUI_HMEM hDst = pObj->hMemDst, hSrc = pObj->hMemSrc, hBk = pObj->hMemBk;
   GUI_COLOR BkColor = pObj->BkColor;
@@ -93,7 +114,7 @@ void _Paint(WM_HWIN hObj) {
   if (hSrc) {
     GUI_MEMDEV_SetOrg(hSrc, x0, y0);
     int dx = (xSize / 2 - GUI_MEMDEV_GetXSize(hSrc) / 2) * 8, dy = (ySize / 2 - GUI_MEMDEV_GetYSize(hSrc) / 2) * 8;
-    GUI_MEMDEV_RotateSmoothSubpixel(hSrc, hDst, dx, dy, A * 100, 1000);
+    GUI_MEMDEV_RotateSmoothSubpixel(hSrc, hDst, dx, dy, (int)A * 100, 1000);
   }
   if (hBk || (BkColor != 0xFF000000 && BkColor != WM_NO_COLOR)) {
     GUI_MEMDEV_MakeOpaque(hDst, 0);
@@ -226,11 +247,11 @@ void KNOB_SetPeriod(WM_HWIN hObj, I32 Period) {
 }
 
 void KNOB_SetSnap(WM_HWIN hObj, I32 Snap) {
-  _Set(hObj, [&](KNOB_OBJ* pObj) { pObj->Snap = pObj->TickSize * Snap; });
+  _Set(hObj, [&](KNOB_OBJ* pObj) { pObj->Snap = WM__ClampInt(_Ticks(pObj, Snap)); });
 }
 
 void KNOB_SetKeyValue(WM_HWIN hObj, I32 KeyValue) {
-  _Set(hObj, [&](KNOB_OBJ* pObj) { pObj->KeyValue = pObj->TickSize * KeyValue; });
+  _Set(hObj, [&](KNOB_OBJ* pObj) { pObj->KeyValue = WM__ClampInt(_Ticks(pObj, KeyValue)); });
 }
 
 void KNOB_SetTickSize(WM_HWIN hObj, I32 TickSize) {
@@ -250,7 +271,7 @@ void KNOB_SetPos(WM_HWIN hObj, I32 Pos) {
   WM__LockGuard Lock;
   bool Done = false;
   _Set(hObj, [&](KNOB_OBJ* pObj) {
-    pObj->Angle = pObj->TickSize * Pos;
+    pObj->Angle = WM__ClampInt(_Ticks(pObj, Pos));
     pObj->Value = pObj->Angle;
     Done = true;
   });
@@ -267,13 +288,12 @@ void KNOB_AddValue(WM_HWIN hObj, I32 Steps) {
   WM__LockGuard Lock;
   bool Done = false;
   _Set(hObj, [&](KNOB_OBJ* pObj) {
-    I32 Angle = pObj->Angle + pObj->TickSize * Steps;
+    I64 Angle = pObj->Angle + _Ticks(pObj, Steps);
     if (_HasRange(pObj)) {
-      I32 Min = pObj->TickSize * pObj->MinRange, Max = pObj->TickSize * pObj->MaxRange;
-      Angle = Angle < Min ? Min : (Angle > Max ? Max : Angle);
+      Angle = _Limit(pObj, Angle);
     }
-    pObj->Angle = Angle;
-    pObj->Value = Angle;
+    pObj->Angle = WM__ClampInt(Angle);
+    pObj->Value = pObj->Angle;
     Done = true;
   });
   if (Done) {
@@ -286,7 +306,7 @@ void KNOB_AddValue(WM_HWIN hObj, I32 Steps) {
 
 I32 KNOB_GetValue(WM_HWIN hObj) {
   return _Access::Read(hObj, (I32)0, [](KNOB_OBJ* pObj) {
-    return GUI__DivideRound32(pObj->Value, pObj->TickSize) * pObj->TickSize - pObj->MinRange;
+    return (I32)WM__ClampInt(GUI__DivideRound64(pObj->Value, pObj->TickSize) * pObj->TickSize - pObj->MinRange);
   });
 }
 

@@ -279,11 +279,17 @@ void LISTVIEW__InvalidateRow(WM_HWIN hObj, int DisplayRow) {
   GUI_RECT r;
   WM_GetInsideRectExScrollbar(hObj, &r);
   int Dist = LISTVIEW__RowDistY(hObj);
-  int y =
-      pObj->Widget.pEffect->EffectSize + LISTVIEW__HeaderHeight(hObj) + (DisplayRow - pObj->ScrollStateV.Value) * Dist;
-  r.y0 = (I16)y;
-  r.y1 = (I16)(y + Dist - 1);
+  I64 y = LISTVIEW__RowTop(hObj, DisplayRow);
+  r.y0 = WM__ClampI16(y);
+  r.y1 = WM__ClampI16(y + Dist - 1);
   WM_InvalidateRect(hObj, &r);
+}
+
+// Rows far below the view lie further down than an int reaches (65,535 rows of up to 32,767 lines).
+I64 LISTVIEW__RowTop(WM_HWIN hObj, int DisplayRow) {
+  const LISTVIEW_OBJ* pObj = LISTVIEW__Obj(hObj);
+  return pObj->Widget.pEffect->EffectSize + LISTVIEW__HeaderHeight(hObj) +
+         ((I64)DisplayRow - pObj->ScrollStateV.Value) * LISTVIEW__RowDistY(hObj);
 }
 
 void LISTVIEW__InvalidateRowAndBelow(WM_HWIN hObj, int DisplayRow) {
@@ -291,8 +297,7 @@ void LISTVIEW__InvalidateRowAndBelow(WM_HWIN hObj, int DisplayRow) {
   GUI_RECT r;
   WM_GetInsideRectExScrollbar(hObj, &r);
   int Row = DisplayRow < pObj->ScrollStateV.Value ? pObj->ScrollStateV.Value : DisplayRow;
-  int y = pObj->Widget.pEffect->EffectSize + LISTVIEW__HeaderHeight(hObj) +
-          (Row - pObj->ScrollStateV.Value) * LISTVIEW__RowDistY(hObj);
+  I64 y = LISTVIEW__RowTop(hObj, Row);
   if (y <= r.y1) {
     r.y0 = (I16)y;
     WM_InvalidateRect(hObj, &r);

@@ -206,6 +206,7 @@ int LISTVIEW__NumRows(WM_HWIN hObj);
 int LISTVIEW__NumColumns(WM_HWIN hObj);
 int LISTVIEW__RowDistY(WM_HWIN hObj);
 int LISTVIEW__HeaderHeight(WM_HWIN hObj);
+I64 LISTVIEW__RowTop(WM_HWIN hObj, int DisplayRow); // window y of a row's top, formed wide
 int LISTVIEW__StorageRow(WM_HWIN hObj, int DisplayRow); // through the sort table while a sort is active
 int LISTVIEW__DisplayRow(WM_HWIN hObj, int StorageRow); // -1 when it does not show
 bool LISTVIEW__SortActive(WM_HWIN hObj);

@@ -158,8 +158,8 @@ int LISTVIEW_OwnerDraw(const WIDGET_ITEM_DRAW_INFO* pInfo) {
       GUI_RECT rCell = r;
       pCellInfo->pfDraw(pInfo->hWin, pInfo->Col, pInfo->ItemIndex, &rCell);
     }
-    r.x0 = (I16)(r.x0 + pData->LBorder);
-    r.x1 = (I16)(r.x1 - pData->RBorder);
+    r.x0 = WM__ClampI16((I64)r.x0 + pData->LBorder); // margins of any size, held to the coordinates
+    r.x1 = WM__ClampI16((I64)r.x1 - pData->RBorder);
     GUI_COLOR Old = GUI_GetColor();
     if (pCellInfo && (pCellInfo->Flags & LISTVIEW_CELL_COLORS)) {
       GUI_SetColor(pCellInfo->aTextColor[pData->State & 3]);

@@ -172,9 +172,16 @@ int LISTVIEW_AddColumn(WM_HWIN hObj, int Width, const char* pText, int Align) {
   if (Align == -1) {
     Align = 14; // centred both ways
   }
-  HEADER_AddItem(LISTVIEW__Obj(hObj)->hHeader, Width, pText, Align);
+  // Header items and column records stay one for one: what one of them cannot take, the other does not keep.
+  WM_HWIN hHeader = LISTVIEW__Obj(hObj)->hHeader;
+  int NumHeaderItems = HEADER_GetNumItems(hHeader);
+  HEADER_AddItem(hHeader, Width, pText, Align);
+  if (hHeader && HEADER_GetNumItems(hHeader) == NumHeaderItems) {
+    return 1;
+  }
   LISTVIEW_COLUMN Column = {(U8)Align, nullptr};
   if (GUI_ARRAY_AddItem(LISTVIEW__Obj(hObj)->hColumns, &Column, (int)sizeof(Column))) {
+    HEADER_DeleteItem(hHeader, (unsigned)NumHeaderItems);
     return 1;
   }
   int Result = 0, n = LISTVIEW__NumRows(hObj);
@@ -353,9 +360,10 @@ void LISTVIEW_GetItemRect(WM_HWIN hObj, unsigned Column, unsigned Row, GUI_RECT*
     x += HEADER_GetItemWidth(pObj->hHeader, c);
   }
   int Dist = LISTVIEW__RowDistY(hObj);
-  int y = E + LISTVIEW__HeaderHeight(hObj) + ((int)Row - LISTVIEW__Obj(hObj)->ScrollStateV.Value) * Dist;
-  *pRect = {(I16)x, (I16)y, (I16)(x + HEADER_GetItemWidth(LISTVIEW__Obj(hObj)->hHeader, Column) - 1),
-            (I16)(y + Dist - 1)};
+  I64 y = LISTVIEW__RowTop(hObj, (int)Row);
+  *pRect = {WM__ClampI16(x), WM__ClampI16(y),
+            WM__ClampI16((I64)x + HEADER_GetItemWidth(LISTVIEW__Obj(hObj)->hHeader, Column) - 1),
+            WM__ClampI16(y + Dist - 1)};
 }
 
 void LISTVIEW_DisableRow(WM_HWIN hObj, unsigned Row) {

@@ -13,14 +13,14 @@ int _Abs(int v) {
   return v < 0 ? -v : v;
 }
 
-// Pos brought into 0 .. TotalHeight - 1.
-int _Wrap(WM_HWIN hObj, int Pos) {
+// Pos brought into 0 .. TotalHeight - 1 (taken wide: a snap line anywhere is added to it).
+int _Wrap(WM_HWIN hObj, I64 Pos) {
   int T = LISTWHEEL__Obj(hObj)->TotalHeight;
   if (T <= 0) {
-    return Pos;
+    return WM__ClampInt(Pos);
   }
   Pos %= T;
-  return Pos < 0 ? Pos + T : Pos;
+  return (int)(Pos < 0 ? Pos + T : Pos);
 }
 
 void _StartTimer(WM_HWIN hObj) {
@@ -63,7 +63,7 @@ int _RestingPos(WM_HWIN hObj, int Index) {
     Sum += LISTWHEEL__ItemHeight(hObj, i);
   }
   const LISTWHEEL_OBJ* pObj = LISTWHEEL__Obj(hObj);
-  return _Wrap(hObj, pObj->TotalHeight - Sum + pObj->SnapPos);
+  return _Wrap(hObj, (I64)pObj->TotalHeight - Sum + pObj->SnapPos);
 }
 
 void _DragStep(WM_HWIN hObj, int y) {

@@ -135,7 +135,9 @@ int LISTWHEEL_OwnerDraw(const WIDGET_ITEM_DRAW_INFO* pInfo) {
       return 0;
     }
     int ci = pInfo->ItemIndex == pObj->Sel ? 1 : 0;
-    GUI_RECT r = {(I16)(pInfo->x0 + pObj->LBorder), (I16)pInfo->y0, (I16)(pInfo->x1 - pObj->RBorder), (I16)pInfo->y1};
+    // Margins of any size, held to the coordinate range.
+    GUI_RECT r = {WM__ClampI16((I64)pInfo->x0 + pObj->LBorder), (I16)pInfo->y0,
+                  WM__ClampI16((I64)pInfo->x1 - pObj->RBorder), (I16)pInfo->y1};
     bool Trans = WM_GetHasTrans(hObj) != 0;
     GUI_SetBkColor(pObj->Props.aBkColor[ci]);
     GUI_SetColor(pObj->Props.aTextColor[ci]);
@@ -147,10 +149,10 @@ int LISTWHEEL_OwnerDraw(const WIDGET_ITEM_DRAW_INFO* pInfo) {
     if (!Trans) {
       pObj = LISTWHEEL__Obj(hObj);
       if (pObj->LBorder > 0) {
-        GUI_ClearRect(pInfo->x0, pInfo->y0, pInfo->x0 + pObj->LBorder - 1, pInfo->y1);
+        GUI_ClearRect(pInfo->x0, pInfo->y0, r.x0 - 1, pInfo->y1);
       }
       if (pObj->RBorder > 0) {
-        GUI_ClearRect(pInfo->x1 - pObj->RBorder + 1, pInfo->y0, pInfo->x1, pInfo->y1);
+        GUI_ClearRect(r.x1 + 1, pInfo->y0, pInfo->x1, pInfo->y1);
       }
     }
     return 0;

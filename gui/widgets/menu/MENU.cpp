@@ -138,7 +138,7 @@ int MENU_SetSel(WM_HWIN hObj, int Index) {
   _Access::Change(hObj, [&](MENU_OBJ* pObj) {
     Old = pObj->Sel;
     if (Index < MENU__GetNumItems(hObj)) {
-      pObj->Sel = Index < 0 ? -1 : Index;
+      pObj->Sel = Index;
       return true;
     }
     return false;

@@ -80,7 +80,9 @@ void _MoveSel(WM_HWIN hObj, int Dir, int NoNotify) {
   if (n <= 0) {
     return;
   }
-  int Sel = _Obj(hObj)->Sel, Wraps = 0;
+  // Wide, as the application may have stored any negative selection.
+  I64 Sel = _Obj(hObj)->Sel;
+  int Wraps = 0;
   for (;;) {
     Sel += Dir;
     if (Sel >= n) {
@@ -94,11 +96,11 @@ void _MoveSel(WM_HWIN hObj, int Dir, int NoNotify) {
       return; // separators only: the selection stays
     }
     MENU_ITEM Item;
-    if (MENU__GetItem(hObj, Sel, &Item) && !(Item.Flags & MENU_IF_SEPARATOR)) {
+    if (MENU__GetItem(hObj, (int)Sel, &Item) && !(Item.Flags & MENU_IF_SEPARATOR)) {
       break;
     }
   }
-  _SetSelEx(hObj, Sel, NoNotify);
+  _SetSelEx(hObj, (int)Sel, NoNotify);
 }
 
 void _CloseSubmenu(WM_HWIN hObj) {

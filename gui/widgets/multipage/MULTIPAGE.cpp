@@ -125,7 +125,8 @@ const WIDGET_TYPE MULTIPAGE__Type = {.pName = "MULTIPAGE",
                                      .ppDefaultSkin = &MULTIPAGE__pDefaultSkin,
                                      .SkinOffset = offsetof(MULTIPAGE_OBJ, pSkin),
                                      .DrawSkinOffset = offsetof(MULTIPAGE_OBJ, Props.pfDrawSkin),
-                                     .pfOnMessage = _OnMessage};
+                                     .pfOnMessage = _OnMessage,
+                                     .pNoWindowText = "MULTIPAGE_Create failed"};
 
 // The inside rectangle the window manager asks for is the client area below (or beside) the tabs, which the
 // widget base would answer with the whole inside; a new effect also reaches the tab scroll bar.
@@ -185,6 +186,10 @@ WM_HWIN MULTIPAGE_CreateEx(int x0, int y0, int xSize, int ySize, WM_HWIN hParent
   return MULTIPAGE_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, 0);
 }
 
+WM_HWIN MULTIPAGE_Create(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id) {
+  return MULTIPAGE_CreateUser(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id, 0);
+}
+
 WM_HWIN MULTIPAGE_CreateAsChild(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int Id, int WinFlags,
                                 int ExFlags) {
   return MULTIPAGE_CreateEx(x0, y0, xSize, ySize, hParent, WinFlags, ExFlags, Id);
@@ -218,7 +223,7 @@ int MULTIPAGE__IsRotated(const MULTIPAGE_OBJ* pObj) {
 int MULTIPAGE__GetTabHeight(const MULTIPAGE_OBJ* pObj) {
   int h = pObj->FixedTabHeight ? pObj->FixedTabHeight : pObj->MaxBitmapSize;
   int hFont = GUI_GetYSizeOfFont(pObj->Props.pFont);
-  return (h > hFont ? h : hFont) + pObj->Props.PadY;
+  return WM__ClampI16((I64)(h > hFont ? h : hFont) + pObj->Props.PadY);
 }
 
 int MULTIPAGE__GetTabWidth(const MULTIPAGE_OBJ* pObj, int Index) {
@@ -242,21 +247,25 @@ int MULTIPAGE__GetTabWidth(const MULTIPAGE_OBJ* pObj, int Index) {
   return w;
 }
 
-int MULTIPAGE__GetScrollOffset(const MULTIPAGE_OBJ* pObj) {
-  int Sum = 0;
-  for (int i = 0; i < pObj->ScrollState; i++) {
+I64 MULTIPAGE__SumTabWidths(const MULTIPAGE_OBJ* pObj, int First, int End) {
+  I64 Sum = 0;
+  for (int i = First; i < End; i++) {
     Sum += MULTIPAGE__GetTabWidth(pObj, i);
   }
   return Sum;
+}
+
+I64 MULTIPAGE__GetScrollOffset(const MULTIPAGE_OBJ* pObj) {
+  return MULTIPAGE__SumTabWidths(pObj, 0, pObj->ScrollState);
 }
 
 static void _ReduceByTabs(const MULTIPAGE_OBJ* pObj, GUI_RECT* pRect) {
   int TH = MULTIPAGE__GetTabHeight(pObj);
   bool Bottom = pObj->Props.Align & MULTIPAGE_ALIGN_BOTTOM;
   if (MULTIPAGE__IsRotated(pObj)) {
-    Bottom ? (pRect->x0 = (I16)(pRect->x0 + TH)) : (pRect->x1 = (I16)(pRect->x1 - TH));
+    Bottom ? (pRect->x0 = WM__ClampI16(pRect->x0 + TH)) : (pRect->x1 = WM__ClampI16(pRect->x1 - TH));
   } else {
-    Bottom ? (pRect->y1 = (I16)(pRect->y1 - TH)) : (pRect->y0 = (I16)(pRect->y0 + TH));
+    Bottom ? (pRect->y1 = WM__ClampI16(pRect->y1 - TH)) : (pRect->y0 = WM__ClampI16(pRect->y0 + TH));
   }
 }
 
@@ -279,21 +288,16 @@ void MULTIPAGE__GetTabArea(WM_HWIN hObj, GUI_RECT* pRect) {
   bool Rotated = MULTIPAGE__IsRotated(pObj), Scroll = pObj->Widget.State & MULTIPAGE_STATE_SCROLLMODE;
   bool Bottom = pObj->Props.Align & MULTIPAGE_ALIGN_BOTTOM, Right = pObj->Props.Align & MULTIPAGE_ALIGN_RIGHT;
   int End = Rotated ? f.y1 : f.x1;
-  int W = 0;
-  if (Scroll) {
-    W = End - 32;
-  } else {
-    for (int i = 0; i < MULTIPAGE__NumPages(pObj); i++) {
-      W += MULTIPAGE__GetTabWidth(pObj, i);
-    }
-  }
-  int a0 = Right ? End - W : 0, a1 = Right ? End : W;
+  I64 W = Scroll ? End - 32 : MULTIPAGE__SumTabWidths(pObj, 0, MULTIPAGE__NumPages(pObj));
+  I64 a0 = Right ? End - W : 0, a1 = Right ? End : W;
   if (Rotated && Right && a0 < 0) {
     a0 = 0;
   }
   int c0 = Bottom ? (Rotated ? 0 : f.y1) : (Rotated ? f.x1 : 0);
   int c1 = c0 + TH;
-  *pRect = Rotated ? GUI_RECT{(I16)c0, (I16)a0, (I16)c1, (I16)a1} : GUI_RECT{(I16)a0, (I16)c0, (I16)a1, (I16)c1};
+  // A row of many tabs reaches beyond the coordinates.
+  I16 A0 = WM__ClampI16(a0), A1 = WM__ClampI16(a1), C0 = WM__ClampI16(c0), C1 = WM__ClampI16(c1);
+  *pRect = Rotated ? GUI_RECT{C0, A0, C1, A1} : GUI_RECT{A0, C0, A1, C1};
 }
 
 GUI_HMEM MULTIPAGE__GetDrawObj(const MULTIPAGE_OBJ* pObj, int Index) {
@@ -325,10 +329,7 @@ void MULTIPAGE__UpdatePositions(WM_HWIN hObj) {
   }
   MULTIPAGE_OBJ* pObj = MULTIPAGE__Obj(hObj);
   int N = MULTIPAGE__NumPages(pObj);
-  int S = 0;
-  for (int i = 0; i < N; i++) {
-    S += MULTIPAGE__GetTabWidth(pObj, i);
-  }
+  I64 S = MULTIPAGE__SumTabWidths(pObj, 0, N);
   GUI_RECT f;
   MULTIPAGE__GetFrameRect(hObj, &f);
   bool Rotated = MULTIPAGE__IsRotated(pObj);

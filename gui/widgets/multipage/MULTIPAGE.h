@@ -106,6 +106,7 @@ struct MULTIPAGE_OBJ {
 WM_HWIN MULTIPAGE_CreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id,
                              int NumExtraBytes);
 WM_HWIN MULTIPAGE_CreateEx(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id);
+WM_HWIN MULTIPAGE_Create(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int WinFlags, int ExFlags, int Id);
 WM_HWIN MULTIPAGE_CreateAsChild(int x0, int y0, int xSize, int ySize, WM_HWIN hParent, int Id, int WinFlags,
                                 int ExFlags);
 WM_HWIN MULTIPAGE_CreateIndirect(const WIDGET_CREATE_INFO* pCreateInfo, WM_HWIN hParent, int x0, int y0,
@@ -178,7 +179,10 @@ MULTIPAGE_PAGE* MULTIPAGE__GetPage(const MULTIPAGE_OBJ* pObj, int Index); // nul
 int MULTIPAGE__IsRotated(const MULTIPAGE_OBJ* pObj);
 int MULTIPAGE__GetTabHeight(const MULTIPAGE_OBJ* pObj); // TH
 int MULTIPAGE__GetTabWidth(const MULTIPAGE_OBJ* pObj, int Index);
-int MULTIPAGE__GetScrollOffset(const MULTIPAGE_OBJ* pObj); // widths of the tabs scrolled out of the row
+// Widths of the tabs First .. End - 1, and of the tabs scrolled out of the row; wide, as a row of many tabs
+// passes the int range.
+I64 MULTIPAGE__SumTabWidths(const MULTIPAGE_OBJ* pObj, int First, int End);
+I64 MULTIPAGE__GetScrollOffset(const MULTIPAGE_OBJ* pObj);
 void MULTIPAGE__GetFrameRect(WM_HWIN hObj, GUI_RECT* pRect);
 void MULTIPAGE__GetClientRect(WM_HWIN hObj, GUI_RECT* pRect);
 void MULTIPAGE__GetTabArea(WM_HWIN hObj, GUI_RECT* pRect);

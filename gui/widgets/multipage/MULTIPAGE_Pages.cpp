@@ -333,7 +333,7 @@ void MULTIPAGE_SetTextAlign(WM_HWIN hObj, int Align) {
 void MULTIPAGE_SetTabHeight(WM_HWIN hObj, int Height) {
   if (Height >= 0) {
     _Access::Change(hObj, [&](MULTIPAGE_OBJ* pObj) {
-      return WIDGET__Store(&pObj->FixedTabHeight, Height - pObj->Props.PadY);
+      return WIDGET__Store(&pObj->FixedTabHeight, WM__ClampI16((I64)Height - pObj->Props.PadY));
     });
     _Relayout(hObj);
   }
@@ -342,7 +342,7 @@ void MULTIPAGE_SetTabHeight(WM_HWIN hObj, int Height) {
 void MULTIPAGE_SetTabWidth(WM_HWIN hObj, int Width, int Index) {
   if (Width >= 0 && Index >= 0) {
     _ChangePage(hObj, (unsigned)Index, [&](MULTIPAGE_OBJ* pObj, MULTIPAGE_PAGE* pPage) {
-      pPage->FixedWidth = Width - pObj->Props.PadX;
+      pPage->FixedWidth = WM__ClampI16((I64)Width - pObj->Props.PadX);
       return true;
     });
   }
@@ -394,11 +394,11 @@ GUI_COLOR MULTIPAGE_GetDefaultTextColor(unsigned Index) {
 }
 
 void MULTIPAGE_SetDefaultBorderSizeX(int Size) {
-  WIDGET__SetDefault(&MULTIPAGE__DefaultProps.PadX, Size);
+  WIDGET__SetDefault(&MULTIPAGE__DefaultProps.PadX, WM__ClampI16(Size));
 }
 
 void MULTIPAGE_SetDefaultBorderSizeY(int Size) {
-  WIDGET__SetDefault(&MULTIPAGE__DefaultProps.PadY, Size);
+  WIDGET__SetDefault(&MULTIPAGE__DefaultProps.PadY, WM__ClampI16(Size));
 }
 
 void MULTIPAGE_SetEffectColor(unsigned Index, GUI_COLOR Color) {

@@ -19,7 +19,7 @@ void _PaintClassic(WM_HWIN hObj) {
   bool Rotated = MULTIPAGE__IsRotated(pObj);
   bool Bottom = pObj->Props.Align & MULTIPAGE_ALIGN_BOTTOM;
   int E = pObj->Widget.pEffect->EffectSize;
-  int Offset = (pObj->Widget.State & MULTIPAGE_STATE_SCROLLMODE) ? -MULTIPAGE__GetScrollOffset(pObj) : 0;
+  I64 Offset = (pObj->Widget.State & MULTIPAGE_STATE_SCROLLMODE) ? -MULTIPAGE__GetScrollOffset(pObj) : 0;
   GUI_RECT rArea, rClip;
   MULTIPAGE__GetTabArea(hObj, &rArea);
   rClip = rArea;
@@ -38,31 +38,30 @@ void _PaintClassic(WM_HWIN hObj) {
     pObj = MULTIPAGE__Obj(hObj);
     const MULTIPAGE_PAGE* pPage = MULTIPAGE__GetPage(pObj, n);
     int w = MULTIPAGE__GetTabWidth(pObj, n);
+    // Only tabs that reach into the row are drawn: the others of a long row lie beyond the coordinates.
+    if (Offset + w < 0 || Offset > (Rotated ? rArea.y1 - rArea.y0 : rArea.x1 - rArea.x0) + 1) {
+      Offset += w;
+      continue;
+    }
     int c = (pPage->Status & MULTIPAGE_STATE_ENABLED) ? 1 : 0;
     GUI_HMEM hDraw = MULTIPAGE__GetDrawObj(pObj, n);
     // The text is copied: drawing may allocate and move the page records.
     char acText[64];
     WIDGET__CopyString(pPage->acText, acText, sizeof(acText));
     if (!hDraw) {
-      pObj->pfDrawTab(hObj, acText, n, &rArea, Offset, w, c);
+      pObj->pfDrawTab(hObj, acText, n, &rArea, (int)Offset, w, c);
     } else {
-      pObj->pfDrawTab(hObj, nullptr, n, &rArea, Offset, w, c);
+      pObj->pfDrawTab(hObj, nullptr, n, &rArea, (int)Offset, w, c);
       pObj = MULTIPAGE__Obj(hObj);
       int bw = GUI_DRAWOBJ_GetXSize(hDraw), bh = GUI_DRAWOBJ_GetYSize(hDraw);
       GUI_RECT rText;
-      if (!Rotated) {
-        int x = rArea.x0 + Offset + (w + PadX) / 2 - bw / 2 - PadX / 2;
-        int y = rArea.y0 + (H + PadY) / 2 - bh / 2 + (Bottom ? 1 : 0);
-        GUI_DRAWOBJ_Draw(hDraw, hObj, x, y);
-        rText = {(I16)(rArea.x0 + Offset + PadX / 2), (I16)(rArea.y0 + E), (I16)(rArea.x0 + Offset + w - PadX / 2),
-                 (I16)(rArea.y0 + H - E / 2)};
-      } else {
-        int x = rArea.x0 + (H + PadY) / 2 - bw / 2 + (Bottom ? 1 : 0);
-        int y = rArea.y0 + Offset + (w + PadX) / 2 - bh / 2 - PadX / 2;
-        GUI_DRAWOBJ_Draw(hDraw, hObj, x, y);
-        rText = {(I16)(rArea.x0 + E), (I16)(rArea.y0 + Offset + PadX / 2), (I16)(rArea.x0 + H - E / 2),
-                 (I16)(rArea.y0 + Offset + w - PadX / 2)};
-      }
+      I64 Along = (Rotated ? rArea.y0 : rArea.x0) + Offset, Across = Rotated ? rArea.x0 : rArea.y0;
+      int p = WM__ClampI16(Along + ((I64)w + PadX) / 2 - (Rotated ? bh : bw) / 2 - PadX / 2);
+      int q = WM__ClampI16(Across + ((I64)H + PadY) / 2 - (Rotated ? bw : bh) / 2 + (Bottom ? 1 : 0));
+      GUI_DRAWOBJ_Draw(hDraw, hObj, Rotated ? q : p, Rotated ? p : q);
+      I16 t0 = WM__ClampI16(Along + PadX / 2), t1 = WM__ClampI16(Along + w - PadX / 2);
+      I16 c0 = WM__ClampI16(Across + E), c1 = WM__ClampI16(Across + H - E / 2);
+      rText = Rotated ? GUI_RECT{c0, t0, c1, t1} : GUI_RECT{t0, c0, t1, c1};
       pObj = MULTIPAGE__Obj(hObj);
       GUI_SetTextMode(GUI_TM_TRANS);
       GUI_SetColor(pObj->Props.aTextColor[c]);
@@ -100,7 +99,8 @@ void MULTIPAGE__DrawTab(WM_HWIN hObj, const char* pText, int Index, const GUI_RE
   const MULTIPAGE_OBJ* pObj = MULTIPAGE__Obj(hObj);
   int E = pObj->Widget.pEffect->EffectSize;
   bool Last = Index == MULTIPAGE__NumPages(pObj) - 1;
-  GUI_RECT r = {(I16)(pArea->x0 + Offset), pArea->y0, (I16)(pArea->x0 + Offset + Width - (Last ? 1 : 0)), pArea->y1};
+  I64 a0 = (I64)pArea->x0 + Offset, a1 = a0 + Width - (Last ? 1 : 0);
+  GUI_RECT r = {WM__ClampI16(a0), pArea->y0, WM__ClampI16(a1), pArea->y1};
   MULTIPAGE__DrawUpRect(pObj, r);
   GUI__ShrinkRect(&r, E);
   GUI_RECT rText = {r.x0, r.y0, (I16)(r.x1 + E), (I16)(r.y1 - E)};
@@ -129,8 +129,9 @@ void MULTIPAGE__DrawTabRotated(WM_HWIN hObj, const char* pText, int Index, const
   const MULTIPAGE_OBJ* pObj = MULTIPAGE__Obj(hObj);
   int E = pObj->Widget.pEffect->EffectSize;
   bool Last = Index == MULTIPAGE__NumPages(pObj) - 1;
-  GUI_RECT r = {pArea->x0, (I16)(pArea->y0 + Offset), pArea->x1, (I16)(pArea->y0 + Offset + Width - (Last ? 1 : 0))};
-  GUI_RECT rText = {(I16)(r.x0 + E / 2), (I16)(r.y0 + E / 2), r.x1, (I16)(pArea->y0 + Offset + Width)};
+  I64 a0 = (I64)pArea->y0 + Offset, a1 = a0 + Width - (Last ? 1 : 0);
+  GUI_RECT r = {pArea->x0, WM__ClampI16(a0), pArea->x1, WM__ClampI16(a1)};
+  GUI_RECT rText = {(I16)(r.x0 + E / 2), (I16)(r.y0 + E / 2), r.x1, WM__ClampI16(a0 + Width)};
   MULTIPAGE__DrawUpRect(pObj, r);
   GUI__ShrinkRect(&r, E);
   if (Index == pObj->Sel) {
@@ -165,9 +166,10 @@ int MULTIPAGE__GetTabIndexClassic(WM_HWIN hObj, int x, int y) {
   if (u < u0 || u > u1) {
     return -1;
   }
-  for (int n = pObj->ScrollState, Start = u0; n < MULTIPAGE__NumPages(pObj); n++) {
+  I64 Start = u0;
+  for (int n = pObj->ScrollState; n < MULTIPAGE__NumPages(pObj) && Start <= u; n++) {
     int w = MULTIPAGE__GetTabWidth(pObj, n);
-    if (u >= Start && u <= Start + w - 1) {
+    if (u <= Start + w - 1) {
       return n;
     }
     Start += w;

@@ -46,13 +46,11 @@ Geometry _GetGeometry(WM_HWIN hObj, const GUI_RECT& a) {
 }
 
 // The rectangle and frame lines of tab n. Along the row the tabs are laid from the start of the area (from
-// its end for right alignment), shifted back by the tabs scrolled out.
+// its end for right alignment), shifted back by the tabs scrolled out. A tab far along a long row lies beyond
+// the coordinates: its rectangle is held to their end, where nothing shows and no point hits it.
 GUI_RECT _GetTabRect(const MULTIPAGE_OBJ* pObj, const Geometry& g, int n, U8* pEdges) {
-  int u = -MULTIPAGE__GetScrollOffset(pObj);
-  for (int i = 0; i < n; i++) {
-    u += MULTIPAGE__GetTabWidth(pObj, i);
-  }
-  int s = u, e = u + MULTIPAGE__GetTabWidth(pObj, n) - 1;
+  I64 u = MULTIPAGE__SumTabWidths(pObj, 0, n) - MULTIPAGE__GetScrollOffset(pObj);
+  I64 s = u, e = u + MULTIPAGE__GetTabWidth(pObj, n) - 1;
   int Grow = pObj->FlexSelGrow, Sel = pObj->Sel;
   U8 Edges = 0xF & ~g.EdgeClient;
   if (n == Sel) {
@@ -76,8 +74,8 @@ GUI_RECT _GetTabRect(const MULTIPAGE_OBJ* pObj, const Geometry& g, int n, U8* pE
       e -= Grow;
     }
   }
-  int a0 = g.Right ? g.AlongEnd - e : g.AlongStart + s;
-  int a1 = g.Right ? g.AlongEnd - s : g.AlongStart + e;
+  I16 a0 = WM__ClampI16(g.Right ? g.AlongEnd - e : g.AlongStart + s);
+  I16 a1 = WM__ClampI16(g.Right ? g.AlongEnd - s : g.AlongStart + e);
   int Dir = g.Inner > g.Outer ? 1 : -1;
   int c0 = n == Sel ? g.Outer : g.Outer + Dir * pObj->FlexInset;
   int c1 = n == Sel ? g.Inner : g.Inner - Dir;
@@ -86,7 +84,7 @@ GUI_RECT _GetTabRect(const MULTIPAGE_OBJ* pObj, const Geometry& g, int n, U8* pE
     c0 = c1, c1 = t;
   }
   *pEdges = Edges;
-  return g.Rotated ? GUI_RECT{(I16)c0, (I16)a0, (I16)c1, (I16)a1} : GUI_RECT{(I16)a0, (I16)c0, (I16)a1, (I16)c1};
+  return g.Rotated ? GUI_RECT{(I16)c0, a0, (I16)c1, a1} : GUI_RECT{a0, (I16)c0, a1, (I16)c1};
 }
 
 WIDGET_DRAW_ITEM_FUNC* _GetDraw(const MULTIPAGE_OBJ* pObj) {

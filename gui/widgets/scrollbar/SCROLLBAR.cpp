@@ -23,10 +23,10 @@ void _StopRepeat(WM_HWIN hObj) {
   }
 }
 
-// The value whose thumb would be centred on the axis position Pos.
+// The value whose thumb would be centred on the axis position Pos (formed wide: the range may be millions).
 int _ThumbValue(const SCROLLBAR_OBJ* pObj, const SCROLLBAR_POSITIONS& Pos, int x) {
-  return GUI__DivideRound32((x - 1 - Pos.ThumbSize / 2 - Pos.x1_LeftArrow) * (pObj->NumItems - pObj->PageSize),
-                            Pos.xSizeMoveable);
+  I64 Along = (I64)x - 1 - Pos.ThumbSize / 2 - Pos.x1_LeftArrow;
+  return WM__ClampInt(GUI__DivideRound64(Along * ((I64)pObj->NumItems - pObj->PageSize), Pos.xSizeMoveable));
 }
 
 void _OnPress(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
@@ -34,11 +34,10 @@ void _OnPress(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
   SCROLLBAR_POSITIONS Pos;
   pObj->pfCalcPositions(hObj, &Pos);
   int x = (pObj->Widget.State & WIDGET_STATE_VERTICAL) ? pState->y : pState->x;
-  int v = pObj->Value;
+  I64 v = pObj->Value; // a step beyond the largest value is clamped back by SCROLLBAR_SetValue
   if (pObj->PressedPart == SCROLLBAR_PRESSED_THUMB) {
     _StopRepeat(hObj);
-    v = _ThumbValue(pObj, Pos, x);
-    pObj->TargetValue = v;
+    v = pObj->TargetValue = _ThumbValue(pObj, Pos, x);
   } else {
     int Step = 0;
     if (x <= Pos.x1_LeftArrow) {
@@ -50,7 +49,7 @@ void _OnPress(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
       }
     } else if (x < Pos.x0_Thumb) {
       v -= pObj->PageSize;
-      Step = -pObj->PageSize;
+      Step = WM__ClampInt(-(I64)pObj->PageSize);
     } else if (x <= Pos.x1_Thumb) {
       if (Pos.xSizeMoveable > 0) {
         v = _ThumbValue(pObj, Pos, x);
@@ -69,7 +68,7 @@ void _OnPress(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
     }
     pObj = _Obj(hObj);
     pObj->TargetValue = Pos.xSizeMoveable                              ? _ThumbValue(pObj, Pos, x)
-                        : pObj->PressedPart == SCROLLBAR_PRESSED_FAR ? pObj->NumItems - 1
+                        : pObj->PressedPart == SCROLLBAR_PRESSED_FAR ? WM__ClampInt((I64)pObj->NumItems - 1)
                                                                      : 0;
     if (Step && !pObj->hTimer) {
       pObj->RepeatStep = Step;
@@ -80,7 +79,7 @@ void _OnPress(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
     }
   }
   WM_SetCapture(hObj, 1);
-  SCROLLBAR_SetValue(hObj, v);
+  SCROLLBAR_SetValue(hObj, WM__ClampInt(v));
   if (WM__IsWindow(hObj) && !(_Obj(hObj)->Widget.State & SCROLLBAR_STATE_PRESSED)) {
     WIDGET_OrState(hObj, SCROLLBAR_STATE_PRESSED);
     if (WM_IsVisible(hObj)) {
@@ -135,8 +134,8 @@ void _OnKey(WM_HWIN hObj, const GUI_KEY_MSG* pKey) {
   if (int Step = WIDGET__ArrowStep(pKey, 1)) {
     SCROLLBAR_AddValue(hObj, Step);
   } else if (pKey && pKey->PressedCnt > 0 && (pKey->Key == GUI_KEY_PGUP || pKey->Key == GUI_KEY_PGDOWN)) {
-    int Page = _Obj(hObj)->PageSize;
-    SCROLLBAR_AddValue(hObj, pKey->Key == GUI_KEY_PGUP ? Page : -Page);
+    I64 Page = _Obj(hObj)->PageSize;
+    SCROLLBAR_AddValue(hObj, WM__ClampInt(pKey->Key == GUI_KEY_PGUP ? Page : -Page));
   }
 }
 

@@ -11,11 +11,11 @@ void SCROLLBAR_SetValue(WM_HWIN hObj, int Value) {
   WM__LockGuard Lock;
   bool Changed = false;
   _Access::Change(hObj, [&](SCROLLBAR_OBJ* pObj) {
-    int Max = pObj->NumItems - pObj->PageSize;
+    I64 Max = (I64)pObj->NumItems - pObj->PageSize;
     if (Max < 0) {
       Max = 0;
     }
-    Value = WIDGET__Limit(Value, 0, Max);
+    Value = (int)WIDGET__Limit<I64>(Value, 0, Max);
     Changed = WIDGET__Store(&pObj->Value, Value);
     return Changed;
   });
@@ -27,7 +27,7 @@ void SCROLLBAR_SetValue(WM_HWIN hObj, int Value) {
 void SCROLLBAR_AddValue(WM_HWIN hObj, int Add) {
   WM__LockGuard Lock;
   if (SCROLLBAR_OBJ* pObj = (SCROLLBAR_OBJ*)WIDGET__GetObj(&SCROLLBAR__Type, hObj)) {
-    SCROLLBAR_SetValue(hObj, pObj->Value + Add);
+    SCROLLBAR_SetValue(hObj, WM__ClampInt((I64)pObj->Value + Add));
   }
 }
 

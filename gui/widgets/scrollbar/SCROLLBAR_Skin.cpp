@@ -44,29 +44,34 @@ static int _FarEdge(WM_HWIN hObj, const SCROLLBAR_OBJ* pObj, int* px1) {
   return *px1;
 }
 
+// Lengths and positions on the axis are held to the coordinate range of rectangles. Products of the value
+// or page with lengths are formed wide: item counts in the millions times a few hundred pixels pass 32 bits.
 void SCROLLBAR__CalcPositions(WM_HWIN hObj, SCROLLBAR_POSITIONS* pPos, int ArrowLen, int ThumbMin) {
   const SCROLLBAR_OBJ* pObj = _Obj(hObj);
   int x1;
   int xEnd = _FarEdge(hObj, pObj, &x1);
-  int L = xEnd + 1;
-  int A = ArrowLen;
-  int Shaft = L - 2 * A;
-  int Thumb = GUI__DivideRound32(pObj->PageSize * Shaft, pObj->NumItems);
-  if (Thumb < ThumbMin) {
-    Thumb = ThumbMin;
+  I64 L = (I64)xEnd + 1;
+  I64 A = WM__ClampI16(ArrowLen);
+  I64 Shaft = L - 2 * A;
+  I64 Thumb = GUI__DivideRound64((I64)pObj->PageSize * Shaft, pObj->NumItems);
+  if (Thumb < WM__ClampI16(ThumbMin)) {
+    Thumb = WM__ClampI16(ThumbMin);
   }
   if (Thumb > Shaft) {
     Thumb = Shaft;
   }
+  I64 Moveable = Shaft - Thumb;
+  I64 Range = (I64)pObj->NumItems - pObj->PageSize;
+  I64 x0Thumb = WM__ClampI16(GUI__DivideRound64((I64)pObj->Value * Moveable, Range) + A);
   pPos->x1 = x1;
   pPos->x0_LeftArrow = 0;
-  pPos->x1_LeftArrow = A - 1;
-  pPos->x0_RightArrow = L - A;
-  pPos->x1_RightArrow = L - 1;
-  pPos->ThumbSize = Thumb;
-  pPos->xSizeMoveable = Shaft - Thumb;
-  pPos->x0_Thumb = GUI__DivideRound32(pObj->Value * pPos->xSizeMoveable, pObj->NumItems - pObj->PageSize) + A;
-  pPos->x1_Thumb = pPos->x0_Thumb + Thumb - 1;
+  pPos->x1_LeftArrow = (I32)(A - 1);
+  pPos->x0_RightArrow = (I32)(L - A);
+  pPos->x1_RightArrow = (I32)(L - 1);
+  pPos->ThumbSize = (I32)Thumb;
+  pPos->xSizeMoveable = (I32)Moveable;
+  pPos->x0_Thumb = (I32)x0Thumb;
+  pPos->x1_Thumb = (I32)WM__ClampI16(x0Thumb + Thumb - 1);
 }
 
 // Arrow length of the built-in look: half the thickness plus 5, but 5 short of the length (compared

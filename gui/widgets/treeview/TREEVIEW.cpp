@@ -29,7 +29,8 @@ void _UpdateScrollbars(WM_HWIN hObj) {
     WM_SCROLL_STATE V = pObj->ScrollStateV, H = pObj->ScrollStateH;
     bool NeedV = h < pObj->TotalHeight, NeedH = w < pObj->MaxWidth;
     if (NeedV) {
-      int n = 0, Sum = 0;
+      int n = 0;
+      I64 Sum = 0;
       for (GUI_HMEM hItem = pObj->hFirst; hItem && Sum < h; hItem = TREEVIEW__NextShown(hItem)) {
         Sum += TREEVIEW__GetItemHeight(hObj, hItem);
         n++;
@@ -96,12 +97,13 @@ bool _ScrollIntoView(WM_HWIN hObj, int s) {
   if (s < F) {
     F = s;
   } else {
-    int y = 0, NumShown = pObj->NumShown;
+    int NumShown = pObj->NumShown;
+    I64 y = 0; // the rows between may be many and tall
     GUI_HMEM hF = _ShownAt(pObj, F), hItem = hF;
     for (int i = F; hItem && i < s; i++, hItem = TREEVIEW__NextShown(hItem)) {
       y += TREEVIEW__GetItemHeight(hObj, hItem);
     }
-    int hRow = hItem ? TREEVIEW__GetItemHeight(hObj, hItem) : 0;
+    I64 hRow = hItem ? TREEVIEW__GetItemHeight(hObj, hItem) : 0;
     while (y + hRow > h && F < s && F < NumShown - 1) {
       y -= TREEVIEW__GetItemHeight(hObj, hF);
       hF = TREEVIEW__NextShown(hF);
@@ -122,7 +124,7 @@ void _Key(WM_HWIN hObj, int Key) {
   const TREEVIEW_ITEM_OBJ* pSel = TREEVIEW__Item(hSel);
   GUI_HMEM hNew = 0;
   switch (Key) {
-  case GUI_KEY_LEFT:
+  case GUI_KEY_LEFT: {
     if (!pSel) {
       return;
     }
@@ -130,7 +132,10 @@ void _Key(WM_HWIN hObj, int Key) {
       TREEVIEW__Toggle(hSel);
       return;
     }
-    for (GUI_HMEM h = TREEVIEW__PrevShown(hSel); h; h = TREEVIEW__PrevShown(h)) {
+    // A selection hidden by a collapse starts from the shown node that hides it: that node is the nearest
+    // earlier shown item.
+    GUI_HMEM hStart = TREEVIEW__NearestShown(hSel);
+    for (GUI_HMEM h = hStart != hSel ? hStart : TREEVIEW__PrevShown(hSel); h; h = TREEVIEW__PrevShown(h)) {
       const TREEVIEW_ITEM_OBJ* p = TREEVIEW__Item(h);
       if ((pSel->Flags & TREEVIEW_ITEM_FLAG_NODE) ? p->Level < pSel->Level : (p->Flags & TREEVIEW_ITEM_FLAG_NODE)) {
         hNew = h;
@@ -138,6 +143,7 @@ void _Key(WM_HWIN hObj, int Key) {
       }
     }
     break;
+  }
   case GUI_KEY_RIGHT:
     if (!pSel || !(pSel->Flags & TREEVIEW_ITEM_FLAG_NODE)) {
       return;
@@ -362,7 +368,8 @@ void TREEVIEW__UpdateLayout(WM_HWIN hObj) {
     return;
   }
   GUI_HMEM ahLast[256] = {};
-  int MaxWidth = 0, Total = 0, NumShown = 0, PrevLevel = -1;
+  int MaxWidth = 0, NumShown = 0, PrevLevel = -1;
+  I64 Total = 0; // many tall rows pass the int range
   for (GUI_HMEM h = _Obj(hObj)->hFirst; h; h = TREEVIEW__NextShown(h)) {
     TREEVIEW_ITEM_OBJ* p = TREEVIEW__Item(h);
     int Level = p->Level;
@@ -394,7 +401,7 @@ void TREEVIEW__UpdateLayout(WM_HWIN hObj) {
   }
   TREEVIEW_OBJ* pObj = _Obj(hObj);
   pObj->MaxWidth = MaxWidth;
-  pObj->TotalHeight = Total;
+  pObj->TotalHeight = WM__ClampInt(Total);
   pObj->NumShown = NumShown;
   // The first shown index never points past the shown items (a collapse may have hidden them).
   int MaxFirst = NumShown > 0 ? NumShown - 1 : 0;

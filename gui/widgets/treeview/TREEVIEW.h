@@ -198,6 +198,9 @@ GUI_HMEM TREEVIEW__GetSubtreeEnd(GUI_HMEM hItem);
 GUI_HMEM TREEVIEW__NextShown(GUI_HMEM hItem);
 GUI_HMEM TREEVIEW__PrevShown(GUI_HMEM hItem);
 int TREEVIEW__IsShown(GUI_HMEM hItem); // every ancestor expanded
+// hItem when it is shown, else the shown item whose collapsed subtree holds it: the nearest shown item at or
+// before hItem.
+GUI_HMEM TREEVIEW__NearestShown(GUI_HMEM hItem);
 // Marks the layout stale and invalidates the tree.
 void TREEVIEW__Invalidate(WM_HWIN hObj);
 // Computes the layout and the scroll bars when they are stale.

@@ -124,7 +124,8 @@ int _Ask(WM_HWIN hObj, int Cmd, GUI_HMEM hItem) {
 
 void _AddLine(TREEVIEW_ITEM_DRAW_RECORD* r, int x0, int y0, int x1, int y1) {
   int i = r->NumLines++;
-  r->ax0[i] = (I16)x0, r->ay0[i] = (I16)y0, r->ax1[i] = (I16)x1, r->ay1[i] = (I16)y1;
+  r->ax0[i] = WM__ClampI16(x0), r->ay0[i] = WM__ClampI16(y0), r->ax1[i] = WM__ClampI16(x1);
+  r->ay1[i] = WM__ClampI16(y1);
 }
 
 void _BuildRecord(WM_HWIN hObj, GUI_HMEM hItem, int x0, int y0, int y1, TREEVIEW_ITEM_DRAW_RECORD* r) {
@@ -146,7 +147,9 @@ void _BuildRecord(WM_HWIN hObj, GUI_HMEM hItem, int x0, int y0, int y1, TREEVIEW
   GUI_SetFont(pOld);
   int xText = (L + 1) * I + pObj->Props.TextIndent + x0;
   int yText = y0 + (y1 - y0 + 1 - hFont) / 2;
-  r->rText = {(I16)xText, (I16)yText, (I16)(xText + wText - 1), (I16)(yText + hFont - 1)};
+  // Deep levels with wide indents lie beyond the coordinate range: positions are held to it, not wrapped.
+  r->rText = {WM__ClampI16(xText), WM__ClampI16(yText), WM__ClampI16(xText + wText - 1),
+              WM__ClampI16(yText + hFont - 1)};
   int xL = x0 - 1 + L * I, ym = (y0 + y1) / 2;
   bool IsNode = p->Flags & TREEVIEW_ITEM_FLAG_NODE, HasChildren = _HasChildren(p);
   bool Expanded = p->Flags & TREEVIEW_ITEM_FLAG_EXPANDED;
@@ -161,19 +164,19 @@ void _BuildRecord(WM_HWIN hObj, GUI_HMEM hItem, int x0, int y0, int y1, TREEVIEW
     }
     for (int k = 0; k < 16; k++) {
       if (p->LineMask & (1u << k)) {
-        r->axConnector[r->NumConnectors++] = (I16)(x0 - 1 + I / 2 + k * I);
+        r->axConnector[r->NumConnectors++] = WM__ClampI16(x0 - 1 + I / 2 + k * I);
       }
     }
   }
   if (HasChildren) {
     r->IndexPM = Expanded ? TREEVIEW_BI_MINUS : TREEVIEW_BI_PLUS;
     r->pBmPM = pObj->Props.apBm[r->IndexPM];
-    r->xPosPM = (I16)(xL + I / 2 - (r->pBmPM ? r->pBmPM->XSize / 2 : 0) + pObj->xOffButton);
+    r->xPosPM = WM__ClampI16(xL + I / 2 - (r->pBmPM ? r->pBmPM->XSize / 2 : 0) + pObj->xOffButton);
     r->yOffPM = pObj->yOffButton;
   }
   r->IndexOCL = (U8)_ImageIndex(p);
   r->pBmOCL = _Image(pObj, p, r->IndexOCL);
-  r->xPosOCL = (I16)(xL + I);
+  r->xPosOCL = WM__ClampI16(xL + I);
 }
 
 void _DrawImage(const GUI_BITMAP* pBm, int x, int y0, int y1, int yOff) {

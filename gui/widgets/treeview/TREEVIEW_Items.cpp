@@ -228,18 +228,24 @@ GUI_HMEM TREEVIEW__PrevShown(GUI_HMEM hItem) {
   return hShown;
 }
 
-int TREEVIEW__IsShown(GUI_HMEM hItem) {
+// The topmost collapsed ancestor hides the item and is itself shown, as every ancestor above it is expanded.
+GUI_HMEM TREEVIEW__NearestShown(GUI_HMEM hItem) {
+  GUI_HMEM hShown = hItem;
   int MinLevel = TREEVIEW__Item(hItem)->Level;
   for (GUI_HMEM h = TREEVIEW__Item(hItem)->hPrev; h && MinLevel > 0; h = TREEVIEW__Item(h)->hPrev) {
     const Item* p = TREEVIEW__Item(h);
     if (p->Level < MinLevel) {
       if (!(p->Flags & TREEVIEW_ITEM_FLAG_EXPANDED)) {
-        return 0;
+        hShown = h;
       }
       MinLevel = p->Level;
     }
   }
-  return 1;
+  return hShown;
+}
+
+int TREEVIEW__IsShown(GUI_HMEM hItem) {
+  return TREEVIEW__NearestShown(hItem) == hItem;
 }
 
 TREEVIEW_ITEM_Handle TREEVIEW_ITEM_Create(int IsNode, const char* pText, U32 UserData) {

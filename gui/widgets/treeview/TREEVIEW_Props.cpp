@@ -91,7 +91,7 @@ int TREEVIEW_SetIndent(WM_HWIN hObj, int Indent) {
   int Old = 0;
   _Access::Change(hObj, [&](TREEVIEW_OBJ* pObj) {
     Old = pObj->Props.Indent;
-    pObj->Props.Indent = Indent & ~1;
+    pObj->Props.Indent = WM__ClampI16(Indent) & ~1; // held to the coordinate range, as every indent
     return true;
   });
   _Relayout(hObj);
@@ -102,7 +102,7 @@ int TREEVIEW_SetTextIndent(WM_HWIN hObj, int TextIndent) {
   int Old = 0;
   _Access::Change(hObj, [&](TREEVIEW_OBJ* pObj) {
     Old = pObj->Props.TextIndent;
-    pObj->Props.TextIndent = TextIndent;
+    pObj->Props.TextIndent = WM__ClampI16(TextIndent);
     return true;
   });
   _Relayout(hObj);

@@ -207,6 +207,15 @@ TEST_F(ButtonTest, ImagesAreFreedWithTheButton) {
   EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), Used);
 }
 
+TEST_F(ButtonTest, PicturesDrawInAProgramThatMadeNoHeader) {
+  GUI_DRAWOBJ__SetImageAPI(nullptr); // as at start-up: no routines yet to draw images with
+  WM_HWIN h = BUTTON_Create(100, 10, 30, 30, hParent, 3, WM_CF_SHOW);
+  BUTTON_SetBitmapEx(h, BUTTON_BI_UNPRESSED, &widgettest::Bm4x4, 8, 8);
+  WM_Exec();
+  EXPECT_EQ(LCD_GetPixelIndex(108, 18), LCD_Color2Index(0x00C000)) << "the picture's frame";
+  EXPECT_EQ(LCD_GetPixelIndex(109, 19), LCD_Color2Index(0x0000FF)) << "the picture's middle";
+}
+
 TEST_F(ButtonTest, CreateIndirectUsesTheRecord) {
   WIDGET_CREATE_INFO Info = {BUTTON_CreateIndirect, "OK", 77, 5, 6, 40, 20, 0, 0, 4};
   WM_HWIN h = BUTTON_CreateIndirect(&Info, hParent, 10, 20, nullptr);

@@ -131,6 +131,12 @@ TEST_F(CalendarTest, DatesOutOfRangeAreRefused) {
   WM_Exec();
 }
 
+TEST_F(CalendarTest, ShownAndFocusedWithoutTheShowFlag) {
+  WM_HWIN h = CALENDAR_Create(hParent, 0, 0, 2024, 1, 1, 2, 7, 0);
+  EXPECT_TRUE(WM_IsVisible(h)) << "a dialog is shown once made";
+  EXPECT_EQ(WM_GetFocusWindow(), h);
+}
+
 TEST_F(CalendarTest, PointerSelectsDaysAndButtonsPageMonths) {
   // March 2024, weeks from Monday: the 1st (a Friday) sits in column 4.
   WM_HWIN h = CALENDAR_Create(hParent, 10, 10, 2024, 3, 10, 2, 7, WM_CF_SHOW);

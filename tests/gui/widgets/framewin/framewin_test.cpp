@@ -57,6 +57,9 @@ TEST_F(FramewinTest, TitleButtonsLineUpAndNarrowTheTitle) {
   FRAMEWIN_SetFont(h, &GUI_Font13);
   EXPECT_EQ(WM_GetWindowSizeX(hClose), 15) << "buttons follow the title height";
   EXPECT_EQ(WM_GetWindowPosX(hClose) + 14, 126) << "and stay at the right end";
+  // An offset beyond the coordinates puts the button off the frame, not back into the title.
+  WM_HWIN hFar = FRAMEWIN_AddButton(h, FRAMEWIN_BUTTON_RIGHT, INT32_MIN, 9);
+  EXPECT_EQ(WM_GetWindowPosX(hFar), 10 + 120) << "just right of the frame";
 }
 
 TEST_F(FramewinTest, MovedResizedMinimisedMaximisedAndRestored) {

@@ -128,6 +128,30 @@ TEST_F(GraphTest, ScrollValuesAndScrollBars) {
   EXPECT_EQ(GRAPH_SetColor(h, 0, 0), 0x123456u);
 }
 
+// A plot of 10^8 lines scrolls to its end with the thumb at the end of its bar; borders beyond any window and
+// the largest virtual size keep scroll values and positions in range.
+TEST_F(GraphTest, VirtualSizesOfMillionsAndBordersBeyondTheWindow) {
+  WM_HWIN h = GRAPH_CreateEx(0, 0, 100, 60, hParent, WM_CF_SHOW, 0, 1);
+  GRAPH_SetVirtualSizeY(h, 100000000);
+  GRAPH_SetScrollValue(h, 1, 100000000);
+  WM_HWIN hBar = WM_GetScrollbarV(h);
+  ASSERT_NE(hBar, 0);
+  EXPECT_EQ(SCROLLBAR_GetValue(hBar), 100000000 - GRAPH__Obj(h)->ScrollStateV.PageSize);
+  SCROLLBAR_POSITIONS Pos = {};
+  SCROLLBAR_OBJ* pBar = SCROLLBAR_LockH(hBar);
+  pBar->pfCalcPositions(hBar, &Pos);
+  GUI_ALLOC_UnlockH(&pBar);
+  EXPECT_EQ(Pos.x1_Thumb, Pos.x0_RightArrow - 1);
+  WM_Exec();
+  GRAPH_SetBorder(h, INT32_MIN, INT32_MAX, INT32_MAX, INT32_MAX);
+  GRAPH_SetVirtualSizeY(h, INT32_MAX);
+  GRAPH_SetScrollValue(h, 1, 0xFFFFFFFFu);
+  EXPECT_EQ(GRAPH_GetScrollValue(h, 1), INT32_MAX);
+  GRAPH_SetGridVisible(h, 1);
+  WM_Exec();
+  EXPECT_EQ(wmtest::PixelIndex(150, 5), wmtest::ColorIndex(0xF0F0F0)) << "nothing outside the graph";
+}
+
 // Tick distances below 1 and far offsets must neither hang nor draw outside the graph.
 TEST_F(GraphTest, ScalesAndGridWithDegenerateSteps) {
   WM_HWIN h = GRAPH_CreateEx(10, 10, 120, 80, hParent, WM_CF_SHOW, 0, 1);

@@ -104,6 +104,8 @@ TEST_F(HeaderTest, BadIndexesAndWidthsAreIgnored) {
   EXPECT_EQ(HEADER__Obj(h)->DirIndicatorColumn, 1) << "the arrow stays with its column";
   HEADER_SetFont(h, &GUI_Font8);
   EXPECT_EQ(HEADER_GetHeight(h), GUI_GetYDistOfFont(&GUI_Font8) + 4);
+  HEADER_SetHeight(h, INT32_MAX);
+  EXPECT_EQ(HEADER_GetHeight(h), 0x7FFF) << "held to the coordinate range";
 }
 
 TEST_F(HeaderTest, ImagesAreReplacedAndFreedWithTheirColumns) {

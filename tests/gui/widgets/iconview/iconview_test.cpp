@@ -132,6 +132,24 @@ TEST_F(IconviewTest, CellsOfNoSizeDivideByNothing) {
   EXPECT_EQ(ICONVIEW_GetNumItems(h), 1);
 }
 
+// A frame or spacing beyond the coordinates puts the cells beyond them, not back into view.
+TEST_F(IconviewTest, FramesBeyondTheCoordinatesShowNoCell) {
+  WM_HWIN h = Make(3);
+  WM_Exec();
+  LCD_PIXELINDEX Bk = LCD_GetPixelIndex(10 + 99, 10 + 84);
+  ICONVIEW_SetFrame(h, 0, INT32_MAX - 10);
+  ICONVIEW_SetSpace(h, 1, INT32_MAX);
+  WM_InvalidateWindow(h);
+  WM_Exec();
+  int Drawn = 0;
+  for (int y = 10; y < 10 + 85; y++) {
+    for (int x = 10; x < 10 + 100; x++) {
+      Drawn += LCD_GetPixelIndex(x, y) != Bk;
+    }
+  }
+  EXPECT_EQ(Drawn, 0);
+}
+
 TEST_F(IconviewTest, Golden) {
   WM_HWIN h = Make(5);
   std::vector<U8> s = Stream();

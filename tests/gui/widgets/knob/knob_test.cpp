@@ -80,6 +80,40 @@ TEST_F(KnobTest, ARangeStopsValueAndAngle) {
   EXPECT_EQ(Obj(h).Angle, 2000);
   KNOB_AddValue(h, 900);
   EXPECT_EQ(Obj(h).Angle, 9000) << "the range counts in ticks, as when turning";
+  // A range given the wrong way round: both limits apply, the lower one last.
+  KNOB_SetTickSize(h, 1);
+  KNOB_SetPos(h, 0);
+  KNOB_SetRange(h, 900, 0);
+  Motion(h, WM_MOTION_MOVE, 100);
+  EXPECT_EQ(Obj(h).Value, 900);
+  EXPECT_EQ(Obj(h).Angle, 900);
+  KNOB_AddValue(h, 50);
+  EXPECT_EQ(Obj(h).Angle, 900);
+}
+
+TEST_F(KnobTest, LargeTicksAndPositionsStayInRange) {
+  WM_HWIN h = Make();
+  KNOB_SetDevice(h, Picture());
+  KNOB_SetTickSize(h, 1000000);
+  KNOB_SetPos(h, 3000);
+  EXPECT_EQ(Obj(h).Angle, INT32_MAX);
+  KNOB_SetOffset(h, INT32_MAX);
+  WM_Exec(); // draws the angle of whole turns less
+  KNOB_AddValue(h, -5000);
+  EXPECT_EQ(Obj(h).Value, INT32_MIN);
+  KNOB_SetRange(h, -3000, 3000);
+  Motion(h, WM_MOTION_MOVE, -100);
+  EXPECT_EQ(Obj(h).Value, INT32_MIN);
+  KNOB_SetSnap(h, 5000);
+  KNOB_SetKeyValue(h, -5000);
+  EXPECT_EQ(Obj(h).Snap, INT32_MAX);
+  EXPECT_EQ(Obj(h).KeyValue, INT32_MIN);
+  KNOB_SetRange(h, 0, 0);
+  KNOB_SetTickSize(h, 3);
+  KNOB_SetPos(h, 0);
+  Motion(h, WM_MOTION_MOVE, -3);
+  KNOB_SetRange(h, INT32_MAX, INT32_MAX);
+  EXPECT_EQ(KNOB_GetValue(h), INT32_MIN) << "-3 less the largest minimum";
 }
 
 TEST_F(KnobTest, ValueRoundsToTicksAndRefusesATickOfZero) {

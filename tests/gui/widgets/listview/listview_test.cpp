@@ -233,6 +233,23 @@ TEST_F(ListviewTest, ColumnsAndRowsGrowTogether) {
   LISTVIEW_DeleteRow(h, 4);
   WM_Exec();
   EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), Used);
+  // No memory for a column, whichever allocation fails: the result tells, and the header keeps one item per
+  // column (rows may lack the new cell).
+  WM_HWIN hHeader = LISTVIEW_GetHeader(h);
+  int Result = 1;
+  for (int n = 1; n < 40 && Result; n++) {
+    unsigned Columns = LISTVIEW_GetNumColumns(h);
+    GUI_ALLOC__FailNth(n);
+    Result = LISTVIEW_AddColumn(h, 20, "More", 0);
+    GUI_ALLOC__FailNth(0);
+    EXPECT_EQ(HEADER_GetNumItems(hHeader), (int)LISTVIEW_GetNumColumns(h)) << "allocation " << n << " failing";
+    if (LISTVIEW_GetNumColumns(h) == Columns) {
+      EXPECT_EQ(Result, 1) << "allocation " << n << " failing";
+    }
+  }
+  EXPECT_EQ(Result, 0);
+  EXPECT_EQ(LISTVIEW_AddColumn(h, 0, nullptr, 0), 1) << "a column the header refuses is not added";
+  EXPECT_EQ(HEADER_GetNumItems(hHeader), (int)LISTVIEW_GetNumColumns(h));
 }
 
 TEST_F(ListviewTest, DisplayAndStorageIndexesUnderASort) {
@@ -281,12 +298,33 @@ TEST_F(ListviewLongTest, PaintingALongListDrawsOnlyTheVisibleRows) {
     WM_Exec();
     aDrawn[i] = s_Cells.size();
     EXPECT_EQ(s_Cells.count({n / 2, 0}), 1u);
+    if (i) {
+      GUI_RECT r;
+      LISTVIEW_GetItemRect(h, 0, (unsigned)n - 1, &r);
+      EXPECT_EQ(r.y0, 0x7FFF) << "a row further down than coordinates reach lies at their end";
+    }
     WM_DeleteWindow(h);
   }
   EXPECT_EQ(aDrawn[0], aDrawn[1]);
   EXPECT_LE(aDrawn[0], 4u * 9) << "three columns and the area right of them, for the rows that show";
 }
 
+
+// A margin beyond the coordinates leaves no room for the cell texts instead of wrapping them into view.
+TEST_F(ListviewTest, MarginsBeyondTheCoordinatesHideTheTexts) {
+  WM_HWIN h = Make(3);
+  LISTVIEW_SetLBorder(h, INT32_MAX);
+  LISTVIEW_SetRBorder(h, INT32_MIN);
+  WM_Exec();
+  int Text = 0;
+  for (int y = LISTVIEW__HeaderHeight(h) + 2; y < 60; y++) { // the three rows, inside the frame
+    for (int x = 5; x < 180; x++) {
+      Text += LCD_GetPixelIndex(x, y) == LCD_Color2Index(LISTVIEW_GetTextColor(h, 0));
+    }
+  }
+  EXPECT_EQ(Text, 0);
+  EXPECT_EQ(LISTVIEW_GetLBorder(h), INT32_MAX) << "kept as given";
+}
 
 TEST_F(ListviewTest, DeletingGivesBackCellsInfosAndTheSortTable) {
   WM_DeleteWindow(Make(1));

@@ -144,6 +144,19 @@ TEST_F(ListwheelTest, SettersGuardTheirValues) {
   EXPECT_EQ(LISTWHEEL_GetItemData(h, 30), nullptr);
   LISTWHEEL_SetText(h, nullptr); // keeps the items
   EXPECT_EQ(LISTWHEEL_GetNumItems(h), 10u);
+  // A margin beyond the coordinates leaves no room for the text, and a snap line anywhere rests an item.
+  LISTWHEEL_SetLBorder(h, INT32_MAX);
+  LISTWHEEL_SetSnapPosition(h, INT32_MAX);
+  LISTWHEEL_SetPos(h, 3);
+  EXPECT_EQ(LISTWHEEL_GetPos(h), 3);
+  WM_Exec();
+  int Text = 0;
+  for (int y = 10; y < 110; y++) {
+    for (int x = 10; x < 90; x++) {
+      Text += LCD_GetPixelIndex(x, y) == LCD_Color2Index(LISTWHEEL__Obj(h)->Props.aTextColor[0]);
+    }
+  }
+  EXPECT_EQ(Text, 0);
 }
 
 int _ZeroHeight(const WIDGET_ITEM_DRAW_INFO* pInfo) {

@@ -205,6 +205,8 @@ TEST_F(MenuTest, ItemOperationsAndTheirLimits) {
   GUI_Unlock();
   EXPECT_EQ(MENU_SetSel(hFile, 9), 1) << "an index beyond the items is refused";
   EXPECT_EQ(MENU__Obj(hFile)->Sel, 1);
+  EXPECT_EQ(MENU_SetSel(hFile, -5), 1) << "a negative index is kept as given";
+  EXPECT_EQ(MENU_SetSel(hFile, 1), -5);
   EXPECT_EQ(MENU_GetDefaultTextColor(5), WM_NO_COLOR);
   WM_HWIN hSeps = Sub({{nullptr, 0, MENU_IF_SEPARATOR, 0}, {nullptr, 0, MENU_IF_SEPARATOR, 0}});
   WM_AttachWindowAt(hSeps, hApp, 200, 10);

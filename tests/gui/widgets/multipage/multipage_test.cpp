@@ -48,6 +48,21 @@ protected:
   }
 };
 
+TEST_F(MultipageTest, CreateMakesOneWithoutUserDataAndReportsAMissingWindow) {
+  WM_HWIN h = MULTIPAGE_Create(5, 6, 100, 60, hParent, WM_CF_SHOW, MULTIPAGE_CF_ROTATE_CW, 4);
+  ASSERT_NE(h, 0);
+  EXPECT_EQ(WM_GetId(h), 4);
+  EXPECT_EQ(WM_GetWindowPosX(h), 5);
+  EXPECT_NE(MULTIPAGE__Obj(h)->Widget.State & MULTIPAGE_STATE_ROTATED, 0);
+  char ab[4];
+  EXPECT_EQ(MULTIPAGE_GetUserData(h, ab, 4), 0);
+  GUI_ALLOC__FailNth(1);
+  EXPECT_EQ(MULTIPAGE_Create(5, 6, 100, 60, hParent, WM_CF_SHOW, 0, 4), 0);
+  GUI_ALLOC__FailNth(0);
+  ASSERT_FALSE(wmtest::Errors.empty());
+  EXPECT_EQ(wmtest::Errors.back(), "E:MULTIPAGE_Create failed");
+}
+
 TEST_F(MultipageTest, TabsThatDoNotFitGetAScrollBarOfTheirRange) {
   WM_HWIN h = Make(0, 0, 120, 80, 0, 3);
   MULTIPAGE_SetTabWidth(h, 40, 0);
@@ -68,6 +83,12 @@ TEST_F(MultipageTest, TabsThatDoNotFitGetAScrollBarOfTheirRange) {
   WM_Exec();
   EXPECT_EQ(Bar(h), 0) << "the tabs fit again";
   EXPECT_EQ(MULTIPAGE__Obj(h)->ScrollState, 0);
+  // Tabs of the largest widths: their sum stays what it is, far beyond the row, and the bar comes back.
+  MULTIPAGE_SetTabWidth(h, INT32_MAX, 0);
+  MULTIPAGE_SetTabWidth(h, INT32_MAX, 1);
+  MULTIPAGE_SetTabHeight(h, INT32_MAX);
+  WM_Exec();
+  EXPECT_NE(Bar(h), 0);
 }
 
 TEST_F(MultipageTest, PointerSelectsEnabledTabsAndTellsTheParent) {

@@ -43,6 +43,35 @@ TEST_F(ScrollbarTest, ValueStaysInsideTheRange) {
   EXPECT_EQ(SCROLLBAR_GetValue(0), 0);
 }
 
+TEST_F(ScrollbarTest, MillionsOfItemsKeepTheThumbOnTheBar) {
+  WM_HWIN h = Bar(30000000, 10);
+  SCROLLBAR_SetValue(h, 30000000);
+  EXPECT_EQ(SCROLLBAR_GetValue(h), 29999990);
+  SCROLLBAR_POSITIONS Pos = Positions(h);
+  EXPECT_EQ(Pos.x1_Thumb, Pos.x0_RightArrow - 1) << "the last value puts the thumb at the far end";
+  SCROLLBAR_SetValue(h, 14999995);
+  Pos = Positions(h);
+  EXPECT_EQ(Pos.x0_Thumb, Pos.x1_LeftArrow + 1 + Pos.xSizeMoveable / 2);
+  WM_Exec();
+  Press(10 + Pos.x0_Thumb + 1, 15);
+  Press(10 + 70, 15);
+  I64 Along = 70 - 1 - Pos.ThumbSize / 2 - Pos.x1_LeftArrow;
+  EXPECT_EQ(SCROLLBAR_GetValue(h), (int)GUI__DivideRound64(Along * 29999990, Pos.xSizeMoveable));
+  Release(10 + 70, 15);
+  // The widest range there is: values, steps and positions stay in their ranges.
+  WM_SCROLL_STATE Wide = {INT32_MAX, INT32_MAX, INT32_MIN};
+  SCROLLBAR_SetState(h, &Wide);
+  EXPECT_EQ(SCROLLBAR_GetValue(h), INT32_MAX);
+  SCROLLBAR_Inc(h);
+  Key(GUI_KEY_PGDOWN); // less a page of INT32_MIN
+  EXPECT_EQ(SCROLLBAR_GetValue(h), INT32_MAX);
+  Pos = Positions(h);
+  EXPECT_LE(Pos.x1_Thumb, 0x7FFF);
+  Press(10 + 95, 15); // the far arrow
+  Release(10 + 95, 15);
+  WM_Exec();
+}
+
 TEST_F(ScrollbarTest, SetStateAndScrollStateMessages) {
   WM_HWIN h = Bar();
   WM_SCROLL_STATE s = {50, 45, 20};

@@ -124,6 +124,12 @@ TEST_F(TreeviewTest, DetachingHandsTheSelectionOnAndSetTextRenewsTheHandle) {
   EXPECT_STREQ(ab, "Alp");
   EXPECT_EQ(TREEVIEW_SetIndent(h, 15), 16);
   EXPECT_EQ(TREEVIEW_SetIndent(h, 16), 14);
+  // Indents beyond the coordinates are held to them, so that the positions of deep rows add up.
+  TREEVIEW_SetIndent(h, INT32_MAX);
+  TREEVIEW_SetTextIndent(h, INT32_MIN);
+  WM_Exec();
+  EXPECT_EQ(TREEVIEW_SetIndent(h, 16), 0x7FFE);
+  EXPECT_EQ(TREEVIEW_SetTextIndent(h, 4), -0x8000);
 }
 
 TEST_F(TreeviewTest, KeysWalkTheShownItems) {
@@ -142,6 +148,13 @@ TEST_F(TreeviewTest, KeysWalkTheShownItems) {
   EXPECT_EQ(widgettest::HeardCodes(4).size(), 8u);
   Key(GUI_KEY_ENTER);
   EXPECT_EQ(Heard().back(), "key 13") << "other keys go on to the parent";
+  // A selection inside the collapsed B: Left goes to B, the node that hides it, not to its hidden parent.
+  GUI_HMEM b0 = TREEVIEW_InsertItem(h, 1, s.B, TREEVIEW_INSERT_FIRST_CHILD, "b0");
+  GUI_HMEM b00 = TREEVIEW_InsertItem(h, 0, b0, TREEVIEW_INSERT_FIRST_CHILD, "b00");
+  TREEVIEW_ITEM_Expand(b0);
+  TREEVIEW_SetSel(h, b00);
+  Key(GUI_KEY_LEFT);
+  EXPECT_EQ(Text(TREEVIEW_GetSel(h)), "B");
 }
 
 TEST_F(TreeviewTest, PressSelectsAndADoubleClickToggles) {
