@@ -132,10 +132,7 @@ void _Key(WM_HWIN hObj, int Key) {
       TREEVIEW__Toggle(hSel);
       return;
     }
-    // A selection hidden by a collapse starts from the shown node that hides it: that node is the nearest
-    // earlier shown item.
-    GUI_HMEM hStart = TREEVIEW__NearestShown(hSel);
-    for (GUI_HMEM h = hStart != hSel ? hStart : TREEVIEW__PrevShown(hSel); h; h = TREEVIEW__PrevShown(h)) {
+    for (GUI_HMEM h = TREEVIEW__PrevShownFrom(hSel); h; h = TREEVIEW__PrevShown(h)) {
       const TREEVIEW_ITEM_OBJ* p = TREEVIEW__Item(h);
       if ((pSel->Flags & TREEVIEW_ITEM_FLAG_NODE) ? p->Level < pSel->Level : (p->Flags & TREEVIEW_ITEM_FLAG_NODE)) {
         hNew = h;
@@ -157,10 +154,10 @@ void _Key(WM_HWIN hObj, int Key) {
     }
     return;
   case GUI_KEY_UP:
-    hNew = pSel ? TREEVIEW__PrevShown(hSel) : 0;
+    hNew = pSel ? TREEVIEW__PrevShownFrom(hSel) : 0;
     break;
   case GUI_KEY_DOWN:
-    hNew = pSel ? TREEVIEW__NextShown(hSel) : 0;
+    hNew = pSel ? TREEVIEW__NextShownFrom(hSel) : 0;
     break;
   case GUI_KEY_HOME:
     hNew = pObj->hFirst;
@@ -443,7 +440,7 @@ void TREEVIEW_IncSel(WM_HWIN hObj) {
   WM__LockGuard Lock;
   TREEVIEW_OBJ* pObj = (TREEVIEW_OBJ*)WIDGET__GetObj(&TREEVIEW__Type, hObj);
   if (pObj && pObj->hSel) {
-    if (GUI_HMEM h = TREEVIEW__NextShown(pObj->hSel)) {
+    if (GUI_HMEM h = TREEVIEW__NextShownFrom(pObj->hSel)) {
       TREEVIEW__Select(hObj, h, 1);
     }
   }
@@ -453,7 +450,7 @@ void TREEVIEW_DecSel(WM_HWIN hObj) {
   WM__LockGuard Lock;
   TREEVIEW_OBJ* pObj = (TREEVIEW_OBJ*)WIDGET__GetObj(&TREEVIEW__Type, hObj);
   if (pObj && pObj->hSel) {
-    if (GUI_HMEM h = TREEVIEW__PrevShown(pObj->hSel)) {
+    if (GUI_HMEM h = TREEVIEW__PrevShownFrom(pObj->hSel)) {
       TREEVIEW__Select(hObj, h, 1);
     }
   }

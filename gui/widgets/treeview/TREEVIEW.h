@@ -201,6 +201,10 @@ int TREEVIEW__IsShown(GUI_HMEM hItem); // every ancestor expanded
 // hItem when it is shown, else the shown item whose collapsed subtree holds it: the nearest shown item at or
 // before hItem.
 GUI_HMEM TREEVIEW__NearestShown(GUI_HMEM hItem);
+// The shown item before / after any item, also one hidden by a collapse (the keys and the selection steps start
+// from the selection, which a collapse may have hidden); 0 when there is none.
+GUI_HMEM TREEVIEW__PrevShownFrom(GUI_HMEM hItem);
+GUI_HMEM TREEVIEW__NextShownFrom(GUI_HMEM hItem);
 // Marks the layout stale and invalidates the tree.
 void TREEVIEW__Invalidate(WM_HWIN hObj);
 // Computes the layout and the scroll bars when they are stale.

@@ -244,6 +244,15 @@ GUI_HMEM TREEVIEW__NearestShown(GUI_HMEM hItem) {
   return hShown;
 }
 
+GUI_HMEM TREEVIEW__PrevShownFrom(GUI_HMEM hItem) {
+  GUI_HMEM hShown = TREEVIEW__NearestShown(hItem);
+  return hShown != hItem ? hShown : TREEVIEW__PrevShown(hItem);
+}
+
+GUI_HMEM TREEVIEW__NextShownFrom(GUI_HMEM hItem) {
+  return TREEVIEW__NextShown(TREEVIEW__NearestShown(hItem));
+}
+
 int TREEVIEW__IsShown(GUI_HMEM hItem) {
   return TREEVIEW__NearestShown(hItem) == hItem;
 }

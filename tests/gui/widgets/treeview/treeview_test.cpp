@@ -148,13 +148,26 @@ TEST_F(TreeviewTest, KeysWalkTheShownItems) {
   EXPECT_EQ(widgettest::HeardCodes(4).size(), 8u);
   Key(GUI_KEY_ENTER);
   EXPECT_EQ(Heard().back(), "key 13") << "other keys go on to the parent";
-  // A selection inside the collapsed B: Left goes to B, the node that hides it, not to its hidden parent.
+  // A selection inside the collapsed B: Left and Up go to B, the node that hides it, not to its hidden parent;
+  // Down and the selection steps go to the shown items around B.
   GUI_HMEM b0 = TREEVIEW_InsertItem(h, 1, s.B, TREEVIEW_INSERT_FIRST_CHILD, "b0");
   GUI_HMEM b00 = TREEVIEW_InsertItem(h, 0, b0, TREEVIEW_INSERT_FIRST_CHILD, "b00");
   TREEVIEW_ITEM_Expand(b0);
   TREEVIEW_SetSel(h, b00);
   Key(GUI_KEY_LEFT);
   EXPECT_EQ(Text(TREEVIEW_GetSel(h)), "B");
+  TREEVIEW_SetSel(h, b00);
+  Key(GUI_KEY_UP);
+  EXPECT_EQ(Text(TREEVIEW_GetSel(h)), "B");
+  TREEVIEW_SetSel(h, b00);
+  Key(GUI_KEY_DOWN);
+  EXPECT_EQ(Text(TREEVIEW_GetSel(h)), "C");
+  TREEVIEW_SetSel(h, b00);
+  TREEVIEW_DecSel(h);
+  EXPECT_EQ(Text(TREEVIEW_GetSel(h)), "B");
+  TREEVIEW_SetSel(h, b00);
+  TREEVIEW_IncSel(h);
+  EXPECT_EQ(Text(TREEVIEW_GetSel(h)), "C");
 }
 
 TEST_F(TreeviewTest, PressSelectsAndADoubleClickToggles) {
