@@ -200,7 +200,8 @@ const WIDGET_TYPE SCROLLBAR__Type = {.pName = "SCROLLBAR",
                                      .pfOnMessage = _OnMessage,
                                      .pfOnDelete = SCROLLBAR__InformOthers,
                                      .pfOnKey = _OnKey,
-                                     .pfOnPointer = _OnPointer};
+                                     .pfOnPointer = _OnPointer,
+                                     .pNoWindowText = "SCROLLBAR_Create failed"};
 
 void SCROLLBAR__InformOthers(WM_HWIN hObj) {
   WM_HWIN hPartner = WM_GetScrollPartner(hObj);

@@ -94,6 +94,12 @@ TEST_F(ScrollbarTest, ZeroSizeFitsTheParentsInsideEdge) {
   EXPECT_EQ(WM_GetWindowSizeY(h), 50);
   EXPECT_TRUE(WIDGET_GetState(h) & WIDGET_STATE_VERTICAL);
   EXPECT_TRUE(WIDGET_GetState(h) & WIDGET_STATE_FOCUSABLE) << "free bars take the focus";
+  // A bar that gets no window says so through the error output.
+  GUI_ALLOC__FailNth(1);
+  EXPECT_EQ(SCROLLBAR_CreateUser(0, 0, 0, 0, hBox, WM_CF_SHOW, 0, 4, 0), 0);
+  GUI_ALLOC__FailNth(0);
+  ASSERT_FALSE(wmtest::Errors.empty());
+  EXPECT_EQ(wmtest::Errors.back(), "E:SCROLLBAR_Create failed");
 }
 
 TEST_F(ScrollbarTest, AttachedBarsShareTheCorner) {
