@@ -4,13 +4,10 @@
 #include <climits>
 #include <cmath>
 
+#include "WM_Intern.h"
 #include "WM_Motion.h"
 
 namespace {
-
-I32 _Clamp32(I64 v) {
-  return v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : (I32)v;
-}
 
 // Periods beyond this make the square of the period overflow 32 bits.
 constexpr I32 MAX_SNAP_PERIOD = 46340;
@@ -42,7 +39,7 @@ I32 WM_MOTION__Sqrt(I64 v) {
   while ((r + 1) * (r + 1) <= v) {
     r++;
   }
-  return _Clamp32(r);
+  return WM__ClampInt(r);
 }
 
 // In one division, so that short times with strong decelerations keep their second term (t * t / 1000
@@ -80,7 +77,7 @@ void WM_MOTION__SnapFling(I32* pV, I32* pA, I32 Dir, I32 Pos, I32 Snap, I32 Peri
     return;
   }
   I64 A = (I64)((__int128)D * 1000 / T);
-  *pA = _Clamp32(A);
+  *pA = WM__ClampInt(A);
   *pV = _SqrtTwice(A, D);
 }
 
@@ -106,7 +103,7 @@ void WM_MOTION__SnapRelease(I32* pV, I32* pA, I32* pDir, I32 Pos, I32 Snap, I32 
     *pV = WM_MOTION__Sqrt(D * 200);
   } else {
     I64 A = D * 1000 / T;
-    *pA = _Clamp32(A);
+    *pA = WM__ClampInt(A);
     *pV = _SqrtTwice(A, D);
   }
 }

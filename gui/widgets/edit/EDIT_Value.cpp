@@ -284,8 +284,7 @@ void _SetDigit(WM_HWIN hObj, int Key) {
       Sum = -Sum;
     }
   }
-  Sum = Sum > INT32_MAX ? INT32_MAX : Sum < INT32_MIN ? INT32_MIN : Sum;
-  EDIT_SetValue(hObj, (I32)Sum);
+  EDIT_SetValue(hObj, WM__ClampInt(Sum));
 }
 
 void _AddKeyDec(WM_HWIN hObj, int Key) {

@@ -40,9 +40,8 @@ void _Step(WM_HWIN hObj, int Button) {
     _SendKey(hEdit, Key, 0);
     return;
   }
-  long long v = (long long)EDIT_GetValue(hEdit) + (Button == SPINBOX_BUTTON_UP ? 1 : -1) * (long long)pObj->Step;
-  v = v > INT32_MAX ? INT32_MAX : v < INT32_MIN ? INT32_MIN : v;
-  EDIT_SetValue(hEdit, (I32)v);
+  I64 v = (I64)EDIT_GetValue(hEdit) + (Button == SPINBOX_BUTTON_UP ? 1 : -1) * (I64)pObj->Step;
+  EDIT_SetValue(hEdit, WM__ClampInt(v));
 }
 
 void _InvalidateButton(WM_HWIN hObj, int Button) {
