@@ -1,6 +1,7 @@
 // The tree view: linking and unlinking of items against a simple model under random changes, refused
 // attachments, relations, keys and pointer traces with their notifications, and golden images.
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <random>
 
@@ -153,21 +154,16 @@ TEST_F(TreeviewTest, KeysWalkTheShownItems) {
   GUI_HMEM b0 = TREEVIEW_InsertItem(h, 1, s.B, TREEVIEW_INSERT_FIRST_CHILD, "b0");
   GUI_HMEM b00 = TREEVIEW_InsertItem(h, 0, b0, TREEVIEW_INSERT_FIRST_CHILD, "b00");
   TREEVIEW_ITEM_Expand(b0);
-  TREEVIEW_SetSel(h, b00);
-  Key(GUI_KEY_LEFT);
-  EXPECT_EQ(Text(TREEVIEW_GetSel(h)), "B");
-  TREEVIEW_SetSel(h, b00);
-  Key(GUI_KEY_UP);
-  EXPECT_EQ(Text(TREEVIEW_GetSel(h)), "B");
-  TREEVIEW_SetSel(h, b00);
-  Key(GUI_KEY_DOWN);
-  EXPECT_EQ(Text(TREEVIEW_GetSel(h)), "C");
-  TREEVIEW_SetSel(h, b00);
-  TREEVIEW_DecSel(h);
-  EXPECT_EQ(Text(TREEVIEW_GetSel(h)), "B");
-  TREEVIEW_SetSel(h, b00);
-  TREEVIEW_IncSel(h);
-  EXPECT_EQ(Text(TREEVIEW_GetSel(h)), "C");
+  std::pair<std::function<void()>, std::string> Steps[] = {{[&] { Key(GUI_KEY_LEFT); }, "B"},
+                                                            {[&] { Key(GUI_KEY_UP); }, "B"},
+                                                            {[&] { Key(GUI_KEY_DOWN); }, "C"},
+                                                            {[&] { TREEVIEW_DecSel(h); }, "B"},
+                                                            {[&] { TREEVIEW_IncSel(h); }, "C"}};
+  for (auto& [Step, Want] : Steps) {
+    TREEVIEW_SetSel(h, b00);
+    Step();
+    EXPECT_EQ(Text(TREEVIEW_GetSel(h)), Want);
+  }
 }
 
 TEST_F(TreeviewTest, PressSelectsAndADoubleClickToggles) {
