@@ -62,14 +62,17 @@ run_fuzzers() {
     name=$(basename "$f")
     corpus=tests/fuzz/corpus/${name#fuzz_}
     mkdir -p "build-fuzz/corpus-$name" "build-fuzz/artifacts-$name"
-    nice -n 10 "$f" -max_total_time="${FUZZ_SECONDS:-30}" -print_final_stats=0 -artifact_prefix="build-fuzz/artifacts-$name/" \
-      "build-fuzz/corpus-$name" $([ -d "$corpus" ] && echo "$corpus") >"build-fuzz/$name.log" 2>&1 &
+    # New inputs go to the first corpus folder, the one in the fuzz build; the committed corpus is only read.
+    nice -n 10 "$f" -max_total_time="${FUZZ_SECONDS:-30}" -print_final_stats=0 \
+      -artifact_prefix="build-fuzz/artifacts-$name/" "build-fuzz/corpus-$name" $([ -d "$corpus" ] && echo "$corpus") \
+      >"build-fuzz/$name.log" 2>&1 &
     pids+=($!)
     names+=("$name")
   done
   for i in "${!pids[@]}"; do
     if wait "${pids[$i]}"; then
-      echo "Fuzzed ${names[$i]} for ${FUZZ_SECONDS:-30} s: $(grep -E '^#[0-9]+' "build-fuzz/${names[$i]}.log" | tail -n 1)"
+      echo "Fuzzed ${names[$i]} for ${FUZZ_SECONDS:-30} s:" \
+        "$(grep -E '^#[0-9]+' "build-fuzz/${names[$i]}.log" | tail -n 1)"
     else
       echo "Fuzzing ${names[$i]} FAILED:"
       tail -n 30 "build-fuzz/${names[$i]}.log"
@@ -98,36 +101,40 @@ test)
   # Each stage is built once, with every core; the tests of a stage run while the next stage builds, so no core
   # waits for a stage's slowest test.
   stages=()
+  failed=0
+  # Waits for the stages still running, shows what each of them wrote, and ends the run; the last word belongs to
+  # the plain suite, so its summary closes the run.
+  finish() {
+    wait
+    for s in "${stages[@]}"; do
+      echo
+      echo "==== ${s%/*}: ${s##*/}"
+      cat "$s.log"
+      [ "$(cat "$s.status" 2>/dev/null)" = 0 ] || { echo "==== ${s%/*}: ${s##*/} FAILED"; failed=1; }
+    done
+    echo
+    grep -E 'tests passed|Total Test time' build/tests.log 2>/dev/null || true
+    exit $failed
+  }
   configure build
   configure build-asan -DSIM_SANITIZE=ON -DSIM_BENCH=OFF
   configure build-tsan -DSIM_TSAN=ON -DSIM_BENCH=OFF
   configure build-fuzz -DSIM_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
-  build build
+  build build || { failed=1; finish; }
   background build tests bash -c 'cd build && ctest -j "$0" --output-on-failure --timeout 300' "$jobs"
   # AddressSanitizer and UndefinedBehaviorSanitizer over the whole suite: the test binaries and what they use.
-  build build-asan all_tests
+  build build-asan all_tests || { failed=1; finish; }
   background build-asan tests bash -c 'cd build-asan && ASAN_OPTIONS=detect_leaks=1 \
     ctest -j "$0" --output-on-failure --timeout 600' "$jobs"
   # The tests that run threads (controller core, host and application thread) once more under the thread
   # sanitizer; only their binaries are built.
-  build build-tsan test_controller_core test_sim
+  build build-tsan test_controller_core test_sim || { failed=1; finish; }
   background build-tsan tests bash -c 'cd build-tsan && TSAN_OPTIONS="suppressions=$PWD/../tests/tsan.supp" \
     ctest -j "$0" -L "^test_(controller_core|sim)$" --output-on-failure --timeout 600' "$jobs"
   # The fuzz build holds the libraries and the fuzz targets only.
-  build build-fuzz
+  build build-fuzz || { failed=1; finish; }
   background build-fuzz fuzzers run_fuzzers
-  wait
-  failed=0
-  for s in "${stages[@]}"; do
-    echo
-    echo "==== ${s%/*}: ${s##*/}"
-    cat "$s.log"
-    [ "$(cat "$s.status" 2>/dev/null)" = 0 ] || { echo "==== ${s%/*}: ${s##*/} FAILED"; failed=1; }
-  done
-  # The last word belongs to the plain suite, so its summary closes the run.
-  echo
-  grep -E 'tests passed|Total Test time' build/tests.log || true
-  exit $failed
+  finish
   ;;
 *)
   echo "usage: bash build.sh run|test" >&2
