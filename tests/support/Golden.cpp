@@ -82,9 +82,11 @@ bool WritePng(const std::string& Path, const Image& Img) {
   return png_image_write_to_file(&Png, Path.c_str(), 0, Bytes.data(), 0, nullptr) != 0;
 }
 
-testing::AssertionResult Matches(const std::string& Name, const Image& Actual) {
-  std::string Path = PathOf(Name);
-  std::string ActualPath = std::string(SIM_SOURCE_DIR) + "/tests/golden/" + Name + ".actual.png";
+namespace {
+
+// Path is the reference, Name how failures call it; the actual image goes beside the reference.
+testing::AssertionResult _Matches(const std::string& Path, const std::string& Name, const Image& Actual) {
+  std::string ActualPath = Path.substr(0, Path.size() - 4) + ".actual.png";
   if (UpdateRequested()) {
     if (!WritePng(Path, Actual)) {
       return testing::AssertionFailure() << "cannot write reference " << Path;
@@ -118,6 +120,19 @@ testing::AssertionResult Matches(const std::string& Name, const Image& Actual) {
   }
   WritePng(ActualPath, Actual);
   return testing::AssertionFailure() << Name << ": " << Diff.str() << " (actual image: " << ActualPath << ")";
+}
+
+}  // namespace
+
+testing::AssertionResult Matches(const std::string& Name, const Image& Actual) {
+  return _Matches(PathOf(Name), Name, Actual);
+}
+
+testing::AssertionResult MatchesFile(const std::string& Path, const Image& Actual) {
+  if (Path.size() < 4 || Path.compare(Path.size() - 4, 4, ".png") != 0) {
+    return testing::AssertionFailure() << "reference " << Path << " is no .png file";
+  }
+  return _Matches(std::string(SIM_SOURCE_DIR) + "/" + Path, Path, Actual);
 }
 
 }  // namespace golden

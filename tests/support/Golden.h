@@ -1,5 +1,5 @@
 // Golden-image comparison: a rendered image is compared pixel for pixel with a PNG reference under
-// tests/golden/. On a mismatch the actual image is written beside the reference as <name>.actual.png and the
+// tests/golden/ (or another file of the source tree). On a mismatch the actual image is written beside the reference as <name>.actual.png and the
 // first differing pixel is named. References are written only when GOLDEN_UPDATE=1 is set; without it a
 // missing reference is a failure.
 #pragma once
@@ -24,5 +24,8 @@ std::string PathOf(const std::string& Name);  // tests/golden/<Name>.png
 
 // Name may contain '/' to group references in folders.
 testing::AssertionResult Matches(const std::string& Name, const Image& Actual);
+// The same for a picture kept elsewhere in the source tree, such as the documentation's: Path is relative to the
+// source folder and names the PNG file.
+testing::AssertionResult MatchesFile(const std::string& Path, const Image& Actual);
 
 }  // namespace golden

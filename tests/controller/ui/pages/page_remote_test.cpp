@@ -273,7 +273,7 @@ void ExpectInside(WM_HWIN h) {
 TEST_F(RemotePageTest, AListingOf6000FilesShowsAsManyLinesAsTheArenaHolds) {
   std::string Listing = std::string(2, '\0') + "M0:\\";
   for (int i = 0; i < 6000; i++) {
-    char ac[16];
+    char ac[24];  // room for any int: no truncation for the compiler to warn about
     snprintf(ac, sizeof(ac), "?Lf%04d.dat", i);
     Listing += ac;
   }
