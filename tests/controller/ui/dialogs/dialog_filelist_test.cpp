@@ -217,25 +217,19 @@ TEST_F(DialogFileListTest, AFileGoesToANodeOfItsTypeAndASilentNodeEndsInTheFailu
 TEST_F(DialogFileListTest, SavingAsksAboutReplacingOnlyWhenTheFileExists) {
   ASSERT_EQ(UI_MenuStackInstance.Open(0x5808, 0), UI_SHOW_OK);
   Settle();
-  WM_HWIN hSave = 0;
-  for (WM_HWIN h = WM_GetFirstChild(Page()); h && !hSave; h = WM_GetNextSibling(h)) {
-    const UI_LINE_BLOCK* p = (const UI_LINE_BLOCK*)UI_GetElementData(h);
-    if (WM_GetCallback(h) == UI_ValueLineCallback && p && p->Code == 'f') hSave = h;
-  }
-  ASSERT_TRUE(hSave);
-  UI_ConfirmInfo Info = {};
+  std::vector<WM_HWIN> Lines = ConfirmedLines();
+  ASSERT_FALSE(Lines.empty());
+  WM_HWIN hSave = Lines[0];
   TouchIn(hSave, 100, 20);
   ASSERT_EQ(Shown(), UI_ConfirmDialogCallback);
-  WM_GetUserData(UI_hEntryDialog, &Info, sizeof(Info));
-  EXPECT_EQ(Info.TextIndex, 5);  // no file yet: only whether the user is sure
+  EXPECT_EQ(ShownTitle(), 5);  // no file yet: only whether the user is sure
   // The title stands clear of the dialog's background.
   EXPECT_TRUE(golden::Matches("controller/ui/dialog_confirm_save", golden::CaptureLCD()));
   Cancel();
   ASSERT_EQ(DAT_SaveFunctionDataFile(APP_FunctionDataPath), DAT_OK);
   TouchIn(hSave, 100, 20);
   ASSERT_EQ(Shown(), UI_ConfirmDialogCallback);
-  WM_GetUserData(UI_hEntryDialog, &Info, sizeof(Info));
-  EXPECT_EQ(Info.TextIndex, 0);  // "Replace the existing file?"
+  EXPECT_EQ(ShownTitle(), 0);  // "Replace the existing file?"
   Cancel();
 }
 
@@ -249,12 +243,9 @@ TEST_F(DialogFileListTest, SavedFunctionDataIsListedOnceTheControlCycleWroteIt) 
   };
   ASSERT_EQ(UI_MenuStackInstance.Open(0x5808, 0), UI_SHOW_OK);
   Settle();
-  WM_HWIN hSave = 0;
-  for (WM_HWIN h = WM_GetFirstChild(Page()); h && !hSave; h = WM_GetNextSibling(h)) {
-    const UI_LINE_BLOCK* p = (const UI_LINE_BLOCK*)UI_GetElementData(h);
-    if (WM_GetCallback(h) == UI_ValueLineCallback && p && p->Code == 'f') hSave = h;
-  }
-  ASSERT_TRUE(hSave);
+  std::vector<WM_HWIN> Lines = ConfirmedLines();
+  ASSERT_FALSE(Lines.empty());
+  WM_HWIN hSave = Lines[0];
   int Before = FileLines();
   TouchIn(hSave, 100, 20);
   ASSERT_EQ(Shown(), UI_ConfirmDialogCallback);
@@ -352,19 +343,13 @@ TEST_F(DialogFileListTest, AFactoryResetAsksWhetherTheUserIsSureEvenWhenTheDataF
   ASSERT_EQ(DAT_SaveFunctionDataFile(APP_FunctionDataPath), DAT_OK);
   ASSERT_EQ(UI_MenuStackInstance.Open(0x5808, 0), UI_SHOW_OK);
   Settle();
-  std::vector<WM_HWIN> Confirmed;
-  for (WM_HWIN h = WM_GetFirstChild(Page()); h; h = WM_GetNextSibling(h)) {
-    const UI_LINE_BLOCK* p = (const UI_LINE_BLOCK*)UI_GetElementData(h);
-    if (WM_GetCallback(h) == UI_ValueLineCallback && p && p->Code == 'f') Confirmed.push_back(h);
-  }
+  std::vector<WM_HWIN> Confirmed = ConfirmedLines();
   ASSERT_EQ(Confirmed.size(), 2u);  // save, then the factory reset
   int aTitle[2] = {-1, -1};
   for (int i = 0; i < 2; i++) {
     TouchIn(Confirmed[size_t(i)], 100, 20);
     ASSERT_EQ(Shown(), UI_ConfirmDialogCallback);
-    UI_ConfirmInfo Info = {};
-    WM_GetUserData(UI_hEntryDialog, &Info, sizeof(Info));
-    aTitle[i] = Info.TextIndex;
+    aTitle[i] = ShownTitle();
     Cancel();
   }
   EXPECT_EQ(aTitle[0], 0);  // the save replaces the file
