@@ -235,7 +235,18 @@ int _SystemRead(_Answer& a, int View, int Code, int Sub) {
   return a.Result();
 }
 
+// The level a write of the node's own values needs: a new message function asks for a technician, a factory
+// reset for an expert; the rest is open to every user.
+int _SystemLevel(int Code) {
+  switch (Code) {
+    case OBJ_SYS_NEW_MESSAGE: return FKT_LEVEL_TECHNICIAN;
+    case OBJ_SYS_FACTORY_RESET: return FKT_LEVEL_EXPERT;
+    default: return FKT_LEVEL_USER;
+  }
+}
+
 int _SystemWrite(int Code, int32_t v) {
+  if (FKT_GetOwnAccessLevel() < _SystemLevel(Code)) return 0;
   switch (Code) {
     case OBJ_SYS_DATE: {
       int day = v & 0xFF, month = (v >> 8) & 0xFF, year = (v >> 16) & 0xFFF;
@@ -247,7 +258,7 @@ int _SystemWrite(int Code, int32_t v) {
       return SYS_SetLocalTime(SYS_ClockTm.Year + 1900, SYS_ClockTm.Month + 1, SYS_ClockTm.Day, v / 60, v % 60, 0,
                               SYS_ClockSeconds - SYS_ClockOffset);
     case OBJ_SYS_NEW_MESSAGE: {
-      if (v != 1 || FKT_GetOwnAccessLevel() < FKT_LEVEL_TECHNICIAN) return 0;
+      if (v != 1) return 0;
       int slot = FKT_FindFreeSlot();
       return slot >= 0 && FKT_CreateObject(FKT_TYPE_MESSAGE, slot, nullptr) == FKT_OK;
     }
@@ -256,7 +267,7 @@ int _SystemWrite(int Code, int32_t v) {
       APP_SaveRequested = 1;
       return 1;
     case OBJ_SYS_FACTORY_RESET:
-      if (v != 1 || FKT_GetOwnAccessLevel() < FKT_LEVEL_EXPERT) return 0;
+      if (v != 1) return 0;
       return APP_FactoryReset();
     default: return 0;
   }
@@ -585,7 +596,8 @@ int OBJ_WriteLevel(uint32_t Address) {
   int Index = int(Address & 0xFFFF), view = Index & 0x7000;
   if (view == OBJ_VIEW_ITEMS || view == OBJ_VIEW_MENU) return 0;
   int fam = (Index >> 8) & 15, code = Index & 0xFF;
-  if (fam == OBJ_FAM_SYSTEM || code == OBJ_VC_USER_TEXT) return 0;
+  if (fam == OBJ_FAM_SYSTEM) return _SystemLevel(code);
+  if (code == OBJ_VC_USER_TEXT) return 0;
   _Lock lock;
   const FUNKTION_BASIS_PAR* p = OBJ_FamilyObject(fam, int(Address >> 16) & 0xFF);
   int number = OBJ_ParameterOfCode(code);

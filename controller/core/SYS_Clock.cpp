@@ -28,6 +28,10 @@ void OS_LocalTimeMinusHour(int64_t Seconds, SYS_TM* p) {
 }
 
 void SYS_FormatStamp(int64_t Seconds, char* pOut) {
+  if (Seconds == 0) {  // no moment was kept (a message that never arose): no text, not the clock's origin
+    pOut[0] = 0;
+    return;
+  }
   SYS_TM t;
   OS_LocalTimeMinusHour(Seconds, &t);
   // Fields are bounded to their digits, so the text always fits its room.

@@ -26,6 +26,6 @@ void OS_LocalTimeMinusHour(int64_t Seconds, SYS_TM* pTm);
 // Local calendar time of Seconds.
 void SYS_LocalTime(int64_t Seconds, SYS_TM* pTm);
 // "dd.mm.yyyy hh:mm:ss" of a time stamp kept as OS_LocalTimeMinusHour reads it (an hour ahead), terminated;
-// at least SYS_STAMP_LEN characters of room.
+// at least SYS_STAMP_LEN characters of room. A stamp of 0 means none was kept: the text is empty.
 constexpr int SYS_STAMP_LEN = 20;
 void SYS_FormatStamp(int64_t Seconds, char* pOut);

@@ -22,7 +22,7 @@ void UI_BackgroundCallback(WM_MESSAGE* pMsg) {
       break;
     case UI_MSG_HOME:
     case UI_MSG_BACK: {
-      WM_HWIN hTarget = UI_hListWin ? UI_hListWin : UI_hEntryDialog;
+      WM_HWIN hTarget = UI_GetOpenScreen();
       if (hTarget) {
         WM_SendMessageNoPara(hTarget, pMsg->MsgId == UI_MSG_HOME ? UI_MSG_CLOSED : UI_MSG_BACK);
       } else {

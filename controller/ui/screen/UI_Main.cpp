@@ -22,6 +22,12 @@ UI_ELEMENT_RECT UI_ElementRects[UI_NUM_ELEMENT_RECTS];
 UI_OVERVIEW_HOOKS UI_OverviewHooks;
 const volatile uint8_t* UI_pPointerMoved;
 
+namespace {
+
+enum { _MAX_OPEN_SCREENS = 8 };
+
+}  // namespace
+
 void UI_ClearElementRects(void) {
   for (UI_ELEMENT_RECT& r : UI_ElementRects) r.x1 = 0;
 }
@@ -149,7 +155,21 @@ void UI__CloseModalLevel(void) {
   }
 }
 
+WM_HWIN UI_GetOpenScreen(void) {
+  if (UI_hListWin && WM_IsWindow(UI_hListWin)) return UI_hListWin;
+  if (UI_hEntryDialog && WM_IsWindow(UI_hEntryDialog)) return UI_hEntryDialog;
+  return 0;
+}
+
 int UI_GoHome(void) {
+  // Home is reached from outside the screens too (a design applied while the user types a code): what is open
+  // is cancelled first, as its Cancel button would, so that no dialog stays on its carrier over the new screen
+  // holding the side buttons. A cancelled screen may open the one under it again; the count bounds that.
+  for (int i = 0; i < _MAX_OPEN_SCREENS; i++) {
+    WM_HWIN hOpen = UI_GetOpenScreen();
+    if (!hOpen) break;
+    WM_SendMessageNoPara(hOpen, UI_MSG_CLOSED);
+  }
   UI_DeleteChildren(UI_hChildScreenArea);
   if (UI_ModalDepth) UI__CloseModalLevel();
   if (UI_OverviewHooks.pfReset) UI_OverviewHooks.pfReset();

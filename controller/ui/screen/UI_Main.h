@@ -86,7 +86,11 @@ void UI_DeleteMainWindows(void);
 
 void UI_ShowMainMenu(void);  // menu layout, own root menu, history cleared
 void UI_ApplyLayout(void);   // overview layout
-int UI_GoHome(void);         // 1 when overview page 0 was shown, 0 when the main menu was shown instead
+// Cancels an open list or entry dialog, then shows overview page 0: 1 when it was shown, 0 when the main menu
+// was shown instead.
+int UI_GoHome(void);
+// The open screen that the side buttons serve (a selection list before the entry dialog under it), 0 when none.
+WM_HWIN UI_GetOpenScreen(void);
 
 // Side-button callbacks; the screens exchange them with WM_SetCallback.
 void UI_SideButtonCallback(WM_MESSAGE* pMsg);          // menu navigation

@@ -339,6 +339,28 @@ TEST_F(DialogFileListTest, AFactoryResetWithoutItsBackupSaysSoAndResetsNothing) 
   FKT_AccessLevels[0].Level = FKT_LEVEL_USER;
 }
 
+// Below the expert level the node refuses the reset: the user is told that the level is too low, not that saving
+// failed, and nothing is reset or saved.
+TEST_F(DialogFileListTest, AFactoryResetBelowTheExpertLevelSaysTheLevelIsTooLow) {
+  FKT_AccessLevels[0].Level = FKT_LEVEL_TECHNICIAN;
+  FKT_UserDesignations[6][0] = u'Q';
+  ASSERT_EQ(UI_MenuStackInstance.Open(0x5808, 0), UI_SHOW_OK);
+  Settle();
+  std::vector<WM_HWIN> Lines = ConfirmedLines();
+  ASSERT_EQ(Lines.size(), 2u);
+  TouchIn(Lines[1], 100, 20);
+  ASSERT_EQ(Shown(), UI_ConfirmDialogCallback);
+  Ok();
+  Settle();
+  EXPECT_EQ(ShownTitle(), UI_TITLE_LEVEL_TOO_LOW);
+  EXPECT_EQ(FKT_UserDesignations[6][0], u'Q');
+  EXPECT_EQ(ReadIntern("_Backup.dat"), "");
+  Ok();
+  EXPECT_FALSE(UI_hEntryDialog);
+  FKT_UserDesignations[6][0] = 0;
+  FKT_AccessLevels[0].Level = FKT_LEVEL_USER;
+}
+
 TEST_F(DialogFileListTest, AFactoryResetAsksWhetherTheUserIsSureEvenWhenTheDataFileExists) {
   ASSERT_EQ(DAT_SaveFunctionDataFile(APP_FunctionDataPath), DAT_OK);
   ASSERT_EQ(UI_MenuStackInstance.Open(0x5808, 0), UI_SHOW_OK);

@@ -1,5 +1,16 @@
 // A design or branding file dropped on the display: loaded, stored and drawn, or refused with the reason and
 // nothing changed.
+#include <functional>
+
+#include "FKT_Access.h"
+#include "OBJ_Map.h"
+#include "SET_Objects.h"
+#include "UI_Carrier.h"
+#include "UI_Dialog.h"
+#include "UI_ElementFile.h"
+#include "UI_ElementLine.h"
+#include "UI_EntryDispatch.h"
+#include "UI_TextEntry.h"
 #include "Unwritable.h"
 #include "overview_test_util.h"
 
@@ -76,6 +87,67 @@ TEST_F(DesignDropTest, ADesignWhoseCopyCannotBeKeptIsLoadedAndSaysSo) {
   Settle();
   EXPECT_EQ(r.NotStored, 0);
   EXPECT_STREQ(r.acText, "2 overview pages, without a picture");
+}
+
+// A design dropped while a screen is open over the menus closes it as its Cancel would, and only then shows its
+// first page: no keyboard, keypad, list or dialog is left over the design, and the side buttons serve the pages.
+TEST_F(DesignDropTest, ADesignDroppedOverAnOpenScreenClosesItFirst) {
+  struct Restore {
+    int32_t NetworkLevel = SET_General.GetParameter(SET_GEN_PAR_NETWORK_LEVEL);
+    ~Restore() {
+      UI_pfOpenTextEntry = UI_pfOpenFileNameEntry = nullptr;
+      UI_DialogHooks = {};
+      SET_General.SetParameterRaw(SET_GEN_PAR_NETWORK_LEVEL, NetworkLevel);
+    }
+  } Restore;
+  UI_InstallTextEntry();
+  UI_InstallDialogs();
+  SET_General.SetParameterRaw(SET_GEN_PAR_NETWORK_LEVEL, FKT_LEVEL_EXPERT);  // the network page asks for a code
+  FKT_AccessLevels[0].Level = FKT_LEVEL_USER;
+  auto Open = [&](uint32_t Address) {
+    UI_MenuStackInstance.Open(Address, 0);
+    Settle();
+  };
+  // Touches the i-th element of the page, or of its lines, that has this callback.
+  auto TouchElement = [&](WM_CALLBACK* cb, int i) {
+    for (WM_HWIN hLine = WM_GetFirstChild(Page()); hLine; hLine = WM_GetNextSibling(hLine))
+      for (WM_HWIN h : {hLine, WM_GetFirstChild(hLine), Child(hLine, 1), Child(hLine, 2)})
+        if (h && WM_GetCallback(h) == cb && i-- == 0) return TouchIn(h, 60, 17);
+    ADD_FAILURE() << "no such element";
+  };
+  const struct {
+    const char* Name;
+    std::function<void()> OpenScreen;
+  } aCase[] = {
+      {"the keyboard of an access code",
+       [&] {
+         Open(OBJ_MenuIndex(OBJ_FAM_GENERAL, 5));
+         TouchElement(UI_AccessBoxCallback, 1);  // the technician's box
+       }},
+      {"the password prompt of a page link", [&] { Open(0x5803), Open(0); }},
+      {"the keypad of a value", [&] { Open(0x5803), Touch(30 + UI_BOX_X + 80, 36 + 5 + 17); }},
+      {"a selection list", [&] { Open(0x50C0), TouchIn(Child(Page(), 1), 100, 20); }},
+      {"a confirmation dialog", [&] { Open(0x5808), TouchElement(UI_ValueLineCallback, 0); }},
+  };
+  std::string Path = Write("drop.q7d", Sample());
+  for (const auto& c : aCase) {
+    SCOPED_TRACE(c.Name);
+    UI_ShowMainMenu();
+    Settle();
+    c.OpenScreen();
+    ASSERT_TRUE(UI_hEntryDialog || UI_hListWin);
+    ASSERT_EQ(DSG_LoadDesignFile(Path.c_str(), nullptr), DSG_IMPORT_OK);
+    Settle();
+    EXPECT_FALSE(UI_hEntryDialog);
+    EXPECT_FALSE(UI_hListWin);
+    EXPECT_FALSE(UI_hEntryShield);
+    for (WM_HWIN h = WM_GetFirstChild(WM_GetDesktopWindow()); h; h = WM_GetNextSibling(h))
+      EXPECT_NE(WM_GetCallback(h), UI_ScreenShieldCallback) << "a carrier is left on the screen";
+    EXPECT_TRUE(WM_IsVisible(UI_hMainWin));
+    EXPECT_EQ(UI_OverviewPageInstance.GetCurrentPage(), 0);
+    EXPECT_EQ(WM_GetCallback(UI_hHomeButton), UI_SideButtonCallback);
+    EXPECT_EQ(WM_GetCallback(UI_hBackButton), UI_SideButtonCallback);
+  }
 }
 
 TEST_F(DesignDropTest, ADroppedBrandingIsDrawnIntoTheMenus) {

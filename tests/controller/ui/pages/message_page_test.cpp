@@ -72,6 +72,21 @@ TEST_F(MessagePageTest, ShowsTheDateAndTimeWhenTheMessageArose) {
   EXPECT_TRUE(Errors().empty());
 }
 
+// A message that never arose has no time: its page shows none, not the clock's zero as a date.
+TEST_F(MessagePageTest, AMessageThatNeverAroseShowsNoTime) {
+  FUNKTION_BASIS_PAR* Quiet = nullptr;
+  ASSERT_EQ(FKT_CreateObject(FKT_TYPE_MESSAGE, kSlot + 1, &Quiet), FKT_OK);
+  ASSERT_EQ(Quiet->GetParameter(MSG_PAR_TIME), 0);
+  ASSERT_EQ(UI_MenuStackInstance.Open(uint32_t(kSlot + 1) << 16 | OBJ_MenuIndex(OBJ_FAM_FUNCTION, 0), 0), UI_SHOW_OK);
+  Settle();
+  std::vector<std::u16string> v = Shown();
+  ASSERT_TRUE(Has(v, u"Kind: Message"));
+  for (const std::u16string& s : v) {
+    EXPECT_EQ(s.find(u"1969"), std::u16string::npos) << std::string(s.begin(), s.end());
+    EXPECT_EQ(s.find(u"1970"), std::u16string::npos) << std::string(s.begin(), s.end());
+  }
+}
+
 TEST_F(MessagePageTest, TheTimeOfTheMessageCannotBeEdited) {
   OpenPage();
   for (WM_HWIN hRow = WM_GetFirstChild(UI_hPanelInner); hRow; hRow = WM_GetNextSibling(hRow)) {
