@@ -188,30 +188,42 @@ TEST(StartupShutdown, RunsStopsAndSavesTheFunctionData) {
 }
 
 // "tmp.dat" that cannot be written at exit (the disk fills up; here a file size limit far below its size): the
-// file of the run before stays whole, no temporary is left, and a box says which file kept its old contents.
+// file of the run before stays whole, no temporary is left, and a box says which file kept its old contents. It
+// points to the error log for the reason only when there is one: from a working folder that cannot be written
+// (here one removed while the simulator runs in it) no error log is made, and the box names none.
 TEST(StartupShutdown, ASaveThatFailsAtExitKeepsTheOldFileAndSaysSo) {
   std::string Home = _PrepareHome();
   std::string User = Home + _acUserFolder;
   EXPECT_TRUE(_RunUntilStarted().empty());
   std::string Before = SimTest_ReadFile(User + "/tmp.dat");
   ASSERT_EQ(Before.size(), 256256u);
-  static rlimit s_Old;
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &s_Old), 0);
-  auto pfOldSignal = signal(SIGXFSZ, SIG_IGN);  // the write fails with EFBIG instead of ending the process
-  // The limit comes once the display mapping, which it would refuse too, has been made.
-  g_pfBeforeQuit = [] {
-    rlimit Limit = {64 * 1024, s_Old.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &Limit);
-  };
-  std::vector<std::string> Boxes = _RunUntilStarted();
-  g_pfBeforeQuit = nullptr;
-  setrlimit(RLIMIT_FSIZE, &s_Old);
-  signal(SIGXFSZ, pfOldSignal);
-  EXPECT_EQ(SimTest_ReadFile(User + "/tmp.dat"), Before);
-  EXPECT_EQ(_Names(User), (std::vector<std::string>{"Info1.sim", "Simulator.lock", "tmp.dat"}));
-  ASSERT_EQ(Boxes.size(), 1u);
-  EXPECT_EQ(Boxes[0], "Saving at exit failed. These files keep what they held before, and what this run changed in "
-                      "them is lost:\n\"" + User + "/tmp.dat\" (function data; the log file \"SimError.log\" says why)");
+  std::string Lost = "Saving at exit failed. These files keep what they held before, and what this run changed in "
+                     "them is lost:\n\"" + User + "/tmp.dat\" (function data";
+  char acWorking[4096];
+  ASSERT_TRUE(getcwd(acWorking, sizeof(acWorking)));
+  for (bool Writable : {true, false}) {
+    if (!Writable) {
+      std::string Gone = SimTest_MakeTempDir();
+      ASSERT_TRUE(chdir(Gone.c_str()) == 0 && rmdir(Gone.c_str()) == 0);
+    }
+    static rlimit s_Old;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &s_Old), 0);
+    auto pfOldSignal = signal(SIGXFSZ, SIG_IGN);  // the write fails with EFBIG instead of ending the process
+    // The limit comes once the display mapping, which it would refuse too, has been made.
+    g_pfBeforeQuit = [] {
+      rlimit Limit = {64 * 1024, s_Old.rlim_max};
+      setrlimit(RLIMIT_FSIZE, &Limit);
+    };
+    std::vector<std::string> Boxes = _RunUntilStarted();
+    g_pfBeforeQuit = nullptr;
+    setrlimit(RLIMIT_FSIZE, &s_Old);
+    signal(SIGXFSZ, pfOldSignal);
+    ASSERT_EQ(chdir(acWorking), 0);
+    EXPECT_EQ(SimTest_ReadFile(User + "/tmp.dat"), Before);
+    EXPECT_EQ(_Names(User), (std::vector<std::string>{"Info1.sim", "Simulator.lock", "tmp.dat"}));
+    ASSERT_EQ(Boxes.size(), 1u);
+    EXPECT_EQ(Boxes[0], Lost + (Writable ? "; the log file \"SimError.log\" says why)" : ")")) << Writable;
+  }
 }
 
 // A second simulator started while another one holds the per-user folder and the display mapping: it says so in
