@@ -226,6 +226,43 @@ TEST(StartupShutdown, ASaveThatFailsAtExitKeepsTheOldFileAndSaysSo) {
   }
 }
 
+// A stored design or branding that is damaged is refused at start the way a dropped one is: the log (red), the
+// error log and a box say which file and why, and the simulator runs without it. The stored copies stay as they
+// were, so the next start says so again until another file is dropped.
+TEST(StartupShutdown, ADamagedStoredDesignOrBrandingIsReportedAtStart) {
+  std::string Home = _PrepareHome();
+  std::string User = Home + _acUserFolder;
+  ASSERT_EQ(system(("mkdir -p '" + User + "'").c_str()), 0);
+  std::string Branding(32, '\0');
+  Branding.replace(0, 4, std::string("q7b\0", 4));
+  Branding[4] = 100;  // a background of 100 bytes, which the file does not hold
+  std::string Design = "q7d damaged";
+  for (const auto& File : {std::pair{"/Branding.q7b", Branding}, std::pair{"/Design.q7d", Design}}) {
+    FILE* pFile = fopen((User + File.first).c_str(), "wb");
+    ASSERT_TRUE(pFile);
+    fwrite(File.second.data(), 1, File.second.size(), pFile);
+    fclose(pFile);
+  }
+  SIM_CloseErrorLog();
+  remove("SimError.log");  // the test host works in a folder of its own
+  std::vector<std::string> Boxes = _RunUntilStarted();
+  const std::vector<std::string> Want = {
+      "Branding file " + User + "/Branding.q7b refused at start: it ends after 32 of the 132 bytes its header "
+      "announces; the simulator runs without it.",
+      "Design file " + User + "/Design.q7d refused at start: the file has 11 bytes, fewer than its 256-byte text "
+      "header; the simulator runs without it."};
+  EXPECT_EQ(Boxes, Want);
+  char acLog[LOG_MAX_CHARS + 1];
+  LOG_GetText(acLog, sizeof(acLog));
+  std::string ErrorLog = SimTest_ReadFile("SimError.log");
+  for (const std::string& w : Want) {
+    EXPECT_NE(std::string(acLog).find(":   \x01" + w), std::string::npos) << acLog;
+    EXPECT_NE(ErrorLog.find("\r\n" + w), std::string::npos) << ErrorLog;
+  }
+  EXPECT_EQ(SimTest_ReadFile(User + "/Branding.q7b"), Branding);
+  EXPECT_EQ(SimTest_ReadFile(User + "/Design.q7d"), Design);
+}
+
 // A second simulator started while another one holds the per-user folder and the display mapping: it says so in
 // the log, the error log and a box, keeps its own files in a folder of its own (the first one's stay as they are)
 // and opens its window off the first one's.
