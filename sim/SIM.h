@@ -67,6 +67,10 @@ void SIM_Notice(const char* s);           // marked in the log and kept in the e
 uint8_t SIM_SetErrorBox(uint8_t OnOff);   // returns the previous flag
 uint32_t SIM_GetErrorCount(void);
 void SIM_CloseErrorLog(void);
+// The error log's name (SIM_GetErrorLogName) once this run has made it and every text of the run reached it; else
+// null (the working folder cannot be written, the disk is full), so that nobody is sent to a file that does not
+// say why.
+const char* SIM_GetErrorLogFile(void);
 // Errors of the host's own set-up (the skin regions): logged, and shown in a message box while the main window is
 // visible, so that errors during start-up stay silent. Main thread.
 void SIM_ErrorBox(const char* s);

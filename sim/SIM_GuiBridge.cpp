@@ -124,6 +124,16 @@ static void _ReportLoadError(int Status, const char* pPath) {
   _ReportRefused("Function data", pPath, DAT_ErrorText(Status));
 }
 
+static const char* _LookKind(int Kind) { return Kind == DSG_KIND_DESIGN ? "Design" : "Branding"; }
+
+// A stored design or branding that the start-up refused: said like a refused drop, since the user sees only the
+// built-in look and would not know why.
+static void _ReportStoredLookFile(int Kind, const char* pPath, const DSG_REPORT* pReport) {
+  std::string Text = std::string(_LookKind(Kind)) + " file " + pPath + " refused at start: " + pReport->acText +
+                     "; the simulator runs without it.";
+  SIM_ErrorOut(Text.c_str());
+}
+
 void SIM__GuiInstall(void) {
   static bool s_ModulesInstalled;
   if (!s_ModulesInstalled) {  // message functions can be created, and a tmp.dat holding them is accepted
@@ -141,6 +151,7 @@ void SIM__GuiInstall(void) {
   UI_InstallStartup();  // the controller's screens join the main task
   UI_pPointerMoved = &SIM_PointerMoved;
   DSG_pPagesFolder = SIM_PagesFolder;
+  DSG_pfStoredRefused = _ReportStoredLookFile;
 }
 
 void SIM__AppMainTask(void) {
@@ -174,8 +185,6 @@ void SIM__AppConfig(void) {
 void SIM__AppSendBack(void) { APP_SendBackMessage(); }
 
 void SIM__AppLoadFunctionData(const char* pPath) { DAT_LoadFunctionDataFile(pPath, 0); }
-
-static const char* _LookKind(int Kind) { return Kind == DSG_KIND_DESIGN ? "Design" : "Branding"; }
 
 // A dropped design or branding file: the controller loads and draws it in its own thread and says what it
 // loaded, or why it refused the file. A loaded file goes to the log; a refused one, or one loaded but not kept for

@@ -121,8 +121,9 @@ static void _SaveAtExit(void) {
   char acPath[600];
   std::string Lost;
   if (!_AppLetGo && SIM__AppSaveTmpFile() < 0 && PATH_Join(SIM_UserFolder, "tmp.dat", acPath, sizeof(acPath))) {
-    Lost += std::string("\n\"") + acPath + "\" (function data; the log file \"" + SIM_GetErrorLogName() +
-            "\" says why)";
+    Lost += std::string("\n\"") + acPath + "\" (function data";
+    if (const char* pLog = SIM_GetErrorLogFile()) Lost += std::string("; the log file \"") + pLog + "\" says why";
+    Lost += ")";
   }
   if (SIM_SaveInputSim(SIM_UserFolder)) {
     int Error = errno;

@@ -12,6 +12,7 @@
 
 static std::mutex _Mutex;         // guards the error log and the count
 static FILE* _pErrorLog;
+static bool _ErrorLogLacks;       // a text of this run did not reach the error log
 static uint8_t _ErrorBox = 1;
 static uint32_t _NumErrors;
 
@@ -19,11 +20,12 @@ static void _WriteErrorLog(const char* s) {
   std::lock_guard<std::mutex> Lock(_Mutex);
   if (!_pErrorLog) {
     _pErrorLog = fopen(SIM_GetErrorLogName(), "wb");  // afresh at the first error of a run
-    if (!_pErrorLog) return;
+    if (!_pErrorLog) {
+      _ErrorLogLacks = true;
+      return;
+    }
   }
-  fputs("\r\n", _pErrorLog);
-  fputs(s, _pErrorLog);
-  fflush(_pErrorLog);
+  if (fputs("\r\n", _pErrorLog) < 0 || fputs(s, _pErrorLog) < 0 || fflush(_pErrorLog) != 0) _ErrorLogLacks = true;
 }
 
 static void _ShowBox(void* p) {
@@ -81,8 +83,14 @@ uint32_t SIM_GetErrorCount(void) {
   return _NumErrors;
 }
 
+const char* SIM_GetErrorLogFile(void) {
+  std::lock_guard<std::mutex> Lock(_Mutex);
+  return (_pErrorLog && !_ErrorLogLacks) ? SIM_GetErrorLogName() : nullptr;
+}
+
 void SIM_CloseErrorLog(void) {
   std::lock_guard<std::mutex> Lock(_Mutex);
   if (_pErrorLog) fclose(_pErrorLog);
   _pErrorLog = nullptr;
+  _ErrorLogLacks = false;
 }

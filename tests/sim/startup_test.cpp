@@ -188,30 +188,79 @@ TEST(StartupShutdown, RunsStopsAndSavesTheFunctionData) {
 }
 
 // "tmp.dat" that cannot be written at exit (the disk fills up; here a file size limit far below its size): the
-// file of the run before stays whole, no temporary is left, and a box says which file kept its old contents.
+// file of the run before stays whole, no temporary is left, and a box says which file kept its old contents. It
+// points to the error log for the reason only when there is one: from a working folder that cannot be written
+// (here one removed while the simulator runs in it) no error log is made, and the box names none.
 TEST(StartupShutdown, ASaveThatFailsAtExitKeepsTheOldFileAndSaysSo) {
   std::string Home = _PrepareHome();
   std::string User = Home + _acUserFolder;
   EXPECT_TRUE(_RunUntilStarted().empty());
   std::string Before = SimTest_ReadFile(User + "/tmp.dat");
   ASSERT_EQ(Before.size(), 256256u);
-  static rlimit s_Old;
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &s_Old), 0);
-  auto pfOldSignal = signal(SIGXFSZ, SIG_IGN);  // the write fails with EFBIG instead of ending the process
-  // The limit comes once the display mapping, which it would refuse too, has been made.
-  g_pfBeforeQuit = [] {
-    rlimit Limit = {64 * 1024, s_Old.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &Limit);
-  };
+  std::string Lost = "Saving at exit failed. These files keep what they held before, and what this run changed in "
+                     "them is lost:\n\"" + User + "/tmp.dat\" (function data";
+  char acWorking[4096];
+  ASSERT_TRUE(getcwd(acWorking, sizeof(acWorking)));
+  for (bool Writable : {true, false}) {
+    if (!Writable) {
+      std::string Gone = SimTest_MakeTempDir();
+      ASSERT_TRUE(chdir(Gone.c_str()) == 0 && rmdir(Gone.c_str()) == 0);
+    }
+    static rlimit s_Old;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &s_Old), 0);
+    auto pfOldSignal = signal(SIGXFSZ, SIG_IGN);  // the write fails with EFBIG instead of ending the process
+    // The limit comes once the display mapping, which it would refuse too, has been made.
+    g_pfBeforeQuit = [] {
+      rlimit Limit = {64 * 1024, s_Old.rlim_max};
+      setrlimit(RLIMIT_FSIZE, &Limit);
+    };
+    std::vector<std::string> Boxes = _RunUntilStarted();
+    g_pfBeforeQuit = nullptr;
+    setrlimit(RLIMIT_FSIZE, &s_Old);
+    signal(SIGXFSZ, pfOldSignal);
+    ASSERT_EQ(chdir(acWorking), 0);
+    EXPECT_EQ(SimTest_ReadFile(User + "/tmp.dat"), Before);
+    EXPECT_EQ(_Names(User), (std::vector<std::string>{"Info1.sim", "Simulator.lock", "tmp.dat"}));
+    ASSERT_EQ(Boxes.size(), 1u);
+    EXPECT_EQ(Boxes[0], Lost + (Writable ? "; the log file \"SimError.log\" says why)" : ")")) << Writable;
+  }
+}
+
+// A stored design or branding that is damaged is refused at start the way a dropped one is: the log (red), the
+// error log and a box say which file and why, and the simulator runs without it. The stored copies stay as they
+// were, so the next start says so again until another file is dropped.
+TEST(StartupShutdown, ADamagedStoredDesignOrBrandingIsReportedAtStart) {
+  std::string Home = _PrepareHome();
+  std::string User = Home + _acUserFolder;
+  ASSERT_EQ(system(("mkdir -p '" + User + "'").c_str()), 0);
+  std::string Branding(32, '\0');
+  Branding.replace(0, 4, std::string("q7b\0", 4));
+  Branding[4] = 100;  // a background of 100 bytes, which the file does not hold
+  std::string Design = "q7d damaged";
+  for (const auto& File : {std::pair{"/Branding.q7b", Branding}, std::pair{"/Design.q7d", Design}}) {
+    FILE* pFile = fopen((User + File.first).c_str(), "wb");
+    ASSERT_TRUE(pFile);
+    fwrite(File.second.data(), 1, File.second.size(), pFile);
+    fclose(pFile);
+  }
+  SIM_CloseErrorLog();
+  remove("SimError.log");  // the test host works in a folder of its own
   std::vector<std::string> Boxes = _RunUntilStarted();
-  g_pfBeforeQuit = nullptr;
-  setrlimit(RLIMIT_FSIZE, &s_Old);
-  signal(SIGXFSZ, pfOldSignal);
-  EXPECT_EQ(SimTest_ReadFile(User + "/tmp.dat"), Before);
-  EXPECT_EQ(_Names(User), (std::vector<std::string>{"Info1.sim", "Simulator.lock", "tmp.dat"}));
-  ASSERT_EQ(Boxes.size(), 1u);
-  EXPECT_EQ(Boxes[0], "Saving at exit failed. These files keep what they held before, and what this run changed in "
-                      "them is lost:\n\"" + User + "/tmp.dat\" (function data; the log file \"SimError.log\" says why)");
+  const std::vector<std::string> Want = {
+      "Branding file " + User + "/Branding.q7b refused at start: it ends after 32 of the 132 bytes its header "
+      "announces; the simulator runs without it.",
+      "Design file " + User + "/Design.q7d refused at start: the file has 11 bytes, fewer than its 256-byte text "
+      "header; the simulator runs without it."};
+  EXPECT_EQ(Boxes, Want);
+  char acLog[LOG_MAX_CHARS + 1];
+  LOG_GetText(acLog, sizeof(acLog));
+  std::string ErrorLog = SimTest_ReadFile("SimError.log");
+  for (const std::string& w : Want) {
+    EXPECT_NE(std::string(acLog).find(":   \x01" + w), std::string::npos) << acLog;
+    EXPECT_NE(ErrorLog.find("\r\n" + w), std::string::npos) << ErrorLog;
+  }
+  EXPECT_EQ(SimTest_ReadFile(User + "/Branding.q7b"), Branding);
+  EXPECT_EQ(SimTest_ReadFile(User + "/Design.q7d"), Design);
 }
 
 // A second simulator started while another one holds the per-user folder and the display mapping: it says so in

@@ -1,5 +1,6 @@
 // What the screens see of the loaded branding and design (the branding record of the graphics cache and the
 // design hooks of the main screen), the design reset, and the loading of dropped and stored files.
+#include <cerrno>
 #include <cstring>
 #include <mutex>
 #include <string>
@@ -115,19 +116,32 @@ int DSG_LoadBrandingFile(const char* sPath, DSG_REPORT* pReport) {
   return _LoadFile(sPath, DSG_ImportBranding, pReport);
 }
 
+DSG_DONE_FUNC* DSG_pfStoredRefused;
+
+// A stored copy that is missing is no fault (nothing was ever loaded); one that is there but refused leaves the
+// screens without the look the user chose, so the host must say which file and why.
 void DSG_LoadStoredFiles(void) {
   static const struct {
+    int Kind;
     const char* sName;
     int (*pfImport)(FILE*, int, DSG_REPORT*);
-  } s_aFile[] = {{"Branding.q7b", DSG_ImportBranding}, {"Design.q7d", DSG_ImportDesign}};
+  } s_aFile[] = {{DSG_KIND_BRANDING, "Branding.q7b", DSG_ImportBranding},
+                 {DSG_KIND_DESIGN, "Design.q7d", DSG_ImportDesign}};
   DSG__SetDesign();
   for (const auto& f : s_aFile) {
     char acPath[PATH_MAX_LEN];
     if (!PATH_Join(APP_UserFolder, f.sName, acPath, sizeof(acPath))) continue;
-    FILE* pFile = fopen(acPath, "rb");
-    if (!pFile) continue;
-    f.pfImport(pFile, 1, nullptr);
-    fclose(pFile);
+    DSG_REPORT Report = {};
+    if (FILE* pFile = fopen(acPath, "rb")) {
+      f.pfImport(pFile, 1, &Report);
+      fclose(pFile);
+    } else if (errno == ENOENT) {
+      continue;
+    } else {
+      Report.Code = DSG_IMPORT_NO_FILE;
+      snprintf(Report.acText, sizeof(Report.acText), "it cannot be opened (%s)", strerror(errno));
+    }
+    if (Report.Code != DSG_IMPORT_OK && DSG_pfStoredRefused) DSG_pfStoredRefused(f.Kind, acPath, &Report);
   }
 }
 

@@ -51,8 +51,11 @@ void DSG_ServeRequests(void);  // the GUI thread's pass: loads what was asked fo
 // read it (header, layout, element records and payload all there). DSG_IMPORT_OK, or why it is refused.
 int DSG_CheckPageFile(const char* sPath, DSG_REPORT* pReport);
 int DSG_CheckPageBytes(const uint8_t* p, size_t NumBytes, DSG_REPORT* pReport);  // the same on the file's bytes
-// Start-up: imports the stored copies without storing them again.
+// Start-up: imports the stored copies without storing them again. A stored copy that is there but refused
+// (damaged, unreadable) is passed to DSG_pfStoredRefused, which the host points at its report; the screens then
+// run without it.
 void DSG_LoadStoredFiles(void);
+extern DSG_DONE_FUNC* DSG_pfStoredRefused;
 // Draws branding and design into the graphics cache again and invalidates every window.
 void DSG_Redraw(void);
 
