@@ -22,16 +22,18 @@ struct _UNSCALED {
   LCD_PIXELINDEX aPalIndex[256];
 };
 
-void _DrawRow(void* pContext, int Row, const uint32_t* pValue) {
+// The rows asked for are the visible ones: each is drawn.
+void _DrawRows(void* pContext, int Row, int NumRows, const uint32_t* pValue) {
   _UNSCALED* p = static_cast<_UNSCALED*>(pContext);
   int x = p->x0 + p->ColFirst;
-  int y = p->y0 + Row;
-  if (p->pInfo->BitsPerPixel <= 8) {
-    GUI__DrawIndexLine(&p->Line, x, y, pValue, p->NumPixels, p->aPalIndex);
-  } else if (p->Blend) {
-    GUI__DrawColorLineAlpha(&p->Line, x, y, pValue, p->NumPixels);
-  } else {
-    GUI__DrawColorLine(&p->Line, x, y, pValue, p->NumPixels);
+  for (int y = p->y0 + Row; y < p->y0 + Row + NumRows; y++) {
+    if (p->pInfo->BitsPerPixel <= 8) {
+      GUI__DrawIndexLine(&p->Line, x, y, pValue, p->NumPixels, p->aPalIndex);
+    } else if (p->Blend) {
+      GUI__DrawColorLineAlpha(&p->Line, x, y, pValue, p->NumPixels);
+    } else {
+      GUI__DrawColorLine(&p->Line, x, y, pValue, p->NumPixels);
+    }
   }
 }
 
@@ -46,7 +48,7 @@ int _DrawRect(GUI_GET_DATA_FUNC* pfGetData, void* pParam, const GUI_BMP__INFO* p
   pDraw->ColFirst = r.x0 - pDraw->x0;
   pDraw->NumPixels = r.x1 - r.x0 + 1;
   return GUI_BMP__DecodeRows(pInfo, pfGetData, pParam, r.y0 - pDraw->y0, r.y1 - pDraw->y0, pDraw->ColFirst,
-                             r.x1 - pDraw->x0, _DrawRow, pDraw);
+                             r.x1 - pDraw->x0, _DrawRows, pDraw);
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 // Run-length BMP files (RLE8 and RLE4, stored bottom-up): codes are expanded into one row of palette
-// indices at a time; pixels the codes skip keep palette index 0. Pixels beyond the right edge are dropped.
+// indices at a time, over the columns asked for; pixels the codes skip keep palette index 0. Pixels beyond the
+// right edge are dropped. The work follows the codes, not the size the header claims: a row costs only the
+// pixels written into it, and the empty rows that a delta or the end of the bitmap passes over are handed on
+// together.
 #include "GUI_BMP_Private.h"
 
 #include <algorithm>
@@ -37,36 +40,53 @@ struct _DECODER {
   int RowFirst, RowLast, ColFirst, ColLast;
   GUI_BMP__ROW_SINK* pfSink;
   void* pContext;
-  std::vector<uint8_t> Row;  // palette indices of the row being built
-  std::vector<uint32_t> Value;
+  std::vector<uint32_t> Value;  // palette indices of the row being built, columns ColFirst .. ColLast
+  int DirtyFirst, DirtyEnd;     // Value[DirtyFirst .. DirtyEnd - 1] may be non-zero
   int FileRow;  // 0 = bottom row
   int x;
-  int Dirty;  // pixels of the row buffer that may be non-zero
 };
 
-// Hands the current row to the sink, starts the next one above it.
-void _EndRow(_DECODER* pDec) {
-  int Row = pDec->pInfo->YSize - 1 - pDec->FileRow;
-  if (pDec->pfSink && Row >= pDec->RowFirst && Row <= pDec->RowLast) {
-    for (int c = pDec->ColFirst; c <= pDec->ColLast; c++) {
-      pDec->Value[c - pDec->ColFirst] = pDec->Row[c];
-    }
-    pDec->pfSink(pDec->pContext, Row, pDec->Value.data());
+// Hands on the file rows FileRow .. FileRow + n - 1, which all hold the current values, as far as they are
+// asked for.
+void _Hand(_DECODER* pDec, int FileRow, int n) {
+  int Bottom = pDec->pInfo->YSize - 1 - FileRow, Top = Bottom - n + 1;  // picture rows
+  Top = std::max(Top, pDec->RowFirst);
+  Bottom = std::min(Bottom, pDec->RowLast);
+  if (pDec->pfSink && Top <= Bottom) {
+    pDec->pfSink(pDec->pContext, Top, Bottom - Top + 1, pDec->Value.data());
   }
-  std::fill(pDec->Row.begin(), pDec->Row.begin() + pDec->Dirty, 0);
-  pDec->Dirty = 0;
+}
+
+// Hands the current row on, starts the next one above it.
+void _EndRow(_DECODER* pDec) {
+  _Hand(pDec, pDec->FileRow, 1);
+  if (pDec->DirtyFirst < pDec->DirtyEnd) {
+    std::fill(pDec->Value.begin() + pDec->DirtyFirst, pDec->Value.begin() + pDec->DirtyEnd, 0);
+  }
+  pDec->DirtyFirst = int(pDec->Value.size());
+  pDec->DirtyEnd = 0;
   pDec->FileRow++;
   pDec->x = 0;
 }
 
-void _Put(_DECODER* pDec, unsigned Index) {
-  if (pDec->x < pDec->pInfo->XSize) {
-    pDec->Row[pDec->x] = uint8_t(Index);
-    pDec->Dirty = std::max(pDec->Dirty, pDec->x + 1);
+// n rows that the codes pass over, all of palette index 0, after the current row has ended: one hand-over.
+void _EmptyRows(_DECODER* pDec, int n) {
+  n = std::min(n, pDec->pInfo->YSize - pDec->FileRow);
+  if (n > 0) {
+    _Hand(pDec, pDec->FileRow, n);
+    pDec->FileRow += n;
   }
-  pDec->x++;
-  if (pDec->x > pDec->pInfo->XSize) {
-    pDec->x = pDec->pInfo->XSize;  // keeps the counter bounded; the pixel is dropped
+}
+
+void _Put(_DECODER* pDec, unsigned Index) {
+  int i = pDec->x - pDec->ColFirst;
+  if (pDec->x <= pDec->ColLast && i >= 0) {
+    pDec->Value[i] = Index;
+    pDec->DirtyFirst = std::min(pDec->DirtyFirst, i);
+    pDec->DirtyEnd = std::max(pDec->DirtyEnd, i + 1);
+  }
+  if (pDec->x < pDec->pInfo->XSize) {
+    pDec->x++;  // beyond the right edge the counter stays: the pixel is dropped
   }
 }
 
@@ -90,14 +110,7 @@ int _Decode(_DECODER* pDec, _READER* pReader) {
       break;
     case 1:  // end of bitmap: every remaining pixel keeps index 0
       _EndRow(pDec);
-      // The rows above are empty: only those the caller wants are handed on.
-      if (pDec->pfSink) {
-        int FirstEmpty = pInfo->YSize - pDec->FileRow;  // picture rows 0 .. FirstEmpty - 1 remain
-        for (int Row = std::min(FirstEmpty - 1, pDec->RowLast); Row >= pDec->RowFirst; Row--) {
-          pDec->FileRow = pInfo->YSize - 1 - Row;
-          _EndRow(pDec);
-        }
-      }
+      _EmptyRows(pDec, pInfo->YSize);
       return 0;
     case 2: {  // delta: move right and up
       unsigned dx, dy;
@@ -105,8 +118,9 @@ int _Decode(_DECODER* pDec, _READER* pReader) {
         return 1;
       }
       int x = pDec->x + int(dx);
-      for (unsigned i = 0; i < dy && pDec->FileRow < pInfo->YSize; i++) {
+      if (dy) {
         _EndRow(pDec);
+        _EmptyRows(pDec, int(dy) - 1);
       }
       pDec->x = std::min(x, int(pInfo->XSize));
       break;
@@ -132,9 +146,9 @@ int _Decode(_DECODER* pDec, _READER* pReader) {
 
 int _Run(const GUI_BMP__INFO* pInfo, GUI_GET_DATA_FUNC* pfGetData, void* pParam, int RowFirst, int RowLast,
          int ColFirst, int ColLast, GUI_BMP__ROW_SINK* pfSink, void* pContext) {
-  _DECODER Dec{pInfo, RowFirst, RowLast, ColFirst, ColLast, pfSink, pContext, {}, {}, 0, 0, 0};
-  Dec.Row.assign(pInfo->XSize, 0);
+  _DECODER Dec{pInfo, RowFirst, RowLast, ColFirst, ColLast, pfSink, pContext, {}, 0, 0, 0, 0};
   Dec.Value.assign(ColLast - ColFirst + 1, 0);
+  Dec.DirtyFirst = int(Dec.Value.size());
   auto pReader = std::make_unique<_READER>();
   *pReader = _READER{pfGetData, pParam, pInfo->DataOff, 0, 0, {}};
   return _Decode(&Dec, pReader.get());

@@ -90,7 +90,7 @@ int GUI_BMP__DecodeRows(const GUI_BMP__INFO* pInfo, GUI_GET_DATA_FUNC* pfGetData
       return 1;
     }
     _DecodeRow(pInfo, Row.data(), ColFirst, n, Value.data());
-    pfSink(pContext, Row0, Value.data());
+    pfSink(pContext, Row0, 1, Value.data());
   }
   return 0;
 }

@@ -11,12 +11,18 @@
 
 namespace {
 
+// A source column that reaches the clip rectangle and the target columns u0 .. u1 - 1 it covers.
+struct _COLUMN {
+  int Col, u0, u1;
+};
+
 struct _SCALED {
   const GUI_BMP__INFO* pInfo;
   int ColFirst, ColLast;  // source columns that reach the clip rectangle
   int x0, y0;
   int64_t Num, Denom;
   int XSizeOut, YSizeOut;
+  std::vector<_COLUMN> Columns;  // of ColFirst .. ColLast, those that shrinking keeps
 };
 
 int _Start(const _SCALED* p, int i) { return int((i * p->Num + p->Denom / 2) / p->Denom); }
@@ -34,10 +40,12 @@ void _TargetRows(const _SCALED* p, int Row, int* pt0, int* pt1) {
   }
 }
 
-void _DrawRow(void* pContext, int Row, const uint32_t* pValue) {
+// Source rows that follow each other cover target rows that follow each other: equal rows are drawn as one.
+void _DrawRows(void* pContext, int Row, int NumRows, const uint32_t* pValue) {
   const _SCALED* p = static_cast<const _SCALED*>(pContext);
-  int t0, t1;
-  _TargetRows(p, Row, &t0, &t1);
+  int t0, t1, Unused;
+  _TargetRows(p, Row, &t0, &Unused);
+  _TargetRows(p, Row + NumRows - 1, &Unused, &t1);
   if (t0 >= t1) {
     return;
   }
@@ -49,12 +57,8 @@ void _DrawRow(void* pContext, int Row, const uint32_t* pValue) {
   int IsPal = p->pInfo->BitsPerPixel <= 8;
   int RunStart = -1, RunEnd = 0;
   GUI_COLOR RunColor = 0;
-  for (int Col = p->ColFirst; Col <= p->ColLast; Col++) {
-    int u0 = std::min(_Start(p, Col), p->XSizeOut), u1 = std::min(_Start(p, Col + 1), p->XSizeOut);
-    if (u1 <= u0) {
-      continue;  // a column that shrinking drops
-    }
-    uint32_t v = pValue[Col - p->ColFirst];
+  for (const _COLUMN& c : p->Columns) {
+    uint32_t v = pValue[c.Col - p->ColFirst];
     GUI_COLOR Color = (IsPal ? p->pInfo->aPalette[v & 0xFF] : v) & 0xFFFFFF;
     if (RunStart >= 0 && Color != RunColor) {
       LCD_SetColor(RunColor);
@@ -62,10 +66,10 @@ void _DrawRow(void* pContext, int Row, const uint32_t* pValue) {
       RunStart = -1;
     }
     if (RunStart < 0) {
-      RunStart = u0;
+      RunStart = c.u0;
       RunColor = Color;
     }
-    RunEnd = u1;
+    RunEnd = c.u1;
   }
   if (RunStart >= 0) {
     LCD_SetColor(RunColor);
@@ -89,21 +93,26 @@ int _DrawRect(GUI_GET_DATA_FUNC* pfGetData, void* pParam, _SCALED* p) {
       RowLast = r;
     }
   }
-  // Likewise the columns.
+  // Likewise the columns; a row then visits only those of them that it shows.
   p->ColFirst = p->ColLast = -1;
+  p->Columns.clear();
   for (int c = 0; c < p->pInfo->XSize; c++) {
-    int u0 = p->x0 + _Start(p, c), u1 = p->x0 + _Start(p, c + 1);
-    if (u1 > u0 && u1 - 1 >= Clip.x0 && u0 <= Clip.x1) {
+    int u0 = _Start(p, c), u1 = _Start(p, c + 1);
+    if (u1 > u0 && p->x0 + u1 - 1 >= Clip.x0 && p->x0 + u0 <= Clip.x1) {
       if (p->ColFirst < 0) {
         p->ColFirst = c;
       }
       p->ColLast = c;
+      u1 = std::min(u1, p->XSizeOut);
+      if (u1 > u0) {
+        p->Columns.push_back({c, u0, u1});
+      }
     }
   }
   if (RowFirst < 0 || p->ColFirst < 0) {
     return 0;
   }
-  return GUI_BMP__DecodeRows(p->pInfo, pfGetData, pParam, RowFirst, RowLast, p->ColFirst, p->ColLast, _DrawRow, p);
+  return GUI_BMP__DecodeRows(p->pInfo, pfGetData, pParam, RowFirst, RowLast, p->ColFirst, p->ColLast, _DrawRows, p);
 }
 
 }  // namespace
@@ -116,7 +125,7 @@ int GUI_BMP_DrawScaledEx(GUI_GET_DATA_FUNC* pfGetData, void* pParam, int x0, int
   if (GUI_BMP__ReadInfo(pfGetData, pParam, pInfo.get())) {
     return 1;
   }
-  _SCALED Scaled{pInfo.get(), 0, 0, 0, 0, Num, Denom, 0, 0};
+  _SCALED Scaled{pInfo.get(), 0, 0, 0, 0, Num, Denom, 0, 0, {}};
   Scaled.XSizeOut = int(int64_t(pInfo->XSize) * Num / Denom);
   Scaled.YSizeOut = int(int64_t(pInfo->YSize) * Num / Denom);
   if (Scaled.XSizeOut > GUI_BMP__MAX_SIZE || Scaled.YSizeOut > GUI_BMP__MAX_SIZE) {

@@ -27,10 +27,12 @@ enum { GUI_BMP__MAX_SIZE = 0x7FFF };
 // or cannot be read.
 int GUI_BMP__ReadInfo(GUI_GET_DATA_FUNC* pfGetData, void* pParam, GUI_BMP__INFO* pInfo);
 
-// Receives decoded rows. Row counts from the top of the picture (0 = top row); pValue holds one value per
-// column starting at the requested first column: the palette index for files of up to 8 bits per pixel, the
-// colour (transparency byte 0xFF - alpha when the file has an alpha mask, else 0) for the others.
-typedef void GUI_BMP__ROW_SINK(void* pContext, int Row, const uint32_t* pValue);
+// Receives decoded rows: the picture rows Row .. Row + NumRows - 1 (0 = top row) all hold the values at pValue,
+// one per column starting at the requested first column: the palette index for files of up to 8 bits per
+// pixel, the colour (transparency byte 0xFF - alpha when the file has an alpha mask, else 0) for the others.
+// Rows that the file stores one by one come one at a time; rows that run-length codes leave empty come
+// together, so that handing them on costs no more than the codes that made them.
+typedef void GUI_BMP__ROW_SINK(void* pContext, int Row, int NumRows, const uint32_t* pValue);
 
 // Decodes the rows RowFirst .. RowLast (picture rows, inclusive) over the columns ColFirst .. ColLast in the
 // order in which the file stores them and hands each to pfSink. Data that ends early stops the decoding: the rows

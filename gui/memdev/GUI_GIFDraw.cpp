@@ -164,6 +164,8 @@ int _DrawImage(_DRAW* d, GUI_GIF__CONTEXT* p, const GUI_GIF__IMAGE* im, const GU
   std::vector<U8> Row(size_t(std::max(im->xSize, 1)));
   static const int aStart[] = {0, 4, 2, 1}, aStep[] = {8, 8, 4, 2};
   int Pass = 0, r = 0;
+  // Rows outside the visible area are decoded too, only not drawn: whether the image's data are whole decides
+  // the result, wherever the picture lies.
   for (int k = 0; k < im->ySize; k++) {
     if (im->Interlaced) {
       while (r >= im->ySize) {  // next pass
@@ -171,11 +173,6 @@ int _DrawImage(_DRAW* d, GUI_GIF__CONTEXT* p, const GUI_GIF__IMAGE* im, const GU
       }
     } else {
       r = k;
-      // Rows below the visible area need not be decoded.
-      int Top = d->y0 + (d->Scaled ? _Map(d, im->yPos + r) : im->yPos + r);
-      if (Top > d->Bounds.y1) {
-        return 1;
-      }
     }
     int n = GUI_GIF__DecodePixels(p, Row.data(), im->xSize);
     int Valid = 0;

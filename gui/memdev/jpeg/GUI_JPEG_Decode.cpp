@@ -299,4 +299,5 @@ void GUI_JPEG__FreeDecoder(GUI_JPEG_DCONTEXT* p) {
     GUI_JPEG__FreeOwned(&p->aDCBuffer[c].Mem);
     GUI_JPEG__FreeOwned(&p->aACBuffer[c].Mem);
   }
+  GUI_JPEG__FreeOwned(&p->NZMask);
 }

@@ -15,6 +15,7 @@ namespace {
 // Where and how decoded lines are drawn.
 struct _OUTPUT {
   int x0, y0;          // screen position of the image (unscaled) or of the scaled rectangle
+  int XOut, YOut;      // size of that rectangle: XSize x Num / Denom by YSize x Num / Denom
   U32 Num, Denom;      // scaling; 1 / 1 when unscaled
   int Direct;          // the target stores colours as they are: lines are drawn without conversion
   const LCD_COLOR_CONV_API* pConv;
@@ -66,7 +67,9 @@ int _DrawLines(GUI_JPEG_DCONTEXT* p, _OUTPUT* o, int FirstLine, int LastLine) {
 }
 
 // Steps source items (lines or pixels) for scaling by Num / Denom: each call passes over some items and
-// reaches the next one that is output, with the extent it covers in the target.
+// reaches the next one that is output, with the extent it covers in the target. The extents of n items add up
+// to n x Num / Denom rounded to the nearest, one more than the rectangle where it rounds up: what lies beyond
+// the rectangle is left out, as the other readers' scaled drawing does.
 struct _STEPPER {
   U64 A, T;
   U64 Num, Denom;
@@ -98,7 +101,9 @@ struct _STEPPER {
 
 void _DrawScaledLine(const GUI_JPEG_DCONTEXT* p, _OUTPUT* o, int y, int LineExtent) {
   const GUI_RECT& Clip = GUI_pContext->ClipRect;
-  if (y + LineExtent - 1 < Clip.y0 || y > Clip.y1) {
+  int yEnd = o->y0 + o->YOut, xEnd = o->x0 + o->XOut;  // first row and column behind the rectangle
+  LineExtent = y + LineExtent > yEnd ? yEnd - y : LineExtent;
+  if (LineExtent <= 0 || y + LineExtent - 1 < Clip.y0 || y > Clip.y1) {
     return;
   }
   const U8* pLine = GUI_JPEG__CurrentLine(p);
@@ -106,12 +111,13 @@ void _DrawScaledLine(const GUI_JPEG_DCONTEXT* p, _OUTPUT* o, int y, int LineExte
   s.Init(o->Num, o->Denom);
   int x = o->x0;
   U64 Src = 0;
-  while (x <= Clip.x1) {
+  while (x <= Clip.x1 && x < xEnd) {
     int Extent;
     U64 Passed = s.Step(&Extent);
     if (Src + Passed >= p->XSize) {
       break;
     }
+    Extent = x + Extent > xEnd ? xEnd - x : Extent;
     GUI_COLOR Color = _PixelColor(p, pLine, int(Src));  // the first of the pixels stepped over
     Src += Passed + 1;
     if (x + Extent - 1 >= Clip.x0) {
@@ -213,6 +219,8 @@ int _Draw(GUI_GET_DATA_FUNC* pfGetData, void* pParam, int x0, int y0, U32 Num, U
     o.Direct = o.pConv && LCD_GetBitsPerPixel() == 32 &&
                (o.pConv == &LCD_aColorConvAPI[LCD_CC_888] || o.pConv == &LCD_aColorConvAPI[LCD_CC_8888]);
     if (o.pConv && XOut > 0 && YOut > 0 && _FitsScreen(o.x0, o.y0, XOut, YOut)) {
+      o.XOut = int(XOut);
+      o.YOut = int(YOut);
       GUI_RECT Rect = {I16(o.x0), I16(o.y0), I16(o.x0 + XOut - 1), I16(o.y0 + YOut - 1)};
       _DRAW_LINES* pfDrawLines = Scaled ? _DrawScaledLines : _DrawLines;
       GUI_CLIP_ITERATE_START(&Rect)

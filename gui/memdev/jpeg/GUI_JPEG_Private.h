@@ -182,6 +182,7 @@ int GUI_JPEG__InitDecoder(GUI_JPEG_DCONTEXT* pCtx);
 int GUI_JPEG__CalcMCUBlockOrder(GUI_JPEG_DCONTEXT* pCtx);
 int GUI_JPEG__DecodeLine(GUI_JPEG_DCONTEXT* pCtx);
 int GUI_JPEG__SkipLine(GUI_JPEG_DCONTEXT* pCtx);
+// Frees every buffer the context owns (each JPEG__OWNED field), so that clearing the context loses no block.
 void GUI_JPEG__FreeDecoder(GUI_JPEG_DCONTEXT* pCtx);
 // The decoded line that the last GUI_JPEG__DecodeLine produced (grey bytes or R, G, B, 0 quadruples).
 inline const U8* GUI_JPEG__CurrentLine(const GUI_JPEG_DCONTEXT* pCtx) { return pCtx->aLine[pCtx->SecondLine].p; }

@@ -175,6 +175,9 @@ void GUI_MOVIE__Notify(GUI_MOVIE_HANDLE hMovie, int Notification, U32 Frame) {
 
 void GUI_MOVIE__Free(GUI_MOVIE_HANDLE hMovie) {
   GUI_MOVIE_OBJ* p = static_cast<GUI_MOVIE_OBJ*>(GUI_ALLOC_h2p(hMovie));
+  // From here on no entry sees the movie: whatever the handler of notification 4 asks of it (deleting it again,
+  // playing, seeking) finds nothing, so it neither recurses nor leaves a timer or a frame buffer behind.
+  p->DeletePending = 1;
   GUI_TIMER_Delete(p->hTimer);
   p = static_cast<GUI_MOVIE_OBJ*>(GUI_ALLOC_h2p(hMovie));
   p->hTimer = 0;

@@ -29,7 +29,6 @@ void _EndTick(GUI_MOVIE_HANDLE hMovie) {
   GUI_MOVIE_OBJ* p = static_cast<GUI_MOVIE_OBJ*>(GUI_ALLOC_h2p(hMovie));
   p->InTick = 0;
   if (p->DeletePending) {
-    p->DeletePending = 0;
     GUI_MOVIE__Free(hMovie);
   }
 }

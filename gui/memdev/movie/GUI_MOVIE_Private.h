@@ -21,7 +21,7 @@ struct GUI_MOVIE_OBJ {
   I32 xPos, yPos;
   U8 DoLoop;
   U8 InTick;         // the timer routine runs: a deletion waits for its end
-  U8 DeletePending;
+  U8 DeletePending;  // deleted (or asked to be, during a tick): no entry sees the movie any more
   GUI_GET_DATA_FUNC* pfGetData;
   void* pParam;
   const U8* pFileData;  // memory movies: the file and its size

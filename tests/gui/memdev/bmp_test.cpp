@@ -3,6 +3,7 @@
 #include "image_TestSupport.h"
 
 #include "GUI_BMP.h"
+#include "GUI_BMP_Private.h"
 #include "GUI_DrawObj.h"
 
 #include <climits>
@@ -205,6 +206,35 @@ TEST_F(BmpTest, RunLength8EndingEarlyShowsPaletteColourZero) {
   Want = {OnDisplay(kBk), OnDisplay(kBk), OnDisplay(kBk), OnDisplay(kBk),
           OnDisplay(GUI_RED), OnDisplay(GUI_RED), OnDisplay(GUI_RED), OnDisplay(GUI_BLUE)};
   EXPECT_EQ(Read(0, 0, 4, 2), Want);
+  // A few bytes that claim 32767 x 32767 pixels: the rows that the codes leave empty are handed on together,
+  // so the work follows the codes present, not the size the header claims. Scaled to 1/100, the picture is
+  // 327 x 327 pixels of palette colour 0 but for the red run at its bottom.
+  for (unsigned Compression : {1u, 2u}) {
+    uint8_t One = Compression == 1 ? 1 : 0x11;  // index 1 (RLE4: in both nibbles)
+    std::vector<uint8_t> Codes = {3, One, 0, 2, 4, 200, 0, 0, 2, One, 0, 1};  // run, delta, end of line, end
+    auto Huge = MakeBmp(32767, 32767, Compression == 1 ? 8 : 4, Compression, {GUI_BLUE, GUI_RED}, Codes, 2);
+    ASSERT_LE(Huge.size(), 80u);
+    ClearDisplay();
+    EXPECT_EQ(GUI_BMP_DrawScaled(Huge.data(), 0, 0, 1, 100), 0) << Compression;
+    EXPECT_EQ(Read(0, 0, 327, 272), std::vector<GUI_COLOR>(327 * 272, OnDisplay(GUI_BLUE))) << Compression;
+    EXPECT_EQ(Read(327, 0, 1, 272), std::vector<GUI_COLOR>(272, OnDisplay(kBk))) << Compression;
+    GUI_BMP__INFO Info;
+    Src.Data = Huge;
+    ASSERT_EQ(GUI_BMP__ReadInfo(GetData, &Src, &Info), 0);
+    struct Counted {
+      int Calls = 0, Rows = 0, RedRows = 0;
+    } c;
+    auto Count = [](void* p, int Row, int NumRows, const uint32_t* pValue) {
+      Counted* pc = static_cast<Counted*>(p);
+      pc->Calls++;
+      pc->Rows += NumRows;
+      pc->RedRows += Row == 32766 && pValue[0] == 1 && pValue[2] == 1 && pValue[3] == 0;
+    };
+    EXPECT_EQ(GUI_BMP__DecodeRLE(&Info, GetData, &Src, 0, 32766, 0, 32766, Count, &c), 0) << Compression;
+    EXPECT_EQ(c.Rows, 32767) << Compression;
+    EXPECT_EQ(c.RedRows, 1) << Compression;
+    EXPECT_LE(c.Calls, 6) << Compression;
+  }
 }
 
 TEST_F(BmpTest, ThreePixelWideRowsArePaddedToTwelveBytes) {

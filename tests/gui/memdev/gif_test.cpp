@@ -272,6 +272,34 @@ TEST_F(GifTest, BadFilesDrawAtMostWhatTheyHeldAndFail) {
       }
     }
   }
+  // Cut behind any complete data sub-block, the file ends inside the image. The result does not depend on what
+  // is visible: with only the picture's top rows inside the clip rectangle, the rows missing below are missing
+  // all the same.
+  size_t Off = 13 + 3 * 256;
+  while (Off < Gif.size() && Gif[Off] == 0x21) {  // extensions in front of the image
+    for (Off += 2; Off < Gif.size() && Gif[Off]; Off += Gif[Off] + 1) {
+    }
+    Off++;
+  }
+  ASSERT_LT(Off, Gif.size());
+  ASSERT_EQ(Gif[Off], 0x2C);
+  const GUI_RECT TopRows = {0, 0, kRW, kY + 2};
+  int NumCuts = 0;
+  for (Off += 10 + 1; Off < Gif.size() && Gif[Off]; Off += Gif[Off] + 1) {
+    if (Off + Gif[Off] + 1 >= Gif.size() || !Gif[Off + Gif[Off] + 1]) {
+      break;  // the last sub-block: a file cut behind it holds every pixel
+    }
+    std::vector<uint8_t> Short(Gif.begin(), Gif.begin() + Off + Gif[Off] + 1);
+    for (const GUI_RECT* pClip : {static_cast<const GUI_RECT*>(nullptr), &TopRows}) {
+      std::string What = "cut at " + std::to_string(Short.size()) + (pClip ? ", top rows visible" : "");
+      WM_SetUserClipRect(pClip);
+      EXPECT_EQ(DrawSub(Short, 0, Source::POINT_AT), 1) << What;
+      EXPECT_EQ(GUI_GIF_DrawSubScaled(Short.data(), U32(Short.size()), kX, kY, 0, 3, 2), 1) << What << ", scaled";
+      WM_SetUserClipRect(nullptr);
+    }
+    NumCuts++;
+  }
+  EXPECT_GE(NumCuts, 3);
   // Damaged LZW data: every byte of the first data block flipped in turn.
   size_t Data = 13 + 3 * 256 + 2 + 5 + 2 + 14 + 10 + 2;  // header, table, comments, image descriptor, code size
   for (size_t i = Data; i < Data + 120 && i < Gif.size(); i++) {

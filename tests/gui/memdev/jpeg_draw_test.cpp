@@ -99,18 +99,32 @@ std::vector<GUI_COLOR> ScaleModel(const std::vector<GUI_COLOR>& Image, int XSize
   return v;
 }
 
+// The scaled drawing's XOut x YOut rectangle, drawn with a margin of 2 pixels around it that must stay as it was.
 std::vector<GUI_COLOR> DecodeScaled(const std::vector<uint8_t>& Jpeg, int XOut, int YOut, int Num, int Denom,
                                     int* pResult) {
-  GUI_HMEM hMem = GUI_MEMDEV_Create32(0, 0, XOut, YOut);
+  const int m = 2, XDev = XOut + 2 * m, YDev = YOut + 2 * m;
+  GUI_HMEM hMem = GUI_MEMDEV_Create32(0, 0, XDev, YDev);
   GUI_MEMDEV_Select(hMem);
   GUI_SetBkColor(0x00FF00FF);
   GUI_Clear();
   GUI_SetColor(0x00654321);
-  *pResult = GUI_JPEG_DrawScaled(Jpeg.data(), int(Jpeg.size()), 0, 0, Num, Denom);
+  *pResult = GUI_JPEG_DrawScaled(Jpeg.data(), int(Jpeg.size()), m, m, Num, Denom);
   EXPECT_EQ(GUI_GetColor(), 0x00654321u) << "the foreground colour is restored";
   GUI_MEMDEV_Select(0);
-  std::vector<GUI_COLOR> v = DevicePixels(hMem);
+  std::vector<GUI_COLOR> Dev = DevicePixels(hMem);
   GUI_MEMDEV_Delete(hMem);
+  std::vector<GUI_COLOR> v;
+  int Outside = 0;
+  for (int y = 0; y < YDev; y++) {
+    for (int x = 0; x < XDev; x++) {
+      if (x >= m && x < m + XOut && y >= m && y < m + YOut) {
+        v.push_back(Dev[size_t(y) * XDev + x]);
+      } else {
+        Outside += Dev[size_t(y) * XDev + x] != 0x00FF00FF;
+      }
+    }
+  }
+  EXPECT_EQ(Outside, 0) << "pixels drawn outside the " << XOut << " x " << YOut << " rectangle";
   return v;
 }
 

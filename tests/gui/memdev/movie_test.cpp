@@ -45,6 +45,12 @@ int& SeekOnDraw() {  // frame sought from the notification before a frame is dra
   static int n;
   return n;
 }
+// What the handler does to its movie when told that it is deleted.
+enum OnDelete { kNothing, kDeleteOnce, kDeleteAlways, kPlay, kShow, kGotoFrame };
+int& OnDeleteAction() {
+  static int n;
+  return n;
+}
 
 void Notify(GUI_MOVIE_HANDLE hMovie, int Code, U32 Frame) {
   Log().push_back({hMovie, Code, Frame});
@@ -56,6 +62,34 @@ void Notify(GUI_MOVIE_HANDLE hMovie, int Code, U32 Frame) {
     if (SeekOnDraw() >= 0) {
       GUI_MOVIE_GotoFrame(hMovie, U32(SeekOnDraw()));
       SeekOnDraw() = -1;
+    }
+  }
+  if (Code == GUI_MOVIE_NOTIFICATION_DELETE) {
+    long n = std::count_if(Log().begin(), Log().end(), [](const Notification& e) {
+      return e.Code == GUI_MOVIE_NOTIFICATION_DELETE;
+    });
+    switch (OnDeleteAction()) {
+    case kDeleteOnce:
+      if (n == 1) {
+        GUI_MOVIE_Delete(hMovie);
+      }
+      break;
+    case kDeleteAlways:
+      if (n < 50) {  // bounded, so that a movie that took it would not recurse for ever
+        GUI_MOVIE_Delete(hMovie);
+      }
+      break;
+    case kPlay:
+      GUI_MOVIE_Play(hMovie);
+      break;
+    case kShow:
+      GUI_MOVIE_Show(hMovie, 0, 0, 1);
+      break;
+    case kGotoFrame:
+      GUI_MOVIE_GotoFrame(hMovie, 1);
+      break;
+    default:
+      break;
     }
   }
 }
@@ -71,6 +105,7 @@ class MovieTest : public JpegTest {
     DrawTime() = 0;
     DeleteOnDraw() = false;
     SeekOnDraw() = -1;
+    OnDeleteAction() = kNothing;
     Now() = 1000;
     for (GUI_COLOR c : kFrameColor) {
       Picture p;
@@ -378,6 +413,38 @@ TEST_F(MovieTest, DeletedByItsOwnNotification) {
   EXPECT_LT(GUI_ALLOC_GetNumUsedBlocks(), Used);
   EXPECT_EQ(GUI_MOVIE_Delete(h), 1) << "gone";
   RunAt(2000);
+  DeleteOnDraw() = false;
+  // Told that it is deleted, the handler may touch the movie in any way: it stays deleted, with one
+  // notification 4 and nothing left behind (timer, frame buffer), whether deleted directly or from a
+  // notification of its own tick.
+  for (int Action : {kDeleteOnce, kDeleteAlways, kPlay, kShow, kGotoFrame}) {
+    for (bool FromTick : {false, true}) {
+      SCOPED_TRACE("action " + std::to_string(Action) + (FromTick ? ", from the tick" : ", directly"));
+      I32 Before = GUI_ALLOC_GetNumUsedBlocks();
+      h = Create(File);
+      ASSERT_NE(h, 0);
+      GUI_MOVIE_Show(h, kX, kY, 1);
+      RunAt(Now() + 100);
+      Log().clear();
+      OnDeleteAction() = Action;
+      if (FromTick) {
+        DeleteOnDraw() = true;
+        RunAt(Now() + 100);
+        DeleteOnDraw() = false;
+      } else {
+        EXPECT_EQ(GUI_MOVIE_Delete(h), 0);
+      }
+      OnDeleteAction() = kNothing;
+      EXPECT_EQ(std::count_if(Log().begin(), Log().end(),
+                              [](const Notification& e) { return e.Code == GUI_MOVIE_NOTIFICATION_DELETE; }),
+                1);
+      EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), Before);
+      Log().clear();
+      RunAt(Now() + 1000);
+      EXPECT_TRUE(Log().empty()) << "no tick of the deleted movie";
+      EXPECT_EQ(GUI_MOVIE_Delete(h), 1) << "gone";
+    }
+  }
   EXPECT_EQ(GUI_ALLOC__Check(), 0);
 }
 
