@@ -174,8 +174,9 @@ TEST_F(FunctionDataFile, WhatTheCheckedWritesLeaveLoadsAgain) {
   FUNKTION_BASIS_PAR* f;
   ASSERT_EQ(FKT_CreateObject(TestFunction::kType, 4, &f), FKT_OK);
   std::vector<FUNKTION_BASIS_PAR*> objects;
-  IO_ForEachFixedObject([](FUNKTION_BASIS_PAR* p, void* c) { static_cast<std::vector<FUNKTION_BASIS_PAR*>*>(c)->push_back(p); },
-                        &objects);
+  IO_ForEachFixedObject(
+      [](FUNKTION_BASIS_PAR* p, void* c) { static_cast<std::vector<FUNKTION_BASIS_PAR*>*>(c)->push_back(p); },
+      &objects);
   objects.push_back(f);
   std::vector<int> numbers;
   for (int n = FKT_PAR_HEADER_FIRST; n <= FKT_PAR_HEADER_LAST; n++) numbers.push_back(n);
@@ -187,7 +188,8 @@ TEST_F(FunctionDataFile, WhatTheCheckedWritesLeaveLoadsAgain) {
     for (FUNKTION_BASIS_PAR* p : objects)
       for (int n : numbers) {
         int32_t lo, hi;
-        if ((p->GetParameterFlags(n) & (FKT_PF_UNUSED | FKT_PF_READONLY | FKT_PF_NOSTORE)) || !p->GetLimits(n, &lo, &hi))
+        if ((p->GetParameterFlags(n) & (FKT_PF_UNUSED | FKT_PF_READONLY | FKT_PF_NOSTORE)) ||
+            !p->GetLimits(n, &lo, &hi))
           continue;
         int32_t v = pass == 0 ? lo : pass == 2 ? hi : lo < hi ? lo + 1 : hi;
         written += p->SetParameter(n, v, 0);
