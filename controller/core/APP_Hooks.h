@@ -21,6 +21,16 @@ struct APP_UI_HOOKS {
 extern APP_UI_HOOKS APP_UiHooks;
 
 extern OS_MUTEX* APP_hDataMutex;  // over every controller object
+// Holds the data mutex for its scope; before the kernel objects are made (one thread only) it holds nothing.
+struct APP_DATA_LOCK {
+  APP_DATA_LOCK() : Locked(APP_hDataMutex && OS_MutexLock(APP_hDataMutex, OS_INFINITE) == OS_WAIT_TAKEN) {}
+  ~APP_DATA_LOCK() {
+    if (Locked) OS_MutexUnlock(APP_hDataMutex);
+  }
+  APP_DATA_LOCK(const APP_DATA_LOCK&) = delete;
+  APP_DATA_LOCK& operator=(const APP_DATA_LOCK&) = delete;
+  bool Locked;
+};
 extern OS_SEM* APP_hUiSemaphore;  // binary: over the screens' object reads and writes
 extern OS_EVENT* APP_hTickEvent;  // tick -> control cycle
 extern OS_EVENT* APP_hMenuEvent;  // a message was acknowledged from the title bar

@@ -61,8 +61,9 @@ void _StoreObject(DAT_WRITER* w, FUNKTION_BASIS_PAR* p) {
   if (!w->Failed) DAT_Store32(w->pData + lenPos, (uint32_t)(w->Pos - start));
 }
 
-// Walks the records of an image; Apply false only checks them, every object record against its class, so that a
-// malformed record refuses the whole file before anything changes. Returns DAT_OK or DAT_ERR_CONTENT.
+// Walks the records of an image; Apply false only checks them, each loaded into a detached object of its class
+// (whose limits then see every value of the record), so that a malformed record refuses the whole file before
+// anything changes. Returns DAT_OK or DAT_ERR_CONTENT.
 int _WalkImage(const uint8_t* pImage, bool Apply) {
   DAT_READER r(pImage, _CRC_POS);
   if (r.Get32() != _IMAGE_MAGIC || r.Get16() != _IMAGE_VERSION) return DAT_ERR_CONTENT;
@@ -91,10 +92,9 @@ int _WalkImage(const uint8_t* pImage, bool Apply) {
     DAT_READER sub(pImage + r.Pos, len);
     r.Pos += len;
     FUNKTION_BASIS_PAR* pObj = nullptr;
-    FKT_SLOT scratch;  // a function record is checked in a detached object of its class
-    bool detached = false;
+    FKT_SLOT scratch;  // the detached object a record is checked in
     if (kind == _REC_FIXED) {
-      pObj = IO_FindFixedObject(type, index);
+      pObj = Apply ? IO_FindFixedObject(type, index) : IO_ConstructDetached(type, index, &scratch);
       if (!pObj) return DAT_ERR_CONTENT;
     } else {
       if (index >= FKT_NUM_SLOTS || slotUsed[index] || !FKT_IsClassRegistered(type)) return DAT_ERR_CONTENT;
@@ -103,14 +103,13 @@ int _WalkImage(const uint8_t* pImage, bool Apply) {
         if (FKT_CreateObject(type, index, &pObj) != FKT_OK) return DAT_ERR_CONTENT;
       } else {
         pObj = FKT_ConstructDetached(type, &scratch);
-        detached = pObj != nullptr;
         if (!pObj) return DAT_ERR_CONTENT;
         poolWords += pObj->GetPoolWordCount();
       }
     }
     // The record must be exactly what its object reads: shorter or longer means it was altered.
-    bool good = pObj->LoadFromImage(&sub, Apply) && sub.Pos == sub.Size;
-    if (detached) pObj->~FUNKTION_BASIS_PAR();
+    bool good = pObj->LoadFromImage(&sub, 1) && sub.Pos == sub.Size;
+    if (!Apply) pObj->~FUNKTION_BASIS_PAR();
     if (!good || poolWords > FKT_POOL_WORDS) return DAT_ERR_CONTENT;
   }
 }

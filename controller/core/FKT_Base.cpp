@@ -1,6 +1,7 @@
 #include "FKT_Base.h"
 
 #include <atomic>
+#include <utility>
 
 #include "DAT_Image.h"
 #include "FKT_Registry.h"
@@ -392,26 +393,37 @@ void FUNKTION_BASIS_PAR::StoreToImage(DAT_WRITER* w) const {
   }
 }
 
-// Values outside their limits or unknown numbers in a file fall back to the defaults instead of being trusted.
+// A record is malformed when a value lies outside its limits: first its static range (before it is stored, so that
+// nothing is cut to its field's width), then, once every value is in, the limits the object states for it, which
+// the other values may narrow (a fixed value's minimum above its maximum, its value outside them or other than 0
+// and 1 while digital, an input's own value outside its entry's range). The checked writes hold every value within
+// these same limits, so whatever the screens leave saves and loads again. Numbers the class does not store (a
+// later program's additions) are passed over.
 int FUNKTION_BASIS_PAR::LoadFromImage(DAT_READER* r, int Apply) {
   if (Apply) ResetToDefaults();
   int16_t des = (int16_t)r->Get16();
   int16_t user = (int16_t)r->Get16();
   uint8_t enabled = r->Get8();
+  int32_t lo, hi;
+  for (auto [Number, Value] : {std::pair<int, int32_t>{FKT_PAR_DESIGNATION, des}, {FKT_PAR_USER_TEXT, user},
+                               {FKT_PAR_ENABLED, enabled}})
+    if (!GetLimits(Number, &lo, &hi) || Value < lo || Value > hi) return 0;
   if (Apply) {
-    _Designation = (des >= 0 && des < FKT_DesignationList.NumItems) ? des : 0;
-    _UserText = (user >= 0 && user <= FKT_NUM_USER_TEXTS) ? user : 0;
-    _Enabled = enabled ? 1 : 0;
+    _Designation = des;
+    _UserText = user;
+    _Enabled = enabled;
   }
   uint16_t count = r->Get16();
   for (uint16_t k = 0; k < count && !r->Failed; k++) {
     int num = r->Get16();
     int32_t v = (int32_t)r->Get32();
     const FKT_ParamDesc* d = GetParamDesc(num);
-    if (Apply && d && !(d->Flags & FKT_PF_NOSTORE) && v >= d->Min && v <= d->Max) _WriteStored(d, v);
+    if (!d || (d->Flags & FKT_PF_NOSTORE)) continue;
+    if (v < d->Min || v > d->Max) return 0;
+    if (Apply) _WriteStored(d, v);
   }
   int ni = 0;
-  FKT_InputVar* pv = Apply ? GetInputVars(&ni) : nullptr;
+  FKT_InputVar* pv = GetInputVars(&ni);
   uint8_t stored = r->Get8();
   for (int i = 0; i < stored && !r->Failed; i++) {
     uint8_t kind = r->Get8();
@@ -419,14 +431,34 @@ int FUNKTION_BASIS_PAR::LoadFromImage(DAT_READER* r, int Apply) {
     uint16_t output = r->Get16();
     int32_t own = (int32_t)r->Get32();
     if (!pv || i >= ni) continue;
-    if (kind < FKT_SRC_COUNT && index < FKT_SourceTableSize(kind) && output < FKT_MAX_OUTPUTS) {
-      pv[i].SourceKind = kind;
-      pv[i].SourceIndex = index;
-      pv[i].SourceOutput = output;
-    }
+    if (kind >= FKT_SRC_COUNT || index >= FKT_SourceTableSize(kind) || output >= FKT_MAX_OUTPUTS) return 0;
+    if (!Apply) continue;
+    pv[i].SourceKind = kind;
+    pv[i].SourceIndex = index;
+    pv[i].SourceOutput = output;
     pv[i].OwnValue = own;
   }
-  return r->Failed ? 0 : 1;
+  if (r->Failed) return 0;
+  return Apply ? _WithinLimits() : 1;
+}
+
+int FUNKTION_BASIS_PAR::_WithinLimits() const {
+  auto Within = [this](int Number) {
+    int32_t lo, hi, v = GetParameter(Number);
+    return !GetLimits(Number, &lo, &hi) || (v >= lo && v <= hi);
+  };
+  for (int n : {FKT_PAR_DESIGNATION, FKT_PAR_USER_TEXT, FKT_PAR_ENABLED})
+    if (!Within(n)) return 0;
+  int n = 0;
+  const FKT_ParamDesc* t = GetParamTable(&n);
+  for (int i = 0; t && i < n; i++)
+    if (!(t[i].Flags & (FKT_PF_UNUSED | FKT_PF_NOSTORE)) && !Within(i)) return 0;
+  int ni = 0;
+  const_cast<FUNKTION_BASIS_PAR*>(this)->GetInputVars(&ni);
+  for (int i = 0; i < ni; i++)
+    for (int f : {FKT_IN_SOURCE_KIND, FKT_IN_SOURCE_INDEX, FKT_IN_SOURCE_OUTPUT, FKT_IN_OWN_VALUE})
+      if (!Within(FKT_PAR_INPUT + i * FKT_INPUT_FIELDS + f)) return 0;
+  return 1;
 }
 
 void FUNKTION_BASIS_PAR::ResetToDefaults() {

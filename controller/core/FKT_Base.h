@@ -66,9 +66,12 @@ class FUNKTION_BASIS_PAR {
   // Title of one of the object's pages; null when the page goes by the object's name.
   virtual const char16_t* GetPageTitle(int /*Page*/) const { return nullptr; }
 
-  // Stored form in the function-data image and loading back. Load must leave the object valid on any input.
-  // Apply 0 only reads the record through and checks it, leaving the object as it is, so that a file can be
-  // refused whole before anything changes. 1 well-formed (and loaded), 0 malformed.
+  // Stored form in the function-data image and loading back. Load must leave the object valid on any input. A
+  // record is malformed when it is cut short or a value lies outside its limits. Apply 0 only reads the record
+  // through, checking its form and each value against its static range, and leaves the object as it is; the limits
+  // that values set for one another (a minimum above its maximum) show once they are in place, so a file is checked
+  // whole by loading it into detached objects of its classes before anything changes. 1 well-formed (and loaded),
+  // 0 malformed.
   virtual void StoreToImage(DAT_WRITER* pWriter) const;
   virtual int LoadFromImage(DAT_READER* pReader, int Apply);
   virtual void ResetToDefaults();
@@ -99,6 +102,8 @@ class FUNKTION_BASIS_PAR {
 
  protected:
   int32_t _ReadStored(const FKT_ParamDesc* pDesc) const;
+  // 1 when every stored value lies within the limits GetLimits states for it now.
+  int _WithinLimits() const;
   void _WriteStored(const FKT_ParamDesc* pDesc, int32_t Value);
 
   int16_t _TypeCode;

@@ -1,10 +1,12 @@
 #include "IO_Objects.h"
 
 #include <cstring>
+#include <new>
 #include <string>
 
 #include "APP_Host.h"
 #include "FKT_ParamMacros.h"
+#include "FKT_Registry.h"
 #include "SET_Objects.h"
 #include "SIM_Input.h"
 #include "TXT_Current.h"
@@ -430,6 +432,25 @@ FUNKTION_BASIS_PAR* IO_FindFixedObject(int TypeCode, int Index) {
     case FKT_TYPE_SET_GENERAL: return Index == 0 ? &SET_General : nullptr;
     case FKT_TYPE_SET_CAN: return Index == 0 ? &SET_Can : nullptr;
     default: return nullptr;
+  }
+}
+
+FUNKTION_BASIS_PAR* IO_ConstructDetached(int TypeCode, int Index, FKT_SLOT* pMem) {
+  static_assert(sizeof(FUNKTION_Eingang) <= FKT_SLOT_SIZE && sizeof(FUNKTION_Ausgang) <= FKT_SLOT_SIZE &&
+                sizeof(FUNKTION_Festwert) <= FKT_SLOT_SIZE && sizeof(FUNKTION_BusIO) <= FKT_SLOT_SIZE &&
+                sizeof(FUNKTION_LogKanal) <= FKT_SLOT_SIZE && sizeof(FUNKTION_GlobalSettings) <= FKT_SLOT_SIZE &&
+                sizeof(FUNKTION_GlobalSettingsCAN) <= FKT_SLOT_SIZE);
+  if (!pMem || !IO_FindFixedObject(TypeCode, Index)) return nullptr;
+  void* p = pMem->aData;
+  switch (TypeCode) {
+    case FKT_TYPE_INPUT: return new (p) FUNKTION_Eingang(Index);
+    case FKT_TYPE_OUTPUT: return new (p) FUNKTION_Ausgang(Index);
+    case FKT_TYPE_FIXED_VALUE: return new (p) FUNKTION_Festwert(Index);
+    case FKT_TYPE_LOG_ANALOG:
+    case FKT_TYPE_LOG_DIGITAL: return new (p) FUNKTION_LogKanal(TypeCode, Index);
+    case FKT_TYPE_SET_GENERAL: return new (p) FUNKTION_GlobalSettings();
+    case FKT_TYPE_SET_CAN: return new (p) FUNKTION_GlobalSettingsCAN();
+    default: return new (p) FUNKTION_BusIO(TypeCode, Index);  // the CAN and DL bus objects
   }
 }
 

@@ -230,6 +230,10 @@ extern FUNKTION_LogKanal LOG_DigitalChannels[IO_NUM_LOG_DIGITAL];
 void IO_ForEachFixedObject(void (*pfVisit)(FUNKTION_BASIS_PAR* pObj, void* pContext), void* pContext);
 // Finds a fixed object by its type code and table index, null when none.
 FUNKTION_BASIS_PAR* IO_FindFixedObject(int TypeCode, int Index);
+// Builds the class of a fixed object in pMem, apart from its table and at its factory settings, so that a stored
+// record can be checked in it; the caller destroys it. Null when IO_FindFixedObject knows no such object.
+struct FKT_SLOT;
+FUNKTION_BASIS_PAR* IO_ConstructDetached(int TypeCode, int Index, FKT_SLOT* pMem);
 // Tick part of the inputs: reads the 16 input-simulation records into IO_InputRecords with the fault rules.
 void IO_ReadSimInputs();
 // Writes one SIM_INPUT_DESC per input and asks the host to rebuild its rows.

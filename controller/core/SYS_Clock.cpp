@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <ctime>
 
+#include "APP_Hooks.h"
+
 SYS_TM SYS_ClockTm;
 int64_t SYS_ClockSeconds;
 int64_t SYS_ClockOffset;
@@ -43,6 +45,11 @@ void SYS_FormatStamp(int64_t Seconds, char* pOut) {
 void SYS_UpdateClock(int64_t PcSeconds) {
   SYS_ClockSeconds = PcSeconds + SYS_ClockOffset;
   SYS_LocalTime(SYS_ClockSeconds, &SYS_ClockTm);
+}
+
+SYS_TM SYS_GetClockTm() {
+  APP_DATA_LOCK Lock;
+  return SYS_ClockTm;
 }
 
 int SYS_SetLocalTime(int Year, int Month1, int Day, int Hour, int Min, int Sec, int64_t PcSeconds) {

@@ -10,13 +10,16 @@ struct SYS_TM {
 };
 static_assert(sizeof(SYS_TM) == 36);
 
-extern SYS_TM SYS_ClockTm;                  // controller clock as local calendar time
+extern SYS_TM SYS_ClockTm;                  // controller clock as local calendar time (see SYS_GetClockTm)
 extern int64_t SYS_ClockSeconds;            // controller clock: seconds since 1970-01-01 UTC
 extern int64_t SYS_ClockOffset;             // set by the user: controller clock minus PC clock
 extern SYS_SHARED<uint32_t> SYS_MsCounter;  // milliseconds since start, advanced by the tick
 
 // Takes the clock from the PC clock plus the user's offset.
 void SYS_UpdateClock(int64_t PcSeconds);
+// A copy of SYS_ClockTm taken under the data mutex, under which the tick sets it once a second: for readers that
+// do not hold the mutex already (the screens).
+SYS_TM SYS_GetClockTm();
 // Sets the controller clock to a local calendar time (the offset to the PC clock is kept from then on).
 int SYS_SetLocalTime(int Year, int Month1, int Day, int Hour, int Min, int Sec, int64_t PcSeconds);
 // Day of the week (0 = Sunday) of a date given as day of month, month 0-11, years since 1900.

@@ -7,7 +7,8 @@ namespace {
 int _HasUpper(const UI_CalendarParams* p) { return p->Upper >= p->Lower && p->Upper; }
 
 uint32_t _Today(void) {
-  return UI_PackDate(SYS_ClockTm.Day, SYS_ClockTm.Month + 1, SYS_ClockTm.Year + 1900);
+  SYS_TM t = SYS_GetClockTm();  // the tick sets the clock meanwhile
+  return UI_PackDate(t.Day, t.Month + 1, t.Year + 1900);
 }
 
 }  // namespace

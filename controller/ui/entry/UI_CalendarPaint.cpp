@@ -59,12 +59,13 @@ void _PaintTexts(uint32_t Date) {
 void _PaintTodayAndArrows(void) {
   static const GUI_POINT aLeft[] = {{0, 10}, {10, 20}, {10, 0}};
   static const GUI_POINT aRight[] = {{0, 0}, {0, 20}, {10, 10}};
+  SYS_TM t = SYS_GetClockTm();  // the tick sets the clock meanwhile
   char16_t a[12];
-  int n = TXT_FixedDigits(SYS_ClockTm.Day, 2, a, 12);
+  int n = TXT_FixedDigits(t.Day, 2, a, 12);
   a[n++] = u'.';
-  n += TXT_FixedDigits(SYS_ClockTm.Month + 1, 2, a + n, size_t(12 - n));
+  n += TXT_FixedDigits(t.Month + 1, 2, a + n, size_t(12 - n));
   a[n++] = u'.';
-  TXT_FixedDigits(SYS_ClockTm.Year + 1900, 4, a + n, size_t(12 - n));
+  TXT_FixedDigits(t.Year + 1900, 4, a + n, size_t(12 - n));
   GUI_SetFont(&UI_Font15C);
   GUI_SetTextAlign(GUI_TA_LEFT);
   for (int Shadow = 1; Shadow >= 0; Shadow--) {

@@ -238,8 +238,13 @@ static void _StepField(int k, int n) {
   F[k].Value = int32_t(Next);
 }
 
+// A field may hold either end of the 32-bit range: a step is compared with the limits in 64 bits before it is
+// taken, and the lowest value, which has no positive counterpart, negates to the highest.
+static int32_t _Negated(int32_t v) { return v == INT32_MIN ? INT32_MAX : -v; }
+
 static void _StepDown(int Field) {
   int32_t &F0 = F[0].Value, &F1 = F[1].Value;
+  int64_t Below0 = int64_t(F0) - 1, Below1 = int64_t(F1) - 1;
   if (Field == 0) {
     if (F0 == 0) {
       if (F1 > 0) {
@@ -250,20 +255,20 @@ static void _StepDown(int Field) {
       } else {
         F0 = -1;
       }
-    } else if (F0 - 1 >= F[0].Min) {
+    } else if (Below0 >= F[0].Min) {
       F0--;
-    } else if (F1 - 1 >= F[1].Min) {
+    } else if (Below1 >= F[1].Min) {
       F0 = 0;
       F1--;
     }
     return;
   }
-  if (F1 - 1 < F[1].Min) return;
+  if (Below1 < F[1].Min) return;
   if (F1 != 0) {
     F1--;
   } else if (F0 != 0 && !S.Negative) {
     S.Negative = 1;
-    F0 = -F0;
+    F0 = _Negated(F0);
   } else {
     F1 = -1;
   }
@@ -271,6 +276,7 @@ static void _StepDown(int Field) {
 
 static void _StepUp(int Field) {
   int32_t &F0 = F[0].Value, &F1 = F[1].Value;
+  int64_t Above0 = int64_t(F0) + 1, Above1 = int64_t(F1) + 1;
   if (Field == 0) {
     if (F0 == 0) {
       if (F1 > 0) {
@@ -281,20 +287,20 @@ static void _StepUp(int Field) {
         F1++;
         F0 = F[0].Min;
       }
-    } else if (F0 + 1 <= F[0].Max) {
+    } else if (Above0 <= F[0].Max) {
       F0++;
-    } else if (F1 + 1 <= F[1].Max) {
+    } else if (Above1 <= F[1].Max) {
       F0 = 0;
       F1++;
     }
     return;
   }
-  if (F1 + 1 > F[1].Max) return;
+  if (Above1 > F[1].Max) return;
   if (F1 != 0) {
     F1++;
   } else if (F0 != 0 && S.Negative) {
     S.Negative = 0;
-    F0 = -F0;
+    F0 = _Negated(F0);
   } else {
     F1 = 1;
   }
@@ -343,7 +349,7 @@ void UI_ValueEntryApplyKey(int Key, const UI_ValueEntryInfo* pInfo) {
     case UI_VE_KEY_SIGN: {
       S.Negative ^= 1;
       int n = pInfo->Mode == 0 ? 1 : pInfo->Mode == 1 ? 2 : S.Count;
-      for (int k = 0; k < n; k++) F[k].Value = -F[k].Value;
+      for (int k = 0; k < n; k++) F[k].Value = _Negated(F[k].Value);
       return;
     }
     case UI_VE_KEY_BACKSPACE:

@@ -152,7 +152,7 @@ void UI_PageLinkCallback(WM_MESSAGE* pMsg) {
       if (e->LinkLevel() == DSG_LEVEL_PASSWORD) {
         UI_TextBuffer[0] = 0;
         UI_OpenTextEntry(hWin, TXT_GetText(TXT_GROUP_PASSWORD, _PASSWORD_ITEM), UI_TEXT_BUFFER_LEN, 0);
-      } else if (FKT_AccessLevels[0].Level >= e->LinkLevel()) {
+      } else if (uint32_t(FKT_GetAccessLevel(0)) >= e->LinkLevel()) {
         _OpenLinked(e->LinkedPage());  // this window is gone afterwards
       }
       break;

@@ -57,7 +57,7 @@ void UI_StartForcedRead(int Period) {
 
 int UI_ElementAllowed(int Node, uint32_t Level) {
   int Entry = (Node > 0 && Node < CAN_MAX_NODES && CAN_NodeTable[Node].Present) ? Node : 0;
-  return Level <= FKT_AccessLevels[Entry].Level;
+  return Level <= uint32_t(FKT_GetAccessLevel(Entry));
 }
 
 const GUI_FONT* UI_ElementFont(int Index) {

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "APP_Hooks.h"
 #include "GUI.h"
 #include "FKT_Access.h"
 #include "OBJ_Access.h"
@@ -159,19 +160,16 @@ void _OnRelease(WM_HWIN hWin, UI_FILE_BLOCK* p, const GUI_POINTER_STATE* pState)
 }
 
 // Loaded function data bring their own access codes: the shown node's level starts again from the user level,
-// and a level whose code is the program's default stays open without expiry.
+// and a level whose code is the program's default stays open without expiry. The settings and the grant are
+// controller data that the control cycle and the tick use meanwhile: all of it under the data mutex.
 void _RestartAccess(void) {
   int Node = int(UI_MenuStackInstance.GetNode() >> 24) & 63;
-  FKT_AccessLevels[Node].Level = FKT_LEVEL_USER;
+  APP_DATA_LOCK Lock;
   SET_General.SetParameter(SET_GEN_PAR_CHANGED, 0, _SET_QUIET);
-  FKT_AccessTimeout = FKT_ACCESS_GRANT_SECONDS;
   int Open = SET_General.IsLevelOpen(FKT_LEVEL_EXPERT)       ? FKT_LEVEL_EXPERT
              : SET_General.IsLevelOpen(FKT_LEVEL_TECHNICIAN) ? FKT_LEVEL_TECHNICIAN
                                                               : FKT_LEVEL_USER;
-  if (Open) {
-    FKT_AccessLevels[Node].Level = uint32_t(Open);
-    FKT_AccessTimeout = -1;
-  }
+  FKT_GrantAccess(Node, Open, Open ? -1 : FKT_ACCESS_GRANT_SECONDS);
 }
 
 // The answer of a dialog: the name written (with the load options in its first three characters), then the

@@ -155,16 +155,11 @@ int _BuildPanel(_BUILDER* pfBuild, int PageKind, uint32_t Address, const uint8_t
 
 }  // namespace
 
-int UI_GrantedLevel(uint32_t Address) {
-  uint32_t Node = Address >> 24;
-  return Node < 64 ? int(FKT_AccessLevels[Node].Level) : 0;
-}
+// The grant is the tick's to count down: it is read and given under the data mutex, through the controller.
+int UI_GrantedLevel(uint32_t Address) { return FKT_GetAccessLevel(int(Address >> 24)); }
 
 void UI_GrantLevel(uint32_t Address, int Level, int32_t Timeout) {
-  uint32_t Node = Address >> 24;
-  if (Node >= 64) return;
-  FKT_AccessLevels[Node].Level = uint32_t(Level);
-  FKT_AccessTimeout = Timeout;
+  FKT_GrantAccess(int(Address >> 24), Level, Timeout);
 }
 
 int UI_PageRequiredLevel(uint32_t Address, const uint8_t* pMenu, int* pRecordStart) {

@@ -106,6 +106,30 @@ std::vector<uint8_t> ShortenRecord(std::vector<uint8_t> image, size_t Rec, uint3
   return image;
 }
 
+void Reseal(std::vector<uint8_t>& image) {
+  DAT_Store32(&image[DAT_IMAGE_SIZE - 4], CRC32_Calc(image.data(), DAT_IMAGE_SIZE - 4));
+}
+
+// The image with the stored value of parameter Number in the record at Rec replaced, the CRC fixed up.
+std::vector<uint8_t> AlterParameter(std::vector<uint8_t> image, size_t Rec, int Number, int32_t Value) {
+  size_t count = DAT_Load16(&image[Rec + 9 + 5]);  // after designation, user text and the enable flag
+  for (size_t k = 0, at = Rec + 9 + 7; k < count; k++, at += 6)
+    if (DAT_Load16(&image[at]) == Number) DAT_Store32(&image[at + 2], (uint32_t)Value);
+  Reseal(image);
+  return image;
+}
+
+// The same for the first input variable's binding (kind u8, index u16, output u16, own value u32), field by its
+// number.
+std::vector<uint8_t> AlterBinding(std::vector<uint8_t> image, size_t Rec, int Field, int32_t Value) {
+  size_t at = Rec + 9 + 7 + 6 * DAT_Load16(&image[Rec + 9 + 5]) + 1;
+  if (Field == FKT_IN_SOURCE_KIND) image[at] = (uint8_t)Value;
+  if (Field == FKT_IN_SOURCE_INDEX) DAT_Store16(&image[at + 1], (uint16_t)Value);
+  if (Field == FKT_IN_OWN_VALUE) DAT_Store32(&image[at + 5], (uint32_t)Value);
+  Reseal(image);
+  return image;
+}
+
 }  // namespace
 
 using FunctionDataFile = ControllerTest;
@@ -141,6 +165,42 @@ TEST_F(FunctionDataFile, SavedAndLoadedGivesBackEveryParameter) {
   EXPECT_EQ(std::vector<uint8_t>(SET_General.GetCodeRecord(2), SET_General.GetCodeRecord(2) + 64), code);
   EXPECT_EQ(FKT_UserDesignations[6][0], u'Z');
   EXPECT_EQ(SET_General.GetParameter(SET_GEN_PAR_CHANGED), 0);
+}
+
+// The loader refuses values outside their limits; the checked writes (where the screens' writes end) hold every
+// value within them, so what they leave always saves and loads again. Every settable value of every object is
+// moved to its lower limit, then to the next value up, then to its upper limit, object by object.
+TEST_F(FunctionDataFile, WhatTheCheckedWritesLeaveLoadsAgain) {
+  FUNKTION_BASIS_PAR* f;
+  ASSERT_EQ(FKT_CreateObject(TestFunction::kType, 4, &f), FKT_OK);
+  std::vector<FUNKTION_BASIS_PAR*> objects;
+  IO_ForEachFixedObject(
+      [](FUNKTION_BASIS_PAR* p, void* c) { static_cast<std::vector<FUNKTION_BASIS_PAR*>*>(c)->push_back(p); },
+      &objects);
+  objects.push_back(f);
+  std::vector<int> numbers;
+  for (int n = FKT_PAR_HEADER_FIRST; n <= FKT_PAR_HEADER_LAST; n++) numbers.push_back(n);
+  for (int n = 0; n < FKT_PAR_INPUT; n++) numbers.push_back(n);
+  for (int n = FKT_PAR_INPUT; n < FKT_PAR_INPUT + 4 * FKT_INPUT_FIELDS; n++) numbers.push_back(n);
+  std::string path = Path("docs/limits.dat");
+  for (int pass = 0; pass < 3; pass++) {
+    int written = 0;
+    for (FUNKTION_BASIS_PAR* p : objects)
+      for (int n : numbers) {
+        int32_t lo, hi;
+        if ((p->GetParameterFlags(n) & (FKT_PF_UNUSED | FKT_PF_READONLY | FKT_PF_NOSTORE)) ||
+            !p->GetLimits(n, &lo, &hi))
+          continue;
+        int32_t v = pass == 0 ? lo : pass == 2 ? hi : lo < hi ? lo + 1 : hi;
+        written += p->SetParameter(n, v, 0);
+      }
+    EXPECT_GT(written, 1000) << pass;
+    std::vector<int32_t> before = Snapshot();
+    ASSERT_EQ(DAT_SaveFunctionDataFile(path.c_str()), DAT_OK) << pass;
+    ASSERT_EQ(DAT_LoadFunctionDataFile(path.c_str(), 1), DAT_OK) << pass;
+    EXPECT_EQ(Snapshot(), before) << pass;
+    objects.back() = FKT_Registry[0];  // the load built the function anew
+  }
 }
 
 TEST_F(FunctionDataFile, DamagedFilesAreRefusedAndChangeNothing) {
@@ -212,7 +272,8 @@ TEST_F(FunctionDataFile, ImageNamingAnUnknownClassIsRefusedBeforeAnyChange) {
   EXPECT_EQ(FKT_GetRegistryCount(), 1);
 }
 
-// Records cut short with a valid CRC: each object finds its record malformed, so the file is refused whole.
+// Records cut short or altered under a valid CRC: each object finds its record malformed, so the file is refused
+// whole.
 TEST_F(FunctionDataFile, AlteredRecordsUnderAValidChecksumAreRefusedWhole) {
   Configure();
   std::vector<uint8_t> image(DAT_IMAGE_SIZE);
@@ -241,6 +302,27 @@ TEST_F(FunctionDataFile, AlteredRecordsUnderAValidChecksumAreRefusedWhole) {
   DAT_Store32(&longer[DAT_IMAGE_SIZE - 4], CRC32_Calc(longer.data(), DAT_IMAGE_SIZE - 4));
   EXPECT_EQ(DAT_ApplyImage(longer.data()), DAT_ERR_CONTENT);
   EXPECT_EQ(Snapshot(), state);
+  // Values altered in place: outside their static range, or outside the limits that the object's other values set
+  // (fixed value 63 is analog from -500 to 1000 and holds -499).
+  struct Altered {
+    const char* name;
+    std::vector<uint8_t> image;
+  };
+  size_t out = FindFixedRecord(image, FKT_TYPE_OUTPUT, 15);
+  ASSERT_NE(out, 0u);
+  for (const Altered& a : {
+           Altered{"type beyond its choices", AlterParameter(image, rec, 0, 3)},
+           Altered{"minimum above the maximum", AlterParameter(image, rec, 3, 1001)},
+           Altered{"value above its maximum", AlterParameter(image, rec, 2, 1001)},
+           Altered{"value below its minimum", AlterParameter(image, rec, 2, -501)},
+           Altered{"digital with a value other than 0 and 1", AlterParameter(image, rec, 0, 1)},
+           Altered{"source kind unknown", AlterBinding(image, out, FKT_IN_SOURCE_KIND, FKT_SRC_COUNT)},
+           Altered{"source index beyond its table", AlterBinding(image, out, FKT_IN_SOURCE_INDEX, 200)},
+       }) {
+    DAT_EncodeImage(a.image.data(), file.data());
+    EXPECT_EQ(DAT_LoadFunctionDataBytes(file.data(), file.size()), DAT_ERR_CONTENT) << a.name;
+    EXPECT_EQ(Snapshot(), state) << a.name;
+  }
   // The unaltered image goes through the same file path.
   DAT_EncodeImage(image.data(), file.data());
   EXPECT_EQ(DAT_LoadFunctionDataBytes(file.data(), file.size()), DAT_OK);

@@ -115,6 +115,20 @@ TEST_F(MessageFunction, SurvivesTheFunctionDataFile) {
   EXPECT_EQ(p->GetParameter(MSG_PAR_PRIORITY), 9);
   EXPECT_EQ(p->GetParameter(FKT_PAR_INPUT + FKT_IN_SOURCE_KIND), FKT_SRC_FIXED);
   EXPECT_EQ(p->GetPoolBlock(), FKT_ValuePool);
+  // The trigger's own value altered beyond off and on under a valid checksum: the file is refused whole.
+  std::vector<uint8_t> image(DAT_IMAGE_SIZE);
+  ASSERT_EQ(DAT_BuildImage(image.data()), 1);
+  size_t at = DAT_IMAGE_RECORDS;  // the fixed objects' records (kind 1, type, index, length, bytes) come first
+  while (image[at] == 1) at += 9 + DAT_Load32(&image[at + 5]);
+  ASSERT_EQ(image[at], 2);
+  ASSERT_EQ(DAT_Load16(&image[at + 1]), FKT_TYPE_MESSAGE);
+  size_t own = at + 9 + 7 + 6 * DAT_Load16(&image[at + 9 + 5]) + 1 + 5;  // after the parameters, kind, index, output
+  DAT_Store32(&image[own], 324478056);
+  DAT_SealImage(image.data());
+  DAT_EncodeImage(image.data(), file.data());
+  p->SetParameter(MSG_PAR_PRIORITY, 4, 0);
+  EXPECT_EQ(DAT_LoadFunctionDataBytes(file.data(), file.size()), DAT_ERR_CONTENT);
+  EXPECT_EQ(FKT_GetFunction(7)->GetParameter(MSG_PAR_PRIORITY), 4);
 }
 
 namespace {

@@ -69,6 +69,31 @@ TEST_F(ValueEntryTest, TheSignKeyMakesTypedDigitsNegative) {
   EXPECT_EQ(Result(), 42);
 }
 
+// The lowest 32-bit value has no positive counterpart: "-" gives the highest, and steps stop at either end.
+TEST_F(ValueEntryTest, TheEndsOfThe32BitRangeStayInRange) {
+  Open(INT32_MIN, INT32_MIN, INT32_MAX, 0);
+  Keys({SIGN});
+  EXPECT_EQ(Result(), INT32_MAX);
+  EXPECT_FALSE(UI__ValueEntryState.Negative);
+  EXPECT_TRUE(Ok());
+  Keys({SIGN});
+  EXPECT_EQ(Result(), -INT32_MAX);
+  Open(0, INT32_MIN, INT32_MAX, 0);
+  UI__ValueEntrySetLimit(&Info, 0);  // the minimum touched in the title line
+  Keys({SIGN});
+  EXPECT_EQ(Result(), INT32_MAX);
+  // Two fields without a step between them hold the whole value in the upper one.
+  Open(INT32_MIN, INT32_MIN, INT32_MAX, 0, 1);
+  Keys({SIGN});
+  EXPECT_EQ(UI_EntryFields[1].Value, INT32_MAX);
+  Open(INT32_MAX, INT32_MIN, INT32_MAX, 0, 1);
+  Keys({UP, UP});
+  EXPECT_EQ(UI_EntryFields[1].Value, INT32_MAX);
+  Open(INT32_MIN, INT32_MIN, INT32_MAX, 0, 1);
+  Keys({DOWN, DOWN});
+  EXPECT_EQ(UI_EntryFields[1].Value, INT32_MIN);
+}
+
 TEST_F(ValueEntryTest, StepsMoveInTheCurrentPrecisionAndStopAtTheLimits) {
   Open(0, 0, 1000, 1);
   Keys({UP});
