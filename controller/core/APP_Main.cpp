@@ -62,11 +62,12 @@ void APP_InitController() {
 
 int APP_FactoryReset() {
   if (DAT_SaveFunctionDataFile("M0:\\_Backup.dat") != DAT_OK) return 0;  // never reset without a backup
-  bool locked = APP_hDataMutex && OS_MutexLock(APP_hDataMutex, OS_INFINITE) == OS_WAIT_TAKEN;
-  FKT_DeleteAll();
-  IO_ResetAll();
-  memset(FKT_UserDesignations, 0, sizeof(FKT_UserDesignations));
-  if (locked) OS_MutexUnlock(APP_hDataMutex);
+  {
+    APP_DATA_LOCK Lock;
+    FKT_DeleteAll();
+    IO_ResetAll();
+    memset(FKT_UserDesignations, 0, sizeof(FKT_UserDesignations));
+  }
   IO_WriteSimInputDesc();
   return 1;
 }
@@ -109,38 +110,39 @@ void APP_Tick10ms() {
 // written.
 void APP_Tick1s() {
   int64_t now = APP_GetPcTime();
-  bool locked = APP_hDataMutex && OS_MutexLock(APP_hDataMutex, OS_INFINITE) == OS_WAIT_TAKEN;
+  APP_DATA_LOCK Lock;
   SYS_UpdateClock(now);
   FKT_AccessTick1s();
-  if (locked) OS_MutexUnlock(APP_hDataMutex);
 }
 
 void APP_ControlCycle() {
-  bool locked = APP_hDataMutex && OS_MutexLock(APP_hDataMutex, OS_INFINITE) == OS_WAIT_TAKEN;
-  for (auto& in : IO_Inputs) in.ControlStep();
-  _Step(IO_CanAnalogInputs);
-  _Step(IO_CanDigitalInputs);
-  _Step(IO_DlInputs);
-  for (int i = 0; FKT_Registry[i]; i++) {
-    FUNKTION_BASIS_PAR* p = FKT_Registry[i];
-    if (!p->IsEnabled()) continue;
-    p->PullInputs();
-    p->PreStep();
-    p->ControlStep();
-    p->PostStep();
-    p->ApplyOutputs();
-    p->AfterOutput();
+  bool save;
+  {
+    APP_DATA_LOCK Lock;
+    for (auto& in : IO_Inputs) in.ControlStep();
+    _Step(IO_CanAnalogInputs);
+    _Step(IO_CanDigitalInputs);
+    _Step(IO_DlInputs);
+    for (int i = 0; FKT_Registry[i]; i++) {
+      FUNKTION_BASIS_PAR* p = FKT_Registry[i];
+      if (!p->IsEnabled()) continue;
+      p->PullInputs();
+      p->PreStep();
+      p->ControlStep();
+      p->PostStep();
+      p->ApplyOutputs();
+      p->AfterOutput();
+    }
+    _Step(IO_Outputs);
+    _Step(IO_CanAnalogOutputs);
+    _Step(IO_CanDigitalOutputs);
+    _Step(IO_DlOutputs);
+    _Step(LOG_AnalogChannels);
+    _Step(LOG_DigitalChannels);
+    SET_CheckSettings();
+    APP_SetStatusLED(_LED_GREEN_ON);
+    save = APP_SaveRequested.exchange(0) != 0;
   }
-  _Step(IO_Outputs);
-  _Step(IO_CanAnalogOutputs);
-  _Step(IO_CanDigitalOutputs);
-  _Step(IO_DlOutputs);
-  _Step(LOG_AnalogChannels);
-  _Step(LOG_DigitalChannels);
-  SET_CheckSettings();
-  APP_SetStatusLED(_LED_GREEN_ON);
-  bool save = APP_SaveRequested.exchange(0) != 0;
-  if (locked) OS_MutexUnlock(APP_hDataMutex);
   if (save) {
     APP_LastSaveResult = DAT_SaveFunctionDataFile(APP_FunctionDataPath);
     APP_SavesDone++;

@@ -259,10 +259,8 @@ int DAT_LoadFunctionDataBytes(const uint8_t* pFile, size_t NumBytes) {
   _Crypt(pFile + DAT_HEADER_SIZE, image.data(), false);
   r = DAT_CheckImage(image.data());
   if (r != DAT_OK) return r;
-  bool locked = APP_hDataMutex && OS_MutexLock(APP_hDataMutex, OS_INFINITE) == OS_WAIT_TAKEN;
-  r = DAT_ApplyImage(image.data());
-  if (locked) OS_MutexUnlock(APP_hDataMutex);
-  return r;
+  APP_DATA_LOCK Lock;
+  return DAT_ApplyImage(image.data());
 }
 
 int DAT_LoadFunctionDataFile(const char* sPath, int Quiet) {
@@ -287,9 +285,11 @@ int DAT_SaveFunctionDataFile(const char* sPath) {
   char path[PATH_MAX_LEN];
   if (!PATH_Resolve(sPath, path, sizeof(path))) return DAT_ERR_WRITE;
   std::vector<uint8_t> file(DAT_FILE_SIZE);
-  bool locked = APP_hDataMutex && OS_MutexLock(APP_hDataMutex, OS_INFINITE) == OS_WAIT_TAKEN;
-  int ok = DAT_EncodeFile(file.data());
-  if (locked) OS_MutexUnlock(APP_hDataMutex);
+  int ok;
+  {
+    APP_DATA_LOCK Lock;
+    ok = DAT_EncodeFile(file.data());
+  }
   if (!ok) return DAT_ERR_WRITE;
   std::string folder = path;
   size_t slash = folder.find_last_of('/');

@@ -510,14 +510,6 @@ int _UserTextWrite(FUNKTION_BASIS_PAR* p, const uint8_t* d, int Len) {
   return p->SetParameter(FKT_PAR_USER_TEXT, n ? slot : 0, FKT_SET_NOTIFY);
 }
 
-struct _Lock {
-  bool Locked;
-  _Lock() : Locked(APP_hDataMutex && OS_MutexLock(APP_hDataMutex, OS_INFINITE) == OS_WAIT_TAKEN) {}
-  ~_Lock() {
-    if (Locked) OS_MutexUnlock(APP_hDataMutex);
-  }
-};
-
 int _ReadLocal(_Answer& a, int Sub, int Index) {
   int r = _ReadSpecial(a, Sub, Index);
   if (r >= 0) return r;
@@ -598,7 +590,7 @@ int OBJ_WriteLevel(uint32_t Address) {
   int fam = (Index >> 8) & 15, code = Index & 0xFF;
   if (fam == OBJ_FAM_SYSTEM) return _SystemLevel(code);
   if (code == OBJ_VC_USER_TEXT) return 0;
-  _Lock lock;
+  APP_DATA_LOCK lock;
   const FUNKTION_BASIS_PAR* p = OBJ_FamilyObject(fam, int(Address >> 16) & 0xFF);
   int number = OBJ_ParameterOfCode(code);
   return (p && number != INT32_MIN) ? _RequiredLevel(p, number) : 0;
@@ -606,7 +598,7 @@ int OBJ_WriteLevel(uint32_t Address) {
 
 int OBJ_ReadLocal(void* pBuf, int Size, uint32_t SubIndexAndIndex, int Flags) {
   if (!pBuf || Size <= 0) return 0;
-  _Lock lock;
+  APP_DATA_LOCK lock;
   _Answer a{static_cast<uint8_t*>(pBuf), Size};
   int r = _ReadLocal(a, (SubIndexAndIndex >> 16) & 0xFF, SubIndexAndIndex & 0xFFFF);
   return r > 0 ? r : 0;
@@ -614,7 +606,7 @@ int OBJ_ReadLocal(void* pBuf, int Size, uint32_t SubIndexAndIndex, int Flags) {
 
 int OBJ_WriteLocal(uint32_t SubIndexAndIndex, const void* pData, int Len) {
   if (Len < 0 || (Len > 0 && !pData)) return 0;
-  _Lock lock;
+  APP_DATA_LOCK lock;
   return _WriteLocal((SubIndexAndIndex >> 16) & 0xFF, SubIndexAndIndex & 0xFFFF, static_cast<const uint8_t*>(pData),
                      Len);
 }

@@ -49,14 +49,6 @@ bool _IsRegistered(const FUNKTION_BASIS_PAR* p) {
   return false;
 }
 
-struct _LOCK {
-  _LOCK() : Locked(APP_hDataMutex && OS_MutexLock(APP_hDataMutex, OS_INFINITE) == OS_WAIT_TAKEN) {}
-  ~_LOCK() {
-    if (Locked) OS_MutexUnlock(APP_hDataMutex);
-  }
-  bool Locked;
-};
-
 // The time stamp of the moment the message arose.
 void _TimeText(uint32_t Seconds, char16_t* pOut, size_t Len) {
   char a[SYS_STAMP_LEN];
@@ -131,14 +123,14 @@ void _Release(WM_HWIN hWin, const GUI_POINTER_STATE* s, FUNKTION_BASIS_PAR* p) {
   }
   if (k == _ACK) {
     {
-      _LOCK Lock;
+      APP_DATA_LOCK Lock;
       p->SetPoolWord(MSG_POOL_PENDING, 0);
     }
     _Close(hWin);
     return;
   }
   if ((p->GetPoolWord(MSG_POOL_COMMANDS) >> k) & 1) {
-    _LOCK Lock;
+    APP_DATA_LOCK Lock;
     p->SetCommand(k, 1, 0);
   }
   WM_InvalidateWindow(hWin);
@@ -223,7 +215,7 @@ void UI_ShowMessages(void) {
   GUI_Lock();
   bool Added = false;
   {
-    _LOCK Lock;
+    APP_DATA_LOCK Lock;
     for (int i = 0; FKT_Registry[i]; i++) {
       FUNKTION_BASIS_PAR* p = FKT_Registry[i];
       if (p->GetTypeCode() != FKT_TYPE_MESSAGE || !p->GetPoolWord(MSG_POOL_ACTIVE) ||
