@@ -86,7 +86,13 @@ struct WIDGET_SKIN {
 };
 
 void WIDGET__Init(WIDGET* pWidget, int Id, U16 State);
+// The widget base's part of every widget callback. -> 1 when the message goes on to the widget, 0 when it
+// was handled here or the widget is gone (a press that gives it the focus may let the parent delete it).
 int WIDGET_HandleActive(WM_HWIN hObj, WM_MESSAGE* pMsg);
+// Tells the parent Code (WM_NotifyParent). The parent may delete the widget while it handles the
+// notification, and a window made then may get its handle: -> 1 when the widget is still there, 0 when it
+// is gone and its handle must not be used again. Every widget notifies through it and goes on only with 1.
+int WIDGET__NotifyParent(WM_HWIN hObj, int Code);
 
 // State word (GUI lock; invalidates only on a change).
 U16 WIDGET_GetState(WM_HWIN hObj);

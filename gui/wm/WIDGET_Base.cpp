@@ -25,14 +25,18 @@ static void _Follow(uint32_t Status, uint32_t LowBit, uint32_t HighBit, int d0, 
 
 // A changed frame width moves the inside edges by d on every side; the children follow them.
 static void _ChildrenFollowInside(WM_HWIN hObj, int d) {
+  WM__WATCH Watch(hObj);
   for (WM_HWIN hChild = WM_H2P(hObj)->hFirstChild; hChild;) {
     uint32_t Status = WM_H2P(hChild)->Status;
     int x0, x1, y0, y1;
     _Follow(Status, WM_STATUS_ANCHOR_LEFT, WM_STATUS_ANCHOR_RIGHT, -d, d, &x0, &x1);
     _Follow(Status, WM_STATUS_ANCHOR_TOP, WM_STATUS_ANCHOR_BOTTOM, -d, d, &y0, &y1);
+    WM__WATCH ChildWatch(hChild);
     WM_MoveWindow(hChild, x0, y0);
-    WM__ResizeWindow(hChild, x1 - x0, y1 - y0);
-    if (!WM__IsWindow(hObj) || !WM__IsWindow(hChild)) {
+    if (ChildWatch.Alive()) {
+      WM__ResizeWindow(hChild, x1 - x0, y1 - y0);
+    }
+    if (!Watch.Alive() || !ChildWatch.Alive()) {
       return;
     }
     hChild = WM_H2P(hChild)->hNext;
@@ -46,12 +50,20 @@ static void _SetFocus(WM_HWIN hObj, WM_MESSAGE* pMsg) {
       return;
     }
     WIDGET_OrState(hObj, WIDGET_STATE_FOCUS);
-    WM_NotifyParent(hObj, WM_NOTIFICATION_GOT_FOCUS);
-  } else {
-    WIDGET_AndState(hObj, WIDGET_STATE_FOCUS);
-    WM_NotifyParent(hObj, WM_NOTIFICATION_LOST_FOCUS);
+    // A widget deleted on the notification refuses the focus it can no longer hold.
+    pMsg->Data.v = WIDGET__NotifyParent(hObj, WM_NOTIFICATION_GOT_FOCUS) ? 0 : 1;
+    return;
   }
+  WIDGET_AndState(hObj, WIDGET_STATE_FOCUS);
+  WIDGET__NotifyParent(hObj, WM_NOTIFICATION_LOST_FOCUS);
   pMsg->Data.v = 0;
+}
+
+int WIDGET__NotifyParent(WM_HWIN hObj, int Code) {
+  WM__LockGuard Lock;
+  WM__WATCH Watch(hObj);
+  WM_NotifyParent(hObj, Code);
+  return Watch.Alive();
 }
 
 int WIDGET_HandleActive(WM_HWIN hObj, WM_MESSAGE* pMsg) {
@@ -78,7 +90,9 @@ int WIDGET_HandleActive(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   case WM_POINTER_STATE_CHANGED: {
     const WM_POINTER_STATE_CHANGE* pInfo = (const WM_POINTER_STATE_CHANGE*)pMsg->Data.p;
     if ((pWidget->State & WIDGET_STATE_FOCUSABLE) && pInfo && pInfo->Pressed) {
+      WM__WATCH Watch(hObj);
       WM_SetFocus(hObj);
+      return Watch.Alive();
     }
     return 1;
   }
@@ -182,10 +196,12 @@ void WIDGET__SetScrollState(WM_HWIN hObj, const WM_SCROLL_STATE* pVState, const 
     return;
   }
   WM_HWIN hV = WM_GetScrollbarV(hObj), hH = WM_GetScrollbarH(hObj);
+  // A bar whose value changes tells the widget, which may tell its parent, and that may delete the widget.
+  WM__WATCH Watch(hObj);
   if (hV && pVState) {
     WM_SetScrollState(hV, pVState);
   }
-  if (hH && pHState) {
+  if (hH && pHState && Watch.Alive()) {
     WM_SetScrollState(hH, pHState);
   }
 }

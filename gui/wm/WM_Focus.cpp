@@ -34,8 +34,9 @@ static void _NotifyAncestors(WM_HWIN hWin, const WM_FOCUS_CHANGE* pInfo) {
     WM_MESSAGE Msg = {};
     Msg.MsgId = WM_CHILD_FOCUS_CHANGED;
     Msg.Data.p = &Info;
+    WM__WATCH Watch(h);
     WM__SendMessage(h, &Msg);
-    if (!WM__IsWindow(h)) {
+    if (!Watch.Alive()) {
       break;
     }
     h = WM_H2P(h)->hParent;
@@ -51,21 +52,26 @@ int WM_SetFocus(WM_HWIN hWin) {
     return 1;
   }
   WM_HWIN hOld = WM__hWinFocus;
+  // Either window may be deleted by what the messages cause, and a window made then may get its handle.
+  WM__WATCH WatchOld(hOld), WatchNew(hWin);
   WM_MESSAGE Msg = {};
   Msg.MsgId = WM_SET_FOCUS;
-  if (hOld && WM__IsWindow(hOld)) {
+  if (WatchOld.Alive()) {
     Msg.Data.v = 0;
     WM__SendMessage(hOld, &Msg);
   }
+  if (!WatchNew.Alive()) {
+    return 1;
+  }
   Msg.Data.v = 1;
   WM__SendMessage(hWin, &Msg);
-  if (Msg.Data.v != 0 || !WM__IsWindow(hWin)) {
+  if (Msg.Data.v != 0 || !WatchNew.Alive()) {
     return 1;
   }
   WM__hWinFocus = hWin;
   WM_FOCUS_CHANGE Info = {hOld, hWin};
   _NotifyAncestors(hWin, &Info);
-  if (hOld && WM__IsWindow(hOld)) {
+  if (WatchOld.Alive()) {
     _NotifyAncestors(hOld, &Info);
   }
   return 0;

@@ -41,6 +41,25 @@ struct WM__LockGuard {
   WM__LockGuard& operator=(const WM__LockGuard&) = delete;
 };
 
+// A window watched across calls that may delete it. A callback may delete the window that sent it a message
+// (a parent deleting the widget that notifies it), and a window made right after gets the freed handle
+// again, so the handle alone cannot tell. The watch is a critical handle: deleting the window clears it, and
+// Alive() then stays false whatever the handle names later. Made on the stack under the GUI lock, before the
+// first call that may delete the window.
+struct WM__WATCH {
+  explicit WM__WATCH(WM_HWIN hWin) {
+    if (WM__IsWindow(hWin)) {
+      CH.hWin = hWin;
+      WM__AddCriticalHandle(&CH);
+    }
+  }
+  ~WM__WATCH() { WM__RemoveCriticalHandle(&CH); }
+  WM__WATCH(const WM__WATCH&) = delete;
+  WM__WATCH& operator=(const WM__WATCH&) = delete;
+  bool Alive() const { return CH.hWin != 0; }
+  WM_CRITICAL_HANDLE CH = {};
+};
+
 // Validity of a handle for a public operation: 0 is ignored quietly, a handle that names no window is
 // reported as "WM:\nInvalid handle in <Func>()". Returns the record or null.
 WM_OBJ* WM__CheckHandle(WM_HWIN hWin, const char* pFunc);

@@ -185,8 +185,9 @@ WIDGET_DRAW_ITEM_FUNC* WIDGET__SetDefaultSkinFlex(const WIDGET_TYPE* pType, cons
 
 void WIDGET__Callback(const WIDGET_TYPE* pType, WM_MESSAGE* pMsg) {
   WM_HWIN hObj = pMsg->hWin;
+  WM__WATCH Watch(hObj);
   if (!WIDGET_HandleActive(hObj, pMsg)) {
-    if (pMsg->MsgId == WIDGET_SET_EFFECT && pType->pfOnEffect && WM__IsWindow(hObj)) {
+    if (pMsg->MsgId == WIDGET_SET_EFFECT && pType->pfOnEffect && Watch.Alive()) {
       pType->pfOnEffect(hObj);
     }
     return;
@@ -218,7 +219,8 @@ void WIDGET__Callback(const WIDGET_TYPE* pType, WM_MESSAGE* pMsg) {
     }
     break;
   }
-  if (WM__IsWindow(hObj)) {
+  // The handlers may have let the parent delete the widget (and another window take its handle).
+  if (Watch.Alive()) {
     WM_DefaultProc(pMsg);
   }
 }
@@ -227,13 +229,13 @@ bool WIDGET__NotifyPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
   if (pState && pState->Pressed) {
     return true;
   }
-  WM_NotifyParent(hObj, pState ? WM_NOTIFICATION_RELEASED : WM_NOTIFICATION_MOVED_OUT);
+  WIDGET__NotifyParent(hObj, pState ? WM_NOTIFICATION_RELEASED : WM_NOTIFICATION_MOVED_OUT);
   return false;
 }
 
 void WIDGET__NotifyClicks(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
   if (WIDGET__NotifyPointer(hObj, pState)) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
+    WIDGET__NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
   }
 }
 

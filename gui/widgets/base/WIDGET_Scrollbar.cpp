@@ -9,7 +9,13 @@ WM_HWIN WIDGET__UpdateScrollbar(WM_HWIN hObj, int Vertical, int Mode, const WM_S
   }
   int On =
       Mode == WIDGET_SCROLLBAR_ON || (Mode == WIDGET_SCROLLBAR_AUTO && pState && pState->NumItems > pState->PageSize);
+  // A new bar reports to the widget, whose scroll state may then change and be told to its parent, which
+  // may delete the widget.
+  WM__WATCH Watch(hObj);
   Vertical ? WM_SetScrollbarV(hObj, On) : WM_SetScrollbarH(hObj, On);
+  if (!Watch.Alive()) {
+    return 0;
+  }
   WM_HWIN hBar = Vertical ? WM_GetScrollbarV(hObj) : WM_GetScrollbarH(hObj);
   if (hBar && pState) {
     WM_SetScrollState(hBar, pState);
@@ -26,6 +32,6 @@ bool WIDGET__TakeScrollValue(WM_HWIN hObj, WM_HWIN hSrc, WM_SCROLL_STATE* pV, WM
   WM_GetScrollState(hSrc, &s);
   (Id == GUI_ID_VSCROLL ? pV : pH)->Value = s.Value;
   WM_InvalidateWindow(hObj);
-  WM_NotifyParent(hObj, WM_NOTIFICATION_SCROLL_CHANGED);
+  WIDGET__NotifyParent(hObj, WM_NOTIFICATION_SCROLL_CHANGED);
   return true;
 }

@@ -32,21 +32,18 @@ namespace {
 
 typedef void POINTER_FUNC(WM_HWIN hObj, const WM_MESSAGE* pMsg);
 
-void _Press(WM_HWIN hObj) {
+// Press and release: -> 0 when the parent deleted the button on the notification.
+int _Press(WM_HWIN hObj) {
   WIDGET_OrState(hObj, BUTTON_STATE_PRESSED);
-  if (WM_IsVisible(hObj)) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
-  }
+  return !WM_IsVisible(hObj) || WIDGET__NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
 }
 
-void _Release(WM_HWIN hObj, int Code) {
+int _Release(WM_HWIN hObj, int Code) {
   WIDGET_AndState(hObj, BUTTON_STATE_PRESSED);
   if (Code == WM_NOTIFICATION_RELEASED) {
     GUI_StoreKey(((const WIDGET*)WM_H2P(hObj))->Id);
   }
-  if (WM_IsVisible(hObj)) {
-    WM_NotifyParent(hObj, Code);
-  }
+  return !WM_IsVisible(hObj) || WIDGET__NotifyParent(hObj, Code);
 }
 
 int _IsPressed(WM_HWIN hObj) {
@@ -107,8 +104,9 @@ int _OnKey(WM_HWIN hObj, const GUI_KEY_MSG* pKey) {
     return 0;
   }
   if (pKey->Key == GUI_KEY_ENTER && pKey->PressedCnt > 0) {
-    _Press(hObj);
-    _Release(hObj, WM_NOTIFICATION_RELEASED);
+    if (_Press(hObj)) {
+      _Release(hObj, WM_NOTIFICATION_RELEASED);
+    }
     return 1;
   }
   if (pKey->Key == GUI_KEY_SPACE) {

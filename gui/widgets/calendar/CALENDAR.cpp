@@ -91,7 +91,7 @@ void _OnKey(WM_HWIN hObj, const GUI_KEY_MSG* pKey) {
   } else {
     _InvalidateGrid(hObj);
   }
-  WM_NotifyParent(hObj, WM_NOTIFICATION_SEL_CHANGED);
+  WIDGET__NotifyParent(hObj, WM_NOTIFICATION_SEL_CHANGED);
 }
 
 void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
@@ -99,7 +99,7 @@ void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
     return;
   }
   if (!pState->Pressed) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_RELEASED);
+    WIDGET__NotifyParent(hObj, WM_NOTIFICATION_RELEASED);
     return;
   }
   CALENDAR_OBJ* pObj = _Obj(hObj);
@@ -117,11 +117,11 @@ void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
       }
       _InvalidateDay(hObj, d);
     }
-    WM_NotifyParent(hObj, WM_NOTIFICATION_SEL_CHANGED);
+    if (!WIDGET__NotifyParent(hObj, WM_NOTIFICATION_SEL_CHANGED)) {
+      return;
+    }
   }
-  if (WM__IsWindow(hObj)) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
-  }
+  WIDGET__NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
 }
 
 // An arrow button released: the month on display moves; the selection stays.
@@ -135,7 +135,7 @@ void _StepMonth(WM_HWIN hObj, int Step) {
   pObj->Show = d;
   CALENDAR__UpdateHeader(hObj);
   WM_InvalidateWindow(hObj);
-  WM_NotifyParent(hObj, CALENDAR_NOTIFICATION_MONTH_CLICKED);
+  WIDGET__NotifyParent(hObj, CALENDAR_NOTIFICATION_MONTH_CLICKED);
 }
 
 int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
@@ -157,9 +157,11 @@ void _cbHeader(WM_MESSAGE* pMsg) {
   if (pMsg->MsgId == WM_POINTER && pMsg->Data.p) {
     const GUI_POINTER_STATE* pState = (const GUI_POINTER_STATE*)pMsg->Data.p;
     WM_HWIN hCalendar = WM_GetParent(pMsg->hWin);
-    WM_NotifyParent(hCalendar, pState->Pressed ? CALENDAR_NOTIFICATION_MONTH_PRESSED
-                                               : CALENDAR_NOTIFICATION_MONTH_RELEASED);
-    if (!WM__IsWindow(pMsg->hWin)) {
+    // Deleting the calendar on the notification deletes the header, too.
+    WM__WATCH Watch(pMsg->hWin);
+    WIDGET__NotifyParent(hCalendar, pState->Pressed ? CALENDAR_NOTIFICATION_MONTH_PRESSED
+                                                    : CALENDAR_NOTIFICATION_MONTH_RELEASED);
+    if (!Watch.Alive()) {
       return;
     }
   }

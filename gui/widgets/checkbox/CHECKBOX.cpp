@@ -24,19 +24,20 @@ void _OnDelete(WM_HWIN hObj) {
 
 void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
   if (!pState) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_MOVED_OUT);
+    WIDGET__NotifyParent(hObj, WM_NOTIFICATION_MOVED_OUT);
   } else if (WM_HasCaptured(hObj)) {
-    WM_NotifyParent(hObj, 0);
+    WIDGET__NotifyParent(hObj, 0);
   } else if (pState->Pressed) {
+    WM__WATCH Watch(hObj);
     WM_SetCapture(hObj, 1);
     _Advance(hObj);
-    if (WM__IsWindow(hObj)) {
-      WM_NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
+    if (Watch.Alive()) {
+      WIDGET__NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
     }
   } else {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_RELEASED);
-    if (WM__IsWindow(hObj)) {
-      GUI_StoreKey(_Obj(hObj)->Widget.Id);
+    int Id = _Obj(hObj)->Widget.Id;
+    if (WIDGET__NotifyParent(hObj, WM_NOTIFICATION_RELEASED)) {
+      GUI_StoreKey(Id);
     }
   }
 }

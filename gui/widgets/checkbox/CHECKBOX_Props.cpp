@@ -32,7 +32,7 @@ void CHECKBOX_SetState(WM_HWIN hObj, unsigned State) {
     return true;
   });
   if (Set) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
+    WIDGET__NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
   }
 }
 

@@ -51,7 +51,7 @@ void _Select(WM_HWIN hFrame, int Sel, bool Notify) {
   c.Sel = Sel;
   _SetContext(hFrame, c);
   if (Notify) {
-    WM_NotifyParent(hFrame, WM_NOTIFICATION_SEL_CHANGED);
+    WIDGET__NotifyParent(hFrame, WM_NOTIFICATION_SEL_CHANGED);
   }
 }
 
@@ -62,8 +62,9 @@ void _End(WM_HWIN hFrame, bool Confirm) {
   }
   c.Ended = 1;
   _SetContext(hFrame, c);
-  if (Confirm && c.Sel != c.SelOld) {
-    WM_NotifyParent(hFrame, CHOOSECOLOR_NOTIFICATION_CONFIRMED);
+  // A parent that deletes the dialog when told of the choice has ended it already.
+  if (Confirm && c.Sel != c.SelOld && !WIDGET__NotifyParent(hFrame, CHOOSECOLOR_NOTIFICATION_CONFIRMED)) {
+    return;
   }
   GUI_EndDialog(hFrame, Confirm ? 0 : 1);
 }

@@ -111,8 +111,12 @@ void _End(WM_HWIN hFrame, bool Confirmed) {
   c.Ended = 1;
   _SetContext(hFrame, c);
   c.pInfo->Id = Confirmed ? CHOOSEFILE_ID_OK : CHOOSEFILE_ID_CANCEL;
+  // A parent that deletes the dialog when told of the choice has ended it already.
+  WM__WATCH Watch(hFrame);
   _Notify(hFrame, c.pInfo);
-  GUI_EndDialog(hFrame, Confirmed ? 0 : 1);
+  if (Watch.Alive()) {
+    GUI_EndDialog(hFrame, Confirmed ? 0 : 1);
+  }
 }
 
 void _Up(WM_HWIN hFrame, CHOOSEFILE_INFO* pInfo) {

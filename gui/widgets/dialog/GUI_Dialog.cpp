@@ -75,11 +75,14 @@ WM_HWIN GUI_CreateDialogBox(const WIDGET_CREATE_INFO* paWidget, int NumWidgets, 
     }
     WM_ShowWindow(hItem);
   }
+  // The dialog procedure may delete the dialog on WM_INIT_DIALOG (and make another window, which may get its
+  // handle); the focus may have it deleted, too.
+  WM__WATCH Watch(hDialog);
   WM_SendMessageNoPara(hClient, WM_INIT_DIALOG);
-  if (hParent != (WM_HWIN)-1 && WM__IsWindow(hDialog)) {
+  if (hParent != (WM_HWIN)-1 && Watch.Alive()) {
     _SetInitialFocus(hDialog);
   }
-  return WM__IsWindow(hDialog) ? hDialog : 0;
+  return Watch.Alive() ? hDialog : 0;
 }
 
 int GUI_ExecCreatedDialog(WM_HWIN hDialog) {

@@ -27,24 +27,27 @@ bool _IsDisabled(WM_HWIN hObj, int Index) {
   return Index < NumBits && (p[2 + (Index >> 3)] >> (Index & 7)) & 1;
 }
 
-// Takes the open list's selection (when it has one), closes it and gives the focus back.
-void _TakeListSel(WM_HWIN hObj) {
+// Takes the open list's selection (when it has one). -> 0 when the parent deleted the drop-down on hearing
+// of the new selection.
+int _TakeListSel(WM_HWIN hObj) {
   int Sel = LISTBOX_GetSel(DROPDOWN__Obj(hObj)->hListWin);
-  if (Sel >= 0) {
-    DROPDOWN_SetSel(hObj, Sel);
+  if (Sel < 0) {
+    return 1;
   }
+  WM__WATCH Watch(hObj);
+  DROPDOWN_SetSel(hObj, Sel);
+  return Watch.Alive();
 }
 
 void _OnListNotify(WM_HWIN hObj, int Code) {
   switch (Code) {
   case WM_NOTIFICATION_CLICKED:
-    if (LISTBOX_GetSel(DROPDOWN__Obj(hObj)->hListWin) >= 0) {
-      _TakeListSel(hObj);
+    if (LISTBOX_GetSel(DROPDOWN__Obj(hObj)->hListWin) >= 0 && _TakeListSel(hObj)) {
       WM_SetFocus(hObj);
     }
     break;
   case WM_NOTIFICATION_SCROLL_CHANGED:
-    WM_NotifyParent(hObj, WM_NOTIFICATION_SCROLL_CHANGED);
+    WIDGET__NotifyParent(hObj, WM_NOTIFICATION_SCROLL_CHANGED);
     break;
   case LISTBOX_NOTIFICATION_FOCUS:
     DROPDOWN_Collapse(hObj);
@@ -63,10 +66,13 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
     break;
   case LISTBOX_MSG_KEY_UNUSED: {
     const GUI_KEY_MSG* pKey = (const GUI_KEY_MSG*)pMsg->Data.p;
-    if (pKey && pKey->PressedCnt > 0 && pKey->Key == GUI_KEY_ENTER && pMsg->hWinSrc == pObj->hListWin) {
-      _TakeListSel(hObj);
+    if (pKey && pKey->PressedCnt > 0 && pKey->Key == GUI_KEY_ENTER && pMsg->hWinSrc == pObj->hListWin &&
+        _TakeListSel(hObj)) {
+      WM__WATCH Watch(hObj);
       DROPDOWN_Collapse(hObj);
-      WM_SetFocus(hObj);
+      if (Watch.Alive()) {
+        WM_SetFocus(hObj);
+      }
     }
     return 1;
   }
@@ -218,8 +224,12 @@ void DROPDOWN_InsertString(WM_HWIN hObj, const char* s, unsigned Index) {
   GUI_HMEM hItem = GUI_ARRAY_InsertItem(DROPDOWN__Obj(hObj)->hItems, Index, Len);
   if (hItem) {
     memcpy(GUI_ALLOC_h2p(hItem), s, (size_t)Len);
+    // What the open list reports (it scrolled) reaches the parent, which may delete the drop-down.
+    WM__WATCH Watch(hObj);
     LISTBOX_InsertString(hList, s, Index);
-    WM_InvalidateWindow(hObj);
+    if (Watch.Alive()) {
+      WM_InvalidateWindow(hObj);
+    }
   }
 }
 
@@ -229,7 +239,11 @@ void DROPDOWN_DeleteItem(WM_HWIN hObj, unsigned Index) {
     return;
   }
   GUI_ARRAY_DeleteItem(DROPDOWN__Obj(hObj)->hItems, Index);
+  WM__WATCH Watch(hObj);
   LISTBOX_DeleteItem(DROPDOWN__Obj(hObj)->hListWin, Index);
+  if (!Watch.Alive()) {
+    return;
+  }
   DROPDOWN_OBJ* pObj = DROPDOWN__Obj(hObj);
   if (pObj->Sel >= _NumItems(hObj)) { // the selection never names a missing item
     pObj->Sel = _NumItems(hObj) - 1;
@@ -302,7 +316,7 @@ void DROPDOWN_SetSel(WM_HWIN hObj, int Sel) {
   if (pObj->Sel != Sel) {
     pObj->Sel = Sel;
     WM_InvalidateWindow(hObj);
-    WM_NotifyParent(hObj, WM_NOTIFICATION_SEL_CHANGED);
+    WIDGET__NotifyParent(hObj, WM_NOTIFICATION_SEL_CHANGED);
   }
 }
 
@@ -352,40 +366,66 @@ void DROPDOWN_Expand(WM_HWIN hObj) {
   int xSize = WM_GetWindowSizeX(hObj), ySize = WM_GetWindowSizeY(hObj);
   DROPDOWN_OBJ* pObj = DROPDOWN__Obj(hObj);
   int yList = (pObj->Flags & DROPDOWN_CF_UP) ? y0 - pObj->ySizeEx : y0 + ySize - 1;
+  // Until the drop-down owns it, the new list reports to the common parent (it scrolled, it has the focus),
+  // and the parent may delete either of them meanwhile; notification 1 may delete the drop-down, too. Each
+  // step goes on only while both are there, and a list whose drop-down is gone goes with it.
+  WM__WATCH Watch(hObj);
   WM_HWIN hList = LISTBOX_CreateAsChild(nullptr, hParent, x0, yList, xSize, pObj->ySizeEx, WM_CF_SHOW);
-  if (!hList || !WM__IsWindow(hObj)) {
+  if (!hList) {
     return;
   }
-  if (DROPDOWN__Obj(hObj)->Flags & DROPDOWN_CF_AUTOSCROLLBAR) {
+  WM__WATCH WatchList(hList);
+  auto Both = [&] { return Watch.Alive() && WatchList.Alive(); };
+  if (Both() && (DROPDOWN__Obj(hObj)->Flags & DROPDOWN_CF_AUTOSCROLLBAR)) {
     LISTBOX_SetScrollbarWidth(hList, DROPDOWN__Obj(hObj)->ScrollbarWidth);
-    LISTBOX_SetAutoScrollV(hList, 1);
+    if (Both()) {
+      LISTBOX_SetAutoScrollV(hList, 1);
+    }
   }
-  int n = _NumItems(hObj);
-  for (int i = 0; i < n; i++) {
+  for (int i = 0; Both() && i < _NumItems(hObj); i++) {
     LISTBOX_AddStringH(hList, GUI_ARRAY_GethItem(DROPDOWN__Obj(hObj)->hItems, (U32)i));
-    if (_IsDisabled(hObj, i)) {
+    if (Both() && _IsDisabled(hObj, i)) {
       LISTBOX_SetItemDisabled(hList, (unsigned)i, 1);
     }
   }
-  DROPDOWN_PROPS Props = DROPDOWN__Obj(hObj)->Props;
-  for (unsigned i = 0; i < 3; i++) {
+  DROPDOWN_PROPS Props = {};
+  unsigned Spacing = 0;
+  if (Both()) {
+    Props = DROPDOWN__Obj(hObj)->Props;
+    Spacing = DROPDOWN__Obj(hObj)->ItemSpacing;
+  }
+  for (unsigned i = 0; Both() && i < 3; i++) {
     LISTBOX_SetBkColor(hList, i, Props.aBackColor[i]);
     LISTBOX_SetTextColor(hList, i, Props.aTextColor[i]);
     if (Props.aScrollbarColor[i] != WM_NO_COLOR) {
       LISTBOX_SetScrollbarColor(hList, i, Props.aScrollbarColor[i]);
     }
   }
-  LISTBOX_SetItemSpacing(hList, DROPDOWN__Obj(hObj)->ItemSpacing);
-  LISTBOX_SetFont(hList, Props.pFont);
-  LISTBOX_SetTextAlign(hList, Props.Align);
+  if (Both()) {
+    LISTBOX_SetItemSpacing(hList, Spacing);
+  }
+  if (Both()) {
+    LISTBOX_SetFont(hList, Props.pFont);
+  }
+  if (Both()) {
+    LISTBOX_SetTextAlign(hList, Props.Align);
+  }
   // The list's focus message for gaining the focus goes to the common parent: only losing it closes.
-  WM_SetFocus(hList);
-  LISTBOX_SetOwner(hList, hObj);
-  LISTBOX_SetSel(hList, DROPDOWN__Obj(hObj)->Sel);
-  WM_NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
-  if (WM__IsWindow(hObj) && WM__IsWindow(hList)) {
+  if (Both()) {
+    WM_SetFocus(hList);
+  }
+  if (Both()) {
+    LISTBOX_SetOwner(hList, hObj);
+    LISTBOX_SetSel(hList, DROPDOWN__Obj(hObj)->Sel);
+  }
+  if (Both()) {
+    WIDGET__NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
+  }
+  if (Both()) {
     DROPDOWN__Obj(hObj)->hListWin = hList;
     WM_InvalidateWindow(hObj);
+  } else if (WatchList.Alive()) {
+    WM_DeleteWindow(hList);
   }
 }
 
@@ -396,10 +436,13 @@ void DROPDOWN_Collapse(WM_HWIN hObj) {
   }
   WM_HWIN hList = DROPDOWN__Obj(hObj)->hListWin;
   DROPDOWN__Obj(hObj)->hListWin = 0;
+  WM__WATCH Watch(hObj); // the parent hears of the deleted list and may delete the drop-down, too
   if (hList) {
     WM_DeleteWindow(hList);
   }
-  WM_InvalidateWindow(hObj);
+  if (Watch.Alive()) {
+    WM_InvalidateWindow(hObj);
+  }
 }
 
 void DROPDOWN_AddKey(WM_HWIN hObj, int Key) {

@@ -66,10 +66,13 @@ void DROPDOWN_SetFont(WM_HWIN hObj, const GUI_FONT* pFont) {
   DROPDOWN__AdjustHeight(hObj);
   WM_InvalidateWindow(hObj);
   if (WM_HWIN hList = _List(hObj)) {
+    WM__WATCH Watch(hObj); // what the list reports may let the parent delete the drop-down
     LISTBOX_SetFont(hList, pFont);
-    if (GUI_GetYDistOfFont(pFont) != OldDist) { // the field moved: the list opens again below it
+    if (Watch.Alive() && GUI_GetYDistOfFont(pFont) != OldDist) { // the field moved: the list opens again below it
       DROPDOWN_Collapse(hObj);
-      DROPDOWN_Expand(hObj);
+      if (Watch.Alive()) {
+        DROPDOWN_Expand(hObj);
+      }
     }
   }
 }

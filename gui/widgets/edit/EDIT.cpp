@@ -50,7 +50,7 @@ void _DeleteChar(WM_HWIN hObj) {
   char* s = EDIT__Text(pObj) + _CursorByte(pObj);
   int Size = GUI_UC_GetCharSize(s);
   memmove(s, s + Size, strlen(s + Size) + 1);
-  WM_NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
+  WIDGET__NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
 }
 
 // Inserts character c at the cursor; 1 when it was inserted (notification 5 sent).
@@ -68,7 +68,7 @@ int _InsertChar(WM_HWIN hObj, U16 c) {
   char* s = EDIT__Text(pObj) + _CursorByte(pObj);
   memmove(s + Size, s, strlen(s) + 1);
   memcpy(s, acEnc, (size_t)Size);
-  WM_NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
+  WIDGET__NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
   return 1;
 }
 
@@ -89,7 +89,7 @@ void _StepChar(WM_HWIN hObj, int Dir) {
     return;
   }
   memcpy(s, acEnc, (size_t)Size);
-  WM_NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
+  WIDGET__NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
 }
 
 void _MoveCursor(WM_HWIN hObj, int Delta) {
@@ -98,6 +98,7 @@ void _MoveCursor(WM_HWIN hObj, int Delta) {
 }
 
 void _OnTextKey(WM_HWIN hObj, int Key) {
+  WM__WATCH Watch(hObj); // each change of the text is notified
   switch (Key) {
   case GUI_KEY_BACKSPACE:
     if (_Obj(hObj)->CursorPos > 0) {
@@ -133,7 +134,7 @@ void _OnTextKey(WM_HWIN hObj, int Key) {
       if (_Obj(hObj)->Overwrite) {
         _DeleteChar(hObj);
       }
-      if (WM__IsWindow(hObj) && _InsertChar(hObj, (U16)Key) && WM__IsWindow(hObj)) {
+      if (Watch.Alive() && _InsertChar(hObj, (U16)Key) && Watch.Alive()) {
         _MoveCursor(hObj, 1);
       }
     }
@@ -144,7 +145,7 @@ void _OnTextKey(WM_HWIN hObj, int Key) {
 void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
   if (WIDGET__NotifyPointer(hObj, pState)) {
     EDIT_SetCursorAtPixel(hObj, pState->x);
-    WM_NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
+    WIDGET__NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
   }
 }
 
@@ -245,12 +246,13 @@ void EDIT_AddKey(WM_HWIN hObj, int Key) {
   if (!pObj) {
     return;
   }
+  WM__WATCH Watch(hObj);
   if (pObj->pfAddKey) {
     pObj->pfAddKey(hObj, Key);
   } else {
     _OnTextKey(hObj, Key);
   }
-  if (WM__IsWindow(hObj)) {
+  if (Watch.Alive()) {
     WM_InvalidateWindow(hObj);
   }
 }

@@ -67,14 +67,27 @@ void _Move(WM_HWIN hObj, int Dir) {
 }
 
 // The key routine of the modes that work digit by digit: left and right move the cursor, other keys go to
-// the mode's own routine, and the text follows every key.
+// the mode's own routine, and the text follows every key. A changed value is notified, and the parent may
+// delete the edit then: the mode routines, like this one, go on only while it is there.
 template <void (*pfModeKey)(WM_HWIN, int)> void _AddKeyDigitwise(WM_HWIN hObj, int Key) {
+  WM__WATCH Watch(hObj);
   if (Key == GUI_KEY_LEFT || Key == GUI_KEY_RIGHT) {
     _Move(hObj, Key == GUI_KEY_LEFT ? -1 : 1);
   } else {
     pfModeKey(hObj, Key);
   }
-  EDIT__UpdateBuffer(hObj);
+  if (Watch.Alive()) {
+    EDIT__UpdateBuffer(hObj);
+  }
+}
+
+// Stores a value typed at the cursor (through pfSet, which notifies) and moves the cursor on.
+template <class T> void _TypeValue(WM_HWIN hObj, void (*pfSet)(WM_HWIN, T), T Value) {
+  WM__WATCH Watch(hObj);
+  pfSet(hObj, Value);
+  if (Watch.Alive()) {
+    _Move(hObj, 1);
+  }
 }
 
 // ---- binary --------------------------------------------------------------------------------------------
@@ -97,8 +110,7 @@ void _KeyBin(WM_HWIN hObj, int Key) {
     break;
   case '0':
   case '1':
-    EDIT_SetUlongValue(hObj, Key == '1' ? v | Mask : v & ~Mask);
-    _Move(hObj, 1);
+    _TypeValue(hObj, EDIT_SetUlongValue, Key == '1' ? v | Mask : v & ~Mask);
     break;
   }
 }
@@ -138,8 +150,7 @@ void _KeyHex(WM_HWIN hObj, int Key) {
   default: {
     int d = _HexDigit(Key);
     if (d >= 0 && n >= 0 && n < 8) {
-      EDIT_SetUlongValue(hObj, (v & ~(0xFu << (4 * n))) | ((U32)d << (4 * n)));
-      _Move(hObj, 1);
+      _TypeValue(hObj, EDIT_SetUlongValue, (v & ~(0xFu << (4 * n))) | ((U32)d << (4 * n)));
     }
     break;
   }
@@ -181,8 +192,7 @@ void _KeyUlong(WM_HWIN hObj, int Key) {
         int c = i == Pos ? Key : s[i];
         Sum = Sum * 10 + (U64)(_IsDigit(c) ? c - '0' : 0);
       }
-      EDIT_SetUlongValue(hObj, Sum > 0xFFFFFFFFu ? (U32)_Obj(hObj)->Max : (U32)Sum);
-      _Move(hObj, 1);
+      _TypeValue(hObj, EDIT_SetUlongValue, Sum > 0xFFFFFFFFu ? (U32)_Obj(hObj)->Max : (U32)Sum);
     }
     break;
   }
@@ -255,8 +265,9 @@ void _StepDigit(WM_HWIN hObj, int Dir) {
   if (Sum > INT32_MAX || Sum < INT32_MIN) {
     return; // the step would overflow: not taken
   }
+  WM__WATCH Watch(hObj);
   EDIT_SetValue(hObj, (I32)Sum);
-  if (Signed) {
+  if (Signed && Watch.Alive()) {
     int Last = _Obj(hObj)->MaxLen - 1;
     if (v == 0 && Sum != 0 && Pos < Last) {
       _Move(hObj, 1);
@@ -288,6 +299,7 @@ void _SetDigit(WM_HWIN hObj, int Key) {
 }
 
 void _AddKeyDec(WM_HWIN hObj, int Key) {
+  WM__WATCH Watch(hObj);
   char Sep = GUI__DecimalSeparator;
   int Pos = _Pos(hObj);
   char c = _At(hObj, Pos);
@@ -319,17 +331,23 @@ void _AddKeyDec(WM_HWIN hObj, int Key) {
       if ((Key == '+' && v < 0) || (Key == '-' && v > 0)) {
         _ChangeSign(hObj);
       }
-      _Move(hObj, 1);
+      if (Watch.Alive()) {
+        _Move(hObj, 1);
+      }
     }
     break;
   default:
     if (_IsDigit(Key) && c != '+' && c != '-') {
       _SetDigit(hObj, Key);
-      _Move(hObj, 1);
+      if (Watch.Alive()) {
+        _Move(hObj, 1);
+      }
     }
     break;
   }
-  EDIT__UpdateBuffer(hObj);
+  if (Watch.Alive()) {
+    EDIT__UpdateBuffer(hObj);
+  }
 }
 
 int _NumBits(U32 v) {
@@ -374,7 +392,7 @@ template <class T> void _StoreValue(WM_HWIN hObj, T Value) {
   if ((I32)Value != pObj->Value) {
     pObj->Value = (I32)Value;
     EDIT__UpdateBuffer(hObj);
-    WM_NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
+    WIDGET__NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
   }
 }
 

@@ -16,30 +16,38 @@ void _SetActive(WM_HWIN hObj, int OnOff) {
 }
 
 void _DefaultHandling(WM_HWIN hObj, WM_MESSAGE* pMsg) {
-  if (WIDGET_HandleActive(hObj, pMsg) && WM__IsWindow(hObj)) {
+  WM__WATCH Watch(hObj);
+  if (WIDGET_HandleActive(hObj, pMsg) && Watch.Alive()) {
     WM_DefaultProc(pMsg);
   }
 }
 
+// Focus moved into the frame goes on to a child; what the child tells reaches the dialog procedure, which
+// may delete the frame.
 void _OnSetFocus(WM_HWIN hObj, WM_MESSAGE* pMsg) {
+  WM__WATCH Watch(hObj);
   if (pMsg->Data.v != 1) {
     _SetActive(hObj, 0);
-    WIDGET_HandleActive(hObj, pMsg);
+    if (Watch.Alive()) {
+      WIDGET_HandleActive(hObj, pMsg);
+    }
     return;
   }
   WM_HWIN hChild = FRAMEWIN__Obj(hObj)->hFocussedChild;
   WM_HWIN hTook = 0;
   if (hChild && WM__IsWindow(hChild)) {
+    WM__WATCH WatchChild(hChild);
     WM_SetFocus(hChild);
-    hTook = WM_HasFocus(hChild) ? hChild : 0;
+    hTook = WatchChild.Alive() && WM_HasFocus(hChild) ? hChild : 0;
   } else {
     WM_HWIN hClient = FRAMEWIN__Obj(hObj)->hClient;
     hTook = WM_SetFocusOnNextChild(hClient);
-    if (WM__IsWindow(hObj)) {
+    if (Watch.Alive()) {
       FRAMEWIN__Obj(hObj)->hFocussedChild = hTook;
     }
   }
-  if (!WM__IsWindow(hObj)) {
+  if (!Watch.Alive()) {
+    pMsg->Data.v = 1; // gone: it cannot take the focus
     return;
   }
   _SetActive(hObj, 1);
@@ -73,7 +81,11 @@ void _OnPointer(WM_HWIN hObj, WM_MESSAGE* pMsg) {
       pObj->Flags &= (U16)~FRAMEWIN_SF_DRAGGING;
     } else {
       if (!(pObj->Flags & FRAMEWIN_SF_ACTIVE)) {
+        WM__WATCH Watch(hObj); // the parent hears of the focus and may delete the frame
         WM_SetFocus(hObj);
+        if (!Watch.Alive()) {
+          return;
+        }
       }
       WM_BringToTop(hObj);
       pObj = FRAMEWIN__Obj(hObj);
@@ -94,6 +106,8 @@ void _cbClient(WM_MESSAGE* pMsg) {
     WM_DefaultProc(pMsg);
     return;
   }
+  // The focus moved to a child is told to the dialog procedure, which may delete the frame.
+  WM__WATCH Watch(hObj);
   switch (pMsg->MsgId) {
   case WM_SET_FOCUS:
     if (pMsg->Data.v) {
@@ -102,7 +116,7 @@ void _cbClient(WM_MESSAGE* pMsg) {
         WM_SetFocus(hChild);
       } else {
         WM_HWIN hNew = WM_SetFocusOnNextChild(hClient);
-        if (WM__IsWindow(hObj)) {
+        if (Watch.Alive()) {
           FRAMEWIN__Obj(hObj)->hFocussedChild = hNew;
         }
       }
@@ -124,7 +138,7 @@ void _cbClient(WM_MESSAGE* pMsg) {
     if (pKey && pKey->PressedCnt > 0 && (pKey->Key == GUI_KEY_TAB || pKey->Key == GUI_KEY_BACKTAB)) {
       WM_HWIN hNew =
           pKey->Key == GUI_KEY_TAB ? WM_SetFocusOnNextChild(hClient) : WM_SetFocusOnPrevChild(hClient);
-      if (WM__IsWindow(hObj)) {
+      if (Watch.Alive()) {
         FRAMEWIN__Obj(hObj)->hFocussedChild = hNew;
       }
       return;
@@ -193,7 +207,11 @@ void FRAMEWIN_Callback(WM_MESSAGE* pMsg) {
     const WM_MESSAGE* pChildMsg = (const WM_MESSAGE*)pMsg->Data.p;
     const GUI_POINTER_STATE* pState = pChildMsg ? (const GUI_POINTER_STATE*)pChildMsg->Data.p : nullptr;
     if (!(pObj->Flags & FRAMEWIN_SF_ACTIVE) && pState && pState->Pressed) {
+      WM__WATCH Watch(hObj); // the parent hears of the focus and may delete the frame
       WM_SetFocus(hObj);
+      if (!Watch.Alive()) {
+        return;
+      }
     }
     break;
   }

@@ -107,7 +107,11 @@ int FRAMEWIN__HandleResize(WM_HWIN hObj, WM_MESSAGE* pMsg) {
       if (!Mode) {
         return 0; // not at an edge: the frame may be dragged
       }
+      WM__WATCH Watch(hObj); // the parent hears of the focus and may delete the frame
       WM_SetFocus(hObj);
+      if (!Watch.Alive()) {
+        return 1;
+      }
       WM_BringToTop(hObj);
       _xPrev = pState->x;
       _yPrev = pState->y;

@@ -66,8 +66,9 @@ void _Drag(WM_HWIN hObj, int x) {
     Capture = x - Width;
     Width = 0;
   }
+  WM__WATCH Watch(hObj);
   HEADER_SetItemWidth(hObj, (unsigned)Item, Width);
-  if (!WM__IsWindow(hObj)) {
+  if (!Watch.Alive()) {
     return;
   }
   pObj = HEADER__Obj(hObj);
@@ -92,9 +93,10 @@ void _Drag(WM_HWIN hObj, int x) {
 
 void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
   if (!pState) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_MOVED_OUT);
+    WIDGET__NotifyParent(hObj, WM_NOTIFICATION_MOVED_OUT);
     return;
   }
+  WM__WATCH Watch(hObj); // a changed width is told to the parent, which may delete the header
   int Hit = _DividerAt(hObj, pState->x);
   HEADER_OBJ* pObj = HEADER__Obj(hObj);
   if (pState->Pressed) {
@@ -114,8 +116,8 @@ void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
       WM_ReleaseCapture();
     }
   }
-  if (WM__IsWindow(hObj)) {
-    WM_NotifyParent(hObj, pState->Pressed ? WM_NOTIFICATION_CLICKED : WM_NOTIFICATION_RELEASED);
+  if (Watch.Alive()) {
+    WIDGET__NotifyParent(hObj, pState->Pressed ? WM_NOTIFICATION_CLICKED : WM_NOTIFICATION_RELEASED);
   }
 }
 

@@ -118,13 +118,14 @@ void HEADER_SetItemWidth(WM_HWIN hObj, unsigned Index, int Width) {
     return;
   }
   pCol->Width = Width > HEADER_MAX_SIZE ? HEADER_MAX_SIZE : Width;
+  WM__WATCH Watch(hObj); // the parent may delete the header when it hears of the change
   if (WM_HWIN hParent = WM_GetParent(hObj)) {
     WM_MESSAGE Msg = {};
     Msg.MsgId = WM_CLIENT_CHANGED;
     Msg.hWinSrc = hObj;
     WM_SendMessage(hParent, &Msg);
   }
-  if (WM__IsWindow(hObj)) {
+  if (Watch.Alive()) {
     _InvalidateWithParent(hObj);
   }
 }

@@ -168,20 +168,21 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
     const WM_POINTER_STATE_CHANGE* p = (const WM_POINTER_STATE_CHANGE*)pMsg->Data.p;
     if (p && p->Pressed && !p->PreviousPressed) {
       int i = _HitTest(hObj, p->x, p->y);
+      WM__WATCH Watch(hObj);
       if (i >= 0) {
         ICONVIEW__SetSel(hObj, i);
       }
-      if (WM__IsWindow(hObj)) {
-        WM_NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
+      if (Watch.Alive()) {
+        WIDGET__NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
       }
     } else if (p && !p->Pressed && p->PreviousPressed) {
-      WM_NotifyParent(hObj, WM_NOTIFICATION_RELEASED);
+      WIDGET__NotifyParent(hObj, WM_NOTIFICATION_RELEASED);
     }
     return 1;
   }
   case WM_POINTER:
     if (!pMsg->Data.p) {
-      WM_NotifyParent(hObj, WM_NOTIFICATION_MOVED_OUT);
+      WIDGET__NotifyParent(hObj, WM_NOTIFICATION_MOVED_OUT);
     }
     return 1;
   case WM_NOTIFY_PARENT: {
@@ -268,6 +269,7 @@ void ICONVIEW__UpdateScrollState(WM_HWIN hObj) {
     return;
   }
   _InScrollUpdate = true;
+  WM__WATCH Watch(hObj); // a bar whose value changes is told to the parent, which may delete the view
   Grid g = _GetGrid(hObj);
   ICONVIEW_OBJ* pObj = _Obj(hObj);
   bool Need = g.V < g.R;
@@ -281,7 +283,9 @@ void ICONVIEW__UpdateScrollState(WM_HWIN hObj) {
     WM_SetScrollState(hBar, Need ? &State : &None);
   }
   _InScrollUpdate = false;
-  WM_InvalidateWindow(hObj);
+  if (Watch.Alive()) {
+    WM_InvalidateWindow(hObj);
+  }
 }
 
 void ICONVIEW__SetSel(WM_HWIN hObj, int Sel) {
@@ -296,8 +300,13 @@ void ICONVIEW__SetSel(WM_HWIN hObj, int Sel) {
     int r = Sel / g.P, F = pObj->ScrollStateV.Value;
     F = r >= F + g.V ? r - g.V + 1 : (r < F ? r : F);
     pObj->ScrollStateV.Value = F > 0 ? F : 0;
-    WIDGET__SetScrollState(hObj, &pObj->ScrollStateV, nullptr);
+    WM_SCROLL_STATE V = pObj->ScrollStateV;
+    WM__WATCH Watch(hObj); // the scrolled view is told to the parent, which may delete it
+    WIDGET__SetScrollState(hObj, &V, nullptr);
+    if (!Watch.Alive()) {
+      return;
+    }
   }
   WM_InvalidateWindow(hObj);
-  WM_NotifyParent(hObj, WM_NOTIFICATION_SEL_CHANGED);
+  WIDGET__NotifyParent(hObj, WM_NOTIFICATION_SEL_CHANGED);
 }

@@ -63,8 +63,7 @@ void _Turn(WM_HWIN hObj, I32 D) {
   }
   pObj->Angle = WM__ClampInt(Angle);
   pObj->Value = WM__ClampInt(V);
-  WM_NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
-  if (WM__IsWindow(hObj)) {
+  if (WIDGET__NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED)) {
     WM_InvalidateWindow(hObj);
   }
 }
@@ -123,6 +122,7 @@ void _Paint(WM_HWIN hObj) {
 }
 
 int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
+  WM__WATCH Watch(hObj); // a turn or a click is told to the parent, which may delete the knob
   switch (pMsg->MsgId) {
   case WM_PAINT:
     _Paint(hObj);
@@ -152,7 +152,7 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
     _Obj(hObj)->hMotionContext = 0;
     break;
   }
-  if (WM__IsWindow(hObj)) {
+  if (Watch.Alive()) {
     WM_DefaultProc(pMsg);
   }
   return 1;
@@ -275,11 +275,8 @@ void KNOB_SetPos(WM_HWIN hObj, I32 Pos) {
     pObj->Value = pObj->Angle;
     Done = true;
   });
-  if (Done) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
-    if (WM__IsWindow(hObj)) {
-      WM_InvalidateWindow(hObj);
-    }
+  if (Done && WIDGET__NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED)) {
+    WM_InvalidateWindow(hObj);
   }
 }
 
@@ -296,11 +293,8 @@ void KNOB_AddValue(WM_HWIN hObj, I32 Steps) {
     pObj->Value = pObj->Angle;
     Done = true;
   });
-  if (Done) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
-    if (WM__IsWindow(hObj)) {
-      WM_InvalidateWindow(hObj);
-    }
+  if (Done && WIDGET__NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED)) {
+    WM_InvalidateWindow(hObj);
   }
 }
 

@@ -32,8 +32,7 @@ void _ToggleMark(WM_HWIN hObj, int Index) {
     return;
   }
   pItem->Status ^= LISTBOX_ITEM_SELECTED;
-  LISTBOX__Notify(hObj, WM_NOTIFICATION_SEL_CHANGED);
-  if (WM__IsWindow(hObj)) {
+  if (LISTBOX__Notify(hObj, WM_NOTIFICATION_SEL_CHANGED)) {
     LISTBOX__InvalidateItem(hObj, Index);
   }
 }
@@ -43,6 +42,7 @@ void _OnKey(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   if (!pKey) {
     return;
   }
+  WM__WATCH Watch(hObj);
   if (pKey->PressedCnt > 0 && LISTBOX_AddKey(hObj, pKey->Key)) {
     return;
   }
@@ -56,7 +56,7 @@ void _OnKey(WM_HWIN hObj, WM_MESSAGE* pMsg) {
     Msg.Data.p = pMsg->Data.p;
     WM_SendMessage(hDest, &Msg);
   }
-  if (WM__IsWindow(hObj)) {
+  if (Watch.Alive()) {
     WM_DefaultProc(pMsg);
   }
 }
@@ -69,12 +69,13 @@ void _OnPress(WM_HWIN hObj, const WM_POINTER_STATE_CHANGE* pInfo) {
   if (Index < 0) {
     return;
   }
+  WM__WATCH Watch(hObj);
   _ToggleMark(hObj, Index);
-  if (!WM__IsWindow(hObj)) {
+  if (!Watch.Alive()) {
     return;
   }
   LISTBOX_SetSel(hObj, Index);
-  if (WM__IsWindow(hObj)) {
+  if (Watch.Alive()) {
     LISTBOX__Notify(hObj, WM_NOTIFICATION_CLICKED);
   }
 }
@@ -136,8 +137,7 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
     }
     break;
   case WM_SIZE:
-    LISTBOX__Update(hObj);
-    WM_InvalidateWindow(hObj);
+    LISTBOX__UpdateAndInvalidate(hObj);
     break;
   }
   return 0;
@@ -163,24 +163,26 @@ LISTBOX_OBJ* LISTBOX__Obj(WM_HWIN hObj) {
   return (LISTBOX_OBJ*)WM_H2P(hObj);
 }
 
-void LISTBOX__Notify(WM_HWIN hObj, int Code) {
+int LISTBOX__Notify(WM_HWIN hObj, int Code) {
   WM_HWIN hOwner = LISTBOX__Obj(hObj)->hOwner;
-  if (hOwner && WM__IsWindow(hOwner)) {
-    WM_MESSAGE Msg = {};
-    Msg.MsgId = WM_NOTIFY_PARENT;
-    Msg.hWinSrc = hObj;
-    Msg.Data.v = Code;
-    WM_SendMessage(hOwner, &Msg);
-  } else {
-    WM_NotifyParent(hObj, Code);
+  if (!hOwner || !WM__IsWindow(hOwner)) {
+    return WIDGET__NotifyParent(hObj, Code);
   }
+  WM__WATCH Watch(hObj);
+  WM_MESSAGE Msg = {};
+  Msg.MsgId = WM_NOTIFY_PARENT;
+  Msg.hWinSrc = hObj;
+  Msg.Data.v = Code;
+  WM_SendMessage(hOwner, &Msg);
+  return Watch.Alive();
 }
 
 void LISTBOX_Callback(WM_MESSAGE* pMsg) {
   bool IsFocus = pMsg->MsgId == WM_SET_FOCUS;
   WM_HWIN hObj = pMsg->hWin;
+  WM__WATCH Watch(hObj);
   WIDGET__Callback(&LISTBOX__Type, pMsg);
-  if (IsFocus && pMsg->Data.v == 0 && WM__IsWindow(hObj)) {
+  if (IsFocus && pMsg->Data.v == 0 && Watch.Alive()) {
     LISTBOX__Notify(hObj, LISTBOX_NOTIFICATION_FOCUS);
   }
 }
@@ -243,8 +245,7 @@ int LISTBOX_AddKey(WM_HWIN hObj, int Key) {
   case GUI_KEY_RIGHT: {
     int Step = Key == GUI_KEY_LEFT ? -pObj->Props.ScrollStepH : pObj->Props.ScrollStepH;
     if (WM_SetScrollValue(&pObj->ScrollStateH, pObj->ScrollStateH.Value + Step)) {
-      LISTBOX__Update(hObj);
-      WM_InvalidateWindow(hObj);
+      LISTBOX__UpdateAndInvalidate(hObj);
     }
     return 1;
   }

@@ -134,8 +134,11 @@ LISTBOX_OBJ* LISTBOX__Obj(WM_HWIN hObj);
 int LISTBOX__GetItemSizeX(WM_HWIN hObj, int Index);
 int LISTBOX__GetItemSizeY(WM_HWIN hObj, int Index);
 int LISTBOX__GetContentSizeX(WM_HWIN hObj);
-int LISTBOX__Update(WM_HWIN hObj); // scroll bars and states; -> non-zero when the first visible item changed
+// Scroll bars and states; -> non-zero when the first visible item changed. A bar whose value changes tells the
+// list, which tells its owner or parent, and that may delete the list: callers that go on watch it.
+int LISTBOX__Update(WM_HWIN hObj);
+void LISTBOX__UpdateAndInvalidate(WM_HWIN hObj); // the whole list redrawn after the update, if still there
 void LISTBOX__InvalidateItem(WM_HWIN hObj, int Index);
 int LISTBOX__ItemAt(WM_HWIN hObj, int x, int y); // -1 none
-void LISTBOX__Notify(WM_HWIN hObj, int Code);    // to the owner, else the parent
+int LISTBOX__Notify(WM_HWIN hObj, int Code);     // to the owner, else the parent; -> 0 when that deleted the list
 void LISTBOX__Paint(WM_HWIN hObj);

@@ -110,8 +110,11 @@ void _AfterInsert(WM_HWIN hObj, int Index) {
   if (pObj->Sel >= Index && Index < _NumItems(hObj) - 1) {
     pObj->Sel++; // the same item stays selected
   }
+  WM__WATCH Watch(hObj);
   LISTBOX__Update(hObj);
-  LISTBOX__InvalidateItem(hObj, Index);
+  if (Watch.Alive()) {
+    LISTBOX__InvalidateItem(hObj, Index);
+  }
 }
 
 // Y of an item's top inside the list, relative to the first visible item; -1 when it lies above it.
@@ -145,8 +148,7 @@ void _MoveSel(WM_HWIN hObj, int Step) {
   }
   pObj = LISTBOX__Obj(hObj);
   if (WM_SetScrollValue(&pObj->ScrollStateV, pObj->ScrollStateV.Value + Step)) {
-    LISTBOX__Update(hObj);
-    WM_InvalidateWindow(hObj);
+    LISTBOX__UpdateAndInvalidate(hObj);
   }
 }
 
@@ -200,6 +202,7 @@ int LISTBOX__Update(WM_HWIN hObj) {
   if (s_Busy || !WM__IsWindow(hObj)) {
     return 0;
   }
+  WM__WATCH Watch(hObj);
   s_Busy = true;
   LISTBOX_OBJ* pObj = LISTBOX__Obj(hObj);
   int First = pObj->ScrollStateV.Value;
@@ -260,7 +263,15 @@ int LISTBOX__Update(WM_HWIN hObj) {
   WM_SCROLL_STATE V = pObj->ScrollStateV, H = pObj->ScrollStateH;
   WIDGET__SetScrollState(hObj, &V, &H);
   s_Busy = false;
-  return WM__IsWindow(hObj) && LISTBOX__Obj(hObj)->ScrollStateV.Value != First;
+  return Watch.Alive() && LISTBOX__Obj(hObj)->ScrollStateV.Value != First;
+}
+
+void LISTBOX__UpdateAndInvalidate(WM_HWIN hObj) {
+  WM__WATCH Watch(hObj);
+  LISTBOX__Update(hObj);
+  if (Watch.Alive()) {
+    WM_InvalidateWindow(hObj);
+  }
 }
 
 void LISTBOX__InvalidateItem(WM_HWIN hObj, int Index) {
@@ -344,8 +355,11 @@ void LISTBOX_SetString(WM_HWIN hObj, const char* s, unsigned Index) {
   memcpy(pItem->acText, s, Len + 1);
   GUI_ALLOC_UnlockH((void**)&pItem);
   LISTBOX__Obj(hObj)->ContentSizeX = 0;
+  WM__WATCH Watch(hObj);
   LISTBOX__Update(hObj);
-  LISTBOX__InvalidateItem(hObj, (int)Index);
+  if (Watch.Alive()) {
+    LISTBOX__InvalidateItem(hObj, (int)Index);
+  }
 }
 
 void LISTBOX_SetText(WM_HWIN hObj, const char* const* ppText) {
@@ -354,11 +368,13 @@ void LISTBOX_SetText(WM_HWIN hObj, const char* const* ppText) {
     return;
   }
   _ResetSizes(hObj);
-  for (; ppText && *ppText; ppText++) {
+  WM__WATCH Watch(hObj);
+  for (; ppText && *ppText && Watch.Alive(); ppText++) {
     LISTBOX_AddString(hObj, *ppText);
   }
-  LISTBOX__Update(hObj);
-  WM_InvalidateWindow(hObj);
+  if (Watch.Alive()) {
+    LISTBOX__UpdateAndInvalidate(hObj);
+  }
 }
 
 void LISTBOX_DeleteItem(WM_HWIN hObj, unsigned Index) {
@@ -374,8 +390,7 @@ void LISTBOX_DeleteItem(WM_HWIN hObj, unsigned Index) {
     pObj->Sel--;
   }
   pObj->ContentSizeX = 0;
-  LISTBOX__Update(hObj);
-  WM_InvalidateWindow(hObj);
+  LISTBOX__UpdateAndInvalidate(hObj);
 }
 
 int LISTBOX_GetItemText(WM_HWIN hObj, unsigned Index, char* pBuffer, int MaxSize) {
@@ -405,13 +420,16 @@ void LISTBOX_InvalidateItem(WM_HWIN hObj, int Index) {
   }
   if (Index < 0) {
     _ResetSizes(hObj);
-    LISTBOX__Update(hObj);
-    WM_InvalidateWindow(hObj);
+    LISTBOX__UpdateAndInvalidate(hObj);
     return;
   }
   LISTBOX_ITEM* pItem = _Item(hObj, Index);
   pItem->xSize = pItem->ySize = 0;
+  WM__WATCH Watch(hObj);
   LISTBOX__Update(hObj);
+  if (!Watch.Alive()) {
+    return;
+  }
   GUI_RECT r;
   int y = _ItemY(hObj, Index, &r);
   if (y >= 0 && y <= r.y1) {
@@ -439,13 +457,16 @@ void LISTBOX_SetSel(WM_HWIN hObj, int Index) {
     return;
   }
   pObj->Sel = Index;
+  WM__WATCH Watch(hObj);
   if (LISTBOX__Update(hObj)) {
     WM_InvalidateWindow(hObj);
-  } else {
+  } else if (Watch.Alive()) {
     LISTBOX__InvalidateItem(hObj, Old);
     LISTBOX__InvalidateItem(hObj, Index);
   }
-  LISTBOX__Notify(hObj, WM_NOTIFICATION_SEL_CHANGED);
+  if (Watch.Alive()) {
+    LISTBOX__Notify(hObj, WM_NOTIFICATION_SEL_CHANGED);
+  }
 }
 
 int LISTBOX_GetSel(WM_HWIN hObj) {

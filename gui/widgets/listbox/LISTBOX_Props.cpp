@@ -24,9 +24,10 @@ void _SetFlag(WM_HWIN hObj, U8 Mask, int OnOff, bool Update) {
     WM_SetScrollbarH(hObj, 0);
   }
   if (Update) {
-    LISTBOX__Update(hObj);
+    LISTBOX__UpdateAndInvalidate(hObj);
+  } else {
+    WM_InvalidateWindow(hObj);
   }
-  WM_InvalidateWindow(hObj);
 }
 
 } // namespace

@@ -66,8 +66,7 @@ void _ShowColumn(WM_HWIN hObj, int Column) {
     Pos = x1 - (Inside - 1);
   }
   if (WM_SetScrollValue(&pObj->ScrollStateH, Pos)) {
-    LISTVIEW__UpdateLayout(hObj);
-    LISTVIEW__InvalidateInside(hObj);
+    LISTVIEW__UpdateAndInvalidate(hObj);
   }
 }
 
@@ -97,6 +96,7 @@ bool _OnKey(WM_HWIN hObj, const GUI_KEY_MSG* pKey) {
   }
   LISTVIEW_OBJ* pObj = LISTVIEW__Obj(hObj);
   bool CellMode = (pObj->Flags & LISTVIEW_FLAG_CELLSELECT) && pObj->SelCol >= 0;
+  WM__WATCH Watch(hObj); // a new selection or scroll position is told to the parent, which may delete the view
   switch (pKey->Key) {
   case GUI_KEY_HOME:
     LISTVIEW__SelectRow(hObj, 0, true);
@@ -111,7 +111,7 @@ bool _OnKey(WM_HWIN hObj, const GUI_KEY_MSG* pKey) {
   case GUI_KEY_UP:
   case GUI_KEY_DOWN:
     _MoveSel(hObj, pKey->Key == GUI_KEY_UP ? -1 : 1);
-    if (CellMode && WM__IsWindow(hObj)) {
+    if (CellMode && Watch.Alive()) {
       _ShowColumn(hObj, LISTVIEW__Obj(hObj)->SelCol);
     }
     return true;
@@ -122,11 +122,12 @@ bool _OnKey(WM_HWIN hObj, const GUI_KEY_MSG* pKey) {
       int Col = pObj->SelCol + Step, n = LISTVIEW__NumColumns(hObj);
       Col = Col < 0 ? 0 : Col >= n ? n - 1 : Col;
       _ShowColumn(hObj, Col);
-      LISTVIEW__Obj(hObj)->SelCol = Col;
-      WM_InvalidateWindow(hObj);
+      if (Watch.Alive()) {
+        LISTVIEW__Obj(hObj)->SelCol = Col;
+        WM_InvalidateWindow(hObj);
+      }
     } else if (WM_SetScrollValue(&pObj->ScrollStateH, pObj->ScrollStateH.Value + Step * pObj->Props.ScrollStepH)) {
-      LISTVIEW__UpdateLayout(hObj);
-      LISTVIEW__InvalidateInside(hObj);
+      LISTVIEW__UpdateAndInvalidate(hObj);
     }
     return true;
   }
@@ -138,6 +139,7 @@ void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
   if (!WIDGET__NotifyPointer(hObj, pState)) {
     return;
   }
+  WM__WATCH Watch(hObj);
   GUI_RECT r;
   WM_GetInsideRectExScrollbar(hObj, &r);
   int yRows = LISTVIEW__Obj(hObj)->Widget.pEffect->EffectSize + LISTVIEW__HeaderHeight(hObj);
@@ -151,7 +153,7 @@ void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
       Row = -1;
     }
   }
-  if (!WM__IsWindow(hObj)) {
+  if (!Watch.Alive()) {
     return;
   }
   // The column under the pointer where it is drawn: fixed columns unscrolled and over the others.
@@ -176,8 +178,8 @@ void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
   LISTVIEW__Obj(hObj)->SelCol = SelCol;
   WM_InvalidateWindow(hObj);
   WM_SetFocus(hObj);
-  if (WM__IsWindow(hObj)) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
+  if (Watch.Alive()) {
+    WIDGET__NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
   }
 }
 
@@ -207,14 +209,17 @@ void _OnNotify(WM_HWIN hObj, const WM_MESSAGE* pMsg) {
   WM_SCROLL_STATE State;
   WM_GetScrollState(hSrc, &State);
   pObj = LISTVIEW__Obj(hObj);
+  WM__WATCH Watch(hObj);
   if (Vertical) {
     pObj->ScrollStateV.Value = State.Value;
   } else {
     pObj->ScrollStateH.Value = State.Value;
     LISTVIEW__UpdateLayout(hObj);
   }
-  LISTVIEW__InvalidateInside(hObj);
-  WM_NotifyParent(hObj, WM_NOTIFICATION_SCROLL_CHANGED);
+  if (Watch.Alive()) {
+    LISTVIEW__InvalidateInside(hObj);
+    WIDGET__NotifyParent(hObj, WM_NOTIFICATION_SCROLL_CHANGED);
+  }
 }
 
 int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
@@ -226,8 +231,7 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
     return 1;
   case WM_SIZE:
   case WM_CLIENT_CHANGED:
-    LISTVIEW__UpdateLayout(hObj);
-    LISTVIEW__InvalidateInside(hObj);
+    LISTVIEW__UpdateAndInvalidate(hObj);
     return pMsg->MsgId == WM_CLIENT_CHANGED;
   }
   return 0;
@@ -309,6 +313,7 @@ int LISTVIEW__UpdateLayout(WM_HWIN hObj) {
   if (s_Busy || !WM__IsWindow(hObj)) {
     return 0;
   }
+  WM__WATCH Watch(hObj);
   s_Busy = true;
   auto Visible = [&]() {
     GUI_RECT r;
@@ -353,11 +358,19 @@ int LISTVIEW__UpdateLayout(WM_HWIN hObj) {
   WM_CheckScrollBounds(&pObj->ScrollStateH);
   WM_SCROLL_STATE V = pObj->ScrollStateV, H = pObj->ScrollStateH;
   WIDGET__SetScrollState(hObj, &V, &H);
-  if (WM__IsWindow(hObj)) {
+  if (Watch.Alive()) {
     HEADER_SetScrollPos(LISTVIEW__Obj(hObj)->hHeader, H.Value);
   }
   s_Busy = false;
-  return WM__IsWindow(hObj) ? LISTVIEW__Obj(hObj)->ScrollStateV.Value - First : 0;
+  return Watch.Alive() ? LISTVIEW__Obj(hObj)->ScrollStateV.Value - First : 0;
+}
+
+void LISTVIEW__UpdateAndInvalidate(WM_HWIN hObj) {
+  WM__WATCH Watch(hObj);
+  LISTVIEW__UpdateLayout(hObj);
+  if (Watch.Alive()) {
+    LISTVIEW__InvalidateInside(hObj);
+  }
 }
 
 void LISTVIEW__SelectRow(WM_HWIN hObj, int Row, bool Notify) {
@@ -375,14 +388,15 @@ void LISTVIEW__SelectRow(WM_HWIN hObj, int Row, bool Notify) {
     }
   }
   LISTVIEW__Obj(hObj)->Sel = Row;
+  WM__WATCH Watch(hObj);
   if (LISTVIEW__UpdateLayout(hObj)) {
     LISTVIEW__InvalidateInside(hObj);
-  } else {
+  } else if (Watch.Alive()) {
     LISTVIEW__InvalidateRow(hObj, Old);
     LISTVIEW__InvalidateRow(hObj, Row);
   }
-  if (Notify) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_SEL_CHANGED);
+  if (Notify && Watch.Alive()) {
+    WIDGET__NotifyParent(hObj, WM_NOTIFICATION_SEL_CHANGED);
   }
 }
 

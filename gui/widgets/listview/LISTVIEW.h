@@ -213,7 +213,10 @@ bool LISTVIEW__SortActive(WM_HWIN hObj);
 LISTVIEW_ROW* LISTVIEW__Row(WM_HWIN hObj, int StorageRow);
 LISTVIEW_CELL* LISTVIEW__Cell(WM_HWIN hObj, int Column, int StorageRow);
 LISTVIEW_COLUMN* LISTVIEW__Column(WM_HWIN hObj, int Column);
-int LISTVIEW__UpdateLayout(WM_HWIN hObj); // -> change of the first visible row
+// Rows, header and scroll bars laid out again; -> change of the first visible row. A bar whose value changes
+// tells the view, which tells its parent, and that may delete the view: callers that go on watch it.
+int LISTVIEW__UpdateLayout(WM_HWIN hObj);
+void LISTVIEW__UpdateAndInvalidate(WM_HWIN hObj); // laid out, then redrawn if still there
 void LISTVIEW__InvalidateRow(WM_HWIN hObj, int DisplayRow);
 void LISTVIEW__InvalidateRowAndBelow(WM_HWIN hObj, int DisplayRow);
 void LISTVIEW__InvalidateInside(WM_HWIN hObj);

@@ -10,8 +10,7 @@ using _Access = WIDGET_ACCESS<LISTVIEW_OBJ, &LISTVIEW__Type>;
 template <class F> void _ChangeLayout(WM_HWIN hObj, F f) {
   WM__LockGuard Lock;
   if (LISTVIEW__Valid(hObj) && f(LISTVIEW__Obj(hObj))) {
-    LISTVIEW__UpdateLayout(hObj);
-    LISTVIEW__InvalidateInside(hObj);
+    LISTVIEW__UpdateAndInvalidate(hObj);
   }
 }
 

@@ -78,9 +78,10 @@ void _DeleteRow(WM_HWIN hObj, int StorageRow) {
   if (pObj->Sel >= LISTVIEW__NumRows(hObj)) {
     pObj->Sel = -1;
   }
+  WM__WATCH Watch(hObj);
   if (LISTVIEW__UpdateLayout(hObj)) {
     LISTVIEW__InvalidateInside(hObj);
-  } else {
+  } else if (Watch.Alive()) {
     LISTVIEW__InvalidateRowAndBelow(hObj, Display);
   }
 }
@@ -191,8 +192,7 @@ int LISTVIEW_AddColumn(WM_HWIN hObj, int Width, const char* pText, int Align) {
       Result = 1;
     }
   }
-  LISTVIEW__UpdateLayout(hObj);
-  LISTVIEW__InvalidateInside(hObj);
+  LISTVIEW__UpdateAndInvalidate(hObj);
   return Result;
 }
 
@@ -220,8 +220,7 @@ void LISTVIEW_DeleteColumn(WM_HWIN hObj, unsigned Index) {
   if (pObj->SelCol >= LISTVIEW__NumColumns(hObj)) {
     pObj->SelCol = -1;
   }
-  LISTVIEW__UpdateLayout(hObj);
-  LISTVIEW__InvalidateInside(hObj);
+  LISTVIEW__UpdateAndInvalidate(hObj);
 }
 
 int LISTVIEW_AddRow(WM_HWIN hObj, const char* const* ppText) {
@@ -236,7 +235,11 @@ int LISTVIEW_AddRow(WM_HWIN hObj, const char* const* ppText) {
   int n = LISTVIEW__NumRows(hObj);
   int Result = _FillCells(hObj, n - 1, ppText) ? 0 : 1;
   LISTVIEW__Obj(hObj)->IsSorted = 0;
+  WM__WATCH Watch(hObj); // a scroll bar that follows the new row is told to the parent, which may delete the view
   LISTVIEW__UpdateLayout(hObj);
+  if (!Watch.Alive()) {
+    return Result;
+  }
   if (LISTVIEW__SortActive(hObj)) {
     LISTVIEW__InvalidateInside(hObj);
   } else {
@@ -266,7 +269,12 @@ int LISTVIEW_InsertRow(WM_HWIN hObj, unsigned Index, const char* const* ppText) 
     pObj->Sel++; // the same row stays selected
   }
   pObj->IsPresorted = 0;
-  if (LISTVIEW__UpdateLayout(hObj) || Sorted) {
+  WM__WATCH Watch(hObj);
+  bool Scrolled = LISTVIEW__UpdateLayout(hObj);
+  if (!Watch.Alive()) {
+    return Result;
+  }
+  if (Scrolled || Sorted) {
     LISTVIEW__InvalidateInside(hObj);
   } else {
     LISTVIEW__InvalidateRowAndBelow(hObj, (int)Index);
@@ -298,8 +306,7 @@ void LISTVIEW_DeleteAllRows(WM_HWIN hObj) {
   }
   LISTVIEW__OnRowDeleted(hObj, -1);
   LISTVIEW__Obj(hObj)->Sel = -1;
-  LISTVIEW__UpdateLayout(hObj);
-  LISTVIEW__InvalidateInside(hObj);
+  LISTVIEW__UpdateAndInvalidate(hObj);
 }
 
 unsigned LISTVIEW_GetNumRows(WM_HWIN hObj) {

@@ -29,11 +29,14 @@ void _Free(GUI_HMEM hSort) {
 // The table always holds the storage rows 0 .. NumItems-1 in display order; rows from NumItems on show
 // unmapped (display index = storage index), as rows added since the last sort do.
 
-// Keeps the display row of the selected storage row visible after the order changed.
-void _Reselect(WM_HWIN hObj, int SelStorage) {
+// Keeps the display row of the selected storage row visible after the order changed. -> false when the
+// parent, told of the scrolled view, deleted it.
+bool _Reselect(WM_HWIN hObj, int SelStorage) {
   LISTVIEW_OBJ* pObj = LISTVIEW__Obj(hObj);
   pObj->Sel = SelStorage >= 0 ? LISTVIEW__DisplayRow(hObj, SelStorage) : -1;
+  WM__WATCH Watch(hObj);
   LISTVIEW__UpdateLayout(hObj);
+  return Watch.Alive();
 }
 
 int _DoSort(WM_HWIN hObj) {
@@ -84,7 +87,9 @@ int _DoSort(WM_HWIN hObj) {
   pObj = LISTVIEW__Obj(hObj);
   pObj->ReverseSort = 0;
   pObj->IsPresorted = pObj->IsSorted = 1;
-  _Reselect(hObj, SelStorage);
+  if (!_Reselect(hObj, SelStorage)) {
+    return 0;
+  }
   pObj = LISTVIEW__Obj(hObj);
   HEADER_SetDirIndicator(pObj->hHeader, pObj->SortIndex, _Sort(hObj)->Reverse);
   return 0;
@@ -228,8 +233,9 @@ void LISTVIEW__FreeSort(WM_HWIN hObj) {
 }
 
 void LISTVIEW__OnHeaderClick(WM_HWIN hObj) {
+  WM__WATCH Watch(hObj);
   WM_SetFocus(hObj);
-  if (!WM__IsWindow(hObj) || !LISTVIEW__Obj(hObj)->hSort) {
+  if (!Watch.Alive() || !LISTVIEW__Obj(hObj)->hSort) {
     return;
   }
   int Col = HEADER_GetSel(LISTVIEW__Obj(hObj)->hHeader);
@@ -267,8 +273,11 @@ void LISTVIEW_DisableSort(WM_HWIN hObj) {
   LISTVIEW__FreeSort(hObj);
   HEADER_SetDirIndicator(LISTVIEW__Obj(hObj)->hHeader, -1, 0);
   LISTVIEW__Obj(hObj)->Sel = -1;
+  WM__WATCH Watch(hObj);
   LISTVIEW__SelectRow(hObj, SelStorage, false);
-  LISTVIEW__InvalidateInside(hObj);
+  if (Watch.Alive()) {
+    LISTVIEW__InvalidateInside(hObj);
+  }
 }
 
 void LISTVIEW_SetCompareFunc(WM_HWIN hObj, unsigned Column, LISTVIEW_COMPARE_FUNC* pfCompare) {
@@ -300,8 +309,11 @@ void LISTVIEW_SetSelUnsorted(WM_HWIN hObj, int Row) {
   if (!LISTVIEW__Valid(hObj)) {
     return;
   }
+  WM__WATCH Watch(hObj); // sorting may scroll the view, which its parent hears of
   LISTVIEW__Sort(hObj);
-  LISTVIEW__SelectRow(hObj, Row < 0 ? -1 : LISTVIEW__DisplayRow(hObj, Row), true);
+  if (Watch.Alive()) {
+    LISTVIEW__SelectRow(hObj, Row < 0 ? -1 : LISTVIEW__DisplayRow(hObj, Row), true);
+  }
 }
 
 int LISTVIEW_GetSelUnsorted(WM_HWIN hObj) {
@@ -309,8 +321,9 @@ int LISTVIEW_GetSelUnsorted(WM_HWIN hObj) {
   if (!LISTVIEW__Valid(hObj)) {
     return -1;
   }
+  WM__WATCH Watch(hObj);
   LISTVIEW__Sort(hObj);
-  return LISTVIEW__StorageRow(hObj, LISTVIEW__Obj(hObj)->Sel);
+  return Watch.Alive() ? LISTVIEW__StorageRow(hObj, LISTVIEW__Obj(hObj)->Sel) : -1;
 }
 
 int LISTVIEW_CompareText(const void* p0, const void* p1) {

@@ -112,9 +112,8 @@ void _ReleaseStep(WM_HWIN hObj, int Code) {
   pObj->PosRelease = pObj->Pos;
   pObj->sLast = 0;
   pObj->yLast = 0;
-  WM_NotifyParent(hObj, Code);
-  if (Rests && WM__IsWindow(hObj)) {
-    WM_NotifyParent(hObj, LISTWHEEL_NOTIFICATION_SEL_CHANGED);
+  if (WIDGET__NotifyParent(hObj, Code) && Rests) {
+    WIDGET__NotifyParent(hObj, LISTWHEEL_NOTIFICATION_SEL_CHANGED);
   }
 }
 
@@ -156,7 +155,7 @@ void _OnTimerFree(WM_HWIN hObj) {
   if (_SnapStep(hObj)) {
     _StopTimer(hObj);
     LISTWHEEL__Obj(hObj)->Velocity = 0;
-    WM_NotifyParent(hObj, LISTWHEEL_NOTIFICATION_SEL_CHANGED);
+    WIDGET__NotifyParent(hObj, LISTWHEEL_NOTIFICATION_SEL_CHANGED);
   } else {
     _StartTimer(hObj);
   }
@@ -214,7 +213,7 @@ void _OnPointerMsg(WM_HWIN hObj, WM_MESSAGE* pMsg) {
     pObj->yLast = pInfo->y;
     WM_SetCapture(hObj, 0);
     _DragStep(hObj, pInfo->y);
-    WM_NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
+    WIDGET__NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
     return;
   }
   const GUI_POINTER_STATE* pState = (const GUI_POINTER_STATE*)pMsg->Data.p;

@@ -64,9 +64,11 @@ void MENU_Callback(WM_MESSAGE* pMsg) {
     MENU__OnPointerMessage(hObj, pMsg);
     return;
   }
+  // The focus messages and what the menu announces may have its owner delete it.
+  WM__WATCH Watch(hObj);
   U16 Before = WIDGET_GetState(hObj);
   if (!WIDGET_HandleActive(hObj, pMsg)) {
-    U16 After = WM__IsWindow(hObj) ? WIDGET_GetState(hObj) : Before;
+    U16 After = Watch.Alive() ? WIDGET_GetState(hObj) : Before;
     if ((Before ^ After) & WIDGET_STATE_FOCUS) {
       MENU__OnFocusChanged(hObj, After & WIDGET_STATE_FOCUS);
     }
@@ -79,7 +81,7 @@ void MENU_Callback(WM_MESSAGE* pMsg) {
     WIDGET__PaintSkin(&MENU__Type, hObj);
     return;
   }
-  if (WM__IsWindow(hObj)) {
+  if (Watch.Alive()) {
     WM_DefaultProc(pMsg);
   }
 }

@@ -161,11 +161,15 @@ void _OpenSubmenu(WM_HWIN hObj, int Index) {
   if (yPos - 1 + hSubSize > WM_GetWindowSizeY(hDest)) {
     yPos = WM_GetWindowSizeY(hDest) - hSubSize;
   }
+  // The owner may delete the menu (and with it its submenus) on either announcement.
+  WM__WATCH Watch(hObj), WatchSub(hSub);
   if (!WasOpen && MENU__IsTopLevel(hObj)) {
     _Notify(hObj, MENU_ON_INITMENU, 0);
   }
-  _Notify(hObj, MENU_ON_INITSUBMENU, Item.Id);
-  if (!WM__IsWindow(hObj) || !WM__IsWindow(hSub)) {
+  if (Watch.Alive()) {
+    _Notify(hObj, MENU_ON_INITSUBMENU, Item.Id);
+  }
+  if (!Watch.Alive() || !WatchSub.Alive()) {
     return;
   }
   WM_AttachWindowAt(hSub, hDest, xPos, yPos);
@@ -178,9 +182,12 @@ void _SelectItem(WM_HWIN hObj, int Index) {
   if (Index == _Obj(hObj)->Sel) {
     return;
   }
+  WM__WATCH Watch(hObj);
   _Capture(hObj);
   _OpenSubmenu(hObj, Index);
-  _SetSelEx(hObj, Index, 0);
+  if (Watch.Alive()) {
+    _SetSelEx(hObj, Index, 0);
+  }
 }
 
 void _Deactivate(WM_HWIN hObj) {
@@ -202,9 +209,14 @@ void _EndPopup(WM_HWIN hObj) {
   MENU_OBJ* pObj = _Obj(hObj);
   if (pObj->Flags & MENU_SF_POPUP) {
     pObj->Flags &= (U16)~MENU_SF_POPUP;
-    // Keys must not go on to a window that is no longer shown: the focus returns to the owner.
+    // Keys must not go on to a window that is no longer shown: the focus returns to the owner (and the
+    // parent, told that the menu lost it, may delete the menu).
     if (WM_HasFocus(hObj) && _Owner(hObj)) {
+      WM__WATCH Watch(hObj);
       WM_SetFocus(_Owner(hObj));
+      if (!Watch.Alive()) {
+        return;
+      }
     }
     WM_DetachWindow(hObj);
     if (WM_HasCaptured(hObj)) {
@@ -218,8 +230,11 @@ void _ActivateItem(WM_HWIN hObj, int Index) {
   if (!MENU__GetItem(hObj, Index, &Item) || Item.hSubmenu || (Item.Flags & (MENU_IF_DISABLED | MENU_IF_SEPARATOR))) {
     return;
   }
+  WM__WATCH Watch(hObj);
   _EndPopup(hObj);
-  _Notify(hObj, MENU_ON_ITEMSELECT, Item.Id);
+  if (Watch.Alive()) {
+    _Notify(hObj, MENU_ON_ITEMSELECT, Item.Id);
+  }
 }
 
 void _ActivateMenu(WM_HWIN hObj, int Index) {
@@ -230,8 +245,11 @@ void _ActivateMenu(WM_HWIN hObj, int Index) {
   MENU_OBJ* pObj = _Obj(hObj);
   if (!(pObj->Flags & MENU_SF_ACTIVE)) {
     pObj->Flags |= MENU_SF_ACTIVE;
+    WM__WATCH Watch(hObj);
     _OpenSubmenu(hObj, Index);
-    _SetSelEx(hObj, Index, 0);
+    if (Watch.Alive()) {
+      _SetSelEx(hObj, Index, 0);
+    }
   } else if ((pObj->Flags & MENU_CF_CLOSE_ON_SECOND_CLICK) && Index == pObj->Sel) {
     _CloseSubmenu(hObj);
     _Obj(hObj)->Flags &= (U16)~MENU_SF_ACTIVE;
@@ -245,13 +263,17 @@ void _OpenSubmenuByKey(WM_HWIN hObj, int Index) {
     _SetSelEx(hObj, Index, 0);
     return;
   }
+  // Opening, highlighting and the focus are announced up the chain; its owner may delete it meanwhile.
+  WM__WATCH Watch(hObj), WatchSub(Item.hSubmenu);
   _OpenSubmenu(hObj, Index);
-  if (_Obj(hObj)->IsSubmenuActive) {
+  if (Watch.Alive() && WatchSub.Alive() && _Obj(hObj)->IsSubmenuActive) {
     _Obj(Item.hSubmenu)->Flags |= MENU_SF_ACTIVE;
     _SetSelEx(Item.hSubmenu, 0, 0);
-    WM_SetFocus(Item.hSubmenu);
+    if (WatchSub.Alive()) {
+      WM_SetFocus(Item.hSubmenu);
+    }
   }
-  if (WM__IsWindow(hObj)) {
+  if (Watch.Alive()) {
     _SetSelEx(hObj, Index, 0);
   }
 }
@@ -289,6 +311,7 @@ WM_HWIN _WindowAt(WM_HWIN hObj, int x, int y) {
 
 int MENU__HandlePointer(WM_HWIN hObj, int x, int y, int Pressed) {
   bool PrevPressed = _PrevPressed;
+  WM__WATCH Watch(hObj); // what the menu announces, or the focus it moves, may have it deleted
   int xSize = WM_GetWindowSizeX(hObj), ySize = WM_GetWindowSizeY(hObj);
   if (x >= 0 && y >= 0 && x < xSize && y < ySize) {
     int n = MENU__HitTest(hObj, x, y);
@@ -312,10 +335,10 @@ int MENU__HandlePointer(WM_HWIN hObj, int x, int y, int Pressed) {
         _SelectItem(hObj, n);
       } else {
         _ActivateMenu(hObj, n);
-        if (WM__IsWindow(hObj)) {
+        if (Watch.Alive()) {
           _SelectItem(hObj, n);
         }
-        if (WM__IsWindow(hObj) && !(Item.Flags & MENU_IF_SEPARATOR)) {
+        if (Watch.Alive() && !(Item.Flags & MENU_IF_SEPARATOR)) {
           _Notify(hObj, MENU_ON_ITEMPRESSED, Item.Id);
         }
       }
@@ -333,23 +356,31 @@ int MENU__HandlePointer(WM_HWIN hObj, int x, int y, int Pressed) {
     _Reset(hObj);
     _Deactivate(hObj);
     _EndPopup(hObj);
+    if (!Watch.Alive()) {
+      return 1;
+    }
     _SetSelEx(hObj, -1, 1);
     if (WM_HasFocus(hObj)) {
       WM_HWIN hTop = _TopLevel(hObj);
+      WM__WATCH WatchTop(hTop);
       WM_SetFocus(hTop);
-      _SetSelEx(hTop, -1, 1);
-      if (WM_HasCaptured(hTop)) {
-        WM_ReleaseCapture();
+      if (WatchTop.Alive()) {
+        _SetSelEx(hTop, -1, 1);
+        if (WM_HasCaptured(hTop)) {
+          WM_ReleaseCapture();
+        }
       }
     }
   }
-  if (WM__IsWindow(hObj) && !WM_HasFocus(hObj)) {
+  if (Watch.Alive() && !WM_HasFocus(hObj)) {
     _Reset(hObj);
   }
   return 1;
 }
 
 void MENU__OnPointerMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
+  // A pointer message handed on, the focus moved, or what the menu announces may have it deleted.
+  WM__WATCH Watch(hObj);
   _PointerDepth++;
   int x = -1, y = -1, Pressed = -1;
   bool Press = false;
@@ -365,8 +396,9 @@ void MENU__OnPointerMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
       if (pInfo->x < 0 || pInfo->y < 0 || pInfo->x >= xSize || pInfo->y >= ySize) {
         if (MENU__IsTopLevel(hObj) && !(_Obj(hObj)->Flags & MENU_SF_POPUP)) {
           WM_HWIN hOwner = _Owner(hObj);
+          WM__WATCH WatchOwner(hOwner);
           _PassPointer(hObj, hOwner, pMsg);
-          if (WM__IsWindow(hObj) && WM_HasFocus(hObj) && hOwner) {
+          if (Watch.Alive() && WM_HasFocus(hObj) && WatchOwner.Alive()) {
             WM_SetFocus(hOwner);
           }
         } else {
@@ -374,7 +406,7 @@ void MENU__OnPointerMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
           if (hUnder && hUnder != hObj) {
             _PassPointer(hObj, hUnder, pMsg);
           }
-          if (WM__IsWindow(hObj) && WM_HasCaptured(hObj)) {
+          if (Watch.Alive() && WM_HasCaptured(hObj)) {
             WM_ReleaseCapture();
           }
         }
@@ -401,7 +433,7 @@ void MENU__OnPointerMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
     _ChangePending = 0;
   }
   int Outside = MENU__HandlePointer(hObj, x, y, Pressed);
-  if (Outside && pState && WM__IsWindow(hObj)) {
+  if (Outside && pState && Watch.Alive()) {
     if (!MENU__IsTopLevel(hObj)) {
       _PassPointer(hObj, _Owner(hObj), pMsg);
     } else if (pMsg->MsgId == WM_POINTER) {
@@ -410,8 +442,11 @@ void MENU__OnPointerMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
         WM_ReleaseCapture();
       }
       if (hUnder && hUnder != hObj) {
+        WM__WATCH WatchUnder(hUnder);
         _PassPointer(hObj, hUnder, pMsg);
-        WM__SetPointerWindows(hUnder);
+        if (WatchUnder.Alive()) {
+          WM__SetPointerWindows(hUnder);
+        }
       }
     }
   }
@@ -430,10 +465,15 @@ void MENU__OnMenuMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
     return;
   }
   switch (pData->MsgType) {
-  case MENU_ON_ITEMSELECT:
+  case MENU_ON_ITEMSELECT: {
+    WM__WATCH Watch(hObj); // ending a popup moves the focus, which the parent hears of
     _Deactivate(hObj);
     _Reset(hObj);
     _EndPopup(hObj);
+    if (!Watch.Alive()) {
+      break;
+    }
+  }
     [[fallthrough]];
   case MENU_ON_INITMENU:
   case MENU_ON_INITSUBMENU:
@@ -472,8 +512,11 @@ void MENU__OnFocusChanged(WM_HWIN hObj, int Focus) {
     _CloseSubmenu(hObj);
     _Obj(hObj)->Flags &= (U16)~MENU_SF_ACTIVE;
     if (_Obj(hObj)->Sel < 1) {
+      WM__WATCH Watch(hObj); // the highlighted item is announced
       _SetSelEx(hObj, 0, 0);
-      _Capture(hObj);
+      if (Watch.Alive()) {
+        _Capture(hObj);
+      }
     }
   } else {
     _ReleaseCapture(hObj);
@@ -489,11 +532,15 @@ int MENU__OnKey(WM_HWIN hObj, int Key) {
   WM_HWIN hTop = _TopLevel(hObj);
   MENU_OBJ* pObj = _Obj(hObj);
   int Sel = pObj->Sel;
+  // What the menu announces, and the focus it moves, may have the chain deleted by its owner.
+  WM__WATCH Watch(hObj);
   if (Sel < 0) {
     if (Key != GUI_KEY_ESCAPE) {
       _SetSelEx(hObj, Key == Prev ? MENU__GetNumItems(hObj) - 1 : 0, 0);
     }
-    _Capture(hObj);
+    if (Watch.Alive()) {
+      _Capture(hObj);
+    }
     return 0;
   }
   MENU_ITEM Item = {};
@@ -501,10 +548,10 @@ int MENU__OnKey(WM_HWIN hObj, int Key) {
   if (!Item.hSubmenu && Key == GUI_KEY_ENTER) {
     if (!(Item.Flags & MENU_IF_DISABLED)) {
       WM_SetFocus(hTop);
-      if (WM__IsWindow(hObj)) {
+      if (Watch.Alive()) {
         _ActivateItem(hObj, Sel);
       }
-      if (!(Item.Flags & MENU_IF_SEPARATOR) && WM__IsWindow(hObj)) {
+      if (!(Item.Flags & MENU_IF_SEPARATOR) && Watch.Alive()) {
         _Notify(hObj, MENU_ON_ITEMPRESSED, Item.Id);
       }
     }
@@ -530,15 +577,19 @@ int MENU__OnKey(WM_HWIN hObj, int Key) {
     bool TopHorizontal = !_Vertical(hTop);
     if (TopHorizontal && ((Key == Open && !Item.hSubmenu) || (Key == Back && hOwner == hTop))) {
       _Obj(hObj)->Flags &= (U16)~MENU_SF_ACTIVE;
+      WM__WATCH WatchTop(hTop);
       WM_SetFocus(hTop);
-      _MoveSel(hTop, Key == Open ? 1 : -1, 1);
-      _OpenSubmenuByKey(hTop, _Obj(hTop)->Sel);
+      if (WatchTop.Alive()) {
+        _MoveSel(hTop, Key == Open ? 1 : -1, 1);
+        _OpenSubmenuByKey(hTop, _Obj(hTop)->Sel);
+      }
       return 0;
     }
     if (Key == GUI_KEY_ESCAPE || (Key == Back && (!TopHorizontal || (!Item.hSubmenu && hOwner != hTop)))) {
+      WM__WATCH WatchOwner(hOwner);
       WM_SetFocus(hOwner);
       MENU_ITEM OwnerItem;
-      if (WM__IsWindow(hOwner) && WIDGET__GetObj(&MENU__Type, hOwner) &&
+      if (WatchOwner.Alive() && WIDGET__GetObj(&MENU__Type, hOwner) &&
           MENU__GetItem(hOwner, _Obj(hOwner)->Sel, &OwnerItem) && !(OwnerItem.Flags & MENU_IF_SEPARATOR)) {
         _Notify(hOwner, MENU_ON_ITEMACTIVATE, OwnerItem.Id);
       }

@@ -62,10 +62,13 @@ void _ScrollV(WM_HWIN hObj, int d) {
   WM_SCROLL_STATE& V = MULTIEDIT__Obj(hObj)->ScrollStateV;
   WM_SetScrollValue(&V, V.Value + d);
   WM_SCROLL_STATE s = V;
+  WM__WATCH Watch(hObj); // the bar tells the widget, which tells its parent, which may delete it
   if (WM_HWIN hBar = WM_GetScrollbarV(hObj)) {
     WM_SetScrollState(hBar, &s);
   }
-  WM_InvalidateWindow(hObj);
+  if (Watch.Alive()) {
+    WM_InvalidateWindow(hObj);
+  }
 }
 
 // The key handling; 1 when the key was consumed.
@@ -78,6 +81,7 @@ int _OnKey(WM_HWIN hObj, int Key) {
     return 0;
   }
   bool ReadOnly = _Flag(hObj, MULTIEDIT_SF_READONLY);
+  WM__WATCH Watch(hObj); // changes of the text are notified, scrolling too, and the parent may delete it
   switch (Key) {
   case GUI_KEY_LEFT:
     MULTIEDIT__SetCursor(hObj, _Pos(hObj) - 1);
@@ -107,7 +111,9 @@ int _OnKey(WM_HWIN hObj, int Key) {
     }
     if (_Pos(hObj) > MULTIEDIT__Obj(hObj)->NumCharsPrompt) {
       MULTIEDIT__SetCursor(hObj, _Pos(hObj) - 1);
-      MULTIEDIT__DeleteAtCursor(hObj);
+      if (Watch.Alive()) {
+        MULTIEDIT__DeleteAtCursor(hObj);
+      }
     }
     return 1;
   case GUI_KEY_DELETE:
@@ -133,7 +139,7 @@ int _OnKey(WM_HWIN hObj, int Key) {
     if (!_Flag(hObj, MULTIEDIT_SF_INSERT)) {
       _OverwriteDecision(hObj);
     }
-    if (WM__IsWindow(hObj)) {
+    if (Watch.Alive()) {
       _InsertChar(hObj, (U16)Key);
     }
   }
@@ -147,10 +153,13 @@ void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
     int Dist = GUI_GetYDistOfFont(pObj->Props.pFont);
     int x = pState->x + pObj->ScrollStateH.Value - pObj->Props.HBorder - e;
     int y = pState->y + pObj->ScrollStateV.Value * Dist - e;
+    WM__WATCH Watch(hObj);
     MULTIEDIT__SetCursorAtPixel(hObj, x, y);
-    if (WM__IsWindow(hObj)) {
+    if (Watch.Alive()) {
       MULTIEDIT__Refresh(hObj);
-      WM_NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
+    }
+    if (Watch.Alive()) {
+      WIDGET__NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
     }
   }
 }
@@ -232,8 +241,9 @@ int MULTIEDIT_AddKey(WM_HWIN hObj, int Key) {
   if (!WIDGET__GetObj(&MULTIEDIT__Type, hObj)) {
     return 0;
   }
+  WM__WATCH Watch(hObj);
   int r = _OnKey(hObj, Key);
-  if (r && WM__IsWindow(hObj)) {
+  if (r && Watch.Alive()) {
     MULTIEDIT__Refresh(hObj);
   }
   return r;

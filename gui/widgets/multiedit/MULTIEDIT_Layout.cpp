@@ -181,6 +181,8 @@ void _Update(WM_HWIN hObj, bool FollowCursor) {
     Guard() { s_Depth++; }
     ~Guard() { s_Depth--; }
   } InRefresh;
+  // A bar whose value changes tells the widget, which tells its parent, and that may delete the widget.
+  WM__WATCH Watch(hObj);
   for (int Pass = 0; Pass < 3; Pass++) {
     std::string Disp = MULTIEDIT__DisplayText(hObj);
     std::vector<MULTIEDIT_LINE> aLine = MULTIEDIT__GetLines(hObj, Disp);
@@ -217,12 +219,15 @@ void _Update(WM_HWIN hObj, bool FollowCursor) {
     } else if (WM_HWIN hBar = WM_GetScrollbarV(hObj)) {
       WM_SetScrollState(hBar, &sV);
     }
-    if (WM__IsWindow(hObj) && (Flags & MULTIEDIT_SF_AUTOSCROLLBAR_H)) {
+    if (!Watch.Alive()) {
+      return;
+    }
+    if (Flags & MULTIEDIT_SF_AUTOSCROLLBAR_H) {
       WIDGET__UpdateScrollbar(hObj, 0, WIDGET_SCROLLBAR_AUTO, &sH);
     } else if (WM_HWIN hBar = WM_GetScrollbarH(hObj)) {
       WM_SetScrollState(hBar, &sH);
     }
-    if (!WM__IsWindow(hObj)) {
+    if (!Watch.Alive()) {
       return;
     }
     if (MULTIEDIT__VisibleWidth(hObj) == Width && MULTIEDIT__VisibleLines(hObj) == Lines) {

@@ -13,11 +13,15 @@ template <class F> void _Relayout(WM_HWIN hObj, F f) {
     return;
   }
   if (f(MULTIEDIT__Obj(hObj))) {
-    // The cursor keeps its character; its line and the scroll states follow.
+    // The cursor keeps its character; its line and the scroll states follow (and the parent, told that the
+    // widget scrolled, may delete it).
     int Pos = MULTIEDIT__Obj(hObj)->CursorPosChar;
     MULTIEDIT__Obj(hObj)->CursorPosChar = -1;
+    WM__WATCH Watch(hObj);
     MULTIEDIT__SetCursor(hObj, Pos);
-    MULTIEDIT__Refresh(hObj);
+    if (Watch.Alive()) {
+      MULTIEDIT__Refresh(hObj);
+    }
   }
 }
 
@@ -33,8 +37,11 @@ void _SetFlag(WM_HWIN hObj, U8 Flag, int OnOff) {
 void MULTIEDIT_SetCursorOffset(WM_HWIN hObj, int Offset) {
   WM__LockGuard Lock;
   if (WIDGET__GetObj(&MULTIEDIT__Type, hObj)) {
+    WM__WATCH Watch(hObj);
     MULTIEDIT__SetCursor(hObj, Offset);
-    WM_InvalidateWindow(hObj);
+    if (Watch.Alive()) {
+      WM_InvalidateWindow(hObj);
+    }
   }
 }
 
@@ -123,17 +130,19 @@ void MULTIEDIT_SetPasswordMode(WM_HWIN hObj, int OnOff) {
 }
 
 void MULTIEDIT_SetAutoScrollV(WM_HWIN hObj, int OnOff) {
-  _SetFlag(hObj, MULTIEDIT_SF_AUTOSCROLLBAR_V, OnOff);
   WM__LockGuard Lock;
-  if (!OnOff && WIDGET__GetObj(&MULTIEDIT__Type, hObj)) {
+  WM__WATCH Watch(hObj);
+  _SetFlag(hObj, MULTIEDIT_SF_AUTOSCROLLBAR_V, OnOff);
+  if (!OnOff && Watch.Alive() && WIDGET__GetObj(&MULTIEDIT__Type, hObj)) {
     WIDGET__UpdateScrollbar(hObj, 1, WIDGET_SCROLLBAR_OFF, nullptr);
   }
 }
 
 void MULTIEDIT_SetAutoScrollH(WM_HWIN hObj, int OnOff) {
-  _SetFlag(hObj, MULTIEDIT_SF_AUTOSCROLLBAR_H, OnOff);
   WM__LockGuard Lock;
-  if (!OnOff && WIDGET__GetObj(&MULTIEDIT__Type, hObj)) {
+  WM__WATCH Watch(hObj);
+  _SetFlag(hObj, MULTIEDIT_SF_AUTOSCROLLBAR_H, OnOff);
+  if (!OnOff && Watch.Alive() && WIDGET__GetObj(&MULTIEDIT__Type, hObj)) {
     WIDGET__UpdateScrollbar(hObj, 0, WIDGET_SCROLLBAR_OFF, nullptr);
   }
 }

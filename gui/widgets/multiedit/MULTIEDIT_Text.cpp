@@ -102,8 +102,7 @@ int MULTIEDIT__Insert(WM_HWIN hObj, const char* s, int NumChars) {
   if (!_Replace(hObj, Pos, Pos, Part.c_str())) {
     return 0;
   }
-  WM_NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
-  if (WM__IsWindow(hObj)) {
+  if (WIDGET__NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED)) {
     MULTIEDIT__SetCursor(hObj, Pos + NumChars);
   }
   return NumChars;
@@ -125,7 +124,7 @@ void MULTIEDIT__DeleteAtCursor(WM_HWIN hObj) {
     End = Line.Start + Line.NumChars;
   }
   _Replace(hObj, Pos, End, "");
-  WM_NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
+  WIDGET__NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
 }
 
 int MULTIEDIT_AddText(WM_HWIN hObj, const char* pText) {
@@ -137,8 +136,9 @@ int MULTIEDIT_AddText(WM_HWIN hObj, const char* pText) {
     MULTIEDIT_SetText(hObj, pText);
     return 1;
   }
+  WM__WATCH Watch(hObj);
   int n = MULTIEDIT__Insert(hObj, pText, GUI__GetNumChars(pText));
-  if (WM__IsWindow(hObj)) {
+  if (Watch.Alive()) {
     MULTIEDIT__Refresh(hObj);
   }
   return n > 0 ? 0 : 1;
@@ -150,11 +150,14 @@ void MULTIEDIT_SetText(WM_HWIN hObj, const char* pText) {
     return;
   }
   int Prompt = MULTIEDIT__Obj(hObj)->NumCharsPrompt;
+  WM__WATCH Watch(hObj); // laying the text out scrolls, which the parent hears of and may delete the widget on
   if (_Replace(hObj, Prompt, MULTIEDIT__NumChars(hObj), pText ? pText : "")) {
     MULTIEDIT__Obj(hObj)->CursorPosChar = -1; // placed again below
     MULTIEDIT__SetCursor(hObj, Prompt);
   }
-  MULTIEDIT__Refresh(hObj);
+  if (Watch.Alive()) {
+    MULTIEDIT__Refresh(hObj);
+  }
 }
 
 void MULTIEDIT_GetText(WM_HWIN hObj, char* pBuffer, int MaxLen) {
@@ -186,12 +189,15 @@ void MULTIEDIT_SetPrompt(WM_HWIN hObj, const char* pText) {
   if (pObj->MaxNumChars && MULTIEDIT__NumChars(hObj) - Old + New > pObj->MaxNumChars) {
     return;
   }
+  WM__WATCH Watch(hObj);
   if (_Replace(hObj, 0, Old, pText)) {
     MULTIEDIT__Obj(hObj)->NumCharsPrompt = (U16)New;
     MULTIEDIT__Obj(hObj)->CursorPosChar = -1;
     MULTIEDIT__SetCursor(hObj, New);
   }
-  MULTIEDIT__Refresh(hObj);
+  if (Watch.Alive()) {
+    MULTIEDIT__Refresh(hObj);
+  }
 }
 
 void MULTIEDIT_GetPrompt(WM_HWIN hObj, char* pBuffer, int MaxLen) {
@@ -236,6 +242,7 @@ void MULTIEDIT_SetMaxNumChars(WM_HWIN hObj, unsigned MaxNumChars) {
   }
   // Every character counts, those after a line feed too: the text never holds more than the limit.
   int Total = MULTIEDIT__NumChars(hObj);
+  WM__WATCH Watch(hObj);
   if (MaxNumChars && Total > (int)MaxNumChars && pObj->hText) {
     char* s = (char*)MULTIEDIT__Text(hObj);
     s[_Bytes(s, (int)MaxNumChars)] = 0;
@@ -244,5 +251,7 @@ void MULTIEDIT_SetMaxNumChars(WM_HWIN hObj, unsigned MaxNumChars) {
   } else if (pObj->CursorPosChar < pObj->NumCharsPrompt) {
     MULTIEDIT__SetCursor(hObj, pObj->NumCharsPrompt);
   }
-  MULTIEDIT__Refresh(hObj);
+  if (Watch.Alive()) {
+    MULTIEDIT__Refresh(hObj);
+  }
 }

@@ -25,9 +25,14 @@ void _OnPointer(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   }
   MULTIPAGE_GET_TAB_INDEX_FUNC* pf = MULTIPAGE__Obj(hObj)->Props.pfGetTabIndex;
   int Tab = pf ? pf(hObj, pState->x, pState->y) : -1;
+  // The page that takes the focus, the parent told of the new page, the window below handling the press:
+  // each may lead to the deletion of the widget.
+  WM__WATCH Watch(hObj);
   if (Tab >= 0) {
     MULTIPAGE_SelectPage(hObj, (unsigned)Tab);
-    WM_NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
+    if (!Watch.Alive() || !WIDGET__NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED)) {
+      return;
+    }
     WM_BringToTop(hObj);
   } else {
     // A press beside the tabs belongs to the window under it (a page, the client window, the scroll bar).
@@ -43,8 +48,8 @@ void _OnPointer(WM_HWIN hObj, WM_MESSAGE* pMsg) {
       WM_SendMessage(hBelow, &Msg);
     }
   }
-  if (WM__IsWindow(hObj)) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
+  if (Watch.Alive()) {
+    WIDGET__NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
   }
 }
 
@@ -92,10 +97,14 @@ void _cbClient(WM_MESSAGE* pMsg) {
       GUI_Clear();
     }
     return;
-  case WM_POINTER:
+  case WM_POINTER: {
+    WM__WATCH Watch(hObj); // the window that loses the focus may have the widget deleted
     WM_SetFocus(hObj);
-    WM_BringToTop(hObj);
+    if (Watch.Alive()) {
+      WM_BringToTop(hObj);
+    }
     return;
+  }
   }
   WM_DefaultProc(pMsg);
 }
@@ -136,8 +145,9 @@ void MULTIPAGE_Callback(WM_MESSAGE* pMsg) {
     MULTIPAGE__GetClientRect(hObj, (GUI_RECT*)pMsg->Data.p);
     return;
   }
+  WM__WATCH Watch(hObj);
   WIDGET__Callback(&MULTIPAGE__Type, pMsg);
-  if (pMsg->MsgId == WIDGET_SET_EFFECT && WM__IsWindow(hObj)) {
+  if (pMsg->MsgId == WIDGET_SET_EFFECT && Watch.Alive()) {
     MULTIPAGE_OBJ* pObj = MULTIPAGE__Obj(hObj);
     for (WM_HWIN h = WM_GetFirstChild(hObj); h; h = WM_GetNextSibling(h)) {
       if (WM_GetId(h) == MULTIPAGE_ID_SCROLLBAR) {

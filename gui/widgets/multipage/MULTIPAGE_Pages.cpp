@@ -16,7 +16,8 @@ MULTIPAGE_OBJ* _Get(WM_HWIN hObj) {
 }
 
 // Every child of the client window is hidden except the page's window, which is shown and takes the focus
-// unless the focus already lies on one of its children.
+// unless the focus already lies on one of its children. The window that loses the focus tells its parent,
+// which may delete the widget: callers that go on watch it.
 void _ShowPage(WM_HWIN hObj, int Index) {
   const MULTIPAGE_PAGE* pPage = MULTIPAGE__GetPage(MULTIPAGE__Obj(hObj), Index);
   WM_HWIN hWin = pPage ? pPage->hWin : 0;
@@ -91,7 +92,11 @@ void MULTIPAGE_AddPageEx(WM_HWIN hObj, WM_HWIN hWin, const char* pText) {
       return;
     }
   }
+  WM__WATCH Watch(hObj);
   _AddPage(hObj, hWin, pText);
+  if (!Watch.Alive()) {
+    return;
+  }
   pObj = MULTIPAGE__Obj(hObj);
   pObj->ScrollState = (pObj->Props.Align & MULTIPAGE_ALIGN_RIGHT) ? MULTIPAGE__NumPages(pObj) - 1 : 0;
   MULTIPAGE__UpdatePositions(hObj);
@@ -107,19 +112,20 @@ void MULTIPAGE_DeletePage(WM_HWIN hObj, unsigned Index, int Delete) {
   WM_HWIN hWin = pPage->hWin;
   GUI_ALLOC_FreePtrArray(pPage->ahDrawObj, 3);
   int n = (int)Index, Num = MULTIPAGE__NumPages(pObj);
+  WM__WATCH Watch(hObj);
   if (n == pObj->Sel) {
-    if (n == Num - 1) {
-      _ShowPage(hObj, n - 1);
+    _ShowPage(hObj, n == Num - 1 ? n - 1 : n + 1);
+    if (Watch.Alive() && n == Num - 1) {
       // The last page leaving leaves no selection at all.
       MULTIPAGE__Obj(hObj)->Sel = n > 0 ? n - 1 : MULTIPAGE_NO_SEL;
-    } else {
-      _ShowPage(hObj, n + 1);
     }
   } else if (n < pObj->Sel && pObj->Sel != MULTIPAGE_NO_SEL) {
     pObj->Sel--;
   }
-  GUI_ARRAY_DeleteItem(MULTIPAGE__Obj(hObj)->hPages, Index);
-  MULTIPAGE__UpdatePositions(hObj);
+  if (Watch.Alive()) {
+    GUI_ARRAY_DeleteItem(MULTIPAGE__Obj(hObj)->hPages, Index);
+    MULTIPAGE__UpdatePositions(hObj);
+  }
   if (Delete && hWin) {
     WM_DeleteWindow(hWin);
   }
@@ -136,9 +142,12 @@ void MULTIPAGE_SelectPage(WM_HWIN hObj, unsigned Index) {
     WM_SetFocus(pPage->hWin);
     return;
   }
+  WM__WATCH Watch(hObj);
   _ShowPage(hObj, (int)Index);
-  MULTIPAGE__Obj(hObj)->Sel = (int)Index;
-  MULTIPAGE__UpdatePositions(hObj);
+  if (Watch.Alive()) {
+    MULTIPAGE__Obj(hObj)->Sel = (int)Index;
+    MULTIPAGE__UpdatePositions(hObj);
+  }
 }
 
 // Page up and down: the nearest enabled page in that direction; without one, the tab row scrolls.
@@ -155,8 +164,9 @@ void MULTIPAGE__MoveSel(WM_HWIN hObj, int Dir) {
   int Sel = pObj->Sel == MULTIPAGE_NO_SEL ? (Dir > 0 ? -1 : Num) : pObj->Sel;
   for (int i = Sel + Dir; i >= 0 && i < Num; i += Dir) {
     if (MULTIPAGE__GetPage(MULTIPAGE__Obj(hObj), i)->Status & MULTIPAGE_STATE_ENABLED) {
+      WM__WATCH Watch(hObj);
       MULTIPAGE_SelectPage(hObj, (unsigned)i);
-      if (hBar) {
+      if (hBar && Watch.Alive()) {
         SCROLLBAR_SetValue(hBar, i);
       }
       return;

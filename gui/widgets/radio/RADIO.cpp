@@ -22,6 +22,19 @@ bool _IsMember(WM_HWIN hWin, int GroupId) {
   return GroupId && WM__IsEnabled(hWin) && _GetGroup(hWin) == GroupId;
 }
 
+// The focus and the selection move from hObj to the member h of its group, taking item v there. Each step
+// notifies, and the parent may delete either widget meanwhile.
+void _MoveToMember(WM_HWIN hObj, WM_HWIN h, int v) {
+  WM__WATCH Watch(hObj), WatchMember(h);
+  WM_SetFocus(h);
+  if (WatchMember.Alive()) {
+    RADIO__SetValue(h, v);
+  }
+  if (Watch.Alive()) {
+    RADIO__SetValue(hObj, -1);
+  }
+}
+
 // Selection across the group: stepping before the first item or after the last moves to the neighbouring
 // enabled member; selecting an item clears the selection of every other member.
 void _SetValueGroup(WM_HWIN hObj, int v) {
@@ -30,9 +43,7 @@ void _SetValueGroup(WM_HWIN hObj, int v) {
   if (v < 0) {
     for (WM_HWIN h = WM_GetPrevSibling(hObj); h; h = WM_GetPrevSibling(h)) {
       if (_IsMember(h, GroupId)) {
-        WM_SetFocus(h);
-        RADIO__SetValue(h, 32767);
-        RADIO__SetValue(hObj, -1);
+        _MoveToMember(hObj, h, 32767);
         return;
       }
     }
@@ -41,9 +52,7 @@ void _SetValueGroup(WM_HWIN hObj, int v) {
   if (v >= pObj->NumItems) {
     for (WM_HWIN h = WM_GetNextSibling(hObj); h; h = WM_GetNextSibling(h)) {
       if (_IsMember(h, GroupId)) {
-        WM_SetFocus(h);
-        RADIO__SetValue(h, 0);
-        RADIO__SetValue(hObj, -1);
+        _MoveToMember(hObj, h, 0);
         return;
       }
     }
@@ -52,10 +61,19 @@ void _SetValueGroup(WM_HWIN hObj, int v) {
   if (v == pObj->Sel) {
     return;
   }
-  for (WM_HWIN h = WM_GetFirstChild(WM_GetParent(hObj)); h; h = WM_GetNextSibling(h)) {
+  // Every member told of its cleared selection may let the parent delete it, or this widget; the walk goes
+  // on from the sibling that came next, as long as that one is still there.
+  WM__WATCH Watch(hObj);
+  for (WM_HWIN h = WM_GetFirstChild(WM_GetParent(hObj)); h;) {
+    WM_HWIN hNext = WM_GetNextSibling(h);
+    WM__WATCH WatchNext(hNext);
     if (h != hObj && _GetGroup(h) == GroupId) {
       RADIO__SetValue(h, -1);
+      if (!Watch.Alive()) {
+        return;
+      }
     }
+    h = WatchNext.Alive() ? hNext : 0;
   }
   RADIO__SetValue(hObj, v);
 }
@@ -87,8 +105,9 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
 }
 
 void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
+  WM__WATCH Watch(hObj);
   if (!WIDGET__NotifyPointer(hObj, pState)) {
-    if (pState && WM__IsWindow(hObj)) { // a release leaves the Id as the pending key
+    if (pState && Watch.Alive()) { // a release leaves the Id as the pending key
       GUI_StoreKey(_Obj(hObj)->Widget.Id);
     }
     return;
@@ -101,11 +120,11 @@ void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
   if (Row >= 0 && pState->y - Row * Spacing <= HitHeight) {
     RADIO_SetValue(hObj, Row);
   }
-  if (WM__IsWindow(hObj) && (_Obj(hObj)->Widget.State & WIDGET_STATE_FOCUSABLE)) {
+  if (Watch.Alive() && (_Obj(hObj)->Widget.State & WIDGET_STATE_FOCUSABLE)) {
     WM_SetFocus(hObj);
   }
-  if (WM__IsWindow(hObj)) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
+  if (Watch.Alive()) {
+    WIDGET__NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
   }
 }
 
@@ -145,7 +164,7 @@ void RADIO__SetValue(WM_HWIN hObj, int v) {
   }
   pObj->Sel = (I16)v;
   WM_InvalidateWindow(hObj);
-  WM_NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
+  WIDGET__NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
 }
 
 void RADIO_SetValue(WM_HWIN hObj, int v) {
@@ -189,19 +208,22 @@ void RADIO_SetGroupId(WM_HWIN hObj, U8 NewGroupId) {
     _pfSetValueGroup = _SetValueGroup;
   }
   int OldGroupId = pObj->GroupId;
-  WM_HWIN hFirst = WM_GetFirstChild(WM_GetParent(hObj));
+  WM__WATCH Watch(hObj);
   if (OldGroupId && pObj->Sel >= 0) {
     // The group keeps a selection: its first enabled remaining member takes item 0.
     pObj->GroupId = 0;
-    for (WM_HWIN h = hFirst; h; h = WM_GetNextSibling(h)) {
+    for (WM_HWIN h = WM_GetFirstChild(WM_GetParent(hObj)); h; h = WM_GetNextSibling(h)) {
       if (h != hObj && _IsMember(h, OldGroupId)) {
         RADIO__SetValue(h, 0);
         break;
       }
     }
+    if (!Watch.Alive()) {
+      return;
+    }
   }
   bool Taken = false;
-  for (WM_HWIN h = hFirst; h && !Taken; h = WM_GetNextSibling(h)) {
+  for (WM_HWIN h = WM_GetFirstChild(WM_GetParent(hObj)); h && !Taken; h = WM_GetNextSibling(h)) {
     Taken = h != hObj && _IsMember(h, NewGroupId);
   }
   if (Taken) {
@@ -209,7 +231,9 @@ void RADIO_SetGroupId(WM_HWIN hObj, U8 NewGroupId) {
   } else if (_Obj(hObj)->Sel < 0) {
     RADIO__SetValue(hObj, 0);
   }
-  _Obj(hObj)->GroupId = NewGroupId;
+  if (Watch.Alive()) {
+    _Obj(hObj)->GroupId = NewGroupId;
+  }
 }
 
 void RADIO_Callback(WM_MESSAGE* pMsg) {

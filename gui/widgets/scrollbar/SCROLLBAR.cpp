@@ -78,12 +78,13 @@ void _OnPress(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
       _StopRepeat(hObj);
     }
   }
+  WM__WATCH Watch(hObj);
   WM_SetCapture(hObj, 1);
   SCROLLBAR_SetValue(hObj, WM__ClampInt(v));
-  if (WM__IsWindow(hObj) && !(_Obj(hObj)->Widget.State & SCROLLBAR_STATE_PRESSED)) {
+  if (Watch.Alive() && !(_Obj(hObj)->Widget.State & SCROLLBAR_STATE_PRESSED)) {
     WIDGET_OrState(hObj, SCROLLBAR_STATE_PRESSED);
     if (WM_IsVisible(hObj)) {
-      WM_NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
+      WIDGET__NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
     }
   }
 }
@@ -96,7 +97,7 @@ void _OnRelease(WM_HWIN hObj) {
   _Obj(hObj)->PressedPart = SCROLLBAR_PRESSED_NONE;
   WIDGET_AndState(hObj, SCROLLBAR_STATE_PRESSED);
   if (WM_IsVisible(hObj)) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_RELEASED);
+    WIDGET__NotifyParent(hObj, WM_NOTIFICATION_RELEASED);
   }
 }
 
@@ -106,8 +107,9 @@ void _OnTimer(WM_HWIN hObj) {
   if (!Step) {
     return;
   }
+  WM__WATCH Watch(hObj);
   SCROLLBAR_AddValue(hObj, Step);
-  if (!WM__IsWindow(hObj)) {
+  if (!Watch.Alive()) {
     return;
   }
   SCROLLBAR_OBJ* pObj = _Obj(hObj);
@@ -177,7 +179,7 @@ void _OnSetScrollState(WM_HWIN hObj, const WM_SCROLL_STATE* pState) {
   pObj->Value = pState->Value;
   pObj->PageSize = pState->PageSize;
   WM_InvalidateWindow(hObj);
-  WM_NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
+  WIDGET__NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
 }
 
 } // namespace
@@ -273,10 +275,8 @@ WM_HWIN SCROLLBAR_CreateAttached(WM_HWIN hParent, int ExFlags) {
   U32 WinFlags = Vertical ? 0x58A : 0x38A;
   WM_HWIN hObj = SCROLLBAR_Create(0, 0, 0, 0, hParent, (int)WinFlags, ExFlags,
                                   Vertical ? GUI_ID_VSCROLL : GUI_ID_HSCROLL);
-  if (hObj) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_SCROLLBAR_ADDED);
-  }
-  return hObj;
+  // The parent may delete the new bar when it hears of it: then there is none to hand back.
+  return hObj && WIDGET__NotifyParent(hObj, WM_NOTIFICATION_SCROLLBAR_ADDED) ? hObj : 0;
 }
 
 WM_HWIN SCROLLBAR_CreateIndirect(const WIDGET_CREATE_INFO* pCreateInfo, WM_HWIN hParent, int x0, int y0,

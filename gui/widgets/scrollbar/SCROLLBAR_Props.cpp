@@ -20,7 +20,7 @@ void SCROLLBAR_SetValue(WM_HWIN hObj, int Value) {
     return Changed;
   });
   if (Changed) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
+    WIDGET__NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
   }
 }
 

@@ -29,23 +29,27 @@ void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
     return;
   }
   if (pState->Pressed) {
+    WM__WATCH Watch(hObj);
     const SLIDER_OBJ* pObj = _Obj(hObj);
     int v = _ValueAt(pObj, (pObj->Widget.State & WIDGET_STATE_VERTICAL) ? pState->y : pState->x);
     if (pObj->Widget.State & WIDGET_STATE_FOCUSABLE) {
       WM_SetFocus(hObj);
+      if (!Watch.Alive()) {
+        return;
+      }
     }
     WM_SetCapture(hObj, 1);
     SLIDER_SetValue(hObj, v);
-    if (WM__IsWindow(hObj) && !(_Obj(hObj)->Widget.State & SLIDER_STATE_PRESSED)) {
+    if (Watch.Alive() && !(_Obj(hObj)->Widget.State & SLIDER_STATE_PRESSED)) {
       WIDGET_OrState(hObj, SLIDER_STATE_PRESSED);
       if (WM_IsVisible(hObj)) {
-        WM_NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
+        WIDGET__NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
       }
     }
   } else if (_Obj(hObj)->Widget.State & SLIDER_STATE_PRESSED) {
     WIDGET_AndState(hObj, SLIDER_STATE_PRESSED);
     if (WM_IsVisible(hObj)) {
-      WM_NotifyParent(hObj, WM_NOTIFICATION_RELEASED);
+      WIDGET__NotifyParent(hObj, WM_NOTIFICATION_RELEASED);
     }
   }
 }
@@ -127,7 +131,7 @@ void SLIDER_SetValue(WM_HWIN hObj, int Value) {
     return Changed;
   });
   if (Changed) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
+    WIDGET__NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
   }
 }
 

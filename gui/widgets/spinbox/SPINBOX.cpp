@@ -36,8 +36,12 @@ void _Step(WM_HWIN hObj, int Button) {
   }
   if (_EditFocusable(hEdit)) {
     int Key = Button == SPINBOX_BUTTON_UP ? GUI_KEY_UP : GUI_KEY_DOWN;
+    // The new value is told to the parent, which may delete the spin box and its edit.
+    WM__WATCH Watch(hEdit);
     _SendKey(hEdit, Key, 1);
-    _SendKey(hEdit, Key, 0);
+    if (Watch.Alive()) {
+      _SendKey(hEdit, Key, 0);
+    }
     return;
   }
   I64 v = (I64)EDIT_GetValue(hEdit) + (Button == SPINBOX_BUTTON_UP ? 1 : -1) * (I64)pObj->Step;
@@ -66,22 +70,25 @@ void _Release(WM_HWIN hObj, bool Notify) {
   pObj->TimerButton = SPINBOX_BUTTON_NONE;
   if (WM_IsVisible(hObj)) {
     pObj->PressedMask &= (U8) ~(1u << Button);
-    if (Notify) {
-      WM_NotifyParent(hObj, WM_NOTIFICATION_RELEASED);
+    if (Notify && !WIDGET__NotifyParent(hObj, WM_NOTIFICATION_RELEASED)) {
+      return;
     }
     _InvalidateButton(hObj, Button);
   }
 }
 
 void _Press(WM_HWIN hObj, int Button) {
+  WM__WATCH Watch(hObj); // the window losing the capture and the parent told of the press may delete it
   WM_SetCapture(hObj, 1);
+  if (!Watch.Alive()) {
+    return;
+  }
   SPINBOX_OBJ* pObj = SPINBOX__Obj(hObj);
   pObj->PressedButton = (U8)Button;
   pObj->TimerButton = (U8)Button;
   if (WM_IsVisible(hObj)) {
     pObj->PressedMask |= (U8)(1u << Button);
-    WM_NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
-    if (!WM__IsWindow(hObj)) {
+    if (!WIDGET__NotifyParent(hObj, WM_NOTIFICATION_CLICKED)) {
       return;
     }
     _InvalidateButton(hObj, Button);
@@ -113,15 +120,16 @@ void _OnPointer(WM_HWIN hObj, const GUI_POINTER_STATE* pState) {
     return;
   }
   if (!pState) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_MOVED_OUT);
+    WIDGET__NotifyParent(hObj, WM_NOTIFICATION_MOVED_OUT);
     return;
   }
   if (!pState->Pressed) {
     return;
   }
   WM_HWIN hEdit = pObj->hEdit;
+  WM__WATCH Watch(hObj);
   WM_SetFocus(_EditFocusable(hEdit) ? hEdit : hObj);
-  if (!WM__IsWindow(hObj)) {
+  if (!Watch.Alive()) {
     return;
   }
   int Button = SPINBOX__ButtonAt(hObj, pState->x, pState->y);
@@ -152,7 +160,7 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
     if (pMsg->hWinSrc == hEdit) {
       switch (pMsg->Data.v) {
       case WM_NOTIFICATION_VALUE_CHANGED:
-        WM_NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
+        WIDGET__NotifyParent(hObj, WM_NOTIFICATION_VALUE_CHANGED);
         break;
       case WM_NOTIFICATION_GOT_FOCUS:
       case WM_NOTIFICATION_LOST_FOCUS:
@@ -173,8 +181,9 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
     int Button = pObj->TimerButton;
     WM_HTIMER hTimer = pObj->hTimer;
     if (Button != SPINBOX_BUTTON_NONE && hTimer) {
+      WM__WATCH Watch(hObj);
       _Step(hObj, Button);
-      if (WM__IsWindow(hObj)) {
+      if (Watch.Alive()) {
         WM_RestartTimer(hTimer, _NextRepeat);
       }
     }

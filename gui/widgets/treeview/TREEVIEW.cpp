@@ -20,7 +20,10 @@ int _InsideHeight(WM_HWIN hObj) {
   return r.y1 - r.y0 + 1;
 }
 
+// A bar whose value changes tells the tree, which tells its parent (WIDGET__TakeScrollValue), and that may
+// delete the tree: every step goes on only while it is there.
 void _UpdateScrollbars(WM_HWIN hObj) {
+  WM__WATCH Watch(hObj);
   for (int Pass = 0; Pass < 2; Pass++) { // a bar that appears narrows the inside area once
     GUI_RECT r;
     WM_GetInsideRectExScrollbar(hObj, &r);
@@ -56,10 +59,16 @@ void _UpdateScrollbars(WM_HWIN hObj) {
     } else if (WM_HWIN hBar = WM_GetScrollbarV(hObj)) {
       WM_SetScrollState(hBar, NeedV ? &V : &None);
     }
+    if (!Watch.Alive()) {
+      return;
+    }
     if (Flags & TREEVIEW_CF_AUTOSCROLLBAR_H) {
       WIDGET__UpdateScrollbar(hObj, 0, NeedH ? WIDGET_SCROLLBAR_ON : WIDGET_SCROLLBAR_OFF, &H);
     } else if (WM_HWIN hBar = WM_GetScrollbarH(hObj)) {
       WM_SetScrollState(hBar, NeedH ? &H : &None);
+    }
+    if (!Watch.Alive()) {
+      return;
     }
     GUI_RECT r2;
     WM_GetInsideRectExScrollbar(hObj, &r2);
@@ -88,9 +97,14 @@ GUI_HMEM _ShownAt(const TREEVIEW_OBJ* pObj, int Index) {
   return h;
 }
 
-// Moves the first shown index by whole items until the item at shown index s is fully visible; -> moved.
+// Moves the first shown index by whole items until the item at shown index s is fully visible. Laying the
+// tree out and scrolling it are told to the parent, which may delete the tree: -> false when it is gone.
 bool _ScrollIntoView(WM_HWIN hObj, int s) {
+  WM__WATCH Watch(hObj);
   TREEVIEW__UpdateLayout(hObj);
+  if (!Watch.Alive()) {
+    return false;
+  }
   TREEVIEW_OBJ* pObj = _Obj(hObj);
   int F = pObj->ScrollStateV.Value, F0 = F;
   int h = _InsideHeight(hObj);
@@ -113,9 +127,10 @@ bool _ScrollIntoView(WM_HWIN hObj, int s) {
   pObj = _Obj(hObj);
   pObj->ScrollStateV.Value = F;
   if (F != F0) {
-    WIDGET__SetScrollState(hObj, &pObj->ScrollStateV, nullptr);
+    WM_SCROLL_STATE V = pObj->ScrollStateV;
+    WIDGET__SetScrollState(hObj, &V, nullptr);
   }
-  return F != F0;
+  return Watch.Alive();
 }
 
 void _Key(WM_HWIN hObj, int Key) {
@@ -181,7 +196,11 @@ bool _IsTreeKey(int Key) {
 }
 
 void _Press(WM_HWIN hObj, int x, int y) {
+  WM__WATCH Watch(hObj);
   TREEVIEW__UpdateLayout(hObj);
+  if (!Watch.Alive()) {
+    return;
+  }
   TREEVIEW_OBJ* pObj = _Obj(hObj);
   GUI_RECT r;
   WM_GetInsideRectExScrollbar(hObj, &r);
@@ -274,12 +293,13 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   case WM_POINTER: {
     const GUI_POINTER_STATE* pState = (const GUI_POINTER_STATE*)pMsg->Data.p;
     if (WIDGET__NotifyPointer(hObj, pState)) {
+      WM__WATCH Watch(hObj);
       if (!WM_HasCaptured(hObj)) {
         WM_SetCapture(hObj, 1);
         _Press(hObj, pState->x, pState->y);
       }
-      if (WM__IsWindow(hObj)) {
-        WM_NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
+      if (Watch.Alive()) {
+        WIDGET__NotifyParent(hObj, WM_NOTIFICATION_CLICKED);
       }
     }
     return 1;
@@ -412,12 +432,12 @@ void TREEVIEW__Select(WM_HWIN hObj, GUI_HMEM hItem, int Notify) {
   TREEVIEW_OBJ* pObj = _Obj(hObj);
   pObj->hSel = hItem;
   int s = hItem ? _ShownIndex(pObj, hItem) : -1;
-  if (s >= 0) {
-    _ScrollIntoView(hObj, s);
+  if (s >= 0 && !_ScrollIntoView(hObj, s)) {
+    return;
   }
   WM_InvalidateWindow(hObj);
   if (Notify) {
-    WM_NotifyParent(hObj, WM_NOTIFICATION_SEL_CHANGED);
+    WIDGET__NotifyParent(hObj, WM_NOTIFICATION_SEL_CHANGED);
   }
 }
 

@@ -28,8 +28,10 @@ static void _OnSetFocus(WM_HWIN hObj, WM_MESSAGE* pMsg) {
   if (hChild && hChild != hObj && WM__IsWindow(hChild)) {
     WM_SetFocus(hChild);
   } else {
+    // The child that takes the focus tells the WINDOW's procedure, which may delete the WINDOW.
+    WM__WATCH Watch(hObj);
     WM_HWIN hNew = WM_SetFocusOnNextChild(hObj);
-    if (WM__IsWindow(hObj)) {
+    if (Watch.Alive()) {
       _Obj(hObj)->hFocusedChild = hNew;
     }
   }
@@ -42,8 +44,9 @@ void WINDOW_Callback(WM_MESSAGE* pMsg) {
   case WM_KEY: {
     const GUI_KEY_MSG* pKey = (const GUI_KEY_MSG*)pMsg->Data.p;
     if (pKey && pKey->PressedCnt >= 1 && (pKey->Key == GUI_KEY_TAB || pKey->Key == GUI_KEY_BACKTAB)) {
+      WM__WATCH Watch(hObj);
       WM_HWIN hNew = pKey->Key == GUI_KEY_TAB ? WM_SetFocusOnNextChild(hObj) : WM_SetFocusOnPrevChild(hObj);
-      if (WM__IsWindow(hObj)) {
+      if (Watch.Alive()) {
         _Obj(hObj)->hFocusedChild = hNew;
       }
       return;

@@ -1,6 +1,8 @@
 // The widget types of the collection, one entry each.
 #include "widget_kinds.h"
 
+#include <map>
+
 #include "BUTTON.h"
 #include "CALENDAR.h"
 #include "CHECKBOX.h"
@@ -92,10 +94,239 @@ WM_HWIN _WithId(WM_HWIN h, int Id) {
   return h;
 }
 
+// A 4 x 4 picture for the items that show one.
+const GUI_COLOR _aBmColors[] = {0x0000FF, 0x00C000};
+const GUI_PALETTE _BmPal = {2, 0, _aBmColors};
+const U8 _acBm[] = {0xF0, 0x90, 0x90, 0xF0};
+const GUI_BITMAP _Bm = {4, 4, 1, 1, _acBm, &_BmPal, nullptr};
+
+// A vertical menu with the given items (submenus detached until opened).
+WM_HWIN _Submenu(std::initializer_list<MENU_ITEM_DATA> aItem) {
+  WM_HWIN h = MENU_CreateEx(0, 0, 0, 0, 0, 0, MENU_CF_VERTICAL, 0);
+  for (const MENU_ITEM_DATA& d : aItem) {
+    MENU_AddItem(h, &d);
+  }
+  return h;
+}
+
+void _MenuItems(WM_HWIN h) {
+  WM_HWIN hDeep = _Submenu({{"Z1", 31, 0, 0}, {"Z2", 32, 0, 0}});
+  WM_HWIN hSub = _Submenu({{"X", 21, 0, 0}, {nullptr, 0, MENU_IF_SEPARATOR, 0}, {"Y", 22, 0, hDeep}});
+  MENU_ITEM_DATA a[] = {{"A", 1, 0, hSub}, {"B", 2, 0, 0}, {"C", 3, MENU_IF_DISABLED, 0}};
+  for (const MENU_ITEM_DATA& d : a) {
+    MENU_AddItem(h, &d);
+  }
+}
+
+void _DropdownItems(WM_HWIN h) {
+  for (const char* s : {"One", "Two", "Three", "Four", "Five"}) {
+    DROPDOWN_AddString(h, s);
+  }
+}
+
+void _ListviewRows(WM_HWIN h) {
+  LISTVIEW_AddColumn(h, 30, "C1", GUI_TA_LEFT);
+  LISTVIEW_AddColumn(h, 30, "C2", GUI_TA_LEFT);
+  for (const char* s : {"a", "b", "c", "d", "e", "f"}) {
+    const char* apText[] = {s, s};
+    LISTVIEW_AddRow(h, apText);
+  }
+}
+
+void _TreeItems(WM_HWIN h) {
+  TREEVIEW_ITEM_Handle A = TREEVIEW_InsertItem(h, 1, 0, 0, "A");
+  TREEVIEW_ITEM_Handle B = TREEVIEW_InsertItem(h, 1, A, TREEVIEW_INSERT_BELOW, "B");
+  TREEVIEW_InsertItem(h, 0, A, TREEVIEW_INSERT_FIRST_CHILD, "a1");
+  TREEVIEW_InsertItem(h, 0, B, TREEVIEW_INSERT_FIRST_CHILD, "b1");
+  TREEVIEW_InsertItem(h, 0, B, TREEVIEW_INSERT_BELOW, "C");
+  TREEVIEW_ITEM_Expand(A);
+}
+
+void _Pages(WM_HWIN h) {
+  for (const char* s : {"P1", "P2", "P3"}) {
+    MULTIPAGE_AddPage(h, WM_CreateWindowAsChild(0, 0, 40, 20, WM_GetParent(h), 0, nullptr, 0), s);
+  }
+}
+
+// What makes each kind notify besides the pointer and keys (kinds without an entry have nothing more).
+struct Workout {
+  std::vector<WidgetAction> aFill;
+  std::vector<std::vector<WidgetAction>> aCalls;
+};
+
+std::vector<WidgetKind> _WithWorkouts(std::vector<WidgetKind> aKind) {
+  static const std::map<std::string, Workout> s_Workouts = {
+      {"SCROLLBAR",
+       {{},
+        {{[](WM_HWIN h) { SCROLLBAR_SetValue(h, 5); }},
+         {[](WM_HWIN h) { SCROLLBAR_Inc(h); }},
+         {[](WM_HWIN h) { SCROLLBAR_Dec(h); }},
+         {[](WM_HWIN h) { SCROLLBAR_AddValue(h, 95); }},
+         {[](WM_HWIN h) { SCROLLBAR_SetNumItems(h, 3); }}}}},
+      {"CHECKBOX",
+       {{[](WM_HWIN) {}, [](WM_HWIN h) { CHECKBOX_SetNumStates(h, 3); }},
+        {{[](WM_HWIN h) { CHECKBOX_SetState(h, 1); }}, {[](WM_HWIN h) { CHECKBOX_SetState(h, 2); }}}}},
+      {"RADIO",
+       {{[](WM_HWIN) {},
+         [](WM_HWIN h) { // one group with a member before and one after it
+           WM_HWIN hBefore = RADIO_CreateEx(5, 70, 0, 0, WM_GetParent(h), WM_CF_SHOW, 0, 41, 2, 20);
+           WM_HWIN hAfter = RADIO_CreateEx(70, 70, 0, 0, WM_GetParent(h), WM_CF_SHOW, 0, 42, 2, 20);
+           WM_BringToTop(h);
+           WM_BringToTop(hAfter);
+           for (WM_HWIN hMember : {hBefore, h, hAfter}) {
+             RADIO_SetGroupId(hMember, 1);
+           }
+         }},
+        {{[](WM_HWIN h) { RADIO_SetValue(h, 2); }},
+         {[](WM_HWIN h) { RADIO_Inc(h); }},
+         {[](WM_HWIN h) { RADIO_Dec(h); }},
+         {[](WM_HWIN h) { RADIO_SetValue(h, 5); }},
+         {[](WM_HWIN h) { RADIO_SetValue(h, -1); }},
+         {[](WM_HWIN h) { RADIO_SetGroupId(h, 2); }}}}},
+      {"SLIDER",
+       {{},
+        {{[](WM_HWIN h) { SLIDER_SetValue(h, 50); }},
+         {[](WM_HWIN h) { SLIDER_Inc(h); }},
+         {[](WM_HWIN h) { SLIDER_Dec(h); }},
+         {[](WM_HWIN h) { SLIDER_SetRange(h, 10, 20); }}}}},
+      {"CALENDAR",
+       {{},
+        {{[](WM_HWIN h) {
+           CALENDAR_DATE d = {2024, 3, 5};
+           CALENDAR_SetSel(h, &d);
+         }},
+         {[](WM_HWIN h) {
+           CALENDAR_DATE d = {2023, 1, 9};
+           CALENDAR_SetDate(h, &d);
+         }}}}},
+      {"EDIT",
+       {{[](WM_HWIN h) { EDIT_SetText(h, "12"); }, [](WM_HWIN h) { EDIT_SetDecMode(h, 5, -99, 99, 0, 0); },
+         [](WM_HWIN h) { EDIT_SetDecMode(h, 12, -999, 999, 1, GUI_EDIT_SIGNED); },
+         [](WM_HWIN h) { EDIT_SetHexMode(h, 0x1A, 0, 0xFFF); }, [](WM_HWIN h) { EDIT_SetBinMode(h, 5, 0, 255); },
+         [](WM_HWIN h) { EDIT_SetFloatMode(h, 1.5f, -9.9f, 9.9f, 1, 0); },
+         [](WM_HWIN h) { EDIT_SetUlongMode(h, 42, 0, 999); }},
+        {{[](WM_HWIN h) { EDIT_AddKey(h, '7'); }},
+         {[](WM_HWIN h) { EDIT_AddKey(h, GUI_KEY_UP); }},
+         {[](WM_HWIN h) { EDIT_AddKey(h, GUI_KEY_DOWN); }},
+         {[](WM_HWIN h) { EDIT_AddKey(h, GUI_KEY_DELETE); }},
+         {[](WM_HWIN h) { EDIT_SetValue(h, 3); }},
+         {[](WM_HWIN h) { EDIT_SetUlongValue(h, 4); }},
+         {[](WM_HWIN h) { EDIT_SetFloatValue(h, 2.5f); }}}}},
+      {"FRAMEWIN",
+       {{[](WM_HWIN) {},
+         [](WM_HWIN h) {
+           FRAMEWIN_AddMinButton(h, FRAMEWIN_BUTTON_RIGHT, 0);
+           FRAMEWIN_AddMaxButton(h, FRAMEWIN_BUTTON_RIGHT, 1);
+         }},
+        {{[](WM_HWIN h) { FRAMEWIN_Minimize(h); }, [](WM_HWIN h) { FRAMEWIN_Restore(h); }},
+         {[](WM_HWIN h) { FRAMEWIN_Maximize(h); }},
+         {[](WM_HWIN h) { FRAMEWIN_SetActive(h, 1); }}}}},
+      {"LISTBOX",
+       {{[](WM_HWIN) {},
+         [](WM_HWIN h) {
+           LISTBOX_SetMulti(h, 1);
+           for (const char* s : {"Four", "Five", "Six", "Seven"}) {
+             LISTBOX_AddString(h, s);
+           }
+           LISTBOX_SetAutoScrollV(h, 1);
+           LISTBOX_SetSel(h, 0);
+         }},
+        {{[](WM_HWIN h) { LISTBOX_SetSel(h, 1); }},
+         {[](WM_HWIN h) { LISTBOX_IncSel(h); }},
+         {[](WM_HWIN h) { LISTBOX_DecSel(h); }},
+         {[](WM_HWIN h) { LISTBOX_AddKey(h, 't'); }},
+         {[](WM_HWIN h) { LISTBOX_AddKey(h, GUI_KEY_SPACE); }},
+         {[](WM_HWIN h) { LISTBOX_DeleteItem(h, 0); }}}}},
+      {"HEADER",
+       {{[](WM_HWIN h) {
+          HEADER_AddItem(h, 20, "A", GUI_TA_LEFT);
+          HEADER_AddItem(h, 25, "B", GUI_TA_LEFT);
+        }},
+        {{[](WM_HWIN h) { HEADER_SetItemWidth(h, 0, 30); }}, {[](WM_HWIN h) { HEADER_SetScrollPos(h, 5); }}}}},
+      {"LISTVIEW",
+       {{_ListviewRows,
+         [](WM_HWIN h) {
+           _ListviewRows(h);
+           LISTVIEW_EnableCellSelect(h, 1);
+           LISTVIEW_SetAutoScrollV(h, 1);
+           LISTVIEW_EnableSort(h);
+         }},
+        {{[](WM_HWIN h) { LISTVIEW_SetSel(h, 2); }},
+         {[](WM_HWIN h) { LISTVIEW_IncSel(h); }},
+         {[](WM_HWIN h) { LISTVIEW_DecSel(h); }},
+         {[](WM_HWIN h) { LISTVIEW_DeleteRow(h, 0); }},
+         {[](WM_HWIN h) { LISTVIEW_SetSort(h, 1, 1); }}}}},
+      {"DROPDOWN",
+       {{_DropdownItems,
+         [](WM_HWIN h) {
+           _DropdownItems(h);
+           DROPDOWN_SetAutoScroll(h, 1);
+           DROPDOWN_SetListHeight(h, 30);
+         }},
+        {{[](WM_HWIN h) { DROPDOWN_Expand(h); }},
+         {[](WM_HWIN h) { DROPDOWN_Expand(h); }, [](WM_HWIN h) { DROPDOWN_DeleteItem(h, 0); }},
+         {[](WM_HWIN h) { DROPDOWN_Expand(h); }, [](WM_HWIN h) { DROPDOWN_InsertString(h, "X", 0); }},
+         {[](WM_HWIN h) { DROPDOWN_Expand(h); }, [](WM_HWIN h) { DROPDOWN_SetSelExp(h, 3); }},
+         {[](WM_HWIN h) { DROPDOWN_Expand(h); }, [](WM_HWIN h) { DROPDOWN_SetFont(h, &UI_Font15); }},
+         {[](WM_HWIN h) { DROPDOWN_Expand(h); }, [](WM_HWIN h) { DROPDOWN_SetListHeight(h, 80); }},
+         {[](WM_HWIN h) { DROPDOWN_SetSel(h, 2); }},
+         {[](WM_HWIN h) { DROPDOWN_IncSel(h); }},
+         {[](WM_HWIN h) { DROPDOWN_AddKey(h, 't'); }}}}},
+      {"LISTWHEEL",
+       {{},
+        {{[](WM_HWIN h) { LISTWHEEL_SetSel(h, 1); }},
+         {[](WM_HWIN h) { LISTWHEEL_SetPos(h, 2); }},
+         {[](WM_HWIN h) { LISTWHEEL_MoveToPos(h, 2); }},
+         {[](WM_HWIN h) { LISTWHEEL_SetVelocity(h, 300); }}}}},
+      {"TREEVIEW",
+       {{_TreeItems},
+        {{[](WM_HWIN h) { TREEVIEW_IncSel(h); }},
+         {[](WM_HWIN h) { TREEVIEW_DecSel(h); }},
+         {[](WM_HWIN h) { TREEVIEW_SetSel(h, TREEVIEW_GetItem(h, 0, TREEVIEW_GET_LAST)); }}}}},
+      {"MULTIPAGE",
+       {{_Pages},
+        {{[](WM_HWIN h) { MULTIPAGE_SelectPage(h, 1); }},
+         {[](WM_HWIN h) { MULTIPAGE_DeletePage(h, 0, 1); }}}}},
+      {"ICONVIEW",
+       {{[](WM_HWIN h) {
+          for (const char* s : {"I1", "I2", "I3", "I4", "I5"}) {
+            ICONVIEW_AddBitmapItem(h, &_Bm, s);
+          }
+        }},
+        {{[](WM_HWIN h) { ICONVIEW_SetSel(h, 1); }}, {[](WM_HWIN h) { ICONVIEW_DeleteItem(h, 0); }}}}},
+      {"KNOB", {{}, {{[](WM_HWIN h) { KNOB_SetPos(h, 100); }}, {[](WM_HWIN h) { KNOB_AddValue(h, 10); }}}}},
+      {"SPINBOX",
+       {{}, {{[](WM_HWIN h) { SPINBOX_SetValue(h, 7); }}, {[](WM_HWIN h) { SPINBOX_SetRange(h, 10, 20); }}}}},
+      {"MULTIEDIT",
+       {{},
+        {{[](WM_HWIN h) { MULTIEDIT_AddKey(h, 'x'); }},
+         {[](WM_HWIN h) { MULTIEDIT_AddKey(h, GUI_KEY_BACKSPACE); }},
+         {[](WM_HWIN h) { MULTIEDIT_AddText(h, "ab"); }},
+         {[](WM_HWIN h) { MULTIEDIT_SetText(h, "cd"); }}}}},
+      {"MENU",
+       {{_MenuItems,
+         [](WM_HWIN h) {
+           _MenuItems(h);
+           WM_HWIN hParent = WM_GetParent(h);
+           WM_DetachWindow(h);
+           MENU_Popup(h, hParent, 10, 10, 0, 0);
+         }},
+        {{[](WM_HWIN h) { MENU_SetSel(h, 1); }}}}},
+  };
+  for (WidgetKind& k : aKind) {
+    auto it = s_Workouts.find(k.Name);
+    if (it != s_Workouts.end()) {
+      k.aFill = it->second.aFill;
+      k.aCalls = it->second.aCalls;
+    }
+  }
+  return aKind;
+}
+
 } // namespace
 
 const std::vector<WidgetKind>& AllWidgetKinds() {
-  static const std::vector<WidgetKind> s_aKind = {
+  static const std::vector<WidgetKind> s_aKind = _WithWorkouts({
       MakeKind("BUTTON", BUTTON_CreateIndirect, BUTTON_CreateUser, BUTTON_LockH, BUTTON_GetUserData,
                BUTTON_SetUserData, true,
                {[](WM_HWIN p, int Id) { return BUTTON_CreateEx(5, 5, 60, 30, p, WM_CF_SHOW, 0, Id); },
@@ -190,6 +421,6 @@ const std::vector<WidgetKind>& AllWidgetKinds() {
                 [](WM_HWIN p, int Id) { return MULTIEDIT_Create(5, 5, 60, 40, p, Id, WM_CF_SHOW, 0, "B", 8); }}),
       MakeKind("MENU", MENU_CreateIndirect, MENU_CreateUser, MENU_LockH, MENU_GetUserData, MENU_SetUserData, true,
                {[](WM_HWIN p, int Id) { return MENU_CreateEx(5, 5, 0, 0, p, WM_CF_SHOW, MENU_CF_VERTICAL, Id); }}),
-  };
+  });
   return s_aKind;
 }

@@ -8,6 +8,9 @@
 
 #include "WIDGET_Type.h"
 
+// Something done to a widget: giving a new one content, or calling its API.
+typedef std::function<void(WM_HWIN hObj)> WidgetAction;
+
 struct WidgetKind {
   std::string Name; // upper-case module name, as in the failure texts
   GUI_WIDGET_CREATE_FUNC* pfCreateIndirect;
@@ -17,6 +20,10 @@ struct WidgetKind {
   int (*pfSetUserData)(WM_HWIN hObj, const void* pSrc, int NumBytes);
   bool Focusable;
   std::vector<std::function<WM_HWIN(WM_HWIN hParent, int Id)>> aCreate; // the other create calls
+  // What makes the widget notify, besides the pointer and keys: each fill gives a new widget something to
+  // act on (items, pages, a value mode) and is tried on its own; each call sequence uses the widget's API.
+  std::vector<WidgetAction> aFill;
+  std::vector<std::vector<WidgetAction>> aCalls;
 };
 
 // The kind of a widget whose CreateUser has the common signature; each further create call is given as
