@@ -21,10 +21,6 @@ void GUI__DrawBitmap(const GUI_BITMAP* pBitmap, int x, int y);
 // Pixel value of a bitmap at x, y as stored: palette index, or the format's raw value (0 outside or for null).
 U32 GUI__GetBitmapPixelValue(const GUI_BITMAP* pBitmap, int x, int y);
 
-// Lets the window manager's drawable objects draw bitmaps, BMP files and streamed bitmaps (call once the GUI
-// runs; the window manager sits below this layer and cannot reach these routines by itself).
-void GUI_IMAGE__InstallDrawObjAPI(void);
-
 // Methods records of the pixel formats (the streamed-bitmap format code in brackets).
 extern const GUI_BITMAP_METHODS GUI_DRAW_BMPM565;        // BGR565 (8)
 extern const GUI_BITMAP_METHODS GUI_DRAW_BMP565;         // RGB565 (9)

@@ -1,5 +1,6 @@
 // Drawable objects: a small handle record that draws an image (bitmap, BMP file in memory, streamed bitmap
-// or a user routine) at a position without its owner knowing which kind it holds.
+// or a user routine) at a position without its owner knowing which kind it holds. Each kind is a table of
+// routines in the layer that can draw it.
 #pragma once
 #include "GUI.h"
 
@@ -19,21 +20,15 @@ struct GUI_DRAWOBJ {
 
 typedef void GUI_DRAWOBJ_USER_FUNC(WM_HWIN hWin);
 
-GUI_HMEM GUI_DRAWOBJ_CreateBitmap(const GUI_BITMAP* pBitmap, int xOff, int yOff);
-GUI_HMEM GUI_DRAWOBJ_CreateBMP(const void* pBMP, int xOff, int yOff);
-GUI_HMEM GUI_DRAWOBJ_CreateStreamedBitmap(const void* pStream, int xOff, int yOff);
+// The user-routine kind; the image kinds (bitmap, BMP file, streamed bitmap) are made by the image code above
+// this layer, which draws them (GUI_ImageDrawObj.h).
 GUI_HMEM GUI_DRAWOBJ_CreateCallback(GUI_DRAWOBJ_USER_FUNC* pfDraw, int xOff, int yOff);
 void GUI_DRAWOBJ_Draw(GUI_HMEM hObj, WM_HWIN hWin, int x, int y);
 int GUI_DRAWOBJ_GetXSize(GUI_HMEM hObj);
 int GUI_DRAWOBJ_GetYSize(GUI_HMEM hObj);
 
-// The image code sits above the window manager: it installs the routines that draw and measure its
-// formats. Kinds whose routine is missing draw nothing (and a BMP measures 0).
-struct GUI_DRAWOBJ_IMAGE_API {
-  void (*pfDrawBitmap)(const GUI_BITMAP* pBitmap, int x, int y);
-  void (*pfDrawBMP)(const void* pBMP, int x, int y);
-  int (*pfGetBMPXSize)(const void* pBMP);
-  int (*pfGetBMPYSize)(const void* pBMP);
-  void (*pfDrawStreamedBitmap)(const void* pStream, int x, int y);
-};
-void GUI_DRAWOBJ__SetImageAPI(const GUI_DRAWOBJ_IMAGE_API* pAPI);
+// For the code that defines a kind: makes an object of the kind (0 when out of memory), and reads an object's
+// data pointer and offsets (pxOff and pyOff may be null) for the kind's routines, so that the record is not
+// kept locked while they draw.
+GUI_HMEM GUI_DRAWOBJ__Create(const GUI_DRAWOBJ_API* pConsts, const void* pData, int xOff, int yOff);
+const void* GUI_DRAWOBJ__GetData(GUI_HMEM hObj, int* pxOff, int* pyOff);

@@ -54,7 +54,8 @@ int _Intersects(const GUI_RECT& a, const GUI_RECT& b) {
 }
 
 // Hands out the next visible rectangle of ClientRect in horizontal stripes, left to right, top to bottom.
-// Within a stripe every obstacle either spans its full height or misses it.
+// Within a stripe every obstacle either spans its full height or misses it. The column or row after a
+// rectangle is reckoned in int: after one that ends at the end of the coordinate range there is none.
 int _FindNextRect(WM_HWIN hWin, CLIP_CONTEXT* pCtx, int32_t MaxRects) {
   const GUI_RECT& Client = pCtx->ClientRect;
   GUI_RECT r;
@@ -63,12 +64,16 @@ int _FindNextRect(WM_HWIN hWin, CLIP_CONTEXT* pCtx, int32_t MaxRects) {
     r.y0 = Client.y0;
     r.y1 = Client.y1;
   } else {
-    r.x0 = (int16_t)(pCtx->CurRect.x1 + 1);
     r.y0 = pCtx->CurRect.y0;
     r.y1 = pCtx->CurRect.y1;
-    if (r.x0 > Client.x1) {
+    if (pCtx->CurRect.x1 + 1 > Client.x1) {
+      if (pCtx->CurRect.y1 + 1 > Client.y1) {
+        return 0;
+      }
       r.x0 = Client.x0;
       r.y0 = (int16_t)(pCtx->CurRect.y1 + 1);
+    } else {
+      r.x0 = (int16_t)(pCtx->CurRect.x1 + 1);
     }
   }
   for (;;) {
@@ -91,28 +96,36 @@ int _FindNextRect(WM_HWIN hWin, CLIP_CONTEXT* pCtx, int32_t MaxRects) {
       });
     }
     // Skip the columns covered by obstacles.
+    int Covered = 0; // the obstacles cover the stripe up to its right end
     for (;;) {
       if (r.x0 > Client.x1) {
         break;
       }
       r.x1 = r.x0;
       int Moved = 0;
-      _ForEachObstacle(hWin, [&r, &Moved](const GUI_RECT& o) {
-        if (_Intersects(o, r)) {
-          r.x0 = (int16_t)(o.x1 + 1);
-          r.x1 = r.x0;
-          Moved = 1;
+      _ForEachObstacle(hWin, [&](const GUI_RECT& o) {
+        if (!Covered && _Intersects(o, r)) {
+          if (o.x1 >= Client.x1) {
+            Covered = 1;
+          } else {
+            r.x0 = (int16_t)(o.x1 + 1);
+            r.x1 = r.x0;
+            Moved = 1;
+          }
         }
       });
-      if (!Moved) {
+      if (Covered || !Moved) {
         break;
       }
     }
     r.x1 = Client.x1;
-    if (r.x1 < r.x0) {
+    if (Covered || r.x1 < r.x0) {
+      if (r.y1 + 1 > Client.y1) {
+        return 0;
+      }
       pCtx->CurRect = r;
       r.x0 = Client.x0;
-      r.y0 = (int16_t)(pCtx->CurRect.y1 + 1);
+      r.y0 = (int16_t)(r.y1 + 1);
       continue;
     }
     _ForEachObstacle(hWin, [&r](const GUI_RECT& o) {

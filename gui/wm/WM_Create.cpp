@@ -127,10 +127,12 @@ WM_HWIN WM_CreateWindowAsChild(int x0, int y0, int xSize, int ySize, WM_HWIN hPa
   if (NumExtraBytes < 0) {
     NumExtraBytes = 0;
   }
+  // Positions and sizes are added up wide; edges beyond the coordinate range stop at its ends.
+  I64 X0 = x0, Y0 = y0;
   if (hParent) {
     const WM_OBJ* pParent = WM_H2P(hParent);
-    x0 += pParent->Rect.x0;
-    y0 += pParent->Rect.y0;
+    X0 += pParent->Rect.x0;
+    Y0 += pParent->Rect.y0;
     if (xSize == 0) {
       xSize = pParent->Rect.x1 - pParent->Rect.x0 + 1;
     }
@@ -146,10 +148,10 @@ WM_HWIN WM_CreateWindowAsChild(int x0, int y0, int xSize, int ySize, WM_HWIN hPa
   WM__NumWindows++;
   GUI_ALLOC__SetTag(hWin, WM__HANDLE_TAG);
   WM_OBJ* pWin = WM_H2P(hWin);
-  pWin->Rect.x0 = (int16_t)x0;
-  pWin->Rect.y0 = (int16_t)y0;
-  pWin->Rect.x1 = (int16_t)(x0 + xSize - 1);
-  pWin->Rect.y1 = (int16_t)(y0 + ySize - 1);
+  pWin->Rect.x0 = WM__ClampI16(X0);
+  pWin->Rect.y0 = WM__ClampI16(Y0);
+  pWin->Rect.x1 = WM__ClampI16(X0 + xSize - 1);
+  pWin->Rect.y1 = WM__ClampI16(Y0 + ySize - 1);
   pWin->cb = cb;
   pWin->Status |= Style & WM_CREATE_STORE_MASK & ~(uint32_t)(WM_STATUS_VISIBLE | WM_STATUS_INVALID);
   if (WM__FirstWin) {

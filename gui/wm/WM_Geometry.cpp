@@ -25,10 +25,23 @@ static void _MoveDescendants(WM_HWIN hWin, WM_MOVE_INFO* pInfo) {
   }
 }
 
+// A move along one axis held to what keeps both edges a0, a1 inside the coordinate range: a window moved
+// past an end stops there with its size, and WM_MOVE reports the move made.
+static int _LimitMove(I64 d, int a0, int a1) {
+  int Lo = a0 < a1 ? a0 : a1, Hi = a0 < a1 ? a1 : a0;
+  I64 Min = -0x8000 - Lo, Max = 0x7FFF - Hi;
+  return (int)(d < Min ? Min : d > Max ? Max : d);
+}
+
 void WM_MoveWindow(WM_HWIN hWin, int dx, int dy) {
   WM__LockGuard Lock;
   WM_OBJ* pWin = WM__CheckHandle(hWin, "WM_MoveWindow");
-  if (!pWin || (dx == 0 && dy == 0)) {
+  if (!pWin) {
+    return;
+  }
+  dx = _LimitMove(dx, pWin->Rect.x0, pWin->Rect.x1);
+  dy = _LimitMove(dy, pWin->Rect.y0, pWin->Rect.y1);
+  if (dx == 0 && dy == 0) {
     return;
   }
   GUI_RECT rOld = pWin->Rect;
@@ -57,7 +70,7 @@ void WM_MoveTo(WM_HWIN hWin, int x, int y) {
   WM__LockGuard Lock;
   WM_OBJ* pWin = WM__CheckHandle(hWin, "WM_MoveTo");
   if (pWin) {
-    WM_MoveWindow(hWin, x - pWin->Rect.x0, y - pWin->Rect.y0);
+    WM_MoveWindow(hWin, WM__ClampInt((I64)x - pWin->Rect.x0), WM__ClampInt((I64)y - pWin->Rect.y0));
   }
 }
 
@@ -67,12 +80,13 @@ void WM_MoveChildTo(WM_HWIN hWin, int x, int y) {
   if (!pWin) {
     return;
   }
+  I64 X = x, Y = y;
   if (pWin->hParent) {
     const WM_OBJ* pParent = WM_H2P(pWin->hParent);
-    x += pParent->Rect.x0;
-    y += pParent->Rect.y0;
+    X += pParent->Rect.x0;
+    Y += pParent->Rect.y0;
   }
-  WM_MoveWindow(hWin, x - pWin->Rect.x0, y - pWin->Rect.y0);
+  WM_MoveWindow(hWin, WM__ClampInt(X - pWin->Rect.x0), WM__ClampInt(Y - pWin->Rect.y0));
 }
 
 // One axis of a child following its parent's edges: d0 and d1 are the moves of the parent's low and high
@@ -100,15 +114,16 @@ void WM__ResizeWindow(WM_HWIN hWin, int dx, int dy) {
   GUI_RECT rOld = pWin->Rect;
   GUI_RECT rNew = rOld;
   uint32_t Status = pWin->Status;
+  // The moved edge stops at the end of the coordinate range.
   if ((Status & WM_STATUS_ANCHOR_RIGHT) && !(Status & WM_STATUS_ANCHOR_LEFT)) {
-    rNew.x0 = (int16_t)(rNew.x0 - dx);
+    rNew.x0 = WM__ClampI16((I64)rNew.x0 - dx);
   } else {
-    rNew.x1 = (int16_t)(rNew.x1 + dx);
+    rNew.x1 = WM__ClampI16((I64)rNew.x1 + dx);
   }
   if ((Status & WM_STATUS_ANCHOR_BOTTOM) && !(Status & WM_STATUS_ANCHOR_TOP)) {
-    rNew.y0 = (int16_t)(rNew.y0 - dy);
+    rNew.y0 = WM__ClampI16((I64)rNew.y0 - dy);
   } else {
-    rNew.y1 = (int16_t)(rNew.y1 + dy);
+    rNew.y1 = WM__ClampI16((I64)rNew.y1 + dy);
   }
   if (Status & WM_STATUS_STATIC) {
     WM__DropStaticDevices(hWin, 0);

@@ -92,10 +92,10 @@ void WM__MergeRects(GUI_RECT* pDest, const GUI_RECT* pA, const GUI_RECT* pB) {
 }
 
 void WM__MoveRect(GUI_RECT* p, int dx, int dy) {
-  p->x0 = (int16_t)(p->x0 + dx);
-  p->x1 = (int16_t)(p->x1 + dx);
-  p->y0 = (int16_t)(p->y0 + dy);
-  p->y1 = (int16_t)(p->y1 + dy);
+  p->x0 = WM__ClampI16((I64)p->x0 + dx);
+  p->x1 = WM__ClampI16((I64)p->x1 + dx);
+  p->y0 = WM__ClampI16((I64)p->y0 + dy);
+  p->y1 = WM__ClampI16((I64)p->y1 + dy);
 }
 
 // The desktop: stores a pressed key that nobody consumed as the pending key, fills itself with the desktop

@@ -78,7 +78,7 @@ inline I16 WM__ClampI16(I64 v) {
 int WM__RectIsEmpty(const GUI_RECT* p);
 int WM__IntersectRects(GUI_RECT* pDest, const GUI_RECT* pA, const GUI_RECT* pB); // 1 when not empty
 void WM__MergeRects(GUI_RECT* pDest, const GUI_RECT* pA, const GUI_RECT* pB);
-void WM__MoveRect(GUI_RECT* p, int dx, int dy);
+void WM__MoveRect(GUI_RECT* p, int dx, int dy); // edges that would leave the coordinate range stop at its ends
 
 // Invalid marks; the only places that change the invalid bits, so the count cannot drift.
 void WM__MarkInvalid(WM_HWIN hWin, const GUI_RECT* pRect, uint32_t Mark);

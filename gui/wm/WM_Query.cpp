@@ -9,7 +9,8 @@ int WM_SetSize(WM_HWIN hWin, int xSize, int ySize) {
   if (!pWin) {
     return 0;
   }
-  WM__ResizeWindow(hWin, xSize - WM__GetRectSizeX(&pWin->Rect), ySize - WM__GetRectSizeY(&pWin->Rect));
+  WM__ResizeWindow(hWin, WM__ClampInt((I64)xSize - WM__GetRectSizeX(&pWin->Rect)),
+                   WM__ClampInt((I64)ySize - WM__GetRectSizeY(&pWin->Rect)));
   return 0;
 }
 
@@ -19,7 +20,7 @@ int WM_SetXSize(WM_HWIN hWin, int xSize) {
   if (!pWin) {
     return 0;
   }
-  WM__ResizeWindow(hWin, xSize - WM__GetRectSizeX(&pWin->Rect), 0);
+  WM__ResizeWindow(hWin, WM__ClampInt((I64)xSize - WM__GetRectSizeX(&pWin->Rect)), 0);
   return WM__IsWindow(hWin) ? WM__GetRectSizeX(&WM_H2P(hWin)->Rect) : 0;
 }
 
@@ -29,7 +30,7 @@ int WM_SetYSize(WM_HWIN hWin, int ySize) {
   if (!pWin) {
     return 0;
   }
-  WM__ResizeWindow(hWin, 0, ySize - WM__GetRectSizeY(&pWin->Rect));
+  WM__ResizeWindow(hWin, 0, WM__ClampInt((I64)ySize - WM__GetRectSizeY(&pWin->Rect)));
   return WM__IsWindow(hWin) ? WM__GetRectSizeY(&WM_H2P(hWin)->Rect) : 0;
 }
 
@@ -177,8 +178,8 @@ int WM__GetRectSizeY(const GUI_RECT* pRect) {
 void WM__GetRelRect(const WM_OBJ* pWin, GUI_RECT* pRect) {
   pRect->x0 = 0;
   pRect->y0 = 0;
-  pRect->x1 = (int16_t)(pWin->Rect.x1 - pWin->Rect.x0);
-  pRect->y1 = (int16_t)(pWin->Rect.y1 - pWin->Rect.y0);
+  pRect->x1 = WM__ClampI16(pWin->Rect.x1 - pWin->Rect.x0); // a window may span more than the range's half
+  pRect->y1 = WM__ClampI16(pWin->Rect.y1 - pWin->Rect.y0);
 }
 
 int WM_GetWindowPosX(WM_HWIN hWin) {

@@ -8,7 +8,6 @@
 
 #include "APP_Hooks.h"
 #include "DSG_Design.h"
-#include "GUI_Bitmap.h"
 #include "GUI_MEMDEV.h"
 #include "TXT_Language.h"
 #include "UI_GraphicsCache.h"
@@ -28,7 +27,6 @@ void UI_InitGui(void) {
   GUI_Init();
   WM_Init();
   GUI_MEMDEV__Init();
-  GUI_IMAGE__InstallDrawObjAPI();
   WM_MOTION_Enable(1);
 }
 

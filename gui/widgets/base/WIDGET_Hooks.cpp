@@ -1,10 +1,7 @@
 // The widget collection's hooks in the window manager: windows asking for a scroll bar get a real one, and
-// widgets whose parent has no background use the dialog colour; and the image routines through which the
-// drawable objects that widgets hold (button, header and tab pictures) draw and measure. Installed by every
-// widget creation and every dialog, so that a window manager without widgets keeps its plain answers and
-// every widget that can be given a picture finds them in place.
+// widgets whose parent has no background use the dialog colour. Installed by every widget creation and every
+// dialog, so that a window manager without widgets keeps its plain answers.
 #include "DIALOG.h"
-#include "GUI_Bitmap.h"
 #include "SCROLLBAR.h"
 #include "WIDGET_Type.h"
 
@@ -16,5 +13,4 @@ static const WM_WIDGET_API _API = {_CreateAttached, DIALOG_GetBkColor};
 
 void WIDGET__InstallHooks(void) {
   WM__SetWidgetAPI(&_API);
-  GUI_IMAGE__InstallDrawObjAPI();
 }

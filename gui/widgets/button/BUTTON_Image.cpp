@@ -1,5 +1,6 @@
 // BUTTON: images per state, kept as drawable objects.
 #include "BUTTON.h"
+#include "GUI_ImageDrawObj.h"
 #include "WM_Intern.h"
 
 void BUTTON__SetDrawObj(WM_HWIN hObj, unsigned Index, GUI_HMEM hDrawObj) {

@@ -153,19 +153,19 @@ void EDIT_SetCursorAtPixel(WM_HWIN hObj, int xPos) {
     const GUI_FONT* pOld = GUI_SetFont(pObj->Props.pFont);
     int W = WM_GetWindowSizeX(hObj);
     int TW = GUI_GetStringDistX(s);
-    int x;
+    I64 x; // formed wide: a pixel position anywhere in int lands before the first or after the last character
     switch (pObj->Props.Align & GUI_TA_HORIZONTAL) {
     case GUI_TA_RIGHT:
-      x = xPos + 1 + TW + pObj->Props.Border - W;
+      x = (I64)xPos + 1 + TW + pObj->Props.Border - W;
       break;
     case GUI_TA_HCENTER:
-      x = xPos - (W - TW + 1) / 2;
+      x = (I64)xPos - (W - TW + 1) / 2;
       break;
     default:
-      x = xPos - 1 - pObj->Widget.pEffect->EffectSize - pObj->Props.Border;
+      x = (I64)xPos - 1 - pObj->Widget.pEffect->EffectSize - pObj->Props.Border;
       break;
     }
-    int Pos = x < 0 ? 0 : x > TW ? GUI__GetNumChars(s) : GUI__GetCharsInWidth(s, x, GUI__GetNumChars(s));
+    int Pos = x < 0 ? 0 : x > TW ? GUI__GetNumChars(s) : GUI__GetCharsInWidth(s, (int)x, GUI__GetNumChars(s));
     GUI_SetFont(pOld);
     EDIT__SetCursorPos(pObj, Pos);
     return true;

@@ -119,6 +119,7 @@ void FRAMEWIN_SetBorderSize(WM_HWIN hObj, int Size) {
   if (!pObj || Size < 0) {
     return;
   }
+  Size = WM__ClampI16(Size); // held to the coordinate range, as it is stored
   int d = Size - pObj->Props.BorderSize;
   for (WM_HWIN h = WM_GetFirstChild(hObj); h && d; h = WM_GetNextSibling(h)) {
     if (h == FRAMEWIN__Obj(hObj)->hClient || h == FRAMEWIN__Obj(hObj)->hMenu) {

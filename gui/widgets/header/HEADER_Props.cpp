@@ -2,6 +2,7 @@
 // and the module defaults. Bad indexes, negative widths and negative scroll positions are ignored.
 #include <cstring>
 
+#include "GUI_ImageDrawObj.h"
 #include "HEADER.h"
 
 HEADER_PROPS HEADER__DefaultProps = {GUI_DEFAULT_FONT, 0xAAAAAA, 0x000000, 0x000000, nullptr};

@@ -49,7 +49,7 @@ I32 _Wrap(I64 Angle) {
 }
 
 // Turns by D tenths of a degree: the angle wraps, the value does not; a range holds both.
-void _Turn(WM_HWIN hObj, I32 D) {
+void _Turn(WM_HWIN hObj, I64 D) {
   KNOB_OBJ* pObj = _Obj(hObj);
   D %= 3600;
   D = D > 1800 ? D - 3600 : (D < -1800 ? D + 3600 : D);
@@ -137,7 +137,7 @@ int _OnMessage(WM_HWIN hObj, WM_MESSAGE* pMsg) {
     if (int Dir = WIDGET__ArrowStep((const GUI_KEY_MSG*)pMsg->Data.p, 1)) {
       const KNOB_OBJ* pObj = _Obj(hObj);
       I32 Step = pObj->TickSize > 1 ? pObj->TickSize : pObj->KeyValue;
-      _Turn(hObj, -Dir * Step);
+      _Turn(hObj, -(I64)Dir * Step); // wide: the step INT32_MIN has no negative in 32 bits
     }
     break;
   }

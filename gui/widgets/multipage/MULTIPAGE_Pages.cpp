@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "GUI_ImageDrawObj.h"
 #include "MULTIPAGE.h"
 
 #include "SCROLLBAR.h"

@@ -16,6 +16,13 @@ SLIDER_GEOMETRY SLIDER__GetGeometry(const SLIDER_OBJ* pObj) {
   if (g.NumTicks < 0) {
     g.NumTicks = (R + 1 > g.Size / 5) ? 11 : (int)(R + 1);
   }
+  // Ticks closer than a pixel add nothing: one per pixel of the travel (both ends at least) already marks
+  // every pixel that more of them would mark, so no more are drawn.
+  int MaxTicks = (g.Size < 0 ? -g.Size : g.Size) + 1;
+  MaxTicks = MaxTicks < 2 ? 2 : MaxTicks;
+  if (g.NumTicks > MaxTicks) {
+    g.NumTicks = MaxTicks;
+  }
   g.xThumb = (int)(((I64)pObj->Value - pObj->Min) * g.Size / R) - pObj->Width / 2 + g.xStart;
   return g;
 }

@@ -356,12 +356,13 @@ WM_HWIN SPINBOX_CreateUser(int x0, int y0, int xSize, int ySize, WM_HWIN hParent
   pObj->Max = Max;
   pObj->Step = 1;
   pObj->TimerButton = pObj->PressedButton = SPINBOX_BUTTON_NONE;
+  // Reckoned wide, so that sizes at the ends of int lay out without overflow.
   int e = pObj->Widget.pEffect->EffectSize;
-  pObj->ButtonSize = (U16)(ySize >= xSize - 2 * e ? xSize / 4 : ySize - 2 * e);
+  I64 Inside = (I64)ySize - 2 * e;
+  pObj->ButtonSize = (U16)(ySize >= (I64)xSize - 2 * e ? xSize / 4 : Inside);
   int LineDist = GUI_GetYDistOfFont(EDIT_GetDefaultFont());
-  int Inside = ySize - 2 * e;
-  int EditHeight = LineDist < Inside ? LineDist : Inside;
-  int yEdit = LineDist < Inside ? (ySize - LineDist) / 2 : e;
+  int EditHeight = LineDist < Inside ? LineDist : WM__ClampInt(Inside);
+  int yEdit = LineDist < Inside ? (int)(((I64)ySize - LineDist) / 2) : e;
   if (xSize >= pObj->ButtonSize) {
     int Len = GUI_Long2Len(Min) > GUI_Long2Len(Max) ? GUI_Long2Len(Min) : GUI_Long2Len(Max);
     WM_HWIN hEdit = EDIT_CreateEx(e, yEdit, 1, EditHeight > 0 ? EditHeight : 1, hObj, WinFlags, 0, 0, Len);

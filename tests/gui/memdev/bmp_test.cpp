@@ -4,7 +4,7 @@
 
 #include "GUI_BMP.h"
 #include "GUI_BMP_Private.h"
-#include "GUI_DrawObj.h"
+#include "GUI_ImageDrawObj.h"
 
 #include <climits>
 #include <cstring>
@@ -659,23 +659,42 @@ TEST_F(BmpTest, AlphaOfThirtyTwoBitFilesBlendsOnlyWhenEnabled) {
   EXPECT_EQ(Blended[2], OnDisplay(GUI__MixColors(GUI_BLUE, GUI_BLACK, 128)));
 }
 
-TEST_F(BmpTest, DrawableObjectsDrawImagesOnceInstalled) {
+// Drawable objects of the image kinds draw and measure from their creation on, in a program that made no
+// widget and installed nothing.
+TEST_F(BmpTest, DrawableObjectsDrawImagesFromTheStart) {
   std::vector<GUI_COLOR> Pal = {GUI_RED, GUI_GREEN};
-  auto File = MakeBmp(2, 1, 1, 0, Pal, {0x40, 0, 0, 0});
-  GUI_IMAGE__InstallDrawObjAPI();
+  auto File = MakeBmp(2, 3, 1, 0, Pal, {0x40, 0, 0, 0, 0x40, 0, 0, 0, 0x40, 0, 0, 0});
   GUI_HMEM hBmp = GUI_DRAWOBJ_CreateBMP(File.data(), 3, 4);
   EXPECT_EQ(GUI_DRAWOBJ_GetXSize(hBmp), 2);
+  EXPECT_EQ(GUI_DRAWOBJ_GetYSize(hBmp), 3);
   GUI_DRAWOBJ_Draw(hBmp, 0, 10, 10);
   auto Shown = Read(13, 14, 2, 1);
   EXPECT_EQ(Shown[0], OnDisplay(GUI_RED));
   EXPECT_EQ(Shown[1], OnDisplay(GUI_GREEN));
-  auto Stream = MakeStream(17, 1, 1, 3, 24, {}, 0, {0x00, 0x00, 0xFF});
+  // Streamed bitmaps answer their size from the stream header.
+  auto Stream = MakeStream(17, 1, 2, 3, 24, {}, 0, {0x00, 0x00, 0xFF, 0x00, 0x00, 0xFF});
   GUI_HMEM hStream = GUI_DRAWOBJ_CreateStreamedBitmap(Stream.data(), 0, 0);
+  EXPECT_EQ(GUI_DRAWOBJ_GetXSize(hStream), 1);
+  EXPECT_EQ(GUI_DRAWOBJ_GetYSize(hStream), 2);
   GUI_DRAWOBJ_Draw(hStream, 0, 20, 20);
   EXPECT_EQ(Read(20, 20, 1, 1)[0], OnDisplay(GUI_BLUE));
+  // Bitmaps: offsets (2, -3) drawn at (30, 30) put the picture at (32, 27); none without a bitmap.
+  EXPECT_EQ(GUI_DRAWOBJ_CreateBitmap(nullptr, 0, 0), 0);
+  static const U8 acPixels[] = {0x40, 0x80};
+  GUI_PALETTE BitmapPal = {2, 0, Pal.data()};
+  GUI_BITMAP Bitmap = {2, 2, 1, 1, acPixels, &BitmapPal, nullptr};
+  GUI_HMEM hBitmap = GUI_DRAWOBJ_CreateBitmap(&Bitmap, 2, -3);
+  EXPECT_EQ(GUI_DRAWOBJ_GetXSize(hBitmap), 2);
+  EXPECT_EQ(GUI_DRAWOBJ_GetYSize(hBitmap), 2);
+  GUI_DRAWOBJ_Draw(hBitmap, 0, 30, 30);
+  auto Top = Read(32, 27, 2, 1), Bottom = Read(32, 28, 2, 1);
+  EXPECT_EQ(Top[0], OnDisplay(GUI_RED));
+  EXPECT_EQ(Top[1], OnDisplay(GUI_GREEN));
+  EXPECT_EQ(Bottom[0], OnDisplay(GUI_GREEN));
+  EXPECT_EQ(Bottom[1], OnDisplay(GUI_RED));
   GUI_ALLOC_Free(hBmp);
   GUI_ALLOC_Free(hStream);
-  GUI_DRAWOBJ__SetImageAPI(nullptr);
+  GUI_ALLOC_Free(hBitmap);
 }
 
 }  // namespace

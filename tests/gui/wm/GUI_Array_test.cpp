@@ -149,9 +149,19 @@ namespace {
 
 std::vector<std::string> _Drawn;
 
-void _DrawBitmap(const GUI_BITMAP* pBitmap, int x, int y) {
-  _Drawn.push_back("bitmap " + std::to_string(pBitmap->XSize) + " at " + std::to_string(x) + "," + std::to_string(y));
+// A kind of our own, as the image code defines its kinds: draws its data's text at the position plus the offsets.
+void _DrawText(GUI_HMEM hObj, WM_HWIN, int x, int y) {
+  int xOff, yOff;
+  const char* s = (const char*)GUI_DRAWOBJ__GetData(hObj, &xOff, &yOff);
+  _Drawn.push_back(std::string(s) + " at " + std::to_string(x + xOff) + "," + std::to_string(y + yOff));
 }
+int _GetTextXSize(GUI_HMEM hObj) {
+  return (int)strlen((const char*)GUI_DRAWOBJ__GetData(hObj, nullptr, nullptr));
+}
+int _GetOne(GUI_HMEM) {
+  return 1;
+}
+const GUI_DRAWOBJ_API _APIText = {_DrawText, _GetTextXSize, _GetOne};
 
 void _UserDraw(WM_HWIN hWin) {
   _Drawn.push_back("user " + std::to_string(hWin));
@@ -170,33 +180,22 @@ int _Hook1(WM_MESSAGE*) {
 } // namespace
 
 TEST_F(GuiArray, DrawableObjects) {
-  GUI_DRAWOBJ_IMAGE_API Api = {};
-  Api.pfDrawBitmap = _DrawBitmap;
-  GUI_DRAWOBJ__SetImageAPI(&Api);
   _Drawn.clear();
-  EXPECT_EQ(GUI_DRAWOBJ_CreateBitmap(nullptr, 0, 0), 0);
-  GUI_BITMAP Bitmap = {};
-  Bitmap.XSize = 7;
-  Bitmap.YSize = 9;
-  GUI_HMEM hBm = GUI_DRAWOBJ_CreateBitmap(&Bitmap, 2, -3);
-  EXPECT_EQ(GUI_DRAWOBJ_GetXSize(hBm), 7);
-  EXPECT_EQ(GUI_DRAWOBJ_GetYSize(hBm), 9);
-  GUI_DRAWOBJ_Draw(hBm, 5, 10, 10);
+  // Offsets are kept as signed 16-bit values and added to the drawing position by the kind.
+  GUI_HMEM hText = GUI_DRAWOBJ__Create(&_APIText, "text", 2, -3);
+  EXPECT_EQ(GUI_DRAWOBJ_GetXSize(hText), 4);
+  EXPECT_EQ(GUI_DRAWOBJ_GetYSize(hText), 1);
+  GUI_DRAWOBJ_Draw(hText, 5, 10, 10);
+  EXPECT_EQ(GUI_DRAWOBJ_CreateCallback(nullptr, 0, 0), 0);
   GUI_HMEM hUser = GUI_DRAWOBJ_CreateCallback(_UserDraw, 4, 4);
   EXPECT_EQ(GUI_DRAWOBJ_GetXSize(hUser), 0);
+  EXPECT_EQ(GUI_DRAWOBJ_GetYSize(hUser), 0);
   GUI_DRAWOBJ_Draw(hUser, 42, 1, 1);
   GUI_DRAWOBJ_Draw(0, 42, 1, 1);
-  EXPECT_EQ(_Drawn, (std::vector<std::string>{"bitmap 7 at 12,7", "user 42"}));
-  // Streamed bitmaps answer their size from the header's little-endian words.
-  const U8 acStream[8] = {'B', 'M', 0, 0, 0x2C, 0x01, 0x10, 0x00};
-  GUI_HMEM hStream = GUI_DRAWOBJ_CreateStreamedBitmap(acStream, 0, 0);
-  EXPECT_EQ(GUI_DRAWOBJ_GetXSize(hStream), 300);
-  EXPECT_EQ(GUI_DRAWOBJ_GetYSize(hStream), 16);
-  GUI_DRAWOBJ_Draw(hStream, 0, 0, 0); // no image code installed: draws nothing
-  GUI_ALLOC_Free(hBm);
+  EXPECT_EQ(GUI_DRAWOBJ_GetXSize(0), 0);
+  EXPECT_EQ(_Drawn, (std::vector<std::string>{"text at 12,7", "user 42"}));
+  GUI_ALLOC_Free(hText);
   GUI_ALLOC_Free(hUser);
-  GUI_ALLOC_Free(hStream);
-  GUI_DRAWOBJ__SetImageAPI(nullptr);
 }
 
 TEST_F(GuiArray, HookListCallsTheNewestFirst) {

@@ -1,5 +1,7 @@
 // Invalidation, the clip rectangles of WM_PAINT, transparent overlays, the paint loop's termination and
 // the banding hook.
+#include <climits>
+
 #include "WM_Intern.h"
 #include "WM_TestSupport.h"
 
@@ -49,6 +51,25 @@ TEST_F(WmPaint, OpaqueChildSplitsTheParentIntoStripes) {
   WM_Exec();
   EXPECT_EQ(Trace, (std::vector<std::string>{"P pre", "P paint 10,10,109,39", "P paint 10,40,49,59",
                                              "P paint 70,40,109,59", "P paint 10,60,109,109", "P post"}));
+}
+
+// An obstacle that reaches an end of the coordinate range ends the stripe it covers there: no column or row
+// follows it.
+TEST_F(WmPaint, ObstaclesReachingTheEndsOfTheRange) {
+  WM_HWIN hP = WM_CreateWindow(10, 10, 100, 100, WM_CF_SHOW, _cbPaintTrace, 0);
+  SetName(hP, "P");
+  WM_CreateWindow(-40000, 0, 80000, 20, WM_CF_SHOW, nullptr, 0); // every column of the range, rows 0 to 19
+  WM_Exec();
+  EXPECT_EQ(Trace, (std::vector<std::string>{"P pre", "P paint 10,20,109,109", "P post"}));
+  // Under a desktop that reaches the last row, a window down to that row under a child as large: covered,
+  // so not painted.
+  WM_SetYSize(WM_GetDesktopWindow(), INT_MAX);
+  Trace.clear();
+  WM_HWIN hTall = WM_CreateWindow(0, 0, 100, INT_MAX, WM_CF_SHOW, _cbPaintTrace, 0);
+  SetName(hTall, "T");
+  WM_CreateWindowAsChild(0, 0, 100, INT_MAX, hTall, WM_CF_SHOW, nullptr, 0);
+  WM_Exec();
+  EXPECT_EQ(Trace, (std::vector<std::string>{}));
 }
 
 TEST_F(WmPaint, TwoInvalidAreasArePaintedAsTheirUnion) {

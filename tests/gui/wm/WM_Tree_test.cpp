@@ -1,5 +1,7 @@
 // Window records and the tree: creation, sibling order, re-parenting, geometry, user data, deletion and
 // the handling of dead handles.
+#include <climits>
+
 #include "WM_Intern.h"
 #include "WM_TestSupport.h"
 
@@ -104,6 +106,47 @@ TEST_F(WmTree, ResizeFollowsAnchors) {
   WM_SetAnchor(hPlain, 0x800 | WM_STATUS_ANCHOR_TOP);
   ASSERT_EQ(Errors.size(), 1u);
   EXPECT_EQ(Errors[0], "W:WM_SetAnchor:\nWrong anchor flags in WM_SetAnchor()");
+}
+
+// Positions and sizes anywhere in int: edges beyond the 16-bit coordinate range stop at its ends, and a
+// move stops where the window meets an end, keeping its size and its children's places in it.
+TEST_F(WmTree, CoordinatesAtTheEndsOfIntStopAtTheEndsOfTheRange) {
+  auto Rect = [](WM_HWIN h) {
+    GUI_RECT r;
+    WM_GetWindowRect(h, &r);
+    return std::vector<int>{r.x0, r.y0, r.x1, r.y1};
+  };
+  WM_HWIN hP = WM_CreateWindow(10, 20, 100, 100, WM_CF_SHOW, nullptr, 0);
+  WM_HWIN hFar = WM_CreateWindowAsChild(INT_MAX, INT_MIN, 30, 40, hP, WM_CF_SHOW, nullptr, 0);
+  EXPECT_EQ(Rect(hFar), (std::vector<int>{32767, -32768, 32767, -32768}));
+  WM_HWIN hHuge = WM_CreateWindowAsChild(-5, -5, INT_MAX, INT_MAX, hP, WM_CF_SHOW, nullptr, 0);
+  EXPECT_EQ(Rect(hHuge), (std::vector<int>{5, 15, 32767, 32767}));
+  WM_HWIN hAll = WM_CreateWindowAsChild(-40000, INT_MIN, INT_MAX, INT_MIN, (WM_HWIN)-1, 0, nullptr, 0);
+  EXPECT_EQ(Rect(hAll), (std::vector<int>{-32768, -32768, 32767, -32768}));
+  GUI_RECT rClient;
+  WM_GetClientRectEx(hAll, &rClient);
+  EXPECT_EQ(rClient.x1, 32767) << "a window wider than half the range";
+  WM_HWIN hW = WM_CreateWindowAsChild(0, 0, 10, 10, hP, WM_CF_SHOW, nullptr, 0);
+  WM_HWIN hChild = WM_CreateWindowAsChild(2, 3, 4, 4, hW, WM_CF_SHOW, nullptr, 0);
+  WM_MoveWindow(hW, INT_MAX, INT_MIN);
+  EXPECT_EQ(Rect(hW), (std::vector<int>{32758, -32768, 32767, -32759}));
+  EXPECT_EQ(Rect(hChild), (std::vector<int>{32760, -32765, 32763, -32762}));
+  WM_MoveTo(hW, INT_MIN, INT_MAX);
+  EXPECT_EQ(Rect(hW), (std::vector<int>{-32768, 32758, -32759, 32767}));
+  WM_MoveChildTo(hW, INT_MAX, INT_MIN);
+  EXPECT_EQ(Rect(hW), (std::vector<int>{32758, -32768, 32767, -32759}));
+  WM_MoveChildTo(hW, 0, 0);
+  EXPECT_EQ(Rect(hChild), (std::vector<int>{12, 23, 15, 26}));
+  WM_SetSize(hW, INT_MAX, INT_MIN);
+  EXPECT_EQ(Rect(hW), (std::vector<int>{10, 20, 32767, -32768}));
+  EXPECT_EQ(WM_SetXSize(hW, INT_MIN), -32777);
+  EXPECT_EQ(WM_SetYSize(hW, INT_MAX), 32748);
+  WM_SetWindowPos(hW, INT_MIN, INT_MIN, 10, 10);
+  EXPECT_EQ(Rect(hW), (std::vector<int>{-32768, -32768, -32759, -32759}));
+  WM_SetAnchor(hW, WM_STATUS_ANCHOR_RIGHT | WM_STATUS_ANCHOR_BOTTOM);
+  WM__ResizeWindow(hW, INT_MAX, INT_MIN);
+  EXPECT_EQ(Rect(hW), (std::vector<int>{-32768, 32767, -32759, -32759}));
+  WM_Exec();
 }
 
 TEST_F(WmTree, UserDataIsClampedToTheExtraBytes) {

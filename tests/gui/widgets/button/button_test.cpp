@@ -208,7 +208,6 @@ TEST_F(ButtonTest, ImagesAreFreedWithTheButton) {
 }
 
 TEST_F(ButtonTest, PicturesDrawInAProgramThatMadeNoHeader) {
-  GUI_DRAWOBJ__SetImageAPI(nullptr); // as at start-up: no routines yet to draw images with
   WM_HWIN h = BUTTON_Create(100, 10, 30, 30, hParent, 3, WM_CF_SHOW);
   BUTTON_SetBitmapEx(h, BUTTON_BI_UNPRESSED, &widgettest::Bm4x4, 8, 8);
   WM_Exec();

@@ -1,5 +1,7 @@
 // The edit widget: typing, cursor keys, backspace and delete over multi-byte characters, limits of the text
 // and its copies, keys that go on to the parent, pointer placement, and golden images of its states.
+#include <climits>
+
 #include "EDIT.h"
 #include "widget_support.h"
 
@@ -56,6 +58,14 @@ TEST_F(EditTest, EdgesOfTheText) {
   EXPECT_EQ(EDIT_GetCursorCharPos(h), 1) << "a cursor past the end stands at the end";
   EDIT_SetCursorAtChar(h, -5);
   EXPECT_EQ(EDIT_GetCursorCharPos(h), 0);
+  // Pixel positions at the ends of int, in every alignment: before the first or after the last character.
+  for (int Align : {GUI_TA_LEFT, GUI_TA_HCENTER, GUI_TA_RIGHT}) {
+    EDIT_SetTextAlign(h, Align | GUI_TA_VCENTER);
+    EDIT_SetCursorAtPixel(h, INT_MAX);
+    EXPECT_EQ(EDIT_GetCursorCharPos(h), 1) << Align;
+    EDIT_SetCursorAtPixel(h, INT_MIN);
+    EXPECT_EQ(EDIT_GetCursorCharPos(h), 0) << Align;
+  }
 }
 
 TEST_F(EditTest, MaxLenInInsertAndOverwriteMode) {

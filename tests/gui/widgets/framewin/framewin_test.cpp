@@ -1,6 +1,8 @@
 // The frame window: its layout from title, borders and skin; title-bar buttons; moving, resizing,
 // minimising, maximising and restoring with the client following; activity and focus; the dialog it holds;
 // and golden images of both looks.
+#include <climits>
+
 #include "EDIT.h"
 #include "FRAMEWIN.h"
 #include "modal_script.h"
@@ -38,6 +40,11 @@ TEST_F(FramewinTest, LayoutFromTitleAndBorders) {
   EXPECT_STREQ(ac, "Tit");
   FRAMEWIN_SetBarColor(h, 2, 0x123456);
   EXPECT_EQ(FRAMEWIN_GetBarColor(h, 2), 0u) << "index 2 is ignored";
+  // The largest border is held to the coordinate range; the title buttons move with it, up to its end.
+  FRAMEWIN_AddCloseButton(h, FRAMEWIN_BUTTON_RIGHT, 0);
+  FRAMEWIN_SetBorderSize(h, INT_MAX);
+  EXPECT_EQ(FRAMEWIN_GetBorderSize(h), 32767);
+  WM_Exec();
 }
 
 TEST_F(FramewinTest, TitleButtonsLineUpAndNarrowTheTitle) {

@@ -154,6 +154,15 @@ TEST_F(KnobTest, KeysTurnByTheTickOrTheKeyValue) {
   EXPECT_EQ(Heard(), (std::vector<std::string>{"6:5", "key 16", "key 16", "6:5", "key 17", "key 17", "6:5", "key 19",
                                                "key 19", "6:5", "key 18", "key 18"}))
       << "each key also goes on to the parent, pressed and released";
+  // A tick size below 2 leaves the step to the key value, here the smallest int: each key turns by what
+  // it has over whole turns (848), without overflow.
+  KNOB_SetTickSize(h, -7);
+  KNOB_SetKeyValue(h, INT32_MAX);
+  EXPECT_EQ(Obj(h).KeyValue, INT32_MIN);
+  Key(GUI_KEY_LEFT);
+  EXPECT_EQ(Obj(h).Value, -145 - 848);
+  Key(GUI_KEY_RIGHT);
+  EXPECT_EQ(Obj(h).Value, -145);
 }
 
 // Dragging around the centre turns the knob through the motion support; with a period of zero the release

@@ -23,11 +23,6 @@ protected:
   void SetUp() override {
     WidgetParentTest::SetUp();
     MULTIPAGE_SetDefaultSkinClassic();
-    GUI_IMAGE__InstallDrawObjAPI(); // tab bitmaps are drawn through it
-  }
-  void TearDown() override {
-    GUI_DRAWOBJ__SetImageAPI(nullptr);
-    WidgetParentTest::TearDown();
   }
   WM_HWIN Page() { return WM_CreateWindowAsChild(0, 0, 300, 200, WM_GetDesktopWindow(), WM_CF_SHOW, cbPage, 0); }
   WM_HWIN Make(int x, int y, int w, int h, int Flags, int NumPages) {

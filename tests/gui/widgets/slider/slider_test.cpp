@@ -1,5 +1,7 @@
 // The slider: range and value limits, pointer positions to values, keys, ticks, notifications, and golden
 // images of both looks, horizontal and vertical.
+#include <climits>
+
 #include "widget_support.h"
 
 namespace {
@@ -91,6 +93,19 @@ TEST_F(SliderTest, AutomaticTicks) {
   p = SLIDER_LockH(h);
   EXPECT_EQ(SLIDER__GetGeometry(p).NumTicks, 0);
   GUI_ALLOC_UnlockH(&p);
+  // Ticks closer than a pixel add nothing: of any number set, one per pixel of the travel is drawn, which
+  // marks every pixel from the first tick to the last.
+  SLIDER_SetNumTicks(h, INT_MAX);
+  p = SLIDER_LockH(h);
+  ASSERT_EQ(SLIDER__GetGeometry(p).NumTicks, 201);
+  GUI_ALLOC_UnlockH(&p);
+  SLIDER_SetTickColor(h, 0x0000FF);
+  WM_Exec();
+  for (int x = 5; x <= 205; x++) {
+    ASSERT_EQ(wmtest::PixelIndex(x, 2), wmtest::ColorIndex(0x0000FF)) << x;
+  }
+  EXPECT_NE(wmtest::PixelIndex(4, 2), wmtest::ColorIndex(0x0000FF));
+  EXPECT_NE(wmtest::PixelIndex(206, 2), wmtest::ColorIndex(0x0000FF));
 }
 
 TEST_F(SliderTest, SettersAndFlags) {

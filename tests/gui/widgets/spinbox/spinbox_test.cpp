@@ -1,5 +1,7 @@
 // The spin box: stepping by buttons with auto-repeat under the test clock, by keys, limits of its range
 // and step, a pointer that changes buttons, notifications, and golden images of both looks.
+#include <climits>
+
 #include "EDIT.h"
 #include "SPINBOX.h"
 #include "widget_support.h"
@@ -15,11 +17,19 @@ protected:
   }
 };
 
-TEST_F(SpinboxTest, NoRangeNoWidget) {
+TEST_F(SpinboxTest, NoRangeNoWidgetAnySizeAWidget) {
   I32 Before = GUI_ALLOC_GetNumUsedBlocks();
   EXPECT_EQ(SPINBOX_CreateUser(10, 10, 80, 24, hParent, WM_CF_SHOW, 3, 7, 7, 0), 0);
   EXPECT_EQ(SPINBOX_CreateUser(10, 10, 80, 24, hParent, WM_CF_SHOW, 3, 8, 7, 0), 0);
   EXPECT_EQ(GUI_ALLOC_GetNumUsedBlocks(), Before);
+  // Heights at the ends of int lay the spin box out without overflow; the window stops at the range's end.
+  WM_HWIN hHigh = SPINBOX_CreateUser(10, 10, 80, INT_MAX, hParent, WM_CF_SHOW, 4, 0, 9, 0);
+  WM_HWIN hLow = SPINBOX_CreateUser(10, 10, 80, INT_MIN, hParent, WM_CF_SHOW, 5, 0, 9, 0);
+  ASSERT_NE(hHigh, 0u);
+  ASSERT_NE(hLow, 0u);
+  EXPECT_EQ(WM_GetWindowSizeY(hHigh), 32767 - 10 + 1);
+  EXPECT_NE(SPINBOX_GetEditHandle(hHigh), 0u);
+  WM_Exec();
 }
 
 TEST_F(SpinboxTest, HeldButtonRepeatsAtOnceAfter400msThenEvery50ms) {
