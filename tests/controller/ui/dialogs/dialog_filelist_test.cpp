@@ -94,6 +94,16 @@ class DialogFileListTest : public MainScreenTest {
     }
     return v;
   }
+  // Marks a user designation that a reset would clear, then touches the factory reset line: its confirmation shows.
+  void AskForFactoryReset() {
+    FKT_UserDesignations[6][0] = u'Q';
+    ASSERT_EQ(UI_MenuStackInstance.Open(0x5808, 0), UI_SHOW_OK);
+    Settle();
+    std::vector<WM_HWIN> Lines = ConfirmedLines();
+    ASSERT_EQ(Lines.size(), 2u);
+    TouchIn(Lines[1], 100, 20);
+    ASSERT_EQ(Shown(), UI_ConfirmDialogCallback);
+  }
   static int ShownTitle() {
     UI_ConfirmInfo Info = {};
     if (Shown() == UI_ConfirmDialogCallback) WM_GetUserData(UI_hEntryDialog, &Info, sizeof(Info));
@@ -318,13 +328,7 @@ TEST_F(DialogFileListTest, ANewFileThatCannotBeSavedSaysSo) {
 // A factory reset saves a backup first and resets nothing without one: the user is told that saving failed.
 TEST_F(DialogFileListTest, AFactoryResetWithoutItsBackupSaysSoAndResetsNothing) {
   FKT_AccessLevels[0].Level = FKT_LEVEL_EXPERT;
-  FKT_UserDesignations[6][0] = u'Q';
-  ASSERT_EQ(UI_MenuStackInstance.Open(0x5808, 0), UI_SHOW_OK);
-  Settle();
-  std::vector<WM_HWIN> Lines = ConfirmedLines();
-  ASSERT_EQ(Lines.size(), 2u);
-  TouchIn(Lines[1], 100, 20);
-  ASSERT_EQ(Shown(), UI_ConfirmDialogCallback);
+  ASSERT_NO_FATAL_FAILURE(AskForFactoryReset());
   chmod(Folder.c_str(), 0755);
   {
     UnwritableFolder ReadOnly(Folder + "/Intern");
@@ -343,13 +347,7 @@ TEST_F(DialogFileListTest, AFactoryResetWithoutItsBackupSaysSoAndResetsNothing) 
 // failed, and nothing is reset or saved.
 TEST_F(DialogFileListTest, AFactoryResetBelowTheExpertLevelSaysTheLevelIsTooLow) {
   FKT_AccessLevels[0].Level = FKT_LEVEL_TECHNICIAN;
-  FKT_UserDesignations[6][0] = u'Q';
-  ASSERT_EQ(UI_MenuStackInstance.Open(0x5808, 0), UI_SHOW_OK);
-  Settle();
-  std::vector<WM_HWIN> Lines = ConfirmedLines();
-  ASSERT_EQ(Lines.size(), 2u);
-  TouchIn(Lines[1], 100, 20);
-  ASSERT_EQ(Shown(), UI_ConfirmDialogCallback);
+  ASSERT_NO_FATAL_FAILURE(AskForFactoryReset());
   Ok();
   Settle();
   EXPECT_EQ(ShownTitle(), UI_TITLE_LEVEL_TOO_LOW);
