@@ -8,6 +8,7 @@
 #include "GUI_ImageDraw.h"
 #include "GUI_ImageRead.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -102,7 +103,7 @@ struct _STEPPER {
 void _DrawScaledLine(const GUI_JPEG_DCONTEXT* p, _OUTPUT* o, int y, int LineExtent) {
   const GUI_RECT& Clip = GUI_pContext->ClipRect;
   int yEnd = o->y0 + o->YOut, xEnd = o->x0 + o->XOut;  // first row and column behind the rectangle
-  LineExtent = y + LineExtent > yEnd ? yEnd - y : LineExtent;
+  LineExtent = std::min(LineExtent, yEnd - y);
   if (LineExtent <= 0 || y + LineExtent - 1 < Clip.y0 || y > Clip.y1) {
     return;
   }
@@ -117,7 +118,7 @@ void _DrawScaledLine(const GUI_JPEG_DCONTEXT* p, _OUTPUT* o, int y, int LineExte
     if (Src + Passed >= p->XSize) {
       break;
     }
-    Extent = x + Extent > xEnd ? xEnd - x : Extent;
+    Extent = std::min(Extent, xEnd - x);
     GUI_COLOR Color = _PixelColor(p, pLine, int(Src));  // the first of the pixels stepped over
     Src += Passed + 1;
     if (x + Extent - 1 >= Clip.x0) {
