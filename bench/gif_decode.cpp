@@ -1,34 +1,38 @@
 // Decoding a 640x480 two-frame animated GIF onto a 640x480 display, against giflib reading the same file
-// (DGifSlurp) and expanding its frames through their palettes into 32-bit pixels.
+// (DGifSlurp) and expanding its frames through their palettes into 32-bit pixels. And a 480x272 GIF painted in
+// its window with four small windows over its top rows, against the same window uncovered: the paint draws once
+// per visible rectangle, and the image is decoded to its end only once per paint, the other rectangles stopping
+// after the last row they show, so the covered paint costs about two uncovered ones.
 #include "BenchRatio.h"
 
 #include "GUI.h"
 #include "GUI_GIF.h"
+#include "WM.h"
 #include "gif_TestSupport.h"
 
 #include <vector>
 
 namespace {
 
-constexpr int kW = 640, kH = 480;
-std::vector<uint8_t> _Gif;
+constexpr int kW = 640, kH = 480, kWinW = 480, kWinH = 272;
+std::vector<uint8_t> _Gif, _WinGif;
 
 // Photo-like frames: smooth gradients with a little noise, 256 colours.
-std::vector<uint8_t> _MakeGif() {
+std::vector<uint8_t> _MakeGif(int W, int H, int NumFrames) {
   gif_test::File f;
-  f.w = kW, f.h = kH;
+  f.w = W, f.h = H;
   for (int i = 0; i < 256; i++) {
     f.GlobalColors.push_back(uint32_t(i) | uint32_t(255 - i) << 8 | uint32_t(i * 7 & 255) << 16);
   }
   uint32_t Seed = 1;
-  for (int n = 0; n < 2; n++) {
+  for (int n = 0; n < NumFrames; n++) {
     gif_test::Frame fr;
-    fr.w = kW, fr.h = kH, fr.Disposal = 1, fr.Trans = n ? 0 : -1;
-    fr.Pixels.resize(size_t(kW) * kH);
-    for (int y = 0; y < kH; y++) {
-      for (int x = 0; x < kW; x++) {
+    fr.w = W, fr.h = H, fr.Disposal = 1, fr.Trans = n ? 0 : -1;
+    fr.Pixels.resize(size_t(W) * H);
+    for (int y = 0; y < H; y++) {
+      for (int x = 0; x < W; x++) {
         Seed = Seed * 1664525u + 1013904223u;
-        fr.Pixels[size_t(y) * kW + x] = uint8_t((n ? x / 3 + y / 2 : x / 4 + y / 3) + (Seed >> 29));
+        fr.Pixels[size_t(y) * W + x] = uint8_t((n ? x / 3 + y / 2 : x / 4 + y / 3) + (Seed >> 29));
       }
     }
     f.Frames.push_back(fr);
@@ -75,16 +79,58 @@ void BM_GifDecode_Reference(benchmark::State& State) {
   }
 }
 
+void _PaintGif(WM_MESSAGE* pMsg) {
+  if (pMsg->MsgId == WM_PAINT) {
+    GUI_GIF_Draw(_WinGif.data(), U32(_WinGif.size()), 0, 0);
+  } else {
+    WM_DefaultProc(pMsg);
+  }
+}
+
+void _PaintPlain(WM_MESSAGE* pMsg) {
+  if (pMsg->MsgId == WM_PAINT) {
+    GUI_Clear();
+  } else {
+    WM_DefaultProc(pMsg);
+  }
+}
+
+// Paints the GIF window again and again; NumCovers small windows lie over its top rows.
+void _PaintWindow(benchmark::State& State, int NumCovers) {
+  WM_HWIN h = WM_CreateWindow(0, 0, kWinW, kWinH, WM_CF_SHOW, _PaintGif, 0);
+  std::vector<WM_HWIN> Covers;
+  for (int i = 0; i < NumCovers; i++) {
+    Covers.push_back(WM_CreateWindow(40 + i * 110, 0, 60, 24, WM_CF_SHOW, _PaintPlain, 0));
+  }
+  WM_Exec();
+  for (auto _ : State) {
+    WM_InvalidateWindow(h);
+    WM_Exec();
+  }
+  for (WM_HWIN c : Covers) {
+    WM_DeleteWindow(c);
+  }
+  WM_DeleteWindow(h);
+  WM_Exec();
+}
+
+void BM_GifWindowCovered(benchmark::State& State) { _PaintWindow(State, 4); }
+void BM_GifWindowCovered_Reference(benchmark::State& State) { _PaintWindow(State, 0); }
+
 }  // namespace
 
 BENCHMARK(BM_GifDecode);
 BENCHMARK(BM_GifDecode_Reference);
+BENCHMARK(BM_GifWindowCovered);
+BENCHMARK(BM_GifWindowCovered_Reference);
 
 int main(int argc, char** argv) {
   static const GUI_CONFIG_API Config = {GUI_ConfigDefaultGUI, _ConfigLCD};
   GUI_SetConfigAPI(&Config);
   GUI_Init();
-  _Gif = _MakeGif();
+  WM_Init();
+  _Gif = _MakeGif(kW, kH, 2);
+  _WinGif = _MakeGif(kWinW, kWinH, 1);
   int r = benchratio::Main(argc, argv);
   GUI_Exit();
   return r;

@@ -224,6 +224,26 @@ int GUI__ClipNext(void);
   }
 
 //
+// Paint passes: the calls of drawing routines that together paint one area, rectangle by rectangle and band by
+// band (a window's paint, or one routine's own clip iteration). A routine that must read a picture whole to tell
+// whether it is sound, though a rectangle shows only part of it, reads it whole once per pass and keeps what it
+// found for its other calls of the pass. A pass begun while one is open joins it.
+//
+int GUI__BeginPaintPass(void);  // -> 1 when it opened the pass (the caller then ends it)
+void GUI__EndPaintPass(int Opened);
+U32 GUI__GetPaintPass(void);    // the pass open (never 0), 0 when none is
+class GUI__PaintPassGuard {
+ public:
+  GUI__PaintPassGuard() : _Opened(GUI__BeginPaintPass()) {}
+  ~GUI__PaintPassGuard() { GUI__EndPaintPass(_Opened); }
+  GUI__PaintPassGuard(const GUI__PaintPassGuard&) = delete;
+  GUI__PaintPassGuard& operator=(const GUI__PaintPassGuard&) = delete;
+
+ private:
+  int _Opened;
+};
+
+//
 // Shapes in window coordinates
 //
 void GUI_Clear(void);

@@ -1,5 +1,6 @@
 // The clip iteration of drawing in window coordinates and the client rectangle: hooks the window manager
-// takes over; by default the context's clip rectangle is used once.
+// takes over; by default the context's clip rectangle is used once. And the paint passes that group the
+// iterations of one paint.
 #include "GUI_Private.h"
 
 namespace {
@@ -9,6 +10,8 @@ int _ClipBeginDefault(const GUI_RECT* pBounds) {
 }
 
 int _ClipNextDefault(void) { return 0; }
+
+U32 _Pass, _LastPass;  // the pass open (0: none), the last one given out
 
 void _GetClientRectDefault(GUI_RECT* pRect) {
   pRect->x0 = 0;
@@ -41,3 +44,20 @@ void GUI_GetClientRect(GUI_RECT* pRect) {
   }
   GUI_Unlock();
 }
+
+// Drawing happens under the GUI lock, so one pass is open at a time.
+int GUI__BeginPaintPass(void) {
+  if (_Pass) {
+    return 0;
+  }
+  _Pass = ++_LastPass ? _LastPass : ++_LastPass;
+  return 1;
+}
+
+void GUI__EndPaintPass(int Opened) {
+  if (Opened) {
+    _Pass = 0;
+  }
+}
+
+U32 GUI__GetPaintPass(void) { return _Pass; }

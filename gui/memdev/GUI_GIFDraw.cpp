@@ -2,6 +2,10 @@
 // passes) and go to the drawing target as lines of device indices, transparent pixels left out; scaled
 // drawing turns each used pixel into a block, runs of one index into one rectangle. No picture buffer: the
 // context and one row are all the memory a draw takes.
+//
+// Whether the image's data are whole decides the result, wherever the picture lies and whatever covers it, so
+// the image is decoded to its end once per paint pass; the pass keeps what that found, and the draw's other
+// visible rectangles (a window's paint draws once per rectangle and band) stop after the last row they show.
 #include "GUI_GIF_Private.h"
 #include "GUI_ImageDraw.h"
 
@@ -22,10 +26,86 @@ struct _DRAW {
   int HavePrev;
   GUI_RECT Bounds;       // the logical screen on the target, already met with the clip rectangle
   int Drawn;             // 1: the image was found
+  GUI_GET_DATA_FUNC* pfGetData;  // the file: its reader and what the caller gave (memory: the bytes)
+  const void* pSource;
+  U32 NumBytes;
 };
+
+// An image decoded to its end in the open paint pass, and what that found.
+struct _WHOLE {
+  U32 Pass;
+  GUI_GET_DATA_FUNC* pfGetData;
+  const void* pSource;
+  U32 NumBytes;
+  int Index;
+  U32 Print;  // of the image as read this time: its place in the file, descriptor and colours
+  int Bad;
+};
+
+_WHOLE _aWhole[8];  // a paint may draw several pictures; the oldest entry goes first
+int _NextWhole;
+
+U32 _Print(const GUI_GIF__CONTEXT* p, const GUI_GIF__IMAGE* im, const GUI_GIF__CONTROL* pControl) {
+  U32 h = 2166136261u;
+  auto Add = [&h](U32 v) {
+    for (int i = 0; i < 4; i++, v >>= 8) {
+      h = (h ^ (v & 0xFF)) * 16777619u;
+    }
+  };
+  for (int v : {int(p->Off), im->xPos, im->yPos, im->xSize, im->ySize, im->Interlaced, im->NumColors,
+                pControl->TransIndex}) {
+    Add(U32(v));
+  }
+  for (int i = 0; i < im->NumColors; i++) {
+    Add(p->aColor[i]);
+  }
+  return h;
+}
+
+_WHOLE* _FindWhole(const _DRAW* d, U32 Print) {
+  U32 Pass = GUI__GetPaintPass();
+  for (_WHOLE& w : _aWhole) {
+    if (Pass && w.Pass == Pass && w.pfGetData == d->pfGetData && w.pSource == d->pSource &&
+        w.NumBytes == d->NumBytes && w.Index == d->Index && w.Print == Print) {
+      return &w;
+    }
+  }
+  return nullptr;
+}
+
+// Keeps the result of a decoding to the image's end for the pass; returns the visitor's answer.
+int _KeepWhole(const _DRAW* d, U32 Print, int Bad) {
+  if (U32 Pass = GUI__GetPaintPass()) {
+    _aWhole[_NextWhole] = _WHOLE{Pass, d->pfGetData, d->pSource, d->NumBytes, d->Index, Print, Bad};
+    _NextWhole = (_NextWhole + 1) % int(std::size(_aWhole));
+  }
+  return Bad ? 2 : 1;
+}
 
 // Target offset of logical-screen coordinate v (nearest pixel when scaled).
 int _Map(const _DRAW* d, long long v) { return int((v * d->Num + d->Denom / 2) / d->Denom); }
+
+// The target rows that image row r covers, cut to the bounds; none when *pt0 > *pt1.
+void _TargetRows(const _DRAW* d, const GUI_GIF__IMAGE* im, int r, int* pt0, int* pt1) {
+  *pt0 = std::max(d->y0 + _Map(d, im->yPos + r), int(d->Bounds.y0));
+  *pt1 = std::min(d->y0 + _Map(d, im->yPos + r + 1) - 1, int(d->Bounds.y1));
+}
+
+// 1 when some of the image's columns lie inside the bounds.
+int _ColumnsShow(const _DRAW* d, const GUI_GIF__IMAGE* im) {
+  return d->x0 + _Map(d, im->xPos + im->xSize) - 1 >= d->Bounds.x0 && d->x0 + _Map(d, im->xPos) <= d->Bounds.x1;
+}
+
+// Rows of the image that show inside the bounds, its columns showing.
+int _CountShownRows(const _DRAW* d, const GUI_GIF__IMAGE* im) {
+  int n = 0;
+  for (int r = 0; r < im->ySize; r++) {
+    int t0, t1;
+    _TargetRows(d, im, r, &t0, &t1);
+    n += t0 <= t1;
+  }
+  return n;
+}
 
 void _Fill(const _DRAW* d, long long x0, long long y0, long long x1, long long y1) {
   // Logical-screen rectangle [x0, x1) x [y0, y1) on the target, kept inside the bounds.
@@ -59,15 +139,11 @@ struct _ROW_OUT {
   GUI__INDEX_LINE Line;
 };
 
-// Row r of the image, n decoded pixels of it.
-void _DrawRow(_ROW_OUT* o, int r, const U8* pRow, int n) {
+// A row of the image on target rows t0 to t1 (one row unscaled), n decoded pixels of it.
+void _DrawRow(_ROW_OUT* o, int t0, int t1, const U8* pRow, int n) {
   const _DRAW* d = o->d;
   const GUI_GIF__IMAGE* im = o->pImage;
   if (!d->Scaled) {
-    int Y = d->y0 + im->yPos + r;
-    if (Y < d->Bounds.y0 || Y > d->Bounds.y1) {
-      return;
-    }
     int xs = d->x0 + im->xPos;
     int c0 = std::max(0, d->Bounds.x0 - xs), c1 = std::min(n - 1, d->Bounds.x1 - xs);
     if (o->Line.Buffer.size() < size_t(n)) {
@@ -79,7 +155,7 @@ void _DrawRow(_ROW_OUT* o, int r, const U8* pRow, int n) {
         pOut[c - c0] = o->aIndex[pRow[c]];
       }
       if (c1 >= c0) {
-        GUI__DrawIndices(&o->Line, xs + c0, Y, c1 - c0 + 1);
+        GUI__DrawIndices(&o->Line, xs + c0, t0, c1 - c0 + 1);
       }
       return;
     }
@@ -94,15 +170,9 @@ void _DrawRow(_ROW_OUT* o, int r, const U8* pRow, int n) {
         pOut[c - Start] = o->aIndex[pRow[c]];
       }
       if (c > Start) {
-        GUI__DrawIndices(&o->Line, xs + Start, Y, c - Start);
+        GUI__DrawIndices(&o->Line, xs + Start, t0, c - Start);
       }
     }
-    return;
-  }
-  int t0 = d->y0 + _Map(d, im->yPos + r), t1 = d->y0 + _Map(d, im->yPos + r + 1) - 1;
-  t0 = std::max(t0, int(d->Bounds.y0));
-  t1 = std::min(t1, int(d->Bounds.y1));
-  if (t0 > t1) {
     return;
   }
   int RunStart = 0, RunEnd = 0, RunValue = -1;
@@ -158,14 +228,19 @@ int _DrawImage(_DRAW* d, GUI_GIF__CONTEXT* p, const GUI_GIF__IMAGE* im, const GU
   if (pControl->Disposal == 2 && d->HavePrev && (_DrawBackground || d->Scaled)) {
     _ClearPrevious(d, im);
   }
+  int ColumnsShow = _ColumnsShow(d, im);
+  int NumShown = ColumnsShow ? _CountShownRows(d, im) : 0;
+  U32 Print = _Print(p, im, pControl);
+  const _WHOLE* pWhole = _FindWhole(d, Print);  // null: decode to the end, rows not shown included
+  if (!NumShown && pWhole) {
+    return pWhole->Bad ? 2 : 1;
+  }
   if (GUI_GIF__StartLZW(p)) {
-    return 2;
+    return _KeepWhole(d, Print, 1);
   }
   std::vector<U8> Row(size_t(std::max(im->xSize, 1)));
   static const int aStart[] = {0, 4, 2, 1}, aStep[] = {8, 8, 4, 2};
   int Pass = 0, r = 0;
-  // Rows outside the visible area are decoded too, only not drawn: whether the image's data are whole decides
-  // the result, wherever the picture lies.
   for (int k = 0; k < im->ySize; k++) {
     if (im->Interlaced) {
       while (r >= im->ySize) {  // next pass
@@ -179,18 +254,24 @@ int _DrawImage(_DRAW* d, GUI_GIF__CONTEXT* p, const GUI_GIF__IMAGE* im, const GU
     while (Valid < n && (Row[Valid] < im->NumColors || Row[Valid] == o->TransIndex)) {
       Valid++;
     }
-    _DrawRow(o.get(), r, Row.data(), Valid);
-    if (p->Bad || Valid < n) {
-      return 2;
+    int t0, t1;
+    _TargetRows(d, im, r, &t0, &t1);
+    if (ColumnsShow && t0 <= t1) {
+      NumShown--;
+      _DrawRow(o.get(), t0, t1, Row.data(), Valid);
     }
-    if (n < im->xSize) {
-      return 2;  // the end code came before the image's last pixel: the rows decoded stay, the image failed
+    if (p->Bad || Valid < n || n < im->xSize) {
+      // Bad data, or the end code before the image's last pixel: the rows decoded stay, the image failed.
+      return _KeepWhole(d, Print, 1);
+    }
+    if (!NumShown && pWhole) {
+      return pWhole->Bad ? 2 : 1;
     }
     if (im->Interlaced) {
       r += aStep[Pass];
     }
   }
-  return GUI_GIF__FinishImage(p) ? 2 : 1;
+  return _KeepWhole(d, Print, GUI_GIF__FinishImage(p));
 }
 
 int _OnImage(void* pUser, GUI_GIF__CONTEXT* p, const GUI_GIF__IMAGE* pImage, const GUI_GIF__CONTROL* pControl,
@@ -223,7 +304,9 @@ int _DrawRect(_DRAW* d, GUI_GIF__CONTEXT* p, const GUI_RECT* pScreen) {
   return (r || !d->Drawn) ? 1 : 0;
 }
 
-int _Draw(GUI_GET_DATA_FUNC* pfGetData, void* pParam, int x, int y, int Index, int Num, int Denom, int Scaled) {
+// pSource, NumBytes: what tells the file apart from others (memory: the bytes; else the reader's parameter).
+int _Draw(GUI_GET_DATA_FUNC* pfGetData, void* pParam, const void* pSource, U32 NumBytes, int x, int y, int Index,
+          int Num, int Denom, int Scaled) {
   if (!pfGetData || Index < 0 || Num <= 0 || Denom <= 0) {
     return 1;
   }
@@ -232,7 +315,11 @@ int _Draw(GUI_GET_DATA_FUNC* pfGetData, void* pParam, int x, int y, int Index, i
   GUI_GIF__CONTEXT* p = GUI_GIF__Alloc(pfGetData, pParam, &hMem);
   int r = 1;
   if (p && !GUI_GIF__ReadHeader(p)) {
+    GUI__PaintPassGuard Pass;  // the rectangles of this draw, when no paint opened a pass
     _DRAW d = {};
+    d.pfGetData = pfGetData;
+    d.pSource = pSource;
+    d.NumBytes = NumBytes;
     d.x0 = x + GUI_pContext->xOff;
     d.y0 = y + GUI_pContext->yOff;
     d.Index = Index;
@@ -269,12 +356,12 @@ int GUI_GIF_SetDrawBackground(int OnOff) {
 }
 
 int GUI_GIF_DrawSubEx(GUI_GET_DATA_FUNC* pfGetData, void* pParam, int x, int y, int Index) {
-  return _Draw(pfGetData, pParam, x, y, Index, 1, 1, 0);
+  return _Draw(pfGetData, pParam, pParam, 0, x, y, Index, 1, 1, 0);
 }
 
 int GUI_GIF_DrawSubScaledEx(GUI_GET_DATA_FUNC* pfGetData, void* pParam, int x, int y, int Index, int Num,
                             int Denom) {
-  return _Draw(pfGetData, pParam, x, y, Index, Num, Denom, 1);
+  return _Draw(pfGetData, pParam, pParam, 0, x, y, Index, Num, Denom, 1);
 }
 
 int GUI_GIF_DrawEx(GUI_GET_DATA_FUNC* pfGetData, void* pParam, int x, int y) {
@@ -283,12 +370,12 @@ int GUI_GIF_DrawEx(GUI_GET_DATA_FUNC* pfGetData, void* pParam, int x, int y) {
 
 int GUI_GIF_DrawSub(const void* pGIF, U32 NumBytes, int x, int y, int Index) {
   GUI__MEM_SOURCE Src = {static_cast<const U8*>(pGIF), NumBytes};
-  return pGIF ? GUI_GIF_DrawSubEx(GUI__GetDataMem, &Src, x, y, Index) : 1;
+  return pGIF ? _Draw(GUI__GetDataMem, &Src, pGIF, NumBytes, x, y, Index, 1, 1, 0) : 1;
 }
 
 int GUI_GIF_DrawSubScaled(const void* pGIF, U32 NumBytes, int x, int y, int Index, int Num, int Denom) {
   GUI__MEM_SOURCE Src = {static_cast<const U8*>(pGIF), NumBytes};
-  return pGIF ? GUI_GIF_DrawSubScaledEx(GUI__GetDataMem, &Src, x, y, Index, Num, Denom) : 1;
+  return pGIF ? _Draw(GUI__GetDataMem, &Src, pGIF, NumBytes, x, y, Index, Num, Denom, 1) : 1;
 }
 
 int GUI_GIF_Draw(const void* pGIF, U32 NumBytes, int x, int y) { return GUI_GIF_DrawSub(pGIF, NumBytes, x, y, 0); }

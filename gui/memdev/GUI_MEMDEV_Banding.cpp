@@ -49,6 +49,7 @@ int GUI_MEMDEV_Draw(const GUI_RECT* pRect, GUI_CALLBACK_VOID_P* pfDraw, void* pD
     return 1;
   }
   int BandHeight = GUI_MEMDEV__h2p(hMem)->YSize;
+  GUI__PaintPassGuard Pass;  // the bands paint one area
   for (int Off = 0; Off < ySize; Off += BandHeight) {
     int Remaining = ySize - Off;
     if (Remaining < BandHeight) GUI_MEMDEV_ReduceYSize(hMem, Remaining);

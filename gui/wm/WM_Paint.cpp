@@ -58,6 +58,7 @@ void WM__PaintWindow(WM_HWIN hWin) {
     return;
   }
   WM__PaintCnt++;
+  GUI__PaintPassGuard Pass;  // the rectangles of the paint, when no band or caller opened a pass
   pWin = WM_H2P(hWin);
   GUI_RECT rInvalid = pWin->InvalidRect;
   WM_MESSAGE Msg = {};
@@ -202,6 +203,7 @@ static int _Paint1(WM_HWIN hWin) {
                 WM__ClipAtParentBorders(&r, hWin) && !WM__RectIsEmpty(&r) && WM__IsRectCovered(hWin, &r);
   r = pWin->InvalidRect;
   if (pWin->cb && !Hidden && WM__ClipAtParentBorders(&r, hWin)) {
+    GUI__PaintPassGuard Pass;  // every band and rectangle of the window's paint
     WM__SelectWindow(hWin);
     pWin = WM_H2P(hWin);
     if ((pWin->Status & WM_STATUS_MEMDEV) && _MemdevAPI.pfDrawBanded) {

@@ -6,7 +6,9 @@
 
 #include "GUI_GIF.h"
 
+#include <functional>
 #include <map>
+#include <memory>
 
 #ifdef SIM_HAVE_GIFLIB
 #include "gif_TestSupport.h"
@@ -36,6 +38,68 @@ std::vector<uint32_t> Palette(int n, uint32_t Seed) {
   }
   return p;
 }
+
+// The picture painted in a window of its logical screen's size at kX, kY, under small windows that keep what
+// lies below them: over its top rows and across its middle. The window's paint draws once per visible rectangle,
+// each of which shows part of the screen.
+class CoveredWindow {
+ public:
+  static constexpr GUI_RECT kCovers[] = {{kX + 2, kY, kX + 11, kY + 2},
+                                         {kX + 20, kY - 2, kX + 27, kY + 3},
+                                         {kX + 36, kY + 1, kX + 40, kY + 2},
+                                         {kX + 10, kY + 16, kX + 21, kY + 19}};
+
+  CoveredWindow(int W, int H) {
+    _hWin = WM_CreateWindow(kX, kY, W, H, WM_CF_SHOW, _cbPicture, 0);
+    for (const GUI_RECT& r : kCovers) {
+      _aCover.push_back(WM_CreateWindow(r.x0, r.y0, r.x1 - r.x0 + 1, r.y1 - r.y0 + 1, WM_CF_SHOW, _cbCover, 0));
+    }
+  }
+  ~CoveredWindow() {
+    for (WM_HWIN h : _aCover) {
+      WM_DeleteWindow(h);
+    }
+    WM_DeleteWindow(_hWin);
+  }
+
+  // The results of the draws of one paint of the window.
+  std::vector<int> Paint(std::function<int()> Draw) {
+    _Draw = std::move(Draw);
+    _Results.clear();
+    WM_InvalidateWindow(_hWin);
+    WM_Exec();
+    return _Results;
+  }
+
+  static bool Hides(int x, int y) {
+    for (const GUI_RECT& r : kCovers) {
+      if (x >= r.x0 && x <= r.x1 && y >= r.y0 && y <= r.y1) {
+        return true;
+      }
+    }
+    return false;
+  }
+
+ private:
+  static void _cbPicture(WM_MESSAGE* pMsg) {
+    if (pMsg->MsgId == WM_PAINT) {
+      GUI_SetBkColor(kGifBk);  // a paint starts from the default attributes
+      _Results.push_back(_Draw());
+    } else {
+      WM_DefaultProc(pMsg);
+    }
+  }
+  static void _cbCover(WM_MESSAGE* pMsg) {
+    if (pMsg->MsgId != WM_PAINT) {
+      WM_DefaultProc(pMsg);
+    }
+  }
+
+  WM_HWIN _hWin;
+  std::vector<WM_HWIN> _aCover;
+  static inline std::function<int()> _Draw;
+  static inline std::vector<int> _Results;
+};
 
 class GifTest : public ImageTest {
  protected:
@@ -95,19 +159,30 @@ class GifTest : public ImageTest {
     }
   }
 
+  // Covered: painted in a CoveredWindow, compared where the covers leave it visible.
   void ExpectSameAsGiflib(const std::vector<uint8_t>& Gif, const std::string& What,
-                          Source::Kind How = Source::POINT_AT, bool DrawBk = true) {
+                          Source::Kind How = Source::POINT_AT, bool DrawBk = true, bool Covered = false) {
     int W = 0, H = 0;
     std::vector<gif_test::Image> Images = gif_test::Read(Gif, &W, &H);
     ASSERT_FALSE(Images.empty()) << What << ": giflib refuses the file";
     GUI_GIF_SetDrawBackground(DrawBk);
     Start();
+    std::unique_ptr<CoveredWindow> Window(Covered ? new CoveredWindow(W, H) : nullptr);
     std::vector<GUI_COLOR> Canvas = Read(0, 0, kRW, kRH);
     for (size_t n = 0; n < Images.size(); n++) {
-      ASSERT_EQ(DrawSub(Gif, int(n), How), 0) << What << ", sub-image " << n;
+      if (Window) {
+        std::vector<int> Results = Window->Paint([&] { return DrawSub(Gif, int(n), How, 0, 0); });
+        ASSERT_GE(Results.size(), 6u);
+        ASSERT_EQ(Results, std::vector<int>(Results.size(), 0)) << What << ", sub-image " << n;
+      } else {
+        ASSERT_EQ(DrawSub(Gif, int(n), How), 0) << What << ", sub-image " << n;
+      }
       Compose(Canvas, Images, n, W, H, DrawBk);
       std::vector<GUI_COLOR> Shown = Read(0, 0, kRW, kRH);
       for (size_t i = 0; i < Shown.size(); i++) {
+        if (Window && CoveredWindow::Hides(int(i % kRW), int(i / kRW))) {
+          continue;
+        }
         ASSERT_EQ(Shown[i], Canvas[i]) << What << ", sub-image " << n << ", delivery " << How << ": pixel "
                                        << int(i % kRW) - kX << "," << int(i / kRW) - kY << " of the screen";
       }
@@ -162,6 +237,8 @@ TEST_F(GifTest, GiflibAnimationDrawsGiflibsPixelsSubImageBySubImageEveryDelivery
     ExpectSameAsGiflib(Gif, "giflib animation", How);
   }
   ExpectSameAsGiflib(Gif, "giflib animation, no background", Source::POINT_AT, false);
+  ExpectSameAsGiflib(Gif, "giflib animation under windows", Source::POINT_AT, true, true);
+  ExpectSameAsGiflib(Gif, "giflib animation under windows", Source::ONE_BYTE, true, true);
 }
 
 TEST_F(GifTest, EveryDepthInterlacedAndOddSizesFromGiflib) {
@@ -297,6 +374,10 @@ TEST_F(GifTest, BadFilesDrawAtMostWhatTheyHeldAndFail) {
       EXPECT_EQ(GUI_GIF_DrawSubScaled(Short.data(), U32(Short.size()), kX, kY, 0, 3, 2), 1) << What << ", scaled";
       WM_SetUserClipRect(nullptr);
     }
+    // Painted under windows, once per visible rectangle: each draw fails, though most stop above the cut.
+    std::vector<int> Results =
+        CoveredWindow(f.w, f.h).Paint([&] { return DrawSub(Short, 0, Source::POINT_AT, 0, 0); });
+    EXPECT_EQ(Results, std::vector<int>(Results.size(), 1)) << "cut at " << Short.size() << ", under windows";
     NumCuts++;
   }
   EXPECT_GE(NumCuts, 3);
