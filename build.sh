@@ -91,7 +91,8 @@ run)
   configure build
   build build meridox-sim sample_design
   if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    echo "No display: starting the simulator under a virtual X server."
+    echo "No display (DISPLAY and WAYLAND_DISPLAY are not set): the simulator runs under a virtual X server," \
+      "where nothing can be seen; Ctrl+C ends it."
     exec xvfb-run -a -s "-screen 0 1280x1024x24" build/sim/app/meridox-sim "$@"
   fi
   exec build/sim/app/meridox-sim "$@"

@@ -1,6 +1,7 @@
 // The picture of the device window that the README shows (docs/device-window.png): the device window as the
 // simulator opens it without words, its display showing the controller's main screen at factory settings in
-// English, grabbed from the window as the host paints it. What the window's shape cuts away is white. A change of
+// English and its status light green, as the controller reports once it runs its control cycles, grabbed from the
+// window as the host paints it. What the window's shape cuts away is white. A change of
 // the device picture, the host's painting or the main screen makes the test fail until the picture is made anew
 // with GOLDEN_UPDATE=1.
 #include <gtest/gtest.h>
@@ -34,6 +35,7 @@ class DevicePictureTest : public MainScreenTest {
   }
   void TearDown() override {
     MainScreenTest::TearDown();
+    SIM_SetStatusLED(0);
     if (SIM_hDeviceWnd) PLAT_DestroyWindow(SIM_hDeviceWnd);
     PLAT_ProcessEvents();
     SIM__FreeDevicePictures();
@@ -46,6 +48,7 @@ class DevicePictureTest : public MainScreenTest {
 TEST_F(DevicePictureTest, TheReadmePictureShowsTheMainScreenInTheDeviceWindow) {
   PLAT_HWIN hLCD = PLAT_FindChild(SIM_hDeviceWnd, "GUI LCD", nullptr);
   ASSERT_TRUE(hLCD);
+  SIM_SetStatusLED(0x82);  // green and on
   for (int i = 0; i < 2; i++) {  // the LCD window's poll sees the change and paints
     PLAT_SendMessage(hLCD, PLAT_MSG_TIMER, 0, 0);
     PLAT_ProcessEvents();
@@ -63,6 +66,7 @@ TEST_F(DevicePictureTest, TheReadmePictureShowsTheMainScreenInTheDeviceWindow) {
     }
   }
   PLAT_DeleteRegion(hShape);
+  EXPECT_EQ(Img.Pixels[size_t(432) * size_t(Img.Width) + 125], SIM__GetLEDColor(0x82));
   // The display's corner pixels are the main screen's, so the picture holds the screen and not an empty display.
   EXPECT_EQ(Img.Pixels[size_t(71 + 5) * size_t(Img.Width) + 124 + 5] & 0xFFFFFF,
             golden::CaptureLCD(5, 5, 5, 5).Pixels[0]);
