@@ -5,6 +5,7 @@
 #   python3 tools/uiart/make_pictures.py     # redraws the PNG files
 #   bash tools/uiart/convert.sh [png2stream]  # default: build/tools/png2stream/png2stream, built first
 set -euo pipefail
+given=${1:+$(realpath -m -- "$1")}  # a converter named on the command line, from the folder it was named in
 cd "$(dirname "$0")/../.."
 source tools/lib/outputs.sh
 indexed="background logo title plate panel dialog tile"
@@ -14,8 +15,8 @@ how="build it with: cmake --build build --target png2stream
 (the build folder and the libraries it needs come with 'bash build.sh run')"
 
 # The converter is found, or built, before anything is written.
-if (($#)); then
-  tool=$1
+if [ -n "$given" ]; then
+  tool=$given
 else
   tool=build/tools/png2stream/png2stream
   if [ -f build/CMakeCache.txt ] && command -v cmake >/dev/null; then
