@@ -62,24 +62,25 @@ U32 _Print(const GUI_GIF__CONTEXT* p, const GUI_GIF__IMAGE* im, const GUI_GIF__C
   return h;
 }
 
-_WHOLE* _FindWhole(const _DRAW* d, U32 Print) {
+const _WHOLE* _FindWhole(const _DRAW* d, U32 Print) {
   U32 Pass = GUI__GetPaintPass();
-  for (_WHOLE& w : _aWhole) {
-    if (Pass && w.Pass == Pass && w.pfGetData == d->pfGetData && w.pSource == d->pSource &&
-        w.NumBytes == d->NumBytes && w.Index == d->Index && w.Print == Print) {
+  if (!Pass) {
+    return nullptr;
+  }
+  for (const _WHOLE& w : _aWhole) {
+    if (w.Pass == Pass && w.pfGetData == d->pfGetData && w.pSource == d->pSource && w.NumBytes == d->NumBytes &&
+        w.Index == d->Index && w.Print == Print) {
       return &w;
     }
   }
   return nullptr;
 }
 
-// Keeps the result of a decoding to the image's end for the pass; returns the visitor's answer.
-int _KeepWhole(const _DRAW* d, U32 Print, int Bad) {
+void _KeepWhole(const _DRAW* d, U32 Print, int Bad) {
   if (U32 Pass = GUI__GetPaintPass()) {
     _aWhole[_NextWhole] = _WHOLE{Pass, d->pfGetData, d->pSource, d->NumBytes, d->Index, Print, Bad};
     _NextWhole = (_NextWhole + 1) % int(std::size(_aWhole));
   }
-  return Bad ? 2 : 1;
 }
 
 // Target offset of logical-screen coordinate v (nearest pixel when scaled).
@@ -232,11 +233,18 @@ int _DrawImage(_DRAW* d, GUI_GIF__CONTEXT* p, const GUI_GIF__IMAGE* im, const GU
   int NumShown = ColumnsShow ? _CountShownRows(d, im) : 0;
   U32 Print = _Print(p, im, pControl);
   const _WHOLE* pWhole = _FindWhole(d, Print);  // null: decode to the end, rows not shown included
+  // The visitor's answer once the image's end or its failure was reached; the first to get there keeps it.
+  auto Reached = [&](int Bad) {
+    if (!pWhole) {
+      _KeepWhole(d, Print, Bad);
+    }
+    return Bad ? 2 : 1;
+  };
   if (!NumShown && pWhole) {
     return pWhole->Bad ? 2 : 1;
   }
   if (GUI_GIF__StartLZW(p)) {
-    return _KeepWhole(d, Print, 1);
+    return Reached(1);
   }
   std::vector<U8> Row(size_t(std::max(im->xSize, 1)));
   static const int aStart[] = {0, 4, 2, 1}, aStep[] = {8, 8, 4, 2};
@@ -262,7 +270,7 @@ int _DrawImage(_DRAW* d, GUI_GIF__CONTEXT* p, const GUI_GIF__IMAGE* im, const GU
     }
     if (p->Bad || Valid < n || n < im->xSize) {
       // Bad data, or the end code before the image's last pixel: the rows decoded stay, the image failed.
-      return _KeepWhole(d, Print, 1);
+      return Reached(1);
     }
     if (!NumShown && pWhole) {
       return pWhole->Bad ? 2 : 1;
@@ -271,7 +279,7 @@ int _DrawImage(_DRAW* d, GUI_GIF__CONTEXT* p, const GUI_GIF__IMAGE* im, const GU
       r += aStep[Pass];
     }
   }
-  return _KeepWhole(d, Print, GUI_GIF__FinishImage(p));
+  return Reached(GUI_GIF__FinishImage(p));
 }
 
 int _OnImage(void* pUser, GUI_GIF__CONTEXT* p, const GUI_GIF__IMAGE* pImage, const GUI_GIF__CONTROL* pControl,

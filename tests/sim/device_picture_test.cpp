@@ -1,9 +1,8 @@
 // The picture of the device window that the README shows (docs/device-window.png): the device window as the
 // simulator opens it without words, its display showing the controller's main screen at factory settings in
 // English and its status light green, as the controller reports once it runs its control cycles, grabbed from the
-// window as the host paints it. What the window's shape cuts away is white. A change of
-// the device picture, the host's painting or the main screen makes the test fail until the picture is made anew
-// with GOLDEN_UPDATE=1.
+// window as the host paints it. What the window's shape cuts away is white. A change of the device picture, the
+// host's painting or the main screen makes the test fail until the picture is made anew with GOLDEN_UPDATE=1.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -66,6 +65,7 @@ TEST_F(DevicePictureTest, TheReadmePictureShowsTheMainScreenInTheDeviceWindow) {
     }
   }
   PLAT_DeleteRegion(hShape);
+  // A pixel inside the status light (70..180 x 425..440 at zoom 1).
   EXPECT_EQ(Img.Pixels[size_t(432) * size_t(Img.Width) + 125], SIM__GetLEDColor(0x82));
   // The display's corner pixels are the main screen's, so the picture holds the screen and not an empty display.
   EXPECT_EQ(Img.Pixels[size_t(71 + 5) * size_t(Img.Width) + 124 + 5] & 0xFFFFFF,
